@@ -1,0 +1,44 @@
+#include "bytestream.h"
+
+#include <cstring>
+
+void ByteWriter::writeInt32(std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    const char le[4] = {static_cast<char>(u & 0xFFu), static_cast<char>((u >> 8) & 0xFFu),
+                        static_cast<char>((u >> 16) & 0xFFu), static_cast<char>((u >> 24) & 0xFFu)};
+    bytes_.append(le, 4);
+}
+
+void ByteWriter::writeText(const std::string& text) {
+    writeInt32(static_cast<std::int32_t>(text.size()));
+    bytes_.append(text.data(), static_cast<qsizetype>(text.size()));
+    bytes_.append('\0');
+}
+
+void ByteReader::require(qsizetype count, const char* what) const {
+    if (count > remaining())
+        throw StreamEndError(std::string("the file ends inside ") + what);
+}
+
+std::int32_t ByteReader::readInt32() {
+    require(4, "a number");
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data() + pos_);
+    pos_ += 4;
+    const std::uint32_t u = std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) |
+                            (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
+    return static_cast<std::int32_t>(u);
+}
+
+std::string ByteReader::readText(std::int32_t maxLength, const char* what) {
+    const std::int32_t length = readInt32();
+    if (length < 0 || length > maxLength)
+        throw std::runtime_error(std::string("the length of ") + what + " is " +
+                                 std::to_string(length) + ", more than its box holds (" +
+                                 std::to_string(maxLength) + ")");
+    require(qsizetype{length} + 1, what);
+    const char* start = bytes_.data() + pos_;
+    pos_ += qsizetype{length} + 1;
+    const void* zero = std::memchr(start, '\0', static_cast<std::size_t>(length));
+    const auto kept = zero ? static_cast<const char*>(zero) - start : qsizetype{length};
+    return std::string(start, static_cast<std::size_t>(kept));
+}

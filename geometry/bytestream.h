@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+// Raised when a reader is asked for more bytes than remain.
+class StreamEndError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Appends little-endian 32-bit integers and counted texts to a byte buffer, the layout
+// of the move file on every platform.
+class ByteWriter {
+public:
+    void writeInt32(std::int32_t value);
+    // Length, the bytes, then one zero byte that the length does not count.
+    void writeText(const std::string& text);
+    void writeBytes(const char* data, qsizetype size) { bytes_.append(data, size); }
+
+    const QByteArray& bytes() const { return bytes_; }
+    QByteArray take() { return std::move(bytes_); }
+
+private:
+    QByteArray bytes_;
+};
+
+// Reads the same layout back; never reads past the end of its bytes.
+class ByteReader {
+public:
+    explicit ByteReader(QByteArrayView bytes) : bytes_(bytes) {}
+
+    std::int32_t readInt32();
+    // The counted text as stored (length n, n bytes, a zero byte), refused when n is
+    // negative or above maxLength; the text is cut at its first zero byte.
+    std::string readText(std::int32_t maxLength, const char* what);
+
+    qsizetype position() const { return pos_; }
+    qsizetype remaining() const { return bytes_.size() - pos_; }
+    bool atEnd() const { return pos_ >= bytes_.size(); }
+
+private:
+    void require(qsizetype count, const char* what) const;
+
+    QByteArrayView bytes_;
+    qsizetype pos_ = 0;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "afpoint.h"
+
+#include <string>
+#include <vector>
+
+// The flat-topped hex grid laid over the map picture. A hex is named by its hex index,
+// column * 69 + row; odd columns sit half a hex lower.
+namespace hexgrid {
+
+inline constexpr int kColumns = 43;
+inline constexpr int kRowsPerColumn = 69;
+inline constexpr int kHexCount = kColumns * kRowsPerColumn; // 2967
+inline constexpr int kColumnPitch = 35;
+inline constexpr int kHexHeight = 39;
+inline constexpr int kTopEdgeWidth = 24;
+inline constexpr int kSideOverhang = 11;
+inline constexpr int kHalfHeight = 19;
+inline constexpr int kBoardColumns = 25;
+
+// Extent covered by the hex outlines: x -11..1505, y 0..2710.
+inline constexpr int kExtentLeft = -kSideOverhang;
+inline constexpr int kExtentRight = (kColumns - 1) * kColumnPitch + kTopEdgeWidth + kSideOverhang;
+inline constexpr int kExtentBottom = (kRowsPerColumn - 1) * kHexHeight + kHalfHeight + kHexHeight;
+
+constexpr int columnOf(int hexIndex) { return hexIndex / kRowsPerColumn; }
+constexpr int rowOf(int hexIndex) { return hexIndex % kRowsPerColumn; }
+constexpr int hexIndexOf(int column, int row) { return column * kRowsPerColumn + row; }
+constexpr bool isValidHex(int hexIndex) { return hexIndex >= 0 && hexIndex < kHexCount; }
+
+// True for the 25 board columns (A..Y); the rest of the grid is "Off board" space.
+constexpr bool isOnBoard(int hexIndex) { return hexIndex / kRowsPerColumn < kBoardColumns; }
+
+// The hex position: the left end of the hex's top edge.
+AFPoint hexPosition(int hexIndex);
+
+// Seven points, clockwise from the position, the first repeated to close the hexagon.
+std::vector<AFPoint> hexOutline(int hexIndex);
+
+// "Hex : " with column letter and hex number for board hexes, "Off board" otherwise.
+std::string hexLabel(int hexIndex);
+
+} // namespace hexgrid

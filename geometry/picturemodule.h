@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <stdexcept>
+#include <string>
+
+// A picture the module does not hold, named by module and identifier.
+class ResourceError : public std::runtime_error {
+public:
+    ResourceError(const QString& module, int id);
+    ResourceError(const QString& module, const std::string& why);
+};
+
+// A source of pictures named by integer resource identifier (the map, counters,
+// markers, tags). The program's modules are layered: a resource DLL, a picture folder,
+// the built-in drawn set.
+class PictureModule {
+public:
+    virtual ~PictureModule() = default;
+
+    // A fresh picture for the identifier in Format_RGB32; throws ResourceError when the
+    // module lacks it.
+    virtual QImage bitmap(int id) const = 0;
+    virtual bool contains(int id) const = 0;
+    // The module's name as the player knows it ("korva_1.dll").
+    virtual QString name() const = 0;
+
+protected:
+    PictureModule() = default;
+    PictureModule(const PictureModule&) = default;
+    PictureModule& operator=(const PictureModule&) = default;
+};
