@@ -1,0 +1,161 @@
+#include "orderofbattle.h"
+
+#include <QTest>
+
+#include <map>
+#include <set>
+#include <vector>
+
+class TestOrderOfBattle : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void rowCount();
+    void tellingRows_data();
+    void tellingRows();
+    void picturesCoverTheRangeOnce();
+    void picturesFollowEachOther();
+    void columnCounts();
+    void sizeFollowsTheName();
+    void repeatedNames();
+    void appendsToWhatIsThere();
+
+private:
+    std::vector<ZeKCounterInitStruct> rows_;
+};
+
+void TestOrderOfBattle::initTestCase() {
+    CounterInitList list;
+    buildOrderOfBattle(list);
+    rows_.assign(list.begin(), list.end());
+}
+
+void TestOrderOfBattle::rowCount() {
+    QCOMPARE(int(rows_.size()), 234);
+    QCOMPARE(kOrderOfBattleSize, 234);
+}
+
+void TestOrderOfBattle::tellingRows_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("base");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("size");
+    QTest::newRow("1") << 1 << 2000 << 2 << QByteArray("UK 6 Armor XX") << 5;
+    QTest::newRow("13") << 13 << 2026 << 0 << QByteArray("UK 1 Gds") << 1;
+    QTest::newRow("30") << 30 << 2043 << 3 << QByteArray("NZ 2 Mech XX") << 5;
+    QTest::newRow("31") << 31 << 2047 << 3 << QByteArray("US 1 Armor XX") << 5;
+    QTest::newRow("77") << 77 << 2141 << 0 << QByteArray("P 36G") << 0;
+    QTest::newRow("82") << 82 << 2155 << 0 << QByteArray("Rome: G di S") << 2;
+    QTest::newRow("84") << 84 << 2157 << 0 << QByteArray("Rome: Piac") << 2;
+    QTest::newRow("85") << 85 << 2146 << 0 << QByteArray("FA: Rav") << 2;
+    QTest::newRow("94") << 94 << 2158 << 0 << QByteArray("Mon: 1") << 2;
+    QTest::newRow("101") << 101 << 2165 << 0 << QByteArray("Mon: Piceno") << 2;
+    QTest::newRow("102") << 102 << 2166 << 0 << QByteArray("Fort") << 0;
+    QTest::newRow("114") << 114 << 2178 << 0 << QByteArray("Fort") << 0;
+    QTest::newRow("115") << 115 << 2179 << 5 << QByteArray("1 Para XX") << 3;
+    QTest::newRow("180") << 180 << 2319 << 0 << QByteArray("Czech 1 Ers ") << 1;
+    QTest::newRow("210") << 210 << 2363 << 1 << QByteArray("232 Inf XX") << 2;
+    QTest::newRow("211") << 211 << 2366 << 1 << QByteArray("237 Inf XX") << 2;
+    QTest::newRow("217") << 217 << 2365 << 0 << QByteArray("135 Inf XX") << 1;
+    QTest::newRow("218") << 218 << 2378 << 0 << QByteArray("71 NW") << 1;
+    QTest::newRow("219") << 219 << 2379 << 0 << QByteArray("Port") << 0;
+    QTest::newRow("227") << 227 << 2387 << 0 << QByteArray("1 Marker") << 0;
+    QTest::newRow("234") << 234 << 2394 << 0 << QByteArray("1 Marker") << 0;
+}
+
+void TestOrderOfBattle::tellingRows() {
+    QFETCH(int, row);
+    QFETCH(int, base);
+    QFETCH(int, steps);
+    QFETCH(QByteArray, name);
+    QFETCH(int, size);
+    const ZeKCounterInitStruct& r = rows_.at(std::size_t(row - 1));
+    QCOMPARE(r.basePictureId, base);
+    QCOMPARE(r.steps, steps);
+    QCOMPARE(QByteArray::fromStdString(r.name), name);
+    QCOMPARE(r.sizeValue, size);
+}
+
+void TestOrderOfBattle::picturesCoverTheRangeOnce() {
+    std::map<int, int> uses;
+    for (const auto& r : rows_)
+        for (int id = r.basePictureId; id <= r.basePictureId + r.steps; ++id)
+            ++uses[id];
+    QCOMPARE(int(uses.size()), 395);
+    QCOMPARE(uses.begin()->first, 2000);
+    QCOMPARE(uses.rbegin()->first, 2394);
+    for (const auto& [id, count] : uses)
+        QVERIFY2(count == 1, qPrintable(QString::number(id)));
+}
+
+// Each base picture follows the previous row's last one, except for the rows whose
+// pictures were numbered out of table order.
+void TestOrderOfBattle::picturesFollowEachOther() {
+    const std::set<int> outOfOrder{82, 83, 84, 85, 94, 211, 217, 218};
+    for (std::size_t i = 1; i < rows_.size(); ++i) {
+        const int row = int(i) + 1;
+        if (outOfOrder.count(row))
+            continue;
+        const auto& before = rows_[i - 1];
+        QVERIFY2(rows_[i].basePictureId == before.basePictureId + before.steps + 1,
+                 qPrintable(QString::number(row)));
+    }
+}
+
+void TestOrderOfBattle::columnCounts() {
+    std::map<int, int> steps;
+    std::map<int, int> sizes;
+    for (const auto& r : rows_) {
+        ++steps[r.steps];
+        ++sizes[r.sizeValue];
+    }
+    const std::map<int, int> expectedSteps{{0, 138}, {1, 51}, {2, 32}, {3, 7}, {4, 5}, {5, 1}};
+    const std::map<int, int> expectedSizes{{0, 36}, {1, 75}, {2, 63}, {3, 43}, {4, 11}, {5, 6}};
+    QVERIFY(steps == expectedSteps);
+    QVERIFY(sizes == expectedSizes);
+}
+
+void TestOrderOfBattle::sizeFollowsTheName() {
+    const std::set<std::string> sizeless{"Fort",        "Port",       "1 Marker", "P 36G",
+                                         "P 28G",       "F-MK1 MG",   "F-MK2 MG", "Tiger:508",
+                                         "Panther:4/1", "Panther:4/2"};
+    auto endsWith = [](const std::string& s, const std::string& tail) {
+        return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    for (const auto& r : rows_) {
+        const QByteArray why = QByteArray::fromStdString(r.name);
+        if (sizeless.count(r.name))
+            QVERIFY2(r.sizeValue == 0, why.constData());
+        else if (endsWith(r.name, "III"))
+            QVERIFY2(r.sizeValue == 1, why.constData());
+        else if (endsWith(r.name, "XX"))
+            QVERIFY2(r.sizeValue >= 1 && r.sizeValue <= 5, why.constData());
+        else
+            QVERIFY2(r.sizeValue > 0, why.constData());
+    }
+}
+
+void TestOrderOfBattle::repeatedNames() {
+    std::map<std::string, std::vector<int>> rowsByName;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        rowsByName[rows_[i].name].push_back(int(i) + 1);
+    QCOMPARE(int(rowsByName["Fort"].size()), 13);
+    QCOMPARE(rowsByName["Fort"].front(), 102);
+    QCOMPARE(int(rowsByName["Port"].size()), 8);
+    QCOMPARE(rowsByName["Port"].front(), 219);
+    QCOMPARE(int(rowsByName["1 Marker"].size()), 8);
+    QCOMPARE(rowsByName["1 Marker"].back(), 234);
+    QCOMPARE(int(rowsByName.count("Czech 1 Ers")), 0);
+}
+
+void TestOrderOfBattle::appendsToWhatIsThere() {
+    CounterInitList list{{1, 0, "x", 0}};
+    buildOrderOfBattle(list);
+    QCOMPARE(int(list.size()), 235);
+    QCOMPARE(list.front().basePictureId, 1);
+    QCOMPARE(std::next(list.begin())->name, std::string("UK 6 Armor XX"));
+}
+
+QTEST_APPLESS_MAIN(TestOrderOfBattle)
+#include "tst_orderofbattle.moc"
