@@ -1,0 +1,75 @@
+#include "countermgr.h"
+
+#include "bytestream.h"
+#include "movereport.h"
+#include "orderofbattle.h"
+
+CounterMgr::CounterMgr() {
+    createCounters();
+}
+
+CounterMgr::~CounterMgr() {
+    deleteCounters();
+}
+
+void CounterMgr::createCounters() {
+    deleteCounters();
+    CounterInitList rows;
+    buildOrderOfBattle(rows);
+    int n = 0;
+    for (const ZeKCounterInitStruct& row : rows) {
+        ++n;
+        counters_.push_back(std::make_unique<ZeKCounter>(row.basePictureId, row.steps, row.name,
+                                                         row.sizeValue, n, n, 0, 0));
+    }
+}
+
+void CounterMgr::deleteCounters() {
+    counters_.clear();
+}
+
+void CounterMgr::endTurn() {
+    for (const auto& counter : counters_)
+        counter->endTurn();
+}
+
+void CounterMgr::writeCounters(ByteWriter& out) const {
+    out.writeInt32(kSectionMark);
+    out.writeInt32(static_cast<std::int32_t>(counters_.size()));
+    for (const auto& counter : counters_)
+        counter->writeState(out);
+}
+
+std::optional<std::vector<CounterRecord>> CounterMgr::readRecords(ByteReader& in) {
+    if (in.readInt32() != kSectionMark)
+        return std::nullopt;
+    in.readInt32(); // the stored count does not bound the records
+    std::vector<CounterRecord> records;
+    records.reserve(kOrderOfBattleSize);
+    for (int n = 0; n < kOrderOfBattleSize; ++n)
+        records.push_back(CounterRecord::read(in));
+    return records;
+}
+
+bool CounterMgr::readCounters(ByteReader& in) {
+    const auto records = readRecords(in);
+    if (!records)
+        return false;
+    applyRecords(*records);
+    return true;
+}
+
+void CounterMgr::applyRecords(const std::vector<CounterRecord>& records) {
+    createCounters();
+    auto record = records.begin();
+    for (auto counter = counters_.begin(); counter != counters_.end() && record != records.end();
+         ++counter, ++record)
+        (*counter)->setState(*record);
+}
+
+bool CounterMgr::writeReport(const QString& moveFileName) const {
+    const QString name = reportFileName(moveFileName);
+    if (name.isEmpty())
+        return false;
+    return writeTextFile(name, moveReport(counters_));
+}

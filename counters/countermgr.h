@@ -1,0 +1,58 @@
+#pragma once
+
+#include "counterrecord.h"
+#include "zekcounterlist.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class ByteReader;
+class ByteWriter;
+
+// Owns every counter of the game, in order-of-battle order, and reads and writes their
+// section of the move file and the move report.
+class CounterMgr {
+public:
+    // The mark that opens the counters section of a move file.
+    static constexpr int kSectionMark = 11111111;
+
+    // Creates the 234 counters, counter n standing in hex n.
+    CounterMgr();
+    ~CounterMgr();
+
+    CounterMgr(const CounterMgr&) = delete;
+    CounterMgr& operator=(const CounterMgr&) = delete;
+
+    // Replaces every counter with a fresh one from the order of battle: row n in hex n,
+    // no losses, no marker. The board's stacks must be rebuilt afterwards.
+    void createCounters();
+    void deleteCounters();
+    const ZeKCounterList& counters() const { return counters_; }
+
+    // Every counter's start hex becomes its present hex.
+    void endTurn();
+
+    // The counters section: mark, count, one record per counter.
+    void writeCounters(ByteWriter& out) const;
+    // Reads a counters section. A wrong mark consumes those 4 bytes and changes nothing
+    // (answers false). Otherwise all records are read first and the counters are
+    // recreated and given them (answers true); a section that ends early throws
+    // StreamEndError and changes nothing. The board must be rebuilt after true.
+    bool readCounters(ByteReader& in);
+    // The records of a counters section, one per counter of the order of battle, without
+    // applying them: nullopt (4 bytes consumed) for a wrong mark, StreamEndError for data
+    // that ends early. The stored count is read and disregarded.
+    static std::optional<std::vector<CounterRecord>> readRecords(ByteReader& in);
+    // Recreates every counter and gives the n-th the n-th record; counters beyond the
+    // records keep their fresh state. The board must be rebuilt afterwards.
+    void applyRecords(const std::vector<CounterRecord>& records);
+
+    // Writes the move report beside the move file (see reportFileName). Answers false
+    // when the name is too short or the file could not be written; never throws for it.
+    bool writeReport(const QString& moveFileName) const;
+
+private:
+    ZeKCounterList counters_;
+};
