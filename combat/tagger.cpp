@@ -1,0 +1,119 @@
+#include "tagger.h"
+
+#include "bytestream.h"
+#include "mappicture.h"
+#include "picturemodule.h"
+
+#include <QString>
+
+namespace {
+
+// True when the 8 x 8 block at p overlaps the picture. Positions come from move files,
+// so the test is made in 64 bits: a far-off position must not overflow the rectangle.
+bool blockTouches(const MapPicture& map, const AFPoint& p) {
+    const std::int64_t x = p.x;
+    const std::int64_t y = p.y;
+    return x + Tagger::kPictureSize > 0 && y + Tagger::kPictureSize > 0 && x < map.width() &&
+           y < map.height();
+}
+
+QRect blockAt(const AFPoint& p) {
+    return {p.x, p.y, Tagger::kPictureSize, Tagger::kPictureSize};
+}
+
+} // namespace
+
+Tagger::Tagger(AFPoint position) : position_(position) {}
+
+Tagger::Tagger(const PictureModule* module, MapPicture* mapBitmap, AFPoint position,
+               std::int32_t dieValue, std::string comment, bool fromFile)
+    : module_(module), mapBitmap_(mapBitmap), position_(position), dieValue_(dieValue),
+      comment_(std::move(comment)), fromFile_(fromFile) {}
+
+Tagger::Tagger(const Tagger& other) {
+    *this = other;
+}
+
+Tagger& Tagger::operator=(const Tagger& other) {
+    if (this == &other)
+        return *this;
+    erase();
+    module_ = other.module_;
+    mapBitmap_ = other.mapBitmap_;
+    position_ = other.position_;
+    dieValue_ = other.dieValue_;
+    comment_ = other.comment_;
+    fromFile_ = other.fromFile_;
+    // Inherit the block under the first picture, not the picture the source drew.
+    savedBackground_.reset();
+    if (other.savedBackground_)
+        savedBackground_ = std::make_unique<QImage>(other.savedBackground_->copy());
+    draw();
+    return *this;
+}
+
+Tagger::~Tagger() {
+    if (savedBackground_)
+        erase();
+}
+
+AFPoint Tagger::drawPosition() const {
+    // x < 8 is "x - 8 is negative" without overflowing for the smallest x.
+    if (position_.x < kPictureSize)
+        return {24, position_.y};
+    return {position_.x - kPictureSize, position_.y};
+}
+
+std::int32_t Tagger::pictureId() const {
+    // Die values come from files too; keep an absurd one from overflowing.
+    const std::int64_t id = 16010 + std::int64_t{dieValue_} + (fromFile_ ? 10 : 0);
+    return id > INT32_MAX || id < INT32_MIN ? -1 : static_cast<std::int32_t>(id);
+}
+
+void Tagger::draw() {
+    if (!mapBitmap_)
+        return;
+    const AFPoint p = drawPosition();
+    const bool onMap = blockTouches(*mapBitmap_, p);
+    if (!savedBackground_) {
+        savedBackground_ = std::make_unique<QImage>(
+            onMap ? mapBitmap_->copy(blockAt(p))
+                  : QImage(kPictureSize, kPictureSize, QImage::Format_RGB32));
+        if (!onMap)
+            savedBackground_->fill(Qt::black);
+    }
+    if (!module_)
+        throw ResourceError(QStringLiteral("tag pictures"), "no picture module is loaded");
+    const QImage picture = module_->bitmap(pictureId());
+    // Only the 8 x 8 block is saved, so only that much of a larger picture may be drawn.
+    if (onMap)
+        mapBitmap_->copyRect(p.x, p.y, picture, QRect(0, 0, kPictureSize, kPictureSize));
+}
+
+void Tagger::erase() {
+    if (!mapBitmap_ || !savedBackground_)
+        return;
+    const AFPoint p = drawPosition();
+    if (blockTouches(*mapBitmap_, p))
+        mapBitmap_->drawImage(p.x, p.y, *savedBackground_);
+}
+
+void Tagger::readTag(ByteReader& in) {
+    in.readInt32(); // the record word carries no meaning
+    const std::int32_t x = in.readInt32();
+    const std::int32_t y = in.readInt32();
+    const std::int32_t dieValue = in.readInt32();
+    std::string comment = in.readText(kMaxCommentLength, "a combat comment");
+    position_ = AFPoint(x, y);
+    dieValue_ = dieValue;
+    comment_ = std::move(comment);
+    fromFile_ = true;
+}
+
+void Tagger::writeTag(ByteWriter& out) const {
+    out.writeInt32(kRecordWord);
+    out.writeInt32(position_.x);
+    out.writeInt32(position_.y);
+    out.writeInt32(dieValue_);
+    out.writeText(comment_);
+}

@@ -1,0 +1,102 @@
+#include "taggermgr.h"
+
+#include "bytestream.h"
+#include "picturemodule.h"
+
+#include <QString>
+
+#include <set>
+
+TaggerMgr::TaggerMgr(const PictureModule* module, MapPicture* mapBitmap)
+    : module_(module), mapBitmap_(mapBitmap) {}
+
+TaggerMgr::~TaggerMgr() {
+    clearTags();
+}
+
+void TaggerMgr::insertFirstDrawn(TaggerMultiSet& tags, const PictureModule* module,
+                                 MapPicture* mapBitmap, AFPoint position, std::int32_t dieValue,
+                                 const std::string& comment, bool fromFile) {
+    // Only the first tag at a position carries the map; the stored copy draws itself.
+    const bool first = tags.find(Tagger(position)) == tags.end();
+    tags.insert(Tagger(module, first ? mapBitmap : nullptr, position, dieValue, comment, fromFile));
+}
+
+void TaggerMgr::addCombat(const TaggerInfo& info) {
+    insertFirstDrawn(ownTags_, module_, mapBitmap_, info.position, info.dieValue, info.comment,
+                     false);
+    ++ownRevision_;
+}
+
+void TaggerMgr::showCombatsAt(AFPoint position,
+                              const std::function<void(const Tagger&)>& show) const {
+    const Tagger key(position);
+    for (const TaggerMultiSet* tags : {&ownTags_, &openedTags_}) {
+        const TaggerPair range = tags->equal_range(key);
+        for (auto it = range.first; it != range.second; ++it)
+            show(*it);
+    }
+}
+
+void TaggerMgr::hideTags() {
+    // A copy of a drawn tag draws once more and then puts back the block it inherited,
+    // which is the map as it was before the first picture went on.
+    for (const TaggerMultiSet* tags : {&ownTags_, &openedTags_}) {
+        for (const Tagger& tag : *tags) {
+            Tagger copy(tag);
+            copy.erase();
+        }
+    }
+}
+
+void TaggerMgr::clearSet(TaggerMultiSet& tags) {
+    while (!tags.empty())
+        tags.erase(tags.begin());
+}
+
+void TaggerMgr::clearTags() {
+    if (!ownTags_.empty())
+        ++ownRevision_;
+    clearSet(ownTags_);
+    clearSet(openedTags_);
+}
+
+void TaggerMgr::writeTags(ByteWriter& out) const {
+    out.writeInt32(kTagsSectionMark);
+    out.writeInt32(static_cast<std::int32_t>(ownTags_.size()));
+    for (const Tagger& tag : ownTags_)
+        tag.writeTag(out);
+}
+
+void TaggerMgr::readTags(ByteReader& in) {
+    replaceWithOpened(readTagsSection(in));
+}
+
+void TaggerMgr::replaceWithOpened(const std::vector<TagRecord>& records) {
+    // Every picture must be there before anything comes off the map, so that a missing
+    // one cannot leave the tags half replaced.
+    if (mapBitmap_) {
+        std::set<AFPoint> drawnAt;
+        for (const TagRecord& record : records) {
+            if (!drawnAt.insert(record.position).second)
+                continue; // silent, draws nothing
+            const Tagger probe(module_, nullptr, record.position, record.dieValue, {}, true);
+            if (!module_)
+                throw ResourceError(QStringLiteral("tag pictures"), "no picture module is loaded");
+            if (!module_->contains(probe.pictureId()))
+                throw ResourceError(module_->name(), probe.pictureId());
+        }
+    }
+    clearTags();
+    for (const TagRecord& record : records)
+        insertFirstDrawn(openedTags_, module_, mapBitmap_, record.position, record.dieValue,
+                         record.comment, true);
+}
+
+std::vector<TagRecord> TaggerMgr::ownRecords() const {
+    std::vector<TagRecord> records;
+    records.reserve(ownTags_.size());
+    for (const Tagger& tag : ownTags_)
+        records.push_back({tag.position(), tag.dieValue(), tag.comment()});
+    return records;
+}

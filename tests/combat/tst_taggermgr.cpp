@@ -1,0 +1,270 @@
+#include "bytestream.h"
+#include "fakepictures.h"
+#include "taggermgr.h"
+
+#include <QTest>
+
+namespace {
+
+// A tags section holding the records, as a file would.
+QByteArray tagsSection(const std::vector<TagRecord>& records,
+                       std::int32_t mark = kTagsSectionMark) {
+    ByteWriter out;
+    out.writeInt32(mark);
+    out.writeInt32(static_cast<std::int32_t>(records.size()));
+    for (const TagRecord& r : records)
+        Tagger(nullptr, nullptr, r.position, r.dieValue, r.comment, false).writeTag(out);
+    return out.take();
+}
+
+std::vector<std::string> shownAt(const TaggerMgr& mgr, AFPoint position) {
+    std::vector<std::string> shown;
+    mgr.showCombatsAt(position, [&](const Tagger& tag) {
+        shown.push_back(tag.comment() + "/" + std::to_string(tag.dieValue()));
+    });
+    return shown;
+}
+
+const AFPoint kHexA(35, 19);   // column 1: picture at (27, 19)
+const AFPoint kHexB(70, 39);   // column 2: picture at (62, 39)
+const AFPoint kColumn0(0, 78); // column 0: picture at (24, 78)
+
+} // namespace
+
+class TestTaggerMgr : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void secondCombatAtHexIsSilent();
+    void ownOverOpenedAndClearingRestoresMap();
+    void hidingTwiceChangesNothing();
+    void combatsAfterHiding();
+    void showOrderOwnThenOpened();
+    void column0IsLookedUpByHexPosition();
+    void writeOrdersByPosition();
+    void writeWithoutTags();
+    void readKeepsFileOrderAndDrawsFirstOnly();
+    void readReplacesOwnTags();
+    void badSectionsChangeNothing_data();
+    void badSectionsChangeNothing();
+    void missingPictureChangesNothing();
+    void revisionFollowsWhatASaveWrites();
+    void destructorTakesAllPicturesOff();
+
+private:
+    FakePictures pictures_;
+    std::unique_ptr<MapPicture> map_;
+    std::unique_ptr<TaggerMgr> mgr_;
+    QImage original_;
+};
+
+void TestTaggerMgr::init() {
+    pictures_.missing.clear();
+    original_ = patternMap();
+    mgr_.reset();
+    map_ = std::make_unique<MapPicture>(original_);
+    mgr_ = std::make_unique<TaggerMgr>(&pictures_, map_.get());
+}
+
+void TestTaggerMgr::secondCombatAtHexIsSilent() {
+    mgr_->addCombat({kHexA, 2, "first"});
+    mgr_->addCombat({kHexA, 5, "second"});
+    QCOMPARE(mgr_->ownCount(), 2u);
+    auto it = mgr_->ownTags().begin();
+    QCOMPARE(it->comment(), std::string("first"));
+    QCOMPARE(it->mapBitmap(), map_.get());
+    ++it;
+    QCOMPARE(it->comment(), std::string("second"));
+    QCOMPARE(it->mapBitmap(), nullptr);
+    QVERIFY(blockIs(map_->image(), 27, 19, FakePictures::colourOf(16012)));
+}
+
+void TestTaggerMgr::ownOverOpenedAndClearingRestoresMap() {
+    ByteReader in(tagsSection({{kHexA, 3, "theirs"}}));
+    mgr_->readTags(in);
+    QVERIFY(blockIs(map_->image(), 27, 19, FakePictures::colourOf(16023)));
+    mgr_->addCombat({kHexA, 1, "mine"});
+    QVERIFY(blockIs(map_->image(), 27, 19, FakePictures::colourOf(16011)));
+    // Own pictures come off first, then the opened ones, so the map is whole again.
+    mgr_->clearTags();
+    QCOMPARE(mgr_->ownCount() + mgr_->openedCount(), 0u);
+    QCOMPARE(map_->image(), original_);
+}
+
+void TestTaggerMgr::hidingTwiceChangesNothing() {
+    ByteReader in(tagsSection({{kHexA, 3, "theirs"}, {kColumn0, 6, "edge"}}));
+    mgr_->readTags(in);
+    mgr_->addCombat({kHexA, 1, "mine"});
+    mgr_->addCombat({kHexB, 4, "mine too"});
+    ByteWriter before;
+    mgr_->writeTags(before);
+
+    mgr_->hideTags();
+    QCOMPARE(map_->image(), original_);
+    mgr_->hideTags();
+    QCOMPARE(map_->image(), original_);
+    QCOMPARE(mgr_->ownCount(), 2u);
+    QCOMPARE(mgr_->openedCount(), 2u);
+    ByteWriter after;
+    mgr_->writeTags(after);
+    QCOMPARE(after.bytes(), before.bytes());
+    QCOMPARE(shownAt(*mgr_, kHexA), (std::vector<std::string>{"mine/1", "theirs/3"}));
+    mgr_->clearTags();
+    QCOMPARE(map_->image(), original_);
+}
+
+void TestTaggerMgr::combatsAfterHiding() {
+    mgr_->addCombat({kHexA, 1, "mine"});
+    mgr_->hideTags();
+    mgr_->addCombat({kHexA, 2, "again"});
+    QCOMPARE(map_->image(), original_);
+    mgr_->addCombat({kHexB, 5, "new hex"});
+    QVERIFY(blockIs(map_->image(), 62, 39, FakePictures::colourOf(16015)));
+    mgr_->clearTags();
+    QCOMPARE(map_->image(), original_);
+}
+
+void TestTaggerMgr::showOrderOwnThenOpened() {
+    ByteReader in(tagsSection({{kHexA, 3, "o1"}, {kHexB, 2, "elsewhere"}, {kHexA, 4, "o2"}}));
+    mgr_->readTags(in);
+    mgr_->addCombat({kHexA, 6, "m1"});
+    mgr_->addCombat({kHexB, 1, "m-other"});
+    mgr_->addCombat({kHexA, 5, "m2"});
+    QCOMPARE(shownAt(*mgr_, kHexA), (std::vector<std::string>{"m1/6", "m2/5", "o1/3", "o2/4"}));
+    QVERIFY(shownAt(*mgr_, AFPoint(105, 0)).empty());
+}
+
+void TestTaggerMgr::column0IsLookedUpByHexPosition() {
+    mgr_->addCombat({kColumn0, 2, "edge"});
+    QVERIFY(blockIs(map_->image(), 24, 78, FakePictures::colourOf(16012)));
+    QCOMPARE(shownAt(*mgr_, kColumn0), std::vector<std::string>{"edge/2"});
+    QVERIFY(shownAt(*mgr_, AFPoint(24, 78)).empty());
+}
+
+void TestTaggerMgr::writeOrdersByPosition() {
+    mgr_->addCombat({AFPoint(70, 0), 1, "later x"});
+    mgr_->addCombat({AFPoint(35, 58), 2, "b"});
+    mgr_->addCombat({AFPoint(35, 19), 3, "a"});
+    mgr_->addCombat({AFPoint(35, 58), 4, "b2"});
+    ByteReader in(tagsSection({{kHexB, 2, "opened, not written"}}));
+    TaggerMgr other(&pictures_, nullptr);
+    other.readTags(in);
+
+    ByteWriter out;
+    mgr_->writeTags(out);
+    const QByteArray expected = tagsSection({{AFPoint(35, 19), 3, "a"},
+                                             {AFPoint(35, 58), 2, "b"},
+                                             {AFPoint(35, 58), 4, "b2"},
+                                             {AFPoint(70, 0), 1, "later x"}});
+    QCOMPARE(out.bytes(), expected);
+    ByteWriter none;
+    other.writeTags(none);
+    QCOMPARE(none.bytes(), QByteArray::fromHex("7cf4b80000000000"));
+}
+
+void TestTaggerMgr::writeWithoutTags() {
+    ByteWriter out;
+    mgr_->writeTags(out);
+    QCOMPARE(out.bytes(), QByteArray::fromHex("7cf4b80000000000"));
+    mgr_->addCombat({kHexA, 1, "gone"});
+    ByteReader in(out.bytes());
+    mgr_->readTags(in);
+    QCOMPARE(mgr_->ownCount() + mgr_->openedCount(), 0u);
+    QCOMPARE(map_->image(), original_);
+}
+
+void TestTaggerMgr::readKeepsFileOrderAndDrawsFirstOnly() {
+    ByteReader in(tagsSection({{kHexA, 4, "one"}, {kHexA, 2, "two"}, {kHexA, 6, "three"}}));
+    mgr_->readTags(in);
+    QVERIFY(in.atEnd());
+    QCOMPARE(shownAt(*mgr_, kHexA), (std::vector<std::string>{"one/4", "two/2", "three/6"}));
+    QVERIFY(blockIs(map_->image(), 27, 19, FakePictures::colourOf(16024)));
+    int drawn = 0;
+    for (const Tagger& tag : mgr_->openedTags()) {
+        QVERIFY(tag.fromFile());
+        drawn += tag.mapBitmap() ? 1 : 0;
+    }
+    QCOMPARE(drawn, 1);
+}
+
+void TestTaggerMgr::readReplacesOwnTags() {
+    mgr_->addCombat({kHexB, 1, "before the open"});
+    ByteReader in(tagsSection({{kHexA, 4, "theirs"}}));
+    mgr_->readTags(in);
+    QVERIFY(!mgr_->hasOwnTags());
+    QVERIFY(shownAt(*mgr_, kHexB).empty());
+    QCOMPARE(map_->image().copy(62, 39, 8, 8), original_.copy(62, 39, 8, 8));
+}
+
+void TestTaggerMgr::badSectionsChangeNothing_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray good = tagsSection({{kHexA, 4, "one"}, {kHexB, 2, "two"}});
+    QTest::newRow("wrong mark") << tagsSection({{kHexA, 4, "x"}}, 11111111);
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("only the mark") << good.left(4);
+    QTest::newRow("cut in the last record") << good.left(good.size() - 1);
+    QTest::newRow("negative count") << QByteArray::fromHex("7cf4b800ffffffff");
+    QTest::newRow("huge count") << QByteArray::fromHex("7cf4b800ffffff7f") + good.mid(8);
+    QTest::newRow("count one too many") << QByteArray::fromHex("7cf4b80003000000") + good.mid(8);
+    QTest::newRow("die 0") << tagsSection({{kHexA, 0, "x"}});
+    QTest::newRow("die 7") << tagsSection({{kHexA, 4, "x"}, {kHexB, 7, "y"}});
+    QTest::newRow("die -1") << tagsSection({{kHexA, -1, "x"}});
+    QTest::newRow("comment of 81") << tagsSection({{kHexA, 4, std::string(81, 'c')}});
+}
+
+void TestTaggerMgr::badSectionsChangeNothing() {
+    QFETCH(QByteArray, bytes);
+    ByteReader opened(tagsSection({{kHexB, 3, "theirs"}}));
+    mgr_->readTags(opened);
+    mgr_->addCombat({kHexA, 5, "mine"});
+    const QImage before = map_->image();
+    ByteReader in(bytes);
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, mgr_->readTags(in));
+    QCOMPARE(map_->image(), before);
+    QCOMPARE(shownAt(*mgr_, kHexA), std::vector<std::string>{"mine/5"});
+    QCOMPARE(shownAt(*mgr_, kHexB), std::vector<std::string>{"theirs/3"});
+}
+
+void TestTaggerMgr::missingPictureChangesNothing() {
+    mgr_->addCombat({kHexA, 5, "mine"});
+    const QImage before = map_->image();
+    pictures_.missing.insert(16026);
+    ByteReader in(tagsSection({{kHexB, 3, "fine"}, {AFPoint(105, 0), 6, "missing"}}));
+    QVERIFY_THROWS_EXCEPTION(ResourceError, mgr_->readTags(in));
+    QCOMPARE(map_->image(), before);
+    QCOMPARE(mgr_->ownCount(), 1u);
+    QCOMPARE(mgr_->openedCount(), 0u);
+    // A silent second tag needs no picture.
+    ByteReader silent(tagsSection({{kHexB, 3, "drawn"}, {kHexB, 6, "silent"}}));
+    mgr_->readTags(silent);
+    QCOMPARE(mgr_->openedCount(), 2u);
+}
+
+void TestTaggerMgr::revisionFollowsWhatASaveWrites() {
+    const auto start = mgr_->ownRevision();
+    mgr_->hideTags();
+    QCOMPARE(mgr_->ownRevision(), start);
+    mgr_->addCombat({kHexA, 5, "mine"});
+    const auto afterCombat = mgr_->ownRevision();
+    QVERIFY(afterCombat != start);
+    ByteWriter out;
+    mgr_->writeTags(out);
+    mgr_->hideTags();
+    QCOMPARE(mgr_->ownRevision(), afterCombat);
+    ByteReader in(tagsSection({}));
+    mgr_->readTags(in);
+    QVERIFY(mgr_->ownRevision() != afterCombat);
+}
+
+void TestTaggerMgr::destructorTakesAllPicturesOff() {
+    ByteReader in(tagsSection({{kHexA, 3, "theirs"}, {kColumn0, 1, "edge"}}));
+    mgr_->readTags(in);
+    mgr_->addCombat({kHexA, 1, "mine"});
+    mgr_->addCombat({kHexB, 2, "mine"});
+    QVERIFY(map_->image() != original_);
+    mgr_.reset();
+    QCOMPARE(map_->image(), original_);
+}
+
+QTEST_GUILESS_MAIN(TestTaggerMgr)
+#include "tst_taggermgr.moc"
