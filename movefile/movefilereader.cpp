@@ -1,0 +1,109 @@
+#include "movefilereader.h"
+
+#include "bytestream.h"
+#include "countermgr.h"
+#include "hexgrid.h"
+#include "orderofbattle.h"
+#include "taggermgr.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <string>
+
+namespace {
+
+// The loss steps of each counter, in order-of-battle order.
+const std::vector<int>& counterSteps() {
+    static const std::vector<int> steps = [] {
+        CounterInitList rows;
+        buildOrderOfBattle(rows);
+        std::vector<int> result;
+        for (const ZeKCounterInitStruct& row : rows)
+            result.push_back(row.steps);
+        return result;
+    }();
+    return steps;
+}
+
+std::string counterName(std::size_t index) {
+    return "counter " + std::to_string(index + 1);
+}
+
+void checkCounter(const CounterRecord& record, std::size_t index) {
+    if (!hexgrid::isValidHex(record.startHex))
+        throw MoveFileError(counterName(index) + " starts in hex " +
+                            std::to_string(record.startHex) + ", outside the map");
+    if (!hexgrid::isValidHex(record.currentHex))
+        throw MoveFileError(counterName(index) + " stands in hex " +
+                            std::to_string(record.currentHex) + ", outside the map");
+    const int steps = counterSteps().at(index);
+    if (record.losses < 0 || record.losses > steps)
+        throw MoveFileError(counterName(index) + " has " + std::to_string(record.losses) +
+                            " losses, outside 0 to " + std::to_string(steps));
+    if (record.marker < 0 || record.marker > 2)
+        throw MoveFileError(counterName(index) + " has the marker " +
+                            std::to_string(record.marker) + ", outside 0 to 2");
+}
+
+MoveFileContents parse(ByteReader& in) {
+    MoveFileContents contents;
+    auto counters = CounterMgr::readRecords(in);
+    if (!counters)
+        throw MoveFileError("this is not a move file (wrong counters section mark)");
+    for (std::size_t i = 0; i < counters->size(); ++i)
+        checkCounter((*counters)[i], i);
+    contents.counters = std::move(*counters);
+    contents.tags = readTagsSection(in);
+    const char* const names[3] = {"the first banner text", "the second banner text",
+                                  "the third banner text"};
+    for (std::size_t i = 0; i < contents.banners.size(); ++i)
+        contents.banners[i] = in.readText(movefile::kBannerLimits[i], names[i]);
+    return contents;
+}
+
+} // namespace
+
+MoveFileContents parseMoveFile(QByteArrayView bytes) {
+    ByteReader in(bytes);
+    try {
+        return parse(in);
+    } catch (const MoveFileError&) {
+        throw;
+    } catch (const std::exception& error) {
+        // Reader errors already name what was wrong; give them the one error type.
+        throw MoveFileError(error.what());
+    }
+}
+
+MoveFileContents readMoveFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw MoveFileError("the file does not exist");
+    if (info.isDir())
+        throw MoveFileError("it is a folder, not a move file");
+    if (!info.isFile())
+        throw MoveFileError("it is not an ordinary file");
+    if (info.size() > movefile::kMaxFileSize)
+        throw MoveFileError("the file is " + std::to_string(info.size()) +
+                            " bytes long, larger than any move file");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw MoveFileError("the file cannot be read: " + file.errorString().toStdString());
+    // Read one byte beyond the limit, in case the file grew after it was measured.
+    const QByteArray bytes = file.read(movefile::kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw MoveFileError("the file cannot be read: " + file.errorString().toStdString());
+    if (bytes.size() > movefile::kMaxFileSize)
+        throw MoveFileError("the file is larger than any move file");
+    return parseMoveFile(bytes);
+}
+
+std::array<std::string, 3> applyMoveFile(const MoveFileContents& contents, CounterMgr& counters,
+                                         TaggerMgr& tags) {
+    // Tags first: only they can fail (a missing picture), and they fail before changing
+    // anything.
+    tags.replaceWithOpened(contents.tags);
+    counters.applyRecords(contents.counters);
+    return contents.banners;
+}

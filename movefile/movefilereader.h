@@ -1,0 +1,27 @@
+#pragma once
+
+#include "movefilecontents.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+class CounterMgr;
+class TaggerMgr;
+
+// Reads and checks a whole move file. Throws MoveFileError for a wrong section mark, a
+// file that ends early, a count or text length that runs past the end or beyond its
+// box, a negative tag count, a hex outside the grid, losses outside 0..steps, a marker
+// outside 0..2 and a die value outside 1..6. The stored counter count is not checked
+// and bytes after the banner texts are ignored.
+MoveFileContents parseMoveFile(QByteArrayView bytes);
+
+// Reads the file from disk and parses it; refuses a missing file, a folder, anything
+// but an ordinary file, an unreadable file and one larger than any move file could be.
+MoveFileContents readMoveFile(const QString& path);
+
+// Replaces the game's counters and tags with the file's in one step and answers the
+// banner texts. The counters are recreated, so the caller must rebuild and redraw the
+// board next. Throws ResourceError, before changing anything, when a tag picture is
+// missing.
+std::array<std::string, 3> applyMoveFile(const MoveFileContents& contents, CounterMgr& counters,
+                                         TaggerMgr& tags);
