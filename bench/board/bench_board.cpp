@@ -1,0 +1,115 @@
+#include "countermgr.h"
+#include "mapboard.h"
+#include "mappicture.h"
+#include "picturemodule.h"
+#include "zekcounter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QHash>
+#include <QImage>
+
+#include <cstring>
+
+namespace {
+
+// Decoded once, handed out as shared copies, as the program's own modules do.
+class CachedPictures : public PictureModule {
+public:
+    CachedPictures() {
+        for (int id = 2000; id <= 2394; ++id)
+            pictures_.insert(id, solid(24, qRgb(id % 256, 90, 40)));
+        pictures_.insert(2551, solid(12, qRgb(255, 255, 0)));
+        pictures_.insert(2552, solid(12, qRgb(255, 0, 255)));
+    }
+    QImage bitmap(int id) const override {
+        const auto it = pictures_.constFind(id);
+        if (it == pictures_.constEnd())
+            throw ResourceError(name(), id);
+        return *it;
+    }
+    bool contains(int id) const override { return pictures_.contains(id); }
+    QString name() const override { return QStringLiteral("bench counters"); }
+
+private:
+    static QImage solid(int side, QRgb colour) {
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+    QHash<int, QImage> pictures_;
+};
+
+QImage wholeMap() {
+    QImage image(1505, 2720, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qRgb(x % 256, y % 256, 200);
+    }
+    return image;
+}
+
+// Spreads the counters over the grid, several to a hex, as after opening a move file.
+void placeCounters(CounterMgr& mgr) {
+    int n = 0;
+    for (const auto& counter : mgr.counters()) {
+        counter->moveTo(ZeKClick((n / 3) * 37 % 2967));
+        if (n % 7 == 0)
+            counter->cycleMarker();
+        ++n;
+    }
+}
+
+struct Scene {
+    CachedPictures pictures;
+    MapPicture map{wholeMap()};
+    CounterMgr mgr;
+    MapBoard board{map};
+    Scene() {
+        ZeKCounter::setPictureModule(&pictures);
+        placeCounters(mgr);
+        board.rebuild(mgr.counters());
+        board.redrawAll();
+    }
+    ~Scene() { ZeKCounter::setPictureModule(nullptr); }
+};
+
+// One move of a counter between two stacks of three: both hexes erased and redrawn.
+void BM_MoveTop(benchmark::State& state) {
+    Scene scene;
+    const int a = 0;
+    const int b = 37;
+    bool forth = true;
+    for (auto _ : state) {
+        forth ? scene.board.moveTop(a, b) : scene.board.moveTop(b, a);
+        forth = !forth;
+    }
+}
+BENCHMARK(BM_MoveTop)->Unit(benchmark::kMicrosecond);
+
+// The yardstick: copying the pixels of the whole map picture once.
+void BM_CopyWholeMap(benchmark::State& state) {
+    const QImage source = wholeMap();
+    QImage target(source.size(), source.format());
+    for (auto _ : state) {
+        std::memcpy(target.bits(), source.constBits(), std::size_t(source.sizeInBytes()));
+        benchmark::DoNotOptimize(target.constBits());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_CopyWholeMap)->Unit(benchmark::kMicrosecond);
+
+// What opening a move file costs the board: refill all stacks, redraw all 2967 hexes.
+void BM_RebuildAndRedrawAll(benchmark::State& state) {
+    Scene scene;
+    for (auto _ : state) {
+        scene.board.rebuild(scene.mgr.counters());
+        scene.board.redrawAll();
+    }
+}
+BENCHMARK(BM_RebuildAndRedrawAll)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
