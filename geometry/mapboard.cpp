@@ -1,5 +1,7 @@
 #include "mapboard.h"
 
+#include "hexgrid.h"
+
 using hexgrid::isValidHex;
 
 MapBoard::MapBoard(MapPicture& mapPicture) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "counter.h"
-#include "hexgrid.h"
 #include "zekhex.h"
 
 #include <memory>

@@ -1,4 +1,5 @@
 #include "fakepictures.h"
+#include "hexgrid.h"
 #include "mapboard.h"
 #include "zekcounter.h"
 #include "zekcounterat.h"
