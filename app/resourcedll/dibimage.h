@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QImage>
+
+#include <cstdint>
+#include <span>
+
+// Decodes a bitmap resource (a device-independent bitmap without its file header) into a
+// Format_RGB32 image. Throws dibfile::DibFormatError when the bitmap is refused or does
+// not decode.
+QImage decodeDib(std::span<const std::uint8_t> dib);
