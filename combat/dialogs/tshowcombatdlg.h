@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class TShowCombatDlg;
+}
+
+// Shows one recorded combat: the die value and its comment. The program makes it once and
+// reuses it for every record.
+class TShowCombatDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Runs the dialog modally and answers its result; tests put a script in its place.
+    using ModalRunner = std::function<int(QDialog& dialog)>;
+
+    explicit TShowCombatDlg(QWidget* parent = nullptr);
+    ~TShowCombatDlg() override;
+
+    // Fills the two captions without showing anything.
+    void setRecord(int dieValue, const QString& comment);
+    // Fills the captions, then shows the dialog modally until the player closes it.
+    int showRecord(int dieValue, const QString& comment);
+
+    // An empty runner restores the real modal loop.
+    void setModalRunner(ModalRunner runner) { runner_ = std::move(runner); }
+
+private:
+    std::unique_ptr<Ui::TShowCombatDlg> ui_;
+    ModalRunner runner_;
+};
