@@ -1,0 +1,61 @@
+// Feeds arbitrary bytes to the move file reader. A file it takes must survive writing and
+// reading again unchanged, and applying it to a game must not fail.
+#include "countermgr.h"
+#include "mappicture.h"
+#include "movefile.h"
+#include "picturemodule.h"
+#include "taggermgr.h"
+
+#include <QByteArrayView>
+#include <QImage>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+class TagPictures : public PictureModule {
+public:
+    QImage bitmap(int id) const override {
+        if (!contains(id))
+            throw ResourceError(name(), id);
+        return picture_;
+    }
+    bool contains(int id) const override {
+        return (id >= 16011 && id <= 16016) || (id >= 16021 && id <= 16026);
+    }
+    QString name() const override { return QStringLiteral("tags"); }
+
+private:
+    QImage picture_ = [] {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(qRgb(200, 0, 0));
+        return image;
+    }();
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const TagPictures pictures;
+    static MapPicture map([] {
+        QImage image(120, 120, QImage::Format_RGB32);
+        image.fill(qRgb(1, 2, 3));
+        return image;
+    }());
+    static CounterMgr counters;
+    static TaggerMgr tags(&pictures, &map);
+
+    MoveFileContents contents;
+    try {
+        contents = parseMoveFile(QByteArrayView(data, static_cast<qsizetype>(size)));
+    } catch (const MoveFileError&) {
+        return 0;
+    }
+    if (parseMoveFile(encodeMoveFile(contents)) != contents)
+        __builtin_trap();
+    applyMoveFile(contents, counters, tags);
+    if (tags.openedCount() != contents.tags.size())
+        __builtin_trap();
+    return 0;
+}
