@@ -253,6 +253,14 @@ std::string fullScript() {
     return rc;
 }
 
+std::string seedScript() {
+    std::string rc;
+    for (const Bitmap& b : all())
+        if (b.id != 16002)
+            rc += std::to_string(b.id) + " BITMAP \"" + fileName(b) + "\"\n";
+    return rc;
+}
+
 std::vector<int> partialIds() {
     return {2000, 2005, 16011};
 }

@@ -42,6 +42,8 @@ std::string fileName(const Bitmap& b);
 // bitmap's number and one bitmap in two languages; and a module with only a few pictures.
 std::string fullScript();
 std::string partialScript();
+// Every kind of bitmap but the large map: small seeds for the fuzzer.
+std::string seedScript();
 // The identifiers in partialScript().
 std::vector<int> partialIds();
 // The identifier held in two languages in fullScript(), and the fixture whose picture its

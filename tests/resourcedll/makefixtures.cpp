@@ -34,8 +34,10 @@ int main(int argc, char** argv) {
     }
     const std::string full = fixtures::fullScript();
     const std::string partial = fixtures::partialScript();
+    const std::string seed = fixtures::seedScript();
     if (!writeFile(folder + "full.rc", full.data(), full.size()) ||
-        !writeFile(folder + "partial.rc", partial.data(), partial.size()))
+        !writeFile(folder + "partial.rc", partial.data(), partial.size()) ||
+        !writeFile(folder + "seed.rc", seed.data(), seed.size()))
         return 1;
     return 0;
 }
