@@ -1,0 +1,170 @@
+#include "countermgr.h"
+#include "dierandom.h"
+#include "dietrace.h"
+#include "hexgrid.h"
+#include "mapboard.h"
+#include "mappicture.h"
+#include "movefile.h"
+#include "orderofbattle.h"
+#include "picturemodule.h"
+#include "taggermgr.h"
+#include "zekcounter.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <memory>
+
+namespace {
+
+// Pictures decoded once and handed out as shared copies, as the program's modules do.
+class CachedPictures : public PictureModule {
+public:
+    CachedPictures() {
+        QImage map(1505, 2720, QImage::Format_RGB32);
+        for (int y = 0; y < map.height(); ++y)
+            for (int x = 0; x < map.width(); ++x)
+                map.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, 128));
+        pictures_[16002] = map;
+        auto solid = [](int size, int id) {
+            QImage image(size, size, QImage::Format_RGB32);
+            image.fill(qRgb(id % 256, (id / 7) % 256, 60));
+            return image;
+        };
+        for (int id = 2000; id <= 2394; ++id)
+            pictures_[id] = solid(24, id);
+        pictures_[2551] = solid(12, 2551);
+        pictures_[2552] = solid(12, 2552);
+        for (int die = 1; die <= 6; ++die) {
+            pictures_[16010 + die] = solid(8, 16010 + die);
+            pictures_[16020 + die] = solid(8, 16020 + die);
+        }
+    }
+    QImage bitmap(int id) const override {
+        const auto it = pictures_.find(id);
+        if (it == pictures_.end())
+            throw ResourceError(name(), id);
+        return it->second;
+    }
+    bool contains(int id) const override { return pictures_.count(id) != 0; }
+    QString name() const override { return QStringLiteral("cached"); }
+
+private:
+    std::map<int, QImage> pictures_;
+};
+
+// The game as the main window holds it.
+struct Game {
+    Game() : map(pictures.bitmap(16002)), board(map), tags(&pictures, &map) {
+        ZeKCounter::setPictureModule(&pictures);
+    }
+    ~Game() { ZeKCounter::setPictureModule(nullptr); }
+
+    CachedPictures pictures;
+    MapPicture map;
+    CounterMgr counters;
+    MapBoard board;
+    TaggerMgr tags;
+};
+
+// All 234 counters on board hexes, some stacked, with losses and markers, and 50 combats.
+QByteArray busyMoveFile() {
+    MoveFileContents contents;
+    const int boardHexes = hexgrid::kBoardColumns * hexgrid::kRowsPerColumn;
+    CounterInitList rows;
+    buildOrderOfBattle(rows);
+    int n = 0;
+    for (const ZeKCounterInitStruct& row : rows) {
+        const int hex = (n * 7) % boardHexes;
+        contents.counters.push_back(
+            {hex, (hex + n % 3) % boardHexes, std::min(n % 2, row.steps), n % 3});
+        ++n;
+    }
+    for (int t = 0; t < 50; ++t)
+        contents.tags.push_back(
+            {hexgrid::hexPosition((t * 37) % boardHexes), t % 6 + 1, "combat at the river"});
+    contents.banners = {"Turn 12", "Allies",
+                        std::string(61, ' ') + "https://korva.example.org/ita"};
+    return encodeMoveFile(contents);
+}
+
+// Baseline: copying every pixel of the map once into a buffer made beforehand.
+void BM_FullMapCopy(benchmark::State& state) {
+    const CachedPictures pictures;
+    const QImage map = pictures.bitmap(16002);
+    QImage target(map.size(), map.format());
+    for (auto _ : state) {
+        std::memcpy(target.bits(), map.constBits(), static_cast<std::size_t>(map.sizeInBytes()));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * map.sizeInBytes());
+}
+BENCHMARK(BM_FullMapCopy)->Unit(benchmark::kMicrosecond);
+
+// Open: parse and check, apply, rebuild the stacks and redraw all 2967 hexes.
+void BM_OpenMoveFile(benchmark::State& state) {
+    Game game;
+    const QByteArray bytes = busyMoveFile();
+    for (auto _ : state) {
+        const MoveFileContents contents = parseMoveFile(bytes);
+        applyMoveFile(contents, game.counters, game.tags);
+        game.board.rebuild(game.counters.counters());
+        game.board.redrawAll();
+    }
+}
+BENCHMARK(BM_OpenMoveFile)->Unit(benchmark::kMicrosecond);
+
+// Only reading and checking the bytes.
+void BM_ParseMoveFile(benchmark::State& state) {
+    const QByteArray bytes = busyMoveFile();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(parseMoveFile(bytes));
+}
+BENCHMARK(BM_ParseMoveFile)->Unit(benchmark::kMicrosecond);
+
+// Save: the move report, the bytes, and the safe write beside the target in /tmp.
+void BM_SaveMoveFile(benchmark::State& state) {
+    Game game;
+    applyMoveFile(parseMoveFile(busyMoveFile()), game.counters, game.tags);
+    for (int n = 0; n < 20; ++n)
+        game.tags.addCombat({hexgrid::hexPosition(n * 11), n % 6 + 1, "own combat"});
+    QTemporaryDir dir(QStringLiteral("/tmp/korva-bench-XXXXXX"));
+    const QString path = dir.filePath(QStringLiteral("turn.krv"));
+    const std::array<std::string, 3> banners = {"Turn 12", "Axis", "notes"};
+    for (auto _ : state) {
+        game.counters.writeReport(path);
+        const QByteArray bytes = encodeMoveFile(game.counters, game.tags, banners, false);
+        if (!saveFileSafely(path, bytes))
+            state.SkipWithError("the save failed");
+    }
+}
+BENCHMARK(BM_SaveMoveFile)->Unit(benchmark::kMicrosecond);
+
+void BM_TraceRollsOnly(benchmark::State& state) {
+    DieRandom generator(12345);
+    for (auto _ : state) {
+        DieRollCounts counts;
+        rollForTrace(generator, counts, 60000);
+        benchmark::DoNotOptimize(counts);
+    }
+}
+BENCHMARK(BM_TraceRollsOnly)->Unit(benchmark::kMicrosecond);
+
+// The whole trace as closing the About window makes it: rolls and 20 file appends.
+void BM_TraceWithFile(benchmark::State& state) {
+    QTemporaryDir dir(QStringLiteral("/tmp/korva-bench-XXXXXX"));
+    setTracePath(dir.filePath(QStringLiteral("trace.txt")));
+    DieRandom generator(12345);
+    for (auto _ : state)
+        TraceDieRolls(generator);
+    setTracePath(QStringLiteral("trace.txt"));
+}
+BENCHMARK(BM_TraceWithFile)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
