@@ -80,25 +80,21 @@ public:
         }
     }
 
-    // The file offset of [rva, rva + length), which must lie in one section's file bytes.
-    std::uint64_t fileOffset(std::uint64_t rva, std::uint64_t length, const char* what) const {
+    // Where [rva, rva + length) lies in the file, which must be within one section's
+    // file bytes, and how many of that section's bytes follow rva.
+    struct Place {
+        std::uint64_t offset = 0;
+        std::uint64_t available = 0;
+    };
+    Place locate(std::uint64_t rva, std::uint64_t length, const char* what) const {
         for (const Section& s : sections_) {
             if (rva < s.virtualAddress)
                 continue;
             const std::uint64_t into = rva - s.virtualAddress;
             if (into < s.fileSize && length <= s.fileSize - into)
-                return s.fileOffset + into;
+                return {s.fileOffset + into, s.fileSize - into};
         }
         refuse(std::string(what) + " lies outside the file's sections");
-    }
-
-    // How many file bytes follow rva in its section.
-    std::uint64_t bytesAfter(std::uint64_t rva) const {
-        for (const Section& s : sections_) {
-            if (rva >= s.virtualAddress && rva - s.virtualAddress < s.fileSize)
-                return s.fileSize - (rva - s.virtualAddress);
-        }
-        return 0;
     }
 
 private:
@@ -159,7 +155,7 @@ std::vector<BitmapEntry> walkTree(const Bytes& file, const SectionMap& sections,
             const std::uint32_t dataRva = tree.u32(dataTarget, "the data entry of a bitmap");
             const std::uint32_t dataSize = tree.u32(dataTarget + 4, "the data entry of a bitmap");
             const std::uint64_t offset =
-                sections.fileOffset(dataRva, dataSize, ("the data of " + label).c_str());
+                sections.locate(dataRva, dataSize, ("the data of " + label).c_str()).offset;
             file.require(offset, dataSize, "the data of a bitmap");
             found.push_back({static_cast<int>(name), static_cast<std::size_t>(offset),
                              static_cast<std::size_t>(dataSize)});
@@ -221,10 +217,9 @@ std::vector<BitmapEntry> listBitmapResources(std::span<const std::uint8_t> data)
     const SectionMap sections(file, optional + optionalSize, sectionCount);
     // The tree may use every byte of its section; its stated size is only a hint that
     // older linkers set loosely, and each read is checked anyway.
-    const std::uint64_t treeAt =
-        sections.fileOffset(resourceRva, kDirectoryHeaderSize, "the resource directory");
-    const Bytes tree = file.slice(treeAt, sections.bytesAfter(resourceRva));
-    return walkTree(file, sections, tree);
+    const SectionMap::Place tree =
+        sections.locate(resourceRva, kDirectoryHeaderSize, "the resource directory");
+    return walkTree(file, sections, file.slice(tree.offset, tree.available));
 }
 
 } // namespace pefile

@@ -21,6 +21,8 @@ QByteArray readModuleFile(const QString& path, const QString& name) {
         throw ResourceError(name, std::string("the file does not exist"));
     if (info.isDir())
         throw ResourceError(name, std::string("this is a folder, not a file"));
+    if (!info.isFile())
+        throw ResourceError(name, std::string("this is not a regular file"));
     if (info.size() > ResourceDllModule::kMaxFileSize)
         throw ResourceError(name, "the file is too large (" + std::to_string(info.size()) +
                                       " bytes) for a picture module");

@@ -83,6 +83,14 @@ const std::vector<Damage>& damages() {
         {"section at the highest address",
          [](M& pe) { pe.set32(pe.sectionHeader + 12, 0xFFFFF000); },
          "the resource directory lies outside the file's sections", 0},
+        {"a section too short for the tree before the one that holds it",
+         [](M& pe) {
+             pe.set16(M::kFileHeader + 2, 2);
+             std::copy_n(pe.bytes.begin() + pe.sectionHeader, 40,
+                         pe.bytes.begin() + pe.sectionHeader + 40);
+             pe.set32(pe.sectionHeader + 16, 8);
+         },
+         nullptr, 2},
         {"root claims 65535 entries", [](M& pe) { pe.set16(M::kTreeAt + 14, 0xFFFF); },
          "the resource directory lies outside the file", 0},
         {"root claims named entries too", [](M& pe) { pe.set16(M::kTreeAt + 12, 0xFFFF); },

@@ -116,6 +116,7 @@ void TestResourceDllModule::refusesFiles_data() {
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing") << QString() << QStringLiteral("does not exist");
     QTest::newRow("a folder") << QStringLiteral("<folder>") << QStringLiteral("a folder");
+    QTest::newRow("a device") << QStringLiteral("<device>") << QStringLiteral("not a regular file");
     QTest::newRow("empty") << QStringLiteral("<empty>") << QStringLiteral("no MZ header");
     QTest::newRow("text") << QStringLiteral("not a program\r\n") << QStringLiteral("no MZ header");
     QTest::newRow("cut DLL") << QStringLiteral("<cut>") << QStringLiteral("outside the file");
@@ -128,7 +129,9 @@ void TestResourceDllModule::refusesFiles() {
     QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("korva_2.dll"));
-    if (content == QLatin1String("<folder>")) {
+    if (content == QLatin1String("<device>")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path)); // endless zeros
+    } else if (content == QLatin1String("<folder>")) {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("korva_2.dll")));
     } else if (!content.isEmpty()) {
         QFile file(path);
