@@ -80,7 +80,8 @@ void TestTaggerMgr::secondCombatAtHexIsSilent() {
 }
 
 void TestTaggerMgr::ownOverOpenedAndClearingRestoresMap() {
-    ByteReader in(tagsSection({{kHexA, 3, "theirs"}}));
+    const QByteArray inBytes = tagsSection({{kHexA, 3, "theirs"}});
+    ByteReader in(inBytes);
     mgr_->readTags(in);
     QVERIFY(blockIs(map_->image(), 27, 19, FakePictures::colourOf(16023)));
     mgr_->addCombat({kHexA, 1, "mine"});
@@ -92,7 +93,8 @@ void TestTaggerMgr::ownOverOpenedAndClearingRestoresMap() {
 }
 
 void TestTaggerMgr::hidingTwiceChangesNothing() {
-    ByteReader in(tagsSection({{kHexA, 3, "theirs"}, {kColumn0, 6, "edge"}}));
+    const QByteArray inBytes = tagsSection({{kHexA, 3, "theirs"}, {kColumn0, 6, "edge"}});
+    ByteReader in(inBytes);
     mgr_->readTags(in);
     mgr_->addCombat({kHexA, 1, "mine"});
     mgr_->addCombat({kHexB, 4, "mine too"});
@@ -125,7 +127,9 @@ void TestTaggerMgr::combatsAfterHiding() {
 }
 
 void TestTaggerMgr::showOrderOwnThenOpened() {
-    ByteReader in(tagsSection({{kHexA, 3, "o1"}, {kHexB, 2, "elsewhere"}, {kHexA, 4, "o2"}}));
+    const QByteArray inBytes =
+        tagsSection({{kHexA, 3, "o1"}, {kHexB, 2, "elsewhere"}, {kHexA, 4, "o2"}});
+    ByteReader in(inBytes);
     mgr_->readTags(in);
     mgr_->addCombat({kHexA, 6, "m1"});
     mgr_->addCombat({kHexB, 1, "m-other"});
@@ -146,7 +150,8 @@ void TestTaggerMgr::writeOrdersByPosition() {
     mgr_->addCombat({AFPoint(35, 58), 2, "b"});
     mgr_->addCombat({AFPoint(35, 19), 3, "a"});
     mgr_->addCombat({AFPoint(35, 58), 4, "b2"});
-    ByteReader in(tagsSection({{kHexB, 2, "opened, not written"}}));
+    const QByteArray inBytes = tagsSection({{kHexB, 2, "opened, not written"}});
+    ByteReader in(inBytes);
     TaggerMgr other(&pictures_, nullptr);
     other.readTags(in);
 
@@ -174,7 +179,9 @@ void TestTaggerMgr::writeWithoutTags() {
 }
 
 void TestTaggerMgr::readKeepsFileOrderAndDrawsFirstOnly() {
-    ByteReader in(tagsSection({{kHexA, 4, "one"}, {kHexA, 2, "two"}, {kHexA, 6, "three"}}));
+    const QByteArray inBytes =
+        tagsSection({{kHexA, 4, "one"}, {kHexA, 2, "two"}, {kHexA, 6, "three"}});
+    ByteReader in(inBytes);
     mgr_->readTags(in);
     QVERIFY(in.atEnd());
     QCOMPARE(shownAt(*mgr_, kHexA), (std::vector<std::string>{"one/4", "two/2", "three/6"}));
@@ -189,7 +196,8 @@ void TestTaggerMgr::readKeepsFileOrderAndDrawsFirstOnly() {
 
 void TestTaggerMgr::readReplacesOwnTags() {
     mgr_->addCombat({kHexB, 1, "before the open"});
-    ByteReader in(tagsSection({{kHexA, 4, "theirs"}}));
+    const QByteArray inBytes = tagsSection({{kHexA, 4, "theirs"}});
+    ByteReader in(inBytes);
     mgr_->readTags(in);
     QVERIFY(!mgr_->hasOwnTags());
     QVERIFY(shownAt(*mgr_, kHexB).empty());
@@ -214,7 +222,8 @@ void TestTaggerMgr::badSectionsChangeNothing_data() {
 
 void TestTaggerMgr::badSectionsChangeNothing() {
     QFETCH(QByteArray, bytes);
-    ByteReader opened(tagsSection({{kHexB, 3, "theirs"}}));
+    const QByteArray openedBytes = tagsSection({{kHexB, 3, "theirs"}});
+    ByteReader opened(openedBytes);
     mgr_->readTags(opened);
     mgr_->addCombat({kHexA, 5, "mine"});
     const QImage before = map_->image();
@@ -229,13 +238,15 @@ void TestTaggerMgr::missingPictureChangesNothing() {
     mgr_->addCombat({kHexA, 5, "mine"});
     const QImage before = map_->image();
     pictures_.missing.insert(16026);
-    ByteReader in(tagsSection({{kHexB, 3, "fine"}, {AFPoint(105, 0), 6, "missing"}}));
+    const QByteArray inBytes = tagsSection({{kHexB, 3, "fine"}, {AFPoint(105, 0), 6, "missing"}});
+    ByteReader in(inBytes);
     QVERIFY_THROWS_EXCEPTION(ResourceError, mgr_->readTags(in));
     QCOMPARE(map_->image(), before);
     QCOMPARE(mgr_->ownCount(), 1u);
     QCOMPARE(mgr_->openedCount(), 0u);
     // A silent second tag needs no picture.
-    ByteReader silent(tagsSection({{kHexB, 3, "drawn"}, {kHexB, 6, "silent"}}));
+    const QByteArray silentBytes = tagsSection({{kHexB, 3, "drawn"}, {kHexB, 6, "silent"}});
+    ByteReader silent(silentBytes);
     mgr_->readTags(silent);
     QCOMPARE(mgr_->openedCount(), 2u);
 }
@@ -251,13 +262,15 @@ void TestTaggerMgr::revisionFollowsWhatASaveWrites() {
     mgr_->writeTags(out);
     mgr_->hideTags();
     QCOMPARE(mgr_->ownRevision(), afterCombat);
-    ByteReader in(tagsSection({}));
+    const QByteArray inBytes = tagsSection({});
+    ByteReader in(inBytes);
     mgr_->readTags(in);
     QVERIFY(mgr_->ownRevision() != afterCombat);
 }
 
 void TestTaggerMgr::destructorTakesAllPicturesOff() {
-    ByteReader in(tagsSection({{kHexA, 3, "theirs"}, {kColumn0, 1, "edge"}}));
+    const QByteArray inBytes = tagsSection({{kHexA, 3, "theirs"}, {kColumn0, 1, "edge"}});
+    ByteReader in(inBytes);
     mgr_->readTags(in);
     mgr_->addCombat({kHexA, 1, "mine"});
     mgr_->addCombat({kHexB, 2, "mine"});
