@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 // A move file put together field by field, independently of the encoder, so that
@@ -456,6 +458,8 @@ void TestMoveFile::filesThatAreNotMoveFiles_data() {
                             << "folder";
     QTest::newRow("too large") << "large"
                                << "larger";
+    QTest::newRow("unreadable") << "unreadable"
+                                << "cannot be read";
     QTest::newRow("device") << "device"
                             << "ordinary";
 }
@@ -473,6 +477,11 @@ void TestMoveFile::filesThatAreNotMoveFiles() {
         path = writeFile(FileBuilder().bytes());
         QFile file(path);
         QVERIFY(file.resize(movefile::kMaxFileSize + 1)); // sparse, takes no room
+    } else if (kind == QLatin1String("unreadable")) {
+        if (::geteuid() == 0)
+            QSKIP("permissions do not stop the superuser from reading");
+        path = writeFile(FileBuilder().bytes());
+        QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
     } else {
         path = QStringLiteral("/dev/zero");
         if (!QFile::exists(path))
