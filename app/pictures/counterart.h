@@ -1,0 +1,17 @@
+#pragma once
+
+#include "counterlook.h"
+
+#include <QImage>
+
+// The drawn counter pictures: 24 x 24, the two sides' formations in khaki and in field
+// grey with a nation band, forts in concrete, ports in sea blue, game markers in white.
+namespace counterart {
+
+inline constexpr int kCounterSize = 24;
+
+// The counter with `losses` (0..look.steps) losses taken, Format_RGB32. Each loss turns one
+// more cell of the step track red and shades the ground further.
+QImage counterPicture(const CounterLook& look, int losses);
+
+} // namespace counterart

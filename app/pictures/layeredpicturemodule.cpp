@@ -1,0 +1,32 @@
+#include "layeredpicturemodule.h"
+
+LayeredPictureModule::LayeredPictureModule(QString name,
+                                           std::vector<std::unique_ptr<PictureModule>> layers)
+    : name_(std::move(name)), layers_(std::move(layers)) {
+    std::erase(layers_, nullptr);
+}
+
+QImage LayeredPictureModule::bitmap(int id) const {
+    const PictureModule* layer = layerFor(id);
+    if (layer == nullptr)
+        throw ResourceError(name_, id);
+    return layer->bitmap(id);
+}
+
+bool LayeredPictureModule::contains(int id) const {
+    return layerFor(id) != nullptr;
+}
+
+QStringList LayeredPictureModule::layerNames() const {
+    QStringList names;
+    for (const auto& layer : layers_)
+        names << layer->name();
+    return names;
+}
+
+const PictureModule* LayeredPictureModule::layerFor(int id) const {
+    for (const auto& layer : layers_)
+        if (layer->contains(id))
+            return layer.get();
+    return nullptr;
+}

@@ -1,0 +1,286 @@
+#include "mapterrain.h"
+
+#include "artfonts.h"
+#include "hexgrid.h"
+#include "italygeo.h"
+#include "mapcaptions.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPathStroker>
+
+#include <cmath>
+#include <vector>
+
+namespace mapterrain {
+namespace {
+
+const QColor kDeepSea(139, 178, 207);
+const QColor kShallowSea(178, 210, 229);
+const QColor kCoastLine(70, 101, 124);
+const QColor kLowland(196, 205, 152);
+const QColor kHills(208, 196, 146);
+const QColor kMountains(184, 160, 118);
+const QColor kHatching(116, 90, 60);
+const QColor kWater(104, 152, 196);
+const QColor kTown(140, 52, 40);
+const QColor kTownName(62, 40, 30);
+
+QPainterPath landPath() {
+    QPainterPath land = italygeo::shorePath(italygeo::mainland());
+    for (const auto& island : italygeo::islands())
+        land.addPath(italygeo::shorePath(island, island.size() > 6 ? 3 : 1));
+    land.setFillRule(Qt::WindingFill);
+    return land;
+}
+
+// A soft band along a line: strokes from wide and faint to narrow and strong.
+void paintBand(QPainter& painter, const QPainterPath& line, QColor colour, double width) {
+    constexpr int kSteps = 5;
+    colour.setAlphaF(0.25f);
+    for (int step = 0; step < kSteps; ++step) {
+        const double fraction = 1.0 - step / static_cast<double>(kSteps);
+        painter.strokePath(
+            line, QPen(colour, width * fraction, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    }
+}
+
+// Soft shading is painted at half the resolution and laid over the area smoothly
+// enlarged: it looks the same, as it has no sharp edges, and costs a quarter.
+constexpr int kSoftScale = 2;
+
+template <typename Paint> void paintSoftly(QPainter& painter, const QRect& area, Paint paint) {
+    const QSize size(area.width() / kSoftScale + 2, area.height() / kSoftScale + 2);
+    QImage layer(size, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter soft(&layer);
+        soft.setRenderHint(QPainter::Antialiasing);
+        soft.scale(1.0 / kSoftScale, 1.0 / kSoftScale);
+        soft.translate(-area.topLeft());
+        paint(soft);
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(area.topLeft(), QSizeF(size * kSoftScale)), layer);
+    painter.restore();
+}
+
+// Small peaks along a crest line, scattered to both sides of it by a fixed sequence so
+// every start draws the same mountains, and kept off the hex captions.
+void paintPeak(QPainter& painter, const QPointF& peak, double halfWidth, double height) {
+    const QRectF box(peak.x() - halfWidth, peak.y(), 2 * halfWidth, height);
+    if (mapcaptions::captionOverlap(box.adjusted(-1, -1, 1, 1)) > 0.0)
+        return;
+    const QPointF points[] = {peak + QPointF(-halfWidth, height), peak,
+                              peak + QPointF(halfWidth, height)};
+    painter.drawPolyline(points, 3);
+    // A shaded flank on the right, as if lit from the upper left.
+    painter.drawLine(peak + QPointF(1.5, 2.0), peak + QPointF(halfWidth - 1.0, height));
+}
+
+void paintPeaks(QPainter& painter, const QPainterPath& crest) {
+    painter.setPen(QPen(kHatching, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    unsigned state = 12345u;
+    auto next = [&state] {
+        state = state * 1103515245u + 12345u;
+        return static_cast<double>((state >> 16) & 0x7FFFu) / 32767.0;
+    };
+    // Walk the flattened crest, stopping every few pixels: much cheaper than asking the
+    // curved path for points by length.
+    const QList<QPolygonF> lines = crest.toSubpathPolygons();
+    if (lines.isEmpty())
+        return;
+    const QPolygonF& line = lines.front();
+    constexpr double kSpacing = 8.0;
+    double at = kSpacing / 2.0;
+    for (qsizetype i = 0; i + 1 < line.size(); ++i) {
+        const QPointF along = line[i + 1] - line[i];
+        const double length = std::hypot(along.x(), along.y());
+        if (length <= 0.0)
+            continue;
+        const QPointF across(along.y() / length, -along.x() / length);
+        for (; at < length; at += kSpacing) {
+            const QPointF centre = line[i] + along * (at / length);
+            const double side = (next() - 0.5) * 44.0;
+            const QPointF peak = centre + across * side + QPointF(next() * 6.0 - 3.0, 0.0);
+            const double halfWidth = 4.0 + next() * 2.5;
+            paintPeak(painter, peak, halfWidth, 4.0 + next() * 3.0);
+        }
+        at -= length;
+    }
+}
+
+void paintSea(QPainter& painter, const QRect& area, const QPainterPath& land) {
+    painter.fillRect(area, kDeepSea);
+    paintSoftly(painter, area, [&land](QPainter& soft) {
+        QColor shallow = kShallowSea;
+        shallow.setAlphaF(0.35f);
+        for (double width : {70.0, 44.0, 24.0, 10.0})
+            soft.strokePath(land, QPen(shallow, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    });
+}
+
+void paintLand(QPainter& painter, const QRect& area, const QPainterPath& land) {
+    painter.fillPath(land, kLowland);
+    const auto ridges = italygeo::ridges();
+    std::vector<QPainterPath> crests;
+    for (const auto& ridge : ridges)
+        crests.push_back(italygeo::linePath(ridge));
+    painter.save();
+    painter.setClipPath(land);
+    paintSoftly(painter, area, [&crests](QPainter& soft) {
+        for (std::size_t i = 0; i < crests.size(); ++i) {
+            const bool mainRange = i < 2;
+            paintBand(soft, crests[i], kHills, mainRange ? 150.0 : 70.0);
+            paintBand(soft, crests[i], kMountains, mainRange ? 60.0 : 26.0);
+        }
+    });
+    for (const QPainterPath& crest : crests)
+        paintPeaks(painter, crest);
+    painter.restore();
+    painter.strokePath(land, QPen(kCoastLine, 1.3));
+}
+
+void paintWater(QPainter& painter) {
+    for (const auto& lake : italygeo::lakes()) {
+        const QPainterPath shore = italygeo::shorePath(lake, 2);
+        painter.fillPath(shore, kShallowSea);
+        painter.strokePath(shore, QPen(kCoastLine, 1.0));
+    }
+    for (const auto& river : italygeo::rivers()) {
+        const QPainterPath course = italygeo::linePath(river, 3);
+        painter.strokePath(course, QPen(kWater, 2.0, Qt::SolidLine, Qt::RoundCap));
+    }
+}
+
+void paintTownDots(QPainter& painter) {
+    painter.setPen(QPen(QColor(60, 30, 20), 1.0));
+    painter.setBrush(kTown);
+    for (const italygeo::Town& town : italygeo::towns()) {
+        const QPointF at = italygeo::toMap(town.where);
+        const double radius = town.city ? 4.0 : 2.6;
+        painter.drawEllipse(at, radius, radius);
+    }
+}
+
+// Chooses where each town's name goes relative to its dot: right, left, above or below,
+// whichever covers the fewest hex captions, names placed before and town dots, and stays
+// on the board (ties keep the earlier candidate, so right of the dot is usual).
+class NamePlacer {
+public:
+    QPointF place(const QFontMetricsF& metrics, const QString& name, bool city,
+                  const QPointF& dot) {
+        const double gap = city ? 6.0 : 4.5;
+        const double width = metrics.horizontalAdvance(name);
+        const double ascent = metrics.ascent();
+        const double middle = ascent / 2.0 - 1.0;
+        const QPointF candidates[] = {
+            {gap, middle},        {gap, -3.0},
+            {gap, ascent + 2.0},  {-gap - width, middle},
+            {-gap - width, -3.0}, {-gap - width, ascent + 2.0},
+            {-width / 2.0, -gap}, {-width / 2.0, gap + ascent},
+        };
+        QRectF bestBox;
+        QPointF best = candidates[0];
+        double bestCost = -1.0;
+        for (const QPointF& offset : candidates) {
+            const QPointF baseline = dot + offset;
+            const QRectF box(baseline.x(), baseline.y() - ascent, width, metrics.height());
+            const double cost = costOf(box);
+            if (bestCost < 0.0 || cost < bestCost) {
+                best = offset;
+                bestBox = box;
+                bestCost = cost;
+            }
+        }
+        placed_.push_back(bestBox);
+        return best;
+    }
+
+    void addDot(const QPointF& dot) { placed_.emplace_back(dot - QPointF(4, 4), QSizeF(8, 8)); }
+
+    static constexpr double kBoardRight =
+        (hexgrid::kBoardColumns - 1) * hexgrid::kColumnPitch + hexgrid::kTopEdgeWidth - 2;
+
+private:
+    double costOf(const QRectF& box) const {
+        double cost = mapcaptions::captionOverlap(box);
+        for (const QRectF& other : placed_) {
+            const QRectF common = box.intersected(other);
+            if (!common.isEmpty())
+                cost += 4.0 * common.width() * common.height();
+        }
+        if (box.left() < 2.0 || box.right() > kBoardRight)
+            cost += 10000.0;
+        return cost;
+    }
+
+    std::vector<QRectF> placed_;
+};
+
+// A compass rose in the Ionian Sea, east of the toe; its needle shows true north on the turned map.
+void paintCompass(QPainter& painter) {
+    const QPointF centre(760.0, 2430.0);
+    const QPointF northward = italygeo::toMap({15.0, 39.0}) - italygeo::toMap({15.0, 38.0});
+    const double angle = std::atan2(northward.x(), -northward.y()) * 180.0 / 3.14159265;
+    painter.save();
+    painter.translate(centre);
+    painter.setPen(QPen(kCoastLine, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(0, 0), 30.0, 30.0);
+    painter.drawEllipse(QPointF(0, 0), 26.0, 26.0);
+    painter.rotate(angle);
+    for (int quarter = 0; quarter < 4; ++quarter) {
+        const QPointF tip(0, -40.0);
+        const QPointF left(-6.0, -6.0);
+        const QPointF right(6.0, -6.0);
+        painter.setBrush(quarter == 0 ? QColor(150, 50, 40) : QColor(70, 101, 124));
+        const QPointF halfLeft[] = {QPointF(0, 0), left, tip};
+        painter.drawPolygon(halfLeft, 3);
+        painter.setBrush(QColor(236, 232, 210));
+        const QPointF halfRight[] = {QPointF(0, 0), right, tip};
+        painter.drawPolygon(halfRight, 3);
+        painter.rotate(90.0);
+    }
+    painter.setFont(artfonts::serif(14, true));
+    painter.setPen(QColor(150, 50, 40));
+    painter.drawText(QRectF(-10, -62, 20, 18), Qt::AlignCenter, QStringLiteral("N"));
+    painter.restore();
+}
+
+} // namespace
+
+void paintTerrain(QPainter& painter, const QRect& area) {
+    const QPainterPath land = landPath();
+    paintSea(painter, area, land);
+    paintLand(painter, area, land);
+    paintWater(painter);
+    paintTownDots(painter);
+    paintCompass(painter);
+}
+
+void paintPlaceNames(QPainter& painter) {
+    NamePlacer placer;
+    for (const italygeo::Town& town : italygeo::towns())
+        placer.addDot(italygeo::toMap(town.where));
+    for (const italygeo::Town& town : italygeo::towns()) {
+        const QPointF at = italygeo::toMap(town.where);
+        // Towns whose dot lies off the board keep their names to themselves.
+        if (at.x() < 0.0 || at.x() > NamePlacer::kBoardRight)
+            continue;
+        painter.setFont(artfonts::serif(town.city ? 12 : 10, town.city, true));
+        const QString name = QString::fromUtf8(town.name);
+        const QPointF baseline =
+            at + placer.place(QFontMetricsF(painter.font()), name, town.city, at);
+        // A pale halo keeps the name readable over grid lines and hatching.
+        QPainterPath text;
+        text.addText(baseline, painter.font(), name);
+        painter.strokePath(text, QPen(QColor(236, 232, 210, 200), 2.5, Qt::SolidLine, Qt::RoundCap,
+                                      Qt::RoundJoin));
+        painter.fillPath(text, kTownName);
+    }
+}
+
+} // namespace mapterrain
