@@ -1,5 +1,7 @@
 #include "layeredpicturemodule.h"
 
+#include "pictureids.h"
+
 LayeredPictureModule::LayeredPictureModule(QString name,
                                            std::vector<std::unique_ptr<PictureModule>> layers)
     : name_(std::move(name)), layers_(std::move(layers)) {
@@ -10,7 +12,11 @@ QImage LayeredPictureModule::bitmap(int id) const {
     const PictureModule* layer = layerFor(id);
     if (layer == nullptr)
         throw ResourceError(name_, id);
-    return layer->bitmap(id);
+    QImage picture = layer->bitmap(id);
+    const QSize limit = pictureids::largestSize(id);
+    if (!limit.isEmpty() && (picture.width() > limit.width() || picture.height() > limit.height()))
+        picture = picture.copy(QRect(QPoint(0, 0), picture.size().boundedTo(limit)));
+    return picture;
 }
 
 bool LayeredPictureModule::contains(int id) const {

@@ -10,7 +10,8 @@
 
 // Several modules as one: each picture comes from the first layer that holds it, so a
 // resource DLL or a player's folder may replace some pictures and the built-in set
-// supplies the rest.
+// supplies the rest. A picture larger than the game can wipe off the map again (see
+// pictureids::largestSize) is cut to that size.
 class LayeredPictureModule final : public PictureModule {
 public:
     LayeredPictureModule(QString name, std::vector<std::unique_ptr<PictureModule>> layers);

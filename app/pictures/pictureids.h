@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 // Identifiers of the pictures the game asks its two modules for.
 namespace pictureids {
 
@@ -22,6 +24,20 @@ inline constexpr bool isCounter(int id) {
 }
 inline constexpr bool isMarker(int id) {
     return id == kMarkerBase + 1 || id == kMarkerBase + 2;
+}
+
+// The largest picture that stays inside what the game wipes when it takes the picture off
+// again: a tag restores only the 8 x 8 block it covered; a hex wipes its 27 x 39 counter
+// area, in which a counter may be drawn up to 15 pixels low and its marker 8 pixels right
+// of and below the counter. An empty size means no limit (the map).
+inline constexpr QSize largestSize(int id) {
+    if (isTag(id))
+        return {8, 8};
+    if (isCounter(id))
+        return {27, 24};
+    if (isMarker(id))
+        return {19, 16};
+    return {};
 }
 
 } // namespace pictureids

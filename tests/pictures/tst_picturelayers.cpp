@@ -67,6 +67,8 @@ private slots:
     void folderPrefersPngOverBmp();
     void unreadableFileNamesFileAndReason();
     void layersFallBackPictureByPicture();
+    void oversizedPicturesAreCut_data();
+    void oversizedPicturesAreCut();
     void loaderSearchesProgramFolderFirst_data();
     void loaderSearchesProgramFolderFirst();
     void loaderPutsDllOverFolder();
@@ -159,6 +161,37 @@ void TestPictureLayers::layersFallBackPictureByPicture() {
     QVERIFY(module.contains(2551));
     QVERIFY(!module.contains(16002));
     QVERIFY(errorOf(module, 16002).contains(QLatin1String("korva_2.dll")));
+}
+
+void TestPictureLayers::oversizedPicturesAreCut_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QSize>("given");
+    QTest::addColumn<QSize>("drawn");
+    QTest::newRow("counter") << 2000 << QSize(40, 40) << QSize(27, 24);
+    QTest::newRow("tall counter") << 2000 << QSize(24, 26) << QSize(24, 24);
+    QTest::newRow("counter that fits") << 2000 << QSize(24, 24) << QSize(24, 24);
+    QTest::newRow("marker") << 2551 << QSize(24, 24) << QSize(19, 16);
+    QTest::newRow("tag") << 16014 << QSize(10, 9) << QSize(8, 8);
+    QTest::newRow("small tag") << 16024 << QSize(6, 6) << QSize(6, 6);
+    QTest::newRow("map") << 16002 << QSize(1800, 2800) << QSize(1800, 2800);
+}
+
+// What a hex or a tag cannot wipe again would stay on the map for good.
+void TestPictureLayers::oversizedPicturesAreCut() {
+    QFETCH(int, id);
+    QFETCH(QSize, given);
+    QFETCH(QSize, drawn);
+    QTemporaryDir dir;
+    QImage image(given, QImage::Format_RGB32);
+    image.fill(kRed);
+    QVERIFY(image.save(dir.filePath(QStringLiteral("%1.png").arg(id))));
+    std::vector<std::unique_ptr<PictureModule>> layers;
+    layers.push_back(
+        std::make_unique<FolderPictureModule>(dir.path(), QStringLiteral("korva.dll")));
+    const LayeredPictureModule module(QStringLiteral("korva.dll"), std::move(layers));
+    const QImage picture = module.bitmap(id);
+    QCOMPARE(picture.size(), drawn);
+    QCOMPARE(picture.pixel(0, 0), kRed);
 }
 
 void TestPictureLayers::loaderSearchesProgramFolderFirst_data() {
