@@ -14,10 +14,10 @@ namespace {
 using namespace hexgrid;
 
 const QColor kBoardGrid(52, 46, 34);
-const QColor kHoldingGrid(120, 110, 90);
-const QColor kHoldingGround(222, 215, 196);
-const QColor kHoldingStripe(212, 204, 182);
-const QColor kHoldingHeading(186, 180, 164);
+const QColor kHoldingGrid(112, 118, 126);
+const QColor kHoldingGround(218, 222, 226);
+const QColor kHoldingStripe(207, 212, 218);
+const QColor kHoldingHeading(180, 188, 198);
 const QColor kLandCaption(40, 36, 26);
 const QColor kSeaCaption(24, 56, 92);
 const QColor kBoardEdge(58, 50, 36);
