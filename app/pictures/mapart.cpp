@@ -80,8 +80,8 @@ void paintHoldingArea(QPainter& painter) {
     }
 }
 
-// The grid goes into a layer of its own and onto the map at part strength: every edge is
-// drawn once there, so shared edges are not darker than others.
+// The grid goes into a layer of its own in one opaque colour, then onto the map at part
+// strength: an edge that two neighbouring hexes both draw is no darker than the others.
 void paintGrid(QPainter& painter, const QRect& area) {
     QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);

@@ -79,7 +79,8 @@ int main(int argc, char** argv) {
         << " ms\n";
     map.image().save(folder + QStringLiteral("/korva_map.png"));
 
-    // A sample around Cassino and the Sangro: both sides, stacks, losses, markers, tags.
+    // A sample around Naples, and a few off board and in column A: both sides, stacks,
+    // losses, markers, forts, ports, game markers and both kinds of tags.
     using hexgrid::hexIndexOf;
     placeStack(map, counters, hexIndexOf(11, 40), {2000});
     placeStack(map, counters, hexIndexOf(12, 40), {2001, 2047});
@@ -99,9 +100,8 @@ int main(int argc, char** argv) {
     placeTag(map, tags, hexIndexOf(15, 42), 16023);
     placeTag(map, tags, hexIndexOf(0, 40), 16016);
     placeTag(map, tags, hexIndexOf(16, 40), 16021);
-    const QImage sample = map.copy(QRect(-20 + 11 * 35, 39 * 38, 260 + 11 * 35 - 11 * 35, 200));
-    const QImage wide = map.copy(QRect(0, 1400, 700, 300));
-    wide.save(folder + QStringLiteral("/korva_sample_100.png"));
+    const QImage sample = map.copy(QRect(340, 1440, 340, 240));
+    map.copy(QRect(0, 1380, 900, 400)).save(folder + QStringLiteral("/korva_sample_100.png"));
     scaled(sample, 2).save(folder + QStringLiteral("/korva_sample_200.png"));
     map.image().save(folder + QStringLiteral("/korva_map_with_counters.png"));
 
