@@ -37,4 +37,18 @@ static void BM_HitTest(benchmark::State& state) {
 }
 BENCHMARK(BM_HitTest);
 
+// A pointer sweeping along a line, pixel by pixel, as mouse movements arrive.
+static void BM_HitTestSweep(benchmark::State& state) {
+    int x = -20;
+    int y = 700;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(hittest::hitTest({x, y}));
+        if (++x > 1520) {
+            x = -20;
+            y = (y + 7) % 2720;
+        }
+    }
+}
+BENCHMARK(BM_HitTestSweep);
+
 BENCHMARK_MAIN();

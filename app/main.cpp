@@ -1,0 +1,38 @@
+#include "commandline.h"
+#include "korvaapplication.h"
+#include "modules.h"
+#include "programart.h"
+#include "tmainform.h"
+#include "tsplash.h"
+
+#include <QDir>
+
+int main(int argc, char** argv) {
+    // The headless tools (report, render, extract pictures) need no window.
+    if (const std::optional<int> status = runCommandLineTool(argc, argv))
+        return *status;
+
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    KorvaApplication app(argc, argv);
+
+    auto* splash = new TSplash(programart::splashPicture());
+    Splash = splash;
+    splash->show();
+    QCoreApplication::processEvents();
+
+    try {
+        MainFormSetup setup;
+        setup.loadModule = &openPictureModule;
+        TMainForm mainForm(std::move(setup));
+        mainForm.show();
+        // A move file named on the command line (a double-click on an e-mailed turn).
+        const QStringList arguments = QCoreApplication::arguments();
+        if (arguments.size() > 1)
+            mainForm.OpenMove(QDir::current().absoluteFilePath(arguments.at(1)));
+        KorvaApplication::exec();
+    } catch (const std::exception& error) {
+        KorvaApplication::reportException(QString::fromLocal8Bit(error.what()));
+    }
+    delete Splash.data();
+    return 0;
+}

@@ -1,0 +1,40 @@
+#include "korvaapplication.h"
+
+#include <QMessageBox>
+
+#include <exception>
+
+namespace {
+std::function<void(const QString&)>& reporter() {
+    static std::function<void(const QString&)> instance;
+    return instance;
+}
+} // namespace
+
+KorvaApplication::KorvaApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Korva"));
+    setApplicationDisplayName(QStringLiteral("Korva"));
+}
+
+bool KorvaApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        reportException(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        reportException(QStringLiteral("An unknown error occurred."));
+    }
+    return false;
+}
+
+void KorvaApplication::reportException(const QString& message) {
+    if (reporter()) {
+        reporter()(message);
+        return;
+    }
+    QMessageBox::critical(nullptr, QStringLiteral("Korva"), message, QMessageBox::Ok);
+}
+
+void KorvaApplication::setExceptionReporter(std::function<void(const QString&)> reporter_) {
+    reporter() = std::move(reporter_);
+}

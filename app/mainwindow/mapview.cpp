@@ -1,0 +1,60 @@
+#include "mapview.h"
+
+#include "mappicture.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+MapView::MapView(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+}
+
+void MapView::setPicture(MapPicture* picture) {
+    picture_ = picture;
+    if (picture_) {
+        resize(picture_->width(), picture_->height());
+        picture_->setChangeListener([this](const QRect& rect) { update(rect); });
+    }
+    update();
+}
+
+void MapView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    if (!picture_) {
+        painter.fillRect(event->rect(), palette().window());
+        return;
+    }
+    for (const QRect& rect : event->region())
+        painter.drawImage(rect.topLeft(), picture_->image(), rect);
+}
+
+void MapView::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit mousePressed(event->button(), p.x(), p.y());
+    event->accept();
+}
+
+void MapView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit mouseMoved(p.x(), p.y());
+    event->accept();
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit mouseReleased(event->button(), p.x(), p.y());
+    if (event->button() == Qt::RightButton)
+        emit menuRequested(event->globalPosition().toPoint());
+    event->accept();
+}
+
+void MapView::contextMenuEvent(QContextMenuEvent* event) {
+    // The mouse opens the menu on the right button's release; here only the keyboard's
+    // menu key, which opens it at the pointer (the menu acts on the last hex pointed at).
+    if (event->reason() != QContextMenuEvent::Mouse)
+        emit menuRequested(event->globalPos());
+    event->accept();
+}

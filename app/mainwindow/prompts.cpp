@@ -1,0 +1,54 @@
+#include "prompts.h"
+
+#include <QDialog>
+#include <QFileDialog>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Korva");
+const QString kFilter = QStringLiteral("Korva (*.krv)");
+
+QString runFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, title, QString(), kFilter);
+    dialog.setAcceptMode(mode);
+    dialog.setDefaultSuffix(QStringLiteral("krv"));
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QMessageBox::StandardButton QtPrompts::askEndOfTurn() {
+    return QMessageBox::question(parent_, kTitle, QStringLiteral("End of turn?"),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                 QMessageBox::Yes);
+}
+
+QMessageBox::StandardButton QtPrompts::askSaveBeforeClose() {
+    return QMessageBox::question(parent_, kTitle,
+                                 QStringLiteral("This turn has changes that are not saved.\n"
+                                                "Save them before closing?"),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                 QMessageBox::Yes);
+}
+
+QString QtPrompts::chooseSaveFile() {
+    return runFileDialog(parent_, QStringLiteral("Korva : Save Move"), QFileDialog::AcceptSave);
+}
+
+QString QtPrompts::chooseOpenFile() {
+    return runFileDialog(parent_, QStringLiteral("Korva : Open Move"), QFileDialog::AcceptOpen);
+}
+
+void QtPrompts::showWarning(const QString& text) {
+    QMessageBox::warning(parent_, kTitle, text, QMessageBox::Ok);
+}
+
+int QtPrompts::execDialog(QDialog& dialog) {
+    return dialog.exec();
+}

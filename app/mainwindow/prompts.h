@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+// Every modal question the main window asks goes through here, so tests can answer from a
+// script instead of waiting on a real modal loop.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // "End of turn?" with Yes, No and Cancel.
+    virtual QMessageBox::StandardButton askEndOfTurn() = 0;
+    // Closing with unsaved changes: Yes saves first, No closes, Cancel stays.
+    virtual QMessageBox::StandardButton askSaveBeforeClose() = 0;
+    // A full path, or an empty text when the player cancels.
+    virtual QString chooseSaveFile() = 0;
+    virtual QString chooseOpenFile() = 0;
+    // A message box titled "Korva" with an OK button and the exclamation icon.
+    virtual void showWarning(const QString& text) = 0;
+    // Runs a dialog modally and answers its result (QDialog::Accepted or Rejected).
+    virtual int execDialog(QDialog& dialog) = 0;
+
+protected:
+    Prompts() = default;
+};
+
+// The real dialogs.
+class QtPrompts final : public Prompts {
+public:
+    explicit QtPrompts(QWidget* parent) : parent_(parent) {}
+
+    QMessageBox::StandardButton askEndOfTurn() override;
+    QMessageBox::StandardButton askSaveBeforeClose() override;
+    QString chooseSaveFile() override;
+    QString chooseOpenFile() override;
+    void showWarning(const QString& text) override;
+    int execDialog(QDialog& dialog) override;
+
+private:
+    QWidget* parent_;
+};

@@ -1,0 +1,239 @@
+#include "tmainform.h"
+
+#include "countermgr.h"
+#include "dierandom.h"
+#include "hexgrid.h"
+#include "mapboard.h"
+#include "mappicture.h"
+#include "mapview.h"
+#include "picturemodule.h"
+#include "programart.h"
+#include "taggermgr.h"
+#include "tshowcombatdlg.h"
+#include "ui_mainform.h"
+#include "win1252.h"
+#include "win1252validator.h"
+#include "zekclick.h"
+#include "zekcounter.h"
+#include "zekcounterat.h"
+#include <QScrollBar>
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QShortcut>
+
+#include <ctime>
+
+QPointer<QWidget> Splash;
+
+namespace {
+
+QFont bookman(int pixelSize) {
+    QFont font(QStringLiteral("Bookman Old Style"));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+} // namespace
+
+TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::TMainForm>()), setup_(std::move(setup)) {
+    prompts_ = setup_.prompts ? std::move(setup_.prompts) : std::make_unique<QtPrompts>(this);
+    ui_->setupUi(this);
+    setUpControls();
+    FormCreate();
+    connectCommands();
+}
+
+TMainForm::~TMainForm() {
+    FormDestroy();
+}
+
+void TMainForm::setUpControls() {
+    setFont(bookman(11));
+    QIcon icon;
+    for (const int size : programart::iconSizes())
+        icon.addPixmap(QPixmap::fromImage(programart::programIcon(size)));
+    setWindowIcon(icon);
+
+    const std::pair<QToolButton*, programart::Glyph> glyphs[] = {
+        {ui_->sbOpen, programart::Glyph::Open},
+        {ui_->sbSave, programart::Glyph::Save},
+        {ui_->sbUndo, programart::Glyph::Undo},
+        {ui_->sbMoveAll, programart::Glyph::MoveAll},
+        {ui_->SpeedButton1, programart::Glyph::HideCombatTags},
+        {ui_->sbAbout, programart::Glyph::About},
+    };
+    for (const auto& [button, glyph] : glyphs)
+        button->setIcon(QIcon(QPixmap::fromImage(programart::buttonGlyph(glyph))));
+
+    for (QLineEdit* edit : {ui_->bEdit1, ui_->bEdit2, ui_->bEdit3}) {
+        edit->setValidator(new Win1252Validator(edit));
+        connect(edit, &QLineEdit::textEdited, this, [this] { markChanged(); });
+    }
+
+    ui_->bScrollBoxMain->horizontalScrollBar()->setSingleStep(20);
+    ui_->bScrollBoxMain->verticalScrollBar()->setSingleStep(20);
+    mapView_ = new MapView;
+    mapView_->setObjectName(QStringLiteral("bImageMainMap"));
+    ui_->bScrollBoxMain->setWidget(mapView_);
+
+    // Created after the map so that it lies above it; it moves in viewport coordinates.
+    bDragImage_ = new QLabel(ui_->bScrollBoxMain->viewport());
+    bDragImage_->setObjectName(QStringLiteral("bDragImage"));
+    bDragImage_->setGeometry(0, 0, 24, 24);
+    bDragImage_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    bDragImage_->hide();
+
+    ui_->bMainStatusBar1->setFixedHeight(19);
+    const int widths[] = {200, 200, 0};
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel;
+        panel->setObjectName(QStringLiteral("bStatusPanel%1").arg(i + 1));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        if (widths[i] > 0)
+            panel->setFixedWidth(widths[i]);
+        ui_->bMainStatusBar1->addWidget(panel, widths[i] > 0 ? 0 : 1);
+        statusPanels_[static_cast<std::size_t>(i)] = panel;
+    }
+
+    bMainPopupMenu_ = new QMenu(this);
+    bMainPopupMenu_->setObjectName(QStringLiteral("bMainPopupMenu"));
+    bMainPopupMenu_->addActions(
+        {ui_->pmFlip, ui_->pmNew, ui_->pmReturn, ui_->pmCOmbat, ui_->pmShowCOmbat});
+}
+
+void TMainForm::connectCommands() {
+    connect(ui_->sbOpen, &QToolButton::clicked, this, &TMainForm::sbOpenClick);
+    connect(ui_->sbSave, &QToolButton::clicked, this, &TMainForm::sbSaveClick);
+    connect(ui_->sbUndo, &QToolButton::clicked, this, &TMainForm::sbUndoClick);
+    connect(ui_->sbAbout, &QToolButton::clicked, this, &TMainForm::sbAboutClick);
+    connect(ui_->SpeedButton1, &QToolButton::clicked, this, &TMainForm::SpeedButton1Click);
+    connect(ui_->pmFlip, &QAction::triggered, this, &TMainForm::pmFlipClick);
+    connect(ui_->pmNew, &QAction::triggered, this, &TMainForm::pmNewClick);
+    connect(ui_->pmReturn, &QAction::triggered, this, &TMainForm::pmReturnClick);
+    connect(ui_->pmCOmbat, &QAction::triggered, this, &TMainForm::pmCOmbatClick);
+    connect(ui_->pmShowCOmbat, &QAction::triggered, this, &TMainForm::pmShowCOmbatClick);
+
+    connect(mapView_, &MapView::mousePressed, this, &TMainForm::bImageMainMapMouseDown);
+    connect(mapView_, &MapView::mouseMoved, this, &TMainForm::bImageMainMapMouseMove);
+    connect(mapView_, &MapView::mouseReleased, this, &TMainForm::bImageMainMapMouseUp);
+    connect(mapView_, &MapView::menuRequested, this,
+            [this](const QPoint& at) { bMainPopupMenu_->popup(at); });
+
+    ui_->sbOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    ui_->sbSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    ui_->sbUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_Menu), this);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { bMainPopupMenu_->popup(QCursor::pos()); });
+}
+
+void TMainForm::FormCreate() {
+    // The picture modules: map and tags, then counters and markers.
+    resModule1_ = setup_.loadModule(QStringLiteral("korva_1.dll"));
+    resModule2_ = setup_.loadModule(QStringLiteral("korva_2.dll"));
+
+    mapPicture_ = std::make_unique<MapPicture>(resModule1_->bitmap(16002));
+    mapView_->setPicture(mapPicture_.get());
+
+    ZeKCounter::setPictureModule(resModule2_.get());
+    counterMgr_ = std::make_unique<CounterMgr>();
+    mapBoard_ = std::make_unique<MapBoard>(*mapPicture_);
+    taggerMgr_ = std::make_unique<TaggerMgr>(resModule1_.get(), mapPicture_.get());
+
+    // The program's own sword cursor over all its windows.
+    const programart::CursorPicture sword = programart::zekCursor();
+    QGuiApplication::setOverrideCursor(
+        QCursor(QPixmap::fromImage(sword.image), sword.hotSpot.x(), sword.hotSpot.y()));
+
+    seedDie(setup_.seed ? *setup_.seed : static_cast<unsigned>(std::time(nullptr)));
+
+    showCombatDlg_ = std::make_unique<TShowCombatDlg>(this);
+}
+
+void TMainForm::FormShow() {
+    if (Splash) {
+        delete Splash.data();
+        Splash = nullptr;
+    }
+}
+
+void TMainForm::FormDestroy() {
+    // The modules go first; the objects deleted after them hold their own pictures.
+    ZeKCounter::setPictureModule(nullptr);
+    resModule1_.reset();
+    resModule2_.reset();
+    mapBoard_.reset();
+    counterMgr_.reset();
+    taggerMgr_.reset();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (unsaved_) {
+        switch (prompts_->askSaveBeforeClose()) {
+        case QMessageBox::Yes:
+            sbSaveClick();
+            if (unsaved_) { // the save was cancelled or failed: stay
+                event->ignore();
+                return;
+            }
+            break;
+        case QMessageBox::No:
+            break;
+        default:
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+QString TMainForm::statusText(int panel) const {
+    return statusPanels_.at(static_cast<std::size_t>(panel - 1))->text();
+}
+
+void TMainForm::UpdateStatus(int x, int y) {
+    const int h = ZeKClick(AFPoint(x, y)).index();
+    if (h != lastHex_) {
+        statusPanels_[0]->setText(QString::fromStdString(hexgrid::hexLabel(h)));
+        lastHex_ = h;
+        showCounterTexts(h);
+    }
+    if (isDragging_)
+        placeDragImage(x - 12, y - 12);
+}
+
+void TMainForm::showCounterTexts(int hexIndex) {
+    const ZeKCounter* c = mapBoard_ ? zekCounterAt(*mapBoard_, hexIndex) : nullptr;
+    if (!c) {
+        statusPanels_[1]->clear();
+        statusPanels_[2]->clear();
+        return;
+    }
+    statusPanels_[1]->setText(c->hasMoved() ? QStringLiteral("Has Moved")
+                                            : QStringLiteral("Yet to move"));
+    statusPanels_[2]->setText(
+        win1252::toUnicode(c->name() + " ; Partial Step/Loss = " + c->lossText()));
+}
+
+std::array<std::string, 3> TMainForm::bannerTexts() const {
+    return {win1252::fromUnicode(ui_->bEdit1->text()), win1252::fromUnicode(ui_->bEdit2->text()),
+            win1252::fromUnicode(ui_->bEdit3->text())};
+}
+
+void TMainForm::setBannerTexts(const std::array<std::string, 3>& texts) {
+    ui_->bEdit1->setText(win1252::toUnicode(texts[0]));
+    ui_->bEdit2->setText(win1252::toUnicode(texts[1]));
+    ui_->bEdit3->setText(win1252::toUnicode(texts[2]));
+}

@@ -1,0 +1,104 @@
+// Saving and opening moves.
+#include "tmainform.h"
+
+#include "countermgr.h"
+#include "mapboard.h"
+#include "movefile.h"
+#include "taggermgr.h"
+#include "ui_mainform.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace {
+
+// The hourglass while a file is read or written, whatever happens meanwhile.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
+QString TMainForm::FileTitle(const QString& fileName) {
+    // The file's name without its folder and without its last four characters (".krv").
+    const QString name = QFileInfo(fileName).fileName();
+    const qsizetype n = name.size() - 4;
+    return n > 0 ? name.left(n) : QString();
+}
+
+void TMainForm::sbSaveClick() {
+    const QMessageBox::StandardButton answer = prompts_->askEndOfTurn();
+    if (answer != QMessageBox::Yes && answer != QMessageBox::No)
+        return;
+    const QString fileName = prompts_->chooseSaveFile();
+    if (fileName.isEmpty())
+        return;
+    SaveMove(fileName, answer == QMessageBox::Yes);
+}
+
+bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
+    // The report shows this turn's moves, so it is written before any end of turn.
+    counterMgr_->writeReport(fileName);
+
+    QString error;
+    bool saved = false;
+    {
+        BusyCursor busy;
+        try {
+            const QByteArray bytes =
+                encodeMoveFile(*counterMgr_, *taggerMgr_, bannerTexts(), endOfTurn);
+            saved = saveFileSafely(fileName, bytes, &error);
+        } catch (const MoveFileError& refused) {
+            error = QString::fromStdString(refused.what());
+        }
+    }
+    if (!saved) {
+        // The previous file is untouched and the turn goes on.
+        prompts_->showWarning(QStringLiteral("Could not create a new file") +
+                              (error.isEmpty() ? QString() : QStringLiteral("\n") + error));
+        return false;
+    }
+    if (endOfTurn)
+        counterMgr_->endTurn();
+    setWindowTitle(QStringLiteral("Korva : ") + FileTitle(fileName));
+    unsaved_ = false;
+    return true;
+}
+
+void TMainForm::sbOpenClick() {
+    const QString fileName = prompts_->chooseOpenFile();
+    if (!fileName.isEmpty())
+        OpenMove(fileName);
+}
+
+bool TMainForm::OpenMove(const QString& fileName) {
+    std::array<std::string, 3> banners;
+    {
+        BusyCursor busy;
+        MoveFileContents contents;
+        try {
+            contents = readMoveFile(fileName);
+        } catch (const MoveFileError& error) {
+            prompts_->showWarning(QStringLiteral("Can not open file\n") +
+                                  QString::fromStdString(error.what()));
+            return false;
+        }
+        // The whole file is good: replace the position in one step.
+        banners = applyMoveFile(contents, *counterMgr_, *taggerMgr_);
+        mapBoard_->rebuild(counterMgr_->counters());
+        mapBoard_->redrawAll();
+    }
+    setBannerTexts(banners);
+    // An undo may never move a counter of the freshly opened position.
+    clearUndoRecord();
+    setWindowTitle(QStringLiteral("Korva : ") + FileTitle(fileName));
+    unsaved_ = false;
+    // The pointer's hex may hold other counters now.
+    if (lastHex_ != -1)
+        showCounterTexts(lastHex_);
+    return true;
+}

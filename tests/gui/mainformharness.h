@@ -1,0 +1,117 @@
+#pragma once
+
+#include "countermgr.h"
+#include "fakepicturemodule.h"
+#include "mapboard.h"
+#include "mappicture.h"
+#include "mapview.h"
+#include "tmainform.h"
+#include "zekclick.h"
+#include "zekcounter.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <deque>
+#include <iterator>
+
+// Answers the main window's questions from a script and records what it was asked.
+class ScriptedPrompts final : public Prompts {
+public:
+    std::deque<QMessageBox::StandardButton> endOfTurnAnswers;
+    std::deque<QMessageBox::StandardButton> closeAnswers;
+    std::deque<QString> saveFiles;
+    std::deque<QString> openFiles;
+    // Runs instead of each modal dialog; answers its result.
+    std::function<int(QDialog&)> dialogScript = [](QDialog&) { return int(QDialog::Rejected); };
+    QStringList warnings;
+    int dialogsRun = 0;
+
+    QMessageBox::StandardButton askEndOfTurn() override { return take(endOfTurnAnswers); }
+    QMessageBox::StandardButton askSaveBeforeClose() override { return take(closeAnswers); }
+    QString chooseSaveFile() override { return take(saveFiles); }
+    QString chooseOpenFile() override { return take(openFiles); }
+    void showWarning(const QString& text) override { warnings << text; }
+    int execDialog(QDialog& dialog) override {
+        ++dialogsRun;
+        return dialogScript(dialog);
+    }
+
+private:
+    template <typename T> static T take(std::deque<T>& answers) {
+        if (answers.empty())
+            return T{};
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+// A main window on the quick stand-in pictures, with a scripted player.
+struct MainFormHarness {
+    ScriptedPrompts* prompts = nullptr;
+    std::vector<int> pauses;
+    std::vector<QPoint> animationPositions;
+    std::unique_ptr<TMainForm> form;
+
+    explicit MainFormHarness(unsigned seed = 1) {
+        MainFormSetup setup;
+        setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
+            return std::make_unique<FakePictureModule>(name);
+        };
+        auto scripted = std::make_unique<ScriptedPrompts>();
+        prompts = scripted.get();
+        setup.prompts = std::move(scripted);
+        setup.seed = seed;
+        setup.pause = [this](int ms) {
+            pauses.push_back(ms);
+            animationPositions.push_back(form->dragImage().pos());
+        };
+        form = std::make_unique<TMainForm>(std::move(setup));
+    }
+
+    ZeKCounter& counter(int row) {
+        auto it = form->counterMgr().counters().begin();
+        std::advance(it, row - 1);
+        return **it;
+    }
+    // Puts counter `row` (1-based) in hex `current` with start hex `start`, then rebuilds.
+    void place(int row, int current, int start = -1) {
+        counter(row).setState(CounterRecord{start < 0 ? current : start, current, 0, 0});
+    }
+    void rebuild() {
+        form->mapBoard().rebuild(form->counterMgr().counters());
+        form->mapBoard().redrawAll();
+    }
+    // Names of the stack at a hex, bottom first, as rows of the order of battle.
+    std::vector<const Counter*> stack(int hex) const {
+        const auto& counters = form->mapBoard().hex(hex).stack();
+        return {counters.begin(), counters.end()};
+    }
+    MapView& map() { return form->mapView(); }
+    // The middle of a hex's core, in picture pixels.
+    static QPoint centre(int hex) {
+        const AFPoint p = ZeKClick(hex).position();
+        return {p.x + 12, p.y + 19};
+    }
+    void press(int hex) { QTest::mousePress(&map(), Qt::LeftButton, {}, centre(hex)); }
+    void release(int hex) { QTest::mouseRelease(&map(), Qt::LeftButton, {}, centre(hex)); }
+    void releaseAt(QPoint p) { QTest::mouseRelease(&map(), Qt::LeftButton, {}, p); }
+    void drag(int from, int to) {
+        press(from);
+        moveTo(centre(to), Qt::LeftButton);
+        release(to);
+    }
+    void hover(int hex) { moveTo(centre(hex)); }
+    // A mouse movement straight to the map widget, wherever the point lies (QTest's own
+    // goes through the window and finds whatever widget is under the point).
+    void moveTo(QPoint p, Qt::MouseButtons buttons = Qt::NoButton) {
+        QMouseEvent move(QEvent::MouseMove, p, map().mapToGlobal(p), Qt::NoButton, buttons,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(&map(), &move);
+    }
+};

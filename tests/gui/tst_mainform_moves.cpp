@@ -1,0 +1,303 @@
+#include "hexgrid.h"
+#include "mainformharness.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+// Moving counters with the mouse and the counter commands Flip, Tag, Return and Undo.
+class TestMainFormMoves : public QObject {
+    Q_OBJECT
+private slots:
+    void clickRotatesStack();
+    void clickOnSingleCounterDisablesUndo();
+    void dragMovesTopCounter();
+    void moveAllReversesStack();
+    void moveAllOverStartingHexRotates();
+    void releaseOutsideDropArea_data();
+    void releaseOutsideDropArea();
+    void secondMoveReplacesUndoRecord();
+    void pressOnEmptyHexClearsUndo();
+    void rightButtonNeverDrags();
+    void dragPictureFollowsPointerOnly();
+    void dropRefreshesStatusOnSameHex();
+    void flipAndTag();
+    void commandsBeforePointerDoNothing();
+    void returnAnimatesThenUndoGoesBack();
+    void returnInPlaceAndTwoUndos();
+
+private:
+    QToolButton* undoButton(MainFormHarness& h) {
+        return h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"));
+    }
+};
+
+void TestMainFormMoves::clickRotatesStack() {
+    MainFormHarness h;
+    h.place(1, 300); // A bottom
+    h.place(2, 300); // B
+    h.place(3, 300); // C top
+    h.rebuild();
+    const Counter* a = &h.counter(1);
+    const Counter* b = &h.counter(2);
+    const Counter* c = &h.counter(3);
+    h.press(300);
+    QVERIFY(h.form->isDragging());
+    h.release(300);
+    QCOMPARE(h.stack(300), (std::vector<const Counter*>{c, a, b}));
+    QCOMPARE(h.form->statusText(3), QStringLiteral("UK 7 Armor XX ; Partial Step/Loss = 2/0"));
+    QVERIFY(!undoButton(h)->isEnabled());
+    QVERIFY(!h.form->dragImage().isVisible());
+}
+
+void TestMainFormMoves::clickOnSingleCounterDisablesUndo() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.place(2, 310);
+    h.rebuild();
+    h.drag(300, 305);
+    QVERIFY(undoButton(h)->isEnabled());
+    h.press(310);
+    h.release(310);
+    QVERIFY(!undoButton(h)->isEnabled());
+    QCOMPARE(h.form->dragFromHex(), -1);
+    QCOMPARE(h.form->undoToHex(), -1);
+}
+
+void TestMainFormMoves::dragMovesTopCounter() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.place(2, 400);
+    h.rebuild();
+    h.drag(300, 400);
+    QCOMPARE(h.stack(300).size(), std::size_t{0});
+    QCOMPARE(h.stack(400), (std::vector<const Counter*>{&h.counter(2), &h.counter(1)}));
+    QCOMPARE(h.counter(1).currentHex().index(), 400);
+    QVERIFY(undoButton(h)->isEnabled());
+    QCOMPARE(h.form->dragFromHex(), 300);
+    QCOMPARE(h.form->undoToHex(), 400);
+    QCOMPARE(h.form->statusText(2), QStringLiteral("Has Moved"));
+    QVERIFY(h.form->hasUnsavedChanges());
+    // Back onto its start hex it has not moved.
+    h.drag(400, 300);
+    QCOMPARE(h.form->statusText(2), QStringLiteral("Yet to move"));
+}
+
+void TestMainFormMoves::moveAllReversesStack() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.place(2, 300);
+    h.place(3, 300);
+    h.rebuild();
+    QTest::mouseClick(h.form->findChild<QToolButton*>(QStringLiteral("sbMoveAll")), Qt::LeftButton);
+    h.drag(300, 500);
+    QCOMPARE(h.stack(300).size(), std::size_t{0});
+    QCOMPARE(h.stack(500),
+             (std::vector<const Counter*>{&h.counter(3), &h.counter(2), &h.counter(1)}));
+    QVERIFY(!undoButton(h)->isEnabled());
+}
+
+void TestMainFormMoves::moveAllOverStartingHexRotates() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.place(2, 300);
+    h.rebuild();
+    QTest::mouseClick(h.form->findChild<QToolButton*>(QStringLiteral("sbMoveAll")), Qt::LeftButton);
+    h.press(300);
+    h.release(300);
+    QCOMPARE(h.stack(300), (std::vector<const Counter*>{&h.counter(2), &h.counter(1)}));
+}
+
+void TestMainFormMoves::releaseOutsideDropArea_data() {
+    QTest::addColumn<QPoint>("release");
+    QTest::newRow("x 1494") << QPoint(1494, 100);
+    QTest::newRow("y 2720") << QPoint(100, 2720);
+    QTest::newRow("negative x") << QPoint(-1, 100);
+    QTest::newRow("negative y") << QPoint(100, -5);
+}
+
+void TestMainFormMoves::releaseOutsideDropArea() {
+    QFETCH(QPoint, release);
+    MainFormHarness h;
+    h.place(1, 300);
+    h.place(2, 310);
+    h.rebuild();
+    h.drag(310, 320); // a valid move first, so the record was set
+    h.press(300);
+    h.moveTo(release, Qt::LeftButton);
+    h.releaseAt(release);
+    QCOMPARE(h.stack(300), std::vector<const Counter*>{&h.counter(1)});
+    QVERIFY(!undoButton(h)->isEnabled());
+    QVERIFY(!h.form->isDragging());
+    h.form->sbUndoClick(); // does nothing
+    QCOMPARE(h.counter(2).currentHex().index(), 320);
+}
+
+void TestMainFormMoves::secondMoveReplacesUndoRecord() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.place(2, 310);
+    h.rebuild();
+    h.drag(300, 301);
+    h.drag(310, 311);
+    h.form->sbUndoClick();
+    QCOMPARE(h.counter(2).currentHex().index(), 310);
+    QCOMPARE(h.counter(1).currentHex().index(), 301);
+    QVERIFY(!undoButton(h)->isEnabled());
+}
+
+void TestMainFormMoves::pressOnEmptyHexClearsUndo() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.rebuild();
+    h.drag(300, 301);
+    h.press(900);
+    QVERIFY(!undoButton(h)->isEnabled());
+    QCOMPARE(h.form->dragFromHex(), -1);
+    QCOMPARE(h.form->undoToHex(), 301);
+    h.release(900); // a release without a drag does nothing
+    h.form->sbUndoClick();
+    QCOMPARE(h.counter(1).currentHex().index(), 301);
+}
+
+void TestMainFormMoves::rightButtonNeverDrags() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.rebuild();
+    QTest::mousePress(&h.map(), Qt::RightButton, {}, MainFormHarness::centre(300));
+    QVERIFY(!h.form->isDragging());
+    QTest::mouseRelease(&h.map(), Qt::RightButton, {}, MainFormHarness::centre(400));
+    h.form->popupMenu().close();
+    QCOMPARE(h.counter(1).currentHex().index(), 300);
+    // A right release during a left drag does not end it.
+    h.press(300);
+    QTest::mouseRelease(&h.map(), Qt::RightButton, {}, MainFormHarness::centre(400));
+    h.form->popupMenu().close();
+    QVERIFY(h.form->isDragging());
+    h.release(400);
+    QCOMPARE(h.counter(1).currentHex().index(), 400);
+}
+
+void TestMainFormMoves::dragPictureFollowsPointerOnly() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.rebuild();
+    const QImage before = h.form->mapPicture().image();
+    h.press(300);
+    const QPoint at = MainFormHarness::centre(300);
+    QCOMPARE(h.form->dragImage().pos(), at - QPoint(12, 12)); // no scrolling in the test
+    h.moveTo(QPoint(700, 900), Qt::LeftButton);
+    QCOMPARE(h.form->dragImage().pos(), QPoint(688, 888));
+    QCOMPARE(h.form->dragImage().size(), QSize(24, 24));
+    // Nothing is drawn into the map while dragging.
+    QCOMPARE(h.form->mapPicture().image(), before);
+    h.releaseAt(QPoint(700, 900));
+    QVERIFY(!h.form->dragImage().isVisible());
+    QCOMPARE(h.form->dragImage().pos(), QPoint(0, 0));
+}
+
+void TestMainFormMoves::dropRefreshesStatusOnSameHex() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.rebuild();
+    h.hover(400); // the pointer is over 400 before the drag
+    QCOMPARE(h.form->statusText(2), QString());
+    h.press(300);
+    h.release(400);
+    QCOMPARE(h.form->statusText(2), QStringLiteral("Has Moved"));
+}
+
+void TestMainFormMoves::flipAndTag() {
+    MainFormHarness h;
+    h.place(1, 300);   // steps 2
+    h.place(102, 400); // a fort, steps 0
+    h.rebuild();
+    h.hover(300);
+    QCOMPARE(h.form->lastHex(), 300);
+    QCOMPARE(h.counter(1).currentHex().index(), 300);
+    QVERIFY(h.form->mapBoard().counterAt(300) != nullptr);
+    h.form->pmFlipClick();
+    h.form->pmFlipClick();
+    QCOMPARE(h.form->statusText(3), QStringLiteral("UK 6 Armor XX ; Partial Step/Loss = 2/2"));
+    const AFPoint p = ZeKClick(300).position();
+    QCOMPARE(h.form->mapPicture().image().pixel(p.x + 2, p.y + 2) & 0xFFFFFF,
+             FakePictureModule::colourOf(2002) & 0xFFFFFF);
+    h.form->pmFlipClick();
+    QVERIFY(h.form->statusText(3).endsWith(QStringLiteral("2/0")));
+    h.hover(400);
+    h.form->pmFlipClick();
+    QVERIFY(h.form->statusText(3).endsWith(QStringLiteral("0/0")));
+    // Tag cycles the marker, drawn at (+8, +8).
+    h.form->pmNewClick();
+    QCOMPARE(h.counter(102).marker(), 1);
+    const AFPoint f = ZeKClick(400).position();
+    QCOMPARE(h.form->mapPicture().image().pixel(f.x + 10, f.y + 10) & 0xFFFFFF,
+             FakePictureModule::colourOf(2551) & 0xFFFFFF);
+    h.form->pmNewClick();
+    h.form->pmNewClick();
+    QCOMPARE(h.counter(102).marker(), 0);
+    QVERIFY(!undoButton(h)->isEnabled()); // neither touches the undo record
+}
+
+void TestMainFormMoves::commandsBeforePointerDoNothing() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.rebuild();
+    h.form->pmFlipClick();
+    h.form->pmNewClick();
+    h.form->pmReturnClick();
+    h.form->pmCOmbatClick();
+    h.form->pmShowCOmbatClick();
+    QCOMPARE(h.counter(1).losses(), 0);
+    QCOMPARE(h.counter(1).marker(), 0);
+    QCOMPARE(h.prompts->dialogsRun, 0);
+    h.hover(301); // an empty hex
+    h.form->pmFlipClick();
+    h.form->pmReturnClick();
+    QVERIFY(h.pauses.empty());
+}
+
+void TestMainFormMoves::returnAnimatesThenUndoGoesBack() {
+    MainFormHarness h;
+    h.place(1, 300, 200); // started in 200 (column 2, row 62), now in 300
+    h.rebuild();
+    h.drag(300, 400); // A -> B
+    h.hover(400);
+    const QImage before = h.form->mapPicture().image();
+    h.form->pmReturnClick();
+    // 30 steps of 40 ms each, the picture sliding from B toward S, ending a step short.
+    QCOMPARE(h.pauses.size(), std::size_t{30});
+    QCOMPARE(h.pauses.front(), 40);
+    const AFPoint b = ZeKClick(400).position();
+    const AFPoint s = ZeKClick(200).position();
+    const int dx = (s.x - b.x) / 30;
+    const int dy = (s.y - b.y) / 30;
+    for (int i = 0; i < 30; ++i)
+        QCOMPARE(h.animationPositions[std::size_t(i)], QPoint(b.x + i * dx, b.y + i * dy));
+    QVERIFY(h.animationPositions.back() != QPoint(s.x, s.y));
+    Q_UNUSED(before);
+    QVERIFY(!h.form->dragImage().isVisible());
+    QCOMPARE(h.counter(1).currentHex().index(), 200);
+    QVERIFY(!h.counter(1).hasMoved());
+    QVERIFY(undoButton(h)->isEnabled());
+    h.form->sbUndoClick();
+    QCOMPARE(h.counter(1).currentHex().index(), 400); // to B, not to A
+}
+
+void TestMainFormMoves::returnInPlaceAndTwoUndos() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.rebuild();
+    h.hover(300);
+    h.form->pmReturnClick();
+    QCOMPARE(h.pauses.size(), std::size_t{30});
+    QCOMPARE(h.counter(1).currentHex().index(), 300);
+    QVERIFY(undoButton(h)->isEnabled());
+    h.form->sbUndoClick();
+    QCOMPARE(h.counter(1).currentHex().index(), 300);
+    QVERIFY(!undoButton(h)->isEnabled());
+    h.form->sbUndoClick();
+    QCOMPARE(h.counter(1).currentHex().index(), 300);
+}
+
+QTEST_MAIN(TestMainFormMoves)
+#include "tst_mainform_moves.moc"

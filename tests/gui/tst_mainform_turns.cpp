@@ -1,0 +1,274 @@
+#include "dierandom.h"
+#include "dietrace.h"
+#include "mainformharness.h"
+#include "mappicture.h"
+#include "taggermgr.h"
+#include "tcombat.h"
+#include "tshowcombatdlg.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+// A turn on file: combats, Show Combat, Save, Open, closing, and the About trace.
+class TestMainFormTurns : public QObject {
+    Q_OBJECT
+private slots:
+    void combatRecordsOwnTag();
+    void combatClosedBeforeRollRecordsNothing();
+    void showCombatOrder();
+    void saveAnswersAndFiles();
+    void saveCancelledWritesNothing();
+    void saveFailureKeepsTurnAndFile();
+    void openReplacesPositionAndClearsUndo();
+    void openRefusedChangesNothing();
+    void saveOpenSaveIsByteIdentical();
+    void closeAsksWhenUnsaved();
+    void aboutAppendsTrace();
+
+private:
+    static QByteArray readAll(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Types a comment, rolls, and closes the die-roll dialog the way `close` says.
+    static std::function<int(QDialog&)> rollWith(const QString& comment) {
+        return [comment](QDialog& dialog) {
+            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("combatComment"));
+            QTest::keyClicks(edit, comment);
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("combatBone")),
+                              Qt::LeftButton);
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("combatCancel")),
+                              Qt::LeftButton);
+            return dialog.result();
+        };
+    }
+};
+
+void TestMainFormTurns::combatRecordsOwnTag() {
+    MainFormHarness h(7);
+    h.hover(2966);
+    h.prompts->dialogScript = rollWith(QStringLiteral("Attack on Cassino"));
+    DieRandom expected(7);
+    const int roll = rollDie(expected, 6, 0, 2966 % 6);
+    h.form->pmCOmbatClick();
+    const auto& own = h.form->taggerMgr().ownTags();
+    QCOMPARE(own.size(), std::size_t{1});
+    QCOMPARE(own.begin()->dieValue(), roll);
+    QCOMPARE(own.begin()->comment(), std::string("Attack on Cassino"));
+    QVERIFY(own.begin()->position() == ZeKClick(2966).position());
+    // Its picture is on the map, left of the hex's top edge.
+    const AFPoint at = own.begin()->drawPosition();
+    QCOMPARE(h.form->mapPicture().image().pixel(at.x + 3, at.y + 3) & 0xFFFFFF,
+             FakePictureModule::colourOf(16010 + roll) & 0xFFFFFF);
+    QVERIFY(h.form->hasUnsavedChanges());
+}
+
+void TestMainFormTurns::combatClosedBeforeRollRecordsNothing() {
+    MainFormHarness h;
+    h.hover(500);
+    h.prompts->dialogScript = [](QDialog& dialog) {
+        QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("combatComment")),
+                         QStringLiteral("no"));
+        dialog.close();
+        return dialog.result();
+    };
+    h.form->pmCOmbatClick();
+    QCOMPARE(h.form->taggerMgr().ownTags().size(), std::size_t{0});
+    QVERIFY(!h.form->hasUnsavedChanges());
+}
+
+void TestMainFormTurns::showCombatOrder() {
+    MainFormHarness h;
+    h.hover(500);
+    h.prompts->dialogScript = rollWith(QStringLiteral("first"));
+    h.form->pmCOmbatClick();
+    h.prompts->dialogScript = rollWith(QStringLiteral("second"));
+    h.form->pmCOmbatClick();
+    h.hover(501);
+    h.prompts->dialogScript = rollWith(QStringLiteral("elsewhere"));
+    h.form->pmCOmbatClick();
+    h.form->findChild<QToolButton*>(QStringLiteral("SpeedButton1"))
+        ->click(); // hidden tags show too
+
+    QStringList shown;
+    h.prompts->dialogScript = [&](QDialog& dialog) {
+        shown << dialog.findChild<QLabel*>(QStringLiteral("bCommentLabel"))->text();
+        return int(QDialog::Accepted);
+    };
+    h.hover(500);
+    h.form->pmShowCOmbatClick();
+    QCOMPARE(shown, QStringList({QStringLiteral("first"), QStringLiteral("second")}));
+    shown.clear();
+    h.hover(502);
+    h.form->pmShowCOmbatClick();
+    QVERIFY(shown.isEmpty());
+}
+
+void TestMainFormTurns::saveAnswersAndFiles() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("turn3.krv"));
+    MainFormHarness h;
+    h.place(1, 300, 200);
+    h.rebuild();
+    h.prompts->endOfTurnAnswers = {QMessageBox::No};
+    h.prompts->saveFiles = {path};
+    h.form->sbSaveClick();
+    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva : turn3"));
+    QVERIFY(h.counter(1).hasMoved()); // No keeps the start hexes
+    QVERIFY(!h.form->hasUnsavedChanges());
+    const QByteArray saved = readAll(path);
+    QCOMPARE(saved.size(), 2816 + 8 + (4 + 37 + 1) + (4 + 34 + 1) + (4 + 90 + 1));
+    QVERIFY(readAll(dir.filePath(QStringLiteral("turn3.txt"))).contains("did not move"));
+
+    h.prompts->endOfTurnAnswers = {QMessageBox::Yes};
+    h.prompts->saveFiles = {path};
+    h.form->sbSaveClick();
+    QVERIFY(!h.counter(1).hasMoved());
+    // The report still shows the turn's move.
+    QVERIFY(readAll(dir.filePath(QStringLiteral("turn3.txt"))).contains("UK 6 Armor XX"));
+}
+
+void TestMainFormTurns::saveCancelledWritesNothing() {
+    QTemporaryDir dir;
+    MainFormHarness h;
+    h.place(1, 300, 200);
+    h.prompts->endOfTurnAnswers = {QMessageBox::Cancel};
+    h.form->sbSaveClick();
+    h.prompts->endOfTurnAnswers = {QMessageBox::Yes};
+    h.prompts->saveFiles = {QString()}; // the save dialog cancelled
+    h.form->sbSaveClick();
+    QVERIFY(h.counter(1).hasMoved());
+    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva"));
+    QVERIFY(QDir(dir.path()).isEmpty());
+}
+
+void TestMainFormTurns::saveFailureKeepsTurnAndFile() {
+    QTemporaryDir dir;
+    MainFormHarness h;
+    h.place(1, 300, 200);
+    h.prompts->endOfTurnAnswers = {QMessageBox::Yes};
+    h.prompts->saveFiles = {dir.filePath(QStringLiteral("missing/turn.krv"))};
+    h.form->sbSaveClick();
+    QCOMPARE(h.prompts->warnings.size(), 1);
+    QVERIFY(h.prompts->warnings.front().startsWith(QStringLiteral("Could not create a new file")));
+    QVERIFY(h.counter(1).hasMoved()); // the turn did not end
+    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva"));
+}
+
+void TestMainFormTurns::openReplacesPositionAndClearsUndo() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("opp.krv"));
+    {
+        MainFormHarness opponent;
+        opponent.place(1, 300, 200);
+        opponent.place(2, 300, 300);
+        opponent.hover(300);
+        opponent.prompts->dialogScript = rollWith(QStringLiteral("theirs"));
+        opponent.form->pmCOmbatClick();
+        opponent.form->findChild<QLineEdit*>(QStringLiteral("bEdit1"))
+            ->setText(QStringLiteral("Salerno"));
+        QVERIFY(opponent.form->SaveMove(path, false));
+    }
+    MainFormHarness h;
+    h.place(5, 700);
+    h.rebuild();
+    h.drag(700, 701);
+    h.hover(800);
+    h.prompts->dialogScript = rollWith(QStringLiteral("mine"));
+    h.form->pmCOmbatClick();
+    h.prompts->openFiles = {path};
+    h.form->sbOpenClick();
+    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva : opp"));
+    QCOMPARE(h.stack(300), (std::vector<const Counter*>{&h.counter(1), &h.counter(2)}));
+    QCOMPARE(h.counter(5).currentHex().index(), 5);
+    QVERIFY(!h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"))->isEnabled());
+    QCOMPARE(h.form->taggerMgr().ownTags().size(), std::size_t{0});
+    QCOMPARE(h.form->taggerMgr().openedTags().size(), std::size_t{1});
+    QCOMPARE(h.form->findChild<QLineEdit*>(QStringLiteral("bEdit1"))->text(),
+             QStringLiteral("Salerno"));
+    QVERIFY(!h.form->hasUnsavedChanges());
+}
+
+void TestMainFormTurns::openRefusedChangesNothing() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bad.krv"));
+    QFile bad(path);
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray::fromHex("c78aa900ea000000") + QByteArray(100, '\0'));
+    bad.close();
+    MainFormHarness h;
+    h.place(1, 300);
+    h.rebuild();
+    h.drag(300, 301);
+    const QImage before = h.form->mapPicture().image();
+    h.prompts->openFiles = {path, dir.filePath(QStringLiteral("nothere.krv")), dir.path()};
+    for (int i = 0; i < 3; ++i)
+        h.form->sbOpenClick();
+    QCOMPARE(h.prompts->warnings.size(), 3);
+    for (const QString& warning : h.prompts->warnings)
+        QVERIFY(warning.startsWith(QStringLiteral("Can not open file\n")));
+    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva"));
+    QCOMPARE(h.form->mapPicture().image(), before);
+    QCOMPARE(h.counter(1).currentHex().index(), 301);
+    QVERIFY(h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"))->isEnabled());
+}
+
+void TestMainFormTurns::saveOpenSaveIsByteIdentical() {
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("a.krv"));
+    const QString second = dir.filePath(QStringLiteral("b.krv"));
+    {
+        MainFormHarness h;
+        h.place(1, 300, 200);
+        h.place(180, 1900, 150);
+        h.counter(3).cycleLosses();
+        h.counter(4).cycleMarker();
+        QVERIFY(h.form->SaveMove(first, false));
+    }
+    MainFormHarness h;
+    QVERIFY(h.form->OpenMove(first));
+    h.prompts->endOfTurnAnswers = {QMessageBox::No};
+    h.prompts->saveFiles = {second};
+    h.form->sbSaveClick();
+    QCOMPARE(readAll(second), readAll(first));
+}
+
+void TestMainFormTurns::closeAsksWhenUnsaved() {
+    MainFormHarness h;
+    QVERIFY(h.form->close()); // nothing changed: no question
+    MainFormHarness changed;
+    changed.place(1, 300);
+    changed.rebuild();
+    changed.drag(300, 301);
+    changed.prompts->closeAnswers = {QMessageBox::Cancel};
+    QVERIFY(!changed.form->close());
+    changed.prompts->closeAnswers = {QMessageBox::Yes};
+    changed.prompts->endOfTurnAnswers = {QMessageBox::Cancel};
+    QVERIFY(!changed.form->close()); // the save was cancelled: stay
+    changed.prompts->closeAnswers = {QMessageBox::No};
+    QVERIFY(changed.form->close());
+}
+
+void TestMainFormTurns::aboutAppendsTrace() {
+    QTemporaryDir dir;
+    setTracePath(dir.filePath(QStringLiteral("trace.txt")));
+    MainFormHarness h;
+    int aboutShown = 0;
+    h.prompts->dialogScript = [&](QDialog& dialog) {
+        aboutShown += dialog.windowTitle() == QStringLiteral("About");
+        return int(QDialog::Rejected);
+    };
+    h.form->sbAboutClick();
+    const QByteArray once = readAll(dir.filePath(QStringLiteral("trace.txt")));
+    QVERIFY(once.startsWith("\r\n********--------------************\r\n"));
+    QCOMPARE(once.count("\r\n"), 20);
+    h.form->sbAboutClick();
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("trace.txt"))).count("\r\n"), 40);
+    QCOMPARE(aboutShown, 2);
+}
+
+QTEST_MAIN(TestMainFormTurns)
+#include "tst_mainform_turns.moc"
