@@ -33,6 +33,8 @@ private:
 class ByteReader {
 public:
     explicit ByteReader(QByteArrayView bytes) : bytes_(bytes) {}
+    // The reader only views its bytes: a temporary array would be gone before the reads.
+    explicit ByteReader(QByteArray&&) = delete;
 
     std::int32_t readInt32();
     // The counted text as stored (length n, n bytes, a zero byte), refused when n is

@@ -15,7 +15,7 @@ done
 
 echo "=== fuzz: build and a short run of each target"
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+cmake --build --preset fuzz --target fuzzers
 mkdir -p build/fuzz/corpus
 find build/fuzz -type f -executable -name 'fuzz_*' | sort | while read -r target; do
     name=$(basename "$target")

@@ -223,8 +223,11 @@ void TMainForm::showCounterTexts(int hexIndex) {
     }
     statusPanels_[1]->setText(c->hasMoved() ? QStringLiteral("Has Moved")
                                             : QStringLiteral("Yet to move"));
-    statusPanels_[2]->setText(
-        win1252::toUnicode(c->name() + " ; Partial Step/Loss = " + c->lossText()));
+    statusPanels_[2]->setText(counterStatusText(*c));
+}
+
+QString TMainForm::counterStatusText(const ZeKCounter& counter) {
+    return win1252::toUnicode(counter.name() + " ; Partial Step/Loss = " + counter.lossText());
 }
 
 std::array<std::string, 3> TMainForm::bannerTexts() const {

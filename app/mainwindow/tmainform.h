@@ -104,7 +104,11 @@ private:
     void AnimateMove(const ZeKCounter& counter, int fromHex, int stepCount, int totalMs, int toHex);
     void placeDragImage(int pictureX, int pictureY);
     void clearUndoRecord();
+    // The top counter of the hex last pointed at: what the pop-up commands act on.
+    ZeKCounter* targetCounter() const;
     void showCounterTexts(int hexIndex);
+    // The third status panel's text: the name, " ; Partial Step/Loss = ", steps/losses.
+    static QString counterStatusText(const ZeKCounter& counter);
     void setBannerTexts(const std::array<std::string, 3>& texts);
     void markChanged() { unsaved_ = true; }
 

@@ -24,23 +24,22 @@
 
 #include <cmath>
 
+ZeKCounter* TMainForm::targetCounter() const {
+    return lastHex_ == -1 ? nullptr : zekCounterAt(*mapBoard_, lastHex_);
+}
+
 void TMainForm::pmFlipClick() {
-    if (lastHex_ == -1)
-        return;
-    ZeKCounter* c = zekCounterAt(*mapBoard_, lastHex_);
+    ZeKCounter* c = targetCounter();
     if (!c)
         return;
     c->cycleLosses();
     mapBoard_->redrawHex(lastHex_);
-    statusPanels_[2]->setText(
-        win1252::toUnicode(c->name() + " ; Partial Step/Loss = " + c->lossText()));
+    statusPanels_[2]->setText(counterStatusText(*c));
     markChanged();
 }
 
 void TMainForm::pmNewClick() {
-    if (lastHex_ == -1)
-        return;
-    ZeKCounter* c = zekCounterAt(*mapBoard_, lastHex_);
+    ZeKCounter* c = targetCounter();
     if (!c)
         return;
     c->cycleMarker();
@@ -49,9 +48,7 @@ void TMainForm::pmNewClick() {
 }
 
 void TMainForm::pmReturnClick() {
-    if (lastHex_ == -1)
-        return;
-    const ZeKCounter* c = zekCounterAt(*mapBoard_, lastHex_);
+    const ZeKCounter* c = targetCounter();
     if (!c)
         return;
     const int from = lastHex_;

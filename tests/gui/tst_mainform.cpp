@@ -16,6 +16,7 @@ private slots:
     void captionAndControls_data();
     void captionAndControls();
     void bannerDefaults();
+    void keyboardShortcuts();
     void popupMenuEntries();
     void statusFollowsPointer();
     void statusUnchangedWithinOneHex();
@@ -87,6 +88,16 @@ void TestMainForm::bannerDefaults() {
     edit1->insert(QStringLiteral("Anzio \u00e9t\u00e9"));
     edit1->insert(QStringLiteral(" \u0416"));
     QCOMPARE(edit1->text(), QStringLiteral("Anzio \u00e9t\u00e9"));
+}
+
+void TestMainForm::keyboardShortcuts() {
+    MainFormHarness h;
+    const auto shortcut = [&](const char* name) {
+        return h.form->findChild<QToolButton*>(QLatin1String(name))->shortcut();
+    };
+    QCOMPARE(shortcut("sbOpen"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QCOMPARE(shortcut("sbSave"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(shortcut("sbUndo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
 }
 
 void TestMainForm::popupMenuEntries() {
