@@ -5,16 +5,17 @@
 using namespace hexgrid;
 
 namespace hittest {
+namespace {
 
-int estimateHex(AFPoint point) {
-    int x = point.x;
+// The steps on plain integers: the hit test runs on every mouse movement, and AFPoint's
+// virtual destructor would otherwise force every step through memory.
+
+int estimate(int x, int y) {
     if (x > 1494)
         x = 1493;
     if (x < 0)
         x = 1;
     const int column = x / kColumnPitch;
-
-    int y = point.y;
     if (y > 2690)
         y = 2690;
     if (column % 2 != 0)
@@ -24,20 +25,32 @@ int estimateHex(AFPoint point) {
     return hexIndexOf(column, y / kHexHeight);
 }
 
+bool inCore(int px, int py, int x, int y) {
+    return px <= x && x <= px + kTopEdgeWidth && py <= y && y <= py + kHexHeight;
+}
+
+bool leftOf(int x1, int y1, int x2, int y2, int x, int y) {
+    const float slope = static_cast<float>(y2 - y1) / static_cast<float>(x2 - x1);
+    const float intercept =
+        static_cast<float>(static_cast<double>(y1) - static_cast<double>(x1) * slope);
+    const double q = (static_cast<double>(y) - intercept) / static_cast<double>(slope);
+    // Truncation toward zero; limited first so a far-off point cannot overflow the cast.
+    const double limited = q > 2e9 ? 2e9 : (q < -2e9 ? -2e9 : q);
+    return x < static_cast<int>(limited);
+}
+
+} // namespace
+
+int estimateHex(AFPoint point) {
+    return estimate(point.x, point.y);
+}
+
 bool insideCore(AFPoint pos, AFPoint point) {
-    return pos.x <= point.x && point.x <= pos.x + kTopEdgeWidth && pos.y <= point.y &&
-           point.y <= pos.y + kHexHeight;
+    return inCore(pos.x, pos.y, point.x, point.y);
 }
 
 bool leftOfEdge(AFPoint p1, AFPoint p2, AFPoint point) {
-    const float slope = static_cast<float>(p2.y - p1.y) / static_cast<float>(p2.x - p1.x);
-    const float intercept =
-        static_cast<float>(static_cast<double>(p1.y) - static_cast<double>(p1.x) * slope);
-    const double q = (static_cast<double>(point.y) - intercept) / static_cast<double>(slope);
-    // Truncation toward zero; clamp first so a far-off point cannot overflow the cast.
-    const double limited = q > 2e9 ? 2e9 : (q < -2e9 ? -2e9 : q);
-    const int c = static_cast<int>(limited);
-    return point.x < c;
+    return leftOf(p1.x, p1.y, p2.x, p2.y, point.x, point.y);
 }
 
 int upperRightOf(int hexIndex) {
@@ -57,19 +70,20 @@ int lowerRightOf(int hexIndex) {
 }
 
 int hitTest(AFPoint point) {
-    const int i = estimateHex(point);
-    const AFPoint p = hexPosition(i);
-    if (insideCore(p, point))
+    const int x = point.x;
+    const int y = point.y;
+    const int i = estimate(x, y);
+    const int column = columnOf(i);
+    const int px = column * kColumnPitch;
+    const int py = rowOf(i) * kHexHeight + (column % 2 != 0 ? kHalfHeight : 0);
+    if (inCore(px, py, x, y))
         return i;
-    const AFPoint rightCorner{p.x + kTopEdgeWidth + kSideOverhang, p.y + kHalfHeight};
-    if (point.y < p.y + kHalfHeight) {
-        if (leftOfEdge({p.x + kTopEdgeWidth, p.y}, rightCorner, point))
-            return i;
-        return upperRightOf(i);
-    }
-    if (leftOfEdge(rightCorner, {p.x + kTopEdgeWidth, p.y + kHexHeight}, point))
-        return i;
-    return lowerRightOf(i);
+    const int cornerX = px + kTopEdgeWidth + kSideOverhang;
+    const int cornerY = py + kHalfHeight;
+    if (y < cornerY)
+        return leftOf(px + kTopEdgeWidth, py, cornerX, cornerY, x, y) ? i : upperRightOf(i);
+    return leftOf(cornerX, cornerY, px + kTopEdgeWidth, py + kHexHeight, x, y) ? i
+                                                                               : lowerRightOf(i);
 }
 
 } // namespace hittest

@@ -3,7 +3,9 @@
 #include "zekclick.h"
 
 #include <QPolygon>
+
 #include <QTest>
+#include <limits>
 
 using namespace hexgrid;
 using namespace hittest;
@@ -17,6 +19,7 @@ private slots:
     void neighbours();
     void everyPixelLiesInOrOnItsHex();
     void zeKClickFromPoint();
+    void equalsItsStepsComposed();
 };
 
 void TestHitTest::knownPoints_data() {
@@ -26,12 +29,13 @@ void TestHitTest::knownPoints_data() {
     const struct {
         int x, y, hex;
     } rows[] = {
-        {0, 0, 0},         {12, 20, 0},       {24, 39, 1},     {25, 0, 0},       {30, 2, 0},
-        {34, 18, 0},       {34, 19, 0},       {34, 214, 74},   {30, 30, 69},     {35, 19, 69},
-        {40, 50, 69},      {35, 0, 69},       {35, 18, 69},    {48, 2, 69},      {49, 2, 138},
-        {-5, -5, 0},       {30, -3, 0},       {100, -20, 138}, {60, 2700, 137},  {60, 2712, 137},
-        {40, 3000, 137},   {1480, 5, 2898},   {1505, 0, 2898}, {1600, 100, 2900}, {1600, -50, 2898},
-        {1494, 2690, 2966}, {874, 100, 1727}, {875, 100, 1727},
+        {0, 0, 0},         {12, 20, 0},        {24, 39, 1},      {25, 0, 0},
+        {30, 2, 0},        {34, 18, 0},        {34, 19, 0},      {34, 214, 74},
+        {30, 30, 69},      {35, 19, 69},       {40, 50, 69},     {35, 0, 69},
+        {35, 18, 69},      {48, 2, 69},        {49, 2, 138},     {-5, -5, 0},
+        {30, -3, 0},       {100, -20, 138},    {60, 2700, 137},  {60, 2712, 137},
+        {40, 3000, 137},   {1480, 5, 2898},    {1505, 0, 2898},  {1600, 100, 2900},
+        {1600, -50, 2898}, {1494, 2690, 2966}, {874, 100, 1727}, {875, 100, 1727},
     };
     for (const auto& r : rows)
         QTest::newRow(qPrintable(QStringLiteral("%1,%2").arg(r.x).arg(r.y))) << r.x << r.y << r.hex;
@@ -117,6 +121,30 @@ void TestHitTest::everyPixelLiesInOrOnItsHex() {
                 QFAIL(qPrintable(QStringLiteral("(%1,%2) -> %3").arg(x).arg(y).arg(hex)));
         }
     }
+}
+
+// The test as its steps describe it, composed from the public step functions.
+static int composedHitTest(AFPoint point) {
+    const int i = estimateHex(point);
+    const AFPoint p = hexPosition(i);
+    if (insideCore(p, point))
+        return i;
+    if (point.y < p.y + 19)
+        return leftOfEdge({p.x + 24, p.y}, {p.x + 35, p.y + 19}, point) ? i : upperRightOf(i);
+    return leftOfEdge({p.x + 35, p.y + 19}, {p.x + 24, p.y + 39}, point) ? i : lowerRightOf(i);
+}
+
+void TestHitTest::equalsItsStepsComposed() {
+    const int extremes[] = {
+        std::numeric_limits<int>::min(), -1000000, -12, 0, 1494, 1505, 2690, 2720, 1000000,
+        std::numeric_limits<int>::max()};
+    for (const int x : extremes)
+        for (const int y : extremes)
+            QCOMPARE(hitTest({x, y}), composedHitTest({x, y}));
+    for (int y = -80; y < 2800; y += 1)
+        for (int x = -80; x < 1600; x += 7)
+            if (hitTest({x, y}) != composedHitTest({x, y}))
+                QFAIL(qPrintable(QStringLiteral("(%1,%2)").arg(x).arg(y)));
 }
 
 void TestHitTest::zeKClickFromPoint() {
