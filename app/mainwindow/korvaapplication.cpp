@@ -13,7 +13,6 @@ std::function<void(const QString&)>& reporter() {
 
 KorvaApplication::KorvaApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Korva"));
-    setApplicationDisplayName(QStringLiteral("Korva"));
 }
 
 bool KorvaApplication::notify(QObject* receiver, QEvent* event) {
