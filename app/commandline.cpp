@@ -48,9 +48,17 @@ int printReport(const QString& file) {
     }
 }
 
+// Qt's own notes about the headless platform (no runtime folder, no screen) would break
+// the promise of one line on standard error for a refused file.
+void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "korva: %s\n", qPrintable(message));
+}
+
 int renderPosition(int argc, char** argv, const QString& file, const QString& out) {
     // Text on the built-in pictures needs fonts, which need a platform; none needs a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(&dropQtNotes);
     QGuiApplication app(argc, argv);
     try {
         const MoveFileContents contents = readMoveFile(file);

@@ -58,6 +58,7 @@ void TMainForm::setUpControls() {
     for (const int size : programart::iconSizes())
         icon.addPixmap(QPixmap::fromImage(programart::programIcon(size)));
     setWindowIcon(icon);
+    QGuiApplication::setWindowIcon(icon); // the dialogs show it too
 
     const std::pair<QToolButton*, programart::Glyph> glyphs[] = {
         {ui_->sbOpen, programart::Glyph::Open},

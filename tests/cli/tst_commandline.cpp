@@ -1,0 +1,133 @@
+#include "countermgr.h"
+#include "movefile.h"
+#include "movereport.h"
+#include "zekclick.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// korva --report, --render and --extract-pictures, on good and refused files.
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void reportOfAPosition();
+    void renderDrawsCountersAndTags();
+    void refusedFiles_data();
+    void refusedFiles();
+    void unknownOptionShowsUsage();
+
+private:
+    struct Run {
+        int status = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+    static Run korva(const QStringList& arguments) {
+        QProcess process;
+        process.start(QStringLiteral(KORVA_PROGRAM), arguments);
+        process.waitForFinished(60000);
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                process.readAllStandardOutput(), process.readAllStandardError()};
+    }
+    static void write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
+    QTemporaryDir dir_;
+    QString turn_;
+    MoveFileContents contents_;
+};
+
+void TestCommandLine::initTestCase() {
+    QVERIFY(dir_.isValid());
+    // A position: counter 1 moved from hex 200 to hex 300, one combat at hex 300.
+    CounterMgr counters;
+    for (const auto& counter : counters.counters())
+        contents_.counters.push_back(counter->record());
+    contents_.counters[0] = CounterRecord{200, 300, 1, 0};
+    const AFPoint at = ZeKClick(300).position();
+    contents_.tags.push_back(TagRecord{at, 4, "Over the river"});
+    contents_.banners = {"Turn 3", "", "notes"};
+    turn_ = dir_.filePath(QStringLiteral("turn3.krv"));
+    write(turn_, encodeMoveFile(contents_));
+}
+
+void TestCommandLine::reportOfAPosition() {
+    const Run run = korva({QStringLiteral("--report"), turn_});
+    QCOMPARE(run.status, 0);
+    CounterMgr counters;
+    counters.applyRecords(contents_.counters);
+    QCOMPARE(run.out, moveReport(counters.counters()));
+    QVERIFY(run.out.contains("UK 6 Armor XX         C73         E34         2/1       \r\n"));
+}
+
+void TestCommandLine::renderDrawsCountersAndTags() {
+    const QString out = dir_.filePath(QStringLiteral("map.png"));
+    const QString emptyTurn = dir_.filePath(QStringLiteral("empty.krv"));
+    MoveFileContents empty = contents_;
+    empty.tags.clear();
+    for (CounterRecord& record : empty.counters)
+        record = CounterRecord{2966, 2966, 0, 0};
+    write(emptyTurn, encodeMoveFile(empty));
+    const QString emptyOut = dir_.filePath(QStringLiteral("empty.png"));
+
+    QCOMPARE(korva({QStringLiteral("--render"), turn_, out}).status, 0);
+    QCOMPARE(korva({QStringLiteral("--render"), emptyTurn, emptyOut}).status, 0);
+    const QImage map(out);
+    const QImage bare(emptyOut);
+    QVERIFY(map.width() >= 1505 && map.height() >= 2720);
+    QCOMPARE(map.size(), bare.size());
+    // The counter in hex 300 and the tag beside it differ from the bare map.
+    const AFPoint p = ZeKClick(300).position();
+    QVERIFY(map.copy(p.x, p.y, 24, 24) != bare.copy(p.x, p.y, 24, 24));
+    QVERIFY(map.copy(p.x - 8, p.y, 8, 8) != bare.copy(p.x - 8, p.y, 8, 8));
+    // Far from both, nothing changed.
+    QCOMPARE(map.copy(600, 1200, 40, 40), bare.copy(600, 1200, 40, 40));
+}
+
+void TestCommandLine::refusedFiles_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reasonPart");
+    QTest::newRow("empty") << QByteArray() << QStringLiteral("ends");
+    QTest::newRow("wrong mark") << QByteArray(2839, '\x01') << QStringLiteral("mark");
+    QByteArray cut = encodeMoveFile(contents_);
+    cut.chop(3);
+    QTest::newRow("cut short") << cut << QStringLiteral("ends");
+}
+
+void TestCommandLine::refusedFiles() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reasonPart);
+    const QString bad = dir_.filePath(QStringLiteral("bad.krv"));
+    write(bad, bytes);
+    const QString out = dir_.filePath(QStringLiteral("bad.png"));
+    for (const QStringList& arguments : {QStringList{QStringLiteral("--report"), bad},
+                                         QStringList{QStringLiteral("--render"), bad, out}}) {
+        const Run run = korva(arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.out.isEmpty());
+        const QString err = QString::fromLocal8Bit(run.err).trimmed();
+        QCOMPARE(err.count(QLatin1Char('\n')), 0); // one line
+        QVERIFY2(err.startsWith(QStringLiteral("korva: ") + bad + QStringLiteral(": ")),
+                 qPrintable(err));
+        QVERIFY2(err.contains(reasonPart), qPrintable(err));
+    }
+    QVERIFY(!QFile::exists(out));
+    QCOMPARE(korva({QStringLiteral("--report"), dir_.filePath(QStringLiteral("none.krv"))}).status,
+             2);
+}
+
+void TestCommandLine::unknownOptionShowsUsage() {
+    const Run run = korva({QStringLiteral("--frobnicate")});
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.err.contains("usage: korva"));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
