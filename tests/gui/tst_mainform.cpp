@@ -21,6 +21,8 @@ private slots:
     void statusFollowsPointer();
     void statusUnchangedWithinOneHex();
     void statusForCounters();
+    void fileTitle_data();
+    void fileTitle();
     void splashGoneWhenShown();
     void exceptionFromHandlerIsReported();
 };
@@ -158,6 +160,22 @@ void TestMainForm::statusForCounters() {
     h.hover(1001);
     QCOMPARE(h.form->statusText(2), QString());
     QCOMPARE(h.form->statusText(3), QString());
+}
+
+void TestMainForm::fileTitle_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("folder") << QStringLiteral("/games/turn3.krv") << QStringLiteral("turn3");
+    QTest::newRow("no folder") << QStringLiteral("turn3.krv") << QStringLiteral("turn3");
+    QTest::newRow("one letter") << QStringLiteral("/a/b.krv") << QStringLiteral("b");
+    QTest::newRow("four characters") << QStringLiteral("/a/b.kr") << QString();
+    QTest::newRow("other extension") << QStringLiteral("/a/turn5.x") << QStringLiteral("tur");
+}
+
+void TestMainForm::fileTitle() {
+    QFETCH(QString, path);
+    QFETCH(QString, title);
+    QCOMPARE(TMainForm::FileTitle(path), title);
 }
 
 void TestMainForm::splashGoneWhenShown() {
