@@ -24,13 +24,23 @@ inline constexpr int kExtentLeft = -kSideOverhang;
 inline constexpr int kExtentRight = (kColumns - 1) * kColumnPitch + kTopEdgeWidth + kSideOverhang;
 inline constexpr int kExtentBottom = (kRowsPerColumn - 1) * kHexHeight + kHalfHeight + kHexHeight;
 
-constexpr int columnOf(int hexIndex) { return hexIndex / kRowsPerColumn; }
-constexpr int rowOf(int hexIndex) { return hexIndex % kRowsPerColumn; }
-constexpr int hexIndexOf(int column, int row) { return column * kRowsPerColumn + row; }
-constexpr bool isValidHex(int hexIndex) { return hexIndex >= 0 && hexIndex < kHexCount; }
+constexpr int columnOf(int hexIndex) {
+    return hexIndex / kRowsPerColumn;
+}
+constexpr int rowOf(int hexIndex) {
+    return hexIndex % kRowsPerColumn;
+}
+constexpr int hexIndexOf(int column, int row) {
+    return column * kRowsPerColumn + row;
+}
+constexpr bool isValidHex(int hexIndex) {
+    return hexIndex >= 0 && hexIndex < kHexCount;
+}
 
 // True for the 25 board columns (A..Y); the rest of the grid is "Off board" space.
-constexpr bool isOnBoard(int hexIndex) { return hexIndex / kRowsPerColumn < kBoardColumns; }
+constexpr bool isOnBoard(int hexIndex) {
+    return hexIndex / kRowsPerColumn < kBoardColumns;
+}
 
 // The hex position: the left end of the hex's top edge.
 AFPoint hexPosition(int hexIndex);

@@ -30,14 +30,17 @@ void MapPicture::copyRect(int x, int y, const QImage& source, const QRect& sourc
     from.translate(clipped.x() - to.x(), clipped.y() - to.y());
     const auto rowBytes = static_cast<std::size_t>(clipped.width()) * 4;
     for (int row = 0; row < clipped.height(); ++row) {
-        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(from.y() + row)) + from.x();
+        const auto* in =
+            reinterpret_cast<const QRgb*>(src.constScanLine(from.y() + row)) + from.x();
         auto* out = reinterpret_cast<QRgb*>(image_.scanLine(clipped.y() + row)) + clipped.x();
         std::memcpy(out, in, rowBytes);
     }
     changed(clipped);
 }
 
-QImage MapPicture::copy(const QRect& rect) const { return image_.copy(rect); }
+QImage MapPicture::copy(const QRect& rect) const {
+    return image_.copy(rect);
+}
 
 void MapPicture::drawPolyline(const std::vector<AFPoint>& points, QRgb colour) {
     if (points.empty())

@@ -44,7 +44,9 @@ std::string fromUnicode(const QString& text) {
     return bytes;
 }
 
-bool canEncode(QChar c) { return encode(c) >= 0; }
+bool canEncode(QChar c) {
+    return encode(c) >= 0;
+}
 
 bool canEncode(const QString& text) {
     for (const QChar c : text)

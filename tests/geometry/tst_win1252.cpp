@@ -24,7 +24,8 @@ void TestWin1252::everyByteRoundTrips() {
 void TestWin1252::knownCharacters() {
     QCOMPARE(win1252::toUnicode("\x80"), QString(QChar(0x20AC)));
     QCOMPARE(win1252::fromUnicode(QStringLiteral("\u00e9t\u00e9 \u2013 \u20ac5")),
-             std::string("\xe9t\xe9 \x96 \x80" "5"));
+             std::string("\xe9t\xe9 \x96 \x80"
+                         "5"));
     QVERIFY(!win1252::canEncode(QStringLiteral("\u0416")));
     QCOMPARE(win1252::fromUnicode(QStringLiteral("a\u0416b")), std::string("a?b"));
 }
