@@ -1,4 +1,5 @@
-#include "fakepictures.h"
+#include "fakepicturemodule.h"
+#include "mappicture.h"
 #include "zekcounter.h"
 #include "zekhex.h"
 
@@ -47,7 +48,7 @@ private slots:
     void drawOutline();
 
 private:
-    FakePictures pictures_;
+    FakePictureModule pictures_;
     QImage original_;
     std::unique_ptr<MapPicture> map_;
     int changes_ = 0;
@@ -55,7 +56,7 @@ private:
 
 void TestHexes::init() {
     ZeKCounter::setPictureModule(&pictures_);
-    original_ = patternedMap();
+    original_ = patternMap(220, 220);
     map_ = std::make_unique<MapPicture>(original_);
     changes_ = 0;
     map_->setChangeListener([this](const QRect&) { ++changes_; });
@@ -111,15 +112,15 @@ void TestHexes::stackOffsets() {
     const QImage& image = map_->image();
     if (step > 0) {
         for (int k = 0; k < n; ++k) {
-            QCOMPARE(image.pixel(p.x + 3, p.y + k * step), FakePictures::colourOf(2000 + k));
+            QCOMPARE(image.pixel(p.x + 3, p.y + k * step), FakePictureModule::colourOf(2000 + k));
             if (k > 0)
                 QCOMPARE(image.pixel(p.x + 3, p.y + k * step - 1),
-                         FakePictures::colourOf(2000 + k - 1));
+                         FakePictureModule::colourOf(2000 + k - 1));
         }
     }
     const int bottom = p.y + (n - 1) * step + 23;
-    QCOMPARE(image.pixel(p.x, bottom), FakePictures::colourOf(2000 + n - 1));
-    QCOMPARE(image.pixel(p.x + 23, bottom), FakePictures::colourOf(2000 + n - 1));
+    QCOMPARE(image.pixel(p.x, bottom), FakePictureModule::colourOf(2000 + n - 1));
+    QCOMPARE(image.pixel(p.x + 23, bottom), FakePictureModule::colourOf(2000 + n - 1));
     QCOMPARE(image.pixel(p.x, bottom + 1), original_.pixel(p.x, bottom + 1));
     QCOMPARE(image.pixel(p.x + 24, p.y), original_.pixel(p.x + 24, p.y));
 }
@@ -180,7 +181,7 @@ void TestHexes::rotateOrder() {
     QCOMPARE(stackOf(hex), abc);
     // The picture shows the stack as it now stands, top counter last.
     QCOMPARE(map_->image().pixel(hex.position().x, hex.position().y + 14 + 23),
-             FakePictures::colourOf(2002));
+             FakePictureModule::colourOf(2002));
 }
 
 void TestHexes::rotateSmallStackStillRedraws() {
@@ -189,7 +190,7 @@ void TestHexes::rotateSmallStackStillRedraws() {
     hex.add(c[0].get());
     hex.rotate();
     QCOMPARE(stackOf(hex), std::vector<Counter*>{c[0].get()});
-    QCOMPARE(map_->image().pixel(0, 0), FakePictures::colourOf(2000));
+    QCOMPARE(map_->image().pixel(0, 0), FakePictureModule::colourOf(2000));
     hex.clear();
     hex.rotate();
     QCOMPARE(map_->image(), original_);
@@ -204,7 +205,7 @@ void TestHexes::pushThenPopRestores() {
     changes_ = 0;
     hex.push(c[1].get());
     QVERIFY(changes_ > 0);
-    QCOMPARE(map_->image().pixel(35, 19 + 15), FakePictures::colourOf(2001));
+    QCOMPARE(map_->image().pixel(35, 19 + 15), FakePictureModule::colourOf(2001));
     changes_ = 0;
     QCOMPARE(hex.popTop(), c[1].get());
     QVERIFY(changes_ > 0);
@@ -228,7 +229,7 @@ void TestHexes::addMovesCounterWithoutDrawing() {
     QCOMPARE(changes_, 0);
     QCOMPARE(map_->image(), original_);
     hex.redraw();
-    QCOMPARE(map_->image().pixel(70, 0), FakePictures::colourOf(2000));
+    QCOMPARE(map_->image().pixel(70, 0), FakePictureModule::colourOf(2000));
 }
 
 void TestHexes::destroyingHexLeavesCountersAlive() {

@@ -1,6 +1,7 @@
-#include "fakepictures.h"
+#include "fakepicturemodule.h"
 #include "hexgrid.h"
 #include "mapboard.h"
+#include "mappicture.h"
 #include "zekcounter.h"
 #include "zekcounterat.h"
 
@@ -64,7 +65,7 @@ private slots:
 private:
     ZeKCounter* make(int picture, int hex);
 
-    FakePictures pictures_;
+    FakePictureModule pictures_;
     QImage original_;
     std::unique_ptr<MapPicture> map_;
     std::unique_ptr<MapBoard> board_;
@@ -74,7 +75,7 @@ private:
 
 void TestMapBoard::init() {
     ZeKCounter::setPictureModule(&pictures_);
-    original_ = patternedMap();
+    original_ = patternMap(220, 220);
     map_ = std::make_unique<MapPicture>(original_);
     board_ = std::make_unique<MapBoard>(*map_);
     changes_.clear();
@@ -144,7 +145,7 @@ void TestMapBoard::moveAllReverses() {
     for (const auto& counter : counters_)
         QCOMPARE(counter->currentHex().index(), 70);
     // Four counters step 3 apart, A drawn last at the bottom of the spread.
-    QCOMPARE(map_->image().pixel(35, 58 + 9 + 23), FakePictures::colourOf(2000));
+    QCOMPARE(map_->image().pixel(35, 58 + 9 + 23), FakePictureModule::colourOf(2000));
     QCOMPARE(map_->image().pixel(0, 39), original_.pixel(0, 39));
 }
 
@@ -163,8 +164,8 @@ void TestMapBoard::rotateStackTurnsAndRedraws() {
     board_->rebuild(counters_);
     board_->rotateStack(0);
     QCOMPARE(stackOf(*board_, 0), (std::vector<Counter*>{b, a}));
-    QCOMPARE(map_->image().pixel(0, 15), FakePictures::colourOf(2000));
-    QCOMPARE(map_->image().pixel(0, 14), FakePictures::colourOf(2001));
+    QCOMPARE(map_->image().pixel(0, 15), FakePictureModule::colourOf(2000));
+    QCOMPARE(map_->image().pixel(0, 14), FakePictureModule::colourOf(2001));
 }
 
 void TestMapBoard::rebuildOrder() {
@@ -207,15 +208,15 @@ void TestMapBoard::rebuildThenRedrawAllShowsEveryCounter() {
     board_->rebuild(counters_);
     board_->redrawAll();
     const QImage& image = map_->image();
-    QCOMPARE(image.pixel(0, 0), FakePictures::colourOf(2000));
-    QCOMPARE(image.pixel(35, 19), FakePictures::colourOf(2001));
-    QCOMPARE(image.pixel(35, 19 + 15), FakePictures::colourOf(2002));
-    QCOMPARE(image.pixel(35 + 8, 19 + 15 + 8), FakePictures::colourOf(2551));
-    QCOMPARE(image.pixel(70, 0), FakePictures::colourOf(2003));
-    QCOMPARE(image.pixel(70, 7), FakePictures::colourOf(2004));
-    QCOMPARE(image.pixel(70, 14), FakePictures::colourOf(2005));
-    QCOMPARE(image.pixel(70 + 8, 14 + 8), FakePictures::colourOf(2552));
-    QCOMPARE(image.pixel(70 + 20, 14 + 20), FakePictures::colourOf(2005));
+    QCOMPARE(image.pixel(0, 0), FakePictureModule::colourOf(2000));
+    QCOMPARE(image.pixel(35, 19), FakePictureModule::colourOf(2001));
+    QCOMPARE(image.pixel(35, 19 + 15), FakePictureModule::colourOf(2002));
+    QCOMPARE(image.pixel(35 + 8, 19 + 15 + 8), FakePictureModule::colourOf(2551));
+    QCOMPARE(image.pixel(70, 0), FakePictureModule::colourOf(2003));
+    QCOMPARE(image.pixel(70, 7), FakePictureModule::colourOf(2004));
+    QCOMPARE(image.pixel(70, 14), FakePictureModule::colourOf(2005));
+    QCOMPARE(image.pixel(70 + 8, 14 + 8), FakePictureModule::colourOf(2552));
+    QCOMPARE(image.pixel(70 + 20, 14 + 20), FakePictureModule::colourOf(2005));
     QCOMPARE(image.pixel(0, 39), original_.pixel(0, 39));
 }
 

@@ -1,5 +1,6 @@
 #include "bytestream.h"
-#include "fakepictures.h"
+#include "fakepicturemodule.h"
+#include "mappicture.h"
 #include "tagger.h"
 
 #include <QTest>
@@ -32,7 +33,7 @@ private slots:
     void badRecordsLeaveTagUnchanged();
 
 private:
-    FakePictures pictures_;
+    FakePictureModule pictures_{{.anyIdentifier = true}};
     std::unique_ptr<MapPicture> map_;
     QImage original_;
 };
@@ -40,7 +41,7 @@ private:
 void TestTagger::init() {
     pictures_.missing.clear();
     pictures_.loads = 0;
-    original_ = patternMap();
+    original_ = patternMap(160, 240);
     map_ = std::make_unique<MapPicture>(original_);
 }
 
@@ -113,7 +114,7 @@ void TestTagger::drawShowsPictureAndDestroyPutsBlockBack() {
         QCOMPARE(map_->image(), original_);
         tag.draw();
         QVERIFY(tag.hasSavedBackground());
-        QVERIFY(blockIs(map_->image(), 27, 19, FakePictures::colourOf(16013)));
+        QVERIFY(blockIs(map_->image(), 27, 19, FakePictureModule::colourOf(16013)));
         // Only the 8 x 8 block changed.
         QCOMPARE(map_->image().copy(0, 0, 27, 240), original_.copy(0, 0, 27, 240));
         QCOMPARE(map_->image().copy(35, 0, 125, 240), original_.copy(35, 0, 125, 240));
@@ -169,7 +170,7 @@ void TestTagger::secondDrawKeepsFirstBlock() {
         tag.erase();
         QCOMPARE(map_->image(), original_);
         tag.draw();
-        QVERIFY(blockIs(map_->image(), 62, 39, FakePictures::colourOf(16012)));
+        QVERIFY(blockIs(map_->image(), 62, 39, FakePictureModule::colourOf(16012)));
     }
     QCOMPARE(map_->image(), original_);
 }
@@ -185,7 +186,7 @@ void TestTagger::assignmentErasesTargetFirst() {
         QCOMPARE(a.comment(), std::string("b"));
         // a's old place is clean again; both now show b's picture at b's place.
         QCOMPARE(map_->image().copy(27, 19, 8, 8), original_.copy(27, 19, 8, 8));
-        QVERIFY(blockIs(map_->image(), 97, 58, FakePictures::colourOf(16016)));
+        QVERIFY(blockIs(map_->image(), 97, 58, FakePictureModule::colourOf(16016)));
     }
     QCOMPARE(map_->image(), original_);
 }

@@ -1,5 +1,6 @@
 #include "bytestream.h"
-#include "fakepictures.h"
+#include "fakepicturemodule.h"
+#include "mappicture.h"
 #include "taggermgr.h"
 
 #include <QTest>
@@ -52,7 +53,7 @@ private slots:
     void destructorTakesAllPicturesOff();
 
 private:
-    FakePictures pictures_;
+    FakePictureModule pictures_{{.anyIdentifier = true}};
     std::unique_ptr<MapPicture> map_;
     std::unique_ptr<TaggerMgr> mgr_;
     QImage original_;
@@ -60,7 +61,7 @@ private:
 
 void TestTaggerMgr::init() {
     pictures_.missing.clear();
-    original_ = patternMap();
+    original_ = patternMap(160, 240);
     mgr_.reset();
     map_ = std::make_unique<MapPicture>(original_);
     mgr_ = std::make_unique<TaggerMgr>(&pictures_, map_.get());
@@ -76,16 +77,16 @@ void TestTaggerMgr::secondCombatAtHexIsSilent() {
     ++it;
     QCOMPARE(it->comment(), std::string("second"));
     QCOMPARE(it->mapBitmap(), nullptr);
-    QVERIFY(blockIs(map_->image(), 27, 19, FakePictures::colourOf(16012)));
+    QVERIFY(blockIs(map_->image(), 27, 19, FakePictureModule::colourOf(16012)));
 }
 
 void TestTaggerMgr::ownOverOpenedAndClearingRestoresMap() {
     const QByteArray inBytes = tagsSection({{kHexA, 3, "theirs"}});
     ByteReader in(inBytes);
     mgr_->readTags(in);
-    QVERIFY(blockIs(map_->image(), 27, 19, FakePictures::colourOf(16023)));
+    QVERIFY(blockIs(map_->image(), 27, 19, FakePictureModule::colourOf(16023)));
     mgr_->addCombat({kHexA, 1, "mine"});
-    QVERIFY(blockIs(map_->image(), 27, 19, FakePictures::colourOf(16011)));
+    QVERIFY(blockIs(map_->image(), 27, 19, FakePictureModule::colourOf(16011)));
     // Own pictures come off first, then the opened ones, so the map is whole again.
     mgr_->clearTags();
     QCOMPARE(mgr_->ownCount() + mgr_->openedCount(), 0u);
@@ -121,7 +122,7 @@ void TestTaggerMgr::combatsAfterHiding() {
     mgr_->addCombat({kHexA, 2, "again"});
     QCOMPARE(map_->image(), original_);
     mgr_->addCombat({kHexB, 5, "new hex"});
-    QVERIFY(blockIs(map_->image(), 62, 39, FakePictures::colourOf(16015)));
+    QVERIFY(blockIs(map_->image(), 62, 39, FakePictureModule::colourOf(16015)));
     mgr_->clearTags();
     QCOMPARE(map_->image(), original_);
 }
@@ -140,7 +141,7 @@ void TestTaggerMgr::showOrderOwnThenOpened() {
 
 void TestTaggerMgr::column0IsLookedUpByHexPosition() {
     mgr_->addCombat({kColumn0, 2, "edge"});
-    QVERIFY(blockIs(map_->image(), 24, 78, FakePictures::colourOf(16012)));
+    QVERIFY(blockIs(map_->image(), 24, 78, FakePictureModule::colourOf(16012)));
     QCOMPARE(shownAt(*mgr_, kColumn0), std::vector<std::string>{"edge/2"});
     QVERIFY(shownAt(*mgr_, AFPoint(24, 78)).empty());
 }
@@ -185,7 +186,7 @@ void TestTaggerMgr::readKeepsFileOrderAndDrawsFirstOnly() {
     mgr_->readTags(in);
     QVERIFY(in.atEnd());
     QCOMPARE(shownAt(*mgr_, kHexA), (std::vector<std::string>{"one/4", "two/2", "three/6"}));
-    QVERIFY(blockIs(map_->image(), 27, 19, FakePictures::colourOf(16024)));
+    QVERIFY(blockIs(map_->image(), 27, 19, FakePictureModule::colourOf(16024)));
     int drawn = 0;
     for (const Tagger& tag : mgr_->openedTags()) {
         QVERIFY(tag.fromFile());

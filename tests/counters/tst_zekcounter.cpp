@@ -1,5 +1,6 @@
-#include "../board/fakepictures.h"
 #include "bytestream.h"
+#include "fakepicturemodule.h"
+#include "mappicture.h"
 #include "zekcounter.h"
 
 #include <QTest>
@@ -26,7 +27,7 @@ private slots:
     void shortRecordChangesNothing();
 
 private:
-    FakePictures pictures_;
+    FakePictureModule pictures_;
 };
 
 void TestZeKCounter::init() {
@@ -129,34 +130,34 @@ void TestZeKCounter::lossText() {
 }
 
 void TestZeKCounter::drawsPictureAndMarker() {
-    MapPicture map(patternedMap());
+    MapPicture map(patternMap(220, 220));
     ZeKCounter c(2010, 1, "A", 0, 69, 69, 1, 2);
     const AFPoint at = c.draw(map, AFPoint(0, 7), true);
     QVERIFY(at == AFPoint(35, 26));
     const QImage& image = map.image();
-    QCOMPARE(image.pixel(35, 26), FakePictures::colourOf(2011));
-    QCOMPARE(image.pixel(35 + 7, 26 + 7), FakePictures::colourOf(2011));
-    QCOMPARE(image.pixel(35 + 8, 26 + 8), FakePictures::colourOf(2552));
-    QCOMPARE(image.pixel(35 + 19, 26 + 19), FakePictures::colourOf(2552));
-    QCOMPARE(image.pixel(35 + 20, 26 + 20), FakePictures::colourOf(2011));
-    QCOMPARE(image.pixel(35 + 24, 26), patternedMap().pixel(35 + 24, 26));
+    QCOMPARE(image.pixel(35, 26), FakePictureModule::colourOf(2011));
+    QCOMPARE(image.pixel(35 + 7, 26 + 7), FakePictureModule::colourOf(2011));
+    QCOMPARE(image.pixel(35 + 8, 26 + 8), FakePictureModule::colourOf(2552));
+    QCOMPARE(image.pixel(35 + 19, 26 + 19), FakePictureModule::colourOf(2552));
+    QCOMPARE(image.pixel(35 + 20, 26 + 20), FakePictureModule::colourOf(2011));
+    QCOMPARE(image.pixel(35 + 24, 26), patternMap(220, 220).pixel(35 + 24, 26));
 }
 
 void TestZeKCounter::drawsAbsolute() {
-    MapPicture map(patternedMap());
+    MapPicture map(patternMap(220, 220));
     ZeKCounter c(2000, 0, "A", 0, 69, 69, 0, 0);
     QVERIFY(c.draw(map, AFPoint(100, 150), false) == AFPoint(100, 150));
-    QCOMPARE(map.image().pixel(100, 150), FakePictures::colourOf(2000));
-    QCOMPARE(map.image().pixel(123, 173), FakePictures::colourOf(2000));
-    QCOMPARE(map.image().pixel(124, 174), patternedMap().pixel(124, 174));
+    QCOMPARE(map.image().pixel(100, 150), FakePictureModule::colourOf(2000));
+    QCOMPARE(map.image().pixel(123, 173), FakePictureModule::colourOf(2000));
+    QCOMPARE(map.image().pixel(124, 174), patternMap(220, 220).pixel(124, 174));
 }
 
 // Pictures larger than the hex's 27 x 39 area must not spill into neighbouring hexes,
 // where no erase would ever wipe them.
 void TestZeKCounter::relativeDrawingStaysInTheCounterArea() {
-    FakePictures big(60);
+    FakePictureModule big({.counterSize = 60});
     ZeKCounter::setPictureModule(&big);
-    const QImage original = patternedMap();
+    const QImage original = patternMap(220, 220);
     MapPicture map(original);
     ZeKCounter c(2000, 0, "A", 0, 69, 69, 0, 1);
     c.draw(map, AFPoint(0, 15), true);
@@ -165,12 +166,12 @@ void TestZeKCounter::relativeDrawingStaysInTheCounterArea() {
         for (int x = 0; x < original.width(); ++x)
             if (!area.contains(x, y) && map.image().pixel(x, y) != original.pixel(x, y))
                 QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
-    QCOMPARE(map.image().pixel(61, 57), FakePictures::colourOf(2000));
-    QCOMPARE(map.image().pixel(43, 42), FakePictures::colourOf(2551));
+    QCOMPARE(map.image().pixel(61, 57), FakePictureModule::colourOf(2000));
+    QCOMPARE(map.image().pixel(43, 42), FakePictureModule::colourOf(2551));
 }
 
 void TestZeKCounter::missingPictureThrows() {
-    MapPicture map(patternedMap());
+    MapPicture map(patternMap(220, 220));
     ZeKCounter c(2394, 1, "A", 0, 0, 0, 1, 0);
     QVERIFY_THROWS_EXCEPTION(ResourceError, c.draw(map, AFPoint(0, 0), true));
     ZeKCounter::setPictureModule(nullptr);

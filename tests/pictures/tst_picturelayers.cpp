@@ -1,4 +1,5 @@
 #include "builtinpicturemodule.h"
+#include "fakepicturemodule.h"
 #include "folderpicturemodule.h"
 #include "layeredpicturemodule.h"
 #include "picturemoduleloader.h"
@@ -28,25 +29,12 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// Stands in for a resource DLL: one picture of one colour.
-class FakeDll final : public PictureModule {
-public:
-    FakeDll(QString path, int id, QRgb colour) : path_(std::move(path)), id_(id), colour_(colour) {}
-    QImage bitmap(int id) const override {
-        if (id != id_)
-            throw ResourceError(name(), id);
-        QImage image(24, 24, QImage::Format_RGB32);
-        image.fill(colour_);
-        return image;
-    }
-    bool contains(int id) const override { return id == id_; }
-    QString name() const override { return path_; }
-
-private:
-    QString path_;
-    int id_;
-    QRgb colour_;
-};
+// Stands in for a resource DLL holding one picture.
+std::unique_ptr<PictureModule> fakeDll(const QString& path, int id) {
+    auto dll = std::make_unique<FakePictureModule>(path);
+    dll->only = {id};
+    return dll;
+}
 
 QString errorOf(const PictureModule& module, int id) {
     try {
@@ -144,7 +132,7 @@ void TestPictureLayers::layersFallBackPictureByPicture() {
     QTemporaryDir dir;
     writePicture(dir.filePath(QStringLiteral("2000.png")), kRed);
     std::vector<std::unique_ptr<PictureModule>> layers;
-    layers.push_back(std::make_unique<FakeDll>(QStringLiteral("dll"), 2001, kBlue));
+    layers.push_back(fakeDll(QStringLiteral("dll"), 2001));
     layers.push_back(
         std::make_unique<FolderPictureModule>(dir.path(), QStringLiteral("korva_2.dll")));
     layers.push_back(nullptr);
@@ -154,10 +142,11 @@ void TestPictureLayers::layersFallBackPictureByPicture() {
     QCOMPARE(module.layerNames().size(), 3);
     QCOMPARE(module.name(), QStringLiteral("korva_2.dll"));
     QCOMPARE(module.bitmap(2000).pixel(12, 12), kRed);
-    QCOMPARE(module.bitmap(2001).pixel(12, 12), kBlue);
+    QCOMPARE(module.bitmap(2001).pixel(12, 12), FakePictureModule::colourOf(2001));
     const QImage drawn = module.bitmap(2002);
     QCOMPARE(drawn.size(), QSize(24, 24));
-    QVERIFY(drawn.pixel(12, 12) != kRed && drawn.pixel(12, 12) != kBlue);
+    QVERIFY(drawn.pixel(12, 12) != kRed &&
+            drawn.pixel(12, 12) != FakePictureModule::colourOf(2001));
     QVERIFY(module.contains(2551));
     QVERIFY(!module.contains(16002));
     QVERIFY(errorOf(module, 16002).contains(QLatin1String("korva_2.dll")));
@@ -238,12 +227,12 @@ void TestPictureLayers::loaderPutsDllOverFolder() {
         loadPictureModule(QStringLiteral("korva_2.dll"), {program.path(), current.path()},
                           [&opened](const QString& path) {
                               opened << path;
-                              return std::make_unique<FakeDll>(path, 2000, kBlue);
+                              return fakeDll(path, 2000);
                           });
     QCOMPARE(opened, QStringList{program.filePath(QStringLiteral("korva_2.dll"))});
-    QCOMPARE(module->bitmap(2000).pixel(0, 0), kBlue); // the DLL
-    QCOMPARE(module->bitmap(2001).pixel(0, 0), kRed);  // the folder
-    QVERIFY(module->contains(2394));                   // the built-in set
+    QCOMPARE(module->bitmap(2000).pixel(0, 0), FakePictureModule::colourOf(2000)); // the DLL
+    QCOMPARE(module->bitmap(2001).pixel(0, 0), kRed);                              // the folder
+    QVERIFY(module->contains(2394)); // the built-in set
 }
 
 void TestPictureLayers::failingDllWarnsAndFallsBack_data() {
