@@ -56,6 +56,8 @@ struct MainFormHarness {
     ScriptedPrompts* prompts = nullptr;
     std::vector<int> pauses;
     std::vector<QPoint> animationPositions;
+    // Runs at every pause of the return animation, after its position was recorded.
+    std::function<void()> onPause;
     std::unique_ptr<TMainForm> form;
 
     explicit MainFormHarness(unsigned seed = 1) {
@@ -70,6 +72,8 @@ struct MainFormHarness {
         setup.pause = [this](int ms) {
             pauses.push_back(ms);
             animationPositions.push_back(form->dragImage().pos());
+            if (onPause)
+                onPause();
         };
         form = std::make_unique<TMainForm>(std::move(setup));
     }

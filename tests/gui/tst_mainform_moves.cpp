@@ -46,7 +46,7 @@ void TestMainFormMoves::clickRotatesStack() {
     QCOMPARE(h.stack(300), (std::vector<const Counter*>{c, a, b}));
     QCOMPARE(h.form->statusText(3), QStringLiteral("UK 7 Armor XX ; Partial Step/Loss = 2/0"));
     QVERIFY(!undoButton(h)->isEnabled());
-    QVERIFY(!h.form->dragImage().isVisible());
+    QVERIFY(h.form->dragImage().isHidden());
 }
 
 void TestMainFormMoves::clickOnSingleCounterDisablesUndo() {
@@ -183,6 +183,7 @@ void TestMainFormMoves::dragPictureFollowsPointerOnly() {
     h.rebuild();
     const QImage before = h.form->mapPicture().image();
     h.press(300);
+    QVERIFY(!h.form->dragImage().isHidden());
     const QPoint at = MainFormHarness::centre(300);
     QCOMPARE(h.form->dragImage().pos(), at - QPoint(12, 12)); // no scrolling in the test
     h.moveTo(QPoint(700, 900), Qt::LeftButton);
@@ -191,7 +192,7 @@ void TestMainFormMoves::dragPictureFollowsPointerOnly() {
     // Nothing is drawn into the map while dragging.
     QCOMPARE(h.form->mapPicture().image(), before);
     h.releaseAt(QPoint(700, 900));
-    QVERIFY(!h.form->dragImage().isVisible());
+    QVERIFY(h.form->dragImage().isHidden());
     QCOMPARE(h.form->dragImage().pos(), QPoint(0, 0));
 }
 
@@ -262,8 +263,20 @@ void TestMainFormMoves::returnAnimatesThenUndoGoesBack() {
     h.rebuild();
     h.drag(300, 400); // A -> B
     h.hover(400);
-    const QImage before = h.form->mapPicture().image();
+    const AFPoint start = ZeKClick(200).position();
+    const AFPoint from = ZeKClick(400).position();
+    const QImage startBefore = h.form->mapPicture().copy({start.x, start.y, 27, 39});
+    const QImage fromBefore = h.form->mapPicture().copy({from.x, from.y, 27, 39});
+    int unchangedPauses = 0;
+    h.onPause = [&] {
+        // While it slides, the counter stays drawn where it was and not yet at its start.
+        unchangedPauses += h.form->mapPicture().copy({start.x, start.y, 27, 39}) == startBefore &&
+                           h.form->mapPicture().copy({from.x, from.y, 27, 39}) == fromBefore &&
+                           !h.form->dragImage().isHidden();
+    };
     h.form->pmReturnClick();
+    QCOMPARE(unchangedPauses, 30);
+    QVERIFY(h.form->mapPicture().copy({start.x, start.y, 27, 39}) != startBefore);
     // 30 steps of 40 ms each, the picture sliding from B toward S, ending a step short.
     QCOMPARE(h.pauses.size(), std::size_t{30});
     QCOMPARE(h.pauses.front(), 40);
@@ -274,8 +287,7 @@ void TestMainFormMoves::returnAnimatesThenUndoGoesBack() {
     for (int i = 0; i < 30; ++i)
         QCOMPARE(h.animationPositions[std::size_t(i)], QPoint(b.x + i * dx, b.y + i * dy));
     QVERIFY(h.animationPositions.back() != QPoint(s.x, s.y));
-    Q_UNUSED(before);
-    QVERIFY(!h.form->dragImage().isVisible());
+    QVERIFY(h.form->dragImage().isHidden());
     QCOMPARE(h.counter(1).currentHex().index(), 200);
     QVERIFY(!h.counter(1).hasMoved());
     QVERIFY(undoButton(h)->isEnabled());
