@@ -4,7 +4,7 @@
 set -euo pipefail
 build_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev fonts-urw-base35 fontconfig)
 test_pkgs=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
-           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 cpp)
+           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 cpp clang-format git)
 want=("${build_pkgs[@]}")
 if [ "${1:-build}" = test ]; then want+=("${test_pkgs[@]}"); fi
 missing=()

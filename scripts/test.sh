@@ -5,6 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test
 
+echo "=== format: every C++ file as .clang-format lays it out"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 for preset in default asan; do
     echo "=== $preset: configure and build"
     cmake --preset "$preset" >/dev/null
