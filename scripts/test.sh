@@ -8,24 +8,33 @@ bash scripts/install-deps.sh test
 echo "=== format: every C++ file as .clang-format lays it out"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
+passed=0
 for preset in default asan; do
     echo "=== $preset: configure and build"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
     echo "=== $preset: tests"
-    ctest --preset "$preset"
+    ctest --preset "$preset" | tee "build/$preset-ctest.log"
+    passed=$((passed + $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' \
+        "build/$preset-ctest.log")))
 done
 
 echo "=== fuzz: build and a short run of each target"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target fuzzers
 mkdir -p build/fuzz/corpus
-find build/fuzz -type f -executable -name 'fuzz_*' | sort | while read -r target; do
+fuzzed=0
+while read -r target; do
     name=$(basename "$target")
     mkdir -p "build/fuzz/corpus/$name"
-    seeds=""
-    [ -d "fuzz/seeds/$name" ] && seeds="fuzz/seeds/$name"
+    seeds=()
+    [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
     echo "--- $name"
     "$target" -max_total_time="${KORVA_FUZZ_SECONDS:-30}" -rss_limit_mb=2048 \
-        "build/fuzz/corpus/$name" $seeds 2>&1 | tail -n 3
-done
+        "build/fuzz/corpus/$name" "${seeds[@]}" > "build/fuzz/$name.log" 2>&1 ||
+        { tail -n 40 "build/fuzz/$name.log"; echo "fuzz: $fuzzed passed, 1 failed"; exit 1; }
+    tail -n 1 "build/fuzz/$name.log"
+    fuzzed=$((fuzzed + 1))
+done < <(find build/fuzz -type f -executable -name 'fuzz_*' | sort)
+echo "fuzz: $fuzzed passed, 0 failed"
+echo "all: $((passed + fuzzed)) passed, 0 failed"
