@@ -25,6 +25,7 @@ private slots:
     void openReplacesPositionAndClearsUndo();
     void openRefusedChangesNothing();
     void saveOpenSaveIsByteIdentical();
+    void combatsAreNotWrittenBack();
     void closeAsksWhenUnsaved();
     void aboutAppendsTrace();
 
@@ -234,6 +235,32 @@ void TestMainFormTurns::saveOpenSaveIsByteIdentical() {
     h.prompts->saveFiles = {second};
     h.form->sbSaveClick();
     QCOMPARE(readAll(second), readAll(first));
+}
+
+void TestMainFormTurns::combatsAreNotWrittenBack() {
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("a.krv"));
+    const QString second = dir.filePath(QStringLiteral("b.krv"));
+    {
+        MainFormHarness h;
+        h.place(1, 300, 200);
+        h.hover(300);
+        h.prompts->dialogScript = rollWith(QStringLiteral("Cassino"));
+        h.form->pmCOmbatClick();
+        QVERIFY(h.form->SaveMove(first, false));
+    }
+    MainFormHarness h;
+    QVERIFY(h.form->OpenMove(first));
+    QVERIFY(h.form->SaveMove(second, false));
+    const QByteArray a = readAll(first);
+    const QByteArray b = readAll(second);
+    // The counters section and the banners are the same; the opponent's combat is not
+    // written back, so b's tags section holds only the mark and a count of 0.
+    QCOMPARE(b.left(2816), a.left(2816));
+    QCOMPARE(b.mid(2816, 8), QByteArray::fromHex("7cf4b80000000000"));
+    const qsizetype banners = 2816 + 8 + 4 + 4 + 4 + 4 + 4 + 7 + 1;
+    QCOMPARE(a.size(), banners + (b.size() - 2824));
+    QCOMPARE(b.mid(2824), a.mid(banners));
 }
 
 void TestMainFormTurns::closeAsksWhenUnsaved() {
