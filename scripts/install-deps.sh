@@ -2,8 +2,9 @@
 # Installs the Debian packages Korva needs; only what dpkg says is missing, so a rerun is quick.
 # Usage: scripts/install-deps.sh [build|test]
 set -euo pipefail
-build_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev fonts-urw-base35 fontconfig)
-test_pkgs=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
+build_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libbenchmark-dev
+            fonts-urw-base35 fontconfig)
+test_pkgs=(xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
            binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 cpp clang-format git)
 want=("${build_pkgs[@]}")
 if [ "${1:-build}" = test ]; then want+=("${test_pkgs[@]}"); fi
