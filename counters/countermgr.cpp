@@ -3,6 +3,7 @@
 #include "bytestream.h"
 #include "movereport.h"
 #include "orderofbattle.h"
+#include "safesave.h"
 
 CounterMgr::CounterMgr() {
     createCounters();
@@ -71,5 +72,5 @@ bool CounterMgr::writeReport(const QString& moveFileName) const {
     const QString name = reportFileName(moveFileName);
     if (name.isEmpty())
         return false;
-    return writeTextFile(name, moveReport(counters_));
+    return saveFileSafely(name, moveReport(counters_));
 }

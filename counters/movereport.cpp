@@ -2,8 +2,6 @@
 
 #include "hexgrid.h"
 
-#include <QSaveFile>
-
 #include <string>
 
 namespace {
@@ -72,15 +70,4 @@ QString reportFileName(const QString& moveFileName) {
     if (moveFileName.size() <= 3)
         return {};
     return moveFileName.chopped(3) + QStringLiteral("txt");
-}
-
-bool writeTextFile(const QString& fileName, const QByteArray& bytes) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }

@@ -13,7 +13,3 @@ QByteArray moveReport(const ZeKCounterList& counters);
 // The report beside a move file: its name less the last three characters, plus "txt".
 // Empty when the name has three characters or fewer.
 QString reportFileName(const QString& moveFileName);
-
-// Replaces the file with the bytes through a temporary file beside it, so that a failure
-// leaves any earlier file whole. Answers whether the file was written.
-bool writeTextFile(const QString& fileName, const QByteArray& bytes);
