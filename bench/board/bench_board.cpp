@@ -1,3 +1,4 @@
+#include "cachedpicturemodule.h"
 #include "countermgr.h"
 #include "mapboard.h"
 #include "mappicture.h"
@@ -6,39 +7,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QHash>
 #include <QImage>
 
 #include <cstring>
 
 namespace {
-
-// Decoded once, handed out as shared copies, as the program's own modules do.
-class CachedPictures : public PictureModule {
-public:
-    CachedPictures() {
-        for (int id = 2000; id <= 2394; ++id)
-            pictures_.insert(id, solid(24, qRgb(id % 256, 90, 40)));
-        pictures_.insert(2551, solid(12, qRgb(255, 255, 0)));
-        pictures_.insert(2552, solid(12, qRgb(255, 0, 255)));
-    }
-    QImage bitmap(int id) const override {
-        const auto it = pictures_.constFind(id);
-        if (it == pictures_.constEnd())
-            throw ResourceError(name(), id);
-        return *it;
-    }
-    bool contains(int id) const override { return pictures_.contains(id); }
-    QString name() const override { return QStringLiteral("bench counters"); }
-
-private:
-    static QImage solid(int side, QRgb colour) {
-        QImage image(side, side, QImage::Format_RGB32);
-        image.fill(colour);
-        return image;
-    }
-    QHash<int, QImage> pictures_;
-};
 
 QImage wholeMap() {
     QImage image(1505, 2720, QImage::Format_RGB32);
@@ -62,7 +35,7 @@ void placeCounters(CounterMgr& mgr) {
 }
 
 struct Scene {
-    CachedPictures pictures;
+    CachedPictureModule pictures;
     MapPicture map{wholeMap()};
     CounterMgr mgr;
     MapBoard board{map};

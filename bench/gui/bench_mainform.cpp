@@ -1,7 +1,7 @@
 // The main window's mouse handling: one mouse movement during a drag (only the drag picture
 // moves) and one drop (two hexes redrawn), on Qt's offscreen platform.
+#include "cachedpicturemodule.h"
 #include "countermgr.h"
-#include "fakepicturemodule.h"
 #include "mapboard.h"
 #include "mapview.h"
 #include "tmainform.h"
@@ -17,7 +17,7 @@ namespace {
 std::unique_ptr<TMainForm> makeForm() {
     MainFormSetup setup;
     setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
-        return std::make_unique<FakePictureModule>(name);
+        return std::make_unique<CachedPictureModule>(std::make_unique<FakePictureModule>(name));
     };
     setup.seed = 1;
     auto form = std::make_unique<TMainForm>(std::move(setup));

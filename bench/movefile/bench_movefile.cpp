@@ -1,3 +1,4 @@
+#include "cachedpicturemodule.h"
 #include "countermgr.h"
 #include "dierandom.h"
 #include "dietrace.h"
@@ -16,46 +17,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <memory>
 
 namespace {
-
-// Pictures decoded once and handed out as shared copies, as the program's modules do.
-class CachedPictures : public PictureModule {
-public:
-    CachedPictures() {
-        QImage map(1505, 2720, QImage::Format_RGB32);
-        for (int y = 0; y < map.height(); ++y)
-            for (int x = 0; x < map.width(); ++x)
-                map.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, 128));
-        pictures_[16002] = map;
-        auto solid = [](int size, int id) {
-            QImage image(size, size, QImage::Format_RGB32);
-            image.fill(qRgb(id % 256, (id / 7) % 256, 60));
-            return image;
-        };
-        for (int id = 2000; id <= 2394; ++id)
-            pictures_[id] = solid(24, id);
-        pictures_[2551] = solid(12, 2551);
-        pictures_[2552] = solid(12, 2552);
-        for (int die = 1; die <= 6; ++die) {
-            pictures_[16010 + die] = solid(8, 16010 + die);
-            pictures_[16020 + die] = solid(8, 16020 + die);
-        }
-    }
-    QImage bitmap(int id) const override {
-        const auto it = pictures_.find(id);
-        if (it == pictures_.end())
-            throw ResourceError(name(), id);
-        return it->second;
-    }
-    bool contains(int id) const override { return pictures_.count(id) != 0; }
-    QString name() const override { return QStringLiteral("cached"); }
-
-private:
-    std::map<int, QImage> pictures_;
-};
 
 // The game as the main window holds it.
 struct Game {
@@ -64,7 +28,7 @@ struct Game {
     }
     ~Game() { ZeKCounter::setPictureModule(nullptr); }
 
-    CachedPictures pictures;
+    CachedPictureModule pictures;
     MapPicture map;
     CounterMgr counters;
     MapBoard board;
@@ -94,7 +58,7 @@ QByteArray busyMoveFile() {
 
 // Baseline: copying every pixel of the map once into a buffer made beforehand.
 void BM_FullMapCopy(benchmark::State& state) {
-    const CachedPictures pictures;
+    const CachedPictureModule pictures;
     const QImage map = pictures.bitmap(16002);
     QImage target(map.size(), map.format());
     for (auto _ : state) {
