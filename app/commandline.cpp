@@ -69,9 +69,7 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
         CounterMgr counters;
         MapBoard board(picture);
         TaggerMgr tags(module1.get(), &picture);
-        applyMoveFile(contents, counters, tags);
-        board.rebuild(counters.counters());
-        board.redrawAll();
+        openMoveFile(contents, counters, tags, board);
         ZeKCounter::setPictureModule(nullptr);
         if (!picture.image().save(out, "PNG"))
             return refuse(out, QStringLiteral("could not write the picture"));

@@ -3,6 +3,7 @@
 #include "bytestream.h"
 #include "countermgr.h"
 #include "hexgrid.h"
+#include "mapboard.h"
 #include "orderofbattle.h"
 #include "taggermgr.h"
 
@@ -106,4 +107,12 @@ std::array<std::string, 3> applyMoveFile(const MoveFileContents& contents, Count
     tags.replaceWithOpened(contents.tags);
     counters.applyRecords(contents.counters);
     return contents.banners;
+}
+
+std::array<std::string, 3> openMoveFile(const MoveFileContents& contents, CounterMgr& counters,
+                                        TaggerMgr& tags, MapBoard& board) {
+    auto banners = applyMoveFile(contents, counters, tags);
+    board.rebuild(counters.counters());
+    board.redrawAll();
+    return banners;
 }

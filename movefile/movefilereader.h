@@ -6,6 +6,7 @@
 #include <QString>
 
 class CounterMgr;
+class MapBoard;
 class TaggerMgr;
 
 // Reads and checks a whole move file. Throws MoveFileError for a wrong section mark, a
@@ -25,3 +26,8 @@ MoveFileContents readMoveFile(const QString& path);
 // missing.
 std::array<std::string, 3> applyMoveFile(const MoveFileContents& contents, CounterMgr& counters,
                                          TaggerMgr& tags);
+
+// What opening a move file does to a game: applyMoveFile, then every counter stacked in its
+// hex and the whole board drawn anew (the stacks pointed at the counters it replaced).
+std::array<std::string, 3> openMoveFile(const MoveFileContents& contents, CounterMgr& counters,
+                                        TaggerMgr& tags, MapBoard& board);

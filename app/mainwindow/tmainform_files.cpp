@@ -88,9 +88,7 @@ bool TMainForm::OpenMove(const QString& fileName) {
             return false;
         }
         // The whole file is good: replace the position in one step.
-        banners = applyMoveFile(contents, *counterMgr_, *taggerMgr_);
-        mapBoard_->rebuild(counterMgr_->counters());
-        mapBoard_->redrawAll();
+        banners = openMoveFile(contents, *counterMgr_, *taggerMgr_, *mapBoard_);
     }
     setBannerTexts(banners);
     // An undo may never move a counter of the freshly opened position.

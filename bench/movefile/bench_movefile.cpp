@@ -75,9 +75,7 @@ void BM_OpenMoveFile(benchmark::State& state) {
     const QByteArray bytes = busyMoveFile();
     for (auto _ : state) {
         const MoveFileContents contents = parseMoveFile(bytes);
-        applyMoveFile(contents, game.counters, game.tags);
-        game.board.rebuild(game.counters.counters());
-        game.board.redrawAll();
+        openMoveFile(contents, game.counters, game.tags, game.board);
     }
 }
 BENCHMARK(BM_OpenMoveFile)->Unit(benchmark::kMicrosecond);

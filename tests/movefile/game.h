@@ -42,12 +42,10 @@ struct Game {
     std::string open(const QString& path) {
         try {
             const MoveFileContents contents = readMoveFile(path);
-            banners = applyMoveFile(contents, *counters, *tags);
+            banners = openMoveFile(contents, *counters, *tags, *board);
         } catch (const MoveFileError& error) {
             return error.what();
         }
-        board->rebuild(counters->counters());
-        board->redrawAll();
         return {};
     }
 
