@@ -2,6 +2,7 @@
 
 #include "countermgr.h"
 #include "extractpictures.h"
+#include "korvaversion.h"
 #include "mapboard.h"
 #include "mappicture.h"
 #include "modules.h"
@@ -10,42 +11,65 @@
 #include "picturemodule.h"
 #include "taggermgr.h"
 #include "zekcounter.h"
-#include "zekcounterat.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 
 constexpr int kRefused = 2;
+constexpr int kWriteFailed = 1;
 
-int refuse(const QString& file, const QString& reason) {
-    std::fprintf(stderr, "korva: %s: %s\n", qPrintable(file), qPrintable(reason));
+constexpr const char* kUsage = "usage: korva [FILE.krv]\n"
+                               "       korva --report FILE.krv\n"
+                               "       korva --render FILE.krv OUT.png\n"
+                               "       korva --extract-pictures MODULE.dll DIR\n"
+                               "       korva --help | --version\n";
+
+int refuse(const QString& what, const QString& reason) {
+    std::fprintf(stderr, "korva: %s: %s\n", qPrintable(what), qPrintable(reason));
     return kRefused;
 }
 
-int usage() {
-    std::fprintf(stderr, "usage: korva [FILE.krv]\n"
-                         "       korva --report FILE.krv\n"
-                         "       korva --render FILE.krv OUT.png\n"
-                         "       korva --extract-pictures MODULE.dll DIR\n");
+int refuseArguments(const QString& reason) {
+    std::fprintf(stderr, "korva: %s (korva --help lists the uses)\n", qPrintable(reason));
     return kRefused;
+}
+
+// Writes everything to standard output and makes sure it left the process: a full disk or a
+// closed pipe is a failure, never a silent success.
+int writeOut(const QByteArray& bytes) {
+    errno = 0;
+    const std::size_t n =
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    if (n != static_cast<std::size_t>(bytes.size()) || std::fflush(stdout) != 0 ||
+        std::ferror(stdout)) {
+        const int code = errno;
+        std::fprintf(stderr, "korva: standard output: %s\n",
+                     code ? std::strerror(code) : "the output could not be written");
+        return kWriteFailed;
+    }
+    return 0;
 }
 
 int printReport(const QString& file) {
+    QByteArray report;
     try {
         const MoveFileContents contents = readMoveFile(file);
         CounterMgr counters;
         counters.applyRecords(contents.counters);
-        const QByteArray report = moveReport(counters.counters());
-        std::fwrite(report.constData(), 1, static_cast<std::size_t>(report.size()), stdout);
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        report = moveReport(counters.counters());
     } catch (const std::exception& error) {
         return refuse(file, QString::fromLocal8Bit(error.what()));
     }
+    return writeOut(report);
 }
 
 // Qt's own notes about the headless platform (no runtime folder, no screen) would break
@@ -60,6 +84,7 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(&dropQtNotes);
     QGuiApplication app(argc, argv);
+    QByteArray png;
     try {
         const MoveFileContents contents = readMoveFile(file);
         const auto module1 = openPictureModule(QStringLiteral("korva_1.dll"));
@@ -71,36 +96,89 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
         TaggerMgr tags(module1.get(), &picture);
         openMoveFile(contents, counters, tags, board);
         ZeKCounter::setPictureModule(nullptr);
-        if (!picture.image().save(out, "PNG"))
-            return refuse(out, QStringLiteral("could not write the picture"));
-        return 0;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!picture.image().save(&buffer, "PNG"))
+            return refuse(out, QStringLiteral("the picture could not be encoded"));
     } catch (const std::exception& error) {
         ZeKCounter::setPictureModule(nullptr);
         return refuse(file, QString::fromLocal8Bit(error.what()));
     }
+    QString error;
+    if (!saveFileSafely(out, png, &error)) {
+        std::fprintf(stderr, "korva: %s: %s\n", qPrintable(out), qPrintable(error));
+        return kWriteFailed;
+    }
+    return 0;
 }
 
-int extract(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 2; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    return runExtractPictures(arguments, out, err);
+int extract(const QString& dll, const QString& folder) {
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int status = runExtractPictures({dll, folder}, outStream, errStream);
+    std::fputs(qPrintable(err), stderr);
+    const int written = writeOut(out.toLocal8Bit());
+    return status != 0 ? status : written;
+}
+
+// Qt's window options and whether each takes a value; QApplication reads them itself.
+std::optional<bool> qtOptionTakesValue(std::string_view arg) {
+    for (const std::string_view option :
+         {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+          "-qwindowicon", "-qwindowtitle", "-style", "-stylesheet", "-display", "-geometry",
+          "-session"})
+        if (arg == option)
+            return true;
+    for (const std::string_view option :
+         {"-reverse", "-nograb", "-dograb", "-sync", "-widgetcount"})
+        if (arg == option)
+            return false;
+    return std::nullopt;
 }
 
 } // namespace
 
-std::optional<int> runCommandLineTool(int argc, char** argv) {
-    if (argc < 2 || argv[1][0] != '-' || argv[1][1] != '-')
-        return std::nullopt;
-    const std::string command = argv[1];
+LaunchRequest runCommandLine(int argc, char** argv) {
     const auto arg = [&](int i) { return QString::fromLocal8Bit(argv[i]); };
-    if (command == "--report" && argc == 3)
-        return printReport(arg(2));
-    if (command == "--render" && argc == 4)
-        return renderPosition(argc, argv, arg(2), arg(3));
-    if (command == "--extract-pictures")
-        return extract(argc, argv);
-    return usage();
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    const auto takes = [&](int count) { return argc == count + 2; };
+    const auto wrongCount = [&] {
+        return LaunchRequest{
+            refuseArguments(
+                QStringLiteral("%1 takes other arguments").arg(QString::fromLocal8Bit(argv[1]))),
+            {}};
+    };
+
+    if (first == "--help" || first == "-h")
+        return {takes(0) ? writeOut(kUsage) : wrongCount().exitStatus, {}};
+    if (first == "--version" || first == "-v")
+        return {takes(0) ? writeOut("korva " KORVA_VERSION "\n") : wrongCount().exitStatus, {}};
+    if (first == "--report")
+        return takes(1) ? LaunchRequest{printReport(arg(2)), {}} : wrongCount();
+    if (first == "--render")
+        return takes(2) ? LaunchRequest{renderPosition(argc, argv, arg(2), arg(3)), {}}
+                        : wrongCount();
+    if (first == "--extract-pictures")
+        return takes(2) ? LaunchRequest{extract(arg(2), arg(3)), {}} : wrongCount();
+
+    // The window: at most one move file, and Qt's own options.
+    LaunchRequest request;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a.size() > 1 && a[0] == '-') {
+            const std::optional<bool> takesValue = qtOptionTakesValue(a);
+            if (!takesValue)
+                return {refuseArguments(QStringLiteral("unknown option %1").arg(arg(i))), {}};
+            if (*takesValue)
+                ++i;
+            continue;
+        }
+        if (!request.moveFile.isEmpty())
+            return {refuseArguments(QStringLiteral("only one move file can be opened at a time")),
+                    {}};
+        request.moveFile = arg(i);
+    }
+    return request;
 }

@@ -1,10 +1,23 @@
 #pragma once
 
+#include <QString>
+
 #include <optional>
 
-// The program's headless uses, which need no display:
+// What the command line asks of the program.
+struct LaunchRequest {
+    // Set when the program is done: a headless use ran, --help or --version answered, or
+    // the arguments were refused (one line on standard error).
+    std::optional<int> exitStatus;
+    // Otherwise the window starts, opening this move file when it is not empty.
+    QString moveFile;
+};
+
+// The program's uses:
+//   korva [FILE.krv]                   the window, opening FILE at once
 //   korva --report FILE.krv            the move report a save of that position would write
 //   korva --render FILE.krv OUT.png    the map with that file's counters and tags drawn
 //   korva --extract-pictures DLL DIR   a resource DLL's pictures as DIR/<id>.png
-// Answers the exit status when the arguments name one of them, nothing otherwise.
-std::optional<int> runCommandLineTool(int argc, char** argv);
+//   korva --help | --version
+// Qt's own window options (-platform, -style, ...) pass through to the window.
+LaunchRequest runCommandLine(int argc, char** argv);

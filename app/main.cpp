@@ -9,8 +9,9 @@
 
 int main(int argc, char** argv) {
     // The headless tools (report, render, extract pictures) need no window.
-    if (const std::optional<int> status = runCommandLineTool(argc, argv))
-        return *status;
+    const LaunchRequest request = runCommandLine(argc, argv);
+    if (request.exitStatus)
+        return *request.exitStatus;
 
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     KorvaApplication app(argc, argv);
@@ -26,9 +27,8 @@ int main(int argc, char** argv) {
         TMainForm mainForm(std::move(setup));
         mainForm.show();
         // A move file named on the command line (a double-click on an e-mailed turn).
-        const QStringList arguments = QCoreApplication::arguments();
-        if (arguments.size() > 1)
-            mainForm.OpenMove(QDir::current().absoluteFilePath(arguments.at(1)));
+        if (!request.moveFile.isEmpty())
+            mainForm.OpenMove(QDir::current().absoluteFilePath(request.moveFile));
         KorvaApplication::exec();
     } catch (const std::exception& error) {
         KorvaApplication::reportException(QString::fromLocal8Bit(error.what()));

@@ -29,10 +29,10 @@ QMessageBox::StandardButton QtPrompts::askEndOfTurn() {
                                  QMessageBox::Yes);
 }
 
-QMessageBox::StandardButton QtPrompts::askSaveBeforeClose() {
+QMessageBox::StandardButton QtPrompts::askSaveChanges() {
     return QMessageBox::question(parent_, kTitle,
                                  QStringLiteral("This turn has changes that are not saved.\n"
-                                                "Save them before closing?"),
+                                                "Save them first?"),
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                  QMessageBox::Yes);
 }

@@ -14,8 +14,9 @@ public:
 
     // "End of turn?" with Yes, No and Cancel.
     virtual QMessageBox::StandardButton askEndOfTurn() = 0;
-    // Closing with unsaved changes: Yes saves first, No closes, Cancel stays.
-    virtual QMessageBox::StandardButton askSaveBeforeClose() = 0;
+    // Unsaved changes before the game is closed or replaced: Yes saves first, No discards
+    // them, Cancel keeps the turn as it is.
+    virtual QMessageBox::StandardButton askSaveChanges() = 0;
     // A full path, or an empty text when the player cancels.
     virtual QString chooseSaveFile() = 0;
     virtual QString chooseOpenFile() = 0;
@@ -34,7 +35,7 @@ public:
     explicit QtPrompts(QWidget* parent) : parent_(parent) {}
 
     QMessageBox::StandardButton askEndOfTurn() override;
-    QMessageBox::StandardButton askSaveBeforeClose() override;
+    QMessageBox::StandardButton askSaveChanges() override;
     QString chooseSaveFile() override;
     QString chooseOpenFile() override;
     void showWarning(const QString& text) override;

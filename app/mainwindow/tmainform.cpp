@@ -181,23 +181,24 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (unsaved_) {
-        switch (prompts_->askSaveBeforeClose()) {
-        case QMessageBox::Yes:
-            sbSaveClick();
-            if (unsaved_) { // the save was cancelled or failed: stay
-                event->ignore();
-                return;
-            }
-            break;
-        case QMessageBox::No:
-            break;
-        default:
-            event->ignore();
-            return;
-        }
+    if (maybeSaveChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMainForm::maybeSaveChanges() {
+    if (!unsaved_)
+        return true;
+    switch (prompts_->askSaveChanges()) {
+    case QMessageBox::Yes:
+        sbSaveClick();
+        return !unsaved_; // a cancelled or failed save keeps the turn
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
     }
-    event->accept();
 }
 
 QString TMainForm::statusText(int panel) const {

@@ -69,6 +69,9 @@ public:
     int undoToHex() const { return undoToHex_; }
     bool isDragging() const { return isDragging_; }
     bool hasUnsavedChanges() const { return unsaved_; }
+    // Before the game is closed or replaced: asks about unsaved changes (Yes saves first).
+    // True when the caller may go on.
+    bool maybeSaveChanges();
     QString statusText(int panel) const;
     std::array<std::string, 3> bannerTexts() const;
 

@@ -70,6 +70,8 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
 }
 
 void TMainForm::sbOpenClick() {
+    if (!maybeSaveChanges())
+        return;
     const QString fileName = prompts_->chooseOpenFile();
     if (!fileName.isEmpty())
         OpenMove(fileName);

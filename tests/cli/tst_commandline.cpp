@@ -1,4 +1,5 @@
 #include "countermgr.h"
+#include "korvaversion.h"
 #include "movefile.h"
 #include "movereport.h"
 #include "zekclick.h"
@@ -18,7 +19,11 @@ private slots:
     void renderDrawsCountersAndTags();
     void refusedFiles_data();
     void refusedFiles();
-    void unknownOptionShowsUsage();
+    void helpAndVersion_data();
+    void helpAndVersion();
+    void argumentsRefused_data();
+    void argumentsRefused();
+    void failedOutputIsAnError();
 
 private:
     struct Run {
@@ -123,10 +128,74 @@ void TestCommandLine::refusedFiles() {
              2);
 }
 
-void TestCommandLine::unknownOptionShowsUsage() {
-    const Run run = korva({QStringLiteral("--frobnicate")});
+void TestCommandLine::helpAndVersion_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QByteArray>("outStart");
+    QTest::newRow("--help") << QStringLiteral("--help") << QByteArray("usage: korva");
+    QTest::newRow("-h") << QStringLiteral("-h") << QByteArray("usage: korva");
+    QTest::newRow("--version") << QStringLiteral("--version")
+                               << QByteArray("korva " KORVA_VERSION "\n");
+    QTest::newRow("-v") << QStringLiteral("-v") << QByteArray("korva " KORVA_VERSION "\n");
+}
+
+void TestCommandLine::helpAndVersion() {
+    QFETCH(QString, option);
+    QFETCH(QByteArray, outStart);
+    const Run run = korva({option});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.startsWith(outStart), run.out.constData());
+    QVERIFY(run.err.isEmpty());
+}
+
+void TestCommandLine::argumentsRefused_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reasonPart");
+    QTest::newRow("unknown long") << QStringList{QStringLiteral("--frobnicate")}
+                                  << QStringLiteral("--frobnicate");
+    QTest::newRow("unknown short") << QStringList{QStringLiteral("-x")} << QStringLiteral("-x");
+    QTest::newRow("option after file")
+        << QStringList{QStringLiteral("a.krv"), QStringLiteral("--report")}
+        << QStringLiteral("--report");
+    QTest::newRow("two files") << QStringList{QStringLiteral("a.krv"), QStringLiteral("b.krv")}
+                               << QStringLiteral("one move file");
+    QTest::newRow("report without file")
+        << QStringList{QStringLiteral("--report")} << QStringLiteral("--report");
+    QTest::newRow("version with more")
+        << QStringList{QStringLiteral("--version"), QStringLiteral("x")}
+        << QStringLiteral("--version");
+}
+
+void TestCommandLine::argumentsRefused() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reasonPart);
+    // None of these may start the window (there is no display here: it would abort).
+    const Run run = korva(arguments);
     QCOMPARE(run.status, 2);
-    QVERIFY(run.err.contains("usage: korva"));
+    QVERIFY(run.out.isEmpty());
+    const QString err = QString::fromLocal8Bit(run.err).trimmed();
+    QCOMPARE(err.count(QLatin1Char('\n')), 0);
+    QVERIFY2(err.startsWith(QStringLiteral("korva: ")) && err.contains(reasonPart),
+             qPrintable(err));
+}
+
+void TestCommandLine::failedOutputIsAnError() {
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        QSKIP("this system has no /dev/full");
+    for (const QStringList& arguments : {QStringList{QStringLiteral("--report"), turn_},
+                                         QStringList{QStringLiteral("--version")}}) {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(KORVA_PROGRAM), arguments);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        const QByteArray err = process.readAllStandardError();
+        QVERIFY2(err.startsWith("korva: standard output: ") && err.count('\n') == 1,
+                 err.constData());
+    }
+    // A picture that cannot be written is an error too, never a success.
+    const Run run = korva({QStringLiteral("--render"), turn_, QStringLiteral("/dev/full/map.png")});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.err.startsWith("korva: /dev/full/map.png: "));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -23,16 +23,20 @@
 class ScriptedPrompts final : public Prompts {
 public:
     std::deque<QMessageBox::StandardButton> endOfTurnAnswers;
-    std::deque<QMessageBox::StandardButton> closeAnswers;
+    std::deque<QMessageBox::StandardButton> saveChangesAnswers;
     std::deque<QString> saveFiles;
     std::deque<QString> openFiles;
     // Runs instead of each modal dialog; answers its result.
     std::function<int(QDialog&)> dialogScript = [](QDialog&) { return int(QDialog::Rejected); };
     QStringList warnings;
     int dialogsRun = 0;
+    int saveChangesAsked = 0;
 
     QMessageBox::StandardButton askEndOfTurn() override { return take(endOfTurnAnswers); }
-    QMessageBox::StandardButton askSaveBeforeClose() override { return take(closeAnswers); }
+    QMessageBox::StandardButton askSaveChanges() override {
+        ++saveChangesAsked;
+        return take(saveChangesAnswers);
+    }
     QString chooseSaveFile() override { return take(saveFiles); }
     QString chooseOpenFile() override { return take(openFiles); }
     void showWarning(const QString& text) override { warnings << text; }

@@ -27,6 +27,7 @@ private slots:
     void saveOpenSaveIsByteIdentical();
     void combatsAreNotWrittenBack();
     void closeAsksWhenUnsaved();
+    void openAsksWhenUnsaved();
     void aboutAppendsTrace();
 
 private:
@@ -181,6 +182,7 @@ void TestMainFormTurns::openReplacesPositionAndClearsUndo() {
     h.prompts->dialogScript = rollWith(QStringLiteral("mine"));
     h.form->pmCOmbatClick();
     h.prompts->openFiles = {path};
+    h.prompts->saveChangesAnswers = {QMessageBox::No};
     h.form->sbOpenClick();
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva : opp"));
     QCOMPARE(h.stack(300), (std::vector<const Counter*>{&h.counter(1), &h.counter(2)}));
@@ -206,6 +208,7 @@ void TestMainFormTurns::openRefusedChangesNothing() {
     h.drag(300, 301);
     const QImage before = h.form->mapPicture().image();
     h.prompts->openFiles = {path, dir.filePath(QStringLiteral("nothere.krv")), dir.path()};
+    h.prompts->saveChangesAnswers = {QMessageBox::No, QMessageBox::No, QMessageBox::No};
     for (int i = 0; i < 3; ++i)
         h.form->sbOpenClick();
     QCOMPARE(h.prompts->warnings.size(), 3);
@@ -270,13 +273,38 @@ void TestMainFormTurns::closeAsksWhenUnsaved() {
     changed.place(1, 300);
     changed.rebuild();
     changed.drag(300, 301);
-    changed.prompts->closeAnswers = {QMessageBox::Cancel};
+    changed.prompts->saveChangesAnswers = {QMessageBox::Cancel};
     QVERIFY(!changed.form->close());
-    changed.prompts->closeAnswers = {QMessageBox::Yes};
+    changed.prompts->saveChangesAnswers = {QMessageBox::Yes};
     changed.prompts->endOfTurnAnswers = {QMessageBox::Cancel};
     QVERIFY(!changed.form->close()); // the save was cancelled: stay
-    changed.prompts->closeAnswers = {QMessageBox::No};
+    changed.prompts->saveChangesAnswers = {QMessageBox::No};
     QVERIFY(changed.form->close());
+}
+
+void TestMainFormTurns::openAsksWhenUnsaved() {
+    QTemporaryDir dir;
+    const QString turn = dir.filePath(QStringLiteral("turn.krv"));
+    MainFormHarness h;
+    h.form->sbOpenClick(); // nothing changed: no question, and the dialog is cancelled
+    QCOMPARE(h.prompts->saveChangesAsked, 0);
+    QVERIFY(h.form->SaveMove(turn, false));
+    h.place(1, 300);
+    h.rebuild();
+    h.drag(300, 301);
+    // Cancel keeps the turn and never reaches the file dialog.
+    h.prompts->saveChangesAnswers = {QMessageBox::Cancel};
+    h.prompts->openFiles = {turn};
+    h.form->sbOpenClick();
+    QCOMPARE(h.prompts->openFiles.size(), std::size_t{1});
+    QVERIFY(h.form->hasUnsavedChanges());
+    QCOMPARE(h.counter(1).currentHex().index(), 301);
+    // No discards the moves and opens the file.
+    h.prompts->saveChangesAnswers = {QMessageBox::No};
+    h.form->sbOpenClick();
+    QVERIFY(h.prompts->openFiles.empty());
+    QVERIFY(!h.form->hasUnsavedChanges());
+    QCOMPARE(h.prompts->saveChangesAsked, 2);
 }
 
 void TestMainFormTurns::aboutAppendsTrace() {
