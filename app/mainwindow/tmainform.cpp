@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QShortcut>
+#include <QToolBar>
 
 #include <ctime>
 
@@ -101,6 +102,13 @@ void TMainForm::setUpControls() {
         ui_->bMainStatusBar1->addWidget(panel, widths[i] > 0 ? 0 : 1);
         statusPanels_[static_cast<std::size_t>(i)] = panel;
     }
+
+    // The speed bar keeps its fixed layout; commands beyond it go on a tool bar of their own.
+    bKorvaToolBar_ = new QToolBar(QStringLiteral("Korva"), this);
+    bKorvaToolBar_->setObjectName(QStringLiteral("bKorvaToolBar"));
+    bKorvaToolBar_->setIconSize(QSize(20, 20));
+    bKorvaToolBar_->setFloatable(false);
+    addToolBar(Qt::TopToolBarArea, bKorvaToolBar_);
 
     bMainPopupMenu_ = new QMenu(this);
     bMainPopupMenu_->setObjectName(QStringLiteral("bMainPopupMenu"));

@@ -20,6 +20,7 @@ class MapView;
 class PictureModule;
 class QLabel;
 class QMenu;
+class QToolBar;
 class TShowCombatDlg;
 class TaggerMgr;
 class ZeKCounter;
@@ -64,6 +65,8 @@ public:
     MapView& mapView() { return *mapView_; }
     QLabel& dragImage() { return *bDragImage_; }
     QMenu& popupMenu() { return *bMainPopupMenu_; }
+    // Korva's own commands beyond the speed bar (new game, e-mail, zoom, ...).
+    QToolBar& korvaToolBar() { return *bKorvaToolBar_; }
     int lastHex() const { return lastHex_; }
     int dragFromHex() const { return dragFromHex_; }
     int undoToHex() const { return undoToHex_; }
@@ -135,6 +138,7 @@ private:
     MapView* mapView_ = nullptr;
     QLabel* bDragImage_ = nullptr;
     QMenu* bMainPopupMenu_ = nullptr;
+    QToolBar* bKorvaToolBar_ = nullptr;
     std::array<QLabel*, 3> statusPanels_{};
     std::unique_ptr<TShowCombatDlg> showCombatDlg_;
 };
