@@ -9,6 +9,7 @@
 #include "ui_mainform.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -31,7 +32,9 @@ void TMainForm::actNewGameClick() {
 void TMainForm::NewGame() {
     // The same path as opening a file: counters, tags and board replaced in one step.
     setBannerTexts(openMoveFile(newGameContents(), *counterMgr_, *taggerMgr_, *mapBoard_));
-    // An undo may never move a counter of the replaced game.
+    // Neither a drag in progress nor an undo may move a counter of the replaced game.
+    isDragging_ = false;
+    bDragImage_->hide();
     clearUndoRecord();
     setWindowTitle(QStringLiteral("Korva : new game"));
     unsaved_ = false;

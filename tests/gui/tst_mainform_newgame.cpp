@@ -71,6 +71,15 @@ void TestMainFormNewGame::newGameAsksThenReplacesTheGame() {
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva : new game"));
     QVERIFY(!h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"))->isEnabled());
     QVERIFY(!h.form->hasUnsavedChanges());
+
+    // A drag under way when the game is replaced moves nothing when it ends.
+    const int first = h.counter(1).currentHex().index();
+    h.press(first);
+    action->trigger();
+    h.release(first + 1);
+    QVERIFY(h.form->dragImage().isHidden());
+    QVERIFY(records(h) == newgame::newGameRecords());
+    QVERIFY(!h.form->hasUnsavedChanges());
 }
 
 void TestMainFormNewGame::savedNewGameEqualsCommandLine() {
