@@ -8,6 +8,7 @@
 #include "modules.h"
 #include "movefile.h"
 #include "movereport.h"
+#include "newgamefile.h"
 #include "picturemodule.h"
 #include "taggermgr.h"
 #include "zekcounter.h"
@@ -30,6 +31,7 @@ constexpr int kWriteFailed = 1;
 constexpr const char* kUsage = "usage: korva [FILE.krv]\n"
                                "       korva --report FILE.krv\n"
                                "       korva --render FILE.krv OUT.png\n"
+                               "       korva --new-game OUT.krv\n"
                                "       korva --extract-pictures MODULE.dll DIR\n"
                                "       korva --help | --version\n";
 
@@ -112,6 +114,16 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
     return 0;
 }
 
+// The starting file of a new game, byte for byte what Save writes right after New game.
+int writeNewGame(const QString& out) {
+    QString error;
+    if (!saveFileSafely(out, encodeMoveFile(newGameContents()), &error)) {
+        std::fprintf(stderr, "korva: %s: %s\n", qPrintable(out), qPrintable(error));
+        return kWriteFailed;
+    }
+    return 0;
+}
+
 int extract(const QString& dll, const QString& folder) {
     QString out;
     QString err;
@@ -160,6 +172,8 @@ LaunchRequest runCommandLine(int argc, char** argv) {
     if (first == "--render")
         return takes(2) ? LaunchRequest{renderPosition(argc, argv, arg(2), arg(3)), {}}
                         : wrongCount();
+    if (first == "--new-game")
+        return takes(1) ? LaunchRequest{writeNewGame(arg(2)), {}} : wrongCount();
     if (first == "--extract-pictures")
         return takes(2) ? LaunchRequest{extract(arg(2), arg(3)), {}} : wrongCount();
 

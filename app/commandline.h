@@ -17,6 +17,7 @@ struct LaunchRequest {
 //   korva [FILE.krv]                   the window, opening FILE at once
 //   korva --report FILE.krv            the move report a save of that position would write
 //   korva --render FILE.krv OUT.png    the map with that file's counters and tags drawn
+//   korva --new-game OUT.krv           the starting file of a new game
 //   korva --extract-pictures DLL DIR   a resource DLL's pictures as DIR/<id>.png
 //   korva --help | --version
 // Qt's own window options (-platform, -style, ...) pass through to the window.

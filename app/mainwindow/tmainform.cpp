@@ -140,6 +140,7 @@ void TMainForm::connectCommands() {
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_Menu), this);
     connect(menuKey, &QShortcut::activated, this,
             [this] { bMainPopupMenu_->popup(QCursor::pos()); });
+    setUpNewGameCommand();
 }
 
 void TMainForm::FormCreate() {

@@ -54,6 +54,9 @@ public:
     bool OpenMove(const QString& fileName);
     // The Save command without its questions: writes report and file; true when saved.
     bool SaveMove(const QString& fileName, bool endOfTurn);
+    // The New game command without its question: every counter in the holding area, no
+    // combat tags, the default banners, nothing unsaved.
+    void NewGame();
     void UpdateStatus(int x, int y);
     static QString FileTitle(const QString& fileName);
 
@@ -81,6 +84,7 @@ public:
     // The commands, as the buttons and the pop-up menu run them.
     void sbOpenClick();
     void sbSaveClick();
+    void actNewGameClick();
     void sbUndoClick();
     void sbAboutClick();
     void SpeedButton1Click();
@@ -100,6 +104,11 @@ private:
     void FormDestroy();
     void setUpControls();
     void connectCommands();
+    void setUpNewGameCommand();
+    // Scrolls the view to the off-board holding area, where a new game sets the counters.
+    void showHoldingArea();
+    // The status bar's note that an opened file holds only the placeholder position.
+    void suggestNewGame();
 
     void bImageMainMapMouseDown(Qt::MouseButton button, int x, int y);
     void bImageMainMapMouseMove(int x, int y);

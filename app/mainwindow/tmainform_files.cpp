@@ -4,6 +4,7 @@
 #include "countermgr.h"
 #include "mapboard.h"
 #include "movefile.h"
+#include "newgamelayout.h"
 #include "taggermgr.h"
 #include "ui_mainform.h"
 
@@ -79,6 +80,7 @@ void TMainForm::sbOpenClick() {
 
 bool TMainForm::OpenMove(const QString& fileName) {
     std::array<std::string, 3> banners;
+    bool placeholders = false;
     {
         BusyCursor busy;
         MoveFileContents contents;
@@ -91,12 +93,15 @@ bool TMainForm::OpenMove(const QString& fileName) {
         }
         // The whole file is good: replace the position in one step.
         banners = openMoveFile(contents, *counterMgr_, *taggerMgr_, *mapBoard_);
+        placeholders = newgame::isPlaceholderPosition(contents.counters);
     }
     setBannerTexts(banners);
     // An undo may never move a counter of the freshly opened position.
     clearUndoRecord();
     setWindowTitle(QStringLiteral("Korva : ") + FileTitle(fileName));
     unsaved_ = false;
+    if (placeholders)
+        suggestNewGame();
     // The pointer's hex may hold other counters now.
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);

@@ -160,6 +160,8 @@ void TestCommandLine::argumentsRefused_data() {
                                << QStringLiteral("one move file");
     QTest::newRow("report without file")
         << QStringList{QStringLiteral("--report")} << QStringLiteral("--report");
+    QTest::newRow("new game without file")
+        << QStringList{QStringLiteral("--new-game")} << QStringLiteral("--new-game");
     QTest::newRow("version with more")
         << QStringList{QStringLiteral("--version"), QStringLiteral("x")}
         << QStringLiteral("--version");
@@ -192,10 +194,15 @@ void TestCommandLine::failedOutputIsAnError() {
         QVERIFY2(err.startsWith("korva: standard output: ") && err.count('\n') == 1,
                  err.constData());
     }
-    // A picture that cannot be written is an error too, never a success.
-    const Run run = korva({QStringLiteral("--render"), turn_, QStringLiteral("/dev/full/map.png")});
-    QCOMPARE(run.status, 1);
-    QVERIFY(run.err.startsWith("korva: /dev/full/map.png: "));
+    // A picture or a new game that cannot be written is an error too, never a success.
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("--render"), turn_, QStringLiteral("/dev/full/out")},
+          QStringList{QStringLiteral("--new-game"), QStringLiteral("/dev/full/out")}}) {
+        const Run run = korva(arguments);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.startsWith("korva: /dev/full/out: ") && run.err.count('\n') == 1,
+                 run.err.constData());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

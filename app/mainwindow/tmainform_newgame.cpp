@@ -1,0 +1,60 @@
+// New game: every counter set out in the off-board holding area, ready for the players to
+// drag to their set-up hexes.
+#include "tmainform.h"
+
+#include "hexgrid.h"
+#include "movefilereader.h"
+#include "newgamefile.h"
+#include "newgameglyph.h"
+#include "ui_mainform.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+void TMainForm::setUpNewGameCommand() {
+    auto* action = new QAction(QIcon(QPixmap::fromImage(programart::newGameGlyph())),
+                               QStringLiteral("New game"), this);
+    action->setObjectName(QStringLiteral("actNewGame"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    action->setToolTip(QStringLiteral("New game (Ctrl+N)"));
+    connect(action, &QAction::triggered, this, &TMainForm::actNewGameClick);
+    bKorvaToolBar_->addAction(action);
+}
+
+void TMainForm::actNewGameClick() {
+    if (maybeSaveChanges())
+        NewGame();
+}
+
+void TMainForm::NewGame() {
+    // The same path as opening a file: counters, tags and board replaced in one step.
+    setBannerTexts(openMoveFile(newGameContents(), *counterMgr_, *taggerMgr_, *mapBoard_));
+    // Neither a drag in progress nor an undo may move a counter of the replaced game.
+    isDragging_ = false;
+    bDragImage_->hide();
+    clearUndoRecord();
+    setWindowTitle(QStringLiteral("Korva : new game"));
+    unsaved_ = false;
+    ui_->bMainStatusBar1->clearMessage();
+    if (lastHex_ != -1)
+        showCounterTexts(lastHex_);
+    showHoldingArea();
+}
+
+void TMainForm::showHoldingArea() {
+    // The holding area's left edge at the view's left, or as far right as the map goes.
+    const int left = hexgrid::hexPosition(hexgrid::hexIndexOf(hexgrid::kBoardColumns, 0)).x -
+                     hexgrid::kSideOverhang;
+    ui_->bScrollBoxMain->horizontalScrollBar()->setValue(left);
+    ui_->bScrollBoxMain->verticalScrollBar()->setValue(0);
+}
+
+void TMainForm::suggestNewGame() {
+    ui_->bMainStatusBar1->showMessage(
+        QStringLiteral("No game in this file: every counter stands in its placeholder hex "
+                       "(1 to 234). New game (Ctrl+N) sets them out off board."),
+        20000);
+}
