@@ -47,6 +47,9 @@ done
 check "scalable icon" grep -q '<svg' "$share/icons/hicolor/scalable/apps/korva.svg"
 check "manual page" zgrep -q '^\.SH OPTIONS' "$share/man/man1/korva.1.gz"
 check "desktop entry named after $app_id" desktop-file-validate "$share/applications/$app_id.desktop"
+for shot in $(sed -n 's:.*<image[^>]*>.*/\([^/<]*\)</image>.*:\1:p' "$share/metainfo/$app_id.metainfo.xml"); do
+    check "AppStream screenshot $shot is kept in docs/screenshots" [ -s "docs/screenshots/$shot" ]
+done
 echo "--- appstreamcli validate"
 check "AppStream metadata" appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml"
 rm -f build/default/korva_*.deb
@@ -56,6 +59,7 @@ check "the package carries no generated cache" \
     bash -c "! dpkg-deb -c '$deb' | grep -E 'share/mime/[^p]|\\.cache\$'"
 echo "--- lintian $(basename "$deb")"
 check "lintian finds no errors" lintian --fail-on error --info "$deb"
+echo "lintian: no errors"
 as_root=""
 [ "$(id -u)" -eq 0 ] || as_root=sudo
 $as_root dpkg -i "$deb" >/dev/null
