@@ -31,8 +31,8 @@ constexpr int kWriteFailed = 1;
 constexpr const char* kUsage = "usage: korva [FILE.krv]\n"
                                "       korva --report FILE.krv\n"
                                "       korva --render FILE.krv OUT.png\n"
-                               "       korva --new-game OUT.krv\n"
                                "       korva --extract-pictures MODULE.dll DIR\n"
+                               "       korva --new-game OUT.krv\n"
                                "       korva --help | --version\n";
 
 int refuse(const QString& what, const QString& reason) {

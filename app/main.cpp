@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "korvaapplication.h"
+#include "korvasettings.h"
 #include "modules.h"
 #include "programart.h"
 #include "tmainform.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     try {
         MainFormSetup setup;
         setup.loadModule = &openPictureModule;
+        setup.settings = KorvaSettings::userStore();
         TMainForm mainForm(std::move(setup));
         mainForm.show();
         // A move file named on the command line (a double-click on an e-mailed turn).

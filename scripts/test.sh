@@ -19,6 +19,57 @@ for preset in default asan; do
         "build/$preset-ctest.log")))
 done
 
+echo "=== package: the staged install, the .deb and the installed program"
+packaged=0
+check() { # check DESCRIPTION COMMAND...: one counted check; the first failure ends the run
+    local what=$1
+    shift
+    if "$@"; then
+        packaged=$((packaged + 1))
+    else
+        echo "package check failed: $what"
+        echo "package: $packaged passed, 1 failed"
+        exit 1
+    fi
+}
+no_files() { [ -z "$(find "$@" -print -quit)" ]; }
+stage=$PWD/build/default/stage
+rm -rf "$stage"
+DESTDIR=$stage cmake --install build/default >/dev/null
+share=$(find "$stage" -type d -path '*/share/applications' -printf '%h\n')
+app_id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$share"/metainfo/*.metainfo.xml)
+check "a staged install holds no generated MIME, desktop or icon cache" \
+    no_files "$share" \( -path '*/mime/*' ! -path '*/mime/packages*' -o -name '*.cache' \)
+for size in 16 24 32 48 64 128 256; do
+    check "icon ${size}x${size}" [ "$(identify -format %wx%h \
+        "$share/icons/hicolor/${size}x${size}/apps/korva.png")" = "${size}x${size}" ]
+done
+check "scalable icon" grep -q '<svg' "$share/icons/hicolor/scalable/apps/korva.svg"
+check "manual page" zgrep -q '^\.SH OPTIONS' "$share/man/man1/korva.1.gz"
+check "desktop entry named after $app_id" desktop-file-validate "$share/applications/$app_id.desktop"
+for shot in $(sed -n 's:.*<image[^>]*>.*/\([^/<]*\)</image>.*:\1:p' "$share/metainfo/$app_id.metainfo.xml"); do
+    check "AppStream screenshot $shot is kept in docs/screenshots" [ -s "docs/screenshots/$shot" ]
+done
+echo "--- appstreamcli validate"
+check "AppStream metadata" appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml"
+rm -f build/default/korva_*.deb
+(cd build/default && cpack -G DEB >/dev/null)
+deb=$(ls build/default/korva_*.deb)
+check "the package carries no generated cache" \
+    bash -c "! dpkg-deb -c '$deb' | grep -E 'share/mime/[^p]|\\.cache\$'"
+echo "--- lintian $(basename "$deb")"
+check "lintian finds no errors" lintian --fail-on error --info "$deb"
+echo "lintian: no errors"
+as_root=""
+[ "$(id -u)" -eq 0 ] || as_root=sudo
+$as_root dpkg -i "$deb" >/dev/null
+check "the installed korva starts" [ "$(/usr/games/korva --version)" = "$(build/default/app/korva --version)" ]
+check "dpkg's triggers registered the move file type" [ -f /usr/share/mime/application/x-korva-move.xml ]
+check "dpkg's triggers registered the desktop entry" \
+    grep -q "application/x-korva-move=.*$app_id.desktop" /usr/share/applications/mimeinfo.cache
+$as_root dpkg -r korva >/dev/null
+echo "package: $packaged passed, 0 failed"
+
 echo "=== fuzz: build and a short run of each target"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target fuzzers
@@ -37,4 +88,4 @@ while read -r target; do
     fuzzed=$((fuzzed + 1))
 done < <(find build/fuzz -type f -executable -name 'fuzz_*' | sort)
 echo "fuzz: $fuzzed passed, 0 failed"
-echo "all: $((passed + fuzzed)) passed, 0 failed"
+echo "all: $((passed + packaged + fuzzed)) passed, 0 failed"

@@ -12,7 +12,15 @@ std::function<void(const QString&)>& reporter() {
 } // namespace
 
 KorvaApplication::KorvaApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setIdentity();
+}
+
+void KorvaApplication::setIdentity() {
+    // The settings file is ~/.config/Korva/Korva.conf.
+    setOrganizationName(QStringLiteral("Korva"));
     setApplicationName(QStringLiteral("Korva"));
+    // Wayland shows the window's icon only when it knows the desktop file.
+    setDesktopFileName(QStringLiteral(KORVA_APP_ID));
 }
 
 bool KorvaApplication::notify(QObject* receiver, QEvent* event) {

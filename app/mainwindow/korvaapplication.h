@@ -13,6 +13,10 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // The organisation and application names (where the settings live) and the desktop
+    // file's name; the constructor sets them.
+    static void setIdentity();
+
     // Shows the message titled "Korva" (tests replace it to collect the messages).
     static void reportException(const QString& message);
     static void setExceptionReporter(std::function<void(const QString&)> reporter);

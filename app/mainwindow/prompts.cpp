@@ -8,8 +8,9 @@ namespace {
 const QString kTitle = QStringLiteral("Korva");
 const QString kFilter = QStringLiteral("Korva (*.krv)");
 
-QString runFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, title, QString(), kFilter);
+QString runFileDialog(QWidget* parent, const QString& title, const QString& folder,
+                      QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, title, folder, kFilter);
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(QStringLiteral("krv"));
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
@@ -37,12 +38,14 @@ QMessageBox::StandardButton QtPrompts::askSaveChanges() {
                                  QMessageBox::Yes);
 }
 
-QString QtPrompts::chooseSaveFile() {
-    return runFileDialog(parent_, QStringLiteral("Korva : Save Move"), QFileDialog::AcceptSave);
+QString QtPrompts::chooseSaveFile(const QString& folder) {
+    return runFileDialog(parent_, QStringLiteral("Korva : Save Move"), folder,
+                         QFileDialog::AcceptSave);
 }
 
-QString QtPrompts::chooseOpenFile() {
-    return runFileDialog(parent_, QStringLiteral("Korva : Open Move"), QFileDialog::AcceptOpen);
+QString QtPrompts::chooseOpenFile(const QString& folder) {
+    return runFileDialog(parent_, QStringLiteral("Korva : Open Move"), folder,
+                         QFileDialog::AcceptOpen);
 }
 
 void QtPrompts::showWarning(const QString& text) {

@@ -17,9 +17,10 @@ public:
     // Unsaved changes before the game is closed or replaced: Yes saves first, No discards
     // them, Cancel keeps the turn as it is.
     virtual QMessageBox::StandardButton askSaveChanges() = 0;
-    // A full path, or an empty text when the player cancels.
-    virtual QString chooseSaveFile() = 0;
-    virtual QString chooseOpenFile() = 0;
+    // A full path, or an empty text when the player cancels. The dialogs start in
+    // `folder`, or in the current folder when it is empty.
+    virtual QString chooseSaveFile(const QString& folder) = 0;
+    virtual QString chooseOpenFile(const QString& folder) = 0;
     // A message box titled "Korva" with an OK button and the exclamation icon.
     virtual void showWarning(const QString& text) = 0;
     // Runs a dialog modally and answers its result (QDialog::Accepted or Rejected).
@@ -36,8 +37,8 @@ public:
 
     QMessageBox::StandardButton askEndOfTurn() override;
     QMessageBox::StandardButton askSaveChanges() override;
-    QString chooseSaveFile() override;
-    QString chooseOpenFile() override;
+    QString chooseSaveFile(const QString& folder) override;
+    QString chooseOpenFile(const QString& folder) override;
     void showWarning(const QString& text) override;
     int execDialog(QDialog& dialog) override;
 

@@ -3,13 +3,17 @@
 #include "countermgr.h"
 #include "dierandom.h"
 #include "hexgrid.h"
+#include "korvasettings.h"
 #include "mapboard.h"
 #include "mappicture.h"
 #include "mapview.h"
 #include "picturemodule.h"
+#include "processlauncher.h"
 #include "programart.h"
+#include "recentfiles.h"
 #include "taggermgr.h"
 #include "tshowcombatdlg.h"
+#include "turnmail.h"
 #include "ui_mainform.h"
 #include "win1252.h"
 #include "win1252validator.h"
@@ -47,6 +51,7 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     setUpControls();
     FormCreate();
     connectCommands();
+    setUpDesktop();
 }
 
 TMainForm::~TMainForm() {
@@ -190,10 +195,12 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (maybeSaveChanges())
-        event->accept();
-    else
+    if (!maybeSaveChanges()) {
         event->ignore();
+        return;
+    }
+    settings_->setWindow(saveGeometry(), saveState());
+    event->accept();
 }
 
 bool TMainForm::maybeSaveChanges() {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "processlauncher.h"
 #include "prompts.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QSettings>
 
 #include <array>
 #include <functional>
@@ -14,15 +16,20 @@ namespace Ui {
 class TMainForm;
 }
 class CounterMgr;
+class KorvaSettings;
 class MapBoard;
 class MapPicture;
 class MapView;
 class PictureModule;
+class QAction;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QToolBar;
+class RecentFiles;
 class TShowCombatDlg;
 class TaggerMgr;
+struct TurnMail;
 class ZeKCounter;
 
 // The splash window while it exists; the main window's first showing destroys it.
@@ -40,6 +47,11 @@ struct MainFormSetup {
     std::optional<unsigned> seed;
     // Folder of "trace.txt"; empty means the current folder.
     QString traceFolder;
+    // What is remembered between runs (folders, recent files, the window's place); null
+    // remembers nothing.
+    std::unique_ptr<QSettings> settings;
+    // Starts the mail composer; null means the real programs.
+    std::unique_ptr<ProcessLauncher> launcher;
 };
 
 // The main window: the map in its scroll box, the tool bar, the banner boxes, the pop-up
@@ -79,6 +91,13 @@ public:
     // True when the caller may go on.
     bool maybeSaveChanges();
     QString statusText(int panel) const;
+    // The move files opened or saved last, under the Open button (press and hold, the
+    // right button, or Ctrl+Shift+O); filled each time it opens.
+    QMenu& recentMenu() { return *recentMenu_; }
+    // A recent move file: asks about unsaved changes first, like Open.
+    void openRecent(const QString& fileName);
+    // Hands the last saved move file and report to the desktop's mail composer.
+    void sendByEmail();
     std::array<std::string, 3> bannerTexts() const;
 
     // The commands, as the buttons and the pop-up menu run them.
@@ -97,6 +116,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
@@ -125,7 +147,23 @@ private:
     // The third status panel's text: the name, " ; Partial Step/Loss = ", steps/losses.
     static QString counterStatusText(const ZeKCounter& counter);
     void setBannerTexts(const std::array<std::string, 3>& texts);
-    void markChanged() { unsaved_ = true; }
+    void markChanged();
+    void markSaved();
+
+    // The desktop side (tmainform_desktop.cpp): settings, recent files, drops, e-mail.
+    void setUpDesktop();
+    void setCaption(const QString& caption);
+    void showCaption();
+    void fillRecentMenu();
+    // A move file was opened or saved: its folder and the recent list remember it.
+    void noteFileUsed(const QString& fileName);
+    // The last save, ready to be sent by e-mail; an empty name forgets it (an Open
+    // replaced the game it holds).
+    void noteSavedTurn(const QString& fileName);
+    QString startFolder() const;
+    // The move file a drop brings, or an empty text and the reason it is refused.
+    static QString droppedMoveFile(const QMimeData& data, QString* refusal);
+    void openDropped(const QString& fileName, const QString& refusal);
 
     std::unique_ptr<Ui::TMainForm> ui_;
     MainFormSetup setup_;
@@ -150,4 +188,13 @@ private:
     QToolBar* bKorvaToolBar_ = nullptr;
     std::array<QLabel*, 3> statusPanels_{};
     std::unique_ptr<TShowCombatDlg> showCombatDlg_;
+
+    QString caption_;
+    std::unique_ptr<KorvaSettings> settings_;
+    std::unique_ptr<RecentFiles> recentFiles_;
+    std::unique_ptr<ProcessLauncher> launcher_;
+    // The last save, ready to be sent; null before a save and after an Open.
+    std::unique_ptr<TurnMail> savedTurn_;
+    QMenu* recentMenu_ = nullptr;
+    QAction* sendMailAction_ = nullptr;
 };

@@ -35,7 +35,7 @@ void TMainForm::sbSaveClick() {
     const QMessageBox::StandardButton answer = prompts_->askEndOfTurn();
     if (answer != QMessageBox::Yes && answer != QMessageBox::No)
         return;
-    const QString fileName = prompts_->chooseSaveFile();
+    const QString fileName = prompts_->chooseSaveFile(startFolder());
     if (fileName.isEmpty())
         return;
     SaveMove(fileName, answer == QMessageBox::Yes);
@@ -65,15 +65,17 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
     }
     if (endOfTurn)
         counterMgr_->endTurn();
-    setWindowTitle(QStringLiteral("Korva : ") + FileTitle(fileName));
-    unsaved_ = false;
+    setCaption(QStringLiteral("Korva : ") + FileTitle(fileName));
+    markSaved();
+    noteFileUsed(fileName);
+    noteSavedTurn(fileName);
     return true;
 }
 
 void TMainForm::sbOpenClick() {
     if (!maybeSaveChanges())
         return;
-    const QString fileName = prompts_->chooseOpenFile();
+    const QString fileName = prompts_->chooseOpenFile(startFolder());
     if (!fileName.isEmpty())
         OpenMove(fileName);
 }
@@ -98,8 +100,10 @@ bool TMainForm::OpenMove(const QString& fileName) {
     setBannerTexts(banners);
     // An undo may never move a counter of the freshly opened position.
     clearUndoRecord();
-    setWindowTitle(QStringLiteral("Korva : ") + FileTitle(fileName));
-    unsaved_ = false;
+    setCaption(QStringLiteral("Korva : ") + FileTitle(fileName));
+    markSaved();
+    noteFileUsed(fileName);
+    noteSavedTurn(QString()); // the game the last save holds is gone
     if (placeholders)
         suggestNewGame();
     // The pointer's hex may hold other counters now.

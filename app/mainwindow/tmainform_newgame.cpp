@@ -36,8 +36,9 @@ void TMainForm::NewGame() {
     isDragging_ = false;
     bDragImage_->hide();
     clearUndoRecord();
-    setWindowTitle(QStringLiteral("Korva : new game"));
-    unsaved_ = false;
+    setCaption(QStringLiteral("Korva : new game"));
+    markSaved();
+    noteSavedTurn(QString()); // the game the last save holds is gone
     ui_->bMainStatusBar1->clearMessage();
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);

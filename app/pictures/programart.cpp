@@ -2,6 +2,7 @@
 
 #include "artfonts.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -80,6 +81,13 @@ QImage emblem(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    paintEmblem(painter, size);
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+void paintEmblem(QPainter& painter, int size) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const double rim = std::max(1.0, size / 14.0);
     const QPolygonF outer = hexagon(size, rim / 2.0);
@@ -96,15 +104,23 @@ QImage emblem(int size) {
         painter.drawPolygon(hexagon(size, rim * 2.2));
     }
 
-    // The initial of the program's name; at larger sizes a die in the lower right says
-    // what the program is for.
-    QFont font = artfonts::serif(static_cast<int>(std::lround(size * 0.62)), true);
-    painter.setFont(font);
-    painter.setPen(QColor(250, 244, 220));
+    // The initial of the program's name, as an outline so that a vector copy of the
+    // emblem needs no font; at larger sizes a die in the lower right says what the
+    // program is for.
+    const QFont font = artfonts::serif(static_cast<int>(std::lround(size * 0.62)), true);
     QRectF letterBox(0, 0, size, size);
     if (size >= 32)
         letterBox.translate(-size * 0.06, 0);
-    painter.drawText(letterBox, Qt::AlignCenter, QStringLiteral("K"));
+    const QFontMetricsF metrics(font);
+    const QString letter = QStringLiteral("K");
+    const QPointF baseline(
+        letterBox.left() + (letterBox.width() - metrics.horizontalAdvance(letter)) / 2.0,
+        letterBox.top() + (letterBox.height() - metrics.height()) / 2.0 + metrics.ascent());
+    QPainterPath letterPath;
+    letterPath.addText(baseline, font, letter);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(250, 244, 220));
+    painter.drawPath(letterPath);
     if (size >= 32) {
         const double die = size * 0.22;
         const QRectF box(size * 0.62, size * 0.56, die, die);
@@ -118,8 +134,7 @@ QImage emblem(int size) {
                                  box.topLeft() + QPointF(die * 0.72, die * 0.72)})
             painter.drawEllipse(at, pip, pip);
     }
-    painter.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
+    painter.restore();
 }
 
 QImage programIcon(int size) {

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QPoint>
 
+class QPainter;
+
 // The pictures the program carries itself, drawn in code: its cursor, icon, emblem, the
 // tool-bar glyphs and the splash picture. Drawing text needs a QGuiApplication.
 namespace programart {
@@ -19,6 +21,9 @@ CursorPicture zekCursor();
 
 // The program's emblem on a transparent ground, `size` pixels square.
 QImage emblem(int size);
+// Paints the emblem into the square (0, 0, size, size) of any paint device (the icon
+// files are written through it, the scalable one too).
+void paintEmblem(QPainter& painter, int size);
 
 // The program icon, `size` pixels square (drawn for any size; see iconSizes()).
 QImage programIcon(int size);

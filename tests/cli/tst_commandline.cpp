@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +25,7 @@ private slots:
     void argumentsRefused_data();
     void argumentsRefused();
     void failedOutputIsAnError();
+    void manPageCoversEveryOption();
 
 private:
     struct Run {
@@ -203,6 +205,31 @@ void TestCommandLine::failedOutputIsAnError() {
         QVERIFY2(run.err.startsWith("korva: /dev/full/out: ") && run.err.count('\n') == 1,
                  run.err.constData());
     }
+}
+
+void TestCommandLine::manPageCoversEveryOption() {
+    const Run help = korva({QStringLiteral("--help")});
+    QFile page(QStringLiteral(KORVA_MANPAGE));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString roff = QString::fromUtf8(page.readAll());
+    const QString usage = QString::fromLocal8Bit(help.out);
+    QStringList options;
+    static const QRegularExpression option(QStringLiteral("(?<![\\w-])--?[a-z][a-z-]*"));
+    for (const auto& match : option.globalMatch(usage))
+        options << match.captured();
+    QVERIFY(options.size() >= 5);
+    // Each has its own entry under OPTIONS, with roff's escaped hyphens.
+    const QString optionsSection =
+        roff.section(QStringLiteral(".SH OPTIONS"), 1, 1).section(QStringLiteral(".SH "), 0, 0);
+    for (const QString& name : options) {
+        QString escaped = name;
+        escaped.replace(QLatin1Char('-'), QStringLiteral("\\-"));
+        QVERIFY2(optionsSection.contains(escaped), qPrintable(name));
+    }
+    // And the files a player may look for.
+    for (const QString& file :
+         {QStringLiteral("Korva.conf"), QStringLiteral("trace.txt"), QStringLiteral("korva_1.dll")})
+        QVERIFY2(roff.contains(file), qPrintable(file));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -5,6 +5,7 @@
 #include "mapboard.h"
 #include "mappicture.h"
 #include "mapview.h"
+#include "processlauncher.h"
 #include "tmainform.h"
 #include "zekclick.h"
 #include "zekcounter.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +31,8 @@ public:
     // Runs instead of each modal dialog; answers its result.
     std::function<int(QDialog&)> dialogScript = [](QDialog&) { return int(QDialog::Rejected); };
     QStringList warnings;
+    // The folder each file dialog was asked to start in, in order.
+    QStringList dialogFolders;
     int dialogsRun = 0;
     int saveChangesAsked = 0;
 
@@ -37,8 +41,14 @@ public:
         ++saveChangesAsked;
         return take(saveChangesAnswers);
     }
-    QString chooseSaveFile() override { return take(saveFiles); }
-    QString chooseOpenFile() override { return take(openFiles); }
+    QString chooseSaveFile(const QString& folder) override {
+        dialogFolders << folder;
+        return take(saveFiles);
+    }
+    QString chooseOpenFile(const QString& folder) override {
+        dialogFolders << folder;
+        return take(openFiles);
+    }
     void showWarning(const QString& text) override { warnings << text; }
     int execDialog(QDialog& dialog) override {
         ++dialogsRun;
@@ -55,17 +65,39 @@ private:
     }
 };
 
-// A main window on the quick stand-in pictures, with a scripted player.
+// Records the programs the window starts and answers each at once with `outcome`.
+class ScriptedLauncher final : public ProcessLauncher {
+public:
+    std::vector<std::pair<QString, QStringList>> started;
+    Outcome outcome{true, 0, {}};
+
+    void start(const QString& program, const QStringList& arguments, Finished finished) override {
+        started.emplace_back(program, arguments);
+        finished(outcome);
+    }
+};
+
+// A main window on the quick stand-in pictures, with a scripted player. Its settings live
+// in `settingsFile` (a fresh one unless given), never in the player's own.
 struct MainFormHarness {
+    QTemporaryDir settingsDir;
+    QString settingsFile;
     ScriptedPrompts* prompts = nullptr;
+    ScriptedLauncher* launcher = nullptr;
     std::vector<int> pauses;
     std::vector<QPoint> animationPositions;
     // Runs at every pause of the return animation, after its position was recorded.
     std::function<void()> onPause;
     std::unique_ptr<TMainForm> form;
 
-    explicit MainFormHarness(unsigned seed = 1) {
+    explicit MainFormHarness(unsigned seed = 1, const QString& settingsAt = {})
+        : settingsFile(settingsAt.isEmpty() ? settingsDir.filePath(QStringLiteral("korva.conf"))
+                                            : settingsAt) {
         MainFormSetup setup;
+        setup.settings = std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+        auto scriptedLauncher = std::make_unique<ScriptedLauncher>();
+        launcher = scriptedLauncher.get();
+        setup.launcher = std::move(scriptedLauncher);
         setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
             return std::make_unique<FakePictureModule>(name);
         };

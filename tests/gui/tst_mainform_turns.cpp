@@ -214,7 +214,8 @@ void TestMainFormTurns::openRefusedChangesNothing() {
     QCOMPARE(h.prompts->warnings.size(), 3);
     for (const QString& warning : h.prompts->warnings)
         QVERIFY(warning.startsWith(QStringLiteral("Can not open file\n")));
-    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva"));
+    // The caption is unchanged and still marks the turn's unsaved move.
+    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva[*]"));
     QCOMPARE(h.form->mapPicture().image(), before);
     QCOMPARE(h.counter(1).currentHex().index(), 301);
     QVERIFY(h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"))->isEnabled());

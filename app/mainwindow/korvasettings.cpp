@@ -1,0 +1,53 @@
+#include "korvasettings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+const QString kLastFolder = QStringLiteral("files/lastFolder");
+const QString kRecentFiles = QStringLiteral("files/recent");
+const QString kGeometry = QStringLiteral("window/geometry");
+const QString kState = QStringLiteral("window/state");
+} // namespace
+
+KorvaSettings::KorvaSettings(std::unique_ptr<QSettings> store) : store_(std::move(store)) {}
+
+KorvaSettings::~KorvaSettings() = default;
+
+std::unique_ptr<QSettings> KorvaSettings::userStore() {
+    return std::make_unique<QSettings>();
+}
+
+QString KorvaSettings::lastFolder() const {
+    const QString folder = store_ ? store_->value(kLastFolder).toString() : QString();
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+void KorvaSettings::noteFile(const QString& path) {
+    if (store_)
+        store_->setValue(kLastFolder, QFileInfo(path).absolutePath());
+}
+
+QStringList KorvaSettings::recentFiles() const {
+    return store_ ? store_->value(kRecentFiles).toStringList() : QStringList();
+}
+
+void KorvaSettings::setRecentFiles(const QStringList& files) {
+    if (store_)
+        store_->setValue(kRecentFiles, files);
+}
+
+QByteArray KorvaSettings::windowGeometry() const {
+    return store_ ? store_->value(kGeometry).toByteArray() : QByteArray();
+}
+
+QByteArray KorvaSettings::windowState() const {
+    return store_ ? store_->value(kState).toByteArray() : QByteArray();
+}
+
+void KorvaSettings::setWindow(const QByteArray& geometry, const QByteArray& state) {
+    if (!store_)
+        return;
+    store_->setValue(kGeometry, geometry);
+    store_->setValue(kState, state);
+}

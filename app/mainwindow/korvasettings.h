@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QSettings;
+
+// What Korva remembers between runs: the folder of the last move file, the recent move
+// files and the main window's place. No game data and no mail settings are kept here.
+class KorvaSettings {
+public:
+    // Without a store nothing is remembered (tests and tools that must leave the player's
+    // own settings alone).
+    explicit KorvaSettings(std::unique_ptr<QSettings> store = nullptr);
+    ~KorvaSettings();
+    KorvaSettings(const KorvaSettings&) = delete;
+    KorvaSettings& operator=(const KorvaSettings&) = delete;
+
+    // The player's own settings: ~/.config/Korva/Korva.conf once the application's
+    // organisation and name are set.
+    static std::unique_ptr<QSettings> userStore();
+
+    // Where the file dialogs start; empty until a move file was opened or saved, and once
+    // that folder is gone.
+    QString lastFolder() const;
+    // Remembers the folder of a move file just opened or saved.
+    void noteFile(const QString& path);
+
+    QStringList recentFiles() const;
+    void setRecentFiles(const QStringList& files);
+
+    // QWidget::saveGeometry() and QMainWindow::saveState(); empty on the first run.
+    QByteArray windowGeometry() const;
+    QByteArray windowState() const;
+    void setWindow(const QByteArray& geometry, const QByteArray& state);
+
+private:
+    std::unique_ptr<QSettings> store_;
+};

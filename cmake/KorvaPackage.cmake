@@ -1,0 +1,30 @@
+# The Debian package, built by CPack from the install rules: cpack -G DEB in a build folder.
+# Dependencies come from dpkg-shlibdeps; the MIME, desktop and icon databases are updated
+# by Debian's own triggers when the package is installed, so it needs no scripts of its own.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME korva)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Korva developers")
+set(CPACK_PACKAGE_CONTACT "The Korva developers <maintainers@korva.example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "table for a play-by-e-mail wargame of WWII in Italy")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Korva is the table for a play-by-e-mail game of a two-player hex-and-counter\n"
+    "wargame of the Second World War in Italy. Open the move file your opponent\n"
+    "sent, see every counter where they left it and their commented die rolls, move\n"
+    "your own counters over the map, resolve combats with commented die rolls, and\n"
+    "save a new move file plus a plain-text move report to send back.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr)
+# Install into a staging DESTDIR, so the install rules know not to build caches there.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://korva.example.org")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# xdg-email sends a saved turn; the program runs without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
