@@ -65,10 +65,13 @@ MoveFileContents parse(ByteReader& in) {
 
 } // namespace
 
-MoveFileContents parseMoveFile(QByteArrayView bytes) {
+MoveFileContents parseMoveFile(QByteArrayView bytes, qsizetype* bannerEnd) {
     ByteReader in(bytes);
     try {
-        return parse(in);
+        MoveFileContents contents = parse(in);
+        if (bannerEnd)
+            *bannerEnd = in.position();
+        return contents;
     } catch (const MoveFileError&) {
         throw;
     } catch (const std::exception& error) {
@@ -78,6 +81,10 @@ MoveFileContents parseMoveFile(QByteArrayView bytes) {
 }
 
 MoveFileContents readMoveFile(const QString& path) {
+    return parseMoveFile(readMoveFileBytes(path));
+}
+
+QByteArray readMoveFileBytes(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
         throw MoveFileError("the file does not exist");
@@ -97,7 +104,7 @@ MoveFileContents readMoveFile(const QString& path) {
         throw MoveFileError("the file cannot be read: " + file.errorString().toStdString());
     if (bytes.size() > movefile::kMaxFileSize)
         throw MoveFileError("the file is larger than any move file");
-    return parseMoveFile(bytes);
+    return bytes;
 }
 
 std::array<std::string, 3> applyMoveFile(const MoveFileContents& contents, CounterMgr& counters,
