@@ -2,11 +2,14 @@
 
 #include "countermgr.h"
 #include "extractpictures.h"
+#include "gamehistory.h"
+#include "korvaapplication.h"
 #include "korvaversion.h"
 #include "mapboard.h"
 #include "mappicture.h"
 #include "modules.h"
 #include "movefile.h"
+#include "moveoverlay.h"
 #include "movereport.h"
 #include "newgamefile.h"
 #include "picturemodule.h"
@@ -15,6 +18,7 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QTextStream>
 
 #include <cerrno>
@@ -30,7 +34,8 @@ constexpr int kWriteFailed = 1;
 
 constexpr const char* kUsage = "usage: korva [FILE.krv]\n"
                                "       korva --report FILE.krv\n"
-                               "       korva --render FILE.krv OUT.png\n"
+                               "       korva --render FILE.krv OUT.png [--moves]\n"
+                               "       korva --moves FILE.krv\n"
                                "       korva --extract-pictures MODULE.dll DIR\n"
                                "       korva --new-game OUT.krv\n"
                                "       korva --help | --version\n";
@@ -74,6 +79,29 @@ int printReport(const QString& file) {
     return writeOut(report);
 }
 
+// The moves of the file's turn as the window finds them after an Open: from the file's own
+// record of the turn's start, its start hexes, or the player's own last file of the game in
+// the history, which is only read.
+TurnMoves movesOfFile(const OpenedMoveFile& file, const QString& path) {
+    KorvaApplication::setIdentity(); // where the history lives
+    const QString root = GameHistory::defaultRoot();
+    const HistoryContext context = root.isEmpty()
+                                       ? HistoryContext{}
+                                       : GameHistory(root).contextFor(file.extension.gameId, path);
+    return movesOfTurn(file.contents.counters, file.extension.turnStart, context.ownLastPosition);
+}
+
+int printMoves(const QString& file) {
+    QByteArray text;
+    try {
+        const OpenedMoveFile opened = readOpenedMoveFile(file);
+        text = changesText(movesOfFile(opened, file).changes);
+    } catch (const std::exception& error) {
+        return refuse(file, QString::fromLocal8Bit(error.what()));
+    }
+    return writeOut(text);
+}
+
 // Qt's own notes about the headless platform (no runtime folder, no screen) would break
 // the promise of one line on standard error for a refused file.
 void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -81,14 +109,14 @@ void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
         std::fprintf(stderr, "korva: %s\n", qPrintable(message));
 }
 
-int renderPosition(int argc, char** argv, const QString& file, const QString& out) {
+int renderPosition(int argc, char** argv, const QString& file, const QString& out, bool moves) {
     // Text on the built-in pictures needs fonts, which need a platform; none needs a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(&dropQtNotes);
     QGuiApplication app(argc, argv);
     QByteArray png;
     try {
-        const MoveFileContents contents = readMoveFile(file);
+        const OpenedMoveFile opened = readOpenedMoveFile(file);
         const auto module1 = openPictureModule(QStringLiteral("korva_1.dll"));
         const auto module2 = openPictureModule(QStringLiteral("korva_2.dll"));
         MapPicture picture(module1->bitmap(16002));
@@ -96,11 +124,18 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
         CounterMgr counters;
         MapBoard board(picture);
         TaggerMgr tags(module1.get(), &picture);
-        openMoveFile(contents, counters, tags, board);
+        openMoveFile(opened.contents, counters, tags, board);
         ZeKCounter::setPictureModule(nullptr);
+        // The marks go on a copy: the map picture is what the game draws on.
+        QImage shown = picture.image();
+        if (moves) {
+            QPainter painter(&shown);
+            paintMoveOverlay(painter,
+                             buildMoveOverlay(movesOfFile(opened, file).changes, counters, board));
+        }
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        if (!picture.image().save(&buffer, "PNG"))
+        if (!shown.save(&buffer, "PNG"))
             return refuse(out, QStringLiteral("the picture could not be encoded"));
     } catch (const std::exception& error) {
         ZeKCounter::setPictureModule(nullptr);
@@ -169,9 +204,14 @@ LaunchRequest runCommandLine(int argc, char** argv) {
         return {takes(0) ? writeOut("korva " KORVA_VERSION "\n") : wrongCount().exitStatus, {}};
     if (first == "--report")
         return takes(1) ? LaunchRequest{printReport(arg(2)), {}} : wrongCount();
-    if (first == "--render")
-        return takes(2) ? LaunchRequest{renderPosition(argc, argv, arg(2), arg(3)), {}}
-                        : wrongCount();
+    if (first == "--render") {
+        const bool moves = takes(3) && std::string_view(argv[4]) == "--moves";
+        return takes(2) || moves
+                   ? LaunchRequest{renderPosition(argc, argv, arg(2), arg(3), moves), {}}
+                   : wrongCount();
+    }
+    if (first == "--moves")
+        return takes(1) ? LaunchRequest{printMoves(arg(2)), {}} : wrongCount();
     if (first == "--new-game")
         return takes(1) ? LaunchRequest{writeNewGame(arg(2)), {}} : wrongCount();
     if (first == "--extract-pictures")

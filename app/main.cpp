@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "gamehistory.h"
 #include "korvaapplication.h"
 #include "korvasettings.h"
 #include "modules.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
         MainFormSetup setup;
         setup.loadModule = &openPictureModule;
         setup.settings = KorvaSettings::userStore();
+        setup.historyFolder = GameHistory::defaultRoot();
         TMainForm mainForm(std::move(setup));
         mainForm.show();
         // A move file named on the command line (a double-click on an e-mailed turn).

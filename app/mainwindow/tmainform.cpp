@@ -2,6 +2,7 @@
 
 #include "countermgr.h"
 #include "dierandom.h"
+#include "gamehistory.h"
 #include "hexgrid.h"
 #include "korvasettings.h"
 #include "mapboard.h"
@@ -13,6 +14,7 @@
 #include "recentfiles.h"
 #include "taggermgr.h"
 #include "tshowcombatdlg.h"
+#include "turnkeeper.h"
 #include "turnmail.h"
 #include "ui_mainform.h"
 #include "win1252.h"
@@ -160,6 +162,9 @@ void TMainForm::FormCreate() {
     counterMgr_ = std::make_unique<CounterMgr>();
     mapBoard_ = std::make_unique<MapBoard>(*mapPicture_);
     taggerMgr_ = std::make_unique<TaggerMgr>(resModule1_.get(), mapPicture_.get());
+    turnKeeper_ = std::make_unique<TurnKeeper>(*counterMgr_);
+    if (!setup_.historyFolder.isEmpty())
+        history_ = std::make_unique<GameHistory>(setup_.historyFolder);
 
     // The program's own sword cursor over all its windows.
     const programart::CursorPicture sword = programart::zekCursor();

@@ -16,6 +16,7 @@ namespace Ui {
 class TMainForm;
 }
 class CounterMgr;
+class GameHistory;
 class KorvaSettings;
 class MapBoard;
 class MapPicture;
@@ -29,7 +30,9 @@ class QToolBar;
 class RecentFiles;
 class TShowCombatDlg;
 class TaggerMgr;
+class TurnKeeper;
 struct TurnMail;
+struct OpenedMoveFile;
 class ZeKCounter;
 
 // The splash window while it exists; the main window's first showing destroys it.
@@ -52,6 +55,8 @@ struct MainFormSetup {
     std::unique_ptr<QSettings> settings;
     // Starts the mail composer; null means the real programs.
     std::unique_ptr<ProcessLauncher> launcher;
+    // Where the game's history keeps its copies; empty keeps none.
+    QString historyFolder;
 };
 
 // The main window: the map in its scroll box, the tool bar, the banner boxes, the pop-up
@@ -77,6 +82,10 @@ public:
     MapBoard& mapBoard() { return *mapBoard_; }
     CounterMgr& counterMgr() { return *counterMgr_; }
     TaggerMgr& taggerMgr() { return *taggerMgr_; }
+    // The turn's start, the game id and the note; what the opened file's turn did.
+    TurnKeeper& turnKeeper() { return *turnKeeper_; }
+    // Null when no history is kept.
+    const GameHistory* gameHistory() const { return history_.get(); }
     MapView& mapView() { return *mapView_; }
     QLabel& dragImage() { return *bDragImage_; }
     QMenu& popupMenu() { return *bMainPopupMenu_; }
@@ -165,6 +174,15 @@ private:
     static QString droppedMoveFile(const QMimeData& data, QString* refusal);
     void openDropped(const QString& fileName, const QString& refusal);
 
+    // Korva's own block and the game's history (tmainform_history.cpp).
+    // Takes the opened file's block and what the history knows of its game, and keeps a
+    // copy; answers the warnings for the status bar.
+    QStringList takeOpenedTurn(const OpenedMoveFile& file, const QString& fileName);
+    // A copy in the game's history; answers a warning, or an empty text.
+    QString keepInHistory(const QByteArray& bytes, const QString& fileName, bool saved);
+    // The non-empty warnings, one after the other, in the status bar.
+    void showWarnings(const QStringList& warnings);
+
     std::unique_ptr<Ui::TMainForm> ui_;
     MainFormSetup setup_;
     std::unique_ptr<Prompts> prompts_;
@@ -176,6 +194,8 @@ private:
     std::unique_ptr<MapBoard> mapBoard_;
     std::unique_ptr<TaggerMgr> taggerMgr_;
     std::unique_ptr<MapPicture> mapPicture_;
+    std::unique_ptr<TurnKeeper> turnKeeper_;
+    std::unique_ptr<GameHistory> history_;
     bool isDragging_ = false;
     int dragFromHex_ = -1;
     int undoToHex_ = -1;

@@ -6,6 +6,7 @@
 #include "movefile.h"
 #include "newgamelayout.h"
 #include "taggermgr.h"
+#include "turnkeeper.h"
 #include "ui_mainform.h"
 
 #include <QFileInfo>
@@ -47,11 +48,14 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
 
     QString error;
     bool saved = false;
+    QByteArray bytes;
     {
         BusyCursor busy;
         try {
-            const QByteArray bytes =
-                encodeMoveFile(*counterMgr_, *taggerMgr_, bannerTexts(), endOfTurn);
+            // Korva's own block follows the three sections; its turn start is this turn's,
+            // from before any end of turn.
+            bytes = encodeMoveFile(*counterMgr_, *taggerMgr_, bannerTexts(), endOfTurn) +
+                    encodeKorvaExtension(turnKeeper_->extensionForSave(*counterMgr_));
             saved = saveFileSafely(fileName, bytes, &error);
         } catch (const MoveFileError& refused) {
             error = QString::fromStdString(refused.what());
@@ -65,10 +69,12 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
     }
     if (endOfTurn)
         counterMgr_->endTurn();
+    turnKeeper_->saved(endOfTurn, *counterMgr_);
     setCaption(QStringLiteral("Korva : ") + FileTitle(fileName));
     markSaved();
     noteFileUsed(fileName);
     noteSavedTurn(fileName);
+    showWarnings({keepInHistory(bytes, fileName, true)});
     return true;
 }
 
@@ -83,19 +89,21 @@ void TMainForm::sbOpenClick() {
 bool TMainForm::OpenMove(const QString& fileName) {
     std::array<std::string, 3> banners;
     bool placeholders = false;
+    QStringList warnings;
     {
         BusyCursor busy;
-        MoveFileContents contents;
+        OpenedMoveFile opened;
         try {
-            contents = readMoveFile(fileName);
+            opened = readOpenedMoveFile(fileName);
         } catch (const MoveFileError& error) {
             prompts_->showWarning(QStringLiteral("Can not open file\n") +
                                   QString::fromStdString(error.what()));
             return false;
         }
         // The whole file is good: replace the position in one step.
-        banners = openMoveFile(contents, *counterMgr_, *taggerMgr_, *mapBoard_);
-        placeholders = newgame::isPlaceholderPosition(contents.counters);
+        banners = openMoveFile(opened.contents, *counterMgr_, *taggerMgr_, *mapBoard_);
+        placeholders = newgame::isPlaceholderPosition(opened.contents.counters);
+        warnings = takeOpenedTurn(opened, fileName);
     }
     setBannerTexts(banners);
     // An undo may never move a counter of the freshly opened position.
@@ -106,6 +114,7 @@ bool TMainForm::OpenMove(const QString& fileName) {
     noteSavedTurn(QString()); // the game the last save holds is gone
     if (placeholders)
         suggestNewGame();
+    showWarnings(warnings);
     // The pointer's hex may hold other counters now.
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);

@@ -6,6 +6,7 @@
 #include "movefilereader.h"
 #include "newgamefile.h"
 #include "newgameglyph.h"
+#include "turnkeeper.h"
 #include "ui_mainform.h"
 
 #include <QAction>
@@ -32,6 +33,7 @@ void TMainForm::actNewGameClick() {
 void TMainForm::NewGame() {
     // The same path as opening a file: counters, tags and board replaced in one step.
     setBannerTexts(openMoveFile(newGameContents(), *counterMgr_, *taggerMgr_, *mapBoard_));
+    turnKeeper_->newGame(*counterMgr_);
     // Neither a drag in progress nor an undo may move a counter of the replaced game.
     isDragging_ = false;
     bDragImage_->hide();

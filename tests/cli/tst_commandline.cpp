@@ -1,6 +1,9 @@
 #include "countermgr.h"
+#include "gamehistory.h"
+#include "hexgrid.h"
 #include "korvaversion.h"
 #include "movefile.h"
+#include "moveoverlay.h"
 #include "movereport.h"
 #include "zekclick.h"
 
@@ -18,6 +21,8 @@ private slots:
     void initTestCase();
     void reportOfAPosition();
     void renderDrawsCountersAndTags();
+    void movesOfATurn();
+    void renderDrawsTheMoves();
     void refusedFiles_data();
     void refusedFiles();
     void helpAndVersion_data();
@@ -33,8 +38,13 @@ private:
         QByteArray out;
         QByteArray err;
     };
-    static Run korva(const QStringList& arguments) {
+    static Run korva(const QStringList& arguments, const QString& dataHome = {}) {
         QProcess process;
+        if (!dataHome.isEmpty()) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+            process.setProcessEnvironment(environment);
+        }
         process.start(QStringLiteral(KORVA_PROGRAM), arguments);
         process.waitForFinished(60000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -96,6 +106,65 @@ void TestCommandLine::renderDrawsCountersAndTags() {
     QVERIFY(map.copy(p.x - 8, p.y, 8, 8) != bare.copy(p.x - 8, p.y, 8, 8));
     // Far from both, nothing changed.
     QCOMPARE(map.copy(600, 1200, 40, 40), bare.copy(600, 1200, 40, 40));
+}
+
+void TestCommandLine::movesOfATurn() {
+    const QByteArray header = "Unit                  From        To\r\n";
+    // Without a block: the move from the start hex.
+    const Run plain = korva({QStringLiteral("--moves"), turn_});
+    QCOMPARE(plain.status, 0);
+    QCOMPARE(plain.out, header + "UK 6 Armor XX         C73         E34         2/1       \r\n");
+
+    // With Korva's record of the turn's start, saved with an end of turn: the flip shows too.
+    MoveFileContents ended = contents_;
+    ended.counters[0].startHex = 300;
+    KorvaExtension extension;
+    extension.turnStart = presentPlaces(contents_.counters);
+    (*extension.turnStart)[0] = {200, 0, 0};
+    const QString withBlock = dir_.filePath(QStringLiteral("turn4.krv"));
+    write(withBlock, encodeMoveFile(ended) + encodeKorvaExtension(extension));
+    QCOMPARE(korva({QStringLiteral("--moves"), withBlock}).out,
+             header + "UK 6 Armor XX         C73         E34         2/1       losses 2/0 -> "
+                      "2/1\r\n");
+
+    // Neither: the player's own last file of the game, kept in the history, from the same
+    // folder.
+    const QString ownFile = dir_.filePath(QStringLiteral("turn3-mine.krv"));
+    const QString dataHome = dir_.filePath(QStringLiteral("data"));
+    const GameId game = GameId::generate();
+    MoveFileContents mine = ended;
+    mine.counters[0] = {250, 250, 1, 0};
+    extension = {};
+    extension.gameId = game;
+    QCOMPARE(GameHistory(dataHome + QStringLiteral("/Korva/Korva/history"))
+                 .record(encodeMoveFile(mine) + encodeKorvaExtension(extension), game, ownFile,
+                         HistoryEntry::Kind::Saved),
+             QString());
+    const QString reply = dir_.filePath(QStringLiteral("turn5.krv"));
+    write(reply, encodeMoveFile(ended));
+    QCOMPARE(korva({QStringLiteral("--moves"), reply}, dir_.filePath(QStringLiteral("none"))).out,
+             header);
+    QCOMPARE(korva({QStringLiteral("--moves"), reply}, dataHome).out,
+             header + "UK 6 Armor XX         D54         E34         2/1       \r\n");
+}
+
+void TestCommandLine::renderDrawsTheMoves() {
+    const QString bare = dir_.filePath(QStringLiteral("bare.png"));
+    const QString marked = dir_.filePath(QStringLiteral("marked.png"));
+    QCOMPARE(korva({QStringLiteral("--render"), turn_, bare}).status, 0);
+    const QString noHistory = dir_.filePath(QStringLiteral("none"));
+    QCOMPARE(
+        korva({QStringLiteral("--render"), turn_, marked, QStringLiteral("--moves")}, noHistory)
+            .status,
+        0);
+    const QImage without(bare);
+    const QImage with(marked);
+    // Blue on the way from hex 200 to hex 300, the rest of the map as it was.
+    const QLineF way(QPointF(hexgrid::hexPosition(200).x + 12, hexgrid::hexPosition(200).y + 19.5),
+                     QPointF(hexgrid::hexPosition(300).x + 12, hexgrid::hexPosition(300).y + 19.5));
+    const QPoint half = way.pointAt(0.5).toPoint();
+    QCOMPARE(with.pixel(half), moveoverlay::sideColour(MoveOverlay::Side::First).rgb());
+    QCOMPARE(with.copy(600, 1200, 40, 40), without.copy(600, 1200, 40, 40));
 }
 
 void TestCommandLine::refusedFiles_data() {
@@ -162,6 +231,12 @@ void TestCommandLine::argumentsRefused_data() {
                                << QStringLiteral("one move file");
     QTest::newRow("report without file")
         << QStringList{QStringLiteral("--report")} << QStringLiteral("--report");
+    QTest::newRow("moves without file")
+        << QStringList{QStringLiteral("--moves")} << QStringLiteral("--moves");
+    QTest::newRow("render with another extra")
+        << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"), QStringLiteral("b.png"),
+                       QStringLiteral("--report")}
+        << QStringLiteral("--render");
     QTest::newRow("new game without file")
         << QStringList{QStringLiteral("--new-game")} << QStringLiteral("--new-game");
     QTest::newRow("version with more")

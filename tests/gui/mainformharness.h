@@ -78,7 +78,8 @@ public:
 };
 
 // A main window on the quick stand-in pictures, with a scripted player. Its settings live
-// in `settingsFile` (a fresh one unless given), never in the player's own.
+// in `settingsFile` (a fresh one unless given), never in the player's own; it keeps a game
+// history only in `historyAt` when that is given.
 struct MainFormHarness {
     QTemporaryDir settingsDir;
     QString settingsFile;
@@ -90,10 +91,12 @@ struct MainFormHarness {
     std::function<void()> onPause;
     std::unique_ptr<TMainForm> form;
 
-    explicit MainFormHarness(unsigned seed = 1, const QString& settingsAt = {})
+    explicit MainFormHarness(unsigned seed = 1, const QString& settingsAt = {},
+                             const QString& historyAt = {})
         : settingsFile(settingsAt.isEmpty() ? settingsDir.filePath(QStringLiteral("korva.conf"))
                                             : settingsAt) {
         MainFormSetup setup;
+        setup.historyFolder = historyAt;
         setup.settings = std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
         auto scriptedLauncher = std::make_unique<ScriptedLauncher>();
         launcher = scriptedLauncher.get();

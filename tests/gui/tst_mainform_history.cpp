@@ -1,0 +1,102 @@
+#include "gamehistory.h"
+#include "mainformharness.h"
+#include "movefile.h"
+#include "turnkeeper.h"
+
+#include <QFile>
+#include <QStatusBar>
+
+// Korva's own block and the game's history through the real window's Save, Open and New game.
+class TestMainFormHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void endOfTurnKeepsTheMovesForTheOpponent();
+    void damagedBlockOpensWithAWarning();
+    void historyThatCannotBeWrittenOnlyWarns();
+
+private:
+    static QByteArray readAll(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+void TestMainFormHistory::endOfTurnKeepsTheMovesForTheOpponent() {
+    QTemporaryDir dir;
+    const QString history = dir.filePath(QStringLiteral("history"));
+    const QString turn = dir.filePath(QStringLiteral("turn1.krv"));
+    std::optional<GameId> game;
+    {
+        MainFormHarness me(1, {}, history);
+        me.form->NewGame();
+        const int from = me.counter(1).currentHex().index();
+        me.drag(from, 300);
+        me.prompts->endOfTurnAnswers = {QMessageBox::Yes};
+        me.prompts->saveFiles = {turn};
+        me.form->sbSaveClick();
+        QVERIFY(!me.counter(1).hasMoved());
+        game = me.form->turnKeeper().gameId();
+        QVERIFY(game);
+        // The three sections are what they always were.
+        const QByteArray saved = readAll(turn);
+        qsizetype end = 0;
+        const MoveFileContents sections = parseMoveFile(saved, &end);
+        QCOMPARE(saved.left(end), encodeMoveFile(sections));
+        QCOMPARE(sections.counters[0].startHex, 300);
+    }
+    // A fresh program opens it: the move is there, and the game is the same.
+    MainFormHarness opponent(2, {}, history);
+    QVERIFY(opponent.form->OpenMove(turn));
+    const TurnMoves& moves = opponent.form->turnKeeper().openedMoves();
+    QCOMPARE(moves.source, MovesSource::TurnStartRecord);
+    QCOMPARE(moves.changes.size(), std::size_t{1});
+    QCOMPARE(moves.changes[0].toHex, 300);
+    QCOMPARE(opponent.form->turnKeeper().gameId(), game);
+    // Both programs kept their copy in the game's folder: saved, then opened (the same
+    // bytes, so once).
+    const auto kept = opponent.form->gameHistory()->entries(GameHistory::gameKey(game, turn));
+    QCOMPARE(kept.size(), std::size_t{1});
+    QCOMPARE(kept[0].kind, HistoryEntry::Kind::Saved);
+    QCOMPARE(readAll(kept[0].path), readAll(turn));
+}
+
+void TestMainFormHistory::damagedBlockOpensWithAWarning() {
+    QTemporaryDir dir;
+    const QString turn = dir.filePath(QStringLiteral("turn2.krv"));
+    MainFormHarness h;
+    h.place(1, 300, 200);
+    QVERIFY(h.form->SaveMove(turn, false));
+    QByteArray bytes = readAll(turn);
+    bytes.chop(5);
+    QFile file(turn);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    MainFormHarness other;
+    QVERIFY(other.form->OpenMove(turn));
+    QVERIFY(other.prompts->warnings.isEmpty());
+    QCOMPARE(other.counter(1).currentHex().index(), 300);
+    QCOMPARE(other.counter(1).startHex().index(), 200);
+    QCOMPARE(other.form->turnKeeper().openedMoves().source, MovesSource::StartHexes);
+    const QString message = other.form->statusBar()->currentMessage();
+    QVERIFY2(message.contains(QStringLiteral("ignored")), qPrintable(message));
+}
+
+void TestMainFormHistory::historyThatCannotBeWrittenOnlyWarns() {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    MainFormHarness h(1, {}, blocker.fileName() + QStringLiteral("/history"));
+    const QString turn = dir.filePath(QStringLiteral("turn3.krv"));
+    h.prompts->endOfTurnAnswers = {QMessageBox::No};
+    h.prompts->saveFiles = {turn};
+    h.form->sbSaveClick();
+    QVERIFY(QFile::exists(turn));
+    QVERIFY(h.prompts->warnings.isEmpty());
+    QVERIFY(!h.form->hasUnsavedChanges());
+    QVERIFY(h.form->statusBar()->currentMessage().contains(QStringLiteral("history")));
+    QVERIFY(h.form->OpenMove(turn));
+}
+
+QTEST_MAIN(TestMainFormHistory)
+#include "tst_mainform_history.moc"
