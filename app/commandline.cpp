@@ -83,6 +83,10 @@ int printReport(const QString& file) {
 // record of the turn's start, its start hexes, or the player's own last file of the game in
 // the history, which is only read.
 TurnMoves movesOfFile(const OpenedMoveFile& file, const QString& path) {
+    // The moves still come from the three sections; the player learns why there are fewer.
+    if (!file.extensionWarning.isEmpty())
+        std::fprintf(stderr, "korva: %s: %s\n", qPrintable(path),
+                     qPrintable(file.extensionWarning));
     KorvaApplication::setIdentity(); // where the history lives
     const QString root = GameHistory::defaultRoot();
     const HistoryContext context = root.isEmpty()

@@ -21,7 +21,8 @@ QString HistoryEntry::fileNameFor(const QDateTime& time, Kind kind, const QStrin
 std::optional<HistoryEntry> HistoryEntry::fromPath(const QString& path) {
     // A saver's temporary file ("<name>.krv.XXXXXX") does not end in ".krv" and is no entry.
     static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{8}T\\d{9}Z)_(opened|saved)_([0-9a-f]{16})_(.*)\\.krv$"));
+        QStringLiteral("^(\\d{8}T\\d{9}Z)_(opened|saved)_([0-9a-f]{16})_(.*)\\.krv$"),
+        QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = pattern.match(QFileInfo(path).fileName());
     if (!match.hasMatch())
         return std::nullopt;

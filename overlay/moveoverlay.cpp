@@ -16,8 +16,8 @@ namespace {
 
 // The counter pictures are 24 x 24 pixels.
 constexpr double kCounterSize = 24;
-// Where an arrow stops before the middle of its end hex, so its head meets the counters.
-constexpr double kEndGap = 13;
+// Between an arrow's head and the counters it points at.
+constexpr double kEndGap = 1.5;
 constexpr double kHeadLength = 11;
 constexpr double kHeadHalfWidth = 6;
 constexpr double kStartDotRadius = 3.5;
@@ -25,9 +25,24 @@ constexpr double kShaftWidth = 3;
 constexpr double kEdgeWidth = 2; // on each side of a coloured stroke
 constexpr double kOutlineGap = 2;
 
-QPointF hexMiddle(int hexIndex) {
-    const AFPoint p = hexgrid::hexPosition(hexIndex);
-    return {p.x + hexgrid::kTopEdgeWidth / 2.0, p.y + hexgrid::kHexHeight / 2.0};
+// Where a hex draws its stack: the counter picture at the hex position, spread down by the
+// stack step.
+QRectF stackBox(const MapBoard& board, int hexIndex) {
+    const Hex& hex = board.hex(hexIndex);
+    const AFPoint p = hex.position();
+    const int spread = std::max(hex.count() - 1, 0) * hex.stackStep().y;
+    return {double(p.x), double(p.y), kCounterSize, kCounterSize + spread};
+}
+
+// Where the line from a point outside the box to the box's middle enters it.
+QPointF entryPoint(QPointF from, const QRectF& box) {
+    const QPointF d = box.center() - from;
+    double enter = 0;
+    if (d.x() != 0)
+        enter = std::max(enter, ((d.x() > 0 ? box.left() : box.right()) - from.x()) / d.x());
+    if (d.y() != 0)
+        enter = std::max(enter, ((d.y() > 0 ? box.top() : box.bottom()) - from.y()) / d.y());
+    return from + d * std::clamp(enter, 0.0, 1.0);
 }
 
 // Where the counter is drawn: the hex position, moved down by its place in the stack.
@@ -99,10 +114,13 @@ MoveOverlay buildMoveOverlay(const std::vector<CounterChange>& changes, const Co
         const MoveOverlay::Side side = moveoverlay::sideOf(change.counter);
         if (change.moved() && hexgrid::isValidHex(change.fromHex) &&
             hexgrid::isValidHex(change.toHex)) {
-            const QPointF from = hexMiddle(change.fromHex);
-            const QPointF middle = hexMiddle(change.toHex);
-            const QLineF line(from, middle);
-            const QPointF to = line.pointAt(std::max(0.0, 1.0 - kEndGap / line.length()));
+            // From where the counter stood to the edge of the stack it stands in now.
+            const AFPoint start = hexgrid::hexPosition(change.fromHex);
+            const QPointF from(start.x + kCounterSize / 2, start.y + kCounterSize / 2);
+            const QPointF edge = entryPoint(from, stackBox(board, change.toHex));
+            const QLineF line(from, edge);
+            const QPointF to =
+                line.length() > kEndGap ? line.pointAt(1.0 - kEndGap / line.length()) : edge;
             const MoveOverlay::Arrow arrow{from, to, side};
             if (std::find(overlay.arrows.begin(), overlay.arrows.end(), arrow) ==
                 overlay.arrows.end())

@@ -50,8 +50,8 @@ MoveOverlay::Side sideOf(int counter);
 
 } // namespace moveoverlay
 
-// An arrow from the middle of the start hex towards the middle of the hex the counter stands
-// in, ending short of it so the head points at the counters; one arrow per start, end and
+// An arrow from where the counter stood in its start hex to the edge of the stack it stands
+// in now, its head touching the counters without hiding them; one arrow per start, end and
 // side however many counters went that way. An outline frames the counter where its stack
 // draws it. The counters must stand on the board as the changes say.
 MoveOverlay buildMoveOverlay(const std::vector<CounterChange>& changes, const CounterMgr& counters,

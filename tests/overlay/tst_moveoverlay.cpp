@@ -9,9 +9,10 @@
 
 namespace {
 
-QPointF middle(int hex) {
+// Where a lone counter is drawn in a hex.
+QRectF counterBox(int hex) {
     const AFPoint p = hexgrid::hexPosition(hex);
-    return {p.x + 12.0, p.y + 19.5};
+    return {double(p.x), double(p.y), 24, 24};
 }
 
 // A board with the counters where the records put them (nothing is drawn).
@@ -54,14 +55,19 @@ void TestMoveOverlay::marksFollowTheChanges() {
     const MoveOverlay overlay = buildMoveOverlay(changes, b.counters, b.board);
 
     QCOMPARE(overlay.arrows.size(), std::size_t{2}); // one for the pair that moved together
-    QCOMPARE(overlay.arrows[0].from, middle(300));
-    QCOMPARE(overlay.arrows[0].side, MoveOverlay::Side::First);
-    QCOMPARE(QLineF(overlay.arrows[0].to, middle(370)).length(), 13.0);
+    const MoveOverlay::Arrow& pair = overlay.arrows[0];
+    QCOMPARE(pair.from, counterBox(300).center());
+    QCOMPARE(pair.side, MoveOverlay::Side::First);
+    // The head stops just short of the stack of two (spread 15 pixels down), aiming at it.
+    const QRectF stack = counterBox(370).adjusted(0, 0, 0, 15);
+    QVERIFY(!stack.contains(pair.to) && stack.adjusted(-2, -2, 2, 2).contains(pair.to));
+    const QPointF along = pair.to - pair.from;
+    const QPointF aim = stack.center() - pair.from;
+    QVERIFY(std::abs(along.x() * aim.y() - along.y() * aim.x()) < 0.01 * QLineF({}, aim).length());
     QCOMPARE(overlay.arrows[1].side, MoveOverlay::Side::Second);
 
     QCOMPARE(overlay.outlines.size(), std::size_t{2});
-    const AFPoint p500 = hexgrid::hexPosition(500);
-    QCOMPARE(overlay.outlines[0].box, QRectF(p500.x, p500.y, 24, 24));
+    QCOMPARE(overlay.outlines[0].box, counterBox(500));
     QCOMPARE(overlay.outlines[0].side, MoveOverlay::Side::First);
     QCOMPARE(overlay.outlines[1].side, MoveOverlay::Side::Second);
     QVERIFY(overlay.bounds().contains(overlay.outlines[0].box));
