@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <QtEndian>
 
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -33,8 +34,9 @@ std::uint32_t wordAt(QByteArrayView bytes, qsizetype at) {
 }
 
 // Thrown inside the reader; the whole block is then ignored with the reason.
-struct Damaged {
-    std::string reason;
+class Damaged : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
 };
 
 std::vector<CounterPlace> readTurnStart(QByteArrayView body) {
@@ -51,7 +53,7 @@ std::vector<CounterPlace> readTurnStart(QByteArrayView body) {
         if (!hexgrid::isValidHex(hex) || split.marker < 0 || split.marker > 2 || split.losses < 0 ||
             split.losses > rows[i].steps)
             throw Damaged{"its turn start of counter " + std::to_string(i + 1) +
-                          " is not a place on the map"};
+                          " lies outside the map or the counter's steps"};
         places.push_back({hex, split.losses, split.marker});
     }
     return places;
@@ -181,6 +183,6 @@ KorvaExtensionRead parseKorvaExtension(QByteArrayView afterBanners) {
         return {{},
                 QStringLiteral("Korva's own data in this file was ignored: %1; the position, "
                                "combats and banners are read as usual.")
-                    .arg(QString::fromStdString(damaged.reason))};
+                    .arg(QString::fromStdString(damaged.what()))};
     }
 }

@@ -115,26 +115,16 @@ void TestCommandLine::movesOfATurn() {
     QCOMPARE(plain.status, 0);
     QCOMPARE(plain.out, header + "UK 6 Armor XX         C73         E34         2/1       \r\n");
 
-    // With Korva's record of the turn's start, saved with an end of turn: the flip shows too.
+    // Saved with an end of turn and without Korva's block: the player's own last file of the
+    // game, kept in the history, from the same folder.
     MoveFileContents ended = contents_;
     ended.counters[0].startHex = 300;
-    KorvaExtension extension;
-    extension.turnStart = presentPlaces(contents_.counters);
-    (*extension.turnStart)[0] = {200, 0, 0};
-    const QString withBlock = dir_.filePath(QStringLiteral("turn4.krv"));
-    write(withBlock, encodeMoveFile(ended) + encodeKorvaExtension(extension));
-    QCOMPARE(korva({QStringLiteral("--moves"), withBlock}).out,
-             header + "UK 6 Armor XX         C73         E34         2/1       losses 2/0 -> "
-                      "2/1\r\n");
-
-    // Neither: the player's own last file of the game, kept in the history, from the same
-    // folder.
     const QString ownFile = dir_.filePath(QStringLiteral("turn3-mine.krv"));
     const QString dataHome = dir_.filePath(QStringLiteral("data"));
     const GameId game = GameId::generate();
     MoveFileContents mine = ended;
     mine.counters[0] = {250, 250, 1, 0};
-    extension = {};
+    KorvaExtension extension;
     extension.gameId = game;
     QCOMPARE(GameHistory(dataHome + QStringLiteral("/Korva/Korva/history"))
                  .record(encodeMoveFile(mine) + encodeKorvaExtension(extension), game, ownFile,
@@ -159,10 +149,10 @@ void TestCommandLine::renderDrawsTheMoves() {
         0);
     const QImage without(bare);
     const QImage with(marked);
-    // Blue on the way from hex 200 to hex 300, the rest of the map as it was.
-    const QLineF way(QPointF(hexgrid::hexPosition(200).x + 12, hexgrid::hexPosition(200).y + 19.5),
-                     QPointF(hexgrid::hexPosition(300).x + 12, hexgrid::hexPosition(300).y + 19.5));
-    const QPoint half = way.pointAt(0.5).toPoint();
+    // Blue half way from the counter's place in hex 200 to hex 300, the rest as it was.
+    const AFPoint from = hexgrid::hexPosition(200);
+    const AFPoint to = hexgrid::hexPosition(300);
+    const QPoint half((from.x + to.x) / 2 + 12, (from.y + to.y) / 2 + 12);
     QCOMPARE(with.pixel(half), moveoverlay::sideColour(MoveOverlay::Side::First).rgb());
     QCOMPARE(with.copy(600, 1200, 40, 40), without.copy(600, 1200, 40, 40));
 }
