@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -87,39 +88,51 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
     return {};
 }
 
-QStringList GameHistory::gameKeys() const {
+// The names in a folder that match the filter, sorted; no file is looked at, only the
+// folder's list (an Open may meet hundreds of copies).
+QStringList GameHistory::namesIn(const QString& folder, const QString& filter,
+                                 QDir::Filters kind) const {
+    QStringList names;
     if (root_.isEmpty())
-        return {};
-    return QDir(root_).entryList({kGamePrefix + QLatin1Char('*'), kFolderPrefix + QLatin1Char('*')},
-                                 QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        return names;
+    QDirIterator it(folder, {filter}, kind | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        names << it.fileName();
+    }
+    names.sort();
+    return names;
+}
+
+QStringList GameHistory::gameKeys() const {
+    QStringList keys = namesIn(root_, kGamePrefix + QLatin1Char('*'), QDir::Dirs) +
+                       namesIn(root_, kFolderPrefix + QLatin1Char('*'), QDir::Dirs);
+    keys.sort();
+    return keys;
 }
 
 std::vector<HistoryEntry> GameHistory::entries(const QString& gameKey) const {
     std::vector<HistoryEntry> result;
-    if (root_.isEmpty())
-        return result;
-    const QDir game(root_ + QLatin1Char('/') + gameKey);
-    for (const QString& name : game.entryList({QStringLiteral("*.krv")}, QDir::Files, QDir::Name))
-        if (std::optional<HistoryEntry> entry = HistoryEntry::fromPath(game.filePath(name)))
+    const QString game = root_ + QLatin1Char('/') + gameKey;
+    for (const QString& name : namesIn(game, QStringLiteral("*.krv"), QDir::Files))
+        if (std::optional<HistoryEntry> entry =
+                HistoryEntry::fromPath(game + QLatin1Char('/') + name))
             result.push_back(std::move(*entry));
     return result;
 }
 
 std::optional<GameId> GameHistory::gameOfFolder(const QString& file) const {
-    const QString key = folderKey(file);
+    // A copy's name starts with its time, so the greatest name is the newest copy.
+    const QString filter = QStringLiteral("*_") + folderKey(file) + QStringLiteral("_*.krv");
     std::optional<GameId> newestGame;
-    QDateTime newest;
-    for (const QString& game : gameKeys()) {
-        if (!game.startsWith(kGamePrefix))
-            continue;
+    QString newest;
+    for (const QString& game : namesIn(root_, kGamePrefix + QLatin1Char('*'), QDir::Dirs)) {
         const std::optional<GameId> id = GameId::fromHex(game.mid(kGamePrefix.size()));
-        if (!id)
-            continue;
-        for (const HistoryEntry& entry : entries(game))
-            if (entry.folderKey == key && (!newestGame || entry.time > newest)) {
-                newestGame = id;
-                newest = entry.time;
-            }
+        const QStringList names = namesIn(root_ + QLatin1Char('/') + game, filter, QDir::Files);
+        if (id && !names.isEmpty() && names.last() > newest) {
+            newestGame = id;
+            newest = names.last();
+        }
     }
     return newestGame;
 }

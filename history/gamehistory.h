@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QDir>
 #include <QString>
 
 #include <optional>
@@ -71,5 +72,7 @@ public:
     static OpenedMoveFile read(const HistoryEntry& entry);
 
 private:
+    QStringList namesIn(const QString& folder, const QString& filter, QDir::Filters kind) const;
+
     QString root_;
 };

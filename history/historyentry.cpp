@@ -26,10 +26,14 @@ std::optional<HistoryEntry> HistoryEntry::fromPath(const QString& path) {
     const QRegularExpressionMatch match = pattern.match(QFileInfo(path).fileName());
     if (!match.hasMatch())
         return std::nullopt;
-    QDateTime time = QDateTime::fromString(match.captured(1), kTimeFormat);
+    // By hand: QDateTime::fromString would read the time zone database for every copy.
+    const QString stamp = match.captured(1);
+    const auto number = [&](int at, int length) { return stamp.mid(at, length).toInt(); };
+    const QDate date(number(0, 4), number(4, 2), number(6, 2));
+    const QTime clock(number(9, 2), number(11, 2), number(13, 2), number(15, 3));
+    const QDateTime time(date, clock, QTimeZone::utc());
     if (!time.isValid())
         return std::nullopt;
-    time.setTimeZone(QTimeZone::utc());
     HistoryEntry entry;
     entry.path = path;
     entry.time = time;
