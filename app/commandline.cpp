@@ -89,9 +89,8 @@ TurnMoves movesOfFile(const OpenedMoveFile& file, const QString& path) {
                      qPrintable(file.extensionWarning));
     KorvaApplication::setIdentity(); // where the history lives
     const QString root = GameHistory::defaultRoot();
-    const HistoryContext context = root.isEmpty()
-                                       ? HistoryContext{}
-                                       : GameHistory(root).contextFor(file.extension.gameId, path);
+    const HistoryContext context =
+        root.isEmpty() ? HistoryContext{} : GameHistory(root).contextFor(file, path);
     return movesOfTurn(file.contents.counters, file.extension.turnStart, context.ownLastPosition);
 }
 

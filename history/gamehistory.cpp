@@ -1,6 +1,7 @@
 #include "gamehistory.h"
 
 #include "movefile.h"
+#include "turnchanges.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -151,12 +152,16 @@ std::optional<std::vector<CounterRecord>> GameHistory::ownLastPosition(const Gam
     return std::nullopt;
 }
 
-HistoryContext GameHistory::contextFor(const std::optional<GameId>& fileGame,
-                                       const QString& file) const {
+HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString& path) const {
     HistoryContext context;
+    const std::optional<GameId>& fileGame = file.extension.gameId;
     if (!fileGame)
-        context.folderGame = gameOfFolder(file);
-    if (const std::optional<GameId> game = fileGame ? fileGame : context.folderGame)
+        context.folderGame = gameOfFolder(path);
+    const std::vector<CounterRecord>& records = file.contents.counters;
+    const bool needsEarlier = !file.extension.turnStart &&
+                              turnChanges(startPlaces(records), presentPlaces(records)).empty();
+    const std::optional<GameId> game = fileGame ? fileGame : context.folderGame;
+    if (needsEarlier && game)
         context.ownLastPosition = ownLastPosition(*game);
     return context;
 }

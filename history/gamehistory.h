@@ -65,8 +65,11 @@ public:
     // can be read; nullopt when there is none.
     std::optional<std::vector<CounterRecord>> ownLastPosition(const GameId& id) const;
 
-    // The context of a file being opened whose block names `fileGame` (or no game).
-    HistoryContext contextFor(const std::optional<GameId>& fileGame, const QString& file) const;
+    // What the history knows of the game of a file being opened from `path`: its game when
+    // the file names none, and the player's own last position when the file's moves can only
+    // come from there (no turn-start record, and start hexes that show nothing). A file from
+    // another Korva needs no look-up.
+    HistoryContext contextFor(const OpenedMoveFile& file, const QString& path) const;
 
     // Reads a copy back as Open reads a move file; throws MoveFileError when it cannot.
     static OpenedMoveFile read(const HistoryEntry& entry);

@@ -2,8 +2,8 @@
 
 #include "countermgr.h"
 #include "dierandom.h"
-#include "gamehistory.h"
 #include "hexgrid.h"
+#include "historywriter.h"
 #include "korvasettings.h"
 #include "mapboard.h"
 #include "mappicture.h"
@@ -164,7 +164,7 @@ void TMainForm::FormCreate() {
     taggerMgr_ = std::make_unique<TaggerMgr>(resModule1_.get(), mapPicture_.get());
     turnKeeper_ = std::make_unique<TurnKeeper>(*counterMgr_);
     if (!setup_.historyFolder.isEmpty())
-        history_ = std::make_unique<GameHistory>(setup_.historyFolder);
+        historyWriter_ = std::make_unique<HistoryWriter>(GameHistory(setup_.historyFolder));
 
     // The program's own sword cursor over all its windows.
     const programart::CursorPicture sword = programart::zekCursor();

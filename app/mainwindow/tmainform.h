@@ -17,6 +17,7 @@ class TMainForm;
 }
 class CounterMgr;
 class GameHistory;
+class HistoryWriter;
 class KorvaSettings;
 class MapBoard;
 class MapPicture;
@@ -85,7 +86,10 @@ public:
     // The turn's start, the game id and the note; what the opened file's turn did.
     TurnKeeper& turnKeeper() { return *turnKeeper_; }
     // Null when no history is kept.
-    const GameHistory* gameHistory() const { return history_.get(); }
+    const GameHistory* gameHistory() const;
+    // Returns once the copies asked for are in the history (their warnings may still be on
+    // their way to the status bar).
+    void waitForHistory();
     MapView& mapView() { return *mapView_; }
     QLabel& dragImage() { return *bDragImage_; }
     QMenu& popupMenu() { return *bMainPopupMenu_; }
@@ -175,11 +179,12 @@ private:
     void openDropped(const QString& fileName, const QString& refusal);
 
     // Korva's own block and the game's history (tmainform_history.cpp).
-    // Takes the opened file's block and what the history knows of its game, and keeps a
-    // copy; answers the warnings for the status bar.
-    QStringList takeOpenedTurn(const OpenedMoveFile& file, const QString& fileName);
-    // A copy in the game's history; answers a warning, or an empty text.
-    QString keepInHistory(const QByteArray& bytes, const QString& fileName, bool saved);
+    // Takes the opened file's block and what the history knows of its game, and has a copy
+    // kept; answers the block's warning for the status bar.
+    QString takeOpenedTurn(const OpenedMoveFile& file, const QString& fileName);
+    // Has a copy kept in the game's history, away from the window's thread; a copy that
+    // cannot be kept is named in the status bar.
+    void keepInHistory(const QByteArray& bytes, const QString& fileName, bool saved);
     // The non-empty warnings, one after the other, in the status bar.
     void showWarnings(const QStringList& warnings);
 
@@ -195,7 +200,7 @@ private:
     std::unique_ptr<TaggerMgr> taggerMgr_;
     std::unique_ptr<MapPicture> mapPicture_;
     std::unique_ptr<TurnKeeper> turnKeeper_;
-    std::unique_ptr<GameHistory> history_;
+    std::unique_ptr<HistoryWriter> historyWriter_;
     bool isDragging_ = false;
     int dragFromHex_ = -1;
     int undoToHex_ = -1;

@@ -74,7 +74,7 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
     markSaved();
     noteFileUsed(fileName);
     noteSavedTurn(fileName);
-    showWarnings({keepInHistory(bytes, fileName, true)});
+    keepInHistory(bytes, fileName, true);
     return true;
 }
 
@@ -89,7 +89,7 @@ void TMainForm::sbOpenClick() {
 bool TMainForm::OpenMove(const QString& fileName) {
     std::array<std::string, 3> banners;
     bool placeholders = false;
-    QStringList warnings;
+    QString warning;
     {
         BusyCursor busy;
         OpenedMoveFile opened;
@@ -103,7 +103,7 @@ bool TMainForm::OpenMove(const QString& fileName) {
         // The whole file is good: replace the position in one step.
         banners = openMoveFile(opened.contents, *counterMgr_, *taggerMgr_, *mapBoard_);
         placeholders = newgame::isPlaceholderPosition(opened.contents.counters);
-        warnings = takeOpenedTurn(opened, fileName);
+        warning = takeOpenedTurn(opened, fileName);
     }
     setBannerTexts(banners);
     // An undo may never move a counter of the freshly opened position.
@@ -114,7 +114,7 @@ bool TMainForm::OpenMove(const QString& fileName) {
     noteSavedTurn(QString()); // the game the last save holds is gone
     if (placeholders)
         suggestNewGame();
-    showWarnings(warnings);
+    showWarnings({warning});
     // The pointer's hex may hold other counters now.
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);

@@ -1,25 +1,38 @@
 // Korva's own block in the move files, and the game's history.
 #include "tmainform.h"
 
-#include "gamehistory.h"
+#include "historywriter.h"
 #include "openedmovefile.h"
 #include "turnkeeper.h"
 #include "ui_mainform.h"
 
 #include <QStatusBar>
 
-QStringList TMainForm::takeOpenedTurn(const OpenedMoveFile& file, const QString& fileName) {
-    const HistoryContext context =
-        history_ ? history_->contextFor(file.extension.gameId, fileName) : HistoryContext{};
-    turnKeeper_->opened(file, context.folderGame, context.ownLastPosition);
-    return {file.extensionWarning, keepInHistory(file.bytes, fileName, false)};
+const GameHistory* TMainForm::gameHistory() const {
+    return historyWriter_ ? &historyWriter_->history() : nullptr;
 }
 
-QString TMainForm::keepInHistory(const QByteArray& bytes, const QString& fileName, bool saved) {
-    if (!history_)
-        return {};
-    return history_->record(bytes, turnKeeper_->gameId(), fileName,
-                            saved ? HistoryEntry::Kind::Saved : HistoryEntry::Kind::Opened);
+void TMainForm::waitForHistory() {
+    if (historyWriter_)
+        historyWriter_->waitForDone();
+}
+
+QString TMainForm::takeOpenedTurn(const OpenedMoveFile& file, const QString& fileName) {
+    // The player's own last save may still be on its way into the history.
+    waitForHistory();
+    const HistoryContext context =
+        historyWriter_ ? historyWriter_->history().contextFor(file, fileName) : HistoryContext{};
+    turnKeeper_->opened(file, context.folderGame, context.ownLastPosition);
+    keepInHistory(file.bytes, fileName, false);
+    return file.extensionWarning;
+}
+
+void TMainForm::keepInHistory(const QByteArray& bytes, const QString& fileName, bool saved) {
+    if (!historyWriter_)
+        return;
+    historyWriter_->keep(bytes, turnKeeper_->gameId(), fileName,
+                         saved ? HistoryEntry::Kind::Saved : HistoryEntry::Kind::Opened, this,
+                         [this](const QString& warning) { showWarnings({warning}); });
 }
 
 void TMainForm::showWarnings(const QStringList& warnings) {

@@ -1,6 +1,7 @@
-// What the game's history adds to an Open: finding the game of a file without an id and the
-// player's own last file, then keeping a copy, in a history of 300 copies in 10 games;
-// against opening the same file in a shown main window (offscreen) without a history.
+// What the game's history adds to an Open in a shown main window (offscreen): finding the
+// game of a file without an id and the player's own last file in a history of 300 copies in
+// 10 games, while the copy itself is written on the history's own thread; and what writing
+// one copy costs that thread. Against the same Open without a history.
 #include "cachedpicturemodule.h"
 #include "gamehistory.h"
 #include "movefile.h"
@@ -17,102 +18,140 @@
 
 namespace {
 
-// Two busy positions of the opponent's program (no Korva block), in the player's mail folder.
-struct Files {
+// Two busy positions from the opponent's program (no Korva block, saved with an end of turn,
+// so the moves must come from the history) in the player's mail folder, and a history in
+// which that folder's game is one of ten.
+struct Fixture {
     QTemporaryDir dir;
     QString mail = dir.filePath(QStringLiteral("mail"));
+    QString root = dir.filePath(QStringLiteral("history"));
     std::array<QString, 2> turns;
 
-    Files() {
+    Fixture() {
         QDir().mkpath(mail);
         for (int t = 0; t < 2; ++t) {
             MoveFileContents contents;
             for (int n = 1; n <= 234; ++n)
-                contents.counters.push_back({100 + n * 7 + t, 200 + n * 11 + t, 0, 0});
+                contents.counters.push_back({200 + n * 11 + t, 200 + n * 11 + t, 0, 0});
             turns[std::size_t(t)] = mail + QStringLiteral("/turn%1.krv").arg(t + 1);
             QFile file(turns[std::size_t(t)]);
-            const QByteArray bytes = encodeMoveFile(contents);
             file.open(QIODevice::WriteOnly);
-            file.write(bytes);
+            file.write(encodeMoveFile(contents));
         }
+        const GameHistory history(root);
+        for (int g = 0; g < 10; ++g) {
+            const GameId id = GameId::generate();
+            const QString folder = g == 0 ? mail : dir.filePath(QStringLiteral("other%1").arg(g));
+            for (int c = 0; c < 30; ++c) {
+                KorvaExtension extension;
+                extension.gameId = id;
+                extension.note = QString::number(c);
+                history.record(readMoveFileBytes(turns[0]) + encodeKorvaExtension(extension), id,
+                               folder + QStringLiteral("/turn%1.krv").arg(c),
+                               c % 2 ? HistoryEntry::Kind::Opened : HistoryEntry::Kind::Saved);
+            }
+        }
+    }
+
+    // Removes the copies added since, so every round meets the same history.
+    void forgetNewCopies(const QStringList& before) const {
+        for (const QString& game : GameHistory(root).gameKeys())
+            for (const HistoryEntry& entry : GameHistory(root).entries(game))
+                if (!before.contains(entry.path))
+                    QFile::remove(entry.path);
+    }
+    QStringList copies() const {
+        QStringList paths;
+        for (const QString& game : GameHistory(root).gameKeys())
+            for (const HistoryEntry& entry : GameHistory(root).entries(game))
+                paths << entry.path;
+        return paths;
     }
 };
 
-Files& files() {
-    static Files instance;
+Fixture& fixture() {
+    static Fixture instance;
     return instance;
 }
 
-double openNanoseconds = 0;
+double plainOpen = 0;
 
-void BM_OpenInWindow(benchmark::State& state) {
+// Opens the two files in turn in a shown window and answers the mean time of an Open
+// with its repaint.
+void openInWindow(benchmark::State& state, const QString& historyFolder) {
     MainFormSetup setup;
     setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
         return std::make_unique<CachedPictureModule>(std::make_unique<FakePictureModule>(name));
     };
     setup.seed = 1;
+    setup.historyFolder = historyFolder;
     TMainForm form(std::move(setup));
     form.show();
     QCoreApplication::processEvents();
-    std::size_t t = 0;
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state) {
-        form.OpenMove(files().turns[t]);
-        QCoreApplication::processEvents(); // the repaint the player waits for
-        t = 1 - t;
-    }
-    openNanoseconds =
-        double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count()) /
-        double(state.iterations());
-}
-BENCHMARK(BM_OpenInWindow)->Unit(benchmark::kMillisecond);
-
-void BM_HistoryOfAnOpen(benchmark::State& state) {
-    QTemporaryDir root;
-    const GameHistory history(root.path());
-    // Ten games of 30 copies, one of them kept from the mail folder.
-    QByteArray someFile;
-    {
-        QFile file(files().turns[0]);
-        file.open(QIODevice::ReadOnly);
-        someFile = file.readAll();
-    }
-    for (int g = 0; g < 10; ++g) {
-        const GameId id = GameId::generate();
-        const QString folder =
-            g == 0 ? files().mail : root.filePath(QStringLiteral("other%1").arg(g));
-        for (int c = 0; c < 30; ++c) {
-            KorvaExtension extension;
-            extension.gameId = id;
-            extension.note = QString::number(c);
-            history.record(someFile + encodeKorvaExtension(extension), id,
-                           folder + QStringLiteral("/turn%1.krv").arg(c),
-                           c % 2 ? HistoryEntry::Kind::Opened : HistoryEntry::Kind::Saved);
-        }
-    }
+    const QStringList before = fixture().copies();
     std::size_t t = 0;
     double busy = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const OpenedMoveFile opened = readOpenedMoveFile(files().turns[t]);
-        const HistoryContext context =
-            history.contextFor(opened.extension.gameId, files().turns[t]);
-        const QString warning = history.record(opened.bytes, context.folderGame, files().turns[t],
-                                               HistoryEntry::Kind::Opened);
+        form.OpenMove(fixture().turns[t]);
+        QCoreApplication::processEvents(); // the repaint the player waits for
         busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
-        if (!warning.isEmpty() || !context.ownLastPosition)
-            state.SkipWithError("the history did not find the game or keep the copy");
-        // Every round meets the same history.
         state.PauseTiming();
-        QFile::remove(history.entries(GameHistory::gameKey(context.folderGame, {})).back().path);
+        form.waitForHistory();
+        fixture().forgetNewCopies(before);
         state.ResumeTiming();
         t = 1 - t;
     }
-    // The share of an Open in the window that the history adds.
-    if (openNanoseconds > 0)
-        state.counters["vs_open"] = busy / double(state.iterations()) / openNanoseconds;
+    const double mean = busy / double(state.iterations());
+    if (historyFolder.isEmpty())
+        plainOpen = mean;
+    else if (plainOpen > 0)
+        state.counters["vs_plain_open"] = mean / plainOpen;
 }
-BENCHMARK(BM_HistoryOfAnOpen)->Unit(benchmark::kMillisecond);
+
+void BM_OpenWithoutHistory(benchmark::State& state) {
+    openInWindow(state, {});
+}
+BENCHMARK(BM_OpenWithoutHistory)->Unit(benchmark::kMillisecond);
+
+void BM_OpenWithHistory(benchmark::State& state) {
+    openInWindow(state, fixture().root);
+}
+BENCHMARK(BM_OpenWithHistory)->Unit(benchmark::kMillisecond);
+
+// What the window waits for: the game of a file without an id and the player's own last
+// position in it.
+void BM_FindTheGame(benchmark::State& state) {
+    const GameHistory history(fixture().root);
+    const OpenedMoveFile file = readOpenedMoveFile(fixture().turns[0]);
+    for (auto _ : state) {
+        const HistoryContext context = history.contextFor(file, fixture().turns[0]);
+        if (!context.ownLastPosition)
+            state.SkipWithError("the game was not found");
+        benchmark::DoNotOptimize(context);
+    }
+}
+BENCHMARK(BM_FindTheGame)->Unit(benchmark::kMillisecond);
+
+// The history thread's work for one Open: a copy beside 300 others, synced to the disk.
+void BM_KeepACopy(benchmark::State& state) {
+    const GameHistory history(fixture().root);
+    const QByteArray bytes = readMoveFileBytes(fixture().turns[1]);
+    const QStringList before = fixture().copies();
+    double busy = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        if (!history.record(bytes, {}, fixture().turns[1], HistoryEntry::Kind::Opened).isEmpty())
+            state.SkipWithError("the copy was not kept");
+        busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
+        state.PauseTiming();
+        fixture().forgetNewCopies(before);
+        state.ResumeTiming();
+    }
+    if (plainOpen > 0)
+        state.counters["vs_plain_open"] = busy / double(state.iterations()) / plainOpen;
+}
+BENCHMARK(BM_KeepACopy)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

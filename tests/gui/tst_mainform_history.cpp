@@ -53,6 +53,7 @@ void TestMainFormHistory::endOfTurnKeepsTheMovesForTheOpponent() {
     QCOMPARE(opponent.form->turnKeeper().gameId(), game);
     // Both programs kept their copy in the game's folder: saved, then opened (the same
     // bytes, so once).
+    opponent.form->waitForHistory();
     const auto kept = opponent.form->gameHistory()->entries(GameHistory::gameKey(game, turn));
     QCOMPARE(kept.size(), std::size_t{1});
     QCOMPARE(kept[0].kind, HistoryEntry::Kind::Saved);
@@ -69,7 +70,7 @@ void TestMainFormHistory::warningsNeverStopOpenOrSave() {
     h.place(1, 300, 200);
     QVERIFY(h.form->SaveMove(turn, false));
     QVERIFY(h.prompts->warnings.isEmpty());
-    QVERIFY(h.form->statusBar()->currentMessage().contains(QStringLiteral("history")));
+    QTRY_VERIFY(h.form->statusBar()->currentMessage().contains(QStringLiteral("history")));
 
     // A cut block: the file opens as its sections say, the block is named in the status bar.
     QByteArray bytes = readAll(turn);

@@ -99,12 +99,17 @@ void TestGameHistory::ownLastFileOfTheGame() {
     history_->record(moveFile(303, id), id, theirs, HistoryEntry::Kind::Opened, at(3));
 
     // The opponent's reply has no id: it continues the game of its folder.
-    const HistoryContext context = history_->contextFor({}, theirs);
+    const OpenedMoveFile reply = parseOpenedMoveFile(moveFile(304));
+    const HistoryContext context = history_->contextFor(reply, theirs);
     QCOMPARE(context.folderGame, std::optional<GameId>(id));
     QVERIFY(context.ownLastPosition);
     QCOMPARE((*context.ownLastPosition)[0].currentHex, 302);
-    // From elsewhere, nothing is known.
-    QVERIFY(!history_->contextFor({}, games_->filePath(QStringLiteral("other/x.krv"))).folderGame);
+    // From elsewhere, nothing is known; start hexes that show the moves need nothing more.
+    QVERIFY(
+        !history_->contextFor(reply, games_->filePath(QStringLiteral("other/x.krv"))).folderGame);
+    OpenedMoveFile movedAsMoves = reply;
+    movedAsMoves.contents.counters[0].startHex = 1;
+    QVERIFY(!history_->contextFor(movedAsMoves, theirs).ownLastPosition);
     QVERIFY(!history_->ownLastPosition(GameId::generate()));
 }
 
