@@ -25,10 +25,11 @@ QString titleOf(const QString& file) {
 }
 
 QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    try {
+        return readMoveFileBytes(path);
+    } catch (const MoveFileError&) {
         return {};
-    return file.read(movefile::kMaxFileSize + 1);
+    }
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -98,8 +99,18 @@ QByteArray readMoveFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw MoveFileError("the file cannot be read: " + file.errorString().toStdString());
-    // Read one byte beyond the limit, in case the file grew after it was measured.
-    const QByteArray bytes = file.read(movefile::kMaxFileSize + 1);
+    // Up to one byte beyond the limit, in case the file grew after it was measured; in
+    // pieces, as a single read of the limit would first take 16 MB of memory.
+    QByteArray bytes;
+    bytes.reserve(info.size() + 1);
+    constexpr qint64 kPiece = 64 * 1024;
+    while (bytes.size() <= movefile::kMaxFileSize) {
+        const QByteArray piece =
+            file.read(std::min(kPiece, movefile::kMaxFileSize + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError)
         throw MoveFileError("the file cannot be read: " + file.errorString().toStdString());
     if (bytes.size() > movefile::kMaxFileSize)
