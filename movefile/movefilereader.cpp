@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <string>
 
 namespace {
@@ -105,8 +104,7 @@ QByteArray readMoveFileBytes(const QString& path) {
     bytes.reserve(info.size() + 1);
     constexpr qint64 kPiece = 64 * 1024;
     while (bytes.size() <= movefile::kMaxFileSize) {
-        const QByteArray piece =
-            file.read(std::min(kPiece, movefile::kMaxFileSize + 1 - bytes.size()));
+        const QByteArray piece = file.read(qMin(kPiece, movefile::kMaxFileSize + 1 - bytes.size()));
         if (piece.isEmpty())
             break;
         bytes += piece;
