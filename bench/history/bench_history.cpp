@@ -26,6 +26,8 @@ struct Fixture {
     QString mail = dir.filePath(QStringLiteral("mail"));
     QString root = dir.filePath(QStringLiteral("history"));
     std::array<QString, 2> turns;
+    // The same positions from another Korva: with the turn's start and the game id.
+    std::array<QString, 2> korvaTurns;
 
     Fixture() {
         QDir().mkpath(mail);
@@ -37,6 +39,13 @@ struct Fixture {
             QFile file(turns[std::size_t(t)]);
             file.open(QIODevice::WriteOnly);
             file.write(encodeMoveFile(contents));
+            KorvaExtension extension;
+            extension.turnStart = presentPlaces(contents.counters);
+            extension.gameId = GameId::generate();
+            korvaTurns[std::size_t(t)] = mail + QStringLiteral("/korva%1.krv").arg(t + 1);
+            QFile korva(korvaTurns[std::size_t(t)]);
+            korva.open(QIODevice::WriteOnly);
+            korva.write(encodeMoveFile(contents) + encodeKorvaExtension(extension));
         }
         const GameHistory history(root);
         for (int g = 0; g < 10; ++g) {
@@ -78,7 +87,8 @@ double plainOpen = 0;
 
 // Opens the two files in turn in a shown window and answers the mean time of an Open
 // with its repaint.
-void openInWindow(benchmark::State& state, const QString& historyFolder) {
+void openInWindow(benchmark::State& state, const QString& historyFolder,
+                  const std::array<QString, 2>& turns) {
     MainFormSetup setup;
     setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
         return std::make_unique<CachedPictureModule>(std::make_unique<FakePictureModule>(name));
@@ -93,7 +103,7 @@ void openInWindow(benchmark::State& state, const QString& historyFolder) {
     double busy = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        form.OpenMove(fixture().turns[t]);
+        form.OpenMove(turns[t]);
         QCoreApplication::processEvents(); // the repaint the player waits for
         busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
         state.PauseTiming();
@@ -110,14 +120,22 @@ void openInWindow(benchmark::State& state, const QString& historyFolder) {
 }
 
 void BM_OpenWithoutHistory(benchmark::State& state) {
-    openInWindow(state, {});
+    openInWindow(state, {}, fixture().turns);
 }
 BENCHMARK(BM_OpenWithoutHistory)->Unit(benchmark::kMillisecond);
 
+// A file from another program, saved with an end of turn: its game and moves come from the
+// history.
 void BM_OpenWithHistory(benchmark::State& state) {
-    openInWindow(state, fixture().root);
+    openInWindow(state, fixture().root, fixture().turns);
 }
 BENCHMARK(BM_OpenWithHistory)->Unit(benchmark::kMillisecond);
+
+// A file from another Korva: nothing to look up, only a copy to keep.
+void BM_OpenKorvaFileWithHistory(benchmark::State& state) {
+    openInWindow(state, fixture().root, fixture().korvaTurns);
+}
+BENCHMARK(BM_OpenKorvaFileWithHistory)->Unit(benchmark::kMillisecond);
 
 // What the window waits for: the game of a file without an id and the player's own last
 // position in it.
