@@ -14,8 +14,9 @@ namespace {
 
 const QString kGamePrefix = QStringLiteral("game-");
 const QString kFolderPrefix = QStringLiteral("folder-");
-// Long enough to recognise a file, short enough for any file system's name limit.
-constexpr qsizetype kMaxTitleLength = 60;
+// Long enough to recognise a file; with the rest of the name within any file system's
+// limit of 255 bytes, even in four-byte characters.
+constexpr qsizetype kMaxTitleLength = 40;
 
 QString titleOf(const QString& file) {
     QString title = QFileInfo(file).fileName();
