@@ -1,5 +1,7 @@
 #include "commandline.h"
+#include "firstpaintprobe.h"
 #include "korvaapplication.h"
+#include "mapview.h"
 #include "modules.h"
 #include "programart.h"
 #include "tmainform.h"
@@ -25,6 +27,7 @@ int main(int argc, char** argv) {
         MainFormSetup setup;
         setup.loadModule = &openPictureModule;
         TMainForm mainForm(std::move(setup));
+        FirstPaintProbe::watchIfAsked(&mainForm.mapView()); // start-up benchmark only
         mainForm.show();
         // A move file named on the command line (a double-click on an e-mailed turn).
         if (!request.moveFile.isEmpty())

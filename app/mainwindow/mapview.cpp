@@ -16,7 +16,10 @@ void MapView::setPicture(MapPicture* picture) {
     picture_ = picture;
     if (picture_) {
         resize(picture_->width(), picture_->height());
-        picture_->setChangeListener([this](const QRect& rect) { update(rect); });
+        picture_->setChangeListener([this](const QRect& rect) {
+            ++updateRequests_;
+            update(rect);
+        });
     }
     update();
 }

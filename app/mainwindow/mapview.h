@@ -13,6 +13,9 @@ public:
 
     // The picture must outlive the view's use of it; nullptr shows nothing.
     void setPicture(MapPicture* picture);
+    // How many repaints the view has asked Qt for (calls of QWidget::update), for the
+    // benchmarks and tests that keep an Open to a few.
+    int updateRequests() const { return updateRequests_; }
 
 signals:
     void mousePressed(Qt::MouseButton button, int x, int y);
@@ -30,4 +33,5 @@ protected:
 
 private:
     MapPicture* picture_ = nullptr;
+    int updateRequests_ = 0;
 };
