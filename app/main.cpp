@@ -1,3 +1,4 @@
+#include "bakedpictures.h"
 #include "commandline.h"
 #include "firstpaintprobe.h"
 #include "korvaapplication.h"
@@ -9,6 +10,17 @@
 
 #include <QDir>
 
+namespace {
+
+// The splash picture drawn at build time, or drawn now when the program carries none.
+QImage splashPicture() {
+    const auto sheet = bakedpictures::loadSheet(QString::fromLatin1(bakedpictures::kProgramSheet));
+    const auto found = sheet.find(bakedpictures::kSplash);
+    return found != sheet.end() ? found->second : programart::splashPicture();
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     // The headless tools (report, render, extract pictures) need no window.
     const LaunchRequest request = runCommandLine(argc, argv);
@@ -18,7 +30,7 @@ int main(int argc, char** argv) {
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     KorvaApplication app(argc, argv);
 
-    auto* splash = new TSplash(programart::splashPicture());
+    auto* splash = new TSplash(splashPicture());
     Splash = splash;
     splash->show();
     QCoreApplication::processEvents();

@@ -147,7 +147,7 @@ void TMainForm::FormCreate() {
     resModule1_ = setup_.loadModule(QStringLiteral("korva_1.dll"));
     resModule2_ = setup_.loadModule(QStringLiteral("korva_2.dll"));
 
-    mapPicture_ = std::make_unique<MapPicture>(resModule1_->bitmap(16002));
+    mapPicture_ = std::make_unique<MapPicture>(resModule1_->takeBitmap(16002));
     mapView_->setPicture(mapPicture_.get());
 
     ZeKCounter::setPictureModule(resModule2_.get());
