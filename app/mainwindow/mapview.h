@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QRect>
 #include <QWidget>
+
+#include <vector>
 
 class MapPicture;
 
 // Shows the map picture at its own size inside the scroll box and hands the mouse to the
-// main window in picture pixels. Repaints only the rectangles the picture reports changed.
+// main window in picture pixels. Repaints only what the picture reports changed: the
+// changes of one command are gathered and asked for together once control returns to the
+// event loop, and only where they can be seen.
 class MapView : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +37,12 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void pictureChanged(const QRect& rect);
+    void repaintChanges();
+    void requestUpdate(const QRect& rect);
+
     MapPicture* picture_ = nullptr;
+    std::vector<QRect> changes_;
+    bool repaintQueued_ = false;
     int updateRequests_ = 0;
 };
