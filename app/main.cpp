@@ -9,17 +9,11 @@
 #include "tsplash.h"
 
 #include <QDir>
+#include <QFontDatabase>
 
-namespace {
+#include <fontconfig/fontconfig.h>
 
-// The splash picture drawn at build time, or drawn now when the program carries none.
-QImage splashPicture() {
-    const auto sheet = bakedpictures::loadSheet(QString::fromLatin1(bakedpictures::kProgramSheet));
-    const auto found = sheet.find(bakedpictures::kSplash);
-    return found != sheet.end() ? found->second : programart::splashPicture();
-}
-
-} // namespace
+#include <thread>
 
 int main(int argc, char** argv) {
     // The headless tools (report, render, extract pictures) need no window.
@@ -27,10 +21,21 @@ int main(int argc, char** argv) {
     if (request.exitStatus)
         return *request.exitStatus;
 
+    // The first window's pictures are decompressed and the fonts read (the font
+    // configuration at once, the font database once the application exists) on other
+    // threads while this one builds the window.
+    std::jthread fontConfiguration([] { FcInit(); });
+    bakedpictures::startLoading({QString::fromLatin1(bakedpictures::kProgramSheet),
+                                 QString::fromLatin1(bakedpictures::kMapSheet),
+                                 QString::fromLatin1(bakedpictures::kCounterSheet),
+                                 QString::fromLatin1(bakedpictures::kTagSheet)});
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     KorvaApplication app(argc, argv);
+    fontConfiguration.join();
+    std::jthread fonts([] { QFontDatabase::families(); });
 
-    auto* splash = new TSplash(splashPicture());
+    auto* splash = new TSplash(
+        bakedpictures::programPicture(bakedpictures::kSplash, &programart::splashPicture));
     Splash = splash;
     splash->show();
     QCoreApplication::processEvents();

@@ -7,9 +7,15 @@
 #include <zstd.h>
 
 #include <cstring>
+#include <future>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 namespace bakedpictures {
 namespace {
+
+using Sheet = std::map<int, QImage>;
 
 constexpr int kHeaderInts = 4;
 constexpr std::size_t kHeaderBytes = kHeaderInts * sizeof(qint32);
@@ -85,7 +91,9 @@ std::map<int, QImage> decodeSheet(const QByteArray& bytes) {
     return copySheet(bytes.constData(), std::size_t(bytes.size()));
 }
 
-std::map<int, QImage> loadSheet(const QString& name) {
+namespace {
+
+std::map<int, QImage> readSheet(const QString& name) {
     const QResource resource(QStringLiteral(":/korva/baked/") + name);
     if (!resource.isValid())
         return {};
@@ -100,6 +108,75 @@ std::map<int, QImage> loadSheet(const QString& name) {
     if (!*block || ZSTD_decompress(block->get(), size, resource.data(), compressedSize) != size)
         return {};
     return adoptSheet(std::move(block), size);
+}
+
+// The sheets being read ahead on their own thread, each handed out once.
+class Preloads {
+public:
+    ~Preloads() {
+        if (thread_.joinable())
+            thread_.join();
+    }
+
+    void start(const QStringList& names) {
+        std::vector<std::pair<QString, std::promise<Sheet>>> work;
+        {
+            std::lock_guard lock(mutex_);
+            if (thread_.joinable())
+                return; // once
+            for (const QString& name : names) {
+                work.emplace_back(name, std::promise<Sheet>());
+                ready_.emplace(name, work.back().second.get_future());
+            }
+        }
+        thread_ = std::thread([work = std::move(work)]() mutable {
+            for (auto& [name, promise] : work) {
+                try {
+                    promise.set_value(readSheet(name));
+                } catch (...) {
+                    promise.set_value({}); // drawn when asked for instead
+                }
+            }
+        });
+    }
+
+    std::optional<std::future<Sheet>> take(const QString& name) {
+        std::lock_guard lock(mutex_);
+        const auto found = ready_.find(name);
+        if (found == ready_.end())
+            return std::nullopt;
+        std::future<Sheet> sheet = std::move(found->second);
+        ready_.erase(found);
+        return sheet;
+    }
+
+private:
+    std::mutex mutex_;
+    std::map<QString, std::future<Sheet>> ready_;
+    std::thread thread_;
+};
+
+Preloads& preloads() {
+    static Preloads instance;
+    return instance;
+}
+
+} // namespace
+
+std::map<int, QImage> loadSheet(const QString& name) {
+    if (auto preloaded = preloads().take(name))
+        return preloaded->get();
+    return readSheet(name);
+}
+
+void startLoading(const QStringList& names) {
+    preloads().start(names);
+}
+
+QImage programPicture(int id, const std::function<QImage()>& draw) {
+    static const Sheet program = loadSheet(QString::fromLatin1(kProgramSheet));
+    const auto found = program.find(id);
+    return found != program.end() ? found->second : draw();
 }
 
 } // namespace bakedpictures

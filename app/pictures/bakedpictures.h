@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -21,8 +23,10 @@ inline constexpr const char* kTagSheet = "korva_1";
 inline constexpr const char* kCounterSheet = "korva_2";
 inline constexpr const char* kProgramSheet = "program";
 
-// Identifiers in the program sheet.
+// Identifiers in the program sheet: the splash, the icon of each size, the tool-bar glyphs.
 inline constexpr int kSplash = 1;
+inline constexpr int kIconBase = 1000;  // + size in pixels
+inline constexpr int kGlyphBase = 2000; // + programart::Glyph
 
 // The bytes of a sheet: for each picture its identifier, width, height and QImage format
 // (four native 32-bit integers), then height rows of width 32-bit pixels.
@@ -33,5 +37,13 @@ std::map<int, QImage> decodeSheet(const QByteArray& bytes);
 // The pictures of the named sheet the program carries; empty when it carries none or the
 // sheet is damaged. The pictures share the decompressed sheet as their pixels.
 std::map<int, QImage> loadSheet(const QString& name);
+
+// Starts decompressing the named sheets, in order, on a thread of its own, so that the
+// loadSheet calls for them find them ready (each is handed out once). For start-up, while
+// the main thread builds the first window.
+void startLoading(const QStringList& names);
+
+// The picture of the program sheet the program carries, else draw() drawn now.
+QImage programPicture(int id, const std::function<QImage()>& draw);
 
 } // namespace bakedpictures

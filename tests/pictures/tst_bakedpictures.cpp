@@ -14,7 +14,7 @@ class TestBakedPictures : public QObject {
 private slots:
     void carriedPicturesAreTheDrawnOnes_data();
     void carriedPicturesAreTheDrawnOnes();
-    void splashIsTheDrawnOne();
+    void programPicturesAreTheDrawnOnes();
     void takenMapIsLoadedAgain();
     void damagedSheetIsRefused_data();
     void damagedSheetIsRefused();
@@ -40,10 +40,19 @@ void TestBakedPictures::carriedPicturesAreTheDrawnOnes() {
     }
 }
 
-void TestBakedPictures::splashIsTheDrawnOne() {
+void TestBakedPictures::programPicturesAreTheDrawnOnes() {
     const auto sheet = bakedpictures::loadSheet(QString::fromLatin1(bakedpictures::kProgramSheet));
-    QCOMPARE(sheet.size(), std::size_t{1});
-    QVERIFY(sheet.at(bakedpictures::kSplash) == programart::splashPicture());
+    std::vector<std::pair<int, QImage>> drawn = {
+        {bakedpictures::kSplash, programart::splashPicture()}};
+    for (const int size : programart::iconSizes())
+        drawn.emplace_back(bakedpictures::kIconBase + size, programart::programIcon(size));
+    for (const programart::Glyph glyph : programart::kGlyphs)
+        drawn.emplace_back(bakedpictures::kGlyphBase + int(glyph), programart::buttonGlyph(glyph));
+    QCOMPARE(sheet.size(), drawn.size());
+    for (const auto& [id, picture] : drawn) {
+        QCOMPARE(sheet.at(id).format(), picture.format());
+        QVERIFY2(sheet.at(id) == picture, qPrintable(QString::number(id)));
+    }
 }
 
 // The window takes the map to draw on; the module keeps no second copy but can still

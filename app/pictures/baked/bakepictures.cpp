@@ -25,6 +25,16 @@ Pictures drawAll(const BuiltinPictureModule& module, bool map) {
     return pictures;
 }
 
+Pictures drawProgramPictures() {
+    Pictures pictures = {{bakedpictures::kSplash, programart::splashPicture()}};
+    for (const int size : programart::iconSizes())
+        pictures.emplace_back(bakedpictures::kIconBase + size, programart::programIcon(size));
+    for (const programart::Glyph glyph : programart::kGlyphs)
+        pictures.emplace_back(bakedpictures::kGlyphBase + int(glyph),
+                              programart::buttonGlyph(glyph));
+    return pictures;
+}
+
 bool writeSheet(const QDir& folder, const char* name, const Pictures& pictures) {
     QSaveFile file(folder.filePath(QString::fromLatin1(name)));
     const QByteArray bytes = bakedpictures::encodeSheet(pictures);
@@ -55,7 +65,6 @@ int main(int argc, char** argv) {
         writeSheet(folder, bakedpictures::kMapSheet, drawAll(mapAndTags, true)) &&
         writeSheet(folder, bakedpictures::kTagSheet, drawAll(mapAndTags, false)) &&
         writeSheet(folder, bakedpictures::kCounterSheet, drawAll(counters, false)) &&
-        writeSheet(folder, bakedpictures::kProgramSheet,
-                   {{bakedpictures::kSplash, programart::splashPicture()}});
+        writeSheet(folder, bakedpictures::kProgramSheet, drawProgramPictures());
     return written ? 0 : 1;
 }
