@@ -1,6 +1,6 @@
 // What a player waits for when the program starts: from starting the process to its first
 // painted main window, and the resident memory at that moment, against the smallest Qt
-// Widgets program (bench_minimal_window) started the same way.
+// Widgets program (startup_minimal_window) started the same way.
 //
 // Both programs run on Qt's offscreen platform with KORVA_FIRST_PAINT_PROBE set, which makes
 // them print "first-paint <CLOCK_MONOTONIC ns> <VmRSS kB>" once the window has painted and
