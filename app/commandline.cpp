@@ -91,7 +91,7 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
         const MoveFileContents contents = readMoveFile(file);
         const auto module1 = openPictureModule(QStringLiteral("korva_1.dll"));
         const auto module2 = openPictureModule(QStringLiteral("korva_2.dll"));
-        MapPicture picture(module1->bitmap(16002));
+        MapPicture picture(module1->takeBitmap(16002));
         ZeKCounter::setPictureModule(module2.get());
         CounterMgr counters;
         MapBoard board(picture);

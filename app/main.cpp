@@ -1,12 +1,20 @@
+#include "bakedpictures.h"
 #include "commandline.h"
+#include "firstpaintprobe.h"
 #include "korvaapplication.h"
 #include "korvasettings.h"
+#include "mapview.h"
 #include "modules.h"
 #include "programart.h"
 #include "tmainform.h"
 #include "tsplash.h"
 
 #include <QDir>
+#include <QFontDatabase>
+
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
 
 int main(int argc, char** argv) {
     // The headless tools (report, render, extract pictures) need no window.
@@ -14,10 +22,21 @@ int main(int argc, char** argv) {
     if (request.exitStatus)
         return *request.exitStatus;
 
+    // The first window's pictures are decompressed and the fonts read (the font
+    // configuration at once, the font database once the application exists) on other
+    // threads while this one builds the window.
+    std::jthread fontConfiguration([] { FcInit(); });
+    bakedpictures::startLoading({QString::fromLatin1(bakedpictures::kProgramSheet),
+                                 QString::fromLatin1(bakedpictures::kMapSheet),
+                                 QString::fromLatin1(bakedpictures::kCounterSheet),
+                                 QString::fromLatin1(bakedpictures::kTagSheet)});
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     KorvaApplication app(argc, argv);
+    fontConfiguration.join();
+    std::jthread fonts([] { QFontDatabase::families(); });
 
-    auto* splash = new TSplash(programart::splashPicture());
+    auto* splash = new TSplash(
+        bakedpictures::programPicture(bakedpictures::kSplash, &programart::splashPicture));
     Splash = splash;
     splash->show();
     QCoreApplication::processEvents();
@@ -27,6 +46,7 @@ int main(int argc, char** argv) {
         setup.loadModule = &openPictureModule;
         setup.settings = KorvaSettings::userStore();
         TMainForm mainForm(std::move(setup));
+        FirstPaintProbe::watchIfAsked(&mainForm.mapView()); // start-up benchmark only
         mainForm.show();
         // A move file named on the command line (a double-click on an e-mailed turn).
         if (!request.moveFile.isEmpty())

@@ -12,8 +12,7 @@ class MapPicture;
 // 0..2966 are ignored: nothing moves, nothing is drawn, counterAt answers nullptr.
 class MapBoard {
 public:
-    // Builds every hex; the first one takes the clean copy of the map picture, so
-    // construct the board before anything is drawn on it. Draws nothing.
+    // Builds every hex; they erase to the map picture's pristine pixels. Draws nothing.
     explicit MapBoard(MapPicture& mapPicture);
     ~MapBoard();
 

@@ -23,6 +23,9 @@ public:
     // A fresh picture for the identifier in Format_RGB32; throws ResourceError when the
     // module lacks it.
     virtual QImage bitmap(int id) const = 0;
+    // The same picture for a caller that keeps it and draws on it (the map picture): a
+    // module that keeps its pictures lets this one go, so its pixels are not held twice.
+    virtual QImage takeBitmap(int id) const { return bitmap(id); }
     virtual bool contains(int id) const = 0;
     // The module's name as the player knows it ("korva_1.dll").
     virtual QString name() const = 0;

@@ -6,6 +6,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// Up to this many changed rectangles are repainted one by one; more (an Open, a redraw of
+// the whole board) are repainted as the one rectangle around their visible parts.
+constexpr std::size_t kSeparateRepaints = 16;
+
+} // namespace
+
 MapView::MapView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -14,11 +22,49 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
 
 void MapView::setPicture(MapPicture* picture) {
     picture_ = picture;
+    changes_.clear();
     if (picture_) {
         resize(picture_->width(), picture_->height());
-        picture_->setChangeListener([this](const QRect& rect) { update(rect); });
+        picture_->setChangeListener([this](const QRect& rect) { pictureChanged(rect); });
     }
-    update();
+    requestUpdate(rect());
+}
+
+void MapView::pictureChanged(const QRect& rect) {
+    // A hex redrawn reports its counters inside its erased area; keep only the area.
+    if (!changes_.empty() && changes_.back().contains(rect))
+        return;
+    changes_.push_back(rect);
+    if (!repaintQueued_) {
+        repaintQueued_ = true;
+        QMetaObject::invokeMethod(this, &MapView::repaintChanges, Qt::QueuedConnection);
+    }
+}
+
+void MapView::repaintChanges() {
+    repaintQueued_ = false;
+    const QRect visible = visibleRegion().boundingRect();
+    std::vector<QRect> shown;
+    QRect around;
+    for (const QRect& change : changes_) {
+        const QRect part = change.intersected(visible);
+        if (part.isEmpty())
+            continue;
+        shown.push_back(part);
+        around |= part;
+    }
+    changes_.clear();
+    if (shown.size() > kSeparateRepaints) {
+        requestUpdate(around);
+        return;
+    }
+    for (const QRect& part : shown)
+        requestUpdate(part);
+}
+
+void MapView::requestUpdate(const QRect& rect) {
+    ++updateRequests_;
+    update(rect);
 }
 
 void MapView::paintEvent(QPaintEvent* event) {

@@ -1,5 +1,6 @@
 #include "tmainform.h"
 
+#include "bakedpictures.h"
 #include "countermgr.h"
 #include "dierandom.h"
 #include "hexgrid.h"
@@ -62,7 +63,8 @@ void TMainForm::setUpControls() {
     setFont(bookman(11));
     QIcon icon;
     for (const int size : programart::iconSizes())
-        icon.addPixmap(QPixmap::fromImage(programart::programIcon(size)));
+        icon.addPixmap(QPixmap::fromImage(bakedpictures::programPicture(
+            bakedpictures::kIconBase + size, [size] { return programart::programIcon(size); })));
     setWindowIcon(icon);
     QGuiApplication::setWindowIcon(icon); // the dialogs show it too
 
@@ -75,7 +77,10 @@ void TMainForm::setUpControls() {
         {ui_->sbAbout, programart::Glyph::About},
     };
     for (const auto& [button, glyph] : glyphs)
-        button->setIcon(QIcon(QPixmap::fromImage(programart::buttonGlyph(glyph))));
+        button->setIcon(QIcon(QPixmap::fromImage(
+            bakedpictures::programPicture(bakedpictures::kGlyphBase + int(glyph), [glyph = glyph] {
+                return programart::buttonGlyph(glyph);
+            }))));
 
     for (QLineEdit* edit : {ui_->bEdit1, ui_->bEdit2, ui_->bEdit3}) {
         edit->setValidator(new Win1252Validator(edit));
@@ -153,7 +158,7 @@ void TMainForm::FormCreate() {
     resModule1_ = setup_.loadModule(QStringLiteral("korva_1.dll"));
     resModule2_ = setup_.loadModule(QStringLiteral("korva_2.dll"));
 
-    mapPicture_ = std::make_unique<MapPicture>(resModule1_->bitmap(16002));
+    mapPicture_ = std::make_unique<MapPicture>(resModule1_->takeBitmap(16002));
     mapView_->setPicture(mapPicture_.get());
 
     ZeKCounter::setPictureModule(resModule2_.get());

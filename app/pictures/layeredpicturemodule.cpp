@@ -9,10 +9,18 @@ LayeredPictureModule::LayeredPictureModule(QString name,
 }
 
 QImage LayeredPictureModule::bitmap(int id) const {
+    return fetch(id, false);
+}
+
+QImage LayeredPictureModule::takeBitmap(int id) const {
+    return fetch(id, true);
+}
+
+QImage LayeredPictureModule::fetch(int id, bool take) const {
     const PictureModule* layer = layerFor(id);
     if (layer == nullptr)
         throw ResourceError(name_, id);
-    QImage picture = layer->bitmap(id);
+    QImage picture = take ? layer->takeBitmap(id) : layer->bitmap(id);
     const QSize limit = pictureids::largestSize(id);
     if (!limit.isEmpty() && (picture.width() > limit.width() || picture.height() > limit.height()))
         picture = picture.copy(QRect(QPoint(0, 0), picture.size().boundedTo(limit)));

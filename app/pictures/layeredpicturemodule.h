@@ -17,6 +17,7 @@ public:
     LayeredPictureModule(QString name, std::vector<std::unique_ptr<PictureModule>> layers);
 
     QImage bitmap(int id) const override;
+    QImage takeBitmap(int id) const override;
     bool contains(int id) const override;
     QString name() const override { return name_; }
 
@@ -26,6 +27,8 @@ public:
     const PictureModule* layerFor(int id) const;
 
 private:
+    QImage fetch(int id, bool take) const;
+
     QString name_;
     std::vector<std::unique_ptr<PictureModule>> layers_;
 };

@@ -1,3 +1,4 @@
+#include "busymovefile.h"
 #include "cachedpicturemodule.h"
 #include "countermgr.h"
 #include "dierandom.h"
@@ -6,7 +7,6 @@
 #include "mapboard.h"
 #include "mappicture.h"
 #include "movefile.h"
-#include "orderofbattle.h"
 #include "picturemodule.h"
 #include "taggermgr.h"
 #include "zekcounter.h"
@@ -15,7 +15,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -35,27 +34,6 @@ struct Game {
     TaggerMgr tags;
 };
 
-// All 234 counters on board hexes, some stacked, with losses and markers, and 50 combats.
-QByteArray busyMoveFile() {
-    MoveFileContents contents;
-    const int boardHexes = hexgrid::kBoardColumns * hexgrid::kRowsPerColumn;
-    CounterInitList rows;
-    buildOrderOfBattle(rows);
-    int n = 0;
-    for (const ZeKCounterInitStruct& row : rows) {
-        const int hex = (n * 7) % boardHexes;
-        contents.counters.push_back(
-            {hex, (hex + n % 3) % boardHexes, std::min(n % 2, row.steps), n % 3});
-        ++n;
-    }
-    for (int t = 0; t < 50; ++t)
-        contents.tags.push_back(
-            {hexgrid::hexPosition((t * 37) % boardHexes), t % 6 + 1, "combat at the river"});
-    contents.banners = {"Turn 12", "Allies",
-                        std::string(61, ' ') + "https://korva.example.org/ita"};
-    return encodeMoveFile(contents);
-}
-
 // Baseline: copying every pixel of the map once into a buffer made beforehand.
 void BM_FullMapCopy(benchmark::State& state) {
     const CachedPictureModule pictures;
@@ -69,20 +47,21 @@ void BM_FullMapCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_FullMapCopy)->Unit(benchmark::kMicrosecond);
 
-// Open: parse and check, apply, rebuild the stacks and redraw all 2967 hexes.
+// Open: parse and check, apply, rebuild the stacks and redraw all 2967 hexes; every
+// counter alone in its hex (0), or in stacks of one to eight (1).
 void BM_OpenMoveFile(benchmark::State& state) {
     Game game;
-    const QByteArray bytes = busyMoveFile();
+    const QByteArray bytes = state.range(0) ? busymovefile::stackBusy() : busymovefile::busy();
     for (auto _ : state) {
         const MoveFileContents contents = parseMoveFile(bytes);
         openMoveFile(contents, game.counters, game.tags, game.board);
     }
 }
-BENCHMARK(BM_OpenMoveFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenMoveFile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Only reading and checking the bytes.
 void BM_ParseMoveFile(benchmark::State& state) {
-    const QByteArray bytes = busyMoveFile();
+    const QByteArray bytes = busymovefile::busy();
     for (auto _ : state)
         benchmark::DoNotOptimize(parseMoveFile(bytes));
 }
@@ -91,7 +70,7 @@ BENCHMARK(BM_ParseMoveFile)->Unit(benchmark::kMicrosecond);
 // Save: the move report, the bytes, and the safe write beside the target in /tmp.
 void BM_SaveMoveFile(benchmark::State& state) {
     Game game;
-    applyMoveFile(parseMoveFile(busyMoveFile()), game.counters, game.tags);
+    applyMoveFile(parseMoveFile(busymovefile::busy()), game.counters, game.tags);
     for (int n = 0; n < 20; ++n)
         game.tags.addCombat({hexgrid::hexPosition(n * 11), n % 6 + 1, "own combat"});
     QTemporaryDir dir(QStringLiteral("/tmp/korva-bench-XXXXXX"));

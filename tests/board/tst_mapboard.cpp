@@ -100,7 +100,7 @@ void TestMapBoard::constructionDrawsNothing() {
         QCOMPARE(board_->hex(i).index(), i);
     }
     QCOMPARE(map_->image(), original_);
-    QCOMPARE(ZeKHex::sharedCleanPicture()->size(), original_.size());
+    QCOMPARE(map_->pristineCopy(original_.rect()), original_);
 }
 
 void TestMapBoard::moveTopFromEmptyHex() {

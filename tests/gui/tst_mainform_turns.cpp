@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 
 // A turn on file: combats, Show Combat, Save, Open, closing, and the About trace.
@@ -25,6 +26,7 @@ private slots:
     void openReplacesPositionAndClearsUndo();
     void openRefusedChangesNothing();
     void saveOpenSaveIsByteIdentical();
+    void openRepaintsTheShownMapOnce();
     void combatsAreNotWrittenBack();
     void closeAsksWhenUnsaved();
     void openAsksWhenUnsaved();
@@ -239,6 +241,35 @@ void TestMainFormTurns::saveOpenSaveIsByteIdentical() {
     h.prompts->saveFiles = {second};
     h.form->sbSaveClick();
     QCOMPARE(readAll(second), readAll(first));
+}
+
+// An Open redraws every hex; the window asks for one repaint, and shows the new position.
+void TestMainFormTurns::openRepaintsTheShownMapOnce() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.krv"));
+    {
+        MainFormHarness h;
+        for (int row = 1; row <= 120; ++row)
+            h.place(row, (row * 7) % 1700);
+        QVERIFY(h.form->SaveMove(path, false));
+    }
+    MainFormHarness h;
+    h.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+    QCoreApplication::processEvents();
+    const int before = h.map().updateRequests();
+    QVERIFY(h.form->OpenMove(path));
+    const QRect shown = h.map().visibleRegion().boundingRect();
+    const QPoint at = h.map().mapTo(h.form.get(), shown.topLeft());
+    const QImage expected = h.form->mapPicture().image().copy(shown);
+    auto onScreen = [&] {
+        return h.form->screen()
+            ->grabWindow(h.form->winId(), at.x(), at.y(), shown.width(), shown.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    QTRY_VERIFY(onScreen() == expected);
+    QCOMPARE(h.map().updateRequests() - before, 1);
 }
 
 void TestMainFormTurns::combatsAreNotWrittenBack() {
