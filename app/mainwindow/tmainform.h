@@ -116,6 +116,10 @@ private:
     // The third status panel's text: the name, " ; Partial Step/Loss = ", steps/losses.
     static QString counterStatusText(const ZeKCounter& counter);
     void setBannerTexts(const std::array<std::string, 3>& texts);
+    // Writes the report beside a move file that was just saved; false with *error set when
+    // it could not be written.
+    static bool saveReport(const QString& reportName, const QString& moveFileName,
+                           const QByteArray& report, QString* error);
     void markChanged() { unsaved_ = true; }
 
     std::unique_ptr<Ui::TMainForm> ui_;

@@ -4,9 +4,11 @@
 #include "countermgr.h"
 #include "mapboard.h"
 #include "movefile.h"
+#include "movereport.h"
 #include "taggermgr.h"
 #include "ui_mainform.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -41,8 +43,10 @@ void TMainForm::sbSaveClick() {
 }
 
 bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
-    // The report shows this turn's moves, so it is written before any end of turn.
-    counterMgr_->writeReport(fileName);
+    // The report shows this turn's moves, so its text is made before any end of turn; it
+    // goes to disk only after the move file, so a failed save never leaves a new report
+    // beside an old move file.
+    const QByteArray report = moveReport(counterMgr_->counters());
 
     QString error;
     bool saved = false;
@@ -66,7 +70,28 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
         counterMgr_->endTurn();
     setWindowTitle(QStringLiteral("Korva : ") + FileTitle(fileName));
     unsaved_ = false;
+
+    const QString reportName = reportFileName(fileName);
+    if (!saveReport(reportName, fileName, report, &error))
+        prompts_->showWarning(
+            QStringLiteral("The move file was saved, but the move report was not.\n%1: %2")
+                .arg(QDir::toNativeSeparators(reportName), error));
     return true;
+}
+
+bool TMainForm::saveReport(const QString& reportName, const QString& moveFileName,
+                           const QByteArray& report, QString* error) {
+    if (reportName.isEmpty()) {
+        *error = QStringLiteral("the move file's name is too short to name a report");
+        return false;
+    }
+    // A move file named "*.txt" would otherwise be overwritten by its own report.
+    if (QFileInfo(reportName) == QFileInfo(moveFileName)) {
+        *error = QStringLiteral("it would replace the move file");
+        return false;
+    }
+    BusyCursor busy;
+    return saveFileSafely(reportName, report, error);
 }
 
 void TMainForm::sbOpenClick() {

@@ -2,6 +2,8 @@
 #include "dietrace.h"
 #include "mainformharness.h"
 #include "mappicture.h"
+#include "safesave.h"
+#include "smalltmpfs.h"
 #include "taggermgr.h"
 #include "tcombat.h"
 #include "tshowcombatdlg.h"
@@ -22,6 +24,9 @@ private slots:
     void saveAnswersAndFiles();
     void saveCancelledWritesNothing();
     void saveFailureKeepsTurnAndFile();
+    void saveOnFullDiskKeepsLastTurn();
+    void onlyTheReportFails_data();
+    void onlyTheReportFails();
     void openReplacesPositionAndClearsUndo();
     void openRefusedChangesNothing();
     void saveOpenSaveIsByteIdentical();
@@ -149,15 +154,81 @@ void TestMainFormTurns::saveCancelledWritesNothing() {
 
 void TestMainFormTurns::saveFailureKeepsTurnAndFile() {
     QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.krv")));
+    // A folder that does not exist, and a name a folder already has (where the report
+    // itself could be written, and must not be).
+    for (const QString& name : {QStringLiteral("missing/turn.krv"), QStringLiteral("taken.krv")}) {
+        MainFormHarness h;
+        h.place(1, 300, 200);
+        h.prompts->endOfTurnAnswers = {QMessageBox::Yes};
+        h.prompts->saveFiles = {dir.filePath(name)};
+        h.form->sbSaveClick();
+        QCOMPARE(h.prompts->warnings.size(), 1);
+        QVERIFY(
+            h.prompts->warnings.front().startsWith(QStringLiteral("Could not create a new file")));
+        QVERIFY(h.counter(1).hasMoved()); // the turn did not end
+        QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva"));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("taken.krv")});
+}
+
+// A real full disk: the last turn's files stay as they were, and so does this turn.
+void TestMainFormTurns::saveOnFullDiskKeepsLastTurn() {
+    SmallTmpfs disk(64);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    const QString path = disk.filePath(QStringLiteral("turn.krv"));
+    const QString report = disk.filePath(QStringLiteral("turn.txt"));
+    QVERIFY(saveFileSafely(path, "last turn") && saveFileSafely(report, "last report"));
+    QVERIFY(disk.fillLeaving(1024));
+    MainFormHarness h;
+    h.place(1, 300, 200);
+    h.rebuild();
+    h.prompts->endOfTurnAnswers = {QMessageBox::Yes};
+    h.prompts->saveFiles = {path};
+    h.form->sbSaveClick();
+    QCOMPARE(h.prompts->warnings.size(), 1);
+    QVERIFY2(h.prompts->warnings[0].startsWith(QStringLiteral("Could not create a new file\n")) &&
+                 h.prompts->warnings[0].contains(QStringLiteral("space")),
+             qPrintable(h.prompts->warnings[0]));
+    QCOMPARE(readAll(path), QByteArray("last turn"));
+    QCOMPARE(readAll(report), QByteArray("last report"));
+    QVERIFY(h.counter(1).hasMoved());
+    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva"));
+}
+
+void TestMainFormTurns::onlyTheReportFails_data() {
+    QTest::addColumn<QString>("moveFile");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("report name taken by a folder")
+        << QStringLiteral("turn.krv") << QStringLiteral("folder");
+    QTest::newRow("move file named like its report")
+        << QStringLiteral("turn.txt") << QStringLiteral("replace the move file");
+}
+
+void TestMainFormTurns::onlyTheReportFails() {
+    QFETCH(QString, moveFile);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    if (moveFile.endsWith(QLatin1String(".krv")))
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("turn.txt")));
+    const QString path = dir.filePath(moveFile);
     MainFormHarness h;
     h.place(1, 300, 200);
     h.prompts->endOfTurnAnswers = {QMessageBox::Yes};
-    h.prompts->saveFiles = {dir.filePath(QStringLiteral("missing/turn.krv"))};
+    h.prompts->saveFiles = {path};
     h.form->sbSaveClick();
     QCOMPARE(h.prompts->warnings.size(), 1);
-    QVERIFY(h.prompts->warnings.front().startsWith(QStringLiteral("Could not create a new file")));
-    QVERIFY(h.counter(1).hasMoved()); // the turn did not end
-    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva"));
+    const QString& warning = h.prompts->warnings[0];
+    QVERIFY2(warning.startsWith(QStringLiteral("The move file was saved, but the move report was "
+                                               "not.\n")) &&
+                 warning.contains(reason),
+             qPrintable(warning));
+    // The move file is saved whole and the turn is over.
+    QCOMPARE(readAll(path).left(4), QByteArray::fromHex("c78aa900"));
+    QVERIFY(!h.counter(1).hasMoved());
+    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva : turn"));
 }
 
 void TestMainFormTurns::openReplacesPositionAndClearsUndo() {
