@@ -131,15 +131,14 @@ void TMainForm::connectCommands() {
     connect(mapView_, &MapView::mousePressed, this, &TMainForm::bImageMainMapMouseDown);
     connect(mapView_, &MapView::mouseMoved, this, &TMainForm::bImageMainMapMouseMove);
     connect(mapView_, &MapView::mouseReleased, this, &TMainForm::bImageMainMapMouseUp);
-    connect(mapView_, &MapView::menuRequested, this,
-            [this](const QPoint& at) { bMainPopupMenu_->popup(at); });
+    connect(mapView_, &MapView::menuRequested, this, &TMainForm::requestMenu);
+    connect(mapView_, &MapView::escapePressed, this, &TMainForm::CancelDrag);
 
     ui_->sbOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     ui_->sbSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     ui_->sbUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_Menu), this);
-    connect(menuKey, &QShortcut::activated, this,
-            [this] { bMainPopupMenu_->popup(QCursor::pos()); });
+    connect(menuKey, &QShortcut::activated, this, [this] { requestMenu(QCursor::pos()); });
 }
 
 void TMainForm::FormCreate() {
@@ -189,6 +188,14 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // The window system may ask while the return slides; the question comes once the
+    // counter has arrived, so the return is part of what is saved.
+    if (animating_) {
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    CancelDrag();
     if (maybeSaveChanges())
         event->accept();
     else

@@ -106,6 +106,12 @@ private:
     void bImageMainMapMouseUp(Qt::MouseButton button, int x, int y);
     void PickUpCounter(int x, int y);
     void DropCounter(int x, int y);
+    // Hides the drag picture and ends the drag state.
+    void endDrag();
+    // Ends a drag without moving anything: the counter stays, the drag picture goes.
+    void CancelDrag();
+    // Shows the pop-up menu at a screen point, unless a drag is under way.
+    void requestMenu(const QPoint& globalPos);
     void LoadDragPicture(const ZeKCounter& counter);
     void AnimateMove(const ZeKCounter& counter, int fromHex, int stepCount, int totalMs, int toHex);
     void placeDragImage(int pictureX, int pictureY);
@@ -138,6 +144,9 @@ private:
     int undoToHex_ = -1;
     int lastHex_ = -1;
     bool unsaved_ = false;
+    // The return animation is running; a close asked for meanwhile waits for its end.
+    bool animating_ = false;
+    bool closePending_ = false;
 
     MapView* mapView_ = nullptr;
     QLabel* bDragImage_ = nullptr;

@@ -33,6 +33,7 @@ QString TMainForm::FileTitle(const QString& fileName) {
 }
 
 void TMainForm::sbSaveClick() {
+    CancelDrag(); // Ctrl+S while a counter is held: the counter stays where it was
     const QMessageBox::StandardButton answer = prompts_->askEndOfTurn();
     if (answer != QMessageBox::Yes && answer != QMessageBox::No)
         return;
@@ -95,6 +96,7 @@ bool TMainForm::saveReport(const QString& reportName, const QString& moveFileNam
 }
 
 void TMainForm::sbOpenClick() {
+    CancelDrag();
     if (!maybeSaveChanges())
         return;
     const QString fileName = prompts_->chooseOpenFile();
@@ -103,6 +105,8 @@ void TMainForm::sbOpenClick() {
 }
 
 bool TMainForm::OpenMove(const QString& fileName) {
+    // The held counter belongs to the position about to be replaced.
+    CancelDrag();
     std::array<std::string, 3> banners;
     {
         BusyCursor busy;
