@@ -146,5 +146,8 @@ void TMainForm::sbAboutClick() {
     }
     if (!setup_.traceFolder.isEmpty())
         setTracePath(QDir(setup_.traceFolder).filePath(QStringLiteral("trace.txt")));
+    if (const QString refusal = traceFileRefusal(); !refusal.isEmpty())
+        prompts_->showWarning(QStringLiteral("No die-roll trace was written: %1.").arg(refusal));
+    // The rolls advance the die all the same.
     TraceDieRolls();
 }

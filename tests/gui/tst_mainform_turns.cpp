@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 // A turn on file: combats, Show Combat, Save, Open, closing, and the About trace.
 class TestMainFormTurns : public QObject {
     Q_OBJECT
@@ -394,6 +396,15 @@ void TestMainFormTurns::aboutAppendsTrace() {
     h.form->sbAboutClick();
     QCOMPARE(readAll(dir.filePath(QStringLiteral("trace.txt"))).count("\r\n"), 40);
     QCOMPARE(aboutShown, 2);
+    // A named pipe in its place: one warning, no trace, and no wait for a reader.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.txt"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    setTracePath(pipe);
+    h.form->sbAboutClick();
+    setTracePath(QStringLiteral("trace.txt"));
+    QCOMPARE(h.prompts->warnings.size(), 1);
+    QVERIFY2(h.prompts->warnings[0].contains(QStringLiteral("not a regular file")),
+             qPrintable(h.prompts->warnings[0]));
 }
 
 QTEST_MAIN(TestMainFormTurns)
