@@ -56,8 +56,9 @@ MoveFileContents parse(ByteReader& in) {
         checkCounter((*counters)[i], i);
     contents.counters = std::move(*counters);
     contents.tags = readTagsSection(in);
-    const char* const names[3] = {"the first banner text", "the second banner text",
-                                  "the third banner text"};
+    const char* const names[3] = {"the first banner text in the banner section",
+                                  "the second banner text in the banner section",
+                                  "the third banner text in the banner section"};
     for (std::size_t i = 0; i < contents.banners.size(); ++i)
         contents.banners[i] = in.readText(movefile::kBannerLimits[i], names[i]);
     return contents;
