@@ -6,11 +6,18 @@
 #include <stdexcept>
 #include <string>
 
-// A picture the module does not hold, named by module and identifier.
+// A picture the module does not hold, named by module and identifier; or a module that
+// cannot be used, named with the reason. what() is "<module>: <reason>" for the latter.
 class ResourceError : public std::runtime_error {
 public:
     ResourceError(const QString& module, int id);
     ResourceError(const QString& module, const std::string& why);
+
+    // What went wrong, without the module's name.
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
 };
 
 // A source of pictures named by integer resource identifier (the map, counters,
