@@ -1,5 +1,6 @@
 #include "extractpictures.h"
 #include "fixturedlls.h"
+#include "hostiledlls.h"
 #include "pefile.h"
 #include "resourcedllmodule.h"
 
@@ -45,6 +46,8 @@ private slots:
     void refusesFiles_data();
     void refusesFiles();
     void leavesOutDamagedPictures();
+    void hostileFiles_data();
+    void hostileFiles();
     void extractsIntoAFolder();
     void extractKeepsRetouchedPictures();
     void extractReportsFailures();
@@ -164,6 +167,48 @@ void TestResourceDllModule::leavesOutDamagedPictures() {
              QStringList{QStringLiteral("bitmap 2003: unsupported bitmap header size 20")});
     QVERIFY(module.contains(2002));
     QVERIFY(firstDifference(module.bitmap(2004), fixtures::byId(2004)).isEmpty());
+}
+
+void TestResourceDllModule::hostileFiles_data() {
+    QTest::addColumn<QByteArray>("dll");
+    QTest::addColumn<std::vector<int>>("ids");
+    QTest::addColumn<int>("tooLarge");
+    QTest::addColumn<QSize>("kept"); // of the first picture, when there is one
+    QTest::addColumn<QSize>("whole");
+    const auto bytes = [](const std::vector<std::uint8_t>& v) {
+        return QByteArray(reinterpret_cast<const char*>(v.data()), qsizetype(v.size()));
+    };
+    QTest::newRow("counters of 4096 x 4096") << bytes(hostiledlls::rleBomb(2000, 16, 4096, 4096))
+                                             << std::vector<int>{} << 16 << QSize() << QSize();
+    QTest::newRow("a counter of 200 x 200, cut to its use")
+        << bytes(hostiledlls::rleBomb(2000, 1, 200, 200)) << std::vector<int>{2000} << 0
+        << QSize(27, 24) << QSize(200, 200);
+    QTest::newRow("tags of 65 x 65") << bytes(hostiledlls::rleBomb(16011, 6, 65, 65))
+                                     << std::vector<int>{} << 6 << QSize() << QSize();
+    QTest::newRow("a map larger than twice the map")
+        << bytes(hostiledlls::rleBomb(16002, 1, 3025, 2720)) << std::vector<int>{} << 1 << QSize()
+        << QSize();
+    QTest::newRow("65,535 sections, 131,070 entries")
+        << bytes(hostiledlls::manySections(2000)) << std::vector<int>{2000} << 0 << QSize(24, 24)
+        << QSize(24, 24);
+}
+
+void TestResourceDllModule::hostileFiles() {
+    QFETCH(QByteArray, dll);
+    QFETCH(std::vector<int>, ids);
+    QFETCH(int, tooLarge);
+    QFETCH(QSize, kept);
+    QFETCH(QSize, whole);
+    const ResourceDllModule module(dll, QStringLiteral("korva_2.dll"));
+    QCOMPARE(module.ids(), ids);
+    QCOMPARE(module.problems().size(), tooLarge);
+    for (const QString& problem : module.problems())
+        QVERIFY2(problem.contains(QStringLiteral("too large for its picture")),
+                 qPrintable(problem));
+    if (!ids.empty()) {
+        QCOMPARE(module.bitmap(ids[0]).size(), kept);
+        QCOMPARE(module.decode(ids[0]).size(), whole); // what extracting writes
+    }
 }
 
 void TestResourceDllModule::extractsIntoAFolder() {
