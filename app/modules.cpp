@@ -21,5 +21,8 @@ std::unique_ptr<PictureModule> openPictureModule(const QString& moduleName) {
     auto module = loadPictureModule(moduleName, folders, openDll, &warnings);
     for (const QString& warning : warnings)
         std::fprintf(stderr, "korva: %s\n", qPrintable(warning));
+    // The window tells the player itself; without one, standard error does.
+    module->setFallbackListener(
+        [](const QString& note) { std::fprintf(stderr, "korva: %s\n", qPrintable(note)); });
     return module;
 }

@@ -98,6 +98,11 @@ void Tagger::erase() {
         mapBitmap_->drawImage(p.x, p.y, *savedBackground_);
 }
 
+void Tagger::releaseMap() {
+    mapBitmap_ = nullptr;
+    savedBackground_.reset();
+}
+
 void Tagger::readTag(ByteReader& in, const std::string& which) {
     const std::string of = " of " + which;
     in.readInt32("the record word" + of); // it carries no meaning

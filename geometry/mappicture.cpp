@@ -56,6 +56,13 @@ void MapPicture::drawPolyline(const std::vector<AFPoint>& points, QRgb colour) {
     changed(polygon.boundingRect().adjusted(-1, -1, 1, 1).intersected(image_.rect()));
 }
 
+void MapPicture::restore(const QImage& earlier) {
+    if (earlier.size() != image_.size() || earlier.format() != image_.format())
+        return;
+    image_ = earlier;
+    changed(image_.rect());
+}
+
 void MapPicture::changed(const QRect& rect) {
     if (listener_ && !rect.isEmpty())
         listener_(rect);

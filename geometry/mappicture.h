@@ -26,6 +26,9 @@ public:
     QImage copy(const QRect& rect) const;
     // Lines through the points in order, a one-pixel pen of the colour.
     void drawPolyline(const std::vector<AFPoint>& points, QRgb colour);
+    // Puts back the whole picture as an earlier image() showed it (an undone open); the
+    // size must be the same.
+    void restore(const QImage& earlier);
 
     // Called with each changed rectangle, already clipped to the picture.
     void setChangeListener(std::function<void(const QRect&)> listener) {

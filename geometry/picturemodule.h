@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -33,6 +34,11 @@ public:
     virtual bool contains(int id) const = 0;
     // The module's name as the player knows it ("korva_1.dll").
     virtual QString name() const = 0;
+    // Called with one line whenever a picture could not be read and another stood in for
+    // it, so the player can be told; a module that never stands in ignores it.
+    virtual void setFallbackListener(std::function<void(const QString&)> listener) {
+        (void)listener;
+    }
 
 protected:
     PictureModule() = default;

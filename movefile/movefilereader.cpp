@@ -5,6 +5,7 @@
 #include "hexgrid.h"
 #include "mapboard.h"
 #include "orderofbattle.h"
+#include "positionsnapshot.h"
 #include "taggermgr.h"
 
 #include <QFile>
@@ -112,8 +113,18 @@ std::array<std::string, 3> applyMoveFile(const MoveFileContents& contents, Count
 
 std::array<std::string, 3> openMoveFile(const MoveFileContents& contents, CounterMgr& counters,
                                         TaggerMgr& tags, MapBoard& board) {
-    auto banners = applyMoveFile(contents, counters, tags);
-    board.rebuild(counters.counters());
-    board.redrawAll();
-    return banners;
+    // Whatever fails half-way (a picture that cannot be drawn, memory) puts the game back
+    // as it was: tags, counters, stacks and the picture.
+    const PositionSnapshot before(counters, board);
+    TaggerMgr::Replaced oldTags = tags.replaceKeepingOld(contents.tags);
+    try {
+        counters.applyRecords(contents.counters);
+        board.rebuild(counters.counters());
+        board.redrawAll();
+    } catch (...) {
+        tags.restore(std::move(oldTags));
+        before.restore(counters, board);
+        throw;
+    }
+    return contents.banners;
 }

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolBar>
 
 #include <ctime>
@@ -145,6 +146,11 @@ void TMainForm::FormCreate() {
     // The picture modules: map and tags, then counters and markers.
     resModule1_ = setup_.loadModule(QStringLiteral("korva_1.dll"));
     resModule2_ = setup_.loadModule(QStringLiteral("korva_2.dll"));
+    for (PictureModule* module : {resModule1_.get(), resModule2_.get()})
+        module->setFallbackListener([this](const QString& note) {
+            // Pictures may be drawn on other threads; the notes are the window's.
+            QMetaObject::invokeMethod(this, [this, note] { notePictureFallback(note); });
+        });
 
     mapPicture_ = std::make_unique<MapPicture>(resModule1_->bitmap(16002));
     mapView_->setPicture(mapPicture_.get());
@@ -214,6 +220,28 @@ bool TMainForm::maybeSaveChanges() {
     default:
         return false;
     }
+}
+
+void TMainForm::notePictureFallback(const QString& note) {
+    pictureNotes_ << note;
+    if (!pictureWarningDue_) {
+        pictureWarningDue_ = true;
+        QTimer::singleShot(0, this, &TMainForm::showPictureFallbacks);
+    }
+}
+
+void TMainForm::showPictureFallbacks() {
+    pictureWarningDue_ = false;
+    if (pictureNotes_.isEmpty())
+        return;
+    constexpr qsizetype kShown = 5;
+    QStringList lines = pictureNotes_.mid(0, kShown);
+    if (pictureNotes_.size() > kShown)
+        lines << QStringLiteral("and %1 more").arg(pictureNotes_.size() - kShown);
+    pictureNotes_.clear();
+    prompts_->showWarning(
+        QStringLiteral("Some pictures could not be read; others are shown in their place.\n") +
+        lines.join(QLatin1Char('\n')));
 }
 
 QString TMainForm::statusText(int panel) const {

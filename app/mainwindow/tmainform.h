@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -127,6 +128,10 @@ private:
     static bool saveReport(const QString& reportName, const QString& moveFileName,
                            const QByteArray& report, QString* error);
     void markChanged() { unsaved_ = true; }
+    // A picture that could not be read and was replaced from the next source: noted now,
+    // told in one warning once the command that drew it has finished.
+    void notePictureFallback(const QString& note);
+    void showPictureFallbacks();
 
     std::unique_ptr<Ui::TMainForm> ui_;
     MainFormSetup setup_;
@@ -147,6 +152,8 @@ private:
     // The return animation is running; a close asked for meanwhile waits for its end.
     bool animating_ = false;
     bool closePending_ = false;
+    QStringList pictureNotes_;
+    bool pictureWarningDue_ = false;
 
     MapView* mapView_ = nullptr;
     QLabel* bDragImage_ = nullptr;

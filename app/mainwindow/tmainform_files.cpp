@@ -108,19 +108,19 @@ bool TMainForm::OpenMove(const QString& fileName) {
     // The held counter belongs to the position about to be replaced.
     CancelDrag();
     std::array<std::string, 3> banners;
-    {
+    try {
         BusyCursor busy;
-        MoveFileContents contents;
-        try {
-            contents = readMoveFile(fileName);
-        } catch (const MoveFileError& error) {
-            prompts_->showWarning(QStringLiteral("Can not open file\n") +
-                                  QString::fromStdString(error.what()));
-            return false;
-        }
-        // The whole file is good: replace the position in one step.
+        const MoveFileContents contents = readMoveFile(fileName);
+        // The whole file is good: replace the position in one step, which puts everything
+        // back when it fails half-way.
         banners = openMoveFile(contents, *counterMgr_, *taggerMgr_, *mapBoard_);
+    } catch (const std::exception& error) {
+        prompts_->showWarning(QStringLiteral("Can not open file\n") +
+                              QString::fromLocal8Bit(error.what()));
+        return false;
     }
+    // Nothing below can fail: the banners, the undo record, the caption and the unsaved
+    // mark change only with a position that opened whole.
     setBannerTexts(banners);
     // An undo may never move a counter of the freshly opened position.
     clearUndoRecord();

@@ -64,9 +64,13 @@ struct MainFormHarness {
     std::function<void()> onPause;
     std::unique_ptr<TMainForm> form;
 
-    explicit MainFormHarness(unsigned seed = 1) {
+    // `loadModule` replaces the stand-in pictures when given.
+    explicit MainFormHarness(
+        unsigned seed = 1,
+        std::function<std::unique_ptr<PictureModule>(const QString&)> loadModule = {}) {
         MainFormSetup setup;
-        setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
+        setup.loadModule = loadModule ? std::move(loadModule)
+                                      : [](const QString& name) -> std::unique_ptr<PictureModule> {
             return std::make_unique<FakePictureModule>(name);
         };
         auto scripted = std::make_unique<ScriptedPrompts>();

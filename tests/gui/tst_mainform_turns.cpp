@@ -1,5 +1,7 @@
 #include "dierandom.h"
 #include "dietrace.h"
+#include "folderpicturemodule.h"
+#include "layeredpicturemodule.h"
 #include "mainformharness.h"
 #include "mappicture.h"
 #include "safesave.h"
@@ -31,6 +33,8 @@ private slots:
     void onlyTheReportFails();
     void openReplacesPositionAndClearsUndo();
     void openRefusedChangesNothing();
+    void openFailingHalfWayChangesNothing();
+    void damagedPictureFallsBackWithOneWarning();
     void saveOpenSaveIsByteIdentical();
     void combatsAreNotWrittenBack();
     void closeAsksWhenUnsaved();
@@ -291,6 +295,98 @@ void TestMainFormTurns::openRefusedChangesNothing() {
     QCOMPARE(h.form->mapPicture().image(), before);
     QCOMPARE(h.counter(1).currentHex().index(), 301);
     QVERIFY(h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"))->isEnabled());
+}
+
+// A picture that cannot be drawn while the opened position is drawn: nothing of the game
+// changes, neither what the player sees nor what a save or an undo would do.
+void TestMainFormTurns::openFailingHalfWayChangesNothing() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("opp.krv"));
+    {
+        MainFormHarness opponent;
+        opponent.place(1, 1500, 200);
+        opponent.counter(1).cycleLosses();
+        opponent.hover(1500);
+        opponent.prompts->dialogScript = rollWith(QStringLiteral("theirs"));
+        opponent.form->pmCOmbatClick();
+        QVERIFY(opponent.form->SaveMove(path, false));
+    }
+    FakePictureModule* counters = nullptr;
+    MainFormHarness h(1, [&counters](const QString& name) -> std::unique_ptr<PictureModule> {
+        auto module = std::make_unique<FakePictureModule>(name);
+        if (name == QLatin1String("korva_2.dll"))
+            counters = module.get();
+        return module;
+    });
+    h.place(1, 300);
+    h.place(2, 300);
+    h.rebuild();
+    h.form->mapBoard().rotateStack(300); // counter 1 on top
+    h.drag(300, 301);
+    h.hover(800);
+    h.prompts->dialogScript = rollWith(QStringLiteral("mine"));
+    h.form->pmCOmbatClick();
+    auto* banner = h.form->findChild<QLineEdit*>(QStringLiteral("bEdit1"));
+    QTest::keyClicks(banner, QStringLiteral("Anzio"));
+    const QString typed = banner->text();
+    const QImage picture = h.form->mapPicture().image();
+
+    counters->missing.insert(h.counter(1).pictureId() + 1); // its loss picture
+    QVERIFY(!h.form->OpenMove(path));
+    QCOMPARE(h.prompts->warnings.size(), 1);
+    QVERIFY(h.prompts->warnings[0].startsWith(QStringLiteral("Can not open file\n")));
+    QCOMPARE(h.form->mapPicture().image(), picture);
+    QCOMPARE(h.stack(300), (std::vector<const Counter*>{&h.counter(2)}));
+    QCOMPARE(h.counter(1).currentHex().index(), 301);
+    QCOMPARE(h.form->taggerMgr().ownTags().size(), std::size_t{1});
+    QCOMPARE(h.form->taggerMgr().openedTags().size(), std::size_t{0});
+    QCOMPARE(banner->text(), typed);
+    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva"));
+    QVERIFY(h.form->hasUnsavedChanges());
+    // Undo still takes back the player's own last move.
+    h.form->sbUndoClick();
+    QCOMPARE(h.counter(1).currentHex().index(), 300);
+}
+
+// A damaged picture in the player's own folder: the next source draws it, the player is
+// told once, and Open goes through.
+void TestMainFormTurns::damagedPictureFallsBackWithOneWarning() {
+    QTemporaryDir dir;
+    const QString turn = dir.filePath(QStringLiteral("turn.krv"));
+    {
+        MainFormHarness opponent;
+        opponent.place(1, 300);
+        opponent.place(2, 301);
+        QVERIFY(opponent.form->SaveMove(turn, false));
+    }
+    const int first = MainFormHarness().counter(1).pictureId();
+    const int second = MainFormHarness().counter(2).pictureId();
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("korva_2")));
+    for (const int id : {first, second}) {
+        QFile damaged(dir.filePath(QStringLiteral("korva_2/%1.png").arg(id)));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("\x89PNG\r\n\x1a\n and then nothing that decodes");
+    }
+    MainFormHarness h(1, [&dir](const QString& name) -> std::unique_ptr<PictureModule> {
+        std::vector<std::unique_ptr<PictureModule>> layers;
+        layers.push_back(
+            std::make_unique<FolderPictureModule>(dir.filePath(QStringLiteral("korva_2")), name));
+        layers.push_back(std::make_unique<FakePictureModule>(name));
+        return std::make_unique<LayeredPictureModule>(name, std::move(layers));
+    });
+    QVERIFY(h.form->OpenMove(turn));
+    QTRY_COMPARE(h.prompts->warnings.size(), 1);
+    const QString& warning = h.prompts->warnings[0];
+    QVERIFY2(warning.contains(QStringLiteral("%1.png").arg(first)) &&
+                 warning.contains(QStringLiteral("%1.png").arg(second)),
+             qPrintable(warning));
+    const AFPoint at = ZeKClick(300).position();
+    QCOMPARE(h.form->mapPicture().image().pixel(at.x + 2, at.y + 2),
+             FakePictureModule::colourOf(first));
+    // Told once: the damaged files are not tried again.
+    QVERIFY(h.form->OpenMove(turn));
+    QCoreApplication::processEvents();
+    QCOMPARE(h.prompts->warnings.size(), 1);
 }
 
 void TestMainFormTurns::saveOpenSaveIsByteIdentical() {

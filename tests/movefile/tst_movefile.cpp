@@ -91,6 +91,7 @@ private slots:
     void filesThatAreNotMoveFiles_data();
     void filesThatAreNotMoveFiles();
     void missingTagPictureChangesNothing();
+    void failedDrawPutsEverythingBack();
     void overlongTextsAreNotWritten();
 
 private:
@@ -534,6 +535,33 @@ void TestMoveFile::missingTagPictureChangesNothing() {
     const MoveFileContents contents = readMoveFile(writeFile(f.bytes()));
     QVERIFY_THROWS_EXCEPTION(ResourceError, applyMoveFile(contents, *game.counters, *game.tags));
     QVERIFY(game.snapshot() == before);
+}
+
+// A picture that fails while the board is drawn, long after the tags and the counters were
+// replaced: the open fails as a whole and the game is as it was, stack order included.
+void TestMoveFile::failedDrawPutsEverythingBack() {
+    Game game;
+    prepareGame(game);
+    game.board->moveTop(7, 239);
+    game.board->rotateStack(239);
+    const auto before = game.snapshot();
+    FileBuilder f;
+    f.records[0] = {1500, 1500, 1}; // counter 1 with a loss, in the middle of the map
+    f.tags = {{hexgrid::hexPosition(239), 3, "over the old ones"}};
+    const MoveFileContents contents = readMoveFile(writeFile(f.bytes()));
+    game.module2.missing.insert(game.counter(1).pictureId() - game.counter(1).losses() + 1);
+    QVERIFY_THROWS_EXCEPTION(ResourceError,
+                             openMoveFile(contents, *game.counters, *game.tags, *game.board));
+    QVERIFY(game.snapshot() == before);
+    // The tags put back still keep the map under them: the next open takes them off.
+    const AFPoint theirs =
+        Tagger(nullptr, nullptr, hexgrid::hexPosition(400), 4, {}, true).drawPosition();
+    const auto theirsPixel = [&] { return game.map.image().pixel(theirs.x + 1, theirs.y + 1); };
+    QCOMPARE(theirsPixel(), FakePictureModule::colourOf(16024));
+    game.module2.missing.clear();
+    QCOMPARE(game.open(writeFile(f.bytes())), std::string());
+    QCOMPARE(game.counter(1).currentHex().index(), 1500);
+    QVERIFY(theirsPixel() != FakePictureModule::colourOf(16024));
 }
 
 void TestMoveFile::overlongTextsAreNotWritten() {
