@@ -49,6 +49,9 @@ bool LayeredPictureModule::contains(int id) const {
 
 void LayeredPictureModule::setFallbackListener(std::function<void(const QString&)> listener) {
     listener_ = std::move(listener);
+    if (listener_)
+        for (const QString& note : std::as_const(loadNotes_))
+            listener_(note);
 }
 
 QStringList LayeredPictureModule::layerNames() const {

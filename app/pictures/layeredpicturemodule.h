@@ -25,7 +25,11 @@ public:
     QImage bitmap(int id) const override;
     bool contains(int id) const override;
     QString name() const override { return name_; }
+    // The listener hears first of the notes made when the layers were loaded.
     void setFallbackListener(std::function<void(const QString&)> listener) override;
+    // What went wrong while the layers were found (a DLL refused, pictures left out of it),
+    // one line each, for every listener to hear.
+    void addLoadNotes(const QStringList& notes) { loadNotes_ += notes; }
 
     // The layers' names, first (strongest) first.
     QStringList layerNames() const;
@@ -41,4 +45,5 @@ private:
     // Pictures a layer holds but could not read; the next layer answers for them.
     mutable std::set<std::pair<const PictureModule*, int>> failed_;
     std::function<void(const QString&)> listener_;
+    QStringList loadNotes_;
 };
