@@ -98,12 +98,18 @@ void Tagger::erase() {
         mapBitmap_->drawImage(p.x, p.y, *savedBackground_);
 }
 
-void Tagger::readTag(ByteReader& in) {
-    in.readInt32(); // the record word carries no meaning
-    const std::int32_t x = in.readInt32();
-    const std::int32_t y = in.readInt32();
-    const std::int32_t dieValue = in.readInt32();
-    std::string comment = in.readText(kMaxCommentLength, "a combat comment");
+void Tagger::releaseMap() {
+    mapBitmap_ = nullptr;
+    savedBackground_.reset();
+}
+
+void Tagger::readTag(ByteReader& in, const std::string& which) {
+    const std::string of = " of " + which;
+    in.readInt32("the record word" + of); // it carries no meaning
+    const std::int32_t x = in.readInt32("the x position" + of);
+    const std::int32_t y = in.readInt32("the y position" + of);
+    const std::int32_t dieValue = in.readInt32("the die value" + of);
+    std::string comment = in.readText(kMaxCommentLength, "the comment" + of);
     position_ = AFPoint(x, y);
     dieValue_ = dieValue;
     comment_ = std::move(comment);

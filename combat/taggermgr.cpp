@@ -73,6 +73,10 @@ void TaggerMgr::readTags(ByteReader& in) {
 }
 
 void TaggerMgr::replaceWithOpened(const std::vector<TagRecord>& records) {
+    replaceKeepingOld(records); // the old tags are off the map already: dropped silently
+}
+
+TaggerMgr::Replaced TaggerMgr::replaceKeepingOld(const std::vector<TagRecord>& records) {
     // Every picture must be there before anything comes off the map, so that a missing
     // one cannot leave the tags half replaced.
     if (mapBitmap_) {
@@ -87,10 +91,56 @@ void TaggerMgr::replaceWithOpened(const std::vector<TagRecord>& records) {
                 throw ResourceError(module_->name(), probe.pictureId());
         }
     }
-    clearTags();
-    for (const TagRecord& record : records)
-        insertFirstDrawn(openedTags_, module_, mapBitmap_, record.position, record.dieValue,
-                         record.comment, true);
+    Replaced old;
+    old.ownRevision_ = ownRevision_;
+    if (!ownTags_.empty())
+        ++ownRevision_;
+    // Own tags were drawn over the opened ones, so they come off first.
+    old.own_ = takeOff(ownTags_);
+    old.opened_ = takeOff(openedTags_);
+    try {
+        for (const TagRecord& record : records)
+            insertFirstDrawn(openedTags_, module_, mapBitmap_, record.position, record.dieValue,
+                             record.comment, true);
+    } catch (...) {
+        restore(std::move(old));
+        throw;
+    }
+    return old;
+}
+
+void TaggerMgr::restore(Replaced&& old) {
+    dropSilently(ownTags_);
+    dropSilently(openedTags_);
+    for (TaggerMultiSet::node_type& node : old.own_)
+        ownTags_.insert(ownTags_.end(), std::move(node)); // equal positions keep their order
+    for (TaggerMultiSet::node_type& node : old.opened_)
+        openedTags_.insert(openedTags_.end(), std::move(node));
+    old.own_.clear();
+    old.opened_.clear();
+    ownRevision_ = old.ownRevision_;
+}
+
+std::vector<TaggerMultiSet::node_type> TaggerMgr::takeOff(TaggerMultiSet& tags) {
+    std::vector<TaggerMultiSet::node_type> nodes;
+    nodes.reserve(tags.size());
+    while (!tags.empty()) {
+        nodes.push_back(tags.extract(tags.begin()));
+        nodes.back().value().erase();
+    }
+    return nodes;
+}
+
+void TaggerMgr::dropSilently(TaggerMultiSet& tags) {
+    while (!tags.empty())
+        tags.extract(tags.begin()).value().releaseMap();
+}
+
+TaggerMgr::Replaced::~Replaced() {
+    for (auto* nodes : {&own_, &opened_})
+        for (TaggerMultiSet::node_type& node : *nodes)
+            if (node)
+                node.value().releaseMap();
 }
 
 std::vector<TagRecord> TaggerMgr::ownRecords() const {

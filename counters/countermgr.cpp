@@ -42,13 +42,17 @@ void CounterMgr::writeCounters(ByteWriter& out) const {
 }
 
 std::optional<std::vector<CounterRecord>> CounterMgr::readRecords(ByteReader& in) {
-    if (in.readInt32() != kSectionMark)
+    if (in.readInt32("the mark of the counters section") != kSectionMark)
         return std::nullopt;
-    in.readInt32(); // the stored count does not bound the records
+    in.readInt32("the counter count of the counters section"); // it does not bound the records
     std::vector<CounterRecord> records;
     records.reserve(kOrderOfBattleSize);
-    for (int n = 0; n < kOrderOfBattleSize; ++n)
+    for (int n = 0; n < kOrderOfBattleSize; ++n) {
+        if (in.remaining() < CounterRecord::kSize)
+            throw StreamEndError("the file ends inside the record of counter " +
+                                 std::to_string(n + 1) + " in the counters section");
         records.push_back(CounterRecord::read(in));
+    }
     return records;
 }
 

@@ -4,7 +4,7 @@
 
 using hexgrid::isValidHex;
 
-MapBoard::MapBoard(MapPicture& mapPicture) {
+MapBoard::MapBoard(MapPicture& mapPicture) : mapPicture_(mapPicture) {
     const int hexCount = ZeKClick(0).hexCount();
     hexes_.reserve(std::size_t(hexCount));
     for (int i = 0; i < hexCount; ++i)

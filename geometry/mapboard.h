@@ -48,9 +48,12 @@ public:
     int count(int hexIndex) const;
     // The hex itself, for reading its stack; the index must be 0..2966.
     const Hex& hex(int hexIndex) const { return *hexes_.at(std::size_t(hexIndex)); }
+    // The picture the hexes draw into.
+    MapPicture& mapPicture() const { return mapPicture_; }
 
 private:
     void place(Counter* counter);
 
+    MapPicture& mapPicture_;
     std::vector<std::unique_ptr<ZeKHex>> hexes_;
 };

@@ -81,7 +81,10 @@ while read -r target; do
     seeds=()
     [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
     echo "--- $name"
-    "$target" -max_total_time="${KORVA_FUZZ_SECONDS:-30}" -rss_limit_mb=2048 \
+    # Memory bars too: no input may make one allocation beyond 256 MB or the process
+    # beyond 1 GB (a picture far beyond its kind must be refused, not decoded).
+    "$target" -max_total_time="${KORVA_FUZZ_SECONDS:-30}" -rss_limit_mb=1024 \
+        -malloc_limit_mb=256 \
         "build/fuzz/corpus/$name" "${seeds[@]}" > "build/fuzz/$name.log" 2>&1 ||
         { tail -n 40 "build/fuzz/$name.log"; echo "fuzz: $fuzzed passed, 1 failed"; exit 1; }
     tail -n 1 "build/fuzz/$name.log"

@@ -3,6 +3,7 @@
 #include "mappicture.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -102,5 +103,14 @@ void MapView::contextMenuEvent(QContextMenuEvent* event) {
     // menu key, which opens it at the pointer (the menu acts on the last hex pointed at).
     if (event->reason() != QContextMenuEvent::Mouse)
         emit menuRequested(event->globalPos());
+    event->accept();
+}
+
+void MapView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit escapePressed();
     event->accept();
 }

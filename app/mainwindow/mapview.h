@@ -28,6 +28,8 @@ signals:
     void mouseReleased(Qt::MouseButton button, int x, int y);
     // The pop-up menu is asked for: by the right button's release, or by the keyboard.
     void menuRequested(const QPoint& globalPos);
+    // Esc, which cancels a drag.
+    void escapePressed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,6 +37,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void pictureChanged(const QRect& rect);

@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolBar>
 
 #include <ctime>
@@ -141,15 +142,14 @@ void TMainForm::connectCommands() {
     connect(mapView_, &MapView::mousePressed, this, &TMainForm::bImageMainMapMouseDown);
     connect(mapView_, &MapView::mouseMoved, this, &TMainForm::bImageMainMapMouseMove);
     connect(mapView_, &MapView::mouseReleased, this, &TMainForm::bImageMainMapMouseUp);
-    connect(mapView_, &MapView::menuRequested, this,
-            [this](const QPoint& at) { bMainPopupMenu_->popup(at); });
+    connect(mapView_, &MapView::menuRequested, this, &TMainForm::requestMenu);
+    connect(mapView_, &MapView::escapePressed, this, &TMainForm::CancelDrag);
 
     ui_->sbOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     ui_->sbSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     ui_->sbUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_Menu), this);
-    connect(menuKey, &QShortcut::activated, this,
-            [this] { bMainPopupMenu_->popup(QCursor::pos()); });
+    connect(menuKey, &QShortcut::activated, this, [this] { requestMenu(QCursor::pos()); });
     setUpNewGameCommand();
 }
 
@@ -157,6 +157,11 @@ void TMainForm::FormCreate() {
     // The picture modules: map and tags, then counters and markers.
     resModule1_ = setup_.loadModule(QStringLiteral("korva_1.dll"));
     resModule2_ = setup_.loadModule(QStringLiteral("korva_2.dll"));
+    for (PictureModule* module : {resModule1_.get(), resModule2_.get()})
+        module->setFallbackListener([this](const QString& note) {
+            // Pictures may be drawn on other threads; the notes are the window's.
+            QMetaObject::invokeMethod(this, [this, note] { notePictureFallback(note); });
+        });
 
     mapPicture_ = std::make_unique<MapPicture>(resModule1_->takeBitmap(16002));
     mapView_->setPicture(mapPicture_.get());
@@ -200,6 +205,14 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // The window system may ask while the return slides; the question comes once the
+    // counter has arrived, so the return is part of what is saved.
+    if (animating_) {
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    CancelDrag();
     if (!maybeSaveChanges()) {
         event->ignore();
         return;
@@ -220,6 +233,28 @@ bool TMainForm::maybeSaveChanges() {
     default:
         return false;
     }
+}
+
+void TMainForm::notePictureFallback(const QString& note) {
+    pictureNotes_ << note;
+    if (!pictureWarningDue_) {
+        pictureWarningDue_ = true;
+        QTimer::singleShot(0, this, &TMainForm::showPictureFallbacks);
+    }
+}
+
+void TMainForm::showPictureFallbacks() {
+    pictureWarningDue_ = false;
+    if (pictureNotes_.isEmpty())
+        return;
+    constexpr qsizetype kShown = 5;
+    QStringList lines = pictureNotes_.mid(0, kShown);
+    if (pictureNotes_.size() > kShown)
+        lines << QStringLiteral("and %1 more").arg(pictureNotes_.size() - kShown);
+    pictureNotes_.clear();
+    prompts_->showWarning(
+        QStringLiteral("Some pictures could not be read; others are shown in their place.\n") +
+        lines.join(QLatin1Char('\n')));
 }
 
 QString TMainForm::statusText(int panel) const {

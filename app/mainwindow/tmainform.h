@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSettings>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -137,6 +138,12 @@ private:
     void bImageMainMapMouseUp(Qt::MouseButton button, int x, int y);
     void PickUpCounter(int x, int y);
     void DropCounter(int x, int y);
+    // Hides the drag picture and ends the drag state.
+    void endDrag();
+    // Ends a drag without moving anything: the counter stays, the drag picture goes.
+    void CancelDrag();
+    // Shows the pop-up menu at a screen point, unless a drag is under way.
+    void requestMenu(const QPoint& globalPos);
     void LoadDragPicture(const ZeKCounter& counter);
     void AnimateMove(const ZeKCounter& counter, int fromHex, int stepCount, int totalMs, int toHex);
     void placeDragImage(int pictureX, int pictureY);
@@ -164,6 +171,14 @@ private:
     // The move file a drop brings, or an empty text and the reason it is refused.
     static QString droppedMoveFile(const QMimeData& data, QString* refusal);
     void openDropped(const QString& fileName, const QString& refusal);
+    // Writes the report beside a move file that was just saved; false with *error set when
+    // it could not be written.
+    static bool saveReport(const QString& reportName, const QString& moveFileName,
+                           const QByteArray& report, QString* error);
+    // A picture that could not be read and was replaced from the next source: noted now,
+    // told in one warning once the command that drew it has finished.
+    void notePictureFallback(const QString& note);
+    void showPictureFallbacks();
 
     std::unique_ptr<Ui::TMainForm> ui_;
     MainFormSetup setup_;
@@ -181,6 +196,11 @@ private:
     int undoToHex_ = -1;
     int lastHex_ = -1;
     bool unsaved_ = false;
+    // The return animation is running; a close asked for meanwhile waits for its end.
+    bool animating_ = false;
+    bool closePending_ = false;
+    QStringList pictureNotes_;
+    bool pictureWarningDue_ = false;
 
     MapView* mapView_ = nullptr;
     QLabel* bDragImage_ = nullptr;

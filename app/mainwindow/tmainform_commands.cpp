@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -53,12 +54,21 @@ void TMainForm::pmReturnClick() {
         return;
     const int from = lastHex_;
     const int s = c->startHex().index();
-    AnimateMove(*c, from, 30, 1200, s);
+    // The return counts from here: the slide takes 1.2 s.
+    markChanged();
+    {
+        animating_ = true;
+        const auto done = qScopeGuard([this] { animating_ = false; });
+        AnimateMove(*c, from, 30, 1200, s);
+    }
     mapBoard_->moveTop(from, s);
     dragFromHex_ = from;
     undoToHex_ = s;
     ui_->sbUndo->setEnabled(true);
-    markChanged();
+    if (closePending_) {
+        closePending_ = false;
+        close();
+    }
 }
 
 void TMainForm::AnimateMove(const ZeKCounter& counter, int fromHex, int stepCount, int totalMs,
@@ -95,6 +105,8 @@ void TMainForm::AnimateMove(const ZeKCounter& counter, int fromHex, int stepCoun
 }
 
 void TMainForm::sbUndoClick() {
+    // Ctrl+Z during a drag: the press already replaced the record's source hex.
+    CancelDrag();
     if (undoToHex_ == -1 || dragFromHex_ == -1)
         return;
     mapBoard_->moveTop(undoToHex_, dragFromHex_);
@@ -134,5 +146,8 @@ void TMainForm::sbAboutClick() {
     }
     if (!setup_.traceFolder.isEmpty())
         setTracePath(QDir(setup_.traceFolder).filePath(QStringLiteral("trace.txt")));
+    if (const QString refusal = traceFileRefusal(); !refusal.isEmpty())
+        prompts_->showWarning(QStringLiteral("No die-roll trace was written: %1.").arg(refusal));
+    // The rolls advance the die all the same.
     TraceDieRolls();
 }

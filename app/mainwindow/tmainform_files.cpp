@@ -4,10 +4,12 @@
 #include "countermgr.h"
 #include "mapboard.h"
 #include "movefile.h"
+#include "movereport.h"
 #include "newgamelayout.h"
 #include "taggermgr.h"
 #include "ui_mainform.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -32,6 +34,7 @@ QString TMainForm::FileTitle(const QString& fileName) {
 }
 
 void TMainForm::sbSaveClick() {
+    CancelDrag(); // Ctrl+S while a counter is held: the counter stays where it was
     const QMessageBox::StandardButton answer = prompts_->askEndOfTurn();
     if (answer != QMessageBox::Yes && answer != QMessageBox::No)
         return;
@@ -42,8 +45,10 @@ void TMainForm::sbSaveClick() {
 }
 
 bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
-    // The report shows this turn's moves, so it is written before any end of turn.
-    counterMgr_->writeReport(fileName);
+    // The report shows this turn's moves, so its text is made before any end of turn; it
+    // goes to disk only after the move file, so a failed save never leaves a new report
+    // beside an old move file.
+    const QByteArray report = moveReport(counterMgr_->counters());
 
     QString error;
     bool saved = false;
@@ -69,10 +74,32 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
     markSaved();
     noteFileUsed(fileName);
     noteSavedTurn(fileName);
+
+    const QString reportName = reportFileName(fileName);
+    if (!saveReport(reportName, fileName, report, &error))
+        prompts_->showWarning(
+            QStringLiteral("The move file was saved, but the move report was not.\n%1: %2")
+                .arg(QDir::toNativeSeparators(reportName), error));
     return true;
 }
 
+bool TMainForm::saveReport(const QString& reportName, const QString& moveFileName,
+                           const QByteArray& report, QString* error) {
+    if (reportName.isEmpty()) {
+        *error = QStringLiteral("the move file's name is too short to name a report");
+        return false;
+    }
+    // A move file named "*.txt" would otherwise be overwritten by its own report.
+    if (QFileInfo(reportName) == QFileInfo(moveFileName)) {
+        *error = QStringLiteral("it would replace the move file");
+        return false;
+    }
+    BusyCursor busy;
+    return saveFileSafely(reportName, report, error);
+}
+
 void TMainForm::sbOpenClick() {
+    CancelDrag();
     if (!maybeSaveChanges())
         return;
     const QString fileName = prompts_->chooseOpenFile(startFolder());
@@ -81,22 +108,24 @@ void TMainForm::sbOpenClick() {
 }
 
 bool TMainForm::OpenMove(const QString& fileName) {
+    // The held counter belongs to the position about to be replaced.
+    CancelDrag();
     std::array<std::string, 3> banners;
     bool placeholders = false;
-    {
+    try {
         BusyCursor busy;
-        MoveFileContents contents;
-        try {
-            contents = readMoveFile(fileName);
-        } catch (const MoveFileError& error) {
-            prompts_->showWarning(QStringLiteral("Can not open file\n") +
-                                  QString::fromStdString(error.what()));
-            return false;
-        }
-        // The whole file is good: replace the position in one step.
+        const MoveFileContents contents = readMoveFile(fileName);
+        // The whole file is good: replace the position in one step, which puts everything
+        // back when it fails half-way.
         banners = openMoveFile(contents, *counterMgr_, *taggerMgr_, *mapBoard_);
         placeholders = newgame::isPlaceholderPosition(contents.counters);
+    } catch (const std::exception& error) {
+        prompts_->showWarning(QStringLiteral("Can not open file\n") +
+                              QString::fromLocal8Bit(error.what()));
+        return false;
     }
+    // Nothing below can fail: the banners, the undo record, the caption and the unsaved
+    // mark change only with a position that opened whole.
     setBannerTexts(banners);
     // An undo may never move a counter of the freshly opened position.
     clearUndoRecord();

@@ -2,6 +2,7 @@
 #include "tmainform.h"
 
 #include "mapboard.h"
+#include "mapview.h"
 #include "picturemodule.h"
 #include "ui_mainform.h"
 #include "zekclick.h"
@@ -9,6 +10,7 @@
 #include "zekcounterat.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -60,14 +62,14 @@ void TMainForm::PickUpCounter(int x, int y) {
     bDragImage_->show();
     bDragImage_->raise();
     isDragging_ = true;
+    // Esc must reach the map wherever the keyboard focus is.
+    mapView_->grabKeyboard();
 }
 
 void TMainForm::DropCounter(int x, int y) {
     if (!isDragging_)
         return;
-    bDragImage_->hide();
-    bDragImage_->move(0, 0);
-    isDragging_ = false;
+    endDrag();
 
     if (x >= 0 && x < kDropWidth && y >= 0 && y < kDropHeight) {
         const int to = ZeKClick(AFPoint(x, y)).index();
@@ -90,6 +92,28 @@ void TMainForm::DropCounter(int x, int y) {
 
     lastHex_ = -1;
     UpdateStatus(x, y);
+}
+
+void TMainForm::CancelDrag() {
+    if (!isDragging_)
+        return;
+    endDrag();
+    // As for a release outside the drop area: nothing moved, and the press already took
+    // the source of the last move out of the undo record.
+    clearUndoRecord();
+}
+
+void TMainForm::endDrag() {
+    bDragImage_->hide();
+    bDragImage_->move(0, 0);
+    isDragging_ = false;
+    mapView_->releaseKeyboard();
+}
+
+void TMainForm::requestMenu(const QPoint& globalPos) {
+    // A menu would take the left release that ends the drag.
+    if (!isDragging_)
+        bMainPopupMenu_->popup(globalPos);
 }
 
 void TMainForm::LoadDragPicture(const ZeKCounter& counter) {

@@ -30,11 +30,10 @@ void TMainForm::actNewGameClick() {
 }
 
 void TMainForm::NewGame() {
+    // Neither a drag in progress nor an undo may move a counter of the replaced game.
+    CancelDrag();
     // The same path as opening a file: counters, tags and board replaced in one step.
     setBannerTexts(openMoveFile(newGameContents(), *counterMgr_, *taggerMgr_, *mapBoard_));
-    // Neither a drag in progress nor an undo may move a counter of the replaced game.
-    isDragging_ = false;
-    bDragImage_->hide();
     clearUndoRecord();
     setCaption(QStringLiteral("Korva : new game"));
     markSaved();

@@ -6,8 +6,8 @@
 #include <QByteArray>
 #include <QImageReader>
 
-QImage decodeDib(std::span<const std::uint8_t> dib) {
-    const dibfile::DibLayout layout = dibfile::inspectDib(dib);
+QImage decodeDib(std::span<const std::uint8_t> dib, const dibfile::SizeLimit& limit) {
+    const dibfile::DibLayout layout = dibfile::inspectDib(dib, limit);
     const std::vector<std::uint8_t> file = dibfile::toBmpFile(dib);
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
                                                static_cast<qsizetype>(file.size()));

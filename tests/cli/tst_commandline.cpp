@@ -128,6 +128,14 @@ void TestCommandLine::refusedFiles() {
     QVERIFY(!QFile::exists(out));
     QCOMPARE(korva({QStringLiteral("--report"), dir_.filePath(QStringLiteral("none.krv"))}).status,
              2);
+    // Neither is it a picture module.
+    const Run extract =
+        korva({QStringLiteral("--extract-pictures"), bad, dir_.filePath(QStringLiteral("pics"))});
+    QCOMPARE(extract.status, 2);
+    QVERIFY(extract.out.isEmpty());
+    QVERIFY2(extract.err.startsWith("korva: " + QFile::encodeName(bad) + ": ") &&
+                 extract.err.count('\n') == 1,
+             extract.err.constData());
 }
 
 void TestCommandLine::helpAndVersion_data() {

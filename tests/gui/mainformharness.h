@@ -90,7 +90,10 @@ struct MainFormHarness {
     std::function<void()> onPause;
     std::unique_ptr<TMainForm> form;
 
-    explicit MainFormHarness(unsigned seed = 1, const QString& settingsAt = {})
+    // `loadModule` replaces the stand-in pictures when given.
+    explicit MainFormHarness(
+        unsigned seed = 1, const QString& settingsAt = {},
+        std::function<std::unique_ptr<PictureModule>(const QString&)> loadModule = {})
         : settingsFile(settingsAt.isEmpty() ? settingsDir.filePath(QStringLiteral("korva.conf"))
                                             : settingsAt) {
         MainFormSetup setup;
@@ -98,7 +101,8 @@ struct MainFormHarness {
         auto scriptedLauncher = std::make_unique<ScriptedLauncher>();
         launcher = scriptedLauncher.get();
         setup.launcher = std::move(scriptedLauncher);
-        setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
+        setup.loadModule = loadModule ? std::move(loadModule)
+                                      : [](const QString& name) -> std::unique_ptr<PictureModule> {
             return std::make_unique<FakePictureModule>(name);
         };
         auto scripted = std::make_unique<ScriptedPrompts>();

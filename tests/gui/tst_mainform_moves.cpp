@@ -1,6 +1,7 @@
 #include "hexgrid.h"
 #include "mainformharness.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QToolButton>
 
@@ -18,12 +19,14 @@ private slots:
     void secondMoveReplacesUndoRecord();
     void pressOnEmptyHexClearsUndo();
     void rightButtonNeverDrags();
+    void escapeAndKeyboardCommandsEndADrag();
     void dragPictureFollowsPointerOnly();
     void dropRefreshesStatusOnSameHex();
     void flipAndTag();
     void commandsBeforePointerDoNothing();
     void returnAnimatesThenUndoGoesBack();
     void returnInPlaceAndTwoUndos();
+    void closeDuringReturnAsksAfterIt();
 
 private:
     QToolButton* undoButton(MainFormHarness& h) {
@@ -166,15 +169,48 @@ void TestMainFormMoves::rightButtonNeverDrags() {
     QTest::mousePress(&h.map(), Qt::RightButton, {}, MainFormHarness::centre(300));
     QVERIFY(!h.form->isDragging());
     QTest::mouseRelease(&h.map(), Qt::RightButton, {}, MainFormHarness::centre(400));
+    QVERIFY(h.form->popupMenu().isVisible()); // idle, the right release opens the menu
     h.form->popupMenu().close();
     QCOMPARE(h.counter(1).currentHex().index(), 300);
-    // A right release during a left drag does not end it.
+    // During a left drag neither a right click nor the menu key opens the menu, which would
+    // take the left release; the drag goes on and drops where the left button is released.
     h.press(300);
+    QTest::mousePress(&h.map(), Qt::RightButton, {}, MainFormHarness::centre(400));
     QTest::mouseRelease(&h.map(), Qt::RightButton, {}, MainFormHarness::centre(400));
-    h.form->popupMenu().close();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, MainFormHarness::centre(400),
+                              h.map().mapToGlobal(MainFormHarness::centre(400)));
+    QCoreApplication::sendEvent(&h.map(), &menuKey);
+    QVERIFY(!h.form->popupMenu().isVisible());
     QVERIFY(h.form->isDragging());
-    h.release(400);
-    QCOMPARE(h.counter(1).currentHex().index(), 400);
+    h.release(500);
+    QCOMPARE(h.counter(1).currentHex().index(), 500);
+}
+
+void TestMainFormMoves::escapeAndKeyboardCommandsEndADrag() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.place(2, 600);
+    h.rebuild();
+    h.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+    h.drag(600, 601); // an undoable move
+    // Esc reaches the map through the window, wherever the keyboard focus is.
+    h.press(300);
+    h.moveTo(MainFormHarness::centre(400), Qt::LeftButton);
+    QTest::keyClick(h.form->windowHandle(), Qt::Key_Escape);
+    QVERIFY(!h.form->isDragging());
+    QVERIFY(h.form->dragImage().isHidden());
+    h.release(400); // the release after Esc moves nothing
+    QCOMPARE(h.stack(300), (std::vector<const Counter*>{&h.counter(1)}));
+    QVERIFY(!undoButton(h)->isEnabled());
+    // Ctrl+Z with a counter held: the press named a new source hex, so an undo now would
+    // move the wrong counter; the drag ends instead and nothing moves.
+    h.drag(600, 601);
+    h.press(300);
+    h.form->sbUndoClick();
+    QVERIFY(!h.form->isDragging());
+    QCOMPARE(h.counter(1).currentHex().index(), 300);
+    QCOMPARE(h.counter(2).currentHex().index(), 601);
 }
 
 void TestMainFormMoves::dragPictureFollowsPointerOnly() {
@@ -309,6 +345,26 @@ void TestMainFormMoves::returnInPlaceAndTwoUndos() {
     QVERIFY(!undoButton(h)->isEnabled());
     h.form->sbUndoClick();
     QCOMPARE(h.counter(1).currentHex().index(), 300);
+}
+
+// The window system may close the window while the return slides: the question comes
+// after the counter has arrived, with the return counted as a change.
+void TestMainFormMoves::closeDuringReturnAsksAfterIt() {
+    MainFormHarness h;
+    h.place(1, 300, 200);
+    h.rebuild();
+    h.hover(300);
+    bool closedDuringSlide = false;
+    h.onPause = [&] {
+        if (h.pauses.size() == 1)
+            closedDuringSlide = h.form->close();
+    };
+    h.prompts->saveChangesAnswers = {QMessageBox::Cancel};
+    h.form->pmReturnClick();
+    QVERIFY(!closedDuringSlide);
+    QCOMPARE(h.prompts->saveChangesAsked, 1);
+    QCOMPARE(h.counter(1).currentHex().index(), 200);
+    QVERIFY(h.form->hasUnsavedChanges());
 }
 
 QTEST_MAIN(TestMainFormMoves)

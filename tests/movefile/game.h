@@ -56,6 +56,8 @@ struct Game {
         std::vector<TagRecord> opened;
         std::array<std::string, 3> banners;
         QImage pixels;
+        // Every stack as list positions, bottom first: a turned stack keeps its order.
+        std::vector<std::vector<std::size_t>> stacks;
         bool operator==(const Snapshot&) const = default;
     };
     Snapshot snapshot() const {
@@ -67,6 +69,16 @@ struct Game {
             s.opened.push_back({t.position(), t.dieValue(), t.comment()});
         s.banners = banners;
         s.pixels = map.image();
+        for (int hex = 0; hex < 2967; ++hex) {
+            std::vector<std::size_t> stack;
+            for (const Counter* c : board->hex(hex).stack())
+                for (std::size_t at = 0; const auto& listed : counters->counters()) {
+                    if (listed.get() == c)
+                        stack.push_back(at);
+                    ++at;
+                }
+            s.stacks.push_back(std::move(stack));
+        }
         return s;
     }
 

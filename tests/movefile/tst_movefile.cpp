@@ -91,6 +91,7 @@ private slots:
     void filesThatAreNotMoveFiles_data();
     void filesThatAreNotMoveFiles();
     void missingTagPictureChangesNothing();
+    void failedDrawPutsEverythingBack();
     void overlongTextsAreNotWritten();
 
 private:
@@ -349,19 +350,32 @@ void TestMoveFile::damagedFilesChangeNothing_data() {
     const QByteArray g = good.bytes();
     const qsizetype tagsEnd = 2824 + 2 * 21 + 6;
 
-    QTest::newRow("empty file") << QByteArray() << "ends";
-    QTest::newRow("inside the mark") << g.left(3) << "ends";
-    QTest::newRow("after the mark") << g.left(4) << "ends";
-    QTest::newRow("after the count") << g.left(8) << "ends";
-    QTest::newRow("inside the last record") << g.left(2815) << "ends";
-    QTest::newRow("after the counters") << g.left(2816) << "ends";
-    QTest::newRow("after the tags mark") << g.left(2820) << "ends";
+    // A file that ends early names the section and the field it ends in.
+    const auto ends = [](const char* field) {
+        return QStringLiteral("the file ends inside ") + QLatin1String(field);
+    };
+    QTest::newRow("empty file") << QByteArray() << ends("the mark of the counters section");
+    QTest::newRow("inside the mark") << g.left(3) << ends("the mark of the counters section");
+    QTest::newRow("after the mark")
+        << g.left(4) << ends("the counter count of the counters section");
+    QTest::newRow("after the count")
+        << g.left(8) << ends("the record of counter 1 in the counters section");
+    QTest::newRow("inside the last record")
+        << g.left(2815) << ends("the record of counter 234 in the counters section");
+    QTest::newRow("after the counters") << g.left(2816) << ends("the mark of the combat section");
+    QTest::newRow("after the tags mark")
+        << g.left(2820) << ends("the combat count of the combat section");
     QTest::newRow("inside a tag") << g.left(2830) << "";
     QTest::newRow("inside a comment") << g.left(2824 + 21) << "";
-    QTest::newRow("after the tags") << g.left(tagsEnd) << "ends";
-    QTest::newRow("inside banner 1") << g.left(tagsEnd + 5) << "ends";
-    QTest::newRow("before banner 3") << g.left(tagsEnd + 6 + 7) << "ends";
-    QTest::newRow("banner 3 without zero byte") << g.chopped(1) << "ends";
+    QTest::newRow("after the tags")
+        << g.left(tagsEnd) << ends("the length of the first banner text in the banner section");
+    QTest::newRow("inside banner 1")
+        << g.left(tagsEnd + 5) << ends("the first banner text in the banner section");
+    QTest::newRow("before banner 3")
+        << g.left(tagsEnd + 6 + 7)
+        << ends("the length of the third banner text in the banner section");
+    QTest::newRow("banner 3 without zero byte")
+        << g.chopped(1) << ends("the third banner text in the banner section");
 
     FileBuilder f = good;
     f.countersMark = 11111112;
@@ -385,13 +399,25 @@ void TestMoveFile::damagedFilesChangeNothing_data() {
     QTest::newRow("huge banner length") << f.bytes() << "box";
     f = good;
     f.bannerLengths[2] = -2;
-    QTest::newRow("negative banner length") << f.bytes() << "";
+    QTest::newRow("negative banner length")
+        << f.bytes()
+        << QStringLiteral("the length of the third banner text in the banner section is "
+                          "negative (-2)");
     f = good;
     f.bannerLengths[2] = 100;
     QTest::newRow("banner runs past the end") << f.bytes() << "ends";
     f = good;
     f.tags[1].comment = std::string(81, 'c');
-    QTest::newRow("comment of 81") << f.bytes() << "box";
+    QTest::newRow("comment of 81")
+        << f.bytes()
+        << QStringLiteral("the length of the comment of combat 2 in the combat section is 81, "
+                          "more than its box holds (80)");
+    f = good;
+    f.tags[0].comment = "cut";
+    QByteArray cutComment = f.bytes();
+    cutComment.replace(2824 + 16, 4, word(-1));
+    QTest::newRow("negative comment length")
+        << cutComment << "the length of the comment of combat 1 in the combat section is negative";
 
     const struct {
         const char* name;
@@ -509,6 +535,33 @@ void TestMoveFile::missingTagPictureChangesNothing() {
     const MoveFileContents contents = readMoveFile(writeFile(f.bytes()));
     QVERIFY_THROWS_EXCEPTION(ResourceError, applyMoveFile(contents, *game.counters, *game.tags));
     QVERIFY(game.snapshot() == before);
+}
+
+// A counter picture that cannot be had for the opened position, though the tags would be:
+// the open fails as a whole and the game is as it was, stack order included.
+void TestMoveFile::failedDrawPutsEverythingBack() {
+    Game game;
+    prepareGame(game);
+    game.board->moveTop(7, 239);
+    game.board->rotateStack(239);
+    const auto before = game.snapshot();
+    FileBuilder f;
+    f.records[0] = {1500, 1500, 1}; // counter 1 with a loss, in the middle of the map
+    f.tags = {{hexgrid::hexPosition(239), 3, "over the old ones"}};
+    const MoveFileContents contents = readMoveFile(writeFile(f.bytes()));
+    game.module2.missing.insert(game.counter(1).pictureId() - game.counter(1).losses() + 1);
+    QVERIFY_THROWS_EXCEPTION(ResourceError,
+                             openMoveFile(contents, *game.counters, *game.tags, *game.board));
+    QVERIFY(game.snapshot() == before);
+    // The tags put back still keep the map under them: the next open takes them off.
+    const AFPoint theirs =
+        Tagger(nullptr, nullptr, hexgrid::hexPosition(400), 4, {}, true).drawPosition();
+    const auto theirsPixel = [&] { return game.map.image().pixel(theirs.x + 1, theirs.y + 1); };
+    QCOMPARE(theirsPixel(), FakePictureModule::colourOf(16024));
+    game.module2.missing.clear();
+    QCOMPARE(game.open(writeFile(f.bytes())), std::string());
+    QCOMPARE(game.counter(1).currentHex().index(), 1500);
+    QVERIFY(theirsPixel() != FakePictureModule::colourOf(16024));
 }
 
 void TestMoveFile::overlongTextsAreNotWritten() {

@@ -114,6 +114,10 @@ void TestResourceDllLayers::refusedDllFallsBack() {
     QCOMPARE(module->bitmap(2005), plain(Qt::magenta));
     QVERIFY(module->contains(2000));
     QVERIFY(!showsFixture(module->bitmap(2000), 2000));
+    // The window's listener hears of it too, not only standard error.
+    QStringList heard;
+    module->setFallbackListener([&heard](const QString& note) { heard << note; });
+    QCOMPARE(heard, warnings);
 }
 
 QTEST_MAIN(TestResourceDllLayers)
