@@ -1,7 +1,7 @@
-#include "taggermgr.h"
+#include "combat/taggermgr.h"
 
-#include "bytestream.h"
-#include "picturemodule.h"
+#include "geometry/bytestream.h"
+#include "geometry/picturemodule.h"
 
 #include <QString>
 

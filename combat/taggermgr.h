@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tagger.h"
-#include "tagsection.h"
+#include "combat/tagger.h"
+#include "combat/tagsection.h"
 
 #include <cstdint>
 #include <functional>

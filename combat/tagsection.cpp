@@ -1,7 +1,7 @@
-#include "tagsection.h"
+#include "combat/tagsection.h"
 
-#include "bytestream.h"
-#include "tagger.h"
+#include "combat/tagger.h"
+#include "geometry/bytestream.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "countermgr.h"
+#include "counters/countermgr.h"
 
-#include "bytestream.h"
-#include "movereport.h"
-#include "orderofbattle.h"
-#include "safesave.h"
+#include "counters/movereport.h"
+#include "counters/orderofbattle.h"
+#include "counters/safesave.h"
+#include "geometry/bytestream.h"
 
 CounterMgr::CounterMgr() {
     createCounters();

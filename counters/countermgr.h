@@ -1,7 +1,7 @@
 #pragma once
 
-#include "counterrecord.h"
-#include "zekcounterlist.h"
+#include "counters/counterrecord.h"
+#include "counters/zekcounterlist.h"
 
 #include <QString>
 

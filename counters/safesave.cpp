@@ -1,4 +1,4 @@
-#include "safesave.h"
+#include "counters/safesave.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "counter.h"
-#include "counterrecord.h"
-#include "zekclick.h"
+#include "counters/counterrecord.h"
+#include "geometry/counter.h"
+#include "geometry/zekclick.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "hittest.h"
+#include "geometry/hittest.h"
 
-#include "hexgrid.h"
+#include "geometry/hexgrid.h"
 
 using namespace hexgrid;
 

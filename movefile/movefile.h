@@ -1,7 +1,7 @@
 #pragma once
 
 // The move file as a whole: reading and checking, applying, writing and saving safely.
-#include "movefilecontents.h"
-#include "movefilereader.h"
-#include "movefilewriter.h"
-#include "safesave.h"
+#include "counters/safesave.h"
+#include "movefile/movefilecontents.h"
+#include "movefile/movefilereader.h"
+#include "movefile/movefilewriter.h"

@@ -1,14 +1,14 @@
-#include "movefilereader.h"
+#include "movefile/movefilereader.h"
 
-#include "bytestream.h"
-#include "countermgr.h"
-#include "hexgrid.h"
-#include "mapboard.h"
-#include "orderofbattle.h"
-#include "picturemodule.h"
-#include "positionsnapshot.h"
-#include "taggermgr.h"
-#include "zekcounter.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "counters/orderofbattle.h"
+#include "counters/zekcounter.h"
+#include "geometry/bytestream.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
+#include "geometry/picturemodule.h"
+#include "movefile/positionsnapshot.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "movefilewriter.h"
+#include "movefile/movefilewriter.h"
 
-#include "bytestream.h"
-#include "countermgr.h"
-#include "tagger.h"
-#include "taggermgr.h"
+#include "combat/tagger.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "geometry/bytestream.h"
 
 namespace {
 

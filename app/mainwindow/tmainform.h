@@ -1,7 +1,7 @@
 #pragma once
 
-#include "processlauncher.h"
-#include "prompts.h"
+#include "app/mainwindow/processlauncher.h"
+#include "app/mainwindow/prompts.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,20 +1,20 @@
 // The counter commands of the pop-up menu and the tool bar: flip, tag, return, undo,
 // combat, show combat, hide tags, about.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "dierandom.h"
-#include "dietrace.h"
-#include "hexgrid.h"
-#include "mapboard.h"
-#include "taggermgr.h"
-#include "tcombat.h"
-#include "tfrmabout.h"
-#include "tshowcombatdlg.h"
+#include "app/windows/tfrmabout.h"
+#include "combat/dialogs/tcombat.h"
+#include "combat/dialogs/tshowcombatdlg.h"
+#include "combat/dierandom.h"
+#include "combat/dietrace.h"
+#include "combat/taggermgr.h"
+#include "counters/zekcounter.h"
+#include "counters/zekcounterat.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
+#include "geometry/win1252.h"
+#include "geometry/zekclick.h"
 #include "ui_mainform.h"
-#include "win1252.h"
-#include "zekclick.h"
-#include "zekcounter.h"
-#include "zekcounterat.h"
 
 #include <QDir>
 #include <QEventLoop>

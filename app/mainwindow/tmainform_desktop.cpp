@@ -1,19 +1,19 @@
 // The main window on the desktop: remembered folders and window place, the recent move
 // files under the Open button, move files dropped on the window, the unsaved mark in the
 // caption, and sending a saved turn by e-mail.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "hexgrid.h"
-#include "korvasettings.h"
-#include "mailglyph.h"
-#include "movereport.h"
-#include "processlauncher.h"
-#include "recentfiles.h"
-#include "taggermgr.h"
-#include "turnmail.h"
+#include "app/mainwindow/korvasettings.h"
+#include "app/mainwindow/processlauncher.h"
+#include "app/mainwindow/recentfiles.h"
+#include "app/mainwindow/turnmail.h"
+#include "app/pictures/mailglyph.h"
+#include "combat/taggermgr.h"
+#include "counters/movereport.h"
+#include "geometry/hexgrid.h"
+#include "geometry/win1252.h"
+#include "geometry/zekclick.h"
 #include "ui_mainform.h"
-#include "win1252.h"
-#include "zekclick.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,12 +1,12 @@
 // Saving and opening moves.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "countermgr.h"
-#include "mapboard.h"
-#include "movefile.h"
-#include "movereport.h"
-#include "newgamelayout.h"
-#include "taggermgr.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "counters/movereport.h"
+#include "counters/newgamelayout.h"
+#include "geometry/mapboard.h"
+#include "movefile/movefile.h"
 #include "ui_mainform.h"
 
 #include <QDir>

@@ -1,13 +1,13 @@
 // Moving counters with the mouse: pick up, drag picture, drop, rotate a stack.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "mapboard.h"
-#include "mapview.h"
-#include "picturemodule.h"
+#include "app/mainwindow/mapview.h"
+#include "counters/zekcounter.h"
+#include "counters/zekcounterat.h"
+#include "geometry/mapboard.h"
+#include "geometry/picturemodule.h"
+#include "geometry/zekclick.h"
 #include "ui_mainform.h"
-#include "zekclick.h"
-#include "zekcounter.h"
-#include "zekcounterat.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -1,11 +1,11 @@
 // New game: every counter set out in the off-board holding area, ready for the players to
 // drag to their set-up hexes.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "hexgrid.h"
-#include "movefilereader.h"
-#include "newgamefile.h"
-#include "newgameglyph.h"
+#include "app/pictures/newgameglyph.h"
+#include "geometry/hexgrid.h"
+#include "movefile/movefilereader.h"
+#include "movefile/newgamefile.h"
 #include "ui_mainform.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
-#include "cachedpicturemodule.h"
-#include "countermgr.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "picturemodule.h"
-#include "zekcounter.h"
+#include "counters/countermgr.h"
+#include "counters/zekcounter.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "geometry/picturemodule.h"
+#include "tests/common/cachedpicturemodule.h"
 
 #include <benchmark/benchmark.h>
 

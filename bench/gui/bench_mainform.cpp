@@ -1,15 +1,15 @@
 // The main window on Qt's offscreen platform: one mouse movement during a drag (only the
 // drag picture moves), one drop (two hexes redrawn), and opening a busy move file in the
 // shown window with the program's own pictures, against copying the map's pixels once.
-#include "busymovefile.h"
-#include "cachedpicturemodule.h"
-#include "countermgr.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "mapview.h"
-#include "picturemoduleloader.h"
-#include "tmainform.h"
-#include "zekclick.h"
+#include "app/mainwindow/mapview.h"
+#include "app/mainwindow/tmainform.h"
+#include "app/pictures/picturemoduleloader.h"
+#include "bench/common/busymovefile.h"
+#include "counters/countermgr.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "geometry/zekclick.h"
+#include "tests/common/cachedpicturemodule.h"
 
 #include <QApplication>
 #include <QFile>

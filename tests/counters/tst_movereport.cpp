@@ -1,5 +1,5 @@
-#include "countermgr.h"
-#include "movereport.h"
+#include "counters/countermgr.h"
+#include "counters/movereport.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "countermgr.h"
-#include "fakepicturemodule.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "mapview.h"
-#include "processlauncher.h"
-#include "tmainform.h"
-#include "zekclick.h"
-#include "zekcounter.h"
+#include "app/mainwindow/mapview.h"
+#include "app/mainwindow/processlauncher.h"
+#include "app/mainwindow/tmainform.h"
+#include "counters/countermgr.h"
+#include "counters/zekcounter.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "geometry/zekclick.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QDialog>
 #include <QLabel>

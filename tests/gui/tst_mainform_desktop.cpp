@@ -1,6 +1,6 @@
-#include "mainformharness.h"
-#include "movefile.h"
-#include "taggermgr.h"
+#include "combat/taggermgr.h"
+#include "movefile/movefile.h"
+#include "tests/gui/mainformharness.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "hexgrid.h"
-#include "mainformharness.h"
+#include "geometry/hexgrid.h"
+#include "tests/gui/mainformharness.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "mainformharness.h"
-#include "movefile.h"
-#include "newgamefile.h"
-#include "newgamelayout.h"
-#include "taggermgr.h"
+#include "combat/taggermgr.h"
+#include "counters/newgamelayout.h"
+#include "movefile/movefile.h"
+#include "movefile/newgamefile.h"
+#include "tests/gui/mainformharness.h"
 
 #include <QAction>
 #include <QFile>

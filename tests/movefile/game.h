@@ -1,12 +1,12 @@
 #pragma once
 
-#include "countermgr.h"
-#include "fakepicturemodule.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "movefile.h"
-#include "taggermgr.h"
-#include "zekcounter.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "counters/zekcounter.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "movefile/movefile.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QImage>
 

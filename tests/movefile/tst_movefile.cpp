@@ -1,6 +1,6 @@
-#include "bytestream.h"
-#include "game.h"
-#include "hexgrid.h"
+#include "geometry/bytestream.h"
+#include "geometry/hexgrid.h"
+#include "tests/movefile/game.h"
 
 #include <QFile>
 #include <QTemporaryDir>

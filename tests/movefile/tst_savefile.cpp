@@ -1,5 +1,5 @@
-#include "safesave.h"
-#include "smalltmpfs.h"
+#include "counters/safesave.h"
+#include "tests/common/smalltmpfs.h"
 
 #include <QDir>
 #include <QFile>
