@@ -8,6 +8,7 @@
 #include "counters/zekcounter.h"
 #include "geometry/mapboard.h"
 #include "geometry/mappicture.h"
+#include "geometry/pictureids.h"
 #include "geometry/picturemodule.h"
 #include "korvaversion.h"
 #include "movefile/movefile.h"
@@ -91,7 +92,7 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
         const MoveFileContents contents = readMoveFile(file);
         const auto module1 = openPictureModule(QStringLiteral("korva_1.dll"));
         const auto module2 = openPictureModule(QStringLiteral("korva_2.dll"));
-        MapPicture picture(module1->takeBitmap(16002));
+        MapPicture picture(module1->takeBitmap(pictureids::kMap));
         ZeKCounter::setPictureModule(module2.get());
         CounterMgr counters;
         MapBoard board(picture);

@@ -2,6 +2,7 @@
 
 #include "geometry/bytestream.h"
 #include "geometry/mappicture.h"
+#include "geometry/pictureids.h"
 #include "geometry/picturemodule.h"
 
 #include <QString>
@@ -66,7 +67,8 @@ AFPoint Tagger::drawPosition() const {
 
 std::int32_t Tagger::pictureId() const {
     // Die values come from files too; keep an absurd one from overflowing.
-    const std::int64_t id = 16010 + std::int64_t{dieValue_} + (fromFile_ ? 10 : 0);
+    const std::int64_t id =
+        (fromFile_ ? pictureids::kFileTagBase : pictureids::kOwnTagBase) + std::int64_t{dieValue_};
     return id > INT32_MAX || id < INT32_MIN ? -1 : static_cast<std::int32_t>(id);
 }
 

@@ -17,6 +17,7 @@
 #include "geometry/hexgrid.h"
 #include "geometry/mapboard.h"
 #include "geometry/mappicture.h"
+#include "geometry/pictureids.h"
 #include "geometry/picturemodule.h"
 #include "geometry/win1252.h"
 #include "geometry/zekclick.h"
@@ -163,7 +164,7 @@ void TMainForm::FormCreate() {
             QMetaObject::invokeMethod(this, [this, note] { notePictureFallback(note); });
         });
 
-    mapPicture_ = std::make_unique<MapPicture>(resModule1_->takeBitmap(16002));
+    mapPicture_ = std::make_unique<MapPicture>(resModule1_->takeBitmap(pictureids::kMap));
     mapView_->setPicture(mapPicture_.get());
 
     ZeKCounter::setPictureModule(resModule2_.get());

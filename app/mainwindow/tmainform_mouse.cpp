@@ -4,6 +4,7 @@
 #include "app/mainwindow/mapview.h"
 #include "counters/zekcounter.h"
 #include "counters/zekcounterat.h"
+#include "geometry/hexgrid.h"
 #include "geometry/mapboard.h"
 #include "geometry/picturemodule.h"
 #include "geometry/zekclick.h"
@@ -13,12 +14,6 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
-
-namespace {
-// The drop area in picture pixels: beyond it nothing moves.
-constexpr int kDropWidth = 1494;
-constexpr int kDropHeight = 2720;
-} // namespace
 
 void TMainForm::bImageMainMapMouseDown(Qt::MouseButton button, int x, int y) {
     if (button == Qt::LeftButton)
@@ -71,7 +66,7 @@ void TMainForm::DropCounter(int x, int y) {
         return;
     endDrag();
 
-    if (x >= 0 && x < kDropWidth && y >= 0 && y < kDropHeight) {
+    if (x >= 0 && x < hexgrid::kDropWidth && y >= 0 && y < hexgrid::kDropHeight) {
         const int to = ZeKClick(AFPoint(x, y)).index();
         if (to == dragFromHex_) {
             mapBoard_->rotateStack(to);

@@ -8,6 +8,7 @@
 #include "counters/countermgr.h"
 #include "geometry/mapboard.h"
 #include "geometry/mappicture.h"
+#include "geometry/pictureids.h"
 #include "geometry/zekclick.h"
 #include "tests/common/cachedpicturemodule.h"
 
@@ -86,7 +87,8 @@ std::unique_ptr<TMainForm> makeShownForm() {
 
 // Baseline: copying every pixel of the map once into a buffer made beforehand.
 void BM_FullMapCopy(benchmark::State& state) {
-    const QImage map = loadPictureModule(QStringLiteral("korva_1.dll"), {}, {})->bitmap(16002);
+    const QImage map =
+        loadPictureModule(QStringLiteral("korva_1.dll"), {}, {})->bitmap(pictureids::kMap);
     QImage target(map.size(), map.format());
     for (auto _ : state) {
         std::memcpy(target.bits(), map.constBits(), static_cast<std::size_t>(map.sizeInBytes()));

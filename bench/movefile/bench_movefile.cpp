@@ -7,6 +7,7 @@
 #include "geometry/hexgrid.h"
 #include "geometry/mapboard.h"
 #include "geometry/mappicture.h"
+#include "geometry/pictureids.h"
 #include "geometry/picturemodule.h"
 #include "movefile/movefile.h"
 #include "tests/common/cachedpicturemodule.h"
@@ -22,7 +23,7 @@ namespace {
 
 // The game as the main window holds it.
 struct Game {
-    Game() : map(pictures.bitmap(16002)), board(map), tags(&pictures, &map) {
+    Game() : map(pictures.bitmap(pictureids::kMap)), board(map), tags(&pictures, &map) {
         ZeKCounter::setPictureModule(&pictures);
     }
     ~Game() { ZeKCounter::setPictureModule(nullptr); }
@@ -37,7 +38,7 @@ struct Game {
 // Baseline: copying every pixel of the map once into a buffer made beforehand.
 void BM_FullMapCopy(benchmark::State& state) {
     const CachedPictureModule pictures;
-    const QImage map = pictures.bitmap(16002);
+    const QImage map = pictures.bitmap(pictureids::kMap);
     QImage target(map.size(), map.format());
     for (auto _ : state) {
         std::memcpy(target.bits(), map.constBits(), static_cast<std::size_t>(map.sizeInBytes()));

@@ -16,7 +16,7 @@
 // the board and the tags, wired as the main window wires them. All boards alive share one
 // map picture, so keep one Game alive at a time.
 struct Game {
-    Game() : map(module1.bitmap(16002)) {
+    Game() : map(module1.bitmap(pictureids::kMap)) {
         ZeKCounter::setPictureModule(&module2);
         counters = std::make_unique<CounterMgr>();
         board = std::make_unique<MapBoard>(map);
