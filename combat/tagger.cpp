@@ -1,5 +1,6 @@
 #include "combat/tagger.h"
 
+#include "combat/tagsection.h"
 #include "geometry/bytestream.h"
 #include "geometry/mappicture.h"
 #include "geometry/pictureids.h"
@@ -119,9 +120,5 @@ void Tagger::readTag(ByteReader& in, const std::string& which) {
 }
 
 void Tagger::writeTag(ByteWriter& out) const {
-    out.writeInt32(kRecordWord);
-    out.writeInt32(position_.x);
-    out.writeInt32(position_.y);
-    out.writeInt32(dieValue_);
-    out.writeText(comment_);
+    writeTagRecord(out, {position_, dieValue_, comment_});
 }

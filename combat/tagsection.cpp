@@ -34,3 +34,22 @@ std::vector<TagRecord> readTagsSection(ByteReader& in) {
     }
     return records;
 }
+
+void writeTagsSection(ByteWriter& out, const std::vector<TagRecord>& records) {
+    for (const TagRecord& record : records)
+        if (record.comment.size() > static_cast<std::size_t>(Tagger::kMaxCommentLength))
+            throw TagSectionError("a combat comment is longer than " +
+                                  std::to_string(Tagger::kMaxCommentLength) + " characters");
+    out.writeInt32(kTagsSectionMark);
+    out.writeInt32(static_cast<std::int32_t>(records.size()));
+    for (const TagRecord& record : records)
+        writeTagRecord(out, record);
+}
+
+void writeTagRecord(ByteWriter& out, const TagRecord& record) {
+    out.writeInt32(Tagger::kRecordWord);
+    out.writeInt32(record.position.x);
+    out.writeInt32(record.position.y);
+    out.writeInt32(record.dieValue);
+    out.writeText(record.comment);
+}

@@ -171,10 +171,6 @@ private:
     // The move file a drop brings, or an empty text and the reason it is refused.
     static QString droppedMoveFile(const QMimeData& data, QString* refusal);
     void openDropped(const QString& fileName, const QString& refusal);
-    // Writes the report beside a move file that was just saved; false with *error set when
-    // it could not be written.
-    static bool saveReport(const QString& reportName, const QString& moveFileName,
-                           const QByteArray& report, QString* error);
     // A picture that could not be read and was replaced from the next source: noted now,
     // told in one warning once the command that drew it has finished.
     void notePictureFallback(const QString& note);

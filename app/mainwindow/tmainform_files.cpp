@@ -75,27 +75,16 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
     noteFileUsed(fileName);
     noteSavedTurn(fileName);
 
-    const QString reportName = reportFileName(fileName);
-    if (!saveReport(reportName, fileName, report, &error))
+    bool reportSaved = false;
+    {
+        BusyCursor busy;
+        reportSaved = saveMoveReport(fileName, report, &error);
+    }
+    if (!reportSaved)
         prompts_->showWarning(
             QStringLiteral("The move file was saved, but the move report was not.\n%1: %2")
-                .arg(QDir::toNativeSeparators(reportName), error));
+                .arg(QDir::toNativeSeparators(reportFileName(fileName)), error));
     return true;
-}
-
-bool TMainForm::saveReport(const QString& reportName, const QString& moveFileName,
-                           const QByteArray& report, QString* error) {
-    if (reportName.isEmpty()) {
-        *error = QStringLiteral("the move file's name is too short to name a report");
-        return false;
-    }
-    // A move file named "*.txt" would otherwise be overwritten by its own report.
-    if (QFileInfo(reportName) == QFileInfo(moveFileName)) {
-        *error = QStringLiteral("it would replace the move file");
-        return false;
-    }
-    BusyCursor busy;
-    return saveFileSafely(reportName, report, error);
 }
 
 void TMainForm::sbOpenClick() {

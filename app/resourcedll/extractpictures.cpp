@@ -1,7 +1,7 @@
 #include "app/resourcedll/extractpictures.h"
 
 #include "app/resourcedll/resourcedllmodule.h"
-#include "counters/safesave.h"
+#include "movefile/safesave.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -3,6 +3,7 @@
 #include "combat/dietrace.h"
 #include "combat/taggermgr.h"
 #include "counters/countermgr.h"
+#include "counters/movereport.h"
 #include "counters/zekcounter.h"
 #include "geometry/hexgrid.h"
 #include "geometry/mapboard.h"
@@ -78,9 +79,9 @@ void BM_SaveMoveFile(benchmark::State& state) {
     const QString path = dir.filePath(QStringLiteral("turn.krv"));
     const std::array<std::string, 3> banners = {"Turn 12", "Axis", "notes"};
     for (auto _ : state) {
-        game.counters.writeReport(path);
+        const QByteArray report = moveReport(game.counters.counters());
         const QByteArray bytes = encodeMoveFile(game.counters, game.tags, banners, false);
-        if (!saveFileSafely(path, bytes))
+        if (!saveFileSafely(path, bytes) || !saveMoveReport(path, report))
             state.SkipWithError("the save failed");
     }
 }

@@ -5,8 +5,8 @@
 #include "combat/dierandom.h"
 #include "combat/dietrace.h"
 #include "combat/taggermgr.h"
-#include "counters/safesave.h"
 #include "geometry/mappicture.h"
+#include "movefile/safesave.h"
 #include "tests/common/smalltmpfs.h"
 #include "tests/gui/mainformharness.h"
 
