@@ -2,14 +2,10 @@
 
 #include "app/modules.h"
 #include "app/resourcedll/extractpictures.h"
-#include "combat/taggermgr.h"
 #include "counters/countermgr.h"
 #include "counters/movereport.h"
-#include "counters/zekcounter.h"
-#include "geometry/mapboard.h"
+#include "game/game.h"
 #include "geometry/mappicture.h"
-#include "geometry/pictureids.h"
-#include "geometry/picturemodule.h"
 #include "korvaversion.h"
 #include "movefile/movefile.h"
 #include "movefile/newgamefile.h"
@@ -90,21 +86,14 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
     QByteArray png;
     try {
         const MoveFileContents contents = readMoveFile(file);
-        const auto module1 = openPictureModule(QStringLiteral("korva_1.dll"));
-        const auto module2 = openPictureModule(QStringLiteral("korva_2.dll"));
-        MapPicture picture(module1->takeBitmap(pictureids::kMap));
-        ZeKCounter::setPictureModule(module2.get());
-        CounterMgr counters;
-        MapBoard board(picture);
-        TaggerMgr tags(module1.get(), &picture);
-        openMoveFile(contents, counters, tags, board);
-        ZeKCounter::setPictureModule(nullptr);
+        Game game(openPictureModule(QStringLiteral("korva_1.dll")),
+                  openPictureModule(QStringLiteral("korva_2.dll")));
+        game.open(contents);
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        if (!picture.image().save(&buffer, "PNG"))
+        if (!game.mapPicture().image().save(&buffer, "PNG"))
             return refuse(out, QStringLiteral("the picture could not be encoded"));
     } catch (const std::exception& error) {
-        ZeKCounter::setPictureModule(nullptr);
         return refuse(file, QString::fromLocal8Bit(error.what()));
     }
     QString error;

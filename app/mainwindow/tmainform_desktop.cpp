@@ -10,6 +10,7 @@
 #include "app/pictures/mailglyph.h"
 #include "combat/taggermgr.h"
 #include "counters/movereport.h"
+#include "game/game.h"
 #include "geometry/hexgrid.h"
 #include "geometry/win1252.h"
 #include "geometry/zekclick.h"
@@ -220,7 +221,7 @@ void TMainForm::noteSavedTurn(const QString& fileName) {
     mail->moveFile = QFileInfo(fileName).absoluteFilePath();
     mail->reportFile = reportFileName(mail->moveFile);
     mail->title = FileTitle(fileName);
-    for (const TagRecord& tag : taggerMgr_->ownRecords()) {
+    for (const TagRecord& tag : game_->tags().ownRecords()) {
         // A combat's position is its hex's; the middle of the hex finds it again.
         const int hex = ZeKClick(AFPoint(tag.position.x + 12, tag.position.y + 19)).index();
         mail->combats.push_back({QString::fromStdString(hexgrid::hexLabel(hex)), tag.dieValue,

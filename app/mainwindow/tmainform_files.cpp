@@ -1,11 +1,9 @@
 // Saving and opening moves.
 #include "app/mainwindow/tmainform.h"
 
-#include "combat/taggermgr.h"
-#include "counters/countermgr.h"
 #include "counters/movereport.h"
 #include "counters/newgamelayout.h"
-#include "geometry/mapboard.h"
+#include "game/game.h"
 #include "movefile/movefile.h"
 #include "ui_mainform.h"
 
@@ -48,16 +46,14 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
     // The report shows this turn's moves, so its text is made before any end of turn; it
     // goes to disk only after the move file, so a failed save never leaves a new report
     // beside an old move file.
-    const QByteArray report = moveReport(counterMgr_->counters());
+    const QByteArray report = game_->report();
 
     QString error;
     bool saved = false;
     {
         BusyCursor busy;
         try {
-            const QByteArray bytes =
-                encodeMoveFile(*counterMgr_, *taggerMgr_, bannerTexts(), endOfTurn);
-            saved = saveFileSafely(fileName, bytes, &error);
+            saved = saveFileSafely(fileName, game_->moveFile(endOfTurn), &error);
         } catch (const MoveFileError& refused) {
             error = QString::fromStdString(refused.what());
         }
@@ -69,7 +65,7 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
         return false;
     }
     if (endOfTurn)
-        counterMgr_->endTurn();
+        game_->endTurn();
     setCaption(QStringLiteral("Korva : ") + FileTitle(fileName));
     markSaved();
     noteFileUsed(fileName);
@@ -99,14 +95,13 @@ void TMainForm::sbOpenClick() {
 bool TMainForm::OpenMove(const QString& fileName) {
     // The held counter belongs to the position about to be replaced.
     CancelDrag();
-    std::array<std::string, 3> banners;
     bool placeholders = false;
     try {
         BusyCursor busy;
         const MoveFileContents contents = readMoveFile(fileName);
         // The whole file is good: replace the position in one step, which puts everything
         // back when it fails half-way.
-        banners = openMoveFile(contents, *counterMgr_, *taggerMgr_, *mapBoard_);
+        game_->open(contents);
         placeholders = newgame::isPlaceholderPosition(contents.counters);
     } catch (const std::exception& error) {
         prompts_->showWarning(QStringLiteral("Can not open file\n") +
@@ -115,7 +110,7 @@ bool TMainForm::OpenMove(const QString& fileName) {
     }
     // Nothing below can fail: the banners, the undo record, the caption and the unsaved
     // mark change only with a position that opened whole.
-    setBannerTexts(banners);
+    setBannerTexts(game_->banners());
     // An undo may never move a counter of the freshly opened position.
     clearUndoRecord();
     setCaption(QStringLiteral("Korva : ") + FileTitle(fileName));

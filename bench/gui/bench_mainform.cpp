@@ -6,8 +6,7 @@
 #include "app/pictures/picturemoduleloader.h"
 #include "bench/common/busymovefile.h"
 #include "counters/countermgr.h"
-#include "geometry/mapboard.h"
-#include "geometry/mappicture.h"
+#include "game/game.h"
 #include "geometry/pictureids.h"
 #include "geometry/zekclick.h"
 #include "tests/common/cachedpicturemodule.h"
@@ -32,12 +31,11 @@ std::unique_ptr<TMainForm> makeForm() {
     auto form = std::make_unique<TMainForm>(std::move(setup));
     // Counter n in hex 200 + n: a board with every counter on it.
     int n = 0;
-    for (const auto& counter : form->counterMgr().counters()) {
+    for (const auto& counter : form->game().counters().counters()) {
         ++n;
         counter->setState(CounterRecord{200 + n, 200 + n, 0, 0});
     }
-    form->mapBoard().rebuild(form->counterMgr().counters());
-    form->mapBoard().redrawAll();
+    form->game().restack();
     return form;
 }
 

@@ -1,15 +1,9 @@
 #include "bench/common/busymovefile.h"
 #include "combat/dierandom.h"
 #include "combat/dietrace.h"
-#include "combat/taggermgr.h"
-#include "counters/countermgr.h"
-#include "counters/movereport.h"
-#include "counters/zekcounter.h"
+#include "game/game.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
-#include "geometry/mappicture.h"
 #include "geometry/pictureids.h"
-#include "geometry/picturemodule.h"
 #include "movefile/movefile.h"
 #include "tests/common/cachedpicturemodule.h"
 
@@ -22,19 +16,11 @@
 
 namespace {
 
-// The game as the main window holds it.
-struct Game {
-    Game() : map(pictures.bitmap(pictureids::kMap)), board(map), tags(&pictures, &map) {
-        ZeKCounter::setPictureModule(&pictures);
-    }
-    ~Game() { ZeKCounter::setPictureModule(nullptr); }
-
-    CachedPictureModule pictures;
-    MapPicture map;
-    CounterMgr counters;
-    MapBoard board;
-    TaggerMgr tags;
-};
+// The game as the main window holds it, on stand-in pictures kept after their first use.
+std::unique_ptr<Game> makeGame() {
+    return std::make_unique<Game>(std::make_unique<CachedPictureModule>(),
+                                  std::make_unique<CachedPictureModule>());
+}
 
 // Baseline: copying every pixel of the map once into a buffer made beforehand.
 void BM_FullMapCopy(benchmark::State& state) {
@@ -52,12 +38,10 @@ BENCHMARK(BM_FullMapCopy)->Unit(benchmark::kMicrosecond);
 // Open: parse and check, apply, rebuild the stacks and redraw all 2967 hexes; every
 // counter alone in its hex (0), or in stacks of one to eight (1).
 void BM_OpenMoveFile(benchmark::State& state) {
-    Game game;
+    const auto game = makeGame();
     const QByteArray bytes = state.range(0) ? busymovefile::stackBusy() : busymovefile::busy();
-    for (auto _ : state) {
-        const MoveFileContents contents = parseMoveFile(bytes);
-        openMoveFile(contents, game.counters, game.tags, game.board);
-    }
+    for (auto _ : state)
+        game->open(parseMoveFile(bytes));
 }
 BENCHMARK(BM_OpenMoveFile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
@@ -71,17 +55,16 @@ BENCHMARK(BM_ParseMoveFile)->Unit(benchmark::kMicrosecond);
 
 // Save: the move report, the bytes, and the safe write beside the target in /tmp.
 void BM_SaveMoveFile(benchmark::State& state) {
-    Game game;
-    applyMoveFile(parseMoveFile(busymovefile::busy()), game.counters, game.tags);
+    const auto game = makeGame();
+    game->open(parseMoveFile(busymovefile::busy()));
     for (int n = 0; n < 20; ++n)
-        game.tags.addCombat({hexgrid::hexPosition(n * 11), n % 6 + 1, "own combat"});
+        game->addCombat({hexgrid::hexPosition(n * 11), n % 6 + 1, "own combat"});
+    game->setBanner(2, "notes");
     QTemporaryDir dir(QStringLiteral("/tmp/korva-bench-XXXXXX"));
     const QString path = dir.filePath(QStringLiteral("turn.krv"));
-    const std::array<std::string, 3> banners = {"Turn 12", "Axis", "notes"};
     for (auto _ : state) {
-        const QByteArray report = moveReport(game.counters.counters());
-        const QByteArray bytes = encodeMoveFile(game.counters, game.tags, banners, false);
-        if (!saveFileSafely(path, bytes) || !saveMoveReport(path, report))
+        const QByteArray report = game->report();
+        if (!saveFileSafely(path, game->moveFile(false)) || !saveMoveReport(path, report))
             state.SkipWithError("the save failed");
     }
 }

@@ -248,7 +248,7 @@ void TestMainFormDesktop::sendByEmail() {
     QVERIFY(!send->isEnabled());
     h.place(1, 300);
     h.rebuild();
-    h.form->taggerMgr().addCombat(TaggerInfo{ZeKClick(300).position(), 4, "Over the river"});
+    h.form->game().addCombat(TaggerInfo{ZeKClick(300).position(), 4, "Over the river"});
     QVERIFY(h.form->SaveMove(path, false));
     QVERIFY(send->isEnabled());
     send->trigger();
