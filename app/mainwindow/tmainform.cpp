@@ -294,4 +294,8 @@ void TMainForm::setBannerTexts(const std::array<std::string, 3>& texts) {
     ui_->bEdit1->setText(win1252::toUnicode(texts[0]));
     ui_->bEdit2->setText(win1252::toUnicode(texts[1]));
     ui_->bEdit3->setText(win1252::toUnicode(texts[2]));
+    // A save writes what the boxes show, also where a box could not take a text whole.
+    const std::array<std::string, 3> shown = bannerTexts();
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        game_->setBanner(i, shown[i]);
 }
