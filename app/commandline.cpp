@@ -1,17 +1,14 @@
-#include "commandline.h"
+#include "app/commandline.h"
 
-#include "countermgr.h"
-#include "extractpictures.h"
+#include "app/modules.h"
+#include "app/resourcedll/extractpictures.h"
+#include "counters/countermgr.h"
+#include "counters/movereport.h"
+#include "game/game.h"
+#include "geometry/mappicture.h"
 #include "korvaversion.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "modules.h"
-#include "movefile.h"
-#include "movereport.h"
-#include "newgamefile.h"
-#include "picturemodule.h"
-#include "taggermgr.h"
-#include "zekcounter.h"
+#include "movefile/movefile.h"
+#include "movefile/newgamefile.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -89,21 +86,14 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
     QByteArray png;
     try {
         const MoveFileContents contents = readMoveFile(file);
-        const auto module1 = openPictureModule(QStringLiteral("korva_1.dll"));
-        const auto module2 = openPictureModule(QStringLiteral("korva_2.dll"));
-        MapPicture picture(module1->takeBitmap(16002));
-        ZeKCounter::setPictureModule(module2.get());
-        CounterMgr counters;
-        MapBoard board(picture);
-        TaggerMgr tags(module1.get(), &picture);
-        openMoveFile(contents, counters, tags, board);
-        ZeKCounter::setPictureModule(nullptr);
+        Game game(openPictureModule(QStringLiteral("korva_1.dll")),
+                  openPictureModule(QStringLiteral("korva_2.dll")));
+        game.open(contents);
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        if (!picture.image().save(&buffer, "PNG"))
+        if (!game.mapPicture().image().save(&buffer, "PNG"))
             return refuse(out, QStringLiteral("the picture could not be encoded"));
     } catch (const std::exception& error) {
-        ZeKCounter::setPictureModule(nullptr);
         return refuse(file, QString::fromLocal8Bit(error.what()));
     }
     QString error;

@@ -1,6 +1,6 @@
-#include "mapview.h"
+#include "app/mainwindow/mapview.h"
 
-#include "mappicture.h"
+#include "geometry/mappicture.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
