@@ -1,20 +1,19 @@
-#include "commandline.h"
+#include "app/commandline.h"
 
-#include "countermgr.h"
-#include "extractpictures.h"
-#include "gamehistory.h"
-#include "korvaapplication.h"
+#include "app/mainwindow/korvaapplication.h"
+#include "app/modules.h"
+#include "app/resourcedll/extractpictures.h"
+#include "counters/countermgr.h"
+#include "counters/movereport.h"
+#include "counters/turnchanges.h"
+#include "game/game.h"
+#include "geometry/mappicture.h"
+#include "history/gamehistory.h"
 #include "korvaversion.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "modules.h"
-#include "movefile.h"
-#include "moveoverlay.h"
-#include "movereport.h"
-#include "newgamefile.h"
-#include "picturemodule.h"
-#include "taggermgr.h"
-#include "zekcounter.h"
+#include "movefile/movefile.h"
+#include "movefile/newgamefile.h"
+#include "movefile/turnkeeper.h"
+#include "overlay/moveoverlay.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -120,28 +119,21 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
     QByteArray png;
     try {
         const OpenedMoveFile opened = readOpenedMoveFile(file);
-        const auto module1 = openPictureModule(QStringLiteral("korva_1.dll"));
-        const auto module2 = openPictureModule(QStringLiteral("korva_2.dll"));
-        MapPicture picture(module1->bitmap(16002));
-        ZeKCounter::setPictureModule(module2.get());
-        CounterMgr counters;
-        MapBoard board(picture);
-        TaggerMgr tags(module1.get(), &picture);
-        openMoveFile(opened.contents, counters, tags, board);
-        ZeKCounter::setPictureModule(nullptr);
+        Game game(openPictureModule(QStringLiteral("korva_1.dll")),
+                  openPictureModule(QStringLiteral("korva_2.dll")));
+        game.open(opened.contents);
         // The marks go on a copy: the map picture is what the game draws on.
-        QImage shown = picture.image();
+        QImage shown = game.mapPicture().image();
         if (moves) {
             QPainter painter(&shown);
-            paintMoveOverlay(painter,
-                             buildMoveOverlay(movesOfFile(opened, file).changes, counters, board));
+            paintMoveOverlay(painter, buildMoveOverlay(movesOfFile(opened, file).changes,
+                                                       game.counters(), game.board()));
         }
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (!shown.save(&buffer, "PNG"))
             return refuse(out, QStringLiteral("the picture could not be encoded"));
     } catch (const std::exception& error) {
-        ZeKCounter::setPictureModule(nullptr);
         return refuse(file, QString::fromLocal8Bit(error.what()));
     }
     QString error;

@@ -1,13 +1,21 @@
-#include "commandline.h"
-#include "gamehistory.h"
-#include "korvaapplication.h"
-#include "korvasettings.h"
-#include "modules.h"
-#include "programart.h"
-#include "tmainform.h"
-#include "tsplash.h"
+#include "app/commandline.h"
+#include "app/firstpaintprobe.h"
+#include "app/mainwindow/korvaapplication.h"
+#include "app/mainwindow/korvasettings.h"
+#include "app/mainwindow/mapview.h"
+#include "app/mainwindow/tmainform.h"
+#include "app/modules.h"
+#include "app/pictures/bakedpictures.h"
+#include "app/pictures/programart.h"
+#include "app/windows/tsplash.h"
+#include "history/gamehistory.h"
 
 #include <QDir>
+#include <QFontDatabase>
+
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
 
 int main(int argc, char** argv) {
     // The headless tools (report, render, extract pictures) need no window.
@@ -15,10 +23,21 @@ int main(int argc, char** argv) {
     if (request.exitStatus)
         return *request.exitStatus;
 
+    // The first window's pictures are decompressed and the fonts read (the font
+    // configuration at once, the font database once the application exists) on other
+    // threads while this one builds the window.
+    std::jthread fontConfiguration([] { FcInit(); });
+    bakedpictures::startLoading({QString::fromLatin1(bakedpictures::kProgramSheet),
+                                 QString::fromLatin1(bakedpictures::kMapSheet),
+                                 QString::fromLatin1(bakedpictures::kCounterSheet),
+                                 QString::fromLatin1(bakedpictures::kTagSheet)});
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     KorvaApplication app(argc, argv);
+    fontConfiguration.join();
+    std::jthread fonts([] { QFontDatabase::families(); });
 
-    auto* splash = new TSplash(programart::splashPicture());
+    auto* splash = new TSplash(
+        bakedpictures::programPicture(bakedpictures::kSplash, &programart::splashPicture));
     Splash = splash;
     splash->show();
     QCoreApplication::processEvents();
@@ -29,6 +48,7 @@ int main(int argc, char** argv) {
         setup.settings = KorvaSettings::userStore();
         setup.historyFolder = GameHistory::defaultRoot();
         TMainForm mainForm(std::move(setup));
+        FirstPaintProbe::watchIfAsked(&mainForm.mapView()); // start-up benchmark only
         mainForm.show();
         // A move file named on the command line (a double-click on an e-mailed turn).
         if (!request.moveFile.isEmpty())

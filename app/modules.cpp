@@ -1,7 +1,7 @@
-#include "modules.h"
+#include "app/modules.h"
 
-#include "picturemoduleloader.h"
-#include "resourcedllmodule.h"
+#include "app/pictures/picturemoduleloader.h"
+#include "app/resourcedll/resourcedllmodule.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,8 +18,11 @@ std::unique_ptr<PictureModule> openPictureModule(const QString& moduleName) {
             warnings << module->name() + QStringLiteral(": ") + problem;
         return module;
     };
-    auto module = loadPictureModule(moduleName, folders, openDll, &warnings);
-    for (const QString& warning : warnings)
-        std::fprintf(stderr, "korva: %s\n", qPrintable(warning));
+    std::unique_ptr<PictureModule> module =
+        loadPictureModule(moduleName, folders, openDll, &warnings);
+    // Standard error hears of the DLL's problems now and of pictures replaced later; the
+    // window sets a listener of its own and tells the player in a warning.
+    module->setFallbackListener(
+        [](const QString& note) { std::fprintf(stderr, "korva: %s\n", qPrintable(note)); });
     return module;
 }

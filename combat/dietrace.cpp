@@ -1,10 +1,16 @@
-#include "dietrace.h"
+#include "combat/dietrace.h"
 
-#include "dierandom.h"
+#include "combat/dierandom.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -13,12 +19,33 @@ QString& tracePathSetting() {
     return path;
 }
 
+// The trace file opened for appending (created when missing), or -1. Only a regular file
+// is taken: opening a FIFO for writing would wait for a reader forever, and a device or a
+// pipe keeps nothing to read later.
+int openTraceFile() {
+    const int fd = ::open(QFile::encodeName(tracePathSetting()).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return -1;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 // Opens the trace for appending, writes the line break and then the text, and closes it.
 // Each entry opens the file afresh, so one that failed leaves the next free to try again.
 void appendEntry(const std::string& text) {
-    QFile file(tracePathSetting());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    const int fd = openTraceFile();
+    if (fd < 0)
         return;
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Append, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return;
+    }
     file.write("\r\n", 2);
     file.flush();
     file.write(text.data(), static_cast<qint64>(text.size()));
@@ -40,6 +67,14 @@ QString tracePath() {
 
 void setTracePath(const QString& path) {
     tracePathSetting() = path;
+}
+
+QString traceFileRefusal() {
+    const QFileInfo info(tracePathSetting());
+    if (!info.exists() || info.isFile())
+        return {};
+    return QStringLiteral("%1 is not a regular file")
+        .arg(QDir::toNativeSeparators(info.filePath()));
 }
 
 std::string formatSignificant(float value, int precision) {

@@ -14,6 +14,10 @@ class DieRandom;
 // The trace file; "trace.txt" in the current folder unless set otherwise.
 QString tracePath();
 void setTracePath(const QString& path);
+// Why no trace can be written although the folder may allow it: the trace path names
+// something other than a regular file (a named pipe, a device, a folder), which the trace
+// never writes to. Empty when it is a regular file or does not exist yet.
+QString traceFileRefusal();
 
 void TraceText(const std::string& text);
 // "text : n" in decimal.

@@ -1,8 +1,10 @@
-#include "tagger.h"
+#include "combat/tagger.h"
 
-#include "bytestream.h"
-#include "mappicture.h"
-#include "picturemodule.h"
+#include "combat/tagsection.h"
+#include "geometry/bytestream.h"
+#include "geometry/mappicture.h"
+#include "geometry/pictureids.h"
+#include "geometry/picturemodule.h"
 
 #include <QString>
 
@@ -66,7 +68,8 @@ AFPoint Tagger::drawPosition() const {
 
 std::int32_t Tagger::pictureId() const {
     // Die values come from files too; keep an absurd one from overflowing.
-    const std::int64_t id = 16010 + std::int64_t{dieValue_} + (fromFile_ ? 10 : 0);
+    const std::int64_t id =
+        (fromFile_ ? pictureids::kFileTagBase : pictureids::kOwnTagBase) + std::int64_t{dieValue_};
     return id > INT32_MAX || id < INT32_MIN ? -1 : static_cast<std::int32_t>(id);
 }
 
@@ -98,12 +101,18 @@ void Tagger::erase() {
         mapBitmap_->drawImage(p.x, p.y, *savedBackground_);
 }
 
-void Tagger::readTag(ByteReader& in) {
-    in.readInt32(); // the record word carries no meaning
-    const std::int32_t x = in.readInt32();
-    const std::int32_t y = in.readInt32();
-    const std::int32_t dieValue = in.readInt32();
-    std::string comment = in.readText(kMaxCommentLength, "a combat comment");
+void Tagger::releaseMap() {
+    mapBitmap_ = nullptr;
+    savedBackground_.reset();
+}
+
+void Tagger::readTag(ByteReader& in, const std::string& which) {
+    const std::string of = " of " + which;
+    in.readInt32("the record word" + of); // it carries no meaning
+    const std::int32_t x = in.readInt32("the x position" + of);
+    const std::int32_t y = in.readInt32("the y position" + of);
+    const std::int32_t dieValue = in.readInt32("the die value" + of);
+    std::string comment = in.readText(kMaxCommentLength, "the comment" + of);
     position_ = AFPoint(x, y);
     dieValue_ = dieValue;
     comment_ = std::move(comment);
@@ -111,9 +120,5 @@ void Tagger::readTag(ByteReader& in) {
 }
 
 void Tagger::writeTag(ByteWriter& out) const {
-    out.writeInt32(kRecordWord);
-    out.writeInt32(position_.x);
-    out.writeInt32(position_.y);
-    out.writeInt32(dieValue_);
-    out.writeText(comment_);
+    writeTagRecord(out, {position_, dieValue_, comment_});
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afpoint.h"
+#include "geometry/afpoint.h"
 
 #include <QImage>
 
@@ -57,11 +57,15 @@ public:
     void draw();
     // Puts the saved block back; the block stays, so erase may be repeated.
     void erase();
+    // Lets go of the map: from now on the tag neither draws nor puts a block back, also
+    // when destroyed. For a tag whose map picture is being put back whole.
+    void releaseMap();
 
     // One tag record of a move file. readTag takes position, die value and comment as
     // stored (comment up to 80 characters) and marks the tag as read from a file; it
     // throws on a short record or a longer comment and then leaves the tag unchanged.
-    void readTag(ByteReader& in);
+    // `which` names the record in errors ("combat 3 in the combat section").
+    void readTag(ByteReader& in, const std::string& which = "a combat record");
     void writeTag(ByteWriter& out) const;
 
     const PictureModule* module() const { return module_; }

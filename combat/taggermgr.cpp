@@ -1,7 +1,7 @@
-#include "taggermgr.h"
+#include "combat/taggermgr.h"
 
-#include "bytestream.h"
-#include "picturemodule.h"
+#include "geometry/bytestream.h"
+#include "geometry/picturemodule.h"
 
 #include <QString>
 
@@ -62,10 +62,7 @@ void TaggerMgr::clearTags() {
 }
 
 void TaggerMgr::writeTags(ByteWriter& out) const {
-    out.writeInt32(kTagsSectionMark);
-    out.writeInt32(static_cast<std::int32_t>(ownTags_.size()));
-    for (const Tagger& tag : ownTags_)
-        tag.writeTag(out);
+    writeTagsSection(out, ownRecords());
 }
 
 void TaggerMgr::readTags(ByteReader& in) {
@@ -73,6 +70,10 @@ void TaggerMgr::readTags(ByteReader& in) {
 }
 
 void TaggerMgr::replaceWithOpened(const std::vector<TagRecord>& records) {
+    replaceKeepingOld(records); // the old tags are off the map already: dropped silently
+}
+
+TaggerMgr::Replaced TaggerMgr::replaceKeepingOld(const std::vector<TagRecord>& records) {
     // Every picture must be there before anything comes off the map, so that a missing
     // one cannot leave the tags half replaced.
     if (mapBitmap_) {
@@ -87,10 +88,76 @@ void TaggerMgr::replaceWithOpened(const std::vector<TagRecord>& records) {
                 throw ResourceError(module_->name(), probe.pictureId());
         }
     }
-    clearTags();
-    for (const TagRecord& record : records)
-        insertFirstDrawn(openedTags_, module_, mapBitmap_, record.position, record.dieValue,
-                         record.comment, true);
+    Replaced old;
+    old.ownRevision_ = ownRevision_;
+    if (!ownTags_.empty())
+        ++ownRevision_;
+    // Own tags were drawn over the opened ones, so they come off first.
+    old.own_ = takeOff(ownTags_);
+    old.opened_ = takeOff(openedTags_);
+    try {
+        for (const TagRecord& record : records)
+            insertFirstDrawn(openedTags_, module_, mapBitmap_, record.position, record.dieValue,
+                             record.comment, true);
+    } catch (...) {
+        restore(std::move(old));
+        throw;
+    }
+    return old;
+}
+
+void TaggerMgr::restore(Replaced&& old) {
+    dropSilently(ownTags_);
+    dropSilently(openedTags_);
+    for (TaggerMultiSet::node_type& node : old.own_)
+        ownTags_.insert(ownTags_.end(), std::move(node)); // equal positions keep their order
+    for (TaggerMultiSet::node_type& node : old.opened_)
+        openedTags_.insert(openedTags_.end(), std::move(node));
+    old.own_.clear();
+    old.opened_.clear();
+    ownRevision_ = old.ownRevision_;
+}
+
+void TaggerMgr::restoreDrawn(Replaced&& old) {
+    // Gone before anything is drawn, so that no block they put back covers a new picture.
+    takeOff(ownTags_);
+    takeOff(openedTags_);
+    // Opened first: own tags were drawn over them.
+    for (auto [nodes, tags] : {std::pair{&old.opened_, &openedTags_}, {&old.own_, &ownTags_}}) {
+        for (TaggerMultiSet::node_type& node : *nodes) {
+            try {
+                node.value().draw();
+            } catch (const ResourceError&) {
+                // Drawn before, so the picture was there; a module that lost it since
+                // has reported it, and the tag stays without its picture.
+            }
+            tags->insert(tags->end(), std::move(node));
+        }
+        nodes->clear();
+    }
+    ownRevision_ = old.ownRevision_;
+}
+
+std::vector<TaggerMultiSet::node_type> TaggerMgr::takeOff(TaggerMultiSet& tags) {
+    std::vector<TaggerMultiSet::node_type> nodes;
+    nodes.reserve(tags.size());
+    while (!tags.empty()) {
+        nodes.push_back(tags.extract(tags.begin()));
+        nodes.back().value().erase();
+    }
+    return nodes;
+}
+
+void TaggerMgr::dropSilently(TaggerMultiSet& tags) {
+    while (!tags.empty())
+        tags.extract(tags.begin()).value().releaseMap();
+}
+
+TaggerMgr::Replaced::~Replaced() {
+    for (auto* nodes : {&own_, &opened_})
+        for (TaggerMultiSet::node_type& node : *nodes)
+            if (node)
+                node.value().releaseMap();
 }
 
 std::vector<TagRecord> TaggerMgr::ownRecords() const {

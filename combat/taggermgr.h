@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tagger.h"
-#include "tagsection.h"
+#include "combat/tagger.h"
+#include "combat/tagsection.h"
 
 #include <cstdint>
 #include <functional>
@@ -24,6 +24,22 @@ using TaggerPair = std::pair<TaggerMultiSet::const_iterator, TaggerMultiSet::con
 // first tag at a position shows a picture; later ones there are stored silent.
 class TaggerMgr {
 public:
+    // The tags a replacement took off the map, whole with the blocks they keep, so that a
+    // failed open can put them back with restore(). Dropped, they draw nothing.
+    class Replaced {
+    public:
+        Replaced() = default;
+        Replaced(Replaced&&) = default;
+        Replaced& operator=(Replaced&&) = default;
+        ~Replaced();
+
+    private:
+        friend class TaggerMgr;
+        std::vector<TaggerMultiSet::node_type> own_;
+        std::vector<TaggerMultiSet::node_type> opened_;
+        std::uint64_t ownRevision_ = 0;
+    };
+
     TaggerMgr(const PictureModule* module, MapPicture* mapBitmap);
     ~TaggerMgr();
     TaggerMgr(const TaggerMgr&) = delete;
@@ -40,6 +56,7 @@ public:
     void clearTags();
 
     // The tags section: the mark, the number of own tags, each own tag in set order.
+    // Throws TagSectionError, writing nothing, for a comment no reader would take back.
     void writeTags(ByteWriter& out) const;
     // Reads and checks a whole tags section, then replaces all tags with it; on a bad
     // section it throws TagSectionError or a reader error and changes nothing.
@@ -47,6 +64,15 @@ public:
     // Clears all tags, then inserts the records as opened tags in order, drawing the first
     // at each position.
     void replaceWithOpened(const std::vector<TagRecord>& records);
+    // The same, handing back the tags it took off. When it throws, the old tags are back
+    // and only the map picture may differ (the caller puts it back).
+    Replaced replaceKeepingOld(const std::vector<TagRecord>& records);
+    // Puts back what replaceKeepingOld took off, dropping the present tags without
+    // drawing: the caller puts the map picture back as it was before the replacement.
+    void restore(Replaced&& old);
+    // Takes the present tags off the map, then puts back what replaceKeepingOld took off
+    // and draws it again: for a position that was only set aside, its map drawn since.
+    void restoreDrawn(Replaced&& old);
 
     const TaggerMultiSet& ownTags() const { return ownTags_; }
     const TaggerMultiSet& openedTags() const { return openedTags_; }
@@ -61,6 +87,10 @@ public:
 
 private:
     static void clearSet(TaggerMultiSet& tags);
+    // Takes every tag out of the set, in order, first putting back the map it covered.
+    static std::vector<TaggerMultiSet::node_type> takeOff(TaggerMultiSet& tags);
+    // Empties the set without drawing.
+    static void dropSilently(TaggerMultiSet& tags);
     static void insertFirstDrawn(TaggerMultiSet& tags, const PictureModule* module,
                                  MapPicture* mapBitmap, AFPoint position, std::int32_t dieValue,
                                  const std::string& comment, bool fromFile);

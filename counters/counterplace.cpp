@@ -1,4 +1,4 @@
-#include "counterplace.h"
+#include "counters/counterplace.h"
 
 std::vector<CounterPlace> presentPlaces(const std::vector<CounterRecord>& records) {
     std::vector<CounterPlace> places;

@@ -1,6 +1,6 @@
-#include "counterrecord.h"
+#include "counters/counterrecord.h"
 
-#include "bytestream.h"
+#include "geometry/bytestream.h"
 
 #include <cstdint>
 
@@ -13,7 +13,7 @@ CounterRecord CounterRecord::fromWords(int startHex, int currentHex, int stateWo
 }
 
 CounterRecord CounterRecord::read(ByteReader& in) {
-    if (in.remaining() < 12)
+    if (in.remaining() < kSize)
         throw StreamEndError("the file ends inside a counter record");
     const int start = in.readInt32();
     const int current = in.readInt32();

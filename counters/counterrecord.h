@@ -6,6 +6,9 @@ class ByteWriter;
 // One counter's record of the move file: 12 bytes, the start hex index, the present hex
 // index and the state word marker * 1000 + losses.
 struct CounterRecord {
+    // Bytes of one record in the file.
+    static constexpr int kSize = 12;
+
     int startHex = 0;
     int currentHex = 0;
     int losses = 0;

@@ -1,7 +1,7 @@
-#include "turnchanges.h"
+#include "counters/turnchanges.h"
 
-#include "movereport.h"
-#include "orderofbattle.h"
+#include "counters/movereport.h"
+#include "counters/orderofbattle.h"
 
 #include <algorithm>
 #include <string>

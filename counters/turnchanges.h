@@ -1,7 +1,7 @@
 #pragma once
 
-#include "counterplace.h"
-#include "counterrecord.h"
+#include "counters/counterplace.h"
+#include "counters/counterrecord.h"
 
 #include <QByteArray>
 

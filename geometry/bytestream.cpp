@@ -1,4 +1,4 @@
-#include "bytestream.h"
+#include "geometry/bytestream.h"
 
 #include <cstring>
 
@@ -15,13 +15,13 @@ void ByteWriter::writeText(const std::string& text) {
     bytes_.append('\0');
 }
 
-void ByteReader::require(qsizetype count, const char* what) const {
+void ByteReader::require(qsizetype count, std::string_view what) const {
     if (count > remaining())
-        throw StreamEndError(std::string("the file ends inside ") + what);
+        throw StreamEndError("the file ends inside " + std::string(what));
 }
 
-std::int32_t ByteReader::readInt32() {
-    require(4, "a number");
+std::int32_t ByteReader::readInt32(std::string_view what) {
+    require(4, what);
     const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data() + pos_);
     pos_ += 4;
     const std::uint32_t u = std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) |
@@ -29,12 +29,14 @@ std::int32_t ByteReader::readInt32() {
     return static_cast<std::int32_t>(u);
 }
 
-std::string ByteReader::readText(std::int32_t maxLength, const char* what) {
-    const std::int32_t length = readInt32();
-    if (length < 0 || length > maxLength)
-        throw std::runtime_error(std::string("the length of ") + what + " is " +
-                                 std::to_string(length) + ", more than its box holds (" +
-                                 std::to_string(maxLength) + ")");
+std::string ByteReader::readText(std::int32_t maxLength, std::string_view what) {
+    const std::string lengthOf = "the length of " + std::string(what);
+    const std::int32_t length = readInt32(lengthOf);
+    if (length < 0)
+        throw std::runtime_error(lengthOf + " is negative (" + std::to_string(length) + ")");
+    if (length > maxLength)
+        throw std::runtime_error(lengthOf + " is " + std::to_string(length) +
+                                 ", more than its box holds (" + std::to_string(maxLength) + ")");
     require(qsizetype{length} + 1, what);
     const char* start = bytes_.data() + pos_;
     pos_ += qsizetype{length} + 1;

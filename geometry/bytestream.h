@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // Raised when a reader is asked for more bytes than remain.
 class StreamEndError : public std::runtime_error {
@@ -36,17 +37,20 @@ public:
     // The reader only views its bytes: a temporary array would be gone before the reads.
     explicit ByteReader(QByteArray&&) = delete;
 
-    std::int32_t readInt32();
+    // `what` names the field in the error when the bytes run out ("the die value of
+    // combat 3 in the combat section").
+    std::int32_t readInt32(std::string_view what = "a number");
     // The counted text as stored (length n, n bytes, a zero byte), refused when n is
-    // negative or above maxLength; the text is cut at its first zero byte.
-    std::string readText(std::int32_t maxLength, const char* what);
+    // negative or above maxLength; the text is cut at its first zero byte. `what` names
+    // the text in errors.
+    std::string readText(std::int32_t maxLength, std::string_view what);
 
     qsizetype position() const { return pos_; }
     qsizetype remaining() const { return bytes_.size() - pos_; }
     bool atEnd() const { return pos_ >= bytes_.size(); }
 
 private:
-    void require(qsizetype count, const char* what) const;
+    void require(qsizetype count, std::string_view what) const;
 
     QByteArrayView bytes_;
     qsizetype pos_ = 0;

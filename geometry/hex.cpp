@@ -1,7 +1,7 @@
-#include "hex.h"
+#include "geometry/hex.h"
 
-#include "counter.h"
-#include "mappicture.h"
+#include "geometry/counter.h"
+#include "geometry/mappicture.h"
 
 Hex::~Hex() = default;
 
@@ -24,10 +24,7 @@ void Hex::rotate() {
 }
 
 void Hex::erase() {
-    // Straight from the clean picture: the same pixels as going through copyClean,
-    // without a temporary picture per hex.
-    const QRect area = counterArea();
-    mapPicture().copyRect(area.x(), area.y(), cleanPicture(), area);
+    mapPicture().restorePristine(counterArea());
 }
 
 void Hex::drawOutline(QRgb colour) {
@@ -82,7 +79,7 @@ AFPoint Hex::stackStep() const {
 }
 
 void Hex::copyClean(QImage& bitmap) const {
-    bitmap = cleanPicture().copy(counterArea());
+    bitmap = mapPicture().pristineCopy(counterArea());
 }
 
 QRect Hex::counterArea() const {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "afpoint.h"
-#include "hexmapclick.h"
+#include "geometry/afpoint.h"
+#include "geometry/hexmapclick.h"
 
 #include <QImage>
 #include <QRect>
@@ -30,7 +30,7 @@ public:
     virtual void clear();
     // Moves the top counter to the bottom when there are at least two; always redraws.
     virtual void rotate();
-    // Restores the counter area from the clean picture.
+    // Restores the counter area's clean pixels: the map picture as it was made.
     virtual void erase();
     virtual void drawOutline(QRgb colour);
     // Erases, then draws the stack bottom to top, spread by the stack step.
@@ -50,7 +50,6 @@ public:
     virtual void copyClean(QImage& bitmap) const;
     virtual const HexMapClick& click() const = 0;
     virtual MapPicture& mapPicture() const = 0;
-    virtual const QImage& cleanPicture() const = 0;
 
     const CounterList& stack() const { return stack_; }
     // The area the hex draws into: hex position, 27 x 39 pixels.

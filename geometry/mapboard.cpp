@@ -1,10 +1,10 @@
-#include "mapboard.h"
+#include "geometry/mapboard.h"
 
-#include "hexgrid.h"
+#include "geometry/hexgrid.h"
 
 using hexgrid::isValidHex;
 
-MapBoard::MapBoard(MapPicture& mapPicture) {
+MapBoard::MapBoard(MapPicture& mapPicture) : mapPicture_(mapPicture) {
     const int hexCount = ZeKClick(0).hexCount();
     hexes_.reserve(std::size_t(hexCount));
     for (int i = 0; i < hexCount; ++i)

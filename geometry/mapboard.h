@@ -1,7 +1,7 @@
 #pragma once
 
-#include "counter.h"
-#include "zekhex.h"
+#include "geometry/counter.h"
+#include "geometry/zekhex.h"
 
 #include <memory>
 #include <vector>
@@ -12,8 +12,7 @@ class MapPicture;
 // 0..2966 are ignored: nothing moves, nothing is drawn, counterAt answers nullptr.
 class MapBoard {
 public:
-    // Builds every hex; the first one takes the clean copy of the map picture, so
-    // construct the board before anything is drawn on it. Draws nothing.
+    // Builds every hex; they erase to the map picture's pristine pixels. Draws nothing.
     explicit MapBoard(MapPicture& mapPicture);
     ~MapBoard();
 
@@ -49,9 +48,12 @@ public:
     int count(int hexIndex) const;
     // The hex itself, for reading its stack; the index must be 0..2966.
     const Hex& hex(int hexIndex) const { return *hexes_.at(std::size_t(hexIndex)); }
+    // The picture the hexes draw into.
+    MapPicture& mapPicture() const { return mapPicture_; }
 
 private:
     void place(Counter* counter);
 
+    MapPicture& mapPicture_;
     std::vector<std::unique_ptr<ZeKHex>> hexes_;
 };

@@ -1,16 +1,33 @@
-#include "mappicture.h"
+#include "geometry/mappicture.h"
 
-#include "afpoint.h"
+#include "geometry/afpoint.h"
+#include "geometry/residentmemory.h"
 
 #include <QPainter>
 #include <QPolygon>
 
 #include <cstring>
 
+namespace {
+
+// Copies rect of one 32-bit picture to the same place of another with rows of any length.
+void copyRows(const uchar* from, qsizetype fromRowBytes, uchar* to, qsizetype toRowBytes, int rows,
+              std::size_t rowBytes) {
+    for (int row = 0; row < rows; ++row)
+        std::memcpy(to + row * toRowBytes, from + row * fromRowBytes, rowBytes);
+}
+
+} // namespace
+
 MapPicture::MapPicture(QImage image) : image_(std::move(image)) {
     if (image_.format() != QImage::Format_RGB32)
         image_ = image_.convertToFormat(QImage::Format_RGB32);
+    tileColumns_ = (image_.width() + kTileWidth - 1) / kTileWidth;
+    tileRows_ = (image_.height() + kTileHeight - 1) / kTileHeight;
+    pristine_.resize(std::size_t(tileColumns_) * std::size_t(tileRows_));
 }
+
+MapPicture::~MapPicture() = default;
 
 void MapPicture::drawImage(int x, int y, const QImage& source) {
     copyRect(x, y, source, source.rect());
@@ -27,14 +44,11 @@ void MapPicture::copyRect(int x, int y, const QImage& source, const QRect& sourc
     const QRect clipped = to.intersected(image_.rect());
     if (clipped.isEmpty())
         return;
+    preserve(clipped);
     from.translate(clipped.x() - to.x(), clipped.y() - to.y());
-    const auto rowBytes = static_cast<std::size_t>(clipped.width()) * 4;
-    for (int row = 0; row < clipped.height(); ++row) {
-        const auto* in =
-            reinterpret_cast<const QRgb*>(src.constScanLine(from.y() + row)) + from.x();
-        auto* out = reinterpret_cast<QRgb*>(image_.scanLine(clipped.y() + row)) + clipped.x();
-        std::memcpy(out, in, rowBytes);
-    }
+    copyRows(src.constScanLine(from.y()) + from.x() * 4, src.bytesPerLine(),
+             image_.scanLine(clipped.y()) + clipped.x() * 4, image_.bytesPerLine(),
+             clipped.height(), static_cast<std::size_t>(clipped.width()) * 4);
     changed(clipped);
 }
 
@@ -48,12 +62,101 @@ void MapPicture::drawPolyline(const std::vector<AFPoint>& points, QRgb colour) {
     QPolygon polygon;
     for (const AFPoint& p : points)
         polygon << p.toQPoint();
+    // A one-pixel pen stays within a pixel of the points.
+    const QRect covered = polygon.boundingRect().adjusted(-1, -1, 1, 1).intersected(image_.rect());
+    preserve(covered);
     {
         QPainter painter(&image_);
         painter.setPen(QPen(QColor::fromRgb(colour), 1));
         painter.drawPolyline(polygon);
     }
-    changed(polygon.boundingRect().adjusted(-1, -1, 1, 1).intersected(image_.rect()));
+    changed(covered);
+}
+
+void MapPicture::restorePristine(const QRect& rect) {
+    const QRect clipped = rect.intersected(image_.rect());
+    if (clipped.isEmpty())
+        return;
+    QRect restored;
+    for (int row = clipped.top() / kTileHeight; row <= clipped.bottom() / kTileHeight; ++row) {
+        for (int column = clipped.left() / kTileWidth; column <= clipped.right() / kTileWidth;
+             ++column) {
+            const QRgb* saved = pristine_[std::size_t(row * tileColumns_ + column)].get();
+            if (saved == nullptr)
+                continue; // never drawn on: still pristine
+            const QRect tile = tileRect(column, row);
+            const QRect part = tile.intersected(clipped);
+            if (restored.isNull())
+                makeOwnPixels();
+            const auto* from = reinterpret_cast<const uchar*>(
+                saved + (part.y() - tile.y()) * tile.width() + (part.x() - tile.x()));
+            copyRows(from, qsizetype{tile.width()} * 4, image_.scanLine(part.y()) + part.x() * 4,
+                     image_.bytesPerLine(), part.height(),
+                     static_cast<std::size_t>(part.width()) * 4);
+            restored |= part;
+        }
+    }
+    if (!restored.isNull())
+        changed(restored);
+}
+
+QImage MapPicture::pristineCopy(const QRect& rect) const {
+    QImage pixels = image_.copy(rect);
+    const QRect clipped = rect.intersected(image_.rect());
+    if (clipped.isEmpty())
+        return pixels;
+    for (int row = clipped.top() / kTileHeight; row <= clipped.bottom() / kTileHeight; ++row) {
+        for (int column = clipped.left() / kTileWidth; column <= clipped.right() / kTileWidth;
+             ++column) {
+            const QRgb* saved = pristine_[std::size_t(row * tileColumns_ + column)].get();
+            if (saved == nullptr)
+                continue;
+            const QRect tile = tileRect(column, row);
+            const QRect part = tile.intersected(clipped);
+            const auto* from = reinterpret_cast<const uchar*>(
+                saved + (part.y() - tile.y()) * tile.width() + (part.x() - tile.x()));
+            copyRows(from, qsizetype{tile.width()} * 4,
+                     pixels.scanLine(part.y() - rect.y()) + (part.x() - rect.x()) * 4,
+                     pixels.bytesPerLine(), part.height(),
+                     static_cast<std::size_t>(part.width()) * 4);
+        }
+    }
+    return pixels;
+}
+
+QRect MapPicture::tileRect(int column, int row) const {
+    return QRect(column * kTileWidth, row * kTileHeight, kTileWidth, kTileHeight)
+        .intersected(image_.rect());
+}
+
+void MapPicture::preserve(const QRect& rect) {
+    for (int row = rect.top() / kTileHeight; row <= rect.bottom() / kTileHeight; ++row) {
+        for (int column = rect.left() / kTileWidth; column <= rect.right() / kTileWidth; ++column) {
+            std::unique_ptr<QRgb[]>& saved = pristine_[std::size_t(row * tileColumns_ + column)];
+            if (saved)
+                continue;
+            const QRect tile = tileRect(column, row);
+            saved = std::make_unique_for_overwrite<QRgb[]>(std::size_t(tile.width()) *
+                                                           std::size_t(tile.height()));
+            copyRows(image_.constScanLine(tile.y()) + tile.x() * 4, image_.bytesPerLine(),
+                     reinterpret_cast<uchar*>(saved.get()), qsizetype{tile.width()} * 4,
+                     tile.height(), static_cast<std::size_t>(tile.width()) * 4);
+        }
+    }
+    makeOwnPixels();
+}
+
+void MapPicture::makeOwnPixels() {
+    // Pixels shared with another QImage (a caller's copy) are copied once, into memory made
+    // resident whole, rather than by Qt's detach page by page.
+    if (image_.isDetached())
+        return;
+    QImage own = residentmemory::image(image_.width(), image_.height(), image_.format());
+    if (own.isNull())
+        return; // Qt's own detach will copy
+    copyRows(image_.constBits(), image_.bytesPerLine(), own.bits(), own.bytesPerLine(),
+             image_.height(), static_cast<std::size_t>(image_.width()) * 4);
+    image_ = std::move(own);
 }
 
 void MapPicture::changed(const QRect& rect) {

@@ -3,14 +3,22 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
-// A picture the module does not hold, named by module and identifier.
+// A picture the module does not hold, named by module and identifier; or a module that
+// cannot be used, named with the reason. what() is "<module>: <reason>" for the latter.
 class ResourceError : public std::runtime_error {
 public:
     ResourceError(const QString& module, int id);
     ResourceError(const QString& module, const std::string& why);
+
+    // What went wrong, without the module's name.
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
 };
 
 // A source of pictures named by integer resource identifier (the map, counters,
@@ -23,9 +31,17 @@ public:
     // A fresh picture for the identifier in Format_RGB32; throws ResourceError when the
     // module lacks it.
     virtual QImage bitmap(int id) const = 0;
+    // The same picture for a caller that keeps it and draws on it (the map picture): a
+    // module that keeps its pictures lets this one go, so its pixels are not held twice.
+    virtual QImage takeBitmap(int id) const { return bitmap(id); }
     virtual bool contains(int id) const = 0;
     // The module's name as the player knows it ("korva_1.dll").
     virtual QString name() const = 0;
+    // Called with one line whenever a picture could not be read and another stood in for
+    // it, so the player can be told; a module that never stands in ignores it.
+    virtual void setFallbackListener(std::function<void(const QString&)> listener) {
+        (void)listener;
+    }
 
 protected:
     PictureModule() = default;

@@ -1,7 +1,7 @@
-#include "gamehistory.h"
+#include "history/gamehistory.h"
 
-#include "movefile.h"
-#include "turnchanges.h"
+#include "counters/turnchanges.h"
+#include "movefile/movefile.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "counterrecord.h"
-#include "gameid.h"
-#include "historyentry.h"
+#include "counters/counterrecord.h"
+#include "history/historyentry.h"
+#include "movefile/gameid.h"
 
 #include <QByteArray>
 #include <QDateTime>

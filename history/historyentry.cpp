@@ -1,4 +1,4 @@
-#include "historyentry.h"
+#include "history/historyentry.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

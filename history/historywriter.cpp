@@ -1,4 +1,4 @@
-#include "historywriter.h"
+#include "history/historywriter.h"
 
 #include <QDateTime>
 #include <QMetaObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gamehistory.h"
+#include "history/gamehistory.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "gameid.h"
+#include "movefile/gameid.h"
 
 #include <QByteArray>
 #include <QRandomGenerator>

@@ -1,8 +1,8 @@
-#include "korvaextension.h"
+#include "movefile/korvaextension.h"
 
-#include "hexgrid.h"
-#include "movefilecontents.h"
-#include "orderofbattle.h"
+#include "counters/orderofbattle.h"
+#include "geometry/hexgrid.h"
+#include "movefile/movefilecontents.h"
 
 #include <QStringDecoder>
 #include <QtEndian>

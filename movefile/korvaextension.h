@@ -1,7 +1,7 @@
 #pragma once
 
-#include "counterplace.h"
-#include "gameid.h"
+#include "counters/counterplace.h"
+#include "movefile/gameid.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,15 +1,20 @@
-#include "movefilereader.h"
+#include "movefile/movefilereader.h"
 
-#include "bytestream.h"
-#include "countermgr.h"
-#include "hexgrid.h"
-#include "mapboard.h"
-#include "orderofbattle.h"
-#include "taggermgr.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "counters/orderofbattle.h"
+#include "counters/zekcounter.h"
+#include "geometry/bytestream.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
+#include "geometry/picturemodule.h"
+#include "movefile/bannersection.h"
+#include "movefile/positionsnapshot.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <set>
 #include <string>
 
 namespace {
@@ -56,11 +61,29 @@ MoveFileContents parse(ByteReader& in) {
         checkCounter((*counters)[i], i);
     contents.counters = std::move(*counters);
     contents.tags = readTagsSection(in);
-    const char* const names[3] = {"the first banner text", "the second banner text",
-                                  "the third banner text"};
-    for (std::size_t i = 0; i < contents.banners.size(); ++i)
-        contents.banners[i] = in.readText(movefile::kBannerLimits[i], names[i]);
+    contents.banners = readBanners(in);
     return contents;
+}
+
+// Every counter and marker picture the opened position will draw, fetched before anything
+// changes, so that a picture which cannot be had refuses the open whole rather than
+// failing half-way through the drawing. The records follow the counters' order.
+void fetchCounterPictures(const std::vector<CounterRecord>& records, const CounterMgr& counters) {
+    const PictureModule* module = ZeKCounter::pictureModule();
+    if (module == nullptr)
+        return;
+    std::set<int> ids;
+    auto counter = counters.counters().begin();
+    for (const CounterRecord& record : records) {
+        if (counter == counters.counters().end())
+            break;
+        ids.insert((*counter)->basePictureId() + record.losses);
+        if (record.marker > 0)
+            ids.insert(ZeKCounter::kMarkerPictureBase + record.marker);
+        ++counter;
+    }
+    for (const int id : ids)
+        static_cast<void>(module->bitmap(id));
 }
 
 } // namespace
@@ -127,8 +150,19 @@ std::array<std::string, 3> applyMoveFile(const MoveFileContents& contents, Count
 
 std::array<std::string, 3> openMoveFile(const MoveFileContents& contents, CounterMgr& counters,
                                         TaggerMgr& tags, MapBoard& board) {
-    auto banners = applyMoveFile(contents, counters, tags);
-    board.rebuild(counters.counters());
-    board.redrawAll();
-    return banners;
+    fetchCounterPictures(contents.counters, counters);
+    // What still fails half-way (memory) puts the game back as it was: tags, counters and
+    // stacks, drawn again.
+    const PositionSnapshot before(counters, board);
+    TaggerMgr::Replaced oldTags = tags.replaceKeepingOld(contents.tags);
+    try {
+        counters.applyRecords(contents.counters);
+        board.rebuild(counters.counters());
+        board.redrawAll();
+    } catch (...) {
+        tags.restore(std::move(oldTags));
+        before.restore(counters, board);
+        throw;
+    }
+    return contents.banners;
 }

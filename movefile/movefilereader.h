@@ -1,6 +1,6 @@
 #pragma once
 
-#include "movefilecontents.h"
+#include "movefile/movefilecontents.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -32,5 +32,7 @@ std::array<std::string, 3> applyMoveFile(const MoveFileContents& contents, Count
 
 // What opening a move file does to a game: applyMoveFile, then every counter stacked in its
 // hex and the whole board drawn anew (the stacks pointed at the counters it replaced).
+// All or nothing: when anything fails on the way (a picture that cannot be drawn), the
+// tags, counters, stacks and map picture are put back as they were and the error thrown.
 std::array<std::string, 3> openMoveFile(const MoveFileContents& contents, CounterMgr& counters,
                                         TaggerMgr& tags, MapBoard& board);

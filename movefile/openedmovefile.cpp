@@ -1,6 +1,6 @@
-#include "openedmovefile.h"
+#include "movefile/openedmovefile.h"
 
-#include "movefilereader.h"
+#include "movefile/movefilereader.h"
 
 OpenedMoveFile parseOpenedMoveFile(QByteArray bytes) {
     OpenedMoveFile file;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "korvaextension.h"
-#include "movefilecontents.h"
+#include "movefile/korvaextension.h"
+#include "movefile/movefilecontents.h"
 
 #include <QByteArray>
 #include <QString>

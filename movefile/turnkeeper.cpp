@@ -1,7 +1,7 @@
-#include "turnkeeper.h"
+#include "movefile/turnkeeper.h"
 
-#include "countermgr.h"
-#include "openedmovefile.h"
+#include "counters/countermgr.h"
+#include "movefile/openedmovefile.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "counterplace.h"
-#include "counterrecord.h"
-#include "gameid.h"
-#include "korvaextension.h"
-#include "turnchanges.h"
+#include "counters/counterplace.h"
+#include "counters/counterrecord.h"
+#include "counters/turnchanges.h"
+#include "movefile/gameid.h"
+#include "movefile/korvaextension.h"
 
 #include <QString>
 

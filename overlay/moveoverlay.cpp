@@ -1,9 +1,9 @@
-#include "moveoverlay.h"
+#include "overlay/moveoverlay.h"
 
-#include "countermgr.h"
-#include "hexgrid.h"
-#include "mapboard.h"
-#include "newgamelayout.h"
+#include "counters/countermgr.h"
+#include "counters/newgamelayout.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
 
 #include <QLineF>
 #include <QPainter>
@@ -25,15 +25,6 @@ constexpr double kShaftWidth = 3;
 constexpr double kEdgeWidth = 2; // on each side of a coloured stroke
 constexpr double kOutlineGap = 2;
 
-// Where a hex draws its stack: the counter picture at the hex position, spread down by the
-// stack step.
-QRectF stackBox(const MapBoard& board, int hexIndex) {
-    const Hex& hex = board.hex(hexIndex);
-    const AFPoint p = hex.position();
-    const int spread = std::max(hex.count() - 1, 0) * hex.stackStep().y;
-    return {double(p.x), double(p.y), kCounterSize, kCounterSize + spread};
-}
-
 // Where the line from a point outside the box to the box's middle enters it.
 QPointF entryPoint(QPointF from, const QRectF& box) {
     const QPointF d = box.center() - from;
@@ -43,18 +34,6 @@ QPointF entryPoint(QPointF from, const QRectF& box) {
     if (d.y() != 0)
         enter = std::max(enter, ((d.y() > 0 ? box.top() : box.bottom()) - from.y()) / d.y());
     return from + d * std::clamp(enter, 0.0, 1.0);
-}
-
-// Where the counter is drawn: the hex position, moved down by its place in the stack.
-QRectF counterBox(const ZeKCounter& counter, const MapBoard& board) {
-    const int hexIndex = counter.currentHex().index();
-    const Hex& hex = board.hex(hexIndex);
-    const auto& stack = hex.stack();
-    const auto found = std::find(stack.begin(), stack.end(), &counter);
-    const int place = found == stack.end() ? 0 : int(std::distance(stack.begin(), found));
-    const AFPoint p = hex.position();
-    const AFPoint step = hex.stackStep();
-    return {double(p.x + place * step.x), double(p.y + place * step.y), kCounterSize, kCounterSize};
 }
 
 // The arrow's shaft ends where its head begins.
@@ -90,7 +69,28 @@ MoveOverlay::Side sideOf(int counter) {
                                               : MoveOverlay::Side::Second;
 }
 
+QRectF stackBox(const MapBoard& board, int hexIndex) {
+    const Hex& hex = board.hex(hexIndex);
+    const AFPoint p = hex.position();
+    const int spread = std::max(hex.count() - 1, 0) * hex.stackStep().y;
+    return {double(p.x), double(p.y), kCounterSize, kCounterSize + spread};
+}
+
+QRectF counterBox(const ZeKCounter& counter, const MapBoard& board) {
+    const int hexIndex = counter.currentHex().index();
+    const Hex& hex = board.hex(hexIndex);
+    const auto& stack = hex.stack();
+    const auto found = std::find(stack.begin(), stack.end(), &counter);
+    const int place = found == stack.end() ? 0 : int(std::distance(stack.begin(), found));
+    const AFPoint p = hex.position();
+    const AFPoint step = hex.stackStep();
+    return {double(p.x + place * step.x), double(p.y + place * step.y), kCounterSize, kCounterSize};
+}
+
 } // namespace moveoverlay
+
+using moveoverlay::counterBox;
+using moveoverlay::stackBox;
 
 QRectF MoveOverlay::bounds() const {
     QRectF area;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "turnchanges.h"
+#include "counters/turnchanges.h"
 
 #include <QColor>
 #include <QPointF>
@@ -10,6 +10,7 @@
 
 class CounterMgr;
 class MapBoard;
+class ZeKCounter;
 class QPainter;
 
 // The moves of a turn as marks over the map, in map-picture pixels: an arrow from each moved
@@ -47,6 +48,11 @@ QColor sideColour(MoveOverlay::Side side);
 QColor edgeColour();
 // The side of a counter by its 1-based order-of-battle row.
 MoveOverlay::Side sideOf(int counter);
+// Where a hex draws its stack: the counter picture at the hex position, spread down by the
+// stack step.
+QRectF stackBox(const MapBoard& board, int hexIndex);
+// Where the counter is drawn: the hex position, moved down by its place in the stack.
+QRectF counterBox(const ZeKCounter& counter, const MapBoard& board);
 
 } // namespace moveoverlay
 

@@ -1,27 +1,27 @@
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "countermgr.h"
-#include "dierandom.h"
-#include "hexgrid.h"
-#include "historywriter.h"
-#include "korvasettings.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "mapview.h"
-#include "picturemodule.h"
-#include "processlauncher.h"
-#include "programart.h"
-#include "recentfiles.h"
-#include "taggermgr.h"
-#include "tshowcombatdlg.h"
-#include "turnkeeper.h"
-#include "turnmail.h"
+#include "app/mainwindow/korvasettings.h"
+#include "app/mainwindow/mapview.h"
+#include "app/mainwindow/movelayer.h"
+#include "app/mainwindow/processlauncher.h"
+#include "app/mainwindow/recentfiles.h"
+#include "app/mainwindow/replaycontroller.h"
+#include "app/mainwindow/replaylayer.h"
+#include "app/mainwindow/turnmail.h"
+#include "app/pictures/bakedpictures.h"
+#include "app/pictures/programart.h"
+#include "combat/dialogs/tshowcombatdlg.h"
+#include "combat/dialogs/win1252validator.h"
+#include "combat/dierandom.h"
+#include "counters/zekcounter.h"
+#include "game/game.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mappicture.h"
+#include "geometry/picturemodule.h"
+#include "geometry/win1252.h"
+#include "geometry/zekclick.h"
+#include "history/historywriter.h"
 #include "ui_mainform.h"
-#include "win1252.h"
-#include "win1252validator.h"
-#include "zekclick.h"
-#include "zekcounter.h"
-#include "zekcounterat.h"
 #include <QScrollBar>
 
 #include <QCloseEvent>
@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolBar>
 
 #include <ctime>
@@ -53,6 +54,7 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     setUpControls();
     FormCreate();
     connectCommands();
+    setUpTurnView();
     setUpDesktop();
 }
 
@@ -64,7 +66,8 @@ void TMainForm::setUpControls() {
     setFont(bookman(11));
     QIcon icon;
     for (const int size : programart::iconSizes())
-        icon.addPixmap(QPixmap::fromImage(programart::programIcon(size)));
+        icon.addPixmap(QPixmap::fromImage(bakedpictures::programPicture(
+            bakedpictures::kIconBase + size, [size] { return programart::programIcon(size); })));
     setWindowIcon(icon);
     QGuiApplication::setWindowIcon(icon); // the dialogs show it too
 
@@ -77,12 +80,13 @@ void TMainForm::setUpControls() {
         {ui_->sbAbout, programart::Glyph::About},
     };
     for (const auto& [button, glyph] : glyphs)
-        button->setIcon(QIcon(QPixmap::fromImage(programart::buttonGlyph(glyph))));
+        button->setIcon(QIcon(QPixmap::fromImage(
+            bakedpictures::programPicture(bakedpictures::kGlyphBase + int(glyph), [glyph = glyph] {
+                return programart::buttonGlyph(glyph);
+            }))));
 
-    for (QLineEdit* edit : {ui_->bEdit1, ui_->bEdit2, ui_->bEdit3}) {
+    for (QLineEdit* edit : {ui_->bEdit1, ui_->bEdit2, ui_->bEdit3})
         edit->setValidator(new Win1252Validator(edit));
-        connect(edit, &QLineEdit::textEdited, this, [this] { markChanged(); });
-    }
 
     ui_->bScrollBoxMain->horizontalScrollBar()->setSingleStep(20);
     ui_->bScrollBoxMain->verticalScrollBar()->setSingleStep(20);
@@ -124,6 +128,16 @@ void TMainForm::setUpControls() {
 }
 
 void TMainForm::connectCommands() {
+    // The banner boxes show the game's banner texts: the game takes every change of theirs.
+    const std::array<QLineEdit*, 3> boxes = {ui_->bEdit1, ui_->bEdit2, ui_->bEdit3};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        game_->setBanner(i, win1252::fromUnicode(boxes[i]->text()));
+        connect(boxes[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
+            game_->setBanner(i, win1252::fromUnicode(text));
+        });
+        connect(boxes[i], &QLineEdit::textEdited, this, [this] { markChanged(); });
+    }
+
     connect(ui_->sbOpen, &QToolButton::clicked, this, &TMainForm::sbOpenClick);
     connect(ui_->sbSave, &QToolButton::clicked, this, &TMainForm::sbSaveClick);
     connect(ui_->sbUndo, &QToolButton::clicked, this, &TMainForm::sbUndoClick);
@@ -138,31 +152,31 @@ void TMainForm::connectCommands() {
     connect(mapView_, &MapView::mousePressed, this, &TMainForm::bImageMainMapMouseDown);
     connect(mapView_, &MapView::mouseMoved, this, &TMainForm::bImageMainMapMouseMove);
     connect(mapView_, &MapView::mouseReleased, this, &TMainForm::bImageMainMapMouseUp);
-    connect(mapView_, &MapView::menuRequested, this,
-            [this](const QPoint& at) { bMainPopupMenu_->popup(at); });
+    connect(mapView_, &MapView::menuRequested, this, &TMainForm::requestMenu);
+    connect(mapView_, &MapView::escapePressed, this, &TMainForm::CancelDrag);
 
     ui_->sbOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     ui_->sbSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     ui_->sbUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_Menu), this);
-    connect(menuKey, &QShortcut::activated, this,
-            [this] { bMainPopupMenu_->popup(QCursor::pos()); });
+    connect(menuKey, &QShortcut::activated, this, [this] { requestMenu(QCursor::pos()); });
     setUpNewGameCommand();
 }
 
 void TMainForm::FormCreate() {
     // The picture modules: map and tags, then counters and markers.
-    resModule1_ = setup_.loadModule(QStringLiteral("korva_1.dll"));
-    resModule2_ = setup_.loadModule(QStringLiteral("korva_2.dll"));
+    std::unique_ptr<PictureModule> mapAndTags = setup_.loadModule(QStringLiteral("korva_1.dll"));
+    std::unique_ptr<PictureModule> counterPictures =
+        setup_.loadModule(QStringLiteral("korva_2.dll"));
+    for (PictureModule* module : {mapAndTags.get(), counterPictures.get()})
+        module->setFallbackListener([this](const QString& note) {
+            // Pictures may be drawn on other threads; the notes are the window's.
+            QMetaObject::invokeMethod(this, [this, note] { notePictureFallback(note); });
+        });
 
-    mapPicture_ = std::make_unique<MapPicture>(resModule1_->bitmap(16002));
-    mapView_->setPicture(mapPicture_.get());
-
-    ZeKCounter::setPictureModule(resModule2_.get());
-    counterMgr_ = std::make_unique<CounterMgr>();
-    mapBoard_ = std::make_unique<MapBoard>(*mapPicture_);
-    taggerMgr_ = std::make_unique<TaggerMgr>(resModule1_.get(), mapPicture_.get());
-    turnKeeper_ = std::make_unique<TurnKeeper>(*counterMgr_);
+    // Then the map picture, the counters, the board and the tags, in that order.
+    game_ = std::make_unique<Game>(std::move(mapAndTags), std::move(counterPictures));
+    mapView_->setPicture(&game_->mapPicture());
     if (!setup_.historyFolder.isEmpty())
         historyWriter_ = std::make_unique<HistoryWriter>(GameHistory(setup_.historyFolder));
 
@@ -184,13 +198,12 @@ void TMainForm::FormShow() {
 }
 
 void TMainForm::FormDestroy() {
-    // The modules go first; the objects deleted after them hold their own pictures.
-    ZeKCounter::setPictureModule(nullptr);
-    resModule1_.reset();
-    resModule2_.reset();
-    mapBoard_.reset();
-    counterMgr_.reset();
-    taggerMgr_.reset();
+    // The marks over the map read the game: they go before it. Then the modules, the
+    // board, the counters and the tags.
+    replayLayer_.reset();
+    replay_.reset();
+    moveLayer_.reset();
+    game_.reset();
     QGuiApplication::restoreOverrideCursor();
 }
 
@@ -200,6 +213,14 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // The window system may ask while the return slides; the question comes once the
+    // counter has arrived, so the return is part of what is saved.
+    if (animating_) {
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    CancelDrag();
     if (!maybeSaveChanges()) {
         event->ignore();
         return;
@@ -209,6 +230,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::maybeSaveChanges() {
+    // What is saved or dropped is the present, never a past position shown read-only.
+    backToPresent();
     if (!unsaved_)
         return true;
     switch (prompts_->askSaveChanges()) {
@@ -220,6 +243,28 @@ bool TMainForm::maybeSaveChanges() {
     default:
         return false;
     }
+}
+
+void TMainForm::notePictureFallback(const QString& note) {
+    pictureNotes_ << note;
+    if (!pictureWarningDue_) {
+        pictureWarningDue_ = true;
+        QTimer::singleShot(0, this, &TMainForm::showPictureFallbacks);
+    }
+}
+
+void TMainForm::showPictureFallbacks() {
+    pictureWarningDue_ = false;
+    if (pictureNotes_.isEmpty())
+        return;
+    constexpr qsizetype kShown = 5;
+    QStringList lines = pictureNotes_.mid(0, kShown);
+    if (pictureNotes_.size() > kShown)
+        lines << QStringLiteral("and %1 more").arg(pictureNotes_.size() - kShown);
+    pictureNotes_.clear();
+    prompts_->showWarning(
+        QStringLiteral("Some pictures could not be read; others are shown in their place.\n") +
+        lines.join(QLatin1Char('\n')));
 }
 
 QString TMainForm::statusText(int panel) const {
@@ -238,7 +283,7 @@ void TMainForm::UpdateStatus(int x, int y) {
 }
 
 void TMainForm::showCounterTexts(int hexIndex) {
-    const ZeKCounter* c = mapBoard_ ? zekCounterAt(*mapBoard_, hexIndex) : nullptr;
+    const ZeKCounter* c = game_ ? game_->counterAt(hexIndex) : nullptr;
     if (!c) {
         statusPanels_[1]->clear();
         statusPanels_[2]->clear();
@@ -262,4 +307,8 @@ void TMainForm::setBannerTexts(const std::array<std::string, 3>& texts) {
     ui_->bEdit1->setText(win1252::toUnicode(texts[0]));
     ui_->bEdit2->setText(win1252::toUnicode(texts[1]));
     ui_->bEdit3->setText(win1252::toUnicode(texts[2]));
+    // A save writes what the boxes show, also where a box could not take a text whole.
+    const std::array<std::string, 3> shown = bannerTexts();
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        game_->setBanner(i, shown[i]);
 }

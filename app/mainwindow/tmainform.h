@@ -1,11 +1,14 @@
 #pragma once
 
-#include "processlauncher.h"
-#include "prompts.h"
+#include "app/mainwindow/processlauncher.h"
+#include "app/mainwindow/prompts.h"
+#include "counters/turnchanges.h"
+#include "history/historyentry.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QSettings>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -15,12 +18,14 @@
 namespace Ui {
 class TMainForm;
 }
-class CounterMgr;
+class Game;
 class GameHistory;
 class HistoryWriter;
+class MoveLayer;
+class ReplayController;
+class ReplayLayer;
+class TurnListDock;
 class KorvaSettings;
-class MapBoard;
-class MapPicture;
 class MapView;
 class PictureModule;
 class QAction;
@@ -30,8 +35,6 @@ class QMimeData;
 class QToolBar;
 class RecentFiles;
 class TShowCombatDlg;
-class TaggerMgr;
-class TurnKeeper;
 struct TurnMail;
 struct OpenedMoveFile;
 class ZeKCounter;
@@ -61,7 +64,8 @@ struct MainFormSetup {
 };
 
 // The main window: the map in its scroll box, the tool bar, the banner boxes, the pop-up
-// menu and the status bar; owner of the counters, the board and the combat tags.
+// menu and the status bar over the Game it holds; it turns the player's mouse, keys and
+// commands into the Game's operations.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -78,18 +82,30 @@ public:
     void UpdateStatus(int x, int y);
     static QString FileTitle(const QString& fileName);
 
-    // State the commands work on, for the program's own tools and tests.
-    MapPicture& mapPicture() { return *mapPicture_; }
-    MapBoard& mapBoard() { return *mapBoard_; }
-    CounterMgr& counterMgr() { return *counterMgr_; }
-    TaggerMgr& taggerMgr() { return *taggerMgr_; }
-    // The turn's start, the game id and the note; what the opened file's turn did.
-    TurnKeeper& turnKeeper() { return *turnKeeper_; }
+    // The game the window shows and its commands change.
+    Game& game() { return *game_; }
     // Null when no history is kept.
     const GameHistory* gameHistory() const;
     // Returns once the copies asked for are in the history (their warnings may still be on
     // their way to the status bar).
     void waitForHistory();
+
+    // The opponent's turn at a glance (tmainform_turn.cpp): the moves over the map, the turn
+    // as a list, its replay, earlier positions from the history and a comparison.
+    MoveLayer& moveLayer() { return *moveLayer_; }
+    TurnListDock& turnListDock() { return *turnDock_; }
+    ReplayController& replay() { return *replay_; }
+    // First, Previous, Next, Last: an earlier position of the game from its history, shown
+    // read-only with its moves; Next after the newest copy and backToPresent() return to
+    // the game as it stands.
+    enum class HistoryStep { First, Previous, Next, Last };
+    void stepHistory(HistoryStep step);
+    void backToPresent();
+    bool showsPast() const;
+    // Another move file as the position before the one shown: its changes become the moves.
+    void compareWith(const QString& fileName);
+    // The note that goes out with the next save; asks with the note editor.
+    void editNote();
     MapView& mapView() { return *mapView_; }
     QLabel& dragImage() { return *bDragImage_; }
     QMenu& popupMenu() { return *bMainPopupMenu_; }
@@ -150,6 +166,12 @@ private:
     void bImageMainMapMouseUp(Qt::MouseButton button, int x, int y);
     void PickUpCounter(int x, int y);
     void DropCounter(int x, int y);
+    // Hides the drag picture and ends the drag state.
+    void endDrag();
+    // Ends a drag without moving anything: the counter stays, the drag picture goes.
+    void CancelDrag();
+    // Shows the pop-up menu at a screen point, unless a drag is under way.
+    void requestMenu(const QPoint& globalPos);
     void LoadDragPicture(const ZeKCounter& counter);
     void AnimateMove(const ZeKCounter& counter, int fromHex, int stepCount, int totalMs, int toHex);
     void placeDragImage(int pictureX, int pictureY);
@@ -177,6 +199,10 @@ private:
     // The move file a drop brings, or an empty text and the reason it is refused.
     static QString droppedMoveFile(const QMimeData& data, QString* refusal);
     void openDropped(const QString& fileName, const QString& refusal);
+    // A picture that could not be read and was replaced from the next source: noted now,
+    // told in one warning once the command that drew it has finished.
+    void notePictureFallback(const QString& note);
+    void showPictureFallbacks();
 
     // Korva's own block and the game's history (tmainform_history.cpp).
     // Takes the opened file's block and what the history knows of its game, and has a copy
@@ -188,24 +214,37 @@ private:
     // The non-empty warnings, one after the other, in the status bar.
     void showWarnings(const QStringList& warnings);
 
+    // The turn's view (tmainform_turn.cpp).
+    void setUpTurnView();
+    // The moves, combats and note the map and the list show, and where they came from.
+    void showMoves(std::vector<CounterChange> changes, const QString& heading, bool switchOn);
+    // The game's own moves: the opened file's turn, after Open, New game and the way back.
+    void showOpenedTurn(bool switchOn);
+    void rebuildMoveLayer();
+    void chooseTurnRow(int hex, int counter);
+    void toggleReplay(bool on);
+    void updateTurnCommands();
+    void showHistoryEntry(std::size_t index);
+
     std::unique_ptr<Ui::TMainForm> ui_;
     MainFormSetup setup_;
     std::unique_ptr<Prompts> prompts_;
 
-    // The two picture modules: map and tag pictures, counter and marker pictures.
-    std::unique_ptr<PictureModule> resModule1_;
-    std::unique_ptr<PictureModule> resModule2_;
-    std::unique_ptr<CounterMgr> counterMgr_;
-    std::unique_ptr<MapBoard> mapBoard_;
-    std::unique_ptr<TaggerMgr> taggerMgr_;
-    std::unique_ptr<MapPicture> mapPicture_;
-    std::unique_ptr<TurnKeeper> turnKeeper_;
+    // The picture modules, the map picture, the counters, the board and the tags.
+    std::unique_ptr<Game> game_;
     std::unique_ptr<HistoryWriter> historyWriter_;
+    // The move file the game came from or went to last; empty for a new game.
+    QString gameFile_;
     bool isDragging_ = false;
     int dragFromHex_ = -1;
     int undoToHex_ = -1;
     int lastHex_ = -1;
     bool unsaved_ = false;
+    // The return animation is running; a close asked for meanwhile waits for its end.
+    bool animating_ = false;
+    bool closePending_ = false;
+    QStringList pictureNotes_;
+    bool pictureWarningDue_ = false;
 
     MapView* mapView_ = nullptr;
     QLabel* bDragImage_ = nullptr;
@@ -222,4 +261,24 @@ private:
     std::unique_ptr<TurnMail> savedTurn_;
     QMenu* recentMenu_ = nullptr;
     QAction* sendMailAction_ = nullptr;
+
+    std::unique_ptr<MoveLayer> moveLayer_;
+    std::unique_ptr<ReplayController> replay_;
+    std::unique_ptr<ReplayLayer> replayLayer_;
+    TurnListDock* turnDock_ = nullptr;
+    QToolBar* replayBar_ = nullptr;
+    QAction* showMovesAction_ = nullptr;
+    QAction* replayAction_ = nullptr;
+    QAction* playPauseAction_ = nullptr;
+    QAction* stepAction_ = nullptr;
+    std::array<QAction*, 4> historyActions_{};
+    QAction* presentAction_ = nullptr;
+    QAction* compareAction_ = nullptr;
+    QAction* noteAction_ = nullptr;
+    // The moves shown, as the list has them.
+    std::vector<CounterChange> shownChanges_;
+    // While the past shows: the game's copies and the one shown, and what the present had.
+    std::vector<HistoryEntry> pastEntries_;
+    std::size_t pastIndex_ = 0;
+    bool undoBeforePast_ = false;
 };

@@ -1,14 +1,13 @@
 // Saving and opening moves.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "countermgr.h"
-#include "mapboard.h"
-#include "movefile.h"
-#include "newgamelayout.h"
-#include "taggermgr.h"
-#include "turnkeeper.h"
+#include "counters/movereport.h"
+#include "counters/newgamelayout.h"
+#include "game/game.h"
+#include "movefile/movefile.h"
 #include "ui_mainform.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -33,6 +32,9 @@ QString TMainForm::FileTitle(const QString& fileName) {
 }
 
 void TMainForm::sbSaveClick() {
+    CancelDrag(); // Ctrl+S while a counter is held: the counter stays where it was
+    if (game_->showsPast())
+        return; // the past is read-only
     const QMessageBox::StandardButton answer = prompts_->askEndOfTurn();
     if (answer != QMessageBox::Yes && answer != QMessageBox::No)
         return;
@@ -43,8 +45,10 @@ void TMainForm::sbSaveClick() {
 }
 
 bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
-    // The report shows this turn's moves, so it is written before any end of turn.
-    counterMgr_->writeReport(fileName);
+    // The report shows this turn's moves, so its text is made before any end of turn; it
+    // goes to disk only after the move file, so a failed save never leaves a new report
+    // beside an old move file.
+    const QByteArray report = game_->report();
 
     QString error;
     bool saved = false;
@@ -54,8 +58,7 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
         try {
             // Korva's own block follows the three sections; its turn start is this turn's,
             // from before any end of turn.
-            bytes = encodeMoveFile(*counterMgr_, *taggerMgr_, bannerTexts(), endOfTurn) +
-                    encodeKorvaExtension(turnKeeper_->extensionForSave(*counterMgr_));
+            bytes = game_->savedFile(endOfTurn);
             saved = saveFileSafely(fileName, bytes, &error);
         } catch (const MoveFileError& refused) {
             error = QString::fromStdString(refused.what());
@@ -68,17 +71,28 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
         return false;
     }
     if (endOfTurn)
-        counterMgr_->endTurn();
-    turnKeeper_->saved(endOfTurn, *counterMgr_);
+        game_->endTurn();
     setCaption(QStringLiteral("Korva : ") + FileTitle(fileName));
     markSaved();
     noteFileUsed(fileName);
     noteSavedTurn(fileName);
+    gameFile_ = fileName;
+
+    bool reportSaved = false;
+    {
+        BusyCursor busy;
+        reportSaved = saveMoveReport(fileName, report, &error);
+    }
+    if (!reportSaved)
+        prompts_->showWarning(
+            QStringLiteral("The move file was saved, but the move report was not.\n%1: %2")
+                .arg(QDir::toNativeSeparators(reportFileName(fileName)), error));
     keepInHistory(bytes, fileName, true);
     return true;
 }
 
 void TMainForm::sbOpenClick() {
+    CancelDrag();
     if (!maybeSaveChanges())
         return;
     const QString fileName = prompts_->chooseOpenFile(startFolder());
@@ -87,31 +101,34 @@ void TMainForm::sbOpenClick() {
 }
 
 bool TMainForm::OpenMove(const QString& fileName) {
-    std::array<std::string, 3> banners;
+    // The held counter belongs to the position about to be replaced.
+    CancelDrag();
+    backToPresent();
     bool placeholders = false;
     QString warning;
-    {
+    try {
         BusyCursor busy;
-        OpenedMoveFile opened;
-        try {
-            opened = readOpenedMoveFile(fileName);
-        } catch (const MoveFileError& error) {
-            prompts_->showWarning(QStringLiteral("Can not open file\n") +
-                                  QString::fromStdString(error.what()));
-            return false;
-        }
-        // The whole file is good: replace the position in one step.
-        banners = openMoveFile(opened.contents, *counterMgr_, *taggerMgr_, *mapBoard_);
+        const OpenedMoveFile opened = readOpenedMoveFile(fileName);
         placeholders = newgame::isPlaceholderPosition(opened.contents.counters);
+        // The whole file is good: replace the position in one step, which puts everything
+        // back when it fails half-way.
         warning = takeOpenedTurn(opened, fileName);
+    } catch (const std::exception& error) {
+        prompts_->showWarning(QStringLiteral("Can not open file\n") +
+                              QString::fromLocal8Bit(error.what()));
+        return false;
     }
-    setBannerTexts(banners);
+    // Nothing below can fail: the banners, the undo record, the caption and the unsaved
+    // mark change only with a position that opened whole.
+    setBannerTexts(game_->banners());
     // An undo may never move a counter of the freshly opened position.
     clearUndoRecord();
     setCaption(QStringLiteral("Korva : ") + FileTitle(fileName));
     markSaved();
     noteFileUsed(fileName);
     noteSavedTurn(QString()); // the game the last save holds is gone
+    gameFile_ = fileName;
+    showOpenedTurn(true);
     if (placeholders)
         suggestNewGame();
     showWarnings({warning});

@@ -1,9 +1,10 @@
 // Korva's own block in the move files, and the game's history.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "historywriter.h"
-#include "openedmovefile.h"
-#include "turnkeeper.h"
+#include "game/game.h"
+#include "history/historywriter.h"
+#include "movefile/openedmovefile.h"
+#include "movefile/turnkeeper.h"
 #include "ui_mainform.h"
 
 #include <QStatusBar>
@@ -22,7 +23,7 @@ QString TMainForm::takeOpenedTurn(const OpenedMoveFile& file, const QString& fil
     waitForHistory();
     const HistoryContext context =
         historyWriter_ ? historyWriter_->history().contextFor(file, fileName) : HistoryContext{};
-    turnKeeper_->opened(file, context.folderGame, context.ownLastPosition);
+    game_->open(file, context.folderGame, context.ownLastPosition);
     keepInHistory(file.bytes, fileName, false);
     return file.extensionWarning;
 }
@@ -30,7 +31,7 @@ QString TMainForm::takeOpenedTurn(const OpenedMoveFile& file, const QString& fil
 void TMainForm::keepInHistory(const QByteArray& bytes, const QString& fileName, bool saved) {
     if (!historyWriter_)
         return;
-    historyWriter_->keep(bytes, turnKeeper_->gameId(), fileName,
+    historyWriter_->keep(bytes, game_->turn().gameId(), fileName,
                          saved ? HistoryEntry::Kind::Saved : HistoryEntry::Kind::Opened, this,
                          [this](const QString& warning) { showWarnings({warning}); });
 }

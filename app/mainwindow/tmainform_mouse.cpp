@@ -1,25 +1,21 @@
 // Moving counters with the mouse: pick up, drag picture, drop, rotate a stack.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "mapboard.h"
-#include "picturemodule.h"
+#include "app/mainwindow/mapview.h"
+#include "counters/zekcounter.h"
+#include "game/game.h"
+#include "geometry/hexgrid.h"
+#include "geometry/picturemodule.h"
+#include "geometry/zekclick.h"
 #include "ui_mainform.h"
-#include "zekclick.h"
-#include "zekcounter.h"
-#include "zekcounterat.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 
-namespace {
-// The drop area in picture pixels: beyond it nothing moves.
-constexpr int kDropWidth = 1494;
-constexpr int kDropHeight = 2720;
-} // namespace
-
 void TMainForm::bImageMainMapMouseDown(Qt::MouseButton button, int x, int y) {
-    if (button == Qt::LeftButton)
+    if (button == Qt::LeftButton && !game_->showsPast())
         PickUpCounter(x, y);
 }
 
@@ -48,7 +44,7 @@ void TMainForm::PickUpCounter(int x, int y) {
     isDragging_ = false;
     const int h = ZeKClick(AFPoint(x, y)).index();
     dragFromHex_ = h;
-    const ZeKCounter* c = zekCounterAt(*mapBoard_, h);
+    const ZeKCounter* c = game_->counterAt(h);
     if (!c) {
         // The previous move can no longer be undone.
         dragFromHex_ = -1;
@@ -60,26 +56,26 @@ void TMainForm::PickUpCounter(int x, int y) {
     bDragImage_->show();
     bDragImage_->raise();
     isDragging_ = true;
+    // Esc must reach the map wherever the keyboard focus is.
+    mapView_->grabKeyboard();
 }
 
 void TMainForm::DropCounter(int x, int y) {
     if (!isDragging_)
         return;
-    bDragImage_->hide();
-    bDragImage_->move(0, 0);
-    isDragging_ = false;
+    endDrag();
 
-    if (x >= 0 && x < kDropWidth && y >= 0 && y < kDropHeight) {
+    if (x >= 0 && x < hexgrid::kDropWidth && y >= 0 && y < hexgrid::kDropHeight) {
         const int to = ZeKClick(AFPoint(x, y)).index();
         if (to == dragFromHex_) {
-            mapBoard_->rotateStack(to);
+            game_->rotateStack(to);
             clearUndoRecord();
         } else if (ui_->sbMoveAll->isChecked()) {
-            mapBoard_->moveAll(dragFromHex_, to);
+            game_->moveAll(dragFromHex_, to);
             clearUndoRecord();
             markChanged();
         } else {
-            mapBoard_->moveTop(dragFromHex_, to);
+            game_->moveTop(dragFromHex_, to);
             undoToHex_ = to;
             ui_->sbUndo->setEnabled(true);
             markChanged();
@@ -92,8 +88,32 @@ void TMainForm::DropCounter(int x, int y) {
     UpdateStatus(x, y);
 }
 
+void TMainForm::CancelDrag() {
+    if (!isDragging_)
+        return;
+    endDrag();
+    // As for a release outside the drop area: nothing moved, and the press already took
+    // the source of the last move out of the undo record.
+    clearUndoRecord();
+}
+
+void TMainForm::endDrag() {
+    bDragImage_->hide();
+    bDragImage_->move(0, 0);
+    isDragging_ = false;
+    mapView_->releaseKeyboard();
+}
+
+void TMainForm::requestMenu(const QPoint& globalPos) {
+    if (game_->showsPast())
+        return; // every command of the menu would change the past
+    // A menu would take the left release that ends the drag.
+    if (!isDragging_)
+        bMainPopupMenu_->popup(globalPos);
+}
+
 void TMainForm::LoadDragPicture(const ZeKCounter& counter) {
-    const QImage picture = resModule2_->bitmap(counter.pictureId());
+    const QImage picture = game_->counterPictures().bitmap(counter.pictureId());
     bDragImage_->setPixmap(QPixmap::fromImage(picture));
     bDragImage_->resize(picture.size());
 }

@@ -1,12 +1,10 @@
 // New game: every counter set out in the off-board holding area, ready for the players to
 // drag to their set-up hexes.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "hexgrid.h"
-#include "movefilereader.h"
-#include "newgamefile.h"
-#include "newgameglyph.h"
-#include "turnkeeper.h"
+#include "app/pictures/newgameglyph.h"
+#include "game/game.h"
+#include "geometry/hexgrid.h"
 #include "ui_mainform.h"
 
 #include <QAction>
@@ -31,16 +29,17 @@ void TMainForm::actNewGameClick() {
 }
 
 void TMainForm::NewGame() {
-    // The same path as opening a file: counters, tags and board replaced in one step.
-    setBannerTexts(openMoveFile(newGameContents(), *counterMgr_, *taggerMgr_, *mapBoard_));
-    turnKeeper_->newGame(*counterMgr_);
     // Neither a drag in progress nor an undo may move a counter of the replaced game.
-    isDragging_ = false;
-    bDragImage_->hide();
+    CancelDrag();
+    // The same path as opening a file: counters, tags and board replaced in one step.
+    game_->newGame();
+    setBannerTexts(game_->banners());
     clearUndoRecord();
     setCaption(QStringLiteral("Korva : new game"));
     markSaved();
     noteSavedTurn(QString()); // the game the last save holds is gone
+    gameFile_.clear();
+    showOpenedTurn(false);
     ui_->bMainStatusBar1->clearMessage();
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);

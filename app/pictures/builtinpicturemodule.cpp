@@ -1,10 +1,13 @@
-#include "builtinpicturemodule.h"
+#include "app/pictures/builtinpicturemodule.h"
 
-#include "counterart.h"
-#include "mapart.h"
-#include "orderofbattle.h"
-#include "pictureids.h"
-#include "tagart.h"
+#include "app/pictures/bakedpictures.h"
+#include "app/pictures/counterart.h"
+#include "app/pictures/mapart.h"
+#include "app/pictures/tagart.h"
+#include "counters/orderofbattle.h"
+#include "geometry/pictureids.h"
+
+#include <algorithm>
 
 using namespace pictureids;
 
@@ -47,9 +50,59 @@ QImage BuiltinPictureModule::bitmap(int id) const {
         throw ResourceError(name(), id);
     std::lock_guard lock(mutex_);
     auto found = drawn_.find(id);
+    if (found == drawn_.end() && loadSheetFor(id))
+        found = drawn_.find(id);
     if (found == drawn_.end())
         found = drawn_.emplace(id, draw(id)).first;
     return found->second;
+}
+
+QImage BuiltinPictureModule::takeBitmap(int id) const {
+    QImage picture = bitmap(id);
+    std::lock_guard lock(mutex_);
+    drawn_.erase(id);
+    std::erase(sheetsTried_, sheetFor(id)); // it may be loaded again
+    return picture;
+}
+
+std::vector<int> BuiltinPictureModule::ids() const {
+    std::vector<int> all;
+    if (set_ == Set::MapAndTags) {
+        all.push_back(kMap);
+        for (int value = 1; value <= 6; ++value)
+            all.push_back(kOwnTagBase + value);
+        for (int value = 1; value <= 6; ++value)
+            all.push_back(kFileTagBase + value);
+        return all;
+    }
+    for (const auto& face : counterFaces_)
+        all.push_back(face.first);
+    all.push_back(kMarkerBase + 1);
+    all.push_back(kMarkerBase + 2);
+    return all;
+}
+
+QString BuiltinPictureModule::sheetFor(int id) const {
+    if (set_ == Set::CountersAndMarkers)
+        return QString::fromLatin1(bakedpictures::kCounterSheet);
+    return QString::fromLatin1(id == kMap ? bakedpictures::kMapSheet : bakedpictures::kTagSheet);
+}
+
+bool BuiltinPictureModule::loadSheetFor(int id) const {
+    const QString sheet = sheetFor(id);
+    if (std::find(sheetsTried_.begin(), sheetsTried_.end(), sheet) != sheetsTried_.end())
+        return false;
+    sheetsTried_.push_back(sheet);
+    std::map<int, QImage> pictures = bakedpictures::loadSheet(sheet);
+    // A sheet is taken only whole and only with pictures of this set; any picture it lacks
+    // is drawn.
+    bool whole = !pictures.empty();
+    for (const auto& [carried, picture] : pictures)
+        whole = whole && contains(carried) && !picture.isNull();
+    if (!whole || pictures.count(id) == 0)
+        return false;
+    drawn_.merge(pictures);
+    return true;
 }
 
 QImage BuiltinPictureModule::draw(int id) const {

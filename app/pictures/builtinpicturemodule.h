@@ -1,7 +1,7 @@
 #pragma once
 
-#include "counterlook.h"
-#include "picturemodule.h"
+#include "app/pictures/counterlook.h"
+#include "geometry/picturemodule.h"
 
 #include <QImage>
 #include <QString>
@@ -9,10 +9,12 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 // The pictures the program draws itself, so that it runs with no picture files at all.
-// Each picture is drawn on first use and kept; callers get implicitly shared copies.
-// Drawing text needs a QGuiApplication.
+// They come from the sheets drawn at build time when the program carries them
+// (bakedpictures.h), else each is drawn on first use; either way each is kept and callers
+// get implicitly shared copies. Drawing text needs a QGuiApplication.
 class BuiltinPictureModule final : public PictureModule {
 public:
     enum class Set {
@@ -26,10 +28,16 @@ public:
     static std::unique_ptr<BuiltinPictureModule> forModule(const QString& moduleFileName);
 
     QImage bitmap(int id) const override;
+    // Lets a kept picture go (the map, 16 MB); a later bitmap() loads it again.
+    QImage takeBitmap(int id) const override;
     bool contains(int id) const override;
     QString name() const override;
 
     Set set() const { return set_; }
+    // Every identifier the set holds, in ascending order.
+    std::vector<int> ids() const;
+    // The picture drawn now, never taken from a sheet: what the build puts in the sheets.
+    QImage draw(int id) const;
 
 private:
     struct CounterFace {
@@ -37,10 +45,13 @@ private:
         int losses;
     };
 
-    QImage draw(int id) const;
+    QString sheetFor(int id) const;
+    // The carried sheet that holds the picture loaded into drawn_, once; false without one.
+    bool loadSheetFor(int id) const;
 
     Set set_;
     std::map<int, CounterFace> counterFaces_; // picture identifier -> what it shows
     mutable std::mutex mutex_;
     mutable std::map<int, QImage> drawn_;
+    mutable std::vector<QString> sheetsTried_;
 };

@@ -1,4 +1,6 @@
-#include "folderpicturemodule.h"
+#include "app/pictures/folderpicturemodule.h"
+
+#include "geometry/pictureids.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,12 +51,29 @@ QImage FolderPictureModule::bitmap(int id) const {
     std::lock_guard lock(mutex_);
     if (const auto found = decoded_.find(id); found != decoded_.end())
         return found->second;
+    const std::string shown = QDir::toNativeSeparators(file->second).toStdString();
     QImageReader reader(file->second);
+    // The header says the size: a picture far beyond its kind is refused before decoding.
+    const QSize limit = pictureids::readLimit(id);
+    const QSize size = reader.size();
+    if (size.width() > limit.width() || size.height() > limit.height())
+        throw ResourceError(moduleName_, "picture " + shown + " is too large (" +
+                                             std::to_string(size.width()) + " x " +
+                                             std::to_string(size.height()) + ", at most " +
+                                             std::to_string(limit.width()) + " x " +
+                                             std::to_string(limit.height()) + ")");
+    // A header that lies about the size still cannot make the reader take more.
+    constexpr qint64 kBytesPerPixel = 8;
+    reader.setAllocationLimit(static_cast<int>(
+        qint64{limit.width()} * limit.height() * kBytesPerPixel / (1024 * 1024) + 1));
     QImage image = reader.read();
     if (image.isNull())
-        throw ResourceError(moduleName_, "cannot read picture " +
-                                             QDir::toNativeSeparators(file->second).toStdString() +
-                                             ": " + reader.errorString().toStdString());
+        throw ResourceError(moduleName_, "cannot read picture " + shown + ": " +
+                                             reader.errorString().toStdString());
+    // Only what the game can draw is kept.
+    const QSize use = pictureids::largestSize(id);
+    if (!use.isEmpty() && (image.width() > use.width() || image.height() > use.height()))
+        image = image.copy(QRect(QPoint(0, 0), image.size().boundedTo(use)));
     if (image.format() != QImage::Format_RGB32)
         image = image.convertToFormat(QImage::Format_RGB32);
     return decoded_.emplace(id, std::move(image)).first->second;

@@ -1,6 +1,8 @@
-#include "layeredpicturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
 
-#include "pictureids.h"
+#include "geometry/pictureids.h"
+
+#include <optional>
 
 LayeredPictureModule::LayeredPictureModule(QString name,
                                            std::vector<std::unique_ptr<PictureModule>> layers)
@@ -9,18 +11,55 @@ LayeredPictureModule::LayeredPictureModule(QString name,
 }
 
 QImage LayeredPictureModule::bitmap(int id) const {
-    const PictureModule* layer = layerFor(id);
-    if (layer == nullptr)
-        throw ResourceError(name_, id);
-    QImage picture = layer->bitmap(id);
-    const QSize limit = pictureids::largestSize(id);
-    if (!limit.isEmpty() && (picture.width() > limit.width() || picture.height() > limit.height()))
-        picture = picture.copy(QRect(QPoint(0, 0), picture.size().boundedTo(limit)));
-    return picture;
+    return fetch(id, false);
+}
+
+QImage LayeredPictureModule::takeBitmap(int id) const {
+    return fetch(id, true);
+}
+
+QImage LayeredPictureModule::fetch(int id, bool take) const {
+    QStringList passedOver;
+    std::optional<ResourceError> lastFailure;
+    for (const auto& layer : layers_) {
+        if (!layer->contains(id) || failed(layer.get(), id))
+            continue;
+        QImage picture;
+        try {
+            picture = take ? layer->takeBitmap(id) : layer->bitmap(id);
+        } catch (const ResourceError& error) {
+            // Only this picture of this layer: its other pictures may be sound.
+            {
+                const std::lock_guard lock(mutex_);
+                failed_.emplace(layer.get(), id);
+            }
+            passedOver << QString::fromLocal8Bit(error.what());
+            lastFailure = error;
+            continue;
+        }
+        if (listener_)
+            for (const QString& problem : std::as_const(passedOver))
+                listener_(QStringLiteral("%1; %2 is used instead").arg(problem, layer->name()));
+        const QSize limit = pictureids::largestSize(id);
+        if (!limit.isEmpty() &&
+            (picture.width() > limit.width() || picture.height() > limit.height()))
+            picture = picture.copy(QRect(QPoint(0, 0), picture.size().boundedTo(limit)));
+        return picture;
+    }
+    if (lastFailure)
+        throw *lastFailure;
+    throw ResourceError(name_, id);
 }
 
 bool LayeredPictureModule::contains(int id) const {
     return layerFor(id) != nullptr;
+}
+
+void LayeredPictureModule::setFallbackListener(std::function<void(const QString&)> listener) {
+    listener_ = std::move(listener);
+    if (listener_)
+        for (const QString& note : std::as_const(loadNotes_))
+            listener_(note);
 }
 
 QStringList LayeredPictureModule::layerNames() const {
@@ -32,7 +71,12 @@ QStringList LayeredPictureModule::layerNames() const {
 
 const PictureModule* LayeredPictureModule::layerFor(int id) const {
     for (const auto& layer : layers_)
-        if (layer->contains(id))
+        if (layer->contains(id) && !failed(layer.get(), id))
             return layer.get();
     return nullptr;
+}
+
+bool LayeredPictureModule::failed(const PictureModule* layer, int id) const {
+    const std::lock_guard lock(mutex_);
+    return failed_.count({layer, id}) != 0;
 }

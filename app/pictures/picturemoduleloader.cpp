@@ -1,8 +1,8 @@
-#include "picturemoduleloader.h"
+#include "app/pictures/picturemoduleloader.h"
 
-#include "builtinpicturemodule.h"
-#include "folderpicturemodule.h"
-#include "layeredpicturemodule.h"
+#include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/folderpicturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -70,13 +70,17 @@ std::unique_ptr<PictureModule> openFirstFolder(const QString& moduleFileName,
 
 } // namespace
 
-std::unique_ptr<PictureModule> loadPictureModule(const QString& moduleFileName,
-                                                 const QStringList& searchFolders,
-                                                 DllOpener openDll, QStringList* warnings) {
+std::unique_ptr<LayeredPictureModule> loadPictureModule(const QString& moduleFileName,
+                                                        const QStringList& searchFolders,
+                                                        DllOpener openDll, QStringList* warnings) {
     const QStringList folders = distinctFolders(searchFolders);
+    const qsizetype earlier = warnings ? warnings->size() : 0;
     std::vector<std::unique_ptr<PictureModule>> layers;
     layers.push_back(openFirstDll(moduleFileName, folders, openDll, warnings));
     layers.push_back(openFirstFolder(moduleFileName, folders));
     layers.push_back(BuiltinPictureModule::forModule(moduleFileName));
-    return std::make_unique<LayeredPictureModule>(moduleFileName, std::move(layers));
+    auto module = std::make_unique<LayeredPictureModule>(moduleFileName, std::move(layers));
+    if (warnings)
+        module->addLoadNotes(warnings->mid(earlier));
+    return module;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "picturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
+#include "geometry/picturemodule.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,8 +19,9 @@ using DllOpener = std::function<std::unique_ptr<PictureModule>(const QString& pa
 //      of `searchFolders` that has one;
 //   3. the built-in drawn set, always.
 // A DLL that fails to open never stops the program: the reason is appended to `warnings`
-// (when given) and the next layer serves. The result is never null.
-std::unique_ptr<PictureModule> loadPictureModule(const QString& moduleFileName,
-                                                 const QStringList& searchFolders,
-                                                 DllOpener openDll,
-                                                 QStringList* warnings = nullptr);
+// (when given) and the next layer serves; the module keeps the lines it added there as
+// load notes for its fallback listener. The result is never null.
+std::unique_ptr<LayeredPictureModule> loadPictureModule(const QString& moduleFileName,
+                                                        const QStringList& searchFolders,
+                                                        DllOpener openDll,
+                                                        QStringList* warnings = nullptr);

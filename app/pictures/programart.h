@@ -39,6 +39,9 @@ enum class Glyph {
     About,          // the program's emblem
 };
 
+inline constexpr Glyph kGlyphs[] = {Glyph::Open,    Glyph::Save,           Glyph::Undo,
+                                    Glyph::MoveAll, Glyph::HideCombatTags, Glyph::About};
+
 inline constexpr int kGlyphSize = 20;
 
 // A 20 x 20 tool-bar glyph on a transparent ground, ARGB32.

@@ -1,4 +1,4 @@
-#include "dibfile.h"
+#include "app/resourcedll/dibfile.h"
 
 #include <string>
 
@@ -41,7 +41,7 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 
 } // namespace
 
-DibLayout inspectDib(std::span<const std::uint8_t> dib) {
+DibLayout inspectDib(std::span<const std::uint8_t> dib, const SizeLimit& limit) {
     if (dib.size() < 4)
         refuse("the bitmap is too short for a header");
     DibLayout layout;
@@ -108,6 +108,10 @@ DibLayout inspectDib(std::span<const std::uint8_t> dib) {
     if (width > kMaxSide || height > kMaxSide || width * height > kMaxPixels)
         refuse("the bitmap is too large (" + std::to_string(width) + " x " +
                std::to_string(height) + ")");
+    if (width > limit.width || height > limit.height)
+        refuse("the bitmap is too large for its picture (" + std::to_string(width) + " x " +
+               std::to_string(height) + ", at most " + std::to_string(limit.width) + " x " +
+               std::to_string(limit.height) + ")");
     layout.width = static_cast<int>(width);
     layout.height = static_cast<int>(height);
 

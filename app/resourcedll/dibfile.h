@@ -24,6 +24,12 @@ constexpr std::uint32_t kRle8 = 1;
 constexpr std::uint32_t kRle4 = 2;
 constexpr std::uint32_t kBitFields = 3;
 
+// The largest width and height a caller takes; within kMaxSide and kMaxPixels always.
+struct SizeLimit {
+    std::int64_t width = kMaxSide;
+    std::int64_t height = kMaxSide;
+};
+
 // What the header of a bitmap says, once checked against the bitmap's own bytes.
 struct DibLayout {
     std::uint32_t headerSize = 0;
@@ -37,9 +43,9 @@ struct DibLayout {
 };
 
 // Throws DibFormatError when the header is damaged, of a kind no BMP reader takes
-// (JPEG or PNG inside, unknown header sizes), too large, or when the palette or the
-// pixel rows run past the end of the bytes.
-DibLayout inspectDib(std::span<const std::uint8_t> dib);
+// (JPEG or PNG inside, unknown header sizes), larger than the limit, or when the palette
+// or the pixel rows run past the end of the bytes.
+DibLayout inspectDib(std::span<const std::uint8_t> dib, const SizeLimit& limit = {});
 
 // The bitmap as a complete .bmp file: "BM", file size, pixel-data offset, then the bytes.
 std::vector<std::uint8_t> toBmpFile(std::span<const std::uint8_t> dib);

@@ -1,13 +1,13 @@
-#include "dibimage.h"
+#include "app/resourcedll/dibimage.h"
 
-#include "dibfile.h"
+#include "app/resourcedll/dibfile.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
 
-QImage decodeDib(std::span<const std::uint8_t> dib) {
-    const dibfile::DibLayout layout = dibfile::inspectDib(dib);
+QImage decodeDib(std::span<const std::uint8_t> dib, const dibfile::SizeLimit& limit) {
+    const dibfile::DibLayout layout = dibfile::inspectDib(dib, limit);
     const std::vector<std::uint8_t> file = dibfile::toBmpFile(dib);
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
                                                static_cast<qsizetype>(file.size()));

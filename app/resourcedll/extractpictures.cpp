@@ -1,50 +1,67 @@
-#include "extractpictures.h"
+#include "app/resourcedll/extractpictures.h"
 
-#include "resourcedllmodule.h"
+#include "app/resourcedll/resourcedllmodule.h"
+#include "movefile/safesave.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QSaveFile>
 #include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+// The picture as PNG bytes, or empty when it cannot be encoded.
+QByteArray encodePng(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "PNG") ? png : QByteArray();
+}
+
+} // namespace
 
 bool extractPictures(const QString& dllPath, const QString& folder, ExtractResult* result,
                      QString* error) {
     ExtractResult& done = *result;
     done = {};
+    std::unique_ptr<ResourceDllModule> module;
     try {
-        const ResourceDllModule module(dllPath);
-        done.skipped = module.problems();
-        QDir dir(folder);
-        if (!dir.mkpath(QStringLiteral("."))) {
-            *error = QStringLiteral("Cannot create the folder %1").arg(folder);
+        module = std::make_unique<ResourceDllModule>(dllPath);
+    } catch (const ResourceError& refused) {
+        done.refused = true;
+        *error = QString::fromStdString(refused.reason());
+        return false;
+    }
+    done.skipped = module->problems();
+    QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        *error = QStringLiteral("%1: the folder cannot be created")
+                     .arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    for (const int id : module->ids()) {
+        const QString png = QStringLiteral("%1.png").arg(id);
+        if (dir.exists(png) || dir.exists(QStringLiteral("%1.bmp").arg(id))) {
+            done.skipped.append(
+                QStringLiteral("bitmap %1: a picture file for it exists already, kept").arg(id));
+            continue;
+        }
+        // One picture at a time: decoded, encoded, written and let go before the next.
+        QByteArray bytes;
+        try {
+            bytes = encodePng(module->decode(id));
+        } catch (const ResourceError& damaged) {
+            done.skipped.append(QString::fromUtf8(damaged.what()));
+            continue;
+        }
+        const QString path = QDir::toNativeSeparators(dir.filePath(png));
+        QString why = QStringLiteral("the picture could not be encoded");
+        if (bytes.isEmpty() || !saveFileSafely(dir.filePath(png), bytes, &why)) {
+            *error = QStringLiteral("%1: %2").arg(path, why);
             return false;
         }
-        for (const int id : module.ids()) {
-            const QString png = QStringLiteral("%1.png").arg(id);
-            if (dir.exists(png) || dir.exists(QStringLiteral("%1.bmp").arg(id))) {
-                done.skipped.append(
-                    QStringLiteral("bitmap %1: a picture file for it exists already, kept")
-                        .arg(id));
-                continue;
-            }
-            QImage image;
-            try {
-                image = module.bitmap(id);
-            } catch (const ResourceError& damaged) {
-                done.skipped.append(QString::fromUtf8(damaged.what()));
-                continue;
-            }
-            // Written beside and renamed into place, so a failed write leaves no half file.
-            QSaveFile file(dir.filePath(png));
-            if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-                *error = QStringLiteral("Cannot write %1: %2")
-                             .arg(QDir::toNativeSeparators(dir.filePath(png)), file.errorString());
-                return false;
-            }
-            ++done.written;
-        }
-    } catch (const ResourceError& refused) {
-        *error = QString::fromUtf8(refused.what());
-        return false;
+        ++done.written;
     }
     return true;
 }
@@ -59,8 +76,12 @@ int runExtractPictures(const QStringList& arguments, QTextStream& out, QTextStre
     const bool ok = extractPictures(arguments[0], arguments[1], &result, &error);
     for (const QString& line : std::as_const(result.skipped))
         err << line << '\n';
+    if (!ok && result.refused) {
+        err << "korva: " << arguments[0] << ": " << error << '\n';
+        return 2;
+    }
     if (!ok) {
-        err << error << '\n';
+        err << "korva: " << error << '\n';
         return 1;
     }
     out << "Wrote " << result.written << " pictures to " << QDir::toNativeSeparators(arguments[1])

@@ -1,6 +1,7 @@
-#include "pefile.h"
+#include "app/resourcedll/pefile.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace pefile {
@@ -61,6 +62,8 @@ struct Section {
     std::uint64_t fileSize = 0; // clipped to the end of the file
 };
 
+// The sections ordered by virtual address, so that finding the one an address lies in is
+// a binary search: a file may have 65,535 sections and twice as many resources.
 class SectionMap {
 public:
     SectionMap(const Bytes& file, std::uint64_t tableOffset, std::uint32_t count) {
@@ -76,20 +79,28 @@ public:
             // reading beyond them is refused below.
             s.fileSize =
                 s.fileOffset >= file.size() ? 0 : std::min(rawSize, file.size() - s.fileOffset);
-            sections_.push_back(s);
+            // Sections without bytes in the file hold nothing to read.
+            if (s.fileSize != 0)
+                sections_.push_back(s);
         }
+        std::stable_sort(
+            sections_.begin(), sections_.end(),
+            [](const Section& a, const Section& b) { return a.virtualAddress < b.virtualAddress; });
     }
 
-    // Where [rva, rva + length) lies in the file, which must be within one section's
-    // file bytes, and how many of that section's bytes follow rva.
+    // Where [rva, rva + length) lies in the file, which must be within the file bytes of
+    // the section that starts last at or below rva, and how many of that section's bytes
+    // follow rva. (Sections of a sound module do not overlap.)
     struct Place {
         std::uint64_t offset = 0;
         std::uint64_t available = 0;
     };
     Place locate(std::uint64_t rva, std::uint64_t length, const char* what) const {
-        for (const Section& s : sections_) {
-            if (rva < s.virtualAddress)
-                continue;
+        auto after = std::upper_bound(
+            sections_.begin(), sections_.end(), rva,
+            [](std::uint64_t address, const Section& s) { return address < s.virtualAddress; });
+        if (after != sections_.begin()) {
+            const Section& s = *std::prev(after);
             const std::uint64_t into = rva - s.virtualAddress;
             if (into < s.fileSize && length <= s.fileSize - into)
                 return {s.fileOffset + into, s.fileSize - into};

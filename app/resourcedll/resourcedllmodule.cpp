@@ -1,7 +1,8 @@
-#include "resourcedllmodule.h"
+#include "app/resourcedll/resourcedllmodule.h"
 
-#include "dibfile.h"
-#include "dibimage.h"
+#include "app/resourcedll/dibfile.h"
+#include "app/resourcedll/dibimage.h"
+#include "geometry/pictureids.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,11 @@
 #include <span>
 
 namespace {
+
+dibfile::SizeLimit limitFor(int id) {
+    const QSize limit = pictureids::readLimit(id);
+    return {limit.width(), limit.height()};
+}
 
 std::span<const std::uint8_t> asSpan(const QByteArray& bytes) {
     return {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
@@ -59,7 +65,7 @@ void ResourceDllModule::index() {
     const auto file = asSpan(bytes_);
     for (const pefile::BitmapEntry& entry : listed) {
         try {
-            dibfile::inspectDib(file.subspan(entry.offset, entry.size));
+            dibfile::inspectDib(file.subspan(entry.offset, entry.size), limitFor(entry.id));
             entries_.emplace(entry.id, entry);
         } catch (const dibfile::DibFormatError& error) {
             problems_.append(
@@ -69,21 +75,31 @@ void ResourceDllModule::index() {
 }
 
 QImage ResourceDllModule::bitmap(int id) const {
-    const auto entry = entries_.find(id);
-    if (entry == entries_.end())
+    if (!contains(id))
         throw ResourceError(name_, id);
     const std::lock_guard lock(cacheMutex_);
     if (const auto kept = decoded_.find(id); kept != decoded_.end())
         return kept->second;
-    QImage image;
+    QImage image = decode(id);
+    // Only what the game can draw is kept.
+    const QSize use = pictureids::largestSize(id);
+    if (!use.isEmpty() && (image.width() > use.width() || image.height() > use.height()))
+        image = image.copy(QRect(QPoint(0, 0), image.size().boundedTo(use)));
+    decoded_.emplace(id, image);
+    return image;
+}
+
+QImage ResourceDllModule::decode(int id) const {
+    const auto entry = entries_.find(id);
+    if (entry == entries_.end())
+        throw ResourceError(name_, id);
     try {
-        image = decodeDib(asSpan(bytes_).subspan(entry->second.offset, entry->second.size));
+        return decodeDib(asSpan(bytes_).subspan(entry->second.offset, entry->second.size),
+                         limitFor(id));
     } catch (const dibfile::DibFormatError& error) {
         throw ResourceError(name_,
                             "picture " + std::to_string(id) + " is damaged: " + error.what());
     }
-    decoded_.emplace(id, image);
-    return image;
 }
 
 bool ResourceDllModule::contains(int id) const {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pefile.h"
-#include "picturemodule.h"
+#include "app/resourcedll/pefile.h"
+#include "geometry/picturemodule.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -15,7 +15,8 @@
 
 // The pictures of a Windows resource DLL (korva_1.dll, korva_2.dll), read without
 // loading it as a program: the file is read once, its bitmap directory indexed, and
-// each picture decoded on first use and kept.
+// each picture decoded on first use, cut to the size the game draws it at and kept.
+// A picture far larger than any of its kind is refused unread (pictureids::readLimit).
 class ResourceDllModule final : public PictureModule {
 public:
     // Files larger than this are refused unread; the largest real module is a few MB.
@@ -27,9 +28,12 @@ public:
     // The same from bytes already in memory; name is what errors and name() show.
     ResourceDllModule(QByteArray fileBytes, const QString& name);
 
-    // Pictures whose header is damaged are left out of the module, so that a layered
-    // loader takes them from elsewhere; problems() says which and why.
+    // Pictures whose header is damaged or far too large are left out of the module, so
+    // that a layered loader takes them from elsewhere; problems() says which and why.
     QImage bitmap(int id) const override;
+    // The picture whole, as the DLL holds it, decoded afresh and not kept: for copying
+    // the pictures out one at a time. Throws ResourceError like bitmap().
+    QImage decode(int id) const;
     bool contains(int id) const override;
     QString name() const override;
 

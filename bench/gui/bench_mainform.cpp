@@ -1,16 +1,24 @@
-// The main window's mouse handling: one mouse movement during a drag (only the drag picture
-// moves) and one drop (two hexes redrawn), on Qt's offscreen platform.
-#include "cachedpicturemodule.h"
-#include "countermgr.h"
-#include "mapboard.h"
-#include "mapview.h"
-#include "tmainform.h"
-#include "zekclick.h"
+// The main window on Qt's offscreen platform: one mouse movement during a drag (only the
+// drag picture moves), one drop (two hexes redrawn), and opening a busy move file in the
+// shown window with the program's own pictures, against copying the map's pixels once.
+#include "app/mainwindow/mapview.h"
+#include "app/mainwindow/tmainform.h"
+#include "app/pictures/picturemoduleloader.h"
+#include "bench/common/busymovefile.h"
+#include "counters/countermgr.h"
+#include "game/game.h"
+#include "geometry/pictureids.h"
+#include "geometry/zekclick.h"
+#include "tests/common/cachedpicturemodule.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+#include <cstring>
 
 namespace {
 
@@ -23,12 +31,11 @@ std::unique_ptr<TMainForm> makeForm() {
     auto form = std::make_unique<TMainForm>(std::move(setup));
     // Counter n in hex 200 + n: a board with every counter on it.
     int n = 0;
-    for (const auto& counter : form->counterMgr().counters()) {
+    for (const auto& counter : form->game().counters().counters()) {
         ++n;
         counter->setState(CounterRecord{200 + n, 200 + n, 0, 0});
     }
-    form->mapBoard().rebuild(form->counterMgr().counters());
-    form->mapBoard().redrawAll();
+    form->game().restack();
     return form;
 }
 
@@ -62,6 +69,61 @@ void BM_Drop(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Drop);
+
+// The window as the program starts it: the built-in pictures (no DLL or folder), shown.
+std::unique_ptr<TMainForm> makeShownForm() {
+    MainFormSetup setup;
+    setup.loadModule = [](const QString& name) { return loadPictureModule(name, {}, {}); };
+    setup.seed = 1;
+    auto form = std::make_unique<TMainForm>(std::move(setup));
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        return nullptr;
+    QCoreApplication::processEvents();
+    return form;
+}
+
+// Baseline: copying every pixel of the map once into a buffer made beforehand.
+void BM_FullMapCopy(benchmark::State& state) {
+    const QImage map =
+        loadPictureModule(QStringLiteral("korva_1.dll"), {}, {})->bitmap(pictureids::kMap);
+    QImage target(map.size(), map.format());
+    for (auto _ : state) {
+        std::memcpy(target.bits(), map.constBits(), static_cast<std::size_t>(map.sizeInBytes()));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * map.sizeInBytes());
+}
+BENCHMARK(BM_FullMapCopy)->Unit(benchmark::kMicrosecond);
+
+// Open (Ctrl+O without the dialog) of a move file with every counter on the board, alone in
+// its hex (0) or in stacks of one to eight (1), until the window has repainted. The
+// counter "updates" is the number of repaints one Open asks for.
+void BM_OpenInShownWindow(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("turn.krv"));
+    QFile file(path);
+    const QByteArray bytes = state.range(0) ? busymovefile::stackBusy() : busymovefile::busy();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        state.SkipWithError("cannot write the move file");
+        return;
+    }
+    file.close();
+    auto form = makeShownForm();
+    if (!form) {
+        state.SkipWithError("the window was not shown");
+        return;
+    }
+    const int updatesBefore = form->mapView().updateRequests();
+    for (auto _ : state) {
+        if (!form->OpenMove(path))
+            state.SkipWithError("the move file was refused");
+        QCoreApplication::processEvents(); // the repaint
+    }
+    const auto updates = form->mapView().updateRequests() - updatesBefore;
+    state.counters["updates"] = double(updates) / double(state.iterations());
+}
+BENCHMARK(BM_OpenInShownWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -2,10 +2,10 @@
 // game of a file without an id and the player's own last file in a history of 300 copies in
 // 10 games, while the copy itself is written on the history's own thread; and what writing
 // one copy costs that thread. Against the same Open without a history.
-#include "cachedpicturemodule.h"
-#include "gamehistory.h"
-#include "movefile.h"
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
+#include "history/gamehistory.h"
+#include "movefile/movefile.h"
+#include "tests/common/cachedpicturemodule.h"
 
 #include <QApplication>
 #include <QDir>

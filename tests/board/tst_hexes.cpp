@@ -1,7 +1,7 @@
-#include "fakepicturemodule.h"
-#include "mappicture.h"
-#include "zekcounter.h"
-#include "zekhex.h"
+#include "counters/zekcounter.h"
+#include "geometry/mappicture.h"
+#include "geometry/zekhex.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QTest>
 
@@ -72,8 +72,8 @@ void TestHexes::constructionTakesCleanCopyAndDrawsNothing() {
     map_->drawImage(0, 0, pictures_.bitmap(2000));
     ZeKHex second(*map_, 69);
     QCOMPARE(ZeKHex::sharedMapPicture(), map_.get());
-    QCOMPARE(first.cleanPicture(), original_);
-    QCOMPARE(&second.cleanPicture(), &first.cleanPicture());
+    // Both erase to the picture as it was made, whatever was drawn since.
+    QCOMPARE(map_->pristineCopy(original_.rect()), original_);
     QCOMPARE(first.count(), 0);
     QCOMPARE(first.top(), nullptr);
     QCOMPARE(second.index(), 69);
@@ -249,19 +249,20 @@ void TestHexes::lastHexReleasesSharedPictures() {
         ZeKHex a(*map_, 0);
         auto b = std::make_unique<ZeKHex>(*map_, 1);
         b.reset();
-        // The hex still alive keeps drawing from the clean copy.
-        QVERIFY(ZeKHex::sharedCleanPicture() != nullptr);
+        // The hex still alive keeps drawing into the picture.
+        QCOMPARE(ZeKHex::sharedMapPicture(), map_.get());
         a.erase();
     }
     QCOMPARE(ZeKHex::sharedMapPicture(), nullptr);
-    QCOMPARE(ZeKHex::sharedCleanPicture(), nullptr);
 
     QImage small(60, 60, QImage::Format_RGB32);
     small.fill(Qt::white);
     MapPicture other(small);
     ZeKHex c(other, 0);
     QCOMPARE(ZeKHex::sharedMapPicture(), &other);
-    QCOMPARE(c.cleanPicture().size(), QSize(60, 60));
+    other.drawImage(0, 0, pictures_.bitmap(2000));
+    c.erase();
+    QCOMPARE(other.image(), small);
 }
 
 void TestHexes::drawOutline() {

@@ -1,11 +1,11 @@
-#include "countermgr.h"
-#include "gamehistory.h"
-#include "hexgrid.h"
+#include "counters/countermgr.h"
+#include "counters/movereport.h"
+#include "geometry/hexgrid.h"
+#include "geometry/zekclick.h"
+#include "history/gamehistory.h"
 #include "korvaversion.h"
-#include "movefile.h"
-#include "moveoverlay.h"
-#include "movereport.h"
-#include "zekclick.h"
+#include "movefile/movefile.h"
+#include "overlay/moveoverlay.h"
 
 #include <QFile>
 #include <QImage>
@@ -187,6 +187,14 @@ void TestCommandLine::refusedFiles() {
     QVERIFY(!QFile::exists(out));
     QCOMPARE(korva({QStringLiteral("--report"), dir_.filePath(QStringLiteral("none.krv"))}).status,
              2);
+    // Neither is it a picture module.
+    const Run extract =
+        korva({QStringLiteral("--extract-pictures"), bad, dir_.filePath(QStringLiteral("pics"))});
+    QCOMPARE(extract.status, 2);
+    QVERIFY(extract.out.isEmpty());
+    QVERIFY2(extract.err.startsWith("korva: " + QFile::encodeName(bad) + ": ") &&
+                 extract.err.count('\n') == 1,
+             extract.err.constData());
 }
 
 void TestCommandLine::helpAndVersion_data() {

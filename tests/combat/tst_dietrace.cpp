@@ -1,5 +1,5 @@
-#include "dierandom.h"
-#include "dietrace.h"
+#include "combat/dierandom.h"
+#include "combat/dietrace.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +7,10 @@
 #include <QTest>
 
 #include <array>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -79,6 +83,7 @@ private slots:
     void twoTracesAppend();
     void existingFileIsKept();
     void unwritableTraceStillRolls();
+    void onlyARegularFileIsWritten();
     void generatorIsShared();
 
 private:
@@ -195,6 +200,26 @@ void TestDieTrace::unwritableTraceStillRolls() {
     QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("no such folder"))));
     // The next entry to a good path works again.
     QCOMPARE(readAll(path_), expectedTrace(5));
+}
+
+// A named pipe would block the writer until someone reads it, and keeps nothing.
+void TestDieTrace::onlyARegularFileIsWritten() {
+    const QString fifo = dir_->filePath(QStringLiteral("fifo.txt"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    setTracePath(fifo);
+    QVERIFY(traceFileRefusal().contains(QStringLiteral("not a regular file")));
+    // With a reader the writer could open it; nothing may arrive all the same.
+    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    TraceText("into the pipe");
+    char byte = 0;
+    const auto got = ::read(reader, &byte, 1);
+    ::close(reader);
+    QCOMPARE(got, 0); // end of file: no writer ever had it open
+    // Without a reader it must not wait for one.
+    TraceDieRolls(dieGenerator());
+    setTracePath(path_);
+    QVERIFY(traceFileRefusal().isEmpty());
 }
 
 void TestDieTrace::generatorIsShared() {

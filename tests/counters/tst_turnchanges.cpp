@@ -1,4 +1,4 @@
-#include "turnchanges.h"
+#include "counters/turnchanges.h"
 
 #include <QTest>
 

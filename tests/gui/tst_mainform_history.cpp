@@ -1,7 +1,8 @@
-#include "gamehistory.h"
-#include "mainformharness.h"
-#include "movefile.h"
-#include "turnkeeper.h"
+#include "game/game.h"
+#include "history/gamehistory.h"
+#include "movefile/movefile.h"
+#include "movefile/turnkeeper.h"
+#include "tests/gui/mainformharness.h"
 
 #include <QFile>
 #include <QStatusBar>
@@ -26,7 +27,7 @@ void TestMainFormHistory::endOfTurnKeepsTheMovesForTheOpponent() {
     const QString turn = dir.filePath(QStringLiteral("turn1.krv"));
     std::optional<GameId> game;
     {
-        MainFormHarness me(1, {}, history);
+        MainFormHarness me(1, {}, {}, history);
         me.form->NewGame();
         const int from = me.counter(1).currentHex().index();
         me.drag(from, 300);
@@ -34,23 +35,22 @@ void TestMainFormHistory::endOfTurnKeepsTheMovesForTheOpponent() {
         me.prompts->saveFiles = {turn};
         me.form->sbSaveClick();
         QVERIFY(!me.counter(1).hasMoved());
-        game = me.form->turnKeeper().gameId();
+        game = me.form->game().turn().gameId();
         QVERIFY(game);
         // The three sections are byte for byte what they were without the block.
         const QByteArray saved = readAll(turn);
-        const QByteArray sections = encodeMoveFile(me.form->counterMgr(), me.form->taggerMgr(),
-                                                   me.form->bannerTexts(), true);
+        const QByteArray sections = me.form->game().moveFile(true);
         QVERIFY(saved.startsWith(sections));
         QVERIFY(saved.mid(sections.size()).startsWith("KORVAEXT"));
     }
     // A fresh program opens it: the move is there, and the game is the same.
-    MainFormHarness opponent(2, {}, history);
+    MainFormHarness opponent(2, {}, {}, history);
     QVERIFY(opponent.form->OpenMove(turn));
-    const TurnMoves& moves = opponent.form->turnKeeper().openedMoves();
+    const TurnMoves& moves = opponent.form->game().turn().openedMoves();
     QCOMPARE(moves.source, MovesSource::TurnStartRecord);
     QCOMPARE(moves.changes.size(), std::size_t{1});
     QCOMPARE(moves.changes[0].toHex, 300);
-    QCOMPARE(opponent.form->turnKeeper().gameId(), game);
+    QCOMPARE(opponent.form->game().turn().gameId(), game);
     // Both programs kept their copy in the game's folder: saved, then opened (the same
     // bytes, so once).
     opponent.form->waitForHistory();
@@ -64,13 +64,15 @@ void TestMainFormHistory::warningsNeverStopOpenOrSave() {
     QTemporaryDir dir;
     QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
-    // A history that cannot be written: the save goes on and says so in the status bar.
-    MainFormHarness h(1, {}, blocker.fileName() + QStringLiteral("/history"));
     const QString turn = dir.filePath(QStringLiteral("turn2.krv"));
-    h.place(1, 300, 200);
-    QVERIFY(h.form->SaveMove(turn, false));
-    QVERIFY(h.prompts->warnings.isEmpty());
-    QTRY_VERIFY(h.form->statusBar()->currentMessage().contains(QStringLiteral("history")));
+    {
+        // A history that cannot be written: the save goes on and says so in the status bar.
+        MainFormHarness h(1, {}, {}, blocker.fileName() + QStringLiteral("/history"));
+        h.place(1, 300, 200);
+        QVERIFY(h.form->SaveMove(turn, false));
+        QVERIFY(h.prompts->warnings.isEmpty());
+        QTRY_VERIFY(h.form->statusBar()->currentMessage().contains(QStringLiteral("history")));
+    }
 
     // A cut block: the file opens as its sections say, the block is named in the status bar.
     QByteArray bytes = readAll(turn);
@@ -82,7 +84,7 @@ void TestMainFormHistory::warningsNeverStopOpenOrSave() {
     QVERIFY(other.form->OpenMove(turn));
     QVERIFY(other.prompts->warnings.isEmpty());
     QCOMPARE(other.counter(1).currentHex().index(), 300);
-    QCOMPARE(other.form->turnKeeper().openedMoves().source, MovesSource::StartHexes);
+    QCOMPARE(other.form->game().turn().openedMoves().source, MovesSource::StartHexes);
     const QString message = other.form->statusBar()->currentMessage();
     QVERIFY2(message.contains(QStringLiteral("ignored")), qPrintable(message));
 }

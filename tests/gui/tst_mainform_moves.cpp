@@ -1,6 +1,7 @@
-#include "hexgrid.h"
-#include "mainformharness.h"
+#include "geometry/hexgrid.h"
+#include "tests/gui/mainformharness.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QToolButton>
 
@@ -18,12 +19,14 @@ private slots:
     void secondMoveReplacesUndoRecord();
     void pressOnEmptyHexClearsUndo();
     void rightButtonNeverDrags();
+    void escapeAndKeyboardCommandsEndADrag();
     void dragPictureFollowsPointerOnly();
     void dropRefreshesStatusOnSameHex();
     void flipAndTag();
     void commandsBeforePointerDoNothing();
     void returnAnimatesThenUndoGoesBack();
     void returnInPlaceAndTwoUndos();
+    void closeDuringReturnAsksAfterIt();
 
 private:
     QToolButton* undoButton(MainFormHarness& h) {
@@ -166,22 +169,55 @@ void TestMainFormMoves::rightButtonNeverDrags() {
     QTest::mousePress(&h.map(), Qt::RightButton, {}, MainFormHarness::centre(300));
     QVERIFY(!h.form->isDragging());
     QTest::mouseRelease(&h.map(), Qt::RightButton, {}, MainFormHarness::centre(400));
+    QVERIFY(h.form->popupMenu().isVisible()); // idle, the right release opens the menu
     h.form->popupMenu().close();
     QCOMPARE(h.counter(1).currentHex().index(), 300);
-    // A right release during a left drag does not end it.
+    // During a left drag neither a right click nor the menu key opens the menu, which would
+    // take the left release; the drag goes on and drops where the left button is released.
     h.press(300);
+    QTest::mousePress(&h.map(), Qt::RightButton, {}, MainFormHarness::centre(400));
     QTest::mouseRelease(&h.map(), Qt::RightButton, {}, MainFormHarness::centre(400));
-    h.form->popupMenu().close();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, MainFormHarness::centre(400),
+                              h.map().mapToGlobal(MainFormHarness::centre(400)));
+    QCoreApplication::sendEvent(&h.map(), &menuKey);
+    QVERIFY(!h.form->popupMenu().isVisible());
     QVERIFY(h.form->isDragging());
-    h.release(400);
-    QCOMPARE(h.counter(1).currentHex().index(), 400);
+    h.release(500);
+    QCOMPARE(h.counter(1).currentHex().index(), 500);
+}
+
+void TestMainFormMoves::escapeAndKeyboardCommandsEndADrag() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.place(2, 600);
+    h.rebuild();
+    h.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+    h.drag(600, 601); // an undoable move
+    // Esc reaches the map through the window, wherever the keyboard focus is.
+    h.press(300);
+    h.moveTo(MainFormHarness::centre(400), Qt::LeftButton);
+    QTest::keyClick(h.form->windowHandle(), Qt::Key_Escape);
+    QVERIFY(!h.form->isDragging());
+    QVERIFY(h.form->dragImage().isHidden());
+    h.release(400); // the release after Esc moves nothing
+    QCOMPARE(h.stack(300), (std::vector<const Counter*>{&h.counter(1)}));
+    QVERIFY(!undoButton(h)->isEnabled());
+    // Ctrl+Z with a counter held: the press named a new source hex, so an undo now would
+    // move the wrong counter; the drag ends instead and nothing moves.
+    h.drag(600, 601);
+    h.press(300);
+    h.form->sbUndoClick();
+    QVERIFY(!h.form->isDragging());
+    QCOMPARE(h.counter(1).currentHex().index(), 300);
+    QCOMPARE(h.counter(2).currentHex().index(), 601);
 }
 
 void TestMainFormMoves::dragPictureFollowsPointerOnly() {
     MainFormHarness h;
     h.place(1, 300);
     h.rebuild();
-    const QImage before = h.form->mapPicture().image();
+    const QImage before = h.form->game().mapPicture().image();
     h.press(300);
     QVERIFY(!h.form->dragImage().isHidden());
     const QPoint at = MainFormHarness::centre(300);
@@ -190,7 +226,7 @@ void TestMainFormMoves::dragPictureFollowsPointerOnly() {
     QCOMPARE(h.form->dragImage().pos(), QPoint(688, 888));
     QCOMPARE(h.form->dragImage().size(), QSize(24, 24));
     // Nothing is drawn into the map while dragging.
-    QCOMPARE(h.form->mapPicture().image(), before);
+    QCOMPARE(h.form->game().mapPicture().image(), before);
     h.releaseAt(QPoint(700, 900));
     QVERIFY(h.form->dragImage().isHidden());
     QCOMPARE(h.form->dragImage().pos(), QPoint(0, 0));
@@ -215,12 +251,12 @@ void TestMainFormMoves::flipAndTag() {
     h.hover(300);
     QCOMPARE(h.form->lastHex(), 300);
     QCOMPARE(h.counter(1).currentHex().index(), 300);
-    QVERIFY(h.form->mapBoard().counterAt(300) != nullptr);
+    QVERIFY(h.form->game().board().counterAt(300) != nullptr);
     h.form->pmFlipClick();
     h.form->pmFlipClick();
     QCOMPARE(h.form->statusText(3), QStringLiteral("UK 6 Armor XX ; Partial Step/Loss = 2/2"));
     const AFPoint p = ZeKClick(300).position();
-    QCOMPARE(h.form->mapPicture().image().pixel(p.x + 2, p.y + 2) & 0xFFFFFF,
+    QCOMPARE(h.form->game().mapPicture().image().pixel(p.x + 2, p.y + 2) & 0xFFFFFF,
              FakePictureModule::colourOf(2002) & 0xFFFFFF);
     h.form->pmFlipClick();
     QVERIFY(h.form->statusText(3).endsWith(QStringLiteral("2/0")));
@@ -231,7 +267,7 @@ void TestMainFormMoves::flipAndTag() {
     h.form->pmNewClick();
     QCOMPARE(h.counter(102).marker(), 1);
     const AFPoint f = ZeKClick(400).position();
-    QCOMPARE(h.form->mapPicture().image().pixel(f.x + 10, f.y + 10) & 0xFFFFFF,
+    QCOMPARE(h.form->game().mapPicture().image().pixel(f.x + 10, f.y + 10) & 0xFFFFFF,
              FakePictureModule::colourOf(2551) & 0xFFFFFF);
     h.form->pmNewClick();
     h.form->pmNewClick();
@@ -265,18 +301,19 @@ void TestMainFormMoves::returnAnimatesThenUndoGoesBack() {
     h.hover(400);
     const AFPoint start = ZeKClick(200).position();
     const AFPoint from = ZeKClick(400).position();
-    const QImage startBefore = h.form->mapPicture().copy({start.x, start.y, 27, 39});
-    const QImage fromBefore = h.form->mapPicture().copy({from.x, from.y, 27, 39});
+    const QImage startBefore = h.form->game().mapPicture().copy({start.x, start.y, 27, 39});
+    const QImage fromBefore = h.form->game().mapPicture().copy({from.x, from.y, 27, 39});
     int unchangedPauses = 0;
     h.onPause = [&] {
         // While it slides, the counter stays drawn where it was and not yet at its start.
-        unchangedPauses += h.form->mapPicture().copy({start.x, start.y, 27, 39}) == startBefore &&
-                           h.form->mapPicture().copy({from.x, from.y, 27, 39}) == fromBefore &&
-                           !h.form->dragImage().isHidden();
+        unchangedPauses +=
+            h.form->game().mapPicture().copy({start.x, start.y, 27, 39}) == startBefore &&
+            h.form->game().mapPicture().copy({from.x, from.y, 27, 39}) == fromBefore &&
+            !h.form->dragImage().isHidden();
     };
     h.form->pmReturnClick();
     QCOMPARE(unchangedPauses, 30);
-    QVERIFY(h.form->mapPicture().copy({start.x, start.y, 27, 39}) != startBefore);
+    QVERIFY(h.form->game().mapPicture().copy({start.x, start.y, 27, 39}) != startBefore);
     // 30 steps of 40 ms each, the picture sliding from B toward S, ending a step short.
     QCOMPARE(h.pauses.size(), std::size_t{30});
     QCOMPARE(h.pauses.front(), 40);
@@ -309,6 +346,26 @@ void TestMainFormMoves::returnInPlaceAndTwoUndos() {
     QVERIFY(!undoButton(h)->isEnabled());
     h.form->sbUndoClick();
     QCOMPARE(h.counter(1).currentHex().index(), 300);
+}
+
+// The window system may close the window while the return slides: the question comes
+// after the counter has arrived, with the return counted as a change.
+void TestMainFormMoves::closeDuringReturnAsksAfterIt() {
+    MainFormHarness h;
+    h.place(1, 300, 200);
+    h.rebuild();
+    h.hover(300);
+    bool closedDuringSlide = false;
+    h.onPause = [&] {
+        if (h.pauses.size() == 1)
+            closedDuringSlide = h.form->close();
+    };
+    h.prompts->saveChangesAnswers = {QMessageBox::Cancel};
+    h.form->pmReturnClick();
+    QVERIFY(!closedDuringSlide);
+    QCOMPARE(h.prompts->saveChangesAsked, 1);
+    QCOMPARE(h.counter(1).currentHex().index(), 200);
+    QVERIFY(h.form->hasUnsavedChanges());
 }
 
 QTEST_MAIN(TestMainFormMoves)

@@ -1,16 +1,23 @@
-#include "dierandom.h"
-#include "dietrace.h"
-#include "mainformharness.h"
-#include "mappicture.h"
-#include "taggermgr.h"
-#include "tcombat.h"
-#include "tshowcombatdlg.h"
+#include "app/pictures/folderpicturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
+#include "combat/dialogs/tcombat.h"
+#include "combat/dialogs/tshowcombatdlg.h"
+#include "combat/dierandom.h"
+#include "combat/dietrace.h"
+#include "combat/taggermgr.h"
+#include "geometry/mappicture.h"
+#include "movefile/safesave.h"
+#include "tests/common/smalltmpfs.h"
+#include "tests/gui/mainformharness.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
+
+#include <sys/stat.h>
 
 // A turn on file: combats, Show Combat, Save, Open, closing, and the About trace.
 class TestMainFormTurns : public QObject {
@@ -22,9 +29,15 @@ private slots:
     void saveAnswersAndFiles();
     void saveCancelledWritesNothing();
     void saveFailureKeepsTurnAndFile();
+    void saveOnFullDiskKeepsLastTurn();
+    void onlyTheReportFails_data();
+    void onlyTheReportFails();
     void openReplacesPositionAndClearsUndo();
     void openRefusedChangesNothing();
+    void openFailingHalfWayChangesNothing();
+    void damagedPictureFallsBackWithOneWarning();
     void saveOpenSaveIsByteIdentical();
+    void openRepaintsTheShownMapOnce();
     void combatsAreNotWrittenBack();
     void closeAsksWhenUnsaved();
     void openAsksWhenUnsaved();
@@ -56,14 +69,14 @@ void TestMainFormTurns::combatRecordsOwnTag() {
     DieRandom expected(7);
     const int roll = rollDie(expected, 6, 0, 2966 % 6);
     h.form->pmCOmbatClick();
-    const auto& own = h.form->taggerMgr().ownTags();
+    const auto& own = h.form->game().tags().ownTags();
     QCOMPARE(own.size(), std::size_t{1});
     QCOMPARE(own.begin()->dieValue(), roll);
     QCOMPARE(own.begin()->comment(), std::string("Attack on Cassino"));
     QVERIFY(own.begin()->position() == ZeKClick(2966).position());
     // Its picture is on the map, left of the hex's top edge.
     const AFPoint at = own.begin()->drawPosition();
-    QCOMPARE(h.form->mapPicture().image().pixel(at.x + 3, at.y + 3) & 0xFFFFFF,
+    QCOMPARE(h.form->game().mapPicture().image().pixel(at.x + 3, at.y + 3) & 0xFFFFFF,
              FakePictureModule::colourOf(16010 + roll) & 0xFFFFFF);
     QVERIFY(h.form->hasUnsavedChanges());
 }
@@ -78,7 +91,7 @@ void TestMainFormTurns::combatClosedBeforeRollRecordsNothing() {
         return dialog.result();
     };
     h.form->pmCOmbatClick();
-    QCOMPARE(h.form->taggerMgr().ownTags().size(), std::size_t{0});
+    QCOMPARE(h.form->game().tags().ownTags().size(), std::size_t{0});
     QVERIFY(!h.form->hasUnsavedChanges());
 }
 
@@ -150,15 +163,81 @@ void TestMainFormTurns::saveCancelledWritesNothing() {
 
 void TestMainFormTurns::saveFailureKeepsTurnAndFile() {
     QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.krv")));
+    // A folder that does not exist, and a name a folder already has (where the report
+    // itself could be written, and must not be).
+    for (const QString& name : {QStringLiteral("missing/turn.krv"), QStringLiteral("taken.krv")}) {
+        MainFormHarness h;
+        h.place(1, 300, 200);
+        h.prompts->endOfTurnAnswers = {QMessageBox::Yes};
+        h.prompts->saveFiles = {dir.filePath(name)};
+        h.form->sbSaveClick();
+        QCOMPARE(h.prompts->warnings.size(), 1);
+        QVERIFY(
+            h.prompts->warnings.front().startsWith(QStringLiteral("Could not create a new file")));
+        QVERIFY(h.counter(1).hasMoved()); // the turn did not end
+        QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva"));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("taken.krv")});
+}
+
+// A real full disk: the last turn's files stay as they were, and so does this turn.
+void TestMainFormTurns::saveOnFullDiskKeepsLastTurn() {
+    SmallTmpfs disk(64);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    const QString path = disk.filePath(QStringLiteral("turn.krv"));
+    const QString report = disk.filePath(QStringLiteral("turn.txt"));
+    QVERIFY(saveFileSafely(path, "last turn") && saveFileSafely(report, "last report"));
+    QVERIFY(disk.fillLeaving(1024));
+    MainFormHarness h;
+    h.place(1, 300, 200);
+    h.rebuild();
+    h.prompts->endOfTurnAnswers = {QMessageBox::Yes};
+    h.prompts->saveFiles = {path};
+    h.form->sbSaveClick();
+    QCOMPARE(h.prompts->warnings.size(), 1);
+    QVERIFY2(h.prompts->warnings[0].startsWith(QStringLiteral("Could not create a new file\n")) &&
+                 h.prompts->warnings[0].contains(QStringLiteral("space")),
+             qPrintable(h.prompts->warnings[0]));
+    QCOMPARE(readAll(path), QByteArray("last turn"));
+    QCOMPARE(readAll(report), QByteArray("last report"));
+    QVERIFY(h.counter(1).hasMoved());
+    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva"));
+}
+
+void TestMainFormTurns::onlyTheReportFails_data() {
+    QTest::addColumn<QString>("moveFile");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("report name taken by a folder")
+        << QStringLiteral("turn.krv") << QStringLiteral("folder");
+    QTest::newRow("move file named like its report")
+        << QStringLiteral("turn.txt") << QStringLiteral("replace the move file");
+}
+
+void TestMainFormTurns::onlyTheReportFails() {
+    QFETCH(QString, moveFile);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    if (moveFile.endsWith(QLatin1String(".krv")))
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("turn.txt")));
+    const QString path = dir.filePath(moveFile);
     MainFormHarness h;
     h.place(1, 300, 200);
     h.prompts->endOfTurnAnswers = {QMessageBox::Yes};
-    h.prompts->saveFiles = {dir.filePath(QStringLiteral("missing/turn.krv"))};
+    h.prompts->saveFiles = {path};
     h.form->sbSaveClick();
     QCOMPARE(h.prompts->warnings.size(), 1);
-    QVERIFY(h.prompts->warnings.front().startsWith(QStringLiteral("Could not create a new file")));
-    QVERIFY(h.counter(1).hasMoved()); // the turn did not end
-    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva"));
+    const QString& warning = h.prompts->warnings[0];
+    QVERIFY2(warning.startsWith(QStringLiteral("The move file was saved, but the move report was "
+                                               "not.\n")) &&
+                 warning.contains(reason),
+             qPrintable(warning));
+    // The move file is saved whole and the turn is over.
+    QCOMPARE(readAll(path).left(4), QByteArray::fromHex("c78aa900"));
+    QVERIFY(!h.counter(1).hasMoved());
+    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva : turn"));
 }
 
 void TestMainFormTurns::openReplacesPositionAndClearsUndo() {
@@ -189,8 +268,8 @@ void TestMainFormTurns::openReplacesPositionAndClearsUndo() {
     QCOMPARE(h.stack(300), (std::vector<const Counter*>{&h.counter(1), &h.counter(2)}));
     QCOMPARE(h.counter(5).currentHex().index(), 5);
     QVERIFY(!h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"))->isEnabled());
-    QCOMPARE(h.form->taggerMgr().ownTags().size(), std::size_t{0});
-    QCOMPARE(h.form->taggerMgr().openedTags().size(), std::size_t{1});
+    QCOMPARE(h.form->game().tags().ownTags().size(), std::size_t{0});
+    QCOMPARE(h.form->game().tags().openedTags().size(), std::size_t{1});
     QCOMPARE(h.form->findChild<QLineEdit*>(QStringLiteral("bEdit1"))->text(),
              QStringLiteral("Salerno"));
     QVERIFY(!h.form->hasUnsavedChanges());
@@ -207,7 +286,7 @@ void TestMainFormTurns::openRefusedChangesNothing() {
     h.place(1, 300);
     h.rebuild();
     h.drag(300, 301);
-    const QImage before = h.form->mapPicture().image();
+    const QImage before = h.form->game().mapPicture().image();
     h.prompts->openFiles = {path, dir.filePath(QStringLiteral("nothere.krv")), dir.path()};
     h.prompts->saveChangesAnswers = {QMessageBox::No, QMessageBox::No, QMessageBox::No};
     for (int i = 0; i < 3; ++i)
@@ -217,9 +296,101 @@ void TestMainFormTurns::openRefusedChangesNothing() {
         QVERIFY(warning.startsWith(QStringLiteral("Can not open file\n")));
     // The caption is unchanged and still marks the turn's unsaved move.
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva[*]"));
-    QCOMPARE(h.form->mapPicture().image(), before);
+    QCOMPARE(h.form->game().mapPicture().image(), before);
     QCOMPARE(h.counter(1).currentHex().index(), 301);
     QVERIFY(h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"))->isEnabled());
+}
+
+// A picture that cannot be drawn while the opened position is drawn: nothing of the game
+// changes, neither what the player sees nor what a save or an undo would do.
+void TestMainFormTurns::openFailingHalfWayChangesNothing() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("opp.krv"));
+    {
+        MainFormHarness opponent;
+        opponent.place(1, 1500, 200);
+        opponent.counter(1).cycleLosses();
+        opponent.hover(1500);
+        opponent.prompts->dialogScript = rollWith(QStringLiteral("theirs"));
+        opponent.form->pmCOmbatClick();
+        QVERIFY(opponent.form->SaveMove(path, false));
+    }
+    FakePictureModule* counters = nullptr;
+    MainFormHarness h(1, {}, [&counters](const QString& name) -> std::unique_ptr<PictureModule> {
+        auto module = std::make_unique<FakePictureModule>(name);
+        if (name == QLatin1String("korva_2.dll"))
+            counters = module.get();
+        return module;
+    });
+    h.place(1, 300);
+    h.place(2, 300);
+    h.rebuild();
+    h.form->game().rotateStack(300); // counter 1 on top
+    h.drag(300, 301);
+    h.hover(800);
+    h.prompts->dialogScript = rollWith(QStringLiteral("mine"));
+    h.form->pmCOmbatClick();
+    auto* banner = h.form->findChild<QLineEdit*>(QStringLiteral("bEdit1"));
+    QTest::keyClicks(banner, QStringLiteral("Anzio"));
+    const QString typed = banner->text();
+    const QImage picture = h.form->game().mapPicture().image();
+
+    counters->missing.insert(h.counter(1).pictureId() + 1); // its loss picture
+    QVERIFY(!h.form->OpenMove(path));
+    QCOMPARE(h.prompts->warnings.size(), 1);
+    QVERIFY(h.prompts->warnings[0].startsWith(QStringLiteral("Can not open file\n")));
+    QCOMPARE(h.form->game().mapPicture().image(), picture);
+    QCOMPARE(h.stack(300), (std::vector<const Counter*>{&h.counter(2)}));
+    QCOMPARE(h.counter(1).currentHex().index(), 301);
+    QCOMPARE(h.form->game().tags().ownTags().size(), std::size_t{1});
+    QCOMPARE(h.form->game().tags().openedTags().size(), std::size_t{0});
+    QCOMPARE(banner->text(), typed);
+    QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva[*]"));
+    QVERIFY(h.form->hasUnsavedChanges());
+    // Undo still takes back the player's own last move.
+    h.form->sbUndoClick();
+    QCOMPARE(h.counter(1).currentHex().index(), 300);
+}
+
+// A damaged picture in the player's own folder: the next source draws it, the player is
+// told once, and Open goes through.
+void TestMainFormTurns::damagedPictureFallsBackWithOneWarning() {
+    QTemporaryDir dir;
+    const QString turn = dir.filePath(QStringLiteral("turn.krv"));
+    {
+        MainFormHarness opponent;
+        opponent.place(1, 300);
+        opponent.place(2, 301);
+        QVERIFY(opponent.form->SaveMove(turn, false));
+    }
+    const int first = MainFormHarness().counter(1).pictureId();
+    const int second = MainFormHarness().counter(2).pictureId();
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("korva_2")));
+    for (const int id : {first, second}) {
+        QFile damaged(dir.filePath(QStringLiteral("korva_2/%1.png").arg(id)));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("\x89PNG\r\n\x1a\n and then nothing that decodes");
+    }
+    MainFormHarness h(1, {}, [&dir](const QString& name) -> std::unique_ptr<PictureModule> {
+        std::vector<std::unique_ptr<PictureModule>> layers;
+        layers.push_back(
+            std::make_unique<FolderPictureModule>(dir.filePath(QStringLiteral("korva_2")), name));
+        layers.push_back(std::make_unique<FakePictureModule>(name));
+        return std::make_unique<LayeredPictureModule>(name, std::move(layers));
+    });
+    QVERIFY(h.form->OpenMove(turn));
+    QTRY_COMPARE(h.prompts->warnings.size(), 1);
+    const QString& warning = h.prompts->warnings[0];
+    QVERIFY2(warning.contains(QStringLiteral("%1.png").arg(first)) &&
+                 warning.contains(QStringLiteral("%1.png").arg(second)),
+             qPrintable(warning));
+    const AFPoint at = ZeKClick(300).position();
+    QCOMPARE(h.form->game().mapPicture().image().pixel(at.x + 2, at.y + 2),
+             FakePictureModule::colourOf(first));
+    // Told once: the damaged files are not tried again.
+    QVERIFY(h.form->OpenMove(turn));
+    QCoreApplication::processEvents();
+    QCOMPARE(h.prompts->warnings.size(), 1);
 }
 
 void TestMainFormTurns::saveOpenSaveIsByteIdentical() {
@@ -240,6 +411,35 @@ void TestMainFormTurns::saveOpenSaveIsByteIdentical() {
     h.prompts->saveFiles = {second};
     h.form->sbSaveClick();
     QCOMPARE(readAll(second), readAll(first));
+}
+
+// An Open redraws every hex; the window asks for one repaint, and shows the new position.
+void TestMainFormTurns::openRepaintsTheShownMapOnce() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.krv"));
+    {
+        MainFormHarness h;
+        for (int row = 1; row <= 120; ++row)
+            h.place(row, (row * 7) % 1700);
+        QVERIFY(h.form->SaveMove(path, false));
+    }
+    MainFormHarness h;
+    h.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+    QCoreApplication::processEvents();
+    const int before = h.map().updateRequests();
+    QVERIFY(h.form->OpenMove(path));
+    const QRect shown = h.map().visibleRegion().boundingRect();
+    const QPoint at = h.map().mapTo(h.form.get(), shown.topLeft());
+    const QImage expected = h.form->game().mapPicture().image().copy(shown);
+    auto onScreen = [&] {
+        return h.form->screen()
+            ->grabWindow(h.form->winId(), at.x(), at.y(), shown.width(), shown.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    QTRY_VERIFY(onScreen() == expected);
+    QCOMPARE(h.map().updateRequests() - before, 1);
 }
 
 void TestMainFormTurns::combatsAreNotWrittenBack() {
@@ -269,9 +469,11 @@ void TestMainFormTurns::combatsAreNotWrittenBack() {
 }
 
 void TestMainFormTurns::closeAsksWhenUnsaved() {
-    MainFormHarness h;
-    QVERIFY(h.form->close()); // nothing changed: no question
-    MainFormHarness changed;
+    {
+        MainFormHarness h;
+        QVERIFY(h.form->close()); // nothing changed: no question
+    }
+    MainFormHarness changed; // one game at a time
     changed.place(1, 300);
     changed.rebuild();
     changed.drag(300, 301);
@@ -325,6 +527,15 @@ void TestMainFormTurns::aboutAppendsTrace() {
     h.form->sbAboutClick();
     QCOMPARE(readAll(dir.filePath(QStringLiteral("trace.txt"))).count("\r\n"), 40);
     QCOMPARE(aboutShown, 2);
+    // A named pipe in its place: one warning, no trace, and no wait for a reader.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.txt"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    setTracePath(pipe);
+    h.form->sbAboutClick();
+    setTracePath(QStringLiteral("trace.txt"));
+    QCOMPARE(h.prompts->warnings.size(), 1);
+    QVERIFY2(h.prompts->warnings[0].contains(QStringLiteral("not a regular file")),
+             qPrintable(h.prompts->warnings[0]));
 }
 
 QTEST_MAIN(TestMainFormTurns)

@@ -1,5 +1,5 @@
-#include "gamehistory.h"
-#include "movefile.h"
+#include "history/gamehistory.h"
+#include "movefile/movefile.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "movefile.h"
+#include "movefile/movefile.h"
 
 #include <QTest>
 #include <QtEndian>

@@ -1,4 +1,6 @@
-#include "safesave.h"
+#include "movefile/reportfile.h"
+#include "movefile/safesave.h"
+#include "tests/common/smalltmpfs.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +25,8 @@ QByteArray sample(qsizetype size, char seed) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(SaveFaults)
+
 class TestSaveFile : public QObject {
     Q_OBJECT
 private slots:
@@ -34,6 +38,10 @@ private slots:
     void missingFolder();
     void targetIsAFolder();
     void readOnlyFolder();
+    void fullDiskKeepsPreviousFile();
+    void reportReplacesTheFile();
+    void reportRefused_data();
+    void reportRefused();
 
 private:
     QStringList entries() const {
@@ -69,29 +77,32 @@ void TestSaveFile::replacesWholeFile() {
 }
 
 void TestSaveFile::failuresKeepPreviousFile_data() {
-    QTest::addColumn<qint64>("failAfter");
-    QTest::addColumn<bool>("failCommit");
-    QTest::newRow("first write") << qint64{0} << false;
-    QTest::newRow("after 100 bytes") << qint64{100} << false;
-    QTest::newRow("in the second chunk") << qint64{70000} << false;
-    QTest::newRow("at the last byte") << qint64{199999} << false;
-    QTest::newRow("replacing") << qint64{-1} << true;
+    QTest::addColumn<SaveFaults>("faults");
+    QTest::addColumn<bool>("replaced"); // the new file stands, only its folder is not synced
+    QTest::newRow("first write") << SaveFaults{.failWriteAfter = 0} << false;
+    QTest::newRow("after 100 bytes") << SaveFaults{.failWriteAfter = 100} << false;
+    QTest::newRow("in the second chunk") << SaveFaults{.failWriteAfter = 70000} << false;
+    QTest::newRow("at the last byte") << SaveFaults{.failWriteAfter = 199999} << false;
+    QTest::newRow("flushing") << SaveFaults{.failFlush = true} << false;
+    QTest::newRow("syncing the file") << SaveFaults{.failSync = true} << false;
+    QTest::newRow("renaming") << SaveFaults{.failRename = true} << false;
+    QTest::newRow("syncing the folder") << SaveFaults{.failFolderSync = true} << true;
 }
 
 void TestSaveFile::failuresKeepPreviousFile() {
-    QFETCH(qint64, failAfter);
-    QFETCH(bool, failCommit);
+    QFETCH(SaveFaults, faults);
+    QFETCH(bool, replaced);
     const QByteArray previous = sample(3000, 9);
     QVERIFY(saveFileSafely(path_, previous));
     QString error;
-    QVERIFY(!saveFileSafely(path_, sample(200000, 5), &error, SaveFaults{failAfter, failCommit}));
+    QVERIFY(!saveFileSafely(path_, sample(200000, 5), &error, faults));
     QVERIFY(!error.isEmpty());
     QVERIFY(!error.contains(QLatin1Char('\n')));
-    QCOMPARE(readAll(path_), previous);
+    QCOMPARE(readAll(path_), replaced ? sample(200000, 5) : previous);
     // No temporary file is left behind.
     QCOMPARE(entries(), QStringList{QStringLiteral("turn.krv")});
     // A failure beyond the end of the data is no failure.
-    QVERIFY(saveFileSafely(path_, sample(10, 1), nullptr, SaveFaults{10, false}));
+    QVERIFY(saveFileSafely(path_, sample(10, 1), nullptr, SaveFaults{.failWriteAfter = 10}));
 }
 
 void TestSaveFile::missingFolder() {
@@ -124,6 +135,53 @@ void TestSaveFile::readOnlyFolder() {
     QVERIFY(!saved);
     QVERIFY(!error.isEmpty());
     QCOMPARE(readAll(path_), previous);
+}
+
+// A real full file system: the write fails inside the operating system, not in a seam.
+void TestSaveFile::fullDiskKeepsPreviousFile() {
+    SmallTmpfs disk(64);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    const QString path = disk.filePath(QStringLiteral("turn.krv"));
+    const QByteArray previous = sample(3000, 9);
+    QVERIFY(saveFileSafely(path, previous));
+    QVERIFY(disk.fillLeaving(1024));
+    QString error;
+    QVERIFY(!saveFileSafely(path, sample(3000, 5), &error));
+    QVERIFY2(error.contains(QStringLiteral("space")), qPrintable(error));
+    QCOMPARE(readAll(path), previous);
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({QStringLiteral("filler"), QStringLiteral("turn.krv")}));
+}
+
+void TestSaveFile::reportReplacesTheFile() {
+    const QString report = dir_->filePath(QStringLiteral("turn.txt"));
+    QVERIFY(saveFileSafely(report, sample(10000, 1)));
+    QVERIFY(saveMoveReport(path_, "the report"));
+    QCOMPARE(readAll(report), QByteArray("the report"));
+    QCOMPARE(entries(), QStringList{QStringLiteral("turn.txt")});
+}
+
+void TestSaveFile::reportRefused_data() {
+    QTest::addColumn<QString>("moveFile");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("name too short") << QStringLiteral("krv") << QStringLiteral("too short");
+    QTest::newRow("a move file named .txt")
+        << QStringLiteral("turn.txt") << QStringLiteral("replace the move file");
+    QTest::newRow("a folder in the way")
+        << QStringLiteral("folder.krv") << QStringLiteral("folder");
+    QTest::newRow("missing folder") << QStringLiteral("missing/t.krv") << QString();
+}
+
+void TestSaveFile::reportRefused() {
+    QFETCH(QString, moveFile);
+    QFETCH(QString, reason);
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.txt")));
+    const QString path = moveFile == QStringLiteral("krv") ? moveFile : dir_->filePath(moveFile);
+    QString error;
+    QVERIFY(!saveMoveReport(path, "the report", &error));
+    QVERIFY2(error.contains(reason) && !error.isEmpty(), qPrintable(error));
+    QCOMPARE(entries(), QStringList{QStringLiteral("folder.txt")});
 }
 
 QTEST_GUILESS_MAIN(TestSaveFile)

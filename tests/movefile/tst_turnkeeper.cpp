@@ -1,6 +1,6 @@
-#include "countermgr.h"
-#include "movefile.h"
-#include "turnkeeper.h"
+#include "counters/countermgr.h"
+#include "movefile/movefile.h"
+#include "movefile/turnkeeper.h"
 
 #include <QTest>
 

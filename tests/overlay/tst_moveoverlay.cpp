@@ -1,8 +1,8 @@
-#include "countermgr.h"
-#include "hexgrid.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "moveoverlay.h"
+#include "counters/countermgr.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "overlay/moveoverlay.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "builtinpicturemodule.h"
-#include "fakepicturemodule.h"
-#include "folderpicturemodule.h"
-#include "layeredpicturemodule.h"
-#include "picturemoduleloader.h"
+#include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/folderpicturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
+#include "app/pictures/picturemoduleloader.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +55,8 @@ private slots:
     void folderPrefersPngOverBmp();
     void unreadableFileNamesFileAndReason();
     void layersFallBackPictureByPicture();
+    void unreadablePicturesArePassedOver_data();
+    void unreadablePicturesArePassedOver();
     void oversizedPicturesAreCut_data();
     void oversizedPicturesAreCut();
     void loaderSearchesProgramFolderFirst_data();
@@ -150,6 +152,62 @@ void TestPictureLayers::layersFallBackPictureByPicture() {
     QVERIFY(module.contains(2551));
     QVERIFY(!module.contains(16002));
     QVERIFY(errorOf(module, 16002).contains(QLatin1String("korva_2.dll")));
+}
+
+void TestPictureLayers::unreadablePicturesArePassedOver_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QByteArray>("file"); // empty: a picture of `size`
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("damaged") << 2000 << QByteArray("\x89PNG\r\n\x1a\nbroken") << QSize()
+                             << QStringLiteral("cannot read picture");
+    QTest::newRow("empty") << 2001 << QByteArray("") << QSize(0, 0)
+                           << QStringLiteral("cannot read picture");
+    QTest::newRow("counter far beyond its kind")
+        << 2002 << QByteArray() << QSize(257, 20) << QStringLiteral("too large");
+    QTest::newRow("tag far beyond its kind")
+        << 16011 << QByteArray() << QSize(20, 65) << QStringLiteral("too large");
+}
+
+// A picture the folder holds but cannot give comes from the next layer, the listener hears
+// of it once, and the file is not tried again.
+void TestPictureLayers::unreadablePicturesArePassedOver() {
+    QFETCH(int, id);
+    QFETCH(QByteArray, file);
+    QFETCH(QSize, size);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("%1.png").arg(id));
+    if (size.isValid() && !size.isEmpty()) {
+        QImage big(size, QImage::Format_RGB32);
+        big.fill(kRed);
+        QVERIFY(big.save(path));
+    } else {
+        writeBytes(path, file);
+    }
+    std::vector<std::unique_ptr<PictureModule>> layers;
+    layers.push_back(std::make_unique<FolderPictureModule>(dir.path(), QStringLiteral("k.dll")));
+    auto fallback = std::make_unique<FakePictureModule>(QStringLiteral("next"));
+    const FakePictureModule& next = *fallback;
+    layers.push_back(std::move(fallback));
+    LayeredPictureModule module(QStringLiteral("k.dll"), std::move(layers));
+    QStringList heard;
+    module.setFallbackListener([&heard](const QString& note) { heard << note; });
+    QCOMPARE(module.bitmap(id).pixel(0, 0), FakePictureModule::colourOf(id));
+    QCOMPARE(heard.size(), 1);
+    QVERIFY2(heard[0].contains(QDir::toNativeSeparators(path)) && heard[0].contains(reason) &&
+                 heard[0].endsWith(QStringLiteral("next is used instead")),
+             qPrintable(heard[0]));
+    QFile::remove(path); // were it read again, this would show
+    QCOMPARE(module.bitmap(id).pixel(0, 0), FakePictureModule::colourOf(id));
+    QCOMPARE(heard.size(), 1);
+    QCOMPARE(next.loads, 2);
+    // With no other layer the folder's own reason is the error.
+    std::vector<std::unique_ptr<PictureModule>> alone;
+    writeBytes(path, "broken");
+    alone.push_back(std::make_unique<FolderPictureModule>(dir.path(), QStringLiteral("k.dll")));
+    const LayeredPictureModule lonely(QStringLiteral("k.dll"), std::move(alone));
+    QVERIFY(errorOf(lonely, id).contains(QStringLiteral("cannot read picture")));
 }
 
 void TestPictureLayers::oversizedPicturesAreCut_data() {

@@ -1,7 +1,8 @@
 // Writes the fixture bitmaps and the resource scripts that windres turns into DLLs.
 // Usage: makefixtures OUTPUT_FOLDER
 
-#include "fixturebitmaps.h"
+#include "tests/resourcedll/fixturebitmaps.h"
+#include "tests/resourcedll/hostiledlls.h"
 
 #include <fstream>
 #include <iostream>
@@ -39,5 +40,16 @@ int main(int argc, char** argv) {
         !writeFile(folder + "partial.rc", partial.data(), partial.size()) ||
         !writeFile(folder + "seed.rc", seed.data(), seed.size()))
         return 1;
+    const std::pair<const char*, std::vector<std::uint8_t>> dlls[] = {
+        {"minimal.dll", hostiledlls::minimal(2000)},
+        // The counters of korva_2.dll, each 4096 x 4096: far beyond any counter.
+        {"hostile-bomb.dll", hostiledlls::rleBomb(2000, 16, 4096, 4096)},
+        // Pictures the game never asks for, each as large as a picture may be.
+        {"hostile-large.dll", hostiledlls::rleBomb(1, 16, 3024, 5440)},
+        {"hostile-sections.dll", hostiledlls::manySections(2000)},
+    };
+    for (const auto& [name, bytes] : dlls)
+        if (!writeFile(folder + name, bytes.data(), bytes.size()))
+            return 1;
     return 0;
 }

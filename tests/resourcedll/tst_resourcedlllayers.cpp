@@ -1,10 +1,10 @@
-#include "builtinpicturemodule.h"
-#include "fixturedlls.h"
-#include "folderpicturemodule.h"
-#include "layeredpicturemodule.h"
-#include "pefile.h"
-#include "picturemoduleloader.h"
-#include "resourcedllmodule.h"
+#include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/folderpicturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
+#include "app/pictures/picturemoduleloader.h"
+#include "app/resourcedll/pefile.h"
+#include "app/resourcedll/resourcedllmodule.h"
+#include "tests/resourcedll/fixturedlls.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -114,6 +114,10 @@ void TestResourceDllLayers::refusedDllFallsBack() {
     QCOMPARE(module->bitmap(2005), plain(Qt::magenta));
     QVERIFY(module->contains(2000));
     QVERIFY(!showsFixture(module->bitmap(2000), 2000));
+    // The window's listener hears of it too, not only standard error.
+    QStringList heard;
+    module->setFallbackListener([&heard](const QString& note) { heard << note; });
+    QCOMPARE(heard, warnings);
 }
 
 QTEST_MAIN(TestResourceDllLayers)

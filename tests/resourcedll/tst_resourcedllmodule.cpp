@@ -1,7 +1,8 @@
-#include "extractpictures.h"
-#include "fixturedlls.h"
-#include "pefile.h"
-#include "resourcedllmodule.h"
+#include "app/resourcedll/extractpictures.h"
+#include "app/resourcedll/pefile.h"
+#include "app/resourcedll/resourcedllmodule.h"
+#include "tests/resourcedll/fixturedlls.h"
+#include "tests/resourcedll/hostiledlls.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -45,6 +46,8 @@ private slots:
     void refusesFiles_data();
     void refusesFiles();
     void leavesOutDamagedPictures();
+    void hostileFiles_data();
+    void hostileFiles();
     void extractsIntoAFolder();
     void extractKeepsRetouchedPictures();
     void extractReportsFailures();
@@ -166,6 +169,48 @@ void TestResourceDllModule::leavesOutDamagedPictures() {
     QVERIFY(firstDifference(module.bitmap(2004), fixtures::byId(2004)).isEmpty());
 }
 
+void TestResourceDllModule::hostileFiles_data() {
+    QTest::addColumn<QByteArray>("dll");
+    QTest::addColumn<std::vector<int>>("ids");
+    QTest::addColumn<int>("tooLarge");
+    QTest::addColumn<QSize>("kept"); // of the first picture, when there is one
+    QTest::addColumn<QSize>("whole");
+    const auto bytes = [](const std::vector<std::uint8_t>& v) {
+        return QByteArray(reinterpret_cast<const char*>(v.data()), qsizetype(v.size()));
+    };
+    QTest::newRow("counters of 4096 x 4096") << bytes(hostiledlls::rleBomb(2000, 16, 4096, 4096))
+                                             << std::vector<int>{} << 16 << QSize() << QSize();
+    QTest::newRow("a counter of 200 x 200, cut to its use")
+        << bytes(hostiledlls::rleBomb(2000, 1, 200, 200)) << std::vector<int>{2000} << 0
+        << QSize(27, 24) << QSize(200, 200);
+    QTest::newRow("tags of 65 x 65") << bytes(hostiledlls::rleBomb(16011, 6, 65, 65))
+                                     << std::vector<int>{} << 6 << QSize() << QSize();
+    QTest::newRow("a map larger than twice the map")
+        << bytes(hostiledlls::rleBomb(16002, 1, 3025, 2720)) << std::vector<int>{} << 1 << QSize()
+        << QSize();
+    QTest::newRow("65,535 sections, 131,070 entries")
+        << bytes(hostiledlls::manySections(2000)) << std::vector<int>{2000} << 0 << QSize(24, 24)
+        << QSize(24, 24);
+}
+
+void TestResourceDllModule::hostileFiles() {
+    QFETCH(QByteArray, dll);
+    QFETCH(std::vector<int>, ids);
+    QFETCH(int, tooLarge);
+    QFETCH(QSize, kept);
+    QFETCH(QSize, whole);
+    const ResourceDllModule module(dll, QStringLiteral("korva_2.dll"));
+    QCOMPARE(module.ids(), ids);
+    QCOMPARE(module.problems().size(), tooLarge);
+    for (const QString& problem : module.problems())
+        QVERIFY2(problem.contains(QStringLiteral("too large for its picture")),
+                 qPrintable(problem));
+    if (!ids.empty()) {
+        QCOMPARE(module.bitmap(ids[0]).size(), kept);
+        QCOMPARE(module.decode(ids[0]).size(), whole); // what extracting writes
+    }
+}
+
 void TestResourceDllModule::extractsIntoAFolder() {
     const QString why = fixturedlls::missingReason(QStringLiteral("full64.dll"));
     if (!why.isEmpty())
@@ -219,7 +264,8 @@ void TestResourceDllModule::extractReportsFailures() {
     QString error;
     QVERIFY(
         !extractPictures(dir.filePath(QStringLiteral("korva_9.dll")), dir.path(), &result, &error));
-    QVERIFY2(error.contains(QStringLiteral("korva_9.dll")), qPrintable(error));
+    QVERIFY(result.refused);
+    QCOMPARE(error, QStringLiteral("the file does not exist"));
 
     const QString why = fixturedlls::missingReason(QStringLiteral("partial64.dll"));
     if (!why.isEmpty())
@@ -230,6 +276,7 @@ void TestResourceDllModule::extractReportsFailures() {
     error.clear();
     QVERIFY(!extractPictures(fixturedlls::path(QStringLiteral("partial64.dll")), blocker.fileName(),
                              &result, &error));
+    QVERIFY(!result.refused);
     QVERIFY2(error.contains(QStringLiteral("taken")), qPrintable(error));
 }
 
@@ -251,12 +298,13 @@ void TestResourceDllModule::extractCommand() {
     out.flush();
     QVERIFY2(outText.startsWith(QStringLiteral("Wrote 3 pictures to ")), qPrintable(outText));
 
+    // A refused DLL is named with the reason on one line, like a refused move file.
     errText.clear();
-    QCOMPARE(runExtractPictures({dir.filePath(QStringLiteral("2000.png")), dir.path()}, out, err),
-             1);
+    const QString notADll = dir.filePath(QStringLiteral("2000.png"));
+    QCOMPARE(runExtractPictures({notADll, dir.path()}, out, err), 2);
     err.flush();
-    QVERIFY2(errText.contains(QStringLiteral("2000.png: not a Windows module")),
-             qPrintable(errText));
+    QCOMPARE(errText,
+             QStringLiteral("korva: %1: not a Windows module (no MZ header)\n").arg(notADll));
 }
 
 QTEST_GUILESS_MAIN(TestResourceDllModule)

@@ -40,4 +40,16 @@ inline constexpr QSize largestSize(int id) {
     return {};
 }
 
+// The largest picture of the identifier's kind that is decoded at all: anything far beyond
+// what the game draws (the map is 1512 x 2720, counters about 24 x 24, markers a little
+// smaller, tags 8 x 8) is refused before memory is taken for it. A picture the game never
+// asks for may be as large as the map, the largest of all.
+inline constexpr QSize readLimit(int id) {
+    if (isTag(id))
+        return {64, 64};
+    if (isCounter(id) || isMarker(id))
+        return {256, 256};
+    return {3024, 5440};
+}
+
 } // namespace pictureids

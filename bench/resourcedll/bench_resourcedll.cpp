@@ -1,0 +1,142 @@
+#include "app/resourcedll/resourcedllmodule.h"
+#include "tests/resourcedll/hostiledlls.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+QByteArray bytesOf(const std::vector<std::uint8_t>& v) {
+    return QByteArray(reinterpret_cast<const char*>(v.data()), static_cast<qsizetype>(v.size()));
+}
+
+// Index 0 is the baseline every other row is read against.
+QByteArray dll(std::int64_t which) {
+    switch (which) {
+    case 1:
+        return bytesOf(hostiledlls::rleBomb(2000, 16, 4096, 4096));
+    case 2:
+        return bytesOf(hostiledlls::manySections(2000));
+    default:
+        return bytesOf(hostiledlls::minimal(2000));
+    }
+}
+
+const char* const kNames[] = {"minimal", "16 RLE bitmaps of 4096 x 4096", "65,535 sections"};
+
+// Reading the file's index and checking every bitmap header, in process.
+void BM_ReadModule(benchmark::State& state) {
+    const QByteArray bytes = dll(state.range(0));
+    state.SetLabel(kNames[state.range(0)]);
+    for (auto _ : state) {
+        const ResourceDllModule module(bytes, QStringLiteral("korva_2.dll"));
+        benchmark::DoNotOptimize(module.ids().size());
+    }
+}
+BENCHMARK(BM_ReadModule)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// Runs the program and answers its peak resident memory in megabytes, or -1. Linux counts
+// the memory the child shared with this process before its exec, so the figure is at least
+// this benchmark's own (about 24 MB).
+double runPeakMegabytes(const std::vector<std::string>& arguments, const QString& folder) {
+    std::vector<char*> argv;
+    for (const std::string& a : arguments)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    const QByteArray cwd = QFile::encodeName(QDir::currentPath());
+    QDir::setCurrent(folder); // --render finds korva_2.dll in the current folder
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    QDir::setCurrent(QFile::decodeName(cwd));
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return -1;
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status))
+        return -1;
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// `korva --extract-pictures` (range 1 = 0) or `korva --render` with the DLL as korva_2.dll
+// (range 1 = 1): what a player waits for, and the peak memory of the process.
+void BM_Command(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString module = dir.filePath(QStringLiteral("korva_2.dll"));
+    QFile file(module);
+    if (!file.open(QIODevice::WriteOnly) || file.write(dll(state.range(0))) < 0) {
+        state.SkipWithError("cannot write the DLL");
+        return;
+    }
+    file.close();
+    const bool render = state.range(1) == 1;
+    state.SetLabel(std::string(render ? "render, " : "extract, ") + kNames[state.range(0)]);
+    // A position with every counter in its first hex.
+    QFile turn(dir.filePath(QStringLiteral("turn.krv")));
+    QByteArray position;
+    const auto word = [&position](std::int32_t v) {
+        position.append(reinterpret_cast<const char*>(&v), 4);
+    };
+    word(11111111);
+    word(234);
+    for (std::int32_t n = 1; n <= 234; ++n) {
+        word(n);
+        word(n);
+        word(0);
+    }
+    word(12121212);
+    word(0);
+    for (int t = 0; t < 3; ++t) {
+        word(0);
+        position.append('\0');
+    }
+    if (!turn.open(QIODevice::WriteOnly) || turn.write(position) < 0) {
+        state.SkipWithError("cannot write the move file");
+        return;
+    }
+    turn.close();
+    const std::string program = KORVA_PROGRAM;
+    const std::string out = QFile::encodeName(dir.filePath(QStringLiteral("out"))).toStdString();
+    const std::vector<std::string> arguments =
+        render ? std::vector<std::string>{program, "--render",
+                                          QFile::encodeName(turn.fileName()).toStdString(),
+                                          out + ".png"}
+               : std::vector<std::string>{program, "--extract-pictures",
+                                          QFile::encodeName(module).toStdString(), out};
+    double peak = 0;
+    for (auto _ : state) {
+        peak = std::max(peak, runPeakMegabytes(arguments, dir.path()));
+        state.PauseTiming();
+        QDir(QString::fromStdString(out)).removeRecursively();
+        state.ResumeTiming();
+    }
+    if (peak < 0)
+        state.SkipWithError("the program did not run to its end");
+    state.counters["peak_MB"] = peak;
+}
+BENCHMARK(BM_Command)
+    ->ArgsProduct({{0, 1, 2}, {0, 1}})
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

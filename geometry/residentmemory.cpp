@@ -1,0 +1,81 @@
+#include "geometry/residentmemory.h"
+
+#include <sys/mman.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace residentmemory {
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+void releaseShared(void* owner) {
+    delete static_cast<std::shared_ptr<Block>*>(owner);
+}
+
+bool is32Bit(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
+#ifdef MADV_HUGEPAGE
+// A mapping of whole huge pages, aligned to one, advised to be backed by them.
+unsigned char* mapHuge(std::size_t mappedSize) {
+    // Over-allocate by one huge page to find an aligned start, then trim both ends.
+    void* raw = mmap(nullptr, mappedSize + kHugePage, PROT_READ | PROT_WRITE,
+                     MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED)
+        return nullptr;
+    const auto start = reinterpret_cast<std::uintptr_t>(raw);
+    const std::uintptr_t aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
+    if (aligned > start)
+        munmap(raw, aligned - start);
+    const std::size_t tail = kHugePage - (aligned - start);
+    if (tail > 0)
+        munmap(reinterpret_cast<void*>(aligned + mappedSize), tail);
+    auto* memory = reinterpret_cast<unsigned char*>(aligned);
+    madvise(memory, mappedSize, MADV_HUGEPAGE);
+    return memory;
+}
+#endif
+
+} // namespace
+
+void Release::operator()(unsigned char* memory) const {
+    if (mappedSize > 0)
+        munmap(memory, mappedSize);
+    else
+        std::free(memory);
+}
+
+Block allocate(std::size_t size) {
+#ifdef MADV_HUGEPAGE
+    if (size >= kHugePage) {
+        const std::size_t mappedSize = (size + kHugePage - 1) & ~(kHugePage - 1);
+        if (unsigned char* memory = mapHuge(mappedSize))
+            return Block(memory, Release{mappedSize});
+    }
+#endif
+    return Block(static_cast<unsigned char*>(std::calloc(size == 0 ? 1 : size, 1)), Release{0});
+}
+
+QImage adoptAsImage(const std::shared_ptr<Block>& block, std::size_t offset, int width, int height,
+                    QImage::Format format) {
+    if (!block || !*block || width <= 0 || height <= 0 || !is32Bit(format))
+        return {};
+    const std::size_t rowBytes = std::size_t(width) * 4;
+    unsigned char* pixels = block->get() + offset;
+    return QImage(pixels, width, height, static_cast<qsizetype>(rowBytes), format, releaseShared,
+                  new std::shared_ptr<Block>(block));
+}
+
+QImage image(int width, int height, QImage::Format format) {
+    if (width <= 0 || height <= 0 || !is32Bit(format))
+        return {};
+    auto block = std::make_shared<Block>(allocate(std::size_t(width) * 4 * std::size_t(height)));
+    QImage adopted = adoptAsImage(block, 0, width, height, format);
+    return adopted.isNull() ? QImage(width, height, format) : adopted;
+}
+
+} // namespace residentmemory

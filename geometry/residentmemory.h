@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+
+#include <cstddef>
+#include <memory>
+
+// Memory for map-sized pictures. The first touch of fresh memory costs a page fault per
+// 4 KB page, which on some machines (virtual ones above all) makes filling a 16 MB picture
+// take many times longer than copying it; large blocks are therefore asked for in huge
+// pages (2 MB) where the system offers them, which cuts that cost several times over.
+// Small blocks and systems without huge pages get ordinary zeroed memory.
+namespace residentmemory {
+
+struct Release {
+    std::size_t mappedSize; // 0: from calloc
+    void operator()(unsigned char* memory) const;
+};
+using Block = std::unique_ptr<unsigned char[], Release>;
+
+// size zeroed bytes; null only when no memory is left.
+Block allocate(std::size_t size);
+
+// An image of 32-bit pixels (Format_RGB32, ARGB32 or ARGB32_Premultiplied) whose pixels
+// are the block's bytes from offset on, in rows of width * 4 bytes (the caller makes sure the
+// block holds them); the block is freed when the last image made from it goes. Writing to an
+// image that shares its pixels detaches it into ordinary memory, as with any QImage. Null
+// for an empty block, an empty size or another format.
+QImage adoptAsImage(const std::shared_ptr<Block>& block, std::size_t offset, int width, int height,
+                    QImage::Format format);
+
+// A zeroed image of 32-bit pixels in memory from allocate.
+QImage image(int width, int height, QImage::Format format);
+
+} // namespace residentmemory
