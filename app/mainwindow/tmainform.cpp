@@ -56,6 +56,8 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     connectCommands();
     setUpTurnView();
     setUpDesktop();
+    // A replay never outlives its run: its bar comes back hidden, whatever was remembered.
+    replayBar_->hide();
 }
 
 TMainForm::~TMainForm() {

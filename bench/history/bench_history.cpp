@@ -137,6 +137,39 @@ void BM_OpenKorvaFileWithHistory(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenKorvaFileWithHistory)->Unit(benchmark::kMillisecond);
 
+// A step into the game's past and back, as the player waits for each with its repaint: the
+// position set aside and another shown, then the present put back. Per step, against an
+// Open.
+void BM_StepIntoThePastAndBack(benchmark::State& state) {
+    MainFormSetup setup;
+    setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
+        return std::make_unique<CachedPictureModule>(std::make_unique<FakePictureModule>(name));
+    };
+    setup.seed = 1;
+    setup.historyFolder = fixture().root;
+    TMainForm form(std::move(setup));
+    form.show();
+    const QStringList before = fixture().copies();
+    form.OpenMove(fixture().turns[0]);
+    QCoreApplication::processEvents();
+    double busy = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        form.stepHistory(TMainForm::HistoryStep::First);
+        QCoreApplication::processEvents();
+        if (!form.showsPast())
+            state.SkipWithError("no past was shown");
+        form.backToPresent();
+        QCoreApplication::processEvents();
+        busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
+    }
+    form.waitForHistory();
+    fixture().forgetNewCopies(before);
+    if (plainOpen > 0)
+        state.counters["step_vs_plain_open"] = busy / 2 / double(state.iterations()) / plainOpen;
+}
+BENCHMARK(BM_StepIntoThePastAndBack)->Unit(benchmark::kMillisecond);
+
 // What the window waits for: the game of a file without an id and the player's own last
 // position in it.
 void BM_FindTheGame(benchmark::State& state) {
