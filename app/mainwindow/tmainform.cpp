@@ -7,7 +7,9 @@
 #include "korvasettings.h"
 #include "mapboard.h"
 #include "mappicture.h"
+#include "mapscene.h"
 #include "mapview.h"
+#include "overviewmap.h"
 #include "picturemodule.h"
 #include "processlauncher.h"
 #include "programart.h"
@@ -54,6 +56,8 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     FormCreate();
     connectCommands();
     setUpDesktop();
+    setUpView();
+    restoreView();
 }
 
 TMainForm::~TMainForm() {
@@ -93,6 +97,8 @@ void TMainForm::setUpControls() {
     mapView_ = new MapView;
     mapView_->setObjectName(QStringLiteral("bImageMainMap"));
     ui_->bScrollBoxMain->setWidget(mapView_);
+    // Tab and a click give the keyboard to the map, whose keys scroll it.
+    ui_->bScrollBoxMain->setFocusProxy(mapView_);
 
     // Created after the map so that it lies above it; it moves in viewport coordinates.
     bDragImage_ = new QLabel(ui_->bScrollBoxMain->viewport());
@@ -170,6 +176,9 @@ void TMainForm::FormCreate() {
     counterMgr_ = std::make_unique<CounterMgr>();
     mapBoard_ = std::make_unique<MapBoard>(*mapPicture_);
     taggerMgr_ = std::make_unique<TaggerMgr>(resModule1_.get(), mapPicture_.get());
+    mapScene_ = std::make_unique<MapScene>(*mapPicture_, *mapBoard_, *counterMgr_, *taggerMgr_,
+                                           *resModule1_, *resModule2_);
+    mapView_->setScene(mapScene_.get());
 
     // The program's own sword cursor over all its windows.
     const programart::CursorPicture sword = programart::zekCursor();
@@ -189,6 +198,11 @@ void TMainForm::FormShow() {
 }
 
 void TMainForm::FormDestroy() {
+    // The views stop drawing the game (and wait for pictures under way) before it goes.
+    mapView_->setScene(nullptr);
+    if (overviewMap_)
+        overviewMap_->setScene(nullptr);
+    mapScene_.reset();
     // The modules go first; the objects deleted after them hold their own pictures.
     ZeKCounter::setPictureModule(nullptr);
     resModule1_.reset();
@@ -218,6 +232,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     settings_->setWindow(saveGeometry(), saveState());
+    saveView();
     event->accept();
 }
 

@@ -11,8 +11,6 @@
 
 #include <QLabel>
 #include <QMenu>
-#include <QScrollArea>
-#include <QScrollBar>
 
 namespace {
 // The drop area in picture pixels: beyond it nothing moves.
@@ -35,9 +33,7 @@ void TMainForm::bImageMainMapMouseUp(Qt::MouseButton button, int x, int y) {
 }
 
 void TMainForm::placeDragImage(int pictureX, int pictureY) {
-    const QScrollArea* box = ui_->bScrollBoxMain;
-    bDragImage_->move(pictureX - box->horizontalScrollBar()->value(),
-                      pictureY - box->verticalScrollBar()->value());
+    bDragImage_->move(mapView_->viewportPointOf(QPointF(pictureX, pictureY)).toPoint());
 }
 
 void TMainForm::clearUndoRecord() {
@@ -64,6 +60,7 @@ void TMainForm::PickUpCounter(int x, int y) {
     isDragging_ = true;
     // Esc must reach the map wherever the keyboard focus is.
     mapView_->grabKeyboard();
+    mapView_->setDragScrolling(true);
 }
 
 void TMainForm::DropCounter(int x, int y) {
@@ -107,6 +104,7 @@ void TMainForm::endDrag() {
     bDragImage_->hide();
     bDragImage_->move(0, 0);
     isDragging_ = false;
+    mapView_->setDragScrolling(false);
     mapView_->releaseKeyboard();
 }
 
@@ -118,6 +116,8 @@ void TMainForm::requestMenu(const QPoint& globalPos) {
 
 void TMainForm::LoadDragPicture(const ZeKCounter& counter) {
     const QImage picture = resModule2_->bitmap(counter.pictureId());
-    bDragImage_->setPixmap(QPixmap::fromImage(picture));
-    bDragImage_->resize(picture.size());
+    // The picture at the map's zoom, drawn afresh where it can be.
+    const QPixmap shown = pictureAtZoom(counter.pictureId(), picture);
+    bDragImage_->setPixmap(shown);
+    bDragImage_->resize(shown.deviceIndependentSize().toSize());
 }

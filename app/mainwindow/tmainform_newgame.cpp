@@ -3,6 +3,7 @@
 #include "tmainform.h"
 
 #include "hexgrid.h"
+#include "mapview.h"
 #include "movefilereader.h"
 #include "newgamefile.h"
 #include "newgameglyph.h"
@@ -10,7 +11,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -48,8 +48,7 @@ void TMainForm::showHoldingArea() {
     // The holding area's left edge at the view's left, or as far right as the map goes.
     const int left = hexgrid::hexPosition(hexgrid::hexIndexOf(hexgrid::kBoardColumns, 0)).x -
                      hexgrid::kSideOverhang;
-    ui_->bScrollBoxMain->horizontalScrollBar()->setValue(left);
-    ui_->bScrollBoxMain->verticalScrollBar()->setValue(0);
+    mapView_->placeMapPoint(QPointF(left, 0), QPointF(0, 0));
 }
 
 void TMainForm::suggestNewGame() {
