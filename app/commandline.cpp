@@ -5,6 +5,7 @@
 #include "korvaversion.h"
 #include "mapboard.h"
 #include "mappicture.h"
+#include "mapscene.h"
 #include "modules.h"
 #include "movefile.h"
 #include "movereport.h"
@@ -12,6 +13,8 @@
 #include "picturemodule.h"
 #include "taggermgr.h"
 #include "zekcounter.h"
+#include "zoom.h"
+#include "zoomedmap.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -30,7 +33,7 @@ constexpr int kWriteFailed = 1;
 
 constexpr const char* kUsage = "usage: korva [FILE.krv]\n"
                                "       korva --report FILE.krv\n"
-                               "       korva --render FILE.krv OUT.png\n"
+                               "       korva --render FILE.krv OUT.png [--zoom PERCENT]\n"
                                "       korva --extract-pictures MODULE.dll DIR\n"
                                "       korva --new-game OUT.krv\n"
                                "       korva --help | --version\n";
@@ -81,7 +84,7 @@ void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
         std::fprintf(stderr, "korva: %s\n", qPrintable(message));
 }
 
-int renderPosition(int argc, char** argv, const QString& file, const QString& out) {
+int renderPosition(int argc, char** argv, const QString& file, const QString& out, qreal zoom) {
     // Text on the built-in pictures needs fonts, which need a platform; none needs a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(&dropQtNotes);
@@ -98,9 +101,21 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
         TaggerMgr tags(module1.get(), &picture);
         openMoveFile(contents, counters, tags, board);
         ZeKCounter::setPictureModule(nullptr);
+        // The map as the window shows it at that zoom; at 100% the map picture itself.
+        QImage shown = picture.image();
+        if (zoom != 1.0) {
+            const MapScene scene(picture, board, counters, tags, *module1, *module2);
+            ZoomedMap zoomed;
+            zoomed.setSources(&picture, &scene);
+            zoomed.setScale(zoom);
+            shown = zoomed.render();
+            zoomed.setSources(nullptr, nullptr);
+        }
+        if (shown.isNull())
+            return refuse(out, QStringLiteral("there is not enough memory for the picture"));
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        if (!picture.image().save(&buffer, "PNG"))
+        if (!shown.save(&buffer, "PNG"))
             return refuse(out, QStringLiteral("the picture could not be encoded"));
     } catch (const std::exception& error) {
         ZeKCounter::setPictureModule(nullptr);
@@ -169,9 +184,20 @@ LaunchRequest runCommandLine(int argc, char** argv) {
         return {takes(0) ? writeOut("korva " KORVA_VERSION "\n") : wrongCount().exitStatus, {}};
     if (first == "--report")
         return takes(1) ? LaunchRequest{printReport(arg(2)), {}} : wrongCount();
-    if (first == "--render")
-        return takes(2) ? LaunchRequest{renderPosition(argc, argv, arg(2), arg(3)), {}}
-                        : wrongCount();
+    if (first == "--render") {
+        if (takes(2))
+            return {renderPosition(argc, argv, arg(2), arg(3), 1.0), {}};
+        if (!takes(4) || std::string_view(argv[4]) != "--zoom")
+            return wrongCount();
+        bool number = false;
+        const qreal zoom = Zoom::scaleOfPercent(arg(5).toInt(&number));
+        if (!number || zoom == 0.0)
+            return {refuseArguments(QStringLiteral("--zoom takes a percentage from 25 to 400, "
+                                                   "not %1")
+                                        .arg(arg(5))),
+                    {}};
+        return {renderPosition(argc, argv, arg(2), arg(3), zoom), {}};
+    }
     if (first == "--new-game")
         return takes(1) ? LaunchRequest{writeNewGame(arg(2)), {}} : wrongCount();
     if (first == "--extract-pictures")

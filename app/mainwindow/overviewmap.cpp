@@ -94,7 +94,7 @@ void OverviewMap::paintEvent(QPaintEvent*) {
 
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal k = area.width() / scene_->picture().width();
-    const qreal radius = std::max(2.0, 9.0 * k);
+    const qreal radius = std::max(3.0, 9.0 * k);
     painter.setPen(QPen(QColor(20, 20, 20), 0.8));
     for (const MapScene::OccupiedHex& occupied : scene_->occupiedHexes()) {
         const AFPoint p = hexgrid::hexPosition(occupied.hex);
