@@ -212,6 +212,21 @@ qreal MapView::fitWindowScale() const {
                       Zoom::kMinimum, Zoom::kMaximum);
 }
 
+void MapView::finishVisibleTiles() {
+    const qreal dpr = devicePixelRatioF();
+    const QRectF shown = visibleMapRect();
+    const qreal scale = zoomed_.scale();
+    const QRect device = QRectF(shown.x() * scale, shown.y() * scale, shown.width() * scale,
+                                shown.height() * scale)
+                             .toAlignedRect();
+    const int ring = ZoomedMap::kTileSize;
+    zoomed_.finishTiles(device.adjusted(-ring, -ring, ring, ring));
+    const QRect view = QRectF(device.x() / dpr, device.y() / dpr, device.width() / dpr,
+                              device.height() / dpr)
+                           .toAlignedRect();
+    requestUpdate(view);
+}
+
 void MapView::scrollBy(int dx, int dy) {
     if (QAbstractScrollArea* area = scrollArea()) {
         area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->value() + dx);

@@ -55,6 +55,9 @@ public:
     qreal fitWidthScale() const;
     qreal fitWindowScale() const;
     const ZoomedMap& zoomedMap() const { return zoomed_; }
+    // Makes the zoomed map's tiles for the part in view and a ring around it, and waits
+    // for them: what a player sees a moment after a zoom (benchmarks, screenshots).
+    void finishVisibleTiles();
 
     // The map picture pixel shown at a point of this widget.
     QPoint mapPixelAt(const QPointF& viewPos) const;
