@@ -1,20 +1,21 @@
-#include "commandline.h"
+#include "app/commandline.h"
 
-#include "countermgr.h"
-#include "extractpictures.h"
+#include "app/mainwindow/mapscene.h"
+#include "app/mainwindow/zoom.h"
+#include "app/mainwindow/zoomedmap.h"
+#include "app/modules.h"
+#include "app/resourcedll/extractpictures.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "counters/movereport.h"
+#include "counters/zekcounter.h"
+#include "game/game.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "geometry/picturemodule.h"
 #include "korvaversion.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "mapscene.h"
-#include "modules.h"
-#include "movefile.h"
-#include "movereport.h"
-#include "newgamefile.h"
-#include "picturemodule.h"
-#include "taggermgr.h"
-#include "zekcounter.h"
-#include "zoom.h"
-#include "zoomedmap.h"
+#include "movefile/movefile.h"
+#include "movefile/newgamefile.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -92,21 +93,15 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
     QByteArray png;
     try {
         const MoveFileContents contents = readMoveFile(file);
-        const auto module1 = openPictureModule(QStringLiteral("korva_1.dll"));
-        const auto module2 = openPictureModule(QStringLiteral("korva_2.dll"));
-        MapPicture picture(module1->takeBitmap(16002));
-        ZeKCounter::setPictureModule(module2.get());
-        CounterMgr counters;
-        MapBoard board(picture);
-        TaggerMgr tags(module1.get(), &picture);
-        openMoveFile(contents, counters, tags, board);
-        ZeKCounter::setPictureModule(nullptr);
+        Game game(openPictureModule(QStringLiteral("korva_1.dll")),
+                  openPictureModule(QStringLiteral("korva_2.dll")));
+        game.open(contents);
         // The map as the window shows it at that zoom; at 100% the map picture itself.
-        QImage shown = picture.image();
+        QImage shown = game.mapPicture().image();
         if (zoom != 1.0) {
-            const MapScene scene(picture, board, counters, tags, *module1, *module2);
+            const MapScene scene(game);
             ZoomedMap zoomed;
-            zoomed.setSources(&picture, &scene);
+            zoomed.setSources(&game.mapPicture(), &scene);
             zoomed.setScale(zoom);
             shown = zoomed.render();
             zoomed.setSources(nullptr, nullptr);
@@ -118,7 +113,6 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
         if (!shown.save(&buffer, "PNG"))
             return refuse(out, QStringLiteral("the picture could not be encoded"));
     } catch (const std::exception& error) {
-        ZeKCounter::setPictureModule(nullptr);
         return refuse(file, QString::fromLocal8Bit(error.what()));
     }
     QString error;

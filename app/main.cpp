@@ -1,13 +1,13 @@
-#include "bakedpictures.h"
-#include "commandline.h"
-#include "firstpaintprobe.h"
-#include "korvaapplication.h"
-#include "korvasettings.h"
-#include "mapview.h"
-#include "modules.h"
-#include "programart.h"
-#include "tmainform.h"
-#include "tsplash.h"
+#include "app/commandline.h"
+#include "app/firstpaintprobe.h"
+#include "app/mainwindow/korvaapplication.h"
+#include "app/mainwindow/korvasettings.h"
+#include "app/mainwindow/mapview.h"
+#include "app/mainwindow/tmainform.h"
+#include "app/modules.h"
+#include "app/pictures/bakedpictures.h"
+#include "app/pictures/programart.h"
+#include "app/windows/tsplash.h"
 
 #include <QDir>
 #include <QFontDatabase>

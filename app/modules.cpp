@@ -1,7 +1,7 @@
-#include "modules.h"
+#include "app/modules.h"
 
-#include "picturemoduleloader.h"
-#include "resourcedllmodule.h"
+#include "app/pictures/picturemoduleloader.h"
+#include "app/resourcedll/resourcedllmodule.h"
 
 #include <QCoreApplication>
 #include <QDir>

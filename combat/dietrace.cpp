@@ -1,6 +1,6 @@
-#include "dietrace.h"
+#include "combat/dietrace.h"
 
-#include "dierandom.h"
+#include "combat/dierandom.h"
 
 #include <QDir>
 #include <QFile>

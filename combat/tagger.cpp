@@ -1,8 +1,10 @@
-#include "tagger.h"
+#include "combat/tagger.h"
 
-#include "bytestream.h"
-#include "mappicture.h"
-#include "picturemodule.h"
+#include "combat/tagsection.h"
+#include "geometry/bytestream.h"
+#include "geometry/mappicture.h"
+#include "geometry/pictureids.h"
+#include "geometry/picturemodule.h"
 
 #include <QString>
 
@@ -66,7 +68,8 @@ AFPoint Tagger::drawPosition() const {
 
 std::int32_t Tagger::pictureId() const {
     // Die values come from files too; keep an absurd one from overflowing.
-    const std::int64_t id = 16010 + std::int64_t{dieValue_} + (fromFile_ ? 10 : 0);
+    const std::int64_t id =
+        (fromFile_ ? pictureids::kFileTagBase : pictureids::kOwnTagBase) + std::int64_t{dieValue_};
     return id > INT32_MAX || id < INT32_MIN ? -1 : static_cast<std::int32_t>(id);
 }
 
@@ -117,9 +120,5 @@ void Tagger::readTag(ByteReader& in, const std::string& which) {
 }
 
 void Tagger::writeTag(ByteWriter& out) const {
-    out.writeInt32(kRecordWord);
-    out.writeInt32(position_.x);
-    out.writeInt32(position_.y);
-    out.writeInt32(dieValue_);
-    out.writeText(comment_);
+    writeTagRecord(out, {position_, dieValue_, comment_});
 }

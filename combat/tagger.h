@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afpoint.h"
+#include "geometry/afpoint.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
-#include "taggermgr.h"
+#include "combat/taggermgr.h"
 
-#include "bytestream.h"
-#include "picturemodule.h"
+#include "geometry/bytestream.h"
+#include "geometry/picturemodule.h"
 
 #include <QString>
 
@@ -62,10 +62,7 @@ void TaggerMgr::clearTags() {
 }
 
 void TaggerMgr::writeTags(ByteWriter& out) const {
-    out.writeInt32(kTagsSectionMark);
-    out.writeInt32(static_cast<std::int32_t>(ownTags_.size()));
-    for (const Tagger& tag : ownTags_)
-        tag.writeTag(out);
+    writeTagsSection(out, ownRecords());
 }
 
 void TaggerMgr::readTags(ByteReader& in) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tagger.h"
-#include "tagsection.h"
+#include "combat/tagger.h"
+#include "combat/tagsection.h"
 
 #include <cstdint>
 #include <functional>
@@ -56,6 +56,7 @@ public:
     void clearTags();
 
     // The tags section: the mark, the number of own tags, each own tag in set order.
+    // Throws TagSectionError, writing nothing, for a comment no reader would take back.
     void writeTags(ByteWriter& out) const;
     // Reads and checks a whole tags section, then replaces all tags with it; on a bad
     // section it throws TagSectionError or a reader error and changes nothing.

@@ -1,7 +1,7 @@
-#include "tagsection.h"
+#include "combat/tagsection.h"
 
-#include "bytestream.h"
-#include "tagger.h"
+#include "combat/tagger.h"
+#include "geometry/bytestream.h"
 
 namespace {
 
@@ -33,4 +33,23 @@ std::vector<TagRecord> readTagsSection(ByteReader& in) {
         records.push_back({key.position(), key.dieValue(), key.comment()});
     }
     return records;
+}
+
+void writeTagsSection(ByteWriter& out, const std::vector<TagRecord>& records) {
+    for (const TagRecord& record : records)
+        if (record.comment.size() > static_cast<std::size_t>(Tagger::kMaxCommentLength))
+            throw TagSectionError("a combat comment is longer than " +
+                                  std::to_string(Tagger::kMaxCommentLength) + " characters");
+    out.writeInt32(kTagsSectionMark);
+    out.writeInt32(static_cast<std::int32_t>(records.size()));
+    for (const TagRecord& record : records)
+        writeTagRecord(out, record);
+}
+
+void writeTagRecord(ByteWriter& out, const TagRecord& record) {
+    out.writeInt32(Tagger::kRecordWord);
+    out.writeInt32(record.position.x);
+    out.writeInt32(record.position.y);
+    out.writeInt32(record.dieValue);
+    out.writeText(record.comment);
 }

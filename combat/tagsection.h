@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afpoint.h"
+#include "geometry/afpoint.h"
 
 #include <cstdint>
 #include <stdexcept>
@@ -8,9 +8,10 @@
 #include <vector>
 
 class ByteReader;
+class ByteWriter;
 
-// The tags section of a move file, read into plain data so that nothing changes until the
-// whole file has been checked.
+// The tags section of a move file: read into plain data so that nothing changes until the
+// whole file has been checked, and written from it.
 
 inline constexpr std::int32_t kTagsSectionMark = 12121212;
 
@@ -35,3 +36,11 @@ public:
 // count that more records than the remaining bytes could hold, a die value outside 1..6
 // and, through the reader, a short record or a comment longer than 80 characters.
 std::vector<TagRecord> readTagsSection(ByteReader& in);
+
+// The one writer of the tags section: the mark, the number of records, then each record in
+// the order given. Throws TagSectionError, before writing anything, for a comment longer
+// than 80 characters, which no reader would take back.
+void writeTagsSection(ByteWriter& out, const std::vector<TagRecord>& records);
+
+// One tag record: the fixed word, x, y, the die value and the comment.
+void writeTagRecord(ByteWriter& out, const TagRecord& record);

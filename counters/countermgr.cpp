@@ -1,9 +1,7 @@
-#include "countermgr.h"
+#include "counters/countermgr.h"
 
-#include "bytestream.h"
-#include "movereport.h"
-#include "orderofbattle.h"
-#include "safesave.h"
+#include "counters/orderofbattle.h"
+#include "geometry/bytestream.h"
 
 CounterMgr::CounterMgr() {
     createCounters();
@@ -34,11 +32,22 @@ void CounterMgr::endTurn() {
         counter->endTurn();
 }
 
-void CounterMgr::writeCounters(ByteWriter& out) const {
+void CounterMgr::writeCounters(ByteWriter& out, bool turnEnded) const {
+    std::vector<CounterRecord> records;
+    records.reserve(counters_.size());
+    for (const auto& counter : counters_) {
+        records.push_back(counter->record());
+        if (turnEnded)
+            records.back().startHex = records.back().currentHex;
+    }
+    writeRecords(out, records);
+}
+
+void CounterMgr::writeRecords(ByteWriter& out, const std::vector<CounterRecord>& records) {
     out.writeInt32(kSectionMark);
-    out.writeInt32(static_cast<std::int32_t>(counters_.size()));
-    for (const auto& counter : counters_)
-        counter->writeState(out);
+    out.writeInt32(static_cast<std::int32_t>(records.size()));
+    for (const CounterRecord& record : records)
+        record.write(out);
 }
 
 std::optional<std::vector<CounterRecord>> CounterMgr::readRecords(ByteReader& in) {
@@ -70,11 +79,4 @@ void CounterMgr::applyRecords(const std::vector<CounterRecord>& records) {
     for (auto counter = counters_.begin(); counter != counters_.end() && record != records.end();
          ++counter, ++record)
         (*counter)->setState(*record);
-}
-
-bool CounterMgr::writeReport(const QString& moveFileName) const {
-    const QString name = reportFileName(moveFileName);
-    if (name.isEmpty())
-        return false;
-    return saveFileSafely(name, moveReport(counters_));
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "counterrecord.h"
-#include "zekcounterlist.h"
-
-#include <QString>
+#include "counters/counterrecord.h"
+#include "counters/zekcounterlist.h"
 
 #include <optional>
 #include <vector>
@@ -12,7 +10,7 @@ class ByteReader;
 class ByteWriter;
 
 // Owns every counter of the game, in order-of-battle order, and reads and writes their
-// section of the move file and the move report.
+// section of the move file.
 class CounterMgr {
 public:
     // The mark that opens the counters section of a move file.
@@ -34,8 +32,10 @@ public:
     // Every counter's start hex becomes its present hex.
     void endTurn();
 
-    // The counters section: mark, count, one record per counter.
-    void writeCounters(ByteWriter& out) const;
+    // The counters section: mark, count, one record per counter. With turnEnded every
+    // record's start hex is the counter's present hex, as after endTurn(); the counters
+    // themselves stay as they are.
+    void writeCounters(ByteWriter& out, bool turnEnded = false) const;
     // Reads a counters section. A wrong mark consumes those 4 bytes and changes nothing
     // (answers false). Otherwise all records are read first and the counters are
     // recreated and given them (answers true); a section that ends early throws
@@ -45,13 +45,12 @@ public:
     // applying them: nullopt (4 bytes consumed) for a wrong mark, StreamEndError for data
     // that ends early. The stored count is read and disregarded.
     static std::optional<std::vector<CounterRecord>> readRecords(ByteReader& in);
+    // The one writer of the counters section, for the manager and for files made from
+    // records: the mark, the number of records, then each record in order.
+    static void writeRecords(ByteWriter& out, const std::vector<CounterRecord>& records);
     // Recreates every counter and gives the n-th the n-th record; counters beyond the
     // records keep their fresh state. The board must be rebuilt afterwards.
     void applyRecords(const std::vector<CounterRecord>& records);
-
-    // Writes the move report beside the move file (see reportFileName). Answers false
-    // when the name is too short or the file could not be written; never throws for it.
-    bool writeReport(const QString& moveFileName) const;
 
 private:
     ZeKCounterList counters_;

@@ -1,6 +1,6 @@
-#include "counterrecord.h"
+#include "counters/counterrecord.h"
 
-#include "bytestream.h"
+#include "geometry/bytestream.h"
 
 #include <cstdint>
 

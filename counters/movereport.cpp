@@ -1,6 +1,6 @@
-#include "movereport.h"
+#include "counters/movereport.h"
 
-#include "hexgrid.h"
+#include "geometry/hexgrid.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zekcounterlist.h"
+#include "counters/zekcounterlist.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "newgamelayout.h"
+#include "counters/newgamelayout.h"
 
-#include "hexgrid.h"
-#include "orderofbattle.h"
+#include "counters/orderofbattle.h"
+#include "geometry/hexgrid.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "counterrecord.h"
+#include "counters/counterrecord.h"
 
 #include <string>
 #include <vector>

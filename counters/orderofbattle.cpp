@@ -1,4 +1,4 @@
-#include "orderofbattle.h"
+#include "counters/orderofbattle.h"
 
 namespace {
 

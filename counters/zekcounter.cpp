@@ -1,8 +1,8 @@
-#include "zekcounter.h"
+#include "counters/zekcounter.h"
 
-#include "bytestream.h"
-#include "mappicture.h"
-#include "picturemodule.h"
+#include "geometry/bytestream.h"
+#include "geometry/mappicture.h"
+#include "geometry/picturemodule.h"
 
 #include <QRect>
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "counter.h"
-#include "counterrecord.h"
-#include "zekclick.h"
+#include "counters/counterrecord.h"
+#include "geometry/counter.h"
+#include "geometry/pictureids.h"
+#include "geometry/zekclick.h"
 
 #include <string>
 
@@ -15,7 +16,7 @@ class PictureModule;
 class ZeKCounter final : public Counter {
 public:
     // Picture identifiers of the two marker states in the counter picture module.
-    static constexpr int kMarkerPictureBase = 2550;
+    static constexpr int kMarkerPictureBase = pictureids::kMarkerBase;
     // Where a marker picture sits over its counter's picture.
     static constexpr int kMarkerOffset = 8;
 

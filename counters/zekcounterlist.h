@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zekcounter.h"
+#include "counters/zekcounter.h"
 
 #include <list>
 #include <memory>

@@ -1,12 +1,12 @@
-#include "exampleturns.h"
+#include "examples/exampleturns.h"
 
-#include "countermgr.h"
-#include "dierandom.h"
-#include "hexgrid.h"
-#include "movefilewriter.h"
-#include "movereport.h"
-#include "newgamefile.h"
-#include "orderofbattle.h"
+#include "combat/dierandom.h"
+#include "counters/countermgr.h"
+#include "counters/movereport.h"
+#include "counters/orderofbattle.h"
+#include "geometry/hexgrid.h"
+#include "movefile/movefilewriter.h"
+#include "movefile/newgamefile.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "bytestream.h"
+#include "geometry/bytestream.h"
 
 #include <cstring>
 

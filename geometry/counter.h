@@ -1,7 +1,7 @@
 #pragma once
 
-#include "afpoint.h"
-#include "hexmapclick.h"
+#include "geometry/afpoint.h"
+#include "geometry/hexmapclick.h"
 
 class MapPicture;
 

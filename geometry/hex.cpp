@@ -1,7 +1,7 @@
-#include "hex.h"
+#include "geometry/hex.h"
 
-#include "counter.h"
-#include "mappicture.h"
+#include "geometry/counter.h"
+#include "geometry/mappicture.h"
 
 Hex::~Hex() = default;
 

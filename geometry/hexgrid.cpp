@@ -1,4 +1,4 @@
-#include "hexgrid.h"
+#include "geometry/hexgrid.h"
 
 namespace hexgrid {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afpoint.h"
+#include "geometry/afpoint.h"
 
 #include <string>
 #include <vector>
@@ -18,6 +18,18 @@ inline constexpr int kTopEdgeWidth = 24;
 inline constexpr int kSideOverhang = 11;
 inline constexpr int kHalfHeight = 19;
 inline constexpr int kBoardColumns = 25;
+
+// The hit test first pulls a point into the grid: x beyond 1494, the right end of the last
+// column's top edge, counts as 1493 and a negative x as 1; y beyond 2690, the last pixel
+// row of the last row of even columns, counts as 2690.
+inline constexpr int kHitTestMaxX = (kColumns - 1) * kColumnPitch + kTopEdgeWidth;
+inline constexpr int kHitTestMaxY = kRowsPerColumn * kHexHeight - 1;
+static_assert(kHitTestMaxX == 1494 && kHitTestMaxY == 2690);
+
+// The drop area in map pixels, 0 <= x < kDropWidth and 0 <= y < kDropHeight: a counter
+// released beyond it stays where it was.
+inline constexpr int kDropWidth = 1494;
+inline constexpr int kDropHeight = 2720;
 
 // Extent covered by the hex outlines: x -11..1505, y 0..2710.
 inline constexpr int kExtentLeft = -kSideOverhang;

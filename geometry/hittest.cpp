@@ -1,6 +1,6 @@
-#include "hittest.h"
+#include "geometry/hittest.h"
 
-#include "hexgrid.h"
+#include "geometry/hexgrid.h"
 
 using namespace hexgrid;
 
@@ -11,13 +11,13 @@ namespace {
 // virtual destructor would otherwise force every step through memory.
 
 int estimate(int x, int y) {
-    if (x > 1494)
-        x = 1493;
+    if (x > kHitTestMaxX)
+        x = kHitTestMaxX - 1;
     if (x < 0)
         x = 1;
     const int column = x / kColumnPitch;
-    if (y > 2690)
-        y = 2690;
+    if (y > kHitTestMaxY)
+        y = kHitTestMaxY;
     if (column % 2 != 0)
         y -= kHalfHeight;
     if (y < 0)

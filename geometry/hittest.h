@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afpoint.h"
+#include "geometry/afpoint.h"
 
 // Turns a pixel of the map picture into the hex under it. Every point, also one far off
 // the picture, yields a hex index 0..2966. Each step is usable alone.

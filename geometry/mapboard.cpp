@@ -1,6 +1,6 @@
-#include "mapboard.h"
+#include "geometry/mapboard.h"
 
-#include "hexgrid.h"
+#include "geometry/hexgrid.h"
 
 using hexgrid::isValidHex;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "counter.h"
-#include "zekhex.h"
+#include "geometry/counter.h"
+#include "geometry/zekhex.h"
 
 #include <memory>
 #include <vector>

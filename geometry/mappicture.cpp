@@ -1,7 +1,7 @@
-#include "mappicture.h"
+#include "geometry/mappicture.h"
 
-#include "afpoint.h"
-#include "residentmemory.h"
+#include "geometry/afpoint.h"
+#include "geometry/residentmemory.h"
 
 #include <QPainter>
 #include <QPolygon>

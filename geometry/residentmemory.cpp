@@ -1,4 +1,4 @@
-#include "residentmemory.h"
+#include "geometry/residentmemory.h"
 
 #include <sys/mman.h>
 

@@ -1,4 +1,4 @@
-#include "win1252.h"
+#include "geometry/win1252.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "zekclick.h"
+#include "geometry/zekclick.h"
 
-#include "bytestream.h"
-#include "hexgrid.h"
-#include "hittest.h"
+#include "geometry/bytestream.h"
+#include "geometry/hexgrid.h"
+#include "geometry/hittest.h"
 
 using namespace hexgrid;
 

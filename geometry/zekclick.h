@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hexmapclick.h"
+#include "geometry/hexmapclick.h"
 
 // One hex of this map's grid, named by its hex index.
 class ZeKClick final : public HexMapClick {

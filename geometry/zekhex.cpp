@@ -1,6 +1,6 @@
-#include "zekhex.h"
+#include "geometry/zekhex.h"
 
-#include "mappicture.h"
+#include "geometry/mappicture.h"
 
 MapPicture* ZeKHex::sharedMap_ = nullptr;
 int ZeKHex::alive_ = 0;

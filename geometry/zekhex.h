@@ -1,7 +1,7 @@
 #pragma once
 
-#include "hex.h"
-#include "zekclick.h"
+#include "geometry/hex.h"
+#include "geometry/zekclick.h"
 
 // A hex of this map. All hexes share the map picture they draw into, whose pristine pixels
 // are the clean picture they erase to.

@@ -1,7 +1,8 @@
 #pragma once
 
 // The move file as a whole: reading and checking, applying, writing and saving safely.
-#include "movefilecontents.h"
-#include "movefilereader.h"
-#include "movefilewriter.h"
-#include "safesave.h"
+#include "movefile/movefilecontents.h"
+#include "movefile/movefilereader.h"
+#include "movefile/movefilewriter.h"
+#include "movefile/reportfile.h"
+#include "movefile/safesave.h"

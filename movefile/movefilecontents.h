@@ -1,7 +1,7 @@
 #pragma once
 
-#include "counterrecord.h"
-#include "tagsection.h"
+#include "combat/tagsection.h"
+#include "counters/counterrecord.h"
 
 #include <array>
 #include <stdexcept>

@@ -1,14 +1,15 @@
-#include "movefilereader.h"
+#include "movefile/movefilereader.h"
 
-#include "bytestream.h"
-#include "countermgr.h"
-#include "hexgrid.h"
-#include "mapboard.h"
-#include "orderofbattle.h"
-#include "picturemodule.h"
-#include "positionsnapshot.h"
-#include "taggermgr.h"
-#include "zekcounter.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "counters/orderofbattle.h"
+#include "counters/zekcounter.h"
+#include "geometry/bytestream.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
+#include "geometry/picturemodule.h"
+#include "movefile/bannersection.h"
+#include "movefile/positionsnapshot.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -60,11 +61,7 @@ MoveFileContents parse(ByteReader& in) {
         checkCounter((*counters)[i], i);
     contents.counters = std::move(*counters);
     contents.tags = readTagsSection(in);
-    const char* const names[3] = {"the first banner text in the banner section",
-                                  "the second banner text in the banner section",
-                                  "the third banner text in the banner section"};
-    for (std::size_t i = 0; i < contents.banners.size(); ++i)
-        contents.banners[i] = in.readText(movefile::kBannerLimits[i], names[i]);
+    contents.banners = readBanners(in);
     return contents;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "movefilecontents.h"
+#include "movefile/movefilecontents.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,11 +1,15 @@
 #pragma once
 
-#include "movefilecontents.h"
+#include "movefile/movefilecontents.h"
 
 #include <QByteArray>
 
 class CounterMgr;
 class TaggerMgr;
+
+// Both encoders run the one writer of each section, in the file's order: the counters
+// section (CounterMgr), the tags section (TaggerMgr, tagsection.h), the banner section
+// (bannersection.h). Anything Korva adds goes after them, encoded apart and appended.
 
 // The move file of the game as it stands: the counters section (with endOfTurn every
 // record's start hex is its present hex, the counters themselves unchanged), the own

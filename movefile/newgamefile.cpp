@@ -1,6 +1,6 @@
-#include "newgamefile.h"
+#include "movefile/newgamefile.h"
 
-#include "newgamelayout.h"
+#include "counters/newgamelayout.h"
 
 std::array<std::string, 3> defaultBannerTexts() {
     return {std::string(32, ' ') + "Korva", std::string(25, ' ') + "Tarrowfen",

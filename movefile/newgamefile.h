@@ -1,6 +1,6 @@
 #pragma once
 
-#include "movefilecontents.h"
+#include "movefile/movefilecontents.h"
 
 // The banner boxes' texts at start-up, which a new game also starts with.
 std::array<std::string, 3> defaultBannerTexts();

@@ -1,9 +1,9 @@
-#include "positionsnapshot.h"
+#include "movefile/positionsnapshot.h"
 
-#include "countermgr.h"
-#include "hexgrid.h"
-#include "mapboard.h"
-#include "mappicture.h"
+#include "counters/countermgr.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
 
 #include <unordered_map>
 

@@ -1,6 +1,6 @@
 // Writes the program icon for the desktop: makeicon DIR writes DIR/hicolor/NxN/apps/korva.png
 // for every icon size and DIR/hicolor/scalable/apps/korva.svg, all from the same drawing.
-#include "programart.h"
+#include "app/pictures/programart.h"
 
 #include <QDir>
 #include <QGuiApplication>

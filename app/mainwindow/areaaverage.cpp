@@ -1,4 +1,4 @@
-#include "areaaverage.h"
+#include "app/mainwindow/areaaverage.h"
 
 #include <algorithm>
 #include <array>

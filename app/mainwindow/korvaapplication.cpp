@@ -1,4 +1,4 @@
-#include "korvaapplication.h"
+#include "app/mainwindow/korvaapplication.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "korvasettings.h"
+#include "app/mainwindow/korvasettings.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,6 +1,6 @@
-#include "mapoverlay.h"
+#include "app/mainwindow/mapoverlay.h"
 
-#include "mapview.h"
+#include "app/mainwindow/mapview.h"
 
 MapOverlay::~MapOverlay() {
     if (view_)

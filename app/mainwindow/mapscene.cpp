@@ -1,12 +1,13 @@
-#include "mapscene.h"
+#include "app/mainwindow/mapscene.h"
 
-#include "countermgr.h"
-#include "hexgrid.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "picturemodule.h"
-#include "taggermgr.h"
-#include "zekcounter.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "counters/zekcounter.h"
+#include "game/game.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "geometry/picturemodule.h"
 
 #include <QPainter>
 
@@ -18,6 +19,10 @@ MapScene::MapScene(const MapPicture& picture, const MapBoard& board, const Count
                    const TaggerMgr& tags, const PictureModule& maps, const PictureModule& counters)
     : picture_(picture), board_(board), counterMgr_(counterMgr), tags_(tags), maps_(maps),
       counters_(counters) {}
+
+MapScene::MapScene(const Game& game)
+    : MapScene(game.mapPicture(), game.board(), game.counters(), game.tags(),
+               game.mapAndTagPictures(), game.counterPictures()) {}
 
 bool MapScene::mapDrawnAtAnyScale() const {
     return maps_.drawsAtAnyScale(16002);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "counterlook.h"
+#include "app/pictures/counterlook.h"
 
 #include <QHash>
 #include <QImage>
@@ -9,6 +9,7 @@
 #include <vector>
 
 class CounterMgr;
+class Game;
 class MapBoard;
 class MapPicture;
 class PictureModule;
@@ -24,6 +25,8 @@ public:
     // `maps` holds the map and the tag pictures, `counters` the counter and marker ones.
     MapScene(const MapPicture& picture, const MapBoard& board, const CounterMgr& counterMgr,
              const TaggerMgr& tags, const PictureModule& maps, const PictureModule& counters);
+    // The game's parts; the game outlives the scene.
+    explicit MapScene(const Game& game);
 
     MapScene(const MapScene&) = delete;
     MapScene& operator=(const MapScene&) = delete;

@@ -1,9 +1,9 @@
-#include "mapview.h"
+#include "app/mainwindow/mapview.h"
 
-#include "mapoverlay.h"
-#include "mappicture.h"
-#include "mapscene.h"
-#include "zoom.h"
+#include "app/mainwindow/mapoverlay.h"
+#include "app/mainwindow/mapscene.h"
+#include "app/mainwindow/zoom.h"
+#include "geometry/mappicture.h"
 
 #include <QAbstractScrollArea>
 #include <QContextMenuEvent>
@@ -216,14 +216,14 @@ void MapView::finishVisibleTiles() {
     const qreal dpr = devicePixelRatioF();
     const QRectF shown = visibleMapRect();
     const qreal scale = zoomed_.scale();
-    const QRect device = QRectF(shown.x() * scale, shown.y() * scale, shown.width() * scale,
-                                shown.height() * scale)
-                             .toAlignedRect();
+    const QRect device =
+        QRectF(shown.x() * scale, shown.y() * scale, shown.width() * scale, shown.height() * scale)
+            .toAlignedRect();
     const int ring = ZoomedMap::kTileSize;
     zoomed_.finishTiles(device.adjusted(-ring, -ring, ring, ring));
-    const QRect view = QRectF(device.x() / dpr, device.y() / dpr, device.width() / dpr,
-                              device.height() / dpr)
-                           .toAlignedRect();
+    const QRect view =
+        QRectF(device.x() / dpr, device.y() / dpr, device.width() / dpr, device.height() / dpr)
+            .toAlignedRect();
     requestUpdate(view);
 }
 

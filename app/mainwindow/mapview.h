@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zoomedmap.h"
+#include "app/mainwindow/zoomedmap.h"
 
 #include <QPointer>
 #include <QRect>

@@ -1,10 +1,10 @@
-#include "overviewmap.h"
+#include "app/mainwindow/overviewmap.h"
 
-#include "areaaverage.h"
-#include "hexgrid.h"
-#include "mappicture.h"
-#include "mapscene.h"
-#include "mapview.h"
+#include "app/mainwindow/areaaverage.h"
+#include "app/mainwindow/mapscene.h"
+#include "app/mainwindow/mapview.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mappicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>

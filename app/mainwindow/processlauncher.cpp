@@ -1,4 +1,4 @@
-#include "processlauncher.h"
+#include "app/mainwindow/processlauncher.h"
 
 #include <QProcess>
 

@@ -1,4 +1,4 @@
-#include "prompts.h"
+#include "app/mainwindow/prompts.h"
 
 #include <QDialog>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
-#include "recentfiles.h"
+#include "app/mainwindow/recentfiles.h"
 
-#include "korvasettings.h"
+#include "app/mainwindow/korvasettings.h"
 
 #include <QDir>
 #include <QFileInfo>

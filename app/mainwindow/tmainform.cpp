@@ -1,28 +1,28 @@
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "bakedpictures.h"
-#include "countermgr.h"
-#include "dierandom.h"
-#include "hexgrid.h"
-#include "korvasettings.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "mapscene.h"
-#include "mapview.h"
-#include "overviewmap.h"
-#include "picturemodule.h"
-#include "processlauncher.h"
-#include "programart.h"
-#include "recentfiles.h"
-#include "taggermgr.h"
-#include "tshowcombatdlg.h"
-#include "turnmail.h"
+#include "app/mainwindow/korvasettings.h"
+#include "app/mainwindow/mapscene.h"
+#include "app/mainwindow/mapview.h"
+#include "app/mainwindow/overviewmap.h"
+#include "app/mainwindow/processlauncher.h"
+#include "app/mainwindow/recentfiles.h"
+#include "app/mainwindow/turnmail.h"
+#include "app/pictures/bakedpictures.h"
+#include "app/pictures/programart.h"
+#include "combat/dialogs/tshowcombatdlg.h"
+#include "combat/dialogs/win1252validator.h"
+#include "combat/dierandom.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "counters/zekcounter.h"
+#include "game/game.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "geometry/picturemodule.h"
+#include "geometry/win1252.h"
+#include "geometry/zekclick.h"
 #include "ui_mainform.h"
-#include "win1252.h"
-#include "win1252validator.h"
-#include "zekclick.h"
-#include "zekcounter.h"
-#include "zekcounterat.h"
 #include <QScrollBar>
 
 #include <QCloseEvent>
@@ -87,10 +87,8 @@ void TMainForm::setUpControls() {
                 return programart::buttonGlyph(glyph);
             }))));
 
-    for (QLineEdit* edit : {ui_->bEdit1, ui_->bEdit2, ui_->bEdit3}) {
+    for (QLineEdit* edit : {ui_->bEdit1, ui_->bEdit2, ui_->bEdit3})
         edit->setValidator(new Win1252Validator(edit));
-        connect(edit, &QLineEdit::textEdited, this, [this] { markChanged(); });
-    }
 
     ui_->bScrollBoxMain->horizontalScrollBar()->setSingleStep(20);
     ui_->bScrollBoxMain->verticalScrollBar()->setSingleStep(20);
@@ -134,6 +132,16 @@ void TMainForm::setUpControls() {
 }
 
 void TMainForm::connectCommands() {
+    // The banner boxes show the game's banner texts: the game takes every change of theirs.
+    const std::array<QLineEdit*, 3> boxes = {ui_->bEdit1, ui_->bEdit2, ui_->bEdit3};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        game_->setBanner(i, win1252::fromUnicode(boxes[i]->text()));
+        connect(boxes[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
+            game_->setBanner(i, win1252::fromUnicode(text));
+        });
+        connect(boxes[i], &QLineEdit::textEdited, this, [this] { markChanged(); });
+    }
+
     connect(ui_->sbOpen, &QToolButton::clicked, this, &TMainForm::sbOpenClick);
     connect(ui_->sbSave, &QToolButton::clicked, this, &TMainForm::sbSaveClick);
     connect(ui_->sbUndo, &QToolButton::clicked, this, &TMainForm::sbUndoClick);
@@ -161,23 +169,19 @@ void TMainForm::connectCommands() {
 
 void TMainForm::FormCreate() {
     // The picture modules: map and tags, then counters and markers.
-    resModule1_ = setup_.loadModule(QStringLiteral("korva_1.dll"));
-    resModule2_ = setup_.loadModule(QStringLiteral("korva_2.dll"));
-    for (PictureModule* module : {resModule1_.get(), resModule2_.get()})
+    std::unique_ptr<PictureModule> mapAndTags = setup_.loadModule(QStringLiteral("korva_1.dll"));
+    std::unique_ptr<PictureModule> counterPictures =
+        setup_.loadModule(QStringLiteral("korva_2.dll"));
+    for (PictureModule* module : {mapAndTags.get(), counterPictures.get()})
         module->setFallbackListener([this](const QString& note) {
             // Pictures may be drawn on other threads; the notes are the window's.
             QMetaObject::invokeMethod(this, [this, note] { notePictureFallback(note); });
         });
 
-    mapPicture_ = std::make_unique<MapPicture>(resModule1_->takeBitmap(16002));
-    mapView_->setPicture(mapPicture_.get());
-
-    ZeKCounter::setPictureModule(resModule2_.get());
-    counterMgr_ = std::make_unique<CounterMgr>();
-    mapBoard_ = std::make_unique<MapBoard>(*mapPicture_);
-    taggerMgr_ = std::make_unique<TaggerMgr>(resModule1_.get(), mapPicture_.get());
-    mapScene_ = std::make_unique<MapScene>(*mapPicture_, *mapBoard_, *counterMgr_, *taggerMgr_,
-                                           *resModule1_, *resModule2_);
+    // Then the map picture, the counters, the board and the tags, in that order.
+    game_ = std::make_unique<Game>(std::move(mapAndTags), std::move(counterPictures));
+    mapView_->setPicture(&game_->mapPicture());
+    mapScene_ = std::make_unique<MapScene>(*game_);
     mapView_->setScene(mapScene_.get());
 
     // The program's own sword cursor over all its windows.
@@ -203,13 +207,8 @@ void TMainForm::FormDestroy() {
     if (overviewMap_)
         overviewMap_->setScene(nullptr);
     mapScene_.reset();
-    // The modules go first; the objects deleted after them hold their own pictures.
-    ZeKCounter::setPictureModule(nullptr);
-    resModule1_.reset();
-    resModule2_.reset();
-    mapBoard_.reset();
-    counterMgr_.reset();
-    taggerMgr_.reset();
+    // The modules go first, then the board, the counters and the tags.
+    game_.reset();
     QGuiApplication::restoreOverrideCursor();
 }
 
@@ -288,7 +287,7 @@ void TMainForm::UpdateStatus(int x, int y) {
 }
 
 void TMainForm::showCounterTexts(int hexIndex) {
-    const ZeKCounter* c = mapBoard_ ? zekCounterAt(*mapBoard_, hexIndex) : nullptr;
+    const ZeKCounter* c = game_ ? game_->counterAt(hexIndex) : nullptr;
     if (!c) {
         statusPanels_[1]->clear();
         statusPanels_[2]->clear();
@@ -312,4 +311,8 @@ void TMainForm::setBannerTexts(const std::array<std::string, 3>& texts) {
     ui_->bEdit1->setText(win1252::toUnicode(texts[0]));
     ui_->bEdit2->setText(win1252::toUnicode(texts[1]));
     ui_->bEdit3->setText(win1252::toUnicode(texts[2]));
+    // A save writes what the boxes show, also where a box could not take a text whole.
+    const std::array<std::string, 3> shown = bannerTexts();
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        game_->setBanner(i, shown[i]);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "processlauncher.h"
-#include "prompts.h"
+#include "app/mainwindow/processlauncher.h"
+#include "app/mainwindow/prompts.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -16,10 +16,8 @@
 namespace Ui {
 class TMainForm;
 }
-class CounterMgr;
+class Game;
 class KorvaSettings;
-class MapBoard;
-class MapPicture;
 class MapScene;
 class MapView;
 class OverviewMap;
@@ -33,7 +31,6 @@ class QMimeData;
 class QToolBar;
 class RecentFiles;
 class TShowCombatDlg;
-class TaggerMgr;
 struct TurnMail;
 class ZeKCounter;
 
@@ -60,7 +57,8 @@ struct MainFormSetup {
 };
 
 // The main window: the map in its scroll box, the tool bar, the banner boxes, the pop-up
-// menu and the status bar; owner of the counters, the board and the combat tags.
+// menu and the status bar over the Game it holds; it turns the player's mouse, keys and
+// commands into the Game's operations.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -77,11 +75,8 @@ public:
     void UpdateStatus(int x, int y);
     static QString FileTitle(const QString& fileName);
 
-    // State the commands work on, for the program's own tools and tests.
-    MapPicture& mapPicture() { return *mapPicture_; }
-    MapBoard& mapBoard() { return *mapBoard_; }
-    CounterMgr& counterMgr() { return *counterMgr_; }
-    TaggerMgr& taggerMgr() { return *taggerMgr_; }
+    // The game the window shows and its commands change.
+    Game& game() { return *game_; }
     MapView& mapView() { return *mapView_; }
     QLabel& dragImage() { return *bDragImage_; }
     QMenu& popupMenu() { return *bMainPopupMenu_; }
@@ -189,10 +184,6 @@ private:
     // The move file a drop brings, or an empty text and the reason it is refused.
     static QString droppedMoveFile(const QMimeData& data, QString* refusal);
     void openDropped(const QString& fileName, const QString& refusal);
-    // Writes the report beside a move file that was just saved; false with *error set when
-    // it could not be written.
-    static bool saveReport(const QString& reportName, const QString& moveFileName,
-                           const QByteArray& report, QString* error);
     // A picture that could not be read and was replaced from the next source: noted now,
     // told in one warning once the command that drew it has finished.
     void notePictureFallback(const QString& note);
@@ -202,13 +193,9 @@ private:
     MainFormSetup setup_;
     std::unique_ptr<Prompts> prompts_;
 
-    // The two picture modules: map and tag pictures, counter and marker pictures.
-    std::unique_ptr<PictureModule> resModule1_;
-    std::unique_ptr<PictureModule> resModule2_;
-    std::unique_ptr<CounterMgr> counterMgr_;
-    std::unique_ptr<MapBoard> mapBoard_;
-    std::unique_ptr<TaggerMgr> taggerMgr_;
-    std::unique_ptr<MapPicture> mapPicture_;
+    // The picture modules, the map picture, the counters, the board and the tags.
+    std::unique_ptr<Game> game_;
+    // What the views draw the game from when zoomed or sharp; built on the game.
     std::unique_ptr<MapScene> mapScene_;
     bool isDragging_ = false;
     int dragFromHex_ = -1;

@@ -1,21 +1,21 @@
 // The counter commands of the pop-up menu and the tool bar: flip, tag, return, undo,
 // combat, show combat, hide tags, about.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "dierandom.h"
-#include "dietrace.h"
-#include "hexgrid.h"
-#include "mapboard.h"
-#include "mapview.h"
-#include "taggermgr.h"
-#include "tcombat.h"
-#include "tfrmabout.h"
-#include "tshowcombatdlg.h"
+#include "app/mainwindow/mapview.h"
+#include "app/windows/tfrmabout.h"
+#include "combat/dialogs/tcombat.h"
+#include "combat/dialogs/tshowcombatdlg.h"
+#include "combat/dierandom.h"
+#include "combat/dietrace.h"
+#include "combat/taggermgr.h"
+#include "counters/zekcounter.h"
+#include "game/game.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
+#include "geometry/win1252.h"
+#include "geometry/zekclick.h"
 #include "ui_mainform.h"
-#include "win1252.h"
-#include "zekclick.h"
-#include "zekcounter.h"
-#include "zekcounterat.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -26,26 +26,21 @@
 #include <cmath>
 
 ZeKCounter* TMainForm::targetCounter() const {
-    return lastHex_ == -1 ? nullptr : zekCounterAt(*mapBoard_, lastHex_);
+    return lastHex_ == -1 ? nullptr : game_->counterAt(lastHex_);
 }
 
 void TMainForm::pmFlipClick() {
-    ZeKCounter* c = targetCounter();
-    if (!c)
+    if (lastHex_ == -1)
         return;
-    c->cycleLosses();
-    mapBoard_->redrawHex(lastHex_);
-    statusPanels_[2]->setText(counterStatusText(*c));
-    markChanged();
+    if (const ZeKCounter* c = game_->cycleLosses(lastHex_)) {
+        statusPanels_[2]->setText(counterStatusText(*c));
+        markChanged();
+    }
 }
 
 void TMainForm::pmNewClick() {
-    ZeKCounter* c = targetCounter();
-    if (!c)
-        return;
-    c->cycleMarker();
-    mapBoard_->redrawHex(lastHex_);
-    markChanged();
+    if (lastHex_ != -1 && game_->cycleMarker(lastHex_))
+        markChanged();
 }
 
 void TMainForm::pmReturnClick() {
@@ -61,7 +56,7 @@ void TMainForm::pmReturnClick() {
         const auto done = qScopeGuard([this] { animating_ = false; });
         AnimateMove(*c, from, 30, 1200, s);
     }
-    mapBoard_->moveTop(from, s);
+    game_->moveTop(from, s);
     dragFromHex_ = from;
     undoToHex_ = s;
     ui_->sbUndo->setEnabled(true);
@@ -111,7 +106,7 @@ void TMainForm::sbUndoClick() {
     CancelDrag();
     if (undoToHex_ == -1 || dragFromHex_ == -1)
         return;
-    mapBoard_->moveTop(undoToHex_, dragFromHex_);
+    game_->moveTop(undoToHex_, dragFromHex_);
     clearUndoRecord();
     markChanged();
 }
@@ -122,7 +117,7 @@ void TMainForm::pmCOmbatClick() {
     TCombat dialog([](int offset) { return rollDie(6, 0, offset); }, this);
     dialog.setDieValue(lastHex_ % 6);
     if (prompts_->execDialog(dialog) == QDialog::Accepted) {
-        taggerMgr_->addCombat(
+        game_->addCombat(
             TaggerInfo{ZeKClick(lastHex_).position(), dialog.dieValue(), dialog.commentWin1252()});
         markChanged();
     }
@@ -131,14 +126,14 @@ void TMainForm::pmCOmbatClick() {
 void TMainForm::pmShowCOmbatClick() {
     if (lastHex_ == -1)
         return;
-    taggerMgr_->showCombatsAt(ZeKClick(lastHex_).position(), [this](const Tagger& tag) {
+    game_->tags().showCombatsAt(ZeKClick(lastHex_).position(), [this](const Tagger& tag) {
         showCombatDlg_->setRecord(tag.dieValue(), win1252::toUnicode(tag.comment()));
         prompts_->execDialog(*showCombatDlg_);
     });
 }
 
 void TMainForm::SpeedButton1Click() {
-    taggerMgr_->hideTags();
+    game_->hideTags();
 }
 
 void TMainForm::sbAboutClick() {

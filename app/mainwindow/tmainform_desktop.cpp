@@ -1,19 +1,20 @@
 // The main window on the desktop: remembered folders and window place, the recent move
 // files under the Open button, move files dropped on the window, the unsaved mark in the
 // caption, and sending a saved turn by e-mail.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "hexgrid.h"
-#include "korvasettings.h"
-#include "mailglyph.h"
-#include "movereport.h"
-#include "processlauncher.h"
-#include "recentfiles.h"
-#include "taggermgr.h"
-#include "turnmail.h"
+#include "app/mainwindow/korvasettings.h"
+#include "app/mainwindow/processlauncher.h"
+#include "app/mainwindow/recentfiles.h"
+#include "app/mainwindow/turnmail.h"
+#include "app/pictures/mailglyph.h"
+#include "combat/taggermgr.h"
+#include "counters/movereport.h"
+#include "game/game.h"
+#include "geometry/hexgrid.h"
+#include "geometry/win1252.h"
+#include "geometry/zekclick.h"
 #include "ui_mainform.h"
-#include "win1252.h"
-#include "zekclick.h"
 
 #include <QAction>
 #include <QDir>
@@ -220,7 +221,7 @@ void TMainForm::noteSavedTurn(const QString& fileName) {
     mail->moveFile = QFileInfo(fileName).absoluteFilePath();
     mail->reportFile = reportFileName(mail->moveFile);
     mail->title = FileTitle(fileName);
-    for (const TagRecord& tag : taggerMgr_->ownRecords()) {
+    for (const TagRecord& tag : game_->tags().ownRecords()) {
         // A combat's position is its hex's; the middle of the hex finds it again.
         const int hex = ZeKClick(AFPoint(tag.position.x + 12, tag.position.y + 19)).index();
         mail->combats.push_back({QString::fromStdString(hexgrid::hexLabel(hex)), tag.dieValue,

@@ -1,12 +1,10 @@
 // Saving and opening moves.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "countermgr.h"
-#include "mapboard.h"
-#include "movefile.h"
-#include "movereport.h"
-#include "newgamelayout.h"
-#include "taggermgr.h"
+#include "counters/movereport.h"
+#include "counters/newgamelayout.h"
+#include "game/game.h"
+#include "movefile/movefile.h"
 #include "ui_mainform.h"
 
 #include <QDir>
@@ -48,16 +46,14 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
     // The report shows this turn's moves, so its text is made before any end of turn; it
     // goes to disk only after the move file, so a failed save never leaves a new report
     // beside an old move file.
-    const QByteArray report = moveReport(counterMgr_->counters());
+    const QByteArray report = game_->report();
 
     QString error;
     bool saved = false;
     {
         BusyCursor busy;
         try {
-            const QByteArray bytes =
-                encodeMoveFile(*counterMgr_, *taggerMgr_, bannerTexts(), endOfTurn);
-            saved = saveFileSafely(fileName, bytes, &error);
+            saved = saveFileSafely(fileName, game_->moveFile(endOfTurn), &error);
         } catch (const MoveFileError& refused) {
             error = QString::fromStdString(refused.what());
         }
@@ -69,33 +65,22 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
         return false;
     }
     if (endOfTurn)
-        counterMgr_->endTurn();
+        game_->endTurn();
     setCaption(QStringLiteral("Korva : ") + FileTitle(fileName));
     markSaved();
     noteFileUsed(fileName);
     noteSavedTurn(fileName);
 
-    const QString reportName = reportFileName(fileName);
-    if (!saveReport(reportName, fileName, report, &error))
+    bool reportSaved = false;
+    {
+        BusyCursor busy;
+        reportSaved = saveMoveReport(fileName, report, &error);
+    }
+    if (!reportSaved)
         prompts_->showWarning(
             QStringLiteral("The move file was saved, but the move report was not.\n%1: %2")
-                .arg(QDir::toNativeSeparators(reportName), error));
+                .arg(QDir::toNativeSeparators(reportFileName(fileName)), error));
     return true;
-}
-
-bool TMainForm::saveReport(const QString& reportName, const QString& moveFileName,
-                           const QByteArray& report, QString* error) {
-    if (reportName.isEmpty()) {
-        *error = QStringLiteral("the move file's name is too short to name a report");
-        return false;
-    }
-    // A move file named "*.txt" would otherwise be overwritten by its own report.
-    if (QFileInfo(reportName) == QFileInfo(moveFileName)) {
-        *error = QStringLiteral("it would replace the move file");
-        return false;
-    }
-    BusyCursor busy;
-    return saveFileSafely(reportName, report, error);
 }
 
 void TMainForm::sbOpenClick() {
@@ -110,14 +95,13 @@ void TMainForm::sbOpenClick() {
 bool TMainForm::OpenMove(const QString& fileName) {
     // The held counter belongs to the position about to be replaced.
     CancelDrag();
-    std::array<std::string, 3> banners;
     bool placeholders = false;
     try {
         BusyCursor busy;
         const MoveFileContents contents = readMoveFile(fileName);
         // The whole file is good: replace the position in one step, which puts everything
         // back when it fails half-way.
-        banners = openMoveFile(contents, *counterMgr_, *taggerMgr_, *mapBoard_);
+        game_->open(contents);
         placeholders = newgame::isPlaceholderPosition(contents.counters);
     } catch (const std::exception& error) {
         prompts_->showWarning(QStringLiteral("Can not open file\n") +
@@ -126,7 +110,7 @@ bool TMainForm::OpenMove(const QString& fileName) {
     }
     // Nothing below can fail: the banners, the undo record, the caption and the unsaved
     // mark change only with a position that opened whole.
-    setBannerTexts(banners);
+    setBannerTexts(game_->banners());
     // An undo may never move a counter of the freshly opened position.
     clearUndoRecord();
     setCaption(QStringLiteral("Korva : ") + FileTitle(fileName));

@@ -1,22 +1,16 @@
 // Moving counters with the mouse: pick up, drag picture, drop, rotate a stack.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "mapboard.h"
-#include "mapview.h"
-#include "picturemodule.h"
+#include "app/mainwindow/mapview.h"
+#include "counters/zekcounter.h"
+#include "game/game.h"
+#include "geometry/hexgrid.h"
+#include "geometry/picturemodule.h"
+#include "geometry/zekclick.h"
 #include "ui_mainform.h"
-#include "zekclick.h"
-#include "zekcounter.h"
-#include "zekcounterat.h"
 
 #include <QLabel>
 #include <QMenu>
-
-namespace {
-// The drop area in picture pixels: beyond it nothing moves.
-constexpr int kDropWidth = 1494;
-constexpr int kDropHeight = 2720;
-} // namespace
 
 void TMainForm::bImageMainMapMouseDown(Qt::MouseButton button, int x, int y) {
     if (button == Qt::LeftButton)
@@ -46,7 +40,7 @@ void TMainForm::PickUpCounter(int x, int y) {
     isDragging_ = false;
     const int h = ZeKClick(AFPoint(x, y)).index();
     dragFromHex_ = h;
-    const ZeKCounter* c = zekCounterAt(*mapBoard_, h);
+    const ZeKCounter* c = game_->counterAt(h);
     if (!c) {
         // The previous move can no longer be undone.
         dragFromHex_ = -1;
@@ -68,17 +62,17 @@ void TMainForm::DropCounter(int x, int y) {
         return;
     endDrag();
 
-    if (x >= 0 && x < kDropWidth && y >= 0 && y < kDropHeight) {
+    if (x >= 0 && x < hexgrid::kDropWidth && y >= 0 && y < hexgrid::kDropHeight) {
         const int to = ZeKClick(AFPoint(x, y)).index();
         if (to == dragFromHex_) {
-            mapBoard_->rotateStack(to);
+            game_->rotateStack(to);
             clearUndoRecord();
         } else if (ui_->sbMoveAll->isChecked()) {
-            mapBoard_->moveAll(dragFromHex_, to);
+            game_->moveAll(dragFromHex_, to);
             clearUndoRecord();
             markChanged();
         } else {
-            mapBoard_->moveTop(dragFromHex_, to);
+            game_->moveTop(dragFromHex_, to);
             undoToHex_ = to;
             ui_->sbUndo->setEnabled(true);
             markChanged();
@@ -115,7 +109,7 @@ void TMainForm::requestMenu(const QPoint& globalPos) {
 }
 
 void TMainForm::LoadDragPicture(const ZeKCounter& counter) {
-    const QImage picture = resModule2_->bitmap(counter.pictureId());
+    const QImage picture = game_->counterPictures().bitmap(counter.pictureId());
     // The picture at the map's zoom, drawn afresh where it can be.
     const QPixmap shown = pictureAtZoom(counter.pictureId(), picture);
     bDragImage_->setPixmap(shown);

@@ -1,12 +1,13 @@
 // New game: every counter set out in the off-board holding area, ready for the players to
 // drag to their set-up hexes.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "hexgrid.h"
-#include "mapview.h"
-#include "movefilereader.h"
-#include "newgamefile.h"
-#include "newgameglyph.h"
+#include "app/mainwindow/mapview.h"
+#include "app/pictures/newgameglyph.h"
+#include "game/game.h"
+#include "geometry/hexgrid.h"
+#include "movefile/movefilereader.h"
+#include "movefile/newgamefile.h"
 #include "ui_mainform.h"
 
 #include <QAction>
@@ -33,7 +34,8 @@ void TMainForm::NewGame() {
     // Neither a drag in progress nor an undo may move a counter of the replaced game.
     CancelDrag();
     // The same path as opening a file: counters, tags and board replaced in one step.
-    setBannerTexts(openMoveFile(newGameContents(), *counterMgr_, *taggerMgr_, *mapBoard_));
+    game_->newGame();
+    setBannerTexts(game_->banners());
     clearUndoRecord();
     setCaption(QStringLiteral("Korva : new game"));
     markSaved();

@@ -1,18 +1,17 @@
 // The map view's commands: zoom in and out, 100%, fit width and fit window, the zoom
 // control on the tool bar, the overview dock, and what of them is remembered.
-#include "tmainform.h"
+#include "app/mainwindow/tmainform.h"
 
-#include "korvasettings.h"
-#include "mapboard.h"
-#include "mapscene.h"
-#include "mapview.h"
-#include "overviewmap.h"
-#include "picturemodule.h"
+#include "app/mainwindow/korvasettings.h"
+#include "app/mainwindow/mapscene.h"
+#include "app/mainwindow/mapview.h"
+#include "app/mainwindow/overviewmap.h"
+#include "app/mainwindow/zoom.h"
+#include "app/pictures/viewglyphs.h"
+#include "counters/zekcounter.h"
+#include "game/game.h"
+#include "geometry/picturemodule.h"
 #include "ui_mainform.h"
-#include "viewglyphs.h"
-#include "zekcounter.h"
-#include "zekcounterat.h"
-#include "zoom.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -159,7 +158,8 @@ QPixmap TMainForm::pictureAtZoom(int id, const QImage& picture) const {
     const qreal scale = mapView_->mapScale() * dpr;
     if (scale == 1.0)
         return QPixmap::fromImage(picture);
-    QPixmap shown = QPixmap::fromImage(mapScene_->pictureAtScale(*resModule2_, id, scale));
+    QPixmap shown =
+        QPixmap::fromImage(mapScene_->pictureAtScale(game_->counterPictures(), id, scale));
     shown.setDevicePixelRatio(dpr);
     return shown;
 }
@@ -167,7 +167,7 @@ QPixmap TMainForm::pictureAtZoom(int id, const QImage& picture) const {
 void TMainForm::zoomDuringDrag() {
     if (!isDragging_)
         return;
-    if (const ZeKCounter* c = zekCounterAt(*mapBoard_, dragFromHex_))
+    if (const ZeKCounter* c = game_->counterAt(dragFromHex_))
         LoadDragPicture(*c);
     const QPoint p = mapView_->mapPixelAt(mapView_->mapFromGlobal(QCursor::pos()));
     placeDragImage(p.x() - 12, p.y() - 12);

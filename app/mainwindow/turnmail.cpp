@@ -1,4 +1,4 @@
-#include "turnmail.h"
+#include "app/mainwindow/turnmail.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "processlauncher.h"
+#include "app/mainwindow/processlauncher.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "zoom.h"
+#include "app/mainwindow/zoom.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "zoomedmap.h"
+#include "app/mainwindow/zoomedmap.h"
 
-#include "areaaverage.h"
-#include "mappicture.h"
-#include "mapscene.h"
-#include "picturemodule.h"
+#include "app/mainwindow/areaaverage.h"
+#include "app/mainwindow/mapscene.h"
+#include "geometry/mappicture.h"
+#include "geometry/picturemodule.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "artfonts.h"
+#include "app/pictures/artfonts.h"
 
 namespace artfonts {
 namespace {

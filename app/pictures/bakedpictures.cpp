@@ -1,6 +1,6 @@
-#include "bakedpictures.h"
+#include "app/pictures/bakedpictures.h"
 
-#include "residentmemory.h"
+#include "geometry/residentmemory.h"
 
 #include <QResource>
 

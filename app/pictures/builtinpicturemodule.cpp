@@ -1,11 +1,11 @@
-#include "builtinpicturemodule.h"
+#include "app/pictures/builtinpicturemodule.h"
 
-#include "bakedpictures.h"
-#include "counterart.h"
-#include "mapart.h"
-#include "orderofbattle.h"
-#include "pictureids.h"
-#include "tagart.h"
+#include "app/pictures/bakedpictures.h"
+#include "app/pictures/counterart.h"
+#include "app/pictures/mapart.h"
+#include "app/pictures/tagart.h"
+#include "counters/orderofbattle.h"
+#include "geometry/pictureids.h"
 
 #include <algorithm>
 #include <cmath>

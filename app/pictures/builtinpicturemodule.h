@@ -1,7 +1,7 @@
 #pragma once
 
-#include "counterlook.h"
-#include "picturemodule.h"
+#include "app/pictures/counterlook.h"
+#include "geometry/picturemodule.h"
 
 #include <QImage>
 #include <QString>

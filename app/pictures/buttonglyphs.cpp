@@ -1,4 +1,4 @@
-#include "programart.h"
+#include "app/pictures/programart.h"
 
 #include <QPainter>
 #include <QPainterPath>

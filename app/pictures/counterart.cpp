@@ -1,6 +1,6 @@
-#include "counterart.h"
+#include "app/pictures/counterart.h"
 
-#include "artfonts.h"
+#include "app/pictures/artfonts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

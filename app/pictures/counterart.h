@@ -1,6 +1,6 @@
 #pragma once
 
-#include "counterlook.h"
+#include "app/pictures/counterlook.h"
 
 #include <QImage>
 

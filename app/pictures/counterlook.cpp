@@ -1,6 +1,6 @@
-#include "counterlook.h"
+#include "app/pictures/counterlook.h"
 
-#include "win1252.h"
+#include "geometry/win1252.h"
 
 #include <QStringList>
 

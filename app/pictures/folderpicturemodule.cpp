@@ -1,6 +1,6 @@
-#include "folderpicturemodule.h"
+#include "app/pictures/folderpicturemodule.h"
 
-#include "pictureids.h"
+#include "geometry/pictureids.h"
 
 #include <QDir>
 #include <QFileInfo>

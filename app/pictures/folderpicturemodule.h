@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picturemodule.h"
+#include "geometry/picturemodule.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "italygeo.h"
+#include "app/pictures/italygeo.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "layeredpicturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
 
-#include "pictureids.h"
+#include "geometry/pictureids.h"
 
 #include <optional>
 

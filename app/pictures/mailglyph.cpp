@@ -1,6 +1,6 @@
-#include "mailglyph.h"
+#include "app/pictures/mailglyph.h"
 
-#include "programart.h"
+#include "app/pictures/programart.h"
 
 #include <QPainter>
 #include <QPolygonF>

@@ -1,9 +1,9 @@
-#include "mapart.h"
+#include "app/pictures/mapart.h"
 
-#include "artfonts.h"
-#include "hexgrid.h"
-#include "mapcaptions.h"
-#include "mapterrain.h"
+#include "app/pictures/artfonts.h"
+#include "app/pictures/mapcaptions.h"
+#include "app/pictures/mapterrain.h"
+#include "geometry/hexgrid.h"
 
 #include <QPainter>
 #include <QPainterPath>

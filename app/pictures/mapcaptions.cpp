@@ -1,6 +1,6 @@
-#include "mapcaptions.h"
+#include "app/pictures/mapcaptions.h"
 
-#include "hexgrid.h"
+#include "geometry/hexgrid.h"
 
 #include <algorithm>
 #include <cmath>

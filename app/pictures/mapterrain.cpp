@@ -1,10 +1,10 @@
-#include "mapterrain.h"
+#include "app/pictures/mapterrain.h"
 
-#include "artfonts.h"
-#include "hexgrid.h"
-#include "italygeo.h"
-#include "mapart.h"
-#include "mapcaptions.h"
+#include "app/pictures/artfonts.h"
+#include "app/pictures/italygeo.h"
+#include "app/pictures/mapart.h"
+#include "app/pictures/mapcaptions.h"
+#include "geometry/hexgrid.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "newgameglyph.h"
+#include "app/pictures/newgameglyph.h"
 
-#include "programart.h"
+#include "app/pictures/programart.h"
 
 #include <QPainter>
 #include <QPolygonF>

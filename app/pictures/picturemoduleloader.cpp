@@ -1,8 +1,8 @@
-#include "picturemoduleloader.h"
+#include "app/pictures/picturemoduleloader.h"
 
-#include "builtinpicturemodule.h"
-#include "folderpicturemodule.h"
-#include "layeredpicturemodule.h"
+#include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/folderpicturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "layeredpicturemodule.h"
-#include "picturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
+#include "geometry/picturemodule.h"
 
 #include <QString>
 #include <QStringList>

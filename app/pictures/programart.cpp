@@ -1,6 +1,6 @@
-#include "programart.h"
+#include "app/pictures/programart.h"
 
-#include "artfonts.h"
+#include "app/pictures/artfonts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "programart.h"
+#include "app/pictures/programart.h"
 
-#include "artfonts.h"
-#include "mapart.h"
+#include "app/pictures/artfonts.h"
+#include "app/pictures/mapart.h"
 
 #include <QPainter>
 

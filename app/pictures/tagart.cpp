@@ -1,4 +1,4 @@
-#include "tagart.h"
+#include "app/pictures/tagart.h"
 
 #include <QPainter>
 

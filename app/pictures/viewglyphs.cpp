@@ -1,4 +1,4 @@
-#include "viewglyphs.h"
+#include "app/pictures/viewglyphs.h"
 
 #include <QPainter>
 #include <QPolygonF>

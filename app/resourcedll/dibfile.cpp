@@ -1,4 +1,4 @@
-#include "dibfile.h"
+#include "app/resourcedll/dibfile.h"
 
 #include <string>
 

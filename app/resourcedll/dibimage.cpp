@@ -1,6 +1,6 @@
-#include "dibimage.h"
+#include "app/resourcedll/dibimage.h"
 
-#include "dibfile.h"
+#include "app/resourcedll/dibfile.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dibfile.h"
+#include "app/resourcedll/dibfile.h"
 
 #include <QImage>
 

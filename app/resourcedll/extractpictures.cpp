@@ -1,7 +1,7 @@
-#include "extractpictures.h"
+#include "app/resourcedll/extractpictures.h"
 
-#include "resourcedllmodule.h"
-#include "safesave.h"
+#include "app/resourcedll/resourcedllmodule.h"
+#include "movefile/safesave.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "pefile.h"
+#include "app/resourcedll/pefile.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,8 +1,8 @@
-#include "resourcedllmodule.h"
+#include "app/resourcedll/resourcedllmodule.h"
 
-#include "dibfile.h"
-#include "dibimage.h"
-#include "pictureids.h"
+#include "app/resourcedll/dibfile.h"
+#include "app/resourcedll/dibimage.h"
+#include "geometry/pictureids.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pefile.h"
-#include "picturemodule.h"
+#include "app/resourcedll/pefile.h"
+#include "geometry/picturemodule.h"
 
 #include <QByteArray>
 #include <QImage>

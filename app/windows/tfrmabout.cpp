@@ -1,4 +1,4 @@
-#include "tfrmabout.h"
+#include "app/windows/tfrmabout.h"
 
 #include "ui_about.h"
 

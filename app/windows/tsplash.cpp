@@ -1,4 +1,4 @@
-#include "tsplash.h"
+#include "app/windows/tsplash.h"
 
 #include "ui_splash.h"
 

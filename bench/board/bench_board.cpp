@@ -1,9 +1,7 @@
-#include "cachedpicturemodule.h"
-#include "countermgr.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "picturemodule.h"
-#include "zekcounter.h"
+#include "counters/countermgr.h"
+#include "game/game.h"
+#include "geometry/mapboard.h"
+#include "tests/common/cachedpicturemodule.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,18 +32,14 @@ void placeCounters(CounterMgr& mgr) {
     }
 }
 
+// The game on stand-in pictures, its counters spread as above.
 struct Scene {
-    CachedPictureModule pictures;
-    MapPicture map{wholeMap()};
-    CounterMgr mgr;
-    MapBoard board{map};
+    Game game{std::make_unique<CachedPictureModule>(), std::make_unique<CachedPictureModule>()};
+    MapBoard& board = game.board();
     Scene() {
-        ZeKCounter::setPictureModule(&pictures);
-        placeCounters(mgr);
-        board.rebuild(mgr.counters());
-        board.redrawAll();
+        placeCounters(game.counters());
+        game.restack();
     }
-    ~Scene() { ZeKCounter::setPictureModule(nullptr); }
 };
 
 // One move of a counter between two stacks of three: both hexes erased and redrawn.
@@ -77,7 +71,7 @@ BENCHMARK(BM_CopyWholeMap)->Unit(benchmark::kMicrosecond);
 void BM_RebuildAndRedrawAll(benchmark::State& state) {
     Scene scene;
     for (auto _ : state) {
-        scene.board.rebuild(scene.mgr.counters());
+        scene.board.rebuild(scene.game.counters().counters());
         scene.board.redrawAll();
     }
 }

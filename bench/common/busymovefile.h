@@ -1,9 +1,9 @@
 #pragma once
 
-#include "hexgrid.h"
-#include "movefilecontents.h"
-#include "movefilewriter.h"
-#include "orderofbattle.h"
+#include "counters/orderofbattle.h"
+#include "geometry/hexgrid.h"
+#include "movefile/movefilecontents.h"
+#include "movefile/movefilewriter.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "hittest.h"
+#include "geometry/hittest.h"
 
 #include <benchmark/benchmark.h>
 

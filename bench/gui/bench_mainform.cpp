@@ -1,15 +1,15 @@
 // The main window on Qt's offscreen platform: one mouse movement during a drag (only the
 // drag picture moves), one drop (two hexes redrawn), and opening a busy move file in the
 // shown window with the program's own pictures, against copying the map's pixels once.
-#include "busymovefile.h"
-#include "cachedpicturemodule.h"
-#include "countermgr.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "mapview.h"
-#include "picturemoduleloader.h"
-#include "tmainform.h"
-#include "zekclick.h"
+#include "app/mainwindow/mapview.h"
+#include "app/mainwindow/tmainform.h"
+#include "app/pictures/picturemoduleloader.h"
+#include "bench/common/busymovefile.h"
+#include "counters/countermgr.h"
+#include "game/game.h"
+#include "geometry/pictureids.h"
+#include "geometry/zekclick.h"
+#include "tests/common/cachedpicturemodule.h"
 
 #include <QApplication>
 #include <QFile>
@@ -31,12 +31,11 @@ std::unique_ptr<TMainForm> makeForm() {
     auto form = std::make_unique<TMainForm>(std::move(setup));
     // Counter n in hex 200 + n: a board with every counter on it.
     int n = 0;
-    for (const auto& counter : form->counterMgr().counters()) {
+    for (const auto& counter : form->game().counters().counters()) {
         ++n;
         counter->setState(CounterRecord{200 + n, 200 + n, 0, 0});
     }
-    form->mapBoard().rebuild(form->counterMgr().counters());
-    form->mapBoard().redrawAll();
+    form->game().restack();
     return form;
 }
 
@@ -86,7 +85,8 @@ std::unique_ptr<TMainForm> makeShownForm() {
 
 // Baseline: copying every pixel of the map once into a buffer made beforehand.
 void BM_FullMapCopy(benchmark::State& state) {
-    const QImage map = loadPictureModule(QStringLiteral("korva_1.dll"), {}, {})->bitmap(16002);
+    const QImage map =
+        loadPictureModule(QStringLiteral("korva_1.dll"), {}, {})->bitmap(pictureids::kMap);
     QImage target(map.size(), map.format());
     for (auto _ : state) {
         std::memcpy(target.bits(), map.constBits(), static_cast<std::size_t>(map.sizeInBytes()));

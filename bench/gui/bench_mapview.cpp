@@ -4,12 +4,14 @@
 // pixels, and the whole view repainted), a zoom step (the first frame at the new zoom, and
 // the time until the sharp tiles are in), and a move at 50% and 200%, counting the pixels
 // it repaints against its two hexes' areas. "x_copy" is a frame's time over the copy's.
-#include "busymovefile.h"
-#include "mapview.h"
-#include "picturemoduleloader.h"
-#include "tmainform.h"
-#include "zekclick.h"
-#include "zoom.h"
+#include "app/mainwindow/mapview.h"
+#include "app/mainwindow/tmainform.h"
+#include "app/mainwindow/zoom.h"
+#include "app/pictures/picturemoduleloader.h"
+#include "bench/common/busymovefile.h"
+#include "game/game.h"
+#include "geometry/mapboard.h"
+#include "geometry/zekclick.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -192,10 +194,8 @@ void BM_ZoomStep(benchmark::State& state) {
         state.SetIterationTime(ms / 1e3);
         totalMs += ms;
     }
-    state.SetLabel(QStringLiteral("%1% to %2%")
-                       .arg(qRound(from * 100))
-                       .arg(qRound(to * 100))
-                       .toStdString());
+    state.SetLabel(
+        QStringLiteral("%1% to %2%").arg(qRound(from * 100)).arg(qRound(to * 100)).toStdString());
     reportFrames(state, totalMs);
     state.counters["sharp_ms"] = sharpMs / double(state.iterations());
 }
@@ -223,13 +223,13 @@ void BM_MoveRepaint(benchmark::State& state) {
         state.SkipWithError("the window was not shown at 1920 x 1080");
         return;
     }
-    const qreal scale = state.range(0) / 100.0;
+    const qreal scale = double(state.range(0)) / 100.0;
     zoomTo(*form, scale);
     MapView& view = form->mapView();
     // Two hexes near the middle of the view, the first with the busy file's counter.
     const QPointF middle = view.visibleMapRect().center();
     int a = ZeKClick(AFPoint(int(middle.x()), int(middle.y()))).index();
-    while (form->mapBoard().count(a) == 0)
+    while (form->game().board().count(a) == 0)
         ++a;
     int b = a + 2 * 69;
     const auto centre = [&view](int hex) {
@@ -249,7 +249,8 @@ void BM_MoveRepaint(benchmark::State& state) {
         totalMs += ms;
         std::swap(a, b);
     }
-    const double painted = double(view.paintedPixels() - paintedBefore) / double(state.iterations());
+    const double painted =
+        double(view.paintedPixels() - paintedBefore) / double(state.iterations());
     const double twoHexes = 2.0 * (27 * scale + 2) * (39 * scale + 2);
     state.SetLabel(QStringLiteral("%1%").arg(state.range(0)).toStdString());
     state.counters["painted_px"] = painted;
@@ -257,7 +258,12 @@ void BM_MoveRepaint(benchmark::State& state) {
     state.counters["painted_x_two_hexes"] = painted / twoHexes;
     state.counters["frame_ms"] = totalMs / double(state.iterations());
 }
-BENCHMARK(BM_MoveRepaint)->Arg(50)->Arg(100)->Arg(200)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveRepaint)
+    ->Arg(50)
+    ->Arg(100)
+    ->Arg(200)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,15 +1,11 @@
-#include "busymovefile.h"
-#include "cachedpicturemodule.h"
-#include "countermgr.h"
-#include "dierandom.h"
-#include "dietrace.h"
-#include "hexgrid.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "movefile.h"
-#include "picturemodule.h"
-#include "taggermgr.h"
-#include "zekcounter.h"
+#include "bench/common/busymovefile.h"
+#include "combat/dierandom.h"
+#include "combat/dietrace.h"
+#include "game/game.h"
+#include "geometry/hexgrid.h"
+#include "geometry/pictureids.h"
+#include "movefile/movefile.h"
+#include "tests/common/cachedpicturemodule.h"
 
 #include <QTemporaryDir>
 
@@ -20,24 +16,16 @@
 
 namespace {
 
-// The game as the main window holds it.
-struct Game {
-    Game() : map(pictures.bitmap(16002)), board(map), tags(&pictures, &map) {
-        ZeKCounter::setPictureModule(&pictures);
-    }
-    ~Game() { ZeKCounter::setPictureModule(nullptr); }
-
-    CachedPictureModule pictures;
-    MapPicture map;
-    CounterMgr counters;
-    MapBoard board;
-    TaggerMgr tags;
-};
+// The game as the main window holds it, on stand-in pictures kept after their first use.
+std::unique_ptr<Game> makeGame() {
+    return std::make_unique<Game>(std::make_unique<CachedPictureModule>(),
+                                  std::make_unique<CachedPictureModule>());
+}
 
 // Baseline: copying every pixel of the map once into a buffer made beforehand.
 void BM_FullMapCopy(benchmark::State& state) {
     const CachedPictureModule pictures;
-    const QImage map = pictures.bitmap(16002);
+    const QImage map = pictures.bitmap(pictureids::kMap);
     QImage target(map.size(), map.format());
     for (auto _ : state) {
         std::memcpy(target.bits(), map.constBits(), static_cast<std::size_t>(map.sizeInBytes()));
@@ -50,12 +38,10 @@ BENCHMARK(BM_FullMapCopy)->Unit(benchmark::kMicrosecond);
 // Open: parse and check, apply, rebuild the stacks and redraw all 2967 hexes; every
 // counter alone in its hex (0), or in stacks of one to eight (1).
 void BM_OpenMoveFile(benchmark::State& state) {
-    Game game;
+    const auto game = makeGame();
     const QByteArray bytes = state.range(0) ? busymovefile::stackBusy() : busymovefile::busy();
-    for (auto _ : state) {
-        const MoveFileContents contents = parseMoveFile(bytes);
-        openMoveFile(contents, game.counters, game.tags, game.board);
-    }
+    for (auto _ : state)
+        game->open(parseMoveFile(bytes));
 }
 BENCHMARK(BM_OpenMoveFile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
@@ -69,17 +55,16 @@ BENCHMARK(BM_ParseMoveFile)->Unit(benchmark::kMicrosecond);
 
 // Save: the move report, the bytes, and the safe write beside the target in /tmp.
 void BM_SaveMoveFile(benchmark::State& state) {
-    Game game;
-    applyMoveFile(parseMoveFile(busymovefile::busy()), game.counters, game.tags);
+    const auto game = makeGame();
+    game->open(parseMoveFile(busymovefile::busy()));
     for (int n = 0; n < 20; ++n)
-        game.tags.addCombat({hexgrid::hexPosition(n * 11), n % 6 + 1, "own combat"});
+        game->addCombat({hexgrid::hexPosition(n * 11), n % 6 + 1, "own combat"});
+    game->setBanner(2, "notes");
     QTemporaryDir dir(QStringLiteral("/tmp/korva-bench-XXXXXX"));
     const QString path = dir.filePath(QStringLiteral("turn.krv"));
-    const std::array<std::string, 3> banners = {"Turn 12", "Axis", "notes"};
     for (auto _ : state) {
-        game.counters.writeReport(path);
-        const QByteArray bytes = encodeMoveFile(game.counters, game.tags, banners, false);
-        if (!saveFileSafely(path, bytes))
+        const QByteArray report = game->report();
+        if (!saveFileSafely(path, game->moveFile(false)) || !saveMoveReport(path, report))
             state.SkipWithError("the save failed");
     }
 }

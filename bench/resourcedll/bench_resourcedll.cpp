@@ -1,5 +1,5 @@
-#include "hostiledlls.h"
-#include "resourcedllmodule.h"
+#include "app/resourcedll/resourcedllmodule.h"
+#include "tests/resourcedll/hostiledlls.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -11,7 +11,7 @@
 //     bench_startup [--runs N]
 //     bench_startup --write-files FOLDER   (only writes busy.krv and stacks.krv there, to
 //                                           profile the program by hand)
-#include "busymovefile.h"
+#include "bench/common/busymovefile.h"
 
 #include <QCoreApplication>
 #include <QDir>

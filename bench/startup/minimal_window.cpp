@@ -1,6 +1,6 @@
 // The smallest Qt Widgets program, the yardstick of the start-up benchmark: an empty
 // main window, shown, timed to its first paint by the same probe as the program.
-#include "firstpaintprobe.h"
+#include "app/firstpaintprobe.h"
 
 #include <QApplication>
 #include <QMainWindow>

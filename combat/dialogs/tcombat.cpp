@@ -1,8 +1,8 @@
-#include "tcombat.h"
+#include "combat/dialogs/tcombat.h"
 
+#include "combat/dialogs/win1252validator.h"
+#include "geometry/win1252.h"
 #include "ui_combat.h"
-#include "win1252.h"
-#include "win1252validator.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "tshowcombatdlg.h"
+#include "combat/dialogs/tshowcombatdlg.h"
 
 #include "ui_showcombat.h"
 

@@ -1,6 +1,6 @@
-#include "win1252validator.h"
+#include "combat/dialogs/win1252validator.h"
 
-#include "win1252.h"
+#include "geometry/win1252.h"
 
 Win1252Validator::Win1252Validator(QObject* parent) : QValidator(parent) {}
 

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the move file reader. A file it takes must survive writing and
 // reading again unchanged, and applying it to a game must not fail.
-#include "countermgr.h"
-#include "mappicture.h"
-#include "movefile.h"
-#include "picturemodule.h"
-#include "taggermgr.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "geometry/mappicture.h"
+#include "geometry/picturemodule.h"
+#include "movefile/movefile.h"
 
 #include <QByteArrayView>
 #include <QImage>

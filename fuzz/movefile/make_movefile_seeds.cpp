@@ -1,5 +1,5 @@
 // Writes a few valid move files into the folder given, as the fuzzer's starting corpus.
-#include "movefile.h"
+#include "movefile/movefile.h"
 
 #include <QDir>
 #include <QFile>

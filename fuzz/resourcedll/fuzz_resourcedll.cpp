@@ -4,11 +4,11 @@
 // checked header promises more bytes than the bitmap has, a picture comes out larger
 // than its kind allows, or the lookup fails although a sound layer lies beneath.
 
-#include "dibfile.h"
-#include "layeredpicturemodule.h"
-#include "pefile.h"
-#include "pictureids.h"
-#include "resourcedllmodule.h"
+#include "app/pictures/layeredpicturemodule.h"
+#include "app/resourcedll/dibfile.h"
+#include "app/resourcedll/pefile.h"
+#include "app/resourcedll/resourcedllmodule.h"
+#include "geometry/pictureids.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "fakepicturemodule.h"
-#include "mappicture.h"
-#include "zekcounter.h"
-#include "zekhex.h"
+#include "counters/zekcounter.h"
+#include "geometry/mappicture.h"
+#include "geometry/zekhex.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
-#include "fakepicturemodule.h"
-#include "hexgrid.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "zekcounter.h"
-#include "zekcounterat.h"
+#include "counters/zekcounter.h"
+#include "counters/zekcounterat.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QTest>
 

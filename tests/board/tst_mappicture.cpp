@@ -1,6 +1,6 @@
-#include "afpoint.h"
-#include "fakepicturemodule.h"
-#include "mappicture.h"
+#include "geometry/afpoint.h"
+#include "geometry/mappicture.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "countermgr.h"
+#include "counters/countermgr.h"
+#include "counters/movereport.h"
+#include "geometry/zekclick.h"
 #include "korvaversion.h"
-#include "movefile.h"
-#include "movereport.h"
-#include "zekclick.h"
+#include "movefile/movefile.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "dierandom.h"
+#include "combat/dierandom.h"
 
 #include <QTest>
 

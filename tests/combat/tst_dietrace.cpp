@@ -1,5 +1,5 @@
-#include "dierandom.h"
-#include "dietrace.h"
+#include "combat/dierandom.h"
+#include "combat/dietrace.h"
 
 #include <QDir>
 #include <QFile>

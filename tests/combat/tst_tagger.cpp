@@ -1,7 +1,7 @@
-#include "bytestream.h"
-#include "fakepicturemodule.h"
-#include "mappicture.h"
-#include "tagger.h"
+#include "combat/tagger.h"
+#include "geometry/bytestream.h"
+#include "geometry/mappicture.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QTest>
 

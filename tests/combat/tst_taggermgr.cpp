@@ -1,7 +1,7 @@
-#include "bytestream.h"
-#include "fakepicturemodule.h"
-#include "mappicture.h"
-#include "taggermgr.h"
+#include "combat/taggermgr.h"
+#include "geometry/bytestream.h"
+#include "geometry/mappicture.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QTest>
 

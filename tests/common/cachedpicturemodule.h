@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fakepicturemodule.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <map>
 #include <memory>

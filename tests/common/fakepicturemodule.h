@@ -1,6 +1,7 @@
 #pragma once
 
-#include "picturemodule.h"
+#include "geometry/pictureids.h"
+#include "geometry/picturemodule.h"
 
 #include <QImage>
 #include <QSize>
@@ -52,7 +53,7 @@ public:
     }
     QString name() const override { return options_.name; }
 
-    static constexpr int kMap = 16002;
+    static constexpr int kMap = pictureids::kMap;
     static QSize mapSize() { return {1505, 2720}; }
     static QRgb mapColour() { return qRgb(200, 210, 190); }
     // A colour per identifier (distinct for 0 to 65535). Its blue never equals

@@ -1,4 +1,4 @@
-#include "fakepicturemodule.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QSet>
 #include <QTest>

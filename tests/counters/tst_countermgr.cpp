@@ -1,5 +1,5 @@
-#include "bytestream.h"
-#include "countermgr.h"
+#include "counters/countermgr.h"
+#include "geometry/bytestream.h"
 
 #include <QTest>
 

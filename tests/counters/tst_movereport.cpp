@@ -1,8 +1,6 @@
-#include "countermgr.h"
-#include "movereport.h"
+#include "counters/countermgr.h"
+#include "counters/movereport.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -33,8 +31,6 @@ private slots:
     void separatorWithTheOrderOfBattle();
     void reportName_data();
     void reportName();
-    void writeReportReplacesTheFile();
-    void writeReportFailsQuietly();
 };
 
 void TestMoveReport::exactText() {
@@ -126,33 +122,6 @@ void TestMoveReport::reportName() {
     QFETCH(QString, moveFile);
     QFETCH(QString, report);
     QCOMPARE(reportFileName(moveFile), report);
-}
-
-void TestMoveReport::writeReportReplacesTheFile() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString reportPath = dir.filePath(QStringLiteral("turn5.txt"));
-    {
-        QFile old(reportPath);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(10000, 'x'));
-    }
-    CounterMgr mgr;
-    std::next(mgr.counters().begin(), 4)->get()->moveTo(ZeKClick(1800));
-    QVERIFY(mgr.writeReport(dir.filePath(QStringLiteral("turn5.krv"))));
-    QFile written(reportPath);
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), moveReport(mgr.counters()));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("turn5.txt")});
-}
-
-void TestMoveReport::writeReportFailsQuietly() {
-    const CounterMgr mgr;
-    QVERIFY(!mgr.writeReport(QStringLiteral("krv")));
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("t.txt")));
-    QVERIFY(!mgr.writeReport(dir.filePath(QStringLiteral("t.krv"))));
-    QVERIFY(!mgr.writeReport(dir.filePath(QStringLiteral("missing/t.krv"))));
 }
 
 QTEST_APPLESS_MAIN(TestMoveReport)

@@ -1,7 +1,7 @@
-#include "countermgr.h"
-#include "hexgrid.h"
-#include "newgamelayout.h"
-#include "zekcounter.h"
+#include "counters/countermgr.h"
+#include "counters/newgamelayout.h"
+#include "counters/zekcounter.h"
+#include "geometry/hexgrid.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "korvaapplication.h"
-#include "processlauncher.h"
+#include "app/mainwindow/korvaapplication.h"
+#include "app/mainwindow/processlauncher.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "exampleturns.h"
-#include "movefilereader.h"
+#include "examples/exampleturns.h"
+#include "movefile/movefilereader.h"
 
 #include <QDir>
 #include <QFile>

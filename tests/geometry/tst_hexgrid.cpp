@@ -1,6 +1,6 @@
-#include "bytestream.h"
-#include "hexgrid.h"
-#include "zekclick.h"
+#include "geometry/bytestream.h"
+#include "geometry/hexgrid.h"
+#include "geometry/zekclick.h"
 
 #include <QTest>
 

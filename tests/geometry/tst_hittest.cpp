@@ -1,6 +1,6 @@
-#include "hexgrid.h"
-#include "hittest.h"
-#include "zekclick.h"
+#include "geometry/hexgrid.h"
+#include "geometry/hittest.h"
+#include "geometry/zekclick.h"
 
 #include <QPolygon>
 

@@ -1,5 +1,5 @@
-#include "bytestream.h"
-#include "win1252.h"
+#include "geometry/bytestream.h"
+#include "geometry/win1252.h"
 
 #include <QTest>
 

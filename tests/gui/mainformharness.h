@@ -1,14 +1,15 @@
 #pragma once
 
-#include "countermgr.h"
-#include "fakepicturemodule.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "mapview.h"
-#include "processlauncher.h"
-#include "tmainform.h"
-#include "zekclick.h"
-#include "zekcounter.h"
+#include "app/mainwindow/mapview.h"
+#include "app/mainwindow/processlauncher.h"
+#include "app/mainwindow/tmainform.h"
+#include "counters/countermgr.h"
+#include "counters/zekcounter.h"
+#include "game/game.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "geometry/zekclick.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -119,7 +120,7 @@ struct MainFormHarness {
     }
 
     ZeKCounter& counter(int row) {
-        auto it = form->counterMgr().counters().begin();
+        auto it = form->game().counters().counters().begin();
         std::advance(it, row - 1);
         return **it;
     }
@@ -127,13 +128,10 @@ struct MainFormHarness {
     void place(int row, int current, int start = -1) {
         counter(row).setState(CounterRecord{start < 0 ? current : start, current, 0, 0});
     }
-    void rebuild() {
-        form->mapBoard().rebuild(form->counterMgr().counters());
-        form->mapBoard().redrawAll();
-    }
+    void rebuild() { form->game().restack(); }
     // Names of the stack at a hex, bottom first, as rows of the order of battle.
     std::vector<const Counter*> stack(int hex) const {
-        const auto& counters = form->mapBoard().hex(hex).stack();
+        const auto& counters = form->game().board().hex(hex).stack();
         return {counters.begin(), counters.end()};
     }
     MapView& map() { return form->mapView(); }

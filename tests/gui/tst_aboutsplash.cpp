@@ -1,5 +1,5 @@
-#include "tfrmabout.h"
-#include "tsplash.h"
+#include "app/windows/tfrmabout.h"
+#include "app/windows/tsplash.h"
 
 #include <QAbstractButton>
 #include <QFrame>

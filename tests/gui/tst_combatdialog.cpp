@@ -1,4 +1,4 @@
-#include "tcombat.h"
+#include "combat/dialogs/tcombat.h"
 
 #include <QCloseEvent>
 #include <QLabel>

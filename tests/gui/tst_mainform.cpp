@@ -1,5 +1,5 @@
-#include "korvaapplication.h"
-#include "mainformharness.h"
+#include "app/mainwindow/korvaapplication.h"
+#include "tests/gui/mainformharness.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "mainformharness.h"
-#include "movefile.h"
-#include "taggermgr.h"
+#include "combat/taggermgr.h"
+#include "movefile/movefile.h"
+#include "tests/gui/mainformharness.h"
 
 #include <QAction>
 #include <QDir>
@@ -248,7 +248,7 @@ void TestMainFormDesktop::sendByEmail() {
     QVERIFY(!send->isEnabled());
     h.place(1, 300);
     h.rebuild();
-    h.form->taggerMgr().addCombat(TaggerInfo{ZeKClick(300).position(), 4, "Over the river"});
+    h.form->game().addCombat(TaggerInfo{ZeKClick(300).position(), 4, "Over the river"});
     QVERIFY(h.form->SaveMove(path, false));
     QVERIFY(send->isEnabled());
     send->trigger();

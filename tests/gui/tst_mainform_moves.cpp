@@ -1,5 +1,5 @@
-#include "hexgrid.h"
-#include "mainformharness.h"
+#include "geometry/hexgrid.h"
+#include "tests/gui/mainformharness.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -217,7 +217,7 @@ void TestMainFormMoves::dragPictureFollowsPointerOnly() {
     MainFormHarness h;
     h.place(1, 300);
     h.rebuild();
-    const QImage before = h.form->mapPicture().image();
+    const QImage before = h.form->game().mapPicture().image();
     h.press(300);
     QVERIFY(!h.form->dragImage().isHidden());
     const QPoint at = MainFormHarness::centre(300);
@@ -226,7 +226,7 @@ void TestMainFormMoves::dragPictureFollowsPointerOnly() {
     QCOMPARE(h.form->dragImage().pos(), QPoint(688, 888));
     QCOMPARE(h.form->dragImage().size(), QSize(24, 24));
     // Nothing is drawn into the map while dragging.
-    QCOMPARE(h.form->mapPicture().image(), before);
+    QCOMPARE(h.form->game().mapPicture().image(), before);
     h.releaseAt(QPoint(700, 900));
     QVERIFY(h.form->dragImage().isHidden());
     QCOMPARE(h.form->dragImage().pos(), QPoint(0, 0));
@@ -251,12 +251,12 @@ void TestMainFormMoves::flipAndTag() {
     h.hover(300);
     QCOMPARE(h.form->lastHex(), 300);
     QCOMPARE(h.counter(1).currentHex().index(), 300);
-    QVERIFY(h.form->mapBoard().counterAt(300) != nullptr);
+    QVERIFY(h.form->game().board().counterAt(300) != nullptr);
     h.form->pmFlipClick();
     h.form->pmFlipClick();
     QCOMPARE(h.form->statusText(3), QStringLiteral("UK 6 Armor XX ; Partial Step/Loss = 2/2"));
     const AFPoint p = ZeKClick(300).position();
-    QCOMPARE(h.form->mapPicture().image().pixel(p.x + 2, p.y + 2) & 0xFFFFFF,
+    QCOMPARE(h.form->game().mapPicture().image().pixel(p.x + 2, p.y + 2) & 0xFFFFFF,
              FakePictureModule::colourOf(2002) & 0xFFFFFF);
     h.form->pmFlipClick();
     QVERIFY(h.form->statusText(3).endsWith(QStringLiteral("2/0")));
@@ -267,7 +267,7 @@ void TestMainFormMoves::flipAndTag() {
     h.form->pmNewClick();
     QCOMPARE(h.counter(102).marker(), 1);
     const AFPoint f = ZeKClick(400).position();
-    QCOMPARE(h.form->mapPicture().image().pixel(f.x + 10, f.y + 10) & 0xFFFFFF,
+    QCOMPARE(h.form->game().mapPicture().image().pixel(f.x + 10, f.y + 10) & 0xFFFFFF,
              FakePictureModule::colourOf(2551) & 0xFFFFFF);
     h.form->pmNewClick();
     h.form->pmNewClick();
@@ -301,18 +301,19 @@ void TestMainFormMoves::returnAnimatesThenUndoGoesBack() {
     h.hover(400);
     const AFPoint start = ZeKClick(200).position();
     const AFPoint from = ZeKClick(400).position();
-    const QImage startBefore = h.form->mapPicture().copy({start.x, start.y, 27, 39});
-    const QImage fromBefore = h.form->mapPicture().copy({from.x, from.y, 27, 39});
+    const QImage startBefore = h.form->game().mapPicture().copy({start.x, start.y, 27, 39});
+    const QImage fromBefore = h.form->game().mapPicture().copy({from.x, from.y, 27, 39});
     int unchangedPauses = 0;
     h.onPause = [&] {
         // While it slides, the counter stays drawn where it was and not yet at its start.
-        unchangedPauses += h.form->mapPicture().copy({start.x, start.y, 27, 39}) == startBefore &&
-                           h.form->mapPicture().copy({from.x, from.y, 27, 39}) == fromBefore &&
-                           !h.form->dragImage().isHidden();
+        unchangedPauses +=
+            h.form->game().mapPicture().copy({start.x, start.y, 27, 39}) == startBefore &&
+            h.form->game().mapPicture().copy({from.x, from.y, 27, 39}) == fromBefore &&
+            !h.form->dragImage().isHidden();
     };
     h.form->pmReturnClick();
     QCOMPARE(unchangedPauses, 30);
-    QVERIFY(h.form->mapPicture().copy({start.x, start.y, 27, 39}) != startBefore);
+    QVERIFY(h.form->game().mapPicture().copy({start.x, start.y, 27, 39}) != startBefore);
     // 30 steps of 40 ms each, the picture sliding from B toward S, ending a step short.
     QCOMPARE(h.pauses.size(), std::size_t{30});
     QCOMPARE(h.pauses.front(), 40);

@@ -1,8 +1,8 @@
-#include "mainformharness.h"
-#include "movefile.h"
-#include "newgamefile.h"
-#include "newgamelayout.h"
-#include "taggermgr.h"
+#include "combat/taggermgr.h"
+#include "counters/newgamelayout.h"
+#include "movefile/movefile.h"
+#include "movefile/newgamefile.h"
+#include "tests/gui/mainformharness.h"
 
 #include <QAction>
 #include <QFile>
@@ -26,7 +26,7 @@ private:
     }
     static bool isNewGame(MainFormHarness& h) {
         std::vector<CounterRecord> records;
-        for (const auto& counter : h.form->counterMgr().counters())
+        for (const auto& counter : h.form->game().counters().counters())
             records.push_back(counter->record());
         return records == newgame::newGameRecords() && !h.form->hasUnsavedChanges();
     }
@@ -42,7 +42,7 @@ void TestMainFormNewGame::newGameAsksThenReplacesTheGame() {
     MainFormHarness h;
     QVERIFY(h.form->OpenMove(turn));
     h.drag(300, 301);
-    h.form->taggerMgr().addCombat(TaggerInfo{ZeKClick(301).position(), 2, "own"});
+    h.form->game().addCombat(TaggerInfo{ZeKClick(301).position(), 2, "own"});
     QAction* action = h.form->findChild<QAction*>(QStringLiteral("actNewGame"));
 
     h.prompts->saveChangesAnswers = {QMessageBox::Cancel, QMessageBox::No};
@@ -54,7 +54,8 @@ void TestMainFormNewGame::newGameAsksThenReplacesTheGame() {
     QCOMPARE(h.stack(h.counter(1).currentHex().index()),
              std::vector<const Counter*>{&h.counter(1)});
     QVERIFY(h.stack(301).empty());
-    QCOMPARE(h.form->taggerMgr().ownCount() + h.form->taggerMgr().openedCount(), std::size_t{0});
+    QCOMPARE(h.form->game().tags().ownCount() + h.form->game().tags().openedCount(),
+             std::size_t{0});
     QVERIFY(h.form->bannerTexts() == defaultBannerTexts());
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva : new game"));
     QVERIFY(!h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"))->isEnabled());

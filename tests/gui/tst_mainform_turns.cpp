@@ -1,14 +1,14 @@
-#include "dierandom.h"
-#include "dietrace.h"
-#include "folderpicturemodule.h"
-#include "layeredpicturemodule.h"
-#include "mainformharness.h"
-#include "mappicture.h"
-#include "safesave.h"
-#include "smalltmpfs.h"
-#include "taggermgr.h"
-#include "tcombat.h"
-#include "tshowcombatdlg.h"
+#include "app/pictures/folderpicturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
+#include "combat/dialogs/tcombat.h"
+#include "combat/dialogs/tshowcombatdlg.h"
+#include "combat/dierandom.h"
+#include "combat/dietrace.h"
+#include "combat/taggermgr.h"
+#include "geometry/mappicture.h"
+#include "movefile/safesave.h"
+#include "tests/common/smalltmpfs.h"
+#include "tests/gui/mainformharness.h"
 
 #include <QFile>
 #include <QLabel>
@@ -69,14 +69,14 @@ void TestMainFormTurns::combatRecordsOwnTag() {
     DieRandom expected(7);
     const int roll = rollDie(expected, 6, 0, 2966 % 6);
     h.form->pmCOmbatClick();
-    const auto& own = h.form->taggerMgr().ownTags();
+    const auto& own = h.form->game().tags().ownTags();
     QCOMPARE(own.size(), std::size_t{1});
     QCOMPARE(own.begin()->dieValue(), roll);
     QCOMPARE(own.begin()->comment(), std::string("Attack on Cassino"));
     QVERIFY(own.begin()->position() == ZeKClick(2966).position());
     // Its picture is on the map, left of the hex's top edge.
     const AFPoint at = own.begin()->drawPosition();
-    QCOMPARE(h.form->mapPicture().image().pixel(at.x + 3, at.y + 3) & 0xFFFFFF,
+    QCOMPARE(h.form->game().mapPicture().image().pixel(at.x + 3, at.y + 3) & 0xFFFFFF,
              FakePictureModule::colourOf(16010 + roll) & 0xFFFFFF);
     QVERIFY(h.form->hasUnsavedChanges());
 }
@@ -91,7 +91,7 @@ void TestMainFormTurns::combatClosedBeforeRollRecordsNothing() {
         return dialog.result();
     };
     h.form->pmCOmbatClick();
-    QCOMPARE(h.form->taggerMgr().ownTags().size(), std::size_t{0});
+    QCOMPARE(h.form->game().tags().ownTags().size(), std::size_t{0});
     QVERIFY(!h.form->hasUnsavedChanges());
 }
 
@@ -267,8 +267,8 @@ void TestMainFormTurns::openReplacesPositionAndClearsUndo() {
     QCOMPARE(h.stack(300), (std::vector<const Counter*>{&h.counter(1), &h.counter(2)}));
     QCOMPARE(h.counter(5).currentHex().index(), 5);
     QVERIFY(!h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"))->isEnabled());
-    QCOMPARE(h.form->taggerMgr().ownTags().size(), std::size_t{0});
-    QCOMPARE(h.form->taggerMgr().openedTags().size(), std::size_t{1});
+    QCOMPARE(h.form->game().tags().ownTags().size(), std::size_t{0});
+    QCOMPARE(h.form->game().tags().openedTags().size(), std::size_t{1});
     QCOMPARE(h.form->findChild<QLineEdit*>(QStringLiteral("bEdit1"))->text(),
              QStringLiteral("Salerno"));
     QVERIFY(!h.form->hasUnsavedChanges());
@@ -285,7 +285,7 @@ void TestMainFormTurns::openRefusedChangesNothing() {
     h.place(1, 300);
     h.rebuild();
     h.drag(300, 301);
-    const QImage before = h.form->mapPicture().image();
+    const QImage before = h.form->game().mapPicture().image();
     h.prompts->openFiles = {path, dir.filePath(QStringLiteral("nothere.krv")), dir.path()};
     h.prompts->saveChangesAnswers = {QMessageBox::No, QMessageBox::No, QMessageBox::No};
     for (int i = 0; i < 3; ++i)
@@ -295,7 +295,7 @@ void TestMainFormTurns::openRefusedChangesNothing() {
         QVERIFY(warning.startsWith(QStringLiteral("Can not open file\n")));
     // The caption is unchanged and still marks the turn's unsaved move.
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva[*]"));
-    QCOMPARE(h.form->mapPicture().image(), before);
+    QCOMPARE(h.form->game().mapPicture().image(), before);
     QCOMPARE(h.counter(1).currentHex().index(), 301);
     QVERIFY(h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"))->isEnabled());
 }
@@ -324,7 +324,7 @@ void TestMainFormTurns::openFailingHalfWayChangesNothing() {
     h.place(1, 300);
     h.place(2, 300);
     h.rebuild();
-    h.form->mapBoard().rotateStack(300); // counter 1 on top
+    h.form->game().rotateStack(300); // counter 1 on top
     h.drag(300, 301);
     h.hover(800);
     h.prompts->dialogScript = rollWith(QStringLiteral("mine"));
@@ -332,17 +332,17 @@ void TestMainFormTurns::openFailingHalfWayChangesNothing() {
     auto* banner = h.form->findChild<QLineEdit*>(QStringLiteral("bEdit1"));
     QTest::keyClicks(banner, QStringLiteral("Anzio"));
     const QString typed = banner->text();
-    const QImage picture = h.form->mapPicture().image();
+    const QImage picture = h.form->game().mapPicture().image();
 
     counters->missing.insert(h.counter(1).pictureId() + 1); // its loss picture
     QVERIFY(!h.form->OpenMove(path));
     QCOMPARE(h.prompts->warnings.size(), 1);
     QVERIFY(h.prompts->warnings[0].startsWith(QStringLiteral("Can not open file\n")));
-    QCOMPARE(h.form->mapPicture().image(), picture);
+    QCOMPARE(h.form->game().mapPicture().image(), picture);
     QCOMPARE(h.stack(300), (std::vector<const Counter*>{&h.counter(2)}));
     QCOMPARE(h.counter(1).currentHex().index(), 301);
-    QCOMPARE(h.form->taggerMgr().ownTags().size(), std::size_t{1});
-    QCOMPARE(h.form->taggerMgr().openedTags().size(), std::size_t{0});
+    QCOMPARE(h.form->game().tags().ownTags().size(), std::size_t{1});
+    QCOMPARE(h.form->game().tags().openedTags().size(), std::size_t{0});
     QCOMPARE(banner->text(), typed);
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva[*]"));
     QVERIFY(h.form->hasUnsavedChanges());
@@ -384,7 +384,7 @@ void TestMainFormTurns::damagedPictureFallsBackWithOneWarning() {
                  warning.contains(QStringLiteral("%1.png").arg(second)),
              qPrintable(warning));
     const AFPoint at = ZeKClick(300).position();
-    QCOMPARE(h.form->mapPicture().image().pixel(at.x + 2, at.y + 2),
+    QCOMPARE(h.form->game().mapPicture().image().pixel(at.x + 2, at.y + 2),
              FakePictureModule::colourOf(first));
     // Told once: the damaged files are not tried again.
     QVERIFY(h.form->OpenMove(turn));
@@ -430,7 +430,7 @@ void TestMainFormTurns::openRepaintsTheShownMapOnce() {
     QVERIFY(h.form->OpenMove(path));
     const QRect shown = h.map().visibleRegion().boundingRect();
     const QPoint at = h.map().mapTo(h.form.get(), shown.topLeft());
-    const QImage expected = h.form->mapPicture().image().copy(shown);
+    const QImage expected = h.form->game().mapPicture().image().copy(shown);
     auto onScreen = [&] {
         return h.form->screen()
             ->grabWindow(h.form->winId(), at.x(), at.y(), shown.width(), shown.height())
@@ -468,9 +468,11 @@ void TestMainFormTurns::combatsAreNotWrittenBack() {
 }
 
 void TestMainFormTurns::closeAsksWhenUnsaved() {
-    MainFormHarness h;
-    QVERIFY(h.form->close()); // nothing changed: no question
-    MainFormHarness changed;
+    {
+        MainFormHarness h;
+        QVERIFY(h.form->close()); // nothing changed: no question
+    }
+    MainFormHarness changed; // one game at a time
     changed.place(1, 300);
     changed.rebuild();
     changed.drag(300, 301);

@@ -1,10 +1,10 @@
-#include "counterlook.h"
-#include "hexgrid.h"
-#include "korvaapplication.h"
-#include "mainformharness.h"
-#include "mapoverlay.h"
-#include "overviewmap.h"
-#include "zoom.h"
+#include "app/mainwindow/korvaapplication.h"
+#include "app/mainwindow/mapoverlay.h"
+#include "app/mainwindow/overviewmap.h"
+#include "app/mainwindow/zoom.h"
+#include "app/pictures/counterlook.h"
+#include "geometry/hexgrid.h"
+#include "tests/gui/mainformharness.h"
 
 #include <QAbstractScrollArea>
 #include <QComboBox>
@@ -275,8 +275,8 @@ void TestMainFormView::overlayPaintsOnMapCoordinates() {
     shot = h.map().grab(shown).toImage();
     QVERIFY(shot.pixelColor(50, 50) != QColor(Qt::magenta));
     QCOMPARE(shot.pixelColor(90, 50), QColor(Qt::magenta));
-    QCOMPARE(h.form->mapPicture().image().pixel(125, 105),
-             h.form->mapPicture().pristineCopy(QRect(125, 105, 1, 1)).pixel(0, 0));
+    QCOMPARE(h.form->game().mapPicture().image().pixel(125, 105),
+             h.form->game().mapPicture().pristineCopy(QRect(125, 105, 1, 1)).pixel(0, 0));
     overlay.reset(); // leaves the view on its own
     shot = h.map().grab(shown).toImage();
     QVERIFY(shot.pixelColor(90, 50) != QColor(Qt::magenta));

@@ -1,4 +1,4 @@
-#include "tshowcombatdlg.h"
+#include "combat/dialogs/tshowcombatdlg.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "bytestream.h"
-#include "game.h"
-#include "hexgrid.h"
+#include "geometry/bytestream.h"
+#include "geometry/hexgrid.h"
+#include "tests/common/testgame.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -96,7 +96,7 @@ private slots:
 
 private:
     // A game in the middle of a turn: an opened file with combats, moves, own combats.
-    void prepareGame(Game& game);
+    void prepareGame(TestGame& game);
     QString writeFile(const QByteArray& bytes, const QString& name = QStringLiteral("m.krv"));
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -128,22 +128,22 @@ QString TestMoveFile::writeFile(const QByteArray& bytes, const QString& name) {
     return path;
 }
 
-void TestMoveFile::prepareGame(Game& game) {
+void TestMoveFile::prepareGame(TestGame& game) {
     FileBuilder opened;
     opened.records[0] = {100, 400, 1001};
     opened.records[1] = {5, 5, 2000};
     opened.records[41] = {300, 300, 0};
     opened.tags = {{hexgrid::hexPosition(400), 4, "theirs"}, {hexgrid::hexPosition(5), 2, "edge"}};
     opened.banners = {"Turn 3", "Axis", kDefaultBanner};
-    QCOMPARE(game.open(writeFile(opened.bytes(), QStringLiteral("opened.krv"))), std::string());
-    game.board->moveTop(400, 239);
-    game.tags->addCombat({hexgrid::hexPosition(239), 6, "mine"});
-    game.tags->addCombat({hexgrid::hexPosition(239), 1, "mine again"});
+    QCOMPARE(game.openFile(writeFile(opened.bytes(), QStringLiteral("opened.krv"))), std::string());
+    game.moveTop(400, 239);
+    game.addCombat({hexgrid::hexPosition(239), 6, "mine"});
+    game.addCombat({hexgrid::hexPosition(239), 1, "mine again"});
 }
 
 void TestMoveFile::minimalFile() {
-    Game game;
-    const QByteArray bytes = encodeMoveFile(*game.counters, *game.tags, {}, false);
+    TestGame game;
+    const QByteArray bytes = encodeMoveFile(game.counters(), game.tags(), {}, false);
     QCOMPARE(bytes.size(), 2839);
     QCOMPARE(bytes.left(8), QByteArray::fromHex("c78aa900ea000000"));
     for (int n = 1; n <= 234; ++n)
@@ -174,9 +174,9 @@ void TestMoveFile::stateWords() {
     QFETCH(int, stateWord);
     if (counter == 0)
         counter = stepsOf3_;
-    Game game;
+    TestGame game;
     game.counter(counter).setState({counter, counter, losses, marker});
-    const QByteArray bytes = encodeMoveFile(*game.counters, *game.tags, {}, false);
+    const QByteArray bytes = encodeMoveFile(game.counters(), game.tags(), {}, false);
     QCOMPARE(bytes.mid(8 + (counter - 1) * 12 + 8, 4), word(stateWord));
     const CounterRecord read = parseMoveFile(bytes).counters[std::size_t(counter - 1)];
     QCOMPARE(read.marker, marker);
@@ -184,13 +184,13 @@ void TestMoveFile::stateWords() {
 }
 
 void TestMoveFile::endOfTurnWritesPresentHexes() {
-    Game game;
+    TestGame game;
     prepareGame(game);
     const auto before = game.snapshot();
     const MoveFileContents keep =
-        parseMoveFile(encodeMoveFile(*game.counters, *game.tags, {}, false));
+        parseMoveFile(encodeMoveFile(game.counters(), game.tags(), {}, false));
     const MoveFileContents end =
-        parseMoveFile(encodeMoveFile(*game.counters, *game.tags, {}, true));
+        parseMoveFile(encodeMoveFile(game.counters(), game.tags(), {}, true));
     QCOMPARE(keep.counters[0].startHex, 100);
     QCOMPARE(keep.counters[0].currentHex, 239);
     for (const CounterRecord& r : end.counters)
@@ -204,15 +204,15 @@ void TestMoveFile::endOfTurnWritesPresentHexes() {
 }
 
 void TestMoveFile::tagsInPositionThenMakingOrder() {
-    Game game;
-    game.tags->addCombat({AFPoint(70, 0), 3, "larger x, made first"});
-    game.tags->addCombat({AFPoint(35, 58), 5, "same hex, first"});
-    game.tags->addCombat({AFPoint(35, 58), 2, "same hex, second"});
+    TestGame game;
+    game.addCombat({AFPoint(70, 0), 3, "larger x, made first"});
+    game.addCombat({AFPoint(35, 58), 5, "same hex, first"});
+    game.addCombat({AFPoint(35, 58), 2, "same hex, second"});
     FileBuilder expected;
     expected.tags = {{AFPoint(35, 58), 5, "same hex, first"},
                      {AFPoint(35, 58), 2, "same hex, second"},
                      {AFPoint(70, 0), 3, "larger x, made first"}};
-    QCOMPARE(encodeMoveFile(*game.counters, *game.tags, {}, false), expected.bytes());
+    QCOMPARE(encodeMoveFile(game.counters(), game.tags(), {}, false), expected.bytes());
 }
 
 void TestMoveFile::bannerTexts_data() {
@@ -233,14 +233,14 @@ void TestMoveFile::bannerTexts() {
     QFETCH(QByteArray, third);
     const std::array<std::string, 3> banners = {first.toStdString(), second.toStdString(),
                                                 third.toStdString()};
-    Game game;
-    const QByteArray bytes = encodeMoveFile(*game.counters, *game.tags, banners, false);
+    TestGame game;
+    const QByteArray bytes = encodeMoveFile(game.counters(), game.tags(), banners, false);
     QCOMPARE(bytes.size(), 2824 + 15 + first.size() + second.size() + third.size());
     if (first.isEmpty())
         QCOMPARE(bytes.mid(2824, 5), QByteArray(5, '\0'));
     QCOMPARE(parseMoveFile(bytes).banners, banners);
-    QCOMPARE(game.open(writeFile(bytes)), std::string());
-    QCOMPARE(game.banners, banners);
+    QCOMPARE(game.openFile(writeFile(bytes)), std::string());
+    QCOMPARE(game.banners(), banners);
 }
 
 void TestMoveFile::roundTrip() {
@@ -249,13 +249,13 @@ void TestMoveFile::roundTrip() {
     std::vector<CounterRecord> records;
     std::vector<TagRecord> combats;
     {
-        Game game;
+        TestGame game;
         prepareGame(game);
         game.counter(stepsOf3_).setState({12, 2966, 3, 2});
-        bytes = encodeMoveFile(*game.counters, *game.tags, banners, false);
-        for (const auto& c : game.counters->counters())
+        bytes = encodeMoveFile(game.counters(), game.tags(), banners, false);
+        for (const auto& c : game.counters().counters())
             records.push_back(c->record());
-        combats = game.tags->ownRecords();
+        combats = game.tags().ownRecords();
     }
     QCOMPARE(combats.size(), 2u);
 
@@ -267,52 +267,51 @@ void TestMoveFile::roundTrip() {
     QCOMPARE(encodeMoveFile(contents), bytes);
 
     // The opponent opens it: the counters and banners are the same, the combats are theirs.
-    Game opponent;
-    QCOMPARE(opponent.open(writeFile(bytes)), std::string());
+    TestGame opponent;
+    QCOMPARE(opponent.openFile(writeFile(bytes)), std::string());
     const auto seen = opponent.snapshot();
     QCOMPARE(seen.counters, records);
     QCOMPARE(seen.opened, combats);
     QVERIFY(seen.own.empty());
     QCOMPARE(seen.banners, banners);
     // Saved again by the opponent without combats of their own: only the tags differ.
-    const QByteArray again = encodeMoveFile(*opponent.counters, *opponent.tags, banners, false);
+    const QByteArray again = encodeMoveFile(opponent.counters(), opponent.tags(), banners, false);
     QCOMPARE(again.left(2816), bytes.left(2816));
     QCOMPARE(again.mid(2816, 8), QByteArray::fromHex("7cf4b80000000000"));
 }
 
 void TestMoveFile::openPlacesCountersAndDrawsTags() {
-    Game game;
+    TestGame game;
     FileBuilder file;
     file.records[0] = {1, 700, 0};
     file.records[1] = {2, 700, 0};
     file.tags = {{hexgrid::hexPosition(700), 3, "a"}, {hexgrid::hexPosition(700), 6, "b"}};
-    QCOMPARE(game.open(writeFile(file.bytes())), std::string());
+    QCOMPARE(game.openFile(writeFile(file.bytes())), std::string());
     // The second counter in the list lies on top.
-    QCOMPARE(game.board->count(700), 2);
-    QCOMPARE(game.board->counterAt(700), &game.counter(2));
+    QCOMPARE(game.board().count(700), 2);
+    QCOMPARE(game.board().counterAt(700), &game.counter(2));
     const AFPoint tagAt = Tagger(hexgrid::hexPosition(700)).drawPosition();
-    QCOMPARE(game.map.image().pixel(tagAt.x + 3, tagAt.y + 3), FakePictureModule::colourOf(16023));
-    QCOMPARE(game.tags->openedCount(), 2u);
+    QCOMPARE(game.mapPicture().image().pixel(tagAt.x + 3, tagAt.y + 3),
+             FakePictureModule::colourOf(16023));
+    QCOMPARE(game.tags().openedCount(), 2u);
 }
 
 void TestMoveFile::openThrowsAwayOwnTagsAndMoves() {
-    // The board shares its map among all boards alive, so one game at a time.
     QImage freshBoard;
     {
-        Game fresh;
-        fresh.board->rebuild(fresh.counters->counters());
-        fresh.board->redrawAll();
-        freshBoard = fresh.map.image();
+        TestGame fresh;
+        fresh.restack();
+        freshBoard = fresh.mapPicture().image();
     }
-    Game game;
+    TestGame game;
     prepareGame(game);
-    QVERIFY(game.tags->hasOwnTags());
-    QCOMPARE(game.open(writeFile(FileBuilder().bytes())), std::string());
-    QVERIFY(!game.tags->hasOwnTags());
-    QCOMPARE(game.tags->openedCount(), 0u);
+    QVERIFY(game.tags().hasOwnTags());
+    QCOMPARE(game.openFile(writeFile(FileBuilder().bytes())), std::string());
+    QVERIFY(!game.tags().hasOwnTags());
+    QCOMPARE(game.tags().openedCount(), 0u);
     QCOMPARE(game.counter(1).currentHex().index(), 1);
     // Every picture is gone with its tag: the map shows the board alone.
-    QCOMPARE(game.map.image(), freshBoard);
+    QCOMPARE(game.mapPicture().image(), freshBoard);
 }
 
 void TestMoveFile::acceptedOddities_data() {
@@ -336,9 +335,9 @@ void TestMoveFile::acceptedOddities_data() {
 
 void TestMoveFile::acceptedOddities() {
     QFETCH(QByteArray, bytes);
-    Game game;
-    QCOMPARE(game.open(writeFile(bytes)), std::string());
-    QVERIFY(game.banners[0].find('\0') == std::string::npos);
+    TestGame game;
+    QCOMPARE(game.openFile(writeFile(bytes)), std::string());
+    QVERIFY(game.banners()[0].find('\0') == std::string::npos);
 }
 
 void TestMoveFile::damagedFilesChangeNothing_data() {
@@ -450,10 +449,10 @@ void TestMoveFile::damagedFilesChangeNothing_data() {
 void TestMoveFile::damagedFilesChangeNothing() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
-    Game game;
+    TestGame game;
     prepareGame(game);
     const auto before = game.snapshot();
-    const std::string refused = game.open(writeFile(bytes));
+    const std::string refused = game.openFile(writeFile(bytes));
     QVERIFY2(!refused.empty(), "the file was taken");
     QVERIFY2(refused.find('\n') == std::string::npos, refused.c_str());
     QVERIFY2(QString::fromStdString(refused).contains(reason), refused.c_str());
@@ -513,37 +512,36 @@ void TestMoveFile::filesThatAreNotMoveFiles() {
         if (!QFile::exists(path))
             QSKIP("no /dev/zero here");
     }
-    Game game;
+    TestGame game;
     prepareGame(game);
     const auto before = game.snapshot();
-    const std::string refused = game.open(path);
+    const std::string refused = game.openFile(path);
     QVERIFY2(QString::fromStdString(refused).contains(reason), refused.c_str());
     QVERIFY(game.snapshot() == before);
 }
 
 void TestMoveFile::missingTagPictureChangesNothing() {
     // A module lacking one of the opponent's pictures: the open fails as a whole.
-    Game game;
+    TestGame game;
     prepareGame(game);
     game.module1.missing.insert(16025);
-    game.tags = std::make_unique<TaggerMgr>(&game.module1, &game.map);
-    game.tags->addCombat({AFPoint(35, 19), 2, "mine"});
+    game.addCombat({AFPoint(35, 19), 2, "mine"});
     const auto before = game.snapshot();
     FileBuilder f;
     f.records[0] = {9, 9, 0};
     f.tags = {{AFPoint(70, 0), 4, "fine"}, {AFPoint(105, 19), 5, "lacking"}};
     const MoveFileContents contents = readMoveFile(writeFile(f.bytes()));
-    QVERIFY_THROWS_EXCEPTION(ResourceError, applyMoveFile(contents, *game.counters, *game.tags));
+    QVERIFY_THROWS_EXCEPTION(ResourceError, applyMoveFile(contents, game.counters(), game.tags()));
     QVERIFY(game.snapshot() == before);
 }
 
 // A counter picture that cannot be had for the opened position, though the tags would be:
 // the open fails as a whole and the game is as it was, stack order included.
 void TestMoveFile::failedDrawPutsEverythingBack() {
-    Game game;
+    TestGame game;
     prepareGame(game);
-    game.board->moveTop(7, 239);
-    game.board->rotateStack(239);
+    game.moveTop(7, 239);
+    game.rotateStack(239);
     const auto before = game.snapshot();
     FileBuilder f;
     f.records[0] = {1500, 1500, 1}; // counter 1 with a loss, in the middle of the map
@@ -551,27 +549,30 @@ void TestMoveFile::failedDrawPutsEverythingBack() {
     const MoveFileContents contents = readMoveFile(writeFile(f.bytes()));
     game.module2.missing.insert(game.counter(1).pictureId() - game.counter(1).losses() + 1);
     QVERIFY_THROWS_EXCEPTION(ResourceError,
-                             openMoveFile(contents, *game.counters, *game.tags, *game.board));
+                             openMoveFile(contents, game.counters(), game.tags(), game.board()));
     QVERIFY(game.snapshot() == before);
     // The tags put back still keep the map under them: the next open takes them off.
     const AFPoint theirs =
         Tagger(nullptr, nullptr, hexgrid::hexPosition(400), 4, {}, true).drawPosition();
-    const auto theirsPixel = [&] { return game.map.image().pixel(theirs.x + 1, theirs.y + 1); };
+    const auto theirsPixel = [&] {
+        return game.mapPicture().image().pixel(theirs.x + 1, theirs.y + 1);
+    };
     QCOMPARE(theirsPixel(), FakePictureModule::colourOf(16024));
     game.module2.missing.clear();
-    QCOMPARE(game.open(writeFile(f.bytes())), std::string());
+    QCOMPARE(game.openFile(writeFile(f.bytes())), std::string());
     QCOMPARE(game.counter(1).currentHex().index(), 1500);
     QVERIFY(theirsPixel() != FakePictureModule::colourOf(16024));
 }
 
 void TestMoveFile::overlongTextsAreNotWritten() {
-    Game game;
-    QVERIFY_THROWS_EXCEPTION(MoveFileError, encodeMoveFile(*game.counters, *game.tags,
+    TestGame game;
+    QVERIFY_THROWS_EXCEPTION(MoveFileError, encodeMoveFile(game.counters(), game.tags(),
                                                            {std::string(43, 'a'), "", ""}, false));
-    QVERIFY_THROWS_EXCEPTION(MoveFileError, encodeMoveFile(*game.counters, *game.tags,
+    QVERIFY_THROWS_EXCEPTION(MoveFileError, encodeMoveFile(game.counters(), game.tags(),
                                                            {"", "", std::string(111, 'a')}, false));
-    game.tags->addCombat({AFPoint(35, 19), 2, std::string(81, 'c')});
-    QVERIFY_THROWS_EXCEPTION(MoveFileError, encodeMoveFile(*game.counters, *game.tags, {}, false));
+    game.addCombat({AFPoint(35, 19), 2, std::string(81, 'c')});
+    QVERIFY_THROWS_EXCEPTION(MoveFileError,
+                             encodeMoveFile(game.counters(), game.tags(), {}, false));
 }
 
 QTEST_GUILESS_MAIN(TestMoveFile)

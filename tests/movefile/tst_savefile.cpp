@@ -1,5 +1,6 @@
-#include "safesave.h"
-#include "smalltmpfs.h"
+#include "movefile/reportfile.h"
+#include "movefile/safesave.h"
+#include "tests/common/smalltmpfs.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,6 +39,9 @@ private slots:
     void targetIsAFolder();
     void readOnlyFolder();
     void fullDiskKeepsPreviousFile();
+    void reportReplacesTheFile();
+    void reportRefused_data();
+    void reportRefused();
 
 private:
     QStringList entries() const {
@@ -148,6 +152,36 @@ void TestSaveFile::fullDiskKeepsPreviousFile() {
     QCOMPARE(readAll(path), previous);
     QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden),
              QStringList({QStringLiteral("filler"), QStringLiteral("turn.krv")}));
+}
+
+void TestSaveFile::reportReplacesTheFile() {
+    const QString report = dir_->filePath(QStringLiteral("turn.txt"));
+    QVERIFY(saveFileSafely(report, sample(10000, 1)));
+    QVERIFY(saveMoveReport(path_, "the report"));
+    QCOMPARE(readAll(report), QByteArray("the report"));
+    QCOMPARE(entries(), QStringList{QStringLiteral("turn.txt")});
+}
+
+void TestSaveFile::reportRefused_data() {
+    QTest::addColumn<QString>("moveFile");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("name too short") << QStringLiteral("krv") << QStringLiteral("too short");
+    QTest::newRow("a move file named .txt")
+        << QStringLiteral("turn.txt") << QStringLiteral("replace the move file");
+    QTest::newRow("a folder in the way")
+        << QStringLiteral("folder.krv") << QStringLiteral("folder");
+    QTest::newRow("missing folder") << QStringLiteral("missing/t.krv") << QString();
+}
+
+void TestSaveFile::reportRefused() {
+    QFETCH(QString, moveFile);
+    QFETCH(QString, reason);
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.txt")));
+    const QString path = moveFile == QStringLiteral("krv") ? moveFile : dir_->filePath(moveFile);
+    QString error;
+    QVERIFY(!saveMoveReport(path, "the report", &error));
+    QVERIFY2(error.contains(reason) && !error.isEmpty(), qPrintable(error));
+    QCOMPARE(entries(), QStringList{QStringLiteral("folder.txt")});
 }
 
 QTEST_GUILESS_MAIN(TestSaveFile)

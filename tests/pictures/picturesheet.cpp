@@ -1,13 +1,13 @@
 // Renders the drawn pictures into PNG files for looking at them: the map with a sample of
 // counters, stacks, markers and tags at 100% and 200%, every counter face, the dice, and
 // the program's own art. Usage: korva_picturesheet [output folder]
-#include "builtinpicturemodule.h"
-#include "hexgrid.h"
-#include "mapart.h"
-#include "mappicture.h"
-#include "orderofbattle.h"
-#include "pictureids.h"
-#include "programart.h"
+#include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/mapart.h"
+#include "app/pictures/programart.h"
+#include "counters/orderofbattle.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mappicture.h"
+#include "geometry/pictureids.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "bakedpictures.h"
-#include "builtinpicturemodule.h"
-#include "pictureids.h"
-#include "programart.h"
+#include "app/pictures/bakedpictures.h"
+#include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/programart.h"
+#include "geometry/pictureids.h"
 
 #include <QTest>
 

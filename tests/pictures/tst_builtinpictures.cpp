@@ -1,10 +1,10 @@
-#include "builtinpicturemodule.h"
-#include "mapcaptions.h"
-#include "orderofbattle.h"
-#include "pictureids.h"
-#include "tagart.h"
+#include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/mapcaptions.h"
+#include "app/pictures/tagart.h"
+#include "counters/orderofbattle.h"
+#include "geometry/pictureids.h"
 
-#include "hexgrid.h"
+#include "geometry/hexgrid.h"
 
 #include <QTest>
 

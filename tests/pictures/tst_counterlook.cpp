@@ -1,5 +1,5 @@
-#include "counterlook.h"
-#include "orderofbattle.h"
+#include "app/pictures/counterlook.h"
+#include "counters/orderofbattle.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "builtinpicturemodule.h"
-#include "fakepicturemodule.h"
-#include "folderpicturemodule.h"
-#include "layeredpicturemodule.h"
-#include "picturemoduleloader.h"
+#include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/folderpicturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
+#include "app/pictures/picturemoduleloader.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "builtinpicturemodule.h"
-#include "fakepicturemodule.h"
-#include "layeredpicturemodule.h"
-#include "mapart.h"
-#include "pictureids.h"
+#include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
+#include "app/pictures/mapart.h"
+#include "geometry/pictureids.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QTest>
 

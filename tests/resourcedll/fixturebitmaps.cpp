@@ -1,4 +1,4 @@
-#include "fixturebitmaps.h"
+#include "tests/resourcedll/fixturebitmaps.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fixturebitmaps.h"
+#include "tests/resourcedll/fixturebitmaps.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "hostiledlls.h"
+#include "tests/resourcedll/hostiledlls.h"
 
-#include "minipe.h"
+#include "tests/resourcedll/minipe.h"
 
 namespace hostiledlls {
 namespace {

@@ -1,8 +1,8 @@
 // Writes the fixture bitmaps and the resource scripts that windres turns into DLLs.
 // Usage: makefixtures OUTPUT_FOLDER
 
-#include "fixturebitmaps.h"
-#include "hostiledlls.h"
+#include "tests/resourcedll/fixturebitmaps.h"
+#include "tests/resourcedll/hostiledlls.h"
 
 #include <fstream>
 #include <iostream>

@@ -1,6 +1,6 @@
-#include "dibfile.h"
-#include "dibimage.h"
-#include "fixturedlls.h"
+#include "app/resourcedll/dibfile.h"
+#include "app/resourcedll/dibimage.h"
+#include "tests/resourcedll/fixturedlls.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "dibfile.h"
-#include "dibimage.h"
-#include "fixturedlls.h"
-#include "minipe.h"
-#include "pefile.h"
+#include "app/resourcedll/dibfile.h"
+#include "app/resourcedll/dibimage.h"
+#include "app/resourcedll/pefile.h"
+#include "tests/resourcedll/fixturedlls.h"
+#include "tests/resourcedll/minipe.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "builtinpicturemodule.h"
-#include "fixturedlls.h"
-#include "folderpicturemodule.h"
-#include "layeredpicturemodule.h"
-#include "pefile.h"
-#include "picturemoduleloader.h"
-#include "resourcedllmodule.h"
+#include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/folderpicturemodule.h"
+#include "app/pictures/layeredpicturemodule.h"
+#include "app/pictures/picturemoduleloader.h"
+#include "app/resourcedll/pefile.h"
+#include "app/resourcedll/resourcedllmodule.h"
+#include "tests/resourcedll/fixturedlls.h"
 
 #include <QImage>
 #include <QTemporaryDir>

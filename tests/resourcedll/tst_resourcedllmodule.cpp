@@ -1,8 +1,8 @@
-#include "extractpictures.h"
-#include "fixturedlls.h"
-#include "hostiledlls.h"
-#include "pefile.h"
-#include "resourcedllmodule.h"
+#include "app/resourcedll/extractpictures.h"
+#include "app/resourcedll/pefile.h"
+#include "app/resourcedll/resourcedllmodule.h"
+#include "tests/resourcedll/fixturedlls.h"
+#include "tests/resourcedll/hostiledlls.h"
 
 #include <QImage>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
-#include "areaaverage.h"
-#include "countermgr.h"
-#include "fakepicturemodule.h"
-#include "mapboard.h"
-#include "mappicture.h"
-#include "mapscene.h"
-#include "taggermgr.h"
-#include "zekclick.h"
-#include "zekcounter.h"
-#include "zoomedmap.h"
+#include "app/mainwindow/areaaverage.h"
+#include "app/mainwindow/mapscene.h"
+#include "app/mainwindow/zoomedmap.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "counters/zekcounter.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "geometry/zekclick.h"
+#include "tests/common/fakepicturemodule.h"
 
 #include <QPainter>
 #include <QTest>
@@ -42,7 +42,7 @@ QImage paintedAt(ZoomedMap& zoomed, const QRect& deviceRect) {
 }
 
 // A game on the quick stand-in pictures over a patterned map.
-struct Game {
+struct TestGame {
     FakePictureModule maps{QStringLiteral("korva_1.dll")};
     FakePictureModule counters{QStringLiteral("korva_2.dll")};
     MapPicture picture{patternMap(600, 400)};
@@ -52,12 +52,12 @@ struct Game {
     MapScene scene{picture, board, counterMgr, tags, maps, counters};
 
     // Every counter starts in the last hex, far off this small map.
-    Game() {
+    TestGame() {
         ZeKCounter::setPictureModule(&counters);
         for (const auto& counter : counterMgr.counters())
             counter->setState(CounterRecord{2966, 2966, 0, 0});
     }
-    ~Game() { ZeKCounter::setPictureModule(nullptr); }
+    ~TestGame() { ZeKCounter::setPictureModule(nullptr); }
     void place(int row, int hex) {
         auto it = counterMgr.counters().begin();
         std::advance(it, row - 1);
@@ -120,7 +120,7 @@ void TestZoomedMap::ownScaleIsThePictureItself() {
 // Pictures from files are enlarged smoothly, tile by tile: the tiles must agree with the
 // whole map enlarged at once, or their edges would show.
 void TestZoomedMap::enlargedTilesMeetWithoutSeams() {
-    Game game;
+    TestGame game;
     ZoomedMap zoomed;
     zoomed.setSources(&game.picture, &game.scene);
     zoomed.setScale(1.5);
@@ -149,7 +149,7 @@ void TestZoomedMap::enlargedTilesMeetWithoutSeams() {
 }
 
 void TestZoomedMap::piecesDrawnFromTheGame() {
-    Game game;
+    TestGame game;
     game.place(1, 75); // column 1, row 6
     game.place(2, 75);
     game.board.rebuild(game.counterMgr.counters());

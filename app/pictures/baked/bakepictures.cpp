@@ -2,10 +2,10 @@
 // (bakedpictures.h), with the same drawing code the program would run:
 //     korva_bakepictures FOLDER
 // writes the sheets map, korva_1, korva_2 and program into FOLDER.
-#include "bakedpictures.h"
-#include "builtinpicturemodule.h"
-#include "pictureids.h"
-#include "programart.h"
+#include "app/pictures/bakedpictures.h"
+#include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/programart.h"
+#include "geometry/pictureids.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "safesave.h"
+#include "movefile/safesave.h"
 
 #include <QFile>
 #include <QFileInfo>

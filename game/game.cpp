@@ -1,0 +1,140 @@
+#include "game/game.h"
+
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "counters/movereport.h"
+#include "counters/zekcounter.h"
+#include "counters/zekcounterat.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "geometry/pictureids.h"
+#include "geometry/picturemodule.h"
+#include "movefile/movefilereader.h"
+#include "movefile/movefilewriter.h"
+#include "movefile/newgamefile.h"
+
+#include <stdexcept>
+
+const Game* Game::alive_ = nullptr;
+
+Game::Game(std::unique_ptr<PictureModule> mapAndTags, std::unique_ptr<PictureModule> counters,
+           QObject* parent)
+    : QObject(parent), mapAndTags_(std::move(mapAndTags)), counterPictures_(std::move(counters)),
+      banners_(defaultBannerTexts()) {
+    if (alive_)
+        throw std::logic_error("a second game while one is alive: they would share the "
+                               "counters' picture module");
+    if (!mapAndTags_ || !counterPictures_)
+        throw std::invalid_argument("a game needs both picture modules");
+    // The map picture, the counters' picture module, the counter manager, the board (whose
+    // hexes erase to the map's pristine pixels) and the tag manager, in this order.
+    mapPicture_ = std::make_unique<MapPicture>(mapAndTags_->takeBitmap(pictureids::kMap));
+    ZeKCounter::setPictureModule(counterPictures_.get());
+    try {
+        counters_ = std::make_unique<CounterMgr>();
+        board_ = std::make_unique<MapBoard>(*mapPicture_);
+        tags_ = std::make_unique<TaggerMgr>(mapAndTags_.get(), mapPicture_.get());
+    } catch (...) {
+        ZeKCounter::setPictureModule(nullptr);
+        throw;
+    }
+    alive_ = this;
+}
+
+Game::~Game() {
+    // The modules go first; what is deleted after them holds its own pictures. The tags go
+    // last of the three and put the map back under their pictures, so the map outlives them.
+    ZeKCounter::setPictureModule(nullptr);
+    mapAndTags_.reset();
+    counterPictures_.reset();
+    board_.reset();
+    counters_.reset();
+    tags_.reset();
+    mapPicture_.reset();
+    alive_ = nullptr;
+}
+
+void Game::open(const MoveFileContents& contents) {
+    banners_ = openMoveFile(contents, *counters_, *tags_, *board_);
+    emit positionReplaced();
+}
+
+void Game::newGame() {
+    open(newGameContents());
+}
+
+void Game::restack() {
+    board_->rebuild(counters_->counters());
+    board_->redrawAll();
+    emit positionReplaced();
+}
+
+bool Game::moveTop(int from, int to) {
+    if (board_->count(from) == 0 || !hexgrid::isValidHex(to))
+        return false;
+    board_->moveTop(from, to);
+    emit countersChanged({from, to});
+    return true;
+}
+
+bool Game::moveAll(int from, int to) {
+    if (from == to || board_->count(from) == 0 || !hexgrid::isValidHex(to))
+        return false;
+    board_->moveAll(from, to);
+    emit countersChanged({from, to});
+    return true;
+}
+
+void Game::rotateStack(int hex) {
+    board_->rotateStack(hex);
+    if (board_->count(hex) > 1)
+        emit countersChanged({hex});
+}
+
+ZeKCounter* Game::cycleLosses(int hex) {
+    ZeKCounter* counter = counterAt(hex);
+    if (!counter)
+        return nullptr;
+    counter->cycleLosses();
+    board_->redrawHex(hex);
+    emit countersChanged({hex});
+    return counter;
+}
+
+ZeKCounter* Game::cycleMarker(int hex) {
+    ZeKCounter* counter = counterAt(hex);
+    if (!counter)
+        return nullptr;
+    counter->cycleMarker();
+    board_->redrawHex(hex);
+    emit countersChanged({hex});
+    return counter;
+}
+
+void Game::endTurn() {
+    counters_->endTurn();
+    emit turnEnded();
+}
+
+void Game::addCombat(const TaggerInfo& info) {
+    tags_->addCombat(info);
+    emit tagsChanged();
+}
+
+void Game::hideTags() {
+    tags_->hideTags();
+    emit tagsChanged();
+}
+
+QByteArray Game::moveFile(bool endOfTurn) const {
+    return encodeMoveFile(*counters_, *tags_, banners_, endOfTurn);
+}
+
+QByteArray Game::report() const {
+    return moveReport(counters_->counters());
+}
+
+ZeKCounter* Game::counterAt(int hex) const {
+    return zekCounterAt(*board_, hex);
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "combat/tagger.h"
+#include "movefile/movefilecontents.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+
+#include <array>
+#include <memory>
+#include <string>
+
+class CounterMgr;
+class MapBoard;
+class MapPicture;
+class PictureModule;
+class TaggerMgr;
+class ZeKCounter;
+
+// The game without a window: the two picture modules, the map picture, the counter manager,
+// the map board and the tag manager, built and torn down in the one order the program
+// knows, and the three banner texts. The window, the headless commands, the benchmarks and
+// the tests all hold one.
+//
+// The operations below are the only way the program changes the position, and each says
+// what it changed through a signal, so that every view (the map, lists of counters or
+// moves, an overview) follows the same moves, flips, marks, opens, new games and undos.
+// The map picture reports the rectangles each change repainted on its own
+// (MapPicture::setChangeListener).
+//
+// One Game is alive at a time: counters find their pictures through one class-wide module
+// (ZeKCounter::setPictureModule), which the Game sets when it is built and clears when it
+// goes, and which a second game would silently take over. Building a second one while the
+// first is alive throws std::logic_error.
+class Game : public QObject {
+    Q_OBJECT
+public:
+    // mapAndTags is korva_1 (the map picture and the tag pictures), counters korva_2 (the
+    // counter and marker pictures); the Game owns both. The map picture is taken from the
+    // first, which may let go of its own copy. Throws ResourceError when there is no map
+    // picture. Every counter stands in its placeholder hex, off the board: nothing is drawn.
+    Game(std::unique_ptr<PictureModule> mapAndTags, std::unique_ptr<PictureModule> counters,
+         QObject* parent = nullptr);
+    // The picture modules go first, then the board, the counters and the tags (which put
+    // the map back under their pictures), and last the map picture.
+    ~Game() override;
+
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Replaces counters, tags and banners with the file's and draws the whole board anew;
+    // all or nothing: when it throws (a picture that cannot be had or drawn) the game is
+    // as it was. Emits positionReplaced.
+    void open(const MoveFileContents& contents);
+    // A new game: every counter in the holding area, no combats, the default banners.
+    void newGame();
+    // Stacks every counter in its present hex again, in the counter list's order, and draws
+    // the whole board, for tools and tests that set counters' records through counters().
+    // Emits positionReplaced.
+    void restack();
+
+    // The top counter of from onto to (both redrawn); false when from is empty or either
+    // index lies outside the grid. Emits countersChanged({from, to}) when something moved.
+    bool moveTop(int from, int to);
+    // The whole stack of from onto to, one counter at a time, so it arrives reversed; false
+    // when from is empty, equals to, or an index lies outside the grid. Emits
+    // countersChanged({from, to}) when it moved.
+    bool moveAll(int from, int to);
+    // The top counter goes to the bottom of the stack. Emits countersChanged({hex}) when the
+    // stack holds two counters or more.
+    void rotateStack(int hex);
+    // Flip: the top counter's next loss picture. Marker: its next marker state. Both redraw
+    // the hex and answer that counter, or nullptr for an empty hex (nothing changes).
+    // Emit countersChanged({hex}).
+    ZeKCounter* cycleLosses(int hex);
+    ZeKCounter* cycleMarker(int hex);
+    // Every counter's start hex becomes its present hex. Emits turnEnded.
+    void endTurn();
+    // A combat rolled here, drawn unless an own combat already shows at that hex. Emits
+    // tagsChanged.
+    void addCombat(const TaggerInfo& info);
+    // Takes every tag picture off the map; the tags stay. Emits tagsChanged.
+    void hideTags();
+
+    // The banner texts (Windows-1252 bytes) as a move file carries them. Setting one (0, 1
+    // or 2) changes nothing else and emits nothing: the boxes that show them set them.
+    const std::array<std::string, 3>& banners() const { return banners_; }
+    void setBanner(std::size_t which, std::string text) { banners_.at(which) = std::move(text); }
+
+    // The move file of the game as it stands: the three sections, each from its one writer.
+    // With endOfTurn the file holds the position as after endTurn(), the game unchanged.
+    // Throws MoveFileError for a text longer than any reader takes back.
+    QByteArray moveFile(bool endOfTurn) const;
+    // The move report of the game as it stands (a save writes it beside the move file).
+    QByteArray report() const;
+
+    // The top counter of the hex, or nullptr for an empty hex or an index outside the grid.
+    ZeKCounter* counterAt(int hex) const;
+
+    // The parts, to read them. A change made through them bypasses the signals: the program
+    // changes the game only through the operations above; tests and benchmarks set
+    // positions up through the parts and then restack().
+    MapPicture& mapPicture() { return *mapPicture_; }
+    const MapPicture& mapPicture() const { return *mapPicture_; }
+    MapBoard& board() { return *board_; }
+    const MapBoard& board() const { return *board_; }
+    CounterMgr& counters() { return *counters_; }
+    const CounterMgr& counters() const { return *counters_; }
+    TaggerMgr& tags() { return *tags_; }
+    const TaggerMgr& tags() const { return *tags_; }
+    const PictureModule& mapAndTagPictures() const { return *mapAndTags_; }
+    const PictureModule& counterPictures() const { return *counterPictures_; }
+
+signals:
+    // Open, New game or restack: counters, stacks, tags and banners may all differ.
+    void positionReplaced();
+    // The stacks or counters of these hexes changed: a move, a turned stack, a flip, a mark.
+    void countersChanged(const QList<int>& hexes);
+    // Every counter's start hex is now its present hex; no stack changed.
+    void turnEnded();
+    // A combat was added, or the tag pictures were taken off the map.
+    void tagsChanged();
+
+private:
+    std::unique_ptr<PictureModule> mapAndTags_;
+    std::unique_ptr<PictureModule> counterPictures_;
+    std::unique_ptr<MapPicture> mapPicture_;
+    std::unique_ptr<CounterMgr> counters_;
+    std::unique_ptr<MapBoard> board_;
+    std::unique_ptr<TaggerMgr> tags_;
+    std::array<std::string, 3> banners_;
+
+    // The Game alive, if any.
+    static const Game* alive_;
+};

@@ -1,0 +1,146 @@
+#include "tests/common/testgame.h"
+
+#include "geometry/hexgrid.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+// What one operation told the rest of the program.
+struct Told {
+    int replaced = 0;
+    QList<QList<int>> counters;
+    int turnEnded = 0;
+    int tags = 0;
+};
+
+const std::map<QString, std::function<void(TestGame&)>>& operations() {
+    static const std::map<QString, std::function<void(TestGame&)>> ops = {
+        {QStringLiteral("moveTop"), [](TestGame& g) { g.moveTop(1000, 1200); }},
+        {QStringLiteral("moveTop, empty hex"), [](TestGame& g) { g.moveTop(1201, 1200); }},
+        {QStringLiteral("moveTop, off the grid"), [](TestGame& g) { g.moveTop(1000, -1); }},
+        {QStringLiteral("moveAll"), [](TestGame& g) { g.moveAll(1000, 1200); }},
+        {QStringLiteral("moveAll, onto itself"), [](TestGame& g) { g.moveAll(1000, 1000); }},
+        {QStringLiteral("rotateStack"), [](TestGame& g) { g.rotateStack(1000); }},
+        {QStringLiteral("rotateStack, one counter"), [](TestGame& g) { g.rotateStack(1100); }},
+        {QStringLiteral("cycleLosses"), [](TestGame& g) { g.cycleLosses(1100); }},
+        {QStringLiteral("cycleMarker"), [](TestGame& g) { g.cycleMarker(1000); }},
+        {QStringLiteral("cycleMarker, empty hex"), [](TestGame& g) { g.cycleMarker(1201); }},
+        {QStringLiteral("endTurn"), [](TestGame& g) { g.endTurn(); }},
+        {QStringLiteral("addCombat"),
+         [](TestGame& g) {
+             g.addCombat({AFPoint(35, 19), 4, "x"});
+         }},
+        {QStringLiteral("hideTags"), [](TestGame& g) { g.hideTags(); }},
+        {QStringLiteral("newGame"), [](TestGame& g) { g.newGame(); }},
+        {QStringLiteral("open, refused"),
+         [](TestGame& g) {
+             g.module2.missing.insert(2000);
+             MoveFileContents contents{g.snapshot().counters, {}, {}};
+             QVERIFY_THROWS_EXCEPTION(ResourceError, g.open(contents));
+         }},
+    };
+    return ops;
+}
+
+} // namespace
+
+class TestGameSignals : public QObject {
+    Q_OBJECT
+private slots:
+    void operationsTellWhatChanged_data();
+    void operationsTellWhatChanged();
+    void oneGameAtATime();
+    void moveFileCarriesTheBanners();
+};
+
+void TestGameSignals::operationsTellWhatChanged_data() {
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<int>("replaced");
+    QTest::addColumn<QList<QList<int>>>("counters");
+    QTest::addColumn<int>("turnEnded");
+    QTest::addColumn<int>("tags");
+    using Hexes = QList<QList<int>>;
+    const auto row = [](const char* op, int replaced, Hexes counters, int turnEnded, int tags) {
+        QTest::newRow(op) << QString::fromLatin1(op) << replaced << counters << turnEnded << tags;
+    };
+    row("moveTop", 0, {{1000, 1200}}, 0, 0);
+    row("moveTop, empty hex", 0, {}, 0, 0);
+    row("moveTop, off the grid", 0, {}, 0, 0);
+    row("moveAll", 0, {{1000, 1200}}, 0, 0);
+    row("moveAll, onto itself", 0, {}, 0, 0);
+    row("rotateStack", 0, {{1000}}, 0, 0);
+    row("rotateStack, one counter", 0, {}, 0, 0);
+    row("cycleLosses", 0, {{1100}}, 0, 0);
+    row("cycleMarker", 0, {{1000}}, 0, 0);
+    row("cycleMarker, empty hex", 0, {}, 0, 0);
+    row("endTurn", 0, {}, 1, 0);
+    row("addCombat", 0, {}, 0, 1);
+    row("hideTags", 0, {}, 0, 1);
+    row("newGame", 1, {}, 0, 0);
+    row("open, refused", 0, {}, 0, 0);
+}
+
+void TestGameSignals::operationsTellWhatChanged() {
+    QFETCH(QString, operation);
+    QFETCH(int, replaced);
+    QFETCH(QList<QList<int>>, counters);
+    QFETCH(int, turnEnded);
+    QFETCH(int, tags);
+    TestGame game;
+    // Counters 1 and 2 stacked in hex 1000, counter 3 alone in hex 1100, the others in their
+    // placeholder hexes 4 to 234.
+    for (int n = 1; n <= 3; ++n)
+        game.counter(n).setState({n == 3 ? 1100 : 1000, n == 3 ? 1100 : 1000, 0, 0});
+    game.restack();
+    const TestGame::Snapshot before = game.snapshot();
+
+    Told told;
+    connect(&game, &Game::positionReplaced, this, [&] { ++told.replaced; });
+    connect(&game, &Game::countersChanged, this,
+            [&](const QList<int>& hexes) { told.counters << hexes; });
+    connect(&game, &Game::turnEnded, this, [&] { ++told.turnEnded; });
+    connect(&game, &Game::tagsChanged, this, [&] { ++told.tags; });
+    operations().at(operation)(game);
+
+    QCOMPARE(told.replaced, replaced);
+    QCOMPARE(told.counters, counters);
+    QCOMPARE(told.turnEnded, turnEnded);
+    QCOMPARE(told.tags, tags);
+    // Silence means nothing changed.
+    if (replaced + counters.size() + turnEnded + tags == 0)
+        QVERIFY(game.snapshot() == before);
+}
+
+void TestGameSignals::oneGameAtATime() {
+    {
+        TestGame game;
+        QCOMPARE(ZeKCounter::pictureModule(), &game.counterPictures());
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, TestGame());
+        // The refused game took nothing from the one alive.
+        QCOMPARE(ZeKCounter::pictureModule(), &game.counterPictures());
+        QCOMPARE(game.mapPicture().image().size(), FakePictureModule::mapSize());
+    }
+    QCOMPARE(ZeKCounter::pictureModule(), nullptr);
+    TestGame next;
+    QCOMPARE(ZeKCounter::pictureModule(), &next.counterPictures());
+}
+
+void TestGameSignals::moveFileCarriesTheBanners() {
+    TestGame game;
+    game.setBanner(2, "Turn 7");
+    game.restack();
+    QVERIFY(game.moveTop(1, 700));
+    const MoveFileContents saved = parseMoveFile(game.moveFile(true));
+    QCOMPARE(saved.banners[2], std::string("Turn 7"));
+    QCOMPARE(saved.counters[0].startHex, 700);
+    // The file ends the turn; the game does not until the save is safe.
+    QVERIFY(game.counter(1).hasMoved());
+}
+
+QTEST_GUILESS_MAIN(TestGameSignals)
+#include "tst_game.moc"
