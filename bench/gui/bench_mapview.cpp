@@ -10,6 +10,7 @@
 #include "app/pictures/picturemoduleloader.h"
 #include "bench/common/busymovefile.h"
 #include "game/game.h"
+#include "geometry/hexgrid.h"
 #include "geometry/mapboard.h"
 #include "geometry/zekclick.h"
 
@@ -226,12 +227,35 @@ void BM_MoveRepaint(benchmark::State& state) {
     const qreal scale = double(state.range(0)) / 100.0;
     zoomTo(*form, scale);
     MapView& view = form->mapView();
-    // Two hexes near the middle of the view, the first with the busy file's counter.
-    const QPointF middle = view.visibleMapRect().center();
-    int a = ZeKClick(AFPoint(int(middle.x()), int(middle.y()))).index();
-    while (form->game().board().count(a) == 0)
-        ++a;
-    int b = a + 2 * 69;
+    // A hex in view with a counter, nearest the middle, and a hex two columns or rows away
+    // that is in view as well.
+    const QRectF shown = view.visibleMapRect().adjusted(40, 40, -40, -40);
+    const auto inView = [&shown](int hex) {
+        if (hex < 0 || hex >= hexgrid::kHexCount)
+            return false;
+        const AFPoint p = ZeKClick(hex).position();
+        return shown.contains(QPointF(p.x + 12, p.y + 19));
+    };
+    int a = -1;
+    qreal nearest = 1e12;
+    for (int hex = 0; hex < hexgrid::kHexCount; ++hex) {
+        if (!inView(hex) || form->game().board().count(hex) == 0)
+            continue;
+        const AFPoint p = ZeKClick(hex).position();
+        const QPointF d = QPointF(p.x, p.y) - shown.center();
+        if (const qreal distance = QPointF::dotProduct(d, d); distance < nearest) {
+            nearest = distance;
+            a = hex;
+        }
+    }
+    int b = -1;
+    for (const int step : {2 * hexgrid::kRowsPerColumn, -2 * hexgrid::kRowsPerColumn, 2, -2})
+        if (b < 0 && a >= 0 && inView(a + step))
+            b = a + step;
+    if (b < 0) {
+        state.SkipWithError("no counter with a free hex near it in view");
+        return;
+    }
     const auto centre = [&view](int hex) {
         const AFPoint p = ZeKClick(hex).position();
         return view.viewPointOf(QPointF(p.x + 12, p.y + 19)).toPoint();
