@@ -1,13 +1,20 @@
 #include "app/commandline.h"
 
 #include "app/mainwindow/korvaapplication.h"
+#include "app/mainwindow/mapscene.h"
+#include "app/mainwindow/zoom.h"
+#include "app/mainwindow/zoomedmap.h"
 #include "app/modules.h"
 #include "app/resourcedll/extractpictures.h"
+#include "combat/taggermgr.h"
 #include "counters/countermgr.h"
 #include "counters/movereport.h"
 #include "counters/turnchanges.h"
+#include "counters/zekcounter.h"
 #include "game/game.h"
+#include "geometry/mapboard.h"
 #include "geometry/mappicture.h"
+#include "geometry/picturemodule.h"
 #include "history/gamehistory.h"
 #include "korvaversion.h"
 #include "movefile/movefile.h"
@@ -33,7 +40,7 @@ constexpr int kWriteFailed = 1;
 
 constexpr const char* kUsage = "usage: korva [FILE.krv]\n"
                                "       korva --report FILE.krv\n"
-                               "       korva --render FILE.krv OUT.png [--moves]\n"
+                               "       korva --render FILE.krv OUT.png [--moves] [--zoom PERCENT]\n"
                                "       korva --moves FILE.krv\n"
                                "       korva --extract-pictures MODULE.dll DIR\n"
                                "       korva --new-game OUT.krv\n"
@@ -111,7 +118,8 @@ void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
         std::fprintf(stderr, "korva: %s\n", qPrintable(message));
 }
 
-int renderPosition(int argc, char** argv, const QString& file, const QString& out, bool moves) {
+int renderPosition(int argc, char** argv, const QString& file, const QString& out, bool moves,
+                   qreal zoom) {
     // Text on the built-in pictures needs fonts, which need a platform; none needs a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(&dropQtNotes);
@@ -122,10 +130,22 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
         Game game(openPictureModule(QStringLiteral("korva_1.dll")),
                   openPictureModule(QStringLiteral("korva_2.dll")));
         game.open(opened.contents);
-        // The marks go on a copy: the map picture is what the game draws on.
+        // The map as the window shows it at that zoom; at 100% the map picture itself. The
+        // marks go on this copy: the map picture is what the game draws on.
         QImage shown = game.mapPicture().image();
+        if (zoom != 1.0) {
+            const MapScene scene(game);
+            ZoomedMap zoomed;
+            zoomed.setSources(&game.mapPicture(), &scene);
+            zoomed.setScale(zoom);
+            shown = zoomed.render();
+            zoomed.setSources(nullptr, nullptr);
+        }
+        if (shown.isNull())
+            return refuse(out, QStringLiteral("there is not enough memory for the picture"));
         if (moves) {
             QPainter painter(&shown);
+            painter.scale(zoom, zoom);
             paintMoveOverlay(painter, buildMoveOverlay(movesOfFile(opened, file).changes,
                                                        game.counters(), game.board()));
         }
@@ -200,10 +220,28 @@ LaunchRequest runCommandLine(int argc, char** argv) {
     if (first == "--report")
         return takes(1) ? LaunchRequest{printReport(arg(2)), {}} : wrongCount();
     if (first == "--render") {
-        const bool moves = takes(3) && std::string_view(argv[4]) == "--moves";
-        return takes(2) || moves
-                   ? LaunchRequest{renderPosition(argc, argv, arg(2), arg(3), moves), {}}
-                   : wrongCount();
+        if (argc < 4)
+            return wrongCount();
+        // After the two files, in any order: --moves, --zoom PERCENT.
+        bool moves = false;
+        std::optional<qreal> zoom;
+        for (int i = 4; i < argc; ++i) {
+            const std::string_view option = argv[i];
+            if (option == "--moves" && !moves) {
+                moves = true;
+            } else if (option == "--zoom" && !zoom && i + 1 < argc) {
+                bool number = false;
+                zoom = Zoom::scaleOfPercent(arg(++i).toInt(&number));
+                if (!number || *zoom == 0.0)
+                    return {refuseArguments(QStringLiteral("--zoom takes a percentage from 25 to "
+                                                           "400, not %1")
+                                                .arg(arg(i))),
+                            {}};
+            } else {
+                return wrongCount();
+            }
+        }
+        return {renderPosition(argc, argv, arg(2), arg(3), moves, zoom.value_or(1.0)), {}};
     }
     if (first == "--moves")
         return takes(1) ? LaunchRequest{printMoves(arg(2)), {}} : wrongCount();

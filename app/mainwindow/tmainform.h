@@ -26,9 +26,13 @@ class ReplayController;
 class ReplayLayer;
 class TurnListDock;
 class KorvaSettings;
+class MapScene;
 class MapView;
+class OverviewMap;
 class PictureModule;
 class QAction;
+class QComboBox;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QMimeData;
@@ -111,6 +115,8 @@ public:
     QMenu& popupMenu() { return *bMainPopupMenu_; }
     // Korva's own commands beyond the speed bar (new game, e-mail, zoom, ...).
     QToolBar& korvaToolBar() { return *bKorvaToolBar_; }
+    // The overview of the whole map, docked beside the view; hidden until asked for.
+    QDockWidget& overviewDock() { return *overviewDock_; }
     int lastHex() const { return lastHex_; }
     int dragFromHex() const { return dragFromHex_; }
     int undoToHex() const { return undoToHex_; }
@@ -156,6 +162,18 @@ private:
     void setUpControls();
     void connectCommands();
     void setUpNewGameCommand();
+
+    // The view (tmainform_view.cpp): zoom commands and control, the overview dock, and
+    // what of them is remembered between runs.
+    void setUpView();
+    void restoreView();
+    void saveView();
+    void showZoom();
+    void applyZoomText();
+    // The picture of a counter as the map shows it at its zoom, for the drag picture.
+    QPixmap pictureAtZoom(int id, const QImage& picture) const;
+    // The zoom changed while a counter is held: the drag picture follows.
+    void zoomDuringDrag();
     // Scrolls the view to the off-board holding area, where a new game sets the counters.
     void showHoldingArea();
     // The status bar's note that an opened file holds only the placeholder position.
@@ -235,6 +253,8 @@ private:
     std::unique_ptr<HistoryWriter> historyWriter_;
     // The move file the game came from or went to last; empty for a new game.
     QString gameFile_;
+    // What the views draw the game from when zoomed or sharp; built on the game.
+    std::unique_ptr<MapScene> mapScene_;
     bool isDragging_ = false;
     int dragFromHex_ = -1;
     int undoToHex_ = -1;
@@ -250,6 +270,11 @@ private:
     QLabel* bDragImage_ = nullptr;
     QMenu* bMainPopupMenu_ = nullptr;
     QToolBar* bKorvaToolBar_ = nullptr;
+    QDockWidget* overviewDock_ = nullptr;
+    OverviewMap* overviewMap_ = nullptr;
+    QComboBox* zoomBox_ = nullptr;
+    QAction* zoomInAction_ = nullptr;
+    QAction* zoomOutAction_ = nullptr;
     std::array<QLabel*, 3> statusPanels_{};
     std::unique_ptr<TShowCombatDlg> showCombatDlg_;
 
