@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "app/mainwindow/korvaapplication.h"
 #include "app/mainwindow/mapscene.h"
 #include "app/mainwindow/zoom.h"
 #include "app/mainwindow/zoomedmap.h"
@@ -8,17 +9,22 @@
 #include "combat/taggermgr.h"
 #include "counters/countermgr.h"
 #include "counters/movereport.h"
+#include "counters/turnchanges.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "geometry/mapboard.h"
 #include "geometry/mappicture.h"
 #include "geometry/picturemodule.h"
+#include "history/gamehistory.h"
 #include "korvaversion.h"
 #include "movefile/movefile.h"
 #include "movefile/newgamefile.h"
+#include "movefile/turnkeeper.h"
+#include "overlay/moveoverlay.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QTextStream>
 
 #include <cerrno>
@@ -34,7 +40,8 @@ constexpr int kWriteFailed = 1;
 
 constexpr const char* kUsage = "usage: korva [FILE.krv]\n"
                                "       korva --report FILE.krv\n"
-                               "       korva --render FILE.krv OUT.png [--zoom PERCENT]\n"
+                               "       korva --render FILE.krv OUT.png [--moves] [--zoom PERCENT]\n"
+                               "       korva --moves FILE.krv\n"
                                "       korva --extract-pictures MODULE.dll DIR\n"
                                "       korva --new-game OUT.krv\n"
                                "       korva --help | --version\n";
@@ -78,6 +85,32 @@ int printReport(const QString& file) {
     return writeOut(report);
 }
 
+// The moves of the file's turn as the window finds them after an Open: from the file's own
+// record of the turn's start, its start hexes, or the player's own last file of the game in
+// the history, which is only read.
+TurnMoves movesOfFile(const OpenedMoveFile& file, const QString& path) {
+    // The moves still come from the three sections; the player learns why there are fewer.
+    if (!file.extensionWarning.isEmpty())
+        std::fprintf(stderr, "korva: %s: %s\n", qPrintable(path),
+                     qPrintable(file.extensionWarning));
+    KorvaApplication::setIdentity(); // where the history lives
+    const QString root = GameHistory::defaultRoot();
+    const HistoryContext context =
+        root.isEmpty() ? HistoryContext{} : GameHistory(root).contextFor(file, path);
+    return movesOfTurn(file.contents.counters, file.extension.turnStart, context.ownLastPosition);
+}
+
+int printMoves(const QString& file) {
+    QByteArray text;
+    try {
+        const OpenedMoveFile opened = readOpenedMoveFile(file);
+        text = changesText(movesOfFile(opened, file).changes);
+    } catch (const std::exception& error) {
+        return refuse(file, QString::fromLocal8Bit(error.what()));
+    }
+    return writeOut(text);
+}
+
 // Qt's own notes about the headless platform (no runtime folder, no screen) would break
 // the promise of one line on standard error for a refused file.
 void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -85,18 +118,20 @@ void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
         std::fprintf(stderr, "korva: %s\n", qPrintable(message));
 }
 
-int renderPosition(int argc, char** argv, const QString& file, const QString& out, qreal zoom) {
+int renderPosition(int argc, char** argv, const QString& file, const QString& out, bool moves,
+                   qreal zoom) {
     // Text on the built-in pictures needs fonts, which need a platform; none needs a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(&dropQtNotes);
     QGuiApplication app(argc, argv);
     QByteArray png;
     try {
-        const MoveFileContents contents = readMoveFile(file);
+        const OpenedMoveFile opened = readOpenedMoveFile(file);
         Game game(openPictureModule(QStringLiteral("korva_1.dll")),
                   openPictureModule(QStringLiteral("korva_2.dll")));
-        game.open(contents);
-        // The map as the window shows it at that zoom; at 100% the map picture itself.
+        game.open(opened.contents);
+        // The map as the window shows it at that zoom; at 100% the map picture itself. The
+        // marks go on this copy: the map picture is what the game draws on.
         QImage shown = game.mapPicture().image();
         if (zoom != 1.0) {
             const MapScene scene(game);
@@ -108,6 +143,12 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
         }
         if (shown.isNull())
             return refuse(out, QStringLiteral("there is not enough memory for the picture"));
+        if (moves) {
+            QPainter painter(&shown);
+            painter.scale(zoom, zoom);
+            paintMoveOverlay(painter, buildMoveOverlay(movesOfFile(opened, file).changes,
+                                                       game.counters(), game.board()));
+        }
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (!shown.save(&buffer, "PNG"))
@@ -179,19 +220,31 @@ LaunchRequest runCommandLine(int argc, char** argv) {
     if (first == "--report")
         return takes(1) ? LaunchRequest{printReport(arg(2)), {}} : wrongCount();
     if (first == "--render") {
-        if (takes(2))
-            return {renderPosition(argc, argv, arg(2), arg(3), 1.0), {}};
-        if (!takes(4) || std::string_view(argv[4]) != "--zoom")
+        if (argc < 4)
             return wrongCount();
-        bool number = false;
-        const qreal zoom = Zoom::scaleOfPercent(arg(5).toInt(&number));
-        if (!number || zoom == 0.0)
-            return {refuseArguments(QStringLiteral("--zoom takes a percentage from 25 to 400, "
-                                                   "not %1")
-                                        .arg(arg(5))),
-                    {}};
-        return {renderPosition(argc, argv, arg(2), arg(3), zoom), {}};
+        // After the two files, in any order: --moves, --zoom PERCENT.
+        bool moves = false;
+        std::optional<qreal> zoom;
+        for (int i = 4; i < argc; ++i) {
+            const std::string_view option = argv[i];
+            if (option == "--moves" && !moves) {
+                moves = true;
+            } else if (option == "--zoom" && !zoom && i + 1 < argc) {
+                bool number = false;
+                zoom = Zoom::scaleOfPercent(arg(++i).toInt(&number));
+                if (!number || *zoom == 0.0)
+                    return {refuseArguments(QStringLiteral("--zoom takes a percentage from 25 to "
+                                                           "400, not %1")
+                                                .arg(arg(i))),
+                            {}};
+            } else {
+                return wrongCount();
+            }
+        }
+        return {renderPosition(argc, argv, arg(2), arg(3), moves, zoom.value_or(1.0)), {}};
     }
+    if (first == "--moves")
+        return takes(1) ? LaunchRequest{printMoves(arg(2)), {}} : wrongCount();
     if (first == "--new-game")
         return takes(1) ? LaunchRequest{writeNewGame(arg(2)), {}} : wrongCount();
     if (first == "--extract-pictures")

@@ -16,9 +16,11 @@ struct LaunchRequest {
 // The program's uses:
 //   korva [FILE.krv]                   the window, opening FILE at once
 //   korva --report FILE.krv            the move report a save of that position would write
-//   korva --render FILE.krv OUT.png [--zoom PERCENT]
-//                                      the map with that file's counters and tags drawn,
-//                                      at that zoom (25 to 400; 100 unless given)
+//   korva --render FILE.krv OUT.png [--moves] [--zoom PERCENT]
+//                                      the map with that file's counters and tags drawn, at
+//                                      that zoom (25 to 400; 100 unless given), and with
+//                                      --moves the turn's moves as arrows and outlines
+//   korva --moves FILE.krv             the turn's changes as text, in the report's columns
 //   korva --new-game OUT.krv           the starting file of a new game
 //   korva --extract-pictures DLL DIR   a resource DLL's pictures as DIR/<id>.png
 //   korva --help | --version

@@ -8,6 +8,7 @@
 #include "app/pictures/bakedpictures.h"
 #include "app/pictures/programart.h"
 #include "app/windows/tsplash.h"
+#include "history/gamehistory.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
         MainFormSetup setup;
         setup.loadModule = &openPictureModule;
         setup.settings = KorvaSettings::userStore();
+        setup.historyFolder = GameHistory::defaultRoot();
         TMainForm mainForm(std::move(setup));
         FirstPaintProbe::watchIfAsked(&mainForm.mapView()); // start-up benchmark only
         mainForm.show();

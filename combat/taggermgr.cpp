@@ -118,6 +118,26 @@ void TaggerMgr::restore(Replaced&& old) {
     ownRevision_ = old.ownRevision_;
 }
 
+void TaggerMgr::restoreDrawn(Replaced&& old) {
+    // Gone before anything is drawn, so that no block they put back covers a new picture.
+    takeOff(ownTags_);
+    takeOff(openedTags_);
+    // Opened first: own tags were drawn over them.
+    for (auto [nodes, tags] : {std::pair{&old.opened_, &openedTags_}, {&old.own_, &ownTags_}}) {
+        for (TaggerMultiSet::node_type& node : *nodes) {
+            try {
+                node.value().draw();
+            } catch (const ResourceError&) {
+                // Drawn before, so the picture was there; a module that lost it since
+                // has reported it, and the tag stays without its picture.
+            }
+            tags->insert(tags->end(), std::move(node));
+        }
+        nodes->clear();
+    }
+    ownRevision_ = old.ownRevision_;
+}
+
 std::vector<TaggerMultiSet::node_type> TaggerMgr::takeOff(TaggerMultiSet& tags) {
     std::vector<TaggerMultiSet::node_type> nodes;
     nodes.reserve(tags.size());

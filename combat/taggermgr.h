@@ -70,6 +70,9 @@ public:
     // Puts back what replaceKeepingOld took off, dropping the present tags without
     // drawing: the caller puts the map picture back as it was before the replacement.
     void restore(Replaced&& old);
+    // Takes the present tags off the map, then puts back what replaceKeepingOld took off
+    // and draws it again: for a position that was only set aside, its map drawn since.
+    void restoreDrawn(Replaced&& old);
 
     const TaggerMultiSet& ownTags() const { return ownTags_; }
     const TaggerMultiSet& openedTags() const { return openedTags_; }

@@ -264,3 +264,12 @@ void buildOrderOfBattle(CounterInitList& list) {
     add(list, 2393, 0, "1 Marker", 0);
     add(list, 2394, 0, "1 Marker", 0);
 }
+
+const std::vector<ZeKCounterInitStruct>& orderOfBattleRows() {
+    static const std::vector<ZeKCounterInitStruct> rows = [] {
+        CounterInitList list;
+        buildOrderOfBattle(list);
+        return std::vector<ZeKCounterInitStruct>(list.begin(), list.end());
+    }();
+    return rows;
+}

@@ -10,13 +10,24 @@
 #include "geometry/mappicture.h"
 #include "geometry/pictureids.h"
 #include "geometry/picturemodule.h"
+#include "movefile/korvaextension.h"
 #include "movefile/movefilereader.h"
 #include "movefile/movefilewriter.h"
 #include "movefile/newgamefile.h"
+#include "movefile/openedmovefile.h"
+#include "movefile/positionsnapshot.h"
+#include "movefile/turnkeeper.h"
 
 #include <stdexcept>
 
 const Game* Game::alive_ = nullptr;
+
+struct Game::Present {
+    PositionSnapshot position;
+    TaggerMgr::Replaced tags;
+    std::array<std::string, 3> banners;
+    TurnKeeper turn;
+};
 
 Game::Game(std::unique_ptr<PictureModule> mapAndTags, std::unique_ptr<PictureModule> counters,
            QObject* parent)
@@ -35,6 +46,7 @@ Game::Game(std::unique_ptr<PictureModule> mapAndTags, std::unique_ptr<PictureMod
         counters_ = std::make_unique<CounterMgr>();
         board_ = std::make_unique<MapBoard>(*mapPicture_);
         tags_ = std::make_unique<TaggerMgr>(mapAndTags_.get(), mapPicture_.get());
+        turn_ = std::make_unique<TurnKeeper>(*counters_);
     } catch (...) {
         ZeKCounter::setPictureModule(nullptr);
         throw;
@@ -45,6 +57,7 @@ Game::Game(std::unique_ptr<PictureModule> mapAndTags, std::unique_ptr<PictureMod
 Game::~Game() {
     // The modules go first; what is deleted after them holds its own pictures. The tags go
     // last of the three and put the map back under their pictures, so the map outlives them.
+    present_.reset(); // a present kept aside draws nothing as it goes
     ZeKCounter::setPictureModule(nullptr);
     mapAndTags_.reset();
     counterPictures_.reset();
@@ -56,12 +69,58 @@ Game::~Game() {
 }
 
 void Game::open(const MoveFileContents& contents) {
-    banners_ = openMoveFile(contents, *counters_, *tags_, *board_);
+    OpenedMoveFile file;
+    file.contents = contents;
+    open(file);
+}
+
+void Game::open(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder,
+                const std::optional<std::vector<CounterRecord>>& ownLastPosition) {
+    backToPresent();
+    banners_ = openMoveFile(file.contents, *counters_, *tags_, *board_);
+    // Before the signal, so that whoever redraws the moves finds the new ones.
+    turn_->opened(file, gameOfFolder, ownLastPosition);
+    emit positionReplaced();
+}
+
+void Game::showPast(const OpenedMoveFile& file) {
+    // From the present each time, so that only one way leads back to it.
+    backToPresent();
+    auto present = std::unique_ptr<Present>(
+        new Present{PositionSnapshot(*counters_, *board_), {}, banners_, *turn_});
+    present->tags = tags_->replaceKeepingOld(file.contents.tags);
+    try {
+        counters_->applyRecords(file.contents.counters);
+        board_->rebuild(counters_->counters());
+        board_->redrawAll();
+    } catch (...) {
+        present->position.restore(*counters_, *board_);
+        tags_->restoreDrawn(std::move(present->tags));
+        emit positionReplaced();
+        throw;
+    }
+    banners_ = file.contents.banners;
+    turn_->opened(file, {}, {});
+    present_ = std::move(present);
+    emit positionReplaced();
+}
+
+void Game::backToPresent() {
+    if (!present_)
+        return;
+    const std::unique_ptr<Present> present = std::move(present_);
+    present->position.restore(*counters_, *board_);
+    tags_->restoreDrawn(std::move(present->tags));
+    banners_ = present->banners;
+    *turn_ = present->turn;
     emit positionReplaced();
 }
 
 void Game::newGame() {
-    open(newGameContents());
+    backToPresent();
+    banners_ = openMoveFile(newGameContents(), *counters_, *tags_, *board_);
+    turn_->newGame(*counters_);
+    emit positionReplaced();
 }
 
 void Game::restack() {
@@ -114,6 +173,7 @@ ZeKCounter* Game::cycleMarker(int hex) {
 
 void Game::endTurn() {
     counters_->endTurn();
+    turn_->saved(true, *counters_);
     emit turnEnded();
 }
 
@@ -129,6 +189,10 @@ void Game::hideTags() {
 
 QByteArray Game::moveFile(bool endOfTurn) const {
     return encodeMoveFile(*counters_, *tags_, banners_, endOfTurn);
+}
+
+QByteArray Game::savedFile(bool endOfTurn) {
+    return moveFile(endOfTurn) + encodeKorvaExtension(turn_->extensionForSave(*counters_));
 }
 
 QByteArray Game::report() const {

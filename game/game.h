@@ -1,6 +1,7 @@
 #pragma once
 
 #include "combat/tagger.h"
+#include "movefile/gameid.h"
 #include "movefile/movefilecontents.h"
 
 #include <QByteArray>
@@ -9,9 +10,14 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 class CounterMgr;
+struct CounterRecord;
+struct OpenedMoveFile;
+class TurnKeeper;
 class MapBoard;
 class MapPicture;
 class PictureModule;
@@ -53,8 +59,26 @@ public:
     // all or nothing: when it throws (a picture that cannot be had or drawn) the game is
     // as it was. Emits positionReplaced.
     void open(const MoveFileContents& contents);
+    // The same with Korva's block: the turn's start, the game id and the opponent's note
+    // come from it. When the file has no id, gameOfFolder is adopted; when neither its block
+    // nor its start hexes show a move, the moves are those since ownLastPosition (the
+    // player's own last file of this game).
+    void open(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder = {},
+              const std::optional<std::vector<CounterRecord>>& ownLastPosition = {});
     // A new game: every counter in the holding area, no combats, the default banners.
     void newGame();
+    // Shows an earlier position of the game (a copy from its history, or any move file) in
+    // place of the present one, with that file's moves; the present (counters, stacks,
+    // tags, banners and turn) is kept aside whole, never through a file, so the player's
+    // own combats stay his. Another past position may follow; backToPresent() puts the
+    // present back as it was. Throws like open() and then shows what it showed before.
+    // Emits positionReplaced.
+    void showPast(const OpenedMoveFile& file);
+    // The present again, exactly as showPast found it. Nothing when no past is shown.
+    // Emits positionReplaced.
+    void backToPresent();
+    bool showsPast() const { return present_ != nullptr; }
+
     // Stacks every counter in its present hex again, in the counter list's order, and draws
     // the whole board, for tools and tests that set counters' records through counters().
     // Emits positionReplaced.
@@ -75,7 +99,8 @@ public:
     // Emit countersChanged({hex}).
     ZeKCounter* cycleLosses(int hex);
     ZeKCounter* cycleMarker(int hex);
-    // Every counter's start hex becomes its present hex. Emits turnEnded.
+    // Every counter's start hex becomes its present hex, and a new turn begins with the
+    // counters as they stand. Emits turnEnded.
     void endTurn();
     // A combat rolled here, drawn unless an own combat already shows at that hex. Emits
     // tagsChanged.
@@ -92,6 +117,10 @@ public:
     // With endOfTurn the file holds the position as after endTurn(), the game unchanged.
     // Throws MoveFileError for a text longer than any reader takes back.
     QByteArray moveFile(bool endOfTurn) const;
+    // What a save writes: moveFile(endOfTurn), then Korva's block with this turn's start
+    // (from before any end of turn), the game id (made now at the first save of a game) and
+    // the outgoing note. Throws MoveFileError like moveFile, and for a note over 64 KB.
+    QByteArray savedFile(bool endOfTurn);
     // The move report of the game as it stands (a save writes it beside the move file).
     QByteArray report() const;
 
@@ -109,6 +138,9 @@ public:
     const CounterMgr& counters() const { return *counters_; }
     TaggerMgr& tags() { return *tags_; }
     const TaggerMgr& tags() const { return *tags_; }
+    // The turn's start, the game id, the notes and the opened file's moves.
+    TurnKeeper& turn() { return *turn_; }
+    const TurnKeeper& turn() const { return *turn_; }
     const PictureModule& mapAndTagPictures() const { return *mapAndTags_; }
     const PictureModule& counterPictures() const { return *counterPictures_; }
 
@@ -129,7 +161,11 @@ private:
     std::unique_ptr<CounterMgr> counters_;
     std::unique_ptr<MapBoard> board_;
     std::unique_ptr<TaggerMgr> tags_;
+    std::unique_ptr<TurnKeeper> turn_;
     std::array<std::string, 3> banners_;
+    // While a past position is shown: the present, kept aside.
+    struct Present;
+    std::unique_ptr<Present> present_;
 
     // The Game alive, if any.
     static const Game* alive_;

@@ -88,10 +88,13 @@ void fetchCounterPictures(const std::vector<CounterRecord>& records, const Count
 
 } // namespace
 
-MoveFileContents parseMoveFile(QByteArrayView bytes) {
+MoveFileContents parseMoveFile(QByteArrayView bytes, qsizetype* bannerEnd) {
     ByteReader in(bytes);
     try {
-        return parse(in);
+        MoveFileContents contents = parse(in);
+        if (bannerEnd)
+            *bannerEnd = in.position();
+        return contents;
     } catch (const MoveFileError&) {
         throw;
     } catch (const std::exception& error) {
@@ -101,6 +104,10 @@ MoveFileContents parseMoveFile(QByteArrayView bytes) {
 }
 
 MoveFileContents readMoveFile(const QString& path) {
+    return parseMoveFile(readMoveFileBytes(path));
+}
+
+QByteArray readMoveFileBytes(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
         throw MoveFileError("the file does not exist");
@@ -114,13 +121,22 @@ MoveFileContents readMoveFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw MoveFileError("the file cannot be read: " + file.errorString().toStdString());
-    // Read one byte beyond the limit, in case the file grew after it was measured.
-    const QByteArray bytes = file.read(movefile::kMaxFileSize + 1);
+    // Up to one byte beyond the limit, in case the file grew after it was measured; in
+    // pieces, as a single read of the limit would first take 16 MB of memory.
+    QByteArray bytes;
+    bytes.reserve(info.size() + 1);
+    constexpr qint64 kPiece = 64 * 1024;
+    while (bytes.size() <= movefile::kMaxFileSize) {
+        const QByteArray piece = file.read(qMin(kPiece, movefile::kMaxFileSize + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError)
         throw MoveFileError("the file cannot be read: " + file.errorString().toStdString());
     if (bytes.size() > movefile::kMaxFileSize)
         throw MoveFileError("the file is larger than any move file");
-    return parseMoveFile(bytes);
+    return bytes;
 }
 
 std::array<std::string, 3> applyMoveFile(const MoveFileContents& contents, CounterMgr& counters,

@@ -3,9 +3,12 @@
 #include "app/mainwindow/korvasettings.h"
 #include "app/mainwindow/mapscene.h"
 #include "app/mainwindow/mapview.h"
+#include "app/mainwindow/movelayer.h"
 #include "app/mainwindow/overviewmap.h"
 #include "app/mainwindow/processlauncher.h"
 #include "app/mainwindow/recentfiles.h"
+#include "app/mainwindow/replaycontroller.h"
+#include "app/mainwindow/replaylayer.h"
 #include "app/mainwindow/turnmail.h"
 #include "app/pictures/bakedpictures.h"
 #include "app/pictures/programart.h"
@@ -22,6 +25,7 @@
 #include "geometry/picturemodule.h"
 #include "geometry/win1252.h"
 #include "geometry/zekclick.h"
+#include "history/historywriter.h"
 #include "ui_mainform.h"
 #include <QScrollBar>
 
@@ -55,9 +59,12 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     setUpControls();
     FormCreate();
     connectCommands();
+    setUpTurnView();
     setUpDesktop();
     setUpView();
     restoreView();
+    // A replay never outlives its run: its bar comes back hidden, whatever was remembered.
+    replayBar_->hide();
 }
 
 TMainForm::~TMainForm() {
@@ -183,6 +190,8 @@ void TMainForm::FormCreate() {
     mapView_->setPicture(&game_->mapPicture());
     mapScene_ = std::make_unique<MapScene>(*game_);
     mapView_->setScene(mapScene_.get());
+    if (!setup_.historyFolder.isEmpty())
+        historyWriter_ = std::make_unique<HistoryWriter>(GameHistory(setup_.historyFolder));
 
     // The program's own sword cursor over all its windows.
     const programart::CursorPicture sword = programart::zekCursor();
@@ -202,6 +211,10 @@ void TMainForm::FormShow() {
 }
 
 void TMainForm::FormDestroy() {
+    // The marks over the map read the game: they go before it.
+    replayLayer_.reset();
+    replay_.reset();
+    moveLayer_.reset();
     // The views stop drawing the game (and wait for pictures under way) before it goes.
     mapView_->setScene(nullptr);
     if (overviewMap_)
@@ -236,6 +249,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::maybeSaveChanges() {
+    // What is saved or dropped is the present, never a past position shown read-only.
+    backToPresent();
     if (!unsaved_)
         return true;
     switch (prompts_->askSaveChanges()) {

@@ -2,6 +2,8 @@
 
 #include "app/mainwindow/processlauncher.h"
 #include "app/mainwindow/prompts.h"
+#include "counters/turnchanges.h"
+#include "history/historyentry.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -17,6 +19,12 @@ namespace Ui {
 class TMainForm;
 }
 class Game;
+class GameHistory;
+class HistoryWriter;
+class MoveLayer;
+class ReplayController;
+class ReplayLayer;
+class TurnListDock;
 class KorvaSettings;
 class MapScene;
 class MapView;
@@ -32,6 +40,7 @@ class QToolBar;
 class RecentFiles;
 class TShowCombatDlg;
 struct TurnMail;
+struct OpenedMoveFile;
 class ZeKCounter;
 
 // The splash window while it exists; the main window's first showing destroys it.
@@ -54,6 +63,8 @@ struct MainFormSetup {
     std::unique_ptr<QSettings> settings;
     // Starts the mail composer; null means the real programs.
     std::unique_ptr<ProcessLauncher> launcher;
+    // Where the game's history keeps its copies; empty keeps none.
+    QString historyFolder;
 };
 
 // The main window: the map in its scroll box, the tool bar, the banner boxes, the pop-up
@@ -77,6 +88,28 @@ public:
 
     // The game the window shows and its commands change.
     Game& game() { return *game_; }
+    // Null when no history is kept.
+    const GameHistory* gameHistory() const;
+    // Returns once the copies asked for are in the history (their warnings may still be on
+    // their way to the status bar).
+    void waitForHistory();
+
+    // The opponent's turn at a glance (tmainform_turn.cpp): the moves over the map, the turn
+    // as a list, its replay, earlier positions from the history and a comparison.
+    MoveLayer& moveLayer() { return *moveLayer_; }
+    TurnListDock& turnListDock() { return *turnDock_; }
+    ReplayController& replay() { return *replay_; }
+    // First, Previous, Next, Last: an earlier position of the game from its history, shown
+    // read-only with its moves; Next after the newest copy and backToPresent() return to
+    // the game as it stands.
+    enum class HistoryStep { First, Previous, Next, Last };
+    void stepHistory(HistoryStep step);
+    void backToPresent();
+    bool showsPast() const;
+    // Another move file as the position before the one shown: its changes become the moves.
+    void compareWith(const QString& fileName);
+    // The note that goes out with the next save; asks with the note editor.
+    void editNote();
     MapView& mapView() { return *mapView_; }
     QLabel& dragImage() { return *bDragImage_; }
     QMenu& popupMenu() { return *bMainPopupMenu_; }
@@ -189,12 +222,37 @@ private:
     void notePictureFallback(const QString& note);
     void showPictureFallbacks();
 
+    // Korva's own block and the game's history (tmainform_history.cpp).
+    // Takes the opened file's block and what the history knows of its game, and has a copy
+    // kept; answers the block's warning for the status bar.
+    QString takeOpenedTurn(const OpenedMoveFile& file, const QString& fileName);
+    // Has a copy kept in the game's history, away from the window's thread; a copy that
+    // cannot be kept is named in the status bar.
+    void keepInHistory(const QByteArray& bytes, const QString& fileName, bool saved);
+    // The non-empty warnings, one after the other, in the status bar.
+    void showWarnings(const QStringList& warnings);
+
+    // The turn's view (tmainform_turn.cpp).
+    void setUpTurnView();
+    // The moves, combats and note the map and the list show, and where they came from.
+    void showMoves(std::vector<CounterChange> changes, const QString& heading, bool switchOn);
+    // The game's own moves: the opened file's turn, after Open, New game and the way back.
+    void showOpenedTurn(bool switchOn);
+    void rebuildMoveLayer();
+    void chooseTurnRow(int hex, int counter);
+    void toggleReplay(bool on);
+    void updateTurnCommands();
+    void showHistoryEntry(std::size_t index);
+
     std::unique_ptr<Ui::TMainForm> ui_;
     MainFormSetup setup_;
     std::unique_ptr<Prompts> prompts_;
 
     // The picture modules, the map picture, the counters, the board and the tags.
     std::unique_ptr<Game> game_;
+    std::unique_ptr<HistoryWriter> historyWriter_;
+    // The move file the game came from or went to last; empty for a new game.
+    QString gameFile_;
     // What the views draw the game from when zoomed or sharp; built on the game.
     std::unique_ptr<MapScene> mapScene_;
     bool isDragging_ = false;
@@ -228,4 +286,24 @@ private:
     std::unique_ptr<TurnMail> savedTurn_;
     QMenu* recentMenu_ = nullptr;
     QAction* sendMailAction_ = nullptr;
+
+    std::unique_ptr<MoveLayer> moveLayer_;
+    std::unique_ptr<ReplayController> replay_;
+    std::unique_ptr<ReplayLayer> replayLayer_;
+    TurnListDock* turnDock_ = nullptr;
+    QToolBar* replayBar_ = nullptr;
+    QAction* showMovesAction_ = nullptr;
+    QAction* replayAction_ = nullptr;
+    QAction* playPauseAction_ = nullptr;
+    QAction* stepAction_ = nullptr;
+    std::array<QAction*, 4> historyActions_{};
+    QAction* presentAction_ = nullptr;
+    QAction* compareAction_ = nullptr;
+    QAction* noteAction_ = nullptr;
+    // The moves shown, as the list has them.
+    std::vector<CounterChange> shownChanges_;
+    // While the past shows: the game's copies and the one shown, and what the present had.
+    std::vector<HistoryEntry> pastEntries_;
+    std::size_t pastIndex_ = 0;
+    bool undoBeforePast_ = false;
 };

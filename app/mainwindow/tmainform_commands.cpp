@@ -102,6 +102,8 @@ void TMainForm::AnimateMove(const ZeKCounter& counter, int fromHex, int stepCoun
 }
 
 void TMainForm::sbUndoClick() {
+    if (game_->showsPast())
+        return;
     // Ctrl+Z during a drag: the press already replaced the record's source hex.
     CancelDrag();
     if (undoToHex_ == -1 || dragFromHex_ == -1)

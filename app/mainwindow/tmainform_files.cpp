@@ -33,6 +33,8 @@ QString TMainForm::FileTitle(const QString& fileName) {
 
 void TMainForm::sbSaveClick() {
     CancelDrag(); // Ctrl+S while a counter is held: the counter stays where it was
+    if (game_->showsPast())
+        return; // the past is read-only
     const QMessageBox::StandardButton answer = prompts_->askEndOfTurn();
     if (answer != QMessageBox::Yes && answer != QMessageBox::No)
         return;
@@ -50,10 +52,14 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
 
     QString error;
     bool saved = false;
+    QByteArray bytes;
     {
         BusyCursor busy;
         try {
-            saved = saveFileSafely(fileName, game_->moveFile(endOfTurn), &error);
+            // Korva's own block follows the three sections; its turn start is this turn's,
+            // from before any end of turn.
+            bytes = game_->savedFile(endOfTurn);
+            saved = saveFileSafely(fileName, bytes, &error);
         } catch (const MoveFileError& refused) {
             error = QString::fromStdString(refused.what());
         }
@@ -70,6 +76,7 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
     markSaved();
     noteFileUsed(fileName);
     noteSavedTurn(fileName);
+    gameFile_ = fileName;
 
     bool reportSaved = false;
     {
@@ -80,6 +87,7 @@ bool TMainForm::SaveMove(const QString& fileName, bool endOfTurn) {
         prompts_->showWarning(
             QStringLiteral("The move file was saved, but the move report was not.\n%1: %2")
                 .arg(QDir::toNativeSeparators(reportFileName(fileName)), error));
+    keepInHistory(bytes, fileName, true);
     return true;
 }
 
@@ -95,14 +103,16 @@ void TMainForm::sbOpenClick() {
 bool TMainForm::OpenMove(const QString& fileName) {
     // The held counter belongs to the position about to be replaced.
     CancelDrag();
+    backToPresent();
     bool placeholders = false;
+    QString warning;
     try {
         BusyCursor busy;
-        const MoveFileContents contents = readMoveFile(fileName);
+        const OpenedMoveFile opened = readOpenedMoveFile(fileName);
+        placeholders = newgame::isPlaceholderPosition(opened.contents.counters);
         // The whole file is good: replace the position in one step, which puts everything
         // back when it fails half-way.
-        game_->open(contents);
-        placeholders = newgame::isPlaceholderPosition(contents.counters);
+        warning = takeOpenedTurn(opened, fileName);
     } catch (const std::exception& error) {
         prompts_->showWarning(QStringLiteral("Can not open file\n") +
                               QString::fromLocal8Bit(error.what()));
@@ -117,8 +127,11 @@ bool TMainForm::OpenMove(const QString& fileName) {
     markSaved();
     noteFileUsed(fileName);
     noteSavedTurn(QString()); // the game the last save holds is gone
+    gameFile_ = fileName;
+    showOpenedTurn(true);
     if (placeholders)
         suggestNewGame();
+    showWarnings({warning});
     // The pointer's hex may hold other counters now.
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);

@@ -13,7 +13,7 @@
 #include <QMenu>
 
 void TMainForm::bImageMainMapMouseDown(Qt::MouseButton button, int x, int y) {
-    if (button == Qt::LeftButton)
+    if (button == Qt::LeftButton && !game_->showsPast())
         PickUpCounter(x, y);
 }
 
@@ -103,6 +103,8 @@ void TMainForm::endDrag() {
 }
 
 void TMainForm::requestMenu(const QPoint& globalPos) {
+    if (game_->showsPast())
+        return; // every command of the menu would change the past
     // A menu would take the left release that ends the drag.
     if (!isDragging_)
         bMainPopupMenu_->popup(globalPos);

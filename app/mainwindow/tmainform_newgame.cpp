@@ -40,6 +40,8 @@ void TMainForm::NewGame() {
     setCaption(QStringLiteral("Korva : new game"));
     markSaved();
     noteSavedTurn(QString()); // the game the last save holds is gone
+    gameFile_.clear();
+    showOpenedTurn(false);
     ui_->bMainStatusBar1->clearMessage();
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);

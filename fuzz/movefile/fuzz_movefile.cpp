@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to the move file reader. A file it takes must survive writing and
-// reading again unchanged, and applying it to a game must not fail.
+// reading again unchanged, and applying it to a game must not fail. Korva's own block after
+// the banners is read too: one it takes survives writing and reading again, and whatever
+// it holds never changes what the three sections say.
 #include "combat/taggermgr.h"
 #include "counters/countermgr.h"
 #include "geometry/mappicture.h"
@@ -46,14 +48,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static CounterMgr counters;
     static TaggerMgr tags(&pictures, &map);
 
+    const QByteArrayView bytes(data, static_cast<qsizetype>(size));
     MoveFileContents contents;
+    qsizetype bannerEnd = 0;
     try {
-        contents = parseMoveFile(QByteArrayView(data, static_cast<qsizetype>(size)));
+        contents = parseMoveFile(bytes, &bannerEnd);
     } catch (const MoveFileError&) {
         return 0;
     }
     if (parseMoveFile(encodeMoveFile(contents)) != contents)
         __builtin_trap();
+
+    const OpenedMoveFile opened = parseOpenedMoveFile(bytes.toByteArray());
+    if (opened.contents != contents)
+        __builtin_trap();
+    const KorvaExtensionRead block = parseKorvaExtension(bytes.sliced(bannerEnd));
+    if (!block.warning.isEmpty() && !block.extension.isEmpty())
+        __builtin_trap();
+    if (!block.extension.isEmpty()) {
+        const KorvaExtensionRead again = parseKorvaExtension(encodeKorvaExtension(block.extension));
+        if (!again.warning.isEmpty() || again.extension != block.extension)
+            __builtin_trap();
+    }
     applyMoveFile(contents, counters, tags);
     if (tags.openedCount() != contents.tags.size())
         __builtin_trap();

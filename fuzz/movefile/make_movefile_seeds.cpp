@@ -8,9 +8,10 @@
 
 namespace {
 
-bool write(const QDir& dir, const char* name, const MoveFileContents& contents) {
+bool write(const QDir& dir, const char* name, const MoveFileContents& contents,
+           const QByteArray& after = {}) {
     QFile file(dir.filePath(QString::fromLatin1(name)));
-    const QByteArray bytes = encodeMoveFile(contents);
+    const QByteArray bytes = encodeMoveFile(contents) + after;
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
@@ -46,7 +47,21 @@ int main(int argc, char** argv) {
     longest.tags = {{AFPoint(1470, 2691), 5, std::string(80, 'c')}};
     longest.banners = {std::string(42, 'a'), std::string(42, 'b'), std::string(110, 'c')};
 
+    // Korva's own block: where the turn began, the game id and a note; and a block with a
+    // record of a type this Korva does not know.
+    KorvaExtension extension;
+    extension.turnStart = presentPlaces(minimal.counters);
+    (*extension.turnStart)[0] = {100, 0, 1};
+    extension.gameId = GameId::generate();
+    extension.note = QStringLiteral("Hyökkäys alkaa aamulla.");
+    const QByteArray block = encodeKorvaExtension(extension);
+    QByteArray unknown = encodeKorvaExtension({std::nullopt, std::nullopt, QStringLiteral("x")});
+    unknown.insert(16, QByteArray::fromHex("6300000004000000") + "late");
+    unknown[12] = static_cast<char>(unknown[12] + 12);
+
     const bool ok = write(dir, "minimal.krv", minimal) && write(dir, "turn.krv", turn) &&
-                    write(dir, "longest.krv", longest);
+                    write(dir, "longest.krv", longest) &&
+                    write(dir, "turn-with-block.krv", turn, block) &&
+                    write(dir, "unknown-record.krv", minimal, unknown);
     return ok ? 0 : 1;
 }

@@ -1,8 +1,11 @@
 #include "counters/countermgr.h"
 #include "counters/movereport.h"
+#include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
+#include "history/gamehistory.h"
 #include "korvaversion.h"
 #include "movefile/movefile.h"
+#include "overlay/moveoverlay.h"
 
 #include <QFile>
 #include <QImage>
@@ -18,6 +21,8 @@ private slots:
     void initTestCase();
     void reportOfAPosition();
     void renderDrawsCountersAndTags();
+    void movesOfATurn();
+    void renderDrawsTheMoves();
     void refusedFiles_data();
     void refusedFiles();
     void helpAndVersion_data();
@@ -33,8 +38,13 @@ private:
         QByteArray out;
         QByteArray err;
     };
-    static Run korva(const QStringList& arguments) {
+    static Run korva(const QStringList& arguments, const QString& dataHome = {}) {
         QProcess process;
+        if (!dataHome.isEmpty()) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+            process.setProcessEnvironment(environment);
+        }
         process.start(QStringLiteral(KORVA_PROGRAM), arguments);
         process.waitForFinished(60000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -116,6 +126,72 @@ void TestCommandLine::renderDrawsCountersAndTags() {
     }
 }
 
+void TestCommandLine::movesOfATurn() {
+    const QByteArray header = "Unit                  From        To\r\n";
+    // Without a block: the move from the start hex.
+    const Run plain = korva({QStringLiteral("--moves"), turn_});
+    QCOMPARE(plain.status, 0);
+    QCOMPARE(plain.out, header + "UK 6 Armor XX         C73         E34         2/1       \r\n");
+
+    // Saved with an end of turn and without Korva's block: the player's own last file of the
+    // game, kept in the history, from the same folder.
+    MoveFileContents ended = contents_;
+    ended.counters[0].startHex = 300;
+    const QString ownFile = dir_.filePath(QStringLiteral("turn3-mine.krv"));
+    const QString dataHome = dir_.filePath(QStringLiteral("data"));
+    const GameId game = GameId::generate();
+    MoveFileContents mine = ended;
+    mine.counters[0] = {250, 250, 1, 0};
+    KorvaExtension extension;
+    extension.gameId = game;
+    QCOMPARE(GameHistory(dataHome + QStringLiteral("/Korva/Korva/history"))
+                 .record(encodeMoveFile(mine) + encodeKorvaExtension(extension), game, ownFile,
+                         HistoryEntry::Kind::Saved),
+             QString());
+    const QString reply = dir_.filePath(QStringLiteral("turn5.krv"));
+    write(reply, encodeMoveFile(ended));
+    QCOMPARE(korva({QStringLiteral("--moves"), reply}, dir_.filePath(QStringLiteral("none"))).out,
+             header);
+    QCOMPARE(korva({QStringLiteral("--moves"), reply}, dataHome).out,
+             header + "UK 6 Armor XX         D54         E34         2/1       \r\n");
+}
+
+void TestCommandLine::renderDrawsTheMoves() {
+    const QString bare = dir_.filePath(QStringLiteral("bare.png"));
+    const QString marked = dir_.filePath(QStringLiteral("marked.png"));
+    QCOMPARE(korva({QStringLiteral("--render"), turn_, bare}).status, 0);
+    const QString noHistory = dir_.filePath(QStringLiteral("none"));
+    QCOMPARE(
+        korva({QStringLiteral("--render"), turn_, marked, QStringLiteral("--moves")}, noHistory)
+            .status,
+        0);
+    const QImage without(bare);
+    const QImage with(marked);
+    // Blue half way from the counter's place in hex 200 to hex 300, the rest as it was.
+    const AFPoint from = hexgrid::hexPosition(200);
+    const AFPoint to = hexgrid::hexPosition(300);
+    const QPoint half((from.x + to.x) / 2 + 12, (from.y + to.y) / 2 + 12);
+    QCOMPARE(with.pixel(half), moveoverlay::sideColour(MoveOverlay::Side::First).rgb());
+    QCOMPARE(with.copy(600, 1200, 40, 40), without.copy(600, 1200, 40, 40));
+
+    // With a zoom, in either order: the marks at the zoomed map's scale.
+    const QString small = dir_.filePath(QStringLiteral("small.png"));
+    QCOMPARE(korva({QStringLiteral("--render"), turn_, small, QStringLiteral("--zoom"),
+                    QStringLiteral("50"), QStringLiteral("--moves")},
+                   noHistory)
+                 .status,
+             0);
+    const QImage smallMarked(small);
+    QCOMPARE(korva({QStringLiteral("--render"), turn_, small, QStringLiteral("--zoom"),
+                    QStringLiteral("50")})
+                 .status,
+             0);
+    const QImage smallBare(small);
+    QCOMPARE(smallMarked.size(), smallBare.size());
+    QVERIFY(smallMarked.copy(QRect(half / 2 - QPoint(3, 3), QSize(6, 6))) !=
+            smallBare.copy(QRect(half / 2 - QPoint(3, 3), QSize(6, 6))));
+}
+
 void TestCommandLine::refusedFiles_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reasonPart");
@@ -188,6 +264,12 @@ void TestCommandLine::argumentsRefused_data() {
                                << QStringLiteral("one move file");
     QTest::newRow("report without file")
         << QStringList{QStringLiteral("--report")} << QStringLiteral("--report");
+    QTest::newRow("moves without file")
+        << QStringList{QStringLiteral("--moves")} << QStringLiteral("--moves");
+    QTest::newRow("render with another extra")
+        << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"), QStringLiteral("b.png"),
+                       QStringLiteral("--report")}
+        << QStringLiteral("--render");
     QTest::newRow("new game without file")
         << QStringList{QStringLiteral("--new-game")} << QStringLiteral("--new-game");
     QTest::newRow("zoom beyond 400")
@@ -198,6 +280,10 @@ void TestCommandLine::argumentsRefused_data() {
         << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"), QStringLiteral("b.png"),
                        QStringLiteral("--zoom"), QStringLiteral("half")}
         << QStringLiteral("half");
+    QTest::newRow("moves twice") << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"),
+                                                QStringLiteral("b.png"), QStringLiteral("--moves"),
+                                                QStringLiteral("--moves")}
+                                 << QStringLiteral("--render");
     QTest::newRow("render with another option")
         << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"), QStringLiteral("b.png"),
                        QStringLiteral("--size"), QStringLiteral("50")}

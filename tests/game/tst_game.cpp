@@ -1,6 +1,8 @@
 #include "tests/common/testgame.h"
 
 #include "geometry/hexgrid.h"
+#include "movefile/openedmovefile.h"
+#include "movefile/turnkeeper.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -56,6 +58,7 @@ private slots:
     void operationsTellWhatChanged();
     void oneGameAtATime();
     void moveFileCarriesTheBanners();
+    void pastPositionsLeaveThePresentWhole();
 };
 
 void TestGameSignals::operationsTellWhatChanged_data() {
@@ -140,6 +143,50 @@ void TestGameSignals::moveFileCarriesTheBanners() {
     QCOMPARE(saved.counters[0].startHex, 700);
     // The file ends the turn; the game does not until the save is safe.
     QVERIFY(game.counter(1).hasMoved());
+}
+
+void TestGameSignals::pastPositionsLeaveThePresentWhole() {
+    TestGame game;
+    // A present with an opened combat, an own one, a turned stack, a flip, banners, a note.
+    MoveFileContents opened{game.snapshot().counters, {{AFPoint(105, 58), 3, "theirs"}}, {}};
+    opened.counters[0] = {1000, 1000, 0, 0};
+    opened.counters[1] = {1000, 1000, 0, 0};
+    game.open(opened);
+    game.moveTop(1000, 1200);
+    game.moveTop(1000, 1200);
+    game.rotateStack(1200);
+    game.cycleLosses(1200);
+    game.addCombat({AFPoint(35, 19), 4, "mine"});
+    game.setBanner(0, "Now");
+    game.turn().setNote(QStringLiteral("See you"));
+    const TestGame::Snapshot present = game.snapshot();
+    const QByteArray saved = game.savedFile(false);
+
+    MoveFileContents past{present.counters, {{AFPoint(210, 97), 6, "old"}}, {"Then", "", ""}};
+    past.counters[0] = {1500, 1400, 0, 0};
+    past.counters[1].startHex = past.counters[1].currentHex;
+    OpenedMoveFile file;
+    file.contents = past;
+    game.showPast(file);
+    QVERIFY(game.showsPast());
+    QCOMPARE(game.counter(1).currentHex().index(), 1400);
+    QCOMPARE(game.banners()[0], std::string("Then"));
+    QCOMPARE(game.turn().openedMoves().changes.size(), std::size_t{1});
+    past.counters[0] = {1500, 1600, 0, 0};
+    file.contents = past;
+    game.showPast(file); // the next copy
+    QCOMPARE(game.counter(1).currentHex().index(), 1600);
+
+    game.backToPresent();
+    QVERIFY(!game.showsPast());
+    const TestGame::Snapshot back = game.snapshot();
+    QCOMPARE(back.counters, present.counters);
+    QCOMPARE(back.stacks, present.stacks);
+    QVERIFY(back.own == present.own && back.opened == present.opened);
+    QCOMPARE(back.banners, present.banners);
+    QCOMPARE(back.pixels, present.pixels);
+    QCOMPARE(game.turn().note(), QStringLiteral("See you"));
+    QCOMPARE(game.savedFile(false), saved);
 }
 
 QTEST_GUILESS_MAIN(TestGameSignals)

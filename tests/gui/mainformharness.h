@@ -79,7 +79,8 @@ public:
 };
 
 // A main window on the quick stand-in pictures, with a scripted player. Its settings live
-// in `settingsFile` (a fresh one unless given), never in the player's own.
+// in `settingsFile` (a fresh one unless given), never in the player's own; it keeps a game
+// history only in `historyAt` when that is given.
 struct MainFormHarness {
     QTemporaryDir settingsDir;
     QString settingsFile;
@@ -94,10 +95,12 @@ struct MainFormHarness {
     // `loadModule` replaces the stand-in pictures when given.
     explicit MainFormHarness(
         unsigned seed = 1, const QString& settingsAt = {},
-        std::function<std::unique_ptr<PictureModule>(const QString&)> loadModule = {})
+        std::function<std::unique_ptr<PictureModule>(const QString&)> loadModule = {},
+        const QString& historyAt = {})
         : settingsFile(settingsAt.isEmpty() ? settingsDir.filePath(QStringLiteral("korva.conf"))
                                             : settingsAt) {
         MainFormSetup setup;
+        setup.historyFolder = historyAt;
         setup.settings = std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
         auto scriptedLauncher = std::make_unique<ScriptedLauncher>();
         launcher = scriptedLauncher.get();

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "counters/turnchanges.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <vector>
+
+// A turn as a table: one row per counter it changed (unit, from, to, losses and marker
+// before and after, in the move report's order), then one per combat the opponent rolled
+// (hex, die, comment).
+class TurnListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Unit, From, To, Losses, Marker, Comment, ColumnCount };
+
+    struct Combat {
+        int hex = 0;
+        int die = 0;
+        QString comment;
+    };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setTurn(std::vector<CounterChange> changes, std::vector<Combat> combats);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // The hex a row shows on the map (where the counter stands now, or the combat's hex),
+    // and the counter's order-of-battle row; 0 for a combat. -1 for no row.
+    int hexOf(int row) const;
+    int counterOf(int row) const;
+    std::size_t changeCount() const { return changes_.size(); }
+
+private:
+    std::vector<CounterChange> changes_;
+    std::vector<Combat> combats_;
+};

@@ -1,0 +1,216 @@
+// What the game's history adds to an Open in a shown main window (offscreen): finding the
+// game of a file without an id and the player's own last file in a history of 300 copies in
+// 10 games, while the copy itself is written on the history's own thread; and what writing
+// one copy costs that thread. Against the same Open without a history.
+#include "app/mainwindow/tmainform.h"
+#include "history/gamehistory.h"
+#include "movefile/movefile.h"
+#include "tests/common/cachedpicturemodule.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace {
+
+// Two busy positions from the opponent's program (no Korva block, saved with an end of turn,
+// so the moves must come from the history) in the player's mail folder, and a history in
+// which that folder's game is one of ten.
+struct Fixture {
+    QTemporaryDir dir;
+    QString mail = dir.filePath(QStringLiteral("mail"));
+    QString root = dir.filePath(QStringLiteral("history"));
+    std::array<QString, 2> turns;
+    // The same positions from another Korva: with the turn's start and the game id.
+    std::array<QString, 2> korvaTurns;
+
+    Fixture() {
+        QDir().mkpath(mail);
+        for (int t = 0; t < 2; ++t) {
+            MoveFileContents contents;
+            for (int n = 1; n <= 234; ++n)
+                contents.counters.push_back({200 + n * 11 + t, 200 + n * 11 + t, 0, 0});
+            turns[std::size_t(t)] = mail + QStringLiteral("/turn%1.krv").arg(t + 1);
+            QFile file(turns[std::size_t(t)]);
+            file.open(QIODevice::WriteOnly);
+            file.write(encodeMoveFile(contents));
+            KorvaExtension extension;
+            extension.turnStart = presentPlaces(contents.counters);
+            extension.gameId = GameId::generate();
+            korvaTurns[std::size_t(t)] = mail + QStringLiteral("/korva%1.krv").arg(t + 1);
+            QFile korva(korvaTurns[std::size_t(t)]);
+            korva.open(QIODevice::WriteOnly);
+            korva.write(encodeMoveFile(contents) + encodeKorvaExtension(extension));
+        }
+        const GameHistory history(root);
+        for (int g = 0; g < 10; ++g) {
+            const GameId id = GameId::generate();
+            const QString folder = g == 0 ? mail : dir.filePath(QStringLiteral("other%1").arg(g));
+            for (int c = 0; c < 30; ++c) {
+                KorvaExtension extension;
+                extension.gameId = id;
+                extension.note = QString::number(c);
+                history.record(readMoveFileBytes(turns[0]) + encodeKorvaExtension(extension), id,
+                               folder + QStringLiteral("/turn%1.krv").arg(c),
+                               c % 2 ? HistoryEntry::Kind::Opened : HistoryEntry::Kind::Saved);
+            }
+        }
+    }
+
+    // Removes the copies added since, so every round meets the same history.
+    void forgetNewCopies(const QStringList& before) const {
+        for (const QString& game : GameHistory(root).gameKeys())
+            for (const HistoryEntry& entry : GameHistory(root).entries(game))
+                if (!before.contains(entry.path))
+                    QFile::remove(entry.path);
+    }
+    QStringList copies() const {
+        QStringList paths;
+        for (const QString& game : GameHistory(root).gameKeys())
+            for (const HistoryEntry& entry : GameHistory(root).entries(game))
+                paths << entry.path;
+        return paths;
+    }
+};
+
+Fixture& fixture() {
+    static Fixture instance;
+    return instance;
+}
+
+double plainOpen = 0;
+
+// Opens the two files in turn in a shown window and answers the mean time of an Open
+// with its repaint.
+void openInWindow(benchmark::State& state, const QString& historyFolder,
+                  const std::array<QString, 2>& turns) {
+    MainFormSetup setup;
+    setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
+        return std::make_unique<CachedPictureModule>(std::make_unique<FakePictureModule>(name));
+    };
+    setup.seed = 1;
+    setup.historyFolder = historyFolder;
+    TMainForm form(std::move(setup));
+    form.show();
+    QCoreApplication::processEvents();
+    const QStringList before = fixture().copies();
+    std::size_t t = 0;
+    double busy = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        form.OpenMove(turns[t]);
+        QCoreApplication::processEvents(); // the repaint the player waits for
+        busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
+        state.PauseTiming();
+        form.waitForHistory();
+        fixture().forgetNewCopies(before);
+        state.ResumeTiming();
+        t = 1 - t;
+    }
+    const double mean = busy / double(state.iterations());
+    if (historyFolder.isEmpty())
+        plainOpen = mean;
+    else if (plainOpen > 0)
+        state.counters["vs_plain_open"] = mean / plainOpen;
+}
+
+void BM_OpenWithoutHistory(benchmark::State& state) {
+    openInWindow(state, {}, fixture().turns);
+}
+BENCHMARK(BM_OpenWithoutHistory)->Unit(benchmark::kMillisecond);
+
+// A file from another program, saved with an end of turn: its game and moves come from the
+// history.
+void BM_OpenWithHistory(benchmark::State& state) {
+    openInWindow(state, fixture().root, fixture().turns);
+}
+BENCHMARK(BM_OpenWithHistory)->Unit(benchmark::kMillisecond);
+
+// A file from another Korva: nothing to look up, only a copy to keep.
+void BM_OpenKorvaFileWithHistory(benchmark::State& state) {
+    openInWindow(state, fixture().root, fixture().korvaTurns);
+}
+BENCHMARK(BM_OpenKorvaFileWithHistory)->Unit(benchmark::kMillisecond);
+
+// A step into the game's past and back, as the player waits for each with its repaint: the
+// position set aside and another shown, then the present put back. Per step, against an
+// Open.
+void BM_StepIntoThePastAndBack(benchmark::State& state) {
+    MainFormSetup setup;
+    setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
+        return std::make_unique<CachedPictureModule>(std::make_unique<FakePictureModule>(name));
+    };
+    setup.seed = 1;
+    setup.historyFolder = fixture().root;
+    TMainForm form(std::move(setup));
+    form.show();
+    const QStringList before = fixture().copies();
+    form.OpenMove(fixture().turns[0]);
+    QCoreApplication::processEvents();
+    double busy = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        form.stepHistory(TMainForm::HistoryStep::First);
+        QCoreApplication::processEvents();
+        if (!form.showsPast())
+            state.SkipWithError("no past was shown");
+        form.backToPresent();
+        QCoreApplication::processEvents();
+        busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
+    }
+    form.waitForHistory();
+    fixture().forgetNewCopies(before);
+    if (plainOpen > 0)
+        state.counters["step_vs_plain_open"] = busy / 2 / double(state.iterations()) / plainOpen;
+}
+BENCHMARK(BM_StepIntoThePastAndBack)->Unit(benchmark::kMillisecond);
+
+// What the window waits for: the game of a file without an id and the player's own last
+// position in it.
+void BM_FindTheGame(benchmark::State& state) {
+    const GameHistory history(fixture().root);
+    const OpenedMoveFile file = readOpenedMoveFile(fixture().turns[0]);
+    for (auto _ : state) {
+        const HistoryContext context = history.contextFor(file, fixture().turns[0]);
+        if (!context.ownLastPosition)
+            state.SkipWithError("the game was not found");
+        benchmark::DoNotOptimize(context);
+    }
+}
+BENCHMARK(BM_FindTheGame)->Unit(benchmark::kMillisecond);
+
+// The history thread's work for one Open: a copy beside 300 others, synced to the disk.
+void BM_KeepACopy(benchmark::State& state) {
+    const GameHistory history(fixture().root);
+    const QByteArray bytes = readMoveFileBytes(fixture().turns[1]);
+    const QStringList before = fixture().copies();
+    double busy = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        if (!history.record(bytes, {}, fixture().turns[1], HistoryEntry::Kind::Opened).isEmpty())
+            state.SkipWithError("the copy was not kept");
+        busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
+        state.PauseTiming();
+        fixture().forgetNewCopies(before);
+        state.ResumeTiming();
+    }
+    if (plainOpen > 0)
+        state.counters["vs_plain_open"] = busy / double(state.iterations()) / plainOpen;
+}
+BENCHMARK(BM_KeepACopy)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

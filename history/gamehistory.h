@@ -1,0 +1,81 @@
+#pragma once
+
+#include "counters/counterrecord.h"
+#include "history/historyentry.h"
+#include "movefile/gameid.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QDir>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+struct OpenedMoveFile;
+
+// What the history knows of the game of a file being opened.
+struct HistoryContext {
+    // For a file without a game id: the game it most likely continues (gameOfFolder).
+    std::optional<GameId> folderGame;
+    // The player's own last position in the file's game (ownLastPosition).
+    std::optional<std::vector<CounterRecord>> ownLastPosition;
+};
+
+// The game's history: a copy of every move file opened or saved, one folder per game.
+//
+// Under the root (by default <AppDataLocation>/history):
+//   game-<the game id's 32 hex digits>/   the files of a game with an id
+//   folder-<folder key>/                  files without an id, by the folder they were in
+// Each copy is one file named <UTC time>_<opened|saved>_<folder key>_<title>.krv, such as
+// 20260315T101530123Z_saved_3f2a9c0b1d4e5f60_turn5.krv; the folder key is 16 hex digits of
+// the SHA-256 of the canonical path of the folder the file was in. The names carry all there
+// is to know, so there is no index to get out of step; name order is time order; each copy
+// goes through the safe writer, so a half-written one never shows.
+class GameHistory {
+public:
+    explicit GameHistory(QString root);
+
+    // <AppDataLocation>/history, once the application's organisation and name are set;
+    // empty when the system has no place for application data.
+    static QString defaultRoot();
+    const QString& root() const { return root_; }
+
+    // Keeps a copy of a move file just opened or saved, unless it holds the same bytes as
+    // the game's newest copy. Never throws and never blocks the Open or Save it follows: a
+    // full disk or a folder that cannot be made or written leaves no copy and no temporary
+    // file, and answers one line for the window; success answers an empty text.
+    QString record(const QByteArray& bytes, const std::optional<GameId>& id, const QString& file,
+                   HistoryEntry::Kind kind,
+                   const QDateTime& when = QDateTime::currentDateTimeUtc()) const;
+
+    // The game's folder name: "game-<id>" with an id, else "folder-<key of the file's folder>".
+    static QString gameKey(const std::optional<GameId>& id, const QString& file);
+    // 16 hex digits naming the folder the file is in.
+    static QString folderKey(const QString& file);
+
+    // The game folders there are, by name.
+    QStringList gameKeys() const;
+    // A game's copies, oldest first; none for an unknown game.
+    std::vector<HistoryEntry> entries(const QString& gameKey) const;
+    // The game with an id whose newest copy came from the same folder as the file: the
+    // game that a file without an id most likely continues.
+    std::optional<GameId> gameOfFolder(const QString& file) const;
+    // The position of the player's own last file of the game: its newest saved copy that
+    // can be read; nullopt when there is none.
+    std::optional<std::vector<CounterRecord>> ownLastPosition(const GameId& id) const;
+
+    // What the history knows of the game of a file being opened from `path`: its game when
+    // the file names none, and the player's own last position when the file's moves can only
+    // come from there (no turn-start record, and start hexes that show nothing). A file from
+    // another Korva needs no look-up.
+    HistoryContext contextFor(const OpenedMoveFile& file, const QString& path) const;
+
+    // Reads a copy back as Open reads a move file; throws MoveFileError when it cannot.
+    static OpenedMoveFile read(const HistoryEntry& entry);
+
+private:
+    QStringList namesIn(const QString& folder, const QString& filter, QDir::Filters kind) const;
+
+    QString root_;
+};

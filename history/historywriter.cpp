@@ -1,0 +1,31 @@
+#include "history/historywriter.h"
+
+#include <QDateTime>
+#include <QMetaObject>
+#include <QObject>
+
+HistoryWriter::HistoryWriter(GameHistory history) : history_(std::move(history)) {
+    // One copy at a time: each names itself after the newest one of its game.
+    pool_.setMaxThreadCount(1);
+}
+
+HistoryWriter::~HistoryWriter() {
+    pool_.waitForDone();
+}
+
+void HistoryWriter::keep(const QByteArray& bytes, const std::optional<GameId>& id,
+                         const QString& file, HistoryEntry::Kind kind, QObject* context,
+                         std::function<void(const QString&)> done) {
+    const QDateTime when = QDateTime::currentDateTimeUtc();
+    pool_.start([this, bytes, id, file, kind, when, context, done = std::move(done)] {
+        const QString warning = history_.record(bytes, id, file, kind, when);
+        // Queued, so it runs on the context's thread, or never once the context is gone.
+        if (context && done)
+            QMetaObject::invokeMethod(
+                context, [done, warning] { done(warning); }, Qt::QueuedConnection);
+    });
+}
+
+void HistoryWriter::waitForDone() {
+    pool_.waitForDone();
+}

@@ -1,0 +1,188 @@
+#include "movefile/korvaextension.h"
+
+#include "counters/orderofbattle.h"
+#include "geometry/hexgrid.h"
+#include "movefile/movefilecontents.h"
+
+#include <QStringDecoder>
+#include <QtEndian>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using namespace korvaext;
+
+constexpr qsizetype kPlaceSize = 8;
+constexpr qsizetype kRecordHeaderSize = 8;
+
+void appendWord(QByteArray& out, std::uint32_t value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+void appendRecord(QByteArray& out, std::uint32_t type, const QByteArray& body) {
+    appendWord(out, type);
+    appendWord(out, static_cast<std::uint32_t>(body.size()));
+    out.append(body);
+}
+
+std::uint32_t wordAt(QByteArrayView bytes, qsizetype at) {
+    return qFromLittleEndian<std::uint32_t>(bytes.data() + at);
+}
+
+// Thrown inside the reader; the whole block is then ignored with the reason.
+class Damaged : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+std::vector<CounterPlace> readTurnStart(QByteArrayView body) {
+    const auto& rows = orderOfBattleRows();
+    if (body.size() != qsizetype(rows.size()) * kPlaceSize)
+        throw Damaged{"its turn start has " + std::to_string(body.size()) + " bytes, not " +
+                      std::to_string(rows.size() * kPlaceSize)};
+    std::vector<CounterPlace> places;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const qsizetype at = qsizetype(i) * kPlaceSize;
+        const auto hex = static_cast<std::int32_t>(wordAt(body, at));
+        const auto state = static_cast<std::int32_t>(wordAt(body, at + 4));
+        const CounterRecord split = CounterRecord::fromWords(hex, hex, state);
+        if (!hexgrid::isValidHex(hex) || split.marker < 0 || split.marker > 2 || split.losses < 0 ||
+            split.losses > rows[i].steps)
+            throw Damaged{"its turn start of counter " + std::to_string(i + 1) +
+                          " lies outside the map or the counter's steps"};
+        places.push_back({hex, split.losses, split.marker});
+    }
+    return places;
+}
+
+GameId readGameId(QByteArrayView body) {
+    if (body.size() != GameId::kSize)
+        throw Damaged{"its game id has " + std::to_string(body.size()) + " bytes, not 16"};
+    GameId::Bytes bytes{};
+    std::copy(body.begin(), body.end(), bytes.begin());
+    const std::optional<GameId> id = GameId::fromBytes(bytes);
+    if (!id)
+        throw Damaged{"its game id is all zero"};
+    return *id;
+}
+
+QString readNote(QByteArrayView body) {
+    if (body.size() > kMaxNoteSize)
+        throw Damaged{"its note is longer than 64 KB"};
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString note = utf8.decode(body);
+    if (utf8.hasError())
+        throw Damaged{"its note is not UTF-8 text"};
+    return note;
+}
+
+KorvaExtension readRecords(QByteArrayView records) {
+    KorvaExtension extension;
+    bool noteSeen = false;
+    qsizetype at = 0;
+    while (at < records.size()) {
+        if (records.size() - at < kRecordHeaderSize)
+            throw Damaged{"it ends inside a record's type and length"};
+        const std::uint32_t type = wordAt(records, at);
+        const std::uint32_t length = wordAt(records, at + 4);
+        at += kRecordHeaderSize;
+        if (length > std::uint64_t(records.size() - at))
+            throw Damaged{"a record of type " + std::to_string(type) + " runs past its end"};
+        const QByteArrayView body = records.sliced(at, qsizetype(length));
+        at += qsizetype(length);
+        const auto once = [&](bool seen) {
+            if (seen)
+                throw Damaged{"it holds a record of type " + std::to_string(type) + " twice"};
+        };
+        switch (type) {
+        case kTurnStartRecord:
+            once(extension.turnStart.has_value());
+            extension.turnStart = readTurnStart(body);
+            break;
+        case kGameIdRecord:
+            once(extension.gameId.has_value());
+            extension.gameId = readGameId(body);
+            break;
+        case kNoteRecord:
+            once(noteSeen);
+            noteSeen = true;
+            extension.note = readNote(body);
+            break;
+        default: // a later Korva's record: skipped
+            break;
+        }
+    }
+    return extension;
+}
+
+KorvaExtension readBlock(QByteArrayView bytes) {
+    if (bytes.size() < kHeaderSize)
+        throw Damaged{"it ends inside its header"};
+    const std::uint32_t version = wordAt(bytes, kMagicSize);
+    const std::uint32_t length = wordAt(bytes, kMagicSize + 4);
+    if (std::uint64_t(length) + kHeaderSize > std::uint64_t(kMaxBlockSize))
+        throw Damaged{"it is larger than 1 MB"};
+    if (length > std::uint64_t(bytes.size() - kHeaderSize))
+        throw Damaged{"it ends early"};
+    if (version != kVersion)
+        throw Damaged{"it has version " + std::to_string(version) +
+                      ", which this Korva cannot read"};
+    return readRecords(bytes.sliced(kHeaderSize, qsizetype(length)));
+}
+
+} // namespace
+
+QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
+    if (extension.isEmpty())
+        return {};
+    QByteArray records;
+    if (extension.turnStart) {
+        if (extension.turnStart->size() != orderOfBattleRows().size())
+            throw MoveFileError("the turn start holds " +
+                                std::to_string(extension.turnStart->size()) + " counters, not " +
+                                std::to_string(orderOfBattleRows().size()));
+        QByteArray body;
+        for (const CounterPlace& place : *extension.turnStart) {
+            appendWord(body, static_cast<std::uint32_t>(place.hex));
+            const CounterRecord record{place.hex, place.hex, place.losses, place.marker};
+            appendWord(body, static_cast<std::uint32_t>(record.stateWord()));
+        }
+        appendRecord(records, kTurnStartRecord, body);
+    }
+    if (extension.gameId) {
+        const GameId::Bytes& id = extension.gameId->bytes();
+        appendRecord(records, kGameIdRecord,
+                     QByteArray(reinterpret_cast<const char*>(id.data()), GameId::kSize));
+    }
+    if (!extension.note.isEmpty()) {
+        const QByteArray note = extension.note.toUtf8();
+        if (note.size() > kMaxNoteSize)
+            throw MoveFileError("the note is longer than 64 KB");
+        appendRecord(records, kNoteRecord, note);
+    }
+    QByteArray block(kMagic, kMagicSize);
+    appendWord(block, kVersion);
+    appendWord(block, static_cast<std::uint32_t>(records.size()));
+    block.append(records);
+    return block;
+}
+
+KorvaExtensionRead parseKorvaExtension(QByteArrayView afterBanners) {
+    const QByteArrayView magic(kMagic, kMagicSize);
+    // A file cut inside the magic is a cut block; anything else is not Korva's.
+    const qsizetype compared = std::min(afterBanners.size(), kMagicSize);
+    if (compared == 0 || afterBanners.first(compared) != magic.first(compared))
+        return {};
+    try {
+        return {readBlock(afterBanners), {}};
+    } catch (const Damaged& damaged) {
+        return {{},
+                QStringLiteral("Korva's own data in this file was ignored: %1; the position, "
+                               "combats and banners are read as usual.")
+                    .arg(QString::fromStdString(damaged.what()))};
+    }
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "counters/counterplace.h"
+#include "movefile/gameid.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// Korva's own block after the banner section of a move file: the 8 bytes "KORVAEXT", a
+// 32-bit version, the 32-bit length of the records that follow, then records of a 32-bit
+// type, a 32-bit length and that many bytes. Integers are little-endian, as in the rest of
+// the file. The opponent's program stops reading at the banners and never sees it.
+namespace korvaext {
+
+inline constexpr char kMagic[] = "KORVAEXT";
+inline constexpr qsizetype kMagicSize = 8;
+// Counts changes a reader of an older version could not follow; new record types do not
+// change it, as readers skip the types they do not know.
+inline constexpr std::uint32_t kVersion = 1;
+// Magic, version and length.
+inline constexpr qsizetype kHeaderSize = 16;
+// A larger block, header included, is ignored unread.
+inline constexpr qsizetype kMaxBlockSize = 1024 * 1024;
+// The longest note, in bytes of UTF-8.
+inline constexpr qsizetype kMaxNoteSize = 64 * 1024;
+
+enum RecordType : std::uint32_t {
+    // Per counter in order-of-battle order: the 32-bit start hex and 32-bit state word
+    // (marker * 1000 + losses) it had when the turn began; 8 bytes each, 234 counters.
+    kTurnStartRecord = 1,
+    // The game's 16 bytes.
+    kGameIdRecord = 2,
+    // The turn's message to the opponent, UTF-8.
+    kNoteRecord = 3,
+};
+
+} // namespace korvaext
+
+// What the block holds; a part that is unset is not written.
+struct KorvaExtension {
+    // One place per counter of the order of battle: where and how it stood when the turn
+    // began.
+    std::optional<std::vector<CounterPlace>> turnStart;
+    std::optional<GameId> gameId;
+    // Empty means no note record.
+    QString note;
+
+    bool isEmpty() const { return !turnStart && !gameId && note.isEmpty(); }
+    bool operator==(const KorvaExtension&) const = default;
+};
+
+// The whole block, records in type order; empty bytes for an empty extension. Throws
+// MoveFileError for a note longer than 64 KB in UTF-8, or a turn start that is not one
+// place per counter.
+QByteArray encodeKorvaExtension(const KorvaExtension& extension);
+
+struct KorvaExtensionRead {
+    // Empty when the bytes hold no block or the block was ignored.
+    KorvaExtension extension;
+    // One line for the window when a block was there but had to be ignored.
+    QString warning;
+};
+
+// Reads the bytes after the banner section. Bytes that do not start with "KORVAEXT" are no
+// block and no warning, as before there was one. A block that is damaged, ends early, is
+// larger than 1 MB or has another version is ignored whole, with a warning: a known record
+// of the wrong length, a known record twice, a turn start outside the map or beyond a
+// counter's steps, a game id of zero bytes, a note longer than 64 KB or not UTF-8. Unknown
+// record types are skipped; bytes after the block's length are ignored.
+KorvaExtensionRead parseKorvaExtension(QByteArrayView afterBanners);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "movefile/korvaextension.h"
+#include "movefile/movefilecontents.h"
+
+#include <QByteArray>
+#include <QString>
+
+// A move file as Open reads it: the bytes, the three sections checked, and Korva's own
+// block when the file has a sound one.
+struct OpenedMoveFile {
+    QByteArray bytes;
+    MoveFileContents contents;
+    KorvaExtension extension;
+    // One line for the window when the block had to be ignored; empty otherwise.
+    QString extensionWarning;
+};
+
+// Parses the three sections exactly as parseMoveFile does (and refuses what it refuses,
+// with MoveFileError), then the block after them, which never refuses the file.
+OpenedMoveFile parseOpenedMoveFile(QByteArray bytes);
+// Reads the file with readMoveFileBytes's checks, then parseOpenedMoveFile.
+OpenedMoveFile readOpenedMoveFile(const QString& path);

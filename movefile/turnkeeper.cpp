@@ -1,0 +1,69 @@
+#include "movefile/turnkeeper.h"
+
+#include "counters/countermgr.h"
+#include "movefile/openedmovefile.h"
+
+#include <algorithm>
+
+TurnKeeper::TurnKeeper(const CounterMgr& counters) {
+    beginTurn(counters);
+}
+
+void TurnKeeper::beginTurn(const CounterMgr& counters) {
+    startStates_.clear();
+    for (const auto& counter : counters.counters())
+        startStates_.push_back({counter->losses(), counter->marker()});
+}
+
+void TurnKeeper::newGame(const CounterMgr& counters) {
+    beginTurn(counters);
+    gameId_.reset();
+    note_.clear();
+    openedMoves_ = {};
+    openedNote_.clear();
+}
+
+void TurnKeeper::opened(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder,
+                        const std::optional<std::vector<CounterRecord>>& ownLastPosition) {
+    const std::vector<CounterRecord>& records = file.contents.counters;
+    const auto& recorded = file.extension.turnStart;
+    const bool midTurn = recorded && recorded->size() == records.size() &&
+                         std::equal(records.begin(), records.end(), recorded->begin(),
+                                    [](const CounterRecord& r, const CounterPlace& p) {
+                                        return r.startHex == p.hex;
+                                    });
+    startStates_.clear();
+    if (midTurn) {
+        for (const CounterPlace& place : *recorded)
+            startStates_.push_back({place.losses, place.marker});
+    } else {
+        for (const CounterRecord& record : records)
+            startStates_.push_back({record.losses, record.marker});
+    }
+    gameId_ = file.extension.gameId ? file.extension.gameId : gameOfFolder;
+    note_.clear();
+    openedMoves_ = movesOfTurn(records, recorded, ownLastPosition);
+    openedNote_ = file.extension.note;
+}
+
+KorvaExtension TurnKeeper::extensionForSave(const CounterMgr& counters) {
+    if (!gameId_)
+        gameId_ = GameId::generate();
+    return {turnStart(counters), gameId_, note_};
+}
+
+void TurnKeeper::saved(bool endOfTurn, const CounterMgr& counters) {
+    if (endOfTurn)
+        beginTurn(counters);
+}
+
+std::vector<CounterPlace> TurnKeeper::turnStart(const CounterMgr& counters) const {
+    std::vector<CounterPlace> places;
+    std::size_t i = 0;
+    for (const auto& counter : counters.counters()) {
+        const StartState state = i < startStates_.size() ? startStates_[i] : StartState{};
+        places.push_back({counter->startHex().index(), state.losses, state.marker});
+        ++i;
+    }
+    return places;
+}

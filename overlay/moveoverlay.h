@@ -1,0 +1,67 @@
+#pragma once
+
+#include "counters/turnchanges.h"
+
+#include <QColor>
+#include <QPointF>
+#include <QRectF>
+
+#include <vector>
+
+class CounterMgr;
+class MapBoard;
+class ZeKCounter;
+class QPainter;
+
+// The moves of a turn as marks over the map, in map-picture pixels: an arrow from each moved
+// counter's start hex to the hex it stands in, and an outline on each counter whose losses
+// or marker changed, coloured by side. Views paint it on top of the map picture, never
+// into it.
+struct MoveOverlay {
+    enum class Side { First, Second };
+    struct Arrow {
+        QPointF from;
+        QPointF to;
+        Side side = Side::First;
+        bool operator==(const Arrow&) const = default;
+    };
+    struct Outline {
+        QRectF box;
+        Side side = Side::First;
+        bool operator==(const Outline&) const = default;
+    };
+
+    std::vector<Arrow> arrows;
+    std::vector<Outline> outlines;
+
+    bool isEmpty() const { return arrows.empty() && outlines.empty(); }
+    // Everything the overlay paints lies inside, pens and arrow heads included.
+    QRectF bounds() const;
+};
+
+namespace moveoverlay {
+
+// Blue for the first side, orange for the second: colours that people with red-green
+// colour blindness tell apart. Each mark has a dark edge, so it reads on the map's greens
+// and greys.
+QColor sideColour(MoveOverlay::Side side);
+QColor edgeColour();
+// The side of a counter by its 1-based order-of-battle row.
+MoveOverlay::Side sideOf(int counter);
+// Where a hex draws its stack: the counter picture at the hex position, spread down by the
+// stack step.
+QRectF stackBox(const MapBoard& board, int hexIndex);
+// Where the counter is drawn: the hex position, moved down by its place in the stack.
+QRectF counterBox(const ZeKCounter& counter, const MapBoard& board);
+
+} // namespace moveoverlay
+
+// An arrow from where the counter stood in its start hex to the edge of the stack it stands
+// in now, its head touching the counters without hiding them; one arrow per start, end and
+// side however many counters went that way. An outline frames the counter where its stack
+// draws it. The counters must stand on the board as the changes say.
+MoveOverlay buildMoveOverlay(const std::vector<CounterChange>& changes, const CounterMgr& counters,
+                             const MapBoard& board);
+
+// Paints the marks with the painter's own transform (the view's zoom), antialiased.
+void paintMoveOverlay(QPainter& painter, const MoveOverlay& overlay);

@@ -1,0 +1,142 @@
+#include "history/gamehistory.h"
+#include "movefile/movefile.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+#include <csignal>
+
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray moveFile(int counterOneAt, const std::optional<GameId>& id = {}) {
+    MoveFileContents contents;
+    for (int n = 1; n <= 234; ++n)
+        contents.counters.push_back({n, n, 0, 0});
+    contents.counters[0] = {counterOneAt, counterOneAt, 0, 0};
+    KorvaExtension extension;
+    extension.gameId = id;
+    return encodeMoveFile(contents) + encodeKorvaExtension(extension);
+}
+
+QDateTime at(int second) {
+    return QDateTime(QDate(2026, 3, 15), QTime(10, 15, second), QTimeZone::utc());
+}
+
+} // namespace
+
+// The game's history: where each copy goes, listing and reading back, finding the player's
+// own last file, and failures that only warn.
+class TestGameHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void copiesByGameInTimeOrder();
+    void ownLastFileOfTheGame();
+    void failuresOnlyWarn();
+
+private:
+    std::unique_ptr<QTemporaryDir> games_;
+    std::unique_ptr<GameHistory> history_;
+    QString folder_; // where the player keeps the move files
+};
+
+void TestGameHistory::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setApplicationName(QStringLiteral("KorvaTest"));
+    QVERIFY(GameHistory::defaultRoot().endsWith(QStringLiteral("/KorvaTest/history")));
+    QVERIFY(GameHistory::defaultRoot().contains(QStringLiteral("qttest")));
+}
+
+void TestGameHistory::init() {
+    games_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(games_->isValid());
+    history_ = std::make_unique<GameHistory>(games_->filePath(QStringLiteral("history")));
+    folder_ = games_->filePath(QStringLiteral("mail"));
+    QVERIFY(QDir().mkpath(folder_));
+}
+
+void TestGameHistory::copiesByGameInTimeOrder() {
+    const GameId id = GameId::generate();
+    const QString turn5 = folder_ + QStringLiteral("/turn5.krv");
+    QCOMPARE(history_->record(moveFile(300, id), id, turn5, HistoryEntry::Kind::Opened, at(2)),
+             QString());
+    QCOMPARE(history_->record(moveFile(301, id), id, folder_ + QStringLiteral("/turn6.krv"),
+                              HistoryEntry::Kind::Saved, at(1)), // a clock set back
+             QString());
+    // The same bytes again add nothing.
+    QCOMPARE(history_->record(moveFile(301, id), id, turn5, HistoryEntry::Kind::Opened, at(9)),
+             QString());
+    QCOMPARE(history_->record(moveFile(400), {}, turn5, HistoryEntry::Kind::Opened, at(3)),
+             QString());
+
+    const QString key = QStringLiteral("game-") + id.toHex();
+    const QString byFolder = QStringLiteral("folder-") + GameHistory::folderKey(turn5);
+    QCOMPARE(history_->gameKeys(), (QStringList{byFolder, key}));
+    const std::vector<HistoryEntry> kept = history_->entries(key);
+    QCOMPARE(kept.size(), std::size_t{2});
+    QCOMPARE(QFileInfo(kept[0].path).fileName(),
+             QStringLiteral("20260315T101502000Z_opened_%1_turn5.krv").arg(kept[0].folderKey));
+    QCOMPARE(kept[1].time, at(2).addMSecs(1));
+    QCOMPARE(kept[1].kind, HistoryEntry::Kind::Saved);
+    QCOMPARE(kept[1].title, QStringLiteral("turn6"));
+    QCOMPARE(GameHistory::read(kept[1]).contents.counters[0].currentHex, 301);
+    QCOMPARE(GameHistory::read(kept[1]).extension.gameId, std::optional<GameId>(id));
+    QVERIFY(history_->entries(QStringLiteral("game-unknown")).empty());
+}
+
+void TestGameHistory::ownLastFileOfTheGame() {
+    const GameId id = GameId::generate();
+    const QString mine = folder_ + QStringLiteral("/turn6.krv");
+    const QString theirs = folder_ + QStringLiteral("/turn7.krv");
+    history_->record(moveFile(301, id), id, mine, HistoryEntry::Kind::Saved, at(1));
+    history_->record(moveFile(302, id), id, mine, HistoryEntry::Kind::Saved, at(2));
+    history_->record(moveFile(303, id), id, theirs, HistoryEntry::Kind::Opened, at(3));
+
+    // The opponent's reply has no id: it continues the game of its folder.
+    const OpenedMoveFile reply = parseOpenedMoveFile(moveFile(304));
+    const HistoryContext context = history_->contextFor(reply, theirs);
+    QCOMPARE(context.folderGame, std::optional<GameId>(id));
+    QVERIFY(context.ownLastPosition);
+    QCOMPARE((*context.ownLastPosition)[0].currentHex, 302);
+    // From elsewhere, nothing is known; start hexes that show the moves need nothing more.
+    QVERIFY(
+        !history_->contextFor(reply, games_->filePath(QStringLiteral("other/x.krv"))).folderGame);
+    OpenedMoveFile movedAsMoves = reply;
+    movedAsMoves.contents.counters[0].startHex = 1;
+    QVERIFY(!history_->contextFor(movedAsMoves, theirs).ownLastPosition);
+    QVERIFY(!history_->ownLastPosition(GameId::generate()));
+}
+
+void TestGameHistory::failuresOnlyWarn() {
+    const QString turn = folder_ + QStringLiteral("/turn8.krv");
+    // A history folder that cannot be made.
+    QFile blocker(games_->filePath(QStringLiteral("file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    GameHistory blocked(blocker.fileName() + QStringLiteral("/history"));
+    QVERIFY(blocked.record(moveFile(1), {}, turn, HistoryEntry::Kind::Saved)
+                .startsWith(QStringLiteral("The game's history kept no copy of turn8.krv: ")));
+
+    // A disk that fills up while the copy is written: no copy, no temporary file.
+    const QString game = history_->root() + QStringLiteral("/") + GameHistory::gameKey({}, turn);
+    QVERIFY(QDir().mkpath(game));
+    rlimit before{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 1000;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString warning = history_->record(moveFile(1), {}, turn, HistoryEntry::Kind::Saved);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY2(warning.contains(QStringLiteral("turn8.krv")), qPrintable(warning));
+    QVERIFY(QDir(game).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestGameHistory)
+#include "tst_gamehistory.moc"

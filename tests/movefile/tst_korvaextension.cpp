@@ -1,0 +1,223 @@
+#include "movefile/movefile.h"
+
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+// A reader of the three sections by the format's own rules and nothing more, as the
+// opponent's program reads a move file: sections in order, texts up to their zero byte,
+// and nothing read after the banners.
+struct StrictRead {
+    std::vector<std::array<qint32, 3>> counters;
+    std::vector<std::tuple<qint32, qint32, qint32, QByteArray>> tags;
+    std::array<QByteArray, 3> banners;
+    qsizetype end = 0;
+    bool operator==(const StrictRead&) const = default;
+};
+
+StrictRead strictRead(const QByteArray& bytes) {
+    StrictRead read;
+    qsizetype at = 0;
+    const auto int32 = [&] {
+        const qint32 value = qFromLittleEndian<qint32>(bytes.constData() + at);
+        at += 4;
+        return value;
+    };
+    const auto text = [&] {
+        const qint32 n = int32();
+        const QByteArray t = bytes.mid(at, n);
+        at += n + 1;
+        return t.left(t.indexOf('\0') < 0 ? t.size() : t.indexOf('\0'));
+    };
+    if (int32() == 11111111) {
+        int32();
+        for (int n = 0; n < 234; ++n) {
+            const qint32 start = int32();
+            const qint32 current = int32();
+            read.counters.push_back({start, current, int32()});
+        }
+    }
+    if (int32() == 12121212) {
+        for (qint32 n = int32(); n > 0; --n) {
+            int32();
+            const qint32 x = int32();
+            const qint32 y = int32();
+            const qint32 die = int32();
+            read.tags.emplace_back(x, y, die, text());
+        }
+    }
+    for (QByteArray& banner : read.banners)
+        banner = text();
+    read.end = at;
+    return read;
+}
+
+MoveFileContents turnContents() {
+    MoveFileContents contents;
+    for (int n = 1; n <= 234; ++n)
+        contents.counters.push_back({n, n, 0, 0});
+    contents.counters[0] = {200, 300, 1, 0};
+    contents.counters[150] = {900, 950, 0, 2};
+    contents.tags = {{AFPoint(35, 19), 4, "over the river"}, {AFPoint(70, 58), 1, ""}};
+    contents.banners = {"Turn 5", "Allies", "Salerno"};
+    return contents;
+}
+
+KorvaExtension turnExtension() {
+    KorvaExtension extension;
+    std::vector<CounterPlace> start;
+    for (int n = 1; n <= 234; ++n)
+        start.push_back({n, 0, 0});
+    start[0] = {200, 0, 0};
+    extension.turnStart = start;
+    GameId::Bytes id{};
+    for (int i = 0; i < GameId::kSize; ++i)
+        id[std::size_t(i)] = std::uint8_t(0xA0 + i);
+    extension.gameId = GameId::fromBytes(id);
+    extension.note = QStringLiteral("Hyökkäys alkaa — attack at dawn");
+    return extension;
+}
+
+QByteArray le32(quint32 value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    return QByteArray(bytes, 4);
+}
+
+QByteArray block(quint32 version, const QByteArray& records) {
+    return QByteArray("KORVAEXT") + le32(version) + le32(quint32(records.size())) + records;
+}
+
+QByteArray record(quint32 type, const QByteArray& body) {
+    return le32(type) + le32(quint32(body.size())) + body;
+}
+
+} // namespace
+
+// Korva's own block after the banners: its layout, what it leaves alone, and the damaged
+// blocks that are ignored with a warning.
+class TestKorvaExtension : public QObject {
+    Q_OBJECT
+private slots:
+    void layout();
+    void sectionsStayWhatTheyWere();
+    void damagedBlockIsIgnored_data();
+    void damagedBlockIsIgnored();
+    void tolerated_data();
+    void tolerated();
+    void noteLimit();
+};
+
+void TestKorvaExtension::layout() {
+    const KorvaExtension extension = turnExtension();
+    const QByteArray bytes = encodeKorvaExtension(extension);
+    const QByteArray note = extension.note.toUtf8();
+    // Header, then turn start (1), game id (2) and note (3), each with its length.
+    QCOMPARE(bytes.left(16), QByteArray("KORVAEXT") + le32(1) + le32(quint32(bytes.size() - 16)));
+    QCOMPARE(bytes.mid(16, 8), le32(1) + le32(234 * 8));
+    QCOMPARE(bytes.mid(24, 8), le32(200) + le32(0));
+    QCOMPARE(bytes.mid(24 + 1872, 8), le32(2) + le32(16));
+    QCOMPARE(bytes.mid(32 + 1872, 16), QByteArray::fromHex("a0a1a2a3a4a5a6a7a8a9aaabacadaeaf"));
+    QCOMPARE(bytes.mid(48 + 1872), le32(3) + le32(quint32(note.size())) + note);
+
+    const KorvaExtensionRead read = parseKorvaExtension(bytes);
+    QVERIFY(read.warning.isEmpty());
+    QCOMPARE(read.extension, extension);
+    QVERIFY(encodeKorvaExtension({}).isEmpty());
+}
+
+void TestKorvaExtension::sectionsStayWhatTheyWere() {
+    const QByteArray sections = encodeMoveFile(turnContents());
+    const QByteArray file = sections + encodeKorvaExtension(turnExtension());
+    QVERIFY(file.startsWith(sections));
+    // The opponent's reader sees the same three sections and stops where they end.
+    const StrictRead plain = strictRead(sections);
+    QCOMPARE(plain.end, sections.size());
+    QCOMPARE(plain.counters[0], (std::array<qint32, 3>{200, 300, 1}));
+    QCOMPARE(plain.tags.size(), std::size_t{2});
+    QVERIFY(strictRead(file) == plain);
+    // Korva reads both.
+    const OpenedMoveFile opened = parseOpenedMoveFile(file);
+    QCOMPARE(opened.contents, turnContents());
+    QCOMPARE(opened.extension, turnExtension());
+    QVERIFY(opened.extensionWarning.isEmpty());
+}
+
+void TestKorvaExtension::damagedBlockIsIgnored_data() {
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<QString>("reason");
+    const QByteArray good = encodeKorvaExtension(turnExtension());
+    QByteArray start(234 * 8, '\0');
+    for (int n = 0; n < 234; ++n)
+        qToLittleEndian(quint32(n + 1), start.data() + 8 * n);
+    QByteArray offMap = start;
+    qToLittleEndian(quint32(2967), offMap.data());
+    QByteArray tooManyLosses = start;
+    qToLittleEndian(quint32(3), tooManyLosses.data() + 4); // counter 1 has two steps
+
+    QTest::newRow("cut in the magic") << QByteArray("KORVA") << "ends inside its header";
+    QTest::newRow("cut in the header") << good.left(12) << "ends inside its header";
+    QTest::newRow("cut in a record") << good.left(good.size() - 1) << "ends early";
+    QTest::newRow("over 1 MB") << block(1, record(9, QByteArray(1024 * 1024, 'x')))
+                               << "larger than 1 MB";
+    QTest::newRow("later version") << block(2, {}) << "version 2";
+    QTest::newRow("record past the end")
+        << block(1, le32(3) + le32(10) + QByteArray("abc")) << "runs past";
+    QTest::newRow("record header cut") << block(1, le32(3)) << "type and length";
+    QTest::newRow("short turn start") << block(1, record(1, start.left(8 * 233))) << "bytes";
+    QTest::newRow("hex off the map") << block(1, record(1, offMap)) << "counter 1";
+    QTest::newRow("losses beyond steps") << block(1, record(1, tooManyLosses)) << "counter 1";
+    QTest::newRow("id of 15 bytes") << block(1, record(2, QByteArray(15, 'i'))) << "16";
+    QTest::newRow("id of zeros") << block(1, record(2, QByteArray(16, '\0'))) << "zero";
+    QTest::newRow("id twice") << block(1, record(2, QByteArray(16, 'i')) +
+                                              record(2, QByteArray(16, 'j')))
+                              << "twice";
+    QTest::newRow("note not UTF-8") << block(1, record(3, QByteArray("caf\xe9"))) << "UTF-8";
+    QTest::newRow("note over 64 KB")
+        << block(1, record(3, QByteArray(64 * 1024 + 1, 'n'))) << "64 KB";
+}
+
+void TestKorvaExtension::damagedBlockIsIgnored() {
+    QFETCH(QByteArray, tail);
+    QFETCH(QString, reason);
+    const QByteArray sections = encodeMoveFile(turnContents());
+    const OpenedMoveFile opened = parseOpenedMoveFile(sections + tail);
+    // The file is read whole and as it says; only the block is dropped, with one line.
+    QCOMPARE(opened.contents, turnContents());
+    QVERIFY(opened.extension.isEmpty());
+    QVERIFY2(opened.extensionWarning.contains(reason), qPrintable(opened.extensionWarning));
+    QVERIFY(!opened.extensionWarning.contains(QLatin1Char('\n')));
+}
+
+void TestKorvaExtension::tolerated_data() {
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<bool>("hasNote");
+    const QByteArray note = record(3, "hello");
+    QTest::newRow("nothing after the banners") << QByteArray() << false;
+    QTest::newRow("other bytes after the banners")
+        << QByteArray("\r\n-- \r\nsent by mail") << false;
+    QTest::newRow("unknown record skipped") << block(1, record(77, "future") + note) << true;
+    QTest::newRow("bytes after the block") << block(1, note) + "\r\n" << true;
+    QTest::newRow("note of 64 KB") << block(1, record(3, QByteArray(64 * 1024, 'n'))) << true;
+}
+
+void TestKorvaExtension::tolerated() {
+    QFETCH(QByteArray, tail);
+    QFETCH(bool, hasNote);
+    const OpenedMoveFile opened = parseOpenedMoveFile(encodeMoveFile(turnContents()) + tail);
+    QCOMPARE(opened.contents, turnContents());
+    QVERIFY2(opened.extensionWarning.isEmpty(), qPrintable(opened.extensionWarning));
+    QCOMPARE(!opened.extension.note.isEmpty(), hasNote);
+}
+
+void TestKorvaExtension::noteLimit() {
+    KorvaExtension extension;
+    extension.note = QString(64 * 1024 / 2, QChar(0xE4)); // two bytes each in UTF-8
+    QCOMPARE(parseKorvaExtension(encodeKorvaExtension(extension)).extension, extension);
+    extension.note += QLatin1Char('!');
+    QVERIFY_THROWS_EXCEPTION(MoveFileError, encodeKorvaExtension(extension));
+}
+
+QTEST_GUILESS_MAIN(TestKorvaExtension)
+#include "tst_korvaextension.moc"

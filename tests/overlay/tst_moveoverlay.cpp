@@ -1,0 +1,107 @@
+#include "counters/countermgr.h"
+#include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
+#include "overlay/moveoverlay.h"
+
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+// Where a lone counter is drawn in a hex.
+QRectF counterBox(int hex) {
+    const AFPoint p = hexgrid::hexPosition(hex);
+    return {double(p.x), double(p.y), 24, 24};
+}
+
+// A board with the counters where the records put them (nothing is drawn).
+struct Board {
+    MapPicture picture{QImage(1520, 2720, QImage::Format_RGB32)};
+    CounterMgr counters;
+    MapBoard board{picture};
+
+    explicit Board(const std::vector<std::pair<int, CounterRecord>>& placed) {
+        for (const auto& [row, record] : placed) {
+            auto it = counters.counters().begin();
+            std::advance(it, row - 1);
+            (*it)->setState(record);
+        }
+        board.rebuild(counters.counters());
+    }
+};
+
+} // namespace
+
+// The marks of a turn's moves: where they go, and what they paint.
+class TestMoveOverlay : public QObject {
+    Q_OBJECT
+private slots:
+    void marksFollowTheChanges();
+    void paintsInSideColours();
+};
+
+void TestMoveOverlay::marksFollowTheChanges() {
+    // Counters 1 and 2 (first side) went together from 300 to 370, counter 150 (second side)
+    // from 900 to 901 and was flipped; counter 3, alone in 500, changed its marker.
+    const Board b({{1, {300, 370, 0, 0}},
+                   {2, {300, 370, 0, 0}},
+                   {150, {900, 901, 1, 0}},
+                   {3, {500, 500, 0, 1}}});
+    const std::vector<CounterChange> changes = {{1, 300, 370, 0, 0, 0, 0},
+                                                {2, 300, 370, 0, 0, 0, 0},
+                                                {3, 500, 500, 0, 0, 0, 1},
+                                                {150, 900, 901, 0, 1, 0, 0}};
+    const MoveOverlay overlay = buildMoveOverlay(changes, b.counters, b.board);
+
+    QCOMPARE(overlay.arrows.size(), std::size_t{2}); // one for the pair that moved together
+    const MoveOverlay::Arrow& pair = overlay.arrows[0];
+    QCOMPARE(pair.from, counterBox(300).center());
+    QCOMPARE(pair.side, MoveOverlay::Side::First);
+    // The head stops just short of the stack of two (spread 15 pixels down), aiming at it.
+    const QRectF stack = counterBox(370).adjusted(0, 0, 0, 15);
+    QVERIFY(!stack.contains(pair.to) && stack.adjusted(-2, -2, 2, 2).contains(pair.to));
+    const QPointF along = pair.to - pair.from;
+    const QPointF aim = stack.center() - pair.from;
+    QVERIFY(std::abs(along.x() * aim.y() - along.y() * aim.x()) < 0.01 * QLineF({}, aim).length());
+    QCOMPARE(overlay.arrows[1].side, MoveOverlay::Side::Second);
+
+    QCOMPARE(overlay.outlines.size(), std::size_t{2});
+    QCOMPARE(overlay.outlines[0].box, counterBox(500));
+    QCOMPARE(overlay.outlines[0].side, MoveOverlay::Side::First);
+    QCOMPARE(overlay.outlines[1].side, MoveOverlay::Side::Second);
+    QVERIFY(overlay.bounds().contains(overlay.outlines[0].box));
+}
+
+void TestMoveOverlay::paintsInSideColours() {
+    MoveOverlay overlay;
+    overlay.arrows = {{QPointF(50, 50), QPointF(250, 50), MoveOverlay::Side::First},
+                      {QPointF(50, 150), QPointF(250, 150), MoveOverlay::Side::Second}};
+    overlay.outlines = {{QRectF(100, 250, 24, 24), MoveOverlay::Side::Second}};
+    const QColor grass(110, 150, 90);
+    QImage map(320, 320, QImage::Format_RGB32);
+    map.fill(grass);
+    QImage painted = map;
+    QPainter painter(&painted);
+    paintMoveOverlay(painter, overlay);
+    painter.end();
+
+    const auto first = moveoverlay::sideColour(MoveOverlay::Side::First).rgb();
+    const auto second = moveoverlay::sideColour(MoveOverlay::Side::Second).rgb();
+    QCOMPARE(painted.pixel(150, 50), first);                           // the shaft
+    QCOMPARE(painted.pixel(245, 50), first);                           // the head
+    QCOMPARE(painted.pixel(150, 52), moveoverlay::edgeColour().rgb()); // its dark edge
+    QCOMPARE(painted.pixel(150, 150), second);
+    QCOMPARE(painted.pixel(98, 262), second);       // the outline, just outside the box
+    QCOMPARE(painted.pixel(112, 262), grass.rgb()); // the counter inside stays visible
+    // Nothing outside the bounds; the map itself untouched.
+    const QRect bounds = overlay.bounds().toAlignedRect();
+    for (int y = 0; y < map.height(); y += 3)
+        for (int x = 0; x < map.width(); x += 3)
+            if (!bounds.contains(x, y))
+                QCOMPARE(painted.pixel(x, y), grass.rgb());
+    QCOMPARE(map.pixel(150, 50), grass.rgb());
+}
+
+QTEST_GUILESS_MAIN(TestMoveOverlay)
+#include "tst_moveoverlay.moc"
