@@ -182,7 +182,8 @@ void MapView::scaleChanged(qreal scale) {
     const QPointF anchor = zoomAnchor_ ? *zoomAnchor_
                            : area      ? QRectF(area->viewport()->rect()).center()
                                        : QPointF();
-    const QPointF mapPoint = (anchor - QPointF(pos())) / shownScale_;
+    const QPointF mapPoint =
+        zoomMapPoint_ ? *zoomMapPoint_ : (anchor - QPointF(pos())) / shownScale_;
     shownScale_ = scale;
     syncDeviceScale();
     resize(mapViewSize());
@@ -436,6 +437,7 @@ void MapView::wheelEvent(QWheelEvent* event) {
     }
     wheelSteps_ += event->angleDelta().y();
     const QPointF anchor = event->position() + QPointF(pos());
+    zoomMapPoint_ = (anchor - QPointF(pos())) / shownScale_;
     while (std::abs(wheelSteps_) >= kWheelNotch) {
         const bool in = wheelSteps_ > 0;
         wheelSteps_ += in ? -kWheelNotch : kWheelNotch;
@@ -443,6 +445,7 @@ void MapView::wheelEvent(QWheelEvent* event) {
         in ? zoom_->zoomIn() : zoom_->zoomOut();
         zoomAnchor_.reset();
     }
+    zoomMapPoint_.reset();
     event->accept();
 }
 

@@ -138,6 +138,9 @@ private:
     ZoomedMap zoomed_;
     qreal shownScale_ = 1.0;
     std::optional<QPointF> zoomAnchor_;
+    // The map point a wheel burst keeps under the pointer, fixed over all its steps so that
+    // rounding to whole scroll positions does not add up.
+    std::optional<QPointF> zoomMapPoint_;
     std::vector<QRect> changes_;
     std::vector<MapOverlay*> overlays_;
     QPointer<QAbstractScrollArea> watchedArea_;

@@ -291,6 +291,7 @@ private:
     std::unique_ptr<ReplayController> replay_;
     std::unique_ptr<ReplayLayer> replayLayer_;
     TurnListDock* turnDock_ = nullptr;
+    QToolBar* turnToolBar_ = nullptr;
     QToolBar* replayBar_ = nullptr;
     QAction* showMovesAction_ = nullptr;
     QAction* replayAction_ = nullptr;

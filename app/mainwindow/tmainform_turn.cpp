@@ -91,8 +91,14 @@ void TMainForm::setUpTurnView() {
     turnDock_->hide();
     connect(turnDock_, &TurnListDock::rowChosen, this, &TMainForm::chooseTurnRow);
 
-    QToolBar& bar = korvaToolBar();
-    bar.addSeparator();
+    // The turn's commands have a row of their own, so they never push the zoom control into
+    // the Korva bar's overflow.
+    turnToolBar_ = new QToolBar(QStringLiteral("The turn"), this);
+    turnToolBar_->setObjectName(QStringLiteral("bTurnToolBar"));
+    turnToolBar_->setFloatable(false);
+    addToolBarBreak(Qt::TopToolBarArea);
+    addToolBar(Qt::TopToolBarArea, turnToolBar_);
+    QToolBar& bar = *turnToolBar_;
     showMovesAction_ =
         makeAction(this, QStringLiteral("actShowMoves"), QStringLiteral("Show moves"),
                    QKeySequence(Qt::CTRL | Qt::Key_M), QStringLiteral("Show the turn's moves"));

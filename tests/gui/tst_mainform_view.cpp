@@ -156,7 +156,10 @@ void TestMainFormView::wheelZoomKeepsThePixelUnderThePointer() {
         const QPointF moved = mapPointUnder() - before;
         const qreal halfViewPixel = 0.5 / h.map().mapScale() + 1e-9;
         QVERIFY2(std::abs(moved.x()) <= halfViewPixel && std::abs(moved.y()) <= halfViewPixel,
-                 qPrintable(QStringLiteral("%1, %2").arg(moved.x()).arg(moved.y())));
+                 qPrintable(QStringLiteral("%1, %2 at %3")
+                                .arg(moved.x())
+                                .arg(moved.y())
+                                .arg(h.map().mapScale())));
     }
     // One in, two more in, three out, one out: 150%, 300%, 150%... down to 67%.
     QCOMPARE(h.form->mapView().zoom().percent(), 67);
