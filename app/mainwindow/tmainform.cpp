@@ -51,6 +51,10 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     FormCreate();
     connectCommands();
     setUpDesktop();
+    setUpKeyboard();
+    setUpFind();
+    setUpOrderOfBattle();
+    setUpStackViewer();
 }
 
 TMainForm::~TMainForm() {

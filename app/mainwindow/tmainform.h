@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Ui {
 class TMainForm;
@@ -19,6 +20,10 @@ class TMainForm;
 class Game;
 class KorvaSettings;
 class MapView;
+class OrderOfBattleDock;
+class QLineEdit;
+class QStringListModel;
+class StackViewer;
 class PictureModule;
 class QAction;
 class QLabel;
@@ -96,6 +101,18 @@ public:
     void sendByEmail();
     std::array<std::string, 3> bannerTexts() const;
 
+    // Finding counters (tmainform_find.cpp): the Find field on the Korva tool bar (Ctrl+F),
+    // F3 / Shift+F3, and the order of battle dock (Ctrl+B).
+    QLineEdit& findEdit() { return *findEdit_; }
+    OrderOfBattleDock& orderOfBattleDock() { return *orderOfBattleDock_; }
+    // The first counter whose name the words match, then +1 / -1 through the matches.
+    void findFirst(const QString& query);
+    void findNext(int direction);
+    // Centres the view on the counter's hex (1-based order-of-battle row), flashes it and
+    // puts the hex cursor there.
+    void showCounter(int row);
+    StackViewer& stackViewer() { return *stackViewer_; }
+
     // The commands, as the buttons and the pop-up menu run them.
     void sbOpenClick();
     void sbSaveClick();
@@ -108,6 +125,8 @@ public:
     void pmReturnClick();
     void pmCOmbatClick();
     void pmShowCOmbatClick();
+    // The stack of the hex last pointed at turns over by one, as a click on it does.
+    void rotateTargetStack();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -123,6 +142,17 @@ private:
     void setUpControls();
     void connectCommands();
     void setUpNewGameCommand();
+    void setUpKeyboard();
+    void setUpFind();
+    void setUpOrderOfBattle();
+    void setUpStackViewer();
+    const ZeKCounter& counterByRow(int row) const;
+    void centreOnHex(int hex);
+    // The hex the pop-up commands act on, as if the pointer had entered it: status bar,
+    // hex cursor.
+    void pointAtHex(int hex);
+    // Marks the counter at `level` (0 the bottom) of a stack of `count` for a moment.
+    void flashCounter(int hex, int level, int count);
     // Scrolls the view to the off-board holding area, where a new game sets the counters.
     void showHoldingArea();
     // The status bar's note that an opened file holds only the placeholder position.
@@ -203,4 +233,14 @@ private:
     std::unique_ptr<TurnMail> savedTurn_;
     QMenu* recentMenu_ = nullptr;
     QAction* sendMailAction_ = nullptr;
+
+    QLineEdit* findEdit_ = nullptr;
+    QStringListModel* findNames_ = nullptr;
+    OrderOfBattleDock* orderOfBattleDock_ = nullptr;
+    StackViewer* stackViewer_ = nullptr;
+    // The last search: its words, the rows it matched and the one shown (-1: none yet).
+    QString findQuery_;
+    std::vector<int> findMatches_;
+    int findAt_ = -1;
+    bool findDue_ = false;
 };
