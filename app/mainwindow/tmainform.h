@@ -104,6 +104,8 @@ public:
     // Finding counters (tmainform_find.cpp): the Find field on the Korva tool bar (Ctrl+F),
     // F3 / Shift+F3, and the order of battle dock (Ctrl+B).
     QLineEdit& findEdit() { return *findEdit_; }
+    // What the last search found, or why it found nothing.
+    QString findStatus() const;
     OrderOfBattleDock& orderOfBattleDock() { return *orderOfBattleDock_; }
     // The first counter whose name the words match, then +1 / -1 through the matches.
     void findFirst(const QString& query);
@@ -243,4 +245,7 @@ private:
     std::vector<int> findMatches_;
     int findAt_ = -1;
     bool findDue_ = false;
+    QLabel* findStatus_ = nullptr;
+    // The window grew once to make room for the docked order of battle.
+    bool dockWidened_ = false;
 };

@@ -16,7 +16,9 @@
 
 #include <QAction>
 #include <QCompleter>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStringListModel>
@@ -82,8 +84,15 @@ void TMainForm::setUpFind() {
     connect(previous, &QAction::triggered, this, [this] { findNext(-1); });
     addAction(previous);
 
+    // What the last search found, beside the field: the status bar keeps its panels.
+    findStatus_ = new QLabel;
+    findStatus_->setObjectName(QStringLiteral("bFindStatus"));
+    findStatus_->setTextFormat(Qt::PlainText);
+    findStatus_->setContentsMargins(6, 0, 6, 0);
+
     bKorvaToolBar_->addSeparator();
     bKorvaToolBar_->addWidget(findEdit_);
+    bKorvaToolBar_->addWidget(findStatus_);
 }
 
 void TMainForm::setUpOrderOfBattle() {
@@ -98,6 +107,17 @@ void TMainForm::setUpOrderOfBattle() {
     bKorvaToolBar_->addAction(toggle);
     connect(orderOfBattleDock_, &OrderOfBattleDock::counterActivated, this,
             &TMainForm::showCounter);
+    // Docked, it takes its room from a window made wider, not from the map and speed bar.
+    connect(orderOfBattleDock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible || orderOfBattleDock_->isFloating() || isMaximized() || isFullScreen() ||
+            dockWidened_)
+            return;
+        dockWidened_ = true;
+        const QScreen* shown = screen();
+        const int room = shown ? shown->availableGeometry().right() - geometry().right() : 0;
+        resize(width() + std::min(std::max(room, 0), orderOfBattleDock_->sizeHint().width()),
+               height());
+    });
 }
 
 void TMainForm::findFirst(const QString& query) {
@@ -123,22 +143,19 @@ void TMainForm::findNext(int direction) {
         return;
     }
     if (findMatches_.empty()) {
-        statusBar()->showMessage(
+        findStatus_->setText(
             findQuery_.trimmed().isEmpty()
-                ? QStringLiteral("Type a unit's name in the Find field (Ctrl+F)")
-                : QStringLiteral("No unit matches \"%1\"").arg(findQuery_.trimmed()),
-            5000);
+                ? QStringLiteral("Type a unit's name (Ctrl+F)")
+                : QStringLiteral("No unit matches \"%1\"").arg(findQuery_.trimmed()));
         return;
     }
     const int count = int(findMatches_.size());
     findAt_ = findAt_ < 0 ? (direction > 0 ? 0 : count - 1)
                           : ((findAt_ + direction) % count + count) % count;
     showCounter(findMatches_[std::size_t(findAt_)]);
-    statusBar()->showMessage(QStringLiteral("%1 (match %2 of %3; F3 next, Shift+F3 previous)")
-                                 .arg(statusBar()->currentMessage())
-                                 .arg(findAt_ + 1)
-                                 .arg(count),
-                             8000);
+    findStatus_->setText(
+        QStringLiteral("%1 of %2: %3").arg(findAt_ + 1).arg(count).arg(findStatus_->text()));
+    findStatus_->setToolTip(QStringLiteral("F3 next, Shift+F3 previous"));
 }
 
 const ZeKCounter& TMainForm::counterByRow(int row) const {
@@ -168,8 +185,7 @@ void TMainForm::showCounter(int row) {
         place += level == count - 1
                      ? QStringLiteral(", on top of %1").arg(count)
                      : QStringLiteral(", %1 of %2 from the top").arg(count - level).arg(count);
-    statusBar()->showMessage(
-        QStringLiteral("%1: %2").arg(win1252::toUnicode(counter.name()), place), 8000);
+    findStatus_->setText(QStringLiteral("%1, %2").arg(win1252::toUnicode(counter.name()), place));
 }
 
 void TMainForm::centreOnHex(int hex) {
@@ -177,4 +193,8 @@ void TMainForm::centreOnHex(int hex) {
     QScrollArea* box = ui_->bScrollBoxMain;
     box->ensureVisible(p.x + 12, p.y + 19, box->viewport()->width() / 2,
                        box->viewport()->height() / 2);
+}
+
+QString TMainForm::findStatus() const {
+    return findStatus_->text();
 }

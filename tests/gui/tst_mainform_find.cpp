@@ -92,8 +92,7 @@ void TestMainFormFind::findCentresAndCycles() {
     const QScrollArea* box = h.form->findChild<QScrollArea*>(QStringLiteral("bScrollBoxMain"));
     const QPoint shown = h.map().mapTo(box->viewport(), MainFormHarness::centre(offBoard));
     QVERIFY(box->viewport()->rect().adjusted(100, 100, -100, -100).contains(shown));
-    QVERIFY(h.form->statusBar()->currentMessage().startsWith(QStringLiteral("UK 6 Armor XX")));
-    QVERIFY(h.form->statusBar()->currentMessage().contains(QStringLiteral("1 of 2")));
+    QVERIFY(h.form->findStatus().startsWith(QStringLiteral("1 of 2: UK 6 Armor XX, Off board")));
     QTest::keyClick(h.form.get(), Qt::Key_F3);
     QCOMPARE(h.form->lastHex(), 40);
     QTest::keyClick(h.form.get(), Qt::Key_F3); // round again
@@ -101,7 +100,7 @@ void TestMainFormFind::findCentresAndCycles() {
     QTest::keyClick(h.form.get(), Qt::Key_F3, Qt::ShiftModifier);
     QCOMPARE(h.form->lastHex(), 40);
     h.form->findFirst(QStringLiteral("no such unit"));
-    QVERIFY(h.form->statusBar()->currentMessage().startsWith(QStringLiteral("No unit matches")));
+    QVERIFY(h.form->findStatus().startsWith(QStringLiteral("No unit matches")));
 }
 
 void TestMainFormFind::dockFollowsTheGame() {
