@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -69,10 +70,11 @@ OrderOfBattleDock::OrderOfBattleDock(Game& game, QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+    // Columns fit what they hold ("Off board", "Yet to move") as the game changes.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table_);
     setWidget(body);
-    table_->resizeColumnsToContents();
 
     connect(filter_, &QLineEdit::textChanged, this,
             [filter](const QString& text) { filter->setWords(text); });
@@ -80,4 +82,9 @@ OrderOfBattleDock::OrderOfBattleDock(Game& game, QWidget* parent)
     connect(table_, &QTableView::activated, this, [this](const QModelIndex& index) {
         emit counterActivated(index.data(OrderOfBattleModel::kRowRole).toInt());
     });
+}
+
+int OrderOfBattleDock::preferredWidth() const {
+    return table_->horizontalHeader()->length() + table_->verticalScrollBar()->sizeHint().width() +
+           2 * table_->frameWidth() + 12;
 }

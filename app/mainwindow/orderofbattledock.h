@@ -19,6 +19,8 @@ public:
     QTableView& table() { return *table_; }
     QLineEdit& filterEdit() { return *filter_; }
     QSortFilterProxyModel& proxy() { return *proxy_; }
+    // Wide enough to show every column.
+    int preferredWidth() const;
 
 signals:
     // The 1-based order-of-battle row of the counter the player picked.

@@ -96,6 +96,8 @@ void TMainForm::setUpFind() {
 }
 
 void TMainForm::setUpOrderOfBattle() {
+    // A dock beside the map never hides the speed bar's controls.
+    ui_->bPanelMainSpeedBar->setMinimumWidth(802);
     orderOfBattleDock_ = new OrderOfBattleDock(*game_, this);
     orderOfBattleDock_->hide();
     addDockWidget(Qt::RightDockWidgetArea, orderOfBattleDock_);
@@ -115,8 +117,9 @@ void TMainForm::setUpOrderOfBattle() {
         dockWidened_ = true;
         const QScreen* shown = screen();
         const int room = shown ? shown->availableGeometry().right() - geometry().right() : 0;
-        resize(width() + std::min(std::max(room, 0), orderOfBattleDock_->sizeHint().width()),
-               height());
+        const int wanted = orderOfBattleDock_->preferredWidth();
+        resize(width() + std::min(std::max(room, 0), wanted), height());
+        resizeDocks({orderOfBattleDock_}, {wanted}, Qt::Horizontal);
     });
 }
 
