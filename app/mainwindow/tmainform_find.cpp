@@ -96,8 +96,6 @@ void TMainForm::setUpFind() {
 }
 
 void TMainForm::setUpOrderOfBattle() {
-    // A dock beside the map never hides the speed bar's controls.
-    ui_->bPanelMainSpeedBar->setMinimumWidth(802);
     orderOfBattleDock_ = new OrderOfBattleDock(*game_, this);
     orderOfBattleDock_->hide();
     addDockWidget(Qt::RightDockWidgetArea, orderOfBattleDock_);
@@ -110,17 +108,27 @@ void TMainForm::setUpOrderOfBattle() {
     connect(orderOfBattleDock_, &OrderOfBattleDock::counterActivated, this,
             &TMainForm::showCounter);
     // Docked, it takes its room from a window made wider, not from the map and speed bar.
-    connect(orderOfBattleDock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-        if (!visible || orderOfBattleDock_->isFloating() || isMaximized() || isFullScreen() ||
-            dockWidened_)
-            return;
-        dockWidened_ = true;
-        const QScreen* shown = screen();
-        const int room = shown ? shown->availableGeometry().right() - geometry().right() : 0;
-        const int wanted = orderOfBattleDock_->preferredWidth();
-        resize(width() + std::min(std::max(room, 0), wanted), height());
-        resizeDocks({orderOfBattleDock_}, {wanted}, Qt::Horizontal);
-    });
+    // While docked it never squeezes the speed bar's controls out of sight; a window made
+    // smaller takes the room from the dock.
+    const auto keepSpeedBar = [this] {
+        const bool docked = orderOfBattleDock_->isVisible() && !orderOfBattleDock_->isFloating();
+        ui_->bPanelMainSpeedBar->setMinimumWidth(docked ? 802 : 0);
+    };
+    connect(orderOfBattleDock_, &QDockWidget::topLevelChanged, this, keepSpeedBar);
+    connect(orderOfBattleDock_, &QDockWidget::visibilityChanged, this,
+            [this, keepSpeedBar](bool visible) {
+                keepSpeedBar();
+                if (!visible || orderOfBattleDock_->isFloating() || isMaximized() ||
+                    isFullScreen() || dockWidened_)
+                    return;
+                dockWidened_ = true;
+                const QScreen* shown = screen();
+                const int room =
+                    shown ? shown->availableGeometry().right() - geometry().right() : 0;
+                const int wanted = orderOfBattleDock_->preferredWidth();
+                resize(width() + std::min(std::max(room, 0), wanted), height());
+                resizeDocks({orderOfBattleDock_}, {wanted}, Qt::Horizontal);
+            });
 }
 
 void TMainForm::findFirst(const QString& query) {
