@@ -158,7 +158,7 @@ void TMainForm::connectCommands() {
     ui_->sbSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     ui_->sbUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_Menu), this);
-    connect(menuKey, &QShortcut::activated, this, [this] { requestMenu(QCursor::pos()); });
+    connect(menuKey, &QShortcut::activated, this, [this] { requestMenu(menuPoint()); });
     setUpNewGameCommand();
 }
 

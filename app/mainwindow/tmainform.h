@@ -155,6 +155,9 @@ private:
     void pointAtHex(int hex);
     // Marks the counter at `level` (0 the bottom) of a stack of `count` for a moment.
     void flashCounter(int hex, int level, int count);
+    // Where a menu asked for from the keyboard opens: at the hex cursor while it shows,
+    // otherwise at the pointer.
+    QPoint menuPoint() const;
     // Scrolls the view to the off-board holding area, where a new game sets the counters.
     void showHoldingArea();
     // The status bar's note that an opened file holds only the placeholder position.

@@ -41,3 +41,7 @@ void TMainForm::setUpStackViewer() {
             stackViewer_->pointerAt(ZeKClick(AFPoint(x, y)).index(), QCursor::pos());
     });
 }
+
+QPoint TMainForm::menuPoint() const {
+    return QCursor::pos();
+}

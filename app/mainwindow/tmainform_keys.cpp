@@ -7,6 +7,7 @@
 #include "ui_mainform.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QLabel>
 #include <QMenu>
 #include <QShortcut>
@@ -48,6 +49,10 @@ void TMainForm::setUpKeyboard() {
     const char* const panels[] = {"Hex", "Moved or not", "Counter"};
     for (std::size_t i = 0; i < statusPanels_.size(); ++i)
         statusPanels_[i]->setAccessibleName(QString::fromLatin1(panels[i]));
+
+    // Shift+F10 opens the pop-up menu as the menu key does.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] { requestMenu(menuPoint()); });
 
     // The map takes the keyboard: Tab reaches it, a click gives it the focus.
     mapView_->setFocusPolicy(Qt::StrongFocus);
