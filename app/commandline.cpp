@@ -1,11 +1,18 @@
 #include "app/commandline.h"
 
+#include "app/mainwindow/mapscene.h"
+#include "app/mainwindow/zoom.h"
+#include "app/mainwindow/zoomedmap.h"
 #include "app/modules.h"
 #include "app/resourcedll/extractpictures.h"
+#include "combat/taggermgr.h"
 #include "counters/countermgr.h"
 #include "counters/movereport.h"
+#include "counters/zekcounter.h"
 #include "game/game.h"
+#include "geometry/mapboard.h"
 #include "geometry/mappicture.h"
+#include "geometry/picturemodule.h"
 #include "korvaversion.h"
 #include "movefile/movefile.h"
 #include "movefile/newgamefile.h"
@@ -27,7 +34,7 @@ constexpr int kWriteFailed = 1;
 
 constexpr const char* kUsage = "usage: korva [FILE.krv]\n"
                                "       korva --report FILE.krv\n"
-                               "       korva --render FILE.krv OUT.png\n"
+                               "       korva --render FILE.krv OUT.png [--zoom PERCENT]\n"
                                "       korva --extract-pictures MODULE.dll DIR\n"
                                "       korva --new-game OUT.krv\n"
                                "       korva --help | --version\n";
@@ -78,7 +85,7 @@ void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
         std::fprintf(stderr, "korva: %s\n", qPrintable(message));
 }
 
-int renderPosition(int argc, char** argv, const QString& file, const QString& out) {
+int renderPosition(int argc, char** argv, const QString& file, const QString& out, qreal zoom) {
     // Text on the built-in pictures needs fonts, which need a platform; none needs a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(&dropQtNotes);
@@ -89,9 +96,21 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
         Game game(openPictureModule(QStringLiteral("korva_1.dll")),
                   openPictureModule(QStringLiteral("korva_2.dll")));
         game.open(contents);
+        // The map as the window shows it at that zoom; at 100% the map picture itself.
+        QImage shown = game.mapPicture().image();
+        if (zoom != 1.0) {
+            const MapScene scene(game);
+            ZoomedMap zoomed;
+            zoomed.setSources(&game.mapPicture(), &scene);
+            zoomed.setScale(zoom);
+            shown = zoomed.render();
+            zoomed.setSources(nullptr, nullptr);
+        }
+        if (shown.isNull())
+            return refuse(out, QStringLiteral("there is not enough memory for the picture"));
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        if (!game.mapPicture().image().save(&buffer, "PNG"))
+        if (!shown.save(&buffer, "PNG"))
             return refuse(out, QStringLiteral("the picture could not be encoded"));
     } catch (const std::exception& error) {
         return refuse(file, QString::fromLocal8Bit(error.what()));
@@ -159,9 +178,20 @@ LaunchRequest runCommandLine(int argc, char** argv) {
         return {takes(0) ? writeOut("korva " KORVA_VERSION "\n") : wrongCount().exitStatus, {}};
     if (first == "--report")
         return takes(1) ? LaunchRequest{printReport(arg(2)), {}} : wrongCount();
-    if (first == "--render")
-        return takes(2) ? LaunchRequest{renderPosition(argc, argv, arg(2), arg(3)), {}}
-                        : wrongCount();
+    if (first == "--render") {
+        if (takes(2))
+            return {renderPosition(argc, argv, arg(2), arg(3), 1.0), {}};
+        if (!takes(4) || std::string_view(argv[4]) != "--zoom")
+            return wrongCount();
+        bool number = false;
+        const qreal zoom = Zoom::scaleOfPercent(arg(5).toInt(&number));
+        if (!number || zoom == 0.0)
+            return {refuseArguments(QStringLiteral("--zoom takes a percentage from 25 to 400, "
+                                                   "not %1")
+                                        .arg(arg(5))),
+                    {}};
+        return {renderPosition(argc, argv, arg(2), arg(3), zoom), {}};
+    }
     if (first == "--new-game")
         return takes(1) ? LaunchRequest{writeNewGame(arg(2)), {}} : wrongCount();
     if (first == "--extract-pictures")

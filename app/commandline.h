@@ -16,7 +16,9 @@ struct LaunchRequest {
 // The program's uses:
 //   korva [FILE.krv]                   the window, opening FILE at once
 //   korva --report FILE.krv            the move report a save of that position would write
-//   korva --render FILE.krv OUT.png    the map with that file's counters and tags drawn
+//   korva --render FILE.krv OUT.png [--zoom PERCENT]
+//                                      the map with that file's counters and tags drawn,
+//                                      at that zoom (25 to 400; 100 unless given)
 //   korva --new-game OUT.krv           the starting file of a new game
 //   korva --extract-pictures DLL DIR   a resource DLL's pictures as DIR/<id>.png
 //   korva --help | --version

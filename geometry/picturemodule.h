@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -35,6 +36,21 @@ public:
     // module that keeps its pictures lets this one go, so its pixels are not held twice.
     virtual QImage takeBitmap(int id) const { return bitmap(id); }
     virtual bool contains(int id) const = 0;
+    // The part `deviceArea` of the picture drawn afresh at `scale` device pixels per picture
+    // pixel (sharp on a high-density screen or zoomed in), in pixels of the whole picture
+    // at that scale; or a null image when the module holds only the picture's pixels, which
+    // the caller then scales smoothly. Safe to call on any thread.
+    virtual QImage drawnAtScale(int id, qreal scale, const QRect& deviceArea) const {
+        (void)id;
+        (void)scale;
+        (void)deviceArea;
+        return {};
+    }
+    // True when drawnAtScale draws the picture rather than answering a null image.
+    virtual bool drawsAtAnyScale(int id) const {
+        (void)id;
+        return false;
+    }
     // The module's name as the player knows it ("korva_1.dll").
     virtual QString name() const = 0;
     // Called with one line whenever a picture could not be read and another stood in for

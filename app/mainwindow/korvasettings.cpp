@@ -8,6 +8,8 @@ const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
 const QString kGeometry = QStringLiteral("window/geometry");
 const QString kState = QStringLiteral("window/state");
+const QString kZoom = QStringLiteral("view/zoom");
+const QString kOverview = QStringLiteral("view/overview");
 } // namespace
 
 KorvaSettings::KorvaSettings(std::unique_ptr<QSettings> store) : store_(std::move(store)) {}
@@ -50,4 +52,21 @@ void KorvaSettings::setWindow(const QByteArray& geometry, const QByteArray& stat
         return;
     store_->setValue(kGeometry, geometry);
     store_->setValue(kState, state);
+}
+
+double KorvaSettings::zoom() const {
+    bool ok = false;
+    const double zoom = store_ ? store_->value(kZoom, 1.0).toDouble(&ok) : 1.0;
+    return ok && zoom > 0.0 ? zoom : 1.0;
+}
+
+bool KorvaSettings::overviewShown() const {
+    return store_ && store_->value(kOverview, false).toBool();
+}
+
+void KorvaSettings::setView(double zoom, bool overviewShown) {
+    if (!store_)
+        return;
+    store_->setValue(kZoom, zoom);
+    store_->setValue(kOverview, overviewShown);
 }

@@ -9,7 +9,8 @@
 class QSettings;
 
 // What Korva remembers between runs: the folder of the last move file, the recent move
-// files and the main window's place. No game data and no mail settings are kept here.
+// files, the main window's place, the map's zoom and whether its overview shows. No game
+// data and no mail settings are kept here.
 class KorvaSettings {
 public:
     // Without a store nothing is remembered (tests and tools that must leave the player's
@@ -36,6 +37,12 @@ public:
     QByteArray windowGeometry() const;
     QByteArray windowState() const;
     void setWindow(const QByteArray& geometry, const QByteArray& state);
+
+    // The map's zoom (1 is 100%); 1 on the first run and for a value that is not a scale.
+    double zoom() const;
+    // Whether the overview of the whole map shows; false on the first run.
+    bool overviewShown() const;
+    void setView(double zoom, bool overviewShown);
 
 private:
     std::unique_ptr<QSettings> store_;

@@ -1,7 +1,10 @@
 #include "app/mainwindow/tmainform.h"
 
 #include "app/mainwindow/korvasettings.h"
+#include "app/mainwindow/lossbadges.h"
+#include "app/mainwindow/mapscene.h"
 #include "app/mainwindow/mapview.h"
+#include "app/mainwindow/overviewmap.h"
 #include "app/mainwindow/processlauncher.h"
 #include "app/mainwindow/recentfiles.h"
 #include "app/mainwindow/turnmail.h"
@@ -10,9 +13,12 @@
 #include "combat/dialogs/tshowcombatdlg.h"
 #include "combat/dialogs/win1252validator.h"
 #include "combat/dierandom.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
 #include "geometry/mappicture.h"
 #include "geometry/picturemodule.h"
 #include "geometry/win1252.h"
@@ -51,10 +57,14 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     FormCreate();
     connectCommands();
     setUpDesktop();
+    setUpView();
+    setUpHexCursor();
     setUpKeyboard();
     setUpFind();
     setUpOrderOfBattle();
     setUpStackViewer();
+    // Last: the docks above are among what it restores.
+    restoreView();
 }
 
 TMainForm::~TMainForm() {
@@ -92,6 +102,8 @@ void TMainForm::setUpControls() {
     mapView_ = new MapView;
     mapView_->setObjectName(QStringLiteral("bImageMainMap"));
     ui_->bScrollBoxMain->setWidget(mapView_);
+    // Tab and a click give the keyboard to the map, whose keys scroll it.
+    ui_->bScrollBoxMain->setFocusProxy(mapView_);
 
     // Created after the map so that it lies above it; it moves in viewport coordinates.
     bDragImage_ = new QLabel(ui_->bScrollBoxMain->viewport());
@@ -176,6 +188,8 @@ void TMainForm::FormCreate() {
     // Then the map picture, the counters, the board and the tags, in that order.
     game_ = std::make_unique<Game>(std::move(mapAndTags), std::move(counterPictures));
     mapView_->setPicture(&game_->mapPicture());
+    mapScene_ = std::make_unique<MapScene>(*game_);
+    mapView_->setScene(mapScene_.get());
 
     // The program's own sword cursor over all its windows.
     const programart::CursorPicture sword = programart::zekCursor();
@@ -195,6 +209,11 @@ void TMainForm::FormShow() {
 }
 
 void TMainForm::FormDestroy() {
+    // The views stop drawing the game (and wait for pictures under way) before it goes.
+    mapView_->setScene(nullptr);
+    if (overviewMap_)
+        overviewMap_->setScene(nullptr);
+    mapScene_.reset();
     // The modules go first, then the board, the counters and the tags.
     game_.reset();
     QGuiApplication::restoreOverrideCursor();
@@ -219,6 +238,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     settings_->setWindow(saveGeometry(), saveState());
+    saveView();
     event->accept();
 }
 

@@ -19,13 +19,20 @@ class TMainForm;
 }
 class Game;
 class KorvaSettings;
+class MapScene;
 class MapView;
+class CounterFlash;
+class HexCursor;
+class LossBadges;
 class OrderOfBattleDock;
 class QLineEdit;
 class QStringListModel;
 class StackViewer;
+class OverviewMap;
 class PictureModule;
 class QAction;
+class QComboBox;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QMimeData;
@@ -83,6 +90,8 @@ public:
     QMenu& popupMenu() { return *bMainPopupMenu_; }
     // Korva's own commands beyond the speed bar (new game, e-mail, zoom, ...).
     QToolBar& korvaToolBar() { return *bKorvaToolBar_; }
+    // The overview of the whole map, docked beside the view; hidden until asked for.
+    QDockWidget& overviewDock() { return *overviewDock_; }
     int lastHex() const { return lastHex_; }
     int dragFromHex() const { return dragFromHex_; }
     int undoToHex() const { return undoToHex_; }
@@ -148,6 +157,7 @@ private:
     void setUpFind();
     void setUpOrderOfBattle();
     void setUpStackViewer();
+    void setUpHexCursor();
     const ZeKCounter& counterByRow(int row) const;
     void centreOnHex(int hex);
     // The hex the pop-up commands act on, as if the pointer had entered it: status bar,
@@ -158,6 +168,18 @@ private:
     // Where a menu asked for from the keyboard opens: at the hex cursor while it shows,
     // otherwise at the pointer.
     QPoint menuPoint() const;
+
+    // The view (tmainform_view.cpp): zoom commands and control, the overview dock, and
+    // what of them is remembered between runs.
+    void setUpView();
+    void restoreView();
+    void saveView();
+    void showZoom();
+    void applyZoomText();
+    // The picture of a counter as the map shows it at its zoom, for the drag picture.
+    QPixmap pictureAtZoom(int id, const QImage& picture) const;
+    // The zoom changed while a counter is held: the drag picture follows.
+    void zoomDuringDrag();
     // Scrolls the view to the off-board holding area, where a new game sets the counters.
     void showHoldingArea();
     // The status bar's note that an opened file holds only the placeholder position.
@@ -212,6 +234,8 @@ private:
 
     // The picture modules, the map picture, the counters, the board and the tags.
     std::unique_ptr<Game> game_;
+    // What the views draw the game from when zoomed or sharp; built on the game.
+    std::unique_ptr<MapScene> mapScene_;
     bool isDragging_ = false;
     int dragFromHex_ = -1;
     int undoToHex_ = -1;
@@ -227,6 +251,11 @@ private:
     QLabel* bDragImage_ = nullptr;
     QMenu* bMainPopupMenu_ = nullptr;
     QToolBar* bKorvaToolBar_ = nullptr;
+    QDockWidget* overviewDock_ = nullptr;
+    OverviewMap* overviewMap_ = nullptr;
+    QComboBox* zoomBox_ = nullptr;
+    QAction* zoomInAction_ = nullptr;
+    QAction* zoomOutAction_ = nullptr;
     std::array<QLabel*, 3> statusPanels_{};
     std::unique_ptr<TShowCombatDlg> showCombatDlg_;
 
@@ -243,6 +272,9 @@ private:
     QStringListModel* findNames_ = nullptr;
     OrderOfBattleDock* orderOfBattleDock_ = nullptr;
     StackViewer* stackViewer_ = nullptr;
+    HexCursor* hexCursor_ = nullptr;
+    CounterFlash* counterFlash_ = nullptr;
+    std::unique_ptr<LossBadges> lossBadges_;
     // The last search: its words, the rows it matched and the one shown (-1: none yet).
     QString findQuery_;
     std::vector<int> findMatches_;

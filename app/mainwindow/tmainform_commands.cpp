@@ -2,6 +2,7 @@
 // combat, show combat, hide tags, about.
 #include "app/mainwindow/tmainform.h"
 
+#include "app/mainwindow/mapview.h"
 #include "app/windows/tfrmabout.h"
 #include "combat/dialogs/tcombat.h"
 #include "combat/dialogs/tshowcombatdlg.h"
@@ -11,6 +12,7 @@
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
+#include "geometry/mapboard.h"
 #include "geometry/win1252.h"
 #include "geometry/zekclick.h"
 #include "ui_mainform.h"
@@ -19,7 +21,6 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QScopeGuard>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <cmath>
@@ -74,16 +75,18 @@ void TMainForm::AnimateMove(const ZeKCounter& counter, int fromHex, int stepCoun
     const int pause = totalMs / stepCount;
 
     LoadDragPicture(counter);
-    const QScrollBar* hBar = ui_->bScrollBoxMain->horizontalScrollBar();
-    const QScrollBar* vBar = ui_->bScrollBoxMain->verticalScrollBar();
-    bDragImage_->move(p0.x - hBar->value(), p0.y - vBar->value());
+    // The slide is reckoned on the map and shown at the view's zoom and scroll position.
+    const auto zoom = static_cast<float>(mapView_->mapScale());
+    QPointF start = mapView_->viewportPointOf(QPointF(p0.x, p0.y));
+    bDragImage_->move(start.toPoint());
     bDragImage_->show();
     bDragImage_->raise();
     for (int i = 0; i < stepCount; ++i) {
+        start = mapView_->viewportPointOf(QPointF(p0.x, p0.y)); // the scroll, read afresh
         const auto left =
-            static_cast<int>(static_cast<float>(i) * dx + static_cast<float>(p0.x - hBar->value()));
+            static_cast<int>(static_cast<float>(i) * dx * zoom + static_cast<float>(start.x()));
         const auto top =
-            static_cast<int>(static_cast<float>(i) * dy + static_cast<float>(p0.y - vBar->value()));
+            static_cast<int>(static_cast<float>(i) * dy * zoom + static_cast<float>(start.y()));
         bDragImage_->move(left, top);
         bDragImage_->repaint();
         if (setup_.pause) {

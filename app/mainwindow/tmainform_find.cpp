@@ -60,6 +60,9 @@ void TMainForm::setUpFind() {
         QTimer::singleShot(0, this, [this] {
             findDue_ = false;
             findFirst(findEdit_->text());
+            // The map takes the keyboard, ready to move what was found.
+            if (!findMatches_.empty())
+                mapView_->setFocus(Qt::OtherFocusReason);
         });
     };
     connect(findEdit_, &QLineEdit::returnPressed, this, requestFind);
@@ -201,9 +204,7 @@ void TMainForm::showCounter(int row) {
 
 void TMainForm::centreOnHex(int hex) {
     const AFPoint p = ZeKClick(hex).position();
-    QScrollArea* box = ui_->bScrollBoxMain;
-    box->ensureVisible(p.x + 12, p.y + 19, box->viewport()->width() / 2,
-                       box->viewport()->height() / 2);
+    mapView_->centreOn(QPointF(p.x + 12, p.y + 19));
 }
 
 QString TMainForm::findStatus() const {

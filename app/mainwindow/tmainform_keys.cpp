@@ -32,7 +32,8 @@ void TMainForm::setUpKeyboard() {
     giveKey(ui_->sbOpen, QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
     giveKey(ui_->sbSave, QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
     giveKey(ui_->sbUndo, QStringLiteral("Undo last move"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    giveKey(ui_->sbMoveAll, QStringLiteral("Move All"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    giveKey(ui_->sbMoveAll, QStringLiteral("Move All"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     giveKey(ui_->SpeedButton1, QStringLiteral("Hide Combat Tags"),
             QKeySequence(Qt::CTRL | Qt::Key_H));
     giveKey(ui_->sbAbout, QStringLiteral("About"), QKeySequence(Qt::Key_F1));

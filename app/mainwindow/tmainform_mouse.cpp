@@ -11,8 +11,6 @@
 
 #include <QLabel>
 #include <QMenu>
-#include <QScrollArea>
-#include <QScrollBar>
 
 void TMainForm::bImageMainMapMouseDown(Qt::MouseButton button, int x, int y) {
     if (button == Qt::LeftButton)
@@ -29,9 +27,7 @@ void TMainForm::bImageMainMapMouseUp(Qt::MouseButton button, int x, int y) {
 }
 
 void TMainForm::placeDragImage(int pictureX, int pictureY) {
-    const QScrollArea* box = ui_->bScrollBoxMain;
-    bDragImage_->move(pictureX - box->horizontalScrollBar()->value(),
-                      pictureY - box->verticalScrollBar()->value());
+    bDragImage_->move(mapView_->viewportPointOf(QPointF(pictureX, pictureY)).toPoint());
 }
 
 void TMainForm::clearUndoRecord() {
@@ -58,6 +54,7 @@ void TMainForm::PickUpCounter(int x, int y) {
     isDragging_ = true;
     // Esc must reach the map wherever the keyboard focus is.
     mapView_->grabKeyboard();
+    mapView_->setDragScrolling(true);
 }
 
 void TMainForm::DropCounter(int x, int y) {
@@ -101,6 +98,7 @@ void TMainForm::endDrag() {
     bDragImage_->hide();
     bDragImage_->move(0, 0);
     isDragging_ = false;
+    mapView_->setDragScrolling(false);
     mapView_->releaseKeyboard();
 }
 
@@ -112,6 +110,8 @@ void TMainForm::requestMenu(const QPoint& globalPos) {
 
 void TMainForm::LoadDragPicture(const ZeKCounter& counter) {
     const QImage picture = game_->counterPictures().bitmap(counter.pictureId());
-    bDragImage_->setPixmap(QPixmap::fromImage(picture));
-    bDragImage_->resize(picture.size());
+    // The picture at the map's zoom, drawn afresh where it can be.
+    const QPixmap shown = pictureAtZoom(counter.pictureId(), picture);
+    bDragImage_->setPixmap(shown);
+    bDragImage_->resize(shown.deviceIndependentSize().toSize());
 }

@@ -2,14 +2,16 @@
 // drag to their set-up hexes.
 #include "app/mainwindow/tmainform.h"
 
+#include "app/mainwindow/mapview.h"
 #include "app/pictures/newgameglyph.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
+#include "movefile/movefilereader.h"
+#include "movefile/newgamefile.h"
 #include "ui_mainform.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -48,8 +50,7 @@ void TMainForm::showHoldingArea() {
     // The holding area's left edge at the view's left, or as far right as the map goes.
     const int left = hexgrid::hexPosition(hexgrid::hexIndexOf(hexgrid::kBoardColumns, 0)).x -
                      hexgrid::kSideOverhang;
-    ui_->bScrollBoxMain->horizontalScrollBar()->setValue(left);
-    ui_->bScrollBoxMain->verticalScrollBar()->setValue(0);
+    mapView_->placeMapPoint(QPointF(left, 0), QPointF(0, 0));
 }
 
 void TMainForm::suggestNewGame() {

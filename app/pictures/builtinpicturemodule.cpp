@@ -8,6 +8,7 @@
 #include "geometry/pictureids.h"
 
 #include <algorithm>
+#include <cmath>
 
 using namespace pictureids;
 
@@ -106,14 +107,36 @@ bool BuiltinPictureModule::loadSheetFor(int id) const {
 }
 
 QImage BuiltinPictureModule::draw(int id) const {
+    return draw(id, 1.0);
+}
+
+QImage BuiltinPictureModule::draw(int id, qreal scale) const {
     if (id == kMap)
-        return mapart::drawMap();
+        return scale == 1.0 ? mapart::drawMap()
+                            : mapart::drawScaledMapArea(
+                                  QRect(0, 0, static_cast<int>(std::ceil(mapart::kWidth * scale)),
+                                        static_cast<int>(std::ceil(mapart::kHeight * scale))),
+                                  scale);
     if (id > kFileTagBase)
-        return tagart::diePicture(id - kFileTagBase, tagart::DieFamily::Opponent);
+        return tagart::diePicture(id - kFileTagBase, tagart::DieFamily::Opponent, scale);
     if (id > kOwnTagBase)
-        return tagart::diePicture(id - kOwnTagBase, tagart::DieFamily::Own);
+        return tagart::diePicture(id - kOwnTagBase, tagart::DieFamily::Own, scale);
     if (isMarker(id))
-        return tagart::markerPicture(id - kMarkerBase);
+        return tagart::markerPicture(id - kMarkerBase, scale);
     const CounterFace& face = counterFaces_.at(id);
-    return counterart::counterPicture(face.look, face.losses);
+    return counterart::counterPicture(face.look, face.losses, scale);
+}
+
+bool BuiltinPictureModule::drawsAtAnyScale(int id) const {
+    return contains(id);
+}
+
+QImage BuiltinPictureModule::drawnAtScale(int id, qreal scale, const QRect& deviceArea) const {
+    if (!contains(id))
+        return {};
+    // The map is drawn only where asked: the whole of it at a high scale is large.
+    if (id == kMap)
+        return mapart::drawScaledMapArea(deviceArea, scale);
+    const QImage whole = draw(id, scale);
+    return deviceArea == whole.rect() ? whole : whole.copy(deviceArea);
 }

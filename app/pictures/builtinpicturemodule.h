@@ -31,6 +31,9 @@ public:
     // Lets a kept picture go (the map, 16 MB); a later bitmap() loads it again.
     QImage takeBitmap(int id) const override;
     bool contains(int id) const override;
+    // Every built-in picture is drawn afresh at any scale.
+    QImage drawnAtScale(int id, qreal scale, const QRect& deviceArea) const override;
+    bool drawsAtAnyScale(int id) const override;
     QString name() const override;
 
     Set set() const { return set_; }
@@ -38,6 +41,8 @@ public:
     std::vector<int> ids() const;
     // The picture drawn now, never taken from a sheet: what the build puts in the sheets.
     QImage draw(int id) const;
+    // The whole picture drawn at `scale` device pixels per picture pixel.
+    QImage draw(int id, qreal scale) const;
 
 private:
     struct CounterFace {

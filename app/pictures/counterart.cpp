@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -133,7 +134,7 @@ void paintBand(QPainter& painter, const Band& band) {
 
 // The unit size as wargames mark it, in crisp pixels: XX and X as small crosses, III as
 // bars; where the name gives no size, one dot per size value.
-void paintSizeMark(QPainter& painter, const CounterLook& look, const QColor& ink) {
+void paintSizeMark(QPainter& painter, const CounterLook& look, const QColor& ink, bool pixels) {
     struct Mark {
         int width;
         bool cross;
@@ -152,11 +153,21 @@ void paintSizeMark(QPainter& painter, const CounterLook& look, const QColor& ink
     if (!marks.empty()) {
         int x = (kCounterSize - width) / 2;
         for (const Mark& mark : marks) {
-            if (mark.cross) {
+            if (mark.cross && pixels) {
                 for (int i = 0; i < 3; ++i) {
                     painter.fillRect(x + i, kSizeMarkTop + i, 1, 1, ink);
                     painter.fillRect(x + 2 - i, kSizeMarkTop + i, 1, 1, ink);
                 }
+            } else if (mark.cross) {
+                // The same cross as two strokes through the middles of its pixels.
+                painter.save();
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setPen(QPen(ink, 1.0, Qt::SolidLine, Qt::SquareCap));
+                painter.drawLine(QPointF(x + 0.5, kSizeMarkTop + 0.5),
+                                 QPointF(x + 2.5, kSizeMarkTop + 2.5));
+                painter.drawLine(QPointF(x + 2.5, kSizeMarkTop + 0.5),
+                                 QPointF(x + 0.5, kSizeMarkTop + 2.5));
+                painter.restore();
             } else {
                 painter.fillRect(x, kSizeMarkTop, 1, 3, ink);
             }
@@ -214,7 +225,23 @@ void paintFortSign(QPainter& painter, const QColor& ink) {
         painter.fillRect(QRect(corner, QSize(3, 3)), ink);
 }
 
-void paintAnchor(QPainter& painter, const QColor& ink) {
+void paintAnchor(QPainter& painter, const QColor& ink, bool pixels) {
+    if (!pixels) {
+        // The anchor of the pixel pattern below as strokes: ring, stock, shank, arms.
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(ink, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(12.5, 6.0), 1.0, 1.0);
+        painter.drawLine(QPointF(10.5, 8.5), QPointF(14.5, 8.5));
+        painter.drawLine(QPointF(12.5, 7.0), QPointF(12.5, 14.5));
+        QPainterPath arms(QPointF(8.5, 11.0));
+        arms.quadTo(QPointF(9.5, 14.5), QPointF(12.5, 14.5));
+        arms.quadTo(QPointF(15.5, 14.5), QPointF(16.5, 11.0));
+        painter.drawPath(arms);
+        painter.restore();
+        return;
+    }
     constexpr const char* kAnchor[] = {
         "....#....", "...#.#...", "....#....", "..#####..", "....#....",
         "....#....", "#...#...#", "##..#..##", ".##.#.##.", "..#####..",
@@ -227,15 +254,19 @@ void paintAnchor(QPainter& painter, const QColor& ink) {
 
 } // namespace
 
-QImage counterPicture(const CounterLook& look, int losses) {
+QImage counterPicture(const CounterLook& look, int losses, qreal scale) {
     const Palette palette = paletteOf(look.kind);
     const int shownLosses = std::clamp(losses, 0, std::max(look.steps, 0));
     const double shade = look.steps > 0 ? 0.55 * shownLosses / look.steps : 0.0;
     const QColor ground = mixed(palette.ground, palette.reduced, shade);
 
-    QImage image(kCounterSize, kCounterSize, QImage::Format_RGB32);
+    const bool pixels = scale == 1.0;
+    const auto side = static_cast<int>(std::ceil(kCounterSize * scale));
+    QImage image(side, side, QImage::Format_RGB32);
     image.fill(palette.outline);
     QPainter painter(&image);
+    if (!pixels)
+        painter.scale(scale, scale);
     painter.setBackground(ground);
     painter.fillRect(1, 1, kInnerWidth, kInnerWidth, ground);
     paintBand(painter, bandOf(look));
@@ -248,7 +279,7 @@ QImage counterPicture(const CounterLook& look, int losses) {
         paintLine(painter, 21, look.designation, {7, 6});
         break;
     case CounterKind::Port:
-        paintAnchor(painter, palette.ink);
+        paintAnchor(painter, palette.ink, pixels);
         paintLine(painter, 21, look.designation, {7, 6});
         break;
     case CounterKind::Marker:
@@ -257,7 +288,7 @@ QImage counterPicture(const CounterLook& look, int losses) {
         break;
     case CounterKind::FirstSide:
     case CounterKind::SecondSide: {
-        paintSizeMark(painter, look, palette.ink);
+        paintSizeMark(painter, look, palette.ink, pixels);
         // Designation, then arm of service, then the step track; both lines drop by one
         // pixel where there is no track.
         const int drop = look.steps > 0 ? 0 : 1;

@@ -11,7 +11,9 @@ namespace counterart {
 inline constexpr int kCounterSize = 24;
 
 // The counter with `losses` (0..look.steps) losses taken, Format_RGB32. Each loss turns one
-// more cell of the step track red and shades the ground further.
-QImage counterPicture(const CounterLook& look, int losses);
+// more cell of the step track red and shades the ground further. At a `scale` other than 1
+// it is drawn afresh with that many device pixels per picture pixel (ceil(24 x scale)
+// square), its small signs as lines rather than enlarged pixels.
+QImage counterPicture(const CounterLook& look, int losses, qreal scale = 1.0);
 
 } // namespace counterart

@@ -55,6 +55,16 @@ bool LayeredPictureModule::contains(int id) const {
     return layerFor(id) != nullptr;
 }
 
+QImage LayeredPictureModule::drawnAtScale(int id, qreal scale, const QRect& deviceArea) const {
+    const PictureModule* layer = layerFor(id);
+    return layer ? layer->drawnAtScale(id, scale, deviceArea) : QImage();
+}
+
+bool LayeredPictureModule::drawsAtAnyScale(int id) const {
+    const PictureModule* layer = layerFor(id);
+    return layer && layer->drawsAtAnyScale(id);
+}
+
 void LayeredPictureModule::setFallbackListener(std::function<void(const QString&)> listener) {
     listener_ = std::move(listener);
     if (listener_)

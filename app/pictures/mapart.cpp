@@ -8,6 +8,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <cmath>
+
 namespace mapart {
 namespace {
 
@@ -23,6 +26,8 @@ const QColor kSeaCaption(24, 56, 92);
 const QColor kBoardEdge(58, 50, 36);
 
 constexpr int kFirstHoldingColumn = kBoardColumns;
+// How far a caption's middle may lie from a pixel of its box, with room to spare.
+constexpr int kCaptionMargin = 16;
 
 QPolygonF hexPolygon(int hexIndex) {
     QPolygonF polygon;
@@ -54,22 +59,55 @@ QPolygonF boardArea() {
     return area;
 }
 
+// The part of the picture being drawn: `device` in pixels of the picture drawn at `scale`,
+// and the map picture's coordinates it covers.
+struct Frame {
+    QRect device;
+    qreal scale = 1.0;
+
+    QRectF area() const {
+        return {device.x() / scale, device.y() / scale, device.width() / scale,
+                device.height() / scale};
+    }
+};
+
+// The hexes whose outline, with a pixel to spare, reaches into `area`.
+template <typename Visit> void forHexesIn(const QRectF& area, Visit visit) {
+    const int firstColumn =
+        std::max(0, static_cast<int>(std::floor((area.left() - 2) / kColumnPitch)));
+    const int lastColumn =
+        std::min(kColumns - 1,
+                 static_cast<int>(std::floor((area.right() + kSideOverhang + 2) / kColumnPitch)));
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+        const int shift = column % 2 != 0 ? kHalfHeight : 0;
+        const int firstRow =
+            std::max(0, static_cast<int>(std::floor((area.top() - shift - 2) / kHexHeight)));
+        const int lastRow =
+            std::min(kRowsPerColumn - 1,
+                     static_cast<int>(std::floor((area.bottom() - shift + 2) / kHexHeight)));
+        for (int row = firstRow; row <= lastRow; ++row)
+            visit(hexIndexOf(column, row));
+    }
+}
+
 // Off board: a plain ground with every other column shaded and a faint heading, so no one
 // takes it for part of Italy.
-void paintHoldingArea(QPainter& painter) {
-    QPolygonF area = boardEdge();
-    area << QPointF(kWidth + 10, kHeight + 10) << QPointF(kWidth + 10, -10)
-         << QPointF(area.first().x(), -10);
+void paintHoldingArea(QPainter& painter, const QRectF& area) {
+    QPolygonF ground = boardEdge();
+    ground << QPointF(kWidth + 10, kHeight + 10) << QPointF(kWidth + 10, -10)
+           << QPointF(ground.first().x(), -10);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kHoldingGround);
-    painter.drawPolygon(area);
+    painter.drawPolygon(ground);
     painter.setBrush(kHoldingStripe);
-    for (int column = kFirstHoldingColumn + 1; column < kColumns; column += 2)
-        for (int row = 0; row < kRowsPerColumn; ++row)
-            painter.drawPolygon(hexPolygon(hexIndexOf(column, row)));
+    forHexesIn(area, [&painter](int hex) {
+        const int column = hex / kRowsPerColumn;
+        if ((column - kFirstHoldingColumn) % 2 == 1)
+            painter.drawPolygon(hexPolygon(hex));
+    });
 
     painter.setPen(kHoldingHeading);
-    const QRectF band(QPointF(area.first().x() + 20, 0), QPointF(kWidth - 20, 0));
+    const QRectF band(QPointF(ground.first().x() + 20, 0), QPointF(kWidth - 20, 0));
     for (int y : {40, 930, 1820}) {
         painter.setFont(artfonts::serif(46, true));
         painter.drawText(QRectF(band.left(), y, band.width(), 60), Qt::AlignCenter,
@@ -82,16 +120,18 @@ void paintHoldingArea(QPainter& painter) {
 
 // The grid goes into a layer of its own in one opaque colour, then onto the map at part
 // strength: an edge that two neighbouring hexes both draw is no darker than the others.
-void paintGrid(QPainter& painter, const QRect& area) {
-    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+void paintGrid(QPainter& painter, const Frame& frame) {
+    QImage layer(frame.device.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
         QPainter grid(&layer);
-        grid.translate(-area.topLeft());
-        for (int hex = 0; hex < kHexCount; ++hex) {
+        grid.translate(-frame.device.topLeft());
+        if (frame.scale != 1.0)
+            grid.scale(frame.scale, frame.scale);
+        forHexesIn(frame.area(), [&grid](int hex) {
             grid.setPen(isOnBoard(hex) ? kBoardGrid : kHoldingGrid);
             grid.drawPolyline(hexPolygon(hex));
-        }
+        });
     }
     painter.save();
     painter.resetTransform();
@@ -109,42 +149,69 @@ bool looksLikeSea(const QImage& image, const QPoint& at) {
 
 // Each board hex's letter and number, low in the hex: a counter covers the top 24 pixels
 // of its hex and the combat tags sit at the top corners, so this spot stays readable.
-void paintCaptions(QPainter& painter, const QImage& image, const QRect& area) {
+void paintCaptions(QPainter& painter, const QImage& image, const Frame& frame) {
     painter.setFont(artfonts::condensed(8));
-    for (int hex = 0; hex < kHexCount; ++hex) {
+    const QRectF area = frame.area();
+    forHexesIn(area, [&](int hex) {
         if (!isOnBoard(hex))
-            continue;
+            return;
         const QRect box = mapcaptions::captionBox(hex);
-        if (!box.intersects(area))
-            continue;
-        const bool sea = looksLikeSea(image, box.center() - area.topLeft());
-        painter.setPen(sea ? kSeaCaption : kLandCaption);
+        if (!QRectF(box).intersects(area))
+            return;
+        const QPoint centre = frame.scale == 1.0 ? box.center() - frame.device.topLeft()
+                                                 : (QPointF(box.center()) * frame.scale).toPoint() -
+                                                       frame.device.topLeft();
+        painter.setPen(looksLikeSea(image, centre) ? kSeaCaption : kLandCaption);
         painter.drawText(box, Qt::AlignHCenter | Qt::AlignBottom, mapcaptions::caption(hex));
-    }
+    });
+}
+
+// The whole map drawing over `frame`, into `image` of the frame's size.
+void paintMap(QImage& image, const Frame& frame) {
+    const bool ownScale = frame.scale == 1.0;
+    const QRectF area = frame.area();
+    QPainter painter(&image);
+    painter.translate(-frame.device.topLeft());
+    if (!ownScale)
+        painter.scale(frame.scale, frame.scale);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (ownScale)
+        mapterrain::paintTerrain(painter, frame.device);
+    else
+        mapterrain::paintTerrainScaled(painter, area);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    paintHoldingArea(painter, area);
+    paintGrid(painter, frame);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.save();
+    painter.setClipRegion(QRegion(boardArea().toPolygon()));
+    mapterrain::paintPlaceNames(painter, ownScale ? QRectF() : area);
+    painter.restore();
+    painter.setPen(QPen(kBoardEdge, 2.0));
+    painter.drawPolyline(boardEdge());
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintCaptions(painter, image, frame);
+    painter.end();
 }
 
 } // namespace
 
 QImage drawMapArea(const QRect& area) {
     QImage image(area.size(), QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.translate(-area.topLeft());
-    painter.setRenderHint(QPainter::Antialiasing);
-    mapterrain::paintTerrain(painter, area);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    paintHoldingArea(painter);
-    paintGrid(painter, area);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.save();
-    painter.setClipRegion(QRegion(boardArea().toPolygon()));
-    mapterrain::paintPlaceNames(painter);
-    painter.restore();
-    painter.setPen(QPen(kBoardEdge, 2.0));
-    painter.drawPolyline(boardEdge());
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    paintCaptions(painter, image, area);
-    painter.end();
+    paintMap(image, Frame{area, 1.0});
     return image;
+}
+
+QImage drawScaledMapArea(const QRect& deviceArea, qreal scale) {
+    if (scale == 1.0)
+        return drawMapArea(deviceArea);
+    // A margin around the part asked for, so that every caption reaching into it finds
+    // the ground under its middle, as in the whole picture.
+    const int margin = static_cast<int>(std::ceil(kCaptionMargin * scale));
+    const QRect device = deviceArea.adjusted(-margin, -margin, margin, margin);
+    QImage image(device.size(), QImage::Format_RGB32);
+    paintMap(image, Frame{device, scale});
+    return image.copy(QRect(QPoint(margin, margin), deviceArea.size()));
 }
 
 QImage drawMap() {

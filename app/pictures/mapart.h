@@ -15,5 +15,9 @@ inline constexpr int kHeight = 2720;
 QImage drawMap();
 // The part `area` of the same picture, Format_RGB32, area.size() pixels.
 QImage drawMapArea(const QRect& area);
+// The map drawn afresh at `scale` device pixels per map pixel (sharp, not enlarged): the
+// part `deviceArea`, in pixels of the whole map at that scale. Format_RGB32. Safe to call
+// on any thread once a QGuiApplication exists.
+QImage drawScaledMapArea(const QRect& deviceArea, qreal scale);
 
 } // namespace mapart

@@ -2,6 +2,7 @@
 
 #include "app/pictures/artfonts.h"
 #include "app/pictures/italygeo.h"
+#include "app/pictures/mapart.h"
 #include "app/pictures/mapcaptions.h"
 #include "geometry/hexgrid.h"
 
@@ -9,7 +10,9 @@
 #include <QPainter>
 #include <QPainterPathStroker>
 
+#include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace mapterrain {
@@ -49,6 +52,9 @@ void paintBand(QPainter& painter, const QPainterPath& line, QColor colour, doubl
 // enlarged: it looks the same, as it has no sharp edges, and costs a quarter.
 constexpr int kSoftScale = 2;
 
+constexpr int kMapWidth = mapart::kWidth;
+constexpr int kMapHeight = mapart::kHeight;
+
 template <typename Paint> void paintSoftly(QPainter& painter, const QRect& area, Paint paint) {
     const QSize size(area.width() / kSoftScale + 2, area.height() / kSoftScale + 2);
     QImage layer(size, QImage::Format_ARGB32_Premultiplied);
@@ -66,22 +72,25 @@ template <typename Paint> void paintSoftly(QPainter& painter, const QRect& area,
     painter.restore();
 }
 
+// One small peak: a caret over the crest with a shaded flank on its right.
+struct Peak {
+    std::array<QPointF, 3> outline;
+    QLineF flank;
+};
+
 // Small peaks along a crest line, scattered to both sides of it by a fixed sequence so
 // every start draws the same mountains, and kept off the hex captions.
-void paintPeak(QPainter& painter, const QPointF& peak, double halfWidth, double height) {
+std::optional<Peak> peakAt(const QPointF& peak, double halfWidth, double height) {
     const QRectF box(peak.x() - halfWidth, peak.y(), 2 * halfWidth, height);
     if (mapcaptions::captionOverlap(box.adjusted(-1, -1, 1, 1)) > 0.0)
-        return;
-    const QPointF points[] = {peak + QPointF(-halfWidth, height), peak,
-                              peak + QPointF(halfWidth, height)};
-    painter.drawPolyline(points, 3);
-    // A shaded flank on the right, as if lit from the upper left.
-    painter.drawLine(peak + QPointF(1.5, 2.0), peak + QPointF(halfWidth - 1.0, height));
+        return std::nullopt;
+    // The shaded flank on the right, as if lit from the upper left.
+    return Peak{{peak + QPointF(-halfWidth, height), peak, peak + QPointF(halfWidth, height)},
+                QLineF(peak + QPointF(1.5, 2.0), peak + QPointF(halfWidth - 1.0, height))};
 }
 
-void paintPeaks(QPainter& painter, const QPainterPath& crest) {
-    painter.setPen(QPen(kHatching, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
+std::vector<Peak> peaksAlong(const QPainterPath& crest) {
+    std::vector<Peak> peaks;
     unsigned state = 12345u;
     auto next = [&state] {
         state = state * 1103515245u + 12345u;
@@ -91,7 +100,7 @@ void paintPeaks(QPainter& painter, const QPainterPath& crest) {
     // curved path for points by length.
     const QList<QPolygonF> lines = crest.toSubpathPolygons();
     if (lines.isEmpty())
-        return;
+        return peaks;
     const QPolygonF& line = lines.front();
     constexpr double kSpacing = 8.0;
     double at = kSpacing / 2.0;
@@ -106,53 +115,163 @@ void paintPeaks(QPainter& painter, const QPainterPath& crest) {
             const double side = (next() - 0.5) * 44.0;
             const QPointF peak = centre + across * side + QPointF(next() * 6.0 - 3.0, 0.0);
             const double halfWidth = 4.0 + next() * 2.5;
-            paintPeak(painter, peak, halfWidth, 4.0 + next() * 3.0);
+            const double height = 4.0 + next() * 3.0;
+            if (const std::optional<Peak> found = peakAt(peak, halfWidth, height))
+                peaks.push_back(*found);
         }
         at -= length;
     }
+    return peaks;
 }
 
-void paintSea(QPainter& painter, const QRect& area, const QPainterPath& land) {
-    painter.fillRect(area, kDeepSea);
-    paintSoftly(painter, area, [&land](QPainter& soft) {
-        QColor shallow = kShallowSea;
-        shallow.setAlphaF(0.35f);
-        for (double width : {70.0, 44.0, 24.0, 10.0})
-            soft.strokePath(land, QPen(shallow, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    });
-}
+// A town's name where it is written: its outline (for the halo and the letters) and the
+// box it covers.
+struct PlacedName {
+    QPainterPath text;
+    QRectF bounds;
+};
 
-void paintLand(QPainter& painter, const QRect& area, const QPainterPath& land) {
-    painter.fillPath(land, kLowland);
-    const auto ridges = italygeo::ridges();
+std::vector<PlacedName> placeNames();
+
+// Everything the terrain is drawn from that takes time to work out, worked out once and
+// shared by every drawing, at any scale and on any thread.
+struct Geometry {
+    QPainterPath land;
     std::vector<QPainterPath> crests;
-    for (const auto& ridge : ridges)
-        crests.push_back(italygeo::linePath(ridge));
+    std::vector<Peak> peaks;
+    std::vector<QPainterPath> lakes;
+    std::vector<QPainterPath> rivers;
+    std::vector<PlacedName> names;
+};
+
+QPainterPath landPath();
+
+const Geometry& geometry() {
+    static const Geometry shared = [] {
+        Geometry g;
+        g.land = landPath();
+        for (const auto& ridge : italygeo::ridges())
+            g.crests.push_back(italygeo::linePath(ridge));
+        for (const QPainterPath& crest : g.crests)
+            for (const Peak& peak : peaksAlong(crest))
+                g.peaks.push_back(peak);
+        for (const auto& lake : italygeo::lakes())
+            g.lakes.push_back(italygeo::shorePath(lake, 2));
+        for (const auto& river : italygeo::rivers())
+            g.rivers.push_back(italygeo::linePath(river, 3));
+        g.names = placeNames();
+        return g;
+    }();
+    return shared;
+}
+
+QRectF peakBounds(const Peak& peak) {
+    return QPolygonF({peak.outline[0], peak.outline[1], peak.outline[2]})
+        .boundingRect()
+        .adjusted(-2, -2, 2, 2);
+}
+
+// The peaks whose strokes reach into `area`, or all of them for a null area.
+void paintPeaks(QPainter& painter, const QRectF& area) {
+    painter.setPen(QPen(kHatching, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    for (const Peak& peak : geometry().peaks) {
+        if (!area.isNull() && !peakBounds(peak).intersects(area))
+            continue;
+        painter.drawPolyline(peak.outline.data(), 3);
+        painter.drawLine(peak.flank);
+    }
+}
+
+void paintShallows(QPainter& soft) {
+    QColor shallow = kShallowSea;
+    shallow.setAlphaF(0.35f);
+    for (double width : {70.0, 44.0, 24.0, 10.0})
+        soft.strokePath(geometry().land,
+                        QPen(shallow, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+void paintRanges(QPainter& soft) {
+    const std::vector<QPainterPath>& crests = geometry().crests;
+    for (std::size_t i = 0; i < crests.size(); ++i) {
+        const bool mainRange = i < 2;
+        paintBand(soft, crests[i], kHills, mainRange ? 150.0 : 70.0);
+        paintBand(soft, crests[i], kMountains, mainRange ? 60.0 : 26.0);
+    }
+}
+
+// The soft shading of the whole map, made once for drawing at other scales: a part of it
+// enlarged smoothly looks as the shading made for that part alone.
+struct SoftLayers {
+    QImage shallows;
+    QImage ranges;
+};
+
+QImage wholeSoftLayer(void (*paint)(QPainter&)) {
+    const QRect whole(0, 0, kMapWidth, kMapHeight);
+    QImage layer(whole.width() / kSoftScale + 2, whole.height() / kSoftScale + 2,
+                 QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter soft(&layer);
+    soft.setRenderHint(QPainter::Antialiasing);
+    soft.scale(1.0 / kSoftScale, 1.0 / kSoftScale);
+    paint(soft);
+    return layer;
+}
+
+const SoftLayers& softLayers() {
+    static const SoftLayers shared{wholeSoftLayer(&paintShallows), wholeSoftLayer(&paintRanges)};
+    return shared;
+}
+
+void drawSoftLayer(QPainter& painter, const QImage& layer) {
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(layer.size() * kSoftScale)), layer);
+    painter.restore();
+}
+
+// The soft shading over `area`: drawn for that area alone at the map's own scale (as the
+// built-in picture always was), taken from the whole map's layers at any other.
+void paintSoft(QPainter& painter, const QRectF& area, bool ownScale, void (*paint)(QPainter&),
+               const QImage& (*whole)()) {
+    if (ownScale)
+        paintSoftly(painter, area.toAlignedRect(), paint);
+    else
+        drawSoftLayer(painter, whole());
+}
+
+const QImage& shallowsLayer() {
+    return softLayers().shallows;
+}
+
+const QImage& rangesLayer() {
+    return softLayers().ranges;
+}
+
+void paintSea(QPainter& painter, const QRectF& area, bool ownScale) {
+    painter.fillRect(area.toAlignedRect(), kDeepSea);
+    paintSoft(painter, area, ownScale, &paintShallows, &shallowsLayer);
+}
+
+void paintLand(QPainter& painter, const QRectF& area, bool ownScale) {
+    const QPainterPath& land = geometry().land;
+    painter.fillPath(land, kLowland);
     painter.save();
     painter.setClipPath(land);
-    paintSoftly(painter, area, [&crests](QPainter& soft) {
-        for (std::size_t i = 0; i < crests.size(); ++i) {
-            const bool mainRange = i < 2;
-            paintBand(soft, crests[i], kHills, mainRange ? 150.0 : 70.0);
-            paintBand(soft, crests[i], kMountains, mainRange ? 60.0 : 26.0);
-        }
-    });
-    for (const QPainterPath& crest : crests)
-        paintPeaks(painter, crest);
+    paintSoft(painter, area, ownScale, &paintRanges, &rangesLayer);
+    paintPeaks(painter, ownScale ? QRectF() : area);
     painter.restore();
     painter.strokePath(land, QPen(kCoastLine, 1.3));
 }
 
 void paintWater(QPainter& painter) {
-    for (const auto& lake : italygeo::lakes()) {
-        const QPainterPath shore = italygeo::shorePath(lake, 2);
+    for (const QPainterPath& shore : geometry().lakes) {
         painter.fillPath(shore, kShallowSea);
         painter.strokePath(shore, QPen(kCoastLine, 1.0));
     }
-    for (const auto& river : italygeo::rivers()) {
-        const QPainterPath course = italygeo::linePath(river, 3);
+    for (const QPainterPath& course : geometry().rivers)
         painter.strokePath(course, QPen(kWater, 2.0, Qt::SolidLine, Qt::RoundCap));
-    }
 }
 
 void paintTownDots(QPainter& painter) {
@@ -250,18 +369,8 @@ void paintCompass(QPainter& painter) {
     painter.restore();
 }
 
-} // namespace
-
-void paintTerrain(QPainter& painter, const QRect& area) {
-    const QPainterPath land = landPath();
-    paintSea(painter, area, land);
-    paintLand(painter, area, land);
-    paintWater(painter);
-    paintTownDots(painter);
-    paintCompass(painter);
-}
-
-void paintPlaceNames(QPainter& painter) {
+std::vector<PlacedName> placeNames() {
+    std::vector<PlacedName> names;
     NamePlacer placer;
     for (const italygeo::Town& town : italygeo::towns())
         placer.addDot(italygeo::toMap(town.where));
@@ -270,16 +379,43 @@ void paintPlaceNames(QPainter& painter) {
         // Towns whose dot lies off the board keep their names to themselves.
         if (at.x() < 0.0 || at.x() > NamePlacer::kBoardRight)
             continue;
-        painter.setFont(artfonts::serif(town.city ? 12 : 10, town.city, true));
+        const QFont font = artfonts::serif(town.city ? 12 : 10, town.city, true);
         const QString name = QString::fromUtf8(town.name);
-        const QPointF baseline =
-            at + placer.place(QFontMetricsF(painter.font()), name, town.city, at);
+        const QPointF baseline = at + placer.place(QFontMetricsF(font), name, town.city, at);
+        PlacedName placed;
+        placed.text.addText(baseline, font, name);
+        placed.bounds = placed.text.boundingRect().adjusted(-3, -3, 3, 3);
+        names.push_back(std::move(placed));
+    }
+    return names;
+}
+
+void paintTerrainPart(QPainter& painter, const QRectF& area, bool ownScale) {
+    paintSea(painter, area, ownScale);
+    paintLand(painter, area, ownScale);
+    paintWater(painter);
+    paintTownDots(painter);
+    paintCompass(painter);
+}
+
+} // namespace
+
+void paintTerrain(QPainter& painter, const QRect& area) {
+    paintTerrainPart(painter, area, true);
+}
+
+void paintTerrainScaled(QPainter& painter, const QRectF& area) {
+    paintTerrainPart(painter, area, false);
+}
+
+void paintPlaceNames(QPainter& painter, const QRectF& area) {
+    for (const PlacedName& name : geometry().names) {
+        if (!area.isNull() && !name.bounds.intersects(area))
+            continue;
         // A pale halo keeps the name readable over grid lines and hatching.
-        QPainterPath text;
-        text.addText(baseline, painter.font(), name);
-        painter.strokePath(text, QPen(QColor(236, 232, 210, 200), 2.5, Qt::SolidLine, Qt::RoundCap,
-                                      Qt::RoundJoin));
-        painter.fillPath(text, kTownName);
+        painter.strokePath(name.text, QPen(QColor(236, 232, 210, 200), 2.5, Qt::SolidLine,
+                                           Qt::RoundCap, Qt::RoundJoin));
+        painter.fillPath(name.text, kTownName);
     }
 }
 

@@ -2,6 +2,7 @@
 
 class QPainter;
 class QRect;
+class QRectF;
 
 // The land and sea under the hex grid, painted in map picture coordinates.
 namespace mapterrain {
@@ -9,7 +10,12 @@ namespace mapterrain {
 // Sea, coasts, land with its hills and mountains, lakes and rivers, town dots, over
 // `area` of the map picture (the painter is set up in map picture coordinates).
 void paintTerrain(QPainter& painter, const QRect& area);
-// The towns' names, painted after the grid so that its lines do not cross them.
-void paintPlaceNames(QPainter& painter);
+// The same at any scale (the painter maps map picture coordinates to its device): the
+// soft shading comes from layers made once for the whole map, and only what reaches
+// `area` is drawn.
+void paintTerrainScaled(QPainter& painter, const QRectF& area);
+// The towns' names that reach `area` (all of them for a null area), painted after the
+// grid so that its lines do not cross them.
+void paintPlaceNames(QPainter& painter, const QRectF& area);
 
 } // namespace mapterrain

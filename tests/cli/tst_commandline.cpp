@@ -96,6 +96,24 @@ void TestCommandLine::renderDrawsCountersAndTags() {
     QVERIFY(map.copy(p.x - 8, p.y, 8, 8) != bare.copy(p.x - 8, p.y, 8, 8));
     // Far from both, nothing changed.
     QCOMPARE(map.copy(600, 1200, 40, 40), bare.copy(600, 1200, 40, 40));
+
+    // At a zoom: half the size, each pixel the mean of the four it stands for, the
+    // counter's and the tag's included.
+    const QString half = dir_.filePath(QStringLiteral("half.png"));
+    QCOMPARE(korva({QStringLiteral("--render"), turn_, half, QStringLiteral("--zoom"),
+                    QStringLiteral("50")})
+                 .status,
+             0);
+    const QImage small(half);
+    QCOMPARE(small.size(), QSize(756, 1360));
+    for (const QPoint at :
+         {QPoint(p.x / 2 + 6, p.y / 2 + 6), QPoint(p.x / 2 - 2, p.y / 2 + 2), QPoint(300, 600)}) {
+        int red = 0;
+        for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx)
+                red += qRed(map.pixel(at.x() * 2 + dx, at.y() * 2 + dy));
+        QVERIFY(std::abs(qRed(small.pixel(at)) - red / 4) <= 1);
+    }
 }
 
 void TestCommandLine::refusedFiles_data() {
@@ -172,6 +190,18 @@ void TestCommandLine::argumentsRefused_data() {
         << QStringList{QStringLiteral("--report")} << QStringLiteral("--report");
     QTest::newRow("new game without file")
         << QStringList{QStringLiteral("--new-game")} << QStringLiteral("--new-game");
+    QTest::newRow("zoom beyond 400")
+        << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"), QStringLiteral("b.png"),
+                       QStringLiteral("--zoom"), QStringLiteral("401")}
+        << QStringLiteral("--zoom");
+    QTest::newRow("zoom not a number")
+        << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"), QStringLiteral("b.png"),
+                       QStringLiteral("--zoom"), QStringLiteral("half")}
+        << QStringLiteral("half");
+    QTest::newRow("render with another option")
+        << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"), QStringLiteral("b.png"),
+                       QStringLiteral("--size"), QStringLiteral("50")}
+        << QStringLiteral("--render");
     QTest::newRow("version with more")
         << QStringList{QStringLiteral("--version"), QStringLiteral("x")}
         << QStringLiteral("--version");

@@ -1,3 +1,4 @@
+#include "app/mainwindow/counterflash.h"
 #include "app/mainwindow/orderofbattledock.h"
 #include "app/mainwindow/orderofbattlemodel.h"
 #include "app/mainwindow/stackviewer.h"
@@ -88,6 +89,10 @@ void TestMainFormFind::findCentresAndCycles() {
     QTest::keyClicks(&find, QStringLiteral("uk armor xx"));
     QTest::keyClick(&find, Qt::Key_Return);
     QTRY_COMPARE(h.form->lastHex(), offBoard);
+    const CounterFlash* flash = h.form->findChild<CounterFlash*>();
+    QVERIFY(flash && flash->isFlashing());
+    QCOMPARE(flash->counterRect().topLeft(),
+             QPoint(ZeKClick(offBoard).position().x, ZeKClick(offBoard).position().y));
     // The hex is in the middle of the view, and the status bar says where it is.
     const QScrollArea* box = h.form->findChild<QScrollArea*>(QStringLiteral("bScrollBoxMain"));
     const QPoint shown = h.map().mapTo(box->viewport(), MainFormHarness::centre(offBoard));
@@ -244,6 +249,21 @@ void TestMainFormFind::everyCommandHasAKey() {
         QVERIFY2(!keys.isEmpty(), qPrintable(button->objectName() + tip));
         QVERIFY2(tip.contains(keys.toString(QKeySequence::NativeText)), qPrintable(tip));
     }
+    // No key does two things.
+    QMap<QString, QString> owners;
+    const auto claim = [&owners](const QKeySequence& keys, const QString& owner) {
+        if (keys.isEmpty())
+            return;
+        const QString key = keys.toString();
+        QVERIFY2(!owners.contains(key) || owners[key] == owner,
+                 qPrintable(key + QLatin1Char(' ') + owner + QLatin1Char(' ') + owners[key]));
+        owners[key] = owner;
+    };
+    for (QAction* action : h.form->findChildren<QAction*>())
+        for (const QKeySequence& keys : action->shortcuts())
+            claim(keys, action->objectName() + action->text());
+    for (QAbstractButton* button : h.form->findChildren<QAbstractButton*>())
+        claim(button->shortcut(), button->objectName());
     // Every control a player can reach has a name a screen reader can say.
     h.form->orderOfBattleDock().show();
     for (QWidget* w : h.form->findChildren<QWidget*>()) {

@@ -1,5 +1,7 @@
 #include "tests/resourcedll/fixturebitmaps.h"
 
+#include "tests/resourcedll/littleendian.h"
+
 #include <stdexcept>
 
 namespace fixtures {
@@ -8,15 +10,8 @@ namespace {
 constexpr std::uint32_t kRle8 = 1;
 constexpr std::uint32_t kBitFields = 3;
 
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
+using littleendian::put16;
+using littleendian::put32;
 
 std::uint32_t headerSize(Header h) {
     switch (h) {

@@ -1,19 +1,13 @@
 #include "tests/resourcedll/hostiledlls.h"
 
+#include "tests/resourcedll/littleendian.h"
 #include "tests/resourcedll/minipe.h"
 
 namespace hostiledlls {
 namespace {
 
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
+using littleendian::put16;
+using littleendian::put32;
 
 void set32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i)

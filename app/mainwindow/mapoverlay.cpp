@@ -1,0 +1,13 @@
+#include "app/mainwindow/mapoverlay.h"
+
+#include "app/mainwindow/mapview.h"
+
+MapOverlay::~MapOverlay() {
+    if (view_)
+        view_->removeOverlay(this);
+}
+
+void MapOverlay::requestRepaint(const QRectF& mapRect) {
+    if (view_)
+        view_->updateMapRect(mapRect);
+}
