@@ -22,8 +22,9 @@ class Zoom;
 // command are gathered and asked for together once control returns to the event loop, and
 // only where they can be seen. Overlays are painted on top, in map coordinates.
 //
-// Moving around: the middle button, or Space with the left button, pans; arrow and Page
-// keys scroll while the map has the focus; Ctrl with the wheel zooms about the pointer;
+// Moving around: the middle button, or Space with the left button, pans; Ctrl with the
+// arrows, and the Page keys, scroll while the map has the focus (the arrows alone move the
+// main window's hex cursor); Ctrl with the wheel zooms about the pointer;
 // while a counter is dragged the view scrolls when the pointer nears its edge.
 class MapView : public QWidget {
     Q_OBJECT

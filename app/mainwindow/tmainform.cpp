@@ -1,6 +1,7 @@
 #include "app/mainwindow/tmainform.h"
 
 #include "app/mainwindow/korvasettings.h"
+#include "app/mainwindow/lossbadges.h"
 #include "app/mainwindow/mapscene.h"
 #include "app/mainwindow/mapview.h"
 #include "app/mainwindow/movelayer.h"
@@ -62,6 +63,12 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     setUpTurnView();
     setUpDesktop();
     setUpView();
+    setUpHexCursor();
+    setUpKeyboard();
+    setUpFind();
+    setUpOrderOfBattle();
+    setUpStackViewer();
+    // Last: the docks above are among what it restores.
     restoreView();
     // A replay never outlives its run: its bar comes back hidden, whatever was remembered.
     replayBar_->hide();
@@ -170,7 +177,7 @@ void TMainForm::connectCommands() {
     ui_->sbSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     ui_->sbUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     auto* menuKey = new QShortcut(QKeySequence(Qt::Key_Menu), this);
-    connect(menuKey, &QShortcut::activated, this, [this] { requestMenu(QCursor::pos()); });
+    connect(menuKey, &QShortcut::activated, this, [this] { requestMenu(menuPoint()); });
     setUpNewGameCommand();
 }
 

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Ui {
 class TMainForm;
@@ -28,6 +29,13 @@ class TurnListDock;
 class KorvaSettings;
 class MapScene;
 class MapView;
+class CounterFlash;
+class HexCursor;
+class LossBadges;
+class OrderOfBattleDock;
+class QLineEdit;
+class QStringListModel;
+class StackViewer;
 class OverviewMap;
 class PictureModule;
 class QAction;
@@ -135,6 +143,20 @@ public:
     void sendByEmail();
     std::array<std::string, 3> bannerTexts() const;
 
+    // Finding counters (tmainform_find.cpp): the Find field on the Korva tool bar (Ctrl+F),
+    // F3 / Shift+F3, and the order of battle dock (Ctrl+B).
+    QLineEdit& findEdit() { return *findEdit_; }
+    // What the last search found, or why it found nothing.
+    QString findStatus() const;
+    OrderOfBattleDock& orderOfBattleDock() { return *orderOfBattleDock_; }
+    // The first counter whose name the words match, then +1 / -1 through the matches.
+    void findFirst(const QString& query);
+    void findNext(int direction);
+    // Centres the view on the counter's hex (1-based order-of-battle row), flashes it and
+    // puts the hex cursor there.
+    void showCounter(int row);
+    StackViewer& stackViewer() { return *stackViewer_; }
+
     // The commands, as the buttons and the pop-up menu run them.
     void sbOpenClick();
     void sbSaveClick();
@@ -147,6 +169,8 @@ public:
     void pmReturnClick();
     void pmCOmbatClick();
     void pmShowCOmbatClick();
+    // The stack of the hex last pointed at turns over by one, as a click on it does.
+    void rotateTargetStack();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -162,6 +186,21 @@ private:
     void setUpControls();
     void connectCommands();
     void setUpNewGameCommand();
+    void setUpKeyboard();
+    void setUpFind();
+    void setUpOrderOfBattle();
+    void setUpStackViewer();
+    void setUpHexCursor();
+    const ZeKCounter& counterByRow(int row) const;
+    void centreOnHex(int hex);
+    // The hex the pop-up commands act on, as if the pointer had entered it: status bar,
+    // hex cursor.
+    void pointAtHex(int hex);
+    // Marks the counter at `level` (0 the bottom) of a stack of `count` for a moment.
+    void flashCounter(int hex, int level, int count);
+    // Where a menu asked for from the keyboard opens: at the hex cursor while it shows,
+    // otherwise at the pointer.
+    QPoint menuPoint() const;
 
     // The view (tmainform_view.cpp): zoom commands and control, the overview dock, and
     // what of them is remembered between runs.
@@ -307,4 +346,19 @@ private:
     std::vector<HistoryEntry> pastEntries_;
     std::size_t pastIndex_ = 0;
     bool undoBeforePast_ = false;
+    QLineEdit* findEdit_ = nullptr;
+    QStringListModel* findNames_ = nullptr;
+    OrderOfBattleDock* orderOfBattleDock_ = nullptr;
+    StackViewer* stackViewer_ = nullptr;
+    HexCursor* hexCursor_ = nullptr;
+    CounterFlash* counterFlash_ = nullptr;
+    std::unique_ptr<LossBadges> lossBadges_;
+    // The last search: its words, the rows it matched and the one shown (-1: none yet).
+    QString findQuery_;
+    std::vector<int> findMatches_;
+    int findAt_ = -1;
+    bool findDue_ = false;
+    QLabel* findStatus_ = nullptr;
+    // The window grew once to make room for the docked order of battle.
+    bool dockWidened_ = false;
 };

@@ -128,8 +128,18 @@ void TMainForm::pmCOmbatClick() {
 void TMainForm::pmShowCOmbatClick() {
     if (lastHex_ == -1)
         return;
-    game_->tags().showCombatsAt(ZeKClick(lastHex_).position(), [this](const Tagger& tag) {
+    const AFPoint position = ZeKClick(lastHex_).position();
+    int count = 0;
+    game_->tags().showCombatsAt(position, [&count](const Tagger&) { ++count; });
+    const QString hex = QString::fromStdString(hexgrid::hexLabel(lastHex_));
+    int shown = 0;
+    game_->tags().showCombatsAt(position, [&](const Tagger& tag) {
         showCombatDlg_->setRecord(tag.dieValue(), win1252::toUnicode(tag.comment()));
+        showCombatDlg_->setPlace(QStringLiteral("%1 \u2013 %2 \u2013 %3 of %4")
+                                     .arg(hex, tag.fromFile() ? QStringLiteral("opponent's roll")
+                                                              : QStringLiteral("your roll"))
+                                     .arg(++shown)
+                                     .arg(count));
         prompts_->execDialog(*showCombatDlg_);
     });
 }

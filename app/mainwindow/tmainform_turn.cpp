@@ -99,9 +99,9 @@ void TMainForm::setUpTurnView() {
     addToolBarBreak(Qt::TopToolBarArea);
     addToolBar(Qt::TopToolBarArea, turnToolBar_);
     QToolBar& bar = *turnToolBar_;
-    showMovesAction_ =
-        makeAction(this, QStringLiteral("actShowMoves"), QStringLiteral("Show moves"),
-                   QKeySequence(Qt::CTRL | Qt::Key_M), QStringLiteral("Show the turn's moves"));
+    showMovesAction_ = makeAction(
+        this, QStringLiteral("actShowMoves"), QStringLiteral("Show moves"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), QStringLiteral("Show the turn's moves"));
     showMovesAction_->setCheckable(true);
     showMovesAction_->setChecked(true);
     connect(showMovesAction_, &QAction::toggled, this,
@@ -110,7 +110,7 @@ void TMainForm::setUpTurnView() {
     QAction* listAction = turnDock_->toggleViewAction();
     listAction->setObjectName(QStringLiteral("actTurnList"));
     listAction->setText(QStringLiteral("The turn"));
-    listAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    listAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     listAction->setToolTip(QStringLiteral("The turn as a list (%1)")
                                .arg(listAction->shortcut().toString(QKeySequence::NativeText)));
     addAction(listAction);
@@ -205,7 +205,7 @@ void TMainForm::setUpTurnView() {
     });
     bar.addAction(compareAction_);
     noteAction_ = makeAction(this, QStringLiteral("actEditNote"), QStringLiteral("Note…"),
-                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
                              QStringLiteral("A note to the opponent, sent with the next save"));
     connect(noteAction_, &QAction::triggered, this, &TMainForm::editNote);
     bar.addAction(noteAction_);

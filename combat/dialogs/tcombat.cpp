@@ -32,6 +32,8 @@ TCombat::TCombat(DieRoller roller, QWidget* parent)
     ui_->combatComment->setPalette(black);
     ui_->combatComment->setValidator(new Win1252Validator(ui_->combatComment));
     ui_->combatComment->setFocus();
+    ui_->combatComment->setAccessibleName(QStringLiteral("Combat comment"));
+    ui_->combatBone->setAccessibleDescription(QStringLiteral("Rolls the die"));
     ui_->combatCommentLabel->adjustSize();
 
     connect(ui_->combatComment, &QLineEdit::textChanged, this, &TCombat::combatCommentChange);

@@ -2,6 +2,8 @@
 
 #include "ui_showcombat.h"
 
+#include <QLabel>
+
 #include <algorithm>
 
 namespace {
@@ -29,6 +31,13 @@ TShowCombatDlg::TShowCombatDlg(QWidget* parent)
     ui_->Button1->setFocus();
     // Designer drops a caption made of blanks only.
     setRecord(0, QStringLiteral("  "));
+    // Below the comment, in the room the form leaves at its foot.
+    place_ = new QLabel(this);
+    place_->setObjectName(QStringLiteral("bPlaceLabel"));
+    place_->setTextFormat(Qt::PlainText);
+    place_->move(8, 72);
+    setPixelSize(place_, 11);
+    ui_->Button1->setAccessibleName(QStringLiteral("OK"));
     connect(ui_->Button1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -43,6 +52,16 @@ void TShowCombatDlg::setRecord(int dieValue, const QString& comment) {
     // A comment of wide letters may outgrow the form: widen it rather than cut the text.
     const int needed = ui_->bCommentLabel->geometry().right() + 1 + ui_->bCommentLabel->x();
     resize(std::max(kWidth, needed), height());
+}
+
+void TShowCombatDlg::setPlace(const QString& place) {
+    place_->setText(place);
+    place_->adjustSize();
+    setAccessibleDescription(place);
+}
+
+QString TShowCombatDlg::place() const {
+    return place_->text();
 }
 
 int TShowCombatDlg::showRecord(int dieValue, const QString& comment) {

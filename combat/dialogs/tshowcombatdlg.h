@@ -22,6 +22,10 @@ public:
 
     // Fills the two captions without showing anything.
     void setRecord(int dieValue, const QString& comment);
+    // Which record this is: the hex, whose roll and its place among the hex's records
+    // ("Hex : F12 - your roll - 1 of 3"), shown on a line below the comment.
+    void setPlace(const QString& place);
+    QString place() const;
     // Fills the captions, then shows the dialog modally until the player closes it.
     int showRecord(int dieValue, const QString& comment);
 
@@ -31,4 +35,5 @@ public:
 private:
     std::unique_ptr<Ui::TShowCombatDlg> ui_;
     ModalRunner runner_;
+    class QLabel* place_ = nullptr;
 };

@@ -43,7 +43,7 @@ void TestMainForm::captionAndControls_data() {
     QTest::newRow("SpeedButton1") << QStringLiteral("SpeedButton1") << QRect(744, 5, 24, 24)
                                   << QStringLiteral("Hide Combat Tags") << true;
     QTest::newRow("sbAbout") << QStringLiteral("sbAbout") << QRect(772, 5, 24, 24)
-                             << QStringLiteral("") << true;
+                             << QStringLiteral("About") << true;
 }
 
 void TestMainForm::captionAndControls() {
@@ -56,7 +56,9 @@ void TestMainForm::captionAndControls() {
     auto* button = h.form->findChild<QToolButton*>(name);
     QVERIFY(button);
     QCOMPARE(button->geometry(), geometry);
-    QCOMPARE(button->toolTip(), hint);
+    // The hint, then the key that reaches the button.
+    QCOMPARE(button->toolTip(), QStringLiteral("%1 (%2)").arg(
+                                    hint, button->shortcut().toString(QKeySequence::NativeText)));
     QCOMPARE(button->isEnabled(), enabled);
     QCOMPARE(button->isCheckable(), name == QStringLiteral("sbMoveAll"));
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDockWidget>
+
+class Game;
+class OrderOfBattleModel;
+class QLineEdit;
+class QSortFilterProxyModel;
+class QTableView;
+
+// The order of battle as a dock: every counter with its side, name, size, hex, steps,
+// losses, marker and moved state; the columns sort, a text filters the rows, and a double
+// click (or Enter) on a row asks for that counter to be shown on the map.
+class OrderOfBattleDock : public QDockWidget {
+    Q_OBJECT
+public:
+    explicit OrderOfBattleDock(Game& game, QWidget* parent = nullptr);
+
+    QTableView& table() { return *table_; }
+    QLineEdit& filterEdit() { return *filter_; }
+    QSortFilterProxyModel& proxy() { return *proxy_; }
+    // Wide enough to show every column.
+    int preferredWidth() const;
+
+signals:
+    // The 1-based order-of-battle row of the counter the player picked.
+    void counterActivated(int row);
+
+private:
+    OrderOfBattleModel* model_ = nullptr;
+    QSortFilterProxyModel* proxy_ = nullptr;
+    QLineEdit* filter_ = nullptr;
+    QTableView* table_ = nullptr;
+};

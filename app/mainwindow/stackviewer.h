@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QFrame>
+#include <QPoint>
+#include <QTimer>
+
+#include <functional>
+
+class Game;
+class QVBoxLayout;
+
+// Shows the whole stack of the hex the pointer rests on: every counter, top first, at twice
+// its size with its name, steps and losses, marker and moved state, then every combat
+// recorded at the hex (whose roll, the die, the comment). It comes after the pointer has
+// rested half a second, goes as soon as the pointer moves to another hex, leaves the map
+// or a button is pressed, and never shows while `busy` answers true (a drag).
+class StackViewer : public QFrame {
+    Q_OBJECT
+public:
+    StackViewer(Game& game, QWidget* map, std::function<bool()> busy);
+
+    // The pointer moved over the map: over this hex, at this screen point.
+    void pointerAt(int hex, const QPoint& globalPos);
+    // Hides it and forgets the hex until the pointer moves again.
+    void dismiss();
+    // The hex shown, or -1.
+    int shownHex() const { return isVisible() ? hex_ : -1; }
+    void setDelay(int milliseconds) { timer_.setInterval(milliseconds); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showStack();
+    // Fills the frame for the hex; false when there is nothing to show.
+    bool fill(int hex);
+
+    Game& game_;
+    std::function<bool()> busy_;
+    QTimer timer_;
+    QVBoxLayout* rows_ = nullptr;
+    int hex_ = -1;
+    QPoint globalPos_;
+};
