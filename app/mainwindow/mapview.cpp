@@ -1,5 +1,6 @@
 #include "app/mainwindow/mapview.h"
 
+#include "app/mainwindow/bandedscrollbarstyle.h"
 #include "app/mainwindow/mapoverlay.h"
 #include "app/mainwindow/mapscene.h"
 #include "app/mainwindow/zoom.h"
@@ -160,8 +161,12 @@ void MapView::watchScrollArea() {
     watchedArea_ = area;
     if (!area)
         return;
-    for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+    // Owned by the scroll box, which its bars do not outlive.
+    auto* barStyle = new BandedScrollBarStyle(area);
+    for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, this, &MapView::visibleAreaChanged);
+        bar->setStyle(barStyle);
+    }
     area->viewport()->installEventFilter(this);
 }
 

@@ -41,6 +41,9 @@ QImage makeTile(const PictureModule* drawer, const QImage& pristine, const QRect
 } // namespace
 
 ZoomedMap::ZoomedMap(QObject* parent) : QObject(parent) {
+    idleFill_.setSingleShot(true);
+    idleFill_.setInterval(0);
+    connect(&idleFill_, &QTimer::timeout, this, &ZoomedMap::fillSomeOfSmaller);
     // One core draws tiles; the other keeps the window answering.
     workers_.setMaxThreadCount(1);
 }
@@ -68,7 +71,9 @@ void ZoomedMap::setScale(qreal scale) {
 
 void ZoomedMap::dropHeldPixels() {
     ++generation_;
+    idleFill_.stop();
     smaller_ = QImage();
+    made_ = QRegion();
     changed_.clear();
     tiles_.clear();
     const std::lock_guard lock(finishedMutex_);
@@ -121,14 +126,43 @@ void ZoomedMap::paint(QPainter& painter, const QRect& deviceRect) {
 void ZoomedMap::paintSmaller(QPainter& painter, const QRect& deviceRect) {
     const QImage& map = picture_->image();
     if (smaller_.isNull()) {
-        smaller_ = areaaverage::shrink(map, scale_);
+        smaller_ = QImage(areaaverage::scaledSize(map.size(), scale_), map.format());
+        made_ = QRegion();
         changed_.clear();
     }
-    for (const QRect& mapRect : changed_)
-        areaaverage::shrinkInto(smaller_, map, scale_,
-                                areaaverage::affectedRect(mapRect, scale_, smaller_.size()));
+    // Changes matter only where the copy was made; the rest is made when first shown.
+    for (const QRect& mapRect : changed_) {
+        const QRegion redo = made_ & areaaverage::affectedRect(mapRect, scale_, smaller_.size());
+        for (const QRect& part : redo)
+            areaaverage::shrinkInto(smaller_, map, scale_, part);
+    }
     changed_.clear();
+    // Whole bands of the map's width: few and large, so the averaging runs in long rows.
+    const QRect band(0, deviceRect.top(), smaller_.width(), deviceRect.height());
+    for (const QRect& part : QRegion(band) - made_)
+        areaaverage::shrinkInto(smaller_, map, scale_, part);
+    made_ += band;
     painter.drawImage(deviceRect.topLeft(), smaller_, deviceRect);
+    if (made_ != QRegion(smaller_.rect()))
+        idleFill_.start();
+}
+
+void ZoomedMap::fillSomeOfSmaller() {
+    if (smaller_.isNull())
+        return;
+    // The rest of the copy a band at a time between events, so that scrolling later finds
+    // it made without making the window wait now.
+    const QRegion missing = QRegion(smaller_.rect()) - made_;
+    if (missing.isEmpty())
+        return;
+    const QRect first = *missing.begin();
+    const QRect band(0, first.top(), smaller_.width(), std::min(first.height(), kIdleBandRows));
+    const QImage& map = picture_->image();
+    for (const QRect& part : QRegion(band) - made_)
+        areaaverage::shrinkInto(smaller_, map, scale_, part);
+    made_ += band;
+    if (made_ != QRegion(smaller_.rect()))
+        idleFill_.start();
 }
 
 QRect ZoomedMap::tileRect(const QPoint& key) const {

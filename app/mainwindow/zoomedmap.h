@@ -5,7 +5,9 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <memory>
 #include <mutex>
@@ -77,6 +79,7 @@ private:
     void takeFinished();
     void evict(const QRect& keep);
     void paintSmaller(QPainter& painter, const QRect& deviceRect);
+    void fillSomeOfSmaller();
     void paintTiles(QPainter& painter, const QRect& deviceRect);
     void paintEnlargedPicture(QPainter& painter, const QRect& deviceRect) const;
     void dropHeldPixels();
@@ -85,8 +88,12 @@ private:
     const MapScene* scene_ = nullptr;
     qreal scale_ = 1.0;
 
-    // Below 1.
+    // Below 1: made part by part as it is first painted, so a zoom step averages only
+    // what comes into view; `made_` is the part that holds the map's pixels.
+    static constexpr int kIdleBandRows = 96;
     QImage smaller_;
+    QRegion made_;
+    QTimer idleFill_;
     std::vector<QRect> changed_;
 
     // Above 1.
