@@ -6,6 +6,7 @@
 #include "app/pictures/picturemoduleloader.h"
 #include "bench/common/busymovefile.h"
 #include "bench/common/mapcopy.h"
+#include "bench/common/offscreenmain.h"
 #include "counters/countermgr.h"
 #include "game/game.h"
 #include "geometry/pictureids.h"
@@ -122,10 +123,5 @@ BENCHMARK(BM_OpenInShownWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

@@ -9,6 +9,7 @@
 #include "app/mainwindow/zoom.h"
 #include "app/pictures/picturemoduleloader.h"
 #include "bench/common/busymovefile.h"
+#include "bench/common/offscreenmain.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
 #include "geometry/mapboard.h"
@@ -297,10 +298,5 @@ BENCHMARK(BM_MoveRepaint)
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 // 10 games, while the copy itself is written on the history's own thread; and what writing
 // one copy costs that thread. Against the same Open without a history.
 #include "app/mainwindow/tmainform.h"
+#include "bench/common/offscreenmain.h"
 #include "history/gamehistory.h"
 #include "movefile/movefile.h"
 #include "tests/common/cachedpicturemodule.h"
@@ -207,10 +208,5 @@ BENCHMARK(BM_KeepACopy)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }
