@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 namespace {
 
@@ -24,6 +25,11 @@ constexpr double kStartDotRadius = 3.5;
 constexpr double kShaftWidth = 3;
 constexpr double kEdgeWidth = 2; // on each side of a coloured stroke
 constexpr double kOutlineGap = 2;
+// Half the dark pen under an arrow's colour, which rounds its shaft, head and start dot.
+constexpr double kEdgePenReach = kShaftWidth / 2 + kEdgeWidth;
+// How far an arrow's head, start dot and edged shaft reach from its line, with a pixel
+// for the antialiasing.
+constexpr double kArrowReach = kHeadHalfWidth + kEdgePenReach + 1;
 
 // Where the line from a point outside the box to the box's middle enters it.
 QPointF entryPoint(QPointF from, const QRectF& box) {
@@ -50,6 +56,29 @@ ArrowShape shapeOf(const MoveOverlay::Arrow& arrow) {
     const QPointF base = arrow.to - along * std::min(kHeadLength, length);
     return {base,
             QPolygonF({arrow.to, base + across * kHeadHalfWidth, base - across * kHeadHalfWidth})};
+}
+
+// The part of the segment from `a` to `b` inside the rectangle, if any (Liang and Barsky's
+// clipping): a long arrow's bounding box meets far more of the map than its shaft does, and
+// stroking all of a shaft to show a sliver of it costs its whole length.
+std::optional<QLineF> clippedSegment(QPointF a, QPointF b, const QRectF& rect) {
+    const QPointF d = b - a;
+    double enter = 0.0;
+    double leave = 1.0;
+    const auto clip = [&enter, &leave](double p, double q) {
+        if (p == 0.0)
+            return q >= 0.0;
+        const double t = q / p;
+        if (p < 0.0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+        return enter <= leave;
+    };
+    if (!(clip(-d.x(), a.x() - rect.left()) && clip(d.x(), rect.right() - a.x()) &&
+          clip(-d.y(), a.y() - rect.top()) && clip(d.y(), rect.bottom() - a.y())))
+        return std::nullopt;
+    return QLineF(a + d * enter, a + d * leave);
 }
 
 } // namespace
@@ -92,15 +121,45 @@ QRectF counterBox(const ZeKCounter& counter, const MapBoard& board) {
 using moveoverlay::counterBox;
 using moveoverlay::stackBox;
 
+QRectF MoveOverlay::boundsOf(const Arrow& arrow) {
+    return QRectF(arrow.from, arrow.to)
+        .normalized()
+        .adjusted(-kArrowReach, -kArrowReach, kArrowReach, kArrowReach);
+}
+
+QRectF MoveOverlay::boundsOf(const Outline& outline) {
+    const double frame = kOutlineGap + kEdgeWidth + 2;
+    return outline.box.adjusted(-frame, -frame, frame, frame);
+}
+
 QRectF MoveOverlay::bounds() const {
     QRectF area;
-    const double reach = kHeadHalfWidth + kEdgeWidth + 1;
     for (const Arrow& arrow : arrows)
-        area |= QRectF(arrow.from, arrow.to).normalized().adjusted(-reach, -reach, reach, reach);
-    const double frame = kOutlineGap + kEdgeWidth + 2;
+        area |= boundsOf(arrow);
     for (const Outline& outline : outlines)
-        area |= outline.box.adjusted(-frame, -frame, frame, frame);
+        area |= boundsOf(outline);
     return area;
+}
+
+namespace {
+
+template <typename Mark>
+void addMissing(const std::vector<Mark>& from, const std::vector<Mark>& in,
+                std::vector<QRectF>& areas) {
+    for (const Mark& mark : from)
+        if (std::find(in.begin(), in.end(), mark) == in.end())
+            areas.push_back(MoveOverlay::boundsOf(mark));
+}
+
+} // namespace
+
+std::vector<QRectF> changedAreas(const MoveOverlay& before, const MoveOverlay& after) {
+    std::vector<QRectF> areas;
+    addMissing(before.arrows, after.arrows, areas);
+    addMissing(after.arrows, before.arrows, areas);
+    addMissing(before.outlines, after.outlines, areas);
+    addMissing(after.outlines, before.outlines, areas);
+    return areas;
 }
 
 MoveOverlay buildMoveOverlay(const std::vector<CounterChange>& changes, const CounterMgr& counters,
@@ -136,15 +195,33 @@ MoveOverlay buildMoveOverlay(const std::vector<CounterChange>& changes, const Co
     return overlay;
 }
 
-void paintMoveOverlay(QPainter& painter, const MoveOverlay& overlay) {
+void paintMoveOverlay(QPainter& painter, const MoveOverlay& overlay, const QRectF& exposed) {
+    // Hundreds of antialiased arrows cost more than the few pixels a move or a scroll step
+    // repaints: only the marks that reach into the part exposed are drawn.
+    const QRectF near = exposed.adjusted(-kArrowReach, -kArrowReach, kArrowReach, kArrowReach);
+    const auto touches = [&exposed](const QRectF& area) {
+        return exposed.isNull() || area.adjusted(-kEdgePenReach - 1, -kEdgePenReach - 1,
+                                                 kEdgePenReach + 1, kEdgePenReach + 1)
+                                       .intersects(exposed);
+    };
+    const auto outlineShows = [&exposed](const MoveOverlay::Outline& outline) {
+        return exposed.isNull() || MoveOverlay::boundsOf(outline).intersects(exposed);
+    };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor edge = moveoverlay::edgeColour();
     const auto pen = [](const QColor& colour, double width) {
         return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     };
+    // A shaft's ends lie under its start dot and its head, so its caps never show: flat
+    // ones are far quicker to stroke than round.
+    const auto shaftPen = [](const QColor& colour, double width) {
+        return QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+    };
 
     for (const MoveOverlay::Outline& outline : overlay.outlines) {
+        if (!outlineShows(outline))
+            continue;
         const QRectF frame =
             outline.box.adjusted(-kOutlineGap, -kOutlineGap, kOutlineGap, kOutlineGap);
         painter.setBrush(Qt::NoBrush);
@@ -154,20 +231,39 @@ void paintMoveOverlay(QPainter& painter, const MoveOverlay& overlay) {
         painter.drawRect(frame);
     }
     for (const MoveOverlay::Arrow& arrow : overlay.arrows) {
-        const QColor colour = moveoverlay::sideColour(arrow.side);
         const ArrowShape shape = shapeOf(arrow);
+        // The shaft as far as it reaches into the part exposed: its rounded ends stay out.
+        const std::optional<QLineF> shaft = exposed.isNull()
+                                                ? QLineF(arrow.from, shape.shaftEnd)
+                                                : clippedSegment(arrow.from, shape.shaftEnd, near);
+        const bool head = touches(shape.head.boundingRect());
+        const QRectF dot(arrow.from - QPointF(kStartDotRadius, kStartDotRadius),
+                         QSizeF(2 * kStartDotRadius, 2 * kStartDotRadius));
+        const bool start = touches(dot);
+        if (!shaft && !head && !start)
+            continue;
+        const QColor colour = moveoverlay::sideColour(arrow.side);
         // The dark edge first, then the colour inside it.
-        painter.setPen(pen(edge, kShaftWidth + 2 * kEdgeWidth));
         painter.setBrush(edge);
-        painter.drawLine(arrow.from, shape.shaftEnd);
-        painter.drawPolygon(shape.head);
-        painter.drawEllipse(arrow.from, kStartDotRadius, kStartDotRadius);
-        painter.setPen(pen(colour, kShaftWidth));
+        if (shaft) {
+            painter.setPen(shaftPen(edge, kShaftWidth + 2 * kEdgeWidth));
+            painter.drawLine(*shaft);
+        }
+        painter.setPen(pen(edge, kShaftWidth + 2 * kEdgeWidth));
+        if (head)
+            painter.drawPolygon(shape.head);
+        if (start)
+            painter.drawEllipse(arrow.from, kStartDotRadius, kStartDotRadius);
         painter.setBrush(colour);
-        painter.drawLine(arrow.from, shape.shaftEnd);
+        if (shaft) {
+            painter.setPen(shaftPen(colour, kShaftWidth));
+            painter.drawLine(*shaft);
+        }
         painter.setPen(Qt::NoPen);
-        painter.drawPolygon(shape.head);
-        painter.drawEllipse(arrow.from, kStartDotRadius - 1, kStartDotRadius - 1);
+        if (head)
+            painter.drawPolygon(shape.head);
+        if (start)
+            painter.drawEllipse(arrow.from, kStartDotRadius - 1, kStartDotRadius - 1);
     }
     painter.restore();
 }

@@ -37,6 +37,9 @@ struct MoveOverlay {
     bool isEmpty() const { return arrows.empty() && outlines.empty(); }
     // Everything the overlay paints lies inside, pens and arrow heads included.
     QRectF bounds() const;
+    // Everything one mark paints lies inside.
+    static QRectF boundsOf(const Arrow& arrow);
+    static QRectF boundsOf(const Outline& outline);
 };
 
 namespace moveoverlay {
@@ -63,5 +66,11 @@ QRectF counterBox(const ZeKCounter& counter, const MapBoard& board);
 MoveOverlay buildMoveOverlay(const std::vector<CounterChange>& changes, const CounterMgr& counters,
                              const MapBoard& board);
 
-// Paints the marks with the painter's own transform (the view's zoom), antialiased.
-void paintMoveOverlay(QPainter& painter, const MoveOverlay& overlay);
+// The areas of the marks one overlay has and the other has not: what a view repaints when
+// the one replaces the other, rather than everything both cover.
+std::vector<QRectF> changedAreas(const MoveOverlay& before, const MoveOverlay& after);
+
+// Paints the marks with the painter's own transform (the view's zoom), antialiased; only
+// those that reach into `exposed` (map pixels), when it is given.
+void paintMoveOverlay(QPainter& painter, const MoveOverlay& overlay,
+                      const QRectF& exposed = QRectF());

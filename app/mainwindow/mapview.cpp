@@ -505,10 +505,16 @@ void MapView::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
 }
 
+void MapView::focusInEvent(QFocusEvent* event) {
+    // Nothing is drawn differently with the focus: no repaint of the whole view (which
+    // QWidget's own handler asks for).
+    event->accept();
+}
+
 void MapView::focusOutEvent(QFocusEvent* event) {
     // The Space key's release goes elsewhere now.
     setSpaceHeld(false);
-    QWidget::focusOutEvent(event);
+    event->accept();
 }
 
 void MapView::setSpaceHeld(bool held) {

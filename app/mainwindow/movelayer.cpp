@@ -3,10 +3,13 @@
 #include <QPainter>
 #include <QPen>
 
+#include <numeric>
+
 namespace {
 
 constexpr int kFlashMs = 1500;
 constexpr double kFlashReach = 6; // the frame's gap and pen, outside the box
+constexpr std::size_t kSeparateRepaints = 16;
 
 } // namespace
 
@@ -24,11 +27,19 @@ void MoveLayer::repaintMoves() {
 }
 
 void MoveLayer::setMoves(MoveOverlay moves) {
-    if (shown_)
-        repaintMoves();
+    // A move changes an arrow or two among many: only those are repainted. Many changes
+    // (an Open) are repainted as the one rectangle around them.
+    if (shown_) {
+        const std::vector<QRectF> areas = changedAreas(moves_, moves);
+        if (areas.size() > kSeparateRepaints) {
+            requestRepaint(std::accumulate(areas.begin(), areas.end(), QRectF(),
+                                           [](const QRectF& a, const QRectF& b) { return a | b; }));
+        } else {
+            for (const QRectF& area : areas)
+                requestRepaint(area);
+        }
+    }
     moves_ = std::move(moves);
-    if (shown_)
-        repaintMoves();
 }
 
 void MoveLayer::setShown(bool shown) {
@@ -48,7 +59,7 @@ void MoveLayer::flash(const QRectF& box) {
 
 void MoveLayer::paint(QPainter& painter, const QRectF& exposed) {
     if (shown_ && moves_.bounds().intersects(exposed))
-        paintMoveOverlay(painter, moves_);
+        paintMoveOverlay(painter, moves_, exposed);
     if (flashTimer_.isActive()) {
         // White over black reads on every colour of the map and of both sides.
         painter.setRenderHint(QPainter::Antialiasing);

@@ -39,6 +39,9 @@ class TestMoveOverlay : public QObject {
 private slots:
     void marksFollowTheChanges();
     void paintsInSideColours();
+    void aPartPaintedAloneMatchesTheWhole_data();
+    void aPartPaintedAloneMatchesTheWhole();
+    void onlyChangedMarksAreRepainted();
 };
 
 void TestMoveOverlay::marksFollowTheChanges() {
@@ -101,6 +104,73 @@ void TestMoveOverlay::paintsInSideColours() {
             if (!bounds.contains(x, y))
                 QCOMPARE(painted.pixel(x, y), grass.rgb());
     QCOMPARE(map.pixel(150, 50), grass.rgb());
+}
+
+void TestMoveOverlay::aPartPaintedAloneMatchesTheWhole_data() {
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<QRectF>("exposed"); // map pixels
+    QTest::newRow("a strip across long shafts") << 1.0 << QRectF(0, 120, 400, 20);
+    QTest::newRow("a head and a start dot") << 1.0 << QRectF(20, 20, 40, 40);
+    QTest::newRow("zoomed in, a corner") << 3.0 << QRectF(290, 280, 30, 30);
+    QTest::newRow("zoomed out, a column") << 0.5 << QRectF(100, 0, 7, 400);
+}
+
+void TestMoveOverlay::aPartPaintedAloneMatchesTheWhole() {
+    QFETCH(qreal, scale);
+    QFETCH(QRectF, exposed);
+    MoveOverlay overlay;
+    overlay.arrows = {{QPointF(30, 30), QPointF(370, 310), MoveOverlay::Side::First},
+                      {QPointF(380, 20), QPointF(40, 360), MoveOverlay::Side::Second},
+                      {QPointF(200, 380), QPointF(205, 40), MoveOverlay::Side::First}};
+    overlay.outlines = {{QRectF(290, 290, 24, 24), MoveOverlay::Side::Second}};
+    const QSize size = (QSizeF(400, 400) * scale).toSize();
+    const auto paint = [&](const QRectF& part) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        paintMoveOverlay(painter, overlay, part);
+        return image;
+    };
+    const QImage whole = paint(QRectF());
+    const QImage part = paint(exposed);
+    const QRect device = QRectF(exposed.topLeft() * scale, exposed.size() * scale)
+                             .toAlignedRect()
+                             .intersected(whole.rect());
+    // A shaft stroked from a nearer end rounds its antialiasing a level or two apart.
+    const auto alike = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) <= 4 && std::abs(qGreen(a) - qGreen(b)) <= 4 &&
+               std::abs(qBlue(a) - qBlue(b)) <= 4;
+    };
+    for (int y = device.top(); y <= device.bottom(); ++y)
+        for (int x = device.left(); x <= device.right(); ++x)
+            QVERIFY2(alike(part.pixel(x, y), whole.pixel(x, y)),
+                     qPrintable(QStringLiteral("at %1, %2: %3 %4")
+                                    .arg(x)
+                                    .arg(y)
+                                    .arg(part.pixel(x, y), 0, 16)
+                                    .arg(whole.pixel(x, y), 0, 16)));
+    // And everything painted lies inside the overlay's bounds.
+    const QRect bounds =
+        QRectF(overlay.bounds().topLeft() * scale, overlay.bounds().size() * scale).toAlignedRect();
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; x < whole.width(); ++x)
+            if (!bounds.contains(x, y))
+                QCOMPARE(whole.pixel(x, y), qRgb(255, 255, 255));
+}
+
+void TestMoveOverlay::onlyChangedMarksAreRepainted() {
+    MoveOverlay before;
+    before.arrows = {{QPointF(10, 10), QPointF(60, 10), MoveOverlay::Side::First},
+                     {QPointF(10, 90), QPointF(60, 90), MoveOverlay::Side::Second}};
+    before.outlines = {{QRectF(100, 100, 24, 24), MoveOverlay::Side::First}};
+    MoveOverlay after = before;
+    after.arrows[1].to = QPointF(60, 140);
+    const std::vector<QRectF> areas = changedAreas(before, after);
+    QCOMPARE(areas.size(), std::size_t{2});
+    QCOMPARE(areas[0], MoveOverlay::boundsOf(before.arrows[1]));
+    QCOMPARE(areas[1], MoveOverlay::boundsOf(after.arrows[1]));
+    QVERIFY(changedAreas(after, after).empty());
 }
 
 QTEST_GUILESS_MAIN(TestMoveOverlay)
