@@ -1,6 +1,6 @@
 #include "app/mainwindow/mapview.h"
 
-#include "app/mainwindow/bandedscrollbarstyle.h"
+#include "app/mainwindow/keptscrollbarstyle.h"
 #include "app/mainwindow/mapoverlay.h"
 #include "app/mainwindow/mapscene.h"
 #include "app/mainwindow/zoom.h"
@@ -162,7 +162,7 @@ void MapView::watchScrollArea() {
     if (!area)
         return;
     // Owned by the scroll box, which its bars do not outlive.
-    auto* barStyle = new BandedScrollBarStyle(area);
+    auto* barStyle = new KeptScrollBarStyle(area);
     for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, this, &MapView::visibleAreaChanged);
         bar->setStyle(barStyle);
