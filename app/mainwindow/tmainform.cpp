@@ -5,6 +5,7 @@
 #include "app/mainwindow/mapscene.h"
 #include "app/mainwindow/mapview.h"
 #include "app/mainwindow/movelayer.h"
+#include "app/mainwindow/noticebar.h"
 #include "app/mainwindow/overviewmap.h"
 #include "app/mainwindow/processlauncher.h"
 #include "app/mainwindow/recentfiles.h"
@@ -118,6 +119,7 @@ void TMainForm::setUpControls() {
     bDragImage_->setGeometry(0, 0, 24, 24);
     bDragImage_->setAttribute(Qt::WA_TransparentForMouseEvents);
     bDragImage_->hide();
+    noticeBar_ = new NoticeBar(ui_->bScrollBoxMain->viewport());
 
     ui_->bMainStatusBar1->setFixedHeight(19);
     const int widths[] = {200, 200, 0};

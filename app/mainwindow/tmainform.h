@@ -23,6 +23,7 @@ class Game;
 class GameHistory;
 class HistoryWriter;
 class MoveLayer;
+class NoticeBar;
 class ReplayController;
 class ReplayLayer;
 class TurnListDock;
@@ -120,6 +121,8 @@ public:
     void editNote();
     MapView& mapView() { return *mapView_; }
     QLabel& dragImage() { return *bDragImage_; }
+    // Notices over the top of the map (a suggestion, a warning, where the past shows).
+    NoticeBar& noticeBar() { return *noticeBar_; }
     QMenu& popupMenu() { return *bMainPopupMenu_; }
     // Korva's own commands beyond the speed bar (new game, e-mail, zoom, ...).
     QToolBar& korvaToolBar() { return *bKorvaToolBar_; }
@@ -307,6 +310,7 @@ private:
 
     MapView* mapView_ = nullptr;
     QLabel* bDragImage_ = nullptr;
+    NoticeBar* noticeBar_ = nullptr;
     QMenu* bMainPopupMenu_ = nullptr;
     QToolBar* bKorvaToolBar_ = nullptr;
     QDockWidget* overviewDock_ = nullptr;

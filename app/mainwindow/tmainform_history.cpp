@@ -1,6 +1,7 @@
 // Korva's own block in the move files, and the game's history.
 #include "app/mainwindow/tmainform.h"
 
+#include "app/mainwindow/noticebar.h"
 #include "game/game.h"
 #include "history/historywriter.h"
 #include "movefile/openedmovefile.h"
@@ -42,5 +43,5 @@ void TMainForm::showWarnings(const QStringList& warnings) {
         if (!warning.isEmpty())
             shown << warning;
     if (!shown.isEmpty())
-        ui_->bMainStatusBar1->showMessage(shown.join(QLatin1Char(' ')), 30000);
+        noticeBar_->showNotice(shown.join(QLatin1Char(' ')), 30000);
 }

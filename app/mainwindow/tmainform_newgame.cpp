@@ -3,6 +3,7 @@
 #include "app/mainwindow/tmainform.h"
 
 #include "app/mainwindow/mapview.h"
+#include "app/mainwindow/noticebar.h"
 #include "app/pictures/newgameglyph.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
@@ -42,7 +43,7 @@ void TMainForm::NewGame() {
     noteSavedTurn(QString()); // the game the last save holds is gone
     gameFile_.clear();
     showOpenedTurn(false);
-    ui_->bMainStatusBar1->clearMessage();
+    noticeBar_->clearNotice();
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);
     showHoldingArea();
@@ -56,7 +57,7 @@ void TMainForm::showHoldingArea() {
 }
 
 void TMainForm::suggestNewGame() {
-    ui_->bMainStatusBar1->showMessage(
+    noticeBar_->showNotice(
         QStringLiteral("No game in this file: every counter stands in its placeholder hex "
                        "(1 to 234). New game (Ctrl+N) sets them out off board."),
         20000);

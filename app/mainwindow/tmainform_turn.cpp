@@ -6,6 +6,7 @@
 #include "app/mainwindow/mapview.h"
 #include "app/mainwindow/movelayer.h"
 #include "app/mainwindow/noteeditor.h"
+#include "app/mainwindow/noticebar.h"
 #include "app/mainwindow/replaycontroller.h"
 #include "app/mainwindow/replaylayer.h"
 #include "app/mainwindow/turnlistdock.h"
@@ -158,9 +159,15 @@ void TMainForm::setUpTurnView() {
                                                        : QStringLiteral("Play"));
         const std::size_t at = replay_->current();
         const auto& steps = replay_->steps();
-        if (at < steps.size() && steps[at].kind == ReplayStep::Kind::Combat)
-            ui_->bMainStatusBar1->showMessage(
-                QStringLiteral("Combat, die %1: %2").arg(steps[at].die).arg(steps[at].comment));
+        const bool combat = at < steps.size() && steps[at].kind == ReplayStep::Kind::Combat;
+        const QString said =
+            combat ? QStringLiteral("Combat, die %1: %2").arg(steps[at].die).arg(steps[at].comment)
+                   : QString();
+        // The combat's notice lasts while its step shows.
+        if (combat && noticeBar_->notice() != said)
+            noticeBar_->showNotice(said);
+        else if (!combat && noticeBar_->notice().startsWith(QStringLiteral("Combat, die ")))
+            noticeBar_->clearNotice();
         if (!replay_->isActive() && replayAction_->isChecked())
             replayAction_->setChecked(false);
     });
@@ -273,7 +280,7 @@ void TMainForm::toggleReplay(bool on) {
         return;
     std::vector<ReplayStep> steps = replaySteps(shownChanges_, combatsOf(game_->tags()));
     if (steps.empty()) {
-        ui_->bMainStatusBar1->showMessage(QStringLiteral("Nothing to replay"), 5000);
+        noticeBar_->showNotice(QStringLiteral("Nothing to replay"), 5000);
         replayAction_->setChecked(false);
         return;
     }
@@ -322,8 +329,7 @@ void TMainForm::stepHistory(HistoryStep step) {
         pastIndex_ = pastEntries_.size(); // the present, after the newest copy
     }
     if (pastEntries_.empty()) {
-        ui_->bMainStatusBar1->showMessage(QStringLiteral("The history holds nothing of this game"),
-                                          5000);
+        noticeBar_->showNotice(QStringLiteral("The history holds nothing of this game"), 5000);
         return;
     }
     const std::size_t last = pastEntries_.size() - 1;
@@ -380,9 +386,10 @@ void TMainForm::showHistoryEntry(std::size_t index) {
     showOpenedTurn(false);
     turnDock_->setHeading(QStringLiteral("History: ") + where + QStringLiteral("\n") +
                           turnDock_->heading());
-    ui_->bMainStatusBar1->showMessage(
+    noticeBar_->showNotice(
         QStringLiteral("The past, read-only: %1. %2 returns to the present.")
-            .arg(where, presentAction_->shortcut().toString(QKeySequence::NativeText)));
+            .arg(where, presentAction_->shortcut().toString(QKeySequence::NativeText)),
+        10000);
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);
 }
@@ -396,7 +403,7 @@ void TMainForm::backToPresent() {
     ui_->sbUndo->setEnabled(undoBeforePast_);
     showCaption();
     showOpenedTurn(false);
-    ui_->bMainStatusBar1->clearMessage();
+    noticeBar_->clearNotice();
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);
 }

@@ -1,3 +1,4 @@
+#include "app/mainwindow/noticebar.h"
 #include "game/game.h"
 #include "history/gamehistory.h"
 #include "movefile/movefile.h"
@@ -5,7 +6,7 @@
 #include "tests/gui/mainformharness.h"
 
 #include <QFile>
-#include <QStatusBar>
+#include <QLabel>
 
 // Korva's own block and the game's history through the real window's Save, Open and New game.
 class TestMainFormHistory : public QObject {
@@ -66,15 +67,15 @@ void TestMainFormHistory::warningsNeverStopOpenOrSave() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     const QString turn = dir.filePath(QStringLiteral("turn2.krv"));
     {
-        // A history that cannot be written: the save goes on and says so in the status bar.
+        // A history that cannot be written: the save goes on and says so in a notice.
         MainFormHarness h(1, {}, {}, blocker.fileName() + QStringLiteral("/history"));
         h.place(1, 300, 200);
         QVERIFY(h.form->SaveMove(turn, false));
         QVERIFY(h.prompts->warnings.isEmpty());
-        QTRY_VERIFY(h.form->statusBar()->currentMessage().contains(QStringLiteral("history")));
+        QTRY_VERIFY(h.form->noticeBar().notice().contains(QStringLiteral("history")));
     }
 
-    // A cut block: the file opens as its sections say, the block is named in the status bar.
+    // A cut block: the file opens as its sections say, the block is named in a notice.
     QByteArray bytes = readAll(turn);
     bytes.chop(5);
     QFile file(turn);
@@ -85,7 +86,7 @@ void TestMainFormHistory::warningsNeverStopOpenOrSave() {
     QVERIFY(other.prompts->warnings.isEmpty());
     QCOMPARE(other.counter(1).currentHex().index(), 300);
     QCOMPARE(other.form->game().turn().openedMoves().source, MovesSource::StartHexes);
-    const QString message = other.form->statusBar()->currentMessage();
+    const QString message = other.form->noticeBar().notice();
     QVERIFY2(message.contains(QStringLiteral("ignored")), qPrintable(message));
 }
 

@@ -1,3 +1,4 @@
+#include "app/mainwindow/noticebar.h"
 #include "combat/taggermgr.h"
 #include "counters/newgamelayout.h"
 #include "movefile/movefile.h"
@@ -6,8 +7,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
-#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -88,16 +89,19 @@ void TestMainFormNewGame::savedNewGameEqualsCommandLine() {
     QCOMPARE(readAll(saved).left(3000), readAll(written));
     QVERIFY(readAll(saved).mid(3000).startsWith("KORVAEXT"));
 
-    // Only a file of placeholder hexes brings the note, and a new game takes it away.
-    const QStatusBar* bar = h.form->statusBar();
+    // Only a file of placeholder hexes brings the note, and a new game takes it away; the
+    // status panels stay in sight meanwhile.
+    const NoticeBar& notice = h.form->noticeBar();
     QVERIFY(h.form->OpenMove(saved));
-    QVERIFY(bar->currentMessage().isEmpty());
+    QVERIFY(notice.notice().isEmpty());
     QVERIFY(h.form->OpenMove(placeholder));
-    QVERIFY2(bar->currentMessage().contains(QStringLiteral("placeholder")) &&
-                 bar->currentMessage().contains(QStringLiteral("New game (Ctrl+N)")),
-             qPrintable(bar->currentMessage()));
+    QVERIFY2(notice.notice().contains(QStringLiteral("placeholder")) &&
+                 notice.notice().contains(QStringLiteral("New game (Ctrl+N)")),
+             qPrintable(notice.notice()));
+    const auto* panel = h.form->findChild<QLabel*>(QStringLiteral("bStatusPanel1"));
+    QVERIFY(panel && !panel->isHidden());
     h.form->NewGame();
-    QVERIFY(bar->currentMessage().isEmpty());
+    QVERIFY(notice.notice().isEmpty());
 }
 
 void TestMainFormNewGame::shortcutShowsTheHoldingArea() {
