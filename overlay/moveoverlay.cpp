@@ -144,6 +144,13 @@ MoveOverlay::Side sideOf(int counter) {
                                               : MoveOverlay::Side::Second;
 }
 
+MoveOverlay::Arrow arrowInto(const QPointF& from, const QRectF& box, MoveOverlay::Side side) {
+    const QPointF edge = entryPoint(from, box);
+    const QLineF line(from, edge);
+    const QPointF to = line.length() > kEndGap ? line.pointAt(1.0 - kEndGap / line.length()) : edge;
+    return {from, to, side};
+}
+
 QRectF stackBox(const MapBoard& board, int hexIndex) {
     const Hex& hex = board.hex(hexIndex);
     const AFPoint p = hex.position();
@@ -222,11 +229,8 @@ MoveOverlay buildMoveOverlay(const std::vector<CounterChange>& changes, const Co
             // From where the counter stood to the edge of the stack it stands in now.
             const AFPoint start = hexgrid::hexPosition(change.fromHex);
             const QPointF from(start.x + kCounterSize / 2, start.y + kCounterSize / 2);
-            const QPointF edge = entryPoint(from, stackBox(board, change.toHex));
-            const QLineF line(from, edge);
-            const QPointF to =
-                line.length() > kEndGap ? line.pointAt(1.0 - kEndGap / line.length()) : edge;
-            const MoveOverlay::Arrow arrow{from, to, side};
+            const MoveOverlay::Arrow arrow =
+                moveoverlay::arrowInto(from, stackBox(board, change.toHex), side);
             if (std::find(overlay.arrows.begin(), overlay.arrows.end(), arrow) ==
                 overlay.arrows.end())
                 overlay.arrows.push_back(arrow);

@@ -51,6 +51,9 @@ QColor sideColour(MoveOverlay::Side side);
 QColor edgeColour();
 // The side of a counter by its 1-based order-of-battle row.
 MoveOverlay::Side sideOf(int counter);
+// An arrow from a point to the edge of a box (a stack of counters), its head stopping just
+// short of it so that the counters stay in sight.
+MoveOverlay::Arrow arrowInto(const QPointF& from, const QRectF& box, MoveOverlay::Side side);
 // Where a hex draws its stack: the counter picture at the hex position, spread down by the
 // stack step.
 QRectF stackBox(const MapBoard& board, int hexIndex);

@@ -4,13 +4,18 @@
 #include "counters/countermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
+#include "geometry/hex.h"
 #include "geometry/hexgrid.h"
 #include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
 #include "geometry/picturemodule.h"
 #include "overlay/moveoverlay.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
+
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -34,6 +39,35 @@ const ZeKCounter* counterOfRow(const Game& game, int row) {
         if (++n == row)
             return counter.get();
     return nullptr;
+}
+
+// Draws the stack of a hex as it stood before the steps to come moved their counters in:
+// the bare map under its counters, then those of them that are not still to move.
+void paintHexBefore(QPainter& painter, const Game& game, int hex,
+                    const std::unordered_map<const Counter*, int>& rows,
+                    const std::unordered_set<int>& toCome) {
+    const Hex& place = game.board().hex(hex);
+    const QRect area = place.counterArea();
+    const PictureModule& pictures = game.counterPictures();
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    painter.drawImage(area.topLeft(), game.mapPicture().pristineCopy(area));
+    const AFPoint position = place.position();
+    const AFPoint step = place.stackStep();
+    int k = 0;
+    for (const Counter* counter : place.stack()) {
+        const auto row = rows.find(counter);
+        const auto* zek = dynamic_cast<const ZeKCounter*>(counter);
+        if (row == rows.end() || toCome.count(row->second) != 0 || !zek)
+            continue;
+        const QPointF at(position.x + k * step.x, position.y + k * step.y);
+        ++k;
+        painter.drawImage(at, pictures.bitmap(zek->pictureId()));
+        if (zek->marker() > 0)
+            painter.drawImage(at + QPointF(ZeKCounter::kMarkerOffset, ZeKCounter::kMarkerOffset),
+                              pictures.bitmap(ZeKCounter::kMarkerPictureBase + zek->marker()));
+    }
+    painter.restore();
 }
 
 QRectF labelBox(const Game& game, int hex) {
@@ -99,8 +133,28 @@ void ReplayLayer::paint(QPainter& painter, const QRectF& exposed) {
         }
     };
 
-    MoveOverlay done;
     const auto& steps = replay_.steps();
+    // The counters still to move stand at their new hexes in the game: there the map shows
+    // what stood before they came, until their step has played.
+    std::unordered_set<int> toCome;
+    std::unordered_set<int> hexes;
+    for (std::size_t i = replay_.current(); i < steps.size(); ++i) {
+        if (steps[i].kind != ReplayStep::Kind::Move)
+            continue;
+        toCome.insert(steps[i].counters.begin(), steps[i].counters.end());
+        hexes.insert(steps[i].toHex);
+    }
+    if (!hexes.empty()) {
+        std::unordered_map<const Counter*, int> rows;
+        int row = 0;
+        for (const auto& counter : game_.counters().counters())
+            rows.emplace(counter.get(), ++row);
+        for (const int hex : hexes)
+            if (QRectF(game_.board().hex(hex).counterArea()).intersects(exposed))
+                paintHexBefore(painter, game_, hex, rows, toCome);
+    }
+
+    MoveOverlay done;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const ReplayStep& step = steps[i];
         if (step.kind != ReplayStep::Kind::Move)
@@ -109,7 +163,8 @@ void ReplayLayer::paint(QPainter& painter, const QRectF& exposed) {
         const QPointF from = middleOf(game_, step.fromHex);
         const QPointF to = middleOf(game_, step.toHex);
         if (i < replay_.current()) {
-            done.arrows.push_back({from, to, side});
+            done.arrows.push_back(moveoverlay::arrowInto(
+                from, moveoverlay::stackBox(game_.board(), step.toHex), side));
         } else if (i == replay_.current()) {
             const QPointF now = from + (to - from) * replay_.progress();
             if (replay_.progress() > 0.05)

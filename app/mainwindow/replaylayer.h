@@ -10,9 +10,9 @@ class Game;
 class ReplayController;
 
 // Paints a replay over the map, never into it: the counters of steps still to come wait at
-// their start hexes, the stack of the step under way slides from its start hex to the hex
-// it went to, a step done leaves an arrow, and a combat shows its die and comment at its
-// hex. The game is only read.
+// their start hexes (their new hexes show what stood there before), the stack of the step
+// under way slides from its start hex to the hex it went to, a step done leaves an arrow,
+// and a combat shows its die and comment at its hex. The game is only read.
 class ReplayLayer : public MapOverlay {
 public:
     ReplayLayer(const Game& game, const ReplayController& replay);

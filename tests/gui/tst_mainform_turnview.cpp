@@ -1,9 +1,13 @@
+#include "app/mainwindow/mapview.h"
 #include "app/mainwindow/movelayer.h"
 #include "app/mainwindow/noteeditor.h"
 #include "app/mainwindow/replaycontroller.h"
 #include "app/mainwindow/turnlistdock.h"
 #include "combat/taggermgr.h"
 #include "game/game.h"
+#include "geometry/hex.h"
+#include "geometry/mapboard.h"
+#include "geometry/mappicture.h"
 #include "movefile/movefile.h"
 #include "movefile/turnkeeper.h"
 #include "tests/gui/mainformharness.h"
@@ -25,6 +29,7 @@ private slots:
     void replayStepsStackByStack_data();
     void replayStepsStackByStack();
     void replayOnlyShows();
+    void replayShowsNewHexesAsBeforeUntilTheirStep();
     void thePastIsReadOnlyAndThePresentComesBackWhole();
     void compareWithAndTheNote();
 
@@ -144,6 +149,34 @@ void TestMainFormTurnView::replayOnlyShows() {
     QVERIFY(h.form->moveLayer().isShown());
     h.form->sbUndoClick(); // the undo record survived the replay
     QCOMPARE(h.counter(1).currentHex().index(), 1100);
+}
+
+void TestMainFormTurnView::replayShowsNewHexesAsBeforeUntilTheirStep() {
+    MainFormHarness h;
+    QVERIFY(h.form->OpenMove(turn_));
+    h.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+    const MapPicture& picture = h.form->game().mapPicture();
+    const auto area = [&h](int hex) { return h.form->game().board().hex(hex).counterArea(); };
+    const auto shown = [&h](const QRect& rect) {
+        h.form->mapView().centreOn(QRectF(rect).center());
+        return h.form->mapView().grab(rect).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const auto rgb = [](const QImage& image) {
+        return image.convertToFormat(QImage::Format_RGB32);
+    };
+    action(h, "actReplayTurn")->setChecked(true);
+    ReplayController& replay = h.form->replay();
+    replay.pause();
+    // Nothing has left 900 yet: the new hexes 1100 and 1300 show the bare map, as before.
+    for (const int hex : {1100, 1300})
+        QCOMPARE(shown(area(hex)), rgb(picture.pristineCopy(area(hex))));
+    replay.step();
+    replay.step();
+    QCOMPARE(replay.current(), std::size_t{1});
+    // It has come; the dark edge of its arrow's head reaches a pixel or two over its edge.
+    const QRect counter(area(1100).topLeft() + QPoint(4, 4), QSize(16, 16));
+    QCOMPARE(shown(counter), rgb(picture.copy(counter)));
 }
 
 void TestMainFormTurnView::thePastIsReadOnlyAndThePresentComesBackWhole() {
