@@ -100,22 +100,10 @@ TaggerMgr::Replaced TaggerMgr::replaceKeepingOld(const std::vector<TagRecord>& r
             insertFirstDrawn(openedTags_, module_, mapBitmap_, record.position, record.dieValue,
                              record.comment, true);
     } catch (...) {
-        restore(std::move(old));
+        restoreDrawn(std::move(old));
         throw;
     }
     return old;
-}
-
-void TaggerMgr::restore(Replaced&& old) {
-    dropSilently(ownTags_);
-    dropSilently(openedTags_);
-    for (TaggerMultiSet::node_type& node : old.own_)
-        ownTags_.insert(ownTags_.end(), std::move(node)); // equal positions keep their order
-    for (TaggerMultiSet::node_type& node : old.opened_)
-        openedTags_.insert(openedTags_.end(), std::move(node));
-    old.own_.clear();
-    old.opened_.clear();
-    ownRevision_ = old.ownRevision_;
 }
 
 void TaggerMgr::restoreDrawn(Replaced&& old) {
@@ -146,11 +134,6 @@ std::vector<TaggerMultiSet::node_type> TaggerMgr::takeOff(TaggerMultiSet& tags) 
         nodes.back().value().erase();
     }
     return nodes;
-}
-
-void TaggerMgr::dropSilently(TaggerMultiSet& tags) {
-    while (!tags.empty())
-        tags.extract(tags.begin()).value().releaseMap();
 }
 
 TaggerMgr::Replaced::~Replaced() {

@@ -25,7 +25,7 @@ using TaggerPair = std::pair<TaggerMultiSet::const_iterator, TaggerMultiSet::con
 class TaggerMgr {
 public:
     // The tags a replacement took off the map, whole with the blocks they keep, so that a
-    // failed open can put them back with restore(). Dropped, they draw nothing.
+    // failed open can put them back with restoreDrawn(). Dropped, they draw nothing.
     class Replaced {
     public:
         Replaced() = default;
@@ -64,12 +64,9 @@ public:
     // Clears all tags, then inserts the records as opened tags in order, drawing the first
     // at each position.
     void replaceWithOpened(const std::vector<TagRecord>& records);
-    // The same, handing back the tags it took off. When it throws, the old tags are back
-    // and only the map picture may differ (the caller puts it back).
+    // The same, handing back the tags it took off. When it throws, the old tags are back,
+    // drawn as before.
     Replaced replaceKeepingOld(const std::vector<TagRecord>& records);
-    // Puts back what replaceKeepingOld took off, dropping the present tags without
-    // drawing: the caller puts the map picture back as it was before the replacement.
-    void restore(Replaced&& old);
     // Takes the present tags off the map, then puts back what replaceKeepingOld took off
     // and draws it again: for a position that was only set aside, its map drawn since.
     void restoreDrawn(Replaced&& old);
@@ -89,8 +86,6 @@ private:
     static void clearSet(TaggerMultiSet& tags);
     // Takes every tag out of the set, in order, first putting back the map it covered.
     static std::vector<TaggerMultiSet::node_type> takeOff(TaggerMultiSet& tags);
-    // Empties the set without drawing.
-    static void dropSilently(TaggerMultiSet& tags);
     static void insertFirstDrawn(TaggerMultiSet& tags, const PictureModule* module,
                                  MapPicture* mapBitmap, AFPoint position, std::int32_t dieValue,
                                  const std::string& comment, bool fromFile);

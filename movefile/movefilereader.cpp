@@ -160,8 +160,10 @@ std::array<std::string, 3> openMoveFile(const MoveFileContents& contents, Counte
         board.rebuild(counters.counters());
         board.redrawAll();
     } catch (...) {
-        tags.restore(std::move(oldTags));
+        // The board first, then the tags over it: redrawing the board covers the tags'
+        // pictures, and the new tags' backgrounds are what lay under them before.
         before.restore(counters, board);
+        tags.restoreDrawn(std::move(oldTags));
         throw;
     }
     return contents.banners;

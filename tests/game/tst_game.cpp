@@ -59,6 +59,7 @@ private slots:
     void oneGameAtATime();
     void moveFileCarriesTheBanners();
     void pastPositionsLeaveThePresentWhole();
+    void openFailingWhileDrawingPutsEverythingBack();
 };
 
 void TestGameSignals::operationsTellWhatChanged_data() {
@@ -143,6 +144,27 @@ void TestGameSignals::moveFileCarriesTheBanners() {
     QCOMPARE(saved.counters[0].startHex, 700);
     // The file ends the turn; the game does not until the save is safe.
     QVERIFY(game.counter(1).hasMoved());
+}
+
+void TestGameSignals::openFailingWhileDrawingPutsEverythingBack() {
+    TestGame game;
+    MoveFileContents first{game.snapshot().counters, {{AFPoint(105, 58), 3, "theirs"}}, {}};
+    first.counters[0] = {1000, 1000, 0, 0};
+    game.open(first);
+    game.addCombat({AFPoint(35, 19), 4, "mine"});
+    const TestGame::Snapshot before = game.snapshot();
+
+    // Memory runs out while the new position is drawn, after its tags went on the map.
+    MoveFileContents next{before.counters, {{AFPoint(210, 97), 6, "new"}}, {}};
+    next.counters[0] = {1200, 1200, 1, 0};
+    int changes = 0;
+    game.mapPicture().setChangeListener([&changes](const QRect&) {
+        if (++changes == 20)
+            throw std::bad_alloc();
+    });
+    QVERIFY_THROWS_EXCEPTION(std::bad_alloc, game.open(next));
+    QVERIFY(changes > 20);              // the old position was drawn again
+    QVERIFY(game.snapshot() == before); // counters, stacks, both kinds of tags and pixels
 }
 
 void TestGameSignals::pastPositionsLeaveThePresentWhole() {
