@@ -51,6 +51,7 @@ void paintHexBefore(QPainter& painter, const Game& game, int hex,
     const PictureModule& pictures = game.counterPictures();
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform); // zoomed in or out
     painter.drawImage(area.topLeft(), game.mapPicture().pristineCopy(area));
     const AFPoint position = place.position();
     const AFPoint step = place.stackStep();
