@@ -10,6 +10,7 @@ const QString kGeometry = QStringLiteral("window/geometry");
 const QString kState = QStringLiteral("window/state");
 const QString kZoom = QStringLiteral("view/zoom");
 const QString kOverview = QStringLiteral("view/overview");
+const QString kReadableLosses = QStringLiteral("view/readableLosses");
 } // namespace
 
 KorvaSettings::KorvaSettings(std::unique_ptr<QSettings> store) : store_(std::move(store)) {}
@@ -64,9 +65,14 @@ bool KorvaSettings::overviewShown() const {
     return store_ && store_->value(kOverview, false).toBool();
 }
 
-void KorvaSettings::setView(double zoom, bool overviewShown) {
+bool KorvaSettings::readableLosses() const {
+    return store_ && store_->value(kReadableLosses, false).toBool();
+}
+
+void KorvaSettings::setView(double zoom, bool overviewShown, bool readableLosses) {
     if (!store_)
         return;
     store_->setValue(kZoom, zoom);
     store_->setValue(kOverview, overviewShown);
+    store_->setValue(kReadableLosses, readableLosses);
 }

@@ -9,7 +9,8 @@
 class QSettings;
 
 // What Korva remembers between runs: the folder of the last move file, the recent move
-// files, the main window's place, the map's zoom and whether its overview shows. No game
+// files, the main window's place and its docks, the map's zoom, whether its overview shows
+// and whether losses show as numbers. No game
 // data and no mail settings are kept here.
 class KorvaSettings {
 public:
@@ -42,7 +43,9 @@ public:
     double zoom() const;
     // Whether the overview of the whole map shows; false on the first run.
     bool overviewShown() const;
-    void setView(double zoom, bool overviewShown);
+    // Whether each counter's losses show as a number over it; false on the first run.
+    bool readableLosses() const;
+    void setView(double zoom, bool overviewShown, bool readableLosses);
 
 private:
     std::unique_ptr<QSettings> store_;

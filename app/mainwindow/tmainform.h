@@ -311,6 +311,7 @@ private:
     MapView* mapView_ = nullptr;
     QLabel* bDragImage_ = nullptr;
     NoticeBar* noticeBar_ = nullptr;
+    QAction* readableLossesAction_ = nullptr;
     QMenu* bMainPopupMenu_ = nullptr;
     QToolBar* bKorvaToolBar_ = nullptr;
     QDockWidget* overviewDock_ = nullptr;

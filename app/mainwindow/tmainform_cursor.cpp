@@ -74,7 +74,7 @@ void TMainForm::setUpHexCursor() {
             hexCursor_->hideOutline();
     });
 
-    auto* losses = new QAction(QStringLiteral("Readable losses"), this);
+    auto* losses = readableLossesAction_ = new QAction(QStringLiteral("Readable losses"), this);
     losses->setObjectName(QStringLiteral("actReadableLosses"));
     losses->setCheckable(true);
     losses->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));

@@ -66,7 +66,6 @@ void TMainForm::setUpDesktop() {
     const QByteArray geometry = settings_->windowGeometry();
     if (!geometry.isEmpty())
         restoreGeometry(geometry);
-    restoreState(settings_->windowState());
 }
 
 void TMainForm::setCaption(const QString& caption) {

@@ -145,12 +145,16 @@ void TMainForm::applyZoomText() {
 }
 
 void TMainForm::restoreView() {
+    // Tool bars and docks where they were, every dock made by now.
+    restoreState(settings_->windowState());
     mapView_->zoom().setScale(settings_->zoom());
     overviewDock_->setVisible(settings_->overviewShown());
+    readableLossesAction_->setChecked(settings_->readableLosses());
 }
 
 void TMainForm::saveView() {
-    settings_->setView(mapView_->zoom().scale(), overviewDock_->isVisible());
+    settings_->setView(mapView_->zoom().scale(), overviewDock_->isVisible(),
+                       readableLossesAction_->isChecked());
 }
 
 QPixmap TMainForm::pictureAtZoom(int id, const QImage& picture) const {

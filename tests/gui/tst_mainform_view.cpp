@@ -1,5 +1,6 @@
 #include "app/mainwindow/korvaapplication.h"
 #include "app/mainwindow/mapoverlay.h"
+#include "app/mainwindow/orderofbattledock.h"
 #include "app/mainwindow/overviewmap.h"
 #include "app/mainwindow/zoom.h"
 #include "app/pictures/counterlook.h"
@@ -326,12 +327,16 @@ void TestMainFormView::zoomAndOverviewRemembered() {
         QVERIFY(showWindow(h));
         h.form->mapView().zoom().setScale(1.5);
         h.form->overviewDock().show();
+        h.form->orderOfBattleDock().show();
+        h.form->findChild<QAction*>(QStringLiteral("actReadableLosses"))->setChecked(true);
         QVERIFY(h.form->close());
     }
     MainFormHarness again(1, settings);
     QCOMPARE(again.form->mapView().zoom().scale(), 1.5);
+    QVERIFY(again.form->findChild<QAction*>(QStringLiteral("actReadableLosses"))->isChecked());
     QVERIFY(showWindow(again));
     QVERIFY(again.form->overviewDock().isVisible());
+    QVERIFY(again.form->orderOfBattleDock().isVisible());
 }
 
 int main(int argc, char** argv) {
