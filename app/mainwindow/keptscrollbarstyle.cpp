@@ -94,9 +94,8 @@ void KeptScrollBarStyle::drawComplexControl(ComplexControl control,
     // Along the bar only: across it the bar's own edges bound what the style draws.
     const int dx = bar->orientation == Qt::Horizontal ? kHandleMargin : 0;
     const int dy = bar->orientation == Qt::Vertical ? kHandleMargin : 0;
-    const QRect handle = subControlRect(CC_ScrollBar, bar, SC_ScrollBarSlider, widget)
-                             .adjusted(-dx, -dy, dx, dy)
-                             .intersected(whole);
+    const QRect slider = subControlRect(CC_ScrollBar, bar, SC_ScrollBarSlider, widget);
+    const QRect handle = slider.adjusted(-dx, -dy, dx, dy).intersected(whole);
 
     // In the order styles draw them: the groove, the pages either side of the handle (which
     // move with it), the handle, and the buttons, which may overlap its ends.
@@ -113,6 +112,8 @@ void KeptScrollBarStyle::drawComplexControl(ComplexControl control,
     if ((wanted & SC_ScrollBarSlider) && !handle.isEmpty()) {
         Key key = keyOf(*bar, handle.size(), dpr);
         key.atMinimum = key.atMaximum = false;
+        // Cut short by the bar's end, the picture holds the handle further in.
+        key.offset = slider.topLeft() - handle.topLeft();
         drawInBands(*painter, handle.topLeft(),
                     keep(handles_, key, *bar, SC_ScrollBarSlider, handle, dpr, widget));
     }

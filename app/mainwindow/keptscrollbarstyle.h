@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPalette>
+#include <QPoint>
 #include <QProxyStyle>
 #include <QStyle>
 
@@ -28,6 +29,7 @@ private:
     // What a picture's pixels depend on.
     struct Key {
         QSize size;
+        QPoint offset; // of the handle in its picture
         Qt::Orientation orientation = Qt::Vertical;
         QStyle::State state;
         QStyle::SubControls active;
