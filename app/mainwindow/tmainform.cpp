@@ -33,6 +33,7 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -76,6 +77,10 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+    // QWidget's destructor hides the docks after this part of the window has gone, and a
+    // dock tells of its hiding: nothing here may hear it then.
+    for (QDockWidget* dock : findChildren<QDockWidget*>())
+        dock->disconnect(this);
     FormDestroy();
 }
 
