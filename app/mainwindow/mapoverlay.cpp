@@ -11,3 +11,8 @@ void MapOverlay::requestRepaint(const QRectF& mapRect) {
     if (view_)
         view_->updateMapRect(mapRect);
 }
+
+void MapOverlay::requestRepaint(const std::vector<QRectF>& mapRects) {
+    if (view_)
+        view_->updateMapRects(mapRects);
+}

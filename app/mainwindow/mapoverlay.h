@@ -2,6 +2,8 @@
 
 #include <QRectF>
 
+#include <vector>
+
 class MapView;
 class QPainter;
 
@@ -23,6 +25,8 @@ protected:
     // Asks the view showing this overlay to repaint a rectangle of map pixels; nothing
     // while no view shows it.
     void requestRepaint(const QRectF& mapRect);
+    // The same for several rectangles: a few one by one, many as the one around them.
+    void requestRepaint(const std::vector<QRectF>& mapRects);
 
 private:
     friend class MapView;

@@ -309,6 +309,15 @@ void MapView::updateMapRect(const QRectF& mapRect) {
     requestUpdate(viewRectOf(mapRect.toAlignedRect()).intersected(rect()));
 }
 
+void MapView::updateMapRects(const std::vector<QRectF>& mapRects) {
+    std::vector<QRect> parts;
+    for (const QRectF& mapRect : mapRects)
+        if (const QRect part = viewRectOf(mapRect.toAlignedRect()).intersected(rect());
+            !part.isEmpty())
+            parts.push_back(part);
+    requestUpdates(parts);
+}
+
 void MapView::pictureChanged(const QRect& rect) {
     zoomed_.pictureChanged(rect);
     // A hex redrawn reports its counters inside its erased area; keep only the area.
@@ -325,24 +334,26 @@ void MapView::repaintChanges() {
     repaintQueued_ = false;
     const QRect visible = visibleRegion().boundingRect();
     std::vector<QRect> shown;
-    QRect around;
-    for (const QRect& change : changes_) {
-        const QRect part = viewRectOf(change).intersected(visible);
-        if (part.isEmpty())
-            continue;
-        shown.push_back(part);
-        around |= part;
-    }
+    for (const QRect& change : changes_)
+        if (const QRect part = viewRectOf(change).intersected(visible); !part.isEmpty())
+            shown.push_back(part);
     const bool changed = !changes_.empty();
     changes_.clear();
-    if (shown.size() > kSeparateRepaints) {
-        requestUpdate(around);
-    } else {
-        for (const QRect& part : shown)
-            requestUpdate(part);
-    }
+    requestUpdates(shown);
     if (changed)
         emit mapChanged();
+}
+
+void MapView::requestUpdates(const std::vector<QRect>& parts) {
+    if (parts.size() <= kSeparateRepaints) {
+        for (const QRect& part : parts)
+            requestUpdate(part);
+        return;
+    }
+    QRect around;
+    for (const QRect& part : parts)
+        around |= part;
+    requestUpdate(around);
 }
 
 void MapView::requestUpdate(const QRect& rect) {

@@ -85,6 +85,8 @@ public:
     void removeOverlay(MapOverlay* overlay);
     // Repaints a rectangle of map pixels (an overlay changed).
     void updateMapRect(const QRectF& mapRect);
+    // Repaints rectangles of map pixels: a few one by one, many as the one around them.
+    void updateMapRects(const std::vector<QRectF>& mapRects);
 
     // While a counter is dragged the view scrolls when the pointer nears its edge.
     void setDragScrolling(bool on);
@@ -126,6 +128,7 @@ private:
     void syncDeviceScale();
     void pictureChanged(const QRect& rect);
     void repaintChanges();
+    void requestUpdates(const std::vector<QRect>& parts);
     void requestUpdate(const QRect& rect);
     void emitMove(const QPointF& viewPos);
 

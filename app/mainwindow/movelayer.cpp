@@ -3,13 +3,10 @@
 #include <QPainter>
 #include <QPen>
 
-#include <numeric>
-
 namespace {
 
 constexpr int kFlashMs = 1500;
 constexpr double kFlashReach = 6; // the frame's gap and pen, outside the box
-constexpr std::size_t kSeparateRepaints = 16;
 
 } // namespace
 
@@ -27,18 +24,9 @@ void MoveLayer::repaintMoves() {
 }
 
 void MoveLayer::setMoves(MoveOverlay moves) {
-    // A move changes an arrow or two among many: only those are repainted. Many changes
-    // (an Open) are repainted as the one rectangle around them.
-    if (shown_) {
-        const std::vector<QRectF> areas = changedAreas(moves_, moves);
-        if (areas.size() > kSeparateRepaints) {
-            requestRepaint(std::accumulate(areas.begin(), areas.end(), QRectF(),
-                                           [](const QRectF& a, const QRectF& b) { return a | b; }));
-        } else {
-            for (const QRectF& area : areas)
-                requestRepaint(area);
-        }
-    }
+    // A move changes an arrow or two among many: only those are repainted.
+    if (shown_)
+        requestRepaint(changedAreas(moves_, moves));
     moves_ = std::move(moves);
 }
 
