@@ -39,7 +39,10 @@ void KorvaApplication::reportException(const QString& message) {
         reporter()(message);
         return;
     }
-    QMessageBox::critical(nullptr, QStringLiteral("Korva"), message, QMessageBox::Ok);
+    // The message may quote a file's name or contents: plain text, never markup.
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Korva"), message, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void KorvaApplication::setExceptionReporter(std::function<void(const QString&)> reporter_) {

@@ -11,7 +11,7 @@ constexpr int kWidest = 720;
 
 } // namespace
 
-NoticeBar::NoticeBar(QWidget* area) : QLabel(area) {
+NoticeBar::NoticeBar(QWidget* area) : PlainLabel({}, area) {
     setObjectName(QStringLiteral("bNoticeBar"));
     setWordWrap(true);
     setMargin(6);
@@ -65,5 +65,5 @@ void NoticeBar::place() {
 bool NoticeBar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == parentWidget() && event->type() == QEvent::Resize && !text().isEmpty())
         place();
-    return QLabel::eventFilter(watched, event);
+    return PlainLabel::eventFilter(watched, event);
 }

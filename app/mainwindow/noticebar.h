@@ -1,13 +1,15 @@
 #pragma once
 
-#include <QLabel>
+#include "app/mainwindow/plaintext.h"
+
 #include <QTimer>
 
 // A short notice across the top of the map: what the program wants the player to know
 // without a dialog box and without hiding the status panels, which keep telling what is
 // under the pointer (a status bar's own message would hide them while it shows). It goes
 // after its time or when another takes its place, and lets the mouse through to the map.
-class NoticeBar : public QLabel {
+// Notices quote files (a combat's comment, a file's name): plain text only.
+class NoticeBar : public PlainLabel {
     Q_OBJECT
 public:
     // Shown over `area` (the map's viewport), which it follows as it is resized.

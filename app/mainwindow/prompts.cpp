@@ -49,7 +49,10 @@ QString QtPrompts::chooseOpenFile(const QString& folder) {
 }
 
 void QtPrompts::showWarning(const QString& text) {
-    QMessageBox::warning(parent_, kTitle, text, QMessageBox::Ok);
+    // Warnings name files and quote what files hold: plain text, never markup.
+    QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 int QtPrompts::execDialog(QDialog& dialog) {

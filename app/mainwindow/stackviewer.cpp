@@ -1,5 +1,7 @@
 #include "app/mainwindow/stackviewer.h"
 
+#include "app/mainwindow/plaintext.h"
+
 #include "combat/taggermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
@@ -53,8 +55,7 @@ QString counterDetails(const ZeKCounter& counter) {
 }
 
 QLabel* plainLabel(const QString& text, bool bold = false) {
-    auto* label = new QLabel(text);
-    label->setTextFormat(Qt::PlainText); // names and comments come from files
+    auto* label = new PlainLabel(text); // names and comments come from files
     if (bold) {
         QFont font = label->font();
         font.setBold(true);
@@ -72,9 +73,8 @@ StackViewer::StackViewer(Game& game, QWidget* map, std::function<bool()> busy)
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(0xFF, 0xFB, 0xE6)));
-    rows_ = new QVBoxLayout(this);
-    rows_->setContentsMargins(6, 6, 6, 6);
-    rows_->setSpacing(4);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(6, 6, 6, 6);
     timer_.setSingleShot(true);
     timer_.setInterval(500);
     connect(&timer_, &QTimer::timeout, this, &StackViewer::showStack);
@@ -133,15 +133,14 @@ void StackViewer::showStack() {
 }
 
 bool StackViewer::fill(int hex) {
-    while (QLayoutItem* item = rows_->takeAt(0)) {
-        if (QLayout* row = item->layout())
-            while (QLayoutItem* part = row->takeAt(0)) {
-                delete part->widget();
-                delete part;
-            }
-        delete item->widget();
-        delete item;
-    }
+    // The rows of the last stack go with the widget that holds them, however deeply they
+    // were laid out.
+    delete content_;
+    content_ = new QWidget(this);
+    rows_ = new QVBoxLayout(content_);
+    rows_->setContentsMargins(0, 0, 0, 0);
+    rows_->setSpacing(4);
+    layout()->addWidget(content_);
     if (!hexgrid::isValidHex(hex))
         return false;
     const CounterList& stack = game_.board().hex(hex).stack();

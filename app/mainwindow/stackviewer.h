@@ -38,6 +38,8 @@ private:
     Game& game_;
     std::function<bool()> busy_;
     QTimer timer_;
+    // The rows shown, made anew for each stack.
+    QWidget* content_ = nullptr;
     QVBoxLayout* rows_ = nullptr;
     int hex_ = -1;
     QPoint globalPos_;

@@ -7,6 +7,7 @@
 #include "app/mainwindow/movelayer.h"
 #include "app/mainwindow/noticebar.h"
 #include "app/mainwindow/overviewmap.h"
+#include "app/mainwindow/plaintext.h"
 #include "app/mainwindow/processlauncher.h"
 #include "app/mainwindow/recentfiles.h"
 #include "app/mainwindow/replaycontroller.h"
@@ -129,7 +130,7 @@ void TMainForm::setUpControls() {
     ui_->bMainStatusBar1->setFixedHeight(19);
     const int widths[] = {200, 200, 0};
     for (int i = 0; i < 3; ++i) {
-        auto* panel = new QLabel;
+        auto* panel = new PlainLabel;
         panel->setObjectName(QStringLiteral("bStatusPanel%1").arg(i + 1));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);

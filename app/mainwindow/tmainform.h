@@ -244,6 +244,10 @@ private:
     void setBannerTexts(const std::array<std::string, 3>& texts);
     void markChanged();
     void markSaved();
+    // After the position was replaced or a dock closed: the map has the keyboard, unless
+    // the player is typing in a field that is still there.
+    void keyboardToMap();
+    void catchStrayFocus(QWidget* old, QWidget* now);
 
     // The desktop side (tmainform_desktop.cpp): settings, recent files, drops, e-mail.
     void setUpDesktop();

@@ -4,6 +4,7 @@
 #include "app/mainwindow/tmainform.h"
 
 #include "app/mainwindow/korvasettings.h"
+#include "app/mainwindow/plaintext.h"
 #include "app/mainwindow/processlauncher.h"
 #include "app/mainwindow/recentfiles.h"
 #include "app/mainwindow/turnmail.h"
@@ -76,7 +77,8 @@ void TMainForm::setCaption(const QString& caption) {
 void TMainForm::showCaption() {
     // The "[*]" goes in only while there are unsaved changes, so a saved or freshly
     // opened game's caption is exactly "Korva : <title>".
-    setWindowTitle(unsaved_ ? caption_ + QStringLiteral("[*]") : caption_);
+    const QString shown = plaintext::caption(caption_);
+    setWindowTitle(unsaved_ ? shown + QStringLiteral("[*]") : shown);
     setWindowModified(unsaved_);
 }
 
@@ -113,8 +115,8 @@ void TMainForm::fillRecentMenu() {
         QAction* action = recentMenu_->addAction(
             QStringLiteral("&%1 %2  [%3]")
                 .arg(i + 1)
-                .arg(file.fileName().replace(QLatin1Char('&'), QStringLiteral("&&")), folder));
-        action->setToolTip(QDir::toNativeSeparators(files[i]));
+                .arg(plaintext::menuText(file.fileName()), plaintext::menuText(folder)));
+        action->setToolTip(plaintext::toolTip(QDir::toNativeSeparators(files[i])));
         const QString path = files[i];
         connect(action, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
@@ -189,6 +191,7 @@ void TMainForm::openDropped(const QString& fileName, const QString& refusal) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     // Files dragged over a banner box are the window's, not text for the box.
     switch (event->type()) {
+
     case QEvent::DragEnter:
     case QEvent::DragMove:
         if (static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {

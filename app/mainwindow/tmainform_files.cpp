@@ -135,5 +135,6 @@ bool TMainForm::OpenMove(const QString& fileName) {
     // The pointer's hex may hold other counters now.
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);
+    keyboardToMap();
     return true;
 }

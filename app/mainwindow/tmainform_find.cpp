@@ -2,6 +2,8 @@
 // battle dock, and showing a counter on the map.
 #include "app/mainwindow/tmainform.h"
 
+#include "app/mainwindow/plaintext.h"
+
 #include "app/mainwindow/mapview.h"
 #include "app/mainwindow/orderofbattledock.h"
 #include "app/mainwindow/unitsearch.h"
@@ -88,9 +90,8 @@ void TMainForm::setUpFind() {
     addAction(previous);
 
     // What the last search found, beside the field: the status bar keeps its panels.
-    findStatus_ = new QLabel;
+    findStatus_ = new PlainLabel;
     findStatus_->setObjectName(QStringLiteral("bFindStatus"));
-    findStatus_->setTextFormat(Qt::PlainText);
     findStatus_->setContentsMargins(6, 0, 6, 0);
 
     bKorvaToolBar_->addSeparator();

@@ -7,9 +7,11 @@
 #include "ui_mainform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QToolBar>
 
@@ -76,6 +78,31 @@ void TMainForm::setUpKeyboard() {
     rotate->setShortcutContext(Qt::WidgetShortcut);
     connect(rotate, &QAction::triggered, this, &TMainForm::rotateTargetStack);
     mapView_->addAction(rotate);
+
+    // The map has the keyboard from the start, so that a key meant for it never types
+    // into a banner box.
+    mapView_->setFocus(Qt::OtherFocusReason);
+    connect(qApp, &QApplication::focusChanged, this, &TMainForm::catchStrayFocus);
+}
+
+void TMainForm::catchStrayFocus(QWidget* old, QWidget* now) {
+    // A widget that goes away with the keyboard (a dock closing, a tool bar hiding) hands it
+    // on down the Tab order, which would put it in a banner box with its text selected: the
+    // next key meant for the map would replace a banner. The map takes it instead.
+    if (old && now && now != mapView_ && !old->isVisible() && old->window() == this &&
+        now->window() == this)
+        mapView_->setFocus(Qt::OtherFocusReason);
+}
+
+void TMainForm::keyboardToMap() {
+    // The player typing in a field that is still there keeps it.
+    const QWidget* focus = focusWidget();
+    const auto* line = qobject_cast<const QLineEdit*>(focus);
+    const auto* text = qobject_cast<const QPlainTextEdit*>(focus);
+    const bool typing = focus && focus->isVisible() &&
+                        ((line && !line->isReadOnly()) || (text && !text->isReadOnly()));
+    if (!typing)
+        mapView_->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::rotateTargetStack() {

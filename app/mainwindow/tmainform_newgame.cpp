@@ -47,6 +47,7 @@ void TMainForm::NewGame() {
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);
     showHoldingArea();
+    keyboardToMap();
 }
 
 void TMainForm::showHoldingArea() {

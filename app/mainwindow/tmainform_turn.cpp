@@ -7,6 +7,7 @@
 #include "app/mainwindow/movelayer.h"
 #include "app/mainwindow/noteeditor.h"
 #include "app/mainwindow/noticebar.h"
+#include "app/mainwindow/plaintext.h"
 #include "app/mainwindow/replaycontroller.h"
 #include "app/mainwindow/replaylayer.h"
 #include "app/mainwindow/turnlistdock.h"
@@ -382,7 +383,8 @@ void TMainForm::showHistoryEntry(std::size_t index) {
                               .arg(entry.title, kind, when)
                               .arg(index + 1)
                               .arg(pastEntries_.size());
-    setWindowTitle(QStringLiteral("Korva : ") + where + QStringLiteral(" — read-only"));
+    setWindowTitle(
+        plaintext::caption(QStringLiteral("Korva : ") + where + QStringLiteral(" — read-only")));
     showOpenedTurn(false);
     turnDock_->setHeading(QStringLiteral("History: ") + where + QStringLiteral("\n") +
                           turnDock_->heading());
@@ -392,6 +394,7 @@ void TMainForm::showHistoryEntry(std::size_t index) {
         10000);
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);
+    keyboardToMap();
 }
 
 void TMainForm::backToPresent() {
@@ -406,6 +409,7 @@ void TMainForm::backToPresent() {
     noticeBar_->clearNotice();
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);
+    keyboardToMap();
 }
 
 void TMainForm::compareWith(const QString& fileName) {

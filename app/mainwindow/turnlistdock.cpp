@@ -1,5 +1,7 @@
 #include "app/mainwindow/turnlistdock.h"
 
+#include "app/mainwindow/plaintext.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -13,7 +15,7 @@ TurnListDock::TurnListDock(QWidget* parent)
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 4, 4, 4);
-    heading_ = new QLabel(body);
+    heading_ = new PlainLabel({}, body); // file names and the history's titles
     heading_->setWordWrap(true);
     layout->addWidget(heading_);
     table_ = new QTableView(body);

@@ -1,5 +1,7 @@
 #include "app/mainwindow/turnlistmodel.h"
 
+#include "app/mainwindow/plaintext.h"
+
 #include "counters/movereport.h"
 #include "counters/orderofbattle.h"
 #include "geometry/win1252.h"
@@ -48,7 +50,12 @@ QVariant TurnListModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 QVariant TurnListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    if (role == Qt::ToolTipRole) {
+        // A row's tool tip repeats its text, which may be an opponent's comment.
+        const QString text = data(index, Qt::DisplayRole).toString();
+        return text.isEmpty() ? QVariant() : QVariant(plaintext::toolTip(text));
+    }
+    if (!index.isValid() || role != Qt::DisplayRole)
         return {};
     const std::size_t row = std::size_t(index.row());
     if (row < changes_.size()) {

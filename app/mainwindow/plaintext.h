@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+class QMessageBox;
+class QWidget;
+
+// Texts that come from a move file or a file name (comments, banners, the note, names,
+// paths) reach the screen only as plain text. Qt reads anything that looks like markup as
+// rich text, and rich text loads <img src=...> from the local disk: a hostile file could
+// make the window read /dev/zero or show a local picture.
+
+// A label that shows whatever it is given letter for letter.
+class PlainLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit PlainLabel(const QString& text = {}, QWidget* parent = nullptr);
+};
+
+namespace plaintext {
+
+// A tool tip that shows `text` letter for letter, line breaks kept (a tool tip has no text
+// format of its own: escaped and marked as rich text, it shows what was escaped).
+QString toolTip(const QString& text);
+// A caption that shows `text` letter for letter: "[*]" is the window's placeholder for
+// its unsaved mark, so one in a file's name is doubled.
+QString caption(const QString& text);
+// A menu entry's text: "&" marks the entry's key, so one in a file's name is doubled.
+QString menuText(const QString& text);
+
+} // namespace plaintext
