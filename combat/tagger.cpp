@@ -1,10 +1,10 @@
 #include "combat/tagger.h"
 
+#include "base/bytestream.h"
+#include "board/mappicture.h"
+#include "board/pictureids.h"
+#include "board/picturemodule.h"
 #include "combat/tagsection.h"
-#include "geometry/bytestream.h"
-#include "geometry/mappicture.h"
-#include "geometry/pictureids.h"
-#include "geometry/picturemodule.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "combat/taggermgr.h"
 
-#include "geometry/bytestream.h"
-#include "geometry/picturemodule.h"
+#include "base/bytestream.h"
+#include "board/picturemodule.h"
 
 #include <QString>
 

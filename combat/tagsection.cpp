@@ -1,7 +1,7 @@
 #include "combat/tagsection.h"
 
+#include "base/bytestream.h"
 #include "combat/tagger.h"
-#include "geometry/bytestream.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "counters/countermgr.h"
 
+#include "base/bytestream.h"
 #include "counters/orderofbattle.h"
-#include "geometry/bytestream.h"
 
 CounterMgr::CounterMgr() {
     createCounters();

@@ -1,6 +1,6 @@
 #include "counters/counterrecord.h"
 
-#include "geometry/bytestream.h"
+#include "base/bytestream.h"
 
 #include <cstdint>
 

@@ -37,7 +37,7 @@ void layOut(const std::vector<CounterGroup>& groups, const HoldingBand& band,
 } // namespace
 
 std::string groupOf(int row, const std::string& name) {
-    if (row <= kFirstSideRows)
+    if (sideOfRow(row) == Side::First)
         return {name.begin(), std::find_if_not(name.begin(), name.end(), isAsciiLetter)};
     if (name == "Fort" || name == "Port")
         return name;
@@ -55,7 +55,7 @@ std::vector<CounterGroup> counterGroups(bool firstSide) {
     int row = 0;
     for (const ZeKCounterInitStruct& entry : oob) {
         ++row;
-        if ((row <= kFirstSideRows) != firstSide)
+        if ((sideOfRow(row) == Side::First) != firstSide)
             continue;
         const std::string name = groupOf(row, entry.name);
         auto it = std::find_if(groups.begin(), groups.end(),

@@ -10,9 +10,6 @@
 // then drag the counters to their set-up hexes; no historical set-up is invented here.
 namespace newgame {
 
-// Order-of-battle rows 1..kFirstSideRows are the first side's, the rest the second's.
-inline constexpr int kFirstSideRows = 101;
-
 // One side's part of the holding area: grid columns (0-based) and the first grid row, below
 // the heading the map draws at the top of the holding area. Counters fill it row by row.
 struct HoldingBand {

@@ -273,3 +273,19 @@ const std::vector<ZeKCounterInitStruct>& orderOfBattleRows() {
     }();
     return rows;
 }
+
+CounterKind kindOfRow(int row) {
+    if (row <= 101)
+        return CounterKind::FirstSide;
+    if (row <= 114)
+        return CounterKind::Fort;
+    if (row <= 218)
+        return CounterKind::SecondSide;
+    if (row <= 226)
+        return CounterKind::Port;
+    return CounterKind::Marker;
+}
+
+Side sideOfRow(int row) {
+    return kindOfRow(row) == CounterKind::FirstSide ? Side::First : Side::Second;
+}

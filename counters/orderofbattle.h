@@ -23,3 +23,20 @@ void buildOrderOfBattle(CounterInitList& list);
 
 // The rows of the order of battle, built once; row n is element n - 1.
 const std::vector<ZeKCounterInitStruct>& orderOfBattleRows();
+
+// The two sides: the first (the Allies) moves the units of rows 1..101; the second (the
+// Axis) those of rows 115..218, with the forts, ports and markers in between and after.
+enum class Side { First, Second };
+
+// The kind of piece a row holds.
+enum class CounterKind {
+    FirstSide,  // rows 1..101
+    Fort,       // rows 102..114
+    SecondSide, // rows 115..218
+    Port,       // rows 219..226
+    Marker,     // rows 227..234
+};
+
+// Of a 1-based row; rows beyond the table count as markers.
+CounterKind kindOfRow(int row);
+Side sideOfRow(int row);

@@ -1,8 +1,8 @@
 #include "counters/zekcounter.h"
 
-#include "geometry/bytestream.h"
-#include "geometry/mappicture.h"
-#include "geometry/picturemodule.h"
+#include "base/bytestream.h"
+#include "board/mappicture.h"
+#include "board/picturemodule.h"
 
 #include <QRect>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "board/counter.h"
+#include "board/pictureids.h"
 #include "counters/counterrecord.h"
-#include "geometry/counter.h"
-#include "geometry/pictureids.h"
 #include "geometry/zekclick.h"
 
 #include <string>

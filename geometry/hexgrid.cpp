@@ -11,6 +11,21 @@ AFPoint hexPosition(int hexIndex) {
     return {column * kColumnPitch, y};
 }
 
+int hexAtPosition(AFPoint position) {
+    if (position.x < 0 || position.x % kColumnPitch != 0)
+        return -1;
+    const int column = position.x / kColumnPitch;
+    const int y = position.y - (column % 2 != 0 ? kHalfHeight : 0);
+    if (column >= kColumns || y < 0 || y % kHexHeight != 0 || y / kHexHeight >= kRowsPerColumn)
+        return -1;
+    return hexIndexOf(column, y / kHexHeight);
+}
+
+AFPoint hexCentre(int hexIndex) {
+    const AFPoint p = hexPosition(hexIndex);
+    return {p.x + 12, p.y + 19};
+}
+
 std::vector<AFPoint> hexOutline(int hexIndex) {
     const AFPoint p = hexPosition(hexIndex);
     return {

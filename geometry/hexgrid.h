@@ -57,6 +57,13 @@ constexpr bool isOnBoard(int hexIndex) {
 // The hex position: the left end of the hex's top edge.
 AFPoint hexPosition(int hexIndex);
 
+// The hex whose position `position` is (a combat's records it); -1 for none.
+int hexAtPosition(AFPoint position);
+
+// The middle of the hex's counter area, 12 right of and 19 below its position: where a
+// stack shows, and a point whose hit test gives the hex back.
+AFPoint hexCentre(int hexIndex);
+
 // Seven points, clockwise from the position, the first repeated to close the hexagon.
 std::vector<AFPoint> hexOutline(int hexIndex);
 

@@ -1,6 +1,6 @@
 #include "geometry/zekclick.h"
 
-#include "geometry/bytestream.h"
+#include "base/bytestream.h"
 #include "geometry/hexgrid.h"
 #include "geometry/hittest.h"
 

@@ -1,6 +1,6 @@
 #include "movefile/bannersection.h"
 
-#include "geometry/bytestream.h"
+#include "base/bytestream.h"
 #include "movefile/movefilecontents.h"
 
 std::array<std::string, 3> readBanners(ByteReader& in) {

@@ -1,13 +1,13 @@
 #include "movefile/movefilereader.h"
 
+#include "base/bytestream.h"
+#include "board/mapboard.h"
+#include "board/picturemodule.h"
 #include "combat/taggermgr.h"
 #include "counters/countermgr.h"
 #include "counters/orderofbattle.h"
 #include "counters/zekcounter.h"
-#include "geometry/bytestream.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
-#include "geometry/picturemodule.h"
 #include "movefile/bannersection.h"
 #include "movefile/positionsnapshot.h"
 

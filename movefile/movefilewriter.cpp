@@ -1,8 +1,8 @@
 #include "movefile/movefilewriter.h"
 
+#include "base/bytestream.h"
 #include "combat/taggermgr.h"
 #include "counters/countermgr.h"
-#include "geometry/bytestream.h"
 #include "movefile/bannersection.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "movefile/positionsnapshot.h"
 
+#include "board/mapboard.h"
+#include "board/mappicture.h"
 #include "counters/countermgr.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
-#include "geometry/mappicture.h"
 
 #include <unordered_map>
 

@@ -1,9 +1,9 @@
 #include "overlay/moveoverlay.h"
 
+#include "board/mapboard.h"
 #include "counters/countermgr.h"
-#include "counters/newgamelayout.h"
+#include "counters/orderofbattle.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
 
 #include <QLineF>
 #include <QPainter>
@@ -131,20 +131,15 @@ std::optional<QLineF> clippedSegment(QPointF a, QPointF b, const QRectF& rect) {
 
 namespace moveoverlay {
 
-QColor sideColour(MoveOverlay::Side side) {
-    return side == MoveOverlay::Side::First ? QColor(0, 114, 178) : QColor(230, 159, 0);
+QColor sideColour(Side side) {
+    return side == Side::First ? QColor(0, 114, 178) : QColor(230, 159, 0);
 }
 
 QColor edgeColour() {
     return {20, 20, 24};
 }
 
-MoveOverlay::Side sideOf(int counter) {
-    return counter <= newgame::kFirstSideRows ? MoveOverlay::Side::First
-                                              : MoveOverlay::Side::Second;
-}
-
-MoveOverlay::Arrow arrowInto(const QPointF& from, const QRectF& box, MoveOverlay::Side side) {
+MoveOverlay::Arrow arrowInto(const QPointF& from, const QRectF& box, Side side) {
     const QPointF edge = entryPoint(from, box);
     const QLineF line(from, edge);
     const QPointF to = line.length() > kEndGap ? line.pointAt(1.0 - kEndGap / line.length()) : edge;
@@ -223,7 +218,7 @@ MoveOverlay buildMoveOverlay(const std::vector<CounterChange>& changes, const Co
 
     MoveOverlay overlay;
     for (const CounterChange& change : changes) {
-        const MoveOverlay::Side side = moveoverlay::sideOf(change.counter);
+        const Side side = sideOfRow(change.counter);
         if (change.moved() && hexgrid::isValidHex(change.fromHex) &&
             hexgrid::isValidHex(change.toHex)) {
             // From where the counter stood to the edge of the stack it stands in now.

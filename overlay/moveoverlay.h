@@ -1,5 +1,6 @@
 #pragma once
 
+#include "counters/orderofbattle.h"
 #include "counters/turnchanges.h"
 
 #include <QColor>
@@ -18,7 +19,6 @@ class QPainter;
 // or marker changed, coloured by side. Views paint it on top of the map picture, never
 // into it.
 struct MoveOverlay {
-    enum class Side { First, Second };
     struct Arrow {
         QPointF from;
         QPointF to;
@@ -47,13 +47,11 @@ namespace moveoverlay {
 // Blue for the first side, orange for the second: colours that people with red-green
 // colour blindness tell apart. Each mark has a dark edge, so it reads on the map's greens
 // and greys.
-QColor sideColour(MoveOverlay::Side side);
+QColor sideColour(Side side);
 QColor edgeColour();
-// The side of a counter by its 1-based order-of-battle row.
-MoveOverlay::Side sideOf(int counter);
 // An arrow from a point to the edge of a box (a stack of counters), its head stopping just
 // short of it so that the counters stay in sight.
-MoveOverlay::Arrow arrowInto(const QPointF& from, const QRectF& box, MoveOverlay::Side side);
+MoveOverlay::Arrow arrowInto(const QPointF& from, const QRectF& box, Side side);
 // Where a hex draws its stack: the counter picture at the hex position, spread down by the
 // stack step.
 QRectF stackBox(const MapBoard& board, int hexIndex);

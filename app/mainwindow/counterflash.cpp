@@ -1,6 +1,6 @@
 #include "app/mainwindow/counterflash.h"
 
-#include "geometry/hex.h"
+#include "board/hex.h"
 #include "geometry/zekclick.h"
 
 #include <QPainter>

@@ -1,10 +1,10 @@
 #include "app/mainwindow/lossbadges.h"
 
+#include "board/hex.h"
+#include "board/mapboard.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
-#include "geometry/hex.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
 
 #include <QPainter>
 

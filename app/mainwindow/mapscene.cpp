@@ -1,13 +1,13 @@
 #include "app/mainwindow/mapscene.h"
 
+#include "board/mapboard.h"
+#include "board/mappicture.h"
+#include "board/picturemodule.h"
 #include "combat/taggermgr.h"
 #include "counters/countermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
-#include "geometry/mappicture.h"
-#include "geometry/picturemodule.h"
 
 #include <QPainter>
 
@@ -171,7 +171,7 @@ std::vector<MapScene::OccupiedHex> MapScene::occupiedHexes() const {
             const auto found = rows.find(*it);
             if (found == rows.end())
                 continue;
-            const CounterKind k = counterKindOfRow(found->second);
+            const CounterKind k = kindOfRow(found->second);
             unit = k == CounterKind::FirstSide || k == CounterKind::SecondSide;
             if (unit || it == stack.rbegin())
                 kind = k;

@@ -4,7 +4,7 @@
 #include "app/mainwindow/mapoverlay.h"
 #include "app/mainwindow/mapscene.h"
 #include "app/mainwindow/zoom.h"
-#include "geometry/mappicture.h"
+#include "board/mappicture.h"
 
 #include <QAbstractScrollArea>
 #include <QContextMenuEvent>

@@ -1,11 +1,11 @@
 #include "app/mainwindow/orderofbattlemodel.h"
 
+#include "base/win1252.h"
 #include "counters/countermgr.h"
-#include "counters/newgamelayout.h"
+#include "counters/orderofbattle.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
-#include "geometry/win1252.h"
 
 #include <algorithm>
 
@@ -76,8 +76,8 @@ QVariant OrderOfBattleModel::data(const QModelIndex& index, int role) const {
     const bool sorting = role == kSortRole;
     switch (index.column()) {
     case Side:
-        return index.row() < newgame::kFirstSideRows ? QStringLiteral("Allies")
-                                                     : QStringLiteral("Axis");
+        return sideOfRow(index.row() + 1) == ::Side::First ? QStringLiteral("Allies")
+                                                           : QStringLiteral("Axis");
     case Name:
         return win1252::toUnicode(c.name());
     case Size:

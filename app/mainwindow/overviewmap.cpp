@@ -3,8 +3,8 @@
 #include "app/mainwindow/areaaverage.h"
 #include "app/mainwindow/mapscene.h"
 #include "app/mainwindow/mapview.h"
+#include "board/mappicture.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mappicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -97,9 +97,9 @@ void OverviewMap::paintEvent(QPaintEvent*) {
     const qreal radius = std::max(3.0, 9.0 * k);
     painter.setPen(QPen(QColor(20, 20, 20), 0.8));
     for (const MapScene::OccupiedHex& occupied : scene_->occupiedHexes()) {
-        const AFPoint p = hexgrid::hexPosition(occupied.hex);
+        const AFPoint centre = hexgrid::hexCentre(occupied.hex);
         painter.setBrush(dotColour(static_cast<int>(occupied.kind)));
-        painter.drawEllipse(widgetPointOf(QPointF(p.x + 12, p.y + 19)), radius, radius);
+        painter.drawEllipse(widgetPointOf(QPointF(centre.x, centre.y)), radius, radius);
     }
 
     // The part in view: a dark frame inside a light one, seen on sea and land alike.

@@ -1,14 +1,14 @@
 #include "app/mainwindow/replaylayer.h"
 
 #include "app/mainwindow/replaycontroller.h"
+#include "board/hex.h"
+#include "board/mapboard.h"
+#include "board/mappicture.h"
+#include "board/picturemodule.h"
 #include "counters/countermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
-#include "geometry/hex.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
-#include "geometry/mappicture.h"
-#include "geometry/picturemodule.h"
 #include "overlay/moveoverlay.h"
 
 #include <QFontMetricsF>
@@ -124,7 +124,7 @@ void ReplayLayer::paint(QPainter& painter, const QRectF& exposed) {
                 painter.setOpacity(moving ? 1.0 : 0.75);
                 painter.drawImage(box, pictures.bitmap(counter->pictureId()));
                 painter.setOpacity(1);
-                painter.setPen(QPen(moving ? moveoverlay::sideColour(moveoverlay::sideOf(row))
+                painter.setPen(QPen(moving ? moveoverlay::sideColour(sideOfRow(row))
                                            : moveoverlay::edgeColour(),
                                     moving ? 2.5 : 1.5, moving ? Qt::SolidLine : Qt::DashLine));
                 painter.setBrush(Qt::NoBrush);
@@ -160,7 +160,7 @@ void ReplayLayer::paint(QPainter& painter, const QRectF& exposed) {
         const ReplayStep& step = steps[i];
         if (step.kind != ReplayStep::Kind::Move)
             continue;
-        const auto side = moveoverlay::sideOf(step.counters.front());
+        const auto side = sideOfRow(step.counters.front());
         const QPointF from = middleOf(game_, step.fromHex);
         const QPointF to = middleOf(game_, step.toHex);
         if (i < replay_.current()) {

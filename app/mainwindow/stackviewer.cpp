@@ -2,14 +2,14 @@
 
 #include "app/mainwindow/plaintext.h"
 
+#include "base/win1252.h"
+#include "board/hex.h"
+#include "board/mapboard.h"
+#include "board/picturemodule.h"
 #include "combat/taggermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
-#include "geometry/hex.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
-#include "geometry/picturemodule.h"
-#include "geometry/win1252.h"
 #include "geometry/zekclick.h"
 
 #include <QEvent>

@@ -4,6 +4,8 @@
 
 #include "app/mainwindow/mapview.h"
 #include "app/windows/tfrmabout.h"
+#include "base/win1252.h"
+#include "board/mapboard.h"
 #include "combat/dialogs/tcombat.h"
 #include "combat/dialogs/tshowcombatdlg.h"
 #include "combat/dierandom.h"
@@ -12,8 +14,6 @@
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
-#include "geometry/win1252.h"
 #include "geometry/zekclick.h"
 #include "ui_mainform.h"
 

@@ -8,6 +8,7 @@
 #include "app/mainwindow/mapview.h"
 #include "app/mainwindow/stackviewer.h"
 #include "game/game.h"
+#include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 
 #include <QAction>
@@ -17,12 +18,6 @@
 #include <QToolBar>
 
 namespace {
-
-// The middle of a hex's counter area, in map pixels: the point the mouse would be at.
-QPoint hexCentre(int hex) {
-    const AFPoint p = ZeKClick(hex).position();
-    return {p.x + 12, p.y + 19};
-}
 
 // The tool bar's picture for readable losses: a counter with its loss number in the corner.
 QImage lossesGlyph() {
@@ -60,13 +55,13 @@ void TMainForm::setUpHexCursor() {
 
     connect(hexCursor_, &HexCursor::stepped, this, &TMainForm::pointAtHex);
     connect(hexCursor_, &HexCursor::enterPressed, this, [this] {
-        const QPoint c = hexCentre(hexCursor_->hex());
+        const AFPoint c = hexgrid::hexCentre(hexCursor_->hex());
         // The mouse's own pick-up and drop, so a key move is undone, rotated and
         // moved-all exactly as a drag.
         if (isDragging_)
-            DropCounter(c.x(), c.y());
+            DropCounter(c.x, c.y);
         else
-            PickUpCounter(c.x(), c.y());
+            PickUpCounter(c.x, c.y);
     });
     // The mouse takes over from the keyboard once it enters another hex.
     connect(mapView_, &MapView::mouseMoved, hexCursor_, [this](int x, int y) {
@@ -85,8 +80,8 @@ void TMainForm::setUpHexCursor() {
 }
 
 void TMainForm::pointAtHex(int hex) {
-    const QPoint centre = hexCentre(hex);
-    UpdateStatus(centre.x(), centre.y());
+    const AFPoint centre = hexgrid::hexCentre(hex);
+    UpdateStatus(centre.x, centre.y);
     hexCursor_->setHex(hex);
     const AFPoint p = ZeKClick(hex).position();
     mapView_->ensureVisible(QRectF(p.x - 12, p.y, 48, 39), 40);
@@ -110,6 +105,6 @@ void TMainForm::setUpStackViewer() {
 QPoint TMainForm::menuPoint() const {
     if (!hexCursor_->isShown())
         return QCursor::pos();
-    const QPoint centre = hexCentre(hexCursor_->hex());
-    return mapView_->mapToGlobal(mapView_->viewPointOf(QPointF(centre)).toPoint());
+    const AFPoint centre = hexgrid::hexCentre(hexCursor_->hex());
+    return mapView_->mapToGlobal(mapView_->viewPointOf(QPointF(centre.x, centre.y)).toPoint());
 }

@@ -9,11 +9,11 @@
 #include "app/mainwindow/recentfiles.h"
 #include "app/mainwindow/turnmail.h"
 #include "app/pictures/mailglyph.h"
+#include "base/win1252.h"
 #include "combat/taggermgr.h"
 #include "counters/movereport.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
-#include "geometry/win1252.h"
 #include "geometry/zekclick.h"
 #include "ui_mainform.h"
 
@@ -224,8 +224,7 @@ void TMainForm::noteSavedTurn(const QString& fileName) {
     mail->reportFile = reportFileName(mail->moveFile);
     mail->title = FileTitle(fileName);
     for (const TagRecord& tag : game_->tags().ownRecords()) {
-        // A combat's position is its hex's; the middle of the hex finds it again.
-        const int hex = ZeKClick(AFPoint(tag.position.x + 12, tag.position.y + 19)).index();
+        const int hex = hexgrid::hexAtPosition(tag.position);
         mail->combats.push_back({QString::fromStdString(hexgrid::hexLabel(hex)), tag.dieValue,
                                  win1252::toUnicode(tag.comment)});
     }

@@ -7,12 +7,12 @@
 #include "app/mainwindow/mapview.h"
 #include "app/mainwindow/orderofbattledock.h"
 #include "app/mainwindow/unitsearch.h"
+#include "base/win1252.h"
+#include "board/mapboard.h"
 #include "counters/countermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
-#include "geometry/win1252.h"
 #include "geometry/zekclick.h"
 #include "ui_mainform.h"
 
@@ -204,8 +204,8 @@ void TMainForm::showCounter(int row) {
 }
 
 void TMainForm::centreOnHex(int hex) {
-    const AFPoint p = ZeKClick(hex).position();
-    mapView_->centreOn(QPointF(p.x + 12, p.y + 19));
+    const AFPoint centre = hexgrid::hexCentre(hex);
+    mapView_->centreOn(QPointF(centre.x, centre.y));
 }
 
 QString TMainForm::findStatus() const {

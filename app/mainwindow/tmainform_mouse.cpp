@@ -2,10 +2,10 @@
 #include "app/mainwindow/tmainform.h"
 
 #include "app/mainwindow/mapview.h"
+#include "board/picturemodule.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
-#include "geometry/picturemodule.h"
 #include "geometry/zekclick.h"
 #include "ui_mainform.h"
 

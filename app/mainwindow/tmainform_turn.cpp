@@ -11,13 +11,13 @@
 #include "app/mainwindow/replaycontroller.h"
 #include "app/mainwindow/replaylayer.h"
 #include "app/mainwindow/turnlistdock.h"
+#include "base/win1252.h"
+#include "board/mapboard.h"
 #include "combat/taggermgr.h"
 #include "counters/countermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
-#include "geometry/win1252.h"
 #include "geometry/zekclick.h"
 #include "history/gamehistory.h"
 #include "history/historywriter.h"
@@ -254,8 +254,8 @@ void TMainForm::showOpenedTurn(bool switchOn) {
 void TMainForm::chooseTurnRow(int hex, int counter) {
     if (!hexgrid::isValidHex(hex))
         return;
-    const AFPoint p = game_->board().hex(hex).position();
-    mapView_->centreOn(QPointF(p.x + 12, p.y + 12));
+    const AFPoint centre = hexgrid::hexCentre(hex);
+    mapView_->centreOn(QPointF(centre.x, centre.y));
     if (counter > 0) {
         int row = 0;
         for (const auto& c : game_->counters().counters())

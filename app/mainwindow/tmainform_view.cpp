@@ -8,9 +8,9 @@
 #include "app/mainwindow/overviewmap.h"
 #include "app/mainwindow/zoom.h"
 #include "app/pictures/viewglyphs.h"
+#include "board/picturemodule.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
-#include "geometry/picturemodule.h"
 #include "ui_mainform.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 
 #include "app/mainwindow/plaintext.h"
 
+#include "base/win1252.h"
 #include "counters/movereport.h"
 #include "counters/orderofbattle.h"
-#include "geometry/win1252.h"
 
 namespace {
 

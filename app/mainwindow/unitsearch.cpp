@@ -1,8 +1,8 @@
 #include "app/mainwindow/unitsearch.h"
 
+#include "base/win1252.h"
 #include "counters/countermgr.h"
 #include "game/game.h"
-#include "geometry/win1252.h"
 
 #include <QRegularExpression>
 

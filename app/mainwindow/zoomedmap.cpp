@@ -2,8 +2,8 @@
 
 #include "app/mainwindow/areaaverage.h"
 #include "app/mainwindow/mapscene.h"
-#include "geometry/mappicture.h"
-#include "geometry/picturemodule.h"
+#include "board/mappicture.h"
+#include "board/picturemodule.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "app/pictures/bakedpictures.h"
 
-#include "geometry/residentmemory.h"
+#include "base/residentmemory.h"
 
 #include <QResource>
 

@@ -4,8 +4,8 @@
 #include "app/pictures/counterart.h"
 #include "app/pictures/mapart.h"
 #include "app/pictures/tagart.h"
+#include "board/pictureids.h"
 #include "counters/orderofbattle.h"
-#include "geometry/pictureids.h"
 
 #include <algorithm>
 #include <cmath>

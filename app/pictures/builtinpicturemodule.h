@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/pictures/counterlook.h"
-#include "geometry/picturemodule.h"
+#include "board/picturemodule.h"
 
 #include <QImage>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "app/pictures/counterlook.h"
 
-#include "geometry/win1252.h"
+#include "base/win1252.h"
 
 #include <QStringList>
 
@@ -9,11 +9,6 @@
 #include <utility>
 
 namespace {
-
-constexpr int kLastFirstSideRow = 101;
-constexpr int kLastFortRow = 114;
-constexpr int kLastSecondSideRow = 218;
-constexpr int kLastPortRow = 226;
 
 // Short forms of the words in the names, so two lines fit on 24 pixels.
 constexpr std::array<std::pair<const char*, const char*>, 22> kAbbreviations{{
@@ -100,21 +95,9 @@ QString secondSideNation(const QString& prefix, const QString& firstWord) {
 
 } // namespace
 
-CounterKind counterKindOfRow(int row) {
-    if (row <= kLastFirstSideRow)
-        return CounterKind::FirstSide;
-    if (row <= kLastFortRow)
-        return CounterKind::Fort;
-    if (row <= kLastSecondSideRow)
-        return CounterKind::SecondSide;
-    if (row <= kLastPortRow)
-        return CounterKind::Port;
-    return CounterKind::Marker;
-}
-
 CounterLook counterLookOf(int row, const std::string& name, int steps, int sizeValue) {
     CounterLook look;
-    look.kind = counterKindOfRow(row);
+    look.kind = kindOfRow(row);
     look.steps = steps;
     look.sizeValue = sizeValue;
     const QString text = win1252::toUnicode(name).simplified();

@@ -1,19 +1,13 @@
 #pragma once
 
+#include "counters/orderofbattle.h"
+
 #include <QString>
 
 #include <string>
 
 // What a counter picture shows, read from its order-of-battle row: which kind of piece it
 // is, its nation, its designation and arm of service, its size and its loss steps.
-enum class CounterKind {
-    FirstSide,  // rows 1..101
-    Fort,       // rows 102..114
-    SecondSide, // rows 115..218
-    Port,       // rows 219..226
-    Marker,     // rows 227..234
-};
-
 struct CounterLook {
     CounterKind kind = CounterKind::FirstSide;
     QString nation;      // key of the nation band: "UK", "US", "Rome", "Rep", "SS", ... or empty
@@ -23,9 +17,6 @@ struct CounterLook {
     int sizeValue = 0;   // shown as dots where the name gives no size
     int steps = 0;       // loss steps the counter can show
 };
-
-// The kind of the piece in 1-based order-of-battle row `row`.
-CounterKind counterKindOfRow(int row);
 
 // The look of row `row` (1-based) with the row's name (Windows-1252 bytes), steps and size.
 CounterLook counterLookOf(int row, const std::string& name, int steps, int sizeValue);

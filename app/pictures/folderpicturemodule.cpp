@@ -1,6 +1,6 @@
 #include "app/pictures/folderpicturemodule.h"
 
-#include "geometry/pictureids.h"
+#include "board/pictureids.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "app/pictures/layeredpicturemodule.h"
 
-#include "geometry/pictureids.h"
+#include "board/pictureids.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/picturemodule.h"
+#include "board/picturemodule.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/pictures/layeredpicturemodule.h"
-#include "geometry/picturemodule.h"
+#include "board/picturemodule.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "app/resourcedll/dibfile.h"
 #include "app/resourcedll/dibimage.h"
-#include "geometry/pictureids.h"
+#include "board/pictureids.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/resourcedll/pefile.h"
-#include "geometry/picturemodule.h"
+#include "board/picturemodule.h"
 
 #include <QByteArray>
 #include <QImage>

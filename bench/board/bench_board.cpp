@@ -1,6 +1,6 @@
+#include "board/mapboard.h"
 #include "counters/countermgr.h"
 #include "game/game.h"
-#include "geometry/mapboard.h"
 #include "tests/common/cachedpicturemodule.h"
 
 #include <benchmark/benchmark.h>

@@ -7,9 +7,10 @@
 #include "bench/common/busymovefile.h"
 #include "bench/common/mapcopy.h"
 #include "bench/common/offscreenmain.h"
+#include "board/pictureids.h"
 #include "counters/countermgr.h"
 #include "game/game.h"
-#include "geometry/pictureids.h"
+#include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 #include "tests/common/cachedpicturemodule.h"
 
@@ -40,8 +41,8 @@ std::unique_ptr<TMainForm> makeForm() {
 }
 
 QPoint centre(int hex) {
-    const AFPoint p = ZeKClick(hex).position();
-    return {p.x + 12, p.y + 19};
+    const AFPoint c = hexgrid::hexCentre(hex);
+    return {c.x, c.y};
 }
 
 void BM_MouseMoveDuringDrag(benchmark::State& state) {

@@ -10,9 +10,9 @@
 #include "app/pictures/picturemoduleloader.h"
 #include "bench/common/busymovefile.h"
 #include "bench/common/offscreenmain.h"
+#include "board/mapboard.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
 #include "geometry/zekclick.h"
 
 #include <QAbstractScrollArea>
@@ -239,8 +239,8 @@ void BM_MoveRepaint(benchmark::State& state) {
     const auto inView = [&shown](int hex) {
         if (hex < 0 || hex >= hexgrid::kHexCount)
             return false;
-        const AFPoint p = ZeKClick(hex).position();
-        return shown.contains(QPointF(p.x + 12, p.y + 19));
+        const AFPoint c = hexgrid::hexCentre(hex);
+        return shown.contains(QPointF(c.x, c.y));
     };
     int a = -1;
     qreal nearest = 1e12;

@@ -1,10 +1,10 @@
 #include "bench/common/busymovefile.h"
 #include "bench/common/mapcopy.h"
+#include "board/pictureids.h"
 #include "combat/dierandom.h"
 #include "combat/dietrace.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
-#include "geometry/pictureids.h"
 #include "movefile/movefile.h"
 #include "tests/common/cachedpicturemodule.h"
 

@@ -1,7 +1,7 @@
 #include "combat/dialogs/tcombat.h"
 
+#include "base/win1252.h"
 #include "combat/dialogs/win1252validator.h"
-#include "geometry/win1252.h"
 #include "ui_combat.h"
 
 #include <QKeyEvent>

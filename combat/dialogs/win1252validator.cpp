@@ -1,6 +1,6 @@
 #include "combat/dialogs/win1252validator.h"
 
-#include "geometry/win1252.h"
+#include "base/win1252.h"
 
 Win1252Validator::Win1252Validator(QObject* parent) : QValidator(parent) {}
 

@@ -2,10 +2,10 @@
 // reading again unchanged, and applying it to a game must not fail. Korva's own block after
 // the banners is read too: one it takes survives writing and reading again, and whatever
 // it holds never changes what the three sections say.
+#include "board/mappicture.h"
+#include "board/picturemodule.h"
 #include "combat/taggermgr.h"
 #include "counters/countermgr.h"
-#include "geometry/mappicture.h"
-#include "geometry/picturemodule.h"
 #include "movefile/movefile.h"
 
 #include <QByteArrayView>

@@ -8,7 +8,7 @@
 #include "app/resourcedll/dibfile.h"
 #include "app/resourcedll/pefile.h"
 #include "app/resourcedll/resourcedllmodule.h"
-#include "geometry/pictureids.h"
+#include "board/pictureids.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,6 +1,6 @@
+#include "board/mappicture.h"
+#include "board/zekhex.h"
 #include "counters/zekcounter.h"
-#include "geometry/mappicture.h"
-#include "geometry/zekhex.h"
 #include "tests/common/fakepicturemodule.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
+#include "board/mapboard.h"
+#include "board/mappicture.h"
 #include "counters/zekcounter.h"
 #include "counters/zekcounterat.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
-#include "geometry/mappicture.h"
 #include "tests/common/fakepicturemodule.h"
 
 #include <QTest>

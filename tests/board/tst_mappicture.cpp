@@ -1,5 +1,5 @@
+#include "board/mappicture.h"
 #include "geometry/afpoint.h"
-#include "geometry/mappicture.h"
 #include "tests/common/fakepicturemodule.h"
 
 #include <QTest>

@@ -171,7 +171,7 @@ void TestCommandLine::renderDrawsTheMoves() {
     const AFPoint from = hexgrid::hexPosition(200);
     const AFPoint to = hexgrid::hexPosition(300);
     const QPoint half((from.x + to.x) / 2 + 12, (from.y + to.y) / 2 + 12);
-    QCOMPARE(with.pixel(half), moveoverlay::sideColour(MoveOverlay::Side::First).rgb());
+    QCOMPARE(with.pixel(half), moveoverlay::sideColour(Side::First).rgb());
     QCOMPARE(with.copy(600, 1200, 40, 40), without.copy(600, 1200, 40, 40));
 
     // With a zoom, in either order: the marks at the zoomed map's scale.

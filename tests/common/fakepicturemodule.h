@@ -1,7 +1,7 @@
 #pragma once
 
-#include "geometry/pictureids.h"
-#include "geometry/picturemodule.h"
+#include "board/pictureids.h"
+#include "board/picturemodule.h"
 
 #include <QImage>
 #include <QSize>

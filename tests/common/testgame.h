@@ -1,10 +1,10 @@
 #pragma once
 
+#include "board/mapboard.h"
+#include "board/mappicture.h"
 #include "combat/taggermgr.h"
 #include "counters/countermgr.h"
 #include "game/game.h"
-#include "geometry/mapboard.h"
-#include "geometry/mappicture.h"
 #include "movefile/movefile.h"
 #include "tests/common/fakepicturemodule.h"
 

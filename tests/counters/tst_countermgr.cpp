@@ -1,5 +1,5 @@
+#include "base/bytestream.h"
 #include "counters/countermgr.h"
-#include "geometry/bytestream.h"
 
 #include <QTest>
 

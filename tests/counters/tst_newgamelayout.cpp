@@ -1,5 +1,6 @@
 #include "counters/countermgr.h"
 #include "counters/newgamelayout.h"
+#include "counters/orderofbattle.h"
 #include "counters/zekcounter.h"
 #include "geometry/hexgrid.h"
 
@@ -28,7 +29,8 @@ void TestNewGameLayout::everyCounterOffBoardOnePerHex() {
         QVERIFY(hexgrid::isValidHex(r.currentHex) && !hexgrid::isOnBoard(r.currentHex));
         QVERIFY(r == (CounterRecord{r.currentHex, r.currentHex, 0, 0}));
         QVERIFY2(hexes.insert(r.currentHex).second, "two counters in one hex");
-        sideColumns[i < kFirstSideRows ? 0 : 1].insert(hexgrid::columnOf(r.currentHex));
+        sideColumns[sideOfRow(int(i) + 1) == Side::First ? 0 : 1].insert(
+            hexgrid::columnOf(r.currentHex));
     }
     for (const int column : sideColumns[0])
         QVERIFY2(!sideColumns[1].contains(column), "the sides share a column");

@@ -6,6 +6,8 @@
 #include <set>
 #include <vector>
 
+Q_DECLARE_METATYPE(CounterKind)
+
 class TestOrderOfBattle : public QObject {
     Q_OBJECT
 private slots:
@@ -19,6 +21,8 @@ private slots:
     void sizeFollowsTheName();
     void repeatedNames();
     void appendsToWhatIsThere();
+    void kindAndSideOfRow_data();
+    void kindAndSideOfRow();
 
 private:
     std::vector<ZeKCounterInitStruct> rows_;
@@ -155,6 +159,29 @@ void TestOrderOfBattle::appendsToWhatIsThere() {
     QCOMPARE(int(list.size()), 235);
     QCOMPARE(list.front().basePictureId, 1);
     QCOMPARE(std::next(list.begin())->name, std::string("UK 6 Armor XX"));
+}
+
+void TestOrderOfBattle::kindAndSideOfRow_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<CounterKind>("kind");
+    // Forts, ports and markers stand with the second side.
+    QTest::newRow("1") << 1 << CounterKind::FirstSide;
+    QTest::newRow("101") << 101 << CounterKind::FirstSide;
+    QTest::newRow("102") << 102 << CounterKind::Fort;
+    QTest::newRow("114") << 114 << CounterKind::Fort;
+    QTest::newRow("115") << 115 << CounterKind::SecondSide;
+    QTest::newRow("218") << 218 << CounterKind::SecondSide;
+    QTest::newRow("219") << 219 << CounterKind::Port;
+    QTest::newRow("226") << 226 << CounterKind::Port;
+    QTest::newRow("227") << 227 << CounterKind::Marker;
+    QTest::newRow("234") << 234 << CounterKind::Marker;
+}
+
+void TestOrderOfBattle::kindAndSideOfRow() {
+    QFETCH(int, row);
+    QFETCH(CounterKind, kind);
+    QCOMPARE(kindOfRow(row), kind);
+    QCOMPARE(sideOfRow(row), kind == CounterKind::FirstSide ? Side::First : Side::Second);
 }
 
 QTEST_APPLESS_MAIN(TestOrderOfBattle)

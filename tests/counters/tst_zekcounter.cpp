@@ -1,6 +1,6 @@
+#include "base/bytestream.h"
+#include "board/mappicture.h"
 #include "counters/zekcounter.h"
-#include "geometry/bytestream.h"
-#include "geometry/mappicture.h"
 #include "tests/common/fakepicturemodule.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "geometry/bytestream.h"
+#include "base/bytestream.h"
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 
@@ -15,6 +15,7 @@ private slots:
     void pointOrdering();
     void streamForm();
     void labelsAgreeWithOnBoard();
+    void positionAndCentreFindTheHexAgain();
 };
 
 void TestHexGrid::positionAndLabel_data() {
@@ -86,6 +87,15 @@ void TestHexGrid::labelsAgreeWithOnBoard() {
             QVERIFY(number >= 0 && number <= 80);
         }
     }
+}
+
+void TestHexGrid::positionAndCentreFindTheHexAgain() {
+    for (int hex = 0; hex < hexgrid::kHexCount; ++hex) {
+        QCOMPARE(hexgrid::hexAtPosition(hexgrid::hexPosition(hex)), hex);
+        QCOMPARE(ZeKClick(hexgrid::hexCentre(hex)).index(), hex);
+    }
+    for (const AFPoint& notAPosition : {AFPoint{1, 0}, AFPoint{0, 1}, AFPoint{-35, 0}})
+        QCOMPARE(hexgrid::hexAtPosition(notAPosition), -1);
 }
 
 QTEST_GUILESS_MAIN(TestHexGrid)

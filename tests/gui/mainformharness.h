@@ -3,11 +3,12 @@
 #include "app/mainwindow/mapview.h"
 #include "app/mainwindow/processlauncher.h"
 #include "app/mainwindow/tmainform.h"
+#include "board/mapboard.h"
+#include "board/mappicture.h"
 #include "counters/countermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
-#include "geometry/mapboard.h"
-#include "geometry/mappicture.h"
+#include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 #include "tests/common/fakepicturemodule.h"
 
@@ -140,8 +141,8 @@ struct MainFormHarness {
     MapView& map() { return form->mapView(); }
     // The middle of a hex's core, in picture pixels.
     static QPoint centre(int hex) {
-        const AFPoint p = ZeKClick(hex).position();
-        return {p.x + 12, p.y + 19};
+        const AFPoint c = hexgrid::hexCentre(hex);
+        return {c.x, c.y};
     }
     void press(int hex) { QTest::mousePress(&map(), Qt::LeftButton, {}, centre(hex)); }
     void release(int hex) { QTest::mouseRelease(&map(), Qt::LeftButton, {}, centre(hex)); }

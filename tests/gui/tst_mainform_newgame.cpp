@@ -116,7 +116,7 @@ void TestMainFormNewGame::shortcutShowsTheHoldingArea() {
     QVERIFY(isNewGame(h));
     // The first counter of each side is in view.
     const QRect visible = h.map().visibleRegion().boundingRect();
-    for (const int row : {1, newgame::kFirstSideRows + 1}) {
+    for (const int row : {1, 102}) {
         const AFPoint at = ZeKClick(h.counter(row).currentHex().index()).position();
         QVERIFY(visible.contains(QRect(at.x, at.y, 24, 24)));
     }

@@ -1,4 +1,4 @@
-#include "geometry/bytestream.h"
+#include "base/bytestream.h"
 #include "geometry/hexgrid.h"
 #include "tests/common/testgame.h"
 

@@ -1,7 +1,7 @@
+#include "board/mapboard.h"
+#include "board/mappicture.h"
 #include "counters/countermgr.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mapboard.h"
-#include "geometry/mappicture.h"
 #include "overlay/moveoverlay.h"
 
 #include <QPainter>
@@ -60,27 +60,27 @@ void TestMoveOverlay::marksFollowTheChanges() {
     QCOMPARE(overlay.arrows.size(), std::size_t{2}); // one for the pair that moved together
     const MoveOverlay::Arrow& pair = overlay.arrows[0];
     QCOMPARE(pair.from, counterBox(300).center());
-    QCOMPARE(pair.side, MoveOverlay::Side::First);
+    QCOMPARE(pair.side, Side::First);
     // The head stops just short of the stack of two (spread 15 pixels down), aiming at it.
     const QRectF stack = counterBox(370).adjusted(0, 0, 0, 15);
     QVERIFY(!stack.contains(pair.to) && stack.adjusted(-2, -2, 2, 2).contains(pair.to));
     const QPointF along = pair.to - pair.from;
     const QPointF aim = stack.center() - pair.from;
     QVERIFY(std::abs(along.x() * aim.y() - along.y() * aim.x()) < 0.01 * QLineF({}, aim).length());
-    QCOMPARE(overlay.arrows[1].side, MoveOverlay::Side::Second);
+    QCOMPARE(overlay.arrows[1].side, Side::Second);
 
     QCOMPARE(overlay.outlines.size(), std::size_t{2});
     QCOMPARE(overlay.outlines[0].box, counterBox(500));
-    QCOMPARE(overlay.outlines[0].side, MoveOverlay::Side::First);
-    QCOMPARE(overlay.outlines[1].side, MoveOverlay::Side::Second);
+    QCOMPARE(overlay.outlines[0].side, Side::First);
+    QCOMPARE(overlay.outlines[1].side, Side::Second);
     QVERIFY(overlay.bounds().contains(overlay.outlines[0].box));
 }
 
 void TestMoveOverlay::paintsInSideColours() {
     MoveOverlay overlay;
-    overlay.arrows = {{QPointF(50, 50), QPointF(250, 50), MoveOverlay::Side::First},
-                      {QPointF(50, 150), QPointF(250, 150), MoveOverlay::Side::Second}};
-    overlay.outlines = {{QRectF(100, 250, 24, 24), MoveOverlay::Side::Second}};
+    overlay.arrows = {{QPointF(50, 50), QPointF(250, 50), Side::First},
+                      {QPointF(50, 150), QPointF(250, 150), Side::Second}};
+    overlay.outlines = {{QRectF(100, 250, 24, 24), Side::Second}};
     const QColor grass(110, 150, 90);
     QImage map(320, 320, QImage::Format_RGB32);
     map.fill(grass);
@@ -89,8 +89,8 @@ void TestMoveOverlay::paintsInSideColours() {
     paintMoveOverlay(painter, overlay);
     painter.end();
 
-    const auto first = moveoverlay::sideColour(MoveOverlay::Side::First).rgb();
-    const auto second = moveoverlay::sideColour(MoveOverlay::Side::Second).rgb();
+    const auto first = moveoverlay::sideColour(Side::First).rgb();
+    const auto second = moveoverlay::sideColour(Side::Second).rgb();
     QCOMPARE(painted.pixel(150, 50), first);                           // the shaft
     QCOMPARE(painted.pixel(245, 50), first);                           // the head
     QCOMPARE(painted.pixel(150, 52), moveoverlay::edgeColour().rgb()); // its dark edge
@@ -119,10 +119,10 @@ void TestMoveOverlay::aPartPaintedAloneMatchesTheWhole() {
     QFETCH(qreal, scale);
     QFETCH(QRectF, exposed);
     MoveOverlay overlay;
-    overlay.arrows = {{QPointF(30, 30), QPointF(370, 310), MoveOverlay::Side::First},
-                      {QPointF(380, 20), QPointF(40, 360), MoveOverlay::Side::Second},
-                      {QPointF(200, 380), QPointF(205, 40), MoveOverlay::Side::First}};
-    overlay.outlines = {{QRectF(290, 290, 24, 24), MoveOverlay::Side::Second}};
+    overlay.arrows = {{QPointF(30, 30), QPointF(370, 310), Side::First},
+                      {QPointF(380, 20), QPointF(40, 360), Side::Second},
+                      {QPointF(200, 380), QPointF(205, 40), Side::First}};
+    overlay.outlines = {{QRectF(290, 290, 24, 24), Side::Second}};
     const QSize size = (QSizeF(400, 400) * scale).toSize();
     const auto paint = [&](const QRectF& part) {
         QImage image(size, QImage::Format_RGB32);
@@ -161,9 +161,9 @@ void TestMoveOverlay::aPartPaintedAloneMatchesTheWhole() {
 
 void TestMoveOverlay::onlyChangedMarksAreRepainted() {
     MoveOverlay before;
-    before.arrows = {{QPointF(10, 10), QPointF(60, 10), MoveOverlay::Side::First},
-                     {QPointF(10, 90), QPointF(60, 90), MoveOverlay::Side::Second}};
-    before.outlines = {{QRectF(100, 100, 24, 24), MoveOverlay::Side::First}};
+    before.arrows = {{QPointF(10, 10), QPointF(60, 10), Side::First},
+                     {QPointF(10, 90), QPointF(60, 90), Side::Second}};
+    before.outlines = {{QRectF(100, 100, 24, 24), Side::First}};
     MoveOverlay after = before;
     after.arrows[1].to = QPointF(60, 140);
     const std::vector<QRectF> areas = changedAreas(before, after);

@@ -4,10 +4,10 @@
 #include "app/pictures/builtinpicturemodule.h"
 #include "app/pictures/mapart.h"
 #include "app/pictures/programart.h"
+#include "board/mappicture.h"
+#include "board/pictureids.h"
 #include "counters/orderofbattle.h"
 #include "geometry/hexgrid.h"
-#include "geometry/mappicture.h"
-#include "geometry/pictureids.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

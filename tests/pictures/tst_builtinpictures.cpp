@@ -1,8 +1,8 @@
 #include "app/pictures/builtinpicturemodule.h"
 #include "app/pictures/mapcaptions.h"
 #include "app/pictures/tagart.h"
+#include "board/pictureids.h"
 #include "counters/orderofbattle.h"
-#include "geometry/pictureids.h"
 
 #include "geometry/hexgrid.h"
 

@@ -3,38 +3,13 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(CounterKind)
-
 class TestCounterLook : public QObject {
     Q_OBJECT
 private slots:
-    void kindOfRow_data();
-    void kindOfRow();
     void lookOfName_data();
     void lookOfName();
     void everyRowHasSomethingToRead();
 };
-
-void TestCounterLook::kindOfRow_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<CounterKind>("kind");
-    QTest::newRow("1") << 1 << CounterKind::FirstSide;
-    QTest::newRow("101") << 101 << CounterKind::FirstSide;
-    QTest::newRow("102") << 102 << CounterKind::Fort;
-    QTest::newRow("114") << 114 << CounterKind::Fort;
-    QTest::newRow("115") << 115 << CounterKind::SecondSide;
-    QTest::newRow("218") << 218 << CounterKind::SecondSide;
-    QTest::newRow("219") << 219 << CounterKind::Port;
-    QTest::newRow("226") << 226 << CounterKind::Port;
-    QTest::newRow("227") << 227 << CounterKind::Marker;
-    QTest::newRow("234") << 234 << CounterKind::Marker;
-}
-
-void TestCounterLook::kindOfRow() {
-    QFETCH(int, row);
-    QFETCH(CounterKind, kind);
-    QCOMPARE(counterKindOfRow(row), kind);
-}
 
 void TestCounterLook::lookOfName_data() {
     QTest::addColumn<int>("row");
@@ -88,7 +63,7 @@ void TestCounterLook::lookOfName() {
     QFETCH(QString, service);
     QFETCH(QString, size);
     const CounterLook look = counterLookOf(row, name.toStdString(), 1, 2);
-    QCOMPARE(look.kind, counterKindOfRow(row));
+    QCOMPARE(look.kind, kindOfRow(row));
     QCOMPARE(look.nation, nation);
     QCOMPARE(look.designation, designation);
     QCOMPARE(look.service, service);

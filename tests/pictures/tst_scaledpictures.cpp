@@ -1,7 +1,7 @@
 #include "app/pictures/builtinpicturemodule.h"
 #include "app/pictures/layeredpicturemodule.h"
 #include "app/pictures/mapart.h"
-#include "geometry/pictureids.h"
+#include "board/pictureids.h"
 #include "tests/common/fakepicturemodule.h"
 
 #include <QTest>

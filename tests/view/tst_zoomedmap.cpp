@@ -1,11 +1,11 @@
 #include "app/mainwindow/areaaverage.h"
 #include "app/mainwindow/mapscene.h"
 #include "app/mainwindow/zoomedmap.h"
+#include "board/mapboard.h"
+#include "board/mappicture.h"
 #include "combat/taggermgr.h"
 #include "counters/countermgr.h"
 #include "counters/zekcounter.h"
-#include "geometry/mapboard.h"
-#include "geometry/mappicture.h"
 #include "geometry/zekclick.h"
 #include "tests/common/fakepicturemodule.h"
 

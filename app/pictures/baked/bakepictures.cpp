@@ -5,7 +5,7 @@
 #include "app/pictures/bakedpictures.h"
 #include "app/pictures/builtinpicturemodule.h"
 #include "app/pictures/programart.h"
-#include "geometry/pictureids.h"
+#include "board/pictureids.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/hex.h"
+#include "board/hex.h"
 #include "geometry/zekclick.h"
 
 // A hex of this map. All hexes share the map picture they draw into, whose pristine pixels

@@ -1,7 +1,7 @@
-#include "geometry/hex.h"
+#include "board/hex.h"
 
-#include "geometry/counter.h"
-#include "geometry/mappicture.h"
+#include "board/counter.h"
+#include "board/mappicture.h"
 
 Hex::~Hex() = default;
 

@@ -1,4 +1,4 @@
-#include "geometry/picturemodule.h"
+#include "board/picturemodule.h"
 
 ResourceError::ResourceError(const QString& module, int id)
     : std::runtime_error("Picture " + std::to_string(id) + " is missing from " +

@@ -1,4 +1,4 @@
-#include "geometry/residentmemory.h"
+#include "base/residentmemory.h"
 
 #include <sys/mman.h>
 

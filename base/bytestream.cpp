@@ -1,4 +1,4 @@
-#include "geometry/bytestream.h"
+#include "base/bytestream.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
-#include "geometry/mappicture.h"
+#include "board/mappicture.h"
 
+#include "base/residentmemory.h"
 #include "geometry/afpoint.h"
-#include "geometry/residentmemory.h"
 
 #include <QPainter>
 #include <QPolygon>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "geometry/counter.h"
-#include "geometry/zekhex.h"
+#include "board/counter.h"
+#include "board/zekhex.h"
 
 #include <memory>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "geometry/bytestream.h"
-#include "geometry/win1252.h"
+#include "base/bytestream.h"
+#include "base/win1252.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "geometry/zekhex.h"
+#include "board/zekhex.h"
 
-#include "geometry/mappicture.h"
+#include "board/mappicture.h"
 
 MapPicture* ZeKHex::sharedMap_ = nullptr;
 int ZeKHex::alive_ = 0;

@@ -1,4 +1,4 @@
-#include "geometry/win1252.h"
+#include "base/win1252.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "geometry/mapboard.h"
+#include "board/mapboard.h"
 
 #include "geometry/hexgrid.h"
 

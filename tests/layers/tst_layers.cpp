@@ -1,0 +1,141 @@
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+// Every library includes only from itself and the layers below it (docs/architecture.md
+// draws the same table): a wrong turn shows here before it grows into a cycle.
+class TestLayers : public QObject {
+    Q_OBJECT
+private slots:
+    void includesPointDown_data();
+    void includesPointDown();
+    void everyLibraryFolderHasARow();
+};
+
+namespace {
+
+struct Layer {
+    const char* folder;
+    QStringList below; // folders it may include from, besides its own
+};
+
+// Lowest first; a folder may use only folders named in its row.
+const std::vector<Layer>& layers() {
+    static const std::vector<Layer> table = [] {
+        const QStringList base{QStringLiteral("base")};
+        const QStringList geometry = base + QStringList{QStringLiteral("geometry")};
+        const QStringList board = geometry + QStringList{QStringLiteral("board")};
+        const QStringList pieces =
+            board + QStringList{QStringLiteral("counters"), QStringLiteral("combat")};
+        const QStringList files = pieces + QStringList{QStringLiteral("movefile")};
+        const QStringList game =
+            files + QStringList{QStringLiteral("history"), QStringLiteral("overlay")};
+        const QStringList model = game + QStringList{QStringLiteral("game")};
+        const QStringList pictures = model + QStringList{QStringLiteral("app/pictures")};
+        return std::vector<Layer>{
+            {"base", {}},
+            {"geometry", base},
+            {"board", geometry},
+            {"counters", board},
+            {"combat", board},
+            {"combat/dialogs", board},
+            {"movefile", pieces},
+            {"history", files},
+            {"overlay", board + QStringList{QStringLiteral("counters")}},
+            {"game", game},
+            {"app/resourcedll", model},
+            {"app/pictures", model},
+            {"app/pictures/baked", model + QStringList{QStringLiteral("app/pictures")}},
+            {"app/windows", pictures},
+            {"app/desktop", pictures},
+            {"app/mainwindow",
+             pictures + QStringList{QStringLiteral("app/windows"), QStringLiteral("combat/dialogs"),
+                                    QStringLiteral("app/resourcedll")}},
+            {"app", pictures + QStringList{QStringLiteral("app/windows"),
+                                           QStringLiteral("app/resourcedll"),
+                                           QStringLiteral("app/mainwindow")}},
+        };
+    }();
+    return table;
+}
+
+// The row a path belongs to: the longest folder of the table it lies in.
+const Layer* layerOf(const QString& path) {
+    const Layer* found = nullptr;
+    for (const Layer& layer : layers()) {
+        const QString folder = QString::fromLatin1(layer.folder) + QLatin1Char('/');
+        if (path.startsWith(folder) && (!found || qstrlen(layer.folder) > qstrlen(found->folder)))
+            found = &layer;
+    }
+    return found;
+}
+
+QString sourceRoot() {
+    return QStringLiteral(KORVA_SOURCE_DIR);
+}
+
+} // namespace
+
+void TestLayers::includesPointDown_data() {
+    QTest::addColumn<QString>("folder");
+    for (const Layer& layer : layers())
+        QTest::newRow(layer.folder) << QString::fromLatin1(layer.folder);
+}
+
+void TestLayers::includesPointDown() {
+    QFETCH(QString, folder);
+    const Layer* self = layerOf(folder + QStringLiteral("/x"));
+    QVERIFY(self);
+    static const QRegularExpression include(QStringLiteral("^#include \"([a-z]+/[^\"]*)\""),
+                                            QRegularExpression::MultilineOption);
+    QStringList wrong;
+    QDirIterator files(sourceRoot() + QLatin1Char('/') + folder,
+                       {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    int read = 0;
+    while (files.hasNext()) {
+        const QString file = files.next();
+        const QString relative = file.mid(sourceRoot().size() + 1);
+        if (layerOf(relative) != self)
+            continue; // a folder of its own row
+        QFile source(file);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        ++read;
+        const QString text = QString::fromUtf8(source.readAll());
+        for (auto it = include.globalMatch(text); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            const Layer* to = layerOf(target);
+            if (to == self)
+                continue;
+            if (!to || !self->below.contains(QString::fromLatin1(to->folder)))
+                wrong << relative + QStringLiteral(" includes ") + target;
+        }
+    }
+    QVERIFY2(read > 0, qPrintable(folder));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+}
+
+void TestLayers::everyLibraryFolderHasARow() {
+    QDirIterator lists(sourceRoot(), {QStringLiteral("CMakeLists.txt")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (lists.hasNext()) {
+        const QString file = lists.next();
+        QFile list(file);
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        if (!list.readAll().contains("add_library("))
+            continue;
+        const QString folder = QFileInfo(file).path().mid(sourceRoot().size() + 1);
+        if (folder.startsWith(QStringLiteral("build")) ||
+            folder.startsWith(QStringLiteral("tests")) ||
+            folder.startsWith(QStringLiteral("bench")) ||
+            folder.startsWith(QStringLiteral("fuzz")) ||
+            folder.startsWith(QStringLiteral("examples")))
+            continue;
+        const Layer* layer = layerOf(folder + QStringLiteral("/x"));
+        QVERIFY2(layer && QString::fromLatin1(layer->folder) == folder, qPrintable(folder));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestLayers)
+#include "tst_layers.moc"
