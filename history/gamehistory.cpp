@@ -1,7 +1,7 @@
 #include "history/gamehistory.h"
 
-#include "counters/turnchanges.h"
 #include "movefile/movefile.h"
+#include "movefile/turnkeeper.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -140,13 +140,14 @@ std::optional<GameId> GameHistory::gameOfFolder(const QString& file) const {
     return newestGame;
 }
 
-std::optional<std::vector<CounterRecord>> GameHistory::ownLastPosition(const GameId& id) const {
+std::optional<EarlierFile> GameHistory::ownLastFile(const GameId& id,
+                                                    const OpenedMoveFile& opened) const {
     const std::vector<HistoryEntry> kept = entries(gameKey(id, {}));
     for (auto entry = kept.rbegin(); entry != kept.rend(); ++entry) {
         if (entry->kind != HistoryEntry::Kind::Saved)
             continue;
         try {
-            return read(*entry).contents.counters;
+            return earlierFileFor(opened, read(*entry), entry->title + QStringLiteral(".krv"));
         } catch (const MoveFileError&) {
             // A copy damaged on disk: the one before it is the best there is.
         }
@@ -159,12 +160,9 @@ HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString
     const std::optional<GameId>& fileGame = file.extension.gameId;
     if (!fileGame)
         context.folderGame = gameOfFolder(path);
-    const std::vector<CounterRecord>& records = file.contents.counters;
-    const bool needsEarlier = !file.extension.turnStart &&
-                              turnChanges(startPlaces(records), presentPlaces(records)).empty();
     const std::optional<GameId> game = fileGame ? fileGame : context.folderGame;
-    if (needsEarlier && game)
-        context.ownLastPosition = ownLastPosition(*game);
+    if (game)
+        context.ownLastFile = ownLastFile(*game, file);
     return context;
 }
 

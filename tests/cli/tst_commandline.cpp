@@ -152,8 +152,24 @@ void TestCommandLine::movesOfATurn() {
     write(reply, encodeMoveFile(ended));
     QCOMPARE(korva({QStringLiteral("--moves"), reply}, dir_.filePath(QStringLiteral("none"))).out,
              header);
-    QCOMPARE(korva({QStringLiteral("--moves"), reply}, dataHome).out,
-             header + "UK 6 Armor XX         D54         E34         2/1       \r\n");
+    const QByteArray sinceMine =
+        header + "UK 6 Armor XX         D54         E34         2/1       \r\n";
+    QCOMPARE(korva({QStringLiteral("--moves"), reply}, dataHome).out, sinceMine);
+
+    // Measured from a file named by hand; from itself, by its start hexes.
+    const QString none = dir_.filePath(QStringLiteral("none"));
+    write(ownFile, encodeMoveFile(mine));
+    QCOMPARE(
+        korva({QStringLiteral("--moves"), reply, QStringLiteral("--since"), ownFile}, none).out,
+        sinceMine);
+    QCOMPARE(korva({QStringLiteral("--moves"), turn_, QStringLiteral("--since"), turn_}, none).out,
+             plain.out);
+    const QString missing = dir_.filePath(QStringLiteral("missing.krv"));
+    const Run refused =
+        korva({QStringLiteral("--moves"), reply, QStringLiteral("--since"), missing});
+    QCOMPARE(refused.status, 2);
+    QVERIFY2(refused.err.startsWith("korva: " + QFile::encodeName(missing) + ": "),
+             refused.err.constData());
 }
 
 void TestCommandLine::renderDrawsTheMoves() {
@@ -173,6 +189,20 @@ void TestCommandLine::renderDrawsTheMoves() {
     const QPoint half((from.x + to.x) / 2 + 12, (from.y + to.y) / 2 + 12);
     QCOMPARE(with.pixel(half), moveoverlay::sideColour(MoveOverlay::Side::First).rgb());
     QCOMPARE(with.copy(600, 1200, 40, 40), without.copy(600, 1200, 40, 40));
+
+    // Measured from a file named by hand: the arrow starts where counter 1 stood in it.
+    MoveFileContents earlier = contents_;
+    earlier.counters[0] = {250, 250, 1, 0};
+    const QString earlierFile = dir_.filePath(QStringLiteral("earlier.krv"));
+    write(earlierFile, encodeMoveFile(earlier));
+    QCOMPARE(korva({QStringLiteral("--render"), turn_, marked, QStringLiteral("--moves"),
+                    QStringLiteral("--since"), earlierFile},
+                   noHistory)
+                 .status,
+             0);
+    const AFPoint since = hexgrid::hexPosition(250);
+    QCOMPARE(QImage(marked).pixel((since.x + to.x) / 2 + 12, (since.y + to.y) / 2 + 12),
+             moveoverlay::sideColour(MoveOverlay::Side::First).rgb());
 
     // With a zoom, in either order: the marks at the zoomed map's scale.
     const QString small = dir_.filePath(QStringLiteral("small.png"));
@@ -288,6 +318,14 @@ void TestCommandLine::argumentsRefused_data() {
         << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"), QStringLiteral("b.png"),
                        QStringLiteral("--size"), QStringLiteral("50")}
         << QStringLiteral("--render");
+    QTest::newRow("since without moves")
+        << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"), QStringLiteral("b.png"),
+                       QStringLiteral("--since"), QStringLiteral("c.krv")}
+        << QStringLiteral("--since");
+    QTest::newRow("moves with another option")
+        << QStringList{QStringLiteral("--moves"), QStringLiteral("a.krv"), QStringLiteral("--zoom"),
+                       QStringLiteral("c.krv")}
+        << QStringLiteral("--moves");
     QTest::newRow("version with more")
         << QStringList{QStringLiteral("--version"), QStringLiteral("x")}
         << QStringLiteral("--version");
