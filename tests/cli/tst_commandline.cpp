@@ -6,6 +6,7 @@
 #include "korvaversion.h"
 #include "movefile/movefile.h"
 #include "overlay/moveoverlay.h"
+#include "tests/common/smalltmpfs.h"
 
 #include <QFile>
 #include <QImage>
@@ -13,6 +14,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 // korva --report, --render and --extract-pictures, on good and refused files.
 class TestCommandLine : public QObject {
@@ -367,6 +370,22 @@ void TestCommandLine::failedOutputIsAnError() {
         QVERIFY2(run.err.startsWith("korva: /dev/full/out: ") && run.err.count('\n') == 1,
                  run.err.constData());
     }
+    // A FIFO in the way is refused, and stays a FIFO.
+    const QString fifo = dir_.filePath(QStringLiteral("fifo.krv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const Run refused = korva({QStringLiteral("--new-game"), fifo});
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.err.contains("not a regular file"), refused.err.constData());
+    QVERIFY(!QFileInfo(fifo).isFile() && QFileInfo::exists(fifo));
+    // A disk that fills part-way says why.
+    SmallTmpfs disk(64);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    QVERIFY(disk.fillLeaving(8192));
+    const QString png = disk.filePath(QStringLiteral("map.png"));
+    const Run full = korva({QStringLiteral("--render"), turn_, png});
+    QCOMPARE(full.status, 1);
+    QCOMPARE(full.err, "korva: " + QFile::encodeName(png) + ": " + std::strerror(ENOSPC) + "\n");
 }
 
 void TestCommandLine::manPageCoversEveryOption() {
