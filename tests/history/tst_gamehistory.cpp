@@ -39,6 +39,7 @@ private slots:
     void copiesByGameInTimeOrder();
     void ownLastFileOfTheGame();
     void failuresOnlyWarn();
+    void onlyRealFoldersAndNamesItKnows();
 
 private:
     std::unique_ptr<QTemporaryDir> games_;
@@ -139,6 +140,37 @@ void TestGameHistory::failuresOnlyWarn() {
     std::signal(SIGXFSZ, previousHandler);
     QVERIFY2(warning.contains(QStringLiteral("turn8.krv")), qPrintable(warning));
     QVERIFY(QDir(game).isEmpty());
+}
+
+void TestGameHistory::onlyRealFoldersAndNamesItKnows() {
+    const QString turn = folder_ + QStringLiteral("/turn9.krv");
+    const auto gameFolder = [&](const GameId& id) {
+        return history_->root() + QLatin1Char('/') + GameHistory::gameKey(id, {});
+    };
+    // A link planted as a game's folder: no copy through it, one notice.
+    const GameId linked = GameId::generate();
+    QTemporaryDir elsewhere;
+    QVERIFY(QDir().mkpath(history_->root()));
+    QVERIFY(QFile::link(elsewhere.path(), gameFolder(linked)));
+    const QString warning =
+        history_->record(moveFile(1, linked), linked, turn, HistoryEntry::Kind::Saved, at(1));
+    QVERIFY2(warning.contains(QStringLiteral("symbolic link")), qPrintable(warning));
+    QVERIFY(QDir(elsewhere.path()).isEmpty());
+
+    // A copy named with the last millisecond of year 9999, then a clock past it: every later
+    // copy still gets a name the history knows, and none takes another's.
+    const GameId id = GameId::generate();
+    QVERIFY(QDir().mkpath(gameFolder(id)));
+    QFile planted(gameFolder(id) + QStringLiteral("/99991231T235959999Z_saved_") +
+                  GameHistory::folderKey(turn) + QStringLiteral("_planted.krv"));
+    QVERIFY(planted.open(QIODevice::WriteOnly) && planted.write(moveFile(5, id)) > 0);
+    planted.close();
+    const QDateTime wrongClock(QDate(12026, 3, 15), QTime(10, 0), QTimeZone::utc());
+    for (const auto& [hex, when] : {std::pair{6, at(1)}, {7, at(2)}, {8, wrongClock}})
+        QCOMPARE(history_->record(moveFile(hex, id), id, turn, HistoryEntry::Kind::Saved, when),
+                 QString());
+    QCOMPARE(history_->entries(GameHistory::gameKey(id, {})).size(), std::size_t{4});
+    QCOMPARE(QDir(gameFolder(id)).entryList(QDir::Files).size(), 4);
 }
 
 QTEST_GUILESS_MAIN(TestGameHistory)
