@@ -325,10 +325,6 @@ void TestCommandLine::argumentsRefused_data() {
         << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"), QStringLiteral("b.png"),
                        QStringLiteral("--since"), QStringLiteral("c.krv")}
         << QStringLiteral("--since");
-    QTest::newRow("moves with another option")
-        << QStringList{QStringLiteral("--moves"), QStringLiteral("a.krv"), QStringLiteral("--zoom"),
-                       QStringLiteral("c.krv")}
-        << QStringLiteral("--moves");
     QTest::newRow("version with more")
         << QStringList{QStringLiteral("--version"), QStringLiteral("x")}
         << QStringLiteral("--version");
