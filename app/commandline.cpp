@@ -23,6 +23,7 @@
 #include "overlay/moveoverlay.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTextStream>
@@ -38,13 +39,15 @@ namespace {
 constexpr int kRefused = 2;
 constexpr int kWriteFailed = 1;
 
-constexpr const char* kUsage = "usage: korva [FILE.krv]\n"
-                               "       korva --report FILE.krv\n"
-                               "       korva --render FILE.krv OUT.png [--moves] [--zoom PERCENT]\n"
-                               "       korva --moves FILE.krv\n"
-                               "       korva --extract-pictures MODULE.dll DIR\n"
-                               "       korva --new-game OUT.krv\n"
-                               "       korva --help | --version\n";
+constexpr const char* kUsage =
+    "usage: korva [FILE.krv]\n"
+    "       korva --report FILE.krv\n"
+    "       korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]\n"
+    "                   [--zoom PERCENT]\n"
+    "       korva --moves FILE.krv [--since EARLIER.krv]\n"
+    "       korva --extract-pictures MODULE.dll DIR\n"
+    "       korva --new-game OUT.krv\n"
+    "       korva --help | --version\n";
 
 int refuse(const QString& what, const QString& reason) {
     std::fprintf(stderr, "korva: %s: %s\n", qPrintable(what), qPrintable(reason));
@@ -85,28 +88,38 @@ int printReport(const QString& file) {
     return writeOut(report);
 }
 
-// The moves of the file's turn as the window finds them after an Open: from the file's own
-// record of the turn's start, its start hexes, or the player's own last file of the game in
-// the history, which is only read.
-TurnMoves movesOfFile(const OpenedMoveFile& file, const QString& path) {
+// The moves of the file's turn as the window finds them after an Open: since the player's
+// own last file of the game in the history (which is only read), else from the file's own
+// record of the turn's start or its start hexes. A file named with --since takes the place
+// of the history's.
+TurnMoves movesOfFile(const OpenedMoveFile& file, const QString& path, const QString& since) {
     // The moves still come from the three sections; the player learns why there are fewer.
     if (!file.extensionWarning.isEmpty())
         std::fprintf(stderr, "korva: %s: %s\n", qPrintable(path),
                      qPrintable(file.extensionWarning));
-    KorvaApplication::setIdentity(); // where the history lives
-    const QString root = GameHistory::defaultRoot();
-    const HistoryContext context =
-        root.isEmpty() ? HistoryContext{} : GameHistory(root).contextFor(file, path);
-    return movesOfTurn(file.contents.counters, file.extension.turnStart, context.ownLastPosition);
+    std::optional<EarlierFile> earlier;
+    if (!since.isEmpty()) {
+        earlier = earlierFileFor(file, readOpenedMoveFile(since), QFileInfo(since).fileName());
+    } else {
+        KorvaApplication::setIdentity(); // where the history lives
+        const QString root = GameHistory::defaultRoot();
+        if (!root.isEmpty())
+            earlier = GameHistory(root).contextFor(file, path).ownLastFile;
+    }
+    return movesOfTurn(file.contents.counters, file.extension.turnStart, earlier);
 }
 
-int printMoves(const QString& file) {
+int printMoves(const QString& file, const QString& since) {
     QByteArray text;
+    // A refusal names the file refused: the one whose turn is wanted, or the earlier one.
+    QString reading = file;
     try {
         const OpenedMoveFile opened = readOpenedMoveFile(file);
-        text = changesText(movesOfFile(opened, file).changes);
+        if (!since.isEmpty())
+            reading = since;
+        text = changesText(movesOfFile(opened, file, since).changes);
     } catch (const std::exception& error) {
-        return refuse(file, QString::fromLocal8Bit(error.what()));
+        return refuse(reading, QString::fromLocal8Bit(error.what()));
     }
     return writeOut(text);
 }
@@ -118,15 +131,34 @@ void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
         std::fprintf(stderr, "korva: %s\n", qPrintable(message));
 }
 
-int renderPosition(int argc, char** argv, const QString& file, const QString& out, bool moves,
-                   qreal zoom) {
+struct RenderRequest {
+    QString file;
+    QString out;
+    bool moves = false;
+    // With moves: the file they are measured from, instead of the history's.
+    QString since;
+    qreal zoom = 1.0;
+};
+
+int renderPosition(int argc, char** argv, const RenderRequest& request) {
+    const QString& out = request.out;
+    const qreal zoom = request.zoom;
     // Text on the built-in pictures needs fonts, which need a platform; none needs a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(&dropQtNotes);
     QGuiApplication app(argc, argv);
     QByteArray png;
+    // A refusal names the file refused: the one drawn, or the earlier one.
+    QString reading = request.file;
     try {
-        const OpenedMoveFile opened = readOpenedMoveFile(file);
+        const OpenedMoveFile opened = readOpenedMoveFile(request.file);
+        std::vector<CounterChange> changes;
+        if (request.moves) {
+            if (!request.since.isEmpty())
+                reading = request.since;
+            changes = movesOfFile(opened, request.file, request.since).changes;
+            reading = request.file;
+        }
         Game game(openPictureModule(QStringLiteral("korva_1.dll")),
                   openPictureModule(QStringLiteral("korva_2.dll")));
         game.open(opened.contents);
@@ -143,18 +175,17 @@ int renderPosition(int argc, char** argv, const QString& file, const QString& ou
         }
         if (shown.isNull())
             return refuse(out, QStringLiteral("there is not enough memory for the picture"));
-        if (moves) {
+        if (request.moves) {
             QPainter painter(&shown);
             painter.scale(zoom, zoom);
-            paintMoveOverlay(painter, buildMoveOverlay(movesOfFile(opened, file).changes,
-                                                       game.counters(), game.board()));
+            paintMoveOverlay(painter, buildMoveOverlay(changes, game.counters(), game.board()));
         }
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (!shown.save(&buffer, "PNG"))
             return refuse(out, QStringLiteral("the picture could not be encoded"));
     } catch (const std::exception& error) {
-        return refuse(file, QString::fromLocal8Bit(error.what()));
+        return refuse(reading, QString::fromLocal8Bit(error.what()));
     }
     QString error;
     if (!saveFileSafely(out, png, &error)) {
@@ -222,13 +253,17 @@ LaunchRequest runCommandLine(int argc, char** argv) {
     if (first == "--render") {
         if (argc < 4)
             return wrongCount();
-        // After the two files, in any order: --moves, --zoom PERCENT.
-        bool moves = false;
+        // After the two files, in any order: --moves, --since EARLIER, --zoom PERCENT.
+        RenderRequest request;
+        request.file = arg(2);
+        request.out = arg(3);
         std::optional<qreal> zoom;
         for (int i = 4; i < argc; ++i) {
             const std::string_view option = argv[i];
-            if (option == "--moves" && !moves) {
-                moves = true;
+            if (option == "--moves" && !request.moves) {
+                request.moves = true;
+            } else if (option == "--since" && request.since.isEmpty() && i + 1 < argc) {
+                request.since = arg(++i);
             } else if (option == "--zoom" && !zoom && i + 1 < argc) {
                 bool number = false;
                 zoom = Zoom::scaleOfPercent(arg(++i).toInt(&number));
@@ -241,10 +276,18 @@ LaunchRequest runCommandLine(int argc, char** argv) {
                 return wrongCount();
             }
         }
-        return {renderPosition(argc, argv, arg(2), arg(3), moves, zoom.value_or(1.0)), {}};
+        if (!request.since.isEmpty() && !request.moves)
+            return {refuseArguments(QStringLiteral("--since goes with --moves")), {}};
+        request.zoom = zoom.value_or(1.0);
+        return {renderPosition(argc, argv, request), {}};
     }
-    if (first == "--moves")
-        return takes(1) ? LaunchRequest{printMoves(arg(2)), {}} : wrongCount();
+    if (first == "--moves") {
+        if (takes(1))
+            return {printMoves(arg(2), {}), {}};
+        if (takes(3) && std::string_view(argv[3]) == "--since")
+            return {printMoves(arg(2), arg(4)), {}};
+        return wrongCount();
+    }
     if (first == "--new-game")
         return takes(1) ? LaunchRequest{writeNewGame(arg(2)), {}} : wrongCount();
     if (first == "--extract-pictures")

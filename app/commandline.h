@@ -16,11 +16,14 @@ struct LaunchRequest {
 // The program's uses:
 //   korva [FILE.krv]                   the window, opening FILE at once
 //   korva --report FILE.krv            the move report a save of that position would write
-//   korva --render FILE.krv OUT.png [--moves] [--zoom PERCENT]
+//   korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]] [--zoom PERCENT]
 //                                      the map with that file's counters and tags drawn, at
 //                                      that zoom (25 to 400; 100 unless given), and with
 //                                      --moves the turn's moves as arrows and outlines
-//   korva --moves FILE.krv             the turn's changes as text, in the report's columns
+//   korva --moves FILE.krv [--since EARLIER.krv]
+//                                      the turn's changes as text, in the report's columns;
+//                                      measured from EARLIER when given, else as an Open
+//                                      in the window measures them
 //   korva --new-game OUT.krv           the starting file of a new game
 //   korva --extract-pictures DLL DIR   a resource DLL's pictures as DIR/<id>.png
 //   korva --help | --version

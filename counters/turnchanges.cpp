@@ -54,18 +54,19 @@ std::vector<CounterChange> turnChanges(const std::vector<CounterPlace>& before,
 
 TurnMoves movesOfTurn(const std::vector<CounterRecord>& file,
                       const std::optional<std::vector<CounterPlace>>& turnStart,
-                      const std::optional<std::vector<CounterRecord>>& earlier) {
+                      const std::optional<EarlierFile>& earlier) {
     const std::vector<CounterPlace> now = presentPlaces(file);
+    if (earlier)
+        return {MovesSource::EarlierPosition, turnChanges(presentPlaces(earlier->counters), now),
+                earlier->name};
     // The record is the turn's own account: when it says nothing changed, nothing did.
     if (turnStart)
-        return {MovesSource::TurnStartRecord, turnChanges(*turnStart, now)};
+        return {MovesSource::TurnStartRecord, turnChanges(*turnStart, now), {}};
+    // Saved with an end of turn, every start hex is the present hex: nothing to go by.
     std::vector<CounterChange> changes = turnChanges(startPlaces(file), now);
     if (!changes.empty())
-        return {MovesSource::StartHexes, std::move(changes)};
-    // Saved with an end of turn: every start hex is the present hex.
-    if (earlier)
-        return {MovesSource::EarlierPosition, turnChanges(presentPlaces(*earlier), now)};
-    return {MovesSource::None, {}};
+        return {MovesSource::StartHexes, std::move(changes), {}};
+    return {MovesSource::None, {}, {}};
 }
 
 QByteArray changesText(const std::vector<CounterChange>& changes) {

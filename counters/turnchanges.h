@@ -4,6 +4,7 @@
 #include "counters/counterrecord.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <optional>
 #include <vector>
@@ -37,17 +38,27 @@ enum class MovesSource {
     EarlierPosition, // an earlier file of the game (the player's own last one)
 };
 
+// An earlier file of the game that a turn can be measured from.
+struct EarlierFile {
+    std::vector<CounterRecord> counters;
+    // The file's name without its folder, as the player knows it.
+    QString name;
+};
+
 struct TurnMoves {
     MovesSource source = MovesSource::None;
     std::vector<CounterChange> changes;
+    // The earlier file's name when the source is EarlierPosition; empty otherwise.
+    QString since;
 };
 
-// The changes that lead to the file's position: from the turn-start record when the file
-// has one; else from the file's start hexes; when those show nothing, from the earlier
-// position (its present hexes and states) when one is given.
+// The changes that lead to the file's position: since the earlier file (its present hexes
+// and states) when one is given, which leaves out the player's own moves that a turn-start
+// record or start hexes would count as well; else from the turn-start record when the file
+// has one; else from the file's start hexes.
 TurnMoves movesOfTurn(const std::vector<CounterRecord>& file,
                       const std::optional<std::vector<CounterPlace>>& turnStart,
-                      const std::optional<std::vector<CounterRecord>>& earlier);
+                      const std::optional<EarlierFile>& earlier);
 
 // The changes as text in the move report's columns: the report's header, then per change
 // the unit, from, to and the state after it, and a note of what else changed ("did not

@@ -75,11 +75,11 @@ void Game::open(const MoveFileContents& contents) {
 }
 
 void Game::open(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder,
-                const std::optional<std::vector<CounterRecord>>& ownLastPosition) {
+                const std::optional<EarlierFile>& ownLastFile) {
     backToPresent();
     banners_ = openMoveFile(file.contents, *counters_, *tags_, *board_);
     // Before the signal, so that whoever redraws the moves finds the new ones.
-    turn_->opened(file, gameOfFolder, ownLastPosition);
+    turn_->opened(file, gameOfFolder, ownLastFile);
     emit positionReplaced();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "combat/tagger.h"
+#include "counters/turnchanges.h"
 #include "movefile/gameid.h"
 #include "movefile/movefilecontents.h"
 
@@ -60,11 +61,11 @@ public:
     // as it was. Emits positionReplaced.
     void open(const MoveFileContents& contents);
     // The same with Korva's block: the turn's start, the game id and the opponent's note
-    // come from it. When the file has no id, gameOfFolder is adopted; when neither its block
-    // nor its start hexes show a move, the moves are those since ownLastPosition (the
-    // player's own last file of this game).
+    // come from it. When the file has no id, gameOfFolder is adopted; the moves are those
+    // since ownLastFile (the player's own last file of this game) when it is given, else
+    // those its block or its start hexes show.
     void open(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder = {},
-              const std::optional<std::vector<CounterRecord>>& ownLastPosition = {});
+              const std::optional<EarlierFile>& ownLastFile = {});
     // A new game: every counter in the holding area, no combats, the default banners.
     void newGame();
     // Shows an earlier position of the game (a copy from its history, or any move file) in

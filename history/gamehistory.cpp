@@ -1,7 +1,7 @@
 #include "history/gamehistory.h"
 
-#include "counters/turnchanges.h"
 #include "movefile/movefile.h"
+#include "movefile/turnkeeper.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace {
 
@@ -69,16 +71,33 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
     if (!QDir().mkpath(game.path()))
         return refused(QStringLiteral("the folder %1 could not be made")
                            .arg(QDir::toNativeSeparators(game.path())));
+    // A link planted in the game folder's place would take the copies anywhere.
+    if (QFileInfo(game.path()).isSymLink())
+        return refused(QStringLiteral("the folder %1 is a symbolic link")
+                           .arg(QDir::toNativeSeparators(game.path())));
 
     const std::vector<HistoryEntry> kept = entries(key);
     if (!kept.empty() && contentsOf(kept.back().path) == bytes)
         return {}; // opened again, or opened right after it was saved: nothing new
     // Two copies in one millisecond get consecutive times, so name order stays time order.
-    QDateTime time = when.toUTC();
-    if (!kept.empty() && time <= kept.back().time)
+    // No name goes past the latest time a name can carry (after a planted name or a clock
+    // gone wrong): the history would not know it, and every later copy would take it too.
+    const QDateTime latest = HistoryEntry::latestTime();
+    QDateTime time = std::min(when.toUTC(), latest);
+    if (!kept.empty() && time <= kept.back().time && kept.back().time < latest)
         time = kept.back().time.addMSecs(1);
-    const QString path =
-        game.filePath(HistoryEntry::fileNameFor(time, kind, folderKey(file), title));
+    const auto pathAt = [&](const QDateTime& t) {
+        return game.filePath(HistoryEntry::fileNameFor(t, kind, folderKey(file), title));
+    };
+    // Never over something already there, a link least of all.
+    const int step = time < latest ? 1 : -1;
+    QString path = pathAt(time);
+    for (int tries = 0; QFileInfo(path).exists() || QFileInfo(path).isSymLink(); ++tries) {
+        if (tries == 1000)
+            return refused(QStringLiteral("no free name was found"));
+        time = time.addMSecs(step);
+        path = pathAt(time);
+    }
     QString error;
     if (!saveFileSafely(path, bytes, &error))
         return refused(error);
@@ -98,7 +117,8 @@ QStringList GameHistory::namesIn(const QString& folder, const QString& filter,
     QStringList names;
     if (root_.isEmpty())
         return names;
-    QDirIterator it(folder, {filter}, kind | QDir::NoDotAndDotDot);
+    // Links are none of the history's: it never makes one.
+    QDirIterator it(folder, {filter}, kind | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     while (it.hasNext()) {
         it.next();
         names << it.fileName();
@@ -117,6 +137,8 @@ QStringList GameHistory::gameKeys() const {
 std::vector<HistoryEntry> GameHistory::entries(const QString& gameKey) const {
     std::vector<HistoryEntry> result;
     const QString game = root_ + QLatin1Char('/') + gameKey;
+    if (QFileInfo(game).isSymLink())
+        return result;
     for (const QString& name : namesIn(game, QStringLiteral("*.krv"), QDir::Files))
         if (std::optional<HistoryEntry> entry =
                 HistoryEntry::fromPath(game + QLatin1Char('/') + name))
@@ -140,13 +162,14 @@ std::optional<GameId> GameHistory::gameOfFolder(const QString& file) const {
     return newestGame;
 }
 
-std::optional<std::vector<CounterRecord>> GameHistory::ownLastPosition(const GameId& id) const {
+std::optional<EarlierFile> GameHistory::ownLastFile(const GameId& id,
+                                                    const OpenedMoveFile& opened) const {
     const std::vector<HistoryEntry> kept = entries(gameKey(id, {}));
     for (auto entry = kept.rbegin(); entry != kept.rend(); ++entry) {
         if (entry->kind != HistoryEntry::Kind::Saved)
             continue;
         try {
-            return read(*entry).contents.counters;
+            return earlierFileFor(opened, read(*entry), entry->title + QStringLiteral(".krv"));
         } catch (const MoveFileError&) {
             // A copy damaged on disk: the one before it is the best there is.
         }
@@ -159,12 +182,9 @@ HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString
     const std::optional<GameId>& fileGame = file.extension.gameId;
     if (!fileGame)
         context.folderGame = gameOfFolder(path);
-    const std::vector<CounterRecord>& records = file.contents.counters;
-    const bool needsEarlier = !file.extension.turnStart &&
-                              turnChanges(startPlaces(records), presentPlaces(records)).empty();
     const std::optional<GameId> game = fileGame ? fileGame : context.folderGame;
-    if (needsEarlier && game)
-        context.ownLastPosition = ownLastPosition(*game);
+    if (game)
+        context.ownLastFile = ownLastFile(*game, file);
     return context;
 }
 

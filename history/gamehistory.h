@@ -1,6 +1,6 @@
 #pragma once
 
-#include "counters/counterrecord.h"
+#include "counters/turnchanges.h"
 #include "history/historyentry.h"
 #include "movefile/gameid.h"
 
@@ -18,8 +18,9 @@ struct OpenedMoveFile;
 struct HistoryContext {
     // For a file without a game id: the game it most likely continues (gameOfFolder).
     std::optional<GameId> folderGame;
-    // The player's own last position in the file's game (ownLastPosition).
-    std::optional<std::vector<CounterRecord>> ownLastPosition;
+    // The player's own last file of the file's game, which its moves are measured from
+    // (ownLastFile).
+    std::optional<EarlierFile> ownLastFile;
 };
 
 // The game's history: a copy of every move file opened or saved, one folder per game.
@@ -31,7 +32,9 @@ struct HistoryContext {
 // 20260315T101530123Z_saved_3f2a9c0b1d4e5f60_turn5.krv; the folder key is 16 hex digits of
 // the SHA-256 of the canonical path of the folder the file was in. The names carry all there
 // is to know, so there is no index to get out of step; name order is time order; each copy
-// goes through the safe writer, so a half-written one never shows.
+// goes through the safe writer, so a half-written one never shows. Under the root the
+// history makes, reads and writes only real folders and files: a symbolic link in their
+// place is neither followed nor replaced.
 class GameHistory {
 public:
     explicit GameHistory(QString root);
@@ -61,14 +64,13 @@ public:
     // The game with an id whose newest copy came from the same folder as the file: the
     // game that a file without an id most likely continues.
     std::optional<GameId> gameOfFolder(const QString& file) const;
-    // The position of the player's own last file of the game: its newest saved copy that
-    // can be read; nullopt when there is none.
-    std::optional<std::vector<CounterRecord>> ownLastPosition(const GameId& id) const;
+    // The player's own last file of the game: its newest saved copy that can be read, named
+    // as the file it was saved as; nullopt when there is none, or when that copy holds the
+    // opened file's bytes (earlierFileFor).
+    std::optional<EarlierFile> ownLastFile(const GameId& id, const OpenedMoveFile& opened) const;
 
     // What the history knows of the game of a file being opened from `path`: its game when
-    // the file names none, and the player's own last position when the file's moves can only
-    // come from there (no turn-start record, and start hexes that show nothing). A file from
-    // another Korva needs no look-up.
+    // the file names none, and the player's own last file of that game.
     HistoryContext contextFor(const OpenedMoveFile& file, const QString& path) const;
 
     // Reads a copy back as Open reads a move file; throws MoveFileError when it cannot.

@@ -18,8 +18,12 @@ QString HistoryEntry::fileNameFor(const QDateTime& time, Kind kind, const QStrin
            QLatin1Char('_') + folderKey + QLatin1Char('_') + title + kSuffix;
 }
 
+QDateTime HistoryEntry::latestTime() {
+    return QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59, 999), QTimeZone::utc());
+}
+
 std::optional<HistoryEntry> HistoryEntry::fromPath(const QString& path) {
-    // A saver's temporary file ("<name>.krv.XXXXXX") does not end in ".krv" and is no entry.
+    // A saver's temporary file (".korva-save-XXXXXXXXXXXX") is no entry.
     static const QRegularExpression pattern(
         QStringLiteral("^(\\d{8}T\\d{9}Z)_(opened|saved)_([0-9a-f]{16})_(.*)\\.krv$"),
         QRegularExpression::DotMatchesEverythingOption);

@@ -22,6 +22,8 @@ struct HistoryEntry {
     // The copy's file name, which carries all of the above.
     static QString fileNameFor(const QDateTime& time, Kind kind, const QString& folderKey,
                                const QString& title);
+    // The latest time a copy's file name can carry (the last millisecond of year 9999).
+    static QDateTime latestTime();
     // The entry a kept copy's file name describes; nullopt for any other name.
     static std::optional<HistoryEntry> fromPath(const QString& path);
 };

@@ -24,7 +24,7 @@ void TurnKeeper::newGame(const CounterMgr& counters) {
 }
 
 void TurnKeeper::opened(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder,
-                        const std::optional<std::vector<CounterRecord>>& ownLastPosition) {
+                        const std::optional<EarlierFile>& ownLastFile) {
     const std::vector<CounterRecord>& records = file.contents.counters;
     const auto& recorded = file.extension.turnStart;
     const bool midTurn = recorded && recorded->size() == records.size() &&
@@ -42,7 +42,7 @@ void TurnKeeper::opened(const OpenedMoveFile& file, const std::optional<GameId>&
     }
     gameId_ = file.extension.gameId ? file.extension.gameId : gameOfFolder;
     note_.clear();
-    openedMoves_ = movesOfTurn(records, recorded, ownLastPosition);
+    openedMoves_ = movesOfTurn(records, recorded, ownLastFile);
     openedNote_ = file.extension.note;
 }
 
@@ -66,4 +66,11 @@ std::vector<CounterPlace> TurnKeeper::turnStart(const CounterMgr& counters) cons
         ++i;
     }
     return places;
+}
+
+std::optional<EarlierFile> earlierFileFor(const OpenedMoveFile& opened,
+                                          const OpenedMoveFile& earlier, const QString& name) {
+    if (earlier.bytes == opened.bytes)
+        return std::nullopt;
+    return EarlierFile{earlier.contents.counters, name};
 }

@@ -32,11 +32,11 @@ public:
     // counters as the file left them; when the file's own turn start agrees with its start
     // hexes (it was saved in the middle of a turn) its losses and markers are the turn's
     // start. The file's game id is adopted, else `gameOfFolder` (the game whose files were
-    // kept from the same folder). The file's moves come from its turn start, its start
-    // hexes, or `ownLastPosition` (the player's own last file of the game). This turn's
-    // note starts empty.
+    // kept from the same folder). The file's moves are those since `ownLastFile` (the
+    // player's own last file of the game) when there is one, else they come from its turn
+    // start or its start hexes (movesOfTurn). This turn's note starts empty.
     void opened(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder,
-                const std::optional<std::vector<CounterRecord>>& ownLastPosition);
+                const std::optional<EarlierFile>& ownLastFile);
     // The block a save appends: the turn start as it stands before any end of turn, the game
     // id (made now at the first save of a game) and the note.
     KorvaExtension extensionForSave(const CounterMgr& counters);
@@ -68,3 +68,9 @@ private:
     TurnMoves openedMoves_;
     QString openedNote_;
 };
+
+// `earlier`, named `name`, as the file the opened file's turn is measured from; none when it
+// holds the opened file's very bytes (a player opening the file he saved last), which would
+// show no change at all, so that the file's own account of its turn counts.
+std::optional<EarlierFile> earlierFileFor(const OpenedMoveFile& opened,
+                                          const OpenedMoveFile& earlier, const QString& name);

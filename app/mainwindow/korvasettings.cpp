@@ -32,12 +32,18 @@ void KorvaSettings::noteFile(const QString& path) {
 }
 
 QStringList KorvaSettings::recentFiles() const {
-    return store_ ? store_->value(kRecentFiles).toStringList() : QStringList();
+    if (!store_)
+        return {};
+    // Another Korva on the same settings may have changed the list since.
+    store_->sync();
+    return store_->value(kRecentFiles).toStringList();
 }
 
 void KorvaSettings::setRecentFiles(const QStringList& files) {
-    if (store_)
-        store_->setValue(kRecentFiles, files);
+    if (!store_)
+        return;
+    store_->setValue(kRecentFiles, files);
+    store_->sync(); // for the other Korvas to read
 }
 
 QByteArray KorvaSettings::windowGeometry() const {

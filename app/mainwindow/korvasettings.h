@@ -31,6 +31,8 @@ public:
     // Remembers the folder of a move file just opened or saved.
     void noteFile(const QString& path);
 
+    // The recent files as the settings hold them now, also when another Korva on the same
+    // settings wrote them; setting them writes them out at once.
     QStringList recentFiles() const;
     void setRecentFiles(const QStringList& files);
 

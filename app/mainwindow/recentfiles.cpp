@@ -12,7 +12,12 @@ QString normalised(const QString& path) {
 } // namespace
 
 RecentFiles::RecentFiles(KorvaSettings& settings) : settings_(settings) {
+    reload();
+}
+
+void RecentFiles::reload() {
     // A hand-edited settings file may hold anything: keep distinct names, at most the limit.
+    files_.clear();
     for (const QString& path : settings_.recentFiles()) {
         if (path.isEmpty() || files_.size() == kLimit)
             continue;
@@ -23,6 +28,7 @@ RecentFiles::RecentFiles(KorvaSettings& settings) : settings_(settings) {
 }
 
 void RecentFiles::add(const QString& path) {
+    reload();
     const QString clean = normalised(path);
     files_.removeAll(clean);
     files_.prepend(clean);
@@ -32,6 +38,7 @@ void RecentFiles::add(const QString& path) {
 }
 
 void RecentFiles::remove(const QString& path) {
+    reload();
     if (files_.removeAll(normalised(path)) > 0)
         store();
 }
@@ -42,6 +49,7 @@ void RecentFiles::clear() {
 }
 
 QStringList RecentFiles::existingFiles() {
+    reload();
     const qsizetype before = files_.size();
     files_.removeIf([](const QString& path) { return !QFileInfo(path).isFile(); });
     if (files_.size() != before)

@@ -5,7 +5,8 @@
 class KorvaSettings;
 
 // The move files opened or saved last, newest first, kept in the settings. A file that
-// no longer exists drops off the list the next time the list is read.
+// no longer exists drops off the list the next time the list is read. Every change reads
+// the settings first, so two windows on one home folder keep each other's files.
 class RecentFiles {
 public:
     static constexpr qsizetype kLimit = 8;
@@ -20,6 +21,7 @@ public:
     QStringList existingFiles();
 
 private:
+    void reload();
     void store();
 
     KorvaSettings& settings_;

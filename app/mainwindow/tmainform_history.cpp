@@ -24,7 +24,7 @@ QString TMainForm::takeOpenedTurn(const OpenedMoveFile& file, const QString& fil
     waitForHistory();
     const HistoryContext context =
         historyWriter_ ? historyWriter_->history().contextFor(file, fileName) : HistoryContext{};
-    game_->open(file, context.folderGame, context.ownLastPosition);
+    game_->open(file, context.folderGame, context.ownLastFile);
     keepInHistory(file.bytes, fileName, false);
     return file.extensionWarning;
 }

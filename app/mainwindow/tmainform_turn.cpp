@@ -65,18 +65,22 @@ std::vector<TurnListModel::Combat> listCombats(const std::vector<ReplayCombat>& 
     return rows;
 }
 
-QString sourceText(MovesSource source) {
-    switch (source) {
+QString sourceText(const TurnMoves& moves) {
+    switch (moves.source) {
     case MovesSource::TurnStartRecord:
         return QStringLiteral("from the turn's start the file keeps");
     case MovesSource::StartHexes:
         return QStringLiteral("from the file's start hexes");
     case MovesSource::EarlierPosition:
-        return QStringLiteral("since your own last file of this game");
+        return QStringLiteral("since your file %1").arg(moves.since);
     case MovesSource::None:
         break;
     }
     return QStringLiteral("nothing says where the turn began");
+}
+
+QString changeCount(std::size_t count) {
+    return count == 1 ? QStringLiteral("1 change") : QStringLiteral("%1 changes").arg(count);
 }
 
 } // namespace
@@ -242,11 +246,11 @@ void TMainForm::showMoves(std::vector<CounterChange> changes, const QString& hea
 
 void TMainForm::showOpenedTurn(bool switchOn) {
     const TurnMoves& moves = game_->turn().openedMoves();
+    const QString count =
+        moves.changes.empty() ? QStringLiteral("No moves") : changeCount(moves.changes.size());
     showMoves(moves.changes,
-              moves.changes.empty() ? QStringLiteral("No moves")
-                                    : QStringLiteral("%1 changes, %2")
-                                          .arg(moves.changes.size())
-                                          .arg(sourceText(moves.source)),
+              moves.source == MovesSource::None ? count
+                                                : count + QStringLiteral(", ") + sourceText(moves),
               switchOn);
     turnDock_->setNote(game_->turn().openedNote());
 }
@@ -426,9 +430,8 @@ void TMainForm::compareWith(const QString& fileName) {
         now.push_back(counter->record());
     std::vector<CounterChange> changes =
         turnChanges(presentPlaces(before.contents.counters), presentPlaces(now));
-    const QString heading = QStringLiteral("%1 changes since %2")
-                                .arg(changes.size())
-                                .arg(QFileInfo(fileName).fileName());
+    const QString heading = QStringLiteral("%1 since %2")
+                                .arg(changeCount(changes.size()), QFileInfo(fileName).fileName());
     showMoves(std::move(changes), heading, true);
     turnDock_->setNote({});
     turnDock_->show();

@@ -6,6 +6,8 @@
 #include "counters/movereport.h"
 #include "counters/orderofbattle.h"
 
+#include <iterator>
+
 namespace {
 
 const ZeKCounterInitStruct* rowOf(int counter) {
@@ -44,7 +46,9 @@ int TurnListModel::columnCount(const QModelIndex& parent) const {
 QVariant TurnListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const titles[] = {"Unit", "From", "To", "Losses", "Marker", "Comment"};
+    static const char* const titles[] = {"Unit",   "From",       "To",     "Losses",
+                                         "Marker", "Combat hex", "Comment"};
+    static_assert(std::size(titles) == ColumnCount);
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section])
                                                  : QVariant();
 }
@@ -85,7 +89,7 @@ QVariant TurnListModel::data(const QModelIndex& index, int role) const {
     switch (index.column()) {
     case Unit:
         return QStringLiteral("Combat, die %1").arg(combat.die);
-    case From:
+    case CombatHex:
         return hexText(combat.hex);
     case Comment:
         return combat.comment;

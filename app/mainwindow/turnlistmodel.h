@@ -9,11 +9,11 @@
 
 // A turn as a table: one row per counter it changed (unit, from, to, losses and marker
 // before and after, in the move report's order), then one per combat the opponent rolled
-// (hex, die, comment).
+// (die, hex, comment; the hex in a column of its own, not under a counter's "From").
 class TurnListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Unit, From, To, Losses, Marker, Comment, ColumnCount };
+    enum Column { Unit, From, To, Losses, Marker, CombatHex, Comment, ColumnCount };
 
     struct Combat {
         int hex = 0;

@@ -178,7 +178,7 @@ void BM_FindTheGame(benchmark::State& state) {
     const OpenedMoveFile file = readOpenedMoveFile(fixture().turns[0]);
     for (auto _ : state) {
         const HistoryContext context = history.contextFor(file, fixture().turns[0]);
-        if (!context.ownLastPosition)
+        if (!context.ownLastFile)
             state.SkipWithError("the game was not found");
         benchmark::DoNotOptimize(context);
     }

@@ -6,6 +6,7 @@
 #include "korvaversion.h"
 #include "movefile/movefile.h"
 #include "overlay/moveoverlay.h"
+#include "tests/common/smalltmpfs.h"
 
 #include <QFile>
 #include <QImage>
@@ -13,6 +14,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 // korva --report, --render and --extract-pictures, on good and refused files.
 class TestCommandLine : public QObject {
@@ -152,8 +155,24 @@ void TestCommandLine::movesOfATurn() {
     write(reply, encodeMoveFile(ended));
     QCOMPARE(korva({QStringLiteral("--moves"), reply}, dir_.filePath(QStringLiteral("none"))).out,
              header);
-    QCOMPARE(korva({QStringLiteral("--moves"), reply}, dataHome).out,
-             header + "UK 6 Armor XX         D54         E34         2/1       \r\n");
+    const QByteArray sinceMine =
+        header + "UK 6 Armor XX         D54         E34         2/1       \r\n";
+    QCOMPARE(korva({QStringLiteral("--moves"), reply}, dataHome).out, sinceMine);
+
+    // Measured from a file named by hand; from itself, by its start hexes.
+    const QString none = dir_.filePath(QStringLiteral("none"));
+    write(ownFile, encodeMoveFile(mine));
+    QCOMPARE(
+        korva({QStringLiteral("--moves"), reply, QStringLiteral("--since"), ownFile}, none).out,
+        sinceMine);
+    QCOMPARE(korva({QStringLiteral("--moves"), turn_, QStringLiteral("--since"), turn_}, none).out,
+             plain.out);
+    const QString missing = dir_.filePath(QStringLiteral("missing.krv"));
+    const Run refused =
+        korva({QStringLiteral("--moves"), reply, QStringLiteral("--since"), missing});
+    QCOMPARE(refused.status, 2);
+    QVERIFY2(refused.err.startsWith("korva: " + QFile::encodeName(missing) + ": "),
+             refused.err.constData());
 }
 
 void TestCommandLine::renderDrawsTheMoves() {
@@ -173,6 +192,20 @@ void TestCommandLine::renderDrawsTheMoves() {
     const QPoint half((from.x + to.x) / 2 + 12, (from.y + to.y) / 2 + 12);
     QCOMPARE(with.pixel(half), moveoverlay::sideColour(Side::First).rgb());
     QCOMPARE(with.copy(600, 1200, 40, 40), without.copy(600, 1200, 40, 40));
+
+    // Measured from a file named by hand: the arrow starts where counter 1 stood in it.
+    MoveFileContents earlier = contents_;
+    earlier.counters[0] = {250, 250, 1, 0};
+    const QString earlierFile = dir_.filePath(QStringLiteral("earlier.krv"));
+    write(earlierFile, encodeMoveFile(earlier));
+    QCOMPARE(korva({QStringLiteral("--render"), turn_, marked, QStringLiteral("--moves"),
+                    QStringLiteral("--since"), earlierFile},
+                   noHistory)
+                 .status,
+             0);
+    const AFPoint since = hexgrid::hexPosition(250);
+    QCOMPARE(QImage(marked).pixel((since.x + to.x) / 2 + 12, (since.y + to.y) / 2 + 12),
+             moveoverlay::sideColour(MoveOverlay::Side::First).rgb());
 
     // With a zoom, in either order: the marks at the zoomed map's scale.
     const QString small = dir_.filePath(QStringLiteral("small.png"));
@@ -288,6 +321,10 @@ void TestCommandLine::argumentsRefused_data() {
         << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"), QStringLiteral("b.png"),
                        QStringLiteral("--size"), QStringLiteral("50")}
         << QStringLiteral("--render");
+    QTest::newRow("since without moves")
+        << QStringList{QStringLiteral("--render"), QStringLiteral("a.krv"), QStringLiteral("b.png"),
+                       QStringLiteral("--since"), QStringLiteral("c.krv")}
+        << QStringLiteral("--since");
     QTest::newRow("version with more")
         << QStringList{QStringLiteral("--version"), QStringLiteral("x")}
         << QStringLiteral("--version");
@@ -329,6 +366,22 @@ void TestCommandLine::failedOutputIsAnError() {
         QVERIFY2(run.err.startsWith("korva: /dev/full/out: ") && run.err.count('\n') == 1,
                  run.err.constData());
     }
+    // A FIFO in the way is refused, and stays a FIFO.
+    const QString fifo = dir_.filePath(QStringLiteral("fifo.krv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const Run refused = korva({QStringLiteral("--new-game"), fifo});
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.err.contains("not a regular file"), refused.err.constData());
+    QVERIFY(!QFileInfo(fifo).isFile() && QFileInfo::exists(fifo));
+    // A disk that fills part-way says why.
+    SmallTmpfs disk(64);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    QVERIFY(disk.fillLeaving(8192));
+    const QString png = disk.filePath(QStringLiteral("map.png"));
+    const Run full = korva({QStringLiteral("--render"), turn_, png});
+    QCOMPARE(full.status, 1);
+    QCOMPARE(full.err, "korva: " + QFile::encodeName(png) + ": " + std::strerror(ENOSPC) + "\n");
 }
 
 void TestCommandLine::manPageCoversEveryOption() {

@@ -40,10 +40,10 @@ void TestTurnChanges::sources_data() {
     QTest::addColumn<MovesSource>("source");
     QTest::addColumn<int>("fromHex");
     // The file: counter 1 stands in hex 300. The record says it began in 100, the start
-    // hexes (saved without an end of turn) 200, the earlier file 250.
-    QTest::newRow("record first") << true << true << true << MovesSource::TurnStartRecord << 100;
-    QTest::newRow("start hexes") << false << true << true << MovesSource::StartHexes << 200;
-    QTest::newRow("earlier file") << false << false << true << MovesSource::EarlierPosition << 250;
+    // hexes (saved without an end of turn) 200, the player's own earlier file 250.
+    QTest::newRow("own file first") << true << true << true << MovesSource::EarlierPosition << 250;
+    QTest::newRow("record") << true << true << false << MovesSource::TurnStartRecord << 100;
+    QTest::newRow("start hexes") << false << true << false << MovesSource::StartHexes << 200;
     QTest::newRow("nothing") << false << false << false << MovesSource::None << 0;
 }
 
@@ -60,18 +60,19 @@ void TestTurnChanges::sources() {
         record = presentPlaces(standing());
         (*record)[0].hex = 100;
     }
-    std::optional<std::vector<CounterRecord>> earlier;
+    std::optional<EarlierFile> earlier;
     if (withEarlier) {
-        earlier = standing();
-        (*earlier)[0] = {1, 250, 0, 0};
+        earlier = EarlierFile{standing(), QStringLiteral("b1.krv")};
+        earlier->counters[0] = {1, 250, 0, 0};
     }
     const TurnMoves moves = movesOfTurn(file, record, earlier);
     QCOMPARE(moves.source, source);
+    QCOMPARE(moves.since, withEarlier ? QStringLiteral("b1.krv") : QString());
     QCOMPARE(moves.changes.size(), std::size_t(fromHex ? 1 : 0));
     if (fromHex)
         QCOMPARE(moves.changes[0], (CounterChange{1, fromHex, 300, 0, 0, 0, 0}));
     // A record that says nothing moved is believed.
-    QVERIFY(movesOfTurn(file, presentPlaces(file), earlier).changes.empty());
+    QVERIFY(movesOfTurn(file, presentPlaces(file), std::nullopt).changes.empty());
 }
 
 void TestTurnChanges::lines_data() {

@@ -1,3 +1,5 @@
+#include "app/mainwindow/korvasettings.h"
+#include "app/mainwindow/recentfiles.h"
 #include "combat/taggermgr.h"
 #include "movefile/movefile.h"
 #include "tests/gui/mainformharness.h"
@@ -7,6 +9,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
@@ -19,6 +22,7 @@ private slots:
     void dialogsStartInLastFolder();
     void windowPlaceRemembered();
     void recentFilesNewestFirstAndPruned();
+    void recentFilesOfTwoWindowsBothKept();
     void recentFileAsksBeforeOpening();
     void drops_data();
     void drops();
@@ -132,6 +136,21 @@ void TestMainFormDesktop::recentFilesNewestFirstAndPruned() {
     QCOMPARE(recentEntries(*next.form), expected);
     next.form->recentMenu().actions().constLast()->trigger();
     QCOMPARE(recentEntries(*next.form), QStringList({QStringLiteral("No recent move files")}));
+}
+
+// Two Korvas on one home folder, each with its own settings on the same file.
+void TestMainFormDesktop::recentFilesOfTwoWindowsBothKept() {
+    QTemporaryDir dir;
+    const QString conf = dir.filePath(QStringLiteral("korva.conf"));
+    KorvaSettings first(std::make_unique<QSettings>(conf, QSettings::IniFormat));
+    KorvaSettings second(std::make_unique<QSettings>(conf, QSettings::IniFormat));
+    RecentFiles one(first);
+    RecentFiles two(second);
+    const QString a = savedTurn(dir.path(), QStringLiteral("a.krv"));
+    const QString b = savedTurn(dir.path(), QStringLiteral("b.krv"));
+    one.add(a);
+    two.add(b);
+    QCOMPARE(one.existingFiles(), (QStringList{b, a}));
 }
 
 void TestMainFormDesktop::recentFileAsksBeforeOpening() {

@@ -1,4 +1,6 @@
+#include "app/mainwindow/movelayer.h"
 #include "app/mainwindow/noticebar.h"
+#include "app/mainwindow/turnlistdock.h"
 #include "game/game.h"
 #include "history/gamehistory.h"
 #include "movefile/movefile.h"
@@ -13,6 +15,7 @@ class TestMainFormHistory : public QObject {
     Q_OBJECT
 private slots:
     void endOfTurnKeepsTheMovesForTheOpponent();
+    void theOpponentsTurnLeavesOutYourUnfinishedMoves();
     void warningsNeverStopOpenOrSave();
 
 private:
@@ -59,6 +62,35 @@ void TestMainFormHistory::endOfTurnKeepsTheMovesForTheOpponent() {
     QCOMPARE(kept.size(), std::size_t{1});
     QCOMPARE(kept[0].kind, HistoryEntry::Kind::Saved);
     QCOMPARE(readAll(kept[0].path), readAll(turn));
+}
+
+void TestMainFormHistory::theOpponentsTurnLeavesOutYourUnfinishedMoves() {
+    QTemporaryDir dir;
+    const QString bobsHistory = dir.filePath(QStringLiteral("bob"));
+    const QString b1 = dir.filePath(QStringLiteral("b1.krv"));
+    const QString a2 = dir.filePath(QStringLiteral("a2.krv"));
+    {
+        // Bob moves and saves without an end of turn.
+        MainFormHarness bob(1, {}, {}, bobsHistory);
+        bob.form->NewGame();
+        bob.drag(bob.counter(1).currentHex().index(), 300);
+        QVERIFY(bob.form->SaveMove(b1, false));
+    }
+    {
+        // Alice opens it, moves once and ends her turn.
+        MainFormHarness alice(2, {}, {}, dir.filePath(QStringLiteral("alice")));
+        QVERIFY(alice.form->OpenMove(b1));
+        alice.drag(alice.counter(200).currentHex().index(), 500);
+        QVERIFY(alice.form->SaveMove(a2, true));
+    }
+    MainFormHarness bob(3, {}, {}, bobsHistory);
+    QVERIFY(bob.form->OpenMove(a2));
+    const std::vector<CounterChange>& changes = bob.form->game().turn().openedMoves().changes;
+    QCOMPARE(changes.size(), std::size_t{1});
+    QCOMPARE(changes[0].toHex, 500);
+    QCOMPARE(bob.form->moveLayer().moves().arrows.size(), std::size_t{1});
+    QCOMPARE(bob.form->turnListDock().heading(),
+             QStringLiteral("1 change, since your file b1.krv"));
 }
 
 void TestMainFormHistory::warningsNeverStopOpenOrSave() {

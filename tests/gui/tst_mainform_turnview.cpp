@@ -79,6 +79,10 @@ void TestMainFormTurnView::openShowsTheTurnAndTheListFindsItsHexes() {
              QStringLiteral("Broke through"));
     QCOMPARE(list.data(list.index(3, TurnListModel::To)).toString(),
              QStringLiteral("did not move"));
+    // The combat's hex under a column of its own, beside counter 2's move to the same hex.
+    QCOMPARE(list.data(list.index(4, TurnListModel::CombatHex)),
+             list.data(list.index(1, TurnListModel::To)));
+    QVERIFY(list.data(list.index(4, TurnListModel::From)).isNull());
 
     // A row centres the map on its hex and flashes the counter.
     h.form->show();

@@ -39,6 +39,7 @@ private slots:
     void copiesByGameInTimeOrder();
     void ownLastFileOfTheGame();
     void failuresOnlyWarn();
+    void onlyRealFoldersAndNamesItKnows();
 
 private:
     std::unique_ptr<QTemporaryDir> games_;
@@ -98,19 +99,22 @@ void TestGameHistory::ownLastFileOfTheGame() {
     history_->record(moveFile(302, id), id, mine, HistoryEntry::Kind::Saved, at(2));
     history_->record(moveFile(303, id), id, theirs, HistoryEntry::Kind::Opened, at(3));
 
-    // The opponent's reply has no id: it continues the game of its folder.
-    const OpenedMoveFile reply = parseOpenedMoveFile(moveFile(304));
+    // The opponent's reply has no id: it continues the game of its folder, and is measured
+    // from the player's own newest saved file, also where its start hexes show moves (they
+    // would count the player's own unfinished ones too).
+    OpenedMoveFile reply = parseOpenedMoveFile(moveFile(304));
+    reply.contents.counters[0].startHex = 1;
     const HistoryContext context = history_->contextFor(reply, theirs);
     QCOMPARE(context.folderGame, std::optional<GameId>(id));
-    QVERIFY(context.ownLastPosition);
-    QCOMPARE((*context.ownLastPosition)[0].currentHex, 302);
-    // From elsewhere, nothing is known; start hexes that show the moves need nothing more.
+    QVERIFY(context.ownLastFile);
+    QCOMPARE(context.ownLastFile->counters[0].currentHex, 302);
+    QCOMPARE(context.ownLastFile->name, QStringLiteral("turn6.krv"));
+    // From elsewhere, nothing is known.
     QVERIFY(
         !history_->contextFor(reply, games_->filePath(QStringLiteral("other/x.krv"))).folderGame);
-    OpenedMoveFile movedAsMoves = reply;
-    movedAsMoves.contents.counters[0].startHex = 1;
-    QVERIFY(!history_->contextFor(movedAsMoves, theirs).ownLastPosition);
-    QVERIFY(!history_->ownLastPosition(GameId::generate()));
+    // The player's own newest file opened again would show nothing: its record counts.
+    QVERIFY(!history_->contextFor(parseOpenedMoveFile(moveFile(302, id)), mine).ownLastFile);
+    QVERIFY(!history_->ownLastFile(GameId::generate(), reply));
 }
 
 void TestGameHistory::failuresOnlyWarn() {
@@ -136,6 +140,37 @@ void TestGameHistory::failuresOnlyWarn() {
     std::signal(SIGXFSZ, previousHandler);
     QVERIFY2(warning.contains(QStringLiteral("turn8.krv")), qPrintable(warning));
     QVERIFY(QDir(game).isEmpty());
+}
+
+void TestGameHistory::onlyRealFoldersAndNamesItKnows() {
+    const QString turn = folder_ + QStringLiteral("/turn9.krv");
+    const auto gameFolder = [&](const GameId& id) {
+        return history_->root() + QLatin1Char('/') + GameHistory::gameKey(id, {});
+    };
+    // A link planted as a game's folder: no copy through it, one notice.
+    const GameId linked = GameId::generate();
+    QTemporaryDir elsewhere;
+    QVERIFY(QDir().mkpath(history_->root()));
+    QVERIFY(QFile::link(elsewhere.path(), gameFolder(linked)));
+    const QString warning =
+        history_->record(moveFile(1, linked), linked, turn, HistoryEntry::Kind::Saved, at(1));
+    QVERIFY2(warning.contains(QStringLiteral("symbolic link")), qPrintable(warning));
+    QVERIFY(QDir(elsewhere.path()).isEmpty());
+
+    // A copy named with the last millisecond of year 9999, then a clock past it: every later
+    // copy still gets a name the history knows, and none takes another's.
+    const GameId id = GameId::generate();
+    QVERIFY(QDir().mkpath(gameFolder(id)));
+    QFile planted(gameFolder(id) + QStringLiteral("/99991231T235959999Z_saved_") +
+                  GameHistory::folderKey(turn) + QStringLiteral("_planted.krv"));
+    QVERIFY(planted.open(QIODevice::WriteOnly) && planted.write(moveFile(5, id)) > 0);
+    planted.close();
+    const QDateTime wrongClock(QDate(12026, 3, 15), QTime(10, 0), QTimeZone::utc());
+    for (const auto& [hex, when] : {std::pair{6, at(1)}, {7, at(2)}, {8, wrongClock}})
+        QCOMPARE(history_->record(moveFile(hex, id), id, turn, HistoryEntry::Kind::Saved, when),
+                 QString());
+    QCOMPARE(history_->entries(GameHistory::gameKey(id, {})).size(), std::size_t{4});
+    QCOMPARE(QDir(gameFolder(id)).entryList(QDir::Files).size(), 4);
 }
 
 QTEST_GUILESS_MAIN(TestGameHistory)
