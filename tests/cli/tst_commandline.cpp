@@ -205,7 +205,7 @@ void TestCommandLine::renderDrawsTheMoves() {
              0);
     const AFPoint since = hexgrid::hexPosition(250);
     QCOMPARE(QImage(marked).pixel((since.x + to.x) / 2 + 12, (since.y + to.y) / 2 + 12),
-             moveoverlay::sideColour(MoveOverlay::Side::First).rgb());
+             moveoverlay::sideColour(Side::First).rgb());
 
     // With a zoom, in either order: the marks at the zoomed map's scale.
     const QString small = dir_.filePath(QStringLiteral("small.png"));
