@@ -1,13 +1,14 @@
 #include "app/commandline.h"
+#include "app/dialogs/tsplash.h"
+#include "app/files/filesfeature.h"
 #include "app/firstpaintprobe.h"
-#include "app/mainwindow/korvaapplication.h"
-#include "app/mainwindow/korvasettings.h"
-#include "app/mainwindow/mapview.h"
-#include "app/mainwindow/tmainform.h"
+#include "app/map/mapview.h"
 #include "app/modules.h"
 #include "app/pictures/bakedpictures.h"
 #include "app/pictures/programart.h"
-#include "app/windows/tsplash.h"
+#include "app/shell/korvaapplication.h"
+#include "app/shell/korvasettings.h"
+#include "app/window/tmainform.h"
 #include "history/gamehistory.h"
 
 #include <QDir>
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
         mainForm.show();
         // A move file named on the command line (a double-click on an e-mailed turn).
         if (!request.moveFile.isEmpty())
-            mainForm.OpenMove(QDir::current().absoluteFilePath(request.moveFile));
+            mainForm.files().OpenMove(QDir::current().absoluteFilePath(request.moveFile));
         KorvaApplication::exec();
     } catch (const std::exception& error) {
         KorvaApplication::reportException(QString::fromLocal8Bit(error.what()));

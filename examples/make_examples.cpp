@@ -1,6 +1,6 @@
 // Writes the example files into the folder given (examples/ of the source tree).
+#include "base/safesave.h"
 #include "examples/exampleturns.h"
-#include "movefile/safesave.h"
 
 #include <QDir>
 

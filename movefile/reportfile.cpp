@@ -1,7 +1,7 @@
 #include "movefile/reportfile.h"
 
+#include "base/safesave.h"
 #include "counters/movereport.h"
-#include "movefile/safesave.h"
 
 #include <QFileInfo>
 

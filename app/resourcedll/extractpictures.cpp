@@ -1,7 +1,7 @@
 #include "app/resourcedll/extractpictures.h"
 
 #include "app/resourcedll/resourcedllmodule.h"
-#include "movefile/safesave.h"
+#include "base/safesave.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,9 +1,12 @@
 // The main window on Qt's offscreen platform: one mouse movement during a drag (only the
 // drag picture moves), one drop (two hexes redrawn), and opening a busy move file in the
 // shown window with the program's own pictures, against copying the map's pixels once.
-#include "app/mainwindow/mapview.h"
-#include "app/mainwindow/tmainform.h"
+#include "app/files/filesfeature.h"
+#include "app/map/mapview.h"
 #include "app/pictures/picturemoduleloader.h"
+#include "app/play/playfeature.h"
+#include "app/turn/turnfeature.h"
+#include "app/window/tmainform.h"
 #include "bench/common/busymovefile.h"
 #include "bench/common/mapcopy.h"
 #include "bench/common/offscreenmain.h"
@@ -112,7 +115,7 @@ void BM_OpenInShownWindow(benchmark::State& state) {
     }
     const int updatesBefore = form->mapView().updateRequests();
     for (auto _ : state) {
-        if (!form->OpenMove(path))
+        if (!form->files().OpenMove(path))
             state.SkipWithError("the move file was refused");
         QCoreApplication::processEvents(); // the repaint
     }

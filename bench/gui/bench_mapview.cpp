@@ -4,10 +4,13 @@
 // pixels, and the whole view repainted), a zoom step (the first frame at the new zoom, and
 // the time until the sharp tiles are in), and a move at 50% and 200%, counting the pixels
 // it repaints against its two hexes' areas. "x_copy" is a frame's time over the copy's.
-#include "app/mainwindow/mapview.h"
-#include "app/mainwindow/tmainform.h"
-#include "app/mainwindow/zoom.h"
+#include "app/files/filesfeature.h"
+#include "app/map/mapview.h"
+#include "app/map/zoom.h"
 #include "app/pictures/picturemoduleloader.h"
+#include "app/play/playfeature.h"
+#include "app/turn/turnfeature.h"
+#include "app/window/tmainform.h"
 #include "bench/common/busymovefile.h"
 #include "bench/common/offscreenmain.h"
 #include "board/mapboard.h"
@@ -88,7 +91,7 @@ std::unique_ptr<TMainForm> makeForm(QTemporaryDir& folder) {
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return nullptr;
     file.close();
-    if (!form->OpenMove(path) || scrollBox(*form).viewport()->size() != kView)
+    if (!form->files().OpenMove(path) || scrollBox(*form).viewport()->size() != kView)
         return nullptr;
     QCoreApplication::processEvents();
     return form;

@@ -2,7 +2,9 @@
 // game of a file without an id and the player's own last file in a history of 300 copies in
 // 10 games, while the copy itself is written on the history's own thread; and what writing
 // one copy costs that thread. Against the same Open without a history.
-#include "app/mainwindow/tmainform.h"
+#include "app/files/filesfeature.h"
+#include "app/turn/turnfeature.h"
+#include "app/window/tmainform.h"
 #include "bench/common/offscreenmain.h"
 #include "history/gamehistory.h"
 #include "movefile/movefile.h"
@@ -104,11 +106,11 @@ void openInWindow(benchmark::State& state, const QString& historyFolder,
     double busy = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        form.OpenMove(turns[t]);
+        form.files().OpenMove(turns[t]);
         QCoreApplication::processEvents(); // the repaint the player waits for
         busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
         state.PauseTiming();
-        form.waitForHistory();
+        form.session().waitForHistory();
         fixture().forgetNewCopies(before);
         state.ResumeTiming();
         t = 1 - t;
@@ -151,20 +153,20 @@ void BM_StepIntoThePastAndBack(benchmark::State& state) {
     TMainForm form(std::move(setup));
     form.show();
     const QStringList before = fixture().copies();
-    form.OpenMove(fixture().turns[0]);
+    form.files().OpenMove(fixture().turns[0]);
     QCoreApplication::processEvents();
     double busy = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        form.stepHistory(TMainForm::HistoryStep::First);
+        form.turn().stepHistory(Session::HistoryStep::First);
         QCoreApplication::processEvents();
-        if (!form.showsPast())
+        if (!form.session().showsPast())
             state.SkipWithError("no past was shown");
-        form.backToPresent();
+        form.session().backToPresent();
         QCoreApplication::processEvents();
         busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
     }
-    form.waitForHistory();
+    form.session().waitForHistory();
     fixture().forgetNewCopies(before);
     if (plainOpen > 0)
         state.counters["step_vs_plain_open"] = busy / 2 / double(state.iterations()) / plainOpen;

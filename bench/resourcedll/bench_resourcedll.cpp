@@ -1,5 +1,5 @@
 #include "app/resourcedll/resourcedllmodule.h"
-#include "tests/resourcedll/hostiledlls.h"
+#include "tests/app/resourcedll/hostiledlls.h"
 
 #include <QByteArray>
 #include <QDir>

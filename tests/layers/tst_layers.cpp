@@ -29,32 +29,41 @@ const std::vector<Layer>& layers() {
         const QStringList pieces =
             board + QStringList{QStringLiteral("counters"), QStringLiteral("combat")};
         const QStringList files = pieces + QStringList{QStringLiteral("movefile")};
-        const QStringList game =
-            files + QStringList{QStringLiteral("history"), QStringLiteral("overlay")};
-        const QStringList model = game + QStringList{QStringLiteral("game")};
-        const QStringList pictures = model + QStringList{QStringLiteral("app/pictures")};
+        const QStringList game = files + QStringList{QStringLiteral("history")};
+        const QStringList model =
+            game + QStringList{QStringLiteral("overlay"), QStringLiteral("game")};
+        const auto with = [](QStringList below, std::initializer_list<const char*> more) {
+            for (const char* folder : more)
+                below << QString::fromLatin1(folder);
+            return below;
+        };
+        const QStringList shell = with(model, {"app/pictures", "app/shell"});
+        const QStringList map = with(shell, {"app/map"});
+        const QStringList play = with(map, {"app/dialogs", "app/play"});
+        const QStringList window = with(play, {"app/find", "app/turn", "app/files"});
         return std::vector<Layer>{
             {"base", {}},
             {"geometry", base},
             {"board", geometry},
             {"counters", board},
             {"combat", board},
-            {"combat/dialogs", board},
             {"movefile", pieces},
             {"history", files},
             {"overlay", board + QStringList{QStringLiteral("counters")}},
             {"game", game},
             {"app/resourcedll", model},
             {"app/pictures", model},
-            {"app/pictures/baked", model + QStringList{QStringLiteral("app/pictures")}},
-            {"app/windows", pictures},
-            {"app/desktop", pictures},
-            {"app/mainwindow",
-             pictures + QStringList{QStringLiteral("app/windows"), QStringLiteral("combat/dialogs"),
-                                    QStringLiteral("app/resourcedll")}},
-            {"app", pictures + QStringList{QStringLiteral("app/windows"),
-                                           QStringLiteral("app/resourcedll"),
-                                           QStringLiteral("app/mainwindow")}},
+            {"app/pictures/baked", with(model, {"app/pictures"})},
+            {"app/desktop", with(model, {"app/pictures"})},
+            {"app/shell", model},
+            {"app/dialogs", with(model, {"app/shell"})},
+            {"app/map", shell},
+            {"app/play", with(map, {"app/dialogs"})},
+            {"app/find", play},
+            {"app/turn", play},
+            {"app/files", play},
+            {"app/window", window},
+            {"app", with(window, {"app/window", "app/resourcedll"})},
         };
     }();
     return table;

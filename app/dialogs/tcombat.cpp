@@ -1,0 +1,107 @@
+#include "app/dialogs/tcombat.h"
+
+#include "app/dialogs/win1252validator.h"
+#include "base/win1252.h"
+#include "ui_combat.h"
+
+#include <QKeyEvent>
+
+#include <stdexcept>
+
+namespace {
+
+void setPixelSize(QWidget* widget, int pixels) {
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    widget->setFont(font);
+}
+
+} // namespace
+
+TCombat::TCombat(DieRoller roller, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::TCombat>()), roller_(std::move(roller)) {
+    if (!roller_)
+        throw std::invalid_argument("TCombat needs a die roller");
+    ui_->setupUi(this);
+    setUpFonts();
+    // The form keeps its place on the screen rather than centring over the main window.
+    move(68, 257);
+
+    QPalette black = ui_->combatComment->palette();
+    black.setColor(QPalette::Text, Qt::black);
+    ui_->combatComment->setPalette(black);
+    ui_->combatComment->setValidator(new Win1252Validator(ui_->combatComment));
+    ui_->combatComment->setFocus();
+    ui_->combatComment->setAccessibleName(QStringLiteral("Combat comment"));
+    ui_->combatBone->setAccessibleDescription(QStringLiteral("Rolls the die"));
+    ui_->combatCommentLabel->adjustSize();
+
+    connect(ui_->combatComment, &QLineEdit::textChanged, this, &TCombat::combatCommentChange);
+    connect(ui_->combatBone, &QPushButton::clicked, this, &TCombat::combatBoneClick);
+    connect(ui_->combatCancel, &QPushButton::clicked, this, &TCombat::combatCancelClick);
+}
+
+TCombat::~TCombat() = default;
+
+void TCombat::setUpFonts() {
+    // Designer stores point sizes only; this form was laid out in pixels.
+    setPixelSize(this, 11);
+    setPixelSize(ui_->combatBone, 16);
+    setPixelSize(ui_->combatBoneText, 64);
+    setPixelSize(ui_->combatCancel, 16);
+    setPixelSize(ui_->combatCommentLabel, 12);
+    setPixelSize(ui_->combatComment, 12);
+}
+
+QString TCombat::comment() const {
+    return ui_->combatComment->text();
+}
+
+std::string TCombat::commentWin1252() const {
+    return win1252::fromUnicode(comment());
+}
+
+void TCombat::done(int /*result*/) {
+    // A die once rolled stays rolled, however the dialog is closed.
+    QDialog::done(rolled_ ? Accepted : Rejected);
+}
+
+void TCombat::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        ui_->combatCancel->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TCombat::resizeEvent(QResizeEvent* event) {
+    ui_->combatZbevel->setGeometry(0, 0, width(), ui_->combatZbevel->height());
+    QDialog::resizeEvent(event);
+}
+
+void TCombat::combatCommentChange(const QString& text) {
+    const bool hasText = !text.isEmpty();
+    ui_->combatBone->setEnabled(hasText);
+    ui_->combatCommentLabel->setText(
+        hasText ? QStringLiteral("Comments:")
+                : QStringLiteral("Man, you really really need to use the comments."));
+    ui_->combatCommentLabel->adjustSize();
+}
+
+void TCombat::combatBoneClick() {
+    if (rolled_)
+        return;
+    const int value = roller_(dieValue_);
+    dieValue_ = value;
+    rolled_ = true;
+
+    ui_->combatBoneText->setText(QString::number(value));
+    ui_->combatBone->hide();
+    ui_->combatBoneText->show();
+    ui_->combatCancel->setText(QStringLiteral("Done"));
+    ui_->combatComment->setFocus();
+}
+
+void TCombat::combatCancelClick() {
+    done(rolled_ ? Accepted : Rejected);
+}

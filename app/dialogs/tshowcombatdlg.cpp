@@ -1,0 +1,71 @@
+#include "app/dialogs/tshowcombatdlg.h"
+
+#include "ui_showcombat.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kWidth = 800;
+
+void setPixelSize(QWidget* widget, int pixels) {
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    widget->setFont(font);
+}
+
+} // namespace
+
+TShowCombatDlg::TShowCombatDlg(QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::TShowCombatDlg>()) {
+    ui_->setupUi(this);
+    // Designer stores point sizes only; this form was laid out in pixels.
+    setPixelSize(this, 11);
+    for (QWidget* control : std::initializer_list<QWidget*>{ui_->zLabel1, ui_->bDieRoll,
+                                                            ui_->Button1, ui_->bCommentLabel})
+        setPixelSize(control, 13);
+    // The form keeps its place on the screen rather than centring over the main window.
+    move(18, 414);
+    ui_->Button1->setFocus();
+    // Designer drops a caption made of blanks only.
+    setRecord(0, QStringLiteral("  "));
+    // Below the comment, in the room the form leaves at its foot.
+    place_ = new QLabel(this);
+    place_->setObjectName(QStringLiteral("bPlaceLabel"));
+    place_->setTextFormat(Qt::PlainText);
+    place_->move(8, 72);
+    setPixelSize(place_, 11);
+    ui_->Button1->setAccessibleName(QStringLiteral("OK"));
+    connect(ui_->Button1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TShowCombatDlg::~TShowCombatDlg() = default;
+
+void TShowCombatDlg::setRecord(int dieValue, const QString& comment) {
+    // The comment comes from the opponent's file: it is shown as plain text, never markup.
+    ui_->bDieRoll->setText(QString::number(dieValue));
+    ui_->bDieRoll->adjustSize();
+    ui_->bCommentLabel->setText(comment);
+    ui_->bCommentLabel->adjustSize();
+    // A comment of wide letters may outgrow the form: widen it rather than cut the text.
+    const int needed = ui_->bCommentLabel->geometry().right() + 1 + ui_->bCommentLabel->x();
+    resize(std::max(kWidth, needed), height());
+}
+
+void TShowCombatDlg::setPlace(const QString& place) {
+    place_->setText(place);
+    place_->adjustSize();
+    setAccessibleDescription(place);
+}
+
+QString TShowCombatDlg::place() const {
+    return place_->text();
+}
+
+int TShowCombatDlg::showRecord(int dieValue, const QString& comment) {
+    setRecord(dieValue, comment);
+    ui_->Button1->setFocus();
+    return runner_ ? runner_(*this) : exec();
+}

@@ -1,0 +1,244 @@
+#include "app/files/filesfeature.h"
+
+#include "app/files/recentfiles.h"
+#include "app/files/turnmail.h"
+#include "app/map/mapfeature.h"
+#include "app/pictures/mailglyph.h"
+#include "app/pictures/newgameglyph.h"
+#include "app/play/playfeature.h"
+#include "app/shell/commandtable.h"
+#include "app/shell/korvasettings.h"
+#include "app/shell/noticebar.h"
+#include "app/shell/plaintext.h"
+#include "app/shell/prompts.h"
+#include "base/win1252.h"
+#include "combat/taggermgr.h"
+#include "counters/movereport.h"
+#include "game/game.h"
+#include "geometry/hexgrid.h"
+#include "movefile/movefile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPointer>
+
+namespace {
+
+// The hourglass while a file is read or written, whatever happens meanwhile.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
+FilesFeature::FilesFeature(const FeatureContext& context, MapFeature& mapFeature, PlayFeature& play,
+                           std::unique_ptr<ProcessLauncher> launcher)
+    : QObject(&context.window), context_(context), mapFeature_(mapFeature), play_(play),
+      launcher_(std::move(launcher)),
+      recentFiles_(std::make_unique<RecentFiles>(context.settings)) {
+    const CommandTable& commands = context_.commands;
+    connect(commands.action(Command::Open), &QAction::triggered, this, &FilesFeature::sbOpenClick);
+    connect(commands.action(Command::Save), &QAction::triggered, this, &FilesFeature::sbSaveClick);
+    QAction* newGame = commands.action(Command::NewGame);
+    newGame->setIcon(QIcon(QPixmap::fromImage(programart::newGameGlyph())));
+    connect(newGame, &QAction::triggered, this, &FilesFeature::actNewGameClick);
+    QAction* mail = commands.action(Command::SendMail);
+    mail->setIcon(QIcon(QPixmap::fromImage(programart::mailGlyph())));
+    mail->setEnabled(false);
+    connect(mail, &QAction::triggered, this, &FilesFeature::sendByEmail);
+
+    recentMenu_ = new QMenu(tr("Recent Move Files"), &context_.window);
+    recentMenu_->setObjectName(QStringLiteral("bRecentMenu"));
+    recentMenu_->setToolTipsVisible(true);
+    connect(recentMenu_, &QMenu::aboutToShow, this, &FilesFeature::fillRecentMenu);
+
+    Session& session = context_.session;
+    // Nothing changes the past: no save.
+    connect(&session, &Session::positionReplaced, this, [this] {
+        context_.commands.action(Command::Save)->setEnabled(!context_.session.showsPast());
+    });
+    connect(&session, &Session::historyWarning, this,
+            [this](const QString& warning) { context_.notices.showNotice(warning, 30000); });
+}
+
+FilesFeature::~FilesFeature() = default;
+
+QList<QAction*> FilesFeature::toolBarActions() const {
+    return {context_.commands.action(Command::NewGame),
+            context_.commands.action(Command::SendMail)};
+}
+
+void FilesFeature::sbSaveClick() {
+    play_.CancelDrag(); // Ctrl+S while a counter is held: the counter stays where it was
+    if (context_.session.showsPast())
+        return; // the past is read-only
+    const QMessageBox::StandardButton answer = context_.prompts.askEndOfTurn();
+    if (answer != QMessageBox::Yes && answer != QMessageBox::No)
+        return;
+    const QString fileName = context_.prompts.chooseSaveFile(context_.settings.lastFolder());
+    if (fileName.isEmpty())
+        return;
+    SaveMove(fileName, answer == QMessageBox::Yes);
+}
+
+bool FilesFeature::SaveMove(const QString& fileName, bool endOfTurn) {
+    Session::SaveOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = context_.session.save(fileName, endOfTurn);
+    }
+    if (!outcome.saved) {
+        // The previous file is untouched and the turn goes on.
+        context_.prompts.showWarning(
+            QStringLiteral("Could not create a new file") +
+            (outcome.error.isEmpty() ? QString() : QStringLiteral("\n") + outcome.error));
+        return false;
+    }
+    noteFileUsed(fileName);
+    noteSavedTurn(fileName);
+    if (!outcome.reportSaved)
+        context_.prompts.showWarning(
+            tr("The move file was saved, but the move report was not.\n%1: %2")
+                .arg(QDir::toNativeSeparators(reportFileName(fileName)), outcome.reportError));
+    return true;
+}
+
+void FilesFeature::sbOpenClick() {
+    play_.CancelDrag();
+    if (!maybeSaveChanges())
+        return;
+    const QString fileName = context_.prompts.chooseOpenFile(context_.settings.lastFolder());
+    if (!fileName.isEmpty())
+        OpenMove(fileName);
+}
+
+bool FilesFeature::OpenMove(const QString& fileName) {
+    // The held counter belongs to the position about to be replaced.
+    play_.CancelDrag();
+    Session::OpenOutcome outcome;
+    {
+        BusyCursor busy;
+        outcome = context_.session.open(fileName);
+    }
+    if (!outcome.opened) {
+        context_.prompts.showWarning(QStringLiteral("Can not open file\n") + outcome.error);
+        return false;
+    }
+    noteFileUsed(fileName);
+    noteSavedTurn(QString()); // the game the last save holds is gone
+    if (outcome.placeholders)
+        context_.notices.showNotice(
+            tr("No game in this file: every counter stands in its placeholder hex (1 to 234). "
+               "New game (%1) sets them out off board.")
+                .arg(context_.commands.action(Command::NewGame)
+                         ->shortcut()
+                         .toString(QKeySequence::NativeText)),
+            20000);
+    if (!outcome.warning.isEmpty())
+        context_.notices.showNotice(outcome.warning, 30000);
+    return true;
+}
+
+void FilesFeature::actNewGameClick() {
+    if (maybeSaveChanges())
+        NewGame();
+}
+
+void FilesFeature::NewGame() {
+    // Neither a drag in progress nor an undo may move a counter of the replaced game.
+    play_.CancelDrag();
+    context_.session.newGame();
+    noteSavedTurn(QString()); // the game the last save holds is gone
+    mapFeature_.showHoldingArea();
+}
+
+bool FilesFeature::maybeSaveChanges() {
+    // What is saved or dropped is the present, never a past position shown read-only.
+    context_.session.backToPresent();
+    if (!context_.session.isModified())
+        return true;
+    switch (context_.prompts.askSaveChanges()) {
+    case QMessageBox::Yes:
+        sbSaveClick();
+        return !context_.session.isModified(); // a cancelled or failed save keeps the turn
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FilesFeature::openRecent(const QString& fileName) {
+    if (maybeSaveChanges())
+        OpenMove(fileName);
+}
+
+void FilesFeature::noteFileUsed(const QString& fileName) {
+    context_.settings.noteFile(fileName);
+    recentFiles_->add(fileName);
+}
+
+void FilesFeature::fillRecentMenu() {
+    recentMenu_->clear();
+    const QStringList files = recentFiles_->existingFiles();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QFileInfo file(files[i]);
+        QString folder = QDir::toNativeSeparators(file.absolutePath());
+        const QString home = QDir::toNativeSeparators(QDir::homePath());
+        if (folder.startsWith(home + QDir::separator()) || folder == home)
+            folder.replace(0, home.size(), QStringLiteral("~"));
+        QAction* action = recentMenu_->addAction(
+            QStringLiteral("&%1 %2  [%3]")
+                .arg(i + 1)
+                .arg(plaintext::menuText(file.fileName()), plaintext::menuText(folder)));
+        action->setToolTip(plaintext::toolTip(QDir::toNativeSeparators(files[i])));
+        const QString path = files[i];
+        connect(action, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    if (files.isEmpty()) {
+        recentMenu_->addAction(tr("No recent move files"))->setEnabled(false);
+        return;
+    }
+    recentMenu_->addSeparator();
+    QAction* clear = recentMenu_->addAction(tr("Clear List"));
+    connect(clear, &QAction::triggered, this, [this] { recentFiles_->clear(); });
+}
+
+void FilesFeature::noteSavedTurn(const QString& fileName) {
+    context_.commands.action(Command::SendMail)->setEnabled(!fileName.isEmpty());
+    if (fileName.isEmpty()) {
+        savedTurn_.reset();
+        return;
+    }
+    auto mail = std::make_unique<TurnMail>();
+    mail->moveFile = QFileInfo(fileName).absoluteFilePath();
+    mail->reportFile = reportFileName(mail->moveFile);
+    mail->title = Session::fileTitle(fileName);
+    for (const TagRecord& tag : context_.session.game().tags().ownRecords()) {
+        const int hex = hexgrid::hexAtPosition(tag.position);
+        mail->combats.push_back({QString::fromStdString(hexgrid::hexLabel(hex)), tag.dieValue,
+                                 win1252::toUnicode(tag.comment)});
+    }
+    savedTurn_ = std::move(mail);
+}
+
+void FilesFeature::sendByEmail() {
+    if (!savedTurn_)
+        return;
+    const TurnMail mail = *savedTurn_;
+    const QPointer<FilesFeature> self(this);
+    launcher_->start(TurnMail::program(), mail.arguments(),
+                     [self, mail](const ProcessLauncher::Outcome& outcome) {
+                         const QString message = mail.failureMessage(outcome);
+                         if (self && !message.isEmpty())
+                             self->context_.prompts.showWarning(message);
+                     });
+}

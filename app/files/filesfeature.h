@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/shell/featurecontext.h"
+#include "game/session.h"
+
+#include <QList>
+#include <QObject>
+
+#include <memory>
+
+class MapFeature;
+class PlayFeature;
+class ProcessLauncher;
+class QAction;
+class QMenu;
+class RecentFiles;
+struct TurnMail;
+
+// The move files: Open and Save with their questions, New game, the recent files under the
+// Open button, and sending a saved turn by e-mail. The session reads and writes; this asks
+// the player and tells what happened.
+class FilesFeature : public QObject {
+    Q_OBJECT
+public:
+    FilesFeature(const FeatureContext& context, MapFeature& mapFeature, PlayFeature& play,
+                 std::unique_ptr<ProcessLauncher> launcher);
+    ~FilesFeature() override;
+
+    // For the Korva tool bar: New game and Send by e-mail.
+    QList<QAction*> toolBarActions() const;
+    // The move files opened or saved last; filled each time it opens.
+    QMenu& recentMenu() { return *recentMenu_; }
+
+    // The commands as the buttons run them: each asks its questions first.
+    void sbOpenClick();
+    void sbSaveClick();
+    void actNewGameClick();
+    // Reads a move file and shows its position; a refused file changes nothing.
+    bool OpenMove(const QString& fileName);
+    // Save without its questions: writes file and report; true when saved.
+    bool SaveMove(const QString& fileName, bool endOfTurn);
+    // New game without its question: every counter in the holding area, no combat tags,
+    // the default banners, nothing unsaved.
+    void NewGame();
+    // A recent move file: asks about unsaved changes first, like Open.
+    void openRecent(const QString& fileName);
+    // Before the game is closed or replaced: asks about unsaved changes (Yes saves first).
+    // True when the caller may go on.
+    bool maybeSaveChanges();
+    // Hands the last saved move file and report to the desktop's mail composer.
+    void sendByEmail();
+
+private:
+    void fillRecentMenu();
+    // A move file was opened or saved: its folder and the recent list remember it.
+    void noteFileUsed(const QString& fileName);
+    // The last save, ready to be sent by e-mail; an empty name forgets it (the game it
+    // holds was replaced).
+    void noteSavedTurn(const QString& fileName);
+
+    FeatureContext context_;
+    MapFeature& mapFeature_;
+    PlayFeature& play_;
+    std::unique_ptr<ProcessLauncher> launcher_;
+    std::unique_ptr<RecentFiles> recentFiles_;
+    QMenu* recentMenu_ = nullptr;
+    // The last save, ready to be sent; null before a save and after an Open.
+    std::unique_ptr<TurnMail> savedTurn_;
+};

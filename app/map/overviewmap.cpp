@@ -1,0 +1,141 @@
+#include "app/map/overviewmap.h"
+
+#include "app/map/areaaverage.h"
+#include "app/map/mapscene.h"
+#include "app/map/mapview.h"
+#include "board/mappicture.h"
+#include "geometry/hexgrid.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+// The ground is the map made this much smaller, enough for a dock a few hundred pixels tall.
+constexpr qreal kGroundScale = 0.25;
+} // namespace
+
+OverviewMap::OverviewMap(MapView& view, QWidget* parent) : QWidget(parent), view_(view) {
+    setObjectName(QStringLiteral("bOverviewMap"));
+    setMinimumSize(95, 170);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    connect(&view_, &MapView::visibleAreaChanged, this, qOverload<>(&QWidget::update));
+    connect(&view_, &MapView::mapChanged, this, qOverload<>(&QWidget::update));
+}
+
+void OverviewMap::setScene(const MapScene* scene) {
+    scene_ = scene;
+    ground_ = QImage();
+    update();
+}
+
+QSize OverviewMap::sizeHint() const {
+    return {200, 350};
+}
+
+QColor OverviewMap::dotColour(int kind) {
+    switch (static_cast<CounterKind>(kind)) {
+    case CounterKind::FirstSide:
+        return {0, 114, 178}; // blue
+    case CounterKind::SecondSide:
+        return {230, 159, 0}; // orange
+    default:
+        return {90, 90, 90};
+    }
+}
+
+QRectF OverviewMap::mapArea() const {
+    if (!scene_)
+        return {};
+    const QSizeF map(scene_->picture().width(), scene_->picture().height());
+    const QSizeF shown = map.scaled(QSizeF(size()), Qt::KeepAspectRatio);
+    return {QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown};
+}
+
+QPointF OverviewMap::widgetPointOf(const QPointF& mapPoint) const {
+    const QRectF area = mapArea();
+    if (area.isEmpty())
+        return {};
+    const qreal k = area.width() / scene_->picture().width();
+    return area.topLeft() + mapPoint * k;
+}
+
+QPointF OverviewMap::mapPointAt(const QPointF& widgetPoint) const {
+    const QRectF area = mapArea();
+    if (area.isEmpty())
+        return {};
+    const qreal k = area.width() / scene_->picture().width();
+    return (widgetPoint - area.topLeft()) / k;
+}
+
+QRectF OverviewMap::viewFrame() const {
+    const QRectF shown = view_.visibleMapRect();
+    return QRectF(widgetPointOf(shown.topLeft()), widgetPointOf(shown.bottomRight()));
+}
+
+void OverviewMap::makeGround() {
+    // The bare map: the pristine pixels, so counters show only as the dots.
+    const MapPicture& picture = scene_->picture();
+    const qreal scale = std::min(1.0, kGroundScale * devicePixelRatioF());
+    ground_ = areaaverage::shrink(picture.pristineCopy(picture.image().rect()), scale);
+}
+
+void OverviewMap::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    const QRectF area = mapArea();
+    if (area.isEmpty())
+        return;
+    if (ground_.isNull())
+        makeGround();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(area, ground_);
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal k = area.width() / scene_->picture().width();
+    const qreal radius = std::max(3.0, 9.0 * k);
+    painter.setPen(QPen(QColor(20, 20, 20), 0.8));
+    for (const MapScene::OccupiedHex& occupied : scene_->occupiedHexes()) {
+        const AFPoint centre = hexgrid::hexCentre(occupied.hex);
+        painter.setBrush(dotColour(static_cast<int>(occupied.kind)));
+        painter.drawEllipse(widgetPointOf(QPointF(centre.x, centre.y)), radius, radius);
+    }
+
+    // The part in view: a dark frame inside a light one, seen on sea and land alike.
+    const QRectF frame = viewFrame().intersected(area);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 255, 255, 220), 3.0));
+    painter.drawRect(frame);
+    painter.setPen(QPen(QColor(200, 20, 20), 1.5));
+    painter.drawRect(frame);
+}
+
+void OverviewMap::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !scene_) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const QPointF mapPoint = mapPointAt(event->position());
+    const QRectF shown = view_.visibleMapRect();
+    // Taken inside the frame it moves as grabbed; elsewhere the view centres there first.
+    grabOffset_ = viewFrame().contains(event->position()) ? mapPoint - shown.center() : QPointF();
+    dragging_ = true;
+    view_.centreOn(mapPoint - grabOffset_);
+    event->accept();
+}
+
+void OverviewMap::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    view_.centreOn(mapPointAt(event->position()) - grabOffset_);
+    event->accept();
+}
+
+void OverviewMap::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        dragging_ = false;
+    QWidget::mouseReleaseEvent(event);
+}

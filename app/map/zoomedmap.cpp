@@ -1,0 +1,327 @@
+#include "app/map/zoomedmap.h"
+
+#include "app/map/areaaverage.h"
+#include "app/map/mapscene.h"
+#include "board/mappicture.h"
+#include "board/picturemodule.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Tiles kept at most; at least what a ring around the view needs.
+constexpr qint64 kTileBudgetBytes = 96LL * 1024 * 1024;
+// Map pixels taken beyond a tile's own when its pixels are enlarged, so that the smoothing
+// at its edges sees the same neighbours as the tile next to it.
+constexpr int kEnlargeMargin = 2;
+constexpr int kMapId = 16002;
+
+// A tile of the bare map at `scale`: drawn afresh when `drawer` draws the map, else the
+// `pristine` pixels (map rectangle `pristineRect`) enlarged smoothly.
+QImage makeTile(const PictureModule* drawer, const QImage& pristine, const QRect& pristineRect,
+                const QRect& device, qreal scale) {
+    if (drawer) {
+        QImage drawn = drawer->drawnAtScale(kMapId, scale, device);
+        if (!drawn.isNull())
+            return drawn;
+    }
+    QImage tile(device.size(), QImage::Format_RGB32);
+    tile.fill(Qt::black);
+    QPainter painter(&tile);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.translate(-device.topLeft());
+    painter.scale(scale, scale);
+    painter.drawImage(pristineRect.topLeft(), pristine);
+    return tile;
+}
+
+} // namespace
+
+ZoomedMap::ZoomedMap(QObject* parent) : QObject(parent) {
+    idleFill_.setSingleShot(true);
+    idleFill_.setInterval(0);
+    connect(&idleFill_, &QTimer::timeout, this, &ZoomedMap::fillSomeOfSmaller);
+    // One core draws tiles; the other keeps the window answering.
+    workers_.setMaxThreadCount(1);
+}
+
+ZoomedMap::~ZoomedMap() {
+    workers_.clear();
+    workers_.waitForDone();
+}
+
+void ZoomedMap::setSources(const MapPicture* picture, const MapScene* scene) {
+    workers_.clear();
+    workers_.waitForDone();
+    picture_ = picture;
+    scene_ = scene;
+    dropHeldPixels();
+}
+
+void ZoomedMap::setScale(qreal scale) {
+    if (scale == scale_)
+        return;
+    workers_.clear();
+    scale_ = scale;
+    dropHeldPixels();
+}
+
+void ZoomedMap::dropHeldPixels() {
+    ++generation_;
+    idleFill_.stop();
+    smaller_ = QImage();
+    made_ = QRegion();
+    changed_.clear();
+    tiles_.clear();
+    const std::lock_guard lock(finishedMutex_);
+    finished_.clear();
+}
+
+QSize ZoomedMap::deviceSize() const {
+    if (!picture_)
+        return {};
+    return {static_cast<int>(std::ceil(picture_->width() * scale_ - 1e-9)),
+            static_cast<int>(std::ceil(picture_->height() * scale_ - 1e-9))};
+}
+
+qint64 ZoomedMap::heldBytes() const {
+    qint64 bytes = smaller_.sizeInBytes();
+    for (const Tile& tile : tiles_)
+        bytes += tile.image.sizeInBytes();
+    return bytes;
+}
+
+void ZoomedMap::pictureChanged(const QRect& mapRect) {
+    // Tiles hold the bare map only; the pieces over them are painted from the game.
+    if (smaller_.isNull())
+        return;
+    changed_.push_back(mapRect);
+    if (changed_.size() > 64) {
+        QRect around;
+        for (const QRect& r : changed_)
+            around |= r;
+        changed_ = {around};
+    }
+}
+
+void ZoomedMap::paint(QPainter& painter, const QRect& deviceRect) {
+    if (!picture_)
+        return;
+    const QRect shown = deviceRect.intersected(QRect(QPoint(), deviceSize()));
+    if (shown != deviceRect)
+        painter.fillRect(deviceRect, Qt::darkGray); // beyond the map's last pixel
+    if (shown.isEmpty())
+        return;
+    if (scale_ == 1.0)
+        painter.drawImage(shown.topLeft(), picture_->image(), shown);
+    else if (scale_ < 1.0)
+        paintSmaller(painter, shown);
+    else
+        paintTiles(painter, shown);
+}
+
+void ZoomedMap::paintSmaller(QPainter& painter, const QRect& deviceRect) {
+    const QImage& map = picture_->image();
+    if (smaller_.isNull()) {
+        smaller_ = QImage(areaaverage::scaledSize(map.size(), scale_), map.format());
+        made_ = QRegion();
+        changed_.clear();
+    }
+    // Changes matter only where the copy was made; the rest is made when first shown.
+    for (const QRect& mapRect : changed_) {
+        const QRegion redo = made_ & areaaverage::affectedRect(mapRect, scale_, smaller_.size());
+        for (const QRect& part : redo)
+            areaaverage::shrinkInto(smaller_, map, scale_, part);
+    }
+    changed_.clear();
+    // Whole bands of the map's width: few and large, so the averaging runs in long rows.
+    const QRect band(0, deviceRect.top(), smaller_.width(), deviceRect.height());
+    for (const QRect& part : QRegion(band) - made_)
+        areaaverage::shrinkInto(smaller_, map, scale_, part);
+    made_ += band;
+    painter.drawImage(deviceRect.topLeft(), smaller_, deviceRect);
+    if (made_ != QRegion(smaller_.rect()))
+        idleFill_.start();
+}
+
+void ZoomedMap::fillSomeOfSmaller() {
+    if (smaller_.isNull())
+        return;
+    // The rest of the copy a band at a time between events, so that scrolling later finds
+    // it made without making the window wait now.
+    const QRegion missing = QRegion(smaller_.rect()) - made_;
+    if (missing.isEmpty())
+        return;
+    const QRect first = *missing.begin();
+    const QRect band(0, first.top(), smaller_.width(), std::min(first.height(), kIdleBandRows));
+    const QImage& map = picture_->image();
+    for (const QRect& part : QRegion(band) - made_)
+        areaaverage::shrinkInto(smaller_, map, scale_, part);
+    made_ += band;
+    if (made_ != QRegion(smaller_.rect()))
+        idleFill_.start();
+}
+
+QRect ZoomedMap::tileRect(const QPoint& key) const {
+    return QRect(key * kTileSize, QSize(kTileSize, kTileSize))
+        .intersected(QRect(QPoint(), deviceSize()));
+}
+
+void ZoomedMap::paintTiles(QPainter& painter, const QRect& deviceRect) {
+    takeFinished();
+    const int firstX = deviceRect.left() / kTileSize;
+    const int lastX = deviceRect.right() / kTileSize;
+    const int firstY = deviceRect.top() / kTileSize;
+    const int lastY = deviceRect.bottom() / kTileSize;
+    for (int ty = firstY; ty <= lastY; ++ty) {
+        for (int tx = firstX; tx <= lastX; ++tx) {
+            const QPoint key(tx, ty);
+            const QRect part = tileRect(key).intersected(deviceRect);
+            auto found = tiles_.find(key);
+            if (found == tiles_.end()) {
+                request(key, 1);
+                found = tiles_.find(key);
+            }
+            found->lastUsed = ++useClock_;
+            if (found->image.isNull())
+                paintEnlargedPicture(painter, part);
+            else
+                painter.drawImage(part.topLeft(), found->image,
+                                  part.translated(-tileRect(key).topLeft()));
+        }
+    }
+    if (scene_)
+        scene_->paintPieces(painter, deviceRect, scale_);
+}
+
+void ZoomedMap::paintEnlargedPicture(QPainter& painter, const QRect& deviceRect) const {
+    // Quick and coarse: shown only until the tile is ready.
+    painter.save();
+    painter.setClipRect(deviceRect);
+    painter.scale(scale_, scale_);
+    const QRectF mapPart(deviceRect.x() / scale_, deviceRect.y() / scale_,
+                         deviceRect.width() / scale_, deviceRect.height() / scale_);
+    const QRect source = mapPart.toAlignedRect().intersected(picture_->image().rect());
+    painter.drawImage(QRectF(source), picture_->image(), source);
+    painter.restore();
+}
+
+void ZoomedMap::request(const QPoint& key, int priority) {
+    const QRect device = tileRect(key);
+    if (device.isEmpty() || tiles_.contains(key))
+        return;
+    tiles_.insert(key, Tile{});
+    const PictureModule* drawer =
+        scene_ && scene_->mapDrawnAtAnyScale() ? &scene_->maps() : nullptr;
+    QImage pristine;
+    QRect pristineRect;
+    if (!drawer) {
+        // The map picture belongs to this thread: its pixels are copied here.
+        pristineRect =
+            QRectF(device.x() / scale_, device.y() / scale_, device.width() / scale_,
+                   device.height() / scale_)
+                .toAlignedRect()
+                .adjusted(-kEnlargeMargin, -kEnlargeMargin, kEnlargeMargin, kEnlargeMargin);
+        pristine = picture_->pristineCopy(pristineRect);
+    }
+    const quint64 generation = generation_;
+    const qreal scale = scale_;
+    workers_.start(
+        [this, drawer, pristine, pristineRect, device, scale, generation, key] {
+            QImage image = makeTile(drawer, pristine, pristineRect, device, scale);
+            {
+                const std::lock_guard lock(finishedMutex_);
+                finished_.push_back(Finished{generation, key, std::move(image)});
+            }
+            QMetaObject::invokeMethod(this, &ZoomedMap::takeFinished, Qt::QueuedConnection);
+        },
+        priority);
+}
+
+void ZoomedMap::takeFinished() {
+    std::vector<Finished> arrived;
+    {
+        const std::lock_guard lock(finishedMutex_);
+        arrived.swap(finished_);
+    }
+    QRect ready;
+    for (Finished& done : arrived) {
+        if (done.generation != generation_)
+            continue;
+        const auto found = tiles_.find(done.key);
+        if (found == tiles_.end())
+            continue;
+        found->image = std::move(done.image);
+        ready |= tileRect(done.key);
+    }
+    if (!ready.isEmpty())
+        emit tilesReady(ready);
+}
+
+void ZoomedMap::prefetch(const QRect& visibleDeviceRect) {
+    if (scale_ <= 1.0 || !picture_)
+        return;
+    takeFinished();
+    const QRect inView = visibleDeviceRect.intersected(QRect(QPoint(), deviceSize()));
+    if (inView.isEmpty())
+        return;
+    const QRect ring = inView.adjusted(-kTileSize, -kTileSize, kTileSize, kTileSize)
+                           .intersected(QRect(QPoint(), deviceSize()));
+    for (int ty = ring.top() / kTileSize; ty <= ring.bottom() / kTileSize; ++ty)
+        for (int tx = ring.left() / kTileSize; tx <= ring.right() / kTileSize; ++tx)
+            request(QPoint(tx, ty), tileRect(QPoint(tx, ty)).intersects(inView) ? 1 : 0);
+    budgetBytes_ = std::max(kTileBudgetBytes, 2 * qint64(ring.width()) * ring.height() * 4);
+    evict(ring);
+}
+
+void ZoomedMap::evict(const QRect& keep) {
+    qint64 bytes = heldBytes();
+    while (bytes > budgetBytes_) {
+        auto oldest = tiles_.end();
+        for (auto it = tiles_.begin(); it != tiles_.end(); ++it)
+            if (!it->image.isNull() && !tileRect(it.key()).intersects(keep) &&
+                (oldest == tiles_.end() || it->lastUsed < oldest->lastUsed))
+                oldest = it;
+        if (oldest == tiles_.end())
+            return;
+        bytes -= oldest->image.sizeInBytes();
+        tiles_.erase(oldest);
+    }
+}
+
+void ZoomedMap::finishTiles(const QRect& deviceRect) {
+    if (scale_ <= 1.0 || !picture_)
+        return;
+    const QRect part = deviceRect.intersected(QRect(QPoint(), deviceSize()));
+    if (part.isEmpty())
+        return;
+    for (int ty = part.top() / kTileSize; ty <= part.bottom() / kTileSize; ++ty)
+        for (int tx = part.left() / kTileSize; tx <= part.right() / kTileSize; ++tx)
+            request(QPoint(tx, ty), 1);
+    workers_.waitForDone();
+    takeFinished();
+}
+
+QImage ZoomedMap::render() {
+    QImage image(deviceSize(), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    QPainter painter(&image);
+    if (scale_ > 1.0) {
+        // Tile by tile, each dropped once drawn: the whole map at a high scale is large.
+        for (int ty = 0; ty * kTileSize < image.height(); ++ty) {
+            for (int tx = 0; tx * kTileSize < image.width(); ++tx) {
+                const QRect rect = tileRect(QPoint(tx, ty));
+                finishTiles(rect);
+                paint(painter, rect);
+                tiles_.clear();
+            }
+        }
+        return image;
+    }
+    paint(painter, image.rect());
+    return image;
+}

@@ -1,0 +1,141 @@
+// The counter commands of the pop-up menu and the speed bar: flip, tag, return to start hex
+// with its slide, undo, combat, show combat, hide combat tags, turning a stack over.
+#include "app/play/playfeature.h"
+
+#include "app/dialogs/tcombat.h"
+#include "app/dialogs/tshowcombatdlg.h"
+#include "app/map/mapview.h"
+#include "app/shell/prompts.h"
+#include "base/win1252.h"
+#include "combat/dierandom.h"
+#include "combat/taggermgr.h"
+#include "counters/zekcounter.h"
+#include "game/game.h"
+#include "game/session.h"
+#include "geometry/hexgrid.h"
+#include "geometry/zekclick.h"
+
+#include <QEventLoop>
+#include <QLabel>
+#include <QMainWindow>
+#include <QScopeGuard>
+#include <QTimer>
+
+void PlayFeature::pmFlipClick() {
+    if (lastHex_ == -1)
+        return;
+    if (const ZeKCounter* c = context_.session.game().cycleLosses(lastHex_)) {
+        statusPanels_[2]->setText(counterStatusText(*c));
+        context_.session.markChanged();
+    }
+}
+
+void PlayFeature::pmNewClick() {
+    if (lastHex_ != -1 && context_.session.game().cycleMarker(lastHex_))
+        context_.session.markChanged();
+}
+
+void PlayFeature::pmReturnClick() {
+    const ZeKCounter* c = targetCounter();
+    if (!c)
+        return;
+    const int from = lastHex_;
+    const int s = c->startHex().index();
+    // The return counts from here: the slide takes 1.2 s.
+    context_.session.markChanged();
+    {
+        animating_ = true;
+        const auto done = qScopeGuard([this] { animating_ = false; });
+        AnimateMove(*c, from, 30, 1200, s);
+    }
+    context_.session.game().moveTop(from, s);
+    context_.session.recordMove(from, s);
+    emit idle();
+}
+
+void PlayFeature::AnimateMove(const ZeKCounter& counter, int fromHex, int stepCount, int totalMs,
+                              int toHex) {
+    const AFPoint p0 = ZeKClick(fromHex).position();
+    const AFPoint p1 = ZeKClick(toHex).position();
+    const auto dx = static_cast<float>((p1.x - p0.x) / stepCount);
+    const auto dy = static_cast<float>((p1.y - p0.y) / stepCount);
+    const int pause = totalMs / stepCount;
+
+    LoadDragPicture(counter);
+    // The slide is reckoned on the map and shown at the view's zoom and scroll position.
+    const MapView& map = context_.map;
+    const auto zoom = static_cast<float>(map.mapScale());
+    QPointF start = map.viewportPointOf(QPointF(p0.x, p0.y));
+    bDragImage_->move(start.toPoint());
+    bDragImage_->show();
+    bDragImage_->raise();
+    for (int i = 0; i < stepCount; ++i) {
+        start = map.viewportPointOf(QPointF(p0.x, p0.y)); // the scroll, read afresh
+        const auto left =
+            static_cast<int>(static_cast<float>(i) * dx * zoom + static_cast<float>(start.x()));
+        const auto top =
+            static_cast<int>(static_cast<float>(i) * dy * zoom + static_cast<float>(start.y()));
+        bDragImage_->move(left, top);
+        bDragImage_->repaint();
+        if (pause_) {
+            pause_(pause);
+        } else {
+            // Paint events still run, so the picture really moves; input waits.
+            QEventLoop loop;
+            QTimer::singleShot(pause, &loop, &QEventLoop::quit);
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        }
+    }
+    bDragImage_->hide();
+}
+
+void PlayFeature::sbUndoClick() {
+    // Ctrl+Z during a drag: the press already replaced the record's source hex.
+    CancelDrag();
+    context_.session.undo();
+}
+
+void PlayFeature::pmCOmbatClick() {
+    if (lastHex_ == -1)
+        return;
+    TCombat dialog([](int offset) { return rollDie(6, 0, offset); }, &context_.window);
+    dialog.setDieValue(lastHex_ % 6);
+    if (context_.prompts.execDialog(dialog) == QDialog::Accepted) {
+        context_.session.game().addCombat(
+            TaggerInfo{ZeKClick(lastHex_).position(), dialog.dieValue(), dialog.commentWin1252()});
+        context_.session.markChanged();
+    }
+}
+
+void PlayFeature::pmShowCOmbatClick() {
+    if (lastHex_ == -1)
+        return;
+    const TaggerMgr& tags = context_.session.game().tags();
+    const AFPoint position = ZeKClick(lastHex_).position();
+    int count = 0;
+    tags.showCombatsAt(position, [&count](const Tagger&) { ++count; });
+    const QString hex = QString::fromStdString(hexgrid::hexLabel(lastHex_));
+    int shown = 0;
+    tags.showCombatsAt(position, [&](const Tagger& tag) {
+        showCombatDlg_->setRecord(tag.dieValue(), win1252::toUnicode(tag.comment()));
+        showCombatDlg_->setPlace(QStringLiteral("%1 \u2013 %2 \u2013 %3")
+                                     .arg(hex,
+                                          tag.fromFile() ? tr("opponent's roll") : tr("your roll"),
+                                          tr("%1 of %2").arg(++shown).arg(count)));
+        context_.prompts.execDialog(*showCombatDlg_);
+    });
+}
+
+void PlayFeature::SpeedButton1Click() {
+    context_.session.game().hideTags();
+}
+
+void PlayFeature::rotateTargetStack() {
+    // As a click on the hex: the next counter comes to the top; a move cannot be undone
+    // after a stack was turned.
+    if (lastHex_ == -1 || isDragging_)
+        return;
+    context_.session.game().rotateStack(lastHex_);
+    context_.session.clearUndoRecord();
+    showCounterTexts(lastHex_);
+}

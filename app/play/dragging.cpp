@@ -1,0 +1,116 @@
+// Moving counters with the mouse: pick up, the drag picture, drop, turning a stack over.
+#include "app/play/playfeature.h"
+
+#include "app/map/mapfeature.h"
+#include "app/map/mapview.h"
+#include "app/shell/commandtable.h"
+#include "board/picturemodule.h"
+#include "counters/zekcounter.h"
+#include "game/game.h"
+#include "game/session.h"
+#include "geometry/hexgrid.h"
+#include "geometry/zekclick.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QLabel>
+
+void PlayFeature::bImageMainMapMouseDown(Qt::MouseButton button, int x, int y) {
+    if (button == Qt::LeftButton && !context_.session.showsPast())
+        PickUpCounter(x, y);
+}
+
+void PlayFeature::bImageMainMapMouseMove(int x, int y) {
+    UpdateStatus(x, y);
+}
+
+void PlayFeature::bImageMainMapMouseUp(Qt::MouseButton button, int x, int y) {
+    if (button == Qt::LeftButton)
+        DropCounter(x, y);
+}
+
+void PlayFeature::placeDragImage(int pictureX, int pictureY) {
+    bDragImage_->move(context_.map.viewportPointOf(QPointF(pictureX, pictureY)).toPoint());
+}
+
+void PlayFeature::PickUpCounter(int x, int y) {
+    isDragging_ = false;
+    const int h = ZeKClick(AFPoint(x, y)).index();
+    const ZeKCounter* c = context_.session.game().counterAt(h);
+    // Without a counter the previous move can no longer be undone.
+    context_.session.setDragFromHex(c ? h : -1);
+    if (!c)
+        return;
+    LoadDragPicture(*c);
+    placeDragImage(x - 12, y - 12);
+    bDragImage_->show();
+    bDragImage_->raise();
+    isDragging_ = true;
+    // Esc must reach the map wherever the keyboard focus is.
+    context_.map.grabKeyboard();
+    context_.map.setDragScrolling(true);
+}
+
+void PlayFeature::DropCounter(int x, int y) {
+    if (!isDragging_)
+        return;
+    endDrag();
+
+    Session& session = context_.session;
+    Game& game = session.game();
+    const int from = session.dragFromHex();
+    if (x >= 0 && x < hexgrid::kDropWidth && y >= 0 && y < hexgrid::kDropHeight) {
+        const int to = ZeKClick(AFPoint(x, y)).index();
+        if (to == from) {
+            game.rotateStack(to);
+            session.clearUndoRecord();
+        } else if (context_.commands.action(Command::MoveAll)->isChecked()) {
+            game.moveAll(from, to);
+            session.clearUndoRecord();
+            session.markChanged();
+        } else {
+            game.moveTop(from, to);
+            session.recordMove(from, to);
+            session.markChanged();
+        }
+    } else {
+        session.clearUndoRecord();
+    }
+
+    lastHex_ = -1;
+    UpdateStatus(x, y);
+}
+
+void PlayFeature::CancelDrag() {
+    if (!isDragging_)
+        return;
+    endDrag();
+    // As for a release outside the drop area: nothing moved, and the press already took
+    // the source of the last move out of the undo record.
+    context_.session.clearUndoRecord();
+}
+
+void PlayFeature::endDrag() {
+    bDragImage_->hide();
+    bDragImage_->move(0, 0);
+    isDragging_ = false;
+    context_.map.setDragScrolling(false);
+    context_.map.releaseKeyboard();
+}
+
+void PlayFeature::LoadDragPicture(const ZeKCounter& counter) {
+    const QImage picture = context_.session.game().counterPictures().bitmap(counter.pictureId());
+    // The picture at the map's zoom, drawn afresh where it can be.
+    const QPixmap shown = mapFeature_.pictureAtZoom(counter.pictureId(), picture);
+    bDragImage_->setPixmap(shown);
+    bDragImage_->resize(shown.deviceIndependentSize().toSize());
+}
+
+void PlayFeature::zoomDuringDrag() {
+    if (!isDragging_)
+        return;
+    if (const ZeKCounter* c = context_.session.game().counterAt(context_.session.dragFromHex()))
+        LoadDragPicture(*c);
+    const QPoint p = context_.map.mapPixelAt(context_.map.mapFromGlobal(QCursor::pos()));
+    placeDragImage(p.x() - 12, p.y() - 12);
+}

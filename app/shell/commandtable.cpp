@@ -1,0 +1,155 @@
+#include "app/shell/commandtable.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace {
+
+using K = QKeySequence;
+constexpr auto Ctrl = Qt::CTRL;
+constexpr auto Shift = Qt::SHIFT;
+constexpr auto Alt = Qt::ALT;
+
+QString translated(const CommandSpec& spec, const char* text) {
+    return spec.translated ? QCoreApplication::translate("CommandTable", text)
+                           : QString::fromUtf8(text);
+}
+
+} // namespace
+
+const std::vector<CommandSpec>& CommandTable::specs() {
+    // clang-format off
+    static const std::vector<CommandSpec> table{
+        {Command::Open, "actOpen", "Open", false, {K(Ctrl | Qt::Key_O)}, KeyContext::Window, "Open"},
+        {Command::RecentFiles, "actRecentFiles", QT_TRANSLATE_NOOP("CommandTable", "Recent move files"), true,
+         {K(Ctrl | Shift | Qt::Key_O)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "The move files opened or saved last")},
+        {Command::Save, "actSave", "Save", false, {K(Ctrl | Qt::Key_S)}, KeyContext::Window, "Save"},
+        {Command::Undo, "actUndo", "Undo last move", false, {K(Ctrl | Qt::Key_Z)}, KeyContext::Window,
+         "Undo last move"},
+        {Command::MoveAll, "actMoveAll", "Move All", false, {K(Ctrl | Shift | Qt::Key_M)},
+         KeyContext::Window, "Move All", true},
+        {Command::HideCombatTags, "actHideCombatTags", "Hide Combat Tags", false, {K(Ctrl | Qt::Key_H)},
+         KeyContext::Window, "Hide Combat Tags"},
+        {Command::About, "actAbout", QT_TRANSLATE_NOOP("CommandTable", "About"), true, {K(Qt::Key_F1)},
+         KeyContext::Window, QT_TRANSLATE_NOOP("CommandTable", "About")},
+        {Command::NewGame, "actNewGame", QT_TRANSLATE_NOOP("CommandTable", "New game"), true,
+         {K(Ctrl | Qt::Key_N)}, KeyContext::Window, QT_TRANSLATE_NOOP("CommandTable", "New game")},
+        {Command::SendMail, "bSendMail", QT_TRANSLATE_NOOP("CommandTable", "Send by e-mail"), true,
+         {K(Ctrl | Qt::Key_E)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Send the saved turn by e-mail")},
+        {Command::Menu, "actMenu", QT_TRANSLATE_NOOP("CommandTable", "Menu"), true,
+         {K(Qt::Key_Menu), K(Shift | Qt::Key_F10)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "The menu of the hex")},
+        {Command::Flip, "pmFlip", "Flip", false, {K(Qt::Key_F)}, KeyContext::Map, "Flip"},
+        {Command::Tag, "pmNew", "Tag", false, {K(Qt::Key_T)}, KeyContext::Map, "Tag"},
+        {Command::Return, "pmReturn", "Return to start hex", false, {K(Qt::Key_R)}, KeyContext::Map,
+         "Return to start hex"},
+        {Command::Combat, "pmCOmbat", "Combat", false, {K(Qt::Key_C)}, KeyContext::Map, "Combat"},
+        {Command::ShowCombat, "pmShowCOmbat", "Show Combat", false, {K(Qt::Key_S)}, KeyContext::Map,
+         "Show Combat"},
+        {Command::RotateStack, "actRotateStack", QT_TRANSLATE_NOOP("CommandTable", "Turn the stack over"),
+         true, {K(Qt::Key_N)}, KeyContext::Map,
+         QT_TRANSLATE_NOOP("CommandTable", "Turn the stack over: the next counter comes to the top")},
+        {Command::ZoomOut, "actZoomOut", QT_TRANSLATE_NOOP("CommandTable", "Zoom out"), true,
+         {K(Ctrl | Qt::Key_Minus)}, KeyContext::Window, QT_TRANSLATE_NOOP("CommandTable", "Zoom out")},
+        {Command::ZoomIn, "actZoomIn", QT_TRANSLATE_NOOP("CommandTable", "Zoom in"), true,
+         {K(Ctrl | Qt::Key_Plus), K(Ctrl | Qt::Key_Equal)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Zoom in")},
+        {Command::ZoomReset, "actZoomReset", QT_TRANSLATE_NOOP("CommandTable", "Actual size"), true,
+         {K(Ctrl | Qt::Key_0)}, KeyContext::Window, QT_TRANSLATE_NOOP("CommandTable", "The map at 100%")},
+        {Command::FitWidth, "actFitWidth", QT_TRANSLATE_NOOP("CommandTable", "Fit width"), true,
+         {K(Ctrl | Qt::Key_8)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Fit width: the map's width fills the view")},
+        {Command::FitWindow, "actFitWindow", QT_TRANSLATE_NOOP("CommandTable", "Fit window"), true,
+         {K(Ctrl | Qt::Key_9)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable",
+                           "Fit window: as much of the map as the view holds, 25% at least")},
+        {Command::Overview, "actOverview", QT_TRANSLATE_NOOP("CommandTable", "Overview"), true,
+         {K(Ctrl | Qt::Key_M)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Overview of the whole map"), true},
+        {Command::ReadableLosses, "actReadableLosses",
+         QT_TRANSLATE_NOOP("CommandTable", "Readable losses"), true, {K(Ctrl | Qt::Key_L)},
+         KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Readable losses: the number over each counter"), true},
+        {Command::Find, "actFind", QT_TRANSLATE_NOOP("CommandTable", "Find a unit"), true,
+         {K(Ctrl | Qt::Key_F)}, KeyContext::Window, QT_TRANSLATE_NOOP("CommandTable", "Find a unit")},
+        {Command::FindNext, "actFindNext", QT_TRANSLATE_NOOP("CommandTable", "Find next"), true,
+         {K(Qt::Key_F3)}, KeyContext::Window, QT_TRANSLATE_NOOP("CommandTable", "The next unit found")},
+        {Command::FindPrevious, "actFindPrevious", QT_TRANSLATE_NOOP("CommandTable", "Find previous"),
+         true, {K(Shift | Qt::Key_F3)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "The previous unit found")},
+        {Command::OrderOfBattle, "actOrderOfBattle", QT_TRANSLATE_NOOP("CommandTable", "Order of battle"),
+         true, {K(Ctrl | Qt::Key_B)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Order of battle"), true},
+        {Command::ShowMoves, "actShowMoves", QT_TRANSLATE_NOOP("CommandTable", "Show moves"), true,
+         {K(Ctrl | Shift | Qt::Key_A)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Show the turn's moves"), true},
+        {Command::TurnList, "actTurnList", QT_TRANSLATE_NOOP("CommandTable", "The turn"), true,
+         {K(Ctrl | Qt::Key_T)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "The turn as a list"), true},
+        {Command::ReplayTurn, "actReplayTurn", QT_TRANSLATE_NOOP("CommandTable", "Replay turn"), true,
+         {K(Ctrl | Qt::Key_R)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Replay the turn's moves"), true},
+        {Command::ReplayPlayPause, "actReplayPlay", QT_TRANSLATE_NOOP("CommandTable", "Pause"), true,
+         {K(Ctrl | Shift | Qt::Key_P)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Play or pause the replay")},
+        {Command::ReplayStep, "actReplayStep", QT_TRANSLATE_NOOP("CommandTable", "Step"), true,
+         {K(Ctrl | Shift | Qt::Key_N)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "One step of the replay")},
+        {Command::HistoryFirst, "actHistoryFirst", QT_TRANSLATE_NOOP("CommandTable", "First"), true,
+         {K(Alt | Qt::Key_Home)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "The game's first kept position")},
+        {Command::HistoryPrevious, "actHistoryPrevious", QT_TRANSLATE_NOOP("CommandTable", "Previous"),
+         true, {K(Alt | Qt::Key_Left)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "The kept position before this one")},
+        {Command::HistoryNext, "actHistoryNext", QT_TRANSLATE_NOOP("CommandTable", "Next"), true,
+         {K(Alt | Qt::Key_Right)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "The kept position after this one")},
+        {Command::HistoryLast, "actHistoryLast", QT_TRANSLATE_NOOP("CommandTable", "Last"), true,
+         {K(Alt | Qt::Key_End)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "The game's newest kept position")},
+        {Command::BackToPresent, "actBackToPresent",
+         QT_TRANSLATE_NOOP("CommandTable", "Back to the present"), true, {K(Alt | Qt::Key_Down)},
+         KeyContext::Window, QT_TRANSLATE_NOOP("CommandTable", "The game as it stands")},
+        {Command::CompareWith, "actCompareWith", QT_TRANSLATE_NOOP("CommandTable", "Compare with…"), true,
+         {K(Ctrl | Shift | Qt::Key_C)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Show the changes since another move file")},
+        {Command::EditNote, "actEditNote", QT_TRANSLATE_NOOP("CommandTable", "Note…"), true,
+         {K(Ctrl | Shift | Qt::Key_E)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "A note to the opponent, sent with the next save")},
+    };
+    // clang-format on
+    return table;
+}
+
+QString CommandTable::toolTipOf(const CommandSpec& spec) {
+    const QString tip = translated(spec, spec.tip);
+    if (spec.keys.isEmpty())
+        return tip;
+    return QStringLiteral("%1 (%2)").arg(tip,
+                                         spec.keys.constFirst().toString(QKeySequence::NativeText));
+}
+
+CommandTable::CommandTable(QWidget* window, QWidget* map) : QObject(window) {
+    for (const CommandSpec& spec : specs()) {
+        auto* action = new QAction(translated(spec, spec.text), window);
+        action->setObjectName(QString::fromLatin1(spec.objectName));
+        action->setShortcuts(spec.keys);
+        action->setToolTip(toolTipOf(spec));
+        action->setCheckable(spec.checkable);
+        if (spec.context == KeyContext::Map) {
+            action->setShortcutContext(Qt::WidgetShortcut);
+            map->addAction(action);
+        } else {
+            // Its keys work wherever the keyboard is in the window.
+            window->addAction(action);
+        }
+        actions_.emplace(spec.id, action);
+    }
+}
+
+QAction* CommandTable::action(Command command) const {
+    return actions_.at(command);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+
+#include <map>
+#include <vector>
+
+class QAction;
+class QWidget;
+
+// Every command of the window, named once.
+enum class Command {
+    Open,
+    RecentFiles,
+    Save,
+    Undo,
+    MoveAll,
+    HideCombatTags,
+    About,
+    NewGame,
+    SendMail,
+    Menu,
+    Flip,
+    Tag,
+    Return,
+    Combat,
+    ShowCombat,
+    RotateStack,
+    ZoomOut,
+    ZoomIn,
+    ZoomReset,
+    FitWidth,
+    FitWindow,
+    Overview,
+    ReadableLosses,
+    Find,
+    FindNext,
+    FindPrevious,
+    OrderOfBattle,
+    ShowMoves,
+    TurnList,
+    ReplayTurn,
+    ReplayPlayPause,
+    ReplayStep,
+    HistoryFirst,
+    HistoryPrevious,
+    HistoryNext,
+    HistoryLast,
+    BackToPresent,
+    CompareWith,
+    EditNote,
+};
+
+// Where a command's key works.
+enum class KeyContext {
+    Window, // anywhere in the window
+    Map,    // while the map has the keyboard
+};
+
+// One row of the table: what the player sees and presses for a command.
+struct CommandSpec {
+    Command id;
+    const char* objectName;
+    // The action's text; a text the board game's players know from elsewhere keeps its
+    // wording and is never translated (`translated` false).
+    const char* text;
+    bool translated;
+    // The default key first; further keys work as well.
+    QList<QKeySequence> keys;
+    KeyContext context;
+    // The tool tip without its key: the key is added from `keys`.
+    const char* tip;
+    bool checkable = false;
+};
+
+// The table of every command, and the actions made from it alone: each command's text,
+// keys, the context of its keys and its tool tip, which names the default key. Features
+// take their actions from here and connect them; none sets a key of its own.
+class CommandTable : public QObject {
+    Q_OBJECT
+public:
+    // Window commands are added to `window`, map commands to `map` (their keys work only
+    // while it has the keyboard).
+    CommandTable(QWidget* window, QWidget* map);
+
+    QAction* action(Command command) const;
+    static const std::vector<CommandSpec>& specs();
+    // "Tip (Ctrl+K)": the tip of the table with the command's default key.
+    static QString toolTipOf(const CommandSpec& spec);
+
+private:
+    std::map<Command, QAction*> actions_;
+};

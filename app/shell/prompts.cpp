@@ -1,0 +1,60 @@
+#include "app/shell/prompts.h"
+
+#include <QDialog>
+#include <QFileDialog>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Korva");
+const QString kFilter = QStringLiteral("Korva (*.krv)");
+
+QString runFileDialog(QWidget* parent, const QString& title, const QString& folder,
+                      QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, title, folder, kFilter);
+    dialog.setAcceptMode(mode);
+    dialog.setDefaultSuffix(QStringLiteral("krv"));
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QMessageBox::StandardButton QtPrompts::askEndOfTurn() {
+    return QMessageBox::question(parent_, kTitle, QStringLiteral("End of turn?"),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                 QMessageBox::Yes);
+}
+
+QMessageBox::StandardButton QtPrompts::askSaveChanges() {
+    return QMessageBox::question(parent_, kTitle,
+                                 QStringLiteral("This turn has changes that are not saved.\n"
+                                                "Save them first?"),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                 QMessageBox::Yes);
+}
+
+QString QtPrompts::chooseSaveFile(const QString& folder) {
+    return runFileDialog(parent_, QStringLiteral("Korva : Save Move"), folder,
+                         QFileDialog::AcceptSave);
+}
+
+QString QtPrompts::chooseOpenFile(const QString& folder) {
+    return runFileDialog(parent_, QStringLiteral("Korva : Open Move"), folder,
+                         QFileDialog::AcceptOpen);
+}
+
+void QtPrompts::showWarning(const QString& text) {
+    // Warnings name files and quote what files hold: plain text, never markup.
+    QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+int QtPrompts::execDialog(QDialog& dialog) {
+    return dialog.exec();
+}

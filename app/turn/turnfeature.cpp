@@ -1,0 +1,371 @@
+#include "app/turn/turnfeature.h"
+
+#include "app/dialogs/noteeditor.h"
+#include "app/map/mapfeature.h"
+#include "app/map/mapview.h"
+#include "app/play/playfeature.h"
+#include "app/shell/commandtable.h"
+#include "app/shell/korvasettings.h"
+#include "app/shell/noticebar.h"
+#include "app/shell/prompts.h"
+#include "app/turn/movelayer.h"
+#include "app/turn/replaycontroller.h"
+#include "app/turn/replaylayer.h"
+#include "app/turn/turnlistdock.h"
+#include "base/win1252.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "counters/zekcounter.h"
+#include "game/game.h"
+#include "geometry/hexgrid.h"
+#include "geometry/zekclick.h"
+#include "movefile/movefile.h"
+#include "movefile/turnkeeper.h"
+#include "overlay/moveoverlay.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QToolBar>
+
+namespace {
+
+std::vector<ReplayCombat> combatsOf(const TaggerMgr& tags) {
+    std::vector<ReplayCombat> combats;
+    for (const Tagger& tag : tags.openedTags())
+        combats.push_back(
+            {ZeKClick(tag.position()).index(), tag.dieValue(), win1252::toUnicode(tag.comment())});
+    return combats;
+}
+
+std::vector<TurnListModel::Combat> listCombats(const std::vector<ReplayCombat>& combats) {
+    std::vector<TurnListModel::Combat> rows;
+    for (const ReplayCombat& c : combats)
+        rows.push_back({c.hex, c.die, c.comment});
+    return rows;
+}
+
+QString sourceText(const TurnMoves& moves) {
+    switch (moves.source) {
+    case MovesSource::TurnStartRecord:
+        return TurnFeature::tr("from the turn's start the file keeps");
+    case MovesSource::StartHexes:
+        return TurnFeature::tr("from the file's start hexes");
+    case MovesSource::EarlierPosition:
+        return TurnFeature::tr("since your file %1").arg(moves.since);
+    case MovesSource::None:
+        break;
+    }
+    return TurnFeature::tr("nothing says where the turn began");
+}
+
+QString changeCount(std::size_t count) {
+    return count == 1 ? TurnFeature::tr("1 change") : TurnFeature::tr("%1 changes").arg(count);
+}
+
+QString keyOf(const QAction* action) {
+    return action->shortcut().toString(QKeySequence::NativeText);
+}
+
+} // namespace
+
+TurnFeature::TurnFeature(const FeatureContext& context, MapFeature& mapFeature, PlayFeature& play)
+    : QObject(&context.window), context_(context), mapFeature_(mapFeature), play_(play) {
+    Game& game = context_.session.game();
+    moveLayer_ = std::make_unique<MoveLayer>();
+    replay_ = std::make_unique<ReplayController>();
+    replayLayer_ = std::make_unique<ReplayLayer>(game, *replay_);
+
+    turnDock_ = new TurnListDock(&context_.window);
+    turnDock_->hide();
+    connect(turnDock_, &TurnListDock::rowChosen, this, &TurnFeature::chooseTurnRow);
+
+    // The turn's commands have a row of their own, so they never push the zoom control into
+    // the Korva bar's overflow.
+    turnToolBar_ = new QToolBar(tr("The turn"), &context_.window);
+    turnToolBar_->setObjectName(QStringLiteral("bTurnToolBar"));
+    turnToolBar_->setFloatable(false);
+    setUpCommands();
+    setUpReplayBar();
+
+    // The arrows follow the counters they point at.
+    connect(&game, &Game::countersChanged, this, [this] { rebuildMoveLayer(); });
+    connect(&context_.session, &Session::positionReplaced, this, &TurnFeature::positionReplaced);
+    updateTurnCommands();
+}
+
+TurnFeature::~TurnFeature() {
+    context_.map.removeOverlay(replayLayer_.get());
+    context_.map.removeOverlay(moveLayer_.get());
+}
+
+QList<MapOverlay*> TurnFeature::overlays() const {
+    return {moveLayer_.get(), replayLayer_.get()};
+}
+
+void TurnFeature::setUpCommands() {
+    const CommandTable& commands = context_.commands;
+    QToolBar& bar = *turnToolBar_;
+    QAction* showMoves = commands.action(Command::ShowMoves);
+    showMoves->setChecked(true);
+    connect(showMoves, &QAction::toggled, this, [this](bool on) { moveLayer_->setShown(on); });
+    bar.addAction(showMoves);
+    QAction* list = commands.action(Command::TurnList);
+    connect(list, &QAction::toggled, turnDock_, &QDockWidget::setVisible);
+    connect(turnDock_->toggleViewAction(), &QAction::toggled, list, &QAction::setChecked);
+    bar.addAction(list);
+    QAction* replay = commands.action(Command::ReplayTurn);
+    connect(replay, &QAction::toggled, this, &TurnFeature::toggleReplay);
+    bar.addAction(replay);
+
+    bar.addSeparator();
+    const std::pair<Command, Session::HistoryStep> steps[] = {
+        {Command::HistoryFirst, Session::HistoryStep::First},
+        {Command::HistoryPrevious, Session::HistoryStep::Previous},
+        {Command::HistoryNext, Session::HistoryStep::Next},
+        {Command::HistoryLast, Session::HistoryStep::Last},
+    };
+    for (const auto& [command, step] : steps) {
+        QAction* action = commands.action(command);
+        connect(action, &QAction::triggered, this, [this, step = step] { stepHistory(step); });
+        bar.addAction(action);
+    }
+    QAction* present = commands.action(Command::BackToPresent);
+    connect(present, &QAction::triggered, this, [this] { context_.session.backToPresent(); });
+    bar.addAction(present);
+    QAction* compare = commands.action(Command::CompareWith);
+    connect(compare, &QAction::triggered, this, [this] {
+        const QString fileName = context_.prompts.chooseOpenFile(context_.settings.lastFolder());
+        if (!fileName.isEmpty())
+            compareWith(fileName);
+    });
+    bar.addAction(compare);
+    QAction* note = commands.action(Command::EditNote);
+    connect(note, &QAction::triggered, this, &TurnFeature::editNote);
+    bar.addAction(note);
+}
+
+void TurnFeature::setUpReplayBar() {
+    replayBar_ = new QToolBar(tr("Replay"), &context_.window);
+    replayBar_->setObjectName(QStringLiteral("bReplayBar"));
+    replayBar_->setFloatable(false);
+    QAction* playPause = context_.commands.action(Command::ReplayPlayPause);
+    connect(playPause, &QAction::triggered, this, [this] {
+        if (replay_->isPlaying())
+            replay_->pause();
+        else
+            replay_->play();
+    });
+    QAction* step = context_.commands.action(Command::ReplayStep);
+    connect(step, &QAction::triggered, this, [this] { replay_->step(); });
+    replayBar_->addAction(playPause);
+    replayBar_->addAction(step);
+    auto* speed = new QComboBox(replayBar_);
+    speed->setObjectName(QStringLiteral("bReplaySpeed"));
+    speed->setToolTip(tr("Replay speed"));
+    for (const double factor : {0.5, 1.0, 2.0, 4.0})
+        speed->addItem(QStringLiteral("%1×").arg(factor), factor);
+    speed->setCurrentIndex(1);
+    connect(speed, &QComboBox::currentIndexChanged, this,
+            [this, speed](int index) { replay_->setSpeed(speed->itemData(index).toDouble()); });
+    replayBar_->addWidget(speed);
+    replayBar_->hide();
+    connect(replay_.get(), &ReplayController::changed, this, &TurnFeature::replayChanged);
+}
+
+void TurnFeature::replayChanged() {
+    replayLayer_->refresh();
+    context_.commands.action(Command::ReplayPlayPause)
+        ->setText(replay_->isPlaying() ? tr("Pause") : tr("Play"));
+    const std::size_t at = replay_->current();
+    const auto& steps = replay_->steps();
+    const bool combat = at < steps.size() && steps[at].kind == ReplayStep::Kind::Combat;
+    const QString said =
+        combat ? tr("Combat, die %1: %2").arg(steps[at].die).arg(steps[at].comment) : QString();
+    // The combat's notice lasts while its step shows.
+    NoticeBar& notices = context_.notices;
+    if (combat && notices.notice() != said) {
+        notices.showNotice(said);
+        combatNotice_ = said;
+    } else if (!combat && !combatNotice_.isEmpty() && notices.notice() == combatNotice_) {
+        notices.clearNotice();
+        combatNotice_.clear();
+    }
+    QAction* replay = context_.commands.action(Command::ReplayTurn);
+    if (!replay_->isActive() && replay->isChecked())
+        replay->setChecked(false);
+}
+
+void TurnFeature::positionReplaced(Session::Change change) {
+    toggleReplay(false);
+    switch (change) {
+    case Session::Change::Opened:
+        showOpenedTurn(true);
+        break;
+    case Session::Change::PastShown:
+        showOpenedTurn(false);
+        showPastHeading();
+        break;
+    case Session::Change::NewGame:
+    case Session::Change::Present:
+        showOpenedTurn(false);
+        context_.notices.clearNotice();
+        break;
+    }
+    updateTurnCommands();
+}
+
+void TurnFeature::rebuildMoveLayer() {
+    const Game& game = context_.session.game();
+    moveLayer_->setMoves(buildMoveOverlay(shownChanges_, game.counters(), game.board()));
+}
+
+void TurnFeature::showMoves(std::vector<CounterChange> changes, const QString& heading,
+                            bool switchOn) {
+    toggleReplay(false);
+    shownChanges_ = std::move(changes);
+    rebuildMoveLayer();
+    const std::vector<ReplayCombat> combats = combatsOf(context_.session.game().tags());
+    turnDock_->model().setTurn(shownChanges_, listCombats(combats));
+    turnDock_->setHeading(heading);
+    if (switchOn && !shownChanges_.empty())
+        context_.commands.action(Command::ShowMoves)->setChecked(true);
+    updateTurnCommands();
+}
+
+void TurnFeature::showOpenedTurn(bool switchOn) {
+    const TurnKeeper& turn = context_.session.game().turn();
+    const TurnMoves& moves = turn.openedMoves();
+    const QString count =
+        moves.changes.empty() ? tr("No moves") : changeCount(moves.changes.size());
+    showMoves(moves.changes,
+              moves.source == MovesSource::None ? count
+                                                : count + QStringLiteral(", ") + sourceText(moves),
+              switchOn);
+    turnDock_->setNote(turn.openedNote());
+}
+
+QString TurnFeature::pastShown() const {
+    const Session& session = context_.session;
+    const HistoryEntry& entry = session.shownEntry();
+    const QString when = entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    return tr("%1, %2 %3 (%4 of %5)")
+        .arg(entry.title, entry.kind == HistoryEntry::Kind::Saved ? tr("saved") : tr("opened"),
+             when)
+        .arg(session.shownIndex() + 1)
+        .arg(session.keptCount());
+}
+
+void TurnFeature::showPastHeading() {
+    const QString where = pastShown();
+    turnDock_->setHeading(tr("History: %1\n%2").arg(where, turnDock_->heading()));
+    context_.notices.showNotice(
+        tr("The past, read-only: %1. %2 returns to the present.")
+            .arg(where, keyOf(context_.commands.action(Command::BackToPresent))),
+        10000);
+}
+
+void TurnFeature::chooseTurnRow(int hex, int counter) {
+    if (!hexgrid::isValidHex(hex))
+        return;
+    mapFeature_.centreOnHex(hex);
+    const Game& game = context_.session.game();
+    if (counter > 0) {
+        int row = 0;
+        for (const auto& c : game.counters().counters())
+            if (++row == counter) {
+                moveLayer_->flash(moveoverlay::counterBox(*c, game.board()));
+                return;
+            }
+    }
+    moveLayer_->flash(moveoverlay::stackBox(game.board(), hex));
+}
+
+void TurnFeature::toggleReplay(bool on) {
+    QAction* replay = context_.commands.action(Command::ReplayTurn);
+    if (!on) {
+        if (replay_->isActive())
+            replay_->stop();
+        replayBar_->hide();
+        moveLayer_->setShown(context_.commands.action(Command::ShowMoves)->isChecked());
+        if (replay->isChecked())
+            replay->setChecked(false);
+        return;
+    }
+    if (replay_->isActive())
+        return;
+    std::vector<ReplayStep> steps =
+        replaySteps(shownChanges_, combatsOf(context_.session.game().tags()));
+    if (steps.empty()) {
+        context_.notices.showNotice(tr("Nothing to replay"), 5000);
+        replay->setChecked(false);
+        return;
+    }
+    // The replay shows the moves itself; the arrows come back at its end.
+    moveLayer_->setShown(false);
+    replayBar_->show();
+    replay_->start(std::move(steps));
+}
+
+void TurnFeature::updateTurnCommands() {
+    const CommandTable& commands = context_.commands;
+    const bool past = context_.session.showsPast();
+    commands.action(Command::BackToPresent)->setEnabled(past);
+    for (const Command step : {Command::HistoryFirst, Command::HistoryPrevious,
+                               Command::HistoryNext, Command::HistoryLast})
+        commands.action(step)->setEnabled(context_.session.history() != nullptr);
+    commands.action(Command::EditNote)->setEnabled(!past);
+}
+
+void TurnFeature::stepHistory(Session::HistoryStep step) {
+    if (!context_.session.history())
+        return;
+    play_.CancelDrag();
+    switch (context_.session.stepHistory(step)) {
+    case Session::StepOutcome::NothingKept:
+        context_.notices.showNotice(tr("The history holds nothing of this game"), 5000);
+        break;
+    case Session::StepOutcome::Refused:
+        context_.prompts.showWarning(QStringLiteral("Can not show the kept copy\n") +
+                                     context_.session.stepError());
+        if (!context_.session.showsPast())
+            showOpenedTurn(false);
+        updateTurnCommands();
+        break;
+    case Session::StepOutcome::Shown:
+    case Session::StepOutcome::BackToPresent:
+    case Session::StepOutcome::Unchanged:
+        break; // the session tells what it shows now
+    }
+}
+
+void TurnFeature::compareWith(const QString& fileName) {
+    OpenedMoveFile before;
+    try {
+        before = readOpenedMoveFile(fileName);
+    } catch (const std::exception& error) {
+        context_.prompts.showWarning(QStringLiteral("Can not open file\n") +
+                                     QString::fromLocal8Bit(error.what()));
+        return;
+    }
+    std::vector<CounterRecord> now;
+    for (const auto& counter : context_.session.game().counters().counters())
+        now.push_back(counter->record());
+    std::vector<CounterChange> changes =
+        turnChanges(presentPlaces(before.contents.counters), presentPlaces(now));
+    const QString heading =
+        tr("%1 since %2").arg(changeCount(changes.size()), QFileInfo(fileName).fileName());
+    showMoves(std::move(changes), heading, true);
+    turnDock_->setNote({});
+    turnDock_->show();
+}
+
+void TurnFeature::editNote() {
+    if (context_.session.showsPast())
+        return;
+    NoteEditor editor(context_.session.note(), &context_.window);
+    if (context_.prompts.execDialog(editor) != QDialog::Accepted || !editor.fits())
+        return;
+    context_.session.setNote(editor.note());
+}

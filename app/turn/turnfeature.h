@@ -1,0 +1,79 @@
+#pragma once
+
+#include "app/shell/featurecontext.h"
+#include "counters/turnchanges.h"
+#include "game/session.h"
+
+#include <QList>
+#include <QObject>
+
+#include <memory>
+#include <vector>
+
+class MapFeature;
+class MapOverlay;
+class MoveLayer;
+class PlayFeature;
+class QToolBar;
+class ReplayController;
+class ReplayLayer;
+class TurnListDock;
+
+// The opponent's turn at a glance: the moves over the map (Show moves), the turn as a list
+// in a dock, its replay, the game's history stepped through read-only, a comparison with
+// any move file, and the note that goes out with the next save.
+class TurnFeature : public QObject {
+    Q_OBJECT
+public:
+    TurnFeature(const FeatureContext& context, MapFeature& mapFeature, PlayFeature& play);
+    // The marks over the map read the game: they go before it.
+    ~TurnFeature() override;
+
+    // The turn's commands, and the replay's own bar (shown while a replay runs).
+    QToolBar& toolBar() { return *turnToolBar_; }
+    QToolBar& replayBar() { return *replayBar_; }
+    TurnListDock& turnListDock() { return *turnDock_; }
+    // The moves and the replay, over the map.
+    QList<MapOverlay*> overlays() const;
+    MoveLayer& moveLayer() { return *moveLayer_; }
+    ReplayController& replay() { return *replay_; }
+
+    // First, Previous, Next, Last: an earlier position of the game from its history, shown
+    // read-only with its moves; Next after the newest copy returns to the present.
+    void stepHistory(Session::HistoryStep step);
+    // Another move file as the position before the one shown: its changes become the moves.
+    void compareWith(const QString& fileName);
+    // The note that goes out with the next save; asks with the note editor.
+    void editNote();
+    // While the past shows: which kept copy, "turn5, saved 2026-03-15 10:15 (2 of 4)".
+    QString pastShown() const;
+
+private:
+    void setUpCommands();
+    void setUpReplayBar();
+    void positionReplaced(Session::Change change);
+    // The moves, combats and note the map and the list show, and where they came from.
+    void showMoves(std::vector<CounterChange> changes, const QString& heading, bool switchOn);
+    // The game's own moves: the opened file's turn, after Open, New game and the way back.
+    void showOpenedTurn(bool switchOn);
+    void showPastHeading();
+    void rebuildMoveLayer();
+    void chooseTurnRow(int hex, int counter);
+    void toggleReplay(bool on);
+    void replayChanged();
+    void updateTurnCommands();
+
+    FeatureContext context_;
+    MapFeature& mapFeature_;
+    PlayFeature& play_;
+    std::unique_ptr<MoveLayer> moveLayer_;
+    std::unique_ptr<ReplayController> replay_;
+    std::unique_ptr<ReplayLayer> replayLayer_;
+    TurnListDock* turnDock_ = nullptr;
+    QToolBar* turnToolBar_ = nullptr;
+    QToolBar* replayBar_ = nullptr;
+    // The moves shown, as the list has them.
+    std::vector<CounterChange> shownChanges_;
+    // The notice of the combat the replay shows.
+    QString combatNotice_;
+};

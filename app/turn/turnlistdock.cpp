@@ -1,0 +1,80 @@
+#include "app/turn/turnlistdock.h"
+
+#include "app/shell/plaintext.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TurnListDock::TurnListDock(QWidget* parent)
+    : QDockWidget(QStringLiteral("The turn"), parent), model_(this) {
+    setObjectName(QStringLiteral("bTurnListDock"));
+    auto* body = new QWidget(this);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(4, 4, 4, 4);
+    heading_ = new PlainLabel({}, body); // file names and the history's titles
+    heading_->setWordWrap(true);
+    layout->addWidget(heading_);
+    table_ = new QTableView(body);
+    table_->setObjectName(QStringLiteral("bTurnList"));
+    table_->setModel(&model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setWordWrap(false);
+    layout->addWidget(table_, 1);
+    noteTitle_ = new QLabel(QStringLiteral("Their note:"), body);
+    layout->addWidget(noteTitle_);
+    note_ = new QPlainTextEdit(body);
+    note_->setObjectName(QStringLiteral("bTurnNote"));
+    note_->setReadOnly(true);
+    note_->setMaximumHeight(90);
+    layout->addWidget(note_);
+    setWidget(body);
+    setNote({});
+
+    // The keys moving through the rows, or a click (also on the row already chosen): the
+    // map follows, once for a click that also changed the row.
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!current.isValid())
+                    return;
+                choose(current.row());
+                justChosen_ = current.row();
+                QTimer::singleShot(0, this, [this] { justChosen_ = -1; });
+            });
+    connect(table_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid() && index.row() != justChosen_)
+            choose(index.row());
+    });
+    connect(&model_, &QAbstractItemModel::modelReset, this,
+            [this] { table_->resizeColumnsToContents(); });
+}
+
+void TurnListDock::choose(int row) {
+    if (model_.hexOf(row) >= 0)
+        emit rowChosen(model_.hexOf(row), model_.counterOf(row));
+}
+
+void TurnListDock::setNote(const QString& note) {
+    note_->setPlainText(note);
+    noteTitle_->setVisible(!note.isEmpty());
+    note_->setVisible(!note.isEmpty());
+}
+
+QString TurnListDock::note() const {
+    return note_->toPlainText();
+}
+
+void TurnListDock::setHeading(const QString& heading) {
+    heading_->setText(heading);
+}
+
+QString TurnListDock::heading() const {
+    return heading_->text();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/turn/turnlistmodel.h"
+
+#include <QDockWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QTableView;
+
+// The turn as a list beside the map: the changes and combats, and the opponent's note.
+// Choosing a row asks the map to show its hex.
+class TurnListDock : public QDockWidget {
+    Q_OBJECT
+public:
+    explicit TurnListDock(QWidget* parent = nullptr);
+
+    TurnListModel& model() { return model_; }
+    QTableView& table() { return *table_; }
+    // The opponent's note; hidden when empty. `heading` says where the list came from.
+    void setNote(const QString& note);
+    void setHeading(const QString& heading);
+    QString heading() const;
+    QString note() const;
+
+signals:
+    // hex on the map; counter: order-of-battle row, 0 for a combat.
+    void rowChosen(int hex, int counter);
+
+private:
+    void choose(int row);
+
+    TurnListModel model_;
+    int justChosen_ = -1;
+    QLabel* heading_ = nullptr;
+    QTableView* table_ = nullptr;
+    QLabel* noteTitle_ = nullptr;
+    QPlainTextEdit* note_ = nullptr;
+};

@@ -1,0 +1,116 @@
+#include "app/turn/turnlistmodel.h"
+
+#include "app/shell/plaintext.h"
+
+#include "base/win1252.h"
+#include "counters/movereport.h"
+#include "counters/orderofbattle.h"
+
+#include <iterator>
+
+namespace {
+
+const ZeKCounterInitStruct* rowOf(int counter) {
+    const auto& table = orderOfBattleRows();
+    return counter >= 1 && std::size_t(counter) <= table.size() ? &table[std::size_t(counter) - 1]
+                                                                : nullptr;
+}
+
+QString hexText(int hex) {
+    return win1252::toUnicode(movereport::shortLabel(hex));
+}
+
+// "2/0" as the report writes a state; with an arrow when the turn changed it.
+QString beforeAfter(const std::string& before, const std::string& after) {
+    const QString now = win1252::toUnicode(after);
+    return before == after ? now : win1252::toUnicode(before) + QStringLiteral(" → ") + now;
+}
+
+} // namespace
+
+void TurnListModel::setTurn(std::vector<CounterChange> changes, std::vector<Combat> combats) {
+    beginResetModel();
+    changes_ = std::move(changes);
+    combats_ = std::move(combats);
+    endResetModel();
+}
+
+int TurnListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(changes_.size() + combats_.size());
+}
+
+int TurnListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant TurnListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char* const titles[] = {"Unit",   "From",       "To",     "Losses",
+                                         "Marker", "Combat hex", "Comment"};
+    static_assert(std::size(titles) == ColumnCount);
+    return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section])
+                                                 : QVariant();
+}
+
+QVariant TurnListModel::data(const QModelIndex& index, int role) const {
+    if (role == Qt::ToolTipRole) {
+        // A row's tool tip repeats its text, which may be an opponent's comment.
+        const QString text = data(index, Qt::DisplayRole).toString();
+        return text.isEmpty() ? QVariant() : QVariant(plaintext::toolTip(text));
+    }
+    if (!index.isValid() || role != Qt::DisplayRole)
+        return {};
+    const std::size_t row = std::size_t(index.row());
+    if (row < changes_.size()) {
+        const CounterChange& c = changes_[row];
+        const ZeKCounterInitStruct* unit = rowOf(c.counter);
+        const int steps = unit ? unit->steps : 0;
+        switch (index.column()) {
+        case Unit:
+            return unit ? win1252::toUnicode(unit->name)
+                        : QStringLiteral("counter %1").arg(c.counter);
+        case From:
+            return hexText(c.fromHex);
+        case To:
+            return c.moved() ? hexText(c.toHex) : QStringLiteral("did not move");
+        case Losses:
+            return beforeAfter(std::to_string(steps) + "/" + std::to_string(c.lossesBefore),
+                               std::to_string(steps) + "/" + std::to_string(c.lossesAfter));
+        case Marker:
+            return beforeAfter(std::to_string(c.markerBefore), std::to_string(c.markerAfter));
+        default:
+            return {};
+        }
+    }
+    if (row - changes_.size() >= combats_.size())
+        return {};
+    const Combat& combat = combats_[row - changes_.size()];
+    switch (index.column()) {
+    case Unit:
+        return QStringLiteral("Combat, die %1").arg(combat.die);
+    case CombatHex:
+        return hexText(combat.hex);
+    case Comment:
+        return combat.comment;
+    default:
+        return {};
+    }
+}
+
+int TurnListModel::hexOf(int row) const {
+    if (row < 0)
+        return -1;
+    if (std::size_t(row) < changes_.size())
+        return changes_[std::size_t(row)].toHex;
+    const std::size_t combat = std::size_t(row) - changes_.size();
+    return combat < combats_.size() ? combats_[combat].hex : -1;
+}
+
+int TurnListModel::counterOf(int row) const {
+    if (row < 0)
+        return -1;
+    if (std::size_t(row) < changes_.size())
+        return changes_[std::size_t(row)].counter;
+    return std::size_t(row) - changes_.size() < combats_.size() ? 0 : -1;
+}

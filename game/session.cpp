@@ -1,0 +1,260 @@
+#include "game/session.h"
+
+#include "board/picturemodule.h"
+#include "counters/newgamelayout.h"
+#include "game/game.h"
+#include "history/gamehistory.h"
+#include "history/historywriter.h"
+#include "movefile/movefile.h"
+#include "movefile/turnkeeper.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+Session::Session(std::unique_ptr<PictureModule> mapAndTags, std::unique_ptr<PictureModule> counters,
+                 const QString& historyFolder, QObject* parent)
+    : QObject(parent),
+      game_(std::make_unique<Game>(std::move(mapAndTags), std::move(counters), this)) {
+    if (!historyFolder.isEmpty())
+        historyWriter_ = std::make_unique<HistoryWriter>(GameHistory(historyFolder));
+}
+
+Session::~Session() {
+    // The copies under way are written whole before the game goes.
+    historyWriter_.reset();
+    game_.reset();
+}
+
+QString Session::fileTitle(const QString& fileName) {
+    const QString name = QFileInfo(fileName).fileName();
+    const qsizetype n = name.size() - 4;
+    return n > 0 ? name.left(n) : QString();
+}
+
+void Session::markChanged() {
+    setModified(true);
+}
+
+void Session::setModified(bool modified) {
+    if (modified_ == modified)
+        return;
+    modified_ = modified;
+    emit modifiedChanged(modified);
+}
+
+void Session::setFileName(const QString& fileName) {
+    if (fileName_ == fileName)
+        return;
+    fileName_ = fileName;
+    emit fileNameChanged(fileName);
+}
+
+bool Session::canUndo() const {
+    return undoEnabled_ && !showsPast();
+}
+
+void Session::setUndoEnabled(bool enabled) {
+    const bool could = canUndo();
+    undoEnabled_ = enabled;
+    if (could != canUndo())
+        emit undoChanged(canUndo());
+}
+
+void Session::setDragFromHex(int hex) {
+    dragFromHex_ = hex;
+    if (hex == -1)
+        setUndoEnabled(false);
+}
+
+void Session::recordMove(int from, int to) {
+    dragFromHex_ = from;
+    undoToHex_ = to;
+    setUndoEnabled(true);
+}
+
+void Session::clearUndoRecord() {
+    dragFromHex_ = -1;
+    undoToHex_ = -1;
+    setUndoEnabled(false);
+}
+
+bool Session::undo() {
+    if (showsPast() || dragFromHex_ == -1 || undoToHex_ == -1)
+        return false;
+    game_->moveTop(undoToHex_, dragFromHex_);
+    clearUndoRecord();
+    markChanged();
+    return true;
+}
+
+Session::OpenOutcome Session::open(const QString& fileName) {
+    backToPresent();
+    OpenOutcome outcome;
+    try {
+        const OpenedMoveFile file = readOpenedMoveFile(fileName);
+        outcome.placeholders = newgame::isPlaceholderPosition(file.contents.counters);
+        // The player's own last save may still be on its way into the history.
+        waitForHistory();
+        const HistoryContext context = historyWriter_
+                                           ? historyWriter_->history().contextFor(file, fileName)
+                                           : HistoryContext{};
+        // The whole file is good: the position is replaced in one step, which puts
+        // everything back when it fails half-way.
+        game_->open(file, context.folderGame, context.ownLastFile);
+        outcome.warning = file.extensionWarning;
+        setFileName(fileName);
+        keepInHistory(file.bytes, false);
+    } catch (const std::exception& error) {
+        outcome.error = QString::fromLocal8Bit(error.what());
+        return outcome;
+    }
+    // An undo may never move a counter of the freshly opened position.
+    clearUndoRecord();
+    setModified(false);
+    outcome.opened = true;
+    emit positionReplaced(Change::Opened);
+    return outcome;
+}
+
+Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
+    SaveOutcome outcome;
+    if (showsPast()) {
+        outcome.error = tr("The past is read-only.");
+        return outcome;
+    }
+    // The report shows this turn's moves, so its text is made before any end of turn; it
+    // goes to disk only after the move file, so a failed save never leaves a new report
+    // beside an old move file.
+    const QByteArray report = game_->report();
+    QByteArray bytes;
+    try {
+        // Korva's own block follows the three sections; its turn start is this turn's,
+        // from before any end of turn.
+        bytes = game_->savedFile(endOfTurn);
+        outcome.saved = saveFileSafely(fileName, bytes, &outcome.error);
+    } catch (const MoveFileError& refused) {
+        outcome.error = QString::fromStdString(refused.what());
+    }
+    if (!outcome.saved)
+        return outcome; // the previous file is untouched and the turn goes on
+    if (endOfTurn)
+        game_->endTurn();
+    setFileName(fileName);
+    setModified(false);
+    emit saved(fileName);
+    outcome.reportSaved = saveMoveReport(fileName, report, &outcome.reportError);
+    keepInHistory(bytes, true);
+    return outcome;
+}
+
+void Session::newGame() {
+    backToPresent();
+    // The same path as opening a file: counters, tags and board replaced in one step.
+    game_->newGame();
+    clearUndoRecord();
+    setFileName({});
+    setModified(false);
+    emit positionReplaced(Change::NewGame);
+}
+
+const GameHistory* Session::history() const {
+    return historyWriter_ ? &historyWriter_->history() : nullptr;
+}
+
+void Session::waitForHistory() {
+    if (historyWriter_)
+        historyWriter_->waitForDone();
+}
+
+void Session::keepInHistory(const QByteArray& bytes, bool saved) {
+    if (!historyWriter_)
+        return;
+    historyWriter_->keep(bytes, game_->turn().gameId(), fileName_,
+                         saved ? HistoryEntry::Kind::Saved : HistoryEntry::Kind::Opened, this,
+                         [this](const QString& warning) {
+                             if (!warning.isEmpty())
+                                 emit historyWarning(warning);
+                         });
+}
+
+bool Session::showsPast() const {
+    return game_->showsPast();
+}
+
+Session::StepOutcome Session::stepHistory(HistoryStep step) {
+    if (!historyWriter_)
+        return StepOutcome::NothingKept;
+    if (!showsPast()) {
+        // The copy of the last Open or Save may still be on its way.
+        waitForHistory();
+        const GameHistory& history = historyWriter_->history();
+        const std::optional<GameId>& id = game_->turn().gameId();
+        pastEntries_ = history.entries(GameHistory::gameKey(id, fileName_));
+        // A game gets its id at its first save: the files opened before that are kept by
+        // their folder.
+        if (id) {
+            for (HistoryEntry& entry : history.entries(GameHistory::gameKey({}, fileName_)))
+                pastEntries_.push_back(std::move(entry));
+            std::stable_sort(
+                pastEntries_.begin(), pastEntries_.end(),
+                [](const HistoryEntry& a, const HistoryEntry& b) { return a.time < b.time; });
+        }
+        pastIndex_ = pastEntries_.size(); // the present, after the newest copy
+    }
+    if (pastEntries_.empty())
+        return StepOutcome::NothingKept;
+    const std::size_t last = pastEntries_.size() - 1;
+    std::size_t target = pastIndex_;
+    switch (step) {
+    case HistoryStep::First:
+        target = 0;
+        break;
+    case HistoryStep::Previous:
+        target = pastIndex_ == 0 ? 0 : pastIndex_ - 1;
+        break;
+    case HistoryStep::Next:
+        if (pastIndex_ >= last) {
+            backToPresent();
+            return StepOutcome::BackToPresent;
+        }
+        target = pastIndex_ + 1;
+        break;
+    case HistoryStep::Last:
+        target = last;
+        break;
+    }
+    if (showsPast() && target == pastIndex_)
+        return StepOutcome::Unchanged;
+    const bool wasPresent = !showsPast();
+    try {
+        game_->showPast(GameHistory::read(pastEntries_[target]));
+    } catch (const std::exception& error) {
+        stepError_ = QString::fromLocal8Bit(error.what());
+        return StepOutcome::Refused;
+    }
+    pastIndex_ = target;
+    if (wasPresent)
+        emit undoChanged(false);
+    emit positionReplaced(Change::PastShown);
+    return StepOutcome::Shown;
+}
+
+void Session::backToPresent() {
+    if (!showsPast())
+        return;
+    game_->backToPresent();
+    emit undoChanged(canUndo());
+    emit positionReplaced(Change::Present);
+}
+
+const QString& Session::note() const {
+    return game_->turn().note();
+}
+
+void Session::setNote(const QString& note) {
+    if (note == game_->turn().note())
+        return;
+    game_->turn().setNote(note);
+    markChanged();
+}

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "history/historyentry.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class Game;
+class GameHistory;
+class HistoryWriter;
+class PictureModule;
+
+// One game as the player has it open: the Game, the move file it came from or went to last,
+// whether the turn has changes not yet saved, the undo record of the last single-counter
+// move, the game's history with the kept position shown read-only, if any, and the note
+// that goes out with the next save; and the Open, Save and New game sequences.
+//
+// It asks nothing and shows nothing: the window asks the questions (End of turn?, which
+// file) and tells the outcomes; it follows the session through the signals. Every change
+// of the whole position (Open, New game, a history step, back to the present) ends in one
+// positionReplaced(), once the session is consistent again.
+class Session : public QObject {
+    Q_OBJECT
+public:
+    // The Game is built from the two picture modules (korva_1, korva_2; see Game). The
+    // history keeps its copies under `historyFolder`; empty keeps none.
+    Session(std::unique_ptr<PictureModule> mapAndTags, std::unique_ptr<PictureModule> counters,
+            const QString& historyFolder, QObject* parent = nullptr);
+    // Waits for the copies still being written, then tears the game down.
+    ~Session() override;
+
+    Game& game() { return *game_; }
+    const Game& game() const { return *game_; }
+
+    // The move file the game came from or went to last; empty for a new game and at start.
+    const QString& fileName() const { return fileName_; }
+    // The file's name without its folder and without its last four characters (".krv").
+    static QString fileTitle(const QString& fileName);
+
+    // The turn has changes not yet saved.
+    bool isModified() const { return modified_; }
+    void markChanged();
+
+    // The undo record: the hex the last single-counter move left (a drag's press sets it
+    // at once) and the hex it went to; -1 for none. It holds one move at most.
+    int dragFromHex() const { return dragFromHex_; }
+    int undoToHex() const { return undoToHex_; }
+    // Undo last move is offered: a move was recorded since the record was last cleared, and
+    // the present shows (nothing changes the past).
+    bool canUndo() const;
+    // A press on the map: the drag starts from `hex` (Undo stays as it was), or, with no
+    // counter there (-1), the last move can no longer be undone.
+    void setDragFromHex(int hex);
+    // A single counter went from one hex to the other: a drop, or Return to start hex.
+    void recordMove(int from, int to);
+    void clearUndoRecord();
+    // Takes the last single-counter move back; false when there is none to take back.
+    bool undo();
+
+    struct OpenOutcome {
+        bool opened = false;
+        // Why the file was refused; the game is then as it was.
+        QString error;
+        // The file holds only the placeholder position (no game yet).
+        bool placeholders = false;
+        // Korva's block had to be ignored (the file opened all the same).
+        QString warning;
+    };
+    // Reads a move file whole and shows its position; a refused file changes nothing.
+    OpenOutcome open(const QString& fileName);
+
+    struct SaveOutcome {
+        bool saved = false;
+        // Why the move file was not saved; the previous file and the turn are as they were.
+        QString error;
+        // The move file was saved, but its report may not have been: why.
+        bool reportSaved = false;
+        QString reportError;
+    };
+    // Writes the move file, then its report; with endOfTurn the turn ends once the file is
+    // safely on the disk.
+    SaveOutcome save(const QString& fileName, bool endOfTurn);
+
+    // Every counter in the holding area, no combats, the default banners, nothing unsaved.
+    void newGame();
+
+    // The game's history; null when none is kept.
+    const GameHistory* history() const;
+    // Returns once the copies asked for are kept (their warnings may still be on their way).
+    void waitForHistory();
+
+    enum class HistoryStep { First, Previous, Next, Last };
+    enum class StepOutcome {
+        Shown,         // a kept position shows, read-only
+        BackToPresent, // Next after the newest copy
+        Unchanged,     // already there
+        NothingKept,   // the history holds nothing of this game
+        Refused,       // the copy could not be read: stepError() says why
+    };
+    // An earlier position of the game from its history, shown read-only with its moves.
+    StepOutcome stepHistory(HistoryStep step);
+    QString stepError() const { return stepError_; }
+    // The game as it stands again; nothing when it shows already.
+    void backToPresent();
+    bool showsPast() const;
+    // While the past shows: the copy shown, its place among the game's copies (0-based) and
+    // their number.
+    const HistoryEntry& shownEntry() const { return pastEntries_.at(pastIndex_); }
+    std::size_t shownIndex() const { return pastIndex_; }
+    std::size_t keptCount() const { return pastEntries_.size(); }
+
+    // The note that goes out with the next save. Setting another one is a change.
+    const QString& note() const;
+    void setNote(const QString& note);
+
+    // What replaced the whole position.
+    enum class Change { Opened, NewGame, PastShown, Present };
+
+signals:
+    // Open, New game, a history step or back to the present: everything may differ.
+    void positionReplaced(Session::Change change);
+    void modifiedChanged(bool modified);
+    void fileNameChanged(const QString& fileName);
+    void undoChanged(bool canUndo);
+    // A move file was saved (the report may not have been).
+    void saved(const QString& fileName);
+    // A copy the history could not keep, told when the writing ended.
+    void historyWarning(const QString& warning);
+
+private:
+    void setModified(bool modified);
+    void setUndoEnabled(bool enabled);
+    void setFileName(const QString& fileName);
+    void keepInHistory(const QByteArray& bytes, bool saved);
+    void showEntry(std::size_t index);
+
+    std::unique_ptr<Game> game_;
+    std::unique_ptr<HistoryWriter> historyWriter_;
+    QString fileName_;
+    bool modified_ = false;
+    int dragFromHex_ = -1;
+    int undoToHex_ = -1;
+    bool undoEnabled_ = false;
+    // While the past shows: the game's copies, oldest first, and the one shown.
+    std::vector<HistoryEntry> pastEntries_;
+    std::size_t pastIndex_ = 0;
+    QString stepError_;
+};

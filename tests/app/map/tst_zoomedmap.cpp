@@ -1,0 +1,191 @@
+#include "app/map/areaaverage.h"
+#include "app/map/mapscene.h"
+#include "app/map/zoomedmap.h"
+#include "board/mapboard.h"
+#include "board/mappicture.h"
+#include "combat/taggermgr.h"
+#include "counters/countermgr.h"
+#include "counters/zekcounter.h"
+#include "geometry/zekclick.h"
+#include "tests/common/fakepicturemodule.h"
+
+#include <QPainter>
+#include <QTest>
+
+// The map as the view keeps it at a scale: made smaller by averaging and kept in step with
+// changes, or enlarged in tiles with the counters and tags drawn over them from the game.
+class TestZoomedMap : public QObject {
+    Q_OBJECT
+private slots:
+    void shrinkAverages();
+    void shrinkKeepsInStep_data();
+    void shrinkKeepsInStep();
+    void ownScaleIsThePictureItself();
+    void enlargedTilesMeetWithoutSeams();
+    void piecesDrawnFromTheGame();
+};
+
+namespace {
+
+QImage solid(int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+QImage paintedAt(ZoomedMap& zoomed, const QRect& deviceRect) {
+    QImage image(deviceRect.size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.translate(-deviceRect.topLeft());
+    zoomed.paint(painter, deviceRect);
+    return image;
+}
+
+// A game on the quick stand-in pictures over a patterned map.
+struct TestGame {
+    FakePictureModule maps{QStringLiteral("korva_1.dll")};
+    FakePictureModule counters{QStringLiteral("korva_2.dll")};
+    MapPicture picture{patternMap(600, 400)};
+    CounterMgr counterMgr;
+    MapBoard board{picture};
+    TaggerMgr tags{&maps, &picture};
+    MapScene scene{picture, board, counterMgr, tags, maps, counters};
+
+    // Every counter starts in the last hex, far off this small map.
+    TestGame() {
+        ZeKCounter::setPictureModule(&counters);
+        for (const auto& counter : counterMgr.counters())
+            counter->setState(CounterRecord{2966, 2966, 0, 0});
+    }
+    ~TestGame() { ZeKCounter::setPictureModule(nullptr); }
+    void place(int row, int hex) {
+        auto it = counterMgr.counters().begin();
+        std::advance(it, row - 1);
+        (*it)->setState(CounterRecord{hex, hex, 0, 0});
+    }
+};
+
+} // namespace
+
+void TestZoomedMap::shrinkAverages() {
+    // Two columns, black and white: at half size each pixel is their mean.
+    QImage stripes(4, 2, QImage::Format_RGB32);
+    for (int x = 0; x < 4; ++x)
+        for (int y = 0; y < 2; ++y)
+            stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    const QImage half = areaaverage::shrink(stripes, 0.5);
+    QCOMPARE(half.size(), QSize(2, 1));
+    QCOMPARE(qRed(half.pixel(0, 0)), 128);
+    QCOMPARE(half.pixel(1, 0), half.pixel(0, 0));
+    // A plain picture stays plain, its size rounded up at any scale.
+    const QImage plain = areaaverage::shrink(solid(100, 50, qRgb(10, 200, 90)), 2.0 / 3.0);
+    QCOMPARE(plain.size(), QSize(67, 34));
+    QCOMPARE(plain, solid(67, 34, qRgb(10, 200, 90)));
+}
+
+void TestZoomedMap::shrinkKeepsInStep_data() {
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("25%") << 0.25;
+    QTest::newRow("33%") << 1.0 / 3.0;
+    QTest::newRow("50%") << 0.5;
+    QTest::newRow("67%") << 2.0 / 3.0;
+    QTest::newRow("a fit, 37%") << 0.37;
+}
+
+// A changed rectangle redone alone gives the same pixels as the whole picture made smaller
+// again, through the zoomed map as the view paints it.
+void TestZoomedMap::shrinkKeepsInStep() {
+    QFETCH(qreal, scale);
+    MapPicture picture(patternMap(300, 200));
+    ZoomedMap zoomed;
+    zoomed.setSources(&picture, nullptr);
+    zoomed.setScale(scale);
+    const QRect whole(QPoint(), zoomed.deviceSize());
+    // Only the top shown so far: the copy is made there; the rest when first painted.
+    paintedAt(zoomed, QRect(0, 0, whole.width(), whole.height() / 2));
+    picture.setChangeListener([&zoomed](const QRect& r) { zoomed.pictureChanged(r); });
+    picture.drawImage(101, 57, solid(27, 39, qRgb(250, 10, 10)));
+    picture.restorePristine(QRect(110, 60, 5, 5));
+    QCOMPARE(paintedAt(zoomed, whole), areaaverage::shrink(picture.image(), scale));
+}
+
+void TestZoomedMap::ownScaleIsThePictureItself() {
+    MapPicture picture(patternMap(120, 90));
+    ZoomedMap zoomed;
+    zoomed.setSources(&picture, nullptr);
+    QCOMPARE(zoomed.deviceSize(), QSize(120, 90));
+    QCOMPARE(paintedAt(zoomed, QRect(10, 20, 50, 40)), picture.image().copy(10, 20, 50, 40));
+    QCOMPARE(zoomed.heldBytes(), 0);
+}
+
+// Pictures from files are enlarged smoothly, tile by tile: the tiles must agree with the
+// whole map enlarged at once, or their edges would show.
+void TestZoomedMap::enlargedTilesMeetWithoutSeams() {
+    TestGame game;
+    ZoomedMap zoomed;
+    zoomed.setSources(&game.picture, &game.scene);
+    zoomed.setScale(1.5);
+    QCOMPARE(zoomed.deviceSize(), QSize(900, 600));
+    const QImage rendered = zoomed.render();
+    QImage whole(rendered.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&whole);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.scale(1.5, 1.5);
+        painter.drawImage(0, 0, game.picture.image());
+    }
+    // Away from the map's own edge, where the whole picture has no neighbours to smooth with.
+    const QRect inside = rendered.rect().adjusted(4, 4, -4, -4);
+    // Smoothing from a part rounds a level or two differently from the whole, no more.
+    int worst = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb a = rendered.pixel(x, y);
+            const QRgb b = whole.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b))});
+        }
+    }
+    QVERIFY2(worst <= 3, qPrintable(QString::number(worst)));
+}
+
+void TestZoomedMap::piecesDrawnFromTheGame() {
+    TestGame game;
+    game.place(1, 75); // column 1, row 6
+    game.place(2, 75);
+    game.board.rebuild(game.counterMgr.counters());
+    game.board.redrawAll();
+    const AFPoint at = ZeKClick(75).position();
+    game.tags.addCombat(TaggerInfo{at, 3, "held"});
+    const QRgb bottom =
+        FakePictureModule::colourOf(game.board.hex(75).stack().front()->pictureId());
+    const QRgb top = FakePictureModule::colourOf(game.board.hex(75).stack().back()->pictureId());
+    const QRgb tag = FakePictureModule::colourOf(16013);
+
+    ZoomedMap zoomed;
+    zoomed.setSources(&game.picture, &game.scene);
+    zoomed.setScale(2.0);
+    QImage shown = zoomed.render();
+    const auto colourAt = [&shown](const AFPoint& hex, qreal dx, qreal dy) {
+        return shown.pixel(static_cast<int>((hex.x + dx) * 2), static_cast<int>((hex.y + dy) * 2));
+    };
+    // Two counters stacked 15 pixels apart, the top one drawn last, and the tag left of the
+    // hex position: each shows its own colour in the doubled picture.
+    QCOMPARE(colourAt(at, 5, 2), bottom);
+    QCOMPARE(colourAt(at, 5, 30), top);
+    QCOMPARE(colourAt(at, -4, 4), tag);
+    // A counter stays inside its hex's counter area (39 pixels down from the position).
+    QVERIFY(colourAt(at, 5, 39.5) != top);
+
+    // Hidden tags are not drawn again; a moved counter is drawn where it went.
+    game.tags.hideTags();
+    game.board.moveTop(75, 72);
+    shown = zoomed.render();
+    QVERIFY(colourAt(at, -4, 4) != tag);
+    QVERIFY(colourAt(at, 5, 30) != top);
+    QCOMPARE(colourAt(ZeKClick(72).position(), 5, 2), top);
+    QCOMPARE(game.board.count(72), 1);
+}
+
+QTEST_MAIN(TestZoomedMap)
+#include "tst_zoomedmap.moc"

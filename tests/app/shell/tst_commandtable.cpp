@@ -1,0 +1,69 @@
+#include "app/shell/commandtable.h"
+
+#include <QAction>
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QWidget>
+
+// The one table of commands: no key twice, every tool tip names its key, and no key set
+// anywhere else.
+class TestCommandTable : public QObject {
+    Q_OBJECT
+private slots:
+    void keysAndNamesAreUnique();
+    void actionsComeFromTheTable();
+    void noKeyIsSetOutsideTheTable();
+};
+
+void TestCommandTable::keysAndNamesAreUnique() {
+    QSet<QString> keys;
+    QSet<QString> names;
+    for (const CommandSpec& spec : CommandTable::specs()) {
+        const QString name = QString::fromLatin1(spec.objectName);
+        QVERIFY2(!names.contains(name), qPrintable(name));
+        names.insert(name);
+        for (const QKeySequence& key : spec.keys) {
+            const QString text = key.toString(QKeySequence::PortableText);
+            QVERIFY2(!keys.contains(text), qPrintable(text + QStringLiteral(" twice")));
+            keys.insert(text);
+        }
+    }
+}
+
+void TestCommandTable::actionsComeFromTheTable() {
+    QWidget window;
+    QWidget map(&window);
+    const CommandTable table(&window, &map);
+    for (const CommandSpec& spec : CommandTable::specs()) {
+        const QAction* action = table.action(spec.id);
+        QCOMPARE(action->objectName(), QString::fromLatin1(spec.objectName));
+        QCOMPARE(action->shortcuts(), spec.keys);
+        const QString key = spec.keys.constFirst().toString(QKeySequence::NativeText);
+        QVERIFY2(action->toolTip().endsWith(QStringLiteral("(%1)").arg(key)),
+                 qPrintable(action->toolTip()));
+        QVERIFY((spec.context == KeyContext::Map ? map : window).actions().contains(action));
+    }
+}
+
+void TestCommandTable::noKeyIsSetOutsideTheTable() {
+    static const QRegularExpression setsKey(
+        QStringLiteral("setShortcuts?\\(|new QShortcut|QKeySequence\\(Qt::(CTRL|ALT|SHIFT)"));
+    QStringList found;
+    QDirIterator files(QStringLiteral(KORVA_SOURCE_DIR "/app"), {QStringLiteral("*.cpp")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        if (path.endsWith(QStringLiteral("/commandtable.cpp")))
+            continue;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        if (QString::fromUtf8(file.readAll()).contains(setsKey))
+            found << path;
+    }
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+}
+
+QTEST_MAIN(TestCommandTable)
+#include "tst_commandtable.moc"
