@@ -24,6 +24,7 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 
 namespace {
@@ -228,6 +229,30 @@ void FilesFeature::noteSavedTurn(const QString& fileName) {
                                  win1252::toUnicode(tag.comment)});
     }
     savedTurn_ = std::move(mail);
+}
+
+QString FilesFeature::droppedMoveFile(const QMimeData& data, QString* refusal) {
+    const QList<QUrl> urls = data.urls();
+    if (urls.isEmpty()) {
+        *refusal = tr("Only a Korva move file (*.krv) can be dropped here.");
+        return {};
+    }
+    if (urls.size() > 1) {
+        *refusal = tr("Drop one move file at a time.");
+        return {};
+    }
+    const QUrl& url = urls.constFirst();
+    if (!url.isLocalFile()) {
+        *refusal =
+            tr("Korva opens move files on this computer only, not\n%1").arg(url.toDisplayString());
+        return {};
+    }
+    const QFileInfo file(url.toLocalFile());
+    if (file.suffix().compare(QStringLiteral("krv"), Qt::CaseInsensitive) != 0 || file.isDir()) {
+        *refusal = tr("%1 is not a Korva move file (*.krv).").arg(file.fileName());
+        return {};
+    }
+    return file.absoluteFilePath();
 }
 
 void FilesFeature::sendByEmail() {

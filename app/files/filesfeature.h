@@ -13,6 +13,7 @@ class PlayFeature;
 class ProcessLauncher;
 class QAction;
 class QMenu;
+class QMimeData;
 class RecentFiles;
 struct TurnMail;
 
@@ -49,6 +50,8 @@ public:
     bool maybeSaveChanges();
     // Hands the last saved move file and report to the desktop's mail composer.
     void sendByEmail();
+    // The move file a drop brings, or an empty text and the reason it is refused.
+    static QString droppedMoveFile(const QMimeData& data, QString* refusal);
 
 private:
     void fillRecentMenu();

@@ -28,6 +28,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -66,8 +67,9 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
-    // QWidget's destructor hides the docks after this part of the window has gone, and a
-    // dock tells of its hiding: nothing here may hear it then.
+    // QWidget's destructor hides the docks and moves the keyboard after this part of the
+    // window has gone, and both are told: nothing here may hear them then.
+    disconnect(qApp, nullptr, this, nullptr);
     for (QDockWidget* dock : findChildren<QDockWidget*>())
         dock->disconnect(this);
     FormDestroy();
@@ -380,30 +382,6 @@ void TMainForm::sbAboutClick() {
     TraceDieRolls();
 }
 
-QString TMainForm::droppedMoveFile(const QMimeData& data, QString* refusal) {
-    const QList<QUrl> urls = data.urls();
-    if (urls.isEmpty()) {
-        *refusal = tr("Only a Korva move file (*.krv) can be dropped here.");
-        return {};
-    }
-    if (urls.size() > 1) {
-        *refusal = tr("Drop one move file at a time.");
-        return {};
-    }
-    const QUrl& url = urls.constFirst();
-    if (!url.isLocalFile()) {
-        *refusal =
-            tr("Korva opens move files on this computer only, not\n%1").arg(url.toDisplayString());
-        return {};
-    }
-    const QFileInfo file(url.toLocalFile());
-    if (file.suffix().compare(QStringLiteral("krv"), Qt::CaseInsensitive) != 0 || file.isDir()) {
-        *refusal = tr("%1 is not a Korva move file (*.krv).").arg(file.fileName());
-        return {};
-    }
-    return file.absoluteFilePath();
-}
-
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
     // Everything is let in, so that a drop of the wrong thing can say why it is refused.
     // A copy only: the file manager must never take a dropped file away.
@@ -413,7 +391,7 @@ void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
 
 void TMainForm::dropEvent(QDropEvent* event) {
     QString refusal;
-    const QString fileName = droppedMoveFile(*event->mimeData(), &refusal);
+    const QString fileName = FilesFeature::droppedMoveFile(*event->mimeData(), &refusal);
     if (fileName.isEmpty()) {
         event->ignore();
     } else {

@@ -29,7 +29,6 @@ class MapView;
 class NoticeBar;
 class PictureModule;
 class PlayFeature;
-class QMimeData;
 class QToolBar;
 class TurnFeature;
 
@@ -109,8 +108,6 @@ private:
     // typing in a field that is still there.
     void keyboardToMap();
     void catchStrayFocus(QWidget* old, QWidget* now);
-    // The move file a drop brings, or an empty text and the reason it is refused.
-    static QString droppedMoveFile(const QMimeData& data, QString* refusal);
     void openDropped(const QString& fileName, const QString& refusal);
     // A picture that could not be read and was replaced from the next source: noted now,
     // told in one warning once the command that drew it has finished.
