@@ -23,6 +23,7 @@
 #include "overlay/moveoverlay.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
@@ -35,6 +36,11 @@
 #include <string_view>
 
 namespace {
+
+// What the command line tells the player, ready for a translation.
+QString translated(const char* text) {
+    return QCoreApplication::translate("korva", text);
+}
 
 constexpr int kRefused = 2;
 constexpr int kWriteFailed = 1;
@@ -174,7 +180,7 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
             zoomed.setSources(nullptr, nullptr);
         }
         if (shown.isNull())
-            return refuse(out, QStringLiteral("there is not enough memory for the picture"));
+            return refuse(out, translated("there is not enough memory for the picture"));
         if (request.moves) {
             QPainter painter(&shown);
             painter.scale(zoom, zoom);
@@ -183,7 +189,7 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (!shown.save(&buffer, "PNG"))
-            return refuse(out, QStringLiteral("the picture could not be encoded"));
+            return refuse(out, translated("the picture could not be encoded"));
     } catch (const std::exception& error) {
         return refuse(reading, QString::fromLocal8Bit(error.what()));
     }
@@ -240,7 +246,7 @@ LaunchRequest runCommandLine(int argc, char** argv) {
     const auto wrongCount = [&] {
         return LaunchRequest{
             refuseArguments(
-                QStringLiteral("%1 takes other arguments").arg(QString::fromLocal8Bit(argv[1]))),
+                translated("%1 takes other arguments").arg(QString::fromLocal8Bit(argv[1]))),
             {}};
     };
 
@@ -268,16 +274,16 @@ LaunchRequest runCommandLine(int argc, char** argv) {
                 bool number = false;
                 zoom = Zoom::scaleOfPercent(arg(++i).toInt(&number));
                 if (!number || *zoom == 0.0)
-                    return {refuseArguments(QStringLiteral("--zoom takes a percentage from 25 to "
-                                                           "400, not %1")
-                                                .arg(arg(i))),
+                    return {refuseArguments(
+                                translated("--zoom takes a percentage from 25 to 400, not %1")
+                                    .arg(arg(i))),
                             {}};
             } else {
                 return wrongCount();
             }
         }
         if (!request.since.isEmpty() && !request.moves)
-            return {refuseArguments(QStringLiteral("--since goes with --moves")), {}};
+            return {refuseArguments(translated("--since goes with --moves")), {}};
         request.zoom = zoom.value_or(1.0);
         return {renderPosition(argc, argv, request), {}};
     }
@@ -300,14 +306,13 @@ LaunchRequest runCommandLine(int argc, char** argv) {
         if (a.size() > 1 && a[0] == '-') {
             const std::optional<bool> takesValue = qtOptionTakesValue(a);
             if (!takesValue)
-                return {refuseArguments(QStringLiteral("unknown option %1").arg(arg(i))), {}};
+                return {refuseArguments(translated("unknown option %1").arg(arg(i))), {}};
             if (*takesValue)
                 ++i;
             continue;
         }
         if (!request.moveFile.isEmpty())
-            return {refuseArguments(QStringLiteral("only one move file can be opened at a time")),
-                    {}};
+            return {refuseArguments(translated("only one move file can be opened at a time")), {}};
         request.moveFile = arg(i);
     }
     return request;

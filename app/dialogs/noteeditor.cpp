@@ -10,9 +10,9 @@
 
 NoteEditor::NoteEditor(const QString& note, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("bNoteEditor"));
-    setWindowTitle(QStringLiteral("Note to the opponent"));
+    setWindowTitle(tr("Note to the opponent"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Sent with the next save:"), this));
+    layout->addWidget(new QLabel(tr("Sent with the next save:"), this));
     edit_ = new QPlainTextEdit(this);
     edit_->setObjectName(QStringLiteral("bNoteText"));
     layout->addWidget(edit_, 1);
@@ -42,8 +42,7 @@ bool NoteEditor::fits() const {
 
 void NoteEditor::showCount() {
     const qsizetype bytes = note().toUtf8().size();
-    count_->setText(
-        fits() ? QStringLiteral("%1 of %2 bytes").arg(bytes).arg(korvaext::kMaxNoteSize)
-               : QStringLiteral("Too long: %1 of %2 bytes").arg(bytes).arg(korvaext::kMaxNoteSize));
+    count_->setText(fits() ? tr("%1 of %2 bytes").arg(bytes).arg(korvaext::kMaxNoteSize)
+                           : tr("Too long: %1 of %2 bytes").arg(bytes).arg(korvaext::kMaxNoteSize));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(fits());
 }

@@ -32,8 +32,8 @@ TCombat::TCombat(DieRoller roller, QWidget* parent)
     ui_->combatComment->setPalette(black);
     ui_->combatComment->setValidator(new Win1252Validator(ui_->combatComment));
     ui_->combatComment->setFocus();
-    ui_->combatComment->setAccessibleName(QStringLiteral("Combat comment"));
-    ui_->combatBone->setAccessibleDescription(QStringLiteral("Rolls the die"));
+    ui_->combatComment->setAccessibleName(tr("Combat comment"));
+    ui_->combatBone->setAccessibleDescription(tr("Rolls the die"));
     ui_->combatCommentLabel->adjustSize();
 
     connect(ui_->combatComment, &QLineEdit::textChanged, this, &TCombat::combatCommentChange);
@@ -98,7 +98,7 @@ void TCombat::combatBoneClick() {
     ui_->combatBoneText->setText(QString::number(value));
     ui_->combatBone->hide();
     ui_->combatBoneText->show();
-    ui_->combatCancel->setText(QStringLiteral("Done"));
+    ui_->combatCancel->setText(tr("Done"));
     ui_->combatComment->setFocus();
 }
 

@@ -1,19 +1,27 @@
 #include "app/files/turnmail.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("TurnMail", text);
+}
+
+} // namespace
 
 QString TurnMail::subject() const {
     return QStringLiteral("Korva: ") + title;
 }
 
 QString TurnMail::body() const {
-    QString text =
-        QStringLiteral("My turn: the move file %1 and its move report %2 are attached.\n\n")
-            .arg(QFileInfo(moveFile).fileName(), QFileInfo(reportFile).fileName());
+    QString text = translated("My turn: the move file %1 and its move report %2 are attached.\n\n")
+                       .arg(QFileInfo(moveFile).fileName(), QFileInfo(reportFile).fileName());
     if (combats.empty())
-        return text + QStringLiteral("No combats this turn.\n");
-    text += QStringLiteral("Combats this turn:\n");
+        return text + translated("No combats this turn.\n");
+    text += translated("Combats this turn:\n");
     for (const Combat& combat : combats)
         text +=
             QStringLiteral("%1, die %2: %3\n").arg(combat.hex).arg(combat.die).arg(combat.comment);
@@ -36,25 +44,27 @@ QStringList TurnMail::arguments() const {
 QString TurnMail::failureMessage(const ProcessLauncher::Outcome& outcome) const {
     QString reason;
     if (!outcome.started) {
-        reason = QStringLiteral("%1 was not found or could not be run (it comes with the "
-                                "xdg-utils package).")
+        reason = translated("%1 was not found or could not be run (it comes with the "
+                            "xdg-utils package).")
                      .arg(program());
     } else if (outcome.exitCode != 0) {
         // xdg-email's own exit statuses.
         static const char* const kMeanings[] = {
-            nullptr, "it did not understand its arguments", "one of the files is missing",
-            "no e-mail program was found", "the e-mail program failed"};
+            nullptr, QT_TRANSLATE_NOOP("TurnMail", "it did not understand its arguments"),
+            QT_TRANSLATE_NOOP("TurnMail", "one of the files is missing"),
+            QT_TRANSLATE_NOOP("TurnMail", "no e-mail program was found"),
+            QT_TRANSLATE_NOOP("TurnMail", "the e-mail program failed")};
         const bool known = outcome.exitCode > 0 && outcome.exitCode <= 4;
-        reason = QStringLiteral("%1 failed (exit status %2%3).")
+        reason = translated("%1 failed (exit status %2%3).")
                      .arg(program())
                      .arg(outcome.exitCode)
-                     .arg(known ? QStringLiteral(": ") + QLatin1String(kMeanings[outcome.exitCode])
+                     .arg(known ? QStringLiteral(": ") + translated(kMeanings[outcome.exitCode])
                                 : QString());
     } else {
         return {};
     }
-    return QStringLiteral("The e-mail could not be prepared: ") + reason +
-           QStringLiteral("\n\nAttach %1 and %2 by hand; they are in\n%3")
+    return translated("The e-mail could not be prepared: ") + reason +
+           translated("\n\nAttach %1 and %2 by hand; they are in\n%3")
                .arg(QFileInfo(moveFile).fileName(), QFileInfo(reportFile).fileName(),
                     QDir::toNativeSeparators(QFileInfo(moveFile).absolutePath()));
 }

@@ -41,7 +41,7 @@ private:
 } // namespace
 
 OrderOfBattleDock::OrderOfBattleDock(Game& game, QWidget* parent)
-    : QDockWidget(QStringLiteral("Order of battle"), parent) {
+    : QDockWidget(tr("Order of battle"), parent) {
     setObjectName(QStringLiteral("bOrderOfBattleDock"));
     model_ = new OrderOfBattleModel(game, this);
     auto* filter = new OrderOfBattleFilter(this);
@@ -55,13 +55,13 @@ OrderOfBattleDock::OrderOfBattleDock(Game& game, QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 2);
     filter_ = new QLineEdit;
     filter_->setObjectName(QStringLiteral("bOrderOfBattleFilter"));
-    filter_->setPlaceholderText(QStringLiteral("Filter: side, name, hex"));
-    filter_->setAccessibleName(QStringLiteral("Filter the order of battle"));
+    filter_->setPlaceholderText(tr("Filter: side, name, hex"));
+    filter_->setAccessibleName(tr("Filter the order of battle"));
     filter_->setClearButtonEnabled(true);
     layout->addWidget(filter_);
     table_ = new QTableView;
     table_->setObjectName(QStringLiteral("bOrderOfBattleTable"));
-    table_->setAccessibleName(QStringLiteral("Order of battle"));
+    table_->setAccessibleName(tr("Order of battle"));
     table_->setModel(proxy_);
     table_->setSortingEnabled(true);
     table_->sortByColumn(-1, Qt::AscendingOrder); // order-of-battle order until asked

@@ -76,8 +76,7 @@ QVariant OrderOfBattleModel::data(const QModelIndex& index, int role) const {
     const bool sorting = role == kSortRole;
     switch (index.column()) {
     case Side:
-        return sideOfRow(index.row() + 1) == ::Side::First ? QStringLiteral("Allies")
-                                                           : QStringLiteral("Axis");
+        return sideOfRow(index.row() + 1) == ::Side::First ? tr("Allies") : tr("Axis");
     case Name:
         return win1252::toUnicode(c.name());
     case Size:
@@ -105,8 +104,8 @@ QVariant OrderOfBattleModel::data(const QModelIndex& index, int role) const {
 QVariant OrderOfBattleModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const titles[ColumnCount] = {"Side",  "Name",   "Size",   "Hex",
-                                                    "Steps", "Losses", "Marker", "Moved"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section])
-                                                 : QVariant();
+    static const char* const titles[ColumnCount] = {
+        QT_TR_NOOP("Side"),  QT_TR_NOOP("Name"),   QT_TR_NOOP("Size"),   QT_TR_NOOP("Hex"),
+        QT_TR_NOOP("Steps"), QT_TR_NOOP("Losses"), QT_TR_NOOP("Marker"), QT_TR_NOOP("Moved")};
+    return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }

@@ -47,9 +47,9 @@ QImage counterFace(const ZeKCounter& counter, const PictureModule& pictures) {
 
 QString counterDetails(const ZeKCounter& counter) {
     QStringList parts;
-    parts << QStringLiteral("Steps/Losses %1").arg(QString::fromStdString(counter.lossText()));
-    parts << (counter.marker() == 0 ? QStringLiteral("no marker")
-                                    : QStringLiteral("marker %1").arg(counter.marker()));
+    parts << StackViewer::tr("Steps/Losses %1").arg(QString::fromStdString(counter.lossText()));
+    parts << (counter.marker() == 0 ? StackViewer::tr("no marker")
+                                    : StackViewer::tr("marker %1").arg(counter.marker()));
     parts << (counter.hasMoved() ? QStringLiteral("Has Moved") : QStringLiteral("Yet to move"));
     return parts.join(QStringLiteral(", "));
 }
@@ -69,7 +69,7 @@ QLabel* plainLabel(const QString& text, bool bold = false) {
 StackViewer::StackViewer(Game& game, QWidget* map, std::function<bool()> busy)
     : QFrame(map, Qt::ToolTip | Qt::FramelessWindowHint), game_(game), busy_(std::move(busy)) {
     setObjectName(QStringLiteral("bStackViewer"));
-    setAccessibleName(QStringLiteral("Stack viewer"));
+    setAccessibleName(tr("Stack viewer"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(0xFF, 0xFB, 0xE6)));
@@ -172,8 +172,7 @@ bool StackViewer::fill(int hex) {
         rows_->addLayout(row);
     }
     for (const Tagger* tag : tags) {
-        const QString who =
-            tag->fromFile() ? QStringLiteral("Opponent's roll") : QStringLiteral("Your roll");
+        const QString who = tag->fromFile() ? tr("Opponent's roll") : tr("Your roll");
         QString line = QStringLiteral("%1: %2").arg(who).arg(tag->dieValue());
         if (!tag->comment().empty())
             line += QStringLiteral(" \u2013 ") + win1252::toUnicode(tag->comment());

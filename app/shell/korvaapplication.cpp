@@ -29,7 +29,7 @@ bool KorvaApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         reportException(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        reportException(QStringLiteral("An unknown error occurred."));
+        reportException(tr("An unknown error occurred."));
     }
     return false;
 }

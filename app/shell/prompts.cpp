@@ -1,5 +1,6 @@
 #include "app/shell/prompts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 
@@ -31,11 +32,11 @@ QMessageBox::StandardButton QtPrompts::askEndOfTurn() {
 }
 
 QMessageBox::StandardButton QtPrompts::askSaveChanges() {
-    return QMessageBox::question(parent_, kTitle,
-                                 QStringLiteral("This turn has changes that are not saved.\n"
-                                                "Save them first?"),
-                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                 QMessageBox::Yes);
+    return QMessageBox::question(
+        parent_, kTitle,
+        QCoreApplication::translate("Prompts", "This turn has changes that are not saved.\n"
+                                               "Save them first?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
 }
 
 QString QtPrompts::chooseSaveFile(const QString& folder) {

@@ -327,7 +327,7 @@ void TurnFeature::stepHistory(Session::HistoryStep step) {
         context_.notices.showNotice(tr("The history holds nothing of this game"), 5000);
         break;
     case Session::StepOutcome::Refused:
-        context_.prompts.showWarning(QStringLiteral("Can not show the kept copy\n") +
+        context_.prompts.showWarning(tr("Can not show the kept copy\n") +
                                      context_.session.stepError());
         if (!context_.session.showsPast())
             showOpenedTurn(false);

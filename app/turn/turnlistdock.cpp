@@ -9,8 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TurnListDock::TurnListDock(QWidget* parent)
-    : QDockWidget(QStringLiteral("The turn"), parent), model_(this) {
+TurnListDock::TurnListDock(QWidget* parent) : QDockWidget(tr("The turn"), parent), model_(this) {
     setObjectName(QStringLiteral("bTurnListDock"));
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
@@ -28,7 +27,7 @@ TurnListDock::TurnListDock(QWidget* parent)
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setWordWrap(false);
     layout->addWidget(table_, 1);
-    noteTitle_ = new QLabel(QStringLiteral("Their note:"), body);
+    noteTitle_ = new QLabel(tr("Their note:"), body);
     layout->addWidget(noteTitle_);
     note_ = new QPlainTextEdit(body);
     note_->setObjectName(QStringLiteral("bTurnNote"));

@@ -46,11 +46,11 @@ int TurnListModel::columnCount(const QModelIndex& parent) const {
 QVariant TurnListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const titles[] = {"Unit",   "From",       "To",     "Losses",
-                                         "Marker", "Combat hex", "Comment"};
+    static const char* const titles[] = {
+        QT_TR_NOOP("Unit"),   QT_TR_NOOP("From"),       QT_TR_NOOP("To"),     QT_TR_NOOP("Losses"),
+        QT_TR_NOOP("Marker"), QT_TR_NOOP("Combat hex"), QT_TR_NOOP("Comment")};
     static_assert(std::size(titles) == ColumnCount);
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section])
-                                                 : QVariant();
+    return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }
 
 QVariant TurnListModel::data(const QModelIndex& index, int role) const {
@@ -68,12 +68,11 @@ QVariant TurnListModel::data(const QModelIndex& index, int role) const {
         const int steps = unit ? unit->steps : 0;
         switch (index.column()) {
         case Unit:
-            return unit ? win1252::toUnicode(unit->name)
-                        : QStringLiteral("counter %1").arg(c.counter);
+            return unit ? win1252::toUnicode(unit->name) : tr("counter %1").arg(c.counter);
         case From:
             return hexText(c.fromHex);
         case To:
-            return c.moved() ? hexText(c.toHex) : QStringLiteral("did not move");
+            return c.moved() ? hexText(c.toHex) : tr("did not move");
         case Losses:
             return beforeAfter(std::to_string(steps) + "/" + std::to_string(c.lossesBefore),
                                std::to_string(steps) + "/" + std::to_string(c.lossesAfter));
@@ -88,7 +87,7 @@ QVariant TurnListModel::data(const QModelIndex& index, int role) const {
     const Combat& combat = combats_[row - changes_.size()];
     switch (index.column()) {
     case Unit:
-        return QStringLiteral("Combat, die %1").arg(combat.die);
+        return tr("Combat, die %1").arg(combat.die);
     case CombatHex:
         return hexText(combat.hex);
     case Comment:
