@@ -218,13 +218,21 @@ qreal MapView::fitWindowScale() const {
                       Zoom::kMinimum, Zoom::kMaximum);
 }
 
-void MapView::finishVisibleTiles() {
-    const qreal dpr = devicePixelRatioF();
+QRect MapView::visibleDeviceRect() const {
     const QRectF shown = visibleMapRect();
     const qreal scale = zoomed_.scale();
-    const QRect device =
-        QRectF(shown.x() * scale, shown.y() * scale, shown.width() * scale, shown.height() * scale)
-            .toAlignedRect();
+    return QRectF(shown.x() * scale, shown.y() * scale, shown.width() * scale,
+                  shown.height() * scale)
+        .toAlignedRect();
+}
+
+bool MapView::visibleTilesShown() const {
+    return zoomed_.tilesIn(visibleDeviceRect()) && paintedArrivals_ == zoomed_.arrivals();
+}
+
+void MapView::finishVisibleTiles() {
+    const qreal dpr = devicePixelRatioF();
+    const QRect device = visibleDeviceRect();
     const int ring = ZoomedMap::kTileSize;
     zoomed_.finishTiles(device.adjusted(-ring, -ring, ring, ring));
     const QRect view =
@@ -373,6 +381,7 @@ void MapView::paintEvent(QPaintEvent* event) {
         syncDeviceScale(); // the window moved to a screen of another density
     if (dpr != 1.0)
         painter.scale(1.0 / dpr, 1.0 / dpr); // device pixels, one to one
+    paintedArrivals_ = zoomed_.arrivals();
     for (const QRect& rect : event->region()) {
         paintedPixels_ += qint64(rect.width()) * rect.height();
         const QRect device = dpr == 1.0 ? rect

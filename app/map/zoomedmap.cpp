@@ -257,8 +257,10 @@ void ZoomedMap::takeFinished() {
         found->image = std::move(done.image);
         ready |= tileRect(done.key);
     }
-    if (!ready.isEmpty())
+    if (!ready.isEmpty()) {
+        ++arrivals_;
         emit tilesReady(ready);
+    }
 }
 
 void ZoomedMap::prefetch(const QRect& visibleDeviceRect) {
@@ -290,6 +292,25 @@ void ZoomedMap::evict(const QRect& keep) {
         bytes -= oldest->image.sizeInBytes();
         tiles_.erase(oldest);
     }
+}
+
+bool ZoomedMap::tilesIn(const QRect& deviceRect) const {
+    if (scale_ <= 1.0 || !picture_)
+        return true;
+    const QRect part = deviceRect.intersected(QRect(QPoint(), deviceSize()));
+    if (part.isEmpty())
+        return true;
+    {
+        const std::lock_guard lock(finishedMutex_);
+        if (!finished_.empty())
+            return false; // arrived, but not yet taken in
+    }
+    for (int ty = part.top() / kTileSize; ty <= part.bottom() / kTileSize; ++ty)
+        for (int tx = part.left() / kTileSize; tx <= part.right() / kTileSize; ++tx)
+            if (const auto found = tiles_.constFind(QPoint(tx, ty));
+                found == tiles_.cend() || found->image.isNull())
+                return false;
+    return true;
 }
 
 void ZoomedMap::finishTiles(const QRect& deviceRect) {

@@ -58,6 +58,11 @@ public:
     qint64 heldBytes() const;
     // Tiles made so far at this scale, ready or under way.
     int tileCount() const { return static_cast<int>(tiles_.size()); }
+    // Every tile of `deviceRect` has arrived and would be painted sharp (always true at or
+    // below scale 1).
+    bool tilesIn(const QRect& deviceRect) const;
+    // How many times tiles have arrived so far.
+    quint64 arrivals() const { return arrivals_; }
 
 signals:
     // Tile pixels arrived for this part of the map (device pixels).
@@ -100,8 +105,9 @@ private:
     QHash<QPoint, Tile> tiles_;
     quint64 generation_ = 0;
     quint64 useClock_ = 0;
+    quint64 arrivals_ = 0;
     qint64 budgetBytes_ = 0;
     QThreadPool workers_;
-    std::mutex finishedMutex_;
+    mutable std::mutex finishedMutex_;
     std::vector<Finished> finished_;
 };

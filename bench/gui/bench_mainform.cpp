@@ -1,14 +1,19 @@
 // The main window on Qt's offscreen platform: one mouse movement during a drag (only the
 // drag picture moves), one drop (two hexes redrawn), and opening a busy move file in the
-// shown window with the program's own pictures, against copying the map's pixels once.
+// shown window with the program's own pictures until the window is flushed, against copying
+// the map's pixels once, and with the three docks open against an Open without them.
 #include "app/files/filesfeature.h"
+#include "app/find/findfeature.h"
+#include "app/find/orderofbattledock.h"
+#include "app/map/mapfeature.h"
 #include "app/map/mapview.h"
 #include "app/pictures/picturemoduleloader.h"
 #include "app/play/playfeature.h"
 #include "app/turn/turnfeature.h"
+#include "app/turn/turnlistdock.h"
 #include "app/window/tmainform.h"
 #include "bench/common/busymovefile.h"
-#include "bench/common/mapcopy.h"
+#include "bench/common/flushwatch.h"
 #include "bench/common/offscreenmain.h"
 #include "board/pictureids.h"
 #include "counters/countermgr.h"
@@ -18,11 +23,15 @@
 #include "tests/common/cachedpicturemodule.h"
 
 #include <QApplication>
+#include <QDockWidget>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+#include <cstring>
 
 namespace {
 
@@ -74,12 +83,15 @@ void BM_Drop(benchmark::State& state) {
 }
 BENCHMARK(BM_Drop);
 
-// The window as the program starts it: the built-in pictures (no DLL or folder), shown.
-std::unique_ptr<TMainForm> makeShownForm() {
+// The window as the program starts it: the built-in pictures (no DLL or folder), shown at
+// `size` (its own first size when empty).
+std::unique_ptr<TMainForm> makeShownForm(const QSize& size = {}) {
     MainFormSetup setup;
     setup.loadModule = [](const QString& name) { return loadPictureModule(name, {}, {}); };
     setup.seed = 1;
     auto form = std::make_unique<TMainForm>(std::move(setup));
+    if (!size.isEmpty())
+        form->resize(size);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get()))
         return nullptr;
@@ -87,42 +99,117 @@ std::unique_ptr<TMainForm> makeShownForm() {
     return form;
 }
 
-// Baseline: one copy of the map's pixels.
-void BM_FullMapCopy(benchmark::State& state) {
-    const QImage map =
-        loadPictureModule(QStringLiteral("korva_1.dll"), {}, {})->bitmap(pictureids::kMap);
-    copyMapEachIteration(state, map);
-}
-BENCHMARK(BM_FullMapCopy)->Unit(benchmark::kMicrosecond);
-
-// Open (Ctrl+O without the dialog) of a move file with every counter on the board, alone in
-// its hex (0) or in stacks of one to eight (1), until the window has repainted. The
-// counter "updates" is the number of repaints one Open asks for.
-void BM_OpenInShownWindow(benchmark::State& state) {
-    QTemporaryDir folder;
+QString writeBusyFile(const QTemporaryDir& folder, bool stacked) {
     const QString path = folder.filePath(QStringLiteral("turn.krv"));
     QFile file(path);
-    const QByteArray bytes = state.range(0) ? busymovefile::stackBusy() : busymovefile::busy();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        state.SkipWithError("cannot write the move file");
-        return;
-    }
-    file.close();
-    auto form = makeShownForm();
-    if (!form) {
-        state.SkipWithError("the window was not shown");
-        return;
-    }
-    const int updatesBefore = form->mapView().updateRequests();
-    for (auto _ : state) {
-        if (!form->files().OpenMove(path))
-            state.SkipWithError("the move file was refused");
-        QCoreApplication::processEvents(); // the repaint
-    }
-    const auto updates = form->mapView().updateRequests() - updatesBefore;
-    state.counters["updates"] = double(updates) / double(state.iterations());
+    const QByteArray bytes = stacked ? busymovefile::stackBusy() : busymovefile::busy();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
 }
-BENCHMARK(BM_OpenInShownWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+double elapsedMs(const QElapsedTimer& timer) {
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// One copy of the map's pixels into a buffer made beforehand: the yardstick, timed beside
+// each Open so that both meet the same load of the machine.
+class MapCopy {
+public:
+    MapCopy()
+        : map_(loadPictureModule(QStringLiteral("korva_1.dll"), {}, {})->bitmap(pictureids::kMap)),
+          target_(map_.size(), map_.format()) {}
+    double milliseconds() {
+        QElapsedTimer timer;
+        timer.start();
+        std::memcpy(target_.bits(), map_.constBits(), static_cast<std::size_t>(map_.sizeInBytes()));
+        benchmark::ClobberMemory();
+        return elapsedMs(timer);
+    }
+
+private:
+    QImage map_;
+    QImage target_;
+};
+
+// Open (Ctrl+O without the dialog) of a move file with every counter on the board, alone in
+// its hex (0) or in stacks of one to eight (1), until the window is flushed; "x_map_copy" is
+// its time over one copy of the map's pixels, timed in the same iterations. The counter
+// "updates" is the number of repaints one Open asks for.
+void BM_OpenInShownWindow(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = writeBusyFile(folder, state.range(0) != 0);
+    auto form = makeShownForm();
+    if (path.isEmpty() || !form) {
+        state.SkipWithError("no move file or no window");
+        return;
+    }
+    FlushWatch watch(*form);
+    MapCopy copy;
+    const int updatesBefore = form->mapView().updateRequests();
+    double openMs = 0.0;
+    double copyMs = 0.0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!form->files().OpenMove(path) || !watch.waitForFlush())
+            state.SkipWithError("the move file was refused or never shown");
+        const double ms = elapsedMs(timer);
+        state.SetIterationTime(ms / 1e3);
+        openMs += ms;
+        copyMs += copy.milliseconds();
+    }
+    const auto n = double(state.iterations());
+    state.counters["updates"] = double(form->mapView().updateRequests() - updatesBefore) / n;
+    state.counters["map_copy_ms"] = copyMs / n;
+    state.counters["x_map_copy"] = openMs / copyMs;
+}
+BENCHMARK(BM_OpenInShownWindow)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Open of the busy file with the overview, the order of battle and the turn list shown, each
+// iteration also timing the same Open with them hidden: "x_without" is the first over the
+// second.
+void BM_OpenWithDocks(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = writeBusyFile(folder, false);
+    auto form = makeShownForm(QSize(1400, 900));
+    if (path.isEmpty() || !form) {
+        state.SkipWithError("no move file or no window");
+        return;
+    }
+    FlushWatch watch(*form);
+    const QList<QDockWidget*> docks = {&form->mapFeature().overviewDock(),
+                                       &form->find().orderOfBattleDock(),
+                                       &form->turn().turnListDock()};
+    const auto showDocks = [&](bool shown) {
+        for (QDockWidget* dock : docks)
+            dock->setVisible(shown);
+        watch.settle();
+    };
+    const auto timedOpen = [&] {
+        QElapsedTimer timer;
+        timer.start();
+        if (!form->files().OpenMove(path) || !watch.waitForFlush())
+            state.SkipWithError("the move file was refused or never shown");
+        return elapsedMs(timer);
+    };
+    double withMs = 0.0;
+    double withoutMs = 0.0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        showDocks(false);
+        withoutMs += timedOpen();
+        showDocks(true);
+        state.ResumeTiming();
+        const double ms = timedOpen();
+        state.SetIterationTime(ms / 1e3);
+        withMs += ms;
+    }
+    const auto n = double(state.iterations());
+    state.counters["without_ms"] = withoutMs / n;
+    state.counters["x_without"] = withMs / withoutMs;
+}
+BENCHMARK(BM_OpenWithDocks)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,17 +1,17 @@
 // The map view through a shown window on Qt's offscreen platform, with the program's own
-// pictures and a busy position, against copying a 1920 x 1080 view's pixels once
-// (BM_CopyViewPixels): one frame of scrolling at every zoom step (a wheel notch, 60 view
-// pixels, and the whole view repainted), a zoom step (the first frame at the new zoom, and
-// the time until the sharp tiles are in), and a move at 50% and 200%, counting the pixels
-// it repaints against its two hexes' areas. "x_copy" is a frame's time over the copy's.
+// pictures and a busy position, each row until the window is flushed: one frame of scrolling
+// at every zoom step where the map outgrows the view (a wheel notch, 60 view pixels), the
+// whole view repainted, a zoom step (the first frame at the new zoom, and the time until the
+// view is sharp), and a move at 50%, 100% and 200%, counting the pixels it repaints against
+// its two hexes' areas. Every row times copying a 1920 x 1080 view's pixels once beside each
+// of its iterations, so that both meet the same load: "x_copy" is a frame over a copy.
 #include "app/files/filesfeature.h"
 #include "app/map/mapview.h"
 #include "app/map/zoom.h"
 #include "app/pictures/picturemoduleloader.h"
-#include "app/play/playfeature.h"
-#include "app/turn/turnfeature.h"
 #include "app/window/tmainform.h"
 #include "bench/common/busymovefile.h"
+#include "bench/common/flushwatch.h"
 #include "bench/common/offscreenmain.h"
 #include "board/mapboard.h"
 #include "game/game.h"
@@ -28,7 +28,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -36,177 +35,190 @@ namespace {
 
 constexpr QSize kView(1920, 1080);
 
-// The median time of copying the view's pixels once into a buffer made beforehand.
-double copyMilliseconds() {
-    static const double median = [] {
-        const auto bytes = static_cast<std::size_t>(kView.width()) * kView.height() * 4;
-        std::vector<char> from(bytes, 1);
-        std::vector<char> to(bytes, 0);
-        std::vector<double> times;
-        for (int i = 0; i < 101; ++i) {
-            QElapsedTimer timer;
-            timer.start();
-            std::memcpy(to.data(), from.data(), bytes);
-            benchmark::DoNotOptimize(to.data());
-            times.push_back(double(timer.nsecsElapsed()) / 1e6);
-        }
-        std::nth_element(times.begin(), times.begin() + 50, times.end());
-        return times[50];
-    }();
-    return median;
+double elapsedMs(const QElapsedTimer& timer) {
+    return double(timer.nsecsElapsed()) / 1e6;
 }
 
-void BM_CopyViewPixels(benchmark::State& state) {
-    const auto bytes = static_cast<std::size_t>(kView.width()) * kView.height() * 4;
-    std::vector<char> from(bytes, 1);
-    std::vector<char> to(bytes, 0);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::ClobberMemory();
+// The yardstick: the view's pixels copied once into a buffer made beforehand.
+class ViewCopy {
+public:
+    double milliseconds() {
+        QElapsedTimer timer;
+        timer.start();
+        std::memcpy(to_.data(), from_.data(), to_.size());
+        benchmark::DoNotOptimize(to_.data());
+        const double ms = elapsedMs(timer);
+        totalMs_ += ms;
+        return ms;
     }
-    state.counters["median_ms"] = copyMilliseconds();
-}
-BENCHMARK(BM_CopyViewPixels)->Unit(benchmark::kMillisecond);
+    double totalMs() const { return totalMs_; }
+
+private:
+    static constexpr std::size_t kBytes = std::size_t(kView.width()) * kView.height() * 4;
+    std::vector<char> from_ = std::vector<char>(kBytes, 1);
+    std::vector<char> to_ = std::vector<char>(kBytes, 0);
+    double totalMs_ = 0.0;
+};
 
 QAbstractScrollArea& scrollBox(TMainForm& form) {
     return *form.findChild<QAbstractScrollArea*>(QStringLiteral("bScrollBoxMain"));
 }
 
 // The window as the program starts it, its view 1920 x 1080, a busy position opened.
-std::unique_ptr<TMainForm> makeForm(QTemporaryDir& folder) {
-    MainFormSetup setup;
-    setup.loadModule = [](const QString& name) { return loadPictureModule(name, {}, {}); };
-    setup.seed = 1;
-    auto form = std::make_unique<TMainForm>(std::move(setup));
-    form->resize(kView + QSize(40, 200));
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        return nullptr;
-    const QSize viewport = scrollBox(*form).viewport()->size();
-    form->resize(form->size() + kView - viewport);
-    QCoreApplication::processEvents();
-    const QString path = folder.filePath(QStringLiteral("busy.krv"));
-    QFile file(path);
-    const QByteArray bytes = busymovefile::busy();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return nullptr;
-    file.close();
-    if (!form->files().OpenMove(path) || scrollBox(*form).viewport()->size() != kView)
-        return nullptr;
-    QCoreApplication::processEvents();
-    return form;
-}
+struct Window {
+    QTemporaryDir folder;
+    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<FlushWatch> watch;
 
-// The zoom set and the view centred on the board, its sharp tiles made.
-void zoomTo(TMainForm& form, qreal scale) {
-    MapView& view = form.mapView();
-    view.zoom().setScale(scale);
-    view.centreOn(QPointF(440, 1500));
-    QCoreApplication::processEvents();
-    view.finishVisibleTiles();
-    QCoreApplication::processEvents();
-}
+    bool open() {
+        MainFormSetup setup;
+        setup.loadModule = [](const QString& name) { return loadPictureModule(name, {}, {}); };
+        setup.seed = 1;
+        form = std::make_unique<TMainForm>(std::move(setup));
+        form->resize(kView + QSize(40, 200));
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return false;
+        watch = std::make_unique<FlushWatch>(*form);
+        const QSize viewport = scrollBox(*form).viewport()->size();
+        form->resize(form->size() + kView - viewport);
+        watch->settle();
+        const QString path = folder.filePath(QStringLiteral("busy.krv"));
+        QFile file(path);
+        const QByteArray bytes = busymovefile::busy();
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return false;
+        file.close();
+        if (!form->files().OpenMove(path) || scrollBox(*form).viewport()->size() != kView)
+            return false;
+        watch->settle();
+        return true;
+    }
+    MapView& view() { return form->mapView(); }
 
-double elapsedMs(const QElapsedTimer& timer) {
-    return double(timer.nsecsElapsed()) / 1e6;
-}
+    // Until every tile in view is in and painted, and the window flushed.
+    bool waitUntilSharp() {
+        return watch->waitUntil([this] { return view().visibleTilesShown(); });
+    }
+    // The zoom set, the view centred on the board and sharp.
+    bool zoomTo(qreal scale) {
+        view().zoom().setScale(scale);
+        view().centreOn(QPointF(440, 1500));
+        watch->settle();
+        return waitUntilSharp();
+    }
+};
 
-void reportFrames(benchmark::State& state, double totalMs) {
+void reportFrames(benchmark::State& state, double totalMs, const ViewCopy& copy) {
     const double perFrame = totalMs / double(state.iterations());
     state.counters["frame_ms"] = perFrame;
-    state.counters["x_copy"] = perFrame / copyMilliseconds();
+    state.counters["copy_ms"] = copy.totalMs() / double(state.iterations());
+    state.counters["x_copy"] = totalMs / copy.totalMs();
 }
 
-// One wheel notch of scrolling (60 view pixels), down and up in turn, until painted.
+std::string percentLabel(qreal scale) {
+    return QStringLiteral("%1%").arg(qRound(scale * 100)).toStdString();
+}
+
+// One wheel notch of scrolling (60 view pixels), down and up in turn, until flushed. At 25%
+// and 33% the whole map fits the view and there is nothing to scroll.
 void BM_ScrollFrame(benchmark::State& state) {
-    QTemporaryDir folder;
-    auto form = makeForm(folder);
-    if (!form) {
+    Window window;
+    const qreal scale = Zoom::kSteps[std::size_t(state.range(0))];
+    if (!window.open() || !window.zoomTo(scale)) {
         state.SkipWithError("the window was not shown at 1920 x 1080");
         return;
     }
-    const qreal scale = Zoom::kSteps[std::size_t(state.range(0))];
-    zoomTo(*form, scale);
-    QScrollBar* bar = scrollBox(*form).verticalScrollBar();
+    QScrollBar* bar = scrollBox(*window.form).verticalScrollBar();
+    if (bar->maximum() < 60) {
+        state.SkipWithError("nothing to scroll");
+        return;
+    }
     int direction = 1;
     double totalMs = 0.0;
-    MapView& view = form->mapView();
-    const qint64 paintedBefore = view.paintedPixels();
+    ViewCopy copy;
+    const qint64 paintedBefore = window.view().paintedPixels();
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
         bar->setValue(bar->value() + direction * 60);
-        QCoreApplication::processEvents();
+        if (!window.watch->waitForFlush())
+            state.SkipWithError("the scroll was never shown");
         const double ms = elapsedMs(timer);
         state.SetIterationTime(ms / 1e3);
         totalMs += ms;
+        copy.milliseconds();
         direction = -direction;
     }
-    state.SetLabel(QStringLiteral("%1%").arg(view.zoom().percent()).toStdString());
-    reportFrames(state, totalMs);
+    state.SetLabel(percentLabel(scale));
+    reportFrames(state, totalMs, copy);
     // A scroll should paint only the strip it uncovers.
     state.counters["painted_px"] =
-        double(view.paintedPixels() - paintedBefore) / double(state.iterations());
+        double(window.view().paintedPixels() - paintedBefore) / double(state.iterations());
 }
-BENCHMARK(BM_ScrollFrame)->DenseRange(0, 8)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollFrame)->DenseRange(2, 8)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The whole view repainted (a page scrolled, a window uncovered).
 void BM_WholeViewFrame(benchmark::State& state) {
-    QTemporaryDir folder;
-    auto form = makeForm(folder);
-    if (!form) {
+    Window window;
+    const qreal scale = Zoom::kSteps[std::size_t(state.range(0))];
+    if (!window.open() || !window.zoomTo(scale)) {
         state.SkipWithError("the window was not shown at 1920 x 1080");
         return;
     }
-    zoomTo(*form, Zoom::kSteps[std::size_t(state.range(0))]);
-    MapView& view = form->mapView();
     double totalMs = 0.0;
+    ViewCopy copy;
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        view.update();
-        QCoreApplication::processEvents();
+        window.view().update();
+        if (!window.watch->waitForFlush())
+            state.SkipWithError("the repaint was never shown");
         const double ms = elapsedMs(timer);
         state.SetIterationTime(ms / 1e3);
         totalMs += ms;
+        copy.milliseconds();
     }
-    state.SetLabel(QStringLiteral("%1%").arg(view.zoom().percent()).toStdString());
-    reportFrames(state, totalMs);
+    state.SetLabel(percentLabel(scale));
+    reportFrames(state, totalMs, copy);
 }
 BENCHMARK(BM_WholeViewFrame)->DenseRange(0, 8)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// A zoom step from one step to the next, until the first frame at the new zoom is painted;
-// "sharp_ms" is the time until the tiles of the view are in as well (zooming in).
+// A zoom step from one step to the next, until the first frame at the new zoom is flushed
+// ("frame_ms"); zooming in, the row's time runs on until every tile in view is sharp and
+// flushed ("sharp_ms"), zooming out it is the first frame's.
 void BM_ZoomStep(benchmark::State& state) {
-    QTemporaryDir folder;
-    auto form = makeForm(folder);
-    if (!form) {
+    Window window;
+    const qreal from = Zoom::kSteps[std::size_t(state.range(0))];
+    const qreal to = Zoom::kSteps[std::size_t(state.range(1))];
+    // Both zooms once before timing: what is made once per run is made.
+    if (!window.open() || !window.zoomTo(to) || !window.zoomTo(from)) {
         state.SkipWithError("the window was not shown at 1920 x 1080");
         return;
     }
-    const qreal from = Zoom::kSteps[std::size_t(state.range(0))];
-    const qreal to = Zoom::kSteps[std::size_t(state.range(1))];
-    MapView& view = form->mapView();
-    double totalMs = 0.0;
+    double frameMs = 0.0;
     double sharpMs = 0.0;
+    ViewCopy copy;
     for (auto _ : state) {
         state.PauseTiming();
-        zoomTo(*form, from);
+        window.zoomTo(from);
         state.ResumeTiming();
         QElapsedTimer timer;
         timer.start();
-        view.zoom().setScale(to);
-        QCoreApplication::processEvents();
-        const double ms = elapsedMs(timer);
-        view.finishVisibleTiles();
-        QCoreApplication::processEvents();
-        sharpMs += elapsedMs(timer);
-        state.SetIterationTime(ms / 1e3);
-        totalMs += ms;
+        window.view().zoom().setScale(to);
+        if (!window.watch->waitForFlush())
+            state.SkipWithError("the zoom was never shown");
+        const double frame = elapsedMs(timer);
+        if (!window.waitUntilSharp())
+            state.SkipWithError("the view never became sharp");
+        const double sharp = elapsedMs(timer);
+        state.SetIterationTime((to > from ? sharp : frame) / 1e3);
+        frameMs += frame;
+        sharpMs += sharp;
+        copy.milliseconds();
     }
-    state.SetLabel(
-        QStringLiteral("%1% to %2%").arg(qRound(from * 100)).arg(qRound(to * 100)).toStdString());
-    reportFrames(state, totalMs);
+    state.SetLabel(percentLabel(from) + " to " + percentLabel(to));
+    reportFrames(state, frameMs, copy);
     state.counters["sharp_ms"] = sharpMs / double(state.iterations());
 }
 BENCHMARK(BM_ZoomStep)
@@ -221,21 +233,20 @@ BENCHMARK(BM_ZoomStep)
     ->Args({6, 7})
     ->Args({7, 8})
     ->Args({8, 7})
+    ->Iterations(8)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
-// A counter dragged between two hexes in view and back, until painted: the view pixels
+// A counter dragged between two hexes in view and back, until flushed: the view pixels
 // repainted per move against the two hexes' counter areas at that zoom.
 void BM_MoveRepaint(benchmark::State& state) {
-    QTemporaryDir folder;
-    auto form = makeForm(folder);
-    if (!form) {
+    Window window;
+    const qreal scale = double(state.range(0)) / 100.0;
+    if (!window.open() || !window.zoomTo(scale)) {
         state.SkipWithError("the window was not shown at 1920 x 1080");
         return;
     }
-    const qreal scale = double(state.range(0)) / 100.0;
-    zoomTo(*form, scale);
-    MapView& view = form->mapView();
+    MapView& view = window.view();
     // A hex in view with a counter, nearest the middle, and a hex two columns or rows away
     // that is in view as well.
     const QRectF shown = view.visibleMapRect().adjusted(40, 40, -40, -40);
@@ -248,7 +259,7 @@ void BM_MoveRepaint(benchmark::State& state) {
     int a = -1;
     qreal nearest = 1e12;
     for (int hex = 0; hex < hexgrid::kHexCount; ++hex) {
-        if (!inView(hex) || form->game().board().count(hex) == 0)
+        if (!inView(hex) || window.form->game().board().count(hex) == 0)
             continue;
         const AFPoint p = ZeKClick(hex).position();
         const QPointF d = QPointF(p.x, p.y) - shown.center();
@@ -271,15 +282,18 @@ void BM_MoveRepaint(benchmark::State& state) {
     };
     const qint64 paintedBefore = view.paintedPixels();
     double totalMs = 0.0;
+    ViewCopy copy;
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
         QTest::mousePress(&view, Qt::LeftButton, {}, centre(a));
         QTest::mouseRelease(&view, Qt::LeftButton, {}, centre(b));
-        QCoreApplication::processEvents();
+        if (!window.watch->waitForFlush())
+            state.SkipWithError("the move was never shown");
         const double ms = elapsedMs(timer);
         state.SetIterationTime(ms / 1e3);
         totalMs += ms;
+        copy.milliseconds();
         std::swap(a, b);
     }
     const double painted =
@@ -289,7 +303,7 @@ void BM_MoveRepaint(benchmark::State& state) {
     state.counters["painted_px"] = painted;
     state.counters["two_hexes_px"] = twoHexes;
     state.counters["painted_x_two_hexes"] = painted / twoHexes;
-    state.counters["frame_ms"] = totalMs / double(state.iterations());
+    reportFrames(state, totalMs, copy);
 }
 BENCHMARK(BM_MoveRepaint)
     ->Arg(50)

@@ -1,10 +1,12 @@
 // What the game's history adds to an Open in a shown main window (offscreen): finding the
 // game of a file without an id and the player's own last file in a history of 300 copies in
 // 10 games, while the copy itself is written on the history's own thread; and what writing
-// one copy costs that thread. Against the same Open without a history.
+// one copy costs that thread. Against the same Open without a history. And an Open of a game
+// with 1,000 copies against one with 10, until the window is flushed.
 #include "app/files/filesfeature.h"
 #include "app/turn/turnfeature.h"
 #include "app/window/tmainform.h"
+#include "bench/common/flushwatch.h"
 #include "bench/common/offscreenmain.h"
 #include "history/gamehistory.h"
 #include "movefile/movefile.h"
@@ -12,8 +14,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <benchmark/benchmark.h>
 
@@ -206,6 +210,100 @@ void BM_KeepACopy(benchmark::State& state) {
         state.counters["vs_plain_open"] = busy / double(state.iterations()) / plainOpen;
 }
 BENCHMARK(BM_KeepACopy)->Unit(benchmark::kMillisecond);
+
+// Two games from another Korva, one with 1,000 copies in the history and one with 10, and
+// two positions of each to open in turn, so that every Open is new and keeps a copy.
+struct LongAndShort {
+    QTemporaryDir dir;
+    QString root = dir.filePath(QStringLiteral("history"));
+    std::array<std::array<QString, 2>, 2> turns; // [long, short][position]
+
+    LongAndShort() {
+        const QString mail = dir.filePath(QStringLiteral("mail"));
+        QDir().mkpath(mail);
+        const QDateTime start(QDate(2026, 1, 1), QTime(12, 0), QTimeZone::utc());
+        for (int g = 0; g < 2; ++g) {
+            const GameId id = GameId::generate();
+            const QString key = GameHistory::gameKey(id, {});
+            QDir().mkpath(root + QLatin1Char('/') + key);
+            std::array<QByteArray, 2> bytes;
+            for (int t = 0; t < 2; ++t) {
+                MoveFileContents contents;
+                for (int n = 1; n <= 234; ++n)
+                    contents.counters.push_back({200 + n * 11 + t, 200 + n * 7 + t, 0, 0});
+                KorvaExtension extension;
+                extension.turnStart = presentPlaces(contents.counters);
+                extension.gameId = id;
+                bytes[std::size_t(t)] = encodeMoveFile(contents) + encodeKorvaExtension(extension);
+                const QString path = mail + QStringLiteral("/game%1-turn%2.krv").arg(g).arg(t);
+                turns[std::size_t(g)][std::size_t(t)] = path;
+                QFile file(path);
+                file.open(QIODevice::WriteOnly);
+                file.write(bytes[std::size_t(t)]);
+            }
+            // Written straight, one a minute: keeping each through the history would take
+            // longer than the benchmark.
+            const int copies = g == 0 ? 1000 : 10;
+            const QString folderKey = GameHistory::folderKey(turns[std::size_t(g)][0]);
+            for (int c = 0; c < copies; ++c) {
+                const auto kind = c % 2 ? HistoryEntry::Kind::Opened : HistoryEntry::Kind::Saved;
+                QFile copy(root + QLatin1Char('/') + key + QLatin1Char('/') +
+                           HistoryEntry::fileNameFor(start.addSecs(60 * c), kind, folderKey,
+                                                     QStringLiteral("turn%1").arg(c)));
+                copy.open(QIODevice::WriteOnly);
+                copy.write(bytes[std::size_t(c % 2)]);
+            }
+        }
+    }
+};
+
+// Each iteration opens a position of the long game and one of the short, each until the
+// window is flushed, with the history's thread idle at the start of each; "x_short" is the
+// long over the short, "wait_ms" how long the history's thread was still keeping the long
+// game's copy after the window was flushed.
+void BM_OpenLongHistory(benchmark::State& state) {
+    static LongAndShort histories;
+    MainFormSetup setup;
+    setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
+        return std::make_unique<CachedPictureModule>(std::make_unique<FakePictureModule>(name));
+    };
+    setup.seed = 1;
+    setup.historyFolder = histories.root;
+    TMainForm form(std::move(setup));
+    form.show();
+    FlushWatch watch(form);
+    watch.settle();
+    std::size_t t = 0;
+    double longMs = 0.0;
+    double shortMs = 0.0;
+    double waitMs = 0.0;
+    const auto timedOpen = [&](std::size_t game) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!form.files().OpenMove(histories.turns[game][t]) || !watch.waitForFlush())
+            state.SkipWithError("the move file was refused or never shown");
+        return double(timer.nsecsElapsed()) / 1e6;
+    };
+    for (auto _ : state) {
+        const double ms = timedOpen(0);
+        state.PauseTiming();
+        QElapsedTimer wait;
+        wait.start();
+        form.session().waitForHistory();
+        waitMs += double(wait.nsecsElapsed()) / 1e6;
+        shortMs += timedOpen(1);
+        form.session().waitForHistory();
+        state.ResumeTiming();
+        state.SetIterationTime(ms / 1e3);
+        longMs += ms;
+        t = 1 - t;
+    }
+    const auto n = double(state.iterations());
+    state.counters["short_ms"] = shortMs / n;
+    state.counters["x_short"] = longMs / shortMs;
+    state.counters["wait_ms"] = waitMs / n;
+}
+BENCHMARK(BM_OpenLongHistory)->Iterations(40)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

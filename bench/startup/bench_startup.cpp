@@ -8,7 +8,7 @@
 // process is started. Each case runs once to warm the file cache, then --runs times (5 by
 // default), interleaved; the table gives medians and ratios.
 //
-//     bench_startup [--runs N]
+//     bench_startup [--runs N] [--korva PROGRAM]   (another build of the program, to compare)
 //     bench_startup --write-files FOLDER   (only writes busy.krv and stacks.krv there, to
 //                                           profile the program by hand)
 #include "bench/common/busymovefile.h"
@@ -54,6 +54,8 @@ std::optional<Sample> runOnce(const Case& run, const QString& folder) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("KORVA_FIRST_PAINT_PROBE"), QStringLiteral("1"));
+    // Settings and the game's history of the run's own, the same for every start.
+    environment.insert(QStringLiteral("HOME"), folder);
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
     // Qt's notes about the offscreen platform would drown the table; shown on a failure.
@@ -105,7 +107,9 @@ int main(int argc, char** argv) {
     if (filesFolder.path() != folder.path())
         return 0;
 
-    const QString korva = QStringLiteral(KORVA_PROGRAM);
+    QString korva = QStringLiteral(KORVA_PROGRAM);
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--korva")); at > 0)
+        korva = arguments.value(at + 1);
     std::vector<Case> cases = {
         {"minimal program (empty QMainWindow)", QStringLiteral(MINIMAL_PROGRAM), {}, {}, {}},
         {"korva, no file", korva, {}, {}, {}},
