@@ -17,45 +17,24 @@ constexpr qint64 kTileBudgetBytes = 96LL * 1024 * 1024;
 // Map pixels taken beyond a tile's own when its pixels are enlarged, so that the smoothing
 // at its edges sees the same neighbours as the tile next to it.
 constexpr int kEnlargeMargin = 2;
-constexpr int kMapId = 16002;
-
-// A tile of the bare map at `scale`: drawn afresh when `drawer` draws the map, else the
-// `pristine` pixels (map rectangle `pristineRect`) enlarged smoothly.
-QImage makeTile(const PictureModule* drawer, const QImage& pristine, const QRect& pristineRect,
-                const QRect& device, qreal scale) {
-    if (drawer) {
-        QImage drawn = drawer->drawnAtScale(kMapId, scale, device);
-        if (!drawn.isNull())
-            return drawn;
-    }
-    QImage tile(device.size(), QImage::Format_RGB32);
-    tile.fill(Qt::black);
-    QPainter painter(&tile);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.translate(-device.topLeft());
-    painter.scale(scale, scale);
-    painter.drawImage(pristineRect.topLeft(), pristine);
-    return tile;
-}
 
 } // namespace
 
-ZoomedMap::ZoomedMap(QObject* parent) : QObject(parent) {
+ZoomedMap::ZoomedMap(QObject* parent)
+    : QObject(parent), maker_([this] {
+          QMetaObject::invokeMethod(this, &ZoomedMap::takeFinished, Qt::QueuedConnection);
+      }) {
     idleFill_.setSingleShot(true);
     idleFill_.setInterval(0);
     connect(&idleFill_, &QTimer::timeout, this, &ZoomedMap::fillSomeOfSmaller);
-    // One core draws tiles; the other keeps the window answering.
-    workers_.setMaxThreadCount(1);
 }
 
-ZoomedMap::~ZoomedMap() {
-    workers_.clear();
-    workers_.waitForDone();
-}
+ZoomedMap::~ZoomedMap() = default;
 
 void ZoomedMap::setSources(const MapPicture* picture, const MapScene* scene) {
-    workers_.clear();
-    workers_.waitForDone();
+    // Nothing under way may read the old sources once this returns.
+    maker_.setSource(nullptr, scale_, generation_);
+    maker_.waitForDone();
     picture_ = picture;
     scene_ = scene;
     dropHeldPixels();
@@ -64,7 +43,6 @@ void ZoomedMap::setSources(const MapPicture* picture, const MapScene* scene) {
 void ZoomedMap::setScale(qreal scale) {
     if (scale == scale_)
         return;
-    workers_.clear();
     scale_ = scale;
     dropHeldPixels();
 }
@@ -76,8 +54,9 @@ void ZoomedMap::dropHeldPixels() {
     made_ = QRegion();
     changed_.clear();
     tiles_.clear();
-    const std::lock_guard lock(finishedMutex_);
-    finished_.clear();
+    const PictureModule* drawer =
+        scene_ && scene_->mapDrawnAtAnyScale() ? &scene_->maps() : nullptr;
+    maker_.setSource(drawer, scale_, generation_);
 }
 
 QSize ZoomedMap::deviceSize() const {
@@ -214,41 +193,22 @@ void ZoomedMap::request(const QPoint& key, int priority) {
     if (device.isEmpty() || tiles_.contains(key))
         return;
     tiles_.insert(key, Tile{});
-    const PictureModule* drawer =
-        scene_ && scene_->mapDrawnAtAnyScale() ? &scene_->maps() : nullptr;
-    QImage pristine;
-    QRect pristineRect;
-    if (!drawer) {
+    TileMaker::Order order{key, device, priority, {}, {}};
+    if (!scene_ || !scene_->mapDrawnAtAnyScale()) {
         // The map picture belongs to this thread: its pixels are copied here.
-        pristineRect =
+        order.pristineRect =
             QRectF(device.x() / scale_, device.y() / scale_, device.width() / scale_,
                    device.height() / scale_)
                 .toAlignedRect()
                 .adjusted(-kEnlargeMargin, -kEnlargeMargin, kEnlargeMargin, kEnlargeMargin);
-        pristine = picture_->pristineCopy(pristineRect);
+        order.pristine = picture_->pristineCopy(order.pristineRect);
     }
-    const quint64 generation = generation_;
-    const qreal scale = scale_;
-    workers_.start(
-        [this, drawer, pristine, pristineRect, device, scale, generation, key] {
-            QImage image = makeTile(drawer, pristine, pristineRect, device, scale);
-            {
-                const std::lock_guard lock(finishedMutex_);
-                finished_.push_back(Finished{generation, key, std::move(image)});
-            }
-            QMetaObject::invokeMethod(this, &ZoomedMap::takeFinished, Qt::QueuedConnection);
-        },
-        priority);
+    maker_.order(std::move(order));
 }
 
 void ZoomedMap::takeFinished() {
-    std::vector<Finished> arrived;
-    {
-        const std::lock_guard lock(finishedMutex_);
-        arrived.swap(finished_);
-    }
     QRect ready;
-    for (Finished& done : arrived) {
+    for (TileMaker::Made& done : maker_.takeMade()) {
         if (done.generation != generation_)
             continue;
         const auto found = tiles_.find(done.key);
@@ -300,11 +260,6 @@ bool ZoomedMap::tilesIn(const QRect& deviceRect) const {
     const QRect part = deviceRect.intersected(QRect(QPoint(), deviceSize()));
     if (part.isEmpty())
         return true;
-    {
-        const std::lock_guard lock(finishedMutex_);
-        if (!finished_.empty())
-            return false; // arrived, but not yet taken in
-    }
     for (int ty = part.top() / kTileSize; ty <= part.bottom() / kTileSize; ++ty)
         for (int tx = part.left() / kTileSize; tx <= part.right() / kTileSize; ++tx)
             if (const auto found = tiles_.constFind(QPoint(tx, ty));
@@ -322,7 +277,7 @@ void ZoomedMap::finishTiles(const QRect& deviceRect) {
     for (int ty = part.top() / kTileSize; ty <= part.bottom() / kTileSize; ++ty)
         for (int tx = part.left() / kTileSize; tx <= part.right() / kTileSize; ++tx)
             request(QPoint(tx, ty), 1);
-    workers_.waitForDone();
+    maker_.waitForDone();
     takeFinished();
 }
 
@@ -332,14 +287,14 @@ QImage ZoomedMap::render() {
         return image;
     QPainter painter(&image);
     if (scale_ > 1.0) {
-        // Tile by tile, each dropped once drawn: the whole map at a high scale is large.
-        for (int ty = 0; ty * kTileSize < image.height(); ++ty) {
-            for (int tx = 0; tx * kTileSize < image.width(); ++tx) {
-                const QRect rect = tileRect(QPoint(tx, ty));
-                finishTiles(rect);
-                paint(painter, rect);
-                tiles_.clear();
-            }
+        // Two rows of tiles at a time, a band for each worker, dropped once painted: the whole
+        // map at a high scale is large.
+        for (int top = 0; top < image.height(); top += 2 * kTileSize) {
+            const QRect rows =
+                QRect(0, top, image.width(), 2 * kTileSize).intersected(image.rect());
+            finishTiles(rows);
+            paint(painter, rows);
+            tiles_.clear();
         }
         return image;
     }

@@ -1,16 +1,15 @@
 #pragma once
 
+#include "app/map/tilemaker.h"
+
 #include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
-#include <QThreadPool>
 #include <QTimer>
 
-#include <memory>
-#include <mutex>
 #include <vector>
 
 class MapPicture;
@@ -24,8 +23,8 @@ class QPainter;
 //   reports a change;
 // - above 1, the bare map in tiles, drawn afresh for that scale (the built-in map, sharp)
 //   or its pixels enlarged smoothly (a map from a file), made on a worker thread and kept
-//   within a memory budget; the counters and tags go over them from the game each time a
-//   part is painted (MapScene). Until a tile is ready its part shows the map picture
+//   within a memory budget (tilemaker.h); the counters and tags go over them from the game each
+//   time a part is painted (MapScene). Until a tile is ready its part shows the map picture
 //   enlarged, so a new scale shows at once and sharpens as the tiles arrive.
 class ZoomedMap : public QObject {
     Q_OBJECT
@@ -73,11 +72,6 @@ private:
         QImage image; // null while it is being made
         quint64 lastUsed = 0;
     };
-    struct Finished {
-        quint64 generation;
-        QPoint key;
-        QImage image;
-    };
 
     QRect tileRect(const QPoint& key) const;
     void request(const QPoint& key, int priority);
@@ -107,7 +101,5 @@ private:
     quint64 useClock_ = 0;
     quint64 arrivals_ = 0;
     qint64 budgetBytes_ = 0;
-    QThreadPool workers_;
-    mutable std::mutex finishedMutex_;
-    std::vector<Finished> finished_;
+    TileMaker maker_;
 };

@@ -109,6 +109,9 @@ void paintHoldingArea(QPainter& painter, const QRectF& area) {
     painter.setPen(kHoldingHeading);
     const QRectF band(QPointF(ground.first().x() + 20, 0), QPointF(kWidth - 20, 0));
     for (int y : {40, 930, 1820}) {
+        // Each heading with its letters' reach to spare; a part that misses it skips the text.
+        if (!QRectF(band.left(), y, band.width(), 94).adjusted(-30, -30, 30, 30).intersects(area))
+            continue;
         painter.setFont(artfonts::serif(46, true));
         painter.drawText(QRectF(band.left(), y, band.width(), 60), Qt::AlignCenter,
                          QStringLiteral("OFF BOARD"));
@@ -183,12 +186,18 @@ void paintMap(QImage& image, const Frame& frame) {
     paintHoldingArea(painter, area);
     paintGrid(painter, frame);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.save();
-    painter.setClipRegion(QRegion(boardArea().toPolygon()));
-    mapterrain::paintPlaceNames(painter, ownScale ? QRectF() : area);
-    painter.restore();
+    // The names stay on the board; most parts of a zoomed map hold none, and spare the clip.
+    if (const QRectF names = ownScale ? QRectF() : area; mapterrain::placeNamesReach(names)) {
+        painter.save();
+        static const QRegion board(boardArea().toPolygon());
+        painter.setClipRegion(board);
+        mapterrain::paintPlaceNames(painter, names);
+        painter.restore();
+    }
     painter.setPen(QPen(kBoardEdge, 2.0));
-    painter.drawPolyline(boardEdge());
+    if (const QPolygonF edge = boardEdge();
+        edge.boundingRect().adjusted(-3, -3, 3, 3).intersects(area))
+        painter.drawPolyline(edge);
     painter.setRenderHint(QPainter::TextAntialiasing);
     paintCaptions(painter, image, frame);
     painter.end();

@@ -28,6 +28,7 @@ const QColor kHatching(116, 90, 60);
 const QColor kWater(104, 152, 196);
 const QColor kTown(140, 52, 40);
 const QColor kTownName(62, 40, 30);
+const QPen kCoastPen(kCoastLine, 1.3);
 
 QPainterPath landPath() {
     QPainterPath land = italygeo::shorePath(italygeo::mainland());
@@ -128,8 +129,13 @@ std::vector<Peak> peaksAlong(const QPainterPath& crest) {
 // box it covers.
 struct PlacedName {
     QPainterPath text;
+    QPainterPath halo; // the halo's pen stroked around the letters, once
     QRectF bounds;
 };
+
+// A pale halo keeps a name readable over grid lines and hatching.
+const QPen kNameHaloPen(QColor(236, 232, 210, 200), 2.5, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin);
 
 std::vector<PlacedName> placeNames();
 
@@ -137,6 +143,7 @@ std::vector<PlacedName> placeNames();
 // shared by every drawing, at any scale and on any thread.
 struct Geometry {
     QPainterPath land;
+    QPainterPath coast; // the coast line's pen stroked around the land, once
     std::vector<QPainterPath> crests;
     std::vector<Peak> peaks;
     std::vector<QPainterPath> lakes;
@@ -150,6 +157,7 @@ const Geometry& geometry() {
     static const Geometry shared = [] {
         Geometry g;
         g.land = landPath();
+        g.coast = QPainterPathStroker(kCoastPen).createStroke(g.land);
         for (const auto& ridge : italygeo::ridges())
             g.crests.push_back(italygeo::linePath(ridge));
         for (const QPainterPath& crest : g.crests)
@@ -262,25 +270,35 @@ void paintLand(QPainter& painter, const QRectF& area, bool ownScale) {
     paintSoft(painter, area, ownScale, &paintRanges, &rangesLayer);
     paintPeaks(painter, ownScale ? QRectF() : area);
     painter.restore();
-    painter.strokePath(land, QPen(kCoastLine, 1.3));
+    painter.fillPath(geometry().coast, kCoastLine);
 }
 
-void paintWater(QPainter& painter) {
+// True when a drawing within `bounds`, widened by `reach` for its pen and smoothing, can
+// touch `area`; a null area stands for the whole map.
+bool reaches(const QRectF& bounds, double reach, const QRectF& area) {
+    return area.isNull() || bounds.adjusted(-reach, -reach, reach, reach).intersects(area);
+}
+
+void paintWater(QPainter& painter, const QRectF& area) {
     for (const QPainterPath& shore : geometry().lakes) {
+        if (!reaches(shore.controlPointRect(), 2.0, area))
+            continue;
         painter.fillPath(shore, kShallowSea);
         painter.strokePath(shore, QPen(kCoastLine, 1.0));
     }
     for (const QPainterPath& course : geometry().rivers)
-        painter.strokePath(course, QPen(kWater, 2.0, Qt::SolidLine, Qt::RoundCap));
+        if (reaches(course.controlPointRect(), 3.0, area))
+            painter.strokePath(course, QPen(kWater, 2.0, Qt::SolidLine, Qt::RoundCap));
 }
 
-void paintTownDots(QPainter& painter) {
+void paintTownDots(QPainter& painter, const QRectF& area) {
     painter.setPen(QPen(QColor(60, 30, 20), 1.0));
     painter.setBrush(kTown);
     for (const italygeo::Town& town : italygeo::towns()) {
         const QPointF at = italygeo::toMap(town.where);
         const double radius = town.city ? 4.0 : 2.6;
-        painter.drawEllipse(at, radius, radius);
+        if (reaches(QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius), 2.0, area))
+            painter.drawEllipse(at, radius, radius);
     }
 }
 
@@ -339,9 +357,13 @@ private:
     std::vector<QRectF> placed_;
 };
 
+const QPointF kCompassCentre(760.0, 2430.0);
+// Everything the rose draws, its letter N included, with room to spare.
+const QRectF kCompassBounds(kCompassCentre - QPointF(70.0, 70.0), QSizeF(140.0, 140.0));
+
 // A compass rose in the Ionian Sea, east of the toe; its needle shows true north on the turned map.
 void paintCompass(QPainter& painter) {
-    const QPointF centre(760.0, 2430.0);
+    const QPointF centre = kCompassCentre;
     const QPointF northward = italygeo::toMap({15.0, 39.0}) - italygeo::toMap({15.0, 38.0});
     const double angle = std::atan2(northward.x(), -northward.y()) * 180.0 / 3.14159265;
     painter.save();
@@ -384,6 +406,7 @@ std::vector<PlacedName> placeNames() {
         const QPointF baseline = at + placer.place(QFontMetricsF(font), name, town.city, at);
         PlacedName placed;
         placed.text.addText(baseline, font, name);
+        placed.halo = QPainterPathStroker(kNameHaloPen).createStroke(placed.text);
         placed.bounds = placed.text.boundingRect().adjusted(-3, -3, 3, 3);
         names.push_back(std::move(placed));
     }
@@ -393,9 +416,14 @@ std::vector<PlacedName> placeNames() {
 void paintTerrainPart(QPainter& painter, const QRectF& area, bool ownScale) {
     paintSea(painter, area, ownScale);
     paintLand(painter, area, ownScale);
-    paintWater(painter);
-    paintTownDots(painter);
-    paintCompass(painter);
+    // What lies wholly outside a part drawn at another scale is left out: a tile of a
+    // zoomed map is a small part of it. At the map's own scale everything is drawn, as the
+    // built-in picture always was.
+    const QRectF shown = ownScale ? QRectF() : area;
+    paintWater(painter, shown);
+    paintTownDots(painter, shown);
+    if (reaches(kCompassBounds, 0.0, shown))
+        paintCompass(painter);
 }
 
 } // namespace
@@ -408,13 +436,18 @@ void paintTerrainScaled(QPainter& painter, const QRectF& area) {
     paintTerrainPart(painter, area, false);
 }
 
+bool placeNamesReach(const QRectF& area) {
+    for (const PlacedName& name : geometry().names)
+        if (area.isNull() || name.bounds.intersects(area))
+            return true;
+    return false;
+}
+
 void paintPlaceNames(QPainter& painter, const QRectF& area) {
     for (const PlacedName& name : geometry().names) {
         if (!area.isNull() && !name.bounds.intersects(area))
             continue;
-        // A pale halo keeps the name readable over grid lines and hatching.
-        painter.strokePath(name.text, QPen(QColor(236, 232, 210, 200), 2.5, Qt::SolidLine,
-                                           Qt::RoundCap, Qt::RoundJoin));
+        painter.fillPath(name.halo, kNameHaloPen.color());
         painter.fillPath(name.text, kTownName);
     }
 }

@@ -17,5 +17,7 @@ void paintTerrainScaled(QPainter& painter, const QRectF& area);
 // The towns' names that reach `area` (all of them for a null area), painted after the
 // grid so that its lines do not cross them.
 void paintPlaceNames(QPainter& painter, const QRectF& area);
+// True when some town's name reaches `area` (any for a null area).
+bool placeNamesReach(const QRectF& area);
 
 } // namespace mapterrain

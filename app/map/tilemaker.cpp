@@ -1,0 +1,150 @@
+#include "app/map/tilemaker.h"
+
+#include "board/picturemodule.h"
+
+#include <QPainter>
+#include <QThread>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kMapId = 16002;
+// A band is at most this wide: about a wide view's row of tiles with the ring around it.
+constexpr int kBandWidth = 3072;
+
+// The `pristine` pixels (map rectangle `pristineRect`) enlarged smoothly to `device`.
+QImage enlarged(const QImage& pristine, const QRect& pristineRect, const QRect& device,
+                qreal scale) {
+    QImage tile(device.size(), QImage::Format_RGB32);
+    tile.fill(Qt::black);
+    QPainter painter(&tile);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.translate(-device.topLeft());
+    painter.scale(scale, scale);
+    painter.drawImage(pristineRect.topLeft(), pristine);
+    return tile;
+}
+
+} // namespace
+
+TileMaker::TileMaker(std::function<void()> arrived) : arrived_(std::move(arrived)) {
+    pool_.setMaxThreadCount(std::clamp(QThread::idealThreadCount(), 1, 2));
+    // Kept between zooms: a fresh thread would look its fonts up again.
+    pool_.setExpiryTimeout(-1);
+}
+
+TileMaker::~TileMaker() {
+    {
+        const std::lock_guard lock(mutex_);
+        queued_.clear();
+    }
+    pool_.waitForDone();
+}
+
+void TileMaker::setSource(const PictureModule* drawer, qreal scale, quint64 generation) {
+    const std::lock_guard lock(mutex_);
+    drawer_ = drawer;
+    scale_ = scale;
+    generation_ = generation;
+    queued_.clear();
+    made_.clear();
+}
+
+void TileMaker::order(Order order) {
+    const std::lock_guard lock(mutex_);
+    queued_.push_back(std::move(order));
+    if (working_ < pool_.maxThreadCount()) {
+        ++working_;
+        pool_.start([this] { work(); });
+    }
+}
+
+void TileMaker::waitForDone() {
+    pool_.waitForDone();
+}
+
+std::vector<TileMaker::Made> TileMaker::takeMade() {
+    const std::lock_guard lock(mutex_);
+    std::vector<Made> made;
+    made.swap(made_);
+    return made;
+}
+
+TileMaker::Band TileMaker::takeBand() {
+    // The first of the most urgent orders, and the orders beside it in its row.
+    Band band;
+    if (queued_.empty())
+        return band;
+    const auto first =
+        std::max_element(queued_.begin(), queued_.end(),
+                         [](const Order& a, const Order& b) { return a.priority < b.priority; });
+    const QPoint key = first->key;
+    band.drawer = drawer_;
+    band.scale = scale_;
+    band.generation = generation_;
+    const auto queuedAt = [this](const QPoint& at) {
+        return std::find_if(queued_.begin(), queued_.end(),
+                            [&at](const Order& order) { return order.key == at; });
+    };
+    band.orders.push_back(std::move(*first));
+    queued_.erase(first);
+    if (!drawer_)
+        return band;
+    int width = band.orders.front().device.width();
+    for (const int step : {-1, 1}) {
+        for (QPoint at = key + QPoint(step, 0);; at += QPoint(step, 0)) {
+            const auto next = queuedAt(at);
+            if (next == queued_.end() || width + next->device.width() > kBandWidth)
+                break;
+            width += next->device.width();
+            if (step < 0)
+                band.orders.insert(band.orders.begin(), std::move(*next));
+            else
+                band.orders.push_back(std::move(*next));
+            queued_.erase(next);
+        }
+    }
+    return band;
+}
+
+void TileMaker::work() {
+    for (;;) {
+        Band band;
+        {
+            const std::lock_guard lock(mutex_);
+            band = takeBand();
+            if (band.orders.empty()) {
+                --working_;
+                return;
+            }
+        }
+        std::vector<QImage> images = make(band);
+        {
+            const std::lock_guard lock(mutex_);
+            for (std::size_t i = 0; i < band.orders.size(); ++i)
+                made_.push_back(Made{band.generation, band.orders[i].key, std::move(images[i])});
+        }
+        arrived_();
+    }
+}
+
+std::vector<QImage> TileMaker::make(const Band& band) {
+    std::vector<QImage> images;
+    if (band.drawer) {
+        QRect whole;
+        for (const Order& order : band.orders)
+            whole |= order.device;
+        const QImage drawn = band.drawer->drawnAtScale(kMapId, band.scale, whole);
+        if (!drawn.isNull()) {
+            for (const Order& order : band.orders)
+                images.push_back(band.orders.size() == 1
+                                     ? drawn
+                                     : drawn.copy(order.device.translated(-whole.topLeft())));
+            return images;
+        }
+    }
+    for (const Order& order : band.orders)
+        images.push_back(enlarged(order.pristine, order.pristineRect, order.device, band.scale));
+    return images;
+}
