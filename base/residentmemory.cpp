@@ -2,6 +2,10 @@
 
 #include <sys/mman.h>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include <cstdint>
 #include <cstdlib>
 
@@ -76,6 +80,19 @@ QImage image(int width, int height, QImage::Format format) {
     auto block = std::make_shared<Block>(allocate(std::size_t(width) * 4 * std::size_t(height)));
     QImage adopted = adoptAsImage(block, 0, width, height, format);
     return adopted.isNull() ? QImage(width, height, format) : adopted;
+}
+
+void returnLargeBlocksWhenFreed() {
+#ifdef __GLIBC__
+    // Setting it at all keeps glibc from moving it.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+}
+
+void giveBackFreeMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 } // namespace residentmemory

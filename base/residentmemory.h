@@ -32,4 +32,13 @@ QImage adoptAsImage(const std::shared_ptr<Block>& block, std::size_t offset, int
 // A zeroed image of 32-bit pixels in memory from allocate.
 QImage image(int width, int height, QImage::Format format);
 
+// The allocator's rule for a program that makes and drops many large pictures: every block
+// of 128 KB or more is mapped on its own and goes back to the system as soon as it is freed.
+// (glibc would otherwise raise that bound to the largest block freed so far, up to 32 MB,
+// and keep every later picture in heaps that seldom shrink.) Call once, early.
+void returnLargeBlocksWhenFreed();
+// Gives the memory the allocator holds free in its heaps back to the system: after a cache
+// of many small pictures went. Takes a millisecond or so.
+void giveBackFreeMemory();
+
 } // namespace residentmemory

@@ -46,6 +46,9 @@ public:
         (void)deviceArea;
         return {};
     }
+    // Lets go of what a module that draws keeps to draw quickly at other scales; the next
+    // such drawing makes it again. Safe while drawings are under way.
+    virtual void releaseScaledDrawing() const {}
     // True when drawnAtScale draws the picture rather than answering a null image.
     virtual bool drawsAtAnyScale(int id) const {
         (void)id;

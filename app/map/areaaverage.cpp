@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace areaaverage {
@@ -63,19 +64,12 @@ inline std::uint32_t blend(const std::uint32_t* pixels, std::ptrdiff_t stride, c
     return ((redBlue >> 8) & 0x00FF00FFu) | (alphaGreen & 0xFF00FF00u);
 }
 
-} // namespace
-
-QSize scaledSize(const QSize& size, qreal scale) {
-    return {static_cast<int>(std::ceil(size.width() * scale - 1e-9)),
-            static_cast<int>(std::ceil(size.height() * scale - 1e-9))};
-}
-
-void shrinkInto(QImage& target, const QImage& source, qreal scale, const QRect& rect) {
-    const QRect part = rect.intersected(target.rect());
-    if (part.isEmpty() || source.isNull())
-        return;
-    const std::vector<Taps> columns = tapsFor(part.left(), part.right() + 1, source.width(), scale);
-    const std::vector<Taps> rows = tapsFor(part.top(), part.bottom() + 1, source.height(), scale);
+// Fills `part` of the target from `band`, which holds the rows of a source `sourceHeight`
+// rows tall from `bandTop` on, all those the part reads.
+void shrinkFromBand(QImage& target, const QImage& band, int bandTop, int sourceHeight, qreal scale,
+                    const QRect& part) {
+    const std::vector<Taps> columns = tapsFor(part.left(), part.right() + 1, band.width(), scale);
+    const std::vector<Taps> rows = tapsFor(part.top(), part.bottom() + 1, sourceHeight, scale);
 
     // Each source row the part needs, narrowed to the part's columns.
     const int firstRow = rows.front().first;
@@ -83,7 +77,7 @@ void shrinkInto(QImage& target, const QImage& source, qreal scale, const QRect& 
     const int width = part.width();
     std::vector<std::uint32_t> narrowed(std::size_t(lastRow - firstRow + 1) * std::size_t(width));
     for (int y = firstRow; y <= lastRow; ++y) {
-        const auto* line = reinterpret_cast<const std::uint32_t*>(source.constScanLine(y));
+        const auto* line = reinterpret_cast<const std::uint32_t*>(band.constScanLine(y - bandTop));
         std::uint32_t* out = narrowed.data() + std::size_t(y - firstRow) * std::size_t(width);
         for (int x = 0; x < width; ++x) {
             const Taps& taps = columns[std::size_t(x)];
@@ -99,6 +93,36 @@ void shrinkInto(QImage& target, const QImage& source, qreal scale, const QRect& 
         for (int x = 0; x < width; ++x)
             line[x] = blend(in + x, width, taps);
     }
+}
+
+} // namespace
+
+QSize scaledSize(const QSize& size, qreal scale) {
+    return {static_cast<int>(std::ceil(size.width() * scale - 1e-9)),
+            static_cast<int>(std::ceil(size.height() * scale - 1e-9))};
+}
+
+void shrinkInto(QImage& target, const QImage& source, qreal scale, const QRect& rect) {
+    const QRect part = rect.intersected(target.rect());
+    if (!part.isEmpty() && !source.isNull())
+        shrinkFromBand(target, source, 0, source.height(), scale, part);
+}
+
+QImage shrinkByBands(const QSize& size, qreal scale,
+                     const std::function<QImage(const QRect&)>& sourcePart) {
+    QImage target(scaledSize(size, scale), QImage::Format_RGB32);
+    constexpr int kBandRows = 32;
+    for (int top = 0; top < target.height(); top += kBandRows) {
+        const QRect part = QRect(0, top, target.width(), kBandRows).intersected(target.rect());
+        const std::vector<Taps> rows = tapsFor(part.top(), part.bottom() + 1, size.height(), scale);
+        const int first = rows.front().first;
+        const int last = rows.back().first + rows.back().count - 1;
+        QImage band = sourcePart(QRect(0, first, size.width(), last - first + 1));
+        if (band.format() != QImage::Format_RGB32)
+            band = band.convertToFormat(QImage::Format_RGB32);
+        shrinkFromBand(target, band, first, size.height(), scale, part);
+    }
+    return target;
 }
 
 QImage shrink(const QImage& source, qreal scale) {

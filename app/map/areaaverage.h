@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 // Making a picture smaller by averaging: each pixel of the smaller picture is the mean of
 // the source pixels its area covers, weighted by how much of each it covers (a box
 // filter). For the zoomed-out map: fast, and free of the shimmer of picking pixels.
@@ -20,6 +22,11 @@ void shrinkInto(QImage& target, const QImage& source, qreal scale, const QRect& 
 
 // The whole source made smaller by `scale`.
 QImage shrink(const QImage& source, qreal scale);
+// The same for a source of `size` that hands out its parts (`sourcePart` answers the pixels
+// of a rectangle of the source): a band at a time, never the whole source at once. The
+// pixels are those of shrink().
+QImage shrinkByBands(const QSize& size, qreal scale,
+                     const std::function<QImage(const QRect&)>& sourcePart);
 
 // The part of the smaller picture that a changed rectangle of the source reaches.
 QRect affectedRect(const QRect& sourceRect, qreal scale, const QSize& targetSize);

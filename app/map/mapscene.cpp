@@ -57,6 +57,11 @@ QImage MapScene::pictureAtScale(const PictureModule& module, int id, qreal scale
     return picture;
 }
 
+void MapScene::dropScaledPictures() const {
+    cache_.clear();
+    cachedScale_ = 0.0;
+}
+
 void MapScene::paintPieces(QPainter& painter, const QRect& deviceRect, qreal scale) const {
     paintStacks(painter, deviceRect, scale);
     paintTags(painter, deviceRect, scale);

@@ -47,6 +47,8 @@ public:
     // A picture of a module at `scale`: drawn afresh where the module draws, else its
     // pixels enlarged smoothly; kept until the scale changes. Null when the module lacks it.
     QImage pictureAtScale(const PictureModule& module, int id, qreal scale) const;
+    // Lets the pictures kept at a scale go (the view left that scale).
+    void dropScaledPictures() const;
 
     // What stands in each hex that holds counters, for the overview.
     struct OccupiedHex {

@@ -227,7 +227,9 @@ QRect MapView::visibleDeviceRect() const {
 }
 
 bool MapView::visibleTilesShown() const {
-    return zoomed_.tilesIn(visibleDeviceRect()) && paintedArrivals_ == zoomed_.arrivals();
+    // Tiles of the ring around the view arrive too, but paint nothing.
+    const std::optional<quint64> arrival = zoomed_.arrivalOf(visibleDeviceRect());
+    return arrival && *arrival <= paintedArrivals_;
 }
 
 void MapView::finishVisibleTiles() {

@@ -59,8 +59,8 @@ public:
     // Makes the zoomed map's tiles for the part in view and a ring around it, and waits
     // for them: what a player sees a moment after a zoom (benchmarks, screenshots).
     void finishVisibleTiles();
-    // Every tile in view has arrived and been painted since (what finishVisibleTiles waits
-    // for, without waiting): for the benchmarks that time a zoom until the view is sharp.
+    // Every tile in view has arrived and the view painted since (what finishVisibleTiles
+    // waits for, without waiting): for the benchmarks that time a zoom until it is sharp.
     bool visibleTilesShown() const;
 
     // The map picture pixel shown at a point of this widget.

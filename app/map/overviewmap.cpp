@@ -75,10 +75,13 @@ QRectF OverviewMap::viewFrame() const {
 }
 
 void OverviewMap::makeGround() {
-    // The bare map: the pristine pixels, so counters show only as the dots.
+    // The bare map: the pristine pixels, so counters show only as the dots; a band at a time,
+    // so that no second copy of the whole map is made for it.
     const MapPicture& picture = scene_->picture();
     const qreal scale = std::min(1.0, kGroundScale * devicePixelRatioF());
-    ground_ = areaaverage::shrink(picture.pristineCopy(picture.image().rect()), scale);
+    ground_ = areaaverage::shrinkByBands(picture.image().size(), scale, [&picture](const QRect& r) {
+        return picture.pristineCopy(r);
+    });
 }
 
 void OverviewMap::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include "app/map/areaaverage.h"
 #include "app/map/mapscene.h"
+#include "base/residentmemory.h"
 #include "board/mappicture.h"
 #include "board/picturemodule.h"
 
@@ -27,6 +28,12 @@ ZoomedMap::ZoomedMap(QObject* parent)
     idleFill_.setSingleShot(true);
     idleFill_.setInterval(0);
     connect(&idleFill_, &QTimer::timeout, this, &ZoomedMap::fillSomeOfSmaller);
+    idleRelease_.setSingleShot(true);
+    idleRelease_.setInterval(kIdleReleaseMs);
+    connect(&idleRelease_, &QTimer::timeout, this, &ZoomedMap::releaseIdleTiles);
+    giveBack_.setSingleShot(true);
+    giveBack_.setInterval(1000);
+    connect(&giveBack_, &QTimer::timeout, this, &ZoomedMap::giveBackMemory);
 }
 
 ZoomedMap::~ZoomedMap() = default;
@@ -50,6 +57,11 @@ void ZoomedMap::setScale(qreal scale) {
 void ZoomedMap::dropHeldPixels() {
     ++generation_;
     idleFill_.stop();
+    idleRelease_.stop();
+    if (heldBytes() > 0 || scale_ <= 1.0)
+        giveBack_.start();
+    if (scene_)
+        scene_->dropScaledPictures();
     smaller_ = QImage();
     made_ = QRegion();
     changed_.clear();
@@ -215,6 +227,7 @@ void ZoomedMap::takeFinished() {
         if (found == tiles_.end())
             continue;
         found->image = std::move(done.image);
+        found->arrival = arrivals_ + 1;
         ready |= tileRect(done.key);
     }
     if (!ready.isEmpty()) {
@@ -237,6 +250,25 @@ void ZoomedMap::prefetch(const QRect& visibleDeviceRect) {
             request(QPoint(tx, ty), tileRect(QPoint(tx, ty)).intersects(inView) ? 1 : 0);
     budgetBytes_ = std::max(kTileBudgetBytes, 2 * qint64(ring.width()) * ring.height() * 4);
     evict(ring);
+    ring_ = ring;
+    idleRelease_.start();
+}
+
+void ZoomedMap::giveBackMemory() {
+    // Out of the zoomed-in scales the drawing's own aids go too; a zoom back in makes them
+    // again in a few milliseconds.
+    if (scale_ <= 1.0 && scene_)
+        scene_->maps().releaseScaledDrawing();
+    residentmemory::giveBackFreeMemory();
+}
+
+void ZoomedMap::releaseIdleTiles() {
+    const qint64 before = heldBytes();
+    for (auto it = tiles_.begin(); it != tiles_.end();)
+        it = !it->image.isNull() && !tileRect(it.key()).intersects(ring_) ? tiles_.erase(it)
+                                                                          : std::next(it);
+    if (heldBytes() < before)
+        giveBack_.start();
 }
 
 void ZoomedMap::evict(const QRect& keep) {
@@ -254,18 +286,22 @@ void ZoomedMap::evict(const QRect& keep) {
     }
 }
 
-bool ZoomedMap::tilesIn(const QRect& deviceRect) const {
+std::optional<quint64> ZoomedMap::arrivalOf(const QRect& deviceRect) const {
+    quint64 last = 0;
     if (scale_ <= 1.0 || !picture_)
-        return true;
+        return last;
     const QRect part = deviceRect.intersected(QRect(QPoint(), deviceSize()));
     if (part.isEmpty())
-        return true;
-    for (int ty = part.top() / kTileSize; ty <= part.bottom() / kTileSize; ++ty)
-        for (int tx = part.left() / kTileSize; tx <= part.right() / kTileSize; ++tx)
-            if (const auto found = tiles_.constFind(QPoint(tx, ty));
-                found == tiles_.cend() || found->image.isNull())
-                return false;
-    return true;
+        return last;
+    for (int ty = part.top() / kTileSize; ty <= part.bottom() / kTileSize; ++ty) {
+        for (int tx = part.left() / kTileSize; tx <= part.right() / kTileSize; ++tx) {
+            const auto found = tiles_.constFind(QPoint(tx, ty));
+            if (found == tiles_.cend() || found->image.isNull())
+                return std::nullopt;
+            last = std::max(last, found->arrival);
+        }
+    }
+    return last;
 }
 
 void ZoomedMap::finishTiles(const QRect& deviceRect) {

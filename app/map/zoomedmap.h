@@ -10,6 +10,7 @@
 #include <QRegion>
 #include <QTimer>
 
+#include <optional>
 #include <vector>
 
 class MapPicture;
@@ -57,11 +58,11 @@ public:
     qint64 heldBytes() const;
     // Tiles made so far at this scale, ready or under way.
     int tileCount() const { return static_cast<int>(tiles_.size()); }
-    // Every tile of `deviceRect` has arrived and would be painted sharp (always true at or
-    // below scale 1).
-    bool tilesIn(const QRect& deviceRect) const;
     // How many times tiles have arrived so far.
     quint64 arrivals() const { return arrivals_; }
+    // When the last of the tiles of `deviceRect` arrived (a count of arrivals, 0 at or below
+    // scale 1); nullopt while some have not.
+    std::optional<quint64> arrivalOf(const QRect& deviceRect) const;
 
 signals:
     // Tile pixels arrived for this part of the map (device pixels).
@@ -71,6 +72,7 @@ private:
     struct Tile {
         QImage image; // null while it is being made
         quint64 lastUsed = 0;
+        quint64 arrival = 0;
     };
 
     QRect tileRect(const QPoint& key) const;
@@ -82,6 +84,11 @@ private:
     void paintTiles(QPainter& painter, const QRect& deviceRect);
     void paintEnlargedPicture(QPainter& painter, const QRect& deviceRect) const;
     void dropHeldPixels();
+    void releaseIdleTiles();
+    void giveBackMemory();
+    // The memory of pictures dropped goes back to the system a moment later, once nothing
+    // painted holds them any more.
+    QTimer giveBack_;
 
     const MapPicture* picture_ = nullptr;
     const MapScene* scene_ = nullptr;
@@ -95,8 +102,12 @@ private:
     QTimer idleFill_;
     std::vector<QRect> changed_;
 
-    // Above 1.
+    // Above 1. After a while without painting only the tiles of the view and the ring
+    // around it are kept.
+    static constexpr int kIdleReleaseMs = 20000;
     QHash<QPoint, Tile> tiles_;
+    QRect ring_;
+    QTimer idleRelease_;
     quint64 generation_ = 0;
     quint64 useClock_ = 0;
     quint64 arrivals_ = 0;

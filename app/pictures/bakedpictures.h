@@ -17,11 +17,13 @@
 namespace bakedpictures {
 
 // The sheets: the map 16002 alone, the tags of korva_1, the counters and markers of
-// korva_2, and the program's own pictures (the splash).
+// korva_2, the program's own pictures (the splash), and the map's soft shading.
 inline constexpr const char* kMapSheet = "map";
 inline constexpr const char* kTagSheet = "korva_1";
 inline constexpr const char* kCounterSheet = "korva_2";
 inline constexpr const char* kProgramSheet = "program";
+// The map's soft shading for drawing it at other scales (mapterrain::SoftLayer).
+inline constexpr const char* kTerrainSheet = "terrain";
 
 // Identifiers in the program sheet: the splash, the icon of each size, the tool-bar glyphs.
 inline constexpr int kSplash = 1;

@@ -3,6 +3,7 @@
 #include "app/pictures/bakedpictures.h"
 #include "app/pictures/counterart.h"
 #include "app/pictures/mapart.h"
+#include "app/pictures/mapterrain.h"
 #include "app/pictures/tagart.h"
 #include "board/pictureids.h"
 #include "counters/orderofbattle.h"
@@ -125,6 +126,11 @@ QImage BuiltinPictureModule::draw(int id, qreal scale) const {
         return tagart::markerPicture(id - kMarkerBase, scale);
     const CounterFace& face = counterFaces_.at(id);
     return counterart::counterPicture(face.look, face.losses, scale);
+}
+
+void BuiltinPictureModule::releaseScaledDrawing() const {
+    if (set_ == Set::MapAndTags)
+        mapterrain::releaseScaledArt();
 }
 
 bool BuiltinPictureModule::drawsAtAnyScale(int id) const {

@@ -34,6 +34,7 @@ public:
     // Every built-in picture is drawn afresh at any scale.
     QImage drawnAtScale(int id, qreal scale, const QRect& deviceArea) const override;
     bool drawsAtAnyScale(int id) const override;
+    void releaseScaledDrawing() const override;
     QString name() const override;
 
     Set set() const { return set_; }

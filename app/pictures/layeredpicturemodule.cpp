@@ -60,6 +60,11 @@ QImage LayeredPictureModule::drawnAtScale(int id, qreal scale, const QRect& devi
     return layer ? layer->drawnAtScale(id, scale, deviceArea) : QImage();
 }
 
+void LayeredPictureModule::releaseScaledDrawing() const {
+    for (const auto& layer : layers_)
+        layer->releaseScaledDrawing();
+}
+
 bool LayeredPictureModule::drawsAtAnyScale(int id) const {
     const PictureModule* layer = layerFor(id);
     return layer && layer->drawsAtAnyScale(id);

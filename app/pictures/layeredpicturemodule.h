@@ -28,6 +28,7 @@ public:
     // Drawn by the layer that answers for the picture, when that layer draws.
     QImage drawnAtScale(int id, qreal scale, const QRect& deviceArea) const override;
     bool drawsAtAnyScale(int id) const override;
+    void releaseScaledDrawing() const override;
     QString name() const override { return name_; }
     // The listener hears first of the notes made when the layers were loaded.
     void setFallbackListener(std::function<void(const QString&)> listener) override;

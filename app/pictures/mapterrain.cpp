@@ -1,6 +1,7 @@
 #include "app/pictures/mapterrain.h"
 
 #include "app/pictures/artfonts.h"
+#include "app/pictures/bakedpictures.h"
 #include "app/pictures/italygeo.h"
 #include "app/pictures/mapart.h"
 #include "app/pictures/mapcaptions.h"
@@ -12,6 +13,9 @@
 
 #include <array>
 #include <cmath>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -153,24 +157,49 @@ struct Geometry {
 
 QPainterPath landPath();
 
-const Geometry& geometry() {
-    static const Geometry shared = [] {
-        Geometry g;
-        g.land = landPath();
-        g.coast = QPainterPathStroker(kCoastPen).createStroke(g.land);
-        for (const auto& ridge : italygeo::ridges())
-            g.crests.push_back(italygeo::linePath(ridge));
-        for (const QPainterPath& crest : g.crests)
-            for (const Peak& peak : peaksAlong(crest))
-                g.peaks.push_back(peak);
-        for (const auto& lake : italygeo::lakes())
-            g.lakes.push_back(italygeo::shorePath(lake, 2));
-        for (const auto& river : italygeo::rivers())
-            g.rivers.push_back(italygeo::linePath(river, 3));
-        g.names = placeNames();
-        return g;
-    }();
-    return shared;
+Geometry makeGeometry() {
+    Geometry g;
+    g.land = landPath();
+    g.coast = QPainterPathStroker(kCoastPen).createStroke(g.land);
+    for (const auto& ridge : italygeo::ridges())
+        g.crests.push_back(italygeo::linePath(ridge));
+    for (const QPainterPath& crest : g.crests)
+        for (const Peak& peak : peaksAlong(crest))
+            g.peaks.push_back(peak);
+    for (const auto& lake : italygeo::lakes())
+        g.lakes.push_back(italygeo::shorePath(lake, 2));
+    for (const auto& river : italygeo::rivers())
+        g.rivers.push_back(italygeo::linePath(river, 3));
+    g.names = placeNames();
+    return g;
+}
+
+// The soft shading of the whole map, for drawing at other scales: a part of it enlarged
+// smoothly looks as the shading made for that part alone.
+struct SoftLayers {
+    QImage shallows;
+    QImage ranges;
+};
+
+// What the drawing works from, made when first needed and shared by every drawing on any
+// thread; releaseScaledArt() lets it go, and the next drawing makes it again.
+struct SharedArt {
+    std::mutex mutex;
+    std::shared_ptr<const Geometry> geometry;
+    std::shared_ptr<const SoftLayers> soft;
+};
+
+SharedArt& sharedArt() {
+    static SharedArt art;
+    return art;
+}
+
+std::shared_ptr<const Geometry> geometry() {
+    SharedArt& art = sharedArt();
+    const std::lock_guard lock(art.mutex);
+    if (!art.geometry)
+        art.geometry = std::make_shared<const Geometry>(makeGeometry());
+    return art.geometry;
 }
 
 QRectF peakBounds(const Peak& peak) {
@@ -180,10 +209,10 @@ QRectF peakBounds(const Peak& peak) {
 }
 
 // The peaks whose strokes reach into `area`, or all of them for a null area.
-void paintPeaks(QPainter& painter, const QRectF& area) {
+void paintPeaks(QPainter& painter, const Geometry& geometry, const QRectF& area) {
     painter.setPen(QPen(kHatching, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
-    for (const Peak& peak : geometry().peaks) {
+    for (const Peak& peak : geometry.peaks) {
         if (!area.isNull() && !peakBounds(peak).intersects(area))
             continue;
         painter.drawPolyline(peak.outline.data(), 3);
@@ -191,16 +220,16 @@ void paintPeaks(QPainter& painter, const QRectF& area) {
     }
 }
 
-void paintShallows(QPainter& soft) {
+void paintShallows(QPainter& soft, const Geometry& geometry) {
     QColor shallow = kShallowSea;
     shallow.setAlphaF(0.35f);
     for (double width : {70.0, 44.0, 24.0, 10.0})
-        soft.strokePath(geometry().land,
+        soft.strokePath(geometry.land,
                         QPen(shallow, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
-void paintRanges(QPainter& soft) {
-    const std::vector<QPainterPath>& crests = geometry().crests;
+void paintRanges(QPainter& soft, const Geometry& geometry) {
+    const std::vector<QPainterPath>& crests = geometry.crests;
     for (std::size_t i = 0; i < crests.size(); ++i) {
         const bool mainRange = i < 2;
         paintBand(soft, crests[i], kHills, mainRange ? 150.0 : 70.0);
@@ -208,14 +237,9 @@ void paintRanges(QPainter& soft) {
     }
 }
 
-// The soft shading of the whole map, made once for drawing at other scales: a part of it
-// enlarged smoothly looks as the shading made for that part alone.
-struct SoftLayers {
-    QImage shallows;
-    QImage ranges;
-};
+using PaintSoft = void (*)(QPainter&, const Geometry&);
 
-QImage wholeSoftLayer(void (*paint)(QPainter&)) {
+QImage wholeSoftLayer(PaintSoft paint, const Geometry& geometry) {
     const QRect whole(0, 0, kMapWidth, kMapHeight);
     QImage layer(whole.width() / kSoftScale + 2, whole.height() / kSoftScale + 2,
                  QImage::Format_ARGB32_Premultiplied);
@@ -223,13 +247,31 @@ QImage wholeSoftLayer(void (*paint)(QPainter&)) {
     QPainter soft(&layer);
     soft.setRenderHint(QPainter::Antialiasing);
     soft.scale(1.0 / kSoftScale, 1.0 / kSoftScale);
-    paint(soft);
+    paint(soft, geometry);
     return layer;
 }
 
-const SoftLayers& softLayers() {
-    static const SoftLayers shared{wholeSoftLayer(&paintShallows), wholeSoftLayer(&paintRanges)};
-    return shared;
+// The layers the program carries (drawn at build time), else drawn now.
+SoftLayers makeSoftLayers(const Geometry& geometry) {
+    const std::map<int, QImage> baked =
+        bakedpictures::loadSheet(QString::fromLatin1(bakedpictures::kTerrainSheet));
+    const auto carried = [&baked](SoftLayer layer) {
+        const auto found = baked.find(int(layer));
+        return found == baked.end() ? QImage() : found->second;
+    };
+    SoftLayers layers{carried(SoftLayer::Shallows), carried(SoftLayer::Ranges)};
+    const QSize size(kMapWidth / kSoftScale + 2, kMapHeight / kSoftScale + 2);
+    if (layers.shallows.size() != size || layers.ranges.size() != size)
+        layers = {wholeSoftLayer(&paintShallows, geometry), wholeSoftLayer(&paintRanges, geometry)};
+    return layers;
+}
+
+std::shared_ptr<const SoftLayers> softLayers(const Geometry& geometry) {
+    SharedArt& art = sharedArt();
+    const std::lock_guard lock(art.mutex);
+    if (!art.soft)
+        art.soft = std::make_shared<const SoftLayers>(makeSoftLayers(geometry));
+    return art.soft;
 }
 
 void drawSoftLayer(QPainter& painter, const QImage& layer) {
@@ -241,36 +283,31 @@ void drawSoftLayer(QPainter& painter, const QImage& layer) {
 
 // The soft shading over `area`: drawn for that area alone at the map's own scale (as the
 // built-in picture always was), taken from the whole map's layers at any other.
-void paintSoft(QPainter& painter, const QRectF& area, bool ownScale, void (*paint)(QPainter&),
-               const QImage& (*whole)()) {
-    if (ownScale)
-        paintSoftly(painter, area.toAlignedRect(), paint);
+void paintSoft(QPainter& painter, const QRectF& area, const Geometry& geometry, PaintSoft paint,
+               const QImage* whole) {
+    if (whole)
+        drawSoftLayer(painter, *whole);
     else
-        drawSoftLayer(painter, whole());
+        paintSoftly(painter, area.toAlignedRect(), [&](QPainter& soft) { paint(soft, geometry); });
 }
 
-const QImage& shallowsLayer() {
-    return softLayers().shallows;
-}
-
-const QImage& rangesLayer() {
-    return softLayers().ranges;
-}
-
-void paintSea(QPainter& painter, const QRectF& area, bool ownScale) {
+// `soft` holds the whole map's soft layers when drawing at another scale than the map's own.
+void paintSea(QPainter& painter, const QRectF& area, const Geometry& geometry,
+              const SoftLayers* soft) {
     painter.fillRect(area.toAlignedRect(), kDeepSea);
-    paintSoft(painter, area, ownScale, &paintShallows, &shallowsLayer);
+    paintSoft(painter, area, geometry, &paintShallows, soft ? &soft->shallows : nullptr);
 }
 
-void paintLand(QPainter& painter, const QRectF& area, bool ownScale) {
-    const QPainterPath& land = geometry().land;
+void paintLand(QPainter& painter, const QRectF& area, const Geometry& geometry,
+               const SoftLayers* soft) {
+    const QPainterPath& land = geometry.land;
     painter.fillPath(land, kLowland);
     painter.save();
     painter.setClipPath(land);
-    paintSoft(painter, area, ownScale, &paintRanges, &rangesLayer);
-    paintPeaks(painter, ownScale ? QRectF() : area);
+    paintSoft(painter, area, geometry, &paintRanges, soft ? &soft->ranges : nullptr);
+    paintPeaks(painter, geometry, soft ? area : QRectF());
     painter.restore();
-    painter.fillPath(geometry().coast, kCoastLine);
+    painter.fillPath(geometry.coast, kCoastLine);
 }
 
 // True when a drawing within `bounds`, widened by `reach` for its pen and smoothing, can
@@ -279,14 +316,14 @@ bool reaches(const QRectF& bounds, double reach, const QRectF& area) {
     return area.isNull() || bounds.adjusted(-reach, -reach, reach, reach).intersects(area);
 }
 
-void paintWater(QPainter& painter, const QRectF& area) {
-    for (const QPainterPath& shore : geometry().lakes) {
+void paintWater(QPainter& painter, const Geometry& geometry, const QRectF& area) {
+    for (const QPainterPath& shore : geometry.lakes) {
         if (!reaches(shore.controlPointRect(), 2.0, area))
             continue;
         painter.fillPath(shore, kShallowSea);
         painter.strokePath(shore, QPen(kCoastLine, 1.0));
     }
-    for (const QPainterPath& course : geometry().rivers)
+    for (const QPainterPath& course : geometry.rivers)
         if (reaches(course.controlPointRect(), 3.0, area))
             painter.strokePath(course, QPen(kWater, 2.0, Qt::SolidLine, Qt::RoundCap));
 }
@@ -414,13 +451,17 @@ std::vector<PlacedName> placeNames() {
 }
 
 void paintTerrainPart(QPainter& painter, const QRectF& area, bool ownScale) {
-    paintSea(painter, area, ownScale);
-    paintLand(painter, area, ownScale);
+    const std::shared_ptr<const Geometry> art = geometry();
+    std::shared_ptr<const SoftLayers> soft;
+    if (!ownScale)
+        soft = softLayers(*art);
+    paintSea(painter, area, *art, soft.get());
+    paintLand(painter, area, *art, soft.get());
     // What lies wholly outside a part drawn at another scale is left out: a tile of a
     // zoomed map is a small part of it. At the map's own scale everything is drawn, as the
     // built-in picture always was.
     const QRectF shown = ownScale ? QRectF() : area;
-    paintWater(painter, shown);
+    paintWater(painter, *art, shown);
     paintTownDots(painter, shown);
     if (reaches(kCompassBounds, 0.0, shown))
         paintCompass(painter);
@@ -437,19 +478,32 @@ void paintTerrainScaled(QPainter& painter, const QRectF& area) {
 }
 
 bool placeNamesReach(const QRectF& area) {
-    for (const PlacedName& name : geometry().names)
+    for (const PlacedName& name : geometry()->names)
         if (area.isNull() || name.bounds.intersects(area))
             return true;
     return false;
 }
 
 void paintPlaceNames(QPainter& painter, const QRectF& area) {
-    for (const PlacedName& name : geometry().names) {
+    const std::shared_ptr<const Geometry> shared = geometry();
+    for (const PlacedName& name : shared->names) {
         if (!area.isNull() && !name.bounds.intersects(area))
             continue;
         painter.fillPath(name.halo, kNameHaloPen.color());
         painter.fillPath(name.text, kTownName);
     }
+}
+
+QImage drawWholeSoftLayer(SoftLayer layer) {
+    const std::shared_ptr<const Geometry> shared = geometry();
+    return wholeSoftLayer(layer == SoftLayer::Shallows ? &paintShallows : &paintRanges, *shared);
+}
+
+void releaseScaledArt() {
+    SharedArt& art = sharedArt();
+    const std::lock_guard lock(art.mutex);
+    art.geometry.reset();
+    art.soft.reset();
 }
 
 } // namespace mapterrain

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+
 class QPainter;
 class QRect;
 class QRectF;
@@ -19,5 +21,14 @@ void paintTerrainScaled(QPainter& painter, const QRectF& area);
 void paintPlaceNames(QPainter& painter, const QRectF& area);
 // True when some town's name reaches `area` (any for a null area).
 bool placeNamesReach(const QRectF& area);
+
+// The soft shading of the whole map at half its size, which drawing at another scale lays
+// over the map, drawn now (what the build carries in the program's terrain sheet).
+enum class SoftLayer { Shallows = 1, Ranges = 2 };
+QImage drawWholeSoftLayer(SoftLayer layer);
+// Lets go of what drawing at other scales works from (about 15 MB: the coast, rivers and
+// names worked out, the soft shading); drawings under way keep what they use, and the next
+// one makes it again.
+void releaseScaledArt();
 
 } // namespace mapterrain

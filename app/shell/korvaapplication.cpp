@@ -1,5 +1,7 @@
 #include "app/shell/korvaapplication.h"
 
+#include "base/residentmemory.h"
+
 #include <QMessageBox>
 
 #include <exception>
@@ -12,6 +14,8 @@ std::function<void(const QString&)>& reporter() {
 } // namespace
 
 KorvaApplication::KorvaApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // An evening of zooming and opening makes and drops many large pictures.
+    residentmemory::returnLargeBlocksWhenFreed();
     setIdentity();
 }
 

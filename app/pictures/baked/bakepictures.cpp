@@ -1,9 +1,10 @@
 // Draws the built-in pictures once, at build time, into the sheets the program carries
 // (bakedpictures.h), with the same drawing code the program would run:
 //     korva_bakepictures FOLDER
-// writes the sheets map, korva_1, korva_2 and program into FOLDER.
+// writes the sheets map, korva_1, korva_2, program and terrain into FOLDER.
 #include "app/pictures/bakedpictures.h"
 #include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/mapterrain.h"
 #include "app/pictures/programart.h"
 #include "board/pictureids.h"
 
@@ -65,6 +66,11 @@ int main(int argc, char** argv) {
         writeSheet(folder, bakedpictures::kMapSheet, drawAll(mapAndTags, true)) &&
         writeSheet(folder, bakedpictures::kTagSheet, drawAll(mapAndTags, false)) &&
         writeSheet(folder, bakedpictures::kCounterSheet, drawAll(counters, false)) &&
-        writeSheet(folder, bakedpictures::kProgramSheet, drawProgramPictures());
+        writeSheet(folder, bakedpictures::kProgramSheet, drawProgramPictures()) &&
+        writeSheet(folder, bakedpictures::kTerrainSheet,
+                   {{int(mapterrain::SoftLayer::Shallows),
+                     mapterrain::drawWholeSoftLayer(mapterrain::SoftLayer::Shallows)},
+                    {int(mapterrain::SoftLayer::Ranges),
+                     mapterrain::drawWholeSoftLayer(mapterrain::SoftLayer::Ranges)}});
     return written ? 0 : 1;
 }

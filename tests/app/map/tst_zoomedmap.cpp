@@ -1,5 +1,6 @@
 #include "app/map/areaaverage.h"
 #include "app/map/mapscene.h"
+#include "app/map/tilemaker.h"
 #include "app/map/zoomedmap.h"
 #include "board/mapboard.h"
 #include "board/mappicture.h"
@@ -12,6 +13,9 @@
 #include <QPainter>
 #include <QTest>
 
+#include <atomic>
+#include <future>
+
 // The map as the view keeps it at a scale: made smaller by averaging and kept in step with
 // changes, or enlarged in tiles with the counters and tags drawn over them from the game.
 class TestZoomedMap : public QObject {
@@ -20,6 +24,9 @@ private slots:
     void shrinkAverages();
     void shrinkKeepsInStep_data();
     void shrinkKeepsInStep();
+    void shrinkByBandsIsShrink_data();
+    void shrinkByBandsIsShrink();
+    void bandsCutIntoTheirTiles();
     void ownScaleIsThePictureItself();
     void enlargedTilesMeetWithoutSeams();
     void piecesDrawnFromTheGame();
@@ -107,6 +114,79 @@ void TestZoomedMap::shrinkKeepsInStep() {
     picture.drawImage(101, 57, solid(27, 39, qRgb(250, 10, 10)));
     picture.restorePristine(QRect(110, 60, 5, 5));
     QCOMPARE(paintedAt(zoomed, whole), areaaverage::shrink(picture.image(), scale));
+}
+
+void TestZoomedMap::shrinkByBandsIsShrink_data() {
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("25%") << 0.25;
+    QTest::newRow("a third") << 1.0 / 3.0;
+    QTest::newRow("a fit, 37%") << 0.37;
+}
+
+// The overview's ground, averaged band by band from the pristine pixels, is the whole
+// picture made smaller at once, also across the bands' edges.
+void TestZoomedMap::shrinkByBandsIsShrink() {
+    QFETCH(qreal, scale);
+    const QImage source = patternMap(300, 517);
+    int tallest = 0;
+    const QImage banded = areaaverage::shrinkByBands(source.size(), scale, [&](const QRect& r) {
+        tallest = std::max(tallest, r.height());
+        return source.copy(r);
+    });
+    QCOMPARE(banded, areaaverage::shrink(source, scale));
+    QVERIFY(tallest < source.height() / 2); // bands, never the whole picture
+}
+
+namespace {
+
+// Draws the map as a pattern of its device pixels' coordinates at any scale, counting calls.
+class PatternDrawer final : public PictureModule {
+public:
+    static QRgb colourAt(int x, int y) { return qRgb(x % 251, y % 241, (x / 251 + y) % 239); }
+    QImage bitmap(int) const override { return {}; }
+    bool contains(int) const override { return true; }
+    QString name() const override { return QStringLiteral("pattern"); }
+    bool drawsAtAnyScale(int) const override { return true; }
+    QImage drawnAtScale(int, qreal, const QRect& area) const override {
+        gate.wait();
+        ++calls;
+        QImage image(area.size(), QImage::Format_RGB32);
+        for (int y = 0; y < area.height(); ++y)
+            for (int x = 0; x < area.width(); ++x)
+                image.setPixel(x, y, colourAt(area.x() + x, area.y() + y));
+        return image;
+    }
+    mutable std::atomic<int> calls = 0;
+    // Held shut while the orders are given, so the workers meet them all queued.
+    std::promise<void> opener;
+    std::shared_future<void> gate = opener.get_future().share();
+};
+
+} // namespace
+
+// Tiles drawn together as a band are each the band's pixels at their own place.
+void TestZoomedMap::bandsCutIntoTheirTiles() {
+    PatternDrawer drawer;
+    TileMaker maker([] {});
+    maker.setSource(&drawer, 2.0, 7);
+    std::vector<QPoint> keys;
+    for (int x = 0; x < 5; ++x)
+        keys.emplace_back(x, 3);
+    keys.emplace_back(1, 4);
+    for (const QPoint& key : keys)
+        maker.order({key, QRect(key * 64, QSize(64, 64)), 1, {}, {}});
+    drawer.opener.set_value();
+    maker.waitForDone();
+    const std::vector<TileMaker::Made> made = maker.takeMade();
+    QCOMPARE(made.size(), keys.size());
+    QVERIFY(drawer.calls < int(keys.size())); // the row's neighbours went together
+    for (const TileMaker::Made& tile : made) {
+        QCOMPARE(tile.generation, quint64(7));
+        QCOMPARE(tile.image.size(), QSize(64, 64));
+        const QPoint at = tile.key * 64;
+        for (const QPoint p : {QPoint(0, 0), QPoint(63, 0), QPoint(17, 40), QPoint(63, 63)})
+            QCOMPARE(tile.image.pixel(p), PatternDrawer::colourAt(at.x() + p.x(), at.y() + p.y()));
+    }
 }
 
 void TestZoomedMap::ownScaleIsThePictureItself() {

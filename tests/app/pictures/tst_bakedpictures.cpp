@@ -1,5 +1,6 @@
 #include "app/pictures/bakedpictures.h"
 #include "app/pictures/builtinpicturemodule.h"
+#include "app/pictures/mapterrain.h"
 #include "app/pictures/programart.h"
 #include "board/pictureids.h"
 
@@ -15,6 +16,7 @@ private slots:
     void carriedPicturesAreTheDrawnOnes_data();
     void carriedPicturesAreTheDrawnOnes();
     void programPicturesAreTheDrawnOnes();
+    void carriedShadingIsTheDrawnOne();
     void takenMapIsLoadedAgain();
     void damagedSheetIsRefused_data();
     void damagedSheetIsRefused();
@@ -53,6 +55,14 @@ void TestBakedPictures::programPicturesAreTheDrawnOnes() {
         QCOMPARE(sheet.at(id).format(), picture.format());
         QVERIFY2(sheet.at(id) == picture, qPrintable(QString::number(id)));
     }
+}
+
+// The map's soft shading for other scales, as the program carries it: the drawing's own.
+void TestBakedPictures::carriedShadingIsTheDrawnOne() {
+    const auto sheet = bakedpictures::loadSheet(QString::fromLatin1(bakedpictures::kTerrainSheet));
+    QCOMPARE(sheet.size(), std::size_t{2});
+    for (const auto layer : {mapterrain::SoftLayer::Shallows, mapterrain::SoftLayer::Ranges})
+        QVERIFY(sheet.at(int(layer)) == mapterrain::drawWholeSoftLayer(layer));
 }
 
 // The window takes the map to draw on; the module keeps no second copy but can still

@@ -21,6 +21,7 @@ private slots:
     void mapPartsMeetWithoutSeams_data();
     void mapPartsMeetWithoutSeams();
     void onlyTheBuiltInLayerDraws();
+    void drawnAlikeAfterARelease();
 
 private:
     std::unique_ptr<BuiltinPictureModule> maps_;
@@ -135,6 +136,15 @@ void TestScaledPictures::onlyTheBuiltInLayerDraws() {
     QVERIFY(layered.drawnAtScale(2000, 2.0, QRect(0, 0, 48, 48)).isNull());
     QVERIFY(layered.drawsAtAnyScale(2001));
     QCOMPARE(layered.drawnAtScale(2001, 2.0, QRect(0, 0, 48, 48)).size(), QSize(48, 48));
+}
+
+// What drawing at other scales keeps is let go when the view leaves them, and made again
+// (from the carried sheet, or drawn) when it comes back: the map looks the same.
+void TestScaledPictures::drawnAlikeAfterARelease() {
+    const QRect area(500, 3000, 300, 200); // Naples: coast, hills, names
+    const QImage before = maps_->drawnAtScale(pictureids::kMap, 2.0, area);
+    maps_->releaseScaledDrawing();
+    QCOMPARE(maps_->drawnAtScale(pictureids::kMap, 2.0, area), before);
 }
 
 QTEST_MAIN(TestScaledPictures)
