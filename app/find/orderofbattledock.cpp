@@ -2,6 +2,8 @@
 
 #include "app/find/orderofbattlemodel.h"
 #include "app/find/unitsearch.h"
+#include "app/shell/columnwidth.h"
+#include "app/shell/statictextdelegate.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -62,6 +64,8 @@ OrderOfBattleDock::OrderOfBattleDock(Game& game, QWidget* parent)
     table_ = new QTableView;
     table_->setObjectName(QStringLiteral("bOrderOfBattleTable"));
     table_->setAccessibleName(tr("Order of battle"));
+    table_->setItemDelegate(new StaticTextDelegate(table_));
+    table_->setWordWrap(false);
     table_->setModel(proxy_);
     table_->setSortingEnabled(true);
     table_->sortByColumn(-1, Qt::AscendingOrder); // order-of-battle order until asked
@@ -70,11 +74,17 @@ OrderOfBattleDock::OrderOfBattleDock(Game& game, QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
-    // Columns fit what they hold ("Off board", "Yet to move") as the game changes.
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table_);
     setWidget(body);
+
+    // Hidden, the dock leaves the game alone; shown, it catches up at once.
+    model_->setFollowing(false);
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible && !columnsFitted_)
+            fitColumns();
+        model_->setFollowing(visible);
+    });
 
     connect(filter_, &QLineEdit::textChanged, this,
             [filter](const QString& text) { filter->setWords(text); });
@@ -82,6 +92,15 @@ OrderOfBattleDock::OrderOfBattleDock(Game& game, QWidget* parent)
     connect(table_, &QTableView::activated, this, [this](const QModelIndex& index) {
         emit counterActivated(index.data(OrderOfBattleModel::kRowRole).toInt());
     });
+}
+
+void OrderOfBattleDock::fitColumns() {
+    // Each column as wide as the widest text it can ever hold ("Off board", "Yet to move"),
+    // so it never needs measuring again as the game changes.
+    columnsFitted_ = true;
+    for (int column = 0; column < OrderOfBattleModel::ColumnCount; ++column)
+        table_->horizontalHeader()->resizeSection(
+            column, columnWidthFor(*table_, column, model_->possibleTexts(column)));
 }
 
 int OrderOfBattleDock::preferredWidth() const {

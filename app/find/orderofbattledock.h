@@ -10,7 +10,8 @@ class QTableView;
 
 // The order of battle as a dock: every counter with its side, name, size, hex, steps,
 // losses, marker and moved state; the columns sort, a text filters the rows, and a double
-// click (or Enter) on a row asks for that counter to be shown on the map.
+// click (or Enter) on a row asks for that counter to be shown on the map. It follows the
+// game only while shown.
 class OrderOfBattleDock : public QDockWidget {
     Q_OBJECT
 public:
@@ -27,7 +28,10 @@ signals:
     void counterActivated(int row);
 
 private:
+    void fitColumns();
+
     OrderOfBattleModel* model_ = nullptr;
+    bool columnsFitted_ = false;
     QSortFilterProxyModel* proxy_ = nullptr;
     QLineEdit* filter_ = nullptr;
     QTableView* table_ = nullptr;

@@ -7,6 +7,8 @@
 #include "game/game.h"
 #include "geometry/hexgrid.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace {
@@ -23,14 +25,20 @@ QString hexText(int hex) {
 OrderOfBattleModel::OrderOfBattleModel(Game& game, QObject* parent)
     : QAbstractTableModel(parent), game_(game) {
     reload();
-    // An Open or a new game recreates every counter: the rows are built anew.
+    // An Open or a new game recreates every counter, always the whole order of battle in its
+    // order: the same rows, every one changed.
     connect(&game_, &Game::positionReplaced, this, [this] {
-        beginResetModel();
+        if (game_.counters().counters().size() != counters_.size()) {
+            beginResetModel();
+            reload();
+            endResetModel();
+            return;
+        }
         reload();
-        endResetModel();
+        rowsChanged(0, rowCount() - 1);
     });
     connect(&game_, &Game::countersChanged, this, &OrderOfBattleModel::hexesChanged);
-    connect(&game_, &Game::turnEnded, this, &OrderOfBattleModel::allRowsChanged);
+    connect(&game_, &Game::turnEnded, this, [this] { rowsChanged(0, rowCount() - 1); });
 }
 
 void OrderOfBattleModel::reload() {
@@ -44,12 +52,73 @@ void OrderOfBattleModel::hexesChanged(const QList<int>& hexes) {
     // every counter that changed.
     for (int row = 0; row < int(counters_.size()); ++row)
         if (hexes.contains(counters_[std::size_t(row)]->currentHex().index()))
-            emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+            rowsChanged(row, row);
 }
 
-void OrderOfBattleModel::allRowsChanged() {
-    if (!counters_.empty())
-        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+void OrderOfBattleModel::rowsChanged(int first, int last) {
+    if (first > last)
+        return;
+    if (firstChanged_ > lastChanged_) {
+        firstChanged_ = first;
+        lastChanged_ = last;
+    } else {
+        firstChanged_ = std::min(firstChanged_, first);
+        lastChanged_ = std::max(lastChanged_, last);
+    }
+    if (following_ && !tellingDue_) {
+        tellingDue_ = true;
+        QMetaObject::invokeMethod(this, &OrderOfBattleModel::tellChanges, Qt::QueuedConnection);
+    }
+}
+
+void OrderOfBattleModel::tellChanges() {
+    tellingDue_ = false;
+    if (!following_ || firstChanged_ > lastChanged_)
+        return;
+    const int first = firstChanged_;
+    const int last = std::min(lastChanged_, rowCount() - 1);
+    firstChanged_ = 0;
+    lastChanged_ = -1;
+    if (first <= last)
+        emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
+}
+
+void OrderOfBattleModel::setFollowing(bool following) {
+    following_ = following;
+    if (following)
+        tellChanges();
+}
+
+QStringList OrderOfBattleModel::possibleTexts(int column) const {
+    QSet<QString> texts;
+    switch (column) {
+    case Side:
+        texts << tr("Allies") << tr("Axis");
+        break;
+    case HexColumn:
+        texts << hexText(-1);
+        for (int hex = 0; hex < hexgrid::kHexCount; ++hex)
+            texts << hexText(hex);
+        break;
+    case Marker:
+        texts << QString() << QStringLiteral("1") << QStringLiteral("2");
+        break;
+    case Moved:
+        texts << QStringLiteral("Has Moved") << QStringLiteral("Yet to move");
+        break;
+    default:
+        // Names, sizes and steps are the counter's own; losses run up to its steps.
+        for (const ZeKCounter* counter : counters_) {
+            if (column == Name)
+                texts << win1252::toUnicode(counter->name());
+            else if (column == Size)
+                texts << QString::number(counter->sizeValue());
+            else
+                for (int n = 0; n <= counter->steps(); ++n)
+                    texts << QString::number(column == Steps ? counter->steps() : n);
+        }
+    }
+    return texts.values();
 }
 
 int OrderOfBattleModel::rowCount(const QModelIndex& parent) const {

@@ -9,9 +9,10 @@ class Game;
 class ZeKCounter;
 
 // Every counter of the game as one row, in order-of-battle order: side, name, size, hex,
-// steps, losses, marker, moved. Follows each change through the game's signals. The sort
-// role gives numbers where the shown text would sort wrongly (hexes by column and row,
-// off-board last).
+// steps, losses, marker, moved. Its cells always read the game as it stands; while it
+// follows the game (the dock is shown) it tells its views what changed, once per turn of
+// the event loop however many changes a command made. The sort role gives numbers where the
+// shown text would sort wrongly (hexes by column and row, off-board last).
 class OrderOfBattleModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -27,12 +28,25 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // Whether the views hear of changes; made to follow again, it tells them of everything
+    // that changed meanwhile.
+    void setFollowing(bool following);
+    // Every text a column's cells can show, in any position of the game: the column is made
+    // as wide as the widest, once.
+    QStringList possibleTexts(int column) const;
+
 private:
     void reload();
+    void rowsChanged(int first, int last);
     void hexesChanged(const QList<int>& hexes);
-    void allRowsChanged();
+    void tellChanges();
 
     Game& game_;
     // The counters the rows show; rebuilt whenever the game recreates them.
     std::vector<const ZeKCounter*> counters_;
+    bool following_ = true;
+    // Rows changed and not yet told (first > last: none); told at once when following again.
+    int firstChanged_ = 0;
+    int lastChanged_ = -1;
+    bool tellingDue_ = false;
 };

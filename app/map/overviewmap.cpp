@@ -21,12 +21,18 @@ OverviewMap::OverviewMap(MapView& view, QWidget* parent) : QWidget(parent), view
     setMinimumSize(95, 170);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     connect(&view_, &MapView::visibleAreaChanged, this, qOverload<>(&QWidget::update));
-    connect(&view_, &MapView::mapChanged, this, qOverload<>(&QWidget::update));
+    connect(&view_, &MapView::mapChanged, this, [this] {
+        pictureDue_ = true;
+        update();
+    });
 }
 
 void OverviewMap::setScene(const MapScene* scene) {
     scene_ = scene;
     ground_ = QImage();
+    background_ = QImage();
+    picture_ = QImage();
+    pictureDue_ = true;
     update();
 }
 
@@ -84,17 +90,25 @@ void OverviewMap::makeGround() {
     });
 }
 
-void OverviewMap::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
+void OverviewMap::makePicture() {
+    const qreal dpr = devicePixelRatioF();
+    const QSize deviceSize = (QSizeF(size()) * dpr).toSize();
     const QRectF area = mapArea();
-    if (area.isEmpty())
-        return;
     if (ground_.isNull())
         makeGround();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(area, ground_);
+    if (background_.size() != deviceSize) {
+        // The ground as large as the widget, kept while its size stays.
+        background_ = QImage(deviceSize, QImage::Format_RGB32);
+        background_.fill(palette().window().color());
+        QPainter painter(&background_);
+        painter.scale(dpr, dpr);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(area, ground_);
+    }
+    picture_ = background_.copy();
+    QPainter painter(&picture_);
 
+    painter.scale(dpr, dpr);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal k = area.width() / scene_->picture().width();
     const qreal radius = std::max(3.0, 9.0 * k);
@@ -104,8 +118,26 @@ void OverviewMap::paintEvent(QPaintEvent*) {
         painter.setBrush(dotColour(static_cast<int>(occupied.kind)));
         painter.drawEllipse(widgetPointOf(QPointF(centre.x, centre.y)), radius, radius);
     }
+    painter.end();
+    picture_.setDevicePixelRatio(dpr);
+    pictureDue_ = false;
+}
+
+void OverviewMap::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRectF area = mapArea();
+    if (area.isEmpty()) {
+        painter.fillRect(rect(), palette().window());
+        return;
+    }
+    // The ground and the dots change with the game; a scroll of the view moves the frame only.
+    if (pictureDue_ || picture_.deviceIndependentSize() != QSizeF(size()) ||
+        picture_.devicePixelRatio() != devicePixelRatioF())
+        makePicture();
+    painter.drawImage(QPointF(0, 0), picture_);
 
     // The part in view: a dark frame inside a light one, seen on sea and land alike.
+    painter.setRenderHint(QPainter::Antialiasing);
     const QRectF frame = viewFrame().intersected(area);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(255, 255, 255, 220), 3.0));

@@ -39,10 +39,15 @@ private:
     // Where the map is drawn in the widget: as large as fits, its shape kept.
     QRectF mapArea() const;
     void makeGround();
+    // The ground with the dots, as large as the widget.
+    void makePicture();
 
     MapView& view_;
     const MapScene* scene_ = nullptr;
-    QImage ground_; // the bare map, a quarter of its size (half on a high-density screen)
+    QImage ground_;     // the bare map, a quarter of its size (half on a high-density screen)
+    QImage background_; // the ground at the widget's size
+    QImage picture_;    // and the dots, kept while the game stands still
+    bool pictureDue_ = true;
     bool dragging_ = false;
     QPointF grabOffset_; // from the frame's middle to where it was taken, in map pixels
 };

@@ -1,6 +1,8 @@
 #include "app/turn/turnlistdock.h"
 
+#include "app/shell/columnwidth.h"
 #include "app/shell/plaintext.h"
+#include "app/shell/statictextdelegate.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -8,6 +10,8 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 TurnListDock::TurnListDock(QWidget* parent) : QDockWidget(tr("The turn"), parent), model_(this) {
     setObjectName(QStringLiteral("bTurnListDock"));
@@ -19,6 +23,7 @@ TurnListDock::TurnListDock(QWidget* parent) : QDockWidget(tr("The turn"), parent
     layout->addWidget(heading_);
     table_ = new QTableView(body);
     table_->setObjectName(QStringLiteral("bTurnList"));
+    table_->setItemDelegate(new StaticTextDelegate(table_));
     table_->setModel(&model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -51,8 +56,36 @@ TurnListDock::TurnListDock(QWidget* parent) : QDockWidget(tr("The turn"), parent
         if (index.isValid() && index.row() != justChosen_)
             choose(index.row());
     });
-    connect(&model_, &QAbstractItemModel::modelReset, this,
-            [this] { table_->resizeColumnsToContents(); });
+    // The columns fit a new turn's rows when it shows: measuring every row of a hidden list
+    // would slow down each Open.
+    connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
+        columnsDue_ = true;
+        if (isVisible())
+            fitColumns();
+    });
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible)
+            fitColumns();
+    });
+}
+
+void TurnListDock::fitColumns() {
+    if (!std::exchange(columnsDue_, false))
+        return;
+    // Each column as wide as any turn's widest text, worked out once; the comments as this
+    // turn's need.
+    QHeaderView& header = *table_->horizontalHeader();
+    for (int column = 0; column < TurnListModel::ColumnCount; ++column) {
+        const bool comments = column == TurnListModel::Comment;
+        if (comments || fittedWidths_.empty())
+            header.resizeSection(column,
+                                 columnWidthFor(*table_, column, model_.possibleTexts(column)));
+        else
+            header.resizeSection(column, fittedWidths_[std::size_t(column)]);
+    }
+    if (fittedWidths_.empty())
+        for (int column = 0; column < TurnListModel::ColumnCount; ++column)
+            fittedWidths_.push_back(header.sectionSize(column));
 }
 
 void TurnListDock::choose(int row) {

@@ -4,6 +4,8 @@
 
 #include <QDockWidget>
 
+#include <vector>
+
 class QLabel;
 class QPlainTextEdit;
 class QTableView;
@@ -29,9 +31,12 @@ signals:
 
 private:
     void choose(int row);
+    void fitColumns();
 
     TurnListModel model_;
     int justChosen_ = -1;
+    bool columnsDue_ = false;       // a new turn's rows not yet measured
+    std::vector<int> fittedWidths_; // the columns' widths but the comments', once known
     QLabel* heading_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* noteTitle_ = nullptr;

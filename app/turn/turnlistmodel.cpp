@@ -6,6 +6,10 @@
 #include "counters/movereport.h"
 #include "counters/orderofbattle.h"
 
+#include "geometry/hexgrid.h"
+
+#include <QSet>
+
 #include <iterator>
 
 namespace {
@@ -95,6 +99,47 @@ QVariant TurnListModel::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+QStringList TurnListModel::possibleTexts(int column) const {
+    QSet<QString> texts;
+    const auto& table = orderOfBattleRows();
+    switch (column) {
+    case Unit:
+        for (const ZeKCounterInitStruct& unit : table)
+            texts << win1252::toUnicode(unit.name);
+        for (int die = 1; die <= 6; ++die)
+            texts << tr("Combat, die %1").arg(die);
+        break;
+    case From:
+    case To:
+    case CombatHex:
+        for (int hex = -1; hex < hexgrid::kHexCount; ++hex)
+            texts << hexText(hex);
+        if (column == To)
+            texts << tr("did not move");
+        break;
+    case Losses:
+        for (const ZeKCounterInitStruct& unit : table)
+            for (int a = 0; a <= unit.steps; ++a)
+                for (int b = 0; b <= unit.steps; ++b) {
+                    const std::string steps = std::to_string(unit.steps) + "/";
+                    texts << beforeAfter(steps + std::to_string(a), steps + std::to_string(b));
+                }
+        break;
+    case Marker:
+        for (int a = 0; a <= 2; ++a)
+            for (int b = 0; b <= 2; ++b)
+                texts << beforeAfter(std::to_string(a), std::to_string(b));
+        break;
+    case Comment:
+        for (const Combat& combat : combats_)
+            texts << combat.comment;
+        break;
+    default:
+        break;
+    }
+    return texts.values();
 }
 
 int TurnListModel::hexOf(int row) const {

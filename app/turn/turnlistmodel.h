@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -36,6 +37,8 @@ public:
     int hexOf(int row) const;
     int counterOf(int row) const;
     std::size_t changeCount() const { return changes_.size(); }
+    // Every text a column's cells can show in any turn; for the comments, this turn's.
+    QStringList possibleTexts(int column) const;
 
 private:
     std::vector<CounterChange> changes_;

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTableView>
@@ -30,6 +31,7 @@ private slots:
     void findCentresAndCycles();
     void dockFollowsTheGame();
     void dockSortsByHexAndFilters();
+    void dockFollowsOnlyWhileShown();
     void stackViewerShowsWholeStack();
     void showCombatTellsWhichRecord();
     void everyCommandHasAKey();
@@ -97,7 +99,8 @@ void TestMainFormFind::findCentresAndCycles() {
     const QScrollArea* box = h.form->findChild<QScrollArea*>(QStringLiteral("bScrollBoxMain"));
     const QPoint shown = h.map().mapTo(box->viewport(), MainFormHarness::centre(offBoard));
     QVERIFY(box->viewport()->rect().adjusted(100, 100, -100, -100).contains(shown));
-    QVERIFY(h.form->find().findStatus().startsWith(QStringLiteral("1 of 2: UK 6 Armor XX, Off board")));
+    QVERIFY(
+        h.form->find().findStatus().startsWith(QStringLiteral("1 of 2: UK 6 Armor XX, Off board")));
     QTest::keyClick(h.form.get(), Qt::Key_F3);
     QCOMPARE(h.form->play().lastHex(), 40);
     QTest::keyClick(h.form.get(), Qt::Key_F3); // round again
@@ -137,20 +140,23 @@ void TestMainFormFind::dockFollowsTheGame() {
 
 void TestMainFormFind::dockSortsByHexAndFilters() {
     MainFormHarness h;
-    h.form->files().NewGame();                      // everyone off board
+    h.form->files().NewGame();              // everyone off board
     h.place(3, hexgrid::hexIndexOf(1, 40)); // B column before
     h.place(4, hexgrid::hexIndexOf(0, 50)); // A column, though a larger number
     h.place(5, hexgrid::hexIndexOf(1, 2));
     h.rebuild();
+    h.form->show();
     OrderOfBattleDock& dock = h.form->find().orderOfBattleDock();
+    dock.show();
     dock.table().sortByColumn(OrderOfBattleModel::HexColumn, Qt::AscendingOrder);
     QAbstractItemModel& model = dock.proxy();
     QCOMPARE(model.index(0, 0).data(OrderOfBattleModel::kRowRole).toInt(), 4);
     QCOMPARE(model.index(1, 0).data(OrderOfBattleModel::kRowRole).toInt(), 5);
     QCOMPARE(model.index(2, 0).data(OrderOfBattleModel::kRowRole).toInt(), 3);
     QCOMPARE(cell(model.index(233, 0), OrderOfBattleModel::HexColumn), QStringLiteral("Off board"));
-    // A move re-sorts at once.
+    // A move re-sorts before the window shows it.
     h.drag(hexgrid::hexIndexOf(0, 50), hexgrid::hexIndexOf(2, 0));
+    QCoreApplication::processEvents();
     QCOMPARE(model.index(2, 0).data(OrderOfBattleModel::kRowRole).toInt(), 4);
     QTest::keyClicks(&dock.filterEdit(), QStringLiteral("uk 6 arm"));
     QCOMPARE(model.rowCount(), 1);
@@ -161,6 +167,30 @@ void TestMainFormFind::dockSortsByHexAndFilters() {
     dock.filterEdit().clear();
     emit dock.table().activated(rowOf(model, 5));
     QCOMPARE(h.form->play().lastHex(), hexgrid::hexIndexOf(1, 2));
+}
+
+// Hidden, the dock costs an Open nothing; shown, it catches up at once and hears of a
+// command's changes together, once the command is done.
+void TestMainFormFind::dockFollowsOnlyWhileShown() {
+    MainFormHarness h;
+    h.form->show();
+    OrderOfBattleDock& dock = h.form->find().orderOfBattleDock();
+    QSignalSpy told(&dock.proxy(), &QAbstractItemModel::dataChanged);
+    h.place(1, 300);
+    h.rebuild();
+    h.drag(300, 301);
+    QCoreApplication::processEvents();
+    QCOMPARE(told.count(), 0);
+    dock.show();
+    QTRY_COMPARE(told.count(), 1);
+    QCOMPARE(cell(rowOf(dock.proxy(), 1), OrderOfBattleModel::Moved), QStringLiteral("Has Moved"));
+    h.drag(301, 302);
+    h.hover(302);
+    h.form->play().pmFlipClick();
+    QCOMPARE(told.count(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(told.count(), 2);
+    QCOMPARE(cell(rowOf(dock.proxy(), 1), OrderOfBattleModel::Losses), QStringLiteral("1"));
 }
 
 void TestMainFormFind::stackViewerShowsWholeStack() {

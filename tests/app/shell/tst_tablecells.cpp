@@ -1,0 +1,68 @@
+#include "app/shell/columnwidth.h"
+#include "app/shell/statictextdelegate.h"
+
+#include <QHeaderView>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTest>
+
+// The faster cell painting and column fitting must look exactly like Qt's own.
+class TestTableCells : public QObject {
+    Q_OBJECT
+private slots:
+    void cellsPaintAsQtPaintsThem();
+    void columnsFitAsQtFitsThem();
+};
+
+namespace {
+const QStringList kTexts = {QStringLiteral("UK 6 Armor XX"),
+                            QStringLiteral("Off board"),
+                            QString(),
+                            QStringLiteral("A12"),
+                            QStringLiteral("a text far too long for the narrow column it is in"),
+                            QStringLiteral("Yet to move")};
+
+void fill(QStandardItemModel& model) {
+    model.setColumnCount(2);
+    for (const QString& text : kTexts)
+        model.appendRow({new QStandardItem(text), new QStandardItem(text.left(3))});
+}
+} // namespace
+
+void TestTableCells::cellsPaintAsQtPaintsThem() {
+    QStandardItemModel model;
+    fill(model);
+    const auto draw = [&model](bool ours) {
+        QTableView table;
+        if (ours)
+            table.setItemDelegate(new StaticTextDelegate(&table));
+        table.setModel(&model);
+        table.setWordWrap(false); // as the docks' tables
+        table.resize(260, 220);
+        table.horizontalHeader()->resizeSection(0, 120);
+        table.selectRow(1);
+        table.show();
+        return table.grab().toImage();
+    };
+    const QImage qt = draw(false);
+    QCOMPARE(draw(true), qt);
+}
+
+void TestTableCells::columnsFitAsQtFitsThem() {
+    QStandardItemModel model;
+    fill(model);
+    QTableView table;
+    table.setModel(&model);
+    table.show();
+    for (int column = 0; column < 2; ++column) {
+        QStringList texts;
+        for (int row = 0; row < model.rowCount(); ++row)
+            texts << model.index(row, column).data().toString();
+        table.resizeColumnToContents(column);
+        QCOMPARE(columnWidthFor(table, column, texts),
+                 table.horizontalHeader()->sectionSize(column));
+    }
+}
+
+QTEST_MAIN(TestTableCells)
+#include "tst_tablecells.moc"
