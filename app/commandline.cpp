@@ -15,6 +15,7 @@
 #include "counters/turnchanges.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
+#include "history/diceevidence.h"
 #include "history/gamehistory.h"
 #include "korvaversion.h"
 #include "movefile/movefile.h"
@@ -51,6 +52,7 @@ constexpr const char* kUsage =
     "       korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]\n"
     "                   [--zoom PERCENT]\n"
     "       korva --moves FILE.krv [--since EARLIER.krv]\n"
+    "       korva --verify FILE.krv [MYFILE.krv]\n"
     "       korva --extract-pictures MODULE.dll DIR\n"
     "       korva --new-game OUT.krv\n"
     "       korva --help | --version\n";
@@ -128,6 +130,39 @@ int printMoves(const QString& file, const QString& since) {
         return refuse(reading, QString::fromLocal8Bit(error.what()));
     }
     return writeOut(text);
+}
+
+// The verdict on the opponent's rolls in FILE, checked against MYFILE (the file the player
+// sent) or else the history's copy of it, and the commitment the history kept. Exits 0 when
+// every roll is verified, 1 otherwise.
+int verifyRolls(const QString& file, const QString& mine) {
+    QString reading = file;
+    DiceVerdict verdict;
+    try {
+        const OpenedMoveFile opened = readOpenedMoveFile(file);
+        if (!opened.extensionWarning.isEmpty())
+            std::fprintf(stderr, "korva: %s: %s\n", qPrintable(file),
+                         qPrintable(opened.extensionWarning));
+        KorvaApplication::setIdentity(); // where the history lives
+        const QString root = GameHistory::defaultRoot();
+        const std::optional<GameHistory> history =
+            root.isEmpty() ? std::nullopt : std::optional<GameHistory>(GameHistory(root));
+        DiceEvidence evidence;
+        if (!mine.isEmpty()) {
+            reading = mine;
+            evidence =
+                diceEvidenceFor(history ? &*history : nullptr, opened, readOpenedMoveFile(mine));
+        } else if (history) {
+            evidence = diceEvidenceFor(*history, opened);
+        } else {
+            evidence.missing = translated("no history is kept");
+        }
+        verdict = verifyDice(opened.extension.diceRolls, opened.contents.tags, evidence);
+    } catch (const std::exception& error) {
+        return refuse(reading, QString::fromLocal8Bit(error.what()));
+    }
+    const int written = writeOut((verdict.text() + QLatin1Char('\n')).toUtf8());
+    return written != 0 ? written : verdict.verified() ? 0 : 1;
 }
 
 // Qt's own notes about the headless platform (no runtime folder, no screen) would break
@@ -293,6 +328,11 @@ LaunchRequest runCommandLine(int argc, char** argv) {
         if (takes(3) && std::string_view(argv[3]) == "--since")
             return {printMoves(arg(2), arg(4)), {}};
         return wrongCount();
+    }
+    if (first == "--verify") {
+        if (takes(1))
+            return {verifyRolls(arg(2), {}), {}};
+        return takes(2) ? LaunchRequest{verifyRolls(arg(2), arg(3)), {}} : wrongCount();
     }
     if (first == "--new-game")
         return takes(1) ? LaunchRequest{writeNewGame(arg(2)), {}} : wrongCount();

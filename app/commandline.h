@@ -24,6 +24,11 @@ struct LaunchRequest {
 //                                      the turn's changes as text, in the report's columns;
 //                                      measured from EARLIER when given, else as an Open
 //                                      in the window measures them
+//   korva --verify FILE.krv [MYFILE.krv]
+//                                      the verdict on the opponent's rolls in FILE, checked
+//                                      against MYFILE (the file the player sent) or the
+//                                      history's copy of it; exit 0 when all are verified,
+//                                      1 when not, 2 for a refused file
 //   korva --new-game OUT.krv           the starting file of a new game
 //   korva --extract-pictures DLL DIR   a resource DLL's pictures as DIR/<id>.png
 //   korva --help | --version

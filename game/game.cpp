@@ -191,8 +191,11 @@ QByteArray Game::moveFile(bool endOfTurn) const {
     return encodeMoveFile(*counters_, *tags_, banners_, endOfTurn);
 }
 
-QByteArray Game::savedFile(bool endOfTurn) {
-    return moveFile(endOfTurn) + encodeKorvaExtension(turn_->extensionForSave(*counters_));
+QByteArray Game::savedFile(bool endOfTurn, const std::function<void(KorvaExtension&)>& addToBlock) {
+    KorvaExtension block = turn_->extensionForSave(*counters_);
+    if (addToBlock)
+        addToBlock(block);
+    return moveFile(endOfTurn) + encodeKorvaExtension(block);
 }
 
 QByteArray Game::report() const {

@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 
 class CounterMgr;
 struct CounterRecord;
+struct KorvaExtension;
 struct OpenedMoveFile;
 class TurnKeeper;
 class MapBoard;
@@ -120,8 +122,10 @@ public:
     QByteArray moveFile(bool endOfTurn) const;
     // What a save writes: moveFile(endOfTurn), then Korva's block with this turn's start
     // (from before any end of turn), the game id (made now at the first save of a game) and
-    // the outgoing note. Throws MoveFileError like moveFile, and for a note over 64 KB.
-    QByteArray savedFile(bool endOfTurn);
+    // the outgoing note; `addToBlock` may add to the block before it is written. Throws
+    // MoveFileError like moveFile, and for a note over 64 KB.
+    QByteArray savedFile(bool endOfTurn,
+                         const std::function<void(KorvaExtension&)>& addToBlock = {});
     // The move report of the game as it stands (a save writes it beside the move file).
     QByteArray report() const;
 

@@ -1,10 +1,13 @@
 #include "game/session.h"
 
 #include "board/picturemodule.h"
+#include "combat/taggermgr.h"
 #include "counters/newgamelayout.h"
 #include "game/game.h"
+#include "game/turndice.h"
 #include "history/gamehistory.h"
 #include "history/historywriter.h"
+#include "movefile/korvaextension.h"
 #include "movefile/movefile.h"
 #include "movefile/turnkeeper.h"
 
@@ -18,6 +21,7 @@ Session::Session(std::unique_ptr<PictureModule> mapAndTags, std::unique_ptr<Pict
       game_(std::make_unique<Game>(std::move(mapAndTags), std::move(counters), this)) {
     if (!historyFolder.isEmpty())
         historyWriter_ = std::make_unique<HistoryWriter>(GameHistory(historyFolder));
+    dice_ = std::make_unique<TurnDice>(history());
 }
 
 Session::~Session() {
@@ -102,6 +106,7 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         // The whole file is good: the position is replaced in one step, which puts
         // everything back when it fails half-way.
         game_->open(file, context.folderGame, context.ownLastFile);
+        dice_->opened(file);
         outcome.warning = file.extensionWarning;
         setFileName(fileName);
         keepInHistory(file.bytes, false);
@@ -128,16 +133,22 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
     // beside an old move file.
     const QByteArray report = game_->report();
     QByteArray bytes;
+    QString diceWarning;
     try {
         // Korva's own block follows the three sections; its turn start is this turn's,
         // from before any end of turn.
-        bytes = game_->savedFile(endOfTurn);
+        bytes = game_->savedFile(endOfTurn, [this, &diceWarning](KorvaExtension& block) {
+            dice_->addToBlock(block, game_->tags().ownRecords(), &diceWarning);
+        });
         outcome.saved = saveFileSafely(fileName, bytes, &outcome.error);
     } catch (const MoveFileError& refused) {
         outcome.error = QString::fromStdString(refused.what());
     }
     if (!outcome.saved)
         return outcome; // the previous file is untouched and the turn goes on
+    dice_->saved(&diceWarning);
+    if (!diceWarning.isEmpty())
+        emit historyWarning(diceWarning);
     if (endOfTurn)
         game_->endTurn();
     setFileName(fileName);
@@ -152,6 +163,7 @@ void Session::newGame() {
     backToPresent();
     // The same path as opening a file: counters, tags and board replaced in one step.
     game_->newGame();
+    dice_->newGame();
     clearUndoRecord();
     setFileName({});
     setModified(false);
@@ -246,6 +258,14 @@ void Session::backToPresent() {
     game_->backToPresent();
     emit undoChanged(canUndo());
     emit positionReplaced(Change::Present);
+}
+
+int Session::rollDie(int hex, int offset) {
+    QString warning;
+    const int die = dice_->roll(hex, offset, &warning).die;
+    if (!warning.isEmpty())
+        emit historyWarning(warning);
+    return die;
 }
 
 const QString& Session::note() const {

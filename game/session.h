@@ -12,6 +12,7 @@ class Game;
 class GameHistory;
 class HistoryWriter;
 class PictureModule;
+class TurnDice;
 
 // One game as the player has it open: the Game, the move file it came from or went to last,
 // whether the turn has changes not yet saved, the undo record of the last single-counter
@@ -112,6 +113,12 @@ public:
     std::size_t shownIndex() const { return pastIndex_; }
     std::size_t keptCount() const { return pastEntries_.size(); }
 
+    // The dice of the turn and the verdict on the opened file's rolls.
+    const TurnDice& dice() const { return *dice_; }
+    // A combat's die at the hex (TurnDice::roll); a roll the ledger could not keep is told
+    // through historyWarning.
+    int rollDie(int hex, int offset);
+
     // The note that goes out with the next save. Setting another one is a change.
     const QString& note() const;
     void setNote(const QString& note);
@@ -139,6 +146,7 @@ private:
 
     std::unique_ptr<Game> game_;
     std::unique_ptr<HistoryWriter> historyWriter_;
+    std::unique_ptr<TurnDice> dice_;
     QString fileName_;
     bool modified_ = false;
     int dragFromHex_ = -1;

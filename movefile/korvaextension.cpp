@@ -112,6 +112,21 @@ KorvaExtension readRecords(QByteArrayView records) {
             noteSeen = true;
             extension.note = readNote(body);
             break;
+        case kDiceCommitmentRecord:
+            once(extension.diceCommitment.has_value());
+            if (body.size() != dicerecord::kHashSize)
+                throw Damaged{"its dice commitment has " + std::to_string(body.size()) +
+                              " bytes, not 32"};
+            extension.diceCommitment = body.toByteArray();
+            break;
+        case kDiceRollsRecord:
+            once(extension.diceRolls.has_value());
+            try {
+                extension.diceRolls = dicerecord::decode(body);
+            } catch (const std::runtime_error& error) {
+                throw Damaged{error.what()};
+            }
+            break;
         default: // a later Korva's record: skipped
             break;
         }
@@ -164,6 +179,13 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
             throw MoveFileError("the note is longer than 64 KB");
         appendRecord(records, kNoteRecord, note);
     }
+    if (extension.diceCommitment) {
+        if (extension.diceCommitment->size() != dicerecord::kHashSize)
+            throw MoveFileError("the dice commitment is not 32 bytes");
+        appendRecord(records, kDiceCommitmentRecord, *extension.diceCommitment);
+    }
+    if (extension.diceRolls)
+        appendRecord(records, kDiceRollsRecord, dicerecord::encode(*extension.diceRolls));
     QByteArray block(kMagic, kMagicSize);
     appendWord(block, kVersion);
     appendWord(block, static_cast<std::uint32_t>(records.size()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "counters/counterplace.h"
+#include "movefile/dicerecord.h"
 #include "movefile/gameid.h"
 
 #include <QByteArray>
@@ -37,6 +38,12 @@ enum RecordType : std::uint32_t {
     kGameIdRecord = 2,
     // The turn's message to the opponent, UTF-8.
     kNoteRecord = 3,
+
+    // The dice (dicerecord.h):
+    // SHA-256 of the secret that will draw the saving player's next turn's dice; 32 bytes.
+    kDiceCommitmentRecord = 10,
+    // This turn's rolls, the secret they were drawn from and the opened file's hash.
+    kDiceRollsRecord = 11,
 };
 
 } // namespace korvaext
@@ -50,7 +57,13 @@ struct KorvaExtension {
     // Empty means no note record.
     QString note;
 
-    bool isEmpty() const { return !turnStart && !gameId && note.isEmpty(); }
+    // The dice: the commitment to the next turn's secret (32 bytes), and this turn's rolls.
+    std::optional<QByteArray> diceCommitment;
+    std::optional<DiceRolls> diceRolls;
+
+    bool isEmpty() const {
+        return !turnStart && !gameId && note.isEmpty() && !diceCommitment && !diceRolls;
+    }
     bool operator==(const KorvaExtension&) const = default;
 };
 
@@ -70,6 +83,7 @@ struct KorvaExtensionRead {
 // block and no warning, as before there was one. A block that is damaged, ends early, is
 // larger than 1 MB or has another version is ignored whole, with a warning: a known record
 // of the wrong length, a known record twice, a turn start outside the map or beyond a
-// counter's steps, a game id of zero bytes, a note longer than 64 KB or not UTF-8. Unknown
+// counter's steps, a game id of zero bytes, a note longer than 64 KB or not UTF-8, a dice
+// commitment of other than 32 bytes, a dice record dicerecord::decode refuses. Unknown
 // record types are skipped; bytes after the block's length are ignored.
 KorvaExtensionRead parseKorvaExtension(QByteArrayView afterBanners);

@@ -49,7 +49,11 @@ void TurnKeeper::opened(const OpenedMoveFile& file, const std::optional<GameId>&
 KorvaExtension TurnKeeper::extensionForSave(const CounterMgr& counters) {
     if (!gameId_)
         gameId_ = GameId::generate();
-    return {turnStart(counters), gameId_, note_};
+    KorvaExtension extension;
+    extension.turnStart = turnStart(counters);
+    extension.gameId = gameId_;
+    extension.note = note_;
+    return extension;
 }
 
 void TurnKeeper::saved(bool endOfTurn, const CounterMgr& counters) {

@@ -55,6 +55,7 @@ FindFeature::FindFeature(const FeatureContext& context, MapFeature& mapFeature, 
 
     stackViewer_ =
         new StackViewer(context_.session.game(), &context_.map, [this] { return play_.isBusy(); });
+    stackViewer_->setDice(&context_.session.dice());
     connect(&context_.map, &MapView::mouseMoved, stackViewer_, [this](int x, int y) {
         if (!play_.isDragging())
             stackViewer_->pointerAt(ZeKClick(AFPoint(x, y)).index(), QCursor::pos());

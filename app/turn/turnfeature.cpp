@@ -17,6 +17,7 @@
 #include "counters/countermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
+#include "game/turndice.h"
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 #include "movefile/movefile.h"
@@ -29,20 +30,27 @@
 #include <QMainWindow>
 #include <QToolBar>
 
+#include <map>
+
 namespace {
 
-std::vector<ReplayCombat> combatsOf(const TaggerMgr& tags) {
+// The opponent's combats with their rolls' numbers and whether each was verified.
+std::vector<ReplayCombat> combatsOf(const TaggerMgr& tags, const TurnDice& dice) {
     std::vector<ReplayCombat> combats;
-    for (const Tagger& tag : tags.openedTags())
-        combats.push_back(
-            {ZeKClick(tag.position()).index(), tag.dieValue(), win1252::toUnicode(tag.comment())});
+    std::map<std::pair<int, int>, std::size_t> atPosition;
+    for (const Tagger& tag : tags.openedTags()) {
+        const std::size_t k = atPosition[{tag.position().x, tag.position().y}]++;
+        combats.push_back({ZeKClick(tag.position()).index(), tag.dieValue(),
+                           win1252::toUnicode(tag.comment()),
+                           TurnDice::markText(dice.openedMark(tag.position(), k))});
+    }
     return combats;
 }
 
 std::vector<TurnListModel::Combat> listCombats(const std::vector<ReplayCombat>& combats) {
     std::vector<TurnListModel::Combat> rows;
     for (const ReplayCombat& c : combats)
-        rows.push_back({c.hex, c.die, c.comment});
+        rows.push_back({c.hex, c.die, c.comment, c.roll});
     return rows;
 }
 
@@ -182,7 +190,7 @@ void TurnFeature::replayChanged() {
     const auto& steps = replay_->steps();
     const bool combat = at < steps.size() && steps[at].kind == ReplayStep::Kind::Combat;
     const QString said =
-        combat ? tr("Combat, die %1: %2").arg(steps[at].die).arg(steps[at].comment) : QString();
+        combat ? tr("%1: %2").arg(combatHeading(steps[at]), steps[at].comment) : QString();
     // The combat's notice lasts while its step shows.
     NoticeBar& notices = context_.notices;
     if (combat && notices.notice() != said) {
@@ -226,7 +234,8 @@ void TurnFeature::showMoves(std::vector<CounterChange> changes, const QString& h
     toggleReplay(false);
     shownChanges_ = std::move(changes);
     rebuildMoveLayer();
-    const std::vector<ReplayCombat> combats = combatsOf(context_.session.game().tags());
+    const std::vector<ReplayCombat> combats =
+        combatsOf(context_.session.game().tags(), context_.session.dice());
     turnDock_->model().setTurn(shownChanges_, listCombats(combats));
     turnDock_->setHeading(heading);
     if (switchOn && !shownChanges_.empty())
@@ -244,6 +253,11 @@ void TurnFeature::showOpenedTurn(bool switchOn) {
                                                 : count + QStringLiteral(", ") + sourceText(moves),
               switchOn);
     turnDock_->setNote(turn.openedNote());
+    // The verdict is on the opened file: a kept position of the past shows none.
+    const std::optional<DiceVerdict>& verdict = context_.session.dice().openedVerdict();
+    turnDock_->setDiceVerdict(verdict && !context_.session.showsPast()
+                                  ? tr("Their dice: %1").arg(verdict->text())
+                                  : QString());
 }
 
 QString TurnFeature::pastShown() const {
@@ -295,8 +309,8 @@ void TurnFeature::toggleReplay(bool on) {
     }
     if (replay_->isActive())
         return;
-    std::vector<ReplayStep> steps =
-        replaySteps(shownChanges_, combatsOf(context_.session.game().tags()));
+    std::vector<ReplayStep> steps = replaySteps(
+        shownChanges_, combatsOf(context_.session.game().tags(), context_.session.dice()));
     if (steps.empty()) {
         context_.notices.showNotice(tr("Nothing to replay"), 5000);
         replay->setChecked(false);

@@ -22,6 +22,9 @@ public:
     void setHeading(const QString& heading);
     QString heading() const;
     QString note() const;
+    // The one verdict on the opponent's rolls; hidden when empty.
+    void setDiceVerdict(const QString& verdict);
+    QString diceVerdict() const;
 
 signals:
     // hex on the map; counter: order-of-battle row, 0 for a combat.
@@ -33,6 +36,7 @@ private:
     TurnListModel model_;
     int justChosen_ = -1;
     QLabel* heading_ = nullptr;
+    QLabel* dice_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* noteTitle_ = nullptr;
     QPlainTextEdit* note_ = nullptr;

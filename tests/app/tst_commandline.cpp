@@ -1,5 +1,6 @@
 #include "counters/countermgr.h"
 #include "counters/movereport.h"
+#include "dice/dicedraw.h"
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 #include "history/gamehistory.h"
@@ -26,6 +27,7 @@ private slots:
     void renderDrawsCountersAndTags();
     void movesOfATurn();
     void renderDrawsTheMoves();
+    void verifyTheirRolls();
     void refusedFiles_data();
     void refusedFiles();
     void helpAndVersion_data();
@@ -127,6 +129,58 @@ void TestCommandLine::renderDrawsCountersAndTags() {
                 red += qRed(map.pixel(at.x() * 2 + dx, at.y() * 2 + dy));
         QVERIFY(std::abs(qRed(small.pixel(at)) - red / 4) <= 1);
     }
+}
+
+void TestCommandLine::verifyTheirRolls() {
+    // Their earlier file committed a secret; mine answered it; theirs rolled against mine.
+    const GameId game = GameId::generate();
+    const QByteArray secret = dicedraw::newSecret();
+    KorvaExtension earlier;
+    earlier.gameId = game;
+    earlier.diceCommitment = dicedraw::commitmentOf(secret);
+    const QByteArray earlierBytes = encodeMoveFile(contents_) + encodeKorvaExtension(earlier);
+    KorvaExtension myBlock;
+    myBlock.gameId = game;
+    myBlock.diceRolls = DiceRolls{DiceRolls::FirstTurn, {}, dicedraw::sha256(earlierBytes), 0, {}};
+    MoveFileContents myContents = contents_;
+    myContents.tags.clear();
+    const QByteArray myBytes = encodeMoveFile(myContents) + encodeKorvaExtension(myBlock);
+    const QString mine = dir_.filePath(QStringLiteral("verify-mine.krv"));
+    write(mine, myBytes);
+    const QString dataHome = dir_.filePath(QStringLiteral("verify-data"));
+    const GameHistory history(dataHome + QStringLiteral("/Korva/Korva/history"));
+    QCOMPARE(history.record(earlierBytes, game, mine, HistoryEntry::Kind::Opened), QString());
+    QCOMPARE(history.record(myBytes, game, mine, HistoryEntry::Kind::Saved), QString());
+
+    MoveFileContents theirContents = contents_;
+    KorvaExtension theirBlock;
+    theirBlock.gameId = game;
+    DiceRolls rolls{DiceRolls::Fixed, secret, dicedraw::sha256(myBytes), 1, {}};
+    const int die = dicedraw::drawDie(secret, rolls.openedHash, 1);
+    theirContents.tags = {TagRecord{ZeKClick(300).position(), die, "Over the river"}};
+    rolls.rolls = {{1, ZeKClick(300).position(), die, "Over the river"}};
+    theirBlock.diceRolls = rolls;
+    const QString theirs = dir_.filePath(QStringLiteral("verify-theirs.krv"));
+    write(theirs, encodeMoveFile(theirContents) + encodeKorvaExtension(theirBlock));
+
+    const Run verified = korva({QStringLiteral("--verify"), theirs}, dataHome);
+    QCOMPARE(verified.out, QByteArray("the one roll verified\n"));
+    QCOMPARE(verified.status, 0);
+    QCOMPARE(korva({QStringLiteral("--verify"), theirs, mine}, dataHome).status, 0);
+    // Checked against another file than the one they opened; without the history.
+    myContents.banners[0] = "Turn 4";
+    const QString changed = dir_.filePath(QStringLiteral("verify-changed.krv"));
+    write(changed, encodeMoveFile(myContents) + encodeKorvaExtension(myBlock));
+    const Run other = korva({QStringLiteral("--verify"), theirs, changed}, dataHome);
+    QCOMPARE(other.status, 1);
+    QVERIFY2(other.out.contains("rolled against another file"), other.out.constData());
+    const Run lost =
+        korva({QStringLiteral("--verify"), theirs}, dir_.filePath(QStringLiteral("none")));
+    QCOMPARE(lost.status, 1);
+    QVERIFY2(lost.out.startsWith("rolls not verifiable ("), lost.out.constData());
+    QCOMPARE(
+        korva({QStringLiteral("--verify"), dir_.filePath(QStringLiteral("missing.krv"))}).status,
+        2);
 }
 
 void TestCommandLine::movesOfATurn() {
@@ -295,6 +349,10 @@ void TestCommandLine::argumentsRefused_data() {
         << QStringLiteral("--report");
     QTest::newRow("two files") << QStringList{QStringLiteral("a.krv"), QStringLiteral("b.krv")}
                                << QStringLiteral("one move file");
+    QTest::newRow("verify with three files")
+        << QStringList{QStringLiteral("--verify"), QStringLiteral("a.krv"), QStringLiteral("b.krv"),
+                       QStringLiteral("c.krv")}
+        << QStringLiteral("--verify");
     QTest::newRow("report without file")
         << QStringList{QStringLiteral("--report")} << QStringLiteral("--report");
     QTest::newRow("moves without file")

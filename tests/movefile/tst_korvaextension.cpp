@@ -125,6 +125,18 @@ void TestKorvaExtension::layout() {
     QVERIFY(read.warning.isEmpty());
     QCOMPARE(read.extension, extension);
     QVERIFY(encodeKorvaExtension({}).isEmpty());
+
+    // The dice records come after the note and read back whole.
+    KorvaExtension withDice = extension;
+    withDice.diceCommitment = QByteArray(32, 'c');
+    withDice.diceRolls = DiceRolls{DiceRolls::Fixed,
+                                   QByteArray(32, 's'),
+                                   QByteArray(32, 'h'),
+                                   3,
+                                   {{3, {35, 19}, 6, "over the river"}, {1, {70, 0}, 1, {}}}};
+    const QByteArray diceBytes = encodeKorvaExtension(withDice);
+    QCOMPARE(diceBytes.mid(bytes.size(), 8), le32(10) + le32(32));
+    QCOMPARE(parseKorvaExtension(diceBytes).extension, withDice);
 }
 
 void TestKorvaExtension::sectionsStayWhatTheyWere() {
@@ -174,6 +186,24 @@ void TestKorvaExtension::damagedBlockIsIgnored_data() {
                                               record(2, QByteArray(16, 'j')))
                               << "twice";
     QTest::newRow("note not UTF-8") << block(1, record(3, QByteArray("caf\xe9"))) << "UTF-8";
+    QTest::newRow("commitment of 31 bytes") << block(1, record(10, QByteArray(31, 'c'))) << "32";
+    const QByteArray hash(32, 'h');
+    const auto dice = [&](std::uint32_t made, std::uint32_t count, const QByteArray& rolls) {
+        return block(1, record(11, le32(0) + le32(32) + hash + le32(32) + hash + le32(made) +
+                                       le32(count) + rolls));
+    };
+    const auto roll = [](std::uint32_t number, std::uint32_t die, const QByteArray& comment) {
+        return le32(number) + le32(35) + le32(19) + le32(die) + le32(quint32(comment.size())) +
+               comment;
+    };
+    QTest::newRow("dice count beyond its bytes") << dice(5, 5, roll(1, 3, "a")) << "counts 5";
+    QTest::newRow("roll beyond those made") << dice(1, 1, roll(2, 3, "a")) << "roll 2";
+    QTest::newRow("die of 7") << dice(1, 1, roll(1, 7, "a")) << "die 7";
+    QTest::newRow("dice comment over 80")
+        << dice(1, 1, roll(1, 3, QByteArray(81, 'c'))) << "comment of 81";
+    QTest::newRow("dice record cut") << dice(1, 1, roll(1, 3, "abc").chopped(1)) << "ends inside";
+    QTest::newRow("fixed without secret")
+        << block(1, record(11, le32(0) + le32(0) + le32(0) + le32(0) + le32(0))) << "secret";
     QTest::newRow("note over 64 KB")
         << block(1, record(3, QByteArray(64 * 1024 + 1, 'n'))) << "64 KB";
 }
