@@ -72,7 +72,11 @@ bool DiceStore::write(const Contents& contents, QString* error) const {
     for (const Roll& roll : contents.rolls)
         text += "roll " + roll.commitment.toHex() + ' ' + QByteArray::number(roll.number) + ' ' +
                 QByteArray::number(roll.die) + ' ' + QByteArray::number(roll.hex) + '\n';
-    return saveFileSafely(path_, text, error);
+    if (!saveFileSafely(path_, text, error))
+        return false;
+    // The secrets are this player's alone.
+    QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return true;
 }
 
 std::optional<QByteArray> DiceStore::secretFor(const QByteArray& commitment) const {
