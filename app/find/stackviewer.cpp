@@ -177,7 +177,7 @@ bool StackViewer::fill(int hex) {
     for (const Tagger* tag : tags) {
         const QString who = tag->fromFile() ? tr("Opponent's roll") : tr("Your roll");
         QString line = QStringLiteral("%1: %2").arg(who).arg(tag->dieValue());
-        if (dice_) {
+        if (dice_ && !game_.showsPast()) {
             const RollMark mark = tag->fromFile() ? dice_->openedMark(click.position(), opened++)
                                                   : dice_->ownMark(click.position(), own++);
             if (mark.number != 0)

@@ -118,14 +118,16 @@ void PlayFeature::pmShowCOmbatClick() {
     int count = 0;
     tags.showCombatsAt(position, [&count](const Tagger&) { ++count; });
     const QString hex = QString::fromStdString(hexgrid::hexLabel(lastHex_));
-    const TurnDice& dice = context_.session.dice();
+    // The rolls' numbers and verdict belong to the opened file, not to a kept past.
+    const TurnDice* dice = context_.session.showsPast() ? nullptr : &context_.session.dice();
     int shown = 0;
     std::size_t own = 0;
     std::size_t opened = 0;
     tags.showCombatsAt(position, [&](const Tagger& tag) {
         showCombatDlg_->setRecord(tag.dieValue(), win1252::toUnicode(tag.comment()));
-        const RollMark mark =
-            tag.fromFile() ? dice.openedMark(position, opened++) : dice.ownMark(position, own++);
+        const RollMark mark = !dice            ? RollMark{}
+                              : tag.fromFile() ? dice->openedMark(position, opened++)
+                                               : dice->ownMark(position, own++);
         QString who = tag.fromFile() ? tr("opponent's roll") : tr("your roll");
         if (mark.number != 0)
             who = tag.fromFile() ? tr("opponent's %1").arg(TurnDice::markText(mark))
@@ -133,8 +135,8 @@ void PlayFeature::pmShowCOmbatClick() {
         QString place = QStringLiteral("%1 \u2013 %2 \u2013 %3")
                             .arg(hex, who, tr("%1 of %2").arg(++shown).arg(count));
         // The one verdict on the opponent's rolls goes with each of them.
-        if (tag.fromFile() && dice.openedVerdict())
-            place += QStringLiteral(" \u2013 ") + dice.openedVerdict()->text();
+        if (dice && tag.fromFile() && dice->openedVerdict())
+            place += QStringLiteral(" \u2013 ") + dice->openedVerdict()->text();
         showCombatDlg_->setPlace(place);
         context_.prompts.execDialog(*showCombatDlg_);
     });

@@ -35,14 +35,15 @@
 namespace {
 
 // The opponent's combats with their rolls' numbers and whether each was verified.
-std::vector<ReplayCombat> combatsOf(const TaggerMgr& tags, const TurnDice& dice) {
+// None when a kept past shows: they belong to the opened file.
+std::vector<ReplayCombat> combatsOf(const TaggerMgr& tags, const TurnDice* dice) {
     std::vector<ReplayCombat> combats;
     std::map<std::pair<int, int>, std::size_t> atPosition;
     for (const Tagger& tag : tags.openedTags()) {
         const std::size_t k = atPosition[{tag.position().x, tag.position().y}]++;
-        combats.push_back({ZeKClick(tag.position()).index(), tag.dieValue(),
-                           win1252::toUnicode(tag.comment()),
-                           TurnDice::markText(dice.openedMark(tag.position(), k))});
+        combats.push_back(
+            {ZeKClick(tag.position()).index(), tag.dieValue(), win1252::toUnicode(tag.comment()),
+             dice ? TurnDice::markText(dice->openedMark(tag.position(), k)) : QString()});
     }
     return combats;
 }
@@ -224,6 +225,10 @@ void TurnFeature::positionReplaced(Session::Change change) {
     updateTurnCommands();
 }
 
+const TurnDice* TurnFeature::shownDice() const {
+    return context_.session.showsPast() ? nullptr : &context_.session.dice();
+}
+
 void TurnFeature::rebuildMoveLayer() {
     const Game& game = context_.session.game();
     moveLayer_->setMoves(buildMoveOverlay(shownChanges_, game.counters(), game.board()));
@@ -235,7 +240,7 @@ void TurnFeature::showMoves(std::vector<CounterChange> changes, const QString& h
     shownChanges_ = std::move(changes);
     rebuildMoveLayer();
     const std::vector<ReplayCombat> combats =
-        combatsOf(context_.session.game().tags(), context_.session.dice());
+        combatsOf(context_.session.game().tags(), shownDice());
     turnDock_->model().setTurn(shownChanges_, listCombats(combats));
     turnDock_->setHeading(heading);
     if (switchOn && !shownChanges_.empty())
@@ -309,8 +314,8 @@ void TurnFeature::toggleReplay(bool on) {
     }
     if (replay_->isActive())
         return;
-    std::vector<ReplayStep> steps = replaySteps(
-        shownChanges_, combatsOf(context_.session.game().tags(), context_.session.dice()));
+    std::vector<ReplayStep> steps =
+        replaySteps(shownChanges_, combatsOf(context_.session.game().tags(), shownDice()));
     if (steps.empty()) {
         context_.notices.showNotice(tr("Nothing to replay"), 5000);
         replay->setChecked(false);

@@ -17,6 +17,7 @@ class PlayFeature;
 class QToolBar;
 class ReplayController;
 class ReplayLayer;
+class TurnDice;
 class TurnListDock;
 
 // The opponent's turn at a glance: the moves over the map (Show moves), the turn as a list
@@ -58,6 +59,8 @@ private:
     void showOpenedTurn(bool switchOn);
     void showPastHeading();
     void rebuildMoveLayer();
+    // The dice whose roll numbers the combats shown carry; none while the past shows.
+    const TurnDice* shownDice() const;
     void chooseTurnRow(int hex, int counter);
     void toggleReplay(bool on);
     void replayChanged();
