@@ -21,8 +21,13 @@ std::vector<ReplayStep> replaySteps(const std::vector<CounterChange>& changes,
         if (stack != steps.end())
             stack->counters.push_back(change.counter);
         else
-            steps.push_back(
-                {ReplayStep::Kind::Move, change.fromHex, change.toHex, {change.counter}, 0, {}});
+            steps.push_back({ReplayStep::Kind::Move,
+                             change.fromHex,
+                             change.toHex,
+                             {change.counter},
+                             0,
+                             {},
+                             {}});
     }
     for (const ReplayCombat& combat : combats)
         steps.push_back({ReplayStep::Kind::Combat,

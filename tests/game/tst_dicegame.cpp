@@ -98,7 +98,7 @@ void TestDiceGame::honestGameEveryRollVerified() {
     play(a, {}, file(0), 0);
     // The first turn of each player has nothing to draw from; they roll freely and say so.
     QVERIFY(!play(b, file(0), file(1), 2).fixed);
-    const Turn second = play(a, file(1), file(2), 3);
+    const Turn second = play(a, file(1), file(2), 4);
     QVERIFY(second.verdict.startsWith(QStringLiteral("rolls not verifiable (the first turn")));
     QVERIFY(second.fixed);
     for (int n = 3; n <= 11; ++n) {

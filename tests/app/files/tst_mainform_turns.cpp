@@ -467,8 +467,11 @@ void TestMainFormTurns::combatsAreNotWrittenBack() {
     MainFormHarness h;
     QVERIFY(h.form->files().OpenMove(first));
     QVERIFY(h.form->files().SaveMove(second, false));
-    const QByteArray a = readAll(first);
-    const QByteArray b = readAll(second);
+    // The three sections; Korva's blocks differ in their dice records (a lists its roll).
+    QByteArray a = readAll(first);
+    QByteArray b = readAll(second);
+    a.truncate(a.indexOf("KORVAEXT"));
+    b.truncate(b.indexOf("KORVAEXT"));
     // The counters section and the banners are the same; the opponent's combat is not
     // written back, so b's tags section holds only the mark and a count of 0.
     QCOMPARE(b.left(2816), a.left(2816));

@@ -116,7 +116,7 @@ void TestMainFormTurnView::replayStepsStackByStack_data() {
 void TestMainFormTurnView::replayStepsStackByStack() {
     QFETCH(std::vector<CounterChange>, changes);
     QFETCH(std::vector<std::vector<int>>, stacks);
-    const std::vector<ReplayStep> steps = replaySteps(changes, {{40, 6, QStringLiteral("x")}});
+    const std::vector<ReplayStep> steps = replaySteps(changes, {{40, 6, QStringLiteral("x"), {}}});
     QCOMPARE(steps.size(), stacks.size() + 1);
     for (std::size_t i = 0; i < stacks.size(); ++i)
         QCOMPARE(steps[i].counters, stacks[i]);
