@@ -133,7 +133,7 @@ void TestMainFormTurnView::replayOnlyShows() {
     ReplayController& replay = h.form->turn().replay();
     QVERIFY(replay.isPlaying());
     QCOMPARE(replay.steps().size(), std::size_t{3}); // counter 1, the stack 2+3, the combat
-    QVERIFY(!h.form->turn().moveLayer().isShown());         // the replay draws the moves itself
+    QVERIFY(!h.form->turn().moveLayer().isShown());  // the replay draws the moves itself
     replay.advance(ReplayController::kMoveMs / 2);
     QCOMPARE(replay.current(), std::size_t{0});
     replay.pause();
