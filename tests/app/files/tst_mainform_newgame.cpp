@@ -87,10 +87,10 @@ void TestMainFormNewGame::savedNewGameEqualsCommandLine() {
     korva.start(QStringLiteral(KORVA_PROGRAM), {QStringLiteral("--new-game"), written});
     QVERIFY(korva.waitForFinished(60000));
     QCOMPARE(korva.exitCode(), 0);
-    QCOMPARE(readAll(written).size(), 3000);
-    // The same three sections; the window's save adds Korva's own block.
-    QCOMPARE(readAll(saved).left(3000), readAll(written));
+    // The same three sections, and Korva's own block after them.
+    QCOMPARE(readAll(saved).left(3000), readAll(written).left(3000));
     QVERIFY(readAll(saved).mid(3000).startsWith("KORVAEXT"));
+    QVERIFY(readAll(written).mid(3000).startsWith("KORVAEXT"));
 
     // Only a file of placeholder hexes brings the note, and a new game takes it away; the
     // status panels stay in sight meanwhile.
