@@ -180,7 +180,7 @@ void FilesFeature::tellOpened(const Session::OpenOutcome& outcome) {
     if (outcome.olderThanAnswered)
         notes << tr("You have already answered a later turn of this game than this file's "
                     "(%1).")
-                     .arg(turnText(context_.session.turnOrder()));
+                     .arg(turnText(context_.session.turnOrder(), false));
     if (outcome.otherGameUnsaved)
         notes << tr("This file is of another game than the one you had open, whose unsaved "
                     "changes are not kept.");
