@@ -5,6 +5,7 @@
 #include "counters/newgamelayout.h"
 #include "game/game.h"
 #include "game/turndice.h"
+#include "game/savename.h"
 #include "history/gamehistory.h"
 #include "history/historywriter.h"
 #include "movefile/korvaextension.h"
@@ -95,6 +96,11 @@ bool Session::undo() {
 Session::OpenOutcome Session::open(const QString& fileName) {
     backToPresent();
     OpenOutcome outcome;
+    // What the game was, to tell whether the file continues it.
+    const QString oldKey = game_->turn().gameId() || !fileName_.isEmpty()
+                               ? GameHistory::gameKey(game_->turn().gameId(), fileName_)
+                               : QString();
+    const bool hadChanges = modified_;
     try {
         const OpenedMoveFile file = readOpenedMoveFile(fileName);
         outcome.placeholders = newgame::isPlaceholderPosition(file.contents.counters);
@@ -108,7 +114,15 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         game_->open(file, context.folderGame, context.ownLastFile);
         dice_->opened(file);
         outcome.warning = file.extensionWarning;
+        outcome.ownFile = context.savedByPlayer;
+        outcome.olderThanAnswered =
+            !context.savedByPlayer && file.extension.turn && context.lastSavedTurn &&
+            TurnOrder::isBefore(*file.extension.turn, *context.lastSavedTurn);
+        outcome.otherGameUnsaved =
+            hadChanges && oldKey != GameHistory::gameKey(game_->turn().gameId(), fileName);
         setFileName(fileName);
+        fileOpened_ = true;
+        gameName_ = savename::gameNameOf(fileName);
         keepInHistory(file.bytes, false);
     } catch (const std::exception& error) {
         outcome.error = QString::fromLocal8Bit(error.what());
@@ -152,20 +166,24 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
     if (endOfTurn)
         game_->endTurn();
     setFileName(fileName);
+    fileOpened_ = false;
     setModified(false);
     emit saved(fileName);
+    emit turnChanged();
     outcome.reportSaved = saveMoveReport(fileName, report, &outcome.reportError);
     keepInHistory(bytes, true);
     return outcome;
 }
 
-void Session::newGame() {
+void Session::newGame(const NewGameSetup& setup) {
     backToPresent();
     // The same path as opening a file: counters, tags and board replaced in one step.
-    game_->newGame();
+    game_->newGame(TurnOrder::newGame(setup.movesFirst, setup.players));
     dice_->newGame();
     clearUndoRecord();
     setFileName({});
+    fileOpened_ = false;
+    gameName_ = savename::fileNamePart(setup.gameName);
     setModified(false);
     emit positionReplaced(Change::NewGame);
 }
@@ -277,4 +295,28 @@ void Session::setNote(const QString& note) {
         return;
     game_->turn().setNote(note);
     markChanged();
+}
+
+const TurnOrder& Session::turnOrder() const {
+    return game_->turn().order();
+}
+
+void Session::setTurnOrder(const TurnOrder& order) {
+    if (showsPast() ||
+        (order.record() == turnOrder().record() && order.players() == turnOrder().players()))
+        return;
+    game_->turn().setOrder(order);
+    markChanged();
+    emit turnChanged();
+}
+
+void Session::setGameName(const QString& name) {
+    gameName_ = savename::fileNamePart(name);
+}
+
+QString Session::proposedSaveName(bool endOfTurn) const {
+    // Never the opponent's own file, which a save in the middle of a turn would otherwise
+    // be offered to replace.
+    return savename::proposedName(gameName_, turnOrder().afterSave(endOfTurn),
+                                  fileOpened_ ? QFileInfo(fileName_).fileName() : QString());
 }

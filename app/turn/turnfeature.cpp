@@ -1,5 +1,6 @@
 #include "app/turn/turnfeature.h"
 
+#include "app/dialogs/gamesetupdialog.h"
 #include "app/dialogs/noteeditor.h"
 #include "app/map/mapfeature.h"
 #include "app/map/mapview.h"
@@ -7,6 +8,7 @@
 #include "app/shell/commandtable.h"
 #include "app/shell/korvasettings.h"
 #include "app/shell/noticebar.h"
+#include "app/shell/plaintext.h"
 #include "app/shell/prompts.h"
 #include "app/turn/movelayer.h"
 #include "app/turn/replaycontroller.h"
@@ -29,6 +31,8 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QToolBar>
+#include <QToolButton>
+#include <QWidgetAction>
 
 #include <map>
 
@@ -101,7 +105,9 @@ TurnFeature::TurnFeature(const FeatureContext& context, MapFeature& mapFeature, 
     // The arrows follow the counters they point at.
     connect(&game, &Game::countersChanged, this, [this] { rebuildMoveLayer(); });
     connect(&context_.session, &Session::positionReplaced, this, &TurnFeature::positionReplaced);
+    connect(&context_.session, &Session::turnChanged, this, &TurnFeature::showTurn);
     updateTurnCommands();
+    showTurn();
 }
 
 TurnFeature::~TurnFeature() {
@@ -116,6 +122,18 @@ QList<MapOverlay*> TurnFeature::overlays() const {
 void TurnFeature::setUpCommands() {
     const CommandTable& commands = context_.commands;
     QToolBar& bar = *turnToolBar_;
+    // Whose move it is, for the window to place where there is room; the specified caption
+    // and status panels stay as they are. A click sets the players and the turn.
+    QAction* setup = commands.action(Command::GameSetup);
+    connect(setup, &QAction::triggered, this, &TurnFeature::editGameSetup);
+    turnButton_ = new QToolButton;
+    turnButton_->setObjectName(QStringLiteral("bWhoseTurn"));
+    turnButton_->setAutoRaise(true);
+    turnButton_->setFocusPolicy(Qt::NoFocus);
+    connect(turnButton_, &QToolButton::clicked, setup, &QAction::trigger);
+    auto* whoseTurn = new QWidgetAction(this);
+    whoseTurn->setDefaultWidget(turnButton_);
+    whoseTurnAction_ = whoseTurn;
     QAction* showMoves = commands.action(Command::ShowMoves);
     showMoves->setChecked(true);
     connect(showMoves, &QAction::toggled, this, [this](bool on) { moveLayer_->setShown(on); });
@@ -223,6 +241,7 @@ void TurnFeature::positionReplaced(Session::Change change) {
         break;
     }
     updateTurnCommands();
+    showTurn();
 }
 
 const TurnDice* TurnFeature::shownDice() const {
@@ -335,6 +354,30 @@ void TurnFeature::updateTurnCommands() {
                                Command::HistoryNext, Command::HistoryLast})
         commands.action(step)->setEnabled(context_.session.history() != nullptr);
     commands.action(Command::EditNote)->setEnabled(!past);
+    commands.action(Command::GameSetup)->setEnabled(!past);
+}
+
+void TurnFeature::showTurn() {
+    const TurnOrder& order = context_.session.turnOrder();
+    // The names come from files: in the tool tip, as plain text, where any length fits.
+    turnButton_->setText(turnText(order, false));
+    const QString players = playersText(order.players());
+    turnButton_->setToolTip(plaintext::toolTip(
+        (order.isKnown() ? (players.isEmpty() ? tr("No player's name was given") : players)
+                         : tr("No file of this game said its turn")) +
+        QLatin1Char('\n') + context_.commands.action(Command::GameSetup)->toolTip()));
+}
+
+void TurnFeature::editGameSetup() {
+    Session& session = context_.session;
+    if (session.showsPast())
+        return;
+    GameSetupDialog dialog(GameSetupDialog::Mode::Edit, session.turnOrder(), session.gameName(),
+                           &context_.window);
+    if (context_.prompts.execDialog(dialog) != QDialog::Accepted)
+        return;
+    session.setGameName(dialog.gameName());
+    session.setTurnOrder(TurnOrder(dialog.turn(), dialog.players()));
 }
 
 void TurnFeature::stepHistory(Session::HistoryStep step) {

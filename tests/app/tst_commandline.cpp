@@ -28,6 +28,8 @@ private slots:
     void movesOfATurn();
     void renderDrawsTheMoves();
     void verifyTheirRolls();
+    void infoOfAFile_data();
+    void infoOfAFile();
     void refusedFiles_data();
     void refusedFiles();
     void helpAndVersion_data();
@@ -279,6 +281,43 @@ void TestCommandLine::renderDrawsTheMoves() {
             smallBare.copy(QRect(half / 2 - QPoint(3, 3), QSize(6, 6))));
 }
 
+void TestCommandLine::infoOfAFile_data() {
+    QTest::addColumn<QByteArray>("block"); // after the three sections of turn3.krv
+    QTest::addColumn<QString>("lines");
+    QTest::newRow("no block") << QByteArray()
+                              << "game: none\nturn: unknown\nmoves: 1\ncombats: 1\n"
+                                 "korva block: absent";
+    KorvaExtension full;
+    full.gameId = GameId::fromHex(QStringLiteral("00112233445566778899aabbccddeeff"));
+    full.turn = TurnRecord{3, Side::Second, Side::First};
+    full.players = {QStringLiteral("Alice"), {}};
+    full.note = QStringLiteral("Hyökkäys");
+    QTest::newRow("a turn of a game")
+        << encodeKorvaExtension(full)
+        << "game: 00112233445566778899aabbccddeeff\nturn: 3\nto move: Axis\nmoves first: "
+           "Allies\nallies player: Alice\naxis player: none\nnote: 8 characters\nkorva "
+           "block: valid";
+    QTest::newRow("damaged")
+        << QByteArray("KORVAEXT\2\0\0\0\0\0\0\0", 16)
+        << "turn: unknown\nkorva block: damaged: it has version 2, which this Korva cannot read";
+}
+
+void TestCommandLine::infoOfAFile() {
+    QFETCH(QByteArray, block);
+    QFETCH(QString, lines);
+    const QString file = dir_.filePath(QStringLiteral("info.krv"));
+    write(file, encodeMoveFile(contents_) + block);
+    const Run run = korva({QStringLiteral("--info"), file});
+    QCOMPARE(run.status, 0);
+    const QStringList out = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
+    for (const QString& line : lines.split(QLatin1Char('\n')))
+        QVERIFY2(out.contains(line),
+                 qPrintable(line + QStringLiteral(" in\n") + QString::fromUtf8(run.out)));
+    // A new game's file starts at turn 1.
+    QCOMPARE(korva({QStringLiteral("--new-game"), file}).status, 0);
+    QVERIFY(korva({QStringLiteral("--info"), file}).out.contains("\nturn: 1\nto move: Allies\n"));
+}
+
 void TestCommandLine::refusedFiles_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reasonPart");
@@ -296,7 +335,8 @@ void TestCommandLine::refusedFiles() {
     write(bad, bytes);
     const QString out = dir_.filePath(QStringLiteral("bad.png"));
     for (const QStringList& arguments : {QStringList{QStringLiteral("--report"), bad},
-                                         QStringList{QStringLiteral("--render"), bad, out}}) {
+                                         QStringList{QStringLiteral("--render"), bad, out},
+                                         QStringList{QStringLiteral("--info"), bad}}) {
         const Run run = korva(arguments);
         QCOMPARE(run.status, 2);
         QVERIFY(run.out.isEmpty());
