@@ -72,8 +72,8 @@ struct KorvaExtension {
     PlayerNames players;
 
     bool isEmpty() const {
-        return !turnStart && !gameId && note.isEmpty() && !diceCommitment && !diceRolls &&
-               !turn && players.isEmpty();
+        return !turnStart && !gameId && note.isEmpty() && !diceCommitment && !diceRolls && !turn &&
+               players.isEmpty();
     }
     bool operator==(const KorvaExtension&) const = default;
 };
