@@ -15,6 +15,7 @@
 #include "counters/turnchanges.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
+#include "history/diceevidence.h"
 #include "history/gamehistory.h"
 #include "korvaversion.h"
 #include "movefile/movefile.h"
@@ -29,6 +30,7 @@
 #include <QPainter>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -51,6 +53,8 @@ constexpr const char* kUsage =
     "       korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]\n"
     "                   [--zoom PERCENT]\n"
     "       korva --moves FILE.krv [--since EARLIER.krv]\n"
+    "       korva --verify FILE.krv [MYFILE.krv]\n"
+    "       korva --info FILE.krv\n"
     "       korva --extract-pictures MODULE.dll DIR\n"
     "       korva --new-game OUT.krv\n"
     "       korva --help | --version\n";
@@ -130,6 +134,81 @@ int printMoves(const QString& file, const QString& since) {
     return writeOut(text);
 }
 
+// The verdict on the opponent's rolls in FILE, checked against MYFILE (the file the player
+// sent) or else the history's copy of it, and the commitment the history kept. Exits 0 when
+// every roll is verified, 1 otherwise.
+int verifyRolls(const QString& file, const QString& mine) {
+    QString reading = file;
+    DiceVerdict verdict;
+    try {
+        const OpenedMoveFile opened = readOpenedMoveFile(file);
+        if (!opened.extensionWarning.isEmpty())
+            std::fprintf(stderr, "korva: %s: %s\n", qPrintable(file),
+                         qPrintable(opened.extensionWarning));
+        KorvaApplication::setIdentity(); // where the history lives
+        const QString root = GameHistory::defaultRoot();
+        const std::optional<GameHistory> history =
+            root.isEmpty() ? std::nullopt : std::optional<GameHistory>(GameHistory(root));
+        DiceEvidence evidence;
+        if (!mine.isEmpty()) {
+            reading = mine;
+            evidence =
+                diceEvidenceFor(history ? &*history : nullptr, opened, readOpenedMoveFile(mine));
+        } else if (history) {
+            evidence = diceEvidenceFor(*history, opened);
+        } else {
+            evidence.missing = translated("no history is kept");
+        }
+        verdict = verifyDice(opened.extension.diceRolls, opened.contents.tags, evidence);
+    } catch (const std::exception& error) {
+        return refuse(reading, QString::fromLocal8Bit(error.what()));
+    }
+    const int written = writeOut((verdict.text() + QLatin1Char('\n')).toUtf8());
+    return written != 0 ? written : verdict.verified() ? 0 : 1;
+}
+
+// What a move file says of its game, one "field: value" line each: the game id, the turn,
+// the side to move and the one that moves first, the players, the note's length, the moves
+// and combats of its turn (by the file alone), and the state of Korva's block. Names come
+// from the file, but the block lets through no control characters.
+int printInfo(const QString& path) {
+    QString text;
+    try {
+        const QByteArray bytes = readMoveFileBytes(path);
+        qsizetype bannerEnd = 0;
+        const MoveFileContents contents = parseMoveFile(bytes, &bannerEnd);
+        const KorvaExtensionRead block =
+            parseKorvaExtension(QByteArrayView(bytes).sliced(bannerEnd));
+        const KorvaExtension& ext = block.extension;
+        const QString unknown = translated("unknown");
+        const auto side = [&](Side s) {
+            return s == Side::First ? translated("Allies") : translated("Axis");
+        };
+        const auto line = [&text](const char* field, const QString& value) {
+            text += QStringLiteral("%1: %2\n").arg(translated(field), value);
+        };
+        line("game", ext.gameId ? ext.gameId->toHex() : translated("none"));
+        line("turn", ext.turn ? QString::number(ext.turn->number) : unknown);
+        line("to move", ext.turn ? side(ext.turn->toMove) : unknown);
+        line("moves first", ext.turn ? side(ext.turn->movesFirst) : unknown);
+        const auto name = [](const QString& n) { return n.isEmpty() ? translated("none") : n; };
+        line("allies player", name(ext.players.first));
+        line("axis player", name(ext.players.second));
+        line("note", translated("%1 characters").arg(ext.note.toUcs4().size()));
+        const TurnMoves moves = movesOfTurn(contents.counters, ext.turnStart, std::nullopt);
+        line("moves",
+             QString::number(std::count_if(moves.changes.begin(), moves.changes.end(),
+                                           [](const CounterChange& c) { return c.moved(); })));
+        line("combats", QString::number(contents.tags.size()));
+        line("korva block", !block.present           ? translated("absent")
+                            : block.damage.isEmpty() ? translated("valid")
+                                                     : translated("damaged: ") + block.damage);
+    } catch (const std::exception& error) {
+        return refuse(path, QString::fromLocal8Bit(error.what()));
+    }
+    return writeOut(text.toUtf8());
+}
+
 // Qt's own notes about the headless platform (no runtime folder, no screen) would break
 // the promise of one line on standard error for a refused file.
 void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -201,10 +280,14 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
     return 0;
 }
 
-// The starting file of a new game, byte for byte what Save writes right after New game.
+// The starting file of a new game: the three sections byte for byte as Save writes them
+// right after New game, and Korva's block with turn 1, the Allies to move.
 int writeNewGame(const QString& out) {
+    KorvaExtension block;
+    block.turn = TurnRecord{};
     QString error;
-    if (!saveFileSafely(out, encodeMoveFile(newGameContents()), &error)) {
+    if (!saveFileSafely(out, encodeMoveFile(newGameContents()) + encodeKorvaExtension(block),
+                        &error)) {
         std::fprintf(stderr, "korva: %s: %s\n", qPrintable(out), qPrintable(error));
         return kWriteFailed;
     }
@@ -294,6 +377,13 @@ LaunchRequest runCommandLine(int argc, char** argv) {
             return {printMoves(arg(2), arg(4)), {}};
         return wrongCount();
     }
+    if (first == "--verify") {
+        if (takes(1))
+            return {verifyRolls(arg(2), {}), {}};
+        return takes(2) ? LaunchRequest{verifyRolls(arg(2), arg(3)), {}} : wrongCount();
+    }
+    if (first == "--info")
+        return takes(1) ? LaunchRequest{printInfo(arg(2)), {}} : wrongCount();
     if (first == "--new-game")
         return takes(1) ? LaunchRequest{writeNewGame(arg(2)), {}} : wrongCount();
     if (first == "--extract-pictures")

@@ -24,7 +24,15 @@ struct LaunchRequest {
 //                                      the turn's changes as text, in the report's columns;
 //                                      measured from EARLIER when given, else as an Open
 //                                      in the window measures them
-//   korva --new-game OUT.krv           the starting file of a new game
+//   korva --verify FILE.krv [MYFILE.krv]
+//                                      the verdict on the opponent's rolls in FILE, checked
+//                                      against MYFILE (the file the player sent) or the
+//                                      history's copy of it; exit 0 when all are verified,
+//                                      1 when not, 2 for a refused file
+//   korva --info FILE.krv              what the file says of its game: id, turn, side to
+//                                      move, players, note, moves, combats, Korva's block
+//   korva --new-game OUT.krv           the starting file of a new game (turn 1, the Allies
+//                                      to move)
 //   korva --extract-pictures DLL DIR   a resource DLL's pictures as DIR/<id>.png
 //   korva --help | --version
 // Qt's own window options (-platform, -style, ...) pass through to the window.

@@ -5,6 +5,7 @@
 #include "counters/movereport.h"
 #include "counters/orderofbattle.h"
 #include "geometry/hexgrid.h"
+#include "movefile/korvaextension.h"
 #include "movefile/movefilewriter.h"
 #include "movefile/newgamefile.h"
 
@@ -58,13 +59,26 @@ QByteArray reportOf(const MoveFileContents& turn) {
     return moveReport(counters.counters());
 }
 
+// Korva's block of a file: its turn and players, nothing else.
+QByteArray turnBlock(Side toMove, const PlayerNames& players) {
+    KorvaExtension block;
+    block.turn = TurnRecord{1, toMove, Side::First};
+    block.players = players;
+    return encodeKorvaExtension(block);
+}
+
 } // namespace
 
 std::vector<ExampleFile> exampleFiles() {
     const MoveFileContents turn = firstTurn();
     return {
-        {QStringLiteral("newgame.krv"), encodeMoveFile(newGameContents())},
-        {QStringLiteral("turn1.krv"), encodeMoveFile(turn)},
+        // What korva --new-game writes.
+        {QStringLiteral("newgame.krv"),
+         encodeMoveFile(newGameContents()) + turnBlock(Side::First, {})},
+        // Alice's first turn, for Bob to answer.
+        {QStringLiteral("turn1.krv"),
+         encodeMoveFile(turn) +
+             turnBlock(Side::Second, {QStringLiteral("Alice"), QStringLiteral("Bob")})},
         {QStringLiteral("turn1.txt"), reportOf(turn)},
     };
 }

@@ -116,10 +116,10 @@ void Game::backToPresent() {
     emit positionReplaced();
 }
 
-void Game::newGame() {
+void Game::newGame(TurnOrder order) {
     backToPresent();
     banners_ = openMoveFile(newGameContents(), *counters_, *tags_, *board_);
-    turn_->newGame(*counters_);
+    turn_->newGame(*counters_, std::move(order));
     emit positionReplaced();
 }
 
@@ -191,8 +191,11 @@ QByteArray Game::moveFile(bool endOfTurn) const {
     return encodeMoveFile(*counters_, *tags_, banners_, endOfTurn);
 }
 
-QByteArray Game::savedFile(bool endOfTurn) {
-    return moveFile(endOfTurn) + encodeKorvaExtension(turn_->extensionForSave(*counters_));
+QByteArray Game::savedFile(bool endOfTurn, const std::function<void(KorvaExtension&)>& addToBlock) {
+    KorvaExtension block = turn_->extensionForSave(*counters_, endOfTurn);
+    if (addToBlock)
+        addToBlock(block);
+    return moveFile(endOfTurn) + encodeKorvaExtension(block);
 }
 
 QByteArray Game::report() const {

@@ -4,12 +4,14 @@
 #include "counters/turnchanges.h"
 #include "movefile/gameid.h"
 #include "movefile/movefilecontents.h"
+#include "movefile/turnorder.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +19,7 @@
 
 class CounterMgr;
 struct CounterRecord;
+struct KorvaExtension;
 struct OpenedMoveFile;
 class TurnKeeper;
 class MapBoard;
@@ -66,8 +69,9 @@ public:
     // those its block or its start hexes show.
     void open(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder = {},
               const std::optional<EarlierFile>& ownLastFile = {});
-    // A new game: every counter in the holding area, no combats, the default banners.
-    void newGame();
+    // A new game: every counter in the holding area, no combats, the default banners; its
+    // turn and players are `order`'s (turn 1, the Allies to move, unless told).
+    void newGame(TurnOrder order = TurnOrder::newGame(Side::First, {}));
     // Shows an earlier position of the game (a copy from its history, or any move file) in
     // place of the present one, with that file's moves; the present (counters, stacks,
     // tags, banners and turn) is kept aside whole, never through a file, so the player's
@@ -100,8 +104,8 @@ public:
     // Emit countersChanged({hex}).
     ZeKCounter* cycleLosses(int hex);
     ZeKCounter* cycleMarker(int hex);
-    // Every counter's start hex becomes its present hex, and a new turn begins with the
-    // counters as they stand. Emits turnEnded.
+    // Every counter's start hex becomes its present hex, a new turn begins with the counters
+    // as they stand, and the move goes to the other side. Emits turnEnded.
     void endTurn();
     // A combat rolled here, drawn unless an own combat already shows at that hex. Emits
     // tagsChanged.
@@ -119,9 +123,12 @@ public:
     // Throws MoveFileError for a text longer than any reader takes back.
     QByteArray moveFile(bool endOfTurn) const;
     // What a save writes: moveFile(endOfTurn), then Korva's block with this turn's start
-    // (from before any end of turn), the game id (made now at the first save of a game) and
-    // the outgoing note. Throws MoveFileError like moveFile, and for a note over 64 KB.
-    QByteArray savedFile(bool endOfTurn);
+    // (from before any end of turn), the game id (made now at the first save of a game), the
+    // outgoing note, the players and the turn as it stands after the save; `addToBlock` may
+    // add to the block before it is written. Throws MoveFileError like moveFile, and for a
+    // note over 64 KB.
+    QByteArray savedFile(bool endOfTurn,
+                         const std::function<void(KorvaExtension&)>& addToBlock = {});
     // The move report of the game as it stands (a save writes it beside the move file).
     QByteArray report() const;
 

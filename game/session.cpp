@@ -1,10 +1,14 @@
 #include "game/session.h"
 
 #include "board/picturemodule.h"
+#include "combat/taggermgr.h"
 #include "counters/newgamelayout.h"
 #include "game/game.h"
+#include "game/savename.h"
+#include "game/turndice.h"
 #include "history/gamehistory.h"
 #include "history/historywriter.h"
+#include "movefile/korvaextension.h"
 #include "movefile/movefile.h"
 #include "movefile/turnkeeper.h"
 
@@ -18,6 +22,7 @@ Session::Session(std::unique_ptr<PictureModule> mapAndTags, std::unique_ptr<Pict
       game_(std::make_unique<Game>(std::move(mapAndTags), std::move(counters), this)) {
     if (!historyFolder.isEmpty())
         historyWriter_ = std::make_unique<HistoryWriter>(GameHistory(historyFolder));
+    dice_ = std::make_unique<TurnDice>(history());
 }
 
 Session::~Session() {
@@ -91,6 +96,11 @@ bool Session::undo() {
 Session::OpenOutcome Session::open(const QString& fileName) {
     backToPresent();
     OpenOutcome outcome;
+    // What the game was, to tell whether the file continues it.
+    const QString oldKey = game_->turn().gameId() || !fileName_.isEmpty()
+                               ? GameHistory::gameKey(game_->turn().gameId(), fileName_)
+                               : QString();
+    const bool hadChanges = modified_;
     try {
         const OpenedMoveFile file = readOpenedMoveFile(fileName);
         outcome.placeholders = newgame::isPlaceholderPosition(file.contents.counters);
@@ -102,8 +112,17 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         // The whole file is good: the position is replaced in one step, which puts
         // everything back when it fails half-way.
         game_->open(file, context.folderGame, context.ownLastFile);
+        dice_->opened(file);
         outcome.warning = file.extensionWarning;
+        outcome.ownFile = context.savedByPlayer;
+        outcome.olderThanAnswered =
+            !context.savedByPlayer && file.extension.turn && context.lastSavedTurn &&
+            TurnOrder::isBefore(*file.extension.turn, *context.lastSavedTurn);
+        outcome.otherGameUnsaved =
+            hadChanges && oldKey != GameHistory::gameKey(game_->turn().gameId(), fileName);
         setFileName(fileName);
+        fileOpened_ = true;
+        gameName_ = savename::gameNameOf(fileName);
         keepInHistory(file.bytes, false);
     } catch (const std::exception& error) {
         outcome.error = QString::fromLocal8Bit(error.what());
@@ -128,32 +147,43 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
     // beside an old move file.
     const QByteArray report = game_->report();
     QByteArray bytes;
+    QString diceWarning;
     try {
         // Korva's own block follows the three sections; its turn start is this turn's,
         // from before any end of turn.
-        bytes = game_->savedFile(endOfTurn);
+        bytes = game_->savedFile(endOfTurn, [this, &diceWarning](KorvaExtension& block) {
+            dice_->addToBlock(block, game_->tags().ownRecords(), &diceWarning);
+        });
         outcome.saved = saveFileSafely(fileName, bytes, &outcome.error);
     } catch (const MoveFileError& refused) {
         outcome.error = QString::fromStdString(refused.what());
     }
     if (!outcome.saved)
         return outcome; // the previous file is untouched and the turn goes on
+    dice_->saved(&diceWarning);
+    if (!diceWarning.isEmpty())
+        emit historyWarning(diceWarning);
     if (endOfTurn)
         game_->endTurn();
     setFileName(fileName);
+    fileOpened_ = false;
     setModified(false);
     emit saved(fileName);
+    emit turnChanged();
     outcome.reportSaved = saveMoveReport(fileName, report, &outcome.reportError);
     keepInHistory(bytes, true);
     return outcome;
 }
 
-void Session::newGame() {
+void Session::newGame(const NewGameSetup& setup) {
     backToPresent();
     // The same path as opening a file: counters, tags and board replaced in one step.
-    game_->newGame();
+    game_->newGame(TurnOrder::newGame(setup.movesFirst, setup.players));
+    dice_->newGame();
     clearUndoRecord();
     setFileName({});
+    fileOpened_ = false;
+    gameName_ = savename::fileNamePart(setup.gameName);
     setModified(false);
     emit positionReplaced(Change::NewGame);
 }
@@ -248,6 +278,14 @@ void Session::backToPresent() {
     emit positionReplaced(Change::Present);
 }
 
+int Session::rollDie(int hex, int offset) {
+    QString warning;
+    const int die = dice_->roll(hex, offset, &warning).die;
+    if (!warning.isEmpty())
+        emit historyWarning(warning);
+    return die;
+}
+
 const QString& Session::note() const {
     return game_->turn().note();
 }
@@ -257,4 +295,28 @@ void Session::setNote(const QString& note) {
         return;
     game_->turn().setNote(note);
     markChanged();
+}
+
+const TurnOrder& Session::turnOrder() const {
+    return game_->turn().order();
+}
+
+void Session::setTurnOrder(const TurnOrder& order) {
+    if (showsPast() ||
+        (order.record() == turnOrder().record() && order.players() == turnOrder().players()))
+        return;
+    game_->turn().setOrder(order);
+    markChanged();
+    emit turnChanged();
+}
+
+void Session::setGameName(const QString& name) {
+    gameName_ = savename::fileNamePart(name);
+}
+
+QString Session::proposedSaveName(bool endOfTurn) const {
+    // Never the opponent's own file, which a save in the middle of a turn would otherwise
+    // be offered to replace.
+    return savename::proposedName(gameName_, turnOrder().afterSave(endOfTurn),
+                                  fileOpened_ ? QFileInfo(fileName_).fileName() : QString());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/historyentry.h"
+#include "movefile/turnorder.h"
 
 #include <QObject>
 #include <QString>
@@ -12,6 +13,15 @@ class Game;
 class GameHistory;
 class HistoryWriter;
 class PictureModule;
+class TurnDice;
+
+// What New game asks: the side that moves first, who plays which side, and the name the
+// game's files get.
+struct NewGameSetup {
+    Side movesFirst = Side::First;
+    PlayerNames players;
+    QString gameName;
+};
 
 // One game as the player has it open: the Game, the move file it came from or went to last,
 // whether the turn has changes not yet saved, the undo record of the last single-counter
@@ -68,6 +78,13 @@ public:
         bool placeholders = false;
         // Korva's block had to be ignored (the file opened all the same).
         QString warning;
+        // Reasons to look twice before answering it (the history's and the game's view):
+        // the player saved this very file; its turn comes before the one the player's
+        // newest saved file of the game says; it is of another game than the one whose
+        // unsaved changes it replaced.
+        bool ownFile = false;
+        bool olderThanAnswered = false;
+        bool otherGameUnsaved = false;
     };
     // Reads a move file whole and shows its position; a refused file changes nothing.
     OpenOutcome open(const QString& fileName);
@@ -84,8 +101,20 @@ public:
     // safely on the disk.
     SaveOutcome save(const QString& fileName, bool endOfTurn);
 
-    // Every counter in the holding area, no combats, the default banners, nothing unsaved.
-    void newGame();
+    // Every counter in the holding area, no combats, the default banners, nothing unsaved;
+    // turn 1 with the setup's first side to move.
+    void newGame(const NewGameSetup& setup = {});
+
+    // Which turn, whose move, who plays which side: the game's, or the past's while it shows.
+    const TurnOrder& turnOrder() const;
+    // The player corrects the names or sets the turn; a change goes out with the next save.
+    void setTurnOrder(const TurnOrder& order);
+    // The name the game's files get ("salerno"): New game's, or the opened file's without the
+    // turn and side Korva put in it. A save under another name leaves it as it is.
+    const QString& gameName() const { return gameName_; }
+    void setGameName(const QString& name);
+    // The name Save proposes for the file of this save, folder not included.
+    QString proposedSaveName(bool endOfTurn) const;
 
     // The game's history; null when none is kept.
     const GameHistory* history() const;
@@ -112,6 +141,12 @@ public:
     std::size_t shownIndex() const { return pastIndex_; }
     std::size_t keptCount() const { return pastEntries_.size(); }
 
+    // The dice of the turn and the verdict on the opened file's rolls.
+    const TurnDice& dice() const { return *dice_; }
+    // A combat's die at the hex (TurnDice::roll); a roll the ledger could not keep is told
+    // through historyWarning.
+    int rollDie(int hex, int offset);
+
     // The note that goes out with the next save. Setting another one is a change.
     const QString& note() const;
     void setNote(const QString& note);
@@ -129,6 +164,8 @@ signals:
     void saved(const QString& fileName);
     // A copy the history could not keep, told when the writing ended.
     void historyWarning(const QString& warning);
+    // The turn, the side to move or the players changed (a save's end of turn, an edit).
+    void turnChanged();
 
 private:
     void setModified(bool modified);
@@ -139,7 +176,11 @@ private:
 
     std::unique_ptr<Game> game_;
     std::unique_ptr<HistoryWriter> historyWriter_;
+    std::unique_ptr<TurnDice> dice_;
     QString fileName_;
+    // The file named above came from an Open (the opponent's), not from a save.
+    bool fileOpened_ = false;
+    QString gameName_ = QStringLiteral("korva");
     bool modified_ = false;
     int dragFromHex_ = -1;
     int undoToHex_ = -1;

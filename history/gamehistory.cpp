@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -183,8 +184,29 @@ HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString
     if (!fileGame)
         context.folderGame = gameOfFolder(path);
     const std::optional<GameId> game = fileGame ? fileGame : context.folderGame;
-    if (game)
-        context.ownLastFile = ownLastFile(*game, file);
+    if (!game)
+        return context;
+    // The newest readable saved copy is the player's own last file (ownLastFile) and tells
+    // the turn answered last; only copies of the file's size can hold its bytes, so the
+    // others are never read.
+    bool newestRead = false;
+    const std::vector<HistoryEntry> kept = entries(gameKey(*game, {}));
+    for (auto entry = kept.rbegin(); entry != kept.rend() && !context.savedByPlayer; ++entry) {
+        if (entry->kind != HistoryEntry::Kind::Saved ||
+            (newestRead && QFileInfo(entry->path).size() != file.bytes.size()))
+            continue;
+        try {
+            const OpenedMoveFile saved = read(*entry);
+            if (!std::exchange(newestRead, true)) {
+                context.ownLastFile =
+                    earlierFileFor(file, saved, entry->title + QStringLiteral(".krv"));
+                context.lastSavedTurn = saved.extension.turn;
+            }
+            context.savedByPlayer = saved.bytes == file.bytes;
+        } catch (const MoveFileError&) {
+            // A copy damaged on disk tells nothing.
+        }
+    }
     return context;
 }
 

@@ -3,6 +3,7 @@
 #include "counters/turnchanges.h"
 #include "history/historyentry.h"
 #include "movefile/gameid.h"
+#include "movefile/turnorder.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -21,6 +22,11 @@ struct HistoryContext {
     // The player's own last file of the file's game, which its moves are measured from
     // (ownLastFile).
     std::optional<EarlierFile> ownLastFile;
+    // The file holds the very bytes of a file the player saved of this game.
+    bool savedByPlayer = false;
+    // The turn the player's newest saved file of the game says, when it says one: a file of
+    // an earlier turn was answered already.
+    std::optional<TurnRecord> lastSavedTurn;
 };
 
 // The game's history: a copy of every move file opened or saved, one folder per game.
@@ -70,7 +76,8 @@ public:
     std::optional<EarlierFile> ownLastFile(const GameId& id, const OpenedMoveFile& opened) const;
 
     // What the history knows of the game of a file being opened from `path`: its game when
-    // the file names none, and the player's own last file of that game.
+    // the file names none, the player's own last file of that game and its turn, and whether
+    // the player saved this very file.
     HistoryContext contextFor(const OpenedMoveFile& file, const QString& path) const;
 
     // Reads a copy back as Open reads a move file; throws MoveFileError when it cannot.

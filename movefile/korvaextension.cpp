@@ -80,9 +80,47 @@ QString readNote(QByteArrayView body) {
     return note;
 }
 
+Side readSide(std::uint32_t word) {
+    if (word > 1)
+        throw Damaged{"its turn names side " + std::to_string(word) + ", not 0 or 1"};
+    return word == 0 ? Side::First : Side::Second;
+}
+
+TurnRecord readTurn(QByteArrayView body) {
+    if (body.size() != 12)
+        throw Damaged{"its turn has " + std::to_string(body.size()) + " bytes, not 12"};
+    const std::uint32_t number = wordAt(body, 0);
+    if (number < 1 || number > TurnRecord::kMaxNumber)
+        throw Damaged{"its turn number " + std::to_string(number) + " is not 1 to 9999"};
+    return {int(number), readSide(wordAt(body, 4)), readSide(wordAt(body, 8))};
+}
+
+PlayerNames readPlayers(QByteArrayView body) {
+    PlayerNames players;
+    qsizetype at = 0;
+    for (QString* name : {&players.first, &players.second}) {
+        if (body.size() - at < 4)
+            throw Damaged{"its players' names end early"};
+        const std::uint32_t length = wordAt(body, at);
+        at += 4;
+        // Four bytes of UTF-8 at most per character.
+        if (length > std::uint32_t(body.size() - at) || length > 4 * PlayerNames::kMaxLength)
+            throw Damaged{"a player's name runs past its record"};
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        *name = utf8.decode(body.sliced(at, qsizetype(length)));
+        at += qsizetype(length);
+        if (utf8.hasError() || cleanPlayerName(*name) != *name)
+            throw Damaged{"a player's name is not a plain line of at most 40 characters"};
+    }
+    if (at != body.size())
+        throw Damaged{"its players' record is longer than the two names"};
+    return players;
+}
+
 KorvaExtension readRecords(QByteArrayView records) {
     KorvaExtension extension;
     bool noteSeen = false;
+    bool playersSeen = false;
     qsizetype at = 0;
     while (at < records.size()) {
         if (records.size() - at < kRecordHeaderSize)
@@ -111,6 +149,32 @@ KorvaExtension readRecords(QByteArrayView records) {
             once(noteSeen);
             noteSeen = true;
             extension.note = readNote(body);
+            break;
+
+        case kTurnRecord:
+            once(extension.turn.has_value());
+            extension.turn = readTurn(body);
+            break;
+        case kPlayersRecord:
+            once(playersSeen);
+            playersSeen = true;
+            extension.players = readPlayers(body);
+            break;
+
+        case kDiceCommitmentRecord:
+            once(extension.diceCommitment.has_value());
+            if (body.size() != dicerecord::kHashSize)
+                throw Damaged{"its dice commitment has " + std::to_string(body.size()) +
+                              " bytes, not 32"};
+            extension.diceCommitment = body.toByteArray();
+            break;
+        case kDiceRollsRecord:
+            once(extension.diceRolls.has_value());
+            try {
+                extension.diceRolls = dicerecord::decode(body);
+            } catch (const std::runtime_error& error) {
+                throw Damaged{error.what()};
+            }
             break;
         default: // a later Korva's record: skipped
             break;
@@ -164,6 +228,37 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
             throw MoveFileError("the note is longer than 64 KB");
         appendRecord(records, kNoteRecord, note);
     }
+
+    if (extension.turn) {
+        const TurnRecord& turn = *extension.turn;
+        if (turn.number < 1 || turn.number > TurnRecord::kMaxNumber)
+            throw MoveFileError("the turn number " + std::to_string(turn.number) +
+                                " is not 1 to 9999");
+        QByteArray body;
+        appendWord(body, std::uint32_t(turn.number));
+        appendWord(body, turn.toMove == Side::First ? 0 : 1);
+        appendWord(body, turn.movesFirst == Side::First ? 0 : 1);
+        appendRecord(records, kTurnRecord, body);
+    }
+    if (!extension.players.isEmpty()) {
+        QByteArray body;
+        for (const QString* name : {&extension.players.first, &extension.players.second}) {
+            if (cleanPlayerName(*name) != *name)
+                throw MoveFileError("a player's name is not a plain line of at most 40 "
+                                    "characters");
+            const QByteArray utf8 = name->toUtf8();
+            appendWord(body, std::uint32_t(utf8.size()));
+            body.append(utf8);
+        }
+        appendRecord(records, kPlayersRecord, body);
+    }
+    if (extension.diceCommitment) {
+        if (extension.diceCommitment->size() != dicerecord::kHashSize)
+            throw MoveFileError("the dice commitment is not 32 bytes");
+        appendRecord(records, kDiceCommitmentRecord, *extension.diceCommitment);
+    }
+    if (extension.diceRolls)
+        appendRecord(records, kDiceRollsRecord, dicerecord::encode(*extension.diceRolls));
     QByteArray block(kMagic, kMagicSize);
     appendWord(block, kVersion);
     appendWord(block, static_cast<std::uint32_t>(records.size()));
@@ -178,11 +273,14 @@ KorvaExtensionRead parseKorvaExtension(QByteArrayView afterBanners) {
     if (compared == 0 || afterBanners.first(compared) != magic.first(compared))
         return {};
     try {
-        return {readBlock(afterBanners), {}};
+        return {readBlock(afterBanners), {}, true, {}};
     } catch (const Damaged& damaged) {
+        const QString why = QString::fromStdString(damaged.what());
         return {{},
                 QStringLiteral("Korva's own data in this file was ignored: %1; the position, "
                                "combats and banners are read as usual.")
-                    .arg(QString::fromStdString(damaged.what()))};
+                    .arg(why),
+                true,
+                why};
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "counters/counterplace.h"
+#include "movefile/dicerecord.h"
 #include "movefile/gameid.h"
+#include "movefile/turnorder.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -37,6 +39,17 @@ enum RecordType : std::uint32_t {
     kGameIdRecord = 2,
     // The turn's message to the opponent, UTF-8.
     kNoteRecord = 3,
+    // The turn: its 32-bit number (1 to 9999), the 32-bit side to move and the 32-bit side
+    // that moves first (0 the Allies, 1 the Axis).
+    kTurnRecord = 4,
+    // The players: per side, the Allies first, a 32-bit length and that many bytes of UTF-8.
+    kPlayersRecord = 5,
+
+    // The dice (dicerecord.h):
+    // SHA-256 of the secret that will draw the saving player's next turn's dice; 32 bytes.
+    kDiceCommitmentRecord = 10,
+    // This turn's rolls, the secret they were drawn from and the opened file's hash.
+    kDiceRollsRecord = 11,
 };
 
 } // namespace korvaext
@@ -50,13 +63,25 @@ struct KorvaExtension {
     // Empty means no note record.
     QString note;
 
-    bool isEmpty() const { return !turnStart && !gameId && note.isEmpty(); }
+    // The dice: the commitment to the next turn's secret (32 bytes), and this turn's rolls.
+    std::optional<QByteArray> diceCommitment;
+    std::optional<DiceRolls> diceRolls;
+
+    // Which turn and whose move; who plays which side (no record when both names are empty).
+    std::optional<TurnRecord> turn;
+    PlayerNames players;
+
+    bool isEmpty() const {
+        return !turnStart && !gameId && note.isEmpty() && !diceCommitment && !diceRolls && !turn &&
+               players.isEmpty();
+    }
     bool operator==(const KorvaExtension&) const = default;
 };
 
 // The whole block, records in type order; empty bytes for an empty extension. Throws
-// MoveFileError for a note longer than 64 KB in UTF-8, or a turn start that is not one
-// place per counter.
+// MoveFileError for a note longer than 64 KB in UTF-8, a turn start that is not one place
+// per counter, a turn number outside 1 to 9999 or a player's name that cleanPlayerName
+// would change.
 QByteArray encodeKorvaExtension(const KorvaExtension& extension);
 
 struct KorvaExtensionRead {
@@ -64,12 +89,18 @@ struct KorvaExtensionRead {
     KorvaExtension extension;
     // One line for the window when a block was there but had to be ignored.
     QString warning;
+    // The bytes began with the block's magic; why it was ignored, if it was.
+    bool present = false;
+    QString damage;
 };
 
 // Reads the bytes after the banner section. Bytes that do not start with "KORVAEXT" are no
 // block and no warning, as before there was one. A block that is damaged, ends early, is
 // larger than 1 MB or has another version is ignored whole, with a warning: a known record
 // of the wrong length, a known record twice, a turn start outside the map or beyond a
-// counter's steps, a game id of zero bytes, a note longer than 64 KB or not UTF-8. Unknown
-// record types are skipped; bytes after the block's length are ignored.
+// counter's steps, a game id of zero bytes, a note longer than 64 KB or not UTF-8, a turn
+// number outside 1 to 9999 or a side other than 0 and 1, a player's name that is not UTF-8,
+// is longer than 40 characters or holds control characters, a dice commitment of other than
+// 32 bytes, a dice record dicerecord::decode refuses. Unknown record types are skipped;
+// bytes after the block's length are ignored.
 KorvaExtensionRead parseKorvaExtension(QByteArrayView afterBanners);

@@ -15,8 +15,9 @@ void TurnKeeper::beginTurn(const CounterMgr& counters) {
         startStates_.push_back({counter->losses(), counter->marker()});
 }
 
-void TurnKeeper::newGame(const CounterMgr& counters) {
+void TurnKeeper::newGame(const CounterMgr& counters, TurnOrder order) {
     beginTurn(counters);
+    order_ = std::move(order);
     gameId_.reset();
     note_.clear();
     openedMoves_ = {};
@@ -44,17 +45,26 @@ void TurnKeeper::opened(const OpenedMoveFile& file, const std::optional<GameId>&
     note_.clear();
     openedMoves_ = movesOfTurn(records, recorded, ownLastFile);
     openedNote_ = file.extension.note;
+    order_ = TurnOrder(file.extension.turn, file.extension.players);
 }
 
-KorvaExtension TurnKeeper::extensionForSave(const CounterMgr& counters) {
+KorvaExtension TurnKeeper::extensionForSave(const CounterMgr& counters, bool endOfTurn) {
     if (!gameId_)
         gameId_ = GameId::generate();
-    return {turnStart(counters), gameId_, note_};
+    KorvaExtension extension;
+    extension.turnStart = turnStart(counters);
+    extension.gameId = gameId_;
+    extension.note = note_;
+    extension.turn = order_.afterSave(endOfTurn);
+    extension.players = order_.players();
+    return extension;
 }
 
 void TurnKeeper::saved(bool endOfTurn, const CounterMgr& counters) {
-    if (endOfTurn)
-        beginTurn(counters);
+    if (!endOfTurn)
+        return;
+    beginTurn(counters);
+    order_.endTurn();
 }
 
 std::vector<CounterPlace> TurnKeeper::turnStart(const CounterMgr& counters) const {

@@ -5,6 +5,7 @@
 #include "counters/turnchanges.h"
 #include "movefile/gameid.h"
 #include "movefile/korvaextension.h"
+#include "movefile/turnorder.h"
 
 #include <QString>
 
@@ -26,22 +27,25 @@ public:
     // A program just started: the turn begins with the counters as they stand; no game id.
     explicit TurnKeeper(const CounterMgr& counters);
 
-    // New game: the turn begins with the counters as they stand; the id and notes are gone.
-    void newGame(const CounterMgr& counters);
+    // New game: the turn begins with the counters as they stand; the id and notes are gone;
+    // the turn order is the new game's.
+    void newGame(const CounterMgr& counters, TurnOrder order = {});
     // Open, once the file's position is applied to the counters. The turn begins with the
     // counters as the file left them; when the file's own turn start agrees with its start
     // hexes (it was saved in the middle of a turn) its losses and markers are the turn's
     // start. The file's game id is adopted, else `gameOfFolder` (the game whose files were
     // kept from the same folder). The file's moves are those since `ownLastFile` (the
     // player's own last file of the game) when there is one, else they come from its turn
-    // start or its start hexes (movesOfTurn). This turn's note starts empty.
+    // start or its start hexes (movesOfTurn). This turn's note starts empty. The turn and the
+    // players are the file's; unknown when it does not say.
     void opened(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder,
                 const std::optional<EarlierFile>& ownLastFile);
     // The block a save appends: the turn start as it stands before any end of turn, the game
-    // id (made now at the first save of a game) and the note.
-    KorvaExtension extensionForSave(const CounterMgr& counters);
+    // id (made now at the first save of a game), the note, the players, and the turn as it
+    // stands after the save (with an end of turn, the other side's move).
+    KorvaExtension extensionForSave(const CounterMgr& counters, bool endOfTurn = false);
     // A save succeeded; with an end of turn the next turn begins with the counters as they
-    // now stand. The note stays until Open or New game.
+    // now stand, and the move goes to the other side. The note stays until Open or New game.
     void saved(bool endOfTurn, const CounterMgr& counters);
 
     // Per counter, its start hex and the losses and marker it had when this turn began.
@@ -55,6 +59,10 @@ public:
     const TurnMoves& openedMoves() const { return openedMoves_; }
     const QString& openedNote() const { return openedNote_; }
 
+    // Which turn, whose move, who plays which side.
+    const TurnOrder& order() const { return order_; }
+    void setOrder(TurnOrder order) { order_ = std::move(order); }
+
 private:
     struct StartState {
         int losses = 0;
@@ -67,6 +75,7 @@ private:
     QString note_;
     TurnMoves openedMoves_;
     QString openedNote_;
+    TurnOrder order_;
 };
 
 // `earlier`, named `name`, as the file the opened file's turn is measured from; none when it

@@ -58,6 +58,8 @@ void TShowCombatDlg::setPlace(const QString& place) {
     place_->setText(place);
     place_->adjustSize();
     setAccessibleDescription(place);
+    // A long verdict widens the form as a long comment does.
+    resize(std::max(width(), place_->geometry().right() + 1 + place_->x()), height());
 }
 
 QString TShowCombatDlg::place() const {

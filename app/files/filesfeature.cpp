@@ -1,8 +1,11 @@
 #include "app/files/filesfeature.h"
 
+#include "app/dialogs/gamesetupdialog.h"
 #include "app/files/recentfiles.h"
+#include "app/files/startpage.h"
 #include "app/files/turnmail.h"
 #include "app/map/mapfeature.h"
+#include "app/map/mapview.h"
 #include "app/pictures/mailglyph.h"
 #include "app/pictures/newgameglyph.h"
 #include "app/play/playfeature.h"
@@ -22,6 +25,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
@@ -61,10 +65,21 @@ FilesFeature::FilesFeature(const FeatureContext& context, MapFeature& mapFeature
     recentMenu_->setToolTipsVisible(true);
     connect(recentMenu_, &QMenu::aboutToShow, this, &FilesFeature::fillRecentMenu);
 
+    // A first start shows the way; once a game shows, the page goes for good.
+    startPage_ = new StartPage(*newGame, *commands.action(Command::Open),
+                               recentFiles_->existingFiles(), context_.map.parentWidget());
+    connect(startPage_, &StartPage::recentFileChosen, this, &FilesFeature::openRecent);
+
     Session& session = context_.session;
     // Nothing changes the past: no save.
     connect(&session, &Session::positionReplaced, this, [this] {
         context_.commands.action(Command::Save)->setEnabled(!context_.session.showsPast());
+        if (startPage_) {
+            // Later: the click that opened the game may still be inside the page.
+            startPage_->hide();
+            startPage_->deleteLater();
+            startPage_ = nullptr;
+        }
     });
     connect(&session, &Session::historyWarning, this,
             [this](const QString& warning) { context_.notices.showNotice(warning, 30000); });
@@ -84,10 +99,22 @@ void FilesFeature::sbSaveClick() {
     const QMessageBox::StandardButton answer = context_.prompts.askEndOfTurn();
     if (answer != QMessageBox::Yes && answer != QMessageBox::No)
         return;
-    const QString fileName = context_.prompts.chooseSaveFile(context_.settings.lastFolder());
+    const bool endOfTurn = answer == QMessageBox::Yes;
+    const QString fileName =
+        context_.prompts.chooseSaveFile(saveFolder(), context_.session.proposedSaveName(endOfTurn));
     if (fileName.isEmpty())
         return;
-    SaveMove(fileName, answer == QMessageBox::Yes);
+    SaveMove(fileName, endOfTurn);
+}
+
+StartPage* FilesFeature::startPage() const {
+    return startPage_;
+}
+
+QString FilesFeature::saveFolder() const {
+    const QString& file = context_.session.fileName();
+    const QFileInfo folder(QFileInfo(file).absolutePath());
+    return !file.isEmpty() && folder.isDir() ? folder.filePath() : context_.settings.lastFolder();
 }
 
 bool FilesFeature::SaveMove(const QString& fileName, bool endOfTurn) {
@@ -135,28 +162,51 @@ bool FilesFeature::OpenMove(const QString& fileName) {
     }
     noteFileUsed(fileName);
     noteSavedTurn(QString()); // the game the last save holds is gone
-    if (outcome.placeholders)
-        context_.notices.showNotice(
-            tr("No game in this file: every counter stands in its placeholder hex (1 to 234). "
-               "New game (%1) sets them out off board.")
-                .arg(context_.commands.action(Command::NewGame)
-                         ->shortcut()
-                         .toString(QKeySequence::NativeText)),
-            20000);
-    if (!outcome.warning.isEmpty())
-        context_.notices.showNotice(outcome.warning, 30000);
+    tellOpened(outcome);
     return true;
 }
 
-void FilesFeature::actNewGameClick() {
-    if (maybeSaveChanges())
-        NewGame();
+void FilesFeature::tellOpened(const Session::OpenOutcome& outcome) {
+    QStringList notes;
+    if (outcome.placeholders)
+        notes << tr("No game in this file: every counter stands in its placeholder hex (1 to "
+                    "234). New game (%1) sets them out off board.")
+                     .arg(context_.commands.action(Command::NewGame)
+                              ->shortcut()
+                              .toString(QKeySequence::NativeText));
+    if (outcome.ownFile)
+        notes << tr("You saved this file yourself: your opponent's answer is the file they "
+                    "send back.");
+    if (outcome.olderThanAnswered)
+        notes << tr("You have already answered a later turn of this game than this file's "
+                    "(%1).")
+                     .arg(turnText(context_.session.turnOrder(), false));
+    if (outcome.otherGameUnsaved)
+        notes << tr("This file is of another game than the one you had open, whose unsaved "
+                    "changes are not kept.");
+    if (!outcome.warning.isEmpty())
+        notes << outcome.warning;
+    // Once, and without stopping the player: a notice over the map.
+    if (!notes.isEmpty())
+        context_.notices.showNotice(notes.join(QLatin1Char('\n')), 30000);
 }
 
-void FilesFeature::NewGame() {
+void FilesFeature::actNewGameClick() {
+    if (!maybeSaveChanges())
+        return;
+    // The side that moves first and the players, asked once per game.
+    GameSetupDialog dialog(GameSetupDialog::Mode::NewGame, TurnOrder(), QString(),
+                           &context_.window);
+    dialog.gameNameEdit().setPlaceholderText(QStringLiteral("korva"));
+    if (context_.prompts.execDialog(dialog) != QDialog::Accepted)
+        return;
+    NewGame({dialog.movesFirst(), dialog.players(), dialog.gameName()});
+}
+
+void FilesFeature::NewGame(const NewGameSetup& setup) {
     // Neither a drag in progress nor an undo may move a counter of the replaced game.
     play_.CancelDrag();
-    context_.session.newGame();
+    context_.session.newGame(setup);
     noteSavedTurn(QString()); // the game the last save holds is gone
     mapFeature_.showHoldingArea();
 }
@@ -223,6 +273,10 @@ void FilesFeature::noteSavedTurn(const QString& fileName) {
     mail->moveFile = QFileInfo(fileName).absoluteFilePath();
     mail->reportFile = reportFileName(mail->moveFile);
     mail->title = Session::fileTitle(fileName);
+    const TurnOrder& order = context_.session.turnOrder();
+    if (order.isKnown())
+        mail->turn = turnText(order);
+    mail->note = context_.session.note();
     for (const TagRecord& tag : context_.session.game().tags().ownRecords()) {
         const int hex = hexgrid::hexAtPosition(tag.position);
         mail->combats.push_back({QString::fromStdString(hexgrid::hexLabel(hex)), tag.dieValue,

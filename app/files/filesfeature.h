@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
@@ -15,11 +16,13 @@ class QAction;
 class QMenu;
 class QMimeData;
 class RecentFiles;
+class StartPage;
 struct TurnMail;
 
 // The move files: Open and Save with their questions, New game, the recent files under the
-// Open button, and sending a saved turn by e-mail. The session reads and writes; this asks
-// the player and tells what happened.
+// Open button, sending a saved turn by e-mail, and the start page that offers them until a
+// game is opened or started. The session reads and writes; this asks the player and tells
+// what happened.
 class FilesFeature : public QObject {
     Q_OBJECT
 public:
@@ -40,9 +43,9 @@ public:
     bool OpenMove(const QString& fileName);
     // Save without its questions: writes file and report; true when saved.
     bool SaveMove(const QString& fileName, bool endOfTurn);
-    // New game without its question: every counter in the holding area, no combat tags,
-    // the default banners, nothing unsaved.
-    void NewGame();
+    // New game without its questions: every counter in the holding area, no combat tags,
+    // the default banners, nothing unsaved; turn 1 as the setup says.
+    void NewGame(const NewGameSetup& setup = {});
     // A recent move file: asks about unsaved changes first, like Open.
     void openRecent(const QString& fileName);
     // Before the game is closed or replaced: asks about unsaved changes (Yes saves first).
@@ -52,6 +55,10 @@ public:
     void sendByEmail();
     // The move file a drop brings, or an empty text and the reason it is refused.
     static QString droppedMoveFile(const QMimeData& data, QString* refusal);
+    // Over the empty map until a game is opened or started; null after.
+    StartPage* startPage() const;
+    // The folder Save starts in: the game's file's, else the one used last.
+    QString saveFolder() const;
 
 private:
     void fillRecentMenu();
@@ -60,6 +67,9 @@ private:
     // The last save, ready to be sent by e-mail; an empty name forgets it (the game it
     // holds was replaced).
     void noteSavedTurn(const QString& fileName);
+    // What an Open tells beside the position: the file's notes and the reasons to look
+    // twice before answering it, in one notice.
+    void tellOpened(const Session::OpenOutcome& outcome);
 
     FeatureContext context_;
     MapFeature& mapFeature_;
@@ -69,4 +79,5 @@ private:
     QMenu* recentMenu_ = nullptr;
     // The last save, ready to be sent; null before a save and after an Open.
     std::unique_ptr<TurnMail> savedTurn_;
+    QPointer<StartPage> startPage_;
 };

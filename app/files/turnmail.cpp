@@ -17,14 +17,23 @@ QString TurnMail::subject() const {
 }
 
 QString TurnMail::body() const {
-    QString text = translated("My turn: the move file %1 and its move report %2 are attached.\n\n")
+    QString text = translated("My turn: the move file %1 and its move report %2 are attached.\n")
                        .arg(QFileInfo(moveFile).fileName(), QFileInfo(reportFile).fileName());
+    if (!turn.isEmpty())
+        text += translated("Now: %1.\n").arg(turn);
+    text += QLatin1Char('\n');
     if (combats.empty())
-        return text + translated("No combats this turn.\n");
-    text += translated("Combats this turn:\n");
+        text += translated("No combats this turn.\n");
+    else
+        text += translated("Combats this turn:\n");
     for (const Combat& combat : combats)
         text +=
             QStringLiteral("%1, die %2: %3\n").arg(combat.hex).arg(combat.die).arg(combat.comment);
+    if (!note.isEmpty()) {
+        text += translated("\nNote:\n") + note;
+        if (!note.endsWith(QLatin1Char('\n')))
+            text += QLatin1Char('\n');
+    }
     return text;
 }
 

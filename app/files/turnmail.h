@@ -9,8 +9,8 @@
 
 // A saved turn on its way to the opponent through the desktop's mail composer
 // (xdg-email): the move file and its report attached, a subject naming the turn, and a
-// body listing this turn's combats. Korva keeps no mail settings: the player picks the
-// address in their own mail program.
+// body saying whose move it is now, listing this turn's combats and carrying the note. Korva keeps
+// no mail settings: the player picks the address in their own mail program.
 struct TurnMail {
     struct Combat {
         QString hex; // the hex label, "Hex : C12" or "Off board"
@@ -21,7 +21,9 @@ struct TurnMail {
     QString moveFile;   // full path of the saved .krv
     QString reportFile; // the move report beside it
     QString title;      // the file title, as the caption shows it
+    QString turn;       // "Turn 3 · Axis to move" after the save; empty when unknown
     std::vector<Combat> combats;
+    QString note; // the note to the opponent that went out with the file
 
     static QString program() { return QStringLiteral("xdg-email"); }
     QString subject() const;

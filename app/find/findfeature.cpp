@@ -55,10 +55,13 @@ FindFeature::FindFeature(const FeatureContext& context, MapFeature& mapFeature, 
 
     stackViewer_ =
         new StackViewer(context_.session.game(), &context_.map, [this] { return play_.isBusy(); });
+    stackViewer_->setDice(&context_.session.dice());
     connect(&context_.map, &MapView::mouseMoved, stackViewer_, [this](int x, int y) {
         if (!play_.isDragging())
             stackViewer_->pointerAt(ZeKClick(AFPoint(x, y)).index(), QCursor::pos());
     });
+    connect(&context_.session.game(), &Game::countersChanged, this, &FindFeature::describeShown);
+    connect(&context_.session, &Session::positionReplaced, this, &FindFeature::describeShown);
 }
 
 void FindFeature::setUpFind() {
@@ -185,6 +188,7 @@ void FindFeature::findNext(int direction) {
         return;
     }
     if (findMatches_.empty()) {
+        shownRow_ = 0;
         findStatus_->setText(
             findQuery_.trimmed().isEmpty()
                 ? tr("Type a unit's name (%1)").arg(keyOf(context_.commands.action(Command::Find)))
@@ -195,7 +199,8 @@ void FindFeature::findNext(int direction) {
     findAt_ = findAt_ < 0 ? (direction > 0 ? 0 : count - 1)
                           : ((findAt_ + direction) % count + count) % count;
     showCounter(findMatches_[std::size_t(findAt_)]);
-    findStatus_->setText(tr("%1 of %2: %3").arg(findAt_ + 1).arg(count).arg(findStatus_->text()));
+    shownFound_ = true;
+    describeShown();
     findStatus_->setToolTip(tr("%1 next, %2 previous")
                                 .arg(keyOf(context_.commands.action(Command::FindNext)),
                                      keyOf(context_.commands.action(Command::FindPrevious))));
@@ -224,11 +229,32 @@ void FindFeature::showCounter(int row) {
     const int count = std::max(1, int(stack.size()));
     counterFlash_->start(hex, level, count);
     play_.pointAtHex(hex);
+    shownRow_ = row;
+    shownFound_ = false;
+    describeShown();
+}
+
+void FindFeature::describeShown() {
+    const Game& game = context_.session.game();
+    if (shownRow_ < 1 || shownRow_ > int(game.counters().counters().size()))
+        return;
+    const ZeKCounter& counter = counterByRow(shownRow_);
+    const int hex = counter.currentHex().index();
+    if (!hexgrid::isValidHex(hex))
+        return;
+    const CounterList& stack = game.board().hex(hex).stack();
+    const auto at = std::find(stack.begin(), stack.end(), &counter);
+    const int level = at == stack.end() ? 0 : int(std::distance(stack.begin(), at));
+    const int count = std::max(1, int(stack.size()));
     QString place = QString::fromStdString(hexgrid::hexLabel(hex));
     if (count > 1)
         place += level == count - 1 ? tr(", on top of %1").arg(count)
                                     : tr(", %1 of %2 from the top").arg(count - level).arg(count);
-    findStatus_->setText(QStringLiteral("%1, %2").arg(win1252::toUnicode(counter.name()), place));
+    QString text = QStringLiteral("%1, %2").arg(win1252::toUnicode(counter.name()), place);
+    if (shownFound_ && findAt_ >= 0)
+        text = tr("%1 of %2: %3")
+                   .arg(QString::number(findAt_ + 1), QString::number(findMatches_.size()), text);
+    findStatus_->setText(text);
 }
 
 QString FindFeature::findStatus() const {

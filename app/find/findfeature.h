@@ -51,6 +51,8 @@ private:
     void setUpFind();
     void setUpOrderOfBattle(QWidget& speedBar);
     const ZeKCounter& counterByRow(int row) const;
+    // The label names the shown counter where it stands now, so it follows a move.
+    void describeShown();
 
     FeatureContext context_;
     MapFeature& mapFeature_;
@@ -67,6 +69,9 @@ private:
     std::vector<int> findMatches_;
     int findAt_ = -1;
     bool findDue_ = false;
+    // The counter the label names (1-based row; 0 for none), and whether it is a search's.
+    int shownRow_ = 0;
+    bool shownFound_ = false;
     // The window grew once to make room for the docked order of battle.
     bool dockWidened_ = false;
 };

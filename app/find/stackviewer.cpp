@@ -9,6 +9,7 @@
 #include "combat/taggermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
+#include "game/turndice.h"
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 
@@ -171,9 +172,17 @@ bool StackViewer::fill(int hex) {
         row->addLayout(text, 1);
         rows_->addLayout(row);
     }
+    std::size_t own = 0;
+    std::size_t opened = 0;
     for (const Tagger* tag : tags) {
         const QString who = tag->fromFile() ? tr("Opponent's roll") : tr("Your roll");
         QString line = QStringLiteral("%1: %2").arg(who).arg(tag->dieValue());
+        if (dice_ && !game_.showsPast()) {
+            const RollMark mark = tag->fromFile() ? dice_->openedMark(click.position(), opened++)
+                                                  : dice_->ownMark(click.position(), own++);
+            if (mark.number != 0)
+                line += QStringLiteral(" (%1)").arg(TurnDice::markText(mark));
+        }
         if (!tag->comment().empty())
             line += QStringLiteral(" \u2013 ") + win1252::toUnicode(tag->comment());
         rows_->addWidget(plainLabel(line));

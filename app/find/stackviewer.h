@@ -7,6 +7,7 @@
 #include <functional>
 
 class Game;
+class TurnDice;
 class QVBoxLayout;
 
 // Shows the whole stack of the hex the pointer rests on: every counter, top first, at twice
@@ -26,6 +27,8 @@ public:
     // The hex shown, or -1.
     int shownHex() const { return isVisible() ? hex_ : -1; }
     void setDelay(int milliseconds) { timer_.setInterval(milliseconds); }
+    // Where the rolls' numbers come from, and whether each was verified; none shows none.
+    void setDice(const TurnDice* dice) { dice_ = dice; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,6 +39,7 @@ private:
     bool fill(int hex);
 
     Game& game_;
+    const TurnDice* dice_ = nullptr;
     std::function<bool()> busy_;
     QTimer timer_;
     // The rows shown, made anew for each stack.

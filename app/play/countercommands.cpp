@@ -7,11 +7,11 @@
 #include "app/map/mapview.h"
 #include "app/shell/prompts.h"
 #include "base/win1252.h"
-#include "combat/dierandom.h"
 #include "combat/taggermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "game/session.h"
+#include "game/turndice.h"
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 
@@ -98,7 +98,10 @@ void PlayFeature::sbUndoClick() {
 void PlayFeature::pmCOmbatClick() {
     if (lastHex_ == -1)
         return;
-    TCombat dialog([](int offset) { return rollDie(6, 0, offset); }, &context_.window);
+    const int hex = lastHex_;
+    // The session draws the die: from the turn's secret when the dice are fixed.
+    TCombat dialog([this, hex](int offset) { return context_.session.rollDie(hex, offset); },
+                   &context_.window);
     dialog.setDieValue(lastHex_ % 6);
     if (context_.prompts.execDialog(dialog) == QDialog::Accepted) {
         context_.session.game().addCombat(
@@ -115,13 +118,26 @@ void PlayFeature::pmShowCOmbatClick() {
     int count = 0;
     tags.showCombatsAt(position, [&count](const Tagger&) { ++count; });
     const QString hex = QString::fromStdString(hexgrid::hexLabel(lastHex_));
+    // The rolls' numbers and verdict belong to the opened file, not to a kept past.
+    const TurnDice* dice = context_.session.showsPast() ? nullptr : &context_.session.dice();
     int shown = 0;
+    std::size_t own = 0;
+    std::size_t opened = 0;
     tags.showCombatsAt(position, [&](const Tagger& tag) {
         showCombatDlg_->setRecord(tag.dieValue(), win1252::toUnicode(tag.comment()));
-        showCombatDlg_->setPlace(QStringLiteral("%1 \u2013 %2 \u2013 %3")
-                                     .arg(hex,
-                                          tag.fromFile() ? tr("opponent's roll") : tr("your roll"),
-                                          tr("%1 of %2").arg(++shown).arg(count)));
+        const RollMark mark = !dice            ? RollMark{}
+                              : tag.fromFile() ? dice->openedMark(position, opened++)
+                                               : dice->ownMark(position, own++);
+        QString who = tag.fromFile() ? tr("opponent's roll") : tr("your roll");
+        if (mark.number != 0)
+            who = tag.fromFile() ? tr("opponent's %1").arg(TurnDice::markText(mark))
+                                 : tr("your %1").arg(TurnDice::markText(mark));
+        QString place = QStringLiteral("%1 \u2013 %2 \u2013 %3")
+                            .arg(hex, who, tr("%1 of %2").arg(++shown).arg(count));
+        // The one verdict on the opponent's rolls goes with each of them.
+        if (dice && tag.fromFile() && dice->openedVerdict())
+            place += QStringLiteral(" \u2013 ") + dice->openedVerdict()->text();
+        showCombatDlg_->setPlace(place);
         context_.prompts.execDialog(*showCombatDlg_);
     });
 }

@@ -119,6 +119,10 @@ const std::vector<CommandSpec>& CommandTable::specs() {
         {Command::EditNote, "actEditNote", QT_TRANSLATE_NOOP("CommandTable", "Note…"), true,
          {K(Ctrl | Shift | Qt::Key_E)}, KeyContext::Window,
          QT_TRANSLATE_NOOP("CommandTable", "A note to the opponent, sent with the next save")},
+        {Command::GameSetup, "actGameSetup", QT_TRANSLATE_NOOP("CommandTable", "Players and turn…"),
+         true, {K(Ctrl | Shift | Qt::Key_T)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable",
+                           "Who plays which side; the turn of a game whose files never said it")},
     };
     // clang-format on
     return table;

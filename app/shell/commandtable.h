@@ -51,6 +51,7 @@ enum class Command {
     BackToPresent,
     CompareWith,
     EditNote,
+    GameSetup,
 };
 
 // Where a command's key works.

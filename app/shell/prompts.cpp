@@ -10,7 +10,7 @@ const QString kTitle = QStringLiteral("Korva");
 const QString kFilter = QStringLiteral("Korva (*.krv)");
 
 QString runFileDialog(QWidget* parent, const QString& title, const QString& folder,
-                      QFileDialog::AcceptMode mode) {
+                      QFileDialog::AcceptMode mode, const QString& proposedName = {}) {
     QFileDialog dialog(parent, title, folder, kFilter);
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(QStringLiteral("krv"));
@@ -18,6 +18,8 @@ QString runFileDialog(QWidget* parent, const QString& title, const QString& fold
                                                        : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!proposedName.isEmpty())
+        dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -39,9 +41,9 @@ QMessageBox::StandardButton QtPrompts::askSaveChanges() {
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
 }
 
-QString QtPrompts::chooseSaveFile(const QString& folder) {
+QString QtPrompts::chooseSaveFile(const QString& folder, const QString& proposedName) {
     return runFileDialog(parent_, QStringLiteral("Korva : Save Move"), folder,
-                         QFileDialog::AcceptSave);
+                         QFileDialog::AcceptSave, proposedName);
 }
 
 QString QtPrompts::chooseOpenFile(const QString& folder) {

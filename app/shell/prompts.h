@@ -18,8 +18,9 @@ public:
     // them, Cancel keeps the turn as it is.
     virtual QMessageBox::StandardButton askSaveChanges() = 0;
     // A full path, or an empty text when the player cancels. The dialogs start in
-    // `folder`, or in the current folder when it is empty.
-    virtual QString chooseSaveFile(const QString& folder) = 0;
+    // `folder`, or in the current folder when it is empty; Save offers `proposedName`
+    // there, which the player may change.
+    virtual QString chooseSaveFile(const QString& folder, const QString& proposedName) = 0;
     virtual QString chooseOpenFile(const QString& folder) = 0;
     // A message box titled "Korva" with an OK button and the exclamation icon.
     virtual void showWarning(const QString& text) = 0;
@@ -37,7 +38,7 @@ public:
 
     QMessageBox::StandardButton askEndOfTurn() override;
     QMessageBox::StandardButton askSaveChanges() override;
-    QString chooseSaveFile(const QString& folder) override;
+    QString chooseSaveFile(const QString& folder, const QString& proposedName) override;
     QString chooseOpenFile(const QString& folder) override;
     void showWarning(const QString& text) override;
     int execDialog(QDialog& dialog) override;

@@ -191,6 +191,6 @@ void ReplayLayer::paint(QPainter& painter, const QRectF& exposed) {
         painter.setPen(Qt::black);
         painter.drawText(box.adjusted(6, 3, -6, -3),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                         QStringLiteral("Combat, die %1\n%2").arg(combat.die).arg(combat.comment));
+                         combatHeading(combat) + QLatin1Char('\n') + combat.comment);
     }
 }

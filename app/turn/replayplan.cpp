@@ -1,6 +1,13 @@
 #include "app/turn/replayplan.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+
+QString combatHeading(const ReplayStep& combat) {
+    const QString die = QCoreApplication::translate("ReplayStep", "Combat, die %1").arg(combat.die);
+    return combat.roll.isEmpty() ? die : QStringLiteral("%1 (%2)").arg(die, combat.roll);
+}
 
 std::vector<ReplayStep> replaySteps(const std::vector<CounterChange>& changes,
                                     const std::vector<ReplayCombat>& combats) {
@@ -14,11 +21,21 @@ std::vector<ReplayStep> replaySteps(const std::vector<CounterChange>& changes,
         if (stack != steps.end())
             stack->counters.push_back(change.counter);
         else
-            steps.push_back(
-                {ReplayStep::Kind::Move, change.fromHex, change.toHex, {change.counter}, 0, {}});
+            steps.push_back({ReplayStep::Kind::Move,
+                             change.fromHex,
+                             change.toHex,
+                             {change.counter},
+                             0,
+                             {},
+                             {}});
     }
     for (const ReplayCombat& combat : combats)
-        steps.push_back(
-            {ReplayStep::Kind::Combat, combat.hex, combat.hex, {}, combat.die, combat.comment});
+        steps.push_back({ReplayStep::Kind::Combat,
+                         combat.hex,
+                         combat.hex,
+                         {},
+                         combat.die,
+                         combat.comment,
+                         combat.roll});
     return steps;
 }

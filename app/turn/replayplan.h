@@ -19,6 +19,8 @@ struct ReplayStep {
     std::vector<int> counters;
     int die = 0;
     QString comment;
+    // The combat's roll: "roll 3, verified"; empty for none.
+    QString roll;
     bool operator==(const ReplayStep&) const = default;
 };
 
@@ -26,7 +28,11 @@ struct ReplayCombat {
     int hex = 0;
     int die = 0;
     QString comment;
+    QString roll;
 };
+
+// "Combat, die 4", with the roll when there is one: "Combat, die 4 (roll 3, verified)".
+QString combatHeading(const ReplayStep& combat);
 
 std::vector<ReplayStep> replaySteps(const std::vector<CounterChange>& changes,
                                     const std::vector<ReplayCombat>& combats);

@@ -1,5 +1,6 @@
 #include "app/turn/turnfeature.h"
 
+#include "app/dialogs/gamesetupdialog.h"
 #include "app/dialogs/noteeditor.h"
 #include "app/map/mapfeature.h"
 #include "app/map/mapview.h"
@@ -7,6 +8,7 @@
 #include "app/shell/commandtable.h"
 #include "app/shell/korvasettings.h"
 #include "app/shell/noticebar.h"
+#include "app/shell/plaintext.h"
 #include "app/shell/prompts.h"
 #include "app/turn/movelayer.h"
 #include "app/turn/replaycontroller.h"
@@ -17,6 +19,7 @@
 #include "counters/countermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
+#include "game/turndice.h"
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 #include "movefile/movefile.h"
@@ -28,21 +31,31 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QToolBar>
+#include <QToolButton>
+#include <QWidgetAction>
+
+#include <map>
 
 namespace {
 
-std::vector<ReplayCombat> combatsOf(const TaggerMgr& tags) {
+// The opponent's combats with their rolls' numbers and whether each was verified.
+// None when a kept past shows: they belong to the opened file.
+std::vector<ReplayCombat> combatsOf(const TaggerMgr& tags, const TurnDice* dice) {
     std::vector<ReplayCombat> combats;
-    for (const Tagger& tag : tags.openedTags())
+    std::map<std::pair<int, int>, std::size_t> atPosition;
+    for (const Tagger& tag : tags.openedTags()) {
+        const std::size_t k = atPosition[{tag.position().x, tag.position().y}]++;
         combats.push_back(
-            {ZeKClick(tag.position()).index(), tag.dieValue(), win1252::toUnicode(tag.comment())});
+            {ZeKClick(tag.position()).index(), tag.dieValue(), win1252::toUnicode(tag.comment()),
+             dice ? TurnDice::markText(dice->openedMark(tag.position(), k)) : QString()});
+    }
     return combats;
 }
 
 std::vector<TurnListModel::Combat> listCombats(const std::vector<ReplayCombat>& combats) {
     std::vector<TurnListModel::Combat> rows;
     for (const ReplayCombat& c : combats)
-        rows.push_back({c.hex, c.die, c.comment});
+        rows.push_back({c.hex, c.die, c.comment, c.roll});
     return rows;
 }
 
@@ -92,7 +105,9 @@ TurnFeature::TurnFeature(const FeatureContext& context, MapFeature& mapFeature, 
     // The arrows follow the counters they point at.
     connect(&game, &Game::countersChanged, this, [this] { rebuildMoveLayer(); });
     connect(&context_.session, &Session::positionReplaced, this, &TurnFeature::positionReplaced);
+    connect(&context_.session, &Session::turnChanged, this, &TurnFeature::showTurn);
     updateTurnCommands();
+    showTurn();
 }
 
 TurnFeature::~TurnFeature() {
@@ -107,6 +122,18 @@ QList<MapOverlay*> TurnFeature::overlays() const {
 void TurnFeature::setUpCommands() {
     const CommandTable& commands = context_.commands;
     QToolBar& bar = *turnToolBar_;
+    // Whose move it is, for the window to place where there is room; the specified caption
+    // and status panels stay as they are. A click sets the players and the turn.
+    QAction* setup = commands.action(Command::GameSetup);
+    connect(setup, &QAction::triggered, this, &TurnFeature::editGameSetup);
+    turnButton_ = new QToolButton;
+    turnButton_->setObjectName(QStringLiteral("bWhoseTurn"));
+    turnButton_->setAutoRaise(true);
+    turnButton_->setFocusPolicy(Qt::NoFocus);
+    connect(turnButton_, &QToolButton::clicked, setup, &QAction::trigger);
+    auto* whoseTurn = new QWidgetAction(this);
+    whoseTurn->setDefaultWidget(turnButton_);
+    whoseTurnAction_ = whoseTurn;
     QAction* showMoves = commands.action(Command::ShowMoves);
     showMoves->setChecked(true);
     connect(showMoves, &QAction::toggled, this, [this](bool on) { moveLayer_->setShown(on); });
@@ -182,7 +209,7 @@ void TurnFeature::replayChanged() {
     const auto& steps = replay_->steps();
     const bool combat = at < steps.size() && steps[at].kind == ReplayStep::Kind::Combat;
     const QString said =
-        combat ? tr("Combat, die %1: %2").arg(steps[at].die).arg(steps[at].comment) : QString();
+        combat ? tr("%1: %2").arg(combatHeading(steps[at]), steps[at].comment) : QString();
     // The combat's notice lasts while its step shows.
     NoticeBar& notices = context_.notices;
     if (combat && notices.notice() != said) {
@@ -214,6 +241,11 @@ void TurnFeature::positionReplaced(Session::Change change) {
         break;
     }
     updateTurnCommands();
+    showTurn();
+}
+
+const TurnDice* TurnFeature::shownDice() const {
+    return context_.session.showsPast() ? nullptr : &context_.session.dice();
 }
 
 void TurnFeature::rebuildMoveLayer() {
@@ -226,7 +258,8 @@ void TurnFeature::showMoves(std::vector<CounterChange> changes, const QString& h
     toggleReplay(false);
     shownChanges_ = std::move(changes);
     rebuildMoveLayer();
-    const std::vector<ReplayCombat> combats = combatsOf(context_.session.game().tags());
+    const std::vector<ReplayCombat> combats =
+        combatsOf(context_.session.game().tags(), shownDice());
     turnDock_->model().setTurn(shownChanges_, listCombats(combats));
     turnDock_->setHeading(heading);
     if (switchOn && !shownChanges_.empty())
@@ -244,6 +277,11 @@ void TurnFeature::showOpenedTurn(bool switchOn) {
                                                 : count + QStringLiteral(", ") + sourceText(moves),
               switchOn);
     turnDock_->setNote(turn.openedNote());
+    // The verdict is on the opened file: a kept position of the past shows none.
+    const std::optional<DiceVerdict>& verdict = context_.session.dice().openedVerdict();
+    turnDock_->setDiceVerdict(verdict && !context_.session.showsPast()
+                                  ? tr("Their dice: %1").arg(verdict->text())
+                                  : QString());
 }
 
 QString TurnFeature::pastShown() const {
@@ -296,7 +334,7 @@ void TurnFeature::toggleReplay(bool on) {
     if (replay_->isActive())
         return;
     std::vector<ReplayStep> steps =
-        replaySteps(shownChanges_, combatsOf(context_.session.game().tags()));
+        replaySteps(shownChanges_, combatsOf(context_.session.game().tags(), shownDice()));
     if (steps.empty()) {
         context_.notices.showNotice(tr("Nothing to replay"), 5000);
         replay->setChecked(false);
@@ -316,6 +354,30 @@ void TurnFeature::updateTurnCommands() {
                                Command::HistoryNext, Command::HistoryLast})
         commands.action(step)->setEnabled(context_.session.history() != nullptr);
     commands.action(Command::EditNote)->setEnabled(!past);
+    commands.action(Command::GameSetup)->setEnabled(!past);
+}
+
+void TurnFeature::showTurn() {
+    const TurnOrder& order = context_.session.turnOrder();
+    // The names come from files: in the tool tip, as plain text, where any length fits.
+    turnButton_->setText(turnText(order, false));
+    const QString players = playersText(order.players());
+    turnButton_->setToolTip(plaintext::toolTip(
+        (order.isKnown() ? (players.isEmpty() ? tr("No player's name was given") : players)
+                         : tr("No file of this game said its turn")) +
+        QLatin1Char('\n') + context_.commands.action(Command::GameSetup)->toolTip()));
+}
+
+void TurnFeature::editGameSetup() {
+    Session& session = context_.session;
+    if (session.showsPast())
+        return;
+    GameSetupDialog dialog(GameSetupDialog::Mode::Edit, session.turnOrder(), session.gameName(),
+                           &context_.window);
+    if (context_.prompts.execDialog(dialog) != QDialog::Accepted)
+        return;
+    session.setGameName(dialog.gameName());
+    session.setTurnOrder(TurnOrder(dialog.turn(), dialog.players()));
 }
 
 void TurnFeature::stepHistory(Session::HistoryStep step) {

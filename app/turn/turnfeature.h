@@ -14,14 +14,18 @@ class MapFeature;
 class MapOverlay;
 class MoveLayer;
 class PlayFeature;
+class QAction;
 class QToolBar;
+class QToolButton;
 class ReplayController;
 class ReplayLayer;
+class TurnDice;
 class TurnListDock;
 
-// The opponent's turn at a glance: the moves over the map (Show moves), the turn as a list
-// in a dock, its replay, the game's history stepped through read-only, a comparison with
-// any move file, and the note that goes out with the next save.
+// The opponent's turn at a glance: which turn and whose move it is, the moves over the map
+// (Show moves), the turn as a list in a dock, its replay, the game's history stepped
+// through read-only, a comparison with any move file, the note that goes out with the next
+// save, and the players and turn set by hand.
 class TurnFeature : public QObject {
     Q_OBJECT
 public:
@@ -47,6 +51,11 @@ public:
     void editNote();
     // While the past shows: which kept copy, "turn5, saved 2026-03-15 10:15 (2 of 4)".
     QString pastShown() const;
+    // "Turn 3 · Axis to move", for a tool bar; a click opens Players and turn….
+    QAction* whoseTurnAction() const { return whoseTurnAction_; }
+    QToolButton& turnButton() { return *turnButton_; }
+    // Players and turn…: the names, and the turn of a game whose files never said it.
+    void editGameSetup();
 
 private:
     void setUpCommands();
@@ -58,10 +67,13 @@ private:
     void showOpenedTurn(bool switchOn);
     void showPastHeading();
     void rebuildMoveLayer();
+    // The dice whose roll numbers the combats shown carry; none while the past shows.
+    const TurnDice* shownDice() const;
     void chooseTurnRow(int hex, int counter);
     void toggleReplay(bool on);
     void replayChanged();
     void updateTurnCommands();
+    void showTurn();
 
     FeatureContext context_;
     MapFeature& mapFeature_;
@@ -72,6 +84,8 @@ private:
     TurnListDock* turnDock_ = nullptr;
     QToolBar* turnToolBar_ = nullptr;
     QToolBar* replayBar_ = nullptr;
+    QToolButton* turnButton_ = nullptr;
+    QAction* whoseTurnAction_ = nullptr;
     // The moves shown, as the list has them.
     std::vector<CounterChange> shownChanges_;
     // The notice of the combat the replay shows.

@@ -21,6 +21,11 @@ TurnListDock::TurnListDock(QWidget* parent) : QDockWidget(tr("The turn"), parent
     heading_ = new PlainLabel({}, body); // file names and the history's titles
     heading_->setWordWrap(true);
     layout->addWidget(heading_);
+    dice_ = new PlainLabel({}, body);
+    dice_->setObjectName(QStringLiteral("bDiceVerdict"));
+    dice_->setWordWrap(true);
+    dice_->hide();
+    layout->addWidget(dice_);
     table_ = new QTableView(body);
     table_->setObjectName(QStringLiteral("bTurnList"));
     table_->setItemDelegate(new StaticTextDelegate(table_));
@@ -105,6 +110,15 @@ QString TurnListDock::note() const {
 
 void TurnListDock::setHeading(const QString& heading) {
     heading_->setText(heading);
+}
+
+void TurnListDock::setDiceVerdict(const QString& verdict) {
+    dice_->setText(verdict);
+    dice_->setVisible(!verdict.isEmpty());
+}
+
+QString TurnListDock::diceVerdict() const {
+    return dice_->text();
 }
 
 QString TurnListDock::heading() const {

@@ -24,6 +24,9 @@ public:
     void setHeading(const QString& heading);
     QString heading() const;
     QString note() const;
+    // The one verdict on the opponent's rolls; hidden when empty.
+    void setDiceVerdict(const QString& verdict);
+    QString diceVerdict() const;
 
 signals:
     // hex on the map; counter: order-of-battle row, 0 for a combat.
@@ -38,6 +41,7 @@ private:
     bool columnsDue_ = false;       // a new turn's rows not yet measured
     std::vector<int> fittedWidths_; // the columns' widths but the comments', once known
     QLabel* heading_ = nullptr;
+    QLabel* dice_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* noteTitle_ = nullptr;
     QPlainTextEdit* note_ = nullptr;

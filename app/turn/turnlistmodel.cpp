@@ -91,7 +91,8 @@ QVariant TurnListModel::data(const QModelIndex& index, int role) const {
     const Combat& combat = combats_[row - changes_.size()];
     switch (index.column()) {
     case Unit:
-        return tr("Combat, die %1").arg(combat.die);
+        return combat.roll.isEmpty() ? tr("Combat, die %1").arg(combat.die)
+                                     : tr("Combat, die %1 (%2)").arg(combat.die).arg(combat.roll);
     case CombatHex:
         return hexText(combat.hex);
     case Comment:

@@ -20,6 +20,8 @@ public:
         int hex = 0;
         int die = 0;
         QString comment;
+        // "roll 3, verified"; empty for none.
+        QString roll;
     };
 
     using QAbstractTableModel::QAbstractTableModel;

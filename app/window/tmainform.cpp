@@ -198,8 +198,10 @@ void TMainForm::placeFeatures() {
     connect(commands_->action(Command::RecentFiles), &QAction::triggered, open,
             &QToolButton::showMenu);
 
-    // The Korva bar: the files, the view, then finding; the turn on a row of its own.
+    // The Korva bar: the files and whose turn it is, the view, then finding; the turn's
+    // commands on a row of their own.
     bKorvaToolBar_->addActions(files_->toolBarActions());
+    bKorvaToolBar_->addAction(turn_->whoseTurnAction());
     bKorvaToolBar_->addActions(mapFeature_->toolBarActions());
     bKorvaToolBar_->addActions(find_->toolBarActions());
     addToolBarBreak(Qt::TopToolBarArea);
@@ -252,6 +254,9 @@ void TMainForm::FormDestroy() {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    // A map smaller than the view sits in its middle; only once shown, as a hidden map's
+    // size reaches the scroll box when it shows.
+    ui_->bScrollBoxMain->setAlignment(Qt::AlignCenter);
     FormShow();
 }
 

@@ -8,6 +8,8 @@
 #include "app/window/tmainform.h"
 #include "bench/common/flushwatch.h"
 #include "bench/common/offscreenmain.h"
+#include "dice/dicedraw.h"
+#include "history/diceevidence.h"
 #include "history/gamehistory.h"
 #include "movefile/movefile.h"
 #include "tests/common/cachedpicturemodule.h"
@@ -91,6 +93,8 @@ Fixture& fixture() {
 }
 
 double plainOpen = 0;
+// BM_FindTheGame's mean time, the dice check's baseline.
+double findTheGame = 0;
 
 // Opens the two files in turn in a shown window and answers the mean time of an Open
 // with its repaint.
@@ -182,14 +186,73 @@ BENCHMARK(BM_StepIntoThePastAndBack)->Unit(benchmark::kMillisecond);
 void BM_FindTheGame(benchmark::State& state) {
     const GameHistory history(fixture().root);
     const OpenedMoveFile file = readOpenedMoveFile(fixture().turns[0]);
+    double busy = 0;
     for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
         const HistoryContext context = history.contextFor(file, fixture().turns[0]);
+        busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
         if (!context.ownLastFile)
             state.SkipWithError("the game was not found");
         benchmark::DoNotOptimize(context);
     }
+    findTheGame = busy / double(state.iterations());
 }
 BENCHMARK(BM_FindTheGame)->Unit(benchmark::kMillisecond);
+
+// What an Open adds to check the opponent's dice: their file's four rolls against the
+// player's own sent file and the commitment it answered, each found by hash among 31 copies
+// of the game. Per check, against finding the game and the own last file (BM_FindTheGame).
+
+void BM_CheckTheOpponentsDice(benchmark::State& state) {
+    static const OpenedMoveFile theirs = [] {
+        const GameHistory history(fixture().root);
+        const GameId id = GameId::generate();
+        const QByteArray sections = readMoveFileBytes(fixture().turns[0]);
+        // Copies made in turn by them (opened) and by the player (saved), each answering the
+        // one before; the newest is the player's.
+        QByteArray previous;
+        QByteArray theirSecret;
+        for (int c = 0; c <= 30; ++c) {
+            KorvaExtension block;
+            block.gameId = id;
+            const QByteArray secret = dicedraw::newSecret();
+            if (c == 29)
+                theirSecret = secret;
+            block.diceCommitment = dicedraw::commitmentOf(secret);
+            block.diceRolls =
+                DiceRolls{DiceRolls::FirstTurn, {}, dicedraw::sha256(previous), 0, {}};
+            previous = sections + encodeKorvaExtension(block);
+            history.record(previous, id, fixture().mail + QStringLiteral("/dice%1.krv").arg(c),
+                           c % 2 ? HistoryEntry::Kind::Opened : HistoryEntry::Kind::Saved);
+        }
+        MoveFileContents contents = parseMoveFile(sections);
+        KorvaExtension block;
+        block.gameId = id;
+        DiceRolls rolls{DiceRolls::Fixed, theirSecret, dicedraw::sha256(previous), 4, {}};
+        for (std::uint32_t n = 1; n <= 4; ++n) {
+            const AFPoint at{35 * int(n), 19};
+            const int die = dicedraw::drawDie(theirSecret, rolls.openedHash, n);
+            contents.tags.push_back({at, die, "attack"});
+            rolls.rolls.push_back({n, at, die, "attack"});
+        }
+        block.diceRolls = rolls;
+        return parseOpenedMoveFile(encodeMoveFile(contents) + encodeKorvaExtension(block));
+    }();
+    const GameHistory history(fixture().root);
+    double busy = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const DiceVerdict verdict = verifyDice(theirs.extension.diceRolls, theirs.contents.tags,
+                                               diceEvidenceFor(history, theirs));
+        busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
+        if (!verdict.verified())
+            state.SkipWithError(qPrintable(verdict.text()));
+    }
+    if (findTheGame > 0)
+        state.counters["vs_find_the_game"] = busy / double(state.iterations()) / findTheGame;
+}
+
+BENCHMARK(BM_CheckTheOpponentsDice)->Unit(benchmark::kMillisecond);
 
 // The history thread's work for one Open: a copy beside 300 others, synced to the disk.
 void BM_KeepACopy(benchmark::State& state) {

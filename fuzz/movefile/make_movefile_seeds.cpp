@@ -55,7 +55,9 @@ int main(int argc, char** argv) {
     extension.gameId = GameId::generate();
     extension.note = QStringLiteral("Hyökkäys alkaa aamulla.");
     const QByteArray block = encodeKorvaExtension(extension);
-    QByteArray unknown = encodeKorvaExtension({std::nullopt, std::nullopt, QStringLiteral("x")});
+    KorvaExtension noteOnly;
+    noteOnly.note = QStringLiteral("x");
+    QByteArray unknown = encodeKorvaExtension(noteOnly);
     unknown.insert(16, QByteArray::fromHex("6300000004000000") + "late");
     unknown[12] = static_cast<char>(unknown[12] + 12);
 

@@ -39,8 +39,10 @@ public:
     // Runs instead of each modal dialog; answers its result.
     std::function<int(QDialog&)> dialogScript = [](QDialog&) { return int(QDialog::Rejected); };
     QStringList warnings;
-    // The folder each file dialog was asked to start in, in order.
+    // The folder each file dialog was asked to start in, in order, and the names Save
+    // proposed.
     QStringList dialogFolders;
+    QStringList proposedNames;
     int dialogsRun = 0;
     int saveChangesAsked = 0;
 
@@ -49,8 +51,9 @@ public:
         ++saveChangesAsked;
         return take(saveChangesAnswers);
     }
-    QString chooseSaveFile(const QString& folder) override {
+    QString chooseSaveFile(const QString& folder, const QString& proposedName) override {
         dialogFolders << folder;
+        proposedNames << proposedName;
         return take(saveFiles);
     }
     QString chooseOpenFile(const QString& folder) override {

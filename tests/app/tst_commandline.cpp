@@ -1,5 +1,6 @@
 #include "counters/countermgr.h"
 #include "counters/movereport.h"
+#include "dice/dicedraw.h"
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 #include "history/gamehistory.h"
@@ -26,6 +27,9 @@ private slots:
     void renderDrawsCountersAndTags();
     void movesOfATurn();
     void renderDrawsTheMoves();
+    void verifyTheirRolls();
+    void infoOfAFile_data();
+    void infoOfAFile();
     void refusedFiles_data();
     void refusedFiles();
     void helpAndVersion_data();
@@ -129,6 +133,58 @@ void TestCommandLine::renderDrawsCountersAndTags() {
     }
 }
 
+void TestCommandLine::verifyTheirRolls() {
+    // Their earlier file committed a secret; mine answered it; theirs rolled against mine.
+    const GameId game = GameId::generate();
+    const QByteArray secret = dicedraw::newSecret();
+    KorvaExtension earlier;
+    earlier.gameId = game;
+    earlier.diceCommitment = dicedraw::commitmentOf(secret);
+    const QByteArray earlierBytes = encodeMoveFile(contents_) + encodeKorvaExtension(earlier);
+    KorvaExtension myBlock;
+    myBlock.gameId = game;
+    myBlock.diceRolls = DiceRolls{DiceRolls::FirstTurn, {}, dicedraw::sha256(earlierBytes), 0, {}};
+    MoveFileContents myContents = contents_;
+    myContents.tags.clear();
+    const QByteArray myBytes = encodeMoveFile(myContents) + encodeKorvaExtension(myBlock);
+    const QString mine = dir_.filePath(QStringLiteral("verify-mine.krv"));
+    write(mine, myBytes);
+    const QString dataHome = dir_.filePath(QStringLiteral("verify-data"));
+    const GameHistory history(dataHome + QStringLiteral("/Korva/Korva/history"));
+    QCOMPARE(history.record(earlierBytes, game, mine, HistoryEntry::Kind::Opened), QString());
+    QCOMPARE(history.record(myBytes, game, mine, HistoryEntry::Kind::Saved), QString());
+
+    MoveFileContents theirContents = contents_;
+    KorvaExtension theirBlock;
+    theirBlock.gameId = game;
+    DiceRolls rolls{DiceRolls::Fixed, secret, dicedraw::sha256(myBytes), 1, {}};
+    const int die = dicedraw::drawDie(secret, rolls.openedHash, 1);
+    theirContents.tags = {TagRecord{ZeKClick(300).position(), die, "Over the river"}};
+    rolls.rolls = {{1, ZeKClick(300).position(), die, "Over the river"}};
+    theirBlock.diceRolls = rolls;
+    const QString theirs = dir_.filePath(QStringLiteral("verify-theirs.krv"));
+    write(theirs, encodeMoveFile(theirContents) + encodeKorvaExtension(theirBlock));
+
+    const Run verified = korva({QStringLiteral("--verify"), theirs}, dataHome);
+    QCOMPARE(verified.out, QByteArray("the one roll verified\n"));
+    QCOMPARE(verified.status, 0);
+    QCOMPARE(korva({QStringLiteral("--verify"), theirs, mine}, dataHome).status, 0);
+    // Checked against another file than the one they opened; without the history.
+    myContents.banners[0] = "Turn 4";
+    const QString changed = dir_.filePath(QStringLiteral("verify-changed.krv"));
+    write(changed, encodeMoveFile(myContents) + encodeKorvaExtension(myBlock));
+    const Run other = korva({QStringLiteral("--verify"), theirs, changed}, dataHome);
+    QCOMPARE(other.status, 1);
+    QVERIFY2(other.out.contains("rolled against another file"), other.out.constData());
+    const Run lost =
+        korva({QStringLiteral("--verify"), theirs}, dir_.filePath(QStringLiteral("none")));
+    QCOMPARE(lost.status, 1);
+    QVERIFY2(lost.out.startsWith("rolls not verifiable ("), lost.out.constData());
+    QCOMPARE(
+        korva({QStringLiteral("--verify"), dir_.filePath(QStringLiteral("missing.krv"))}).status,
+        2);
+}
+
 void TestCommandLine::movesOfATurn() {
     const QByteArray header = "Unit                  From        To\r\n";
     // Without a block: the move from the start hex.
@@ -225,6 +281,43 @@ void TestCommandLine::renderDrawsTheMoves() {
             smallBare.copy(QRect(half / 2 - QPoint(3, 3), QSize(6, 6))));
 }
 
+void TestCommandLine::infoOfAFile_data() {
+    QTest::addColumn<QByteArray>("block"); // after the three sections of turn3.krv
+    QTest::addColumn<QString>("lines");
+    QTest::newRow("no block") << QByteArray()
+                              << "game: none\nturn: unknown\nmoves: 1\ncombats: 1\n"
+                                 "korva block: absent";
+    KorvaExtension full;
+    full.gameId = GameId::fromHex(QStringLiteral("00112233445566778899aabbccddeeff"));
+    full.turn = TurnRecord{3, Side::Second, Side::First};
+    full.players = {QStringLiteral("Alice"), {}};
+    full.note = QStringLiteral("Hyökkäys");
+    QTest::newRow("a turn of a game")
+        << encodeKorvaExtension(full)
+        << "game: 00112233445566778899aabbccddeeff\nturn: 3\nto move: Axis\nmoves first: "
+           "Allies\nallies player: Alice\naxis player: none\nnote: 8 characters\nkorva "
+           "block: valid";
+    QTest::newRow("damaged")
+        << QByteArray("KORVAEXT\2\0\0\0\0\0\0\0", 16)
+        << "turn: unknown\nkorva block: damaged: it has version 2, which this Korva cannot read";
+}
+
+void TestCommandLine::infoOfAFile() {
+    QFETCH(QByteArray, block);
+    QFETCH(QString, lines);
+    const QString file = dir_.filePath(QStringLiteral("info.krv"));
+    write(file, encodeMoveFile(contents_) + block);
+    const Run run = korva({QStringLiteral("--info"), file});
+    QCOMPARE(run.status, 0);
+    const QStringList out = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
+    for (const QString& line : lines.split(QLatin1Char('\n')))
+        QVERIFY2(out.contains(line),
+                 qPrintable(line + QStringLiteral(" in\n") + QString::fromUtf8(run.out)));
+    // A new game's file starts at turn 1.
+    QCOMPARE(korva({QStringLiteral("--new-game"), file}).status, 0);
+    QVERIFY(korva({QStringLiteral("--info"), file}).out.contains("\nturn: 1\nto move: Allies\n"));
+}
+
 void TestCommandLine::refusedFiles_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reasonPart");
@@ -242,7 +335,8 @@ void TestCommandLine::refusedFiles() {
     write(bad, bytes);
     const QString out = dir_.filePath(QStringLiteral("bad.png"));
     for (const QStringList& arguments : {QStringList{QStringLiteral("--report"), bad},
-                                         QStringList{QStringLiteral("--render"), bad, out}}) {
+                                         QStringList{QStringLiteral("--render"), bad, out},
+                                         QStringList{QStringLiteral("--info"), bad}}) {
         const Run run = korva(arguments);
         QCOMPARE(run.status, 2);
         QVERIFY(run.out.isEmpty());
@@ -295,6 +389,10 @@ void TestCommandLine::argumentsRefused_data() {
         << QStringLiteral("--report");
     QTest::newRow("two files") << QStringList{QStringLiteral("a.krv"), QStringLiteral("b.krv")}
                                << QStringLiteral("one move file");
+    QTest::newRow("verify with three files")
+        << QStringList{QStringLiteral("--verify"), QStringLiteral("a.krv"), QStringLiteral("b.krv"),
+                       QStringLiteral("c.krv")}
+        << QStringLiteral("--verify");
     QTest::newRow("report without file")
         << QStringList{QStringLiteral("--report")} << QStringLiteral("--report");
     QTest::newRow("moves without file")

@@ -29,7 +29,8 @@ const std::vector<Layer>& layers() {
         const QStringList pieces =
             board + QStringList{QStringLiteral("counters"), QStringLiteral("combat")};
         const QStringList files = pieces + QStringList{QStringLiteral("movefile")};
-        const QStringList game = files + QStringList{QStringLiteral("history")};
+        const QStringList dice = files + QStringList{QStringLiteral("dice")};
+        const QStringList game = dice + QStringList{QStringLiteral("history")};
         const QStringList model =
             game + QStringList{QStringLiteral("overlay"), QStringLiteral("game")};
         const auto with = [](QStringList below, std::initializer_list<const char*> more) {
@@ -48,7 +49,8 @@ const std::vector<Layer>& layers() {
             {"counters", board},
             {"combat", board},
             {"movefile", pieces},
-            {"history", files},
+            {"dice", files},
+            {"history", dice},
             {"overlay", board + QStringList{QStringLiteral("counters")}},
             {"game", game},
             {"app/resourcedll", model},

@@ -76,6 +76,8 @@ KorvaExtension turnExtension() {
         id[std::size_t(i)] = std::uint8_t(0xA0 + i);
     extension.gameId = GameId::fromBytes(id);
     extension.note = QStringLiteral("Hyökkäys alkaa — attack at dawn");
+    extension.turn = TurnRecord{3, Side::Second, Side::First};
+    extension.players = {QStringLiteral("Alice"), QStringLiteral("Börje")};
     return extension;
 }
 
@@ -113,18 +115,35 @@ void TestKorvaExtension::layout() {
     const KorvaExtension extension = turnExtension();
     const QByteArray bytes = encodeKorvaExtension(extension);
     const QByteArray note = extension.note.toUtf8();
-    // Header, then turn start (1), game id (2) and note (3), each with its length.
+    // Header, then turn start (1), game id (2), note (3), turn (4) and players (5), each with
+    // its length.
     QCOMPARE(bytes.left(16), QByteArray("KORVAEXT") + le32(1) + le32(quint32(bytes.size() - 16)));
     QCOMPARE(bytes.mid(16, 8), le32(1) + le32(234 * 8));
     QCOMPARE(bytes.mid(24, 8), le32(200) + le32(0));
     QCOMPARE(bytes.mid(24 + 1872, 8), le32(2) + le32(16));
     QCOMPARE(bytes.mid(32 + 1872, 16), QByteArray::fromHex("a0a1a2a3a4a5a6a7a8a9aaabacadaeaf"));
-    QCOMPARE(bytes.mid(48 + 1872), le32(3) + le32(quint32(note.size())) + note);
+    const qsizetype turnAt = 48 + 1872 + 8 + note.size();
+    QCOMPARE(bytes.mid(48 + 1872, turnAt - 48 - 1872), le32(3) + le32(quint32(note.size())) + note);
+    QCOMPARE(bytes.mid(turnAt, 20), le32(4) + le32(12) + le32(3) + le32(1) + le32(0));
+    QCOMPARE(bytes.mid(turnAt + 20),
+             le32(5) + le32(8 + 5 + 6) + le32(5) + "Alice" + le32(6) + "B\xc3\xb6rje");
 
     const KorvaExtensionRead read = parseKorvaExtension(bytes);
     QVERIFY(read.warning.isEmpty());
     QCOMPARE(read.extension, extension);
     QVERIFY(encodeKorvaExtension({}).isEmpty());
+
+    // The dice records come after the note and read back whole.
+    KorvaExtension withDice = extension;
+    withDice.diceCommitment = QByteArray(32, 'c');
+    withDice.diceRolls = DiceRolls{DiceRolls::Fixed,
+                                   QByteArray(32, 's'),
+                                   QByteArray(32, 'h'),
+                                   3,
+                                   {{3, {35, 19}, 6, "over the river"}, {1, {70, 0}, 1, {}}}};
+    const QByteArray diceBytes = encodeKorvaExtension(withDice);
+    QCOMPARE(diceBytes.mid(bytes.size(), 8), le32(10) + le32(32));
+    QCOMPARE(parseKorvaExtension(diceBytes).extension, withDice);
 }
 
 void TestKorvaExtension::sectionsStayWhatTheyWere() {
@@ -174,8 +193,42 @@ void TestKorvaExtension::damagedBlockIsIgnored_data() {
                                               record(2, QByteArray(16, 'j')))
                               << "twice";
     QTest::newRow("note not UTF-8") << block(1, record(3, QByteArray("caf\xe9"))) << "UTF-8";
+    QTest::newRow("commitment of 31 bytes") << block(1, record(10, QByteArray(31, 'c'))) << "32";
+    const QByteArray hash(32, 'h');
+    const auto dice = [&](std::uint32_t made, std::uint32_t count, const QByteArray& rolls) {
+        return block(1, record(11, le32(0) + le32(32) + hash + le32(32) + hash + le32(made) +
+                                       le32(count) + rolls));
+    };
+    const auto roll = [](std::uint32_t number, std::uint32_t die, const QByteArray& comment) {
+        return le32(number) + le32(35) + le32(19) + le32(die) + le32(quint32(comment.size())) +
+               comment;
+    };
+    QTest::newRow("dice count beyond its bytes") << dice(5, 5, roll(1, 3, "a")) << "counts 5";
+    QTest::newRow("roll beyond those made") << dice(1, 1, roll(2, 3, "a")) << "roll 2";
+    QTest::newRow("die of 7") << dice(1, 1, roll(1, 7, "a")) << "die 7";
+    QTest::newRow("dice comment over 80")
+        << dice(1, 1, roll(1, 3, QByteArray(81, 'c'))) << "comment of 81";
+    QTest::newRow("dice record cut") << dice(1, 1, roll(1, 3, "abc").chopped(1)) << "ends inside";
+    QTest::newRow("fixed without secret")
+        << block(1, record(11, le32(0) + le32(0) + le32(0) + le32(0) + le32(0))) << "secret";
     QTest::newRow("note over 64 KB")
         << block(1, record(3, QByteArray(64 * 1024 + 1, 'n'))) << "64 KB";
+    const auto turn = [](quint32 number, quint32 toMove) {
+        return block(1, record(4, le32(number) + le32(toMove) + le32(0)));
+    };
+    const auto players = [](const QByteArray& first) {
+        return block(1, record(5, le32(quint32(first.size())) + first + le32(0)));
+    };
+    QTest::newRow("turn 0") << turn(0, 0) << "turn number 0";
+    QTest::newRow("turn 10000") << turn(10000, 0) << "turn number 10000";
+    QTest::newRow("a third side") << turn(1, 2) << "side 2";
+    QTest::newRow("turn of 8 bytes") << block(1, record(4, le32(1) + le32(0))) << "12";
+    QTest::newRow("name with an escape") << players("Bob\x1b[2J") << "plain line";
+    QTest::newRow("name of 41 letters") << players(QByteArray(41, 'b')) << "plain line";
+    QTest::newRow("name not UTF-8") << players("B\xf6rje") << "plain line";
+    QTest::newRow("name past its record") << block(1, record(5, le32(9) + "Bob")) << "runs past";
+    QTest::newRow("bytes after the names")
+        << block(1, record(5, le32(0) + le32(0) + "x")) << "longer than";
 }
 
 void TestKorvaExtension::damagedBlockIsIgnored() {

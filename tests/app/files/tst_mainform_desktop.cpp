@@ -126,8 +126,10 @@ void TestMainFormDesktop::recentFilesNewestFirstAndPruned() {
         QCOMPARE(recentEntries(*h.form), QStringList({QStringLiteral("No recent move files")}));
         QVERIFY(!h.form->files().recentMenu().actions().constFirst()->isEnabled());
         for (int i = 1; i <= 10; ++i)
-            QVERIFY(h.form->files().OpenMove(savedTurn(dir.path(), QStringLiteral("t%1.krv").arg(i))));
-        QVERIFY(h.form->files().OpenMove(dir.filePath(QStringLiteral("t9.krv")))); // again: first, once
+            QVERIFY(
+                h.form->files().OpenMove(savedTurn(dir.path(), QStringLiteral("t%1.krv").arg(i))));
+        QVERIFY(
+            h.form->files().OpenMove(dir.filePath(QStringLiteral("t9.krv")))); // again: first, once
         QVERIFY(QFile::remove(dir.filePath(QStringLiteral("t8.krv"))));
         QCOMPARE(recentEntries(*h.form), expected);
     }
@@ -268,6 +270,7 @@ void TestMainFormDesktop::sendByEmail() {
     h.place(1, 300);
     h.rebuild();
     h.form->game().addCombat(TaggerInfo{ZeKClick(300).position(), 4, "Over the river"});
+    h.form->session().setNote(QStringLiteral("Hold the bridge\nuntil turn 4"));
     QVERIFY(h.form->files().SaveMove(path, false));
     QVERIFY(send->isEnabled());
     send->trigger();
@@ -276,7 +279,8 @@ void TestMainFormDesktop::sendByEmail() {
     QCOMPARE(program, QStringLiteral("xdg-email"));
     const qsizetype body = arguments.indexOf(QStringLiteral("--body")) + 1;
     QVERIFY(body > 0);
-    QVERIFY2(arguments[body].contains(QStringLiteral("Hex : E34, die 4: Over the river\n")),
+    QVERIFY2(arguments[body].contains(QStringLiteral("Hex : E34, die 4: Over the river\n\n"
+                                                     "Note:\nHold the bridge\nuntil turn 4\n")),
              qPrintable(arguments[body]));
     QStringList rest = arguments;
     rest.removeAt(body);

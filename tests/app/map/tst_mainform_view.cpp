@@ -252,7 +252,8 @@ void TestMainFormView::dragScrollsNearTheEdge() {
     const QPoint dropAt = h.map().mapFromParent(QPoint(scrollBox(h).viewport()->width() - 3, 200));
     const QPoint dropPixel = h.map().mapPixelAt(dropAt);
     const int to = ZeKClick(AFPoint(dropPixel.x(), dropPixel.y())).index();
-    QCOMPARE(h.form->play().lastHex(), to); // the status follows the hex that moved under the pointer
+    QCOMPARE(h.form->play().lastHex(),
+             to); // the status follows the hex that moved under the pointer
     QTest::mouseRelease(&h.map(), Qt::LeftButton, {}, dropAt);
     QCOMPARE(h.stack(to), (std::vector<const Counter*>{&h.counter(1)}));
     const QPoint stopped = scrolled(h);

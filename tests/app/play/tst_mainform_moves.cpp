@@ -47,7 +47,8 @@ void TestMainFormMoves::clickRotatesStack() {
     QVERIFY(h.form->play().isDragging());
     h.release(300);
     QCOMPARE(h.stack(300), (std::vector<const Counter*>{c, a, b}));
-    QCOMPARE(h.form->play().statusText(3), QStringLiteral("UK 7 Armor XX ; Partial Step/Loss = 2/0"));
+    QCOMPARE(h.form->play().statusText(3),
+             QStringLiteral("UK 7 Armor XX ; Partial Step/Loss = 2/0"));
     QVERIFY(!undoButton(h)->isEnabled());
     QVERIFY(h.form->play().dragImage().isHidden());
 }
@@ -254,7 +255,8 @@ void TestMainFormMoves::flipAndTag() {
     QVERIFY(h.form->game().board().counterAt(300) != nullptr);
     h.form->play().pmFlipClick();
     h.form->play().pmFlipClick();
-    QCOMPARE(h.form->play().statusText(3), QStringLiteral("UK 6 Armor XX ; Partial Step/Loss = 2/2"));
+    QCOMPARE(h.form->play().statusText(3),
+             QStringLiteral("UK 6 Armor XX ; Partial Step/Loss = 2/2"));
     const AFPoint p = ZeKClick(300).position();
     QCOMPARE(h.form->game().mapPicture().image().pixel(p.x + 2, p.y + 2) & 0xFFFFFF,
              FakePictureModule::colourOf(2002) & 0xFFFFFF);

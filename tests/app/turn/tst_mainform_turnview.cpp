@@ -116,7 +116,7 @@ void TestMainFormTurnView::replayStepsStackByStack_data() {
 void TestMainFormTurnView::replayStepsStackByStack() {
     QFETCH(std::vector<CounterChange>, changes);
     QFETCH(std::vector<std::vector<int>>, stacks);
-    const std::vector<ReplayStep> steps = replaySteps(changes, {{40, 6, QStringLiteral("x")}});
+    const std::vector<ReplayStep> steps = replaySteps(changes, {{40, 6, QStringLiteral("x"), {}}});
     QCOMPARE(steps.size(), stacks.size() + 1);
     for (std::size_t i = 0; i < stacks.size(); ++i)
         QCOMPARE(steps[i].counters, stacks[i]);
@@ -133,7 +133,7 @@ void TestMainFormTurnView::replayOnlyShows() {
     ReplayController& replay = h.form->turn().replay();
     QVERIFY(replay.isPlaying());
     QCOMPARE(replay.steps().size(), std::size_t{3}); // counter 1, the stack 2+3, the combat
-    QVERIFY(!h.form->turn().moveLayer().isShown());         // the replay draws the moves itself
+    QVERIFY(!h.form->turn().moveLayer().isShown());  // the replay draws the moves itself
     replay.advance(ReplayController::kMoveMs / 2);
     QCOMPARE(replay.current(), std::size_t{0});
     replay.pause();

@@ -55,6 +55,8 @@ void TestHostileFile::initTestCase() {
     contents.banners = {"<b>one</b>", "two", comment_.toStdString()}; // 110 fit the third
     KorvaExtension block;
     block.note = comment_;
+    block.turn = TurnRecord{2, Side::Second, Side::First};
+    block.players = {QStringLiteral("<b>Al</b>"), QStringLiteral("<i>Bob</i><img src=x>")};
     // A name cannot hold a slash; the entity stands in for it.
     hostileTitle_ = QStringLiteral("<img src=%1>[*]&x")
                         .arg(QString(probe_).replace(QLatin1Char('/'), QStringLiteral("&#47;")));
@@ -147,6 +149,9 @@ void TestHostileFile::fileTextShowsLiterallyEverywhere() {
     QCOMPARE(h.form->turn().turnListDock().note(), comment_);
     QCOMPARE(markupSurfaces(comment_, &found), QStringList());
     QVERIFY(found > 0); // the combat's row
+    // The players' names: the turn's tool tip.
+    QCOMPARE(markupSurfaces(QStringLiteral("<i>Bob</i>"), &found), QStringList());
+    QVERIFY(found > 0);
     QCOMPARE(h.form->windowHandle()->title(), QStringLiteral("Korva : ") + hostileTitle_);
 
     // The replay's notice of the combat.
@@ -178,7 +183,8 @@ void TestHostileFile::fileTextShowsLiterallyEverywhere() {
     emit h.form->files().recentMenu().aboutToShow();
     QCOMPARE(markupSurfaces(tag, &found), QStringList());
     QVERIFY(found > 1);
-    QVERIFY(h.form->files().recentMenu().actions().constFirst()->text().contains(QStringLiteral("&&x")));
+    QVERIFY(h.form->files().recentMenu().actions().constFirst()->text().contains(
+        QStringLiteral("&&x")));
 
     h.form.reset(); // one game at a time
 

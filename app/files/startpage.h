@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QFrame>
+#include <QStringList>
+
+class QAction;
+class QVBoxLayout;
+
+// What a first start offers over the empty map: New game, Open and the move files used
+// last. Whoever holds it lets it go once a game is opened or started.
+class StartPage : public QFrame {
+    Q_OBJECT
+public:
+    // Centred over `area` (the map's viewport), which it follows as it is resized.
+    StartPage(QAction& newGame, QAction& open, const QStringList& recentFiles, QWidget* area);
+
+signals:
+    void recentFileChosen(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void place();
+};

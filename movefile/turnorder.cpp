@@ -1,0 +1,54 @@
+#include "movefile/turnorder.h"
+
+namespace {
+
+Side other(Side side) {
+    return side == Side::First ? Side::Second : Side::First;
+}
+
+} // namespace
+
+QString cleanPlayerName(const QString& name) {
+    QString clean;
+    for (const QChar c : name) {
+        const QChar::Category category = c.category();
+        if (category != QChar::Other_Control && category != QChar::Other_Format &&
+            category != QChar::Separator_Line && category != QChar::Separator_Paragraph)
+            clean += c;
+    }
+    clean = clean.trimmed().left(PlayerNames::kMaxLength);
+    // A surrogate pair cut in two would be no text at all.
+    if (!clean.isEmpty() && clean.back().isHighSurrogate())
+        clean.chop(1);
+    return clean.trimmed();
+}
+
+TurnOrder TurnOrder::newGame(Side movesFirst, PlayerNames players) {
+    return {TurnRecord{1, movesFirst, movesFirst}, std::move(players)};
+}
+
+TurnRecord TurnOrder::next(const TurnRecord& turn) {
+    TurnRecord after = turn;
+    after.toMove = other(turn.toMove);
+    if (after.toMove == turn.movesFirst && turn.number < TurnRecord::kMaxNumber)
+        ++after.number;
+    return after;
+}
+
+std::optional<TurnRecord> TurnOrder::afterSave(bool endOfTurn) const {
+    if (!record_ || !endOfTurn)
+        return record_;
+    return next(*record_);
+}
+
+void TurnOrder::endTurn() {
+    record_ = afterSave(true);
+}
+
+int TurnOrder::movesBefore(const TurnRecord& turn) {
+    return (turn.number - 1) * 2 + (turn.toMove == turn.movesFirst ? 0 : 1);
+}
+
+bool TurnOrder::isBefore(const TurnRecord& a, const TurnRecord& b) {
+    return movesBefore(a) < movesBefore(b);
+}

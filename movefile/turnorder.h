@@ -1,0 +1,70 @@
+#pragma once
+
+#include "counters/orderofbattle.h"
+
+#include <QString>
+
+#include <optional>
+
+// Where a game stands: its turn number (1 at a new game), the side whose move it is, and the
+// side that moves first in every turn, which says when the number goes up.
+struct TurnRecord {
+    static constexpr int kMaxNumber = 9999;
+
+    int number = 1;
+    Side toMove = Side::First;
+    Side movesFirst = Side::First;
+
+    bool operator==(const TurnRecord&) const = default;
+};
+
+// The players' names by side; an empty name was not given.
+struct PlayerNames {
+    // Long enough for any name, short enough for a tool bar.
+    static constexpr int kMaxLength = 40;
+
+    QString first;  // the Allies
+    QString second; // the Axis
+
+    bool isEmpty() const { return first.isEmpty() && second.isEmpty(); }
+    const QString& of(Side side) const { return side == Side::First ? first : second; }
+    bool operator==(const PlayerNames&) const = default;
+};
+
+// A name as Korva keeps it: without control or formatting characters (a name from a file
+// goes to terminals and tool bars), spaces trimmed, at most kMaxLength characters.
+QString cleanPlayerName(const QString& name);
+
+// Whose move it is and which turn, and who plays which side: the rules the turn follows from
+// file to file. Unknown until a new game or a file that says it; never guessed.
+class TurnOrder {
+public:
+    TurnOrder() = default;
+    TurnOrder(std::optional<TurnRecord> record, PlayerNames players)
+        : record_(record), players_(std::move(players)) {}
+    // Turn 1, with `movesFirst` to move.
+    static TurnOrder newGame(Side movesFirst, PlayerNames players);
+
+    bool isKnown() const { return record_.has_value(); }
+    const std::optional<TurnRecord>& record() const { return record_; }
+    const PlayerNames& players() const { return players_; }
+    void setRecord(std::optional<TurnRecord> record) { record_ = record; }
+    void setPlayers(PlayerNames players) { players_ = std::move(players); }
+
+    // After an end of turn the move goes to the other side; the number goes up when the side
+    // that moves first gets it back. It stops at kMaxNumber.
+    static TurnRecord next(const TurnRecord& turn);
+    // What a save writes: with an end of turn the turn after this one; unknown stays unknown.
+    std::optional<TurnRecord> afterSave(bool endOfTurn) const;
+    // A save with an end of turn went through.
+    void endTurn();
+
+    // How many moves the game has seen before this one: turn 1's first move is 0.
+    static int movesBefore(const TurnRecord& turn);
+    // `a` comes before `b` in one game.
+    static bool isBefore(const TurnRecord& a, const TurnRecord& b);
+
+private:
+    std::optional<TurnRecord> record_;
+    PlayerNames players_;
+};

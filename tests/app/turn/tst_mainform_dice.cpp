@@ -1,0 +1,99 @@
+#include "app/find/stackviewer.h"
+#include "app/turn/replaycontroller.h"
+#include "app/turn/turnlistdock.h"
+#include "tests/app/mainformharness.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+
+// Two players through the real window: the combats a player rolls carry their numbers, and
+// the opponent sees one verdict in the turn list and Show Combat, and "verified" beside each
+// roll in Show Combat, the stack viewer and the replay.
+class TestMainFormDice : public QObject {
+    Q_OBJECT
+private slots:
+    void theOpponentSeesTheVerdict();
+};
+
+namespace {
+
+std::function<int(QDialog&)> rollWith(const QString& comment) {
+    return [comment](QDialog& dialog) {
+        QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("combatComment")), comment);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("combatBone")),
+                          Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("combatCancel")),
+                          Qt::LeftButton);
+        return dialog.result();
+    };
+}
+
+// Opens `opened` (a new game when empty), rolls `combats` times at hex 300 through the
+// Combat command, and saves `saved`.
+void playTurn(const QString& history, const QString& opened, const QString& saved, int combats) {
+    MainFormHarness h(1, {}, {}, history);
+    Session& session = h.form->session();
+    if (opened.isEmpty())
+        session.newGame();
+    else
+        QVERIFY(session.open(opened).opened);
+    h.hover(300);
+    for (int c = 0; c < combats; ++c) {
+        h.prompts->dialogScript = rollWith(QStringLiteral("push %1").arg(c + 1));
+        h.form->play().pmCOmbatClick();
+    }
+    QVERIFY(session.save(saved, true).saved);
+}
+
+} // namespace
+
+void TestMainFormDice::theOpponentSeesTheVerdict() {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    const auto file = [&](int n) { return dir.filePath(QStringLiteral("t%1.krv").arg(n)); };
+    playTurn(a, {}, file(0), 0);
+    playTurn(b, file(0), file(1), 1);
+    playTurn(a, file(1), file(2), 2);
+
+    MainFormHarness h(1, {}, {}, b);
+    QVERIFY(h.form->session().open(file(2)).opened);
+    QCOMPARE(h.form->turn().turnListDock().diceVerdict(),
+             QStringLiteral("Their dice: all 2 rolls verified"));
+    const TurnListModel& list = h.form->turn().turnListDock().model();
+    QVERIFY(list.data(list.index(int(list.changeCount()), TurnListModel::Unit))
+                .toString()
+                .endsWith(QStringLiteral("(roll 1, verified)")));
+
+    QStringList places;
+    h.prompts->dialogScript = [&](QDialog& dialog) {
+        places << dialog.findChild<QLabel*>(QStringLiteral("bPlaceLabel"))->text();
+        return int(QDialog::Accepted);
+    };
+    h.hover(300);
+    h.form->play().pmShowCOmbatClick();
+    QCOMPARE(places.size(), 2);
+    QVERIFY2(places[1].contains(QStringLiteral("opponent's roll 2, verified")) &&
+                 places[1].endsWith(QStringLiteral("all 2 rolls verified")),
+             qPrintable(places[1]));
+
+    h.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+    StackViewer& viewer = h.form->find().stackViewer();
+    viewer.setDelay(10);
+    h.hover(301);
+    h.hover(300);
+    QTRY_COMPARE(viewer.shownHex(), 300);
+    QStringList texts;
+    for (const QLabel* label : viewer.findChildren<QLabel*>())
+        texts << label->text();
+    QVERIFY(texts.join(QLatin1Char('|')).contains(QStringLiteral("(roll 1, verified)")));
+
+    h.form->findChild<QAction*>(QStringLiteral("actReplayTurn"))->trigger();
+    const auto& steps = h.form->turn().replay().steps();
+    QVERIFY(!steps.empty());
+    QCOMPARE(steps.back().roll, QStringLiteral("roll 2, verified"));
+}
+
+QTEST_MAIN(TestMainFormDice)
+#include "tst_mainform_dice.moc"

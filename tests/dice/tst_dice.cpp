@@ -1,0 +1,140 @@
+#include "dice/dicedraw.h"
+#include "dice/diceverdict.h"
+
+#include <QTest>
+
+// The draw pinned by golden values, and the verdict on every way a file's rolls can differ
+// from what the checking player holds.
+class TestDice : public QObject {
+    Q_OBJECT
+private slots:
+    void goldenDraw();
+    void verdict_data();
+    void verdict();
+};
+
+namespace {
+
+QByteArray fixedSecret() {
+    QByteArray secret(32, '\0');
+    for (int i = 0; i < 32; ++i)
+        secret[i] = char(i);
+    return secret;
+}
+
+QByteArray openedHash() {
+    return dicedraw::sha256("Korva");
+}
+
+} // namespace
+
+void TestDice::goldenDraw() {
+    QCOMPARE(dicedraw::commitmentOf(fixedSecret()).toHex(),
+             QByteArray("630dcd2966c4336691125448bbb25b4ff412a49c732db2c8abc1b8581bd710dd"));
+    const int golden[] = {5, 3, 2, 3, 4, 1, 1, 1, 1, 5, 2, 5};
+    for (std::uint32_t i = 1; i <= std::size(golden); ++i)
+        QCOMPARE(dicedraw::drawDie(fixedSecret(), openedHash(), i), golden[i - 1]);
+    // Roll 26's MAC starts with 0xfe: rejected, the next byte (0x21) decides.
+    QCOMPARE(dicedraw::drawDie(fixedSecret(), openedHash(), 26), 4);
+    // Another opened file, another sequence.
+    bool differs = false;
+    for (std::uint32_t i = 1; i <= std::size(golden); ++i)
+        differs |= dicedraw::drawDie(fixedSecret(), dicedraw::sha256("Korvb"), i) != golden[i - 1];
+    QVERIFY(differs);
+    QCOMPARE(dicedraw::newSecret().size(), 32);
+    QVERIFY(dicedraw::newSecret() != dicedraw::newSecret());
+}
+
+Q_DECLARE_METATYPE(std::optional<DiceRolls>)
+Q_DECLARE_METATYPE(std::vector<TagRecord>)
+Q_DECLARE_METATYPE(DiceEvidence)
+
+void TestDice::verdict_data() {
+    QTest::addColumn<std::optional<DiceRolls>>("record");
+    QTest::addColumn<std::vector<TagRecord>>("tags");
+    QTest::addColumn<DiceEvidence>("evidence");
+    QTest::addColumn<QString>("text");
+
+    // Three honest rolls, listed in the tags section's order (by position), not roll order.
+    DiceRolls honest;
+    honest.free = DiceRolls::Fixed;
+    honest.secret = fixedSecret();
+    honest.openedHash = openedHash();
+    honest.made = 3;
+    honest.rolls = {{2, {35, 19}, 3, "second"}, {1, {70, 0}, 5, "first"}, {3, {70, 0}, 2, "third"}};
+    std::vector<TagRecord> tags;
+    for (const DiceRoll& roll : honest.rolls)
+        tags.push_back({roll.position, roll.die, roll.comment});
+    const DiceEvidence held{openedHash(), dicedraw::commitmentOf(fixedSecret()), {}};
+
+    QTest::newRow("honest") << std::optional(honest) << tags << held << "all 3 rolls verified";
+    std::vector<TagRecord> changedTag = tags;
+    changedTag[0].dieValue = 6;
+    QTest::newRow("die changed in the tags")
+        << std::optional(honest) << changedTag << held << "roll 2 does not match";
+    DiceRolls changedBoth = honest;
+    changedBoth.rolls[2].die = 6;
+    std::vector<TagRecord> changedBothTags = tags;
+    changedBothTags[2].dieValue = 6;
+    QTest::newRow("die changed in both")
+        << std::optional(changedBoth) << changedBothTags << held << "roll 3 does not match";
+    DiceRolls deleted = honest;
+    deleted.rolls.erase(deleted.rolls.begin() + 1);
+    std::vector<TagRecord> deletedTags = tags;
+    deletedTags.erase(deletedTags.begin() + 1);
+    QTest::newRow("roll deleted") << std::optional(deleted) << deletedTags << held
+                                  << "roll 1 is missing, 3 rolls were made";
+    QTest::newRow("deleted from the tags only")
+        << std::optional(honest) << deletedTags << held
+        << "the rolls do not match (the combats are not the rolls listed)";
+    DiceRolls twice = honest;
+    twice.rolls[1].number = 2;
+    QTest::newRow("a number twice")
+        << std::optional(twice) << tags << held << "roll 2 does not match";
+    DiceEvidence otherSent = held;
+    otherSent.sentHash = dicedraw::sha256("Korva.");
+    QTest::newRow("rolled against another file")
+        << std::optional(honest) << tags << otherSent
+        << "the rolls do not match (they were rolled against another file than the one you "
+           "sent)";
+    DiceRolls swapped = honest;
+    swapped.secret[0] = 'x';
+    QTest::newRow("swapped secret")
+        << std::optional(swapped) << tags << held
+        << "the rolls do not match (the secret revealed is not the one their earlier file "
+           "committed)";
+    QTest::newRow("no record") << std::optional<DiceRolls>() << tags << held
+                               << "rolls not verifiable (the file carries no dice record)";
+    DiceRolls first = honest;
+    first.free = DiceRolls::FirstTurn;
+    QTest::newRow("first turn")
+        << std::optional(first) << tags << held
+        << "rolls not verifiable (the first turn: there was no secret to draw them from)";
+    QTest::newRow("history lost")
+        << std::optional(honest) << tags
+        << DiceEvidence{{}, {}, QStringLiteral("the file you sent is not in the history")}
+        << "rolls not verifiable (the file you sent is not in the history)";
+    DiceRolls none = honest;
+    none.made = 0;
+    none.rolls.clear();
+    QTest::newRow("no rolls") << std::optional(none) << std::vector<TagRecord>() << held
+                              << "no rolls were made";
+}
+
+void TestDice::verdict() {
+    QFETCH(std::optional<DiceRolls>, record);
+    QFETCH(std::vector<TagRecord>, tags);
+    QFETCH(DiceEvidence, evidence);
+    QFETCH(QString, text);
+    const DiceVerdict verdict = verifyDice(record, tags, evidence);
+    QCOMPARE(verdict.text(), text);
+    QCOMPARE(verdict.marks.size(), tags.size());
+    // "verified" beside a roll only when the whole file verifies, or all but a missing one.
+    const bool sound =
+        verdict.kind == DiceVerdict::Kind::Verified || verdict.kind == DiceVerdict::Kind::Missing;
+    for (const RollMark& mark : verdict.marks)
+        QCOMPARE(mark.verified, sound);
+}
+
+QTEST_GUILESS_MAIN(TestDice)
+#include "tst_dice.moc"

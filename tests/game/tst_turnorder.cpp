@@ -1,0 +1,164 @@
+#include "game/game.h"
+#include "game/savename.h"
+#include "game/session.h"
+#include "movefile/movefile.h"
+#include "tests/common/fakepicturemodule.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+// Whose move it is and which turn, from file to file: the rules, the names Save proposes,
+// and two players' sessions through four turns each.
+class TestTurnOrder : public QObject {
+    Q_OBJECT
+private slots:
+    void handOver_data();
+    void handOver();
+    void saveNames_data();
+    void saveNames();
+    void fourTurnsEachWay();
+};
+
+namespace {
+
+constexpr Side A = Side::First;
+constexpr Side X = Side::Second;
+
+} // namespace
+
+void TestTurnOrder::handOver_data() {
+    QTest::addColumn<TurnRecord>("before");
+    QTest::addColumn<bool>("endOfTurn");
+    QTest::addColumn<TurnRecord>("after");
+    QTest::newRow("Allies first hand over") << TurnRecord{1, A, A} << true << TurnRecord{1, X, A};
+    QTest::newRow("back to the Allies") << TurnRecord{1, X, A} << true << TurnRecord{2, A, A};
+    QTest::newRow("Axis first hand over") << TurnRecord{3, X, X} << true << TurnRecord{3, A, X};
+    QTest::newRow("back to the Axis") << TurnRecord{3, A, X} << true << TurnRecord{4, X, X};
+    QTest::newRow("no end of turn") << TurnRecord{2, X, A} << false << TurnRecord{2, X, A};
+    QTest::newRow("last number") << TurnRecord{9999, X, A} << true << TurnRecord{9999, A, A};
+}
+
+void TestTurnOrder::handOver() {
+    QFETCH(TurnRecord, before);
+    QFETCH(bool, endOfTurn);
+    QFETCH(TurnRecord, after);
+    TurnOrder order(before, {});
+    QCOMPARE(order.afterSave(endOfTurn), std::optional<TurnRecord>(after));
+    if (endOfTurn) {
+        order.endTurn();
+        QCOMPARE(order.record(), std::optional<TurnRecord>(after));
+        // Later in the game, short of the number's end.
+        QVERIFY(after == before || TurnOrder::isBefore(before, after) ||
+                after.number == TurnRecord::kMaxNumber);
+    }
+    // Nothing is guessed for a game whose files never said their turn.
+    TurnOrder unknown;
+    unknown.endTurn();
+    QVERIFY(!unknown.isKnown() && !unknown.afterSave(true));
+}
+
+void TestTurnOrder::saveNames_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("number"); // 0: the turn is unknown
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("turn and side") << "salerno_t02_allies.krv" << 3 << "salerno_t03_axis.krv";
+    QTest::newRow("a numbered copy") << "Salerno_T12_Axis_2.KRV" << 13 << "salerno_t13_axis.krv";
+    QTest::newRow("a name of its own") << "turn1.krv" << 1 << "turn1_t01_axis.krv";
+    // Never the very file the game came from.
+    QTest::newRow("unknown turn") << "turn1.krv" << 0 << "turn1_2.krv";
+    QTest::newRow("hostile name") << "/tmp/.-rm -rf $HOME;.krv" << 100
+                                  << "rm_-rf_home_t100_axis.krv";
+    QTest::newRow("nothing left") << "___.krv" << 1 << "korva_t01_axis.krv";
+    QTest::newRow("long") << QString(60, QLatin1Char('a')) + QStringLiteral(".krv") << 1
+                          << QString(40, QLatin1Char('a')) + QStringLiteral("_t01_axis.krv");
+}
+
+void TestTurnOrder::saveNames() {
+    QFETCH(QString, from);
+    QFETCH(int, number);
+    QFETCH(QString, expected);
+    const std::optional<TurnRecord> turn =
+        number ? std::optional<TurnRecord>({number, X, A}) : std::nullopt;
+    QCOMPARE(savename::proposedName(savename::gameNameOf(from), turn, QStringLiteral("turn1.krv")),
+             expected);
+}
+
+void TestTurnOrder::fourTurnsEachWay() {
+    QTemporaryDir dir;
+    // Each player has a history of his own; one game is alive at a time.
+    const auto session = [&](const char* player) {
+        return std::make_unique<Session>(
+            std::make_unique<FakePictureModule>(QStringLiteral("korva_1.dll")),
+            std::make_unique<FakePictureModule>(QStringLiteral("korva_2.dll")),
+            dir.filePath(QString::fromLatin1(player)));
+    };
+    const auto path = [&](const QString& name) { return dir.filePath(name); };
+    const auto turnIn = [](const QString& file) { return readOpenedMoveFile(file).extension.turn; };
+    const auto is = [](const Session& s, int number, Side toMove) {
+        return s.turnOrder().record() == std::optional<TurnRecord>({number, toMove, A});
+    };
+    const PlayerNames players{QStringLiteral("Alice"), QStringLiteral("Bob")};
+    QString answer; // Bob's last file
+    for (int turn = 1; turn <= 4; ++turn) {
+        {
+            const auto alice = session("alice");
+            if (turn == 1) {
+                alice->newGame({A, players, QStringLiteral("Salerno")});
+            } else {
+                const Session::OpenOutcome opened = alice->open(answer);
+                QVERIFY(opened.opened && !opened.ownFile && !opened.olderThanAnswered);
+            }
+            QVERIFY(is(*alice, turn, A));
+            QCOMPARE(alice->turnOrder().players(), players);
+            // Saved unfinished, the move stays; saved at the end of the turn, it goes over.
+            const QString draft = path(QStringLiteral("draft%1.krv").arg(turn));
+            QVERIFY(alice->save(draft, false).saved);
+            QCOMPARE(turnIn(draft), std::optional<TurnRecord>({turn, A, A}));
+            const QString name = alice->proposedSaveName(true);
+            QCOMPARE(name,
+                     QStringLiteral("salerno_t%1_axis.krv").arg(turn, 2, 10, QLatin1Char('0')));
+            QVERIFY(alice->save(path(name), true).saved);
+            QVERIFY(is(*alice, turn, X));
+            QCOMPARE(turnIn(path(name)), std::optional<TurnRecord>({turn, X, A}));
+            answer = path(name);
+        }
+        const auto bob = session("bob");
+        QVERIFY(bob->open(answer).opened);
+        QVERIFY(is(*bob, turn, X));
+        QCOMPARE(bob->turnOrder().players(), players);
+        const QString name = bob->proposedSaveName(true);
+        QCOMPARE(name,
+                 QStringLiteral("salerno_t%1_allies.krv").arg(turn + 1, 2, 10, QLatin1Char('0')));
+        QVERIFY(bob->save(path(name), true).saved);
+        QVERIFY(is(*bob, turn + 1, A));
+        answer = path(name);
+    }
+
+    const auto alice = session("alice");
+    QVERIFY(alice->open(answer).opened);
+    QVERIFY(is(*alice, 5, A));
+    // The past shows its own turn; the present comes back with the present's.
+    QCOMPARE(alice->stepHistory(Session::HistoryStep::Previous), Session::StepOutcome::Shown);
+    QCOMPARE(alice->stepHistory(Session::HistoryStep::Previous), Session::StepOutcome::Shown);
+    QVERIFY(is(*alice, 4, X));
+    alice->backToPresent();
+    QVERIFY(is(*alice, 5, A));
+
+    // An older file is what it says, and the history knows it was answered; her own file
+    // is hers.
+    const Session::OpenOutcome older = alice->open(path(QStringLiteral("salerno_t03_allies.krv")));
+    QVERIFY(older.opened && older.olderThanAnswered && !older.ownFile);
+    QVERIFY(is(*alice, 3, A));
+    const Session::OpenOutcome own = alice->open(path(QStringLiteral("salerno_t04_axis.krv")));
+    QVERIFY(own.ownFile && !own.olderThanAnswered && !own.otherGameUnsaved);
+    // Unsaved changes replaced by a file of the same game, then by one of another.
+    alice->markChanged();
+    QVERIFY(!alice->open(answer).otherGameUnsaved);
+    alice->newGame({X, {}, {}});
+    QCOMPARE(alice->turnOrder().record(), std::optional<TurnRecord>({1, X, X}));
+    alice->markChanged();
+    QVERIFY(alice->open(answer).otherGameUnsaved);
+}
+
+QTEST_MAIN(TestTurnOrder)
+#include "tst_turnorder.moc"
