@@ -11,14 +11,6 @@ QString translated(const char* text) {
     return QCoreApplication::translate("DiceVerdict", text);
 }
 
-QByteArray bytesOf(const HistoryEntry& entry) {
-    try {
-        return readMoveFileBytes(entry.path);
-    } catch (const MoveFileError&) {
-        return {}; // a copy damaged on disk is as good as none
-    }
-}
-
 // The commitment of the opponent's file that `sent` answered, looked up in the history.
 DiceEvidence withCommitment(const GameHistory* history, const OpenedMoveFile& file,
                             const OpenedMoveFile& sent) {
@@ -49,11 +41,11 @@ DiceEvidence withCommitment(const GameHistory* history, const OpenedMoveFile& fi
 
 std::optional<OpenedMoveFile> keptCopyWithHash(const GameHistory& history, const GameId& game,
                                                const QByteArray& hash) {
+    // The hashes are remembered: only the copy found is read again.
     for (const HistoryEntry& entry : history.entries(GameHistory::gameKey(game, {}))) {
-        const QByteArray bytes = bytesOf(entry);
-        if (!bytes.isEmpty() && dicedraw::sha256(bytes) == hash) {
+        if (const QByteArray kept = history.hashOf(entry); !kept.isEmpty() && kept == hash) {
             try {
-                return parseOpenedMoveFile(bytes);
+                return GameHistory::read(entry);
             } catch (const MoveFileError&) {
                 return std::nullopt;
             }
@@ -70,8 +62,9 @@ DiceEvidence diceEvidenceFor(const GameHistory& history, const OpenedMoveFile& f
         return evidence;
     }
     std::optional<HistoryEntry> sent;
+    const QByteArray hash = dicedraw::sha256(file.bytes);
     for (const HistoryEntry& entry : history.entries(GameHistory::gameKey(*game, {}))) {
-        if (bytesOf(entry) == file.bytes) {
+        if (history.hashOf(entry) == hash) {
             if (entry.kind == HistoryEntry::Kind::Saved) {
                 evidence.missing = translated("it is a file you saved yourself");
                 return evidence;

@@ -8,6 +8,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -36,9 +38,35 @@ QByteArray contentsOf(const QString& path) {
     }
 }
 
+QByteArray sha256(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// A folder's time says nothing of a change made within the same tick of the file system's
+// clock (a few milliseconds): a list taken this soon after the folder's last change is not
+// kept.
+constexpr qint64 kSettledMs = 100;
+// Hashes remembered at most, a few thousand games' worth.
+constexpr qsizetype kMaxHashes = 200000;
+
+QDateTime changedAt(const QString& folder) {
+    return QFileInfo(folder).fileTime(QFileDevice::FileModificationTime).toUTC();
+}
+
 } // namespace
 
-GameHistory::GameHistory(QString root) : root_(std::move(root)) {}
+struct GameHistory::Memory {
+    struct Listing {
+        QDateTime changed; // the folder's time when listed
+        std::vector<HistoryEntry> entries;
+    };
+    QMutex mutex;
+    QHash<QString, Listing> listings;  // by game folder
+    QHash<QString, QByteArray> hashes; // by copy
+};
+
+GameHistory::GameHistory(QString root)
+    : root_(std::move(root)), memory_(std::make_shared<Memory>()) {}
 
 QString GameHistory::defaultRoot() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -78,8 +106,10 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
                            .arg(QDir::toNativeSeparators(game.path())));
 
     const std::vector<HistoryEntry> kept = entries(key);
-    if (!kept.empty() && contentsOf(kept.back().path) == bytes)
+    const QByteArray hash = sha256(bytes);
+    if (!kept.empty() && hashOf(kept.back()) == hash)
         return {}; // opened again, or opened right after it was saved: nothing new
+    const QDateTime listed = changedAt(game.path());
     // Two copies in one millisecond get consecutive times, so name order stays time order.
     // No name goes past the latest time a name can carry (after a planted name or a clock
     // gone wrong): the history would not know it, and every later copy would take it too.
@@ -107,6 +137,24 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
     if (QFileInfo(path).size() != bytes.size()) {
         QFile::remove(path);
         return refused(QStringLiteral("the copy was cut short, most likely by a full disk"));
+    }
+    // The list known before, and this copy: the game's copies are written here only.
+    if (std::optional<HistoryEntry> entry = HistoryEntry::fromPath(path)) {
+        remember(*entry, hash);
+        const QMutexLocker lock(&memory_->mutex);
+        const auto listing = memory_->listings.find(game.path());
+        if (listing != memory_->listings.end() && listing->changed == listed) {
+            auto& known = listing->entries;
+            known.insert(std::upper_bound(known.begin(), known.end(), *entry,
+                                          [](const HistoryEntry& a, const HistoryEntry& b) {
+                                              return QFileInfo(a.path).fileName() <
+                                                     QFileInfo(b.path).fileName();
+                                          }),
+                         *entry);
+            listing->changed = changedAt(game.path());
+        } else if (listing != memory_->listings.end()) {
+            memory_->listings.erase(listing);
+        }
     }
     return {};
 }
@@ -136,10 +184,28 @@ QStringList GameHistory::gameKeys() const {
 }
 
 std::vector<HistoryEntry> GameHistory::entries(const QString& gameKey) const {
-    std::vector<HistoryEntry> result;
     const QString game = root_ + QLatin1Char('/') + gameKey;
-    if (QFileInfo(game).isSymLink())
-        return result;
+    if (root_.isEmpty() || QFileInfo(game).isSymLink())
+        return {};
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime changed = changedAt(game);
+    {
+        const QMutexLocker lock(&memory_->mutex);
+        const auto listing = memory_->listings.constFind(game);
+        if (listing != memory_->listings.cend() && changed.isValid() && listing->changed == changed)
+            return listing->entries;
+    }
+    std::vector<HistoryEntry> result = listEntries(game);
+    const QMutexLocker lock(&memory_->mutex);
+    if (changed.isValid() && changed.msecsTo(now) >= kSettledMs)
+        memory_->listings.insert(game, {changed, result});
+    else
+        memory_->listings.remove(game);
+    return result;
+}
+
+std::vector<HistoryEntry> GameHistory::listEntries(const QString& game) const {
+    std::vector<HistoryEntry> result;
     for (const QString& name : namesIn(game, QStringLiteral("*.krv"), QDir::Files))
         if (std::optional<HistoryEntry> entry =
                 HistoryEntry::fromPath(game + QLatin1Char('/') + name))
@@ -190,24 +256,78 @@ HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString
     // the turn answered last; only copies of the file's size can hold its bytes, so the
     // others are never read.
     bool newestRead = false;
+    const QByteArray hash = sha256(file.bytes);
     const std::vector<HistoryEntry> kept = entries(gameKey(*game, {}));
     for (auto entry = kept.rbegin(); entry != kept.rend() && !context.savedByPlayer; ++entry) {
-        if (entry->kind != HistoryEntry::Kind::Saved ||
-            (newestRead && QFileInfo(entry->path).size() != file.bytes.size()))
+        if (entry->kind != HistoryEntry::Kind::Saved)
             continue;
+        if (newestRead) {
+            context.savedByPlayer = holds(*entry, file.bytes, hash);
+            continue;
+        }
         try {
             const OpenedMoveFile saved = read(*entry);
-            if (!std::exchange(newestRead, true)) {
-                context.ownLastFile =
-                    earlierFileFor(file, saved, entry->title + QStringLiteral(".krv"));
-                context.lastSavedTurn = saved.extension.turn;
-            }
+            newestRead = true;
+            context.ownLastFile =
+                earlierFileFor(file, saved, entry->title + QStringLiteral(".krv"));
+            context.lastSavedTurn = saved.extension.turn;
             context.savedByPlayer = saved.bytes == file.bytes;
+            remember(*entry, sha256(saved.bytes));
         } catch (const MoveFileError&) {
             // A copy damaged on disk tells nothing.
         }
     }
     return context;
+}
+
+QByteArray GameHistory::hashOf(const HistoryEntry& entry) const {
+    {
+        const QMutexLocker lock(&memory_->mutex);
+        if (const auto found = memory_->hashes.constFind(entry.path);
+            found != memory_->hashes.cend())
+            return *found;
+    }
+    const QByteArray bytes = contentsOf(entry.path);
+    if (bytes.isEmpty())
+        return {}; // perhaps only for now: not remembered
+    const QByteArray hash = sha256(bytes);
+    remember(entry, hash);
+    return hash;
+}
+
+void GameHistory::remember(const HistoryEntry& entry, const QByteArray& hash) const {
+    const QMutexLocker lock(&memory_->mutex);
+    if (memory_->hashes.size() >= kMaxHashes)
+        memory_->hashes.clear();
+    memory_->hashes.insert(entry.path, hash);
+}
+
+bool GameHistory::holds(const HistoryEntry& entry, const QByteArray& bytes,
+                        const QByteArray& hash) const {
+    {
+        const QMutexLocker lock(&memory_->mutex);
+        if (const auto found = memory_->hashes.constFind(entry.path);
+            found != memory_->hashes.cend())
+            return *found == hash;
+    }
+    // Only a copy of the same size can hold the bytes: the others are never read.
+    return QFileInfo(entry.path).size() == bytes.size() && hashOf(entry) == hash;
+}
+
+void GameHistory::recallRecentGames(int games, const std::atomic<bool>& stop) const {
+    if (root_.isEmpty())
+        return;
+    QDir dir(root_);
+    dir.setNameFilters({kGamePrefix + QLatin1Char('*'), kFolderPrefix + QLatin1Char('*')});
+    dir.setFilter(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    dir.setSorting(QDir::Time);
+    const QStringList recent = dir.entryList().mid(0, games);
+    for (const QString& game : recent)
+        for (const HistoryEntry& entry : entries(game)) {
+            if (stop.load(std::memory_order_relaxed))
+                return;
+            hashOf(entry);
+        }
 }
 
 OpenedMoveFile GameHistory::read(const HistoryEntry& entry) {

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QString>
 
+#include <atomic>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -41,6 +43,12 @@ struct HistoryContext {
 // goes through the safe writer, so a half-written one never shows. Under the root the
 // history makes, reads and writes only real folders and files: a symbolic link in their
 // place is neither followed nor replaced.
+//
+// What it has listed and read it remembers, shared by its copies and safe across threads: a
+// game's list of copies while its folder stays unchanged, and each copy's SHA-256 (a copy is
+// never rewritten). An Open in a game of a thousand copies then lists and reads nothing
+// again. A folder that changed too recently to tell a later change by its time is listed
+// again at each look, until it settles.
 class GameHistory {
 public:
     explicit GameHistory(QString root);
@@ -82,9 +90,21 @@ public:
 
     // Reads a copy back as Open reads a move file; throws MoveFileError when it cannot.
     static OpenedMoveFile read(const HistoryEntry& entry);
+    // The SHA-256 of a copy's bytes, read once; empty when the copy cannot be read.
+    QByteArray hashOf(const HistoryEntry& entry) const;
+    // Lists and hashes the copies of the `games` games changed last, so that the first Open
+    // in one of them reads nothing old; returns early once `stop` is set.
+    void recallRecentGames(int games, const std::atomic<bool>& stop) const;
 
 private:
+    struct Memory;
+
     QStringList namesIn(const QString& folder, const QString& filter, QDir::Filters kind) const;
+    std::vector<HistoryEntry> listEntries(const QString& folder) const;
+    void remember(const HistoryEntry& entry, const QByteArray& hash) const;
+    // Whether a copy has exactly these bytes: by its remembered hash, else by its size first.
+    bool holds(const HistoryEntry& entry, const QByteArray& bytes, const QByteArray& hash) const;
 
     QString root_;
+    std::shared_ptr<Memory> memory_;
 };

@@ -4,12 +4,21 @@
 #include <QMetaObject>
 #include <QObject>
 
+namespace {
+// The games whose copies are recalled at start: the one played last and a couple more.
+constexpr int kRecalledGames = 3;
+} // namespace
+
 HistoryWriter::HistoryWriter(GameHistory history) : history_(std::move(history)) {
     // One copy at a time: each names itself after the newest one of its game.
     pool_.setMaxThreadCount(1);
+    recall_.setMaxThreadCount(1);
+    recall_.start([this] { history_.recallRecentGames(kRecalledGames, closing_); });
 }
 
 HistoryWriter::~HistoryWriter() {
+    closing_ = true; // the copies still to write are kept, the recalling stops
+    recall_.waitForDone();
     pool_.waitForDone();
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QThreadPool>
 
+#include <atomic>
 #include <functional>
 #include <optional>
 
@@ -13,7 +14,8 @@ class QObject;
 
 // Keeps copies in the game's history on a thread of its own, one at a time in the order
 // asked, so that a slow, remote or full disk never holds up the window. The history itself
-// is only read on the caller's thread.
+// is only read on the caller's thread. Meanwhile the thread recalls the games played last,
+// so that their first Open finds them known.
 class HistoryWriter {
 public:
     explicit HistoryWriter(GameHistory history);
@@ -37,5 +39,7 @@ public:
 
 private:
     GameHistory history_;
+    std::atomic<bool> closing_ = false;
     QThreadPool pool_;
+    QThreadPool recall_; // its own thread: an Open waits for the copies, never for this
 };

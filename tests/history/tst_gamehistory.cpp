@@ -2,6 +2,7 @@
 #include "movefile/movefile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +41,7 @@ private slots:
     void ownLastFileOfTheGame();
     void failuresOnlyWarn();
     void onlyRealFoldersAndNamesItKnows();
+    void remembersOnlyWhatStillHolds();
 
 private:
     std::unique_ptr<QTemporaryDir> games_;
@@ -171,6 +173,49 @@ void TestGameHistory::onlyRealFoldersAndNamesItKnows() {
                  QString());
     QCOMPARE(history_->entries(GameHistory::gameKey(id, {})).size(), std::size_t{4});
     QCOMPARE(QDir(gameFolder(id)).entryList(QDir::Files).size(), 4);
+}
+
+// What the history remembers of a game's folder is what a fresh look finds, whether the
+// change came through it or from outside, however soon after it looked.
+void TestGameHistory::remembersOnlyWhatStillHolds() {
+    const GameId id = GameId::generate();
+    const QString turn = folder_ + QStringLiteral("/turn.krv");
+    const QString key = GameHistory::gameKey(id, {});
+    const auto names = [&](const GameHistory& history) {
+        QStringList result;
+        for (const HistoryEntry& entry : history.entries(key))
+            result << QFileInfo(entry.path).fileName() + QLatin1Char('=') +
+                          QString::fromLatin1(history.hashOf(entry).toHex().left(8));
+        return result;
+    };
+    const auto plant = [&](int second, int hex) {
+        QFile file(history_->root() + QLatin1Char('/') + key + QLatin1Char('/') +
+                   HistoryEntry::fileNameFor(at(second), HistoryEntry::Kind::Saved,
+                                             GameHistory::folderKey(turn),
+                                             QStringLiteral("planted%1").arg(second)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(moveFile(hex, id)) > 0);
+    };
+    const auto same = [&] { QCOMPARE(names(*history_), names(GameHistory(history_->root()))); };
+    QCOMPARE(history_->record(moveFile(1, id), id, turn, HistoryEntry::Kind::Saved, at(10)),
+             QString());
+    same();
+    plant(20, 2); // at once: within the same tick of the folder's clock
+    same();
+    QTest::qWait(150); // settled: now the list is kept
+    same();
+    for (int hex : {3, 4}) // kept through the history, after the copy planted last
+        QCOMPARE(history_->record(moveFile(hex, id), id, turn, HistoryEntry::Kind::Opened),
+                 QString());
+    same();
+    QTest::qWait(150);
+    plant(5, 5); // from outside, older than all
+    same();
+    QVERIFY(QFile::remove(history_->entries(key)[1].path));
+    same();
+    QCOMPARE(history_->entries(key).size(), std::size_t{4});
+    // The same bytes as the newest copy, found by what is remembered: nothing new.
+    QCOMPARE(history_->record(moveFile(4, id), id, turn, HistoryEntry::Kind::Opened), QString());
+    QCOMPARE(history_->entries(key).size(), std::size_t{4});
 }
 
 QTEST_GUILESS_MAIN(TestGameHistory)
