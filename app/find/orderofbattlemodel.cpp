@@ -26,7 +26,7 @@ OrderOfBattleModel::OrderOfBattleModel(Game& game, QObject* parent)
     : QAbstractTableModel(parent), game_(game) {
     reload();
     // An Open or a new game recreates every counter, always the whole order of battle in its
-    // order: the same rows, every one changed.
+    // order: the same rows, of which the views hear only those that show something new.
     connect(&game_, &Game::positionReplaced, this, [this] {
         if (game_.counters().counters().size() != counters_.size()) {
             beginResetModel();
@@ -35,36 +35,30 @@ OrderOfBattleModel::OrderOfBattleModel(Game& game, QObject* parent)
             return;
         }
         reload();
-        rowsChanged(0, rowCount() - 1);
+        changed();
     });
-    connect(&game_, &Game::countersChanged, this, &OrderOfBattleModel::hexesChanged);
-    connect(&game_, &Game::turnEnded, this, [this] { rowsChanged(0, rowCount() - 1); });
+    connect(&game_, &Game::countersChanged, this, &OrderOfBattleModel::changed);
+    connect(&game_, &Game::turnEnded, this, &OrderOfBattleModel::changed);
 }
 
 void OrderOfBattleModel::reload() {
     counters_.clear();
     for (const auto& counter : game_.counters().counters())
         counters_.push_back(counter.get());
-}
-
-void OrderOfBattleModel::hexesChanged(const QList<int>& hexes) {
-    // A counter that left a hex now stands in the other one, so the present hexes name
-    // every counter that changed.
-    for (int row = 0; row < int(counters_.size()); ++row)
-        if (hexes.contains(counters_[std::size_t(row)]->currentHex().index()))
-            rowsChanged(row, row);
-}
-
-void OrderOfBattleModel::rowsChanged(int first, int last) {
-    if (first > last)
-        return;
-    if (firstChanged_ > lastChanged_) {
-        firstChanged_ = first;
-        lastChanged_ = last;
-    } else {
-        firstChanged_ = std::min(firstChanged_, first);
-        lastChanged_ = std::max(lastChanged_, last);
+    if (told_.size() != counters_.size()) {
+        told_.clear();
+        for (const ZeKCounter* counter : counters_)
+            told_.push_back(shownOf(*counter));
     }
+}
+
+OrderOfBattleModel::Shown OrderOfBattleModel::shownOf(const ZeKCounter& counter) {
+    return {counter.name(),    counter.sizeValue(), counter.currentHex().index(),
+            counter.steps(),   counter.losses(),    counter.marker(),
+            counter.hasMoved()};
+}
+
+void OrderOfBattleModel::changed() {
     if (following_ && !tellingDue_) {
         tellingDue_ = true;
         QMetaObject::invokeMethod(this, &OrderOfBattleModel::tellChanges, Qt::QueuedConnection);
@@ -73,14 +67,27 @@ void OrderOfBattleModel::rowsChanged(int first, int last) {
 
 void OrderOfBattleModel::tellChanges() {
     tellingDue_ = false;
-    if (!following_ || firstChanged_ > lastChanged_)
+    if (!following_)
         return;
-    const int first = firstChanged_;
-    const int last = std::min(lastChanged_, rowCount() - 1);
-    firstChanged_ = 0;
-    lastChanged_ = -1;
-    if (first <= last)
-        emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
+    // Each run of rows that shows something new, told once however often it changed.
+    const int rows = rowCount();
+    int first = -1;
+    for (int row = 0; row <= rows; ++row) {
+        bool differs = false;
+        if (row < rows) {
+            Shown now = shownOf(*counters_[std::size_t(row)]);
+            Shown& told = told_[std::size_t(row)];
+            differs = !(now == told);
+            if (differs)
+                told = std::move(now);
+        }
+        if (differs && first < 0)
+            first = row;
+        if (!differs && first >= 0) {
+            emit dataChanged(index(first, 0), index(row - 1, ColumnCount - 1));
+            first = -1;
+        }
+    }
 }
 
 void OrderOfBattleModel::setFollowing(bool following) {

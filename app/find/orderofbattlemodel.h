@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+#include <string>
 #include <vector>
 
 class Game;
@@ -10,9 +11,9 @@ class ZeKCounter;
 
 // Every counter of the game as one row, in order-of-battle order: side, name, size, hex,
 // steps, losses, marker, moved. Its cells always read the game as it stands; while it
-// follows the game (the dock is shown) it tells its views what changed, once per turn of
-// the event loop however many changes a command made. The sort role gives numbers where the
-// shown text would sort wrongly (hexes by column and row, off-board last).
+// follows the game (the dock is shown) it tells its views which rows show something new,
+// once per turn of the event loop however many changes a command made. The sort role gives numbers
+// where the shown text would sort wrongly (hexes by column and row, off-board last).
 class OrderOfBattleModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -36,17 +37,27 @@ public:
     QStringList possibleTexts(int column) const;
 
 private:
+    // What a row shows, as last told to the views.
+    struct Shown {
+        std::string name;
+        int size = 0;
+        int hex = 0;
+        int steps = 0;
+        int losses = 0;
+        int marker = 0;
+        bool moved = false;
+        bool operator==(const Shown&) const = default;
+    };
+    static Shown shownOf(const ZeKCounter& counter);
+
     void reload();
-    void rowsChanged(int first, int last);
-    void hexesChanged(const QList<int>& hexes);
+    void changed();
     void tellChanges();
 
     Game& game_;
     // The counters the rows show; rebuilt whenever the game recreates them.
     std::vector<const ZeKCounter*> counters_;
+    std::vector<Shown> told_;
     bool following_ = true;
-    // Rows changed and not yet told (first > last: none); told at once when following again.
-    int firstChanged_ = 0;
-    int lastChanged_ = -1;
     bool tellingDue_ = false;
 };

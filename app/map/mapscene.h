@@ -54,6 +54,7 @@ public:
     struct OccupiedHex {
         int hex;
         CounterKind kind; // the uppermost unit's side; a fort, port or marker otherwise
+        bool operator==(const OccupiedHex&) const = default;
     };
     std::vector<OccupiedHex> occupiedHexes() const;
 

@@ -96,7 +96,8 @@ void OverviewMap::makePicture() {
     const QRectF area = mapArea();
     if (ground_.isNull())
         makeGround();
-    if (background_.size() != deviceSize) {
+    const bool groundChanged = background_.size() != deviceSize;
+    if (groundChanged) {
         // The ground as large as the widget, kept while its size stays.
         background_ = QImage(deviceSize, QImage::Format_RGB32);
         background_.fill(palette().window().color());
@@ -105,6 +106,13 @@ void OverviewMap::makePicture() {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(area, ground_);
     }
+    // The same dots on the same ground: the picture stands (an Open often moves few).
+    std::vector<MapScene::OccupiedHex> occupied = scene_->occupiedHexes();
+    if (!picture_.isNull() && !groundChanged && occupied == dots_) {
+        pictureDue_ = false;
+        return;
+    }
+    dots_ = std::move(occupied);
     picture_ = background_.copy();
     QPainter painter(&picture_);
 
@@ -113,9 +121,9 @@ void OverviewMap::makePicture() {
     const qreal k = area.width() / scene_->picture().width();
     const qreal radius = std::max(3.0, 9.0 * k);
     painter.setPen(QPen(QColor(20, 20, 20), 0.8));
-    for (const MapScene::OccupiedHex& occupied : scene_->occupiedHexes()) {
-        const AFPoint centre = hexgrid::hexCentre(occupied.hex);
-        painter.setBrush(dotColour(static_cast<int>(occupied.kind)));
+    for (const MapScene::OccupiedHex& dot : dots_) {
+        const AFPoint centre = hexgrid::hexCentre(dot.hex);
+        painter.setBrush(dotColour(static_cast<int>(dot.kind)));
         painter.drawEllipse(widgetPointOf(QPointF(centre.x, centre.y)), radius, radius);
     }
     painter.end();

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/map/mapscene.h"
+
 #include <QImage>
 #include <QWidget>
 
-class MapScene;
+#include <vector>
+
 class MapView;
 
 // A small picture of the whole map for the overview dock: the bare map, a dot for every
@@ -47,6 +50,7 @@ private:
     QImage ground_;     // the bare map, a quarter of its size (half on a high-density screen)
     QImage background_; // the ground at the widget's size
     QImage picture_;    // and the dots, kept while the game stands still
+    std::vector<MapScene::OccupiedHex> dots_; // the dots the picture shows
     bool pictureDue_ = true;
     bool dragging_ = false;
     QPointF grabOffset_; // from the frame's middle to where it was taken, in map pixels

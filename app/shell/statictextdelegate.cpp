@@ -40,10 +40,13 @@ void StaticTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
-    // The panel, the selection and the focus as the style draws them, without the text.
+    // The panel, the selection and the focus as the style draws them, without the text; a
+    // plain cell has none of them.
     const QString shown = cell.text;
     cell.text.clear();
-    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+    if ((cell.state & (QStyle::State_Selected | QStyle::State_HasFocus)) ||
+        cell.backgroundBrush.style() != Qt::NoBrush)
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
     if (shown.isEmpty())
         return;
     const QPalette::ColorGroup group = !(cell.state & QStyle::State_Enabled) ? QPalette::Disabled

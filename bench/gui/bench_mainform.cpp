@@ -100,7 +100,8 @@ std::unique_ptr<TMainForm> makeShownForm(const QSize& size = {}) {
 }
 
 QString writeBusyFile(const QTemporaryDir& folder, bool stacked) {
-    const QString path = folder.filePath(QStringLiteral("turn.krv"));
+    const QString path =
+        folder.filePath(stacked ? QStringLiteral("stacked.krv") : QStringLiteral("turn.krv"));
     QFile file(path);
     const QByteArray bytes = stacked ? busymovefile::stackBusy() : busymovefile::busy();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -166,14 +167,16 @@ void BM_OpenInShownWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenInShownWindow)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// Open of the busy file with the overview, the order of battle and the turn list shown, each
-// iteration also timing the same Open with them hidden: "x_without" is the first over the
-// second.
+// Open of a busy file with the overview, the order of battle and the turn list shown, each
+// iteration also timing an Open with them hidden: "x_without" is the first over the second.
+// The Opens take the busy position and the stacked one in turn, so that each shows a new
+// position.
 void BM_OpenWithDocks(benchmark::State& state) {
     QTemporaryDir folder;
-    const QString path = writeBusyFile(folder, false);
+    const std::array<QString, 2> paths = {writeBusyFile(folder, false),
+                                          writeBusyFile(folder, true)};
     auto form = makeShownForm(QSize(1400, 900));
-    if (path.isEmpty() || !form) {
+    if (paths[0].isEmpty() || paths[1].isEmpty() || !form) {
         state.SkipWithError("no move file or no window");
         return;
     }
@@ -186,7 +189,10 @@ void BM_OpenWithDocks(benchmark::State& state) {
             dock->setVisible(shown);
         watch.settle();
     };
+    std::size_t next = 0;
     const auto timedOpen = [&] {
+        const QString& path = paths[next];
+        next = 1 - next;
         QElapsedTimer timer;
         timer.start();
         if (!form->files().OpenMove(path) || !watch.waitForFlush())
@@ -195,13 +201,18 @@ void BM_OpenWithDocks(benchmark::State& state) {
     };
     double withMs = 0.0;
     double withoutMs = 0.0;
+    // Without, then with; the next time with, then without: each Open meets a new position,
+    // and both sides open both files as often.
+    bool withFirst = false;
     for (auto _ : state) {
         state.PauseTiming();
-        showDocks(false);
-        withoutMs += timedOpen();
-        showDocks(true);
+        double ms = 0.0;
+        for (const bool shown : {withFirst, !withFirst}) {
+            showDocks(shown);
+            (shown ? ms : withoutMs) += timedOpen();
+        }
+        withFirst = !withFirst;
         state.ResumeTiming();
-        const double ms = timedOpen();
         state.SetIterationTime(ms / 1e3);
         withMs += ms;
     }
