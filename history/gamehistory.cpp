@@ -152,10 +152,15 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
                                           }),
                          *entry);
             listing->changed = changedAt(game.path());
-        } else if (listing != memory_->listings.end()) {
-            memory_->listings.erase(listing);
+            return {};
         }
     }
+    // Nothing known to add to: the list as it stands now, kept though the folder has only
+    // just changed (by this copy), or every Open would list it again.
+    const QDateTime changed = changedAt(game.path());
+    std::vector<HistoryEntry> listing = listEntries(game.path());
+    const QMutexLocker lock(&memory_->mutex);
+    memory_->listings.insert(game.path(), {changed, std::move(listing)});
     return {};
 }
 

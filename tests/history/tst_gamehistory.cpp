@@ -199,23 +199,26 @@ void TestGameHistory::remembersOnlyWhatStillHolds() {
     QCOMPARE(history_->record(moveFile(1, id), id, turn, HistoryEntry::Kind::Saved, at(10)),
              QString());
     same();
-    plant(20, 2); // at once: within the same tick of the folder's clock
+    QTest::qWait(20);
+    plant(20, 2);
+    same();
+    plant(21, 3); // at once: within the same tick of the folder's clock as the look before
     same();
     QTest::qWait(150); // settled: now the list is kept
     same();
-    for (int hex : {3, 4}) // kept through the history, after the copy planted last
+    for (int hex : {4, 5}) // kept through the history, after the copies planted last
         QCOMPARE(history_->record(moveFile(hex, id), id, turn, HistoryEntry::Kind::Opened),
                  QString());
     same();
     QTest::qWait(150);
-    plant(5, 5); // from outside, older than all
+    plant(5, 6); // from outside, older than all
     same();
     QVERIFY(QFile::remove(history_->entries(key)[1].path));
     same();
-    QCOMPARE(history_->entries(key).size(), std::size_t{4});
+    QCOMPARE(history_->entries(key).size(), std::size_t{5});
     // The same bytes as the newest copy, found by what is remembered: nothing new.
-    QCOMPARE(history_->record(moveFile(4, id), id, turn, HistoryEntry::Kind::Opened), QString());
-    QCOMPARE(history_->entries(key).size(), std::size_t{4});
+    QCOMPARE(history_->record(moveFile(5, id), id, turn, HistoryEntry::Kind::Opened), QString());
+    QCOMPARE(history_->entries(key).size(), std::size_t{5});
 }
 
 QTEST_GUILESS_MAIN(TestGameHistory)
