@@ -6,6 +6,7 @@
 #include "app/modules.h"
 #include "app/resourcedll/extractpictures.h"
 #include "app/shell/korvaapplication.h"
+#include "base/residentmemory.h"
 #include "board/mapboard.h"
 #include "board/mappicture.h"
 #include "board/picturemodule.h"
@@ -235,6 +236,9 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
     // Text on the built-in pictures needs fonts, which need a platform; none needs a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(&dropQtNotes);
+    // The bands drawn for a large zoom come and go: each goes back to the system when freed,
+    // or the workers' heaps would keep them on top of the picture.
+    residentmemory::returnLargeBlocksWhenFreed();
     QGuiApplication app(argc, argv);
     QByteArray png;
     // A refusal names the file refused: the one drawn, or the earlier one.
