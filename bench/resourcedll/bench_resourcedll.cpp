@@ -1,8 +1,10 @@
 #include "app/resourcedll/resourcedllmodule.h"
+#include "bench/common/busymovefile.h"
 #include "tests/app/resourcedll/hostiledlls.h"
 
 #include <QByteArray>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -136,6 +138,53 @@ BENCHMARK(BM_Command)
     ->ArgsProduct({{0, 1, 2}, {0, 1}})
     ->Iterations(2)
     ->Unit(benchmark::kMillisecond);
+
+// `korva --render --zoom 400` with the built-in pictures, each iteration also timing the same
+// render at 100%: "x_100" is the first over the second, "x_output" the peak memory over the
+// output's pixels (four bytes each).
+void BM_RenderZoom400(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString turn = dir.filePath(QStringLiteral("turn.krv"));
+    QFile file(turn);
+    const QByteArray position = busymovefile::busy();
+    if (!file.open(QIODevice::WriteOnly) || file.write(position) != position.size()) {
+        state.SkipWithError("cannot write the move file");
+        return;
+    }
+    file.close();
+    const std::string program = KORVA_PROGRAM;
+    const std::string in = QFile::encodeName(turn).toStdString();
+    const std::string out =
+        QFile::encodeName(dir.filePath(QStringLiteral("out.png"))).toStdString();
+    const std::vector<std::string> zoomed = {program, "--render", in, out, "--zoom", "400"};
+    const std::vector<std::string> plain = {program, "--render", in, out};
+    double peak = 0;
+    double zoomedMs = 0;
+    double plainMs = 0;
+    const auto timed = [&](const std::vector<std::string>& arguments, double* megabytes) {
+        QElapsedTimer timer;
+        timer.start();
+        const double used = runPeakMegabytes(arguments, dir.path());
+        if (used < 0)
+            state.SkipWithError("the program did not run to its end");
+        if (megabytes)
+            *megabytes = std::max(*megabytes, used);
+        return double(timer.nsecsElapsed()) / 1e6;
+    };
+    for (auto _ : state) {
+        const double ms = timed(zoomed, &peak);
+        state.SetIterationTime(ms / 1e3);
+        zoomedMs += ms;
+        plainMs += timed(plain, nullptr);
+    }
+    // The map at 400%: 1512 x 2720 pixels four times over each way.
+    constexpr double kOutputMegabytes = 1512.0 * 4 * 2720.0 * 4 * 4 / (1024.0 * 1024.0);
+    state.counters["plain_ms"] = plainMs / double(state.iterations());
+    state.counters["x_100"] = zoomedMs / plainMs;
+    state.counters["peak_MB"] = peak;
+    state.counters["x_output"] = peak / kOutputMegabytes;
+}
+BENCHMARK(BM_RenderZoom400)->Iterations(2)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 
