@@ -42,7 +42,8 @@ DiceEvidence withCommitment(const GameHistory* history, const OpenedMoveFile& fi
 std::optional<OpenedMoveFile> keptCopyWithHash(const GameHistory& history, const GameId& game,
                                                const QByteArray& hash) {
     // The hashes are remembered: only the copy found is read again.
-    for (const HistoryEntry& entry : history.entries(GameHistory::gameKey(game, {}))) {
+    const auto copies = history.kept(GameHistory::gameKey(game, {}));
+    for (const HistoryEntry& entry : *copies) {
         if (const QByteArray kept = history.hashOf(entry); !kept.isEmpty() && kept == hash) {
             try {
                 return GameHistory::read(entry);
@@ -63,7 +64,8 @@ DiceEvidence diceEvidenceFor(const GameHistory& history, const OpenedMoveFile& f
     }
     std::optional<HistoryEntry> sent;
     const QByteArray hash = dicedraw::sha256(file.bytes);
-    for (const HistoryEntry& entry : history.entries(GameHistory::gameKey(*game, {}))) {
+    const auto copies = history.kept(GameHistory::gameKey(*game, {}));
+    for (const HistoryEntry& entry : *copies) {
         if (history.hashOf(entry) == hash) {
             if (entry.kind == HistoryEntry::Kind::Saved) {
                 evidence.missing = translated("it is a file you saved yourself");

@@ -58,7 +58,7 @@ QDateTime changedAt(const QString& folder) {
 struct GameHistory::Memory {
     struct Listing {
         QDateTime changed; // the folder's time when listed
-        std::vector<HistoryEntry> entries;
+        std::shared_ptr<const std::vector<HistoryEntry>> entries;
     };
     QMutex mutex;
     QHash<QString, Listing> listings;  // by game folder
@@ -105,9 +105,10 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
         return refused(QStringLiteral("the folder %1 is a symbolic link")
                            .arg(QDir::toNativeSeparators(game.path())));
 
-    const std::vector<HistoryEntry> kept = entries(key);
+    const std::shared_ptr<const std::vector<HistoryEntry>> known = kept(key);
+    const std::vector<HistoryEntry>& copies = *known;
     const QByteArray hash = sha256(bytes);
-    if (!kept.empty() && hashOf(kept.back()) == hash)
+    if (!copies.empty() && hashOf(copies.back()) == hash)
         return {}; // opened again, or opened right after it was saved: nothing new
     const QDateTime listed = changedAt(game.path());
     // Two copies in one millisecond get consecutive times, so name order stays time order.
@@ -115,8 +116,8 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
     // gone wrong): the history would not know it, and every later copy would take it too.
     const QDateTime latest = HistoryEntry::latestTime();
     QDateTime time = std::min(when.toUTC(), latest);
-    if (!kept.empty() && time <= kept.back().time && kept.back().time < latest)
-        time = kept.back().time.addMSecs(1);
+    if (!copies.empty() && time <= copies.back().time && copies.back().time < latest)
+        time = copies.back().time.addMSecs(1);
     const auto pathAt = [&](const QDateTime& t) {
         return game.filePath(HistoryEntry::fileNameFor(t, kind, folderKey(file), title));
     };
@@ -144,13 +145,15 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
         const QMutexLocker lock(&memory_->mutex);
         const auto listing = memory_->listings.find(game.path());
         if (listing != memory_->listings.end() && listing->changed == listed) {
-            auto& known = listing->entries;
-            known.insert(std::upper_bound(known.begin(), known.end(), *entry,
-                                          [](const HistoryEntry& a, const HistoryEntry& b) {
-                                              return QFileInfo(a.path).fileName() <
-                                                     QFileInfo(b.path).fileName();
-                                          }),
-                         *entry);
+            // A new list with the copy: those handed out before stay as they were.
+            auto grown = std::make_shared<std::vector<HistoryEntry>>(*listing->entries);
+            grown->insert(std::upper_bound(grown->begin(), grown->end(), *entry,
+                                           [](const HistoryEntry& a, const HistoryEntry& b) {
+                                               return QFileInfo(a.path).fileName() <
+                                                      QFileInfo(b.path).fileName();
+                                           }),
+                          *entry);
+            listing->entries = std::move(grown);
             listing->changed = changedAt(game.path());
             return {};
         }
@@ -158,7 +161,7 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
     // Nothing known to add to: the list as it stands now, kept though the folder has only
     // just changed (by this copy), or every Open would list it again.
     const QDateTime changed = changedAt(game.path());
-    std::vector<HistoryEntry> listing = listEntries(game.path());
+    auto listing = std::make_shared<const std::vector<HistoryEntry>>(listEntries(game.path()));
     const QMutexLocker lock(&memory_->mutex);
     memory_->listings.insert(game.path(), {changed, std::move(listing)});
     return {};
@@ -189,9 +192,13 @@ QStringList GameHistory::gameKeys() const {
 }
 
 std::vector<HistoryEntry> GameHistory::entries(const QString& gameKey) const {
+    return *kept(gameKey);
+}
+
+std::shared_ptr<const std::vector<HistoryEntry>> GameHistory::kept(const QString& gameKey) const {
     const QString game = root_ + QLatin1Char('/') + gameKey;
     if (root_.isEmpty() || QFileInfo(game).isSymLink())
-        return {};
+        return std::make_shared<const std::vector<HistoryEntry>>();
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const QDateTime changed = changedAt(game);
     {
@@ -200,7 +207,7 @@ std::vector<HistoryEntry> GameHistory::entries(const QString& gameKey) const {
         if (listing != memory_->listings.cend() && changed.isValid() && listing->changed == changed)
             return listing->entries;
     }
-    std::vector<HistoryEntry> result = listEntries(game);
+    auto result = std::make_shared<const std::vector<HistoryEntry>>(listEntries(game));
     const QMutexLocker lock(&memory_->mutex);
     if (changed.isValid() && changed.msecsTo(now) >= kSettledMs)
         memory_->listings.insert(game, {changed, result});
@@ -236,8 +243,8 @@ std::optional<GameId> GameHistory::gameOfFolder(const QString& file) const {
 
 std::optional<EarlierFile> GameHistory::ownLastFile(const GameId& id,
                                                     const OpenedMoveFile& opened) const {
-    const std::vector<HistoryEntry> kept = entries(gameKey(id, {}));
-    for (auto entry = kept.rbegin(); entry != kept.rend(); ++entry) {
+    const std::shared_ptr<const std::vector<HistoryEntry>> known = kept(gameKey(id, {}));
+    for (auto entry = known->rbegin(); entry != known->rend(); ++entry) {
         if (entry->kind != HistoryEntry::Kind::Saved)
             continue;
         try {
@@ -262,8 +269,8 @@ HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString
     // others are never read.
     bool newestRead = false;
     const QByteArray hash = sha256(file.bytes);
-    const std::vector<HistoryEntry> kept = entries(gameKey(*game, {}));
-    for (auto entry = kept.rbegin(); entry != kept.rend() && !context.savedByPlayer; ++entry) {
+    const std::shared_ptr<const std::vector<HistoryEntry>> known = kept(gameKey(*game, {}));
+    for (auto entry = known->rbegin(); entry != known->rend() && !context.savedByPlayer; ++entry) {
         if (entry->kind != HistoryEntry::Kind::Saved)
             continue;
         if (newestRead) {

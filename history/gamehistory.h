@@ -75,6 +75,8 @@ public:
     QStringList gameKeys() const;
     // A game's copies, oldest first; none for an unknown game.
     std::vector<HistoryEntry> entries(const QString& gameKey) const;
+    // The same, shared rather than copied: a list never changes once handed out.
+    std::shared_ptr<const std::vector<HistoryEntry>> kept(const QString& gameKey) const;
     // The game with an id whose newest copy came from the same folder as the file: the
     // game that a file without an id most likely continues.
     std::optional<GameId> gameOfFolder(const QString& file) const;
