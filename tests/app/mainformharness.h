@@ -2,6 +2,7 @@
 
 #include "app/files/filesfeature.h"
 #include "app/find/findfeature.h"
+#include "app/find/stackviewer.h"
 #include "app/map/mapfeature.h"
 #include "app/map/mapview.h"
 #include "app/play/playfeature.h"
@@ -162,6 +163,21 @@ struct MainFormHarness {
         release(to);
     }
     void hover(int hex) { moveTo(centre(hex)); }
+    // The stack viewer's non-empty texts once it shows over `hex` (hovered after its
+    // neighbour hex + 1, so it opens afresh); empty if it never shows.
+    QStringList stackViewerTexts(int hex) {
+        StackViewer& viewer = form->find().stackViewer();
+        viewer.setDelay(10);
+        hover(hex + 1);
+        hover(hex);
+        QStringList texts;
+        if (!QTest::qWaitFor([&] { return viewer.shownHex() == hex; }))
+            return texts;
+        for (const QLabel* label : viewer.findChildren<QLabel*>())
+            if (!label->text().isEmpty())
+                texts << label->text();
+        return texts;
+    }
     // A mouse movement straight to the map widget, wherever the point lies (QTest's own
     // goes through the window and finds whatever widget is under the point).
     void moveTo(QPoint p, Qt::MouseButtons buttons = Qt::NoButton) {

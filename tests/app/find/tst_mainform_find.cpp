@@ -211,15 +211,8 @@ void TestMainFormFind::stackViewerShowsWholeStack() {
     };
     h.hover(300);
     h.form->play().pmCOmbatClick();
-    StackViewer& viewer = h.form->find().stackViewer();
-    viewer.setDelay(10);
-    h.hover(301);
-    h.hover(300);
-    QTRY_COMPARE(viewer.shownHex(), 300);
-    QStringList texts;
-    for (const QLabel* label : viewer.findChildren<QLabel*>())
-        if (!label->text().isEmpty())
-            texts << label->text();
+    const QStringList texts = h.stackViewerTexts(300);
+    const StackViewer& viewer = h.form->find().stackViewer();
     // Top first: 3, 2, 1, then the combat.
     const auto at = [&](const char* text) { return texts.indexOf(QString::fromLatin1(text)); };
     QVERIFY(at("UK 52 Mnt XX") >= 0);

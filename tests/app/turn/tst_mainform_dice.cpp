@@ -1,4 +1,3 @@
-#include "app/find/stackviewer.h"
 #include "app/turn/replaycontroller.h"
 #include "app/turn/turnlistdock.h"
 #include "tests/app/mainformharness.h"
@@ -79,14 +78,7 @@ void TestMainFormDice::theOpponentSeesTheVerdict() {
 
     h.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
-    StackViewer& viewer = h.form->find().stackViewer();
-    viewer.setDelay(10);
-    h.hover(301);
-    h.hover(300);
-    QTRY_COMPARE(viewer.shownHex(), 300);
-    QStringList texts;
-    for (const QLabel* label : viewer.findChildren<QLabel*>())
-        texts << label->text();
+    const QStringList texts = h.stackViewerTexts(300);
     QVERIFY(texts.join(QLatin1Char('|')).contains(QStringLiteral("(roll 1, verified)")));
 
     h.form->findChild<QAction*>(QStringLiteral("actReplayTurn"))->trigger();
