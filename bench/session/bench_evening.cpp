@@ -5,6 +5,7 @@
 //
 //     bench_evening [--runs N] [--evening PROGRAM]   (another build of it, to compare)
 #include "bench/common/busymovefile.h"
+#include "bench/common/processruns.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,13 +21,10 @@
 
 namespace {
 
-constexpr double kMapMegabytes = 1512.0 * 2720.0 * 4.0 / (1024.0 * 1024.0);
+using processruns::median;
+using processruns::writeFile;
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 != 0 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
+constexpr double kMapMegabytes = 1512.0 * 2720.0 * 4.0 / (1024.0 * 1024.0);
 
 QList<QByteArray> runLines(const QString& program, const QStringList& arguments,
                            const QString& folder, bool probe) {
@@ -46,11 +44,6 @@ QList<QByteArray> runLines(const QString& program, const QStringList& arguments,
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         std::fprintf(stderr, "%s", process.readAllStandardError().constData());
     return process.readAllStandardOutput().trimmed().split('\n');
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 //     bench_startup --write-files FOLDER   (only writes busy.krv and stacks.krv there, to
 //                                           profile the program by hand)
 #include "bench/common/busymovefile.h"
+#include "bench/common/processruns.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,6 +27,9 @@
 #include <vector>
 
 namespace {
+
+using processruns::median;
+using processruns::writeFile;
 
 // One copy of the map's pixels: 1512 x 2720, four bytes each.
 constexpr double kMapMegabytes = 1512.0 * 2720.0 * 4.0 / (1024.0 * 1024.0);
@@ -71,17 +75,6 @@ std::optional<Sample> runOnce(const Case& run, const QString& folder) {
         return std::nullopt;
     }
     return Sample{double(words[1].toLongLong() - started) / 1e6, words[2].toDouble() / 1024.0};
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 != 0 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
