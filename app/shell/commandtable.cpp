@@ -11,16 +11,16 @@ constexpr auto Ctrl = Qt::CTRL;
 constexpr auto Shift = Qt::SHIFT;
 constexpr auto Alt = Qt::ALT;
 
-QString translated(const CommandSpec& spec, const char* text) {
-    return spec.translated ? QCoreApplication::translate("CommandTable", text)
-                           : QString::fromUtf8(text);
+QString translated(const CommandRow& row, const char* text) {
+    return row.translated ? QCoreApplication::translate("CommandTable", text)
+                          : QString::fromUtf8(text);
 }
 
 } // namespace
 
-const std::vector<CommandSpec>& CommandTable::specs() {
+const std::vector<CommandRow>& CommandTable::rows() {
     // clang-format off
-    static const std::vector<CommandSpec> table{
+    static const std::vector<CommandRow> table{
         {Command::Open, "actOpen", "Open", false, {K(Ctrl | Qt::Key_O)}, KeyContext::Window, "Open"},
         {Command::RecentFiles, "actRecentFiles", QT_TRANSLATE_NOOP("CommandTable", "Recent move files"), true,
          {K(Ctrl | Shift | Qt::Key_O)}, KeyContext::Window,
@@ -128,29 +128,29 @@ const std::vector<CommandSpec>& CommandTable::specs() {
     return table;
 }
 
-QString CommandTable::toolTipOf(const CommandSpec& spec) {
-    const QString tip = translated(spec, spec.tip);
-    if (spec.keys.isEmpty())
+QString CommandTable::toolTipOf(const CommandRow& row) {
+    const QString tip = translated(row, row.tip);
+    if (row.keys.isEmpty())
         return tip;
     return QStringLiteral("%1 (%2)").arg(tip,
-                                         spec.keys.constFirst().toString(QKeySequence::NativeText));
+                                         row.keys.constFirst().toString(QKeySequence::NativeText));
 }
 
 CommandTable::CommandTable(QWidget* window, QWidget* map) : QObject(window) {
-    for (const CommandSpec& spec : specs()) {
-        auto* action = new QAction(translated(spec, spec.text), window);
-        action->setObjectName(QString::fromLatin1(spec.objectName));
-        action->setShortcuts(spec.keys);
-        action->setToolTip(toolTipOf(spec));
-        action->setCheckable(spec.checkable);
-        if (spec.context == KeyContext::Map) {
+    for (const CommandRow& row : rows()) {
+        auto* action = new QAction(translated(row, row.text), window);
+        action->setObjectName(QString::fromLatin1(row.objectName));
+        action->setShortcuts(row.keys);
+        action->setToolTip(toolTipOf(row));
+        action->setCheckable(row.checkable);
+        if (row.context == KeyContext::Map) {
             action->setShortcutContext(Qt::WidgetShortcut);
             map->addAction(action);
         } else {
             // Its keys work wherever the keyboard is in the window.
             window->addAction(action);
         }
-        actions_.emplace(spec.id, action);
+        actions_.emplace(row.id, action);
     }
 }
 

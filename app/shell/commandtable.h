@@ -61,7 +61,7 @@ enum class KeyContext {
 };
 
 // One row of the table: what the player sees and presses for a command.
-struct CommandSpec {
+struct CommandRow {
     Command id;
     const char* objectName;
     // The action's text; a text the board game's players know from elsewhere keeps its
@@ -87,9 +87,9 @@ public:
     CommandTable(QWidget* window, QWidget* map);
 
     QAction* action(Command command) const;
-    static const std::vector<CommandSpec>& specs();
+    static const std::vector<CommandRow>& rows();
     // "Tip (Ctrl+K)": the tip of the table with the command's default key.
-    static QString toolTipOf(const CommandSpec& spec);
+    static QString toolTipOf(const CommandRow& row);
 
 private:
     std::map<Command, QAction*> actions_;

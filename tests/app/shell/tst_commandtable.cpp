@@ -20,11 +20,11 @@ private slots:
 void TestCommandTable::keysAndNamesAreUnique() {
     QSet<QString> keys;
     QSet<QString> names;
-    for (const CommandSpec& spec : CommandTable::specs()) {
-        const QString name = QString::fromLatin1(spec.objectName);
+    for (const CommandRow& row : CommandTable::rows()) {
+        const QString name = QString::fromLatin1(row.objectName);
         QVERIFY2(!names.contains(name), qPrintable(name));
         names.insert(name);
-        for (const QKeySequence& key : spec.keys) {
+        for (const QKeySequence& key : row.keys) {
             const QString text = key.toString(QKeySequence::PortableText);
             QVERIFY2(!keys.contains(text), qPrintable(text + QStringLiteral(" twice")));
             keys.insert(text);
@@ -36,14 +36,14 @@ void TestCommandTable::actionsComeFromTheTable() {
     QWidget window;
     QWidget map(&window);
     const CommandTable table(&window, &map);
-    for (const CommandSpec& spec : CommandTable::specs()) {
-        const QAction* action = table.action(spec.id);
-        QCOMPARE(action->objectName(), QString::fromLatin1(spec.objectName));
-        QCOMPARE(action->shortcuts(), spec.keys);
-        const QString key = spec.keys.constFirst().toString(QKeySequence::NativeText);
+    for (const CommandRow& row : CommandTable::rows()) {
+        const QAction* action = table.action(row.id);
+        QCOMPARE(action->objectName(), QString::fromLatin1(row.objectName));
+        QCOMPARE(action->shortcuts(), row.keys);
+        const QString key = row.keys.constFirst().toString(QKeySequence::NativeText);
         QVERIFY2(action->toolTip().endsWith(QStringLiteral("(%1)").arg(key)),
                  qPrintable(action->toolTip()));
-        QVERIFY((spec.context == KeyContext::Map ? map : window).actions().contains(action));
+        QVERIFY((row.context == KeyContext::Map ? map : window).actions().contains(action));
     }
 }
 
