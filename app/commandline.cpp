@@ -6,6 +6,7 @@
 #include "app/modules.h"
 #include "app/resourcedll/extractpictures.h"
 #include "app/shell/korvaapplication.h"
+#include "base/pngstreamwriter.h"
 #include "base/residentmemory.h"
 #include "board/mapboard.h"
 #include "board/mappicture.h"
@@ -24,7 +25,6 @@
 #include "movefile/turnkeeper.h"
 #include "overlay/moveoverlay.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -39,10 +39,6 @@
 #include <string_view>
 
 namespace {
-
-// PNG is lossless at any level: zlib's fast level 1 writes the same pixels in a third of
-// the time, the file a little larger (a 400% picture is mostly time spent packing it).
-constexpr int kPngQuality = 80; // Qt's quality 80 is zlib level 1
 
 // What the command line tells the player, ready for a translation.
 QString translated(const char* text) {
@@ -237,7 +233,7 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(&dropQtNotes);
     // The bands drawn for a large zoom come and go: each goes back to the system when freed,
-    // or the workers' heaps would keep them on top of the picture.
+    // or the workers' heaps would keep them on top of the bands still to be packed.
     residentmemory::returnLargeBlocksWhenFreed();
     QGuiApplication app(argc, argv);
     QByteArray png;
@@ -255,27 +251,35 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
         Game game(openPictureModule(QStringLiteral("korva_1.dll")),
                   openPictureModule(QStringLiteral("korva_2.dll")));
         game.open(opened.contents);
-        // The map as the window shows it at that zoom; at 100% the map picture itself. The
-        // marks go on this copy: the map picture is what the game draws on.
-        QImage shown = game.mapPicture().image();
-        if (zoom != 1.0) {
-            const MapScene scene(game);
-            ZoomedMap zoomed;
-            zoomed.setSources(&game.mapPicture(), &scene);
-            zoomed.setScale(zoom);
-            shown = zoomed.render();
-            zoomed.setSources(nullptr, nullptr);
-        }
-        if (shown.isNull())
+        // The map as the window shows it at that zoom (at 100% the map picture itself), drawn
+        // and packed band by band: at a high zoom the whole picture is large.
+        const MapScene scene(game);
+        ZoomedMap zoomed;
+        zoomed.setSources(&game.mapPicture(), &scene);
+        zoomed.setScale(zoom);
+        const MoveOverlay marks = request.moves
+                                      ? buildMoveOverlay(changes, game.counters(), game.board())
+                                      : MoveOverlay{};
+        PngStreamWriter writer(zoomed.deviceSize());
+        // The marks go on each band's own pixels (at 100% a copy: the map picture is what the
+        // game draws on).
+        const bool drawn = zoomed.renderBands([&](QImage rows, int top) {
+            if (request.moves) {
+                QPainter painter(&rows);
+                if (!painter.isActive())
+                    return false;
+                painter.translate(0, -top);
+                painter.scale(zoom, zoom);
+                paintMoveOverlay(painter, marks);
+            }
+            writer.write(std::move(rows));
+            return true;
+        });
+        png = writer.finish();
+        zoomed.setSources(nullptr, nullptr);
+        if (!drawn)
             return refuse(out, translated("there is not enough memory for the picture"));
-        if (request.moves) {
-            QPainter painter(&shown);
-            painter.scale(zoom, zoom);
-            paintMoveOverlay(painter, buildMoveOverlay(changes, game.counters(), game.board()));
-        }
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        if (!shown.save(&buffer, "PNG", kPngQuality))
+        if (png.isEmpty())
             return refuse(out, translated("the picture could not be encoded"));
     } catch (const std::exception& error) {
         return refuse(reading, QString::fromLocal8Bit(error.what()));

@@ -304,17 +304,60 @@ std::optional<quint64> ZoomedMap::arrivalOf(const QRect& deviceRect) const {
     return last;
 }
 
-void ZoomedMap::finishTiles(const QRect& deviceRect) {
-    if (scale_ <= 1.0 || !picture_)
-        return;
+void ZoomedMap::orderTiles(const QRect& deviceRect) {
     const QRect part = deviceRect.intersected(QRect(QPoint(), deviceSize()));
     if (part.isEmpty())
         return;
     for (int ty = part.top() / kTileSize; ty <= part.bottom() / kTileSize; ++ty)
         for (int tx = part.left() / kTileSize; tx <= part.right() / kTileSize; ++tx)
             request(QPoint(tx, ty), 1);
+}
+
+void ZoomedMap::finishTiles(const QRect& deviceRect) {
+    if (scale_ <= 1.0 || !picture_)
+        return;
+    orderTiles(deviceRect);
     maker_.waitForDone();
     takeFinished();
+}
+
+bool ZoomedMap::renderBands(const std::function<bool(QImage, int)>& take) {
+    const QRect whole(QPoint(), deviceSize());
+    if (whole.isEmpty())
+        return true;
+    if (scale_ == 1.0)
+        return take(picture_->image(), 0);
+    if (scale_ < 1.0) {
+        QImage image(whole.size(), QImage::Format_RGB32);
+        if (image.isNull())
+            return false;
+        QPainter painter(&image);
+        paint(painter, whole);
+        painter.end();
+        return take(std::move(image), 0);
+    }
+    // Two rows of tiles at a time, a band for each worker. The next band's tiles are ordered
+    // before this one is painted and taken, so the workers draw while this thread paints.
+    finishTiles(QRect(0, 0, whole.width(), kBandRows));
+    for (int top = 0; top < whole.height(); top += kBandRows) {
+        const QRect rows = QRect(0, top, whole.width(), kBandRows).intersected(whole);
+        const QRect next = rows.translated(0, kBandRows);
+        orderTiles(next);
+        // In huge pages: a band is large and fresh memory costs a page fault every 4 KB.
+        QImage band = residentmemory::image(rows.width(), rows.height(), QImage::Format_RGB32);
+        if (band.isNull())
+            return false;
+        QPainter painter(&band);
+        painter.translate(0, -top);
+        paint(painter, rows);
+        painter.end();
+        for (auto it = tiles_.begin(); it != tiles_.end();)
+            it = it.key().y() * kTileSize <= rows.bottom() ? tiles_.erase(it) : std::next(it);
+        if (!take(std::move(band), top))
+            return false;
+        finishTiles(next);
+    }
+    return true;
 }
 
 QImage ZoomedMap::render() {
@@ -322,18 +365,9 @@ QImage ZoomedMap::render() {
     if (image.isNull())
         return image;
     QPainter painter(&image);
-    if (scale_ > 1.0) {
-        // Two rows of tiles at a time, a band for each worker, dropped once painted: the whole
-        // map at a high scale is large.
-        for (int top = 0; top < image.height(); top += 2 * kTileSize) {
-            const QRect rows =
-                QRect(0, top, image.width(), 2 * kTileSize).intersected(image.rect());
-            finishTiles(rows);
-            paint(painter, rows);
-            tiles_.clear();
-        }
-        return image;
-    }
-    paint(painter, image.rect());
-    return image;
+    const bool whole = renderBands([&painter](const QImage& band, int top) {
+        painter.drawImage(0, top, band);
+        return true;
+    });
+    return whole ? image : QImage();
 }

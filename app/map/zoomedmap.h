@@ -10,6 +10,7 @@
 #include <QRegion>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -31,6 +32,8 @@ class ZoomedMap : public QObject {
     Q_OBJECT
 public:
     static constexpr int kTileSize = 256;
+    // Rows of the map rendered at a time above scale 1.
+    static constexpr int kBandRows = 2 * kTileSize;
 
     explicit ZoomedMap(QObject* parent = nullptr);
     ~ZoomedMap() override;
@@ -52,7 +55,11 @@ public:
     void prefetch(const QRect& visibleDeviceRect);
     // Makes every tile of `deviceRect` that is not ready yet and waits for them.
     void finishTiles(const QRect& deviceRect);
-    // The whole map at the scale, every tile finished.
+    // The whole map at the scale, handed to `take` band of rows by band of rows from the top
+    // (the band's pixels, its first row), each band dropped once taken: at a high scale the
+    // whole map is large. Stops with false when `take` answers false or memory runs out.
+    bool renderBands(const std::function<bool(QImage band, int top)>& take);
+    // The whole map at the scale in one picture; null when memory ran out.
     QImage render();
     // Pixel memory held beyond the map picture: the smaller copy or the tiles.
     qint64 heldBytes() const;
@@ -77,6 +84,8 @@ private:
 
     QRect tileRect(const QPoint& key) const;
     void request(const QPoint& key, int priority);
+    // Orders the tiles of the part that are neither ready nor under way.
+    void orderTiles(const QRect& deviceRect);
     void takeFinished();
     void evict(const QRect& keep);
     void paintSmaller(QPainter& painter, const QRect& deviceRect);

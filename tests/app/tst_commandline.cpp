@@ -279,6 +279,21 @@ void TestCommandLine::renderDrawsTheMoves() {
     QCOMPARE(smallMarked.size(), smallBare.size());
     QVERIFY(smallMarked.copy(QRect(half / 2 - QPoint(3, 3), QSize(6, 6))) !=
             smallBare.copy(QRect(half / 2 - QPoint(3, 3), QSize(6, 6))));
+
+    // Zoomed in, the picture is drawn in bands of rows: the arrow runs on unbroken across them.
+    const QString large = dir_.filePath(QStringLiteral("large.png"));
+    QCOMPARE(korva({QStringLiteral("--render"), turn_, large, QStringLiteral("--zoom"),
+                    QStringLiteral("200"), QStringLiteral("--moves")},
+                   noHistory)
+                 .status,
+             0);
+    const QImage largeMarked(large);
+    QCOMPARE(largeMarked.size(), QSize(1512 * 2, 2720 * 2));
+    for (const double along : {0.3, 0.5, 0.7}) {
+        const QPointF at(from.x + (to.x - from.x) * along + 12,
+                         from.y + (to.y - from.y) * along + 12);
+        QCOMPARE(largeMarked.pixel((at * 2).toPoint()), moveoverlay::sideColour(Side::First).rgb());
+    }
 }
 
 void TestCommandLine::infoOfAFile_data() {
