@@ -39,7 +39,8 @@ public:
     // The part `deviceArea` of the picture drawn afresh at `scale` device pixels per picture
     // pixel (sharp on a high-density screen or zoomed in), in pixels of the whole picture
     // at that scale; or a null image when the module holds only the picture's pixels, which
-    // the caller then scales smoothly. Safe to call on any thread.
+    // the caller then scales smoothly. The answer may share the pixels of a larger drawing:
+    // a caller that keeps it for long copies it. Safe to call on any thread.
     virtual QImage drawnAtScale(int id, qreal scale, const QRect& deviceArea) const {
         (void)id;
         (void)scale;

@@ -6,6 +6,8 @@
 #include <QThread>
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 
 namespace {
 
@@ -105,6 +107,22 @@ TileMaker::Band TileMaker::takeBand() {
             queued_.erase(next);
         }
     }
+    // The row below as well when all of it is waiting: the drawing's margin around the band
+    // is drawn once for both rows.
+    std::vector<std::vector<Order>::iterator> below;
+    for (const Order& order : band.orders) {
+        const auto next = queuedAt(order.key + QPoint(0, 1));
+        if (next == queued_.end())
+            return band;
+        below.push_back(next);
+    }
+    std::vector<Order> lower;
+    for (const auto& next : below)
+        lower.push_back(std::move(*next));
+    std::sort(below.begin(), below.end(), std::greater<>());
+    for (const auto& next : below)
+        queued_.erase(next);
+    std::move(lower.begin(), lower.end(), std::back_inserter(band.orders));
     return band;
 }
 
@@ -137,10 +155,9 @@ std::vector<QImage> TileMaker::make(const Band& band) {
             whole |= order.device;
         const QImage drawn = band.drawer->drawnAtScale(kMapId, band.scale, whole);
         if (!drawn.isNull()) {
+            // Copies, as the drawing may hold a larger picture's pixels.
             for (const Order& order : band.orders)
-                images.push_back(band.orders.size() == 1
-                                     ? drawn
-                                     : drawn.copy(order.device.translated(-whole.topLeft())));
+                images.push_back(drawn.copy(order.device.translated(-whole.topLeft())));
             return images;
         }
     }

@@ -12,9 +12,10 @@
 class PictureModule;
 
 // Makes the zoomed map's tiles on worker threads, one per core up to two. A module that
-// draws the map draws a band of neighbouring tiles of one row at once and cuts it up: the
-// map's drawing costs much the same for a small part as for a wide one, so a band costs
-// little more than one tile. A map from a file has each tile's pixels enlarged alone.
+// draws the map draws a band of neighbouring tiles of a row (and of the row below, when
+// all of it waits too) at once and cuts it up: the map's drawing costs much the same for a
+// small part as for a wide one, so a band costs little more than one tile. A map from a file has
+// each tile's pixels enlarged alone.
 class TileMaker {
 public:
     // What a tile is made from: the map drawn by `drawer` at `scale`, or, without one, the
@@ -49,7 +50,7 @@ public:
 
 private:
     struct Band {
-        std::vector<Order> orders; // neighbours in one row, left to right
+        std::vector<Order> orders; // neighbours in a row, and the row below when it waits too
         const PictureModule* drawer = nullptr;
         qreal scale = 1.0;
         quint64 generation = 0;

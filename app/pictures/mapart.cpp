@@ -3,6 +3,7 @@
 #include "app/pictures/artfonts.h"
 #include "app/pictures/mapcaptions.h"
 #include "app/pictures/mapterrain.h"
+#include "base/residentmemory.h"
 #include "geometry/hexgrid.h"
 
 #include <QPainter>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace mapart {
 namespace {
@@ -124,8 +126,9 @@ void paintHoldingArea(QPainter& painter, const QRectF& area) {
 // The grid goes into a layer of its own in one opaque colour, then onto the map at part
 // strength: an edge that two neighbouring hexes both draw is no darker than the others.
 void paintGrid(QPainter& painter, const Frame& frame) {
-    QImage layer(frame.device.size(), QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
+    // Zeroed memory is transparent, and comes in huge pages when large.
+    QImage layer = residentmemory::image(frame.device.width(), frame.device.height(),
+                                         QImage::Format_ARGB32_Premultiplied);
     {
         QPainter grid(&layer);
         grid.translate(-frame.device.topLeft());
@@ -218,9 +221,20 @@ QImage drawScaledMapArea(const QRect& deviceArea, qreal scale) {
     // the ground under its middle, as in the whole picture.
     const int margin = static_cast<int>(std::ceil(kCaptionMargin * scale));
     const QRect device = deviceArea.adjusted(-margin, -margin, margin, margin);
-    QImage image(device.size(), QImage::Format_RGB32);
-    paintMap(image, Frame{device, scale});
-    return image.copy(QRect(QPoint(margin, margin), deviceArea.size()));
+    auto drawn = std::make_unique<QImage>(
+        residentmemory::image(device.width(), device.height(), QImage::Format_RGB32));
+    if (drawn->isNull())
+        return {};
+    paintMap(*drawn, Frame{device, scale});
+    // The part asked for in the drawing's own pixels, not a copy of them: fresh memory costs
+    // a page fault for every 4 KB (the drawing is in huge pages), and the caller cuts tiles
+    // out of it anyway.
+    const uchar* part = drawn->constScanLine(margin) + margin * sizeof(QRgb);
+    const qsizetype stride = drawn->bytesPerLine();
+    QImage* owner = drawn.release();
+    return QImage(
+        part, deviceArea.width(), deviceArea.height(), stride, QImage::Format_RGB32,
+        [](void* picture) { delete static_cast<QImage*>(picture); }, owner);
 }
 
 QImage drawMap() {

@@ -5,6 +5,7 @@
 #include "app/pictures/italygeo.h"
 #include "app/pictures/mapart.h"
 #include "app/pictures/mapcaptions.h"
+#include "base/residentmemory.h"
 #include "geometry/hexgrid.h"
 
 #include <QFontMetricsF>
@@ -62,8 +63,9 @@ constexpr int kMapHeight = mapart::kHeight;
 
 template <typename Paint> void paintSoftly(QPainter& painter, const QRect& area, Paint paint) {
     const QSize size(area.width() / kSoftScale + 2, area.height() / kSoftScale + 2);
-    QImage layer(size, QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
+    // Zeroed memory is transparent, and comes in huge pages when large.
+    QImage layer =
+        residentmemory::image(size.width(), size.height(), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter soft(&layer);
         soft.setRenderHint(QPainter::Antialiasing);
