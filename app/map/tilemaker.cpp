@@ -82,6 +82,7 @@ TileMaker::Band TileMaker::takeBand() {
         std::max_element(queued_.begin(), queued_.end(),
                          [](const Order& a, const Order& b) { return a.priority < b.priority; });
     const QPoint key = first->key;
+    const int priority = first->priority;
     band.drawer = drawer_;
     band.scale = scale_;
     band.generation = generation_;
@@ -107,12 +108,13 @@ TileMaker::Band TileMaker::takeBand() {
             queued_.erase(next);
         }
     }
-    // The row below as well when all of it is waiting: the drawing's margin around the band
-    // is drawn once for both rows.
+    // The row below as well when all of it waits, as urgent: the drawing's margin around the
+    // band is drawn once for both rows (a whole render), yet the tiles in view do not wait
+    // for the ring around it.
     std::vector<std::vector<Order>::iterator> below;
     for (const Order& order : band.orders) {
         const auto next = queuedAt(order.key + QPoint(0, 1));
-        if (next == queued_.end())
+        if (next == queued_.end() || next->priority != priority)
             return band;
         below.push_back(next);
     }

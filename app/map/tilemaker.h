@@ -13,7 +13,7 @@ class PictureModule;
 
 // Makes the zoomed map's tiles on worker threads, one per core up to two. A module that
 // draws the map draws a band of neighbouring tiles of a row (and of the row below, when
-// all of it waits too) at once and cuts it up: the map's drawing costs much the same for a
+// all of it waits as urgently) at once and cuts it up: the map's drawing costs much the same for a
 // small part as for a wide one, so a band costs little more than one tile. A map from a file has
 // each tile's pixels enlarged alone.
 class TileMaker {
@@ -50,7 +50,8 @@ public:
 
 private:
     struct Band {
-        std::vector<Order> orders; // neighbours in a row, and the row below when it waits too
+        std::vector<Order>
+            orders; // neighbours in a row, and the row below when it waits too, as urgent
         const PictureModule* drawer = nullptr;
         qreal scale = 1.0;
         quint64 generation = 0;
