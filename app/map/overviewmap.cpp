@@ -20,6 +20,8 @@ OverviewMap::OverviewMap(MapView& view, QWidget* parent) : QWidget(parent), view
     setObjectName(QStringLiteral("bOverviewMap"));
     setMinimumSize(95, 170);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    // Every pixel is painted: the dock and the window under it need not paint first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&view_, &MapView::visibleAreaChanged, this, qOverload<>(&QWidget::update));
     connect(&view_, &MapView::mapChanged, this, [this] {
         pictureDue_ = true;

@@ -9,9 +9,10 @@ constexpr qsizetype kKeptTexts = 4096;
 } // namespace
 
 const QStaticText& StaticTextDelegate::laidOut(const QString& text, const QFont& font) const {
-    if (font != font_ || texts_.size() >= kKeptTexts) {
+    if (lineHeight_ == 0 || font != font_ || texts_.size() >= kKeptTexts) {
         texts_.clear();
         font_ = font;
+        lineHeight_ = QFontMetrics(font).height();
     }
     auto found = texts_.find(text);
     if (found == texts_.end()) {
@@ -57,9 +58,8 @@ void StaticTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->setPen(cell.palette.color(
         group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
     const QSize size = text.size().toSize();
-    const QRect line =
-        QStyle::alignedRect(cell.direction, cell.displayAlignment,
-                            QSize(size.width(), QFontMetrics(cell.font).height()), textRect);
+    const QRect line = QStyle::alignedRect(cell.direction, cell.displayAlignment,
+                                           QSize(size.width(), lineHeight_), textRect);
     painter->drawStaticText(line.topLeft(), text);
     painter->restore();
 }

@@ -21,4 +21,5 @@ private:
 
     mutable QHash<QString, QStaticText> texts_;
     mutable QFont font_;
+    mutable int lineHeight_ = 0; // of font_
 };
