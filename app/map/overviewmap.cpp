@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // The ground is the map made this much smaller, enough for a dock a few hundred pixels tall.
@@ -118,19 +119,50 @@ void OverviewMap::makePicture() {
     picture_ = background_.copy();
     QPainter painter(&picture_);
 
-    painter.scale(dpr, dpr);
-    painter.setRenderHint(QPainter::Antialiasing);
     const qreal k = area.width() / scene_->picture().width();
-    const qreal radius = std::max(3.0, 9.0 * k);
-    painter.setPen(QPen(QColor(20, 20, 20), 0.8));
+    const qreal radius = std::max(3.0, 9.0 * k) * dpr;
+    if (stampRadius_ != radius)
+        makeStamps(radius, dpr);
+    // Each dot stamped from the one drawn for its colour and its quarter of a pixel: a busy
+    // position has hundreds, each a smoothed ellipse to draw otherwise.
     for (const MapScene::OccupiedHex& dot : dots_) {
         const AFPoint centre = hexgrid::hexCentre(dot.hex);
-        painter.setBrush(dotColour(static_cast<int>(dot.kind)));
-        painter.drawEllipse(widgetPointOf(QPointF(centre.x, centre.y)), radius, radius);
+        const QPointF at = widgetPointOf(QPointF(centre.x, centre.y)) * dpr * kStampSteps;
+        const int x = static_cast<int>(std::lround(at.x()));
+        const int y = static_cast<int>(std::lround(at.y()));
+        const int kind = std::clamp(static_cast<int>(dot.kind), 0, kStampKinds - 1);
+        const int fx = ((x % kStampSteps) + kStampSteps) % kStampSteps;
+        const int fy = ((y % kStampSteps) + kStampSteps) % kStampSteps;
+        painter.drawImage(QPoint((x - fx) / kStampSteps, (y - fy) / kStampSteps) - stampOrigin_,
+                          stamps_[std::size_t((kind * kStampSteps + fy) * kStampSteps + fx)]);
     }
     painter.end();
     picture_.setDevicePixelRatio(dpr);
     pictureDue_ = false;
+}
+
+void OverviewMap::makeStamps(qreal radius, qreal dpr) {
+    // Room for the outline and its smoothing around the dot, and a pixel to move it within.
+    const int reach = static_cast<int>(std::ceil(radius + dpr)) + 1;
+    stampOrigin_ = QPoint(reach, reach);
+    stampRadius_ = radius;
+    stamps_.clear();
+    for (int kind = 0; kind < kStampKinds; ++kind) {
+        for (int fy = 0; fy < kStampSteps; ++fy) {
+            for (int fx = 0; fx < kStampSteps; ++fx) {
+                QImage stamp(2 * reach + 2, 2 * reach + 2, QImage::Format_ARGB32_Premultiplied);
+                stamp.fill(Qt::transparent);
+                QPainter painter(&stamp);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setPen(QPen(QColor(20, 20, 20), 0.8 * dpr));
+                painter.setBrush(dotColour(kind));
+                const QPointF centre = QPointF(stampOrigin_) + QPointF(fx, fy) / kStampSteps;
+                painter.drawEllipse(centre, radius, radius);
+                painter.end();
+                stamps_.push_back(std::move(stamp));
+            }
+        }
+    }
 }
 
 void OverviewMap::paintEvent(QPaintEvent*) {

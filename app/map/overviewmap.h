@@ -44,6 +44,8 @@ private:
     void makeGround();
     // The ground with the dots, as large as the widget.
     void makePicture();
+    // A dot of each colour for each quarter-pixel place, `radius` device pixels.
+    void makeStamps(qreal radius, qreal dpr);
 
     MapView& view_;
     const MapScene* scene_ = nullptr;
@@ -51,6 +53,11 @@ private:
     QImage background_; // the ground at the widget's size
     QImage picture_;    // and the dots, kept while the game stands still
     std::vector<MapScene::OccupiedHex> dots_; // the dots the picture shows
+    static constexpr int kStampSteps = 4;     // places per pixel each way
+    static constexpr int kStampKinds = 5;     // CounterKind's values
+    std::vector<QImage> stamps_;              // by kind, then row and column place
+    QPoint stampOrigin_;                      // the dot's centre in a stamp at place 0
+    qreal stampRadius_ = 0;
     bool pictureDue_ = true;
     bool dragging_ = false;
     QPointF grabOffset_; // from the frame's middle to where it was taken, in map pixels
