@@ -99,7 +99,9 @@ void TurnListDock::choose(int row) {
 }
 
 void TurnListDock::setNote(const QString& note) {
-    note_->setPlainText(note);
+    // Setting the same text again would lay the whole editor out anew at every Open.
+    if (note != note_->toPlainText())
+        note_->setPlainText(note);
     noteTitle_->setVisible(!note.isEmpty());
     note_->setVisible(!note.isEmpty());
 }

@@ -181,9 +181,10 @@ void BM_OpenWithDocks(benchmark::State& state) {
         return;
     }
     FlushWatch watch(*form);
-    const QList<QDockWidget*> docks = {&form->mapFeature().overviewDock(),
+    QList<QDockWidget*> docks = {&form->mapFeature().overviewDock(),
                                        &form->find().orderOfBattleDock(),
                                        &form->turn().turnListDock()};
+    if (qEnvironmentVariableIsSet("XDOCK")) docks = {docks[qEnvironmentVariableIntValue("XDOCK")]};
     const auto showDocks = [&](bool shown) {
         for (QDockWidget* dock : docks)
             dock->setVisible(shown);
