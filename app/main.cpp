@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QImageReader>
 
 #include <fontconfig/fontconfig.h>
 
@@ -34,14 +35,17 @@ int main(int argc, char** argv) {
                                  QString::fromLatin1(bakedpictures::kTagSheet)});
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     KorvaApplication app(argc, argv);
-    fontConfiguration.join();
-    std::jthread fonts([] { QFontDatabase::families(); });
+    // The image format plugins, loaded by the first icon Qt reads (a tool bar's), meanwhile.
+    std::jthread imagePlugins([] { QImageReader::supportedImageFormats(); });
 
+    // The splash is a picture only: it shows while the font configuration is still read.
     auto* splash = new TSplash(
         bakedpictures::programPicture(bakedpictures::kSplash, &programart::splashPicture));
     Splash = splash;
     splash->show();
     QCoreApplication::processEvents();
+    fontConfiguration.join();
+    std::jthread fonts([] { QFontDatabase::families(); });
 
     try {
         MainFormSetup setup;

@@ -43,7 +43,7 @@ private:
 } // namespace
 
 OrderOfBattleDock::OrderOfBattleDock(Game& game, QWidget* parent)
-    : QDockWidget(tr("Order of battle"), parent) {
+    : LazyDock(tr("Order of battle"), parent) {
     setObjectName(QStringLiteral("bOrderOfBattleDock"));
     model_ = new OrderOfBattleModel(game, this);
     auto* filter = new OrderOfBattleFilter(this);
@@ -52,6 +52,18 @@ OrderOfBattleDock::OrderOfBattleDock(Game& game, QWidget* parent)
     proxy_->setSortRole(OrderOfBattleModel::kSortRole);
     proxy_->setDynamicSortFilter(true);
 
+    // Hidden, the dock leaves the game alone; shown, it catches up at once.
+    model_->setFollowing(false);
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible && !columnsFitted_) {
+            ensureBody();
+            fitColumns();
+        }
+        model_->setFollowing(visible);
+    });
+}
+
+void OrderOfBattleDock::buildBody() {
     auto* body = new QWidget;
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -78,14 +90,7 @@ OrderOfBattleDock::OrderOfBattleDock(Game& game, QWidget* parent)
     layout->addWidget(table_);
     setWidget(body);
 
-    // Hidden, the dock leaves the game alone; shown, it catches up at once.
-    model_->setFollowing(false);
-    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-        if (visible && !columnsFitted_)
-            fitColumns();
-        model_->setFollowing(visible);
-    });
-
+    auto* filter = static_cast<OrderOfBattleFilter*>(proxy_);
     connect(filter_, &QLineEdit::textChanged, this,
             [filter](const QString& text) { filter->setWords(text); });
     // A double click, or Enter on the selected row.
@@ -103,7 +108,18 @@ void OrderOfBattleDock::fitColumns() {
             column, columnWidthFor(*table_, column, model_->possibleTexts(column)));
 }
 
-int OrderOfBattleDock::preferredWidth() const {
+QTableView& OrderOfBattleDock::table() {
+    ensureBody();
+    return *table_;
+}
+
+QLineEdit& OrderOfBattleDock::filterEdit() {
+    ensureBody();
+    return *filter_;
+}
+
+int OrderOfBattleDock::preferredWidth() {
+    ensureBody();
     return table_->horizontalHeader()->length() + table_->verticalScrollBar()->sizeHint().width() +
            2 * table_->frameWidth() + 12;
 }

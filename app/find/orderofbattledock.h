@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDockWidget>
+#include "app/shell/lazydock.h"
 
 class Game;
 class OrderOfBattleModel;
@@ -12,20 +12,23 @@ class QTableView;
 // losses, marker and moved state; the columns sort, a text filters the rows, and a double
 // click (or Enter) on a row asks for that counter to be shown on the map. It follows the
 // game only while shown.
-class OrderOfBattleDock : public QDockWidget {
+class OrderOfBattleDock : public LazyDock {
     Q_OBJECT
 public:
     explicit OrderOfBattleDock(Game& game, QWidget* parent = nullptr);
 
-    QTableView& table() { return *table_; }
-    QLineEdit& filterEdit() { return *filter_; }
+    QTableView& table();
+    QLineEdit& filterEdit();
     QSortFilterProxyModel& proxy() { return *proxy_; }
     // Wide enough to show every column.
-    int preferredWidth() const;
+    int preferredWidth();
 
 signals:
     // The 1-based order-of-battle row of the counter the player picked.
     void counterActivated(int row);
+
+protected:
+    void buildBody() override;
 
 private:
     void fitColumns();

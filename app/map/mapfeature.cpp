@@ -5,6 +5,7 @@
 #include "app/map/mapview.h"
 #include "app/map/overviewmap.h"
 #include "app/map/zoom.h"
+#include "app/pictures/bakedpictures.h"
 #include "app/pictures/viewglyphs.h"
 #include "app/shell/commandtable.h"
 #include "app/shell/korvasettings.h"
@@ -27,8 +28,10 @@ namespace {
 
 QIcon viewIcon(programart::ViewGlyph glyph) {
     QIcon icon;
-    for (const int size : {20, 40})
-        icon.addPixmap(QPixmap::fromImage(programart::viewGlyph(glyph, size)));
+    for (const int size : programart::kViewGlyphSizes)
+        icon.addPixmap(QPixmap::fromImage(bakedpictures::programPicture(
+            bakedpictures::kViewGlyphBase + 100 * int(glyph) + size,
+            [glyph, size] { return programart::viewGlyph(glyph, size); })));
     return icon;
 }
 

@@ -25,10 +25,12 @@ inline constexpr const char* kProgramSheet = "program";
 // The map's soft shading for drawing it at other scales (mapterrain::SoftLayer).
 inline constexpr const char* kTerrainSheet = "terrain";
 
-// Identifiers in the program sheet: the splash, the icon of each size, the tool-bar glyphs.
+// Identifiers in the program sheet: the splash, the icon of each size, the tool-bar glyphs,
+// the view's glyphs.
 inline constexpr int kSplash = 1;
-inline constexpr int kIconBase = 1000;  // + size in pixels
-inline constexpr int kGlyphBase = 2000; // + programart::Glyph
+inline constexpr int kIconBase = 1000;      // + size in pixels
+inline constexpr int kGlyphBase = 2000;     // + programart::Glyph
+inline constexpr int kViewGlyphBase = 3000; // + 100 * programart::ViewGlyph + size in pixels
 
 // The bytes of a sheet: for each picture its identifier, width, height and QImage format
 // (four native 32-bit integers), then height rows of width 32-bit pixels.

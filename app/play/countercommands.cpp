@@ -123,6 +123,9 @@ void PlayFeature::pmShowCOmbatClick() {
     int shown = 0;
     std::size_t own = 0;
     std::size_t opened = 0;
+    // Made at its first use, not with the window; kept, so it keeps its place.
+    if (!showCombatDlg_)
+        showCombatDlg_ = std::make_unique<TShowCombatDlg>(&context_.window);
     tags.showCombatsAt(position, [&](const Tagger& tag) {
         showCombatDlg_->setRecord(tag.dieValue(), win1252::toUnicode(tag.comment()));
         const RollMark mark = !dice            ? RollMark{}

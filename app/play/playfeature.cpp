@@ -35,7 +35,6 @@ PlayFeature::PlayFeature(const FeatureContext& context, MapFeature& mapFeature,
     setUpStatusBar(statusBar);
     setUpCommands();
     setUpHexCursor();
-    showCombatDlg_ = std::make_unique<TShowCombatDlg>(&context_.window);
 
     const MapView& map = context_.map;
     connect(&map, &MapView::mousePressed, this, &PlayFeature::bImageMainMapMouseDown);

@@ -13,19 +13,32 @@
 
 #include <utility>
 
-TurnListDock::TurnListDock(QWidget* parent) : QDockWidget(tr("The turn"), parent), model_(this) {
+TurnListDock::TurnListDock(QWidget* parent) : LazyDock(tr("The turn"), parent), model_(this) {
     setObjectName(QStringLiteral("bTurnListDock"));
+    // The columns fit a new turn's rows when it shows: measuring every row of a hidden list
+    // would slow down each Open.
+    connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
+        columnsDue_ = true;
+        if (isVisible())
+            fitColumns();
+    });
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible)
+            fitColumns();
+    });
+}
+
+void TurnListDock::buildBody() {
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 4, 4, 4);
-    heading_ = new PlainLabel({}, body); // file names and the history's titles
-    heading_->setWordWrap(true);
-    layout->addWidget(heading_);
-    dice_ = new PlainLabel({}, body);
-    dice_->setObjectName(QStringLiteral("bDiceVerdict"));
-    dice_->setWordWrap(true);
-    dice_->hide();
-    layout->addWidget(dice_);
+    headingLabel_ = new PlainLabel({}, body); // file names and the history's titles
+    headingLabel_->setWordWrap(true);
+    layout->addWidget(headingLabel_);
+    diceLabel_ = new PlainLabel({}, body);
+    diceLabel_->setObjectName(QStringLiteral("bDiceVerdict"));
+    diceLabel_->setWordWrap(true);
+    layout->addWidget(diceLabel_);
     table_ = new QTableView(body);
     table_->setObjectName(QStringLiteral("bTurnList"));
     table_->setItemDelegate(new StaticTextDelegate(table_));
@@ -39,13 +52,13 @@ TurnListDock::TurnListDock(QWidget* parent) : QDockWidget(tr("The turn"), parent
     layout->addWidget(table_, 1);
     noteTitle_ = new QLabel(tr("Their note:"), body);
     layout->addWidget(noteTitle_);
-    note_ = new QPlainTextEdit(body);
-    note_->setObjectName(QStringLiteral("bTurnNote"));
-    note_->setReadOnly(true);
-    note_->setMaximumHeight(90);
-    layout->addWidget(note_);
+    noteEdit_ = new QPlainTextEdit(body);
+    noteEdit_->setObjectName(QStringLiteral("bTurnNote"));
+    noteEdit_->setReadOnly(true);
+    noteEdit_->setMaximumHeight(90);
+    layout->addWidget(noteEdit_);
     setWidget(body);
-    setNote({});
+    showTexts();
 
     // The keys moving through the rows, or a click (also on the row already chosen): the
     // map follows, once for a click that also changed the row.
@@ -61,21 +74,15 @@ TurnListDock::TurnListDock(QWidget* parent) : QDockWidget(tr("The turn"), parent
         if (index.isValid() && index.row() != justChosen_)
             choose(index.row());
     });
-    // The columns fit a new turn's rows when it shows: measuring every row of a hidden list
-    // would slow down each Open.
-    connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
-        columnsDue_ = true;
-        if (isVisible())
-            fitColumns();
-    });
-    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-        if (visible)
-            fitColumns();
-    });
+}
+
+QTableView& TurnListDock::table() {
+    ensureBody();
+    return *table_;
 }
 
 void TurnListDock::fitColumns() {
-    if (!std::exchange(columnsDue_, false))
+    if (!table_ || !std::exchange(columnsDue_, false))
         return;
     // Each column as wide as any turn's widest text, worked out once; the comments as this
     // turn's need.
@@ -99,30 +106,42 @@ void TurnListDock::choose(int row) {
 }
 
 void TurnListDock::setNote(const QString& note) {
-    // Setting the same text again would lay the whole editor out anew at every Open.
-    if (note != note_->toPlainText())
-        note_->setPlainText(note);
-    noteTitle_->setVisible(!note.isEmpty());
-    note_->setVisible(!note.isEmpty());
+    note_ = note;
+    showTexts();
 }
 
-QString TurnListDock::note() const {
-    return note_->toPlainText();
+QString TurnListDock::note() {
+    ensureBody();
+    return noteEdit_->toPlainText();
 }
 
 void TurnListDock::setHeading(const QString& heading) {
-    heading_->setText(heading);
+    heading_ = heading;
+    showTexts();
 }
 
 void TurnListDock::setDiceVerdict(const QString& verdict) {
-    dice_->setText(verdict);
-    dice_->setVisible(!verdict.isEmpty());
+    diceVerdict_ = verdict;
+    showTexts();
 }
 
 QString TurnListDock::diceVerdict() const {
-    return dice_->text();
+    return diceVerdict_;
 }
 
 QString TurnListDock::heading() const {
-    return heading_->text();
+    return heading_;
+}
+
+void TurnListDock::showTexts() {
+    if (!table_)
+        return; // the labels take them when built
+    headingLabel_->setText(heading_);
+    diceLabel_->setText(diceVerdict_);
+    diceLabel_->setVisible(!diceVerdict_.isEmpty());
+    // Setting the same text again would lay the whole editor out anew at every Open.
+    if (noteEdit_->toPlainText() != note_)
+        noteEdit_->setPlainText(note_);
+    noteTitle_->setVisible(!note_.isEmpty());
+    noteEdit_->setVisible(!note_.isEmpty());
 }

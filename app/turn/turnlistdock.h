@@ -2,7 +2,9 @@
 
 #include "app/turn/turnlistmodel.h"
 
-#include <QDockWidget>
+#include "app/shell/lazydock.h"
+
+#include <QString>
 
 #include <vector>
 
@@ -12,18 +14,18 @@ class QTableView;
 
 // The turn as a list beside the map: the changes and combats, and the opponent's note.
 // Choosing a row asks the map to show its hex.
-class TurnListDock : public QDockWidget {
+class TurnListDock : public LazyDock {
     Q_OBJECT
 public:
     explicit TurnListDock(QWidget* parent = nullptr);
 
     TurnListModel& model() { return model_; }
-    QTableView& table() { return *table_; }
+    QTableView& table();
     // The opponent's note; hidden when empty. `heading` says where the list came from.
     void setNote(const QString& note);
     void setHeading(const QString& heading);
     QString heading() const;
-    QString note() const;
+    QString note(); // as the note box shows it
     // The one verdict on the opponent's rolls; hidden when empty.
     void setDiceVerdict(const QString& verdict);
     QString diceVerdict() const;
@@ -32,17 +34,25 @@ signals:
     // hex on the map; counter: order-of-battle row, 0 for a combat.
     void rowChosen(int hex, int counter);
 
+protected:
+    void buildBody() override;
+
 private:
     void choose(int row);
+    void showTexts();
     void fitColumns();
 
     TurnListModel model_;
     int justChosen_ = -1;
     bool columnsDue_ = false;       // a new turn's rows not yet measured
     std::vector<int> fittedWidths_; // the columns' widths but the comments', once known
-    QLabel* heading_ = nullptr;
-    QLabel* dice_ = nullptr;
+    // What the labels show, kept while they are not built yet.
+    QString heading_;
+    QString diceVerdict_;
+    QString note_;
+    QLabel* headingLabel_ = nullptr;
+    QLabel* diceLabel_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* noteTitle_ = nullptr;
-    QPlainTextEdit* note_ = nullptr;
+    QPlainTextEdit* noteEdit_ = nullptr;
 };

@@ -44,6 +44,11 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::TMainForm>()), setup_(std::move(setup)) {
     prompts_ = setup_.prompts ? std::move(setup_.prompts) : std::make_unique<QtPrompts>(this);
     settings_ = std::make_unique<KorvaSettings>(std::move(setup_.settings));
+    // The window's font before its controls: each is made in it, rather than laid out in
+    // the application's font first and then again in this one.
+    QFont font(QStringLiteral("Bookman Old Style"));
+    font.setPixelSize(11);
+    setFont(font);
     ui_->setupUi(this);
     caption_ = windowTitle();
     setUpControls();
@@ -80,9 +85,6 @@ Game& TMainForm::game() {
 }
 
 void TMainForm::setUpControls() {
-    QFont font(QStringLiteral("Bookman Old Style"));
-    font.setPixelSize(11);
-    setFont(font);
     QIcon icon;
     for (const int size : programart::iconSizes())
         icon.addPixmap(QPixmap::fromImage(bakedpictures::programPicture(

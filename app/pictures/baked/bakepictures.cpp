@@ -6,6 +6,7 @@
 #include "app/pictures/builtinpicturemodule.h"
 #include "app/pictures/mapterrain.h"
 #include "app/pictures/programart.h"
+#include "app/pictures/viewglyphs.h"
 #include "board/pictureids.h"
 
 #include <QDir>
@@ -33,6 +34,10 @@ Pictures drawProgramPictures() {
     for (const programart::Glyph glyph : programart::kGlyphs)
         pictures.emplace_back(bakedpictures::kGlyphBase + int(glyph),
                               programart::buttonGlyph(glyph));
+    for (const programart::ViewGlyph glyph : programart::kViewGlyphs)
+        for (const int size : programart::kViewGlyphSizes)
+            pictures.emplace_back(bakedpictures::kViewGlyphBase + 100 * int(glyph) + size,
+                                  programart::viewGlyph(glyph, size));
     return pictures;
 }
 

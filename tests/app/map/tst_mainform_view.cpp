@@ -4,6 +4,7 @@
 #include "app/map/zoom.h"
 #include "app/pictures/counterlook.h"
 #include "app/shell/korvaapplication.h"
+#include "app/turn/turnlistdock.h"
 #include "geometry/hexgrid.h"
 #include "tests/app/mainformharness.h"
 
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTableView>
 
 // The map view at other zooms and moving around it, through the real window: every mouse
 // rule on map pixels, the drag picture and the return slide scaled, wheel and keys,
@@ -329,6 +331,7 @@ void TestMainFormView::zoomAndOverviewRemembered() {
         h.form->mapView().zoom().setScale(1.5);
         h.form->mapFeature().overviewDock().show();
         h.form->find().orderOfBattleDock().show();
+        h.form->turn().turnListDock().show();
         h.form->findChild<QAction*>(QStringLiteral("actReadableLosses"))->setChecked(true);
         QVERIFY(h.form->close());
     }
@@ -338,6 +341,9 @@ void TestMainFormView::zoomAndOverviewRemembered() {
     QVERIFY(showWindow(again));
     QVERIFY(again.form->mapFeature().overviewDock().isVisible());
     QVERIFY(again.form->find().orderOfBattleDock().isVisible());
+    // The docks build their contents when first shown; the saved state's come back whole.
+    QVERIFY(again.form->findChild<QTableView*>(QStringLiteral("bOrderOfBattleTable"))->isVisible());
+    QVERIFY(again.form->findChild<QTableView*>(QStringLiteral("bTurnList"))->isVisible());
 }
 
 int main(int argc, char** argv) {

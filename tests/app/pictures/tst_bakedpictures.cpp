@@ -2,6 +2,7 @@
 #include "app/pictures/builtinpicturemodule.h"
 #include "app/pictures/mapterrain.h"
 #include "app/pictures/programart.h"
+#include "app/pictures/viewglyphs.h"
 #include "board/pictureids.h"
 
 #include <QTest>
@@ -50,6 +51,10 @@ void TestBakedPictures::programPicturesAreTheDrawnOnes() {
         drawn.emplace_back(bakedpictures::kIconBase + size, programart::programIcon(size));
     for (const programart::Glyph glyph : programart::kGlyphs)
         drawn.emplace_back(bakedpictures::kGlyphBase + int(glyph), programart::buttonGlyph(glyph));
+    for (const programart::ViewGlyph glyph : programart::kViewGlyphs)
+        for (const int size : programart::kViewGlyphSizes)
+            drawn.emplace_back(bakedpictures::kViewGlyphBase + 100 * int(glyph) + size,
+                               programart::viewGlyph(glyph, size));
     QCOMPARE(sheet.size(), drawn.size());
     for (const auto& [id, picture] : drawn) {
         QCOMPARE(sheet.at(id).format(), picture.format());
