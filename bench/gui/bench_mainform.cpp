@@ -181,10 +181,9 @@ void BM_OpenWithDocks(benchmark::State& state) {
         return;
     }
     FlushWatch watch(*form);
-    QList<QDockWidget*> docks = {&form->mapFeature().overviewDock(),
+    const QList<QDockWidget*> docks = {&form->mapFeature().overviewDock(),
                                        &form->find().orderOfBattleDock(),
                                        &form->turn().turnListDock()};
-    if (qEnvironmentVariableIsSet("XDOCK")) docks = {docks[qEnvironmentVariableIntValue("XDOCK")]};
     const auto showDocks = [&](bool shown) {
         for (QDockWidget* dock : docks)
             dock->setVisible(shown);
