@@ -18,6 +18,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace mapterrain {
@@ -183,11 +184,14 @@ struct SoftLayers {
     QImage ranges;
 };
 
-// What the drawing works from, made when first needed and shared by every drawing on any
-// thread; releaseScaledArt() lets it go, and the next drawing makes it again.
+// What the drawing works from, made when first needed; releaseScaledArt() lets it go, and
+// the next drawing makes it again. The soft layers are shared by the drawings on every
+// thread; the geometry is each thread's own, as a QPainterPath fills caches on its first use
+// (the form the paint engine takes, its bounds) without a lock: two threads filling the same
+// path at once could tear them, and a tile showed sea where land is, or the program fell.
 struct SharedArt {
     std::mutex mutex;
-    std::shared_ptr<const Geometry> geometry;
+    std::map<std::thread::id, std::shared_ptr<const Geometry>> geometries;
     std::shared_ptr<const SoftLayers> soft;
 };
 
@@ -198,10 +202,17 @@ SharedArt& sharedArt() {
 
 std::shared_ptr<const Geometry> geometry() {
     SharedArt& art = sharedArt();
+    const std::thread::id thread = std::this_thread::get_id();
+    {
+        const std::lock_guard lock(art.mutex);
+        if (const auto found = art.geometries.find(thread); found != art.geometries.end())
+            return found->second;
+    }
+    // Made without the lock, so that the other threads draw meanwhile.
+    auto made = std::make_shared<const Geometry>(makeGeometry());
     const std::lock_guard lock(art.mutex);
-    if (!art.geometry)
-        art.geometry = std::make_shared<const Geometry>(makeGeometry());
-    return art.geometry;
+    art.geometries[thread] = made;
+    return made;
 }
 
 QRectF peakBounds(const Peak& peak) {
@@ -504,7 +515,7 @@ QImage drawWholeSoftLayer(SoftLayer layer) {
 void releaseScaledArt() {
     SharedArt& art = sharedArt();
     const std::lock_guard lock(art.mutex);
-    art.geometry.reset();
+    art.geometries.clear();
     art.soft.reset();
 }
 
