@@ -28,10 +28,23 @@ void TurnDice::reset() {
     game_.reset();
     next_ = 1;
     made_.clear();
+    madeAt_.clear();
     nextSecret_.clear();
     nextGame_.reset();
     openedTags_.clear();
+    openedAt_.clear();
     verdict_.reset();
+}
+
+quint64 TurnDice::keyOf(AFPoint position) {
+    return (quint64(quint32(position.x)) << 32) | quint32(position.y);
+}
+
+std::size_t TurnDice::indexAt(const PositionIndex& index, AFPoint position, std::size_t k) {
+    const auto found = index.constFind(keyOf(position));
+    if (found == index.cend() || k >= found->size())
+        return std::size_t(-1);
+    return (*found)[k];
 }
 
 void TurnDice::newGame() {
@@ -41,6 +54,8 @@ void TurnDice::newGame() {
 void TurnDice::opened(const OpenedMoveFile& file) {
     reset();
     openedTags_ = file.contents.tags;
+    for (std::size_t i = 0; i < openedTags_.size(); ++i)
+        openedAt_[keyOf(openedTags_[i].position)].push_back(i);
     const std::optional<DiceRolls>& record = file.extension.diceRolls;
     DiceEvidence evidence;
     if (history_)
@@ -90,6 +105,7 @@ TurnDice::Roll TurnDice::roll(int hex, int offset, QString* warning) {
         roll.die = rollDie(6, 0, offset);
     }
     made_.push_back({roll.number, ZeKClick(hex).position(), roll.die});
+    madeAt_[keyOf(made_.back().position)].push_back(made_.size() - 1);
     return roll;
 }
 
@@ -147,19 +163,13 @@ void TurnDice::saved(QString* warning) {
 }
 
 RollMark TurnDice::ownMark(AFPoint position, std::size_t k) const {
-    for (const Made& made : made_)
-        if (made.position == position && k-- == 0)
-            return {made.number, false};
-    return {};
+    const std::size_t i = indexAt(madeAt_, position, k);
+    return i < made_.size() ? RollMark{made_[i].number, false} : RollMark{};
 }
 
 RollMark TurnDice::openedMark(AFPoint position, std::size_t k) const {
-    if (!verdict_)
-        return {};
-    for (std::size_t i = 0; i < openedTags_.size() && i < verdict_->marks.size(); ++i)
-        if (openedTags_[i].position == position && k-- == 0)
-            return verdict_->marks[i];
-    return {};
+    const std::size_t i = indexAt(openedAt_, position, k);
+    return verdict_ && i < verdict_->marks.size() ? verdict_->marks[i] : RollMark{};
 }
 
 QString TurnDice::markText(const RollMark& mark) {

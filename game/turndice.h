@@ -7,6 +7,7 @@
 #include "movefile/gameid.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <cstdint>
@@ -67,6 +68,12 @@ private:
         AFPoint position;
         int die = 0;
     };
+    // Where each combat stands, so that a hex's k-th combat is found without a scan: a file
+    // may hold hundreds of thousands.
+    using PositionIndex = QHash<quint64, std::vector<std::size_t>>;
+    static quint64 keyOf(AFPoint position);
+    static std::size_t indexAt(const PositionIndex& index, AFPoint position, std::size_t k);
+
     void reset();
     std::vector<DiceRoll> listRolls(const std::vector<TagRecord>& ownTags) const;
 
@@ -80,11 +87,13 @@ private:
     std::optional<GameId> game_;
     std::uint32_t next_ = 1;
     std::vector<Made> made_;
+    PositionIndex madeAt_;
     // The secret the next turn will draw from, made at this turn's first save, and the game
     // it is kept for.
     QByteArray nextSecret_;
     std::optional<GameId> nextGame_;
     // The opened file's combats and the verdict on them.
     std::vector<TagRecord> openedTags_;
+    PositionIndex openedAt_;
     std::optional<DiceVerdict> verdict_;
 };
