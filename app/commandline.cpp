@@ -151,12 +151,20 @@ int verifyRolls(const QString& file, const QString& mine) {
         const std::optional<GameHistory> history =
             root.isEmpty() ? std::nullopt : std::optional<GameHistory>(GameHistory(root));
         DiceEvidence evidence;
+        // The game the file is a turn of, as an Open takes it.
+        const HistoryContext context =
+            history ? history->contextFor(opened, file) : HistoryContext{};
+        const std::optional<GameId> game = context.claimsOtherGame   ? std::nullopt
+                                           : opened.extension.gameId ? opened.extension.gameId
+                                                                     : context.folderGame;
         if (!mine.isEmpty()) {
             reading = mine;
-            evidence =
-                diceEvidenceFor(history ? &*history : nullptr, opened, readOpenedMoveFile(mine));
+            evidence = diceEvidenceAgainst(history ? &*history : nullptr, readOpenedMoveFile(mine),
+                                           game ? game : opened.extension.gameId);
+        } else if (context.claimsOtherGame) {
+            evidence.missing = translated("the file claims the id of another of your games");
         } else if (history) {
-            evidence = diceEvidenceFor(*history, opened);
+            evidence = diceEvidenceFor(*history, opened, game);
         } else {
             evidence.missing = translated("no history is kept");
         }

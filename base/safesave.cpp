@@ -163,7 +163,7 @@ Temporary createTemporary(const QString& folder, std::optional<mode_t> keep) {
 } // namespace
 
 bool saveFileSafely(const QString& path, const QByteArray& bytes, QString* error,
-                    const SaveFaults& faults) {
+                    const SaveFaults& faults, FileAccess access) {
     const QString shown = QDir::toNativeSeparators(path);
     const QString target = fileBehind(path);
     if (target.isEmpty())
@@ -182,8 +182,12 @@ bool saveFileSafely(const QString& path, const QByteArray& bytes, QString* error
 
     const QString folder = QFileInfo(target).absolutePath();
     clearLeftOvers(folder);
-    const Temporary temporary = createTemporary(
-        folder, exists ? std::optional<mode_t>(existing.st_mode & 0777) : std::nullopt);
+    std::optional<mode_t> mode;
+    if (access == FileAccess::OwnerOnly)
+        mode = S_IRUSR | S_IWUSR;
+    else if (exists)
+        mode = existing.st_mode & 0777;
+    const Temporary temporary = createTemporary(folder, mode);
     if (temporary.fd < 0)
         return fail(error, systemError(errno));
     const auto giveUp = [&](const QString& reason) {

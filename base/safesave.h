@@ -19,6 +19,10 @@ struct SaveFaults {
     bool abandon = false;
 };
 
+// Who may read the saved file: as the file it replaces (a new one as the umask allows), or
+// its owner alone from its first byte (for secrets).
+enum class FileAccess { AsBefore, OwnerOnly };
+
 // Writes the bytes to a temporary file beside path, checks every write, syncs it to the
 // disk, then renames it over path and syncs the folder, so that the new file is known to
 // be on disk whole before the old one goes. A symbolic link is written through to the file
@@ -29,4 +33,4 @@ struct SaveFaults {
 // left on device"); the previous file is untouched unless only the last folder sync failed
 // (the new file then stands, but is not known to survive a crash).
 bool saveFileSafely(const QString& path, const QByteArray& bytes, QString* error = nullptr,
-                    const SaveFaults& faults = {});
+                    const SaveFaults& faults = {}, FileAccess access = FileAccess::AsBefore);

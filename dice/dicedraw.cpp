@@ -31,9 +31,9 @@ QByteArray dicedraw::newSecret() {
     return QByteArray(reinterpret_cast<const char*>(words.data()), kSecretSize);
 }
 
-int dicedraw::drawDie(const QByteArray& secret, const QByteArray& openedHash,
-                      std::uint32_t number) {
-    const QByteArray message = openedHash + le32(number);
+namespace {
+
+int drawFrom(const QByteArray& secret, const QByteArray& message) {
     for (std::uint32_t round = 0;; ++round) {
         const QByteArray mac = QMessageAuthenticationCode::hash(
             round == 0 ? message : message + le32(round), secret, QCryptographicHash::Sha256);
@@ -44,4 +44,16 @@ int dicedraw::drawDie(const QByteArray& secret, const QByteArray& openedHash,
                 return byte % 6 + 1;
         }
     }
+}
+
+} // namespace
+
+int dicedraw::drawDie(const QByteArray& secret, const QByteArray& openedHash,
+                      std::uint32_t number) {
+    return drawFrom(secret, openedHash + le32(number));
+}
+
+int dicedraw::drawDieForCombat(const QByteArray& secret, const QByteArray& openedHash,
+                               std::uint32_t number, int hex) {
+    return drawFrom(secret, openedHash + le32(number) + le32(static_cast<std::uint32_t>(hex)));
 }

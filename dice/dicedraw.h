@@ -6,7 +6,8 @@
 
 // The scheme's arithmetic. A player's file commits to a fresh secret; the next turn's die
 // number i is drawn from HMAC-SHA256(key = that secret, message = the opened file's
-// SHA-256 followed by i), so neither player alone can steer it.
+// SHA-256 followed by i, and by the combat's hex in the form that binds a roll to its
+// combat), so neither player alone can steer it.
 namespace dicedraw {
 
 inline constexpr qsizetype kSecretSize = 32;
@@ -23,5 +24,9 @@ QByteArray newSecret();
 // and the (never yet seen) case of 32 rejected bytes draws again with a 32-bit round count
 // appended.
 int drawDie(const QByteArray& secret, const QByteArray& openedHash, std::uint32_t number);
+// The same roll bound to its combat: the message is the hash, the number and the combat's hex
+// index, each 32-bit little-endian, so the die of one combat says nothing of another's.
+int drawDieForCombat(const QByteArray& secret, const QByteArray& openedHash, std::uint32_t number,
+                     int hex);
 
 } // namespace dicedraw

@@ -1,6 +1,8 @@
 #include "dice/diceverdict.h"
 
+#include "base/untrustedtext.h"
 #include "dice/dicedraw.h"
+#include "geometry/hexgrid.h"
 
 #include <QCoreApplication>
 
@@ -61,6 +63,14 @@ QString DiceVerdict::text() const {
         if (made == 1)
             return translated("roll 1 is missing, 1 roll was made");
         return translated("roll %1 is missing, %2 rolls were made").arg(roll).arg(made);
+    case Kind::Withheld:
+        if (claim.isEmpty())
+            return translated("the rolls were withheld: they committed to this turn's dice in "
+                              "%1 and did not reveal them")
+                .arg(untrustedtext::forLine(why));
+        return translated("the rolls were withheld: they committed to this turn's dice in %1 "
+                          "and did not reveal them (their file says: %2)")
+            .arg(untrustedtext::forLine(why), claim);
     case Kind::Unverifiable:
         break;
     }
@@ -71,6 +81,17 @@ DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector
                        const DiceEvidence& evidence) {
     DiceVerdict verdict;
     verdict.marks.resize(tags.size());
+    // Bound by a commitment the checking player holds, the file must reveal its dice: no
+    // record, no block or a reason for free dice is the same as hiding them.
+    if (!evidence.commitment.isEmpty() && (!record || !DiceRolls::isFixed(record->free))) {
+        verdict.kind = DiceVerdict::Kind::Withheld;
+        verdict.why = evidence.committedIn;
+        if (record) {
+            verdict.made = record->made;
+            verdict.claim = freeReasonText(record->free);
+        }
+        return verdict;
+    }
     if (!record)
         return unverifiable(verdict, translated("the file carries no dice record"));
     verdict.made = record->made;
@@ -78,7 +99,7 @@ DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector
     if (rolls.size() == tags.size())
         for (std::size_t i = 0; i < rolls.size(); ++i)
             verdict.marks[i].number = rolls[i].number;
-    if (record->free != DiceRolls::Fixed)
+    if (!DiceRolls::isFixed(record->free))
         return unverifiable(verdict, freeReasonText(record->free));
     if (!evidence.missing.isEmpty())
         return unverifiable(verdict, evidence.missing);
@@ -101,10 +122,20 @@ DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector
         return mismatch(verdict, 0,
                         translated("the secret revealed is not the one their earlier file "
                                    "committed"));
+    // A file that promised dice per combat cannot fall back to dice that can be swapped.
+    const bool perCombat = record->free == DiceRolls::FixedPerCombat;
+    if (perCombat != evidence.perCombat)
+        return mismatch(verdict, 0,
+                        translated("they were drawn in another way than their earlier file "
+                                   "promised"));
     std::optional<std::uint32_t> wrong;
     for (const auto& [number, index] : byNumber) {
+        const DiceRoll& roll = rolls[index];
+        const int hex = hexgrid::hexAtPosition(roll.position);
         const bool drawn =
-            dicedraw::drawDie(record->secret, evidence.sentHash, number) == rolls[index].die;
+            perCombat ? hex >= 0 && dicedraw::drawDieForCombat(record->secret, evidence.sentHash,
+                                                               number, hex) == roll.die
+                      : dicedraw::drawDie(record->secret, evidence.sentHash, number) == roll.die;
         verdict.marks[index].verified = drawn;
         if (!drawn && !wrong)
             wrong = number;

@@ -14,8 +14,13 @@
 struct DiceEvidence {
     // SHA-256 of the file they saved and sent, which the opponent opened to roll.
     QByteArray sentHash;
-    // The commitment in the opponent's earlier file, the one that sent file answered.
+    // The commitment in the opponent's earlier file, the one that sent file answered, and
+    // whether it promised rolls drawn per combat. With a commitment at hand the opponent was
+    // bound to reveal this turn's dice.
     QByteArray commitment;
+    bool perCombat = false;
+    // The name of that earlier file, as the checking player opened it.
+    QString committedIn;
     // Why either is not at hand; empty when both are.
     QString missing;
 };
@@ -29,28 +34,38 @@ struct RollMark {
 
 // The one verdict on a file's rolls.
 struct DiceVerdict {
-    enum class Kind { Verified, Mismatch, Missing, Unverifiable };
+    // Withheld: the opponent was bound to this turn's dice and did not reveal them.
+    enum class Kind { Verified, Mismatch, Missing, Withheld, Unverifiable };
     Kind kind = Kind::Unverifiable;
     // Mismatch: the first roll that does not match, 0 when the file as a whole does not;
     // Missing: the first roll missing.
     std::uint32_t roll = 0;
     // The rolls the file says were made.
     std::uint32_t made = 0;
-    // Unverifiable, and a Mismatch of the whole file: why.
+    // Unverifiable, and a Mismatch of the whole file: why. Withheld: the file that committed
+    // (a name from the checking player's history, which came with that file: show it as
+    // untrusted text), and in `claim` the reason the file gave for free dice, if it gave one.
     QString why;
+    QString claim;
     // Per combat of the tags section, in its order.
     std::vector<RollMark> marks;
 
     bool verified() const { return kind == Kind::Verified; }
+    // The file's rolls were checked and found wanting: a reason to look twice at the file.
+    bool failed() const {
+        return kind == Kind::Mismatch || kind == Kind::Missing || kind == Kind::Withheld;
+    }
     // "all 4 rolls verified", "roll 3 does not match", "roll 2 is missing, 5 rolls were
-    // made", "rolls not verifiable (why)".
+    // made", "the rolls were withheld: they committed to this turn's dice in a2.krv and did
+    // not reveal them" or "rolls not verifiable (why)".
     QString text() const;
 };
 
-// Checks a file's dice record against its tags section and the evidence: every roll listed
-// once, each combat the one its roll lists, the revealed secret the committed one, the
-// rolls drawn against the file the checking player sent, every die the one the secret
-// draws, and no roll made but left out.
+// Checks a file's dice record against its tags section and the evidence: dice revealed
+// where they were committed to, every roll listed once, each combat the one its roll lists,
+// the revealed secret the committed one, drawn in the form it promised, the rolls drawn
+// against the file the checking player sent, every die the one the secret draws (for its
+// combat's hex, in the form that binds them), and no roll made but left out.
 DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector<TagRecord>& tags,
                        const DiceEvidence& evidence);
 

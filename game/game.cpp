@@ -74,12 +74,17 @@ void Game::open(const MoveFileContents& contents) {
     open(file);
 }
 
-void Game::open(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder,
-                const std::optional<EarlierFile>& ownLastFile) {
+void Game::open(const OpenedMoveFile& file, const OpenAs& as) {
     backToPresent();
     banners_ = openMoveFile(file.contents, *counters_, *tags_, *board_);
+    if (as.ownCombats) {
+        // Drawn as the player's, in the order they were made (the file's order at a hex).
+        tags_->clearTags();
+        for (const TagRecord& tag : file.contents.tags)
+            tags_->addCombat(TaggerInfo{tag.position, tag.dieValue, tag.comment});
+    }
     // Before the signal, so that whoever redraws the moves finds the new ones.
-    turn_->opened(file, gameOfFolder, ownLastFile);
+    turn_->opened(file, as.gameOfFolder, as.ownLastFile, !as.ignoreGameId);
     emit positionReplaced();
 }
 

@@ -63,12 +63,23 @@ public:
     // all or nothing: when it throws (a picture that cannot be had or drawn) the game is
     // as it was. Emits positionReplaced.
     void open(const MoveFileContents& contents);
+    // How an Open takes a file with Korva's block.
+    struct OpenAs {
+        // Adopted when the file has no id.
+        std::optional<GameId> gameOfFolder;
+        // The player's own last file of this game, which the moves are measured from.
+        std::optional<EarlierFile> ownLastFile;
+        // The file claims the id of a game it does not belong to: the id is not taken.
+        bool ignoreGameId = false;
+        // The player's own file opened again: its combats are the player's, and go out again
+        // with the next save.
+        bool ownCombats = false;
+    };
     // The same with Korva's block: the turn's start, the game id and the opponent's note
     // come from it. When the file has no id, gameOfFolder is adopted; the moves are those
-    // since ownLastFile (the player's own last file of this game) when it is given, else
-    // those its block or its start hexes show.
-    void open(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder = {},
-              const std::optional<EarlierFile>& ownLastFile = {});
+    // since ownLastFile when it is given, else those its block or its start hexes show.
+    void open(const OpenedMoveFile& file, const OpenAs& as);
+    void open(const OpenedMoveFile& file) { open(file, OpenAs()); }
     // A new game: every counter in the holding area, no combats, the default banners; its
     // turn and players are `order`'s (turn 1, the Allies to move, unless told).
     void newGame(TurnOrder order = TurnOrder::newGame(Side::First, {}));

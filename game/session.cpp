@@ -6,6 +6,7 @@
 #include "game/game.h"
 #include "game/savename.h"
 #include "game/turndice.h"
+#include "geometry/zekclick.h"
 #include "history/gamehistory.h"
 #include "history/historywriter.h"
 #include "movefile/korvaextension.h"
@@ -111,8 +112,21 @@ Session::OpenOutcome Session::open(const QString& fileName) {
                                            : HistoryContext{};
         // The whole file is good: the position is replaced in one step, which puts
         // everything back when it fails half-way.
-        game_->open(file, context.folderGame, context.ownLastFile);
-        dice_->opened(file);
+        game_->open(file, {context.folderGame, context.ownLastFile, context.claimsOtherGame,
+                           context.savedByPlayer});
+        QString diceNote;
+        dice_->opened(file,
+                      {game_->turn().gameId(), context.savedByPlayer, context.claimsOtherGame},
+                      &diceNote);
+        if (!diceNote.isEmpty())
+            emit historyWarning(diceNote);
+        for (const TurnDice::Recovered& roll : dice_->recovered())
+            game_->addCombat({ZeKClick(roll.hex).position(), roll.die, roll.comment});
+        outcome.recoveredRolls = int(dice_->recovered().size());
+        if (const std::optional<DiceVerdict>& verdict = dice_->openedVerdict();
+            verdict && verdict->failed())
+            outcome.diceFailure = verdict->text();
+        outcome.claimsOtherGame = context.claimsOtherGame;
         outcome.warning = file.extensionWarning;
         outcome.ownFile = context.savedByPlayer;
         outcome.olderThanAnswered =
@@ -130,7 +144,8 @@ Session::OpenOutcome Session::open(const QString& fileName) {
     }
     // An undo may never move a counter of the freshly opened position.
     clearUndoRecord();
-    setModified(false);
+    // Combats that came back are in no saved file yet.
+    setModified(outcome.recoveredRolls > 0);
     outcome.opened = true;
     emit positionReplaced(Change::Opened);
     return outcome;
@@ -160,7 +175,6 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
     }
     if (!outcome.saved)
         return outcome; // the previous file is untouched and the turn goes on
-    dice_->saved(&diceWarning);
     if (!diceWarning.isEmpty())
         emit historyWarning(diceWarning);
     if (endOfTurn)
@@ -278,12 +292,21 @@ void Session::backToPresent() {
     emit positionReplaced(Change::Present);
 }
 
-int Session::rollDie(int hex, int offset) {
+int Session::rollDie(int hex, int offset, const std::string& comment) {
     QString warning;
-    const int die = dice_->roll(hex, offset, &warning).die;
+    const int die = dice_->roll(hex, offset, comment, &warning).die;
     if (!warning.isEmpty())
         emit historyWarning(warning);
     return die;
+}
+
+void Session::addCombat(int hex, int die, const std::string& comment) {
+    game_->addCombat(TaggerInfo{ZeKClick(hex).position(), die, comment});
+    QString warning;
+    dice_->combatRecorded(hex, comment, &warning);
+    if (!warning.isEmpty())
+        emit historyWarning(warning);
+    markChanged();
 }
 
 const QString& Session::note() const {

@@ -85,6 +85,14 @@ public:
         bool ownFile = false;
         bool olderThanAnswered = false;
         bool otherGameUnsaved = false;
+        // The file claims the id of another of the player's games, whose turns it does not
+        // fit: it was kept apart, and nothing of that game changed.
+        bool claimsOtherGame = false;
+        // The opponent's rolls failed the check: the verdict's words.
+        QString diceFailure;
+        // Rolls made earlier against this file (before a crash or a restart, or in an earlier
+        // answer to it) that came back as combats of the turn: a roll once made stands.
+        int recoveredRolls = 0;
     };
     // Reads a move file whole and shows its position; a refused file changes nothing.
     OpenOutcome open(const QString& fileName);
@@ -143,9 +151,11 @@ public:
 
     // The dice of the turn and the verdict on the opened file's rolls.
     const TurnDice& dice() const { return *dice_; }
-    // A combat's die at the hex (TurnDice::roll); a roll the ledger could not keep is told
-    // through historyWarning.
-    int rollDie(int hex, int offset);
+    // A combat's die at the hex, with the comment written before the roll (Windows-1252;
+    // TurnDice::roll); a roll the ledger could not keep is told through historyWarning.
+    int rollDie(int hex, int offset, const std::string& comment);
+    // The combat of the roll just made at the hex, with its comment as it was closed.
+    void addCombat(int hex, int die, const std::string& comment);
 
     // The note that goes out with the next save. Setting another one is a change.
     const QString& note() const;

@@ -2,18 +2,29 @@
 
 #include "combat/dierandom.h"
 #include "dice/dicedraw.h"
-#include "geometry/zekclick.h"
+#include "geometry/hexgrid.h"
 #include "history/diceevidence.h"
 #include "history/dicestore.h"
 #include "movefile/korvaextension.h"
 #include "movefile/openedmovefile.h"
 
 #include <QCoreApplication>
+#include <QSet>
+
+#include <algorithm>
 
 namespace {
 
 QString translated(const char* text) {
     return QCoreApplication::translate("TurnDice", text);
+}
+
+void addNote(QString* warning, const QString& note) {
+    if (!warning || note.isEmpty())
+        return;
+    if (!warning->isEmpty())
+        *warning += QLatin1Char(' ');
+    *warning += note;
 }
 
 } // namespace
@@ -29,6 +40,7 @@ void TurnDice::reset() {
     next_ = 1;
     made_.clear();
     madeAt_.clear();
+    recovered_.clear();
     nextSecret_.clear();
     nextGame_.reset();
     openedTags_.clear();
@@ -51,21 +63,74 @@ void TurnDice::newGame() {
     reset();
 }
 
-void TurnDice::opened(const OpenedMoveFile& file) {
+void TurnDice::addMade(Made made) {
+    madeAt_[keyOf(made.position)].push_back(made_.size());
+    made_.push_back(std::move(made));
+}
+
+void TurnDice::opened(const OpenedMoveFile& file, const OpenedAs& as, QString* warning) {
     reset();
+    game_ = as.game;
+    openedHash_ = dicedraw::sha256(file.bytes);
+    if (as.ownFile) {
+        goOnWith(file, warning);
+        return;
+    }
     openedTags_ = file.contents.tags;
     for (std::size_t i = 0; i < openedTags_.size(); ++i)
         openedAt_[keyOf(openedTags_[i].position)].push_back(i);
-    const std::optional<DiceRolls>& record = file.extension.diceRolls;
     DiceEvidence evidence;
-    if (history_)
-        evidence = diceEvidenceFor(*history_, file);
+    if (as.keptApart)
+        evidence.missing = translated("the file claims the id of another of your games");
+    else if (history_)
+        evidence = diceEvidenceFor(*history_, file, as.game);
     else
         evidence.missing = translated("no history is kept");
-    verdict_ = verifyDice(record, openedTags_, evidence);
+    verdict_ = verifyDice(file.extension.diceRolls, openedTags_, evidence);
+    if (as.keptApart)
+        game_.reset(); // nothing of the game it claims is touched
+    else
+        drawFor(file, warning);
+}
 
-    openedHash_ = dicedraw::sha256(file.bytes);
-    game_ = file.extension.gameId;
+void TurnDice::goOnWith(const OpenedMoveFile& file, QString* warning) {
+    const std::optional<DiceRolls>& record = file.extension.diceRolls;
+    // Nothing of the opponent's to check: the player's own rolls.
+    verdict_ = DiceVerdict{};
+    verdict_->why = translated("it is a file you saved yourself");
+    if (!record) {
+        // Saved by a Korva that kept no dice: its turn rolls as it did.
+        free_ = DiceRolls::NoKorvaDice;
+        openedHash_.clear();
+        return;
+    }
+    verdict_->made = record->made;
+    free_ = record->free;
+    openedHash_ = record->openedHash;
+    secret_ = record->secret;
+    if (DiceRolls::isFixed(free_))
+        commitment_ = dicedraw::commitmentOf(secret_);
+    // The combats of the file are this turn's own, with the rolls its record lists.
+    for (const DiceRoll& roll : record->rolls)
+        addMade({roll.number, roll.position, roll.die, roll.comment});
+    next_ = record->made + 1;
+    if (history_ && game_) {
+        const DiceStore store(*history_, *game_);
+        QString note;
+        if (file.extension.diceCommitment)
+            if (std::optional<QByteArray> secret =
+                    store.secretFor(*file.extension.diceCommitment, &note)) {
+                nextSecret_ = *secret;
+                nextGame_ = game_;
+            }
+        addNote(warning, note);
+    }
+    if (fixed())
+        recoverFromLedger(warning);
+}
+
+void TurnDice::drawFor(const OpenedMoveFile& file, QString* warning) {
+    const std::optional<DiceRolls>& record = file.extension.diceRolls;
     if (!record) {
         free_ = DiceRolls::NoKorvaDice;
         return;
@@ -76,53 +141,95 @@ void TurnDice::opened(const OpenedMoveFile& file) {
     if (!history_ || !game_)
         return;
     // The secret of this player's file that the opened one answered, if still kept.
-    const std::optional<OpenedMoveFile> answered =
+    const std::optional<KeptCopy> answered =
         keptCopyWithHash(*history_, *game_, record->openedHash);
-    if (!answered || !answered->extension.diceCommitment)
+    if (!answered || !answered->file.extension.diceCommitment)
         return;
     const DiceStore store(*history_, *game_);
-    const std::optional<QByteArray> secret = store.secretFor(*answered->extension.diceCommitment);
+    QString note;
+    const std::optional<QByteArray> secret =
+        store.secretFor(*answered->file.extension.diceCommitment, &note);
+    addNote(warning, note);
     if (!secret)
         return;
-    free_ = DiceRolls::Fixed;
+    free_ = answered->file.extension.diceCommitmentPerCombat ? DiceRolls::FixedPerCombat
+                                                             : DiceRolls::Fixed;
     secret_ = *secret;
-    commitment_ = *answered->extension.diceCommitment;
-    next_ = store.rollsMade(commitment_) + 1;
+    commitment_ = *answered->file.extension.diceCommitment;
+    recoverFromLedger(warning);
 }
 
-TurnDice::Roll TurnDice::roll(int hex, int offset, QString* warning) {
+void TurnDice::recoverFromLedger(QString* warning) {
+    if (!history_ || !game_)
+        return;
+    const DiceStore store(*history_, *game_);
+    QString note;
+    const std::vector<DiceStore::Roll> ledger = store.rollsOf(commitment_, openedHash_, &note);
+    addNote(warning, note);
+    QSet<std::uint32_t> known;
+    for (const Made& made : made_)
+        known.insert(made.number);
+    for (const DiceStore::Roll& roll : ledger) {
+        next_ = std::max(next_, roll.number + 1);
+        // Rolls of an earlier Korva's ledger carry no comment and no file: they only count.
+        if (known.contains(roll.number) || roll.openedHash.isEmpty())
+            continue;
+        recovered_.push_back({roll.number, roll.hex, roll.die, roll.comment});
+        addMade({roll.number, hexgrid::hexPosition(roll.hex), roll.die, roll.comment});
+    }
+}
+
+TurnDice::Roll TurnDice::roll(int hex, int offset, const std::string& comment, QString* warning) {
     Roll roll{next_++, 0};
     if (fixed()) {
-        roll.die = dicedraw::drawDie(secret_, openedHash_, roll.number);
-        // Kept before it shows: a restart goes on after it.
-        DiceStore store(*history_, *game_);
-        QString error;
-        if (!store.recordRoll(commitment_, roll.number, roll.die, hex, &error) && warning)
-            *warning = translated("The dice ledger could not keep roll %1: %2")
-                           .arg(roll.number)
-                           .arg(error);
+        roll.die = free_ == DiceRolls::FixedPerCombat
+                       ? dicedraw::drawDieForCombat(secret_, openedHash_, roll.number, hex)
+                       : dicedraw::drawDie(secret_, openedHash_, roll.number);
+        // Kept before it shows: a restart goes on after it and brings it back.
+        QString error = translated("no history is kept");
+        if (!history_ || !game_ ||
+            !DiceStore(*history_, *game_)
+                 .recordRoll({commitment_, openedHash_, roll.number, roll.die, hex, comment},
+                             &error))
+            addNote(warning, translated("The dice ledger could not keep roll %1: %2")
+                                 .arg(roll.number)
+                                 .arg(error));
     } else {
         roll.die = rollDie(6, 0, offset);
     }
-    made_.push_back({roll.number, ZeKClick(hex).position(), roll.die});
-    madeAt_[keyOf(made_.back().position)].push_back(made_.size() - 1);
+    addMade({roll.number, hexgrid::hexPosition(hex), roll.die, comment});
     return roll;
 }
 
+void TurnDice::combatRecorded(int hex, const std::string& comment, QString* warning) {
+    const auto found = madeAt_.constFind(keyOf(hexgrid::hexPosition(hex)));
+    if (found == madeAt_.cend() || found->empty())
+        return;
+    Made& made = made_[found->back()];
+    if (made.comment == comment)
+        return;
+    made.comment = comment;
+    if (!fixed() || !history_ || !game_)
+        return;
+    QString error;
+    if (!DiceStore(*history_, *game_)
+             .recordRoll({commitment_, openedHash_, made.number, made.die, hex, comment}, &error))
+        addNote(warning, translated("The dice ledger could not keep the comment of roll %1: %2")
+                             .arg(made.number)
+                             .arg(error));
+}
+
 std::vector<DiceRoll> TurnDice::listRolls(const std::vector<TagRecord>& ownTags) const {
-    // Tags at one position keep their roll order, so the first roll not yet listed with the
-    // same position and die is the tag's.
-    std::vector<bool> listed(made_.size(), false);
+    // The k-th own tag at a position is the k-th roll made there: tags at one position keep
+    // their roll order.
+    QHash<quint64, std::size_t> seen;
     std::vector<DiceRoll> rolls;
+    rolls.reserve(ownTags.size());
     for (const TagRecord& tag : ownTags) {
         DiceRoll roll{0, tag.position, tag.dieValue, tag.comment};
-        for (std::size_t i = 0; i < made_.size(); ++i) {
-            if (!listed[i] && made_[i].position == tag.position && made_[i].die == tag.dieValue) {
-                listed[i] = true;
-                roll.number = made_[i].number;
-                break;
-            }
-        }
+        const std::size_t i = indexAt(madeAt_, tag.position, seen[keyOf(tag.position)]++);
+        if (i < made_.size() && made_[i].die == tag.dieValue)
+            roll.number = made_[i].number;
         rolls.push_back(std::move(roll));
     }
     return rolls;
@@ -137,29 +244,25 @@ void TurnDice::addToBlock(KorvaExtension& block, const std::vector<TagRecord>& o
         if (store.keepSecret(secret, &error)) {
             nextSecret_ = secret;
             nextGame_ = block.gameId;
-        } else if (warning)
-            *warning = translated("The next turn's dice secret could not be kept, so its dice "
-                                  "will roll freely: %1")
-                           .arg(error);
+        } else {
+            addNote(warning, translated("The next turn's dice secret could not be kept, so its "
+                                        "dice will roll freely: %1")
+                                 .arg(error));
+        }
     }
-    if (!nextSecret_.isEmpty())
+    if (!nextSecret_.isEmpty()) {
         block.diceCommitment = dicedraw::commitmentOf(nextSecret_);
+        block.diceCommitmentPerCombat = true;
+    }
     DiceRolls rolls;
     rolls.free = free_;
     rolls.secret = secret_;
     rolls.openedHash = openedHash_;
-    rolls.made = rollsMade();
     rolls.rolls = listRolls(ownTags);
+    // A combat no roll of this turn accounts for (one of a file saved without dice) is still
+    // listed, so the count never falls below the list, as the reader requires.
+    rolls.made = std::max<std::uint32_t>(rollsMade(), std::uint32_t(rolls.rolls.size()));
     block.diceRolls = std::move(rolls);
-}
-
-void TurnDice::saved(QString* warning) {
-    if (!history_ || nextSecret_.isEmpty() || !nextGame_)
-        return;
-    DiceStore store(*history_, *nextGame_);
-    QString error;
-    if (!store.keepOnly(dicedraw::commitmentOf(nextSecret_), &error) && warning)
-        *warning = translated("The dice ledger could not drop the revealed secret: %1").arg(error);
 }
 
 RollMark TurnDice::ownMark(AFPoint position, std::size_t k) const {

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 class GameHistory;
@@ -20,39 +21,67 @@ struct OpenedMoveFile;
 
 // The dice of the turn being played, and the verdict on the opened file's rolls.
 //
-// When the opened file answers a file of this player whose secret the history still keeps,
-// the turn's dice are fixed: roll i is drawn from that secret and the opened file's hash,
-// and the ledger keeps each roll before it is shown, so a restart goes on with the next
-// number instead of rolling again. Otherwise the die rolls as it always did (rollDie) and
-// the file says why. Each save commits to a new secret for the next turn (one per turn,
-// kept before the file exists) and reveals this turn's; the revealed ones are then dropped.
+// When the opened file answers a file of this player whose secret the history keeps, the
+// turn's dice are fixed: roll i is drawn from that secret, the opened file's hash and the
+// combat's hex, and the ledger keeps each roll (with its hex and comment) before it is shown.
+// A restart, a crash or a second answer to the same file therefore goes on with the next
+// number, and the rolls made come back as combats of the turn. The player's own file opened
+// again (saved unfinished, or a copy) goes on with the turn it was saved in: its combats stay
+// the player's and its dice continue. Otherwise the die rolls as it always did (rollDie) and
+// the file says why. Each turn commits to a new secret for the next turn at its first save;
+// secrets stay kept after they are revealed, since the turn they draw may go on.
 class TurnDice {
 public:
     // Keeps no secrets and checks nothing without a history.
     explicit TurnDice(const GameHistory* history);
 
-    // A file was opened: its rolls are checked, and the turn it starts gets its dice.
-    void opened(const OpenedMoveFile& file);
+    // How Open takes the file.
+    struct OpenedAs {
+        // The game the file is a turn of: its own id when it fits that game, the game of its
+        // folder for a file without one; none for a file kept apart.
+        std::optional<GameId> game;
+        // The player saved these very bytes.
+        bool ownFile = false;
+        // The file claims the id of another of the player's games and was kept apart.
+        bool keptApart = false;
+    };
+    // A file was opened: its rolls are checked, and the turn it starts (or, for the player's
+    // own file, goes on with) gets its dice. Notes for the player (a damaged dice store set
+    // aside) go to *warning.
+    void opened(const OpenedMoveFile& file, const OpenedAs& as, QString* warning);
     // A new game: nothing opened, so nothing to draw the dice from.
     void newGame();
+
+    // A roll the ledger held for this turn that the opened file does not carry: a combat
+    // rolled before a crash or a restart, or in an earlier answer to the same file.
+    struct Recovered {
+        std::uint32_t number = 0;
+        int hex = 0;
+        int die = 0;
+        std::string comment;
+    };
+    // Since the last Open; the session makes them combats of the turn.
+    const std::vector<Recovered>& recovered() const { return recovered_; }
 
     struct Roll {
         std::uint32_t number = 0;
         int die = 0;
     };
-    // A combat's roll at the hex; `offset` is the free die's (hex mod 6). A roll the ledger
-    // could not keep is rolled all the same, with *warning set.
-    Roll roll(int hex, int offset, QString* warning);
+    // A combat's roll at the hex, with the comment written before it (Windows-1252);
+    // `offset` is the free die's (hex mod 6). A roll the ledger could not keep is rolled all
+    // the same, with *warning set.
+    Roll roll(int hex, int offset, const std::string& comment, QString* warning);
+    // The combat of the last roll at the hex is recorded with this comment (it may have been
+    // changed after the roll): the ledger keeps the final one.
+    void combatRecorded(int hex, const std::string& comment, QString* warning);
 
     // The commitment and this turn's rolls, added to the block a save writes; the own tags
     // in the order the tags section holds them. A secret the history could not keep leaves
     // the commitment out (the next turn then rolls freely) and sets *warning.
     void addToBlock(KorvaExtension& block, const std::vector<TagRecord>& ownTags, QString* warning);
-    // The save succeeded: the secret it revealed is dropped from the history.
-    void saved(QString* warning);
 
     // The dice of this turn are drawn from a secret.
-    bool fixed() const { return free_ == DiceRolls::Fixed; }
+    bool fixed() const { return DiceRolls::isFixed(free_); }
     std::uint32_t rollsMade() const { return next_ - 1; }
     // On the opened file's rolls; none before the first Open.
     const std::optional<DiceVerdict>& openedVerdict() const { return verdict_; }
@@ -67,6 +96,7 @@ private:
         std::uint32_t number = 0;
         AFPoint position;
         int die = 0;
+        std::string comment;
     };
     // Where each combat stands, so that a hex's k-th combat is found without a scan: a file
     // may hold hundreds of thousands.
@@ -75,11 +105,18 @@ private:
     static std::size_t indexAt(const PositionIndex& index, AFPoint position, std::size_t k);
 
     void reset();
+    void addMade(Made made);
+    // The player's own file: its turn's dice, rolls and next secret again.
+    void goOnWith(const OpenedMoveFile& file, QString* warning);
+    // The opponent's file: fixed dice when it answers a file whose secret is kept.
+    void drawFor(const OpenedMoveFile& file, QString* warning);
+    // The ledger's rolls of this turn beyond those already made come back.
+    void recoverFromLedger(QString* warning);
     std::vector<DiceRoll> listRolls(const std::vector<TagRecord>& ownTags) const;
 
     const GameHistory* history_;
-    // This turn: why it rolls freely (or Fixed), the secret and commitment it draws from,
-    // the opened file's hash and game.
+    // This turn: why it rolls freely (or how it is fixed), the secret and commitment it draws
+    // from, the opened file's hash and the game.
     std::uint32_t free_ = DiceRolls::FirstTurn;
     QByteArray secret_;
     QByteArray commitment_;
@@ -88,6 +125,7 @@ private:
     std::uint32_t next_ = 1;
     std::vector<Made> made_;
     PositionIndex madeAt_;
+    std::vector<Recovered> recovered_;
     // The secret the next turn will draw from, made at this turn's first save, and the game
     // it is kept for.
     QByteArray nextSecret_;

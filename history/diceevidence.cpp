@@ -11,86 +11,106 @@ QString translated(const char* text) {
     return QCoreApplication::translate("DiceVerdict", text);
 }
 
+std::optional<OpenedMoveFile> readCopy(const HistoryEntry& entry) {
+    try {
+        return GameHistory::read(entry);
+    } catch (const MoveFileError&) {
+        return std::nullopt; // damaged on disk: it tells nothing
+    }
+}
+
+QByteArray answeredHash(const OpenedMoveFile& file) {
+    const std::optional<DiceRolls>& dice = file.extension.diceRolls;
+    return dice ? dice->openedHash : QByteArray();
+}
+
 // The commitment of the opponent's file that `sent` answered, looked up in the history.
-DiceEvidence withCommitment(const GameHistory* history, const OpenedMoveFile& file,
-                            const OpenedMoveFile& sent) {
+DiceEvidence withCommitment(const GameHistory* history, const OpenedMoveFile& sent,
+                            const std::optional<GameId>& game) {
     DiceEvidence evidence;
     evidence.sentHash = dicedraw::sha256(sent.bytes);
-    const std::optional<DiceRolls>& sentDice = sent.extension.diceRolls;
-    if (!sentDice || sentDice->openedHash.isEmpty()) {
+    const QByteArray answered = answeredHash(sent);
+    if (answered.isEmpty()) {
         evidence.missing = translated("the file you sent answered no file of theirs");
         return evidence;
     }
-    const std::optional<GameId>& game = file.extension.gameId;
-    std::optional<OpenedMoveFile> answered;
+    std::optional<KeptCopy> theirs;
     if (history && game)
-        answered = keptCopyWithHash(*history, *game, sentDice->openedHash);
-    if (!answered) {
+        theirs = keptCopyWithHash(*history, *game, answered);
+    if (!theirs) {
         evidence.missing = translated("the file of theirs that you answered is not in the history");
         return evidence;
     }
-    if (!answered->extension.diceCommitment) {
+    if (!theirs->file.extension.diceCommitment) {
         evidence.missing = translated("the file of theirs that you answered committed no secret");
         return evidence;
     }
-    evidence.commitment = *answered->extension.diceCommitment;
+    evidence.commitment = *theirs->file.extension.diceCommitment;
+    evidence.perCombat = theirs->file.extension.diceCommitmentPerCombat;
+    evidence.committedIn = theirs->entry.title + QStringLiteral(".krv");
     return evidence;
 }
 
 } // namespace
 
-std::optional<OpenedMoveFile> keptCopyWithHash(const GameHistory& history, const GameId& game,
-                                               const QByteArray& hash) {
+std::optional<KeptCopy> keptCopyWithHash(const GameHistory& history, const GameId& game,
+                                         const QByteArray& hash) {
     // The hashes are remembered: only the copy found is read again.
     const auto copies = history.kept(GameHistory::gameKey(game, {}));
-    for (const HistoryEntry& entry : *copies) {
-        if (const QByteArray kept = history.hashOf(entry); !kept.isEmpty() && kept == hash) {
-            try {
-                return GameHistory::read(entry);
-            } catch (const MoveFileError&) {
-                return std::nullopt;
-            }
+    for (auto entry = copies->rbegin(); entry != copies->rend(); ++entry) {
+        if (const QByteArray kept = history.hashOf(*entry); !kept.isEmpty() && kept == hash) {
+            if (std::optional<OpenedMoveFile> file = readCopy(*entry))
+                return KeptCopy{*entry, std::move(*file)};
+            return std::nullopt;
         }
     }
     return std::nullopt;
 }
 
-DiceEvidence diceEvidenceFor(const GameHistory& history, const OpenedMoveFile& file) {
+DiceEvidence diceEvidenceFor(const GameHistory& history, const OpenedMoveFile& file,
+                             const std::optional<GameId>& game) {
     DiceEvidence evidence;
-    const std::optional<GameId>& game = file.extension.gameId;
     if (!game) {
         evidence.missing = translated("the file names no game");
         return evidence;
     }
-    std::optional<HistoryEntry> sent;
+    // The newest saved copy before the file was first kept, and the one its record names.
     const QByteArray hash = dicedraw::sha256(file.bytes);
+    const QByteArray named = answeredHash(file);
+    std::optional<HistoryEntry> newest;
+    std::optional<HistoryEntry> namedCopy;
     const auto copies = history.kept(GameHistory::gameKey(*game, {}));
     for (const HistoryEntry& entry : *copies) {
-        if (history.hashOf(entry) == hash) {
+        const QByteArray kept = history.hashOf(entry);
+        if (kept == hash) {
             if (entry.kind == HistoryEntry::Kind::Saved) {
                 evidence.missing = translated("it is a file you saved yourself");
                 return evidence;
             }
             break; // kept before: the file it answered was saved before that
         }
-        if (entry.kind == HistoryEntry::Kind::Saved)
-            sent = entry;
+        if (entry.kind != HistoryEntry::Kind::Saved)
+            continue;
+        newest = entry;
+        if (!named.isEmpty() && kept == named)
+            namedCopy = entry;
     }
-    std::optional<OpenedMoveFile> sentFile;
-    if (sent) {
-        try {
-            sentFile = GameHistory::read(*sent);
-        } catch (const MoveFileError&) {
-        }
+    std::optional<OpenedMoveFile> sent = newest ? readCopy(*newest) : std::nullopt;
+    if (namedCopy && sent && namedCopy->path != newest->path) {
+        // A copy saved again after sending answers the same file as the one sent; an older
+        // turn's file does not, and the newest stays the one to roll against.
+        std::optional<OpenedMoveFile> answered = readCopy(*namedCopy);
+        if (answered && answeredHash(*answered) == answeredHash(*sent))
+            sent = std::move(answered);
     }
-    if (!sentFile) {
+    if (!sent) {
         evidence.missing = translated("the file you sent is not in the history");
         return evidence;
     }
-    return withCommitment(&history, file, *sentFile);
+    return withCommitment(&history, *sent, game);
 }
 
-DiceEvidence diceEvidenceFor(const GameHistory* history, const OpenedMoveFile& file,
-                             const OpenedMoveFile& sent) {
-    return withCommitment(history, file, sent);
+DiceEvidence diceEvidenceAgainst(const GameHistory* history, const OpenedMoveFile& sent,
+                                 const std::optional<GameId>& game) {
+    return withCommitment(history, sent, game);
 }

@@ -2,6 +2,7 @@
 
 #include "dice/diceverdict.h"
 #include "history/gamehistory.h"
+#include "history/historyentry.h"
 #include "movefile/openedmovefile.h"
 
 #include <QByteArray>
@@ -12,14 +13,24 @@
 // file they sent, which the opponent should have rolled against, and the commitment of the
 // opponent's file that it answered.
 
-// The sent file is the newest saved copy of the file's game kept before the file itself
-// was first kept (an Open of it again later still finds the file it answered). A file the
-// player saved themselves has no evidence: it is their own.
-DiceEvidence diceEvidenceFor(const GameHistory& history, const OpenedMoveFile& file);
+// `game` is the game the file is taken to be a turn of (its id when it fits, the folder's
+// game for a file without one); none finds nothing. The sent file is the player's saved copy
+// the file's dice record names, when it answers the same file of theirs as the player's
+// newest saved copy kept before the file itself was first kept (a copy saved again after
+// sending answers the same file); else that newest copy, so that a file which names no file,
+// or an older one, is checked against the file the player sent last. A file the player saved
+// themselves has no evidence: it is their own.
+DiceEvidence diceEvidenceFor(const GameHistory& history, const OpenedMoveFile& file,
+                             const std::optional<GameId>& game);
 // The same with the sent file given; a null history finds no commitment.
-DiceEvidence diceEvidenceFor(const GameHistory* history, const OpenedMoveFile& file,
-                             const OpenedMoveFile& sent);
+DiceEvidence diceEvidenceAgainst(const GameHistory* history, const OpenedMoveFile& sent,
+                                 const std::optional<GameId>& game);
 
-// The game's copy whose SHA-256 is `hash`, read as Open reads a file.
-std::optional<OpenedMoveFile> keptCopyWithHash(const GameHistory& history, const GameId& game,
-                                               const QByteArray& hash);
+// A copy of the game's history read back as Open reads a file.
+struct KeptCopy {
+    HistoryEntry entry;
+    OpenedMoveFile file;
+};
+// The game's copy whose SHA-256 is `hash`.
+std::optional<KeptCopy> keptCopyWithHash(const GameHistory& history, const GameId& game,
+                                         const QByteArray& hash);

@@ -1,6 +1,7 @@
 #include "history/gamehistory.h"
 
 #include "movefile/movefile.h"
+#include "movefile/newgamefile.h"
 #include "movefile/turnkeeper.h"
 
 #include <QCryptographicHash>
@@ -53,6 +54,39 @@ QDateTime changedAt(const QString& folder) {
     return QFileInfo(folder).fileTime(QFileDevice::FileModificationTime).toUTC();
 }
 
+// A position as where every counter stands; losses and markers do not tell games apart.
+template <typename Hexes> QByteArray positionKey(const Hexes& hexes) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const int hex : hexes)
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(&hex), sizeof hex));
+    return hash.result();
+}
+
+QByteArray startKey(const std::vector<CounterRecord>& records) {
+    std::vector<int> hexes;
+    for (const CounterRecord& record : records)
+        hexes.push_back(record.startHex);
+    return positionKey(hexes);
+}
+
+QByteArray presentKey(const std::vector<CounterRecord>& records) {
+    std::vector<int> hexes;
+    for (const CounterRecord& record : records)
+        hexes.push_back(record.currentHex);
+    return positionKey(hexes);
+}
+
+// Where the file's turn began: its block says so, else its start hexes do.
+QByteArray turnStartKey(const OpenedMoveFile& file) {
+    if (const auto& start = file.extension.turnStart) {
+        std::vector<int> hexes;
+        for (const CounterPlace& place : *start)
+            hexes.push_back(place.hex);
+        return positionKey(hexes);
+    }
+    return startKey(file.contents.counters);
+}
+
 } // namespace
 
 struct GameHistory::Memory {
@@ -61,8 +95,9 @@ struct GameHistory::Memory {
         std::shared_ptr<const std::vector<HistoryEntry>> entries;
     };
     QMutex mutex;
-    QHash<QString, Listing> listings;  // by game folder
-    QHash<QString, QByteArray> hashes; // by copy
+    QHash<QString, Listing> listings;                  // by game folder
+    QHash<QString, QByteArray> hashes;                 // by copy
+    QHash<QString, std::vector<QByteArray>> positions; // by copy
 };
 
 GameHistory::GameHistory(QString root)
@@ -256,9 +291,53 @@ std::optional<EarlierFile> GameHistory::ownLastFile(const GameId& id,
     return std::nullopt;
 }
 
+std::vector<QByteArray> GameHistory::positionsOf(const HistoryEntry& entry) const {
+    {
+        const QMutexLocker lock(&memory_->mutex);
+        if (const auto found = memory_->positions.constFind(entry.path);
+            found != memory_->positions.cend())
+            return *found;
+    }
+    std::vector<QByteArray> keys;
+    try {
+        const OpenedMoveFile copy = read(entry);
+        keys = {startKey(copy.contents.counters), presentKey(copy.contents.counters)};
+    } catch (const MoveFileError&) {
+        return keys; // perhaps only for now: not remembered
+    }
+    const QMutexLocker lock(&memory_->mutex);
+    if (memory_->positions.size() >= kMaxHashes)
+        memory_->positions.clear();
+    memory_->positions.insert(entry.path, keys);
+    return keys;
+}
+
+bool GameHistory::fitsGame(const GameId& id, const OpenedMoveFile& file) const {
+    const std::shared_ptr<const std::vector<HistoryEntry>> known = kept(gameKey(id, {}));
+    if (known->empty())
+        return true;
+    const QByteArray start = turnStartKey(file);
+    static const QByteArray newGame = presentKey(newGameContents().counters);
+    if (start == newGame)
+        return true;
+    const QByteArray hash = sha256(file.bytes);
+    // Newest first: a file usually answers the copy kept last.
+    for (auto entry = known->rbegin(); entry != known->rend(); ++entry) {
+        const std::vector<QByteArray> positions = positionsOf(*entry);
+        if (std::find(positions.begin(), positions.end(), start) != positions.end() ||
+            holds(*entry, file.bytes, hash))
+            return true;
+    }
+    return false;
+}
+
 HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString& path) const {
     HistoryContext context;
     const std::optional<GameId>& fileGame = file.extension.gameId;
+    if (fileGame && !fitsGame(*fileGame, file)) {
+        context.claimsOtherGame = true;
+        return context;
+    }
     if (!fileGame)
         context.folderGame = gameOfFolder(path);
     const std::optional<GameId> game = fileGame ? fileGame : context.folderGame;

@@ -29,6 +29,9 @@ struct HistoryContext {
     // The turn the player's newest saved file of the game says, when it says one: a file of
     // an earlier turn was answered already.
     std::optional<TurnRecord> lastSavedTurn;
+    // The file names a game of the history whose turns it does not fit (fitsGame): it claims
+    // another game's id, and nothing above is of that game.
+    bool claimsOtherGame = false;
 };
 
 // The game's history: a copy of every move file opened or saved, one folder per game.
@@ -86,9 +89,14 @@ public:
     std::optional<EarlierFile> ownLastFile(const GameId& id, const OpenedMoveFile& opened) const;
 
     // What the history knows of the game of a file being opened from `path`: its game when
-    // the file names none, the player's own last file of that game and its turn, and whether
-    // the player saved this very file.
+    // the file names none, the player's own last file of that game and its turn, whether
+    // the player saved this very file, and whether it claims the id of a game it does not fit.
     HistoryContext contextFor(const OpenedMoveFile& file, const QString& path) const;
+    // Whether the file may be a turn of the game: a game the history keeps nothing of takes
+    // any file; else the file is one of its copies, or its turn began from a new game's
+    // position or from one that a copy of the game began or ended a turn with. An id alone
+    // proves nothing: it is in every file of the game, the opponent's too.
+    bool fitsGame(const GameId& id, const OpenedMoveFile& file) const;
 
     // Reads a copy back as Open reads a move file; throws MoveFileError when it cannot.
     static OpenedMoveFile read(const HistoryEntry& entry);
@@ -106,6 +114,8 @@ private:
     void remember(const HistoryEntry& entry, const QByteArray& hash) const;
     // Whether a copy has exactly these bytes: by its remembered hash, else by its size first.
     bool holds(const HistoryEntry& entry, const QByteArray& bytes, const QByteArray& hash) const;
+    // The keys of the positions a copy began and ended its turn with, read once.
+    std::vector<QByteArray> positionsOf(const HistoryEntry& entry) const;
 
     QString root_;
     std::shared_ptr<Memory> memory_;

@@ -82,7 +82,7 @@ DiceRolls dicerecord::decode(QByteArrayView body) {
     rolls.free = in.word();
     rolls.secret = hashOrNothing(in, "secret");
     rolls.openedHash = hashOrNothing(in, "file hash");
-    if (rolls.free == DiceRolls::Fixed && (rolls.secret.isEmpty() || rolls.openedHash.isEmpty()))
+    if (DiceRolls::isFixed(rolls.free) && (rolls.secret.isEmpty() || rolls.openedHash.isEmpty()))
         throw std::runtime_error("its fixed dice lack their secret or file hash");
     rolls.made = in.word();
     const std::uint32_t count = in.word();

@@ -28,6 +28,7 @@ struct DiceRolls {
     // Why the dice rolled freely, as they always did; Fixed when they were drawn from the
     // secret below. A file may bring a reason this Korva does not know.
     enum Free : std::uint32_t {
+        // Drawn from the secret, the opened file's hash and the roll's number.
         Fixed = 0,
         // Nothing was opened to play this turn, or the opened file was the game's first.
         FirstTurn = 1,
@@ -35,7 +36,13 @@ struct DiceRolls {
         NoKorvaDice = 2,
         // The player's own file that the opened one answered, or its secret, was not kept.
         SecretLost = 3,
+        // Drawn from the secret, the opened file's hash, the roll's number and its combat's
+        // hex, so that a roll claimed for another combat does not match. A Korva that does not
+        // know it reads a reason it does not know, never a failed roll.
+        FixedPerCombat = 4,
     };
+    // The dice were drawn from the secret, in either form.
+    static bool isFixed(std::uint32_t free) { return free == Fixed || free == FixedPerCombat; }
     std::uint32_t free = FirstTurn;
     // With Fixed: the secret the player's previous file committed, revealed now (32 bytes).
     QByteArray secret;

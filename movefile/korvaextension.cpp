@@ -162,11 +162,14 @@ KorvaExtension readRecords(QByteArrayView records) {
             break;
 
         case kDiceCommitmentRecord:
-            once(extension.diceCommitment.has_value());
+        case kDicePerCombatCommitmentRecord:
+            if (extension.diceCommitment)
+                throw Damaged{"it holds two dice commitments"};
             if (body.size() != dicerecord::kHashSize)
                 throw Damaged{"its dice commitment has " + std::to_string(body.size()) +
                               " bytes, not 32"};
             extension.diceCommitment = body.toByteArray();
+            extension.diceCommitmentPerCombat = type == kDicePerCombatCommitmentRecord;
             break;
         case kDiceRollsRecord:
             once(extension.diceRolls.has_value());
@@ -255,7 +258,10 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
     if (extension.diceCommitment) {
         if (extension.diceCommitment->size() != dicerecord::kHashSize)
             throw MoveFileError("the dice commitment is not 32 bytes");
-        appendRecord(records, kDiceCommitmentRecord, *extension.diceCommitment);
+        appendRecord(records,
+                     extension.diceCommitmentPerCombat ? kDicePerCombatCommitmentRecord
+                                                       : kDiceCommitmentRecord,
+                     *extension.diceCommitment);
     }
     if (extension.diceRolls)
         appendRecord(records, kDiceRollsRecord, dicerecord::encode(*extension.diceRolls));
@@ -263,6 +269,13 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
     appendWord(block, kVersion);
     appendWord(block, static_cast<std::uint32_t>(records.size()));
     block.append(records);
+    // The reader's own rules (a roll numbered beyond the rolls made, a block over 1 MB) are
+    // checked by the reader itself, so the two never disagree.
+    try {
+        readBlock(block);
+    } catch (const Damaged& damaged) {
+        throw MoveFileError(std::string("Korva's own data would not read back: ") + damaged.what());
+    }
     return block;
 }
 

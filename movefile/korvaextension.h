@@ -50,6 +50,9 @@ enum RecordType : std::uint32_t {
     kDiceCommitmentRecord = 10,
     // This turn's rolls, the secret they were drawn from and the opened file's hash.
     kDiceRollsRecord = 11,
+    // As kDiceCommitmentRecord, with the promise that those dice are drawn per combat
+    // (DiceRolls::FixedPerCombat); a file holds one of the two.
+    kDicePerCombatCommitmentRecord = 12,
 };
 
 } // namespace korvaext
@@ -63,8 +66,10 @@ struct KorvaExtension {
     // Empty means no note record.
     QString note;
 
-    // The dice: the commitment to the next turn's secret (32 bytes), and this turn's rolls.
+    // The dice: the commitment to the next turn's secret (32 bytes), whether that secret's
+    // rolls will be drawn per combat, and this turn's rolls.
     std::optional<QByteArray> diceCommitment;
+    bool diceCommitmentPerCombat = false;
     std::optional<DiceRolls> diceRolls;
 
     // Which turn and whose move; who plays which side (no record when both names are empty).
@@ -80,8 +85,9 @@ struct KorvaExtension {
 
 // The whole block, records in type order; empty bytes for an empty extension. Throws
 // MoveFileError for a note longer than 64 KB in UTF-8, a turn start that is not one place
-// per counter, a turn number outside 1 to 9999 or a player's name that cleanPlayerName
-// would change.
+// per counter, a turn number outside 1 to 9999, a player's name that cleanPlayerName
+// would change, and for anything else that parseKorvaExtension would refuse: a save never
+// writes a block its own reader ignores.
 QByteArray encodeKorvaExtension(const KorvaExtension& extension);
 
 struct KorvaExtensionRead {

@@ -25,7 +25,7 @@ void TurnKeeper::newGame(const CounterMgr& counters, TurnOrder order) {
 }
 
 void TurnKeeper::opened(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder,
-                        const std::optional<EarlierFile>& ownLastFile) {
+                        const std::optional<EarlierFile>& ownLastFile, bool takeGameId) {
     const std::vector<CounterRecord>& records = file.contents.counters;
     const auto& recorded = file.extension.turnStart;
     const bool midTurn = recorded && recorded->size() == records.size() &&
@@ -41,7 +41,7 @@ void TurnKeeper::opened(const OpenedMoveFile& file, const std::optional<GameId>&
         for (const CounterRecord& record : records)
             startStates_.push_back({record.losses, record.marker});
     }
-    gameId_ = file.extension.gameId ? file.extension.gameId : gameOfFolder;
+    gameId_ = file.extension.gameId && takeGameId ? file.extension.gameId : gameOfFolder;
     note_.clear();
     openedMoves_ = movesOfTurn(records, recorded, ownLastFile);
     openedNote_ = file.extension.note;

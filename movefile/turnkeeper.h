@@ -37,9 +37,10 @@ public:
     // kept from the same folder). The file's moves are those since `ownLastFile` (the
     // player's own last file of the game) when there is one, else they come from its turn
     // start or its start hexes (movesOfTurn). This turn's note starts empty. The turn and the
-    // players are the file's; unknown when it does not say.
+    // players are the file's; unknown when it does not say. Without `takeGameId` the file's
+    // id is not taken (it claims a game it does not belong to): the next save makes a new one.
     void opened(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder,
-                const std::optional<EarlierFile>& ownLastFile);
+                const std::optional<EarlierFile>& ownLastFile, bool takeGameId = true);
     // The block a save appends: the turn start as it stands before any end of turn, the game
     // id (made now at the first save of a game), the note, the players, and the turn as it
     // stands after the save (with an end of turn, the other side's move).

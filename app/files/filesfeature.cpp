@@ -184,6 +184,19 @@ void FilesFeature::tellOpened(const Session::OpenOutcome& outcome) {
     if (outcome.otherGameUnsaved)
         notes << tr("This file is of another game than the one you had open, whose unsaved "
                     "changes are not kept.");
+    if (outcome.claimsOtherGame)
+        notes << tr("This file claims the id of another of your games, but its turn does not "
+                    "follow from any position of that game: it is kept apart, and nothing of "
+                    "that game changed. An answer to it starts a game of its own.");
+    if (!outcome.diceFailure.isEmpty())
+        notes << tr("The opponent's dice do not check out: %1.").arg(outcome.diceFailure);
+    if (outcome.recoveredRolls > 0)
+        notes << (outcome.recoveredRolls == 1
+                      ? tr("A roll made earlier against this file came back as a combat of "
+                           "this turn: a roll once made stands.")
+                      : tr("%1 rolls made earlier against this file came back as combats of "
+                           "this turn: a roll once made stands.")
+                            .arg(outcome.recoveredRolls));
     if (!outcome.warning.isEmpty())
         notes << outcome.warning;
     // Once, and without stopping the player: a notice over the map.

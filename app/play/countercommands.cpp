@@ -99,15 +99,18 @@ void PlayFeature::pmCOmbatClick() {
     if (lastHex_ == -1)
         return;
     const int hex = lastHex_;
-    // The session draws the die: from the turn's secret when the dice are fixed.
-    TCombat dialog([this, hex](int offset) { return context_.session.rollDie(hex, offset); },
-                   &context_.window);
+    // The session draws the die (from the turn's secret when the dice are fixed) and keeps
+    // it with the comment written so far, before it shows.
+    const TCombat* rolling = nullptr;
+    TCombat dialog(
+        [this, hex, &rolling](int offset) {
+            return context_.session.rollDie(hex, offset, rolling->commentWin1252());
+        },
+        &context_.window);
+    rolling = &dialog;
     dialog.setDieValue(lastHex_ % 6);
-    if (context_.prompts.execDialog(dialog) == QDialog::Accepted) {
-        context_.session.game().addCombat(
-            TaggerInfo{ZeKClick(lastHex_).position(), dialog.dieValue(), dialog.commentWin1252()});
-        context_.session.markChanged();
-    }
+    if (context_.prompts.execDialog(dialog) == QDialog::Accepted)
+        context_.session.addCombat(hex, dialog.dieValue(), dialog.commentWin1252());
 }
 
 void PlayFeature::pmShowCOmbatClick() {

@@ -243,7 +243,7 @@ void BM_CheckTheOpponentsDice(benchmark::State& state) {
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         const DiceVerdict verdict = verifyDice(theirs.extension.diceRolls, theirs.contents.tags,
-                                               diceEvidenceFor(history, theirs));
+                                               diceEvidenceFor(history, theirs, theirs.extension.gameId));
         busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
         if (!verdict.verified())
             state.SkipWithError(qPrintable(verdict.text()));

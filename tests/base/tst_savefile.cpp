@@ -87,6 +87,14 @@ void TestSaveFile::replacesWholeFile() {
     // Only the owner's, as before: neither group nor others gained any.
     QCOMPARE(QFile::permissions(path_) & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
     QCOMPARE(entries(), QStringList{QStringLiteral("turn.krv")});
+    // A secret is its owner's alone from the first byte: the temporary file a killed save
+    // leaves behind too.
+    const QString secret = dir_->filePath(QStringLiteral("dice"));
+    QVERIFY(!saveFileSafely(secret, "secret", nullptr, SaveFaults{.abandon = true},
+                            FileAccess::OwnerOnly));
+    for (const QFileInfo& file : QDir(dir_->path()).entryInfoList(QDir::Files | QDir::Hidden))
+        if (file.fileName().startsWith(QStringLiteral(".korva-save-")))
+            QCOMPARE(file.permissions() & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
 }
 
 void TestSaveFile::failuresKeepPreviousFile_data() {

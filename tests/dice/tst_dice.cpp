@@ -1,5 +1,6 @@
 #include "dice/dicedraw.h"
 #include "dice/diceverdict.h"
+#include "geometry/hexgrid.h"
 
 #include <QTest>
 
@@ -43,6 +44,12 @@ void TestDice::goldenDraw() {
     QVERIFY(differs);
     QCOMPARE(dicedraw::newSecret().size(), 32);
     QVERIFY(dicedraw::newSecret() != dicedraw::newSecret());
+    // Bound to the combat's hex: the same number at two hexes draws two dice.
+    const int perCombat[] = {5, 5, 6, 6, 5, 5};
+    for (std::uint32_t i = 1; i <= std::size(perCombat); ++i)
+        QCOMPARE(dicedraw::drawDieForCombat(fixedSecret(), openedHash(), i, int(i) * 70),
+                 perCombat[i - 1]);
+    QCOMPARE(dicedraw::drawDieForCombat(fixedSecret(), openedHash(), 1, 2966), 2);
 }
 
 Q_DECLARE_METATYPE(std::optional<DiceRolls>)
@@ -65,7 +72,10 @@ void TestDice::verdict_data() {
     std::vector<TagRecord> tags;
     for (const DiceRoll& roll : honest.rolls)
         tags.push_back({roll.position, roll.die, roll.comment});
-    const DiceEvidence held{openedHash(), dicedraw::commitmentOf(fixedSecret()), {}};
+    DiceEvidence held;
+    held.sentHash = openedHash();
+    held.commitment = dicedraw::commitmentOf(fixedSecret());
+    held.committedIn = QStringLiteral("a2\n.krv");
 
     QTest::newRow("honest") << std::optional(honest) << tags << held << "all 3 rolls verified";
     std::vector<TagRecord> changedTag = tags;
@@ -103,17 +113,59 @@ void TestDice::verdict_data() {
         << std::optional(swapped) << tags << held
         << "the rolls do not match (the secret revealed is not the one their earlier file "
            "committed)";
-    QTest::newRow("no record") << std::optional<DiceRolls>() << tags << held
-                               << "rolls not verifiable (the file carries no dice record)";
+    // Bound by a commitment, a file that hides its dice fails, whatever it says; the name of
+    // the committing file is shown, never obeyed.
+    const QString withheld = QStringLiteral("the rolls were withheld: they committed to this "
+                                            "turn's dice in a2\u21b5.krv and did not reveal them");
+    QTest::newRow("no record, bound") << std::optional<DiceRolls>() << tags << held << withheld;
     DiceRolls first = honest;
     first.free = DiceRolls::FirstTurn;
-    QTest::newRow("first turn")
+    QTest::newRow("claims a first turn, bound")
         << std::optional(first) << tags << held
+        << withheld + QStringLiteral(" (their file says: the first turn: there was no secret "
+                                     "to draw them from)");
+    DiceEvidence unbound;
+    unbound.sentHash = openedHash();
+    unbound.missing = QStringLiteral("the file you sent answered no file of theirs");
+    QTest::newRow("no record, nothing committed")
+        << std::optional<DiceRolls>() << tags << DiceEvidence{}
+        << "rolls not verifiable (the file carries no dice record)";
+    QTest::newRow("first turn")
+        << std::optional(first) << tags << unbound
         << "rolls not verifiable (the first turn: there was no secret to draw them from)";
-    QTest::newRow("history lost")
-        << std::optional(honest) << tags
-        << DiceEvidence{{}, {}, QStringLiteral("the file you sent is not in the history")}
-        << "rolls not verifiable (the file you sent is not in the history)";
+    DiceEvidence lost;
+    lost.missing = QStringLiteral("the file you sent is not in the history");
+    QTest::newRow("history lost") << std::optional(honest) << tags << lost
+                                  << "rolls not verifiable (the file you sent is not in the "
+                                     "history)";
+
+    // Dice drawn per combat: honest, then a roll claimed for another combat.
+    DiceRolls bound = honest;
+    bound.free = DiceRolls::FixedPerCombat;
+    for (DiceRoll& roll : bound.rolls)
+        roll.die = dicedraw::drawDieForCombat(fixedSecret(), openedHash(), roll.number,
+                                              hexgrid::hexAtPosition(roll.position));
+    std::vector<TagRecord> boundTags;
+    for (const DiceRoll& roll : bound.rolls)
+        boundTags.push_back({roll.position, roll.die, roll.comment});
+    DiceEvidence promised = held;
+    promised.perCombat = true;
+    QTest::newRow("per combat") << std::optional(bound) << boundTags << promised
+                                << "all 3 rolls verified";
+    DiceRolls swappedRolls = bound;
+    std::swap(swappedRolls.rolls[0].number, swappedRolls.rolls[1].number);
+    QTest::newRow("rolls swapped between combats")
+        << std::optional(swappedRolls) << boundTags << promised << "roll 2 does not match";
+    DiceRolls moved = bound;
+    std::vector<TagRecord> movedTags = boundTags;
+    moved.rolls[0].position = movedTags[0].position = {140, 19};
+    moved.rolls[0].comment = movedTags[0].comment = "another attack";
+    QTest::newRow("roll moved to another hex")
+        << std::optional(moved) << movedTags << promised << "roll 2 does not match";
+    QTest::newRow("promised per combat, drawn the old way")
+        << std::optional(honest) << tags << promised
+        << "the rolls do not match (they were drawn in another way than their earlier file "
+           "promised)";
     DiceRolls none = honest;
     none.made = 0;
     none.rolls.clear();

@@ -1,25 +1,30 @@
-#include "combat/tagger.h"
+#include "combat/taggermgr.h"
 #include "dice/dicedraw.h"
 #include "game/game.h"
 #include "game/session.h"
 #include "game/turndice.h"
-#include "geometry/zekclick.h"
+#include "geometry/hexgrid.h"
+#include "history/dicestore.h"
 #include "movefile/movefile.h"
+#include "movefile/turnkeeper.h"
 #include "tests/common/fakepicturemodule.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 // Two players, each with a history of their own, exchanging files through the session as
-// the window does: an honest game verifies every roll, and each way of cheating shows.
+// the window does: every honest way of playing a turn verifies every roll, and each way of
+// cheating shows with words of its own.
 class TestDiceGame : public QObject {
     Q_OBJECT
 private slots:
     void honestGameEveryRollVerified();
-    void tamperingIsCaught_data();
-    void tamperingIsCaught();
+    void everyPath_data();
+    void everyPath();
+    void anotherGamesIdIsKeptApart();
 };
 
 namespace {
@@ -30,44 +35,50 @@ std::unique_ptr<Session> sessionOf(const QString& history) {
         std::make_unique<FakePictureModule>(QStringLiteral("korva_2.dll")), history);
 }
 
-void roll(Session& session, int combats) {
-    for (int c = 0; c < combats; ++c) {
-        // Two combats at one hex now and then, as players do.
+// Combats `from` to `from + count - 1`, two at a hex now and then, as players roll them.
+void roll(Session& session, int count, int from = 0) {
+    for (int c = from; c < from + count; ++c) {
         const int hex = 300 + c / 2 * 70;
-        const int die = session.rollDie(hex, hex % 6);
-        session.game().addCombat({ZeKClick(hex).position(), die, "attack " + std::to_string(c)});
+        const std::string comment = "attack " + std::to_string(c);
+        session.addCombat(hex, session.rollDie(hex, hex % 6, comment), comment);
     }
 }
 
-// One turn: open `opened` (a new game when empty), roll, save `saved`. Answers the verdict
-// on the opened file, and whether this turn's dice were fixed.
+std::unique_ptr<Session> opened(const QString& history, const QString& file) {
+    auto session = sessionOf(history);
+    const Session::OpenOutcome outcome = session->open(file);
+    if (!outcome.opened)
+        qFatal("%s", qPrintable(outcome.error));
+    return session;
+}
+
+// One turn: open `from` (a new game when empty), roll, save `to`. Answers the verdict on the
+// opened file, and whether this turn's dice were fixed.
 struct Turn {
     QString verdict;
     bool fixed = false;
 };
-Turn play(const QString& history, const QString& opened, const QString& saved, int combats) {
-    const auto session = sessionOf(history);
-    Turn turn;
-    if (opened.isEmpty()) {
+Turn play(const QString& history, const QString& from, const QString& to, int combats,
+          const QString& copy = {}) {
+    auto session = from.isEmpty() ? sessionOf(history) : opened(history, from);
+    if (from.isEmpty())
         session->newGame();
-    } else {
-        const Session::OpenOutcome outcome = session->open(opened);
-        if (!outcome.opened)
-            qFatal("%s", qPrintable(outcome.error));
+    Turn turn;
+    if (!from.isEmpty())
         turn.verdict = session->dice().openedVerdict()->text();
-    }
     turn.fixed = session->dice().fixed();
     roll(*session, combats);
-    if (!session->save(saved, true).saved)
+    if (!session->save(to, true).saved || (!copy.isEmpty() && !session->save(copy, false).saved))
         qFatal("no save");
     return turn;
 }
 
-QString verdictOf(const QString& history, const QString& file) {
+// The checking player's verdict on a file, and the combats it shows.
+std::pair<QString, std::size_t> check(const QString& history, const QString& file) {
     const auto session = sessionOf(history);
     if (!session->open(file).opened)
-        return QStringLiteral("refused");
-    return session->dice().openedVerdict()->text();
+        return {QStringLiteral("refused"), 0};
+    return {session->dice().openedVerdict()->text(), session->game().tags().openedCount()};
 }
 
 QByteArray readAll(const QString& path) {
@@ -81,12 +92,31 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// A file rewritten as a cheat would: its sections and block changed by `change`.
+// A file rewritten as a cheat would: its sections and block changed by `change`; the block
+// left out when `change` empties it.
 void rewrite(const QString& path,
              const std::function<void(MoveFileContents&, KorvaExtension&)>& change) {
     OpenedMoveFile file = parseOpenedMoveFile(readAll(path));
     change(file.contents, file.extension);
     writeAll(path, encodeMoveFile(file.contents) + encodeKorvaExtension(file.extension));
+}
+
+// The die roll `number` of a per-combat record would have at `hex`.
+int drawnAt(const DiceRolls& record, std::uint32_t number, int hex) {
+    return dicedraw::drawDieForCombat(record.secret, record.openedHash, number, hex);
+}
+
+// Moves roll `i` of the file, tag and record agreeing, to a hex where its die is not the
+// one drawn there (a cheat that changes nothing is none).
+void moveRoll(MoveFileContents& contents, KorvaExtension& block, std::size_t i) {
+    DiceRoll& roll = block.diceRolls->rolls[i];
+    for (int hex = 1000;; ++hex) {
+        if (drawnAt(*block.diceRolls, roll.number, hex) != roll.die) {
+            roll.position = contents.tags[i].position = hexgrid::hexPosition(hex);
+            roll.comment = contents.tags[i].comment = "a better attack";
+            return;
+        }
+    }
 }
 
 } // namespace
@@ -106,35 +136,47 @@ void TestDiceGame::honestGameEveryRollVerified() {
         QVERIFY(turn.fixed);
         QCOMPARE(turn.verdict, QStringLiteral("all %1 rolls verified").arg((n - 1) % 3 + 2));
     }
-    QCOMPARE(verdictOf(a, file(11)), QStringLiteral("all 4 rolls verified"));
+    QCOMPARE(check(a, file(11)).first, QStringLiteral("all 4 rolls verified"));
     // A player opening their own file finds nothing of the opponent's to check.
-    QCOMPARE(verdictOf(a, file(10)), QStringLiteral("rolls not verifiable (it is a file you "
-                                                    "saved yourself)"));
+    QCOMPARE(check(a, file(10)).first,
+             QStringLiteral("rolls not verifiable (it is a file you saved yourself)"));
 }
 
-void TestDiceGame::tamperingIsCaught_data() {
-    QTest::addColumn<QString>("cheat");
-    QTest::addColumn<QString>("verdict");
-    QTest::newRow("changed die byte") << "die"
-                                      << "roll 1 does not match";
-    QTest::newRow("roll deleted from the file") << "delete"
-                                                << "roll 2 is missing, 3 rolls were made";
-    QTest::newRow("restart, the roll made again") << "restart"
-                                                  << "roll 1 is missing, 4 rolls were made";
-    QTest::newRow("swapped secret")
-        << "secret"
-        << "the rolls do not match (the secret revealed is not the one their earlier file "
-           "committed)";
-    QTest::newRow("reused opened file")
-        << "reuse"
-        << "the rolls do not match (they were rolled against another file than the one you sent)";
-    QTest::newRow("opened file changed by one byte")
-        << "byte"
-        << "the rolls do not match (they were rolled against another file than the one you sent)";
+void TestDiceGame::everyPath_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("verdict"); // a wildcard pattern
+    const QString withheld = QStringLiteral("the rolls were withheld: they committed to this "
+                                            "turn's dice in a2.krv and did not reveal them");
+    const QString otherFile = QStringLiteral("the rolls do not match (they were rolled against "
+                                             "another file than the one you sent)");
+    // Honest: every roll verified, every combat carried.
+    for (const char* path : {"end of turn", "a No save, quit, opened again", "killed after a roll",
+                             "a second answer to one file", "a copy of one's own sent file"})
+        QTest::newRow(path) << path << "all 3 rolls verified";
+    // Cheats: each with its own words.
+    QTest::newRow("changed die") << "die"
+                                 << "roll 1 does not match";
+    QTest::newRow("record withheld") << "withhold" << withheld;
+    QTest::newRow("block removed") << "unblock" << withheld;
+    QTest::newRow("claims a first turn")
+        << "first"
+        << withheld + QStringLiteral(" (their file says: the first turn: there was no "
+                                     "secret to draw them from)");
+    QTest::newRow("rolls swapped between combats") << "swap"
+                                                   << "roll ? does not match";
+    QTest::newRow("roll moved to another hex") << "move"
+                                               << "roll ? does not match";
+    QTest::newRow("swapped secret") << "secret"
+                                    << "the rolls do not match (the secret revealed is not the "
+                                       "one their earlier file committed)";
+    QTest::newRow("an older file answered again") << "reuse" << otherFile;
+    QTest::newRow("opened file changed by one byte") << "byte" << otherFile;
+    QTest::newRow("a roll deleted from the file") << "delete"
+                                                  << "roll 2 is missing, 3 rolls were made";
 }
 
-void TestDiceGame::tamperingIsCaught() {
-    QFETCH(QString, cheat);
+void TestDiceGame::everyPath() {
+    QFETCH(QString, path);
     QFETCH(QString, verdict);
     QTemporaryDir dir;
     const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
@@ -142,51 +184,131 @@ void TestDiceGame::tamperingIsCaught() {
     play(a, {}, file("a0.krv"), 0);
     play(b, file("a0.krv"), file("b1.krv"), 1);
     // A cheat that kept the dice file of before a2's save still holds the secret of a0.
-    const auto diceFiles = [&] {
-        QStringList found;
-        for (const QString& game : QDir(a).entryList({QStringLiteral("game-*")}, QDir::Dirs))
-            found << QDir(a).filePath(game + QStringLiteral("/dice"));
-        return found;
-    };
-    const QString diceFile = diceFiles().value(0);
+    const QString diceFile =
+        DiceStore(GameHistory(a), *parseOpenedMoveFile(readAll(file("a0.krv"))).extension.gameId)
+            .path();
     const QByteArray keptBeforeA2 = readAll(diceFile);
     play(a, file("b1.krv"), file("a2.krv"), 2);
-    play(b, file("a2.krv"), file("b3.krv"), 2);
+    play(b, file("a2.krv"), file("b3.krv"), 2,
+         path == QLatin1String("a copy of one's own sent file") ? file("b3 copy.krv") : QString());
 
-    QString opened = file("b3.krv");
-    if (cheat == QLatin1String("reuse")) {
+    // A's turn on b3.
+    const QString a4 = file("a4.krv");
+    if (path == QLatin1String("a No save, quit, opened again")) {
+        {
+            const auto session = opened(a, file("b3.krv"));
+            roll(*session, 1);
+            QVERIFY(session->save(file("a4 unfinished.krv"), false).saved);
+        }
+        const auto session = opened(a, file("a4 unfinished.krv"));
+        QCOMPARE(session->game().tags().ownCount(), std::size_t{1}); // still the player's
+        roll(*session, 2, 1);
+        QVERIFY(session->save(a4, true).saved);
+    } else if (path == QLatin1String("killed after a roll") ||
+               path == QLatin1String("a second answer to one file")) {
+        const bool killed = path == QLatin1String("killed after a roll");
+        if (killed)
+            roll(*opened(a, file("b3.krv")), 1); // ... and the program dies unsaved
+        else
+            play(a, file("b3.krv"), file("a4 first answer.krv"), 2);
+        auto session = sessionOf(a);
+        const Session::OpenOutcome outcome = session->open(file("b3.krv"));
+        QCOMPARE(outcome.recoveredRolls, killed ? 1 : 2);
+        QVERIFY(session->isModified());
+        roll(*session, killed ? 2 : 1, 5);
+        QVERIFY(session->save(a4, true).saved);
+    } else if (path == QLatin1String("reuse")) {
         writeAll(diceFile, keptBeforeA2);
-        opened = file("b1.krv");
-    } else if (cheat == QLatin1String("byte")) {
-        QFile::copy(opened, file("b3x.krv"));
-        opened = file("b3x.krv");
-        rewrite(opened, [](MoveFileContents& c, KorvaExtension&) { c.banners[2][0] ^= 1; });
-    } else if (cheat == QLatin1String("restart")) {
-        const auto first = sessionOf(a);
-        QVERIFY(first->open(opened).opened);
-        roll(*first, 1); // ... and the program is closed without saving
+        play(a, file("b1.krv"), a4, 3);
+    } else if (path == QLatin1String("byte")) {
+        QFile::copy(file("b3.krv"), file("b3x.krv"));
+        rewrite(file("b3x.krv"),
+                [](MoveFileContents& c, KorvaExtension&) { c.banners[2][0] ^= 1; });
+        play(a, file("b3x.krv"), a4, 3);
+    } else {
+        QVERIFY(play(a, file("b3.krv"), a4, 3).fixed);
     }
-    const Turn turn = play(a, opened, file("a4.krv"), 3);
-    QVERIFY(turn.fixed);
-    if (cheat == QLatin1String("die")) {
-        rewrite(file("a4.krv"), [](MoveFileContents& c, KorvaExtension&) {
-            c.tags[0].dieValue = c.tags[0].dieValue % 6 + 1;
-        });
-    } else if (cheat == QLatin1String("delete")) {
-        rewrite(file("a4.krv"), [](MoveFileContents& c, KorvaExtension& e) {
-            for (std::size_t i = 0; i < e.diceRolls->rolls.size(); ++i) {
+
+    // The cheats on the file sent.
+    rewrite(a4, [&](MoveFileContents& c, KorvaExtension& e) {
+        if (path == QLatin1String("die")) {
+            for (std::size_t i = 0; i < c.tags.size(); ++i)
+                if (e.diceRolls->rolls[i].number == 1)
+                    c.tags[i].dieValue = e.diceRolls->rolls[i].die = c.tags[i].dieValue % 6 + 1;
+        } else if (path == QLatin1String("withhold")) {
+            e.diceRolls.reset();
+        } else if (path == QLatin1String("unblock")) {
+            e = {};
+        } else if (path == QLatin1String("first")) {
+            e.diceRolls->free = DiceRolls::FirstTurn;
+        } else if (path == QLatin1String("swap")) {
+            // Two combats at different hexes trade their rolls, tag and record agreeing.
+            DiceRolls& r = *e.diceRolls;
+            std::swap(r.rolls[0].die, r.rolls[2].die);
+            std::swap(c.tags[0].dieValue, c.tags[2].dieValue);
+            if (r.rolls[0].die == r.rolls[2].die) // the same die: moving one is the cheat
+                moveRoll(c, e, 0);
+        } else if (path == QLatin1String("move")) {
+            moveRoll(c, e, 0);
+        } else if (path == QLatin1String("secret")) {
+            e.diceRolls->secret = dicedraw::newSecret();
+        } else if (path == QLatin1String("delete")) {
+            for (std::size_t i = 0; i < c.tags.size(); ++i)
                 if (e.diceRolls->rolls[i].number == 2) {
                     e.diceRolls->rolls.erase(e.diceRolls->rolls.begin() + qsizetype(i));
                     c.tags.erase(c.tags.begin() + qsizetype(i));
+                    break;
                 }
-            }
-        });
-    } else if (cheat == QLatin1String("secret")) {
-        rewrite(file("a4.krv"), [](MoveFileContents&, KorvaExtension& e) {
-            e.diceRolls->secret = dicedraw::newSecret();
-        });
+        }
+    });
+    const auto [text, combats] = check(b, a4);
+    QVERIFY2(QRegularExpression::fromWildcard(verdict, Qt::CaseSensitive,
+                                              QRegularExpression::UnanchoredWildcardConversion)
+                     .match(text)
+                     .hasMatch() &&
+                 text.size() == verdict.size(),
+             qPrintable(text));
+    if (verdict.startsWith(QStringLiteral("all")))
+        QCOMPARE(combats, std::size_t{3}); // no combat lost on the way
+}
+
+void TestDiceGame::anotherGamesIdIsKeptApart() {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    const QString m = dir.filePath(QStringLiteral("m"));
+    const auto file = [&](const char* name) { return dir.filePath(QLatin1String(name)); };
+    play(a, {}, file("a0.krv"), 0);
+    play(b, file("a0.krv"), file("b1.krv"), 1);
+    play(a, file("b1.krv"), file("a2.krv"), 2);
+    play(b, file("a2.krv"), file("b3.krv"), 2);
+    // An intruder's file of a game of their own, carrying the id of A's game with B.
+    play(m, {}, file("m0.krv"), 0);
+    play(m, file("m0.krv"), file("m1.krv"), 0);
+    const GameId id = *parseOpenedMoveFile(readAll(file("a0.krv"))).extension.gameId;
+    rewrite(file("m1.krv"), [&](MoveFileContents& c, KorvaExtension& e) {
+        e.gameId = id;
+        c.counters[0].currentHex = c.counters[0].startHex = e.turnStart->at(0).hex = 700;
+    });
+    const QString diceFile = DiceStore(GameHistory(a), id).path();
+    const QByteArray storeBefore = readAll(diceFile);
+    {
+        auto session = sessionOf(a);
+        const Session::OpenOutcome outcome = session->open(file("m1.krv"));
+        QVERIFY(outcome.opened && outcome.claimsOtherGame);
+        QVERIFY(!session->dice().fixed());
+        roll(*session, 2);
+        QVERIFY(session->save(file("a-answer to m.krv"), true).saved);
+        session->waitForHistory();
+        // A game of its own, never the one it claimed.
+        QVERIFY(session->game().turn().gameId() != id);
     }
-    QCOMPARE(verdictOf(b, file("a4.krv")), verdict);
+    QCOMPARE(readAll(diceFile), storeBefore);
+    // The real game goes on untouched: B's file is answered with the kept secret and B
+    // verifies every roll.
+    const Turn turn = play(a, file("b3.krv"), file("a4.krv"), 3);
+    QVERIFY(turn.fixed);
+    QCOMPARE(turn.verdict, QStringLiteral("all 2 rolls verified"));
+    QCOMPARE(check(b, file("a4.krv")).first, QStringLiteral("all 3 rolls verified"));
 }
 
 QTEST_GUILESS_MAIN(TestDiceGame)

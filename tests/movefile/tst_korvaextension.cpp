@@ -270,6 +270,15 @@ void TestKorvaExtension::noteLimit() {
     QCOMPARE(parseKorvaExtension(encodeKorvaExtension(extension)).extension, extension);
     extension.note += QLatin1Char('!');
     QVERIFY_THROWS_EXCEPTION(MoveFileError, encodeKorvaExtension(extension));
+    // A save never writes what its own reader would ignore: here a roll numbered beyond the
+    // rolls made, as a damaged ledger once gave.
+    KorvaExtension dice;
+    dice.diceRolls = DiceRolls{DiceRolls::FirstTurn, {}, {}, 1, {{2, {0, 0}, 3, "x"}}};
+    QVERIFY_THROWS_EXCEPTION(MoveFileError, encodeKorvaExtension(dice));
+    dice.diceRolls->made = 2;
+    dice.diceCommitment = QByteArray(32, 'c');
+    dice.diceCommitmentPerCombat = true;
+    QCOMPARE(parseKorvaExtension(encodeKorvaExtension(dice)).extension, dice);
 }
 
 QTEST_GUILESS_MAIN(TestKorvaExtension)
