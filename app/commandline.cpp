@@ -6,6 +6,7 @@
 #include "app/modules.h"
 #include "app/resourcedll/extractpictures.h"
 #include "app/shell/korvaapplication.h"
+#include "app/turn/gamedicetext.h"
 #include "base/pngstreamwriter.h"
 #include "base/residentmemory.h"
 #include "board/mapboard.h"
@@ -18,6 +19,7 @@
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "history/diceevidence.h"
+#include "history/gamedicelog.h"
 #include "history/gamehistory.h"
 #include "korvaversion.h"
 #include "movefile/movefile.h"
@@ -56,6 +58,7 @@ constexpr const char* kUsage =
     "       korva --moves FILE.krv [--since EARLIER.krv]\n"
     "       korva --verify FILE.krv [MYFILE.krv]\n"
     "       korva --info FILE.krv\n"
+    "       korva --dice FILE.krv\n"
     "       korva --extract-pictures MODULE.dll DIR\n"
     "       korva --new-game OUT.krv\n"
     "       korva --help | --version\n";
@@ -174,6 +177,31 @@ int verifyRolls(const QString& file, const QString& mine) {
     }
     const int written = writeOut((verdict.text() + QLatin1Char('\n')).toUtf8());
     return written != 0 ? written : verdict.verified() ? 0 : 1;
+}
+
+// Every roll of the file's game that the history holds, both players', and how fair each
+// player's die looks.
+int printGameDice(const QString& file) {
+    QString text;
+    try {
+        const OpenedMoveFile opened = readOpenedMoveFile(file);
+        KorvaApplication::setIdentity(); // where the history lives
+        const QString root = GameHistory::defaultRoot();
+        const GameHistory history(root);
+        const HistoryContext context =
+            root.isEmpty() ? HistoryContext{} : history.contextFor(opened, file);
+        const std::optional<GameId> game = context.claimsOtherGame   ? std::nullopt
+                                           : opened.extension.gameId ? opened.extension.gameId
+                                                                     : context.folderGame;
+        if (!game)
+            return refuse(file, context.claimsOtherGame
+                                    ? translated("it claims the id of another of your games")
+                                    : translated("the history knows no game of this file"));
+        text = gamedicetext::forTerminal(gameDiceLog(history, *game));
+    } catch (const std::exception& error) {
+        return refuse(file, QString::fromLocal8Bit(error.what()));
+    }
+    return writeOut(text.toUtf8());
 }
 
 // What a move file says of its game, one "field: value" line each: the game id, the turn,
@@ -404,6 +432,8 @@ LaunchRequest runCommandLine(int argc, char** argv) {
     }
     if (first == "--info")
         return takes(1) ? LaunchRequest{printInfo(arg(2)), {}} : wrongCount();
+    if (first == "--dice")
+        return takes(1) ? LaunchRequest{printGameDice(arg(2)), {}} : wrongCount();
     if (first == "--new-game")
         return takes(1) ? LaunchRequest{writeNewGame(arg(2)), {}} : wrongCount();
     if (first == "--extract-pictures")

@@ -123,6 +123,9 @@ const std::vector<CommandRow>& CommandTable::rows() {
          true, {K(Ctrl | Shift | Qt::Key_T)}, KeyContext::Window,
          QT_TRANSLATE_NOOP("CommandTable",
                            "Who plays which side; the turn of a game whose files never said it")},
+        {Command::GameDice, "actGameDice", QT_TRANSLATE_NOOP("CommandTable", "The game's dice…"),
+         true, {K(Ctrl | Shift | Qt::Key_D)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Every roll of the game, and how fair each die looks")},
     };
     // clang-format on
     return table;

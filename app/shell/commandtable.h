@@ -52,6 +52,7 @@ enum class Command {
     CompareWith,
     EditNote,
     GameSetup,
+    GameDice,
 };
 
 // Where a command's key works.

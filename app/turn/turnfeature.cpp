@@ -10,6 +10,7 @@
 #include "app/shell/noticebar.h"
 #include "app/shell/plaintext.h"
 #include "app/shell/prompts.h"
+#include "app/turn/gamedicedialog.h"
 #include "app/turn/movelayer.h"
 #include "app/turn/replaycontroller.h"
 #include "app/turn/replaylayer.h"
@@ -22,11 +23,13 @@
 #include "game/turndice.h"
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
+#include "history/gamedicelog.h"
 #include "movefile/movefile.h"
 #include "movefile/turnkeeper.h"
 #include "overlay/moveoverlay.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -171,6 +174,34 @@ void TurnFeature::setUpCommands() {
     QAction* note = commands.action(Command::EditNote);
     connect(note, &QAction::triggered, this, &TurnFeature::editNote);
     bar.addAction(note);
+    connect(commands.action(Command::GameDice), &QAction::triggered, this,
+            &TurnFeature::showGameDice);
+}
+
+void TurnFeature::showGameDice() {
+    const GameHistory* history = context_.session.history();
+    const std::optional<GameId>& game = context_.session.game().turn().gameId();
+    if (!history || !game) {
+        context_.notices.showNotice(tr("The game's dice come from its history, which holds "
+                                       "nothing of this game yet: open or save a file of it "
+                                       "first."),
+                                    10000);
+        return;
+    }
+    if (!gameDice_) {
+        gameDice_ = new GameDiceDialog(&context_.window);
+        connect(gameDice_, &GameDiceDialog::hexChosen, this,
+                [this](int hex) { chooseTurnRow(hex, 0); });
+    }
+    // The copies of the last Open or Save may still be on their way.
+    context_.session.waitForHistory();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    GameDiceLog log = gameDiceLog(*history, *game);
+    QApplication::restoreOverrideCursor();
+    gameDice_->setLog(std::move(log));
+    gameDice_->show();
+    gameDice_->raise();
+    gameDice_->activateWindow();
 }
 
 void TurnFeature::setUpReplayBar() {

@@ -56,6 +56,11 @@ public:
     QToolButton& turnButton() { return *turnButton_; }
     // Players and turn…: the names, and the turn of a game whose files never said it.
     void editGameSetup();
+    // The game's dice: every roll of the game from its history, and how fair each die looks.
+    void showGameDice();
+    class GameDiceDialog* gameDiceDialog() const {
+        return gameDice_;
+    }
 
 private:
     void setUpCommands();
@@ -90,4 +95,6 @@ private:
     std::vector<CounterChange> shownChanges_;
     // The notice of the combat the replay shows.
     QString combatNotice_;
+    // Made at its first use.
+    GameDiceDialog* gameDice_ = nullptr;
 };

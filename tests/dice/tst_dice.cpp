@@ -1,7 +1,9 @@
 #include "dice/dicedraw.h"
+#include "dice/dicestats.h"
 #include "dice/diceverdict.h"
 #include "geometry/hexgrid.h"
 
+#include <QLocale>
 #include <QTest>
 
 // The draw pinned by golden values, and the verdict on every way a file's rolls can differ
@@ -12,6 +14,8 @@ private slots:
     void goldenDraw();
     void verdict_data();
     void verdict();
+    void fairness_data();
+    void fairness();
 };
 
 namespace {
@@ -186,6 +190,31 @@ void TestDice::verdict() {
         verdict.kind == DiceVerdict::Kind::Verified || verdict.kind == DiceVerdict::Kind::Missing;
     for (const RollMark& mark : verdict.marks)
         QCOMPARE(mark.verified, sound);
+}
+
+void TestDice::fairness_data() {
+    QTest::addColumn<QList<int>>("counts");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("few") << QList<int>{1, 1, 1, 1, 1, 1} << "too few rolls to tell (6 of 30)";
+    QTest::newRow("even") << QList<int>{10, 10, 10, 10, 10, 10} << "as expected of a fair die";
+    // Chi-square 12.5, p = 0.029: lucky, not alarming.
+    QTest::newRow("many sixes") << QList<int>{5, 5, 5, 5, 5, 15} << "as expected of a fair die";
+    // Chi-square 16.2, p = 0.0063; 24.2, p = 0.0002.
+    QTest::newRow("few ones, many sixes")
+        << QList<int>{1, 10, 10, 10, 10, 19} << "unusual: 1 in 159 fair dice would be this uneven";
+    QTest::newRow("loaded") << QList<int>{2, 5, 5, 5, 5, 18}
+                            << "unusual: 1 in 5032 fair dice would be this uneven";
+}
+
+void TestDice::fairness() {
+    QFETCH(QList<int>, counts);
+    FaceCounts faces;
+    for (int face = 1; face <= 6; ++face)
+        for (int n = 0; n < counts[face - 1]; ++n)
+            faces.add(face);
+    faces.add(7); // no face
+    QLocale::setDefault(QLocale::c());
+    QTEST(dicestats::fairnessText(faces), "text");
 }
 
 QTEST_GUILESS_MAIN(TestDice)

@@ -5,6 +5,7 @@
 #include "game/turndice.h"
 #include "geometry/hexgrid.h"
 #include "history/dicestore.h"
+#include "history/gamedicelog.h"
 #include "movefile/movefile.h"
 #include "movefile/turnkeeper.h"
 #include "tests/common/fakepicturemodule.h"
@@ -137,6 +138,20 @@ void TestDiceGame::honestGameEveryRollVerified() {
         QCOMPARE(turn.verdict, QStringLiteral("all %1 rolls verified").arg((n - 1) % 3 + 2));
     }
     QCOMPARE(check(a, file(11)).first, QStringLiteral("all 4 rolls verified"));
+    // The game's dice as A's history holds them: both players' rolls, each once, B's
+    // verified but for the first turn's, which had nothing to draw from.
+    const GameDiceLog log =
+        gameDiceLog(GameHistory(a), *parseOpenedMoveFile(readAll(file(0))).extension.gameId);
+    int mine = 0, theirs = 0, verified = 0;
+    for (const GameRoll& roll : log.rolls) {
+        (roll.mine ? mine : theirs) += 1;
+        verified += roll.verified;
+        QVERIFY(roll.turn && roll.hex >= 0);
+    }
+    QCOMPARE(mine, 4 + 3 + 2 + 4 + 3);       // turns 2, 4, ..., 10
+    QCOMPARE(theirs, 2 + 2 + 4 + 3 + 2 + 4); // turns 1, 3, ..., 11
+    QCOMPARE(verified, theirs - 2);
+    QCOMPARE(log.mine.total() + log.theirs.total(), int(log.rolls.size()));
     // A player opening their own file finds nothing of the opponent's to check.
     QCOMPARE(check(a, file(10)).first,
              QStringLiteral("rolls not verifiable (it is a file you saved yourself)"));

@@ -1,0 +1,81 @@
+#include "app/turn/gamedicemodel.h"
+
+#include "app/shell/plaintext.h"
+#include "app/turn/gamedicetext.h"
+#include "base/untrustedtext.h"
+#include "base/win1252.h"
+#include "geometry/hexgrid.h"
+
+#include <QApplication>
+#include <QStyle>
+
+GameDiceModel::GameDiceModel(GameDiceLog log, QObject* parent)
+    : QAbstractTableModel(parent), log_(std::move(log)) {}
+
+int GameDiceModel::hexOf(int row) const {
+    return row >= 0 && std::size_t(row) < log_.rolls.size() ? log_.rolls[std::size_t(row)].hex : -1;
+}
+
+int GameDiceModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(log_.rolls.size());
+}
+
+int GameDiceModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant GameDiceModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || std::size_t(index.row()) >= log_.rolls.size())
+        return {};
+    const GameRoll& roll = log_.rolls[std::size_t(index.row())];
+    const QString comment = win1252::toUnicode(roll.comment);
+    if (role == Qt::DisplayRole) {
+        switch (index.column()) {
+        case Turn:
+            return gamedicetext::turnOf(roll);
+        case Player:
+            return untrustedtext::forLine(gamedicetext::playerOf(roll, log_));
+        case Roll:
+            return roll.number ? QVariant(roll.number) : QVariant(tr("none"));
+        case Hex:
+            return gamedicetext::hexOf(roll);
+        case Die:
+            return roll.die;
+        case Comment:
+            return untrustedtext::forLine(comment);
+        case Verdict:
+            return roll.mine ? tr("your roll") : roll.verdict;
+        }
+    } else if (role == Qt::ToolTipRole && index.column() == Comment && !comment.isEmpty()) {
+        return plaintext::toolTip(untrustedtext::forLines(comment));
+    } else if (role == Qt::DecorationRole && index.column() == Verdict && !roll.mine) {
+        // Korva's own mark beside its verdict: no text from a file can draw it.
+        return QApplication::style()->standardIcon(roll.verified ? QStyle::SP_DialogApplyButton
+                                                                 : QStyle::SP_MessageBoxWarning);
+    } else if (role == Qt::TextAlignmentRole && (index.column() == Roll || index.column() == Die)) {
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant GameDiceModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case Turn:
+        return tr("Turn");
+    case Player:
+        return tr("Player");
+    case Roll:
+        return tr("Roll");
+    case Hex:
+        return tr("Hex");
+    case Die:
+        return tr("Die");
+    case Comment:
+        return tr("Comment");
+    case Verdict:
+        return tr("Verdict");
+    }
+    return {};
+}

@@ -1,0 +1,94 @@
+#include "app/turn/gamedicetext.h"
+
+#include "app/dialogs/gamesetupdialog.h"
+#include "base/untrustedtext.h"
+#include "base/win1252.h"
+#include "geometry/hexgrid.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("GameDice", text);
+}
+
+Side otherSide(Side side) {
+    return side == Side::First ? Side::Second : Side::First;
+}
+
+std::optional<Side> sideOf(const GameRoll& roll) {
+    return roll.turn ? std::optional<Side>(roll.turn->toMove) : std::nullopt;
+}
+
+} // namespace
+
+QString gamedicetext::hexOf(const GameRoll& roll) {
+    if (roll.hex < 0)
+        return translated("no hex");
+    const QString label = QString::fromStdString(hexgrid::hexLabel(roll.hex));
+    const QString prefix = QStringLiteral("Hex : ");
+    return label.startsWith(prefix) ? label.mid(prefix.size()) : label;
+}
+
+QString gamedicetext::turnOf(const GameRoll& roll) {
+    if (!roll.turn)
+        return translated("Turn unknown");
+    return translated("Turn %1 · %2").arg(roll.turn->number).arg(sideName(roll.turn->toMove));
+}
+
+QString gamedicetext::playerOf(const GameRoll& roll, const GameDiceLog& log) {
+    if (roll.mine)
+        return translated("you");
+    const std::optional<Side> side = sideOf(roll);
+    const QString name = side ? log.players.of(*side) : QString();
+    return name.isEmpty() ? translated("opponent") : name;
+}
+
+QString gamedicetext::whoseRolls(bool mine, const GameDiceLog& log) {
+    const std::optional<Side> side =
+        log.mySide ? std::optional<Side>(mine ? *log.mySide : otherSide(*log.mySide))
+                   : std::nullopt;
+    const QString name = side ? log.players.of(*side) : QString();
+    if (mine)
+        return name.isEmpty() ? translated("Your rolls")
+                              : translated("%1 (you)").arg(untrustedtext::forLine(name));
+    return name.isEmpty() ? translated("Your opponent's rolls") : untrustedtext::forLine(name);
+}
+
+QString gamedicetext::summaryOf(const FaceCounts& faces) {
+    const int total = faces.total();
+    QStringList counts;
+    for (int face = 1; face <= 6; ++face)
+        counts << translated("%1: %2").arg(face).arg(faces.counts[std::size_t(face - 1)]);
+    QString text = total == 1 ? translated("1 roll") : translated("%1 rolls").arg(total);
+    if (total == 0)
+        return text;
+    text += QStringLiteral("; ") + counts.join(QStringLiteral(", "));
+    if (total >= dicestats::kFewestToTell)
+        text += QStringLiteral("; ") +
+                translated("chi-square %1")
+                    .arg(QLocale().toString(dicestats::fairnessOf(faces).chiSquare, 'f', 1));
+    return text + QStringLiteral(": ") + dicestats::fairnessText(faces);
+}
+
+QString gamedicetext::forTerminal(const GameDiceLog& log) {
+    if (log.rolls.empty())
+        return translated("No rolls of this game are in the history.") + QLatin1Char('\n');
+    QString text;
+    for (const GameRoll& roll : log.rolls) {
+        QStringList fields;
+        fields << turnOf(roll) << untrustedtext::forTerminal(playerOf(roll, log))
+               << (roll.number ? translated("roll %1").arg(roll.number) : translated("no roll"))
+               << hexOf(roll) << translated("die %1").arg(roll.die)
+               << untrustedtext::forTerminal(win1252::toUnicode(roll.comment));
+        if (!roll.mine)
+            fields << roll.verdict;
+        text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    for (const bool mine : {true, false})
+        text += untrustedtext::forTerminal(whoseRolls(mine, log)) + QStringLiteral(": ") +
+                summaryOf(mine ? log.mine : log.theirs) + QLatin1Char('\n');
+    return text;
+}

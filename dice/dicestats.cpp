@@ -1,0 +1,57 @@
+#include "dice/dicestats.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cmath>
+#include <numbers>
+#include <numeric>
+
+namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("DiceStats", text);
+}
+
+// The upper tail of the chi-square distribution with five degrees of freedom, in closed form
+// (for an odd number of degrees the tail is erfc plus a finite series).
+double chiSquareTail5(double x) {
+    if (x <= 0)
+        return 1;
+    return std::erfc(std::sqrt(x / 2)) +
+           std::sqrt(2 * x / std::numbers::pi) * std::exp(-x / 2) * (1 + x / 3);
+}
+
+} // namespace
+
+void FaceCounts::add(int die) {
+    if (die >= 1 && die <= 6)
+        ++counts[std::size_t(die - 1)];
+}
+
+int FaceCounts::total() const {
+    return std::accumulate(counts.begin(), counts.end(), 0);
+}
+
+Fairness dicestats::fairnessOf(const FaceCounts& faces) {
+    const int total = faces.total();
+    if (total == 0)
+        return {};
+    const double expected = total / 6.0;
+    double chi = 0;
+    for (const int count : faces.counts)
+        chi += (count - expected) * (count - expected) / expected;
+    return {chi, chiSquareTail5(chi)};
+}
+
+QString dicestats::fairnessText(const FaceCounts& faces) {
+    const int total = faces.total();
+    if (total < kFewestToTell)
+        return translated("too few rolls to tell (%1 of %2)").arg(total).arg(kFewestToTell);
+    const Fairness fairness = fairnessOf(faces);
+    if (fairness.pValue >= kUnusual)
+        return translated("as expected of a fair die");
+    const double oneIn = fairness.pValue > 0 ? std::round(1 / fairness.pValue) : 1e15;
+    return translated("unusual: 1 in %1 fair dice would be this uneven")
+        .arg(QLocale().toString(std::min(oneIn, 1e15), 'f', 0));
+}
