@@ -1,5 +1,8 @@
+#include "app/files/filesfeature.h"
+#include "app/shell/noticebar.h"
 #include "app/turn/replaycontroller.h"
 #include "app/turn/turnlistdock.h"
+#include "movefile/movefile.h"
 #include "tests/app/mainformharness.h"
 
 #include <QAction>
@@ -85,6 +88,22 @@ void TestMainFormDice::theOpponentSeesTheVerdict() {
     const auto& steps = h.form->turn().replay().steps();
     QVERIFY(!steps.empty());
     QCOMPARE(steps.back().roll, QStringLiteral("roll 2, verified"));
+
+    // A tampered file says so at Open, over the map, with the other reasons to look twice.
+    OpenedMoveFile tampered = parseOpenedMoveFile(readMoveFileBytes(file(2)));
+    for (std::size_t i = 0; i < tampered.contents.tags.size(); ++i) {
+        int& die = tampered.contents.tags[i].dieValue;
+        die = tampered.extension.diceRolls->rolls[i].die = die % 6 + 1;
+    }
+    const QString forged = dir.filePath(QStringLiteral("t2 better.krv"));
+    QFile out(forged);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(encodeMoveFile(tampered.contents) + encodeKorvaExtension(tampered.extension));
+    out.close();
+    QVERIFY(h.form->files().OpenMove(forged));
+    QVERIFY2(h.form->noticeBar().notice().contains(
+                 QStringLiteral("The opponent's dice do not check out: roll 1 does not match")),
+             qPrintable(h.form->noticeBar().notice()));
 }
 
 QTEST_MAIN(TestMainFormDice)
