@@ -16,6 +16,7 @@ class TestMainFormDice : public QObject {
     Q_OBJECT
 private slots:
     void theOpponentSeesTheVerdict();
+    void anInterruptedTurnKeepsItsDice();
 };
 
 namespace {
@@ -31,8 +32,16 @@ std::function<int(QDialog&)> rollWith(const QString& comment) {
     };
 }
 
-// Opens `opened` (a new game when empty), rolls `combats` times at hex 300 through the
-// Combat command, and saves `saved`.
+// Rolls `combats` times at hex 300 through the Combat command.
+void rollThroughTheWindow(MainFormHarness& h, int combats) {
+    h.hover(300);
+    for (int c = 0; c < combats; ++c) {
+        h.prompts->dialogScript = rollWith(QStringLiteral("push %1").arg(c + 1));
+        h.form->play().pmCOmbatClick();
+    }
+}
+
+// Opens `opened` (a new game when empty), rolls `combats` times, and saves `saved`.
 void playTurn(const QString& history, const QString& opened, const QString& saved, int combats) {
     MainFormHarness h(1, {}, {}, history);
     Session& session = h.form->session();
@@ -40,11 +49,7 @@ void playTurn(const QString& history, const QString& opened, const QString& save
         session.newGame();
     else
         QVERIFY(session.open(opened).opened);
-    h.hover(300);
-    for (int c = 0; c < combats; ++c) {
-        h.prompts->dialogScript = rollWith(QStringLiteral("push %1").arg(c + 1));
-        h.form->play().pmCOmbatClick();
-    }
+    rollThroughTheWindow(h, combats);
     QVERIFY(session.save(saved, true).saved);
 }
 
@@ -104,6 +109,41 @@ void TestMainFormDice::theOpponentSeesTheVerdict() {
     QVERIFY2(h.form->noticeBar().notice().contains(
                  QStringLiteral("The opponent's dice do not check out: roll 1 does not match")),
              qPrintable(h.form->noticeBar().notice()));
+}
+
+void TestMainFormDice::anInterruptedTurnKeepsItsDice() {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    const auto file = [&](int n) { return dir.filePath(QStringLiteral("t%1.krv").arg(n)); };
+    playTurn(a, {}, file(0), 0);
+    playTurn(b, file(0), file(1), 1);
+    playTurn(a, file(1), file(2), 1);
+    // B rolls, saves the turn unfinished and quits; opens it again, rolls, and the program
+    // dies; opens the file again, rolls once more and ends the turn.
+    {
+        MainFormHarness h(1, {}, {}, b);
+        QVERIFY(h.form->files().OpenMove(file(2)));
+        rollThroughTheWindow(h, 1);
+        QVERIFY(h.form->files().SaveMove(file(30), false));
+    }
+    {
+        MainFormHarness h(1, {}, {}, b);
+        QVERIFY(h.form->files().OpenMove(file(30)));
+        rollThroughTheWindow(h, 1);
+    }
+    {
+        MainFormHarness h(1, {}, {}, b);
+        QVERIFY(h.form->files().OpenMove(file(30)));
+        QVERIFY2(h.form->noticeBar().notice().contains(QStringLiteral("A roll made earlier")),
+                 qPrintable(h.form->noticeBar().notice()));
+        rollThroughTheWindow(h, 1);
+        QVERIFY(h.form->files().SaveMove(file(3), true));
+    }
+
+    MainFormHarness checker(1, {}, {}, a);
+    QVERIFY(checker.form->files().OpenMove(file(3)));
+    QCOMPARE(checker.form->turn().turnListDock().diceVerdict(),
+             QStringLiteral("Their dice: all 3 rolls verified"));
 }
 
 QTEST_MAIN(TestMainFormDice)
