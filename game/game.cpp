@@ -176,6 +176,18 @@ ZeKCounter* Game::cycleMarker(int hex) {
     return counter;
 }
 
+void Game::setLossesAndMarker(int hex, int losses, int marker) {
+    ZeKCounter* counter = counterAt(hex);
+    if (!counter)
+        return;
+    CounterRecord record = counter->record();
+    record.losses = losses;
+    record.marker = marker;
+    counter->setState(record);
+    board_->redrawHex(hex);
+    emit countersChanged({hex});
+}
+
 void Game::endTurn() {
     counters_->endTurn();
     turn_->saved(true, *counters_);

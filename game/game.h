@@ -115,6 +115,9 @@ public:
     // Emit countersChanged({hex}).
     ZeKCounter* cycleLosses(int hex);
     ZeKCounter* cycleMarker(int hex);
+    // The top counter's losses and marker as given (an undone Flip or Tag); the hex is
+    // redrawn. Emits countersChanged({hex}); nothing for an empty hex.
+    void setLossesAndMarker(int hex, int losses, int marker);
     // Every counter's start hex becomes its present hex, a new turn begins with the counters
     // as they stand, and the move goes to the other side. Emits turnEnded.
     void endTurn();

@@ -1,11 +1,15 @@
 #include "game/session.h"
 
+#include "board/mapboard.h"
 #include "board/picturemodule.h"
 #include "combat/taggermgr.h"
 #include "counters/newgamelayout.h"
+#include "counters/zekcounter.h"
+#include "game/editcommands.h"
 #include "game/game.h"
 #include "game/savename.h"
 #include "game/turndice.h"
+#include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 #include "history/gamehistory.h"
 #include "history/historywriter.h"
@@ -20,15 +24,33 @@
 Session::Session(std::unique_ptr<PictureModule> mapAndTags, std::unique_ptr<PictureModule> counters,
                  const QString& historyFolder, QObject* parent)
     : QObject(parent),
-      game_(std::make_unique<Game>(std::move(mapAndTags), std::move(counters), this)) {
+      game_(std::make_unique<Game>(std::move(mapAndTags), std::move(counters), this)),
+      undo_(std::make_unique<QUndoStack>()) {
     if (!historyFolder.isEmpty())
         historyWriter_ = std::make_unique<HistoryWriter>(GameHistory(historyFolder));
     dice_ = std::make_unique<TurnDice>(history());
+    connect(undo_.get(), &QUndoStack::cleanChanged, this, &Session::updateModified);
+    connect(undo_.get(), &QUndoStack::indexChanged, this, [this](int index) {
+        // A walk that went below the last roll (a click in the list of edits) comes back to
+        // it; the frozen steps it passed changed nothing.
+        if (index < rollLine_ && !holdingTheLine_) {
+            holdingTheLine_ = true;
+            undo_->setIndex(rollLine_);
+            holdingTheLine_ = false;
+            emit rollStands();
+        }
+        emit undoChanged();
+    });
+    connect(undo_.get(), &QUndoStack::undoTextChanged, this, &Session::undoChanged);
+    connect(undo_.get(), &QUndoStack::redoTextChanged, this, &Session::undoChanged);
 }
 
 Session::~Session() {
-    // The copies under way are written whole before the game goes.
+    // The copies under way are written whole before the game goes; the edits go before the
+    // game they point to.
     historyWriter_.reset();
+    undo_->disconnect(this);
+    undo_.reset();
     game_.reset();
 }
 
@@ -38,15 +60,17 @@ QString Session::fileTitle(const QString& fileName) {
     return n > 0 ? name.left(n) : QString();
 }
 
-void Session::markChanged() {
-    setModified(true);
-}
-
-void Session::setModified(bool modified) {
+void Session::updateModified() {
+    const bool modified = changedForGood_ || !undo_->isClean();
     if (modified_ == modified)
         return;
     modified_ = modified;
     emit modifiedChanged(modified);
+}
+
+void Session::changedForGood() {
+    changedForGood_ = true;
+    updateModified();
 }
 
 void Session::setFileName(const QString& fileName) {
@@ -56,42 +80,94 @@ void Session::setFileName(const QString& fileName) {
     emit fileNameChanged(fileName);
 }
 
+void Session::startAfresh() {
+    rollLine_ = 0;
+    undo_->clear();
+    changedForGood_ = false;
+    updateModified();
+    emit undoChanged();
+}
+
 bool Session::canUndo() const {
-    return undoEnabled_ && !showsPast();
+    // At a roll the command stays offered, so that pressing it says why nothing happens.
+    return !showsPast() && undo_->index() > 0;
 }
 
-void Session::setUndoEnabled(bool enabled) {
-    const bool could = canUndo();
-    undoEnabled_ = enabled;
-    if (could != canUndo())
-        emit undoChanged(canUndo());
+bool Session::atRollLine() const {
+    return undo_->index() > 0 && undo_->index() <= rollLine_;
 }
 
-void Session::setDragFromHex(int hex) {
-    dragFromHex_ = hex;
-    if (hex == -1)
-        setUndoEnabled(false);
+bool Session::canRedo() const {
+    return !showsPast() && undo_->canRedo();
 }
 
-void Session::recordMove(int from, int to) {
-    dragFromHex_ = from;
-    undoToHex_ = to;
-    setUndoEnabled(true);
+Session::UndoOutcome Session::undo() {
+    if (showsPast() || undo_->index() == 0)
+        return UndoOutcome::Nothing;
+    if (undo_->index() <= rollLine_) {
+        emit rollStands();
+        return UndoOutcome::RollStands;
+    }
+    undo_->undo();
+    return UndoOutcome::Undone;
 }
 
-void Session::clearUndoRecord() {
-    dragFromHex_ = -1;
-    undoToHex_ = -1;
-    setUndoEnabled(false);
-}
-
-bool Session::undo() {
-    if (showsPast() || dragFromHex_ == -1 || undoToHex_ == -1)
+bool Session::redo() {
+    if (!canRedo())
         return false;
-    game_->moveTop(undoToHex_, dragFromHex_);
-    clearUndoRecord();
-    markChanged();
+    undo_->redo();
     return true;
+}
+
+bool Session::edit(EditCommand* command) {
+    std::unique_ptr<EditCommand> owned(command);
+    if (showsPast())
+        return false;
+    undo_->push(owned.release()); // applies it
+    return true;
+}
+
+bool Session::moveTop(int from, int to) {
+    if (from == to || game_->board().count(from) == 0 || !hexgrid::isValidHex(to))
+        return false;
+    return edit(editcommands::moveTop(*game_, from, to));
+}
+
+bool Session::moveAll(int from, int to) {
+    if (from == to || game_->board().count(from) == 0 || !hexgrid::isValidHex(to))
+        return false;
+    return edit(editcommands::moveAll(*game_, from, to));
+}
+
+bool Session::rotateStack(int hex) {
+    // Turning over a stack of one changes nothing: no step.
+    if (game_->board().count(hex) < 2)
+        return false;
+    return edit(editcommands::rotateStack(*game_, hex));
+}
+
+bool Session::flip(int hex) {
+    return game_->counterAt(hex) && edit(editcommands::flip(*game_, hex));
+}
+
+bool Session::tag(int hex) {
+    return game_->counterAt(hex) && edit(editcommands::tag(*game_, hex));
+}
+
+bool Session::returnToStart(int hex) {
+    const ZeKCounter* counter = game_->counterAt(hex);
+    if (!counter)
+        return false;
+    // A counter in its start hex goes nowhere, but the return still counts as one.
+    return edit(editcommands::moveTop(*game_, hex, counter->startHex().index(), true));
+}
+
+void Session::setBanner(std::size_t which, std::string text) {
+    if (which >= game_->banners().size())
+        return;
+    game_->setBanner(which, std::move(text));
+    if (!showsPast())
+        changedForGood();
 }
 
 Session::OpenOutcome Session::open(const QString& fileName) {
@@ -134,6 +210,7 @@ Session::OpenOutcome Session::open(const QString& fileName) {
             TurnOrder::isBefore(*file.extension.turn, *context.lastSavedTurn);
         outcome.otherGameUnsaved =
             hadChanges && oldKey != GameHistory::gameKey(game_->turn().gameId(), fileName);
+        newGame_ = false;
         setFileName(fileName);
         fileOpened_ = true;
         gameName_ = savename::gameNameOf(fileName);
@@ -142,10 +219,11 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         outcome.error = QString::fromLocal8Bit(error.what());
         return outcome;
     }
-    // An undo may never move a counter of the freshly opened position.
-    clearUndoRecord();
-    // Combats that came back are in no saved file yet.
-    setModified(outcome.recoveredRolls > 0);
+    // No undo may move a counter of the freshly opened position. Combats that came back are
+    // in no saved file yet.
+    startAfresh();
+    if (outcome.recoveredRolls > 0)
+        changedForGood();
     outcome.opened = true;
     emit positionReplaced(Change::Opened);
     return outcome;
@@ -177,11 +255,18 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
         return outcome; // the previous file is untouched and the turn goes on
     if (!diceWarning.isEmpty())
         emit historyWarning(diceWarning);
-    if (endOfTurn)
+    if (endOfTurn) {
         game_->endTurn();
+        startAfresh(); // a new turn
+    } else {
+        // The turn goes on: its edits can still be taken back, down to the last roll.
+        undo_->setClean();
+        changedForGood_ = false;
+        updateModified();
+    }
+    newGame_ = false;
     setFileName(fileName);
     fileOpened_ = false;
-    setModified(false);
     emit saved(fileName);
     emit turnChanged();
     outcome.reportSaved = saveMoveReport(fileName, report, &outcome.reportError);
@@ -194,11 +279,11 @@ void Session::newGame(const NewGameSetup& setup) {
     // The same path as opening a file: counters, tags and board replaced in one step.
     game_->newGame(TurnOrder::newGame(setup.movesFirst, setup.players));
     dice_->newGame();
-    clearUndoRecord();
+    startAfresh();
+    newGame_ = true;
     setFileName({});
     fileOpened_ = false;
     gameName_ = savename::fileNamePart(setup.gameName);
-    setModified(false);
     emit positionReplaced(Change::NewGame);
 }
 
@@ -278,8 +363,14 @@ Session::StepOutcome Session::stepHistory(HistoryStep step) {
         return StepOutcome::Refused;
     }
     pastIndex_ = target;
-    if (wasPresent)
-        emit undoChanged(false);
+    if (wasPresent) {
+        // The edits of the present are not carried past the history's step; what they
+        // changed is still unsaved.
+        const bool unsaved = modified_;
+        startAfresh();
+        if (unsaved)
+            changedForGood();
+    }
     emit positionReplaced(Change::PastShown);
     return StepOutcome::Shown;
 }
@@ -288,16 +379,23 @@ void Session::backToPresent() {
     if (!showsPast())
         return;
     game_->backToPresent();
-    emit undoChanged(canUndo());
+    emit undoChanged();
     emit positionReplaced(Change::Present);
 }
 
 int Session::rollDie(int hex, int offset, const std::string& comment) {
     QString warning;
-    const int die = dice_->roll(hex, offset, comment, &warning).die;
+    const TurnDice::Roll roll = dice_->roll(hex, offset, comment, &warning);
     if (!warning.isEmpty())
         emit historyWarning(warning);
-    return die;
+    // What the dice were rolled on stays: every step so far is frozen, and the roll becomes
+    // the line no undo crosses.
+    for (int i = 0; i < undo_->count(); ++i)
+        static_cast<EditCommand*>(const_cast<QUndoCommand*>(undo_->command(i)))->freeze();
+    undo_->push(editcommands::roll(*game_, hex, roll.number, roll.die));
+    rollLine_ = undo_->index();
+    changedForGood();
+    return roll.die;
 }
 
 void Session::addCombat(int hex, int die, const std::string& comment) {
@@ -306,7 +404,7 @@ void Session::addCombat(int hex, int die, const std::string& comment) {
     dice_->combatRecorded(hex, comment, &warning);
     if (!warning.isEmpty())
         emit historyWarning(warning);
-    markChanged();
+    changedForGood();
 }
 
 const QString& Session::note() const {
@@ -317,7 +415,7 @@ void Session::setNote(const QString& note) {
     if (note == game_->turn().note())
         return;
     game_->turn().setNote(note);
-    markChanged();
+    changedForGood();
 }
 
 const TurnOrder& Session::turnOrder() const {
@@ -329,7 +427,7 @@ void Session::setTurnOrder(const TurnOrder& order) {
         (order.record() == turnOrder().record() && order.players() == turnOrder().players()))
         return;
     game_->turn().setOrder(order);
-    markChanged();
+    changedForGood();
     emit turnChanged();
 }
 

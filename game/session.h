@@ -5,8 +5,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class Game;
@@ -23,10 +25,11 @@ struct NewGameSetup {
     QString gameName;
 };
 
-// One game as the player has it open: the Game, the move file it came from or went to last,
-// whether the turn has changes not yet saved, the undo record of the last single-counter
-// move, the game's history with the kept position shown read-only, if any, and the note
-// that goes out with the next save; and the Open, Save and New game sequences.
+// One game as the player has it open, as the document of an editor is: the Game, the move file
+// it came from or went to last, the turn's edits on an undo stack (the one way the position
+// is edited), whether the turn has changes not yet saved, the game's history with the kept
+// position shown read-only, if any, and the note that goes out with the next save; and the
+// Open, Save and New game sequences.
 //
 // It asks nothing and shows nothing: the window asks the questions (End of turn?, which
 // file) and tells the outcomes; it follows the session through the signals. Every change
@@ -47,28 +50,44 @@ public:
 
     // The move file the game came from or went to last; empty for a new game and at start.
     const QString& fileName() const { return fileName_; }
+    // New game made the position, and no save has named it yet.
+    bool isNewGame() const { return newGame_; }
     // The file's name without its folder and without its last four characters (".krv").
     static QString fileTitle(const QString& fileName);
 
-    // The turn has changes not yet saved.
+    // The turn has changes not yet saved: the undo stack is away from where the last save,
+    // Open or New game left it, or something was changed that no undo takes back (a roll, a
+    // recovered combat, the note, a banner, the players and turn).
     bool isModified() const { return modified_; }
-    void markChanged();
 
-    // The undo record: the hex the last single-counter move left (a drag's press sets it
-    // at once) and the hex it went to; -1 for none. It holds one move at most.
-    int dragFromHex() const { return dragFromHex_; }
-    int undoToHex() const { return undoToHex_; }
-    // Undo last move is offered: a move was recorded since the record was last cleared, and
-    // the present shows (nothing changes the past).
+    // The turn's edits, one step each, in the order made: what Undo takes back and Redo puts
+    // back, and what the list of this turn's edits shows. A die roll is a step of its own
+    // that no undo crosses. Nothing of it is written to the move file.
+    QUndoStack& undoStack() { return *undo_; }
+    const QUndoStack& undoStack() const { return *undo_; }
+    // There are edits to walk back through (Undo may still stop at a roll), or one to put
+    // back, in the present.
     bool canUndo() const;
-    // A press on the map: the drag starts from `hex` (Undo stays as it was), or, with no
-    // counter there (-1), the last move can no longer be undone.
-    void setDragFromHex(int hex);
-    // A single counter went from one hex to the other: a drop, or Return to start hex.
-    void recordMove(int from, int to);
-    void clearUndoRecord();
-    // Takes the last single-counter move back; false when there is none to take back.
-    bool undo();
+    bool canRedo() const;
+    // The last step is a die roll, or lies below one: Undo stops here.
+    bool atRollLine() const;
+    enum class UndoOutcome { Undone, Nothing, RollStands };
+    // Takes back the last edit; RollStands when a die roll stands in the way.
+    UndoOutcome undo();
+    bool redo();
+
+    // The edits of the position, each one step of the undo stack; each answers false and
+    // changes nothing where there is nothing to do (an empty hex, a stack of one to turn).
+    // While the past shows nothing changes.
+    bool moveTop(int from, int to);
+    bool moveAll(int from, int to);
+    bool rotateStack(int hex);
+    bool flip(int hex);
+    bool tag(int hex);
+    // The top counter of the hex goes back to the hex it started the turn in.
+    bool returnToStart(int hex);
+    // A banner box's text (Windows-1252): a change no undo takes back (the box has its own).
+    void setBanner(std::size_t which, std::string text);
 
     struct OpenOutcome {
         bool opened = false;
@@ -152,7 +171,8 @@ public:
     // The dice of the turn and the verdict on the opened file's rolls.
     const TurnDice& dice() const { return *dice_; }
     // A combat's die at the hex, with the comment written before the roll (Windows-1252;
-    // TurnDice::roll); a roll the ledger could not keep is told through historyWarning.
+    // TurnDice::roll); a roll the ledger could not keep is told through historyWarning. The
+    // roll is a step of the undo stack that no undo crosses: what was done before it stays.
     int rollDie(int hex, int offset, const std::string& comment);
     // The combat of the roll just made at the hex, with its comment as it was closed.
     void addCombat(int hex, int die, const std::string& comment);
@@ -169,7 +189,10 @@ signals:
     void positionReplaced(Session::Change change);
     void modifiedChanged(bool modified);
     void fileNameChanged(const QString& fileName);
-    void undoChanged(bool canUndo);
+    // What Undo and Redo can do, or their texts, changed.
+    void undoChanged();
+    // A walk back through the edits stopped at a die roll.
+    void rollStands();
     // A move file was saved (the report may not have been).
     void saved(const QString& fileName);
     // A copy the history could not keep, told when the writing ended.
@@ -178,8 +201,13 @@ signals:
     void turnChanged();
 
 private:
-    void setModified(bool modified);
-    void setUndoEnabled(bool enabled);
+    // Pushes an edit onto the undo stack (which applies it), unless the past shows.
+    bool edit(class EditCommand* command);
+    // Forgets every edit: a new turn, a new position.
+    void startAfresh();
+    // Something no undo takes back was changed.
+    void changedForGood();
+    void updateModified();
     void setFileName(const QString& fileName);
     void keepInHistory(const QByteArray& bytes, bool saved);
     void showEntry(std::size_t index);
@@ -190,11 +218,15 @@ private:
     QString fileName_;
     // The file named above came from an Open (the opponent's), not from a save.
     bool fileOpened_ = false;
+    bool newGame_ = false;
     QString gameName_ = QStringLiteral("korva");
     bool modified_ = false;
-    int dragFromHex_ = -1;
-    int undoToHex_ = -1;
-    bool undoEnabled_ = false;
+    // Changed since the last save beyond what the undo stack can take back.
+    bool changedForGood_ = false;
+    std::unique_ptr<QUndoStack> undo_;
+    // The index below which the stack may not go: the step after the last die roll.
+    int rollLine_ = 0;
+    bool holdingTheLine_ = false;
     // While the past shows: the game's copies, oldest first, and the one shown.
     std::vector<HistoryEntry> pastEntries_;
     std::size_t pastIndex_ = 0;

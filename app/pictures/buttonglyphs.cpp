@@ -120,6 +120,12 @@ QImage buttonGlyph(Glyph glyph) {
     case Glyph::Undo:
         paintUndo(painter);
         break;
+    case Glyph::Redo:
+        // The same arrow, mirrored: forward where Undo goes back.
+        painter.translate(kGlyphSize, 0);
+        painter.scale(-1, 1);
+        paintUndo(painter);
+        break;
     case Glyph::MoveAll:
         paintMoveAll(painter);
         break;

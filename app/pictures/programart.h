@@ -37,10 +37,12 @@ enum class Glyph {
     MoveAll,        // an abstract olive and yellow pattern
     HideCombatTags, // yellow hexes outlined in black, crossed by a blue line
     About,          // the program's emblem
+    Redo,           // the Undo arrow turned to curve forward to the right
 };
 
 inline constexpr Glyph kGlyphs[] = {Glyph::Open,    Glyph::Save,           Glyph::Undo,
-                                    Glyph::MoveAll, Glyph::HideCombatTags, Glyph::About};
+                                    Glyph::MoveAll, Glyph::HideCombatTags, Glyph::About,
+                                    Glyph::Redo};
 
 inline constexpr int kGlyphSize = 20;
 

@@ -22,17 +22,15 @@
 #include <QTimer>
 
 void PlayFeature::pmFlipClick() {
-    if (lastHex_ == -1)
+    if (lastHex_ == -1 || !context_.session.flip(lastHex_))
         return;
-    if (const ZeKCounter* c = context_.session.game().cycleLosses(lastHex_)) {
+    if (const ZeKCounter* c = context_.session.game().counterAt(lastHex_))
         statusPanels_[2]->setText(counterStatusText(*c));
-        context_.session.markChanged();
-    }
 }
 
 void PlayFeature::pmNewClick() {
-    if (lastHex_ != -1 && context_.session.game().cycleMarker(lastHex_))
-        context_.session.markChanged();
+    if (lastHex_ != -1)
+        context_.session.tag(lastHex_);
 }
 
 void PlayFeature::pmReturnClick() {
@@ -41,15 +39,12 @@ void PlayFeature::pmReturnClick() {
         return;
     const int from = lastHex_;
     const int s = c->startHex().index();
-    // The return counts from here: the slide takes 1.2 s.
-    context_.session.markChanged();
     {
         animating_ = true;
         const auto done = qScopeGuard([this] { animating_ = false; });
         AnimateMove(*c, from, 30, 1200, s);
     }
-    context_.session.game().moveTop(from, s);
-    context_.session.recordMove(from, s);
+    context_.session.returnToStart(from);
     emit idle();
 }
 
@@ -90,9 +85,14 @@ void PlayFeature::AnimateMove(const ZeKCounter& counter, int fromHex, int stepCo
 }
 
 void PlayFeature::sbUndoClick() {
-    // Ctrl+Z during a drag: the press already replaced the record's source hex.
+    // Ctrl+Z during a drag puts the held counter back first.
     CancelDrag();
     context_.session.undo();
+}
+
+void PlayFeature::sbRedoClick() {
+    CancelDrag();
+    context_.session.redo();
 }
 
 void PlayFeature::pmCOmbatClick() {
@@ -153,11 +153,9 @@ void PlayFeature::SpeedButton1Click() {
 }
 
 void PlayFeature::rotateTargetStack() {
-    // As a click on the hex: the next counter comes to the top; a move cannot be undone
-    // after a stack was turned.
+    // As a click on the hex: the next counter comes to the top.
     if (lastHex_ == -1 || isDragging_)
         return;
-    context_.session.game().rotateStack(lastHex_);
-    context_.session.clearUndoRecord();
+    context_.session.rotateStack(lastHex_);
     showCounterTexts(lastHex_);
 }

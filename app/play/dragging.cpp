@@ -37,10 +37,9 @@ void PlayFeature::PickUpCounter(int x, int y) {
     isDragging_ = false;
     const int h = ZeKClick(AFPoint(x, y)).index();
     const ZeKCounter* c = context_.session.game().counterAt(h);
-    // Without a counter the previous move can no longer be undone.
-    context_.session.setDragFromHex(c ? h : -1);
     if (!c)
         return;
+    dragFromHex_ = h;
     LoadDragPicture(*c);
     placeDragImage(x - 12, y - 12);
     bDragImage_->show();
@@ -56,25 +55,17 @@ void PlayFeature::DropCounter(int x, int y) {
         return;
     endDrag();
 
+    // Each drop is one step of the turn's edits; one that moves nothing is none.
     Session& session = context_.session;
-    Game& game = session.game();
-    const int from = session.dragFromHex();
+    const int from = dragFromHex_;
     if (x >= 0 && x < hexgrid::kDropWidth && y >= 0 && y < hexgrid::kDropHeight) {
         const int to = ZeKClick(AFPoint(x, y)).index();
-        if (to == from) {
-            game.rotateStack(to);
-            session.clearUndoRecord();
-        } else if (context_.commands.action(Command::MoveAll)->isChecked()) {
-            game.moveAll(from, to);
-            session.clearUndoRecord();
-            session.markChanged();
-        } else {
-            game.moveTop(from, to);
-            session.recordMove(from, to);
-            session.markChanged();
-        }
-    } else {
-        session.clearUndoRecord();
+        if (to == from)
+            session.rotateStack(to);
+        else if (context_.commands.action(Command::MoveAll)->isChecked())
+            session.moveAll(from, to);
+        else
+            session.moveTop(from, to);
     }
 
     lastHex_ = -1;
@@ -84,10 +75,8 @@ void PlayFeature::DropCounter(int x, int y) {
 void PlayFeature::CancelDrag() {
     if (!isDragging_)
         return;
+    // As a release outside the drop area: nothing moved.
     endDrag();
-    // As for a release outside the drop area: nothing moved, and the press already took
-    // the source of the last move out of the undo record.
-    context_.session.clearUndoRecord();
 }
 
 void PlayFeature::endDrag() {
@@ -109,7 +98,7 @@ void PlayFeature::LoadDragPicture(const ZeKCounter& counter) {
 void PlayFeature::zoomDuringDrag() {
     if (!isDragging_)
         return;
-    if (const ZeKCounter* c = context_.session.game().counterAt(context_.session.dragFromHex()))
+    if (const ZeKCounter* c = context_.session.game().counterAt(dragFromHex_))
         LoadDragPicture(*c);
     const QPoint p = context_.map.mapPixelAt(context_.map.mapFromGlobal(QCursor::pos()));
     placeDragImage(p.x() - 12, p.y() - 12);

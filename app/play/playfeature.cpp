@@ -5,8 +5,10 @@
 #include "app/dialogs/tshowcombatdlg.h"
 #include "app/map/mapview.h"
 #include "app/map/zoom.h"
+#include "app/play/editsdock.h"
 #include "app/play/hexcursor.h"
 #include "app/shell/commandtable.h"
+#include "app/shell/noticebar.h"
 #include "app/shell/plaintext.h"
 #include "base/win1252.h"
 #include "counters/zekcounter.h"
@@ -21,6 +23,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
+#include <QUndoStack>
 
 PlayFeature::PlayFeature(const FeatureContext& context, MapFeature& mapFeature,
                          QStatusBar& statusBar, std::function<void(int)> pause)
@@ -76,6 +79,7 @@ void PlayFeature::setUpCommands() {
         {Command::Combat, &PlayFeature::pmCOmbatClick},
         {Command::ShowCombat, &PlayFeature::pmShowCOmbatClick},
         {Command::Undo, &PlayFeature::sbUndoClick},
+        {Command::Redo, &PlayFeature::sbRedoClick},
         {Command::HideCombatTags, &PlayFeature::SpeedButton1Click},
         {Command::RotateStack, &PlayFeature::rotateTargetStack},
     };
@@ -83,9 +87,17 @@ void PlayFeature::setUpCommands() {
         connect(commands.action(command), &QAction::triggered, this, handler);
     connect(commands.action(Command::Menu), &QAction::triggered, this,
             [this] { requestMenu(menuPoint()); });
-    commands.action(Command::Undo)->setEnabled(false);
-    connect(&context_.session, &Session::undoChanged, commands.action(Command::Undo),
-            &QAction::setEnabled);
+    updateUndoCommands();
+    connect(&context_.session, &Session::undoChanged, this, &PlayFeature::updateUndoCommands);
+    connect(&context_.session, &Session::rollStands, this, [this] {
+        context_.notices.showNotice(tr("A die roll cannot be taken back; undo stops here"), 5000);
+    });
+
+    editsDock_ = new EditsDock(context_.session.undoStack(), &context_.window);
+    editsDock_->hide();
+    QAction* edits = commands.action(Command::TurnEdits);
+    connect(edits, &QAction::toggled, editsDock_, &QDockWidget::setVisible);
+    connect(editsDock_->toggleViewAction(), &QAction::toggled, edits, &QAction::setChecked);
 
     bMainPopupMenu_ = new QMenu(&context_.window);
     bMainPopupMenu_->setObjectName(QStringLiteral("bMainPopupMenu"));
@@ -123,6 +135,31 @@ QList<MapOverlay*> PlayFeature::overlays() const {
     return {hexCursor_};
 }
 
+QList<QAction*> PlayFeature::toolBarActions() const {
+    return {context_.commands.action(Command::Redo)};
+}
+
+void PlayFeature::updateUndoCommands() {
+    const Session& session = context_.session;
+    const QUndoStack& edits = session.undoStack();
+    const auto key = [this](Command command) {
+        return context_.commands.action(command)->shortcut().toString(QKeySequence::NativeText);
+    };
+    QAction* undo = context_.commands.action(Command::Undo);
+    undo->setEnabled(session.canUndo());
+    if (!session.canUndo())
+        undo->setToolTip(QStringLiteral("Undo last move (%1)").arg(key(Command::Undo)));
+    else if (session.atRollLine())
+        undo->setToolTip(tr("A die roll cannot be taken back (%1)").arg(key(Command::Undo)));
+    else
+        undo->setToolTip(tr("Undo: %1 (%2)").arg(edits.undoText(), key(Command::Undo)));
+    QAction* redo = context_.commands.action(Command::Redo);
+    redo->setEnabled(session.canRedo());
+    redo->setToolTip(session.canRedo()
+                         ? tr("Redo: %1 (%2)").arg(edits.redoText(), key(Command::Redo))
+                         : tr("Redo (%1)").arg(key(Command::Redo)));
+}
+
 QString PlayFeature::statusText(int panel) const {
     return statusPanels_.at(static_cast<std::size_t>(panel - 1))->text();
 }
@@ -139,6 +176,7 @@ void PlayFeature::positionReplaced() {
     for (const Command command : {Command::MoveAll, Command::Flip, Command::Tag, Command::Return,
                                   Command::Combat, Command::RotateStack})
         context_.commands.action(command)->setEnabled(present);
+    updateUndoCommands();
     if (lastHex_ != -1)
         showCounterTexts(lastHex_);
 }

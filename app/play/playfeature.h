@@ -10,6 +10,7 @@
 #include <memory>
 
 class HexCursor;
+class QAction;
 class MapFeature;
 class MapOverlay;
 class QLabel;
@@ -33,6 +34,12 @@ public:
 
     // The hex cursor, over the map.
     QList<MapOverlay*> overlays() const;
+    // Redo, for a tool bar of the window (the speed bar's places are taken).
+    QList<QAction*> toolBarActions() const;
+    // The turn's edits, a dock for the window to place.
+    class EditsDock& editsDock() {
+        return *editsDock_;
+    }
     QMenu& popupMenu() { return *bMainPopupMenu_; }
     QLabel& dragImage() { return *bDragImage_; }
     // The text of status panel 1, 2 or 3.
@@ -60,6 +67,7 @@ public:
     void pmNewClick();
     void pmReturnClick();
     void sbUndoClick();
+    void sbRedoClick();
     void SpeedButton1Click();
     void pmCOmbatClick();
     void pmShowCOmbatClick();
@@ -97,16 +105,21 @@ private:
     // The third status panel's text: the name, " ; Partial Step/Loss = ", steps/losses.
     static QString counterStatusText(const ZeKCounter& counter);
     void positionReplaced();
+    // Undo and Redo offered as the session's edits allow, their tool tips naming the step.
+    void updateUndoCommands();
 
     FeatureContext context_;
     MapFeature& mapFeature_;
     std::function<void(int)> pause_;
     bool isDragging_ = false;
+    // The hex the counter held was picked up from.
+    int dragFromHex_ = -1;
     int lastHex_ = -1;
     bool animating_ = false;
     QLabel* bDragImage_ = nullptr;
     QMenu* bMainPopupMenu_ = nullptr;
     std::array<QLabel*, 3> statusPanels_{};
     HexCursor* hexCursor_ = nullptr;
+    EditsDock* editsDock_ = nullptr;
     std::unique_ptr<TShowCombatDlg> showCombatDlg_;
 };

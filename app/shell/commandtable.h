@@ -16,6 +16,8 @@ enum class Command {
     RecentFiles,
     Save,
     Undo,
+    Redo,
+    TurnEdits,
     MoveAll,
     HideCombatTags,
     About,

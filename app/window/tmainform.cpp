@@ -9,6 +9,7 @@
 #include "app/map/mapview.h"
 #include "app/pictures/bakedpictures.h"
 #include "app/pictures/programart.h"
+#include "app/play/editsdock.h"
 #include "app/play/playfeature.h"
 #include "app/shell/commandtable.h"
 #include "app/shell/featurecontext.h"
@@ -50,7 +51,6 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     font.setPixelSize(11);
     setFont(font);
     ui_->setupUi(this);
-    caption_ = windowTitle();
     setUpControls();
     FormCreate();
     buildFeatures();
@@ -161,10 +161,9 @@ void TMainForm::buildFeatures() {
     connect(commands_->action(Command::About), &QAction::triggered, this, &TMainForm::sbAboutClick);
     Session& session = *session_;
     connect(&session, &Session::positionReplaced, this, &TMainForm::positionReplaced);
+    // The caption follows the session's file and its unsaved changes, here alone.
     connect(&session, &Session::modifiedChanged, this, &TMainForm::showCaption);
-    connect(&session, &Session::saved, this, [this](const QString& fileName) {
-        setCaption(QStringLiteral("Korva : ") + Session::fileTitle(fileName));
-    });
+    connect(&session, &Session::fileNameChanged, this, &TMainForm::showCaption);
 }
 
 void TMainForm::placeFeatures() {
@@ -180,6 +179,7 @@ void TMainForm::placeFeatures() {
         {ui_->sbMoveAll, Command::MoveAll, programart::Glyph::MoveAll},
         {ui_->SpeedButton1, Command::HideCombatTags, programart::Glyph::HideCombatTags},
         {ui_->sbAbout, Command::About, programart::Glyph::About},
+        {nullptr, Command::Redo, programart::Glyph::Redo},
     };
     for (const auto& [button, command, glyph] : buttons) {
         QAction* action = commands_->action(command);
@@ -187,6 +187,8 @@ void TMainForm::placeFeatures() {
             bakedpictures::programPicture(bakedpictures::kGlyphBase + int(glyph), [glyph = glyph] {
                 return programart::buttonGlyph(glyph);
             }))));
+        if (!button)
+            continue; // on a tool bar of its own
         button->setDefaultAction(action);
         button->setAccessibleName(action->text());
     }
@@ -203,15 +205,19 @@ void TMainForm::placeFeatures() {
     // The Korva bar: the files and whose turn it is, the view, then finding; the turn's
     // commands on a row of their own.
     bKorvaToolBar_->addActions(files_->toolBarActions());
+    bKorvaToolBar_->addActions(play_->toolBarActions());
     bKorvaToolBar_->addAction(turn_->whoseTurnAction());
     bKorvaToolBar_->addActions(mapFeature_->toolBarActions());
     bKorvaToolBar_->addActions(find_->toolBarActions());
     addToolBarBreak(Qt::TopToolBarArea);
+    // The turn's own edits beside what the opponent did.
+    turn_->toolBar().addAction(commands_->action(Command::TurnEdits));
     addToolBar(Qt::TopToolBarArea, &turn_->toolBar());
     addToolBar(Qt::TopToolBarArea, &turn_->replayBar());
     for (QDockWidget* dock :
          {static_cast<QDockWidget*>(&turn_->turnListDock()), &mapFeature_->overviewDock(),
-          static_cast<QDockWidget*>(&find_->orderOfBattleDock())})
+          static_cast<QDockWidget*>(&find_->orderOfBattleDock()),
+          static_cast<QDockWidget*>(&play_->editsDock())})
         addDockWidget(Qt::RightDockWidgetArea, dock);
     overlays_ = turn_->overlays() + play_->overlays() + find_->overlays() + mapFeature_->overlays();
     for (MapOverlay* overlay : overlays_)
@@ -227,7 +233,10 @@ void TMainForm::connectBanners() {
         connect(boxes[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
             game().setBanner(i, win1252::fromUnicode(text));
         });
-        connect(boxes[i], &QLineEdit::textEdited, session_.get(), &Session::markChanged);
+        // A text the player typed is a change of the turn; one set by an Open is not.
+        connect(boxes[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            session_->setBanner(i, win1252::fromUnicode(text));
+        });
         boxes[i]->installEventFilter(this);
     }
     setAcceptDrops(true);
@@ -285,21 +294,8 @@ void TMainForm::positionReplaced(Session::Change change) {
     // Nothing changes the past: no banner edits.
     for (QLineEdit* edit : {ui_->bEdit1, ui_->bEdit2, ui_->bEdit3})
         edit->setReadOnly(session_->showsPast());
-    switch (change) {
-    case Session::Change::Opened:
-        setCaption(QStringLiteral("Korva : ") + Session::fileTitle(session_->fileName()));
-        break;
-    case Session::Change::NewGame:
-        setCaption(QStringLiteral("Korva : new game"));
-        break;
-    case Session::Change::PastShown:
-        setWindowTitle(plaintext::caption(QStringLiteral("Korva : ") + turn_->pastShown() +
-                                          tr(" — read-only")));
-        break;
-    case Session::Change::Present:
-        showCaption();
-        break;
-    }
+    Q_UNUSED(change);
+    showCaption();
     keyboardToMap();
 }
 
@@ -318,18 +314,20 @@ void TMainForm::setBannerTexts(const std::array<std::string, 3>& texts) {
         game().setBanner(i, shown[i]);
 }
 
-void TMainForm::setCaption(const QString& caption) {
-    caption_ = caption;
-    showCaption();
+QString TMainForm::captionText() const {
+    if (session_->showsPast())
+        return QStringLiteral("Korva : ") + turn_->pastShown() + tr(" — read-only");
+    if (!session_->fileName().isEmpty())
+        return QStringLiteral("Korva : ") + Session::fileTitle(session_->fileName());
+    return session_->isNewGame() ? QStringLiteral("Korva : new game") : QStringLiteral("Korva");
 }
 
 void TMainForm::showCaption() {
-    if (session_->showsPast())
-        return; // the past names itself until the present comes back
     // The "[*]" goes in only while there are unsaved changes, so a saved or freshly opened
     // game's caption is exactly "Korva : <title>"; one in a file's name shows as it is.
-    const bool modified = session_->isModified();
-    const QString shown = plaintext::caption(caption_);
+    // Nothing of the past is ever unsaved.
+    const bool modified = !session_->showsPast() && session_->isModified();
+    const QString shown = plaintext::caption(captionText());
     setWindowTitle(modified ? shown + QStringLiteral("[*]") : shown);
     setWindowModified(modified);
 }

@@ -102,7 +102,8 @@ private:
     // What follows a new position: the banners, the caption, the keyboard.
     void positionReplaced(Session::Change change);
     void setBannerTexts(const std::array<std::string, 3>& texts);
-    void setCaption(const QString& caption);
+    // "Korva", "Korva : new game", "Korva : <file title>", or the past shown.
+    QString captionText() const;
     void showCaption();
     // After the position was replaced: the map has the keyboard, unless the player is
     // typing in a field that is still there.
@@ -130,7 +131,6 @@ private:
     std::unique_ptr<FilesFeature> files_;
     // The overlays placed on the map, in painting order.
     QList<MapOverlay*> overlays_;
-    QString caption_;
     // A close asked for during the return slide, done once it has ended.
     bool closePending_ = false;
     QStringList pictureNotes_;

@@ -1,7 +1,9 @@
+#include "board/mapboard.h"
 #include "counters/countermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "game/session.h"
+#include "geometry/hexgrid.h"
 #include "tests/common/fakepicturemodule.h"
 
 #include <QFile>
@@ -9,12 +11,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The session without a window: the undo record as the buttons see it, and Open, Save and
-// New game telling the window what changed, once, only when something did.
+// The session without a window: every edit taken back and put back exactly, the roll as the
+// line no undo crosses, and Open, Save and New game telling the window what changed, once,
+// only when something did.
 class TestSession : public QObject {
     Q_OBJECT
 private slots:
-    void undoRecordFollowsTheCommands();
+    void everyEditUndoneExactly_data();
+    void everyEditUndoneExactly();
+    void aRollIsTheLineNoUndoCrosses();
     void openSaveAndNewGameTellOnce();
 };
 
@@ -28,27 +33,95 @@ std::unique_ptr<Session> makeSession(const QString& history = {}) {
 
 } // namespace
 
-void TestSession::undoRecordFollowsTheCommands() {
+// What a player could see or save of a position: the saved file's sections and every stack's
+// order, top last.
+QByteArray position(const Session& session) {
+    QByteArray seen = session.game().moveFile(false);
+    for (int hex = 0; hex < hexgrid::kHexCount; ++hex)
+        for (const Counter* counter : session.game().board().hex(hex).stack())
+            seen += QByteArray::number(hex) + ':' + QByteArray::number(qintptr(counter)) + ' ';
+    return seen;
+}
+
+void TestSession::everyEditUndoneExactly_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("text");
+    for (const char* edit : {"move", "move all", "turn over", "flip", "tag", "return"})
+        QTest::newRow(edit) << edit << "";
+}
+
+void TestSession::everyEditUndoneExactly() {
+    QFETCH(QString, edit);
+    QTemporaryDir dir;
     const auto session = makeSession();
     Game& game = session->game();
-    game.counters().counters().front()->setState(CounterRecord{700, 700, 0, 0});
+    // Three counters at 700 (one of them brought from 650), one at 701, one with losses.
+    auto counter = game.counters().counters().begin();
+    for (const CounterRecord& record :
+         {CounterRecord{700, 700, 0, 0}, CounterRecord{650, 700, 1, 0},
+          CounterRecord{700, 700, 0, 2}, CounterRecord{701, 701, 0, 0}})
+        (*counter++)->setState(record);
     game.restack();
-    QVERIFY(!session->canUndo());
-    game.moveTop(700, 701);
-    session->recordMove(700, 701);
-    QVERIFY(session->canUndo());
-    // A press on a counter starts a drag from there and leaves Undo as it was; a press on
-    // an empty hex takes it away.
-    session->setDragFromHex(701);
-    QVERIFY(session->canUndo());
-    session->setDragFromHex(-1);
-    QVERIFY(!session->canUndo());
-    QVERIFY(!session->undo());
-    session->recordMove(700, 701);
-    QVERIFY(session->undo());
-    QCOMPARE(game.counterAt(700), game.counters().counters().front().get());
+    const QByteArray before = position(*session);
+    bool done = false;
+    if (edit == QLatin1String("move"))
+        done = session->moveTop(700, 701);
+    else if (edit == QLatin1String("move all"))
+        done = session->moveAll(700, 701);
+    else if (edit == QLatin1String("turn over"))
+        done = session->rotateStack(700);
+    else if (edit == QLatin1String("flip"))
+        done = session->flip(700);
+    else if (edit == QLatin1String("tag"))
+        done = session->tag(700);
+    else
+        done = session->rotateStack(700) && session->returnToStart(700) &&
+               session->returnToStart(650); // a counter in its start hex: one step all the same
+    QVERIFY(done);
+    const QByteArray after = position(*session);
+    QVERIFY(after != before);
     QVERIFY(session->isModified());
-    QVERIFY(!session->undo()); // one move only
+    while (session->canUndo())
+        QCOMPARE(session->undo(), Session::UndoOutcome::Undone);
+    QCOMPARE(position(*session), before);
+    QVERIFY(!session->isModified()); // back where the turn began
+    while (session->redo()) {
+    }
+    QCOMPARE(position(*session), after);
+    QVERIFY(session->isModified());
+}
+
+void TestSession::aRollIsTheLineNoUndoCrosses() {
+    QTemporaryDir dir;
+    const auto session = makeSession(dir.filePath(QStringLiteral("history")));
+    session->newGame();
+    Game& game = session->game();
+    const int hex = game.counters().counters().front()->currentHex().index();
+    QVERIFY(session->moveTop(hex, 700));
+    QVERIFY(session->flip(700));
+    session->addCombat(700, session->rollDie(700, 1, "attack"), "attack");
+    const QByteArray rolled = position(*session);
+    QSignalSpy stands(session.get(), &Session::rollStands);
+    QVERIFY(session->canUndo() && session->atRollLine());
+    QCOMPARE(session->undo(), Session::UndoOutcome::RollStands);
+    // A click in the list of edits below the roll comes back to it, changing nothing.
+    session->undoStack().setIndex(0);
+    QCOMPARE(session->undoStack().index(), session->undoStack().count());
+    QCOMPARE(stands.size(), 2);
+    QCOMPARE(position(*session), rolled);
+    // A move made after the roll is undone as any, and the turn stays unsaved: it rolled.
+    QVERIFY(session->moveTop(700, 701));
+    QCOMPARE(session->undo(), Session::UndoOutcome::Undone);
+    QCOMPARE(position(*session), rolled);
+    QVERIFY(session->isModified());
+    // Saved unfinished, the edits stay (the roll line too); a new turn starts afresh.
+    const QString file = dir.filePath(QStringLiteral("t.krv"));
+    QVERIFY(session->save(file, false).saved);
+    QVERIFY(!session->isModified() && session->canRedo());
+    QVERIFY(session->redo());
+    QVERIFY(session->isModified());
+    QVERIFY(session->save(file, true).saved);
+    QVERIFY(!session->canUndo() && !session->canRedo());
 }
 
 void TestSession::openSaveAndNewGameTellOnce() {
@@ -57,7 +130,7 @@ void TestSession::openSaveAndNewGameTellOnce() {
     QSignalSpy replaced(session.get(), &Session::positionReplaced);
     session->newGame();
     QCOMPARE(replaced.size(), 1);
-    session->markChanged();
+    session->setNote(QStringLiteral("x"));
     const QString file = dir.filePath(QStringLiteral("t1.krv"));
     QVERIFY(session->save(file, false).saved);
     QCOMPARE(session->fileName(), file);
@@ -67,7 +140,7 @@ void TestSession::openSaveAndNewGameTellOnce() {
     // A refused file changes nothing and tells nothing.
     const QString broken = dir.filePath(QStringLiteral("broken.krv"));
     QFile(broken).open(QIODevice::WriteOnly);
-    session->markChanged();
+    session->setNote(QStringLiteral("y"));
     const Session::OpenOutcome refused = session->open(broken);
     QVERIFY(!refused.opened && !refused.error.isEmpty());
     QVERIFY(session->isModified());

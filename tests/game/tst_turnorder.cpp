@@ -152,11 +152,11 @@ void TestTurnOrder::fourTurnsEachWay() {
     const Session::OpenOutcome own = alice->open(path(QStringLiteral("salerno_t04_axis.krv")));
     QVERIFY(own.ownFile && !own.olderThanAnswered && !own.otherGameUnsaved);
     // Unsaved changes replaced by a file of the same game, then by one of another.
-    alice->markChanged();
+    alice->setNote(alice->note() + QStringLiteral("!"));
     QVERIFY(!alice->open(answer).otherGameUnsaved);
     alice->newGame({X, {}, {}});
     QCOMPARE(alice->turnOrder().record(), std::optional<TurnRecord>({1, X, X}));
-    alice->markChanged();
+    alice->setNote(alice->note() + QStringLiteral("!"));
     QVERIFY(alice->open(answer).otherGameUnsaved);
 }
 

@@ -2,6 +2,7 @@
 #include "app/dialogs/tshowcombatdlg.h"
 #include "app/pictures/folderpicturemodule.h"
 #include "app/pictures/layeredpicturemodule.h"
+#include "app/shell/noticebar.h"
 #include "base/safesave.h"
 #include "board/mappicture.h"
 #include "combat/dierandom.h"
@@ -348,9 +349,11 @@ void TestMainFormTurns::openFailingHalfWayChangesNothing() {
     QCOMPARE(banner->text(), typed);
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva[*]"));
     QVERIFY(h.form->session().isModified());
-    // Undo still takes back the player's own last move.
+    // The turn's edits are as they were: the move, then the roll no undo crosses.
+    QCOMPARE(h.form->session().undoStack().count(), 2);
     h.form->play().sbUndoClick();
-    QCOMPARE(h.counter(1).currentHex().index(), 300);
+    QCOMPARE(h.counter(1).currentHex().index(), 301);
+    QVERIFY(h.form->noticeBar().notice().startsWith(QStringLiteral("A die roll cannot")));
 }
 
 // A damaged picture in the player's own folder: the next source draws it, the player is

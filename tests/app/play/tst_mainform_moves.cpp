@@ -1,8 +1,13 @@
+#include "combat/taggermgr.h"
 #include "geometry/hexgrid.h"
 #include "tests/app/mainformharness.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 
 // Moving counters with the mouse and the counter commands Flip, Tag, Return and Undo.
@@ -10,14 +15,14 @@ class TestMainFormMoves : public QObject {
     Q_OBJECT
 private slots:
     void clickRotatesStack();
-    void clickOnSingleCounterDisablesUndo();
+    void clickOnSingleCounterIsNoStep();
     void dragMovesTopCounter();
     void moveAllReversesStack();
     void moveAllOverStartingHexRotates();
     void releaseOutsideDropArea_data();
     void releaseOutsideDropArea();
-    void secondMoveReplacesUndoRecord();
-    void pressOnEmptyHexClearsUndo();
+    void undoWalksBackAndRedoForward();
+    void undoAndRedoThroughTheWindow();
     void rightButtonNeverDrags();
     void escapeAndKeyboardCommandsEndADrag();
     void dragPictureFollowsPointerOnly();
@@ -49,22 +54,30 @@ void TestMainFormMoves::clickRotatesStack() {
     QCOMPARE(h.stack(300), (std::vector<const Counter*>{c, a, b}));
     QCOMPARE(h.form->play().statusText(3),
              QStringLiteral("UK 7 Armor XX ; Partial Step/Loss = 2/0"));
-    QVERIFY(!undoButton(h)->isEnabled());
+    // Turning a stack over is a step of its own, taken back as any.
+    QVERIFY(undoButton(h)->toolTip().startsWith(QStringLiteral("Undo: turning over the stack")));
     QVERIFY(h.form->play().dragImage().isHidden());
+    h.form->play().sbUndoClick();
+    QCOMPARE(h.stack(300), (std::vector<const Counter*>{a, b, c}));
 }
 
-void TestMainFormMoves::clickOnSingleCounterDisablesUndo() {
+void TestMainFormMoves::clickOnSingleCounterIsNoStep() {
     MainFormHarness h;
     h.place(1, 300);
     h.place(2, 310);
     h.rebuild();
     h.drag(300, 305);
     QVERIFY(undoButton(h)->isEnabled());
+    // A click that turns nothing over, and a press on an empty hex, are no steps: Undo still
+    // takes back the move.
     h.press(310);
     h.release(310);
+    h.press(900);
+    h.release(900);
+    QCOMPARE(h.form->session().undoStack().count(), 1);
+    h.form->play().sbUndoClick();
+    QCOMPARE(h.counter(1).currentHex().index(), 300);
     QVERIFY(!undoButton(h)->isEnabled());
-    QCOMPARE(h.form->session().dragFromHex(), -1);
-    QCOMPARE(h.form->session().undoToHex(), -1);
 }
 
 void TestMainFormMoves::dragMovesTopCounter() {
@@ -77,8 +90,8 @@ void TestMainFormMoves::dragMovesTopCounter() {
     QCOMPARE(h.stack(400), (std::vector<const Counter*>{&h.counter(2), &h.counter(1)}));
     QCOMPARE(h.counter(1).currentHex().index(), 400);
     QVERIFY(undoButton(h)->isEnabled());
-    QCOMPARE(h.form->session().dragFromHex(), 300);
-    QCOMPARE(h.form->session().undoToHex(), 400);
+    QCOMPARE(undoButton(h)->toolTip(),
+             QStringLiteral("Undo: move of UK 6 Armor XX from E34 (Ctrl+Z)"));
     QCOMPARE(h.form->play().statusText(2), QStringLiteral("Has Moved"));
     QVERIFY(h.form->session().isModified());
     // Back onto its start hex it has not moved.
@@ -97,7 +110,10 @@ void TestMainFormMoves::moveAllReversesStack() {
     QCOMPARE(h.stack(300).size(), std::size_t{0});
     QCOMPARE(h.stack(500),
              (std::vector<const Counter*>{&h.counter(3), &h.counter(2), &h.counter(1)}));
-    QVERIFY(!undoButton(h)->isEnabled());
+    h.form->play().sbUndoClick();
+    QCOMPARE(h.stack(300),
+             (std::vector<const Counter*>{&h.counter(1), &h.counter(2), &h.counter(3)}));
+    QCOMPARE(h.stack(500).size(), std::size_t{0});
 }
 
 void TestMainFormMoves::moveAllOverStartingHexRotates() {
@@ -130,37 +146,74 @@ void TestMainFormMoves::releaseOutsideDropArea() {
     h.moveTo(release, Qt::LeftButton);
     h.releaseAt(release);
     QCOMPARE(h.stack(300), std::vector<const Counter*>{&h.counter(1)});
-    QVERIFY(!undoButton(h)->isEnabled());
     QVERIFY(!h.form->play().isDragging());
-    h.form->play().sbUndoClick(); // does nothing
-    QCOMPARE(h.counter(2).currentHex().index(), 320);
+    h.form->play().sbUndoClick(); // the move before: the release moved nothing
+    QCOMPARE(h.counter(2).currentHex().index(), 310);
+    QCOMPARE(h.counter(1).currentHex().index(), 300);
 }
 
-void TestMainFormMoves::secondMoveReplacesUndoRecord() {
+void TestMainFormMoves::undoWalksBackAndRedoForward() {
     MainFormHarness h;
     h.place(1, 300);
     h.place(2, 310);
     h.rebuild();
     h.drag(300, 301);
     h.drag(310, 311);
+    auto* redo = h.form->findChild<QAction*>(QStringLiteral("actRedo"));
+    QVERIFY(!redo->isEnabled());
     h.form->play().sbUndoClick();
     QCOMPARE(h.counter(2).currentHex().index(), 310);
     QCOMPARE(h.counter(1).currentHex().index(), 301);
-    QVERIFY(!undoButton(h)->isEnabled());
+    h.form->play().sbUndoClick();
+    QCOMPARE(h.counter(1).currentHex().index(), 300);
+    QVERIFY(!undoButton(h)->isEnabled() && !h.form->session().isModified());
+    QVERIFY(redo->toolTip().startsWith(QStringLiteral("Redo: move of")));
+    redo->trigger();
+    redo->trigger();
+    QCOMPARE(h.counter(2).currentHex().index(), 311);
+    QCOMPARE(h.counter(1).currentHex().index(), 301);
 }
 
-void TestMainFormMoves::pressOnEmptyHexClearsUndo() {
+// Three moves and a Flip, four undos: the file saved holds the position as it began; four
+// redos: the moved one; after a roll, Undo leaves the roll where it is.
+void TestMainFormMoves::undoAndRedoThroughTheWindow() {
+    QTemporaryDir dir;
     MainFormHarness h;
-    h.place(1, 300);
+    for (const int n : {1, 2, 3})
+        h.place(n, 290 + 10 * n);
     h.rebuild();
+    const auto counters = [&](const char* name) {
+        const QString path = dir.filePath(QLatin1String(name));
+        if (!h.form->files().SaveMove(path, false))
+            return QByteArray();
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.read(2816) : QByteArray();
+    };
+    const QByteArray began = counters("began.krv");
     h.drag(300, 301);
-    h.press(900);
-    QVERIFY(!undoButton(h)->isEnabled());
-    QCOMPARE(h.form->session().dragFromHex(), -1);
-    QCOMPARE(h.form->session().undoToHex(), 301);
-    h.release(900); // a release without a drag does nothing
+    h.drag(310, 311);
+    h.drag(320, 321);
+    h.hover(321);
+    h.form->play().pmFlipClick();
+    const QByteArray moved = h.form->game().moveFile(false).left(2816);
+    for (int i = 0; i < 4; ++i)
+        h.form->play().sbUndoClick();
+    QCOMPARE(counters("undone.krv"), began);
+    for (int i = 0; i < 4; ++i)
+        h.form->play().sbRedoClick();
+    QCOMPARE(counters("redone.krv"), moved);
+    h.prompts->dialogScript = [](QDialog& dialog) {
+        QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("combatComment")),
+                         QStringLiteral("go"));
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("combatBone")),
+                          Qt::LeftButton);
+        dialog.done(QDialog::Accepted);
+        return dialog.result();
+    };
+    h.form->play().pmCOmbatClick();
     h.form->play().sbUndoClick();
-    QCOMPARE(h.counter(1).currentHex().index(), 301);
+    QCOMPARE(h.form->game().tags().ownCount(), std::size_t{1});
+    QCOMPARE(h.form->game().moveFile(false).left(2816), moved);
 }
 
 void TestMainFormMoves::rightButtonNeverDrags() {
@@ -203,15 +256,12 @@ void TestMainFormMoves::escapeAndKeyboardCommandsEndADrag() {
     QVERIFY(h.form->play().dragImage().isHidden());
     h.release(400); // the release after Esc moves nothing
     QCOMPARE(h.stack(300), (std::vector<const Counter*>{&h.counter(1)}));
-    QVERIFY(!undoButton(h)->isEnabled());
-    // Ctrl+Z with a counter held: the press named a new source hex, so an undo now would
-    // move the wrong counter; the drag ends instead and nothing moves.
-    h.drag(600, 601);
+    // Ctrl+Z with a counter held puts it back, then takes back the last move.
     h.press(300);
     h.form->play().sbUndoClick();
     QVERIFY(!h.form->play().isDragging());
     QCOMPARE(h.counter(1).currentHex().index(), 300);
-    QCOMPARE(h.counter(2).currentHex().index(), 601);
+    QCOMPARE(h.counter(2).currentHex().index(), 600);
 }
 
 void TestMainFormMoves::dragPictureFollowsPointerOnly() {
@@ -274,7 +324,12 @@ void TestMainFormMoves::flipAndTag() {
     h.form->play().pmNewClick();
     h.form->play().pmNewClick();
     QCOMPARE(h.counter(102).marker(), 0);
-    QVERIFY(!undoButton(h)->isEnabled()); // neither touches the undo record
+    // Each flip and tag is a step: three tags and four flips taken back.
+    for (int i = 0; i < 7; ++i)
+        h.form->play().sbUndoClick();
+    QCOMPARE(h.counter(1).losses(), 0);
+    QCOMPARE(h.counter(102).marker(), 0);
+    QVERIFY(!undoButton(h)->isEnabled());
 }
 
 void TestMainFormMoves::commandsBeforePointerDoNothing() {
@@ -332,6 +387,8 @@ void TestMainFormMoves::returnAnimatesThenUndoGoesBack() {
     QVERIFY(undoButton(h)->isEnabled());
     h.form->play().sbUndoClick();
     QCOMPARE(h.counter(1).currentHex().index(), 400); // to B, not to A
+    h.form->play().sbUndoClick();
+    QCOMPARE(h.counter(1).currentHex().index(), 300); // and then to A
 }
 
 void TestMainFormMoves::returnInPlaceAndTwoUndos() {
@@ -348,6 +405,7 @@ void TestMainFormMoves::returnInPlaceAndTwoUndos() {
     QVERIFY(!undoButton(h)->isEnabled());
     h.form->play().sbUndoClick();
     QCOMPARE(h.counter(1).currentHex().index(), 300);
+    QVERIFY(!h.form->session().isModified());
 }
 
 // The window system may close the window while the return slides: the question comes

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/shell/lazydock.h"
+
+class QUndoStack;
+class QUndoView;
+
+// The turn's edits: every step of the session's undo stack in the order made, the present
+// one selected; a click goes back or forward to any of them (never below a die roll, whose
+// line stays fixed).
+class EditsDock : public LazyDock {
+    Q_OBJECT
+public:
+    EditsDock(QUndoStack& edits, QWidget* parent = nullptr);
+
+    // The list, built when first shown.
+    QUndoView& view();
+
+private:
+    void buildBody() override;
+
+    QUndoStack& edits_;
+    QUndoView* view_ = nullptr;
+};
