@@ -88,6 +88,7 @@ private:
     QAction* whoseTurnAction_ = nullptr;
     // The moves shown, as the list has them.
     std::vector<CounterChange> shownChanges_;
-    // The notice of the combat the replay shows.
+    // The notice of the combat the replay shows, and its step.
     QString combatNotice_;
+    std::size_t combatStep_ = 0;
 };
