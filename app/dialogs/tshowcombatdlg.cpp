@@ -1,5 +1,7 @@
 #include "app/dialogs/tshowcombatdlg.h"
 
+#include "base/untrustedtext.h"
+
 #include "ui_showcombat.h"
 
 #include <QLabel>
@@ -32,9 +34,8 @@ TShowCombatDlg::TShowCombatDlg(QWidget* parent)
     // Designer drops a caption made of blanks only.
     setRecord(0, QStringLiteral("  "));
     // Below the comment, in the room the form leaves at its foot.
-    place_ = new QLabel(this);
+    place_ = new TrustLabel(Trust::Stated, {}, this);
     place_->setObjectName(QStringLiteral("bPlaceLabel"));
-    place_->setTextFormat(Qt::PlainText);
     place_->move(8, 72);
     setPixelSize(place_, 11);
     ui_->Button1->setAccessibleName(QStringLiteral("OK"));
@@ -47,14 +48,15 @@ void TShowCombatDlg::setRecord(int dieValue, const QString& comment) {
     // The comment comes from the opponent's file: it is shown as plain text, never markup.
     ui_->bDieRoll->setText(QString::number(dieValue));
     ui_->bDieRoll->adjustSize();
-    ui_->bCommentLabel->setText(comment);
+    ui_->bCommentLabel->setText(untrustedtext::forLine(comment));
     ui_->bCommentLabel->adjustSize();
     // A comment of wide letters may outgrow the form: widen it rather than cut the text.
     const int needed = ui_->bCommentLabel->geometry().right() + 1 + ui_->bCommentLabel->x();
     resize(std::max(kWidth, needed), height());
 }
 
-void TShowCombatDlg::setPlace(const QString& place) {
+void TShowCombatDlg::setPlace(const QString& place, Trust trust) {
+    place_->setTrust(trust);
     place_->setText(place);
     place_->adjustSize();
     setAccessibleDescription(place);
@@ -64,6 +66,10 @@ void TShowCombatDlg::setPlace(const QString& place) {
 
 QString TShowCombatDlg::place() const {
     return place_->text();
+}
+
+Trust TShowCombatDlg::placeTrust() const {
+    return place_->trust();
 }
 
 int TShowCombatDlg::showRecord(int dieValue, const QString& comment) {

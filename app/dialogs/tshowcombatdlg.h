@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/shell/trustlabel.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -20,11 +22,14 @@ public:
     explicit TShowCombatDlg(QWidget* parent = nullptr);
     ~TShowCombatDlg() override;
 
-    // Fills the two captions without showing anything.
+    // Fills the two captions without showing anything; the comment shows on its one line,
+    // whatever line breaks or controls the file put in it.
     void setRecord(int dieValue, const QString& comment);
     // Which record this is: the hex, whose roll and its place among the hex's records
-    // ("Hex : F12 - your roll - 1 of 3"), shown on a line below the comment.
-    void setPlace(const QString& place);
+    // ("Hex : F12 - your roll - 1 of 3"), shown on a line below the comment as Korva's word
+    // on the roll, with the badge of its trust.
+    void setPlace(const QString& place, Trust trust = Trust::Stated);
+    Trust placeTrust() const;
     QString place() const;
     // Fills the captions, then shows the dialog modally until the player closes it.
     int showRecord(int dieValue, const QString& comment);
@@ -35,5 +40,5 @@ public:
 private:
     std::unique_ptr<Ui::TShowCombatDlg> ui_;
     ModalRunner runner_;
-    class QLabel* place_ = nullptr;
+    TrustLabel* place_ = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "app/find/stackviewer.h"
 
 #include "app/shell/plaintext.h"
+#include "app/shell/quotedtext.h"
+#include "app/shell/trustlabel.h"
 
 #include "base/win1252.h"
 #include "board/hex.h"
@@ -26,6 +28,8 @@
 namespace {
 
 constexpr int kScale = 2;
+// Combats shown per hex: a screenful at most, however many a file records there.
+constexpr std::size_t kShownCombats = 10;
 
 // The counter as the map shows it: its picture for the present losses, the marker over it.
 QImage counterFace(const ZeKCounter& counter, const PictureModule& pictures) {
@@ -146,10 +150,14 @@ bool StackViewer::fill(int hex) {
         return false;
     const CounterList& stack = game_.board().hex(hex).stack();
     const ZeKClick click(hex);
+    // Only the combats shown are kept; the rest are counted.
     std::vector<const Tagger*> tags;
-    game_.tags().showCombatsAt(click.position(),
-                               [&tags](const Tagger& tag) { tags.push_back(&tag); });
-    if (stack.empty() && tags.empty())
+    std::size_t combats = 0;
+    game_.tags().showCombatsAt(click.position(), [&](const Tagger& tag) {
+        if (combats++ < kShownCombats)
+            tags.push_back(&tag);
+    });
+    if (stack.empty() && combats == 0)
         return false;
 
     rows_->addWidget(plainLabel(QString::fromStdString(hexgrid::hexLabel(hex)), true));
@@ -177,15 +185,22 @@ bool StackViewer::fill(int hex) {
     for (const Tagger* tag : tags) {
         const QString who = tag->fromFile() ? tr("Opponent's roll") : tr("Your roll");
         QString line = QStringLiteral("%1: %2").arg(who).arg(tag->dieValue());
+        RollMark mark;
         if (dice_ && !game_.showsPast()) {
-            const RollMark mark = tag->fromFile() ? dice_->openedMark(click.position(), opened++)
-                                                  : dice_->ownMark(click.position(), own++);
+            mark = tag->fromFile() ? dice_->openedMark(click.position(), opened++)
+                                   : dice_->ownMark(click.position(), own++);
             if (mark.number != 0)
                 line += QStringLiteral(" (%1)").arg(TurnDice::markText(mark));
         }
+        // Korva's line, then the comment as the file has it, set apart below.
+        rows_->addWidget(new TrustLabel(trustOf(mark, tag->fromFile()), line));
         if (!tag->comment().empty())
-            line += QStringLiteral(" \u2013 ") + win1252::toUnicode(tag->comment());
-        rows_->addWidget(plainLabel(line));
+            rows_->addWidget(new QuotedText(win1252::toUnicode(tag->comment())));
+    }
+    if (combats > tags.size()) {
+        const std::size_t more = combats - tags.size();
+        rows_->addWidget(plainLabel(more == 1 ? tr("and 1 more combat here")
+                                              : tr("and %L1 more combats here").arg(more)));
     }
     return true;
 }

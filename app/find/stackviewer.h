@@ -11,10 +11,11 @@ class TurnDice;
 class QVBoxLayout;
 
 // Shows the whole stack of the hex the pointer rests on: every counter, top first, at twice
-// its size with its name, steps and losses, marker and moved state, then every combat
-// recorded at the hex (whose roll, the die, the comment). It comes after the pointer has
-// rested half a second, goes as soon as the pointer moves to another hex, leaves the map
-// or a button is pressed, and never shows while `busy` answers true (a drag).
+// its size with its name, steps and losses, marker and moved state, then the combats
+// recorded at the hex (whose roll, the die and its number as Korva's own line, the comment
+// quoted below it), a screenful at most, and how many more there are. It comes after the
+// pointer has rested half a second, goes as soon as the pointer moves to another hex, leaves
+// the map or a button is pressed, and never shows while `busy` answers true (a drag).
 class StackViewer : public QFrame {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 #include "app/dialogs/tshowcombatdlg.h"
 #include "app/map/mapview.h"
 #include "app/shell/prompts.h"
+#include "app/shell/trustlabel.h"
 #include "base/win1252.h"
 #include "combat/taggermgr.h"
 #include "counters/zekcounter.h"
@@ -123,6 +124,13 @@ void PlayFeature::pmShowCOmbatClick() {
     const QString hex = QString::fromStdString(hexgrid::hexLabel(lastHex_));
     // The rolls' numbers and verdict belong to the opened file, not to a kept past.
     const TurnDice* dice = context_.session.showsPast() ? nullptr : &context_.session.dice();
+    const std::optional<DiceVerdict> noVerdict;
+    const std::optional<DiceVerdict>& verdict = dice ? dice->openedVerdict() : noVerdict;
+    // A hex of a few records shows each of them, however the dialog was closed; a file may
+    // record thousands at one hex, and the dialog is modal: there Esc or the close box ends
+    // the list.
+    const bool mayEnd = count > kFewRecords;
+    bool ended = false;
     int shown = 0;
     std::size_t own = 0;
     std::size_t opened = 0;
@@ -130,6 +138,8 @@ void PlayFeature::pmShowCOmbatClick() {
     if (!showCombatDlg_)
         showCombatDlg_ = std::make_unique<TShowCombatDlg>(&context_.window);
     tags.showCombatsAt(position, [&](const Tagger& tag) {
+        if (ended)
+            return;
         showCombatDlg_->setRecord(tag.dieValue(), win1252::toUnicode(tag.comment()));
         const RollMark mark = !dice            ? RollMark{}
                               : tag.fromFile() ? dice->openedMark(position, opened++)
@@ -140,11 +150,18 @@ void PlayFeature::pmShowCOmbatClick() {
                                  : tr("your %1").arg(TurnDice::markText(mark));
         QString place = QStringLiteral("%1 \u2013 %2 \u2013 %3")
                             .arg(hex, who, tr("%1 of %2").arg(++shown).arg(count));
+        Trust trust = trustOf(mark, tag.fromFile());
         // The one verdict on the opponent's rolls goes with each of them.
-        if (dice && tag.fromFile() && dice->openedVerdict())
-            place += QStringLiteral(" \u2013 ") + dice->openedVerdict()->text();
-        showCombatDlg_->setPlace(place);
-        context_.prompts.execDialog(*showCombatDlg_);
+        if (tag.fromFile() && verdict) {
+            place += QStringLiteral(" \u2013 ") + verdict->text();
+            if (trustOf(*verdict) == Trust::Refuted)
+                trust = Trust::Refuted;
+        }
+        if (mayEnd)
+            place += QStringLiteral(" \u2013 ") + tr("Esc ends the list");
+        showCombatDlg_->setPlace(place, trust);
+        if (context_.prompts.execDialog(*showCombatDlg_) != QDialog::Accepted && mayEnd)
+            ended = true;
     });
 }
 

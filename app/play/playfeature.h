@@ -71,6 +71,8 @@ public:
     void SpeedButton1Click();
     void pmCOmbatClick();
     void pmShowCOmbatClick();
+    // Show Combat at a hex with more records than this may be ended early.
+    static constexpr int kFewRecords = 10;
     // The stack of the hex last pointed at turns over by one, as a click on it does.
     void rotateTargetStack();
 

@@ -1,6 +1,10 @@
 #include "app/shell/noticebar.h"
 
+#include "app/shell/quotedtext.h"
+#include "base/untrustedtext.h"
+
 #include <QEvent>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -11,14 +15,25 @@ constexpr int kWidest = 720;
 
 } // namespace
 
-NoticeBar::NoticeBar(QWidget* area) : PlainLabel({}, area) {
+NoticeBar::NoticeBar(QWidget* area) : QFrame(area) {
     setObjectName(QStringLiteral("bNoticeBar"));
-    setWordWrap(true);
-    setMargin(6);
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::ToolTipBase);
-    setForegroundRole(QPalette::ToolTipText);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
+    setPalette(colours);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(2);
+    message_ = new PlainLabel({}, this);
+    verdict_ = new TrustLabel(Trust::Unverified, {}, this);
+    quote_ = new QuotedText({}, this);
+    for (QLabel* part : std::initializer_list<QLabel*>{message_, verdict_, quote_}) {
+        part->setWordWrap(true);
+        part->setAttribute(Qt::WA_TransparentForMouseEvents);
+        layout->addWidget(part);
+    }
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
     expiry_.setSingleShot(true);
@@ -31,8 +46,25 @@ void NoticeBar::showNotice(const QString& text, int milliseconds) {
         clearNotice();
         return;
     }
-    setText(text);
-    setAccessibleName(text);
+    message_->setText(untrustedtext::forLines(text)); // it may name a file
+    verdict_->clear();
+    quote_->setQuote({});
+    showParts(milliseconds);
+}
+
+void NoticeBar::showVerdict(Trust trust, const QString& verdict, const QString& quote,
+                            int milliseconds) {
+    message_->clear();
+    verdict_->setTrust(trust);
+    verdict_->setText(verdict);
+    quote_->setQuote(quote);
+    showParts(milliseconds);
+}
+
+void NoticeBar::showParts(int milliseconds) {
+    for (QLabel* part : std::initializer_list<QLabel*>{message_, verdict_, quote_})
+        part->setVisible(!part->text().isEmpty());
+    setAccessibleName(notice());
     place();
     show();
     raise();
@@ -44,12 +76,18 @@ void NoticeBar::showNotice(const QString& text, int milliseconds) {
 
 void NoticeBar::clearNotice() {
     expiry_.stop();
-    clear();
+    message_->clear();
+    verdict_->clear();
+    quote_->setQuote({});
     hide();
 }
 
 QString NoticeBar::notice() const {
-    return text();
+    QStringList lines;
+    for (const QString& part : {message_->text(), verdict_->text(), quote_->quote()})
+        if (!part.isEmpty())
+            lines << part;
+    return lines.join(QLatin1Char('\n'));
 }
 
 void NoticeBar::place() {
@@ -57,13 +95,14 @@ void NoticeBar::place() {
     const int width = std::min(kWidest, area->width() - 2 * kMargin);
     if (width <= 0)
         return;
+    layout()->activate();
     const int height = heightForWidth(width);
     setGeometry((area->width() - width) / 2, kMargin, width,
                 height > 0 ? height : sizeHint().height());
 }
 
 bool NoticeBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parentWidget() && event->type() == QEvent::Resize && !text().isEmpty())
+    if (watched == parentWidget() && event->type() == QEvent::Resize && !isHidden())
         place();
-    return PlainLabel::eventFilter(watched, event);
+    return QFrame::eventFilter(watched, event);
 }

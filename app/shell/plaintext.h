@@ -20,13 +20,19 @@ public:
 
 namespace plaintext {
 
-// A tool tip that shows `text` letter for letter, line breaks kept (a tool tip has no text
-// format of its own: escaped and marked as rich text, it shows what was escaped).
+// A tool tip that shows `text` letter for letter, line breaks kept and every other acting
+// character as a mark (a tool tip has no text format of its own: escaped and marked as rich
+// text, it shows what was escaped).
 QString toolTip(const QString& text);
-// A caption that shows `text` letter for letter: "[*]" is the window's placeholder for
-// its unsaved mark, so one in a file's name is doubled.
+// A name or a file's name from a file, within a line of Korva's: on that one line, every
+// acting character as a mark, and right-to-left letters isolated so that they cannot reorder
+// the words around them.
+QString name(const QString& text);
+// A caption that shows `text` letter for letter on one line: "[*]" is the window's
+// placeholder for its unsaved mark, so one in a file's name is doubled.
 QString caption(const QString& text);
-// A menu entry's text: "&" marks the entry's key, so one in a file's name is doubled.
+// A menu entry's text, as a name: "&" marks the entry's key, so one in a file's name is
+// doubled.
 QString menuText(const QString& text);
 
 } // namespace plaintext

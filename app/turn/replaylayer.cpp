@@ -1,6 +1,8 @@
 #include "app/turn/replaylayer.h"
 
+#include "app/shell/trustlabel.h"
 #include "app/turn/replaycontroller.h"
+#include "base/untrustedtext.h"
 #include "board/hex.h"
 #include "board/mapboard.h"
 #include "board/mappicture.h"
@@ -74,6 +76,36 @@ void paintHexBefore(QPainter& painter, const Game& game, int hex,
 QRectF labelBox(const Game& game, int hex) {
     const QPointF at = counterCorner(game, hex) + QPointF(kCounterSize + 8, -6);
     return {at, QSizeF(kLabelWidth, 44)};
+}
+
+// Korva's line on the roll, bold behind its badge, then the file's comment on one line of
+// its own, in italics behind a bar, as the window shows each of them.
+void paintCombatLabel(QPainter& painter, const QRectF& box, const ReplayStep& combat) {
+    painter.save();
+    QFont bold = painter.font();
+    bold.setBold(true);
+    const QFontMetricsF metrics(bold);
+    const double line = metrics.height();
+    const double badge = line - 2;
+    TrustLabel::paintBadge(painter, QRectF(box.left(), box.top() + 1, badge, badge), combat.trust);
+    painter.setFont(bold);
+    painter.setPen(TrustLabel::colour(combat.trust));
+    const QRectF heading(box.left() + badge + 4, box.top(), box.width() - badge - 4, line);
+    painter.drawText(heading, Qt::AlignLeft | Qt::AlignVCenter,
+                     metrics.elidedText(combatHeading(combat), Qt::ElideRight, heading.width()));
+    if (!combat.comment.isEmpty()) {
+        QFont italic = painter.font();
+        italic.setBold(false);
+        italic.setItalic(true);
+        painter.setFont(italic);
+        painter.setPen(Qt::black);
+        const QRectF quote(box.left() + 10, box.top() + line + 2, box.width() - 10, line);
+        painter.fillRect(QRectF(box.left() + 3, quote.top(), 3, line), Qt::gray);
+        painter.drawText(quote, Qt::AlignLeft | Qt::AlignVCenter,
+                         QFontMetricsF(italic).elidedText(untrustedtext::forLine(combat.comment),
+                                                          Qt::ElideRight, quote.width()));
+    }
+    painter.restore();
 }
 
 } // namespace
@@ -188,9 +220,6 @@ void ReplayLayer::paint(QPainter& painter, const QRectF& exposed) {
         painter.setPen(QPen(moveoverlay::edgeColour(), 1));
         painter.setBrush(QColor(255, 255, 240, 235));
         painter.drawRoundedRect(box, 4, 4);
-        painter.setPen(Qt::black);
-        painter.drawText(box.adjusted(6, 3, -6, -3),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                         combatHeading(combat) + QLatin1Char('\n') + combat.comment);
+        paintCombatLabel(painter, box.adjusted(6, 3, -6, -3), combat);
     }
 }

@@ -27,7 +27,8 @@ std::vector<ReplayStep> replaySteps(const std::vector<CounterChange>& changes,
                              {change.counter},
                              0,
                              {},
-                             {}});
+                             {},
+                             Trust::Unverified});
     }
     for (const ReplayCombat& combat : combats)
         steps.push_back({ReplayStep::Kind::Combat,
@@ -36,6 +37,7 @@ std::vector<ReplayStep> replaySteps(const std::vector<CounterChange>& changes,
                          {},
                          combat.die,
                          combat.comment,
-                         combat.roll});
+                         combat.roll,
+                         combat.trust});
     return steps;
 }

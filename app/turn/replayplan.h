@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/trustlabel.h"
 #include "counters/turnchanges.h"
 
 #include <QString>
@@ -21,6 +22,7 @@ struct ReplayStep {
     QString comment;
     // The combat's roll: "roll 3, verified"; empty for none.
     QString roll;
+    Trust trust = Trust::Unverified;
     bool operator==(const ReplayStep&) const = default;
 };
 
@@ -29,6 +31,7 @@ struct ReplayCombat {
     int die = 0;
     QString comment;
     QString roll;
+    Trust trust = Trust::Unverified;
 };
 
 // "Combat, die 4", with the roll when there is one: "Combat, die 4 (roll 3, verified)".

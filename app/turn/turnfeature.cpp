@@ -10,6 +10,7 @@
 #include "app/shell/noticebar.h"
 #include "app/shell/plaintext.h"
 #include "app/shell/prompts.h"
+#include "app/shell/trustlabel.h"
 #include "app/turn/gamedicedialog.h"
 #include "app/turn/movelayer.h"
 #include "app/turn/replaycontroller.h"
@@ -48,9 +49,10 @@ std::vector<ReplayCombat> combatsOf(const TaggerMgr& tags, const TurnDice* dice)
     std::map<std::pair<int, int>, std::size_t> atPosition;
     for (const Tagger& tag : tags.openedTags()) {
         const std::size_t k = atPosition[{tag.position().x, tag.position().y}]++;
-        combats.push_back(
-            {ZeKClick(tag.position()).index(), tag.dieValue(), win1252::toUnicode(tag.comment()),
-             dice ? TurnDice::markText(dice->openedMark(tag.position(), k)) : QString()});
+        const RollMark mark = dice ? dice->openedMark(tag.position(), k) : RollMark{};
+        combats.push_back({ZeKClick(tag.position()).index(), tag.dieValue(),
+                           win1252::toUnicode(tag.comment()), TurnDice::markText(mark),
+                           trustOf(mark, true)});
     }
     return combats;
 }
@@ -58,7 +60,7 @@ std::vector<ReplayCombat> combatsOf(const TaggerMgr& tags, const TurnDice* dice)
 std::vector<TurnListModel::Combat> listCombats(const std::vector<ReplayCombat>& combats) {
     std::vector<TurnListModel::Combat> rows;
     for (const ReplayCombat& c : combats)
-        rows.push_back({c.hex, c.die, c.comment, c.roll});
+        rows.push_back({c.hex, c.die, c.comment, c.roll, c.trust});
     return rows;
 }
 
@@ -69,7 +71,7 @@ QString sourceText(const TurnMoves& moves) {
     case MovesSource::StartHexes:
         return TurnFeature::tr("from the file's start hexes");
     case MovesSource::EarlierPosition:
-        return TurnFeature::tr("since your file %1").arg(moves.since);
+        return TurnFeature::tr("since your file %1").arg(plaintext::name(moves.since));
     case MovesSource::None:
         break;
     }
@@ -239,13 +241,16 @@ void TurnFeature::replayChanged() {
     const std::size_t at = replay_->current();
     const auto& steps = replay_->steps();
     const bool combat = at < steps.size() && steps[at].kind == ReplayStep::Kind::Combat;
-    const QString said =
-        combat ? tr("%1: %2").arg(combatHeading(steps[at]), steps[at].comment) : QString();
-    // The combat's notice lasts while its step shows.
+    // The combat's notice lasts while its step shows: Korva's line on the roll, the file's
+    // comment quoted below it.
     NoticeBar& notices = context_.notices;
-    if (combat && notices.notice() != said) {
-        notices.showNotice(said);
-        combatNotice_ = said;
+    if (combat && (combatStep_ != at || notices.notice() != combatNotice_)) {
+        const ReplayStep& shown = steps[at];
+        combatStep_ = at;
+        const QString heading = combatHeading(shown);
+        notices.showVerdict(shown.trust, shown.comment.isEmpty() ? heading : tr("%1:").arg(heading),
+                            shown.comment);
+        combatNotice_ = notices.notice();
     } else if (!combat && !combatNotice_.isEmpty() && notices.notice() == combatNotice_) {
         notices.clearNotice();
         combatNotice_.clear();
@@ -310,9 +315,10 @@ void TurnFeature::showOpenedTurn(bool switchOn) {
     turnDock_->setNote(turn.openedNote());
     // The verdict is on the opened file: a kept position of the past shows none.
     const std::optional<DiceVerdict>& verdict = context_.session.dice().openedVerdict();
-    turnDock_->setDiceVerdict(verdict && !context_.session.showsPast()
-                                  ? tr("Their dice: %1").arg(verdict->text())
-                                  : QString());
+    if (verdict && !context_.session.showsPast())
+        turnDock_->setDiceVerdict(tr("Their dice: %1").arg(verdict->text()), trustOf(*verdict));
+    else
+        turnDock_->setDiceVerdict({});
 }
 
 QString TurnFeature::pastShown() const {
@@ -327,7 +333,7 @@ QString TurnFeature::pastShown() const {
 }
 
 void TurnFeature::showPastHeading() {
-    const QString where = pastShown();
+    const QString where = plaintext::name(pastShown());
     turnDock_->setHeading(tr("History: %1\n%2").arg(where, turnDock_->heading()));
     context_.notices.showNotice(
         tr("The past, read-only: %1. %2 returns to the present.")
@@ -392,7 +398,7 @@ void TurnFeature::showTurn() {
     const TurnOrder& order = context_.session.turnOrder();
     // The names come from files: in the tool tip, as plain text, where any length fits.
     turnButton_->setText(turnText(order, false));
-    const QString players = playersText(order.players());
+    const QString players = plaintext::name(playersText(order.players()));
     turnButton_->setToolTip(plaintext::toolTip(
         (order.isKnown() ? (players.isEmpty() ? tr("No player's name was given") : players)
                          : tr("No file of this game said its turn")) +
@@ -448,7 +454,8 @@ void TurnFeature::compareWith(const QString& fileName) {
     std::vector<CounterChange> changes =
         turnChanges(presentPlaces(before.contents.counters), presentPlaces(now));
     const QString heading =
-        tr("%1 since %2").arg(changeCount(changes.size()), QFileInfo(fileName).fileName());
+        tr("%1 since %2")
+            .arg(changeCount(changes.size()), plaintext::name(QFileInfo(fileName).fileName()));
     showMoves(std::move(changes), heading, true);
     turnDock_->setNote({});
     turnDock_->show();

@@ -93,8 +93,9 @@ private:
     QAction* whoseTurnAction_ = nullptr;
     // The moves shown, as the list has them.
     std::vector<CounterChange> shownChanges_;
-    // The notice of the combat the replay shows.
+    // The notice of the combat the replay shows, and its step.
     QString combatNotice_;
+    std::size_t combatStep_ = 0;
     // Made at its first use.
     GameDiceDialog* gameDice_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "app/shell/columnwidth.h"
 #include "app/shell/plaintext.h"
 #include "app/shell/statictextdelegate.h"
+#include "base/untrustedtext.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -35,7 +36,7 @@ void TurnListDock::buildBody() {
     headingLabel_ = new PlainLabel({}, body); // file names and the history's titles
     headingLabel_->setWordWrap(true);
     layout->addWidget(headingLabel_);
-    diceLabel_ = new PlainLabel({}, body);
+    diceLabel_ = new TrustLabel(diceTrust_, {}, body);
     diceLabel_->setObjectName(QStringLiteral("bDiceVerdict"));
     diceLabel_->setWordWrap(true);
     layout->addWidget(diceLabel_);
@@ -56,6 +57,13 @@ void TurnListDock::buildBody() {
     noteEdit_->setObjectName(QStringLiteral("bTurnNote"));
     noteEdit_->setReadOnly(true);
     noteEdit_->setMaximumHeight(90);
+    // Their words, set apart from the list's: in italics on a tint of its own.
+    QFont italic = noteEdit_->font();
+    italic.setItalic(true);
+    noteEdit_->setFont(italic);
+    QPalette tint = noteEdit_->palette();
+    tint.setColor(QPalette::Base, tint.color(QPalette::AlternateBase));
+    noteEdit_->setPalette(tint);
     layout->addWidget(noteEdit_);
     setWidget(body);
     showTexts();
@@ -120,8 +128,9 @@ void TurnListDock::setHeading(const QString& heading) {
     showTexts();
 }
 
-void TurnListDock::setDiceVerdict(const QString& verdict) {
+void TurnListDock::setDiceVerdict(const QString& verdict, Trust trust) {
     diceVerdict_ = verdict;
+    diceTrust_ = trust;
     showTexts();
 }
 
@@ -137,11 +146,13 @@ void TurnListDock::showTexts() {
     if (!table_)
         return; // the labels take them when built
     headingLabel_->setText(heading_);
+    diceLabel_->setTrust(diceTrust_);
     diceLabel_->setText(diceVerdict_);
     diceLabel_->setVisible(!diceVerdict_.isEmpty());
     // Setting the same text again would lay the whole editor out anew at every Open.
-    if (noteEdit_->toPlainText() != note_)
-        noteEdit_->setPlainText(note_);
+    const QString note = untrustedtext::forLines(note_);
+    if (noteEdit_->toPlainText() != note)
+        noteEdit_->setPlainText(note);
     noteTitle_->setVisible(!note_.isEmpty());
     noteEdit_->setVisible(!note_.isEmpty());
 }

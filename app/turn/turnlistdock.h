@@ -3,6 +3,7 @@
 #include "app/turn/turnlistmodel.h"
 
 #include "app/shell/lazydock.h"
+#include "app/shell/trustlabel.h"
 
 #include <QString>
 
@@ -21,14 +22,16 @@ public:
 
     TurnListModel& model() { return model_; }
     QTableView& table();
-    // The opponent's note; hidden when empty. `heading` says where the list came from.
+    // The opponent's note, shown as their words set apart; hidden when empty. `heading` says
+    // where the list came from.
     void setNote(const QString& note);
     void setHeading(const QString& heading);
     QString heading() const;
     QString note(); // as the note box shows it
-    // The one verdict on the opponent's rolls; hidden when empty.
-    void setDiceVerdict(const QString& verdict);
+    // The one verdict on the opponent's rolls, drawn as Korva's word; hidden when empty.
+    void setDiceVerdict(const QString& verdict, Trust trust = Trust::Unverified);
     QString diceVerdict() const;
+    Trust diceTrust() const { return diceTrust_; }
 
 signals:
     // hex on the map; counter: order-of-battle row, 0 for a combat.
@@ -49,9 +52,10 @@ private:
     // What the labels show, kept while they are not built yet.
     QString heading_;
     QString diceVerdict_;
+    Trust diceTrust_ = Trust::Unverified;
     QString note_;
     QLabel* headingLabel_ = nullptr;
-    QLabel* diceLabel_ = nullptr;
+    TrustLabel* diceLabel_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* noteTitle_ = nullptr;
     QPlainTextEdit* noteEdit_ = nullptr;

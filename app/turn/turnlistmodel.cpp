@@ -2,12 +2,15 @@
 
 #include "app/shell/plaintext.h"
 
+#include "base/untrustedtext.h"
 #include "base/win1252.h"
 #include "counters/movereport.h"
 #include "counters/orderofbattle.h"
 
 #include "geometry/hexgrid.h"
 
+#include <QFont>
+#include <QIcon>
 #include <QSet>
 
 #include <iterator>
@@ -58,48 +61,87 @@ QVariant TurnListModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 QVariant TurnListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    const std::size_t row = std::size_t(index.row());
+    if (row >= changes_.size())
+        return combatData(index, role);
     if (role == Qt::ToolTipRole) {
-        // A row's tool tip repeats its text, which may be an opponent's comment.
         const QString text = data(index, Qt::DisplayRole).toString();
         return text.isEmpty() ? QVariant() : QVariant(plaintext::toolTip(text));
     }
-    if (!index.isValid() || role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole)
         return {};
-    const std::size_t row = std::size_t(index.row());
-    if (row < changes_.size()) {
-        const CounterChange& c = changes_[row];
-        const ZeKCounterInitStruct* unit = rowOf(c.counter);
-        const int steps = unit ? unit->steps : 0;
-        switch (index.column()) {
-        case Unit:
-            return unit ? win1252::toUnicode(unit->name) : tr("counter %1").arg(c.counter);
-        case From:
-            return hexText(c.fromHex);
-        case To:
-            return c.moved() ? hexText(c.toHex) : tr("did not move");
-        case Losses:
-            return beforeAfter(std::to_string(steps) + "/" + std::to_string(c.lossesBefore),
-                               std::to_string(steps) + "/" + std::to_string(c.lossesAfter));
-        case Marker:
-            return beforeAfter(std::to_string(c.markerBefore), std::to_string(c.markerAfter));
-        default:
-            return {};
-        }
-    }
-    if (row - changes_.size() >= combats_.size())
-        return {};
-    const Combat& combat = combats_[row - changes_.size()];
+    const CounterChange& c = changes_[row];
+    const ZeKCounterInitStruct* unit = rowOf(c.counter);
+    const int steps = unit ? unit->steps : 0;
     switch (index.column()) {
     case Unit:
-        return combat.roll.isEmpty() ? tr("Combat, die %1").arg(combat.die)
-                                     : tr("Combat, die %1 (%2)").arg(combat.die).arg(combat.roll);
-    case CombatHex:
-        return hexText(combat.hex);
-    case Comment:
-        return combat.comment;
+        return unit ? win1252::toUnicode(unit->name) : tr("counter %1").arg(c.counter);
+    case From:
+        return hexText(c.fromHex);
+    case To:
+        return c.moved() ? hexText(c.toHex) : tr("did not move");
+    case Losses:
+        return beforeAfter(std::to_string(steps) + "/" + std::to_string(c.lossesBefore),
+                           std::to_string(steps) + "/" + std::to_string(c.lossesAfter));
+    case Marker:
+        return beforeAfter(std::to_string(c.markerBefore), std::to_string(c.markerAfter));
     default:
         return {};
     }
+}
+
+QVariant TurnListModel::combatData(const QModelIndex& index, int role) const {
+    const std::size_t row = std::size_t(index.row()) - changes_.size();
+    if (row >= combats_.size())
+        return {};
+    const Combat& combat = combats_[row];
+    switch (index.column()) {
+    case Unit:
+        switch (role) {
+        case Qt::DisplayRole:
+            return combatText(combat);
+        case Qt::ToolTipRole:
+            return plaintext::toolTip(combatText(combat));
+        case Qt::DecorationRole:
+            return QIcon(TrustLabel::badge(combat.trust, 14));
+        case Qt::ForegroundRole:
+            return TrustLabel::colour(combat.trust);
+        case Qt::FontRole: {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        default:
+            return {};
+        }
+    case CombatHex:
+        if (role == Qt::DisplayRole)
+            return hexText(combat.hex);
+        return role == Qt::ToolTipRole ? plaintext::toolTip(hexText(combat.hex)) : QVariant();
+    case Comment:
+        switch (role) {
+        case Qt::DisplayRole:
+            return untrustedtext::forLine(combat.comment);
+        case Qt::ToolTipRole:
+            return combat.comment.isEmpty() ? QVariant() : plaintext::toolTip(combat.comment);
+        case Qt::FontRole: {
+            QFont italic;
+            italic.setItalic(true);
+            return italic;
+        }
+        default:
+            return {};
+        }
+    default:
+        return {};
+    }
+}
+
+QString TurnListModel::combatText(const Combat& combat) {
+    return combat.roll.isEmpty() ? tr("Combat, die %1").arg(combat.die)
+                                 : tr("Combat, die %1 (%2)").arg(combat.die).arg(combat.roll);
 }
 
 QStringList TurnListModel::possibleTexts(int column) const {
@@ -135,7 +177,7 @@ QStringList TurnListModel::possibleTexts(int column) const {
         break;
     case Comment:
         for (const Combat& combat : combats_)
-            texts << combat.comment;
+            texts << untrustedtext::forLine(combat.comment);
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/trustlabel.h"
 #include "counters/turnchanges.h"
 
 #include <QAbstractTableModel>
@@ -10,7 +11,9 @@
 
 // A turn as a table: one row per counter it changed (unit, from, to, losses and marker
 // before and after, in the move report's order), then one per combat the opponent rolled
-// (die, hex, comment; the hex in a column of its own, not under a counter's "From").
+// (die, hex, comment; the hex in a column of its own, not under a counter's "From"). A
+// combat's die and roll are Korva's words, drawn as a TrustLabel draws them; its comment is
+// the file's, on its one line in italics with its line breaks as marks, whole in its tool tip.
 class TurnListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -22,6 +25,7 @@ public:
         QString comment;
         // "roll 3, verified"; empty for none.
         QString roll;
+        Trust trust = Trust::Unverified;
     };
 
     using QAbstractTableModel::QAbstractTableModel;
@@ -43,6 +47,9 @@ public:
     QStringList possibleTexts(int column) const;
 
 private:
+    QVariant combatData(const QModelIndex& index, int role) const;
+    static QString combatText(const Combat& combat);
+
     std::vector<CounterChange> changes_;
     std::vector<Combat> combats_;
 };

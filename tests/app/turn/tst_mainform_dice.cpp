@@ -1,3 +1,4 @@
+#include "app/dialogs/tshowcombatdlg.h"
 #include "app/files/filesfeature.h"
 #include "app/shell/noticebar.h"
 #include "app/turn/replaycontroller.h"
@@ -67,14 +68,17 @@ void TestMainFormDice::theOpponentSeesTheVerdict() {
     QVERIFY(h.form->session().open(file(2)).opened);
     QCOMPARE(h.form->turn().turnListDock().diceVerdict(),
              QStringLiteral("Their dice: all 2 rolls verified"));
+    QCOMPARE(h.form->turn().turnListDock().diceTrust(), Trust::Verified);
     const TurnListModel& list = h.form->turn().turnListDock().model();
     QVERIFY(list.data(list.index(int(list.changeCount()), TurnListModel::Unit))
                 .toString()
                 .endsWith(QStringLiteral("(roll 1, verified)")));
 
     QStringList places;
+    QList<Trust> trusts;
     h.prompts->dialogScript = [&](QDialog& dialog) {
         places << dialog.findChild<QLabel*>(QStringLiteral("bPlaceLabel"))->text();
+        trusts << static_cast<TShowCombatDlg&>(dialog).placeTrust();
         return int(QDialog::Accepted);
     };
     h.hover(300);
@@ -83,11 +87,15 @@ void TestMainFormDice::theOpponentSeesTheVerdict() {
     QVERIFY2(places[1].contains(QStringLiteral("opponent's roll 2, verified")) &&
                  places[1].endsWith(QStringLiteral("all 2 rolls verified")),
              qPrintable(places[1]));
+    QCOMPARE(trusts, QList({Trust::Verified, Trust::Verified}));
 
     h.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
     const QStringList texts = h.stackViewerTexts(300);
     QVERIFY(texts.join(QLatin1Char('|')).contains(QStringLiteral("(roll 1, verified)")));
+    const auto verdicts = h.form->find().stackViewer().findChildren<TrustLabel*>();
+    QVERIFY(std::any_of(verdicts.begin(), verdicts.end(),
+                        [](const TrustLabel* label) { return label->trust() == Trust::Verified; }));
 
     h.form->findChild<QAction*>(QStringLiteral("actReplayTurn"))->trigger();
     const auto& steps = h.form->turn().replay().steps();
