@@ -9,6 +9,7 @@
 #include "app/turn/gamedicetext.h"
 #include "base/pngstreamwriter.h"
 #include "base/residentmemory.h"
+#include "base/untrustedtext.h"
 #include "board/mapboard.h"
 #include "board/mappicture.h"
 #include "board/picturemodule.h"
@@ -63,13 +64,30 @@ constexpr const char* kUsage =
     "       korva --new-game OUT.krv\n"
     "       korva --help | --version\n";
 
+// Every line printed goes through here. File names and a file's texts may hold terminal
+// controls that would clear the line, move the cursor or set the window's title, and so
+// hide or fake what Korva says; shown escaped, each stays on the one line it was given.
+QByteArray terminalLine(const QString& text) {
+    return (untrustedtext::forTerminal(text) + QLatin1Char('\n')).toLocal8Bit();
+}
+
+// "korva: TEXT" on standard error.
+void tell(const QString& text) {
+    std::fputs(terminalLine(QStringLiteral("korva: ") + text).constData(), stderr);
+}
+
+// "korva: WHAT: TEXT" on standard error.
+void tell(const QString& what, const QString& text) {
+    tell(QStringLiteral("%1: %2").arg(what, text));
+}
+
 int refuse(const QString& what, const QString& reason) {
-    std::fprintf(stderr, "korva: %s: %s\n", qPrintable(what), qPrintable(reason));
+    tell(what, reason);
     return kRefused;
 }
 
 int refuseArguments(const QString& reason) {
-    std::fprintf(stderr, "korva: %s (korva --help lists the uses)\n", qPrintable(reason));
+    tell(reason + QStringLiteral(" (korva --help lists the uses)"));
     return kRefused;
 }
 
@@ -109,8 +127,7 @@ int printReport(const QString& file) {
 TurnMoves movesOfFile(const OpenedMoveFile& file, const QString& path, const QString& since) {
     // The moves still come from the three sections; the player learns why there are fewer.
     if (!file.extensionWarning.isEmpty())
-        std::fprintf(stderr, "korva: %s: %s\n", qPrintable(path),
-                     qPrintable(file.extensionWarning));
+        tell(path, file.extensionWarning);
     std::optional<EarlierFile> earlier;
     if (!since.isEmpty()) {
         earlier = earlierFileFor(file, readOpenedMoveFile(since), QFileInfo(since).fileName());
@@ -147,8 +164,7 @@ int verifyRolls(const QString& file, const QString& mine) {
     try {
         const OpenedMoveFile opened = readOpenedMoveFile(file);
         if (!opened.extensionWarning.isEmpty())
-            std::fprintf(stderr, "korva: %s: %s\n", qPrintable(file),
-                         qPrintable(opened.extensionWarning));
+            tell(file, opened.extensionWarning);
         KorvaApplication::setIdentity(); // where the history lives
         const QString root = GameHistory::defaultRoot();
         const std::optional<GameHistory> history =
@@ -175,7 +191,9 @@ int verifyRolls(const QString& file, const QString& mine) {
     } catch (const std::exception& error) {
         return refuse(reading, QString::fromLocal8Bit(error.what()));
     }
-    const int written = writeOut((verdict.text() + QLatin1Char('\n')).toUtf8());
+    // The verdict comes last and on a line of its own: nothing said before it can hide it.
+    std::fflush(stderr);
+    const int written = writeOut(terminalLine(verdict.text()));
     return written != 0 ? written : verdict.verified() ? 0 : 1;
 }
 
@@ -222,7 +240,8 @@ int printInfo(const QString& path) {
             return s == Side::First ? translated("Allies") : translated("Axis");
         };
         const auto line = [&text](const char* field, const QString& value) {
-            text += QStringLiteral("%1: %2\n").arg(translated(field), value);
+            text += QStringLiteral("%1: %2\n")
+                        .arg(translated(field), untrustedtext::forTerminal(value));
         };
         line("game", ext.gameId ? ext.gameId->toHex() : translated("none"));
         line("turn", ext.turn ? QString::number(ext.turn->number) : unknown);
@@ -250,7 +269,7 @@ int printInfo(const QString& path) {
 // the promise of one line on standard error for a refused file.
 void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "korva: %s\n", qPrintable(message));
+        tell(message);
 }
 
 struct RenderRequest {
@@ -322,7 +341,7 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
     }
     QString error;
     if (!saveFileSafely(out, png, &error)) {
-        std::fprintf(stderr, "korva: %s: %s\n", qPrintable(out), qPrintable(error));
+        tell(out, error);
         return kWriteFailed;
     }
     return 0;
@@ -336,7 +355,7 @@ int writeNewGame(const QString& out) {
     QString error;
     if (!saveFileSafely(out, encodeMoveFile(newGameContents()) + encodeKorvaExtension(block),
                         &error)) {
-        std::fprintf(stderr, "korva: %s: %s\n", qPrintable(out), qPrintable(error));
+        tell(out, error);
         return kWriteFailed;
     }
     return 0;

@@ -2,6 +2,7 @@
 
 #include "app/pictures/picturemoduleloader.h"
 #include "app/resourcedll/resourcedllmodule.h"
+#include "base/untrustedtext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,7 +23,8 @@ std::unique_ptr<PictureModule> openPictureModule(const QString& moduleName) {
         loadPictureModule(moduleName, folders, openDll, &warnings);
     // Standard error hears of the DLL's problems now and of pictures replaced later; the
     // window sets a listener of its own and tells the player in a warning.
-    module->setFallbackListener(
-        [](const QString& note) { std::fprintf(stderr, "korva: %s\n", qPrintable(note)); });
+    module->setFallbackListener([](const QString& note) {
+        std::fprintf(stderr, "korva: %s\n", qPrintable(untrustedtext::forTerminal(note)));
+    });
     return module;
 }

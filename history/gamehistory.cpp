@@ -4,13 +4,16 @@
 #include "movefile/newgamefile.h"
 #include "movefile/turnkeeper.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QMutex>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -87,21 +90,42 @@ QByteArray turnStartKey(const OpenedMoveFile& file) {
     return startKey(file.contents.counters);
 }
 
+bool isHex(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+    });
+}
+
+// A name the history gives a game's folder: "game-" and an id, or "folder-" and a folder key.
+bool isGameKey(const QString& name) {
+    if (name.startsWith(kGamePrefix))
+        return GameId::fromHex(name.mid(kGamePrefix.size())).has_value();
+    return name.size() == kFolderPrefix.size() + 16 && name.startsWith(kFolderPrefix) &&
+           isHex(QStringView(name).mid(kFolderPrefix.size()));
+}
+
 } // namespace
 
 struct GameHistory::Memory {
     struct Listing {
         QDateTime changed; // the folder's time when listed
         std::shared_ptr<const std::vector<HistoryEntry>> entries;
+        qint64 bytes = -1; // the copies' sizes together; -1 until asked
+    };
+    struct Games {
+        QDateTime changed; // the root's time when listed
+        QStringList keys;
     };
     QMutex mutex;
+    std::optional<Games> games;
     QHash<QString, Listing> listings;                  // by game folder
     QHash<QString, QByteArray> hashes;                 // by copy
     QHash<QString, std::vector<QByteArray>> positions; // by copy
+    QSet<QString> toldFull; // game folders whose copy was refused for its size
 };
 
-GameHistory::GameHistory(QString root)
-    : root_(std::move(root)), memory_(std::make_shared<Memory>()) {}
+GameHistory::GameHistory(QString root, qint64 maxGameBytes)
+    : root_(std::move(root)), maxGameBytes_(maxGameBytes), memory_(std::make_shared<Memory>()) {}
 
 QString GameHistory::defaultRoot() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -145,6 +169,20 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
     const QByteArray hash = sha256(bytes);
     if (!copies.empty() && hashOf(copies.back()) == hash)
         return {}; // opened again, or opened right after it was saved: nothing new
+    if (kind == HistoryEntry::Kind::Opened &&
+        keptBytes(game.path(), known) + bytes.size() > maxGameBytes_) {
+        // Told once, or the notice would come back at every Open of the game.
+        const QMutexLocker lock(&memory_->mutex);
+        if (memory_->toldFull.contains(game.path()))
+            return {};
+        memory_->toldFull.insert(game.path());
+        return QCoreApplication::translate(
+                   "GameHistory",
+                   "The game's history kept no copy of %1: it holds %2 of this game, as much as "
+                   "it keeps of one game, and keeps no more of the files opened in it.")
+            .arg(QFileInfo(file).fileName(),
+                 QLocale().formattedDataSize(maxGameBytes_, 0, QLocale::DataSizeTraditionalFormat));
+    }
     const QDateTime listed = changedAt(game.path());
     // Two copies in one millisecond get consecutive times, so name order stays time order.
     // No name goes past the latest time a name can carry (after a planted name or a clock
@@ -174,6 +212,11 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
         QFile::remove(path);
         return refused(QStringLiteral("the copy was cut short, most likely by a full disk"));
     }
+    if (kind == HistoryEntry::Kind::Opened) {
+        // It fitted: when the game fills up again, the player hears of it again.
+        const QMutexLocker lock(&memory_->mutex);
+        memory_->toldFull.remove(game.path());
+    }
     // The list known before, and this copy: the game's copies are written here only.
     if (std::optional<HistoryEntry> entry = HistoryEntry::fromPath(path)) {
         remember(*entry, hash);
@@ -190,6 +233,8 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
                           *entry);
             listing->entries = std::move(grown);
             listing->changed = changedAt(game.path());
+            if (listing->bytes >= 0)
+                listing->bytes += bytes.size();
             return {};
         }
     }
@@ -204,13 +249,13 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
 
 // The names in a folder that match the filter, sorted; no file is looked at, only the
 // folder's list (an Open may meet hundreds of copies).
-QStringList GameHistory::namesIn(const QString& folder, const QString& filter,
+QStringList GameHistory::namesIn(const QString& folder, const QStringList& filters,
                                  QDir::Filters kind) const {
     QStringList names;
     if (root_.isEmpty())
         return names;
     // Links are none of the history's: it never makes one.
-    QDirIterator it(folder, {filter}, kind | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    QDirIterator it(folder, filters, kind | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     while (it.hasNext()) {
         it.next();
         names << it.fileName();
@@ -220,9 +265,26 @@ QStringList GameHistory::namesIn(const QString& folder, const QString& filter,
 }
 
 QStringList GameHistory::gameKeys() const {
-    QStringList keys = namesIn(root_, kGamePrefix + QLatin1Char('*'), QDir::Dirs) +
-                       namesIn(root_, kFolderPrefix + QLatin1Char('*'), QDir::Dirs);
-    keys.sort();
+    if (root_.isEmpty())
+        return {};
+    // Listed again only when the root changed: it may hold thousands of other things.
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime changed = changedAt(root_);
+    {
+        const QMutexLocker lock(&memory_->mutex);
+        if (memory_->games && changed.isValid() && memory_->games->changed == changed)
+            return memory_->games->keys;
+    }
+    QStringList keys;
+    const QStringList filters{kGamePrefix + QLatin1Char('*'), kFolderPrefix + QLatin1Char('*')};
+    for (const QString& name : namesIn(root_, filters, QDir::Dirs))
+        if (isGameKey(name))
+            keys << name;
+    const QMutexLocker lock(&memory_->mutex);
+    if (changed.isValid() && changed.msecsTo(now) >= kSettledMs)
+        memory_->games = Memory::Games{changed, keys};
+    else
+        memory_->games.reset();
     return keys;
 }
 
@@ -253,7 +315,7 @@ std::shared_ptr<const std::vector<HistoryEntry>> GameHistory::kept(const QString
 
 std::vector<HistoryEntry> GameHistory::listEntries(const QString& game) const {
     std::vector<HistoryEntry> result;
-    for (const QString& name : namesIn(game, QStringLiteral("*.krv"), QDir::Files))
+    for (const QString& name : namesIn(game, {QStringLiteral("*.krv")}, QDir::Files))
         if (std::optional<HistoryEntry> entry =
                 HistoryEntry::fromPath(game + QLatin1Char('/') + name))
             result.push_back(std::move(*entry));
@@ -261,16 +323,23 @@ std::vector<HistoryEntry> GameHistory::listEntries(const QString& game) const {
 }
 
 std::optional<GameId> GameHistory::gameOfFolder(const QString& file) const {
-    // A copy's name starts with its time, so the greatest name is the newest copy.
-    const QString filter = QStringLiteral("*_") + folderKey(file) + QStringLiteral("_*.krv");
+    // From the games' remembered lists: a folder is read again only when it changed.
+    const QString key = folderKey(file);
     std::optional<GameId> newestGame;
     QString newest;
-    for (const QString& game : namesIn(root_, kGamePrefix + QLatin1Char('*'), QDir::Dirs)) {
-        const std::optional<GameId> id = GameId::fromHex(game.mid(kGamePrefix.size()));
-        const QStringList names = namesIn(root_ + QLatin1Char('/') + game, filter, QDir::Files);
-        if (id && !names.isEmpty() && names.last() > newest) {
-            newestGame = id;
-            newest = names.last();
+    for (const QString& game : gameKeys()) {
+        if (!game.startsWith(kGamePrefix))
+            continue;
+        const std::shared_ptr<const std::vector<HistoryEntry>> copies = kept(game);
+        const auto last = std::find_if(copies->rbegin(), copies->rend(),
+                                       [&](const HistoryEntry& e) { return e.folderKey == key; });
+        if (last == copies->rend())
+            continue;
+        // A copy's name starts with its time, so the greatest name is the newest copy.
+        const QString name = QFileInfo(last->path).fileName();
+        if (name > newest) {
+            newestGame = GameId::fromHex(game.mid(kGamePrefix.size()));
+            newest = name;
         }
     }
     return newestGame;
@@ -386,6 +455,26 @@ QByteArray GameHistory::hashOf(const HistoryEntry& entry) const {
     return hash;
 }
 
+qint64
+GameHistory::keptBytes(const QString& gameFolder,
+                       const std::shared_ptr<const std::vector<HistoryEntry>>& copies) const {
+    {
+        const QMutexLocker lock(&memory_->mutex);
+        const auto listing = memory_->listings.constFind(gameFolder);
+        if (listing != memory_->listings.cend() && listing->entries == copies &&
+            listing->bytes >= 0)
+            return listing->bytes;
+    }
+    qint64 bytes = 0;
+    for (const HistoryEntry& entry : *copies)
+        bytes += QFileInfo(entry.path).size();
+    const QMutexLocker lock(&memory_->mutex);
+    const auto listing = memory_->listings.find(gameFolder);
+    if (listing != memory_->listings.end() && listing->entries == copies)
+        listing->bytes = bytes;
+    return bytes;
+}
+
 void GameHistory::remember(const HistoryEntry& entry, const QByteArray& hash) const {
     const QMutexLocker lock(&memory_->mutex);
     if (memory_->hashes.size() >= kMaxHashes)
@@ -412,8 +501,10 @@ void GameHistory::recallRecentGames(int games, const std::atomic<bool>& stop) co
     dir.setNameFilters({kGamePrefix + QLatin1Char('*'), kFolderPrefix + QLatin1Char('*')});
     dir.setFilter(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     dir.setSorting(QDir::Time);
-    const QStringList recent = dir.entryList().mid(0, games);
-    for (const QString& game : recent)
+    // Folders the history did not make are none of its games.
+    QStringList recent = dir.entryList();
+    recent.removeIf([](const QString& name) { return !isGameKey(name); });
+    for (const QString& game : recent.mid(0, games))
         for (const HistoryEntry& entry : entries(game)) {
             if (stop.load(std::memory_order_relaxed))
                 return;

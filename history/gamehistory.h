@@ -47,14 +47,22 @@ struct HistoryContext {
 // history makes, reads and writes only real folders and files: a symbolic link in their
 // place is neither followed nor replaced.
 //
-// What it has listed and read it remembers, shared by its copies and safe across threads: a
-// game's list of copies while its folder stays unchanged, and each copy's SHA-256 (a copy is
-// never rewritten). An Open in a game of a thousand copies then lists and reads nothing
-// again. A folder that changed too recently to tell a later change by its time is listed
-// again at each look, until it settles.
+// What it has listed and read it remembers, shared by its copies and safe across threads: the
+// game folders while the root stays unchanged, a game's list of copies and their size while
+// its folder stays unchanged, and each copy's SHA-256 (a copy is never rewritten). An Open in
+// a game of a thousand copies, or beside thousands of files that are none of the history's,
+// then lists and reads nothing again. A folder that changed too recently to tell a later
+// change by its time is listed again at each look, until it settles.
+//
+// A game keeps at most `maxGameBytes` of copies of the files opened in it: an opponent who
+// sends file after file of the largest size would fill the disk. The player's own saved
+// files are kept whatever the size (they count, though), since the check of the opponent's
+// dice needs them.
 class GameHistory {
 public:
-    explicit GameHistory(QString root);
+    static constexpr qint64 kMaxGameBytes = 64 * 1024 * 1024;
+
+    explicit GameHistory(QString root, qint64 maxGameBytes = kMaxGameBytes);
 
     // <AppDataLocation>/history, once the application's organisation and name are set;
     // empty when the system has no place for application data.
@@ -62,9 +70,12 @@ public:
     const QString& root() const { return root_; }
 
     // Keeps a copy of a move file just opened or saved, unless it holds the same bytes as
-    // the game's newest copy. Never throws and never blocks the Open or Save it follows: a
-    // full disk or a folder that cannot be made or written leaves no copy and no temporary
-    // file, and answers one line for the window; success answers an empty text.
+    // the game's newest copy, or it was opened and would take the game's copies past
+    // maxGameBytes. Never throws and never blocks the Open or Save it follows: a full disk or
+    // a folder that cannot be made or written leaves no copy and no temporary file, and
+    // answers one line for the window; so does the first copy of a game not kept for its
+    // size, while the later ones answer nothing until a copy of the game is kept again.
+    // Success answers an empty text.
     QString record(const QByteArray& bytes, const std::optional<GameId>& id, const QString& file,
                    HistoryEntry::Kind kind,
                    const QDateTime& when = QDateTime::currentDateTimeUtc()) const;
@@ -74,7 +85,7 @@ public:
     // 16 hex digits naming the folder the file is in.
     static QString folderKey(const QString& file);
 
-    // The game folders there are, by name.
+    // The game folders there are ("game-" and an id, "folder-" and a folder key), by name.
     QStringList gameKeys() const;
     // A game's copies, oldest first; none for an unknown game.
     std::vector<HistoryEntry> entries(const QString& gameKey) const;
@@ -109,8 +120,12 @@ public:
 private:
     struct Memory;
 
-    QStringList namesIn(const QString& folder, const QString& filter, QDir::Filters kind) const;
+    QStringList namesIn(const QString& folder, const QStringList& filters,
+                        QDir::Filters kind) const;
     std::vector<HistoryEntry> listEntries(const QString& folder) const;
+    // The size of a game's copies together, `copies` being its list as kept() answered it.
+    qint64 keptBytes(const QString& gameFolder,
+                     const std::shared_ptr<const std::vector<HistoryEntry>>& copies) const;
     void remember(const HistoryEntry& entry, const QByteArray& hash) const;
     // Whether a copy has exactly these bytes: by its remembered hash, else by its size first.
     bool holds(const HistoryEntry& entry, const QByteArray& bytes, const QByteArray& hash) const;
@@ -118,5 +133,6 @@ private:
     std::vector<QByteArray> positionsOf(const HistoryEntry& entry) const;
 
     QString root_;
+    qint64 maxGameBytes_;
     std::shared_ptr<Memory> memory_;
 };

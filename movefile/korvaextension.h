@@ -106,7 +106,8 @@ struct KorvaExtensionRead {
 // of the wrong length, a known record twice, a turn start outside the map or beyond a
 // counter's steps, a game id of zero bytes, a note longer than 64 KB or not UTF-8, a turn
 // number outside 1 to 9999 or a side other than 0 and 1, a player's name that is not UTF-8,
-// is longer than 40 characters or holds control characters, a dice commitment of other than
-// 32 bytes, a dice record dicerecord::decode refuses. Unknown record types are skipped;
-// bytes after the block's length are ignored.
+// is longer than 40 characters or holds a character cleanPlayerName drops (a control, a
+// bidirectional mark, an invisible letter), a dice commitment of other than 32 bytes, a dice
+// record dicerecord::decode refuses. Unknown record types are skipped; bytes after the
+// block's length are ignored.
 KorvaExtensionRead parseKorvaExtension(QByteArrayView afterBanners);

@@ -1,5 +1,9 @@
 #include "movefile/turnorder.h"
 
+#include "base/untrustedtext.h"
+
+#include <QList>
+
 namespace {
 
 Side other(Side side) {
@@ -8,14 +12,18 @@ Side other(Side side) {
 
 } // namespace
 
+bool mayBeInPlayerName(char32_t c) {
+    const QChar::Category category = QChar::category(c);
+    return !untrustedtext::isActing(c) && category != QChar::Other_Control &&
+           category != QChar::Other_Format && category != QChar::Other_Surrogate &&
+           category != QChar::Separator_Line && category != QChar::Separator_Paragraph;
+}
+
 QString cleanPlayerName(const QString& name) {
     QString clean;
-    for (const QChar c : name) {
-        const QChar::Category category = c.category();
-        if (category != QChar::Other_Control && category != QChar::Other_Format &&
-            category != QChar::Separator_Line && category != QChar::Separator_Paragraph)
-            clean += c;
-    }
+    for (const char32_t c : name.toUcs4())
+        if (mayBeInPlayerName(c))
+            clean.append(QString::fromUcs4(&c, 1));
     clean = clean.trimmed().left(PlayerNames::kMaxLength);
     // A surrogate pair cut in two would be no text at all.
     if (!clean.isEmpty() && clean.back().isHighSurrogate())

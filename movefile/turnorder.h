@@ -31,8 +31,12 @@ struct PlayerNames {
     bool operator==(const PlayerNames&) const = default;
 };
 
-// A name as Korva keeps it: without control or formatting characters (a name from a file
-// goes to terminals and tool bars), spaces trimmed, at most kMaxLength characters.
+// A character a player's name may hold: none that acts instead of showing (controls,
+// bidirectional marks, formatting) and none that draws nothing, so that no name can pass for
+// another or reorder the text it is shown in.
+bool mayBeInPlayerName(char32_t c);
+// A name as Korva keeps it: only characters mayBeInPlayerName allows (a name from a file goes
+// to terminals and tool bars), spaces trimmed, at most kMaxLength characters.
 QString cleanPlayerName(const QString& name);
 
 // Whose move it is and which turn, and who plays which side: the rules the turn follows from

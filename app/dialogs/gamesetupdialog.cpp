@@ -1,5 +1,7 @@
 #include "app/dialogs/gamesetupdialog.h"
 
+#include "app/dialogs/playernamevalidator.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -73,6 +75,7 @@ GameSetupDialog::GameSetupDialog(Mode mode, const TurnOrder& order, const QStrin
     second_ = new QLineEdit(order.players().second, this);
     for (QLineEdit* name : {first_, second_}) {
         name->setMaxLength(PlayerNames::kMaxLength);
+        name->setValidator(new PlayerNameValidator(name));
         name->setPlaceholderText(tr("not given"));
     }
     form->addRow(tr("&Allies player:"), first_);

@@ -2,6 +2,7 @@
 
 #include "app/resourcedll/resourcedllmodule.h"
 #include "base/safesave.h"
+#include "base/untrustedtext.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -74,17 +75,19 @@ int runExtractPictures(const QStringList& arguments, QTextStream& out, QTextStre
     ExtractResult result;
     QString error;
     const bool ok = extractPictures(arguments[0], arguments[1], &result, &error);
+    // Names and texts from the module go to a terminal: their controls are shown, not obeyed.
+    const auto shown = &untrustedtext::forTerminal;
     for (const QString& line : std::as_const(result.skipped))
-        err << line << '\n';
+        err << shown(line) << '\n';
     if (!ok && result.refused) {
-        err << "korva: " << arguments[0] << ": " << error << '\n';
+        err << "korva: " << shown(arguments[0]) << ": " << shown(error) << '\n';
         return 2;
     }
     if (!ok) {
-        err << "korva: " << error << '\n';
+        err << "korva: " << shown(error) << '\n';
         return 1;
     }
-    out << "Wrote " << result.written << " pictures to " << QDir::toNativeSeparators(arguments[1])
-        << '\n';
+    out << "Wrote " << result.written << " pictures to "
+        << shown(QDir::toNativeSeparators(arguments[1])) << '\n';
     return 0;
 }

@@ -2,7 +2,8 @@
 // game of a file without an id and the player's own last file in a history of 300 copies in
 // 10 games, while the copy itself is written on the history's own thread; and what writing
 // one copy costs that thread. Against the same Open without a history. And an Open of a game
-// with 1,000 copies against one with 10, until the window is flushed.
+// with 1,000 copies against one with 10, until the window is flushed; and an Open in a
+// history that holds 20,000 entries of no use to it.
 #include "app/files/filesfeature.h"
 #include "app/turn/turnfeature.h"
 #include "app/window/tmainform.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -372,6 +374,108 @@ void BM_OpenLongHistory(benchmark::State& state) {
     state.counters["wait_ms"] = waitMs / n;
 }
 BENCHMARK(BM_OpenLongHistory)->Iterations(40)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The history of Fixture twice over: as it is, and beside 20,000 entries that are no copies,
+// half under the root and half in the mail folder's game's folder (files and folders, some
+// named almost as the history names its own).
+struct JunkBeside {
+    QTemporaryDir dir;
+    QString clean = dir.filePath(QStringLiteral("clean"));
+    QString junk = dir.filePath(QStringLiteral("junk"));
+
+    JunkBeside() {
+        for (const QString& root : {clean, junk}) {
+            QDirIterator it(fixture().root, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString from = it.next();
+                const QString to = root + from.mid(fixture().root.size());
+                QDir().mkpath(QFileInfo(to).path());
+                QFile::copy(from, to);
+            }
+        }
+        const std::optional<GameId> game = GameHistory(junk).gameOfFolder(fixture().turns[0]);
+        const QString gameFolder = junk + QLatin1Char('/') + GameHistory::gameKey(game, {});
+        const auto touch = [](const QString& path) {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+        };
+        for (int n = 0; n < 2500; ++n) {
+            const QString i = QString::number(n);
+            touch(junk + QStringLiteral("/junk") + i);
+            QDir().mkpath(junk + QStringLiteral("/junk") + i + QStringLiteral(".d"));
+            QDir().mkpath(junk + QStringLiteral("/game-junk") + i);
+            touch(junk + QStringLiteral("/folder-") + i);
+            touch(gameFolder + QStringLiteral("/junk") + i + QStringLiteral(".krv"));
+            QDir().mkpath(gameFolder + QStringLiteral("/junk") + i + QStringLiteral(".d.krv"));
+            touch(gameFolder + QStringLiteral("/notes") + i + QStringLiteral(".txt"));
+            QDir().mkpath(gameFolder + QStringLiteral("/") + i);
+        }
+    }
+};
+
+JunkBeside& junkBeside() {
+    static JunkBeside instance;
+    return instance;
+}
+
+struct OpenAndCopy {
+    double open = 0; // until the window is repainted
+    double copy = 0; // then until the history's thread has kept the copy
+};
+OpenAndCopy cleanHistory;
+
+// Opens the two files of Fixture in turn, each until the window is repainted, then waits for
+// its copy to be kept; answers the mean times. The copies stay: a history grows so.
+OpenAndCopy openAndKeep(benchmark::State& state, const QString& root) {
+    MainFormSetup setup;
+    setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
+        return std::make_unique<CachedPictureModule>(std::make_unique<FakePictureModule>(name));
+    };
+    setup.seed = 1;
+    setup.historyFolder = root;
+    TMainForm form(std::move(setup));
+    form.show();
+    // The first Open lays out what every later one finds ready.
+    form.files().OpenMove(fixture().turns[1]);
+    QCoreApplication::processEvents();
+    form.session().waitForHistory();
+    std::size_t t = 0;
+    OpenAndCopy busy;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        if (!form.files().OpenMove(fixture().turns[t]))
+            state.SkipWithError("the move file was refused");
+        QCoreApplication::processEvents();
+        const auto shown = std::chrono::steady_clock::now();
+        form.session().waitForHistory();
+        const auto kept = std::chrono::steady_clock::now();
+        busy.open += double(std::chrono::nanoseconds(shown - start).count());
+        busy.copy += double(std::chrono::nanoseconds(kept - shown).count());
+        t = 1 - t;
+    }
+    const auto n = double(state.iterations());
+    state.counters["open_ms"] = busy.open / n / 1e6;
+    state.counters["copy_ms"] = busy.copy / n / 1e6;
+    return {busy.open / n, busy.copy / n};
+}
+
+// The ordinary Open with its copy kept: the baseline of BM_OpenBesideJunk.
+void BM_OpenAndKeepACopy(benchmark::State& state) {
+    cleanHistory = openAndKeep(state, junkBeside().clean);
+}
+BENCHMARK(BM_OpenAndKeepACopy)->Unit(benchmark::kMillisecond);
+
+// The same with 20,000 entries that are no copies in the history: what they add to the
+// Open the player waits for, and to the copy kept meanwhile.
+void BM_OpenBesideJunk(benchmark::State& state) {
+    const OpenAndCopy junk = openAndKeep(state, junkBeside().junk);
+    if (cleanHistory.open > 0) {
+        state.counters["open_vs_clean"] = junk.open / cleanHistory.open;
+        state.counters["open_extra_ms"] = (junk.open - cleanHistory.open) / 1e6;
+        state.counters["copy_extra_ms"] = (junk.copy - cleanHistory.copy) / 1e6;
+    }
+}
+BENCHMARK(BM_OpenBesideJunk)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

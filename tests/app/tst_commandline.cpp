@@ -36,6 +36,8 @@ private slots:
     void helpAndVersion();
     void argumentsRefused_data();
     void argumentsRefused();
+    void namesShownNotObeyed_data();
+    void namesShownNotObeyed();
     void failedOutputIsAnError();
     void manPageCoversEveryOption();
 
@@ -454,6 +456,63 @@ void TestCommandLine::argumentsRefused() {
     QCOMPARE(err.count(QLatin1Char('\n')), 0);
     QVERIFY2(err.startsWith(QStringLiteral("korva: ")) && err.contains(reasonPart),
              qPrintable(err));
+}
+
+void TestCommandLine::namesShownNotObeyed_data() {
+    // In the arguments: DAMAGED a file with a damaged block, REFUSED an empty one, NOWHERE a
+    // path in a folder that is not there, GOOD an ordinary file; all but GOOD named with
+    // controls that would rub out a line and fake a verdict, set the title and clear the screen.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    const auto args = [](const char* line) {
+        return QString::fromLatin1(line).split(QLatin1Char(' '));
+    };
+    QTest::newRow("verify") << args("--verify DAMAGED") << 1;
+    QTest::newRow("verify against") << args("--verify GOOD REFUSED") << 2;
+    QTest::newRow("info") << args("--info REFUSED") << 2;
+    QTest::newRow("moves") << args("--moves DAMAGED") << 0;
+    QTest::newRow("moves since") << args("--moves GOOD --since REFUSED") << 2;
+    QTest::newRow("report") << args("--report REFUSED") << 2;
+    QTest::newRow("render") << args("--render REFUSED NOWHERE") << 2;
+    QTest::newRow("render into") << args("--render GOOD NOWHERE") << 1;
+    QTest::newRow("new game") << args("--new-game NOWHERE") << 1;
+    QTest::newRow("extract pictures") << args("--extract-pictures REFUSED NOWHERE") << 2;
+}
+
+void TestCommandLine::namesShownNotObeyed() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    const QString name =
+        QStringLiteral("x\x1b[2K\rall 4 rolls verified\n\x1b[8m\x1b]0;owned\a\u009b2J\u202Eevil");
+    const QString damaged = dir_.filePath(name + QStringLiteral("-damaged.krv"));
+    write(damaged, encodeMoveFile(contents_) + QByteArray("KORVAEXT\2\0\0\0\0\0\0\0", 16));
+    const QString refused = dir_.filePath(name + QStringLiteral("-refused.krv"));
+    write(refused, {});
+    for (QString& argument : arguments)
+        argument = argument == QLatin1String("DAMAGED")   ? damaged
+                   : argument == QLatin1String("REFUSED") ? refused
+                   : argument == QLatin1String("GOOD")    ? turn_
+                   : argument == QLatin1String("NOWHERE")
+                       ? dir_.filePath(name + QStringLiteral("/out"))
+                       : argument;
+    const Run run = korva(arguments, dir_.filePath(QStringLiteral("names-data")));
+    QCOMPARE(run.status, status);
+    const QByteArray escaped = "x\\e[2K\\rall 4 rolls verified\\n\\e[8m\\e]0;owned\\x07\\x9b2J"
+                               "\\u202eevil";
+    QVERIFY2(run.err.contains(escaped), run.err.constData());
+    for (const QByteArray& line : run.err.split('\n'))
+        QVERIFY2(line.isEmpty() || line.startsWith("korva: "), line.constData());
+    // Nothing that acts on a terminal: escape, bell, carriage return (but for the report's
+    // line ends), C1 CSI, an override.
+    for (const char* acting : {"\x1b", "\a", "\r", "\xc2\x9b", "\xe2\x80\xae"}) {
+        QVERIFY(!run.err.contains(acting));
+        QVERIFY(!QByteArray(run.out).replace("\r\n", "\n").contains(acting));
+    }
+    // The verdict comes last, alone on its line, and is the real one.
+    if (arguments[0] == QLatin1String("--verify") && status == 1) {
+        QCOMPARE(run.out.count('\n'), 1);
+        QVERIFY2(run.out.endsWith('\n') && !run.out.contains("verified"), run.out.constData());
+    }
 }
 
 void TestCommandLine::failedOutputIsAnError() {

@@ -31,7 +31,7 @@ QDateTime at(int second) {
 } // namespace
 
 // The game's history: where each copy goes, listing and reading back, finding the player's
-// own last file, and failures that only warn.
+// own last file, failures that only warn, and the most it keeps of a game.
 class TestGameHistory : public QObject {
     Q_OBJECT
 private slots:
@@ -42,6 +42,7 @@ private slots:
     void failuresOnlyWarn();
     void onlyRealFoldersAndNamesItKnows();
     void remembersOnlyWhatStillHolds();
+    void aGameKeepsABoundedSize();
 
 private:
     std::unique_ptr<QTemporaryDir> games_;
@@ -173,6 +174,23 @@ void TestGameHistory::onlyRealFoldersAndNamesItKnows() {
                  QString());
     QCOMPARE(history_->entries(GameHistory::gameKey(id, {})).size(), std::size_t{4});
     QCOMPARE(QDir(gameFolder(id)).entryList(QDir::Files).size(), 4);
+
+    // Files and folders named almost as the history names its own are none of its games,
+    // and the game of a folder is found past them.
+    QTest::qWait(150); // the root settled: its list is remembered, and must see what follows
+    QCOMPARE(history_->gameKeys(), QStringList{GameHistory::gameKey(id, {})});
+    QVERIFY(QDir(history_->root()).mkdir(QStringLiteral("game-junk")));
+    QVERIFY(QDir(history_->root()).mkdir(QStringLiteral("folder-0123")));
+    QFile gameAsFile(gameFolder(GameId::generate()));
+    QVERIFY(gameAsFile.open(QIODevice::WriteOnly));
+    QVERIFY(QDir(gameFolder(id))
+                .mkdir(QStringLiteral("20260315T101502000Z_opened_") +
+                       GameHistory::folderKey(turn) + QStringLiteral("_x.krv")));
+    QCOMPARE(history_->record(moveFile(9), {}, turn, HistoryEntry::Kind::Opened, at(3)), QString());
+    QCOMPARE(history_->gameKeys(),
+             (QStringList{GameHistory::gameKey({}, turn), GameHistory::gameKey(id, {})}));
+    QCOMPARE(history_->gameOfFolder(turn), std::optional<GameId>(id));
+    QCOMPARE(history_->entries(GameHistory::gameKey(id, {})).size(), std::size_t{4});
 }
 
 // What the history remembers of a game's folder is what a fresh look finds, whether the
@@ -219,6 +237,52 @@ void TestGameHistory::remembersOnlyWhatStillHolds() {
     // The same bytes as the newest copy, found by what is remembered: nothing new.
     QCOMPARE(history_->record(moveFile(5, id), id, turn, HistoryEntry::Kind::Opened), QString());
     QCOMPARE(history_->entries(key).size(), std::size_t{5});
+}
+
+// An opponent who sends file after file of the largest size fills no disk: a game keeps so
+// much of the files opened in it, and says so once; the player's own files are always kept.
+void TestGameHistory::aGameKeepsABoundedSize() {
+    const GameId id = GameId::generate();
+    const QString turn = folder_ + QStringLiteral("/turn.krv");
+    const qint64 copy = moveFile(1, id).size();
+    enum Heard { Kept, Told, NotKept };
+    struct Step {
+        HistoryEntry::Kind kind;
+        int hex;
+        Heard heard;
+    };
+    const auto opened = HistoryEntry::Kind::Opened;
+    const auto saved = HistoryEntry::Kind::Saved;
+    const auto run = [&](const GameHistory& history, const std::vector<Step>& steps) {
+        for (const Step& step : steps) {
+            const std::size_t before = history.entries(GameHistory::gameKey(id, {})).size();
+            const QString said = history.record(moveFile(step.hex, id), id, turn, step.kind);
+            QCOMPARE(history.entries(GameHistory::gameKey(id, {})).size(),
+                     before + (step.heard == Kept ? 1 : 0));
+            QVERIFY2(step.heard == Told ? said.startsWith(QStringLiteral(
+                                              "The game's history kept no copy of turn.krv: "))
+                                        : said.isEmpty(),
+                     qPrintable(QString::number(step.hex) + QLatin1Char(' ') + said));
+        }
+    };
+    const GameHistory history(history_->root(), 3 * copy);
+    run(history, {{opened, 1, Kept},
+                  {saved, 2, Kept},
+                  {opened, 3, Kept},
+                  {opened, 4, Told},
+                  {opened, 5, NotKept},
+                  {saved, 6, Kept},
+                  {opened, 7, NotKept}});
+    // Another game has its own room.
+    const GameId other = GameId::generate();
+    QCOMPARE(history.record(moveFile(1, other), other, turn, opened), QString());
+    // Room made by hand: kept again, and told again when the game fills up anew.
+    QTest::qWait(150); // a change within the tick of the history's own would go unseen
+    const std::vector<HistoryEntry> kept = history.entries(GameHistory::gameKey(id, {}));
+    QVERIFY(QFile::remove(kept[0].path) && QFile::remove(kept[1].path));
+    run(history, {{opened, 8, Kept}, {opened, 9, Told}, {opened, 10, NotKept}});
+    // The next time Korva runs, the player hears of it once more.
+    run(GameHistory(history_->root(), 3 * copy), {{opened, 11, Told}});
 }
 
 QTEST_GUILESS_MAIN(TestGameHistory)

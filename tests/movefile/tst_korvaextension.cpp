@@ -226,6 +226,15 @@ void TestKorvaExtension::damagedBlockIsIgnored_data() {
     QTest::newRow("name with an escape") << players("Bob\x1b[2J") << "plain line";
     QTest::newRow("name of 41 letters") << players(QByteArray(41, 'b')) << "plain line";
     QTest::newRow("name not UTF-8") << players("B\xf6rje") << "plain line";
+    QTest::newRow("name reversed by an override")
+        << players(QStringLiteral("Bob\u202Eecila").toUtf8()) << "plain line";
+    QTest::newRow("name isolated")
+        << players(QStringLiteral("\u2066Bob\u2069").toUtf8()) << "plain line";
+    // Fillers and joiners that draw nothing would make two names look the same.
+    QTest::newRow("name with invisible letters")
+        << players(QStringLiteral("Bob\u3164\u115F\u034F").toUtf8()) << "plain line";
+    QTest::newRow("name of a filler alone")
+        << players(QStringLiteral("\u3164").toUtf8()) << "plain line";
     QTest::newRow("name past its record") << block(1, record(5, le32(9) + "Bob")) << "runs past";
     QTest::newRow("bytes after the names")
         << block(1, record(5, le32(0) + le32(0) + "x")) << "longer than";
