@@ -121,8 +121,8 @@ void TaggerMgr::insertOpened(const std::vector<TagRecord>& records) {
     const auto byPosition = [](const TagRecord& a, const TagRecord& b) {
         return a.position < b.position;
     };
-    // Each tag goes in at the end of the set, never searching a set of hundreds of
-    // thousands: the opponent's program writes the tags in the set's order.
+    // The set is empty here. Each tag goes in at its end, never searching a set of hundreds
+    // of thousands: the opponent's program writes the tags in the set's order.
     if (std::is_sorted(records.begin(), records.end(), byPosition)) {
         for (const TagRecord& record : records) {
             const bool first =
