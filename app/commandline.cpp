@@ -305,7 +305,7 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
         }
         Game game(openPictureModule(QStringLiteral("korva_1.dll")),
                   openPictureModule(QStringLiteral("korva_2.dll")));
-        game.open(opened.contents);
+        game.open(opened);
         // The map as the window shows it at that zoom (at 100% the map picture itself), drawn
         // and packed band by band: at a high zoom the whole picture is large.
         const MapScene scene(game);

@@ -30,12 +30,13 @@ std::int32_t ByteReader::readInt32(std::string_view what) {
 }
 
 std::string ByteReader::readText(std::int32_t maxLength, std::string_view what) {
-    const std::string lengthOf = "the length of " + std::string(what);
-    const std::int32_t length = readInt32(lengthOf);
+    // The name is made only for an error: texts are read by the hundred thousand.
+    const auto lengthOf = [what] { return "the length of " + std::string(what); };
+    const std::int32_t length = remaining() >= 4 ? readInt32() : readInt32(lengthOf());
     if (length < 0)
-        throw std::runtime_error(lengthOf + " is negative (" + std::to_string(length) + ")");
+        throw std::runtime_error(lengthOf() + " is negative (" + std::to_string(length) + ")");
     if (length > maxLength)
-        throw std::runtime_error(lengthOf + " is " + std::to_string(length) +
+        throw std::runtime_error(lengthOf() + " is " + std::to_string(length) +
                                  ", more than its box holds (" + std::to_string(maxLength) + ")");
     require(qsizetype{length} + 1, what);
     const char* start = bytes_.data() + pos_;

@@ -6,7 +6,10 @@
 #include "board/picturemodule.h"
 #include "combat/tagsection.h"
 
+#include <QImage>
 #include <QString>
+
+#include <algorithm>
 
 namespace {
 
@@ -25,12 +28,18 @@ QRect blockAt(const AFPoint& p) {
 
 } // namespace
 
+const Tagger::Block& Tagger::offMapBlock() {
+    // A block off the map is never put back, so all such tags share one.
+    static const Block black{};
+    return black;
+}
+
 Tagger::Tagger(AFPoint position) : position_(position) {}
 
 Tagger::Tagger(const PictureModule* module, MapPicture* mapBitmap, AFPoint position,
                std::int32_t dieValue, std::string comment, bool fromFile)
     : module_(module), mapBitmap_(mapBitmap), position_(position), dieValue_(dieValue),
-      comment_(std::move(comment)), fromFile_(fromFile) {}
+      fromFile_(fromFile), comment_(std::move(comment)) {}
 
 Tagger::Tagger(const Tagger& other) {
     *this = other;
@@ -49,7 +58,7 @@ Tagger& Tagger::operator=(const Tagger& other) {
     // Inherit the block under the first picture, not the picture the source drew.
     savedBackground_.reset();
     if (other.savedBackground_)
-        savedBackground_ = std::make_unique<QImage>(other.savedBackground_->copy());
+        savedBackground_ = copyOf(*other.savedBackground_);
     draw();
     return *this;
 }
@@ -78,13 +87,8 @@ void Tagger::draw() {
         return;
     const AFPoint p = drawPosition();
     const bool onMap = blockTouches(*mapBitmap_, p);
-    if (!savedBackground_) {
-        savedBackground_ = std::make_unique<QImage>(
-            onMap ? mapBitmap_->copy(blockAt(p))
-                  : QImage(kPictureSize, kPictureSize, QImage::Format_RGB32));
-        if (!onMap)
-            savedBackground_->fill(Qt::black);
-    }
+    if (!savedBackground_)
+        savedBackground_ = onMap ? takeBlock(*mapBitmap_, p) : SavedBlock(&offMapBlock());
     if (!module_)
         throw ResourceError(QStringLiteral("tag pictures"), "no picture module is loaded");
     const QImage picture = module_->bitmap(pictureId());
@@ -98,7 +102,34 @@ void Tagger::erase() {
         return;
     const AFPoint p = drawPosition();
     if (blockTouches(*mapBitmap_, p))
-        mapBitmap_->drawImage(p.x, p.y, *savedBackground_);
+        mapBitmap_->drawImage(p.x, p.y, blockImage(*savedBackground_));
+}
+
+Tagger::SavedBlock Tagger::takeBlock(const MapPicture& map, AFPoint at) {
+    auto block = std::make_unique<Block>();
+    block->fill(qRgb(0, 0, 0));
+    const QRect part = blockAt(at).intersected(map.image().rect());
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(map.image().constScanLine(y));
+        std::copy(row + part.left(), row + part.right() + 1,
+                  block->begin() + (y - at.y) * kPictureSize + (part.left() - at.x));
+    }
+    return SavedBlock(block.release());
+}
+
+Tagger::SavedBlock Tagger::copyOf(const Block& block) {
+    return SavedBlock(&block == &offMapBlock() ? &block : new Block(block));
+}
+
+void Tagger::BlockRelease::operator()(const Block* block) const {
+    if (block != &offMapBlock())
+        delete block;
+}
+
+QImage Tagger::blockImage(const Block& block) {
+    // A view of the pixels, not a copy: it lives only while the block is drawn.
+    return QImage(reinterpret_cast<const uchar*>(block.data()), kPictureSize, kPictureSize,
+                  kPictureSize * int(sizeof(QRgb)), QImage::Format_RGB32);
 }
 
 void Tagger::releaseMap() {

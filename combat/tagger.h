@@ -2,8 +2,9 @@
 
 #include "geometry/afpoint.h"
 
-#include <QImage>
+#include <QRgb>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -12,6 +13,7 @@
 class ByteReader;
 class ByteWriter;
 class MapPicture;
+class QImage;
 class PictureModule;
 
 // A new combat on its way from the die-roll dialog to the tag manager.
@@ -77,13 +79,27 @@ public:
     bool hasSavedBackground() const { return savedBackground_ != nullptr; }
 
 private:
+    using Block = std::array<QRgb, kPictureSize * kPictureSize>;
+    // Frees a block, except the one all tags off the map share.
+    struct BlockRelease {
+        void operator()(const Block* block) const;
+    };
+    using SavedBlock = std::unique_ptr<const Block, BlockRelease>;
+    // The map's pixels under the block at `at`; black where the block leaves the map.
+    static SavedBlock takeBlock(const MapPicture& map, AFPoint at);
+    static SavedBlock copyOf(const Block& block);
+    static const Block& offMapBlock();
+    static QImage blockImage(const Block& block);
+
     const PictureModule* module_ = nullptr;
     MapPicture* mapBitmap_ = nullptr;
     AFPoint position_;
     std::int32_t dieValue_ = 0;
-    std::string comment_;
-    std::unique_ptr<QImage> savedBackground_;
     bool fromFile_ = false;
+    std::string comment_;
+    // The pixels the first picture covered, row by row: a file may hold hundreds of
+    // thousands of tags, so it is kept small.
+    SavedBlock savedBackground_;
 };
 
 // Tags are ordered by position alone, x first, then y.

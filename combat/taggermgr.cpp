@@ -5,7 +5,11 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <limits>
+#include <map>
 #include <set>
+#include <utility>
 
 TaggerMgr::TaggerMgr(const PictureModule* module, MapPicture* mapBitmap)
     : module_(module), mapBitmap_(mapBitmap) {}
@@ -35,6 +39,25 @@ void TaggerMgr::showCombatsAt(AFPoint position,
         const TaggerPair range = tags->equal_range(key);
         for (auto it = range.first; it != range.second; ++it)
             show(*it);
+    }
+}
+
+void TaggerMgr::forEachFirstIn(const TaggerMultiSet& tags, AFPoint topLeft, AFPoint bottomRight,
+                               const std::function<void(const Tagger&)>& visit) {
+    auto it = tags.lower_bound(Tagger(topLeft));
+    while (it != tags.end() && it->position().x <= bottomRight.x) {
+        const AFPoint at = it->position();
+        if (at.y > bottomRight.y) {
+            // Past the rectangle in this column of pixels: on to the next one.
+            if (at.x == std::numeric_limits<int>::max())
+                break;
+            it = tags.lower_bound(Tagger(AFPoint(at.x + 1, topLeft.y)));
+        } else if (at.y < topLeft.y) {
+            it = tags.lower_bound(Tagger(AFPoint(at.x, topLeft.y)));
+        } else {
+            visit(*it);
+            it = tags.upper_bound(*it);
+        }
     }
 }
 
@@ -76,18 +99,8 @@ void TaggerMgr::replaceWithOpened(const std::vector<TagRecord>& records) {
 TaggerMgr::Replaced TaggerMgr::replaceKeepingOld(const std::vector<TagRecord>& records) {
     // Every picture must be there before anything comes off the map, so that a missing
     // one cannot leave the tags half replaced.
-    if (mapBitmap_) {
-        std::set<AFPoint> drawnAt;
-        for (const TagRecord& record : records) {
-            if (!drawnAt.insert(record.position).second)
-                continue; // silent, draws nothing
-            const Tagger probe(module_, nullptr, record.position, record.dieValue, {}, true);
-            if (!module_)
-                throw ResourceError(QStringLiteral("tag pictures"), "no picture module is loaded");
-            if (!module_->contains(probe.pictureId()))
-                throw ResourceError(module_->name(), probe.pictureId());
-        }
-    }
+    if (mapBitmap_)
+        checkPictures(records);
     Replaced old;
     old.ownRevision_ = ownRevision_;
     if (!ownTags_.empty())
@@ -96,9 +109,7 @@ TaggerMgr::Replaced TaggerMgr::replaceKeepingOld(const std::vector<TagRecord>& r
     old.own_ = takeOff(ownTags_);
     old.opened_ = takeOff(openedTags_);
     try {
-        for (const TagRecord& record : records)
-            insertFirstDrawn(openedTags_, module_, mapBitmap_, record.position, record.dieValue,
-                             record.comment, true);
+        insertOpened(records);
     } catch (...) {
         restoreDrawn(std::move(old));
         throw;
@@ -106,41 +117,105 @@ TaggerMgr::Replaced TaggerMgr::replaceKeepingOld(const std::vector<TagRecord>& r
     return old;
 }
 
+void TaggerMgr::insertOpened(const std::vector<TagRecord>& records) {
+    const auto byPosition = [](const TagRecord& a, const TagRecord& b) {
+        return a.position < b.position;
+    };
+    // The set is empty here. Each tag goes in at its end, never searching a set of hundreds
+    // of thousands: the opponent's program writes the tags in the set's order.
+    if (std::is_sorted(records.begin(), records.end(), byPosition)) {
+        for (const TagRecord& record : records) {
+            const bool first =
+                openedTags_.empty() || std::prev(openedTags_.end())->position() != record.position;
+            const auto tag =
+                openedTags_.emplace_hint(openedTags_.end(), module_, first ? mapBitmap_ : nullptr,
+                                         record.position, record.dieValue, record.comment, true);
+            inPlace(*tag).draw();
+        }
+        return;
+    }
+    // Any other order is sorted first; the file's index breaks ties, keeping a position's
+    // tags in file order.
+    const auto keyOf = [](AFPoint p) {
+        constexpr std::uint32_t kSign = 0x80000000u;
+        return (std::uint64_t{std::uint32_t(p.x) ^ kSign} << 32) | (std::uint32_t(p.y) ^ kSign);
+    };
+    std::vector<std::pair<std::uint64_t, std::size_t>> order;
+    order.reserve(records.size());
+    for (std::size_t i = 0; i < records.size(); ++i)
+        order.emplace_back(keyOf(records[i].position), i);
+    std::sort(order.begin(), order.end());
+    // The first tag at each position carries the map; made in place, it has not drawn yet.
+    std::vector<TaggerMultiSet::iterator> firstByFile(records.size(), openedTags_.end());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const TagRecord& record = records[order[k].second];
+        const bool first = k == 0 || order[k - 1].first != order[k].first;
+        const auto tag =
+            openedTags_.emplace_hint(openedTags_.end(), module_, first ? mapBitmap_ : nullptr,
+                                     record.position, record.dieValue, record.comment, true);
+        if (first)
+            firstByFile[order[k].second] = tag;
+    }
+    order = {};
+    // They draw in file order, which decides the picture on top where blocks overlap.
+    for (const TaggerMultiSet::iterator& first : firstByFile)
+        if (first != openedTags_.end())
+            inPlace(*first).draw();
+}
+
+void TaggerMgr::checkPictures(const std::vector<TagRecord>& records) const {
+    if (records.empty())
+        return;
+    if (!module_)
+        throw ResourceError(QStringLiteral("tag pictures"), "no picture module is loaded");
+    const auto pictureOf = [](std::int32_t dieValue) {
+        return Tagger(nullptr, nullptr, AFPoint(), dieValue, {}, true).pictureId();
+    };
+    // A file holds few die values: when each has its picture, so has every tag that draws.
+    std::map<std::int32_t, bool> hasPicture;
+    for (const TagRecord& record : records)
+        if (const auto [it, isNew] = hasPicture.try_emplace(record.dieValue); isNew)
+            it->second = module_->contains(pictureOf(record.dieValue));
+    if (std::all_of(hasPicture.begin(), hasPicture.end(),
+                    [](const auto& die) { return die.second; }))
+        return;
+    // Only the first tag at a position draws; a later one there may lack its picture.
+    std::set<AFPoint> drawnAt;
+    for (const TagRecord& record : records)
+        if (drawnAt.insert(record.position).second && !hasPicture[record.dieValue])
+            throw ResourceError(module_->name(), pictureOf(record.dieValue));
+}
+
 void TaggerMgr::restoreDrawn(Replaced&& old) {
     // Gone before anything is drawn, so that no block they put back covers a new picture.
     takeOff(ownTags_);
     takeOff(openedTags_);
     // Opened first: own tags were drawn over them.
-    for (auto [nodes, tags] : {std::pair{&old.opened_, &openedTags_}, {&old.own_, &ownTags_}}) {
-        for (TaggerMultiSet::node_type& node : *nodes) {
+    for (auto [from, tags] : {std::pair{&old.opened_, &openedTags_}, {&old.own_, &ownTags_}}) {
+        *tags = std::move(*from);
+        from->clear();
+        for (const Tagger& tag : *tags) {
             try {
-                node.value().draw();
+                inPlace(tag).draw();
             } catch (const ResourceError&) {
                 // Drawn before, so the picture was there; a module that lost it since
                 // has reported it, and the tag stays without its picture.
             }
-            tags->insert(tags->end(), std::move(node));
         }
-        nodes->clear();
     }
     ownRevision_ = old.ownRevision_;
 }
 
-std::vector<TaggerMultiSet::node_type> TaggerMgr::takeOff(TaggerMultiSet& tags) {
-    std::vector<TaggerMultiSet::node_type> nodes;
-    nodes.reserve(tags.size());
-    while (!tags.empty()) {
-        nodes.push_back(tags.extract(tags.begin()));
-        nodes.back().value().erase();
-    }
-    return nodes;
+TaggerMultiSet TaggerMgr::takeOff(TaggerMultiSet& tags) {
+    for (const Tagger& tag : tags)
+        inPlace(tag).erase();
+    return std::exchange(tags, {});
 }
 
 TaggerMgr::Replaced::~Replaced() {
-    for (auto* nodes : {&own_, &opened_})
-        for (TaggerMultiSet::node_type& node : *nodes)
-            if (node)
-                node.value().releaseMap();
+    for (const TaggerMultiSet* tags : {&own_, &opened_})
+        for (const Tagger& tag : *tags)
+            inPlace(tag).releaseMap();
 }
 
 std::vector<TagRecord> TaggerMgr::ownRecords() const {

@@ -35,8 +35,8 @@ public:
 
     private:
         friend class TaggerMgr;
-        std::vector<TaggerMultiSet::node_type> own_;
-        std::vector<TaggerMultiSet::node_type> opened_;
+        TaggerMultiSet own_;
+        TaggerMultiSet opened_;
         std::uint64_t ownRevision_ = 0;
     };
 
@@ -50,6 +50,11 @@ public:
     // Calls show for each own tag at the position in roll order, then each opened tag
     // there in file order.
     void showCombatsAt(AFPoint position, const std::function<void(const Tagger&)>& show) const;
+    // Calls visit with the first tag at each position inside the rectangle from `topLeft` to
+    // `bottomRight` (both included), in set order: the tags that can carry a picture there.
+    // Steps from position to position, so the tags sharing one cost nothing.
+    static void forEachFirstIn(const TaggerMultiSet& tags, AFPoint topLeft, AFPoint bottomRight,
+                               const std::function<void(const Tagger&)>& visit);
     // Takes every picture off the map; the tags stay and are still shown and saved.
     void hideTags();
     // Removes all tags, own first, then opened, each putting back the map it covered.
@@ -83,9 +88,16 @@ public:
     std::uint64_t ownRevision() const { return ownRevision_; }
 
 private:
+    // Inserts the records as opened tags in order, drawing the first at each position.
+    void insertOpened(const std::vector<TagRecord>& records);
+    // Throws ResourceError when a tag the records would draw has no picture.
+    void checkPictures(const std::vector<TagRecord>& records) const;
     static void clearSet(TaggerMultiSet& tags);
-    // Takes every tag out of the set, in order, first putting back the map it covered.
-    static std::vector<TaggerMultiSet::node_type> takeOff(TaggerMultiSet& tags);
+    // Puts back the map under every tag of the set, in order, and hands the tags over.
+    static TaggerMultiSet takeOff(TaggerMultiSet& tags);
+    // A tag of a set, to draw, erase or let go of the map: none of them touches its
+    // position, which is all the set orders by.
+    static Tagger& inPlace(const Tagger& tag) { return const_cast<Tagger&>(tag); }
     static void insertFirstDrawn(TaggerMultiSet& tags, const PictureModule* module,
                                  MapPicture* mapBitmap, AFPoint position, std::int32_t dieValue,
                                  const std::string& comment, bool fromFile);

@@ -8,6 +8,26 @@ namespace {
 // Word, x, y, die value, comment length and the zero byte of an empty comment.
 constexpr qsizetype kSmallestTagRecord = 5 * 4 + 1;
 
+// One record as Tagger::readTag takes it, without the names its errors would need: a file
+// may hold hundreds of thousands. False, with the reader where it was, when the record is
+// short or its comment too long.
+bool readSoundRecord(ByteReader& in, TagRecord& record) {
+    ByteReader ahead = in;
+    if (ahead.remaining() < kSmallestTagRecord)
+        return false;
+    ahead.readInt32(); // the record word carries no meaning
+    const std::int32_t x = ahead.readInt32();
+    const std::int32_t y = ahead.readInt32();
+    const std::int32_t dieValue = ahead.readInt32();
+    ByteReader length = ahead;
+    const std::int32_t n = length.readInt32();
+    if (n < 0 || n > Tagger::kMaxCommentLength || length.remaining() < qsizetype{n} + 1)
+        return false;
+    record = {AFPoint(x, y), dieValue, ahead.readText(Tagger::kMaxCommentLength, {})};
+    in = ahead;
+    return true;
+}
+
 } // namespace
 
 std::vector<TagRecord> readTagsSection(ByteReader& in) {
@@ -25,12 +45,17 @@ std::vector<TagRecord> readTagsSection(ByteReader& in) {
     std::vector<TagRecord> records;
     records.reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
-        Tagger key(AFPoint(0, 0));
-        key.readTag(in, "combat " + std::to_string(i + 1) + " in the combat section");
-        if (key.dieValue() < 1 || key.dieValue() > 6)
+        TagRecord record;
+        if (!readSoundRecord(in, record)) {
+            // The record is refused: read it again naming each field, for the error.
+            Tagger key(AFPoint(0, 0));
+            key.readTag(in, "combat " + std::to_string(i + 1) + " in the combat section");
+            record = {key.position(), key.dieValue(), key.comment()};
+        }
+        if (record.dieValue < 1 || record.dieValue > 6)
             throw TagSectionError("combat " + std::to_string(i + 1) + " has the die value " +
-                                  std::to_string(key.dieValue()) + ", outside 1 to 6");
-        records.push_back({key.position(), key.dieValue(), key.comment()});
+                                  std::to_string(record.dieValue) + ", outside 1 to 6");
+        records.push_back(std::move(record));
     }
     return records;
 }

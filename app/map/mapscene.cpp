@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <unordered_map>
 
 MapScene::MapScene(const MapPicture& picture, const MapBoard& board, const CounterMgr& counterMgr,
@@ -133,30 +134,47 @@ bool MapScene::tagShows(const QImage& tag, const QPoint& at) const {
 }
 
 void MapScene::paintTags(QPainter& painter, const QRect& deviceRect, qreal scale) const {
-    // The opened tags went on first, the own ones over them.
-    for (const TaggerMultiSet* set : {&tags_.openedTags(), &tags_.ownTags()}) {
-        for (const Tagger& tag : *set) {
-            if (!tag.mapBitmap() || !tag.hasSavedBackground())
-                continue;
-            const AFPoint at = tag.drawPosition();
-            const QRect block =
-                deviceRectOf(QRectF(at.x, at.y, Tagger::kPictureSize, Tagger::kPictureSize), scale);
-            const QRect clip = block.intersected(deviceRect);
-            if (clip.isEmpty())
-                continue;
-            QImage pixels;
-            try {
-                pixels = maps_.bitmap(tag.pictureId());
-            } catch (const ResourceError&) {
-                continue;
-            }
-            if (!tagShows(pixels, at.toQPoint()))
-                continue; // hidden, or drawn over since
-            painter.save();
-            painter.setClipRect(clip);
-            painter.drawImage(block.topLeft(), pictureAtScale(maps_, tag.pictureId(), scale));
-            painter.restore();
+    // The map pixels under the part painted, one more each way for the rounding.
+    const int left = static_cast<int>(std::floor(deviceRect.left() / scale)) - 1;
+    const int top = static_cast<int>(std::floor(deviceRect.top() / scale)) - 1;
+    const int right = static_cast<int>(std::ceil((deviceRect.right() + 1) / scale)) + 1;
+    const int bottom = static_cast<int>(std::ceil((deviceRect.bottom() + 1) / scale)) + 1;
+    // A tag's block reaches 7 pixels right and down from where it is drawn: 8 pixels left
+    // of its position, or at x 24 for positions left of x 8. Only those positions are
+    // visited, as a file may hold hundreds of thousands of tags anywhere.
+    constexpr int kReach = Tagger::kPictureSize - 1;
+    const int firstY = top - kReach;
+    const bool leftmostReach = left - kReach <= 24 && 24 <= right;
+    const auto paintTag = [&](const Tagger& tag) {
+        if (!tag.mapBitmap() || !tag.hasSavedBackground())
+            return;
+        const AFPoint at = tag.drawPosition();
+        const QRect block =
+            deviceRectOf(QRectF(at.x, at.y, Tagger::kPictureSize, Tagger::kPictureSize), scale);
+        const QRect clip = block.intersected(deviceRect);
+        if (clip.isEmpty())
+            return;
+        QImage pixels;
+        try {
+            pixels = maps_.bitmap(tag.pictureId());
+        } catch (const ResourceError&) {
+            return;
         }
+        if (!tagShows(pixels, at.toQPoint()))
+            return; // hidden, or drawn over since
+        painter.save();
+        painter.setClipRect(clip);
+        painter.drawImage(block.topLeft(), pictureAtScale(maps_, tag.pictureId(), scale));
+        painter.restore();
+    };
+    // The opened tags went on first, the own ones over them; each set in its own order.
+    for (const TaggerMultiSet* set : {&tags_.openedTags(), &tags_.ownTags()}) {
+        if (leftmostReach)
+            TaggerMgr::forEachFirstIn(*set, AFPoint(std::numeric_limits<int>::min(), firstY),
+                                      AFPoint(Tagger::kPictureSize - 1, bottom), paintTag);
+        TaggerMgr::forEachFirstIn(
+            *set, AFPoint(std::max(left - kReach, 0) + Tagger::kPictureSize, firstY),
+            AFPoint(right + Tagger::kPictureSize, bottom), paintTag);
     }
 }
 

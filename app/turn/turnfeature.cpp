@@ -38,30 +38,27 @@
 #include <QToolButton>
 #include <QWidgetAction>
 
-#include <map>
-
 namespace {
 
-// The opponent's combats with their rolls' numbers and whether each was verified.
-// None when a kept past shows: they belong to the opened file.
-std::vector<ReplayCombat> combatsOf(const TaggerMgr& tags, const TurnDice* dice) {
-    std::vector<ReplayCombat> combats;
-    std::map<std::pair<int, int>, std::size_t> atPosition;
+// The opponent's combats with their rolls' numbers and whether each was verified, as rows
+// of the turn list or steps of the replay. None when a kept past shows: they belong to the
+// opened file.
+template <typename Combat>
+std::vector<Combat> combatsOf(const TaggerMgr& tags, const TurnDice* dice) {
+    std::vector<Combat> combats;
+    combats.reserve(tags.openedCount());
+    // The set keeps a position's combats together in file order: k counts them.
+    std::size_t k = 0;
+    const Tagger* previous = nullptr;
     for (const Tagger& tag : tags.openedTags()) {
-        const std::size_t k = atPosition[{tag.position().x, tag.position().y}]++;
+        k = previous && previous->position() == tag.position() ? k + 1 : 0;
+        previous = &tag;
         const RollMark mark = dice ? dice->openedMark(tag.position(), k) : RollMark{};
         combats.push_back({ZeKClick(tag.position()).index(), tag.dieValue(),
                            win1252::toUnicode(tag.comment()), TurnDice::markText(mark),
                            trustOf(mark, true)});
     }
     return combats;
-}
-
-std::vector<TurnListModel::Combat> listCombats(const std::vector<ReplayCombat>& combats) {
-    std::vector<TurnListModel::Combat> rows;
-    for (const ReplayCombat& c : combats)
-        rows.push_back({c.hex, c.die, c.comment, c.roll, c.trust});
-    return rows;
 }
 
 QString sourceText(const TurnMoves& moves) {
@@ -294,9 +291,8 @@ void TurnFeature::showMoves(std::vector<CounterChange> changes, const QString& h
     toggleReplay(false);
     shownChanges_ = std::move(changes);
     rebuildMoveLayer();
-    const std::vector<ReplayCombat> combats =
-        combatsOf(context_.session.game().tags(), shownDice());
-    turnDock_->model().setTurn(shownChanges_, listCombats(combats));
+    turnDock_->model().setTurn(shownChanges_, combatsOf<TurnListModel::Combat>(
+                                                  context_.session.game().tags(), shownDice()));
     turnDock_->setHeading(heading);
     if (switchOn && !shownChanges_.empty())
         context_.commands.action(Command::ShowMoves)->setChecked(true);
@@ -370,8 +366,8 @@ void TurnFeature::toggleReplay(bool on) {
     }
     if (replay_->isActive())
         return;
-    std::vector<ReplayStep> steps =
-        replaySteps(shownChanges_, combatsOf(context_.session.game().tags(), shownDice()));
+    std::vector<ReplayStep> steps = replaySteps(
+        shownChanges_, combatsOf<ReplayCombat>(context_.session.game().tags(), shownDice()));
     if (steps.empty()) {
         context_.notices.showNotice(tr("Nothing to replay"), 5000);
         replay->setChecked(false);

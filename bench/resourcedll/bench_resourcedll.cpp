@@ -1,5 +1,6 @@
 #include "app/resourcedll/resourcedllmodule.h"
 #include "bench/common/busymovefile.h"
+#include "bench/common/processruns.h"
 #include "tests/app/resourcedll/hostiledlls.h"
 
 #include <QByteArray>
@@ -10,17 +11,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <vector>
 
-extern char** environ;
-
 namespace {
+
+using processruns::runPeakMegabytes;
 
 QByteArray bytesOf(const std::vector<std::uint8_t>& v) {
     return QByteArray(reinterpret_cast<const char*>(v.data()), static_cast<qsizetype>(v.size()));
@@ -50,33 +46,6 @@ void BM_ReadModule(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadModule)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
-
-// Runs the program and answers its peak resident memory in megabytes, or -1. Linux counts
-// the memory the child shared with this process before its exec, so the figure is at least
-// this benchmark's own (about 24 MB).
-double runPeakMegabytes(const std::vector<std::string>& arguments, const QString& folder) {
-    std::vector<char*> argv;
-    for (const std::string& a : arguments)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const QByteArray cwd = QFile::encodeName(QDir::currentPath());
-    QDir::setCurrent(folder); // --render finds korva_2.dll in the current folder
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    QDir::setCurrent(QFile::decodeName(cwd));
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return -1;
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status))
-        return -1;
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
 
 // `korva --extract-pictures` (range 1 = 0) or `korva --render` with the DLL as korva_2.dll
 // (range 1 = 1): what a player waits for, and the peak memory of the process.

@@ -5,6 +5,11 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <limits>
+#include <list>
+#include <set>
+
 namespace {
 
 // A tags section holding the records, as a file would.
@@ -30,7 +35,14 @@ const AFPoint kHexA(35, 19);   // column 1: picture at (27, 19)
 const AFPoint kHexB(70, 39);   // column 2: picture at (62, 39)
 const AFPoint kColumn0(0, 78); // column 0: picture at (24, 78)
 
+using Records = std::vector<TagRecord>;
+using Comments = std::vector<std::string>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(AFPoint)
+Q_DECLARE_METATYPE(Records)
+Q_DECLARE_METATYPE(Comments)
 
 class TestTaggerMgr : public QObject {
     Q_OBJECT
@@ -45,6 +57,10 @@ private slots:
     void writeOrdersByPosition();
     void writeWithoutTags();
     void readKeepsFileOrderAndDrawsFirstOnly();
+    void openedAsIfInsertedOneByOne_data();
+    void openedAsIfInsertedOneByOne();
+    void firstTagsInARectangle_data();
+    void firstTagsInARectangle();
     void readReplacesOwnTags();
     void badSectionsChangeNothing_data();
     void badSectionsChangeNothing();
@@ -111,7 +127,7 @@ void TestTaggerMgr::hidingTwiceChangesNothing() {
     ByteWriter after;
     mgr_->writeTags(after);
     QCOMPARE(after.bytes(), before.bytes());
-    QCOMPARE(shownAt(*mgr_, kHexA), (std::vector<std::string>{"mine/1", "theirs/3"}));
+    QCOMPARE(shownAt(*mgr_, kHexA), (Comments{"mine/1", "theirs/3"}));
     mgr_->clearTags();
     QCOMPARE(map_->image(), original_);
 }
@@ -135,14 +151,14 @@ void TestTaggerMgr::showOrderOwnThenOpened() {
     mgr_->addCombat({kHexA, 6, "m1"});
     mgr_->addCombat({kHexB, 1, "m-other"});
     mgr_->addCombat({kHexA, 5, "m2"});
-    QCOMPARE(shownAt(*mgr_, kHexA), (std::vector<std::string>{"m1/6", "m2/5", "o1/3", "o2/4"}));
+    QCOMPARE(shownAt(*mgr_, kHexA), (Comments{"m1/6", "m2/5", "o1/3", "o2/4"}));
     QVERIFY(shownAt(*mgr_, AFPoint(105, 0)).empty());
 }
 
 void TestTaggerMgr::column0IsLookedUpByHexPosition() {
     mgr_->addCombat({kColumn0, 2, "edge"});
     QVERIFY(blockIs(map_->image(), 24, 78, FakePictureModule::colourOf(16012)));
-    QCOMPARE(shownAt(*mgr_, kColumn0), std::vector<std::string>{"edge/2"});
+    QCOMPARE(shownAt(*mgr_, kColumn0), Comments{"edge/2"});
     QVERIFY(shownAt(*mgr_, AFPoint(24, 78)).empty());
 }
 
@@ -185,7 +201,7 @@ void TestTaggerMgr::readKeepsFileOrderAndDrawsFirstOnly() {
     ByteReader in(inBytes);
     mgr_->readTags(in);
     QVERIFY(in.atEnd());
-    QCOMPARE(shownAt(*mgr_, kHexA), (std::vector<std::string>{"one/4", "two/2", "three/6"}));
+    QCOMPARE(shownAt(*mgr_, kHexA), (Comments{"one/4", "two/2", "three/6"}));
     QVERIFY(blockIs(map_->image(), 27, 19, FakePictureModule::colourOf(16024)));
     int drawn = 0;
     for (const Tagger& tag : mgr_->openedTags()) {
@@ -193,6 +209,104 @@ void TestTaggerMgr::readKeepsFileOrderAndDrawsFirstOnly() {
         drawn += tag.mapBitmap() ? 1 : 0;
     }
     QCOMPARE(drawn, 1);
+}
+
+void TestTaggerMgr::openedAsIfInsertedOneByOne_data() {
+    QTest::addColumn<Records>("records");
+    QTest::newRow("in order") << Records{{kHexA, 4, "a1"}, {kHexA, 2, "a2"}, {kHexB, 1, "b1"}};
+    QTest::newRow("in no order") << Records{{kHexB, 1, "b1"},
+                                            {kHexA, 4, "a1"},
+                                            {kHexB, 6, "b2"},
+                                            {kColumn0, 3, "c1"},
+                                            {kHexA, 2, "a2"}};
+    // Blocks that overlap show the picture drawn last in file order.
+    QTest::newRow("overlapping in no order") << Records{
+        {AFPoint(40, 20), 1, "p1"}, {AFPoint(37, 22), 2, "q"}, {AFPoint(40, 20), 3, "p2"},
+        {AFPoint(43, 18), 4, "r"},  {AFPoint(38, 25), 5, "s"}, {AFPoint(36, 19), 6, "t"}};
+    QTest::newRow("off the map and at its edges") << Records{{AFPoint(-50, 10), 1, "w1"},
+                                                             {AFPoint(5000, 5000), 2, "far"},
+                                                             {AFPoint(2, 3), 4, "left"},
+                                                             {AFPoint(-50, 10), 3, "w2"},
+                                                             {AFPoint(165, 236), 5, "corner"}};
+}
+
+void TestTaggerMgr::openedAsIfInsertedOneByOne() {
+    QFETCH(Records, records);
+    const QByteArray bytes = tagsSection(records);
+    ByteReader in(bytes);
+    mgr_->readTags(in);
+
+    // One tag at a time in file order, the first at each position drawing.
+    MapPicture reference(original_);
+    std::list<Tagger> drawn;
+    std::set<AFPoint> seen;
+    for (const TagRecord& r : records)
+        if (seen.insert(r.position).second)
+            drawn.emplace_back(&pictures_, &reference, r.position, r.dieValue, r.comment, true)
+                .draw();
+    QCOMPARE(map_->image(), reference.image());
+
+    Records sorted = records;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const TagRecord& a, const TagRecord& b) {
+        return a.position < b.position;
+    });
+    QCOMPARE(mgr_->openedCount(), sorted.size());
+    auto expected = sorted.begin();
+    const AFPoint* previous = nullptr;
+    for (const Tagger& tag : mgr_->openedTags()) {
+        QCOMPARE(tag.comment(), expected->comment);
+        QCOMPARE(tag.mapBitmap() != nullptr, !previous || !(*previous == tag.position()));
+        previous = &tag.position();
+        ++expected;
+    }
+    // Pictures come off in the set's order.
+    mgr_->clearTags();
+    drawn.sort([](const Tagger& a, const Tagger& b) { return a.position() < b.position(); });
+    while (!drawn.empty())
+        drawn.pop_front();
+    QCOMPARE(map_->image(), reference.image());
+}
+
+void TestTaggerMgr::firstTagsInARectangle_data() {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    QTest::addColumn<AFPoint>("topLeft");
+    QTest::addColumn<AFPoint>("bottomRight");
+    QTest::addColumn<Comments>("visited");
+    QTest::newRow("everything") << AFPoint(kMin, kMin) << AFPoint(kMax, kMax)
+                                << Comments{"far left", "10,10", "10,20",       "11,5",
+                                            "12,15",    "20,10", "far right 0", "far right 5"};
+    QTest::newRow("corners included")
+        << AFPoint(10, 10) << AFPoint(12, 15) << Comments{"10,10", "12,15"};
+    QTest::newRow("one pixel") << AFPoint(12, 15) << AFPoint(12, 15) << Comments{"12,15"};
+    QTest::newRow("between columns") << AFPoint(13, kMin) << AFPoint(19, kMax) << Comments{};
+    QTest::newRow("rows of the last column")
+        << AFPoint(kMax, 1) << AFPoint(kMax, kMax) << Comments{"far right 5"};
+    QTest::newRow("first column") << AFPoint(kMin, 0) << AFPoint(0, 100) << Comments{"far left"};
+}
+
+void TestTaggerMgr::firstTagsInARectangle() {
+    QFETCH(AFPoint, topLeft);
+    QFETCH(AFPoint, bottomRight);
+    QFETCH(Comments, visited);
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    const QByteArray bytes = tagsSection({{AFPoint(12, 15), 1, "12,15"},
+                                          {AFPoint(10, 10), 1, "10,10"},
+                                          {AFPoint(kMax, 5), 1, "far right 5"},
+                                          {AFPoint(10, 20), 1, "10,20"},
+                                          {AFPoint(12, 15), 2, "second at 12,15"},
+                                          {AFPoint(11, 5), 1, "11,5"},
+                                          {AFPoint(10, 10), 2, "second at 10,10"},
+                                          {AFPoint(kMin, 7), 1, "far left"},
+                                          {AFPoint(20, 10), 1, "20,10"},
+                                          {AFPoint(kMax, 0), 1, "far right 0"}});
+    ByteReader in(bytes);
+    mgr_->readTags(in);
+    std::vector<std::string> seen;
+    TaggerMgr::forEachFirstIn(mgr_->openedTags(), topLeft, bottomRight,
+                              [&seen](const Tagger& tag) { seen.push_back(tag.comment()); });
+    QCOMPARE(seen, visited);
 }
 
 void TestTaggerMgr::readReplacesOwnTags() {
@@ -231,8 +345,8 @@ void TestTaggerMgr::badSectionsChangeNothing() {
     ByteReader in(bytes);
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, mgr_->readTags(in));
     QCOMPARE(map_->image(), before);
-    QCOMPARE(shownAt(*mgr_, kHexA), std::vector<std::string>{"mine/5"});
-    QCOMPARE(shownAt(*mgr_, kHexB), std::vector<std::string>{"theirs/3"});
+    QCOMPARE(shownAt(*mgr_, kHexA), Comments{"mine/5"});
+    QCOMPARE(shownAt(*mgr_, kHexB), Comments{"theirs/3"});
 }
 
 void TestTaggerMgr::missingPictureChangesNothing() {

@@ -30,6 +30,8 @@ private slots:
     void ownScaleIsThePictureItself();
     void enlargedTilesMeetWithoutSeams();
     void piecesDrawnFromTheGame();
+    void tagSeenFromEachCornerOfItsBlock_data();
+    void tagSeenFromEachCornerOfItsBlock();
 };
 
 namespace {
@@ -265,6 +267,39 @@ void TestZoomedMap::piecesDrawnFromTheGame() {
     QVERIFY(colourAt(at, 5, 30) != top);
     QCOMPARE(colourAt(ZeKClick(72).position(), 5, 2), top);
     QCOMPARE(game.board.count(72), 1);
+}
+
+void TestZoomedMap::tagSeenFromEachCornerOfItsBlock_data() {
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<qreal>("scale");
+    // A tag's picture lies left of its position, or at x 24 in the leftmost column.
+    QTest::newRow("hex, 200%") << QPoint(35, 97) << 2.0;
+    QTest::newRow("hex, 300%") << QPoint(35, 97) << 3.0;
+    QTest::newRow("leftmost column, 300%") << QPoint(0, 78) << 3.0;
+    QTest::newRow("at x 8, 200%") << QPoint(8, 40) << 2.0;
+}
+
+void TestZoomedMap::tagSeenFromEachCornerOfItsBlock() {
+    QFETCH(QPoint, position);
+    QFETCH(qreal, scale);
+    TestGame game;
+    game.tags.addCombat(TaggerInfo{AFPoint(position.x(), position.y()), 3, {}});
+    const AFPoint block = game.tags.ownTags().begin()->drawPosition();
+    ZoomedMap zoomed;
+    zoomed.setSources(&game.picture, &game.scene);
+    zoomed.setScale(scale);
+    zoomed.finishTiles(QRect(QPoint(), zoomed.deviceSize()));
+    // Painted one device pixel at a time over the bare map's tiles, as the smallest part of
+    // a repaint.
+    const int first = 0;
+    const int last = static_cast<int>(Tagger::kPictureSize * scale) - 1;
+    for (const QPoint corner :
+         {QPoint(first, first), QPoint(last, first), QPoint(first, last), QPoint(last, last)}) {
+        const QPoint device =
+            QPoint(static_cast<int>(block.x * scale), static_cast<int>(block.y * scale)) + corner;
+        QCOMPARE(paintedAt(zoomed, QRect(device, QSize(1, 1))).pixel(0, 0),
+                 FakePictureModule::colourOf(16013));
+    }
 }
 
 QTEST_MAIN(TestZoomedMap)
