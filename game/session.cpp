@@ -128,6 +128,8 @@ Session::OpenOutcome Session::open(const QString& fileName) {
             outcome.diceFailure = verdict->text();
         outcome.claimsOtherGame = context.claimsOtherGame;
         outcome.warning = file.extensionWarning;
+        outcome.unknownData =
+            korvaext::unknownRecordsNote(file.extension.writer, file.extension.unknownRecords);
         outcome.ownFile = context.savedByPlayer;
         outcome.olderThanAnswered =
             !context.savedByPlayer && file.extension.turn && context.lastSavedTurn &&
@@ -193,6 +195,7 @@ void Session::newGame(const NewGameSetup& setup) {
     backToPresent();
     // The same path as opening a file: counters, tags and board replaced in one step.
     game_->newGame(TurnOrder::newGame(setup.movesFirst, setup.players));
+    game_->turn().setGameName(setup.gameName);
     dice_->newGame();
     clearUndoRecord();
     setFileName({});
@@ -334,6 +337,8 @@ void Session::setTurnOrder(const TurnOrder& order) {
 }
 
 void Session::setGameName(const QString& name) {
+    if (savename::fileNamePart(name) != gameName_)
+        game_->turn().setGameName(name);
     gameName_ = savename::fileNamePart(name);
 }
 
