@@ -53,6 +53,7 @@ enum class Command {
     EditNote,
     GameSetup,
     GameDice,
+    Games,
 };
 
 // Where a command's key works.
