@@ -51,6 +51,8 @@ GamesFeature::GamesFeature(const FeatureContext& context,
 
 GamesFeature::~GamesFeature() {
     checks_.waitForDone();
+    // The list's window shows this feature's model: it goes first.
+    delete dialog_.data();
 }
 
 GamesDialog* GamesFeature::dialog() const {
@@ -93,8 +95,8 @@ void GamesFeature::showGames() {
         connect(dialog_, &GamesDialog::watchFoldersChosen, this,
                 &GamesFeature::chooseWatchedFolders);
     }
-    refresh();
     dialog_->show();
+    refresh();
     dialog_->raise();
     dialog_->activateWindow();
     dialog_->view().setFocus(Qt::OtherFocusReason);
@@ -186,7 +188,9 @@ void GamesFeature::refresh() {
     model_.setRows(std::move(rows), QDateTime::currentDateTimeUtc());
     if (dialog_)
         dialog_->rowsChanged(showArchived_);
-    checkDice();
+    // The dice are read only for a player looking at the list.
+    if (dialog_ && dialog_->isVisible())
+        checkDice();
 }
 
 QStringList GamesFeature::knownFolders() const {
@@ -268,7 +272,8 @@ void GamesFeature::moveArrived(const ArrivedMove& move) {
         known->turn == move.turn)
         arrived_.insert(move.gameKey, move);
     refresh();
-    if (told_.contains(told))
+    // Opened meanwhile, or no longer the newest: nothing to tell.
+    if (told_.contains(told) || !arrived_.contains(move.gameKey))
         return;
     told_.insert(told);
     // Archived or not: a game that goes on is news.
