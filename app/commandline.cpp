@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "app/gameslisting.h"
 #include "app/map/mapscene.h"
 #include "app/map/zoom.h"
 #include "app/map/zoomedmap.h"
@@ -60,6 +61,7 @@ constexpr const char* kUsage =
     "       korva --verify FILE.krv [MYFILE.krv]\n"
     "       korva --info FILE.krv\n"
     "       korva --dice FILE.krv\n"
+    "       korva --games\n"
     "       korva --extract-pictures MODULE.dll DIR\n"
     "       korva --new-game OUT.krv\n"
     "       korva --help | --version\n";
@@ -259,6 +261,9 @@ int printInfo(const QString& path) {
         line("korva block", !block.present           ? translated("absent")
                             : block.damage.isEmpty() ? translated("valid")
                                                      : translated("damaged: ") + block.damage);
+        line("written by", ext.writer ? QStringLiteral("Korva ") + ext.writer->text() : unknown);
+        if (ext.unknownRecords)
+            line("unknown records", korvaext::unknownRecordsNote(ext.writer, ext.unknownRecords));
     } catch (const std::exception& error) {
         return refuse(path, QString::fromLocal8Bit(error.what()));
     }
@@ -352,6 +357,7 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
 int writeNewGame(const QString& out) {
     KorvaExtension block;
     block.turn = TurnRecord{};
+    block.writer = KorvaVersion::current();
     QString error;
     if (!saveFileSafely(out, encodeMoveFile(newGameContents()) + encodeKorvaExtension(block),
                         &error)) {
@@ -453,6 +459,8 @@ LaunchRequest runCommandLine(int argc, char** argv) {
         return takes(1) ? LaunchRequest{printInfo(arg(2)), {}} : wrongCount();
     if (first == "--dice")
         return takes(1) ? LaunchRequest{printGameDice(arg(2)), {}} : wrongCount();
+    if (first == "--games")
+        return {takes(0) ? writeOut(gamesListing().toUtf8()) : wrongCount().exitStatus, {}};
     if (first == "--new-game")
         return takes(1) ? LaunchRequest{writeNewGame(arg(2)), {}} : wrongCount();
     if (first == "--extract-pictures")

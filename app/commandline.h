@@ -31,6 +31,8 @@ struct LaunchRequest {
 //                                      1 when not, 2 for a refused file
 //   korva --info FILE.krv              what the file says of its game: id, turn, side to
 //                                      move, players, note, moves, combats, Korva's block
+//   korva --games                      every game of the history: whose move, the last file,
+//                                      the opponent's dice (gameslisting.h)
 //   korva --new-game OUT.krv           the starting file of a new game (turn 1, the Allies
 //                                      to move)
 //   korva --extract-pictures DLL DIR   a resource DLL's pictures as DIR/<id>.png

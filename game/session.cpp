@@ -204,6 +204,8 @@ Session::OpenOutcome Session::open(const QString& fileName) {
             outcome.diceFailure = verdict->text();
         outcome.claimsOtherGame = context.claimsOtherGame;
         outcome.warning = file.extensionWarning;
+        outcome.unknownData =
+            korvaext::unknownRecordsNote(file.extension.writer, file.extension.unknownRecords);
         outcome.ownFile = context.savedByPlayer;
         outcome.olderThanAnswered =
             !context.savedByPlayer && file.extension.turn && context.lastSavedTurn &&
@@ -278,6 +280,7 @@ void Session::newGame(const NewGameSetup& setup) {
     backToPresent();
     // The same path as opening a file: counters, tags and board replaced in one step.
     game_->newGame(TurnOrder::newGame(setup.movesFirst, setup.players));
+    game_->turn().setGameName(setup.gameName);
     dice_->newGame();
     startAfresh();
     newGame_ = true;
@@ -432,6 +435,8 @@ void Session::setTurnOrder(const TurnOrder& order) {
 }
 
 void Session::setGameName(const QString& name) {
+    if (savename::fileNamePart(name) != gameName_)
+        game_->turn().setGameName(name);
     gameName_ = savename::fileNamePart(name);
 }
 

@@ -97,6 +97,8 @@ public:
         bool placeholders = false;
         // Korva's block had to be ignored (the file opened all the same).
         QString warning;
+        // Korva's block holds data this Korva does not know: what to tell the player.
+        QString unknownData;
         // Reasons to look twice before answering it (the history's and the game's view):
         // the player saved this very file; its turn comes before the one the player's
         // newest saved file of the game says; it is of another game than the one whose
@@ -137,7 +139,8 @@ public:
     // The player corrects the names or sets the turn; a change goes out with the next save.
     void setTurnOrder(const TurnOrder& order);
     // The name the game's files get ("salerno"): New game's, or the opened file's without the
-    // turn and side Korva put in it. A save under another name leaves it as it is.
+    // turn and side Korva put in it. A save under another name leaves it as it is. Setting
+    // another one renames the game as its files' blocks name it too.
     const QString& gameName() const { return gameName_; }
     void setGameName(const QString& name);
     // The name Save proposes for the file of this save, folder not included.

@@ -4,6 +4,7 @@
 #include "movefile/movefile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -75,25 +76,35 @@ DiceEvidence diceEvidenceFor(const GameHistory& history, const OpenedMoveFile& f
         return evidence;
     }
     // The newest saved copy before the file was first kept, and the one its record names.
+    // Only a copy of the file's size can hold its bytes: the others are never read here.
     const QByteArray hash = dicedraw::sha256(file.bytes);
     const QByteArray named = answeredHash(file);
-    std::optional<HistoryEntry> newest;
-    std::optional<HistoryEntry> namedCopy;
     const auto copies = history.kept(GameHistory::gameKey(*game, {}));
-    for (const HistoryEntry& entry : *copies) {
-        const QByteArray kept = history.hashOf(entry);
-        if (kept == hash) {
+    std::size_t firstKept = copies->size();
+    for (std::size_t i = 0; i < copies->size(); ++i) {
+        const HistoryEntry& entry = (*copies)[i];
+        if (QFileInfo(entry.path).size() == file.bytes.size() && history.hashOf(entry) == hash) {
             if (entry.kind == HistoryEntry::Kind::Saved) {
                 evidence.missing = translated("it is a file you saved yourself");
                 return evidence;
             }
-            break; // kept before: the file it answered was saved before that
+            firstKept = i; // kept before: the file it answered was saved before that
+            break;
         }
+    }
+    std::optional<HistoryEntry> newest;
+    std::optional<HistoryEntry> namedCopy;
+    // Newest first: the named copy is most often the newest itself.
+    for (std::size_t i = firstKept; i-- > 0;) {
+        const HistoryEntry& entry = (*copies)[i];
         if (entry.kind != HistoryEntry::Kind::Saved)
             continue;
-        newest = entry;
-        if (!named.isEmpty() && kept == named)
+        if (!newest)
+            newest = entry;
+        if (!named.isEmpty() && history.hashOf(entry) == named) {
             namedCopy = entry;
+            break;
+        }
     }
     std::optional<OpenedMoveFile> sent = newest ? readCopy(*newest) : std::nullopt;
     if (namedCopy && sent && namedCopy->path != newest->path) {

@@ -1,5 +1,7 @@
 #include "history/historywriter.h"
 
+#include "history/gameplaces.h"
+
 #include <QDateTime>
 #include <QMetaObject>
 #include <QObject>
@@ -28,6 +30,8 @@ void HistoryWriter::keep(const QByteArray& bytes, const std::optional<GameId>& i
     const QDateTime when = QDateTime::currentDateTimeUtc();
     pool_.start([this, bytes, id, file, kind, when, context, done = std::move(done)] {
         const QString warning = history_.record(bytes, id, file, kind, when);
+        if (warning.isEmpty())
+            gameplaces::note(history_.root(), id, file);
         // Queued, so it runs on the context's thread, or never once the context is gone.
         if (context && done)
             QMetaObject::invokeMethod(

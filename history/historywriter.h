@@ -27,10 +27,10 @@ public:
 
     const GameHistory& history() const { return history_; }
 
-    // Keeps a copy of a move file opened or saved now (GameHistory::record). `done` then runs
-    // on the thread of `context` with the warning, empty when the copy was kept; not at all
-    // when `context` is destroyed first. `context` must outlive the writer (a window owns
-    // its writer).
+    // Keeps a copy of a move file opened or saved now (GameHistory::record) and notes its
+    // folder (gameplaces::note). `done` then runs on the thread of `context` with the
+    // warning, empty when the copy was kept; not at all when `context` is destroyed first.
+    // `context` must outlive the writer (a window owns its writer).
     void keep(const QByteArray& bytes, const std::optional<GameId>& id, const QString& file,
               HistoryEntry::Kind kind, QObject* context,
               std::function<void(const QString& warning)> done);

@@ -4,6 +4,7 @@
 #include "geometry/hexgrid.h"
 #include "movefile/movefilecontents.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QtEndian>
 
@@ -95,6 +96,21 @@ TurnRecord readTurn(QByteArrayView body) {
     return {int(number), readSide(wordAt(body, 4)), readSide(wordAt(body, 8))};
 }
 
+// A name as cleanPlayerName keeps it: UTF-8, one plain line of at most 40 characters.
+QString readName(QByteArrayView body) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString name = utf8.decode(body);
+    if (utf8.hasError() || cleanPlayerName(name) != name)
+        throw Damaged{"a name is not a plain line of at most 40 characters"};
+    return name;
+}
+
+KorvaVersion readWriter(QByteArrayView body) {
+    if (body.size() != 12)
+        throw Damaged{"its writer's version has " + std::to_string(body.size()) + " bytes, not 12"};
+    return {{wordAt(body, 0), wordAt(body, 4), wordAt(body, 8)}};
+}
+
 PlayerNames readPlayers(QByteArrayView body) {
     PlayerNames players;
     qsizetype at = 0;
@@ -106,11 +122,8 @@ PlayerNames readPlayers(QByteArrayView body) {
         // Four bytes of UTF-8 at most per character.
         if (length > std::uint32_t(body.size() - at) || length > 4 * PlayerNames::kMaxLength)
             throw Damaged{"a player's name runs past its record"};
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        *name = utf8.decode(body.sliced(at, qsizetype(length)));
+        *name = readName(body.sliced(at, qsizetype(length)));
         at += qsizetype(length);
-        if (utf8.hasError() || cleanPlayerName(*name) != *name)
-            throw Damaged{"a player's name is not a plain line of at most 40 characters"};
     }
     if (at != body.size())
         throw Damaged{"its players' record is longer than the two names"};
@@ -121,6 +134,7 @@ KorvaExtension readRecords(QByteArrayView records) {
     KorvaExtension extension;
     bool noteSeen = false;
     bool playersSeen = false;
+    bool nameSeen = false;
     qsizetype at = 0;
     while (at < records.size()) {
         if (records.size() - at < kRecordHeaderSize)
@@ -179,7 +193,17 @@ KorvaExtension readRecords(QByteArrayView records) {
                 throw Damaged{error.what()};
             }
             break;
-        default: // a later Korva's record: skipped
+        case kWriterRecord:
+            once(extension.writer.has_value());
+            extension.writer = readWriter(body);
+            break;
+        case kGameNameRecord:
+            once(nameSeen);
+            nameSeen = true;
+            extension.gameName = readName(body);
+            break;
+        default: // a later Korva's record: skipped, and the player told
+            extension.unknownRecords = true;
             break;
         }
     }
@@ -265,6 +289,14 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
     }
     if (extension.diceRolls)
         appendRecord(records, kDiceRollsRecord, dicerecord::encode(*extension.diceRolls));
+    if (extension.writer) {
+        QByteArray body;
+        for (const std::uint32_t number : extension.writer->numbers)
+            appendWord(body, number);
+        appendRecord(records, kWriterRecord, body);
+    }
+    if (!extension.gameName.isEmpty())
+        appendRecord(records, kGameNameRecord, extension.gameName.toUtf8());
     QByteArray block(kMagic, kMagicSize);
     appendWord(block, kVersion);
     appendWord(block, static_cast<std::uint32_t>(records.size()));
@@ -296,4 +328,33 @@ KorvaExtensionRead parseKorvaExtension(QByteArrayView afterBanners) {
                 true,
                 why};
     }
+}
+
+KorvaVersion KorvaVersion::current() {
+    return {{KORVA_VERSION_NUMBERS}};
+}
+
+QString KorvaVersion::text() const {
+    QString text = QStringLiteral("%1.%2").arg(numbers[0]).arg(numbers[1]);
+    if (numbers[2] != 0)
+        text += QStringLiteral(".%1").arg(numbers[2]);
+    return text;
+}
+
+QString korvaext::unknownRecordsNote(const std::optional<KorvaVersion>& writer,
+                                     bool unknownRecords) {
+    if (!unknownRecords)
+        return {};
+    const auto translated = [](const char* text) {
+        return QCoreApplication::translate("KorvaExtension", text);
+    };
+    if (!writer)
+        return translated("This file holds data of a later Korva: some of its data is not shown.");
+    if (*writer > KorvaVersion::current())
+        return translated("This file was made by Korva %1, newer than this one: some of its "
+                          "data is not shown.")
+            .arg(writer->text());
+    return translated("This file was made by Korva %1 and holds data this one does not know: "
+                      "some of its data is not shown.")
+        .arg(writer->text());
 }

@@ -9,6 +9,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <array>
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -53,7 +55,32 @@ enum RecordType : std::uint32_t {
     // As kDiceCommitmentRecord, with the promise that those dice are drawn per combat
     // (DiceRolls::FixedPerCombat); a file holds one of the two.
     kDicePerCombatCommitmentRecord = 12,
+
+    // The Korva that wrote the file: three 32-bit numbers of its version (1, 0, 0 for 1.0).
+    kWriterRecord = 13,
+    // The game's name as New game asked it, UTF-8: a plain line of at most 40 characters.
+    kGameNameRecord = 14,
 };
+
+} // namespace korvaext
+
+// A version of Korva, as its block records it.
+struct KorvaVersion {
+    std::array<std::uint32_t, 3> numbers{};
+
+    // This Korva's own.
+    static KorvaVersion current();
+    // "1.0", or "1.2.3" when the third number is not 0.
+    QString text() const;
+    auto operator<=>(const KorvaVersion&) const = default;
+};
+
+namespace korvaext {
+
+// A line for the notice of an Open when the block holds records this Korva does not know:
+// "made by Korva 2.1, newer than this one: some of its data is not shown"; empty when it holds
+// none.
+QString unknownRecordsNote(const std::optional<KorvaVersion>& writer, bool unknownRecords);
 
 } // namespace korvaext
 
@@ -76,18 +103,24 @@ struct KorvaExtension {
     std::optional<TurnRecord> turn;
     PlayerNames players;
 
+    // The Korva that wrote the file, and the game's name (empty: no record).
+    std::optional<KorvaVersion> writer;
+    QString gameName;
+    // Read only: the block held record types this Korva does not know (a later Korva's).
+    bool unknownRecords = false;
+
     bool isEmpty() const {
         return !turnStart && !gameId && note.isEmpty() && !diceCommitment && !diceRolls && !turn &&
-               players.isEmpty();
+               players.isEmpty() && !writer && gameName.isEmpty();
     }
     bool operator==(const KorvaExtension&) const = default;
 };
 
 // The whole block, records in type order; empty bytes for an empty extension. Throws
 // MoveFileError for a note longer than 64 KB in UTF-8, a turn start that is not one place
-// per counter, a turn number outside 1 to 9999, a player's name that cleanPlayerName
-// would change, and for anything else that parseKorvaExtension would refuse: a save never
-// writes a block its own reader ignores.
+// per counter, a turn number outside 1 to 9999, a player's or the game's name that
+// cleanPlayerName would change, and for anything else that parseKorvaExtension would
+// refuse: a save never writes a block its own reader ignores.
 QByteArray encodeKorvaExtension(const KorvaExtension& extension);
 
 struct KorvaExtensionRead {
@@ -107,7 +140,8 @@ struct KorvaExtensionRead {
 // counter's steps, a game id of zero bytes, a note longer than 64 KB or not UTF-8, a turn
 // number outside 1 to 9999 or a side other than 0 and 1, a player's name that is not UTF-8,
 // is longer than 40 characters or holds a character cleanPlayerName drops (a control, a
-// bidirectional mark, an invisible letter), a dice commitment of other than 32 bytes, a dice
-// record dicerecord::decode refuses. Unknown record types are skipped; bytes after the
-// block's length are ignored.
+// bidirectional mark, an invisible letter; the game's name likewise), a writer's version of
+// other than 12 bytes, a dice commitment of other than 32 bytes, a dice record
+// dicerecord::decode refuses. Unknown record types are skipped and noted (unknownRecords);
+// bytes after the block's length are ignored.
 KorvaExtensionRead parseKorvaExtension(QByteArrayView afterBanners);

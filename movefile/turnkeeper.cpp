@@ -20,6 +20,7 @@ void TurnKeeper::newGame(const CounterMgr& counters, TurnOrder order) {
     order_ = std::move(order);
     gameId_.reset();
     note_.clear();
+    gameName_.clear();
     openedMoves_ = {};
     openedNote_.clear();
 }
@@ -41,7 +42,14 @@ void TurnKeeper::opened(const OpenedMoveFile& file, const std::optional<GameId>&
         for (const CounterRecord& record : records)
             startStates_.push_back({record.losses, record.marker});
     }
-    gameId_ = file.extension.gameId && takeGameId ? file.extension.gameId : gameOfFolder;
+    const std::optional<GameId> game =
+        file.extension.gameId && takeGameId ? file.extension.gameId : gameOfFolder;
+    // A file of an older Korva names no game: the name stays with its game.
+    if (!file.extension.gameName.isEmpty())
+        gameName_ = file.extension.gameName;
+    else if (!game || game != gameId_)
+        gameName_.clear();
+    gameId_ = game;
     note_.clear();
     openedMoves_ = movesOfTurn(records, recorded, ownLastFile);
     openedNote_ = file.extension.note;
@@ -57,6 +65,8 @@ KorvaExtension TurnKeeper::extensionForSave(const CounterMgr& counters, bool end
     extension.note = note_;
     extension.turn = order_.afterSave(endOfTurn);
     extension.players = order_.players();
+    extension.gameName = gameName_;
+    extension.writer = KorvaVersion::current();
     return extension;
 }
 

@@ -27,8 +27,8 @@ public:
     // A program just started: the turn begins with the counters as they stand; no game id.
     explicit TurnKeeper(const CounterMgr& counters);
 
-    // New game: the turn begins with the counters as they stand; the id and notes are gone;
-    // the turn order is the new game's.
+    // New game: the turn begins with the counters as they stand; the id, notes and name are
+    // gone; the turn order is the new game's.
     void newGame(const CounterMgr& counters, TurnOrder order = {});
     // Open, once the file's position is applied to the counters. The turn begins with the
     // counters as the file left them; when the file's own turn start agrees with its start
@@ -42,8 +42,9 @@ public:
     void opened(const OpenedMoveFile& file, const std::optional<GameId>& gameOfFolder,
                 const std::optional<EarlierFile>& ownLastFile, bool takeGameId = true);
     // The block a save appends: the turn start as it stands before any end of turn, the game
-    // id (made now at the first save of a game), the note, the players, and the turn as it
-    // stands after the save (with an end of turn, the other side's move).
+    // id (made now at the first save of a game), the note, the players, the turn as it
+    // stands after the save (with an end of turn, the other side's move), the game's name
+    // and this Korva's version.
     KorvaExtension extensionForSave(const CounterMgr& counters, bool endOfTurn = false);
     // A save succeeded; with an end of turn the next turn begins with the counters as they
     // now stand, and the move goes to the other side. The note stays until Open or New game.
@@ -64,6 +65,11 @@ public:
     const TurnOrder& order() const { return order_; }
     void setOrder(TurnOrder order) { order_ = std::move(order); }
 
+    // The game's name as New game asked it, written with every save; an opened file's when it
+    // names one, else kept while the game stays the same. Empty when never given.
+    const QString& gameName() const { return gameName_; }
+    void setGameName(const QString& name) { gameName_ = cleanPlayerName(name); }
+
 private:
     struct StartState {
         int losses = 0;
@@ -77,6 +83,7 @@ private:
     TurnMoves openedMoves_;
     QString openedNote_;
     TurnOrder order_;
+    QString gameName_;
 };
 
 // `earlier`, named `name`, as the file the opened file's turn is measured from; none when it

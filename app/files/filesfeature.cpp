@@ -14,14 +14,18 @@
 #include "app/shell/noticebar.h"
 #include "app/shell/plaintext.h"
 #include "app/shell/prompts.h"
+#include "base/untrustedtext.h"
 #include "base/win1252.h"
 #include "combat/taggermgr.h"
 #include "counters/movereport.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
+#include "history/gamelist.h"
+#include "history/gamelisttext.h"
 #include "movefile/movefile.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -41,6 +45,31 @@ public:
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
+
+// The games played last, for the start page; none without a history.
+QList<StartPage::Game> startGames(const FeatureContext& context) {
+    constexpr int kShown = 6;
+    QList<StartPage::Game> games;
+    const GameHistory* history = context.session.history();
+    if (!history)
+        return games;
+    QStringList folders{context.settings.lastFolder()};
+    for (const QString& file : context.settings.recentFiles())
+        folders << QFileInfo(file).absolutePath();
+    const QStringList archived = context.settings.archivedGames();
+    const gamelisttext::Shown shown = &untrustedtext::forLine;
+    for (const GameSummary& game : listRecentGames(*history, kShown + int(archived.size()))) {
+        if (archived.contains(game.key) || games.size() == kShown)
+            continue;
+        games.append({FilesFeature::tr("%1 — %2").arg(gamelisttext::name(game, shown),
+                                                      gamelisttext::whoseMove(game, shown)),
+                      gamelisttext::players(game, shown) + QLatin1Char('\n') +
+                          gamelisttext::turn(game) + QLatin1Char('\n') +
+                          gamelisttext::lastFile(game, QDateTime::currentDateTimeUtc(), shown),
+                      originalFile(*history, game.key, game.fileToOpen(), folders)});
+    }
+    return games;
+}
 
 } // namespace
 
@@ -65,9 +94,14 @@ FilesFeature::FilesFeature(const FeatureContext& context, MapFeature& mapFeature
     recentMenu_->setToolTipsVisible(true);
     connect(recentMenu_, &QMenu::aboutToShow, this, &FilesFeature::fillRecentMenu);
 
-    // A first start shows the way; once a game shows, the page goes for good.
+    // A first start shows the way; once a game shows, the page goes for good. Once there
+    // are games, they take the place of the bare files.
+    const QList<StartPage::Game> games = startGames(context_);
     startPage_ = new StartPage(*newGame, *commands.action(Command::Open),
-                               recentFiles_->existingFiles(), context_.map.parentWidget());
+                               games.isEmpty() ? recentFiles_->existingFiles() : QStringList(),
+                               context_.map.parentWidget());
+    if (!games.isEmpty())
+        startPage_->addGames(*commands.action(Command::Games), games);
     connect(startPage_, &StartPage::recentFileChosen, this, &FilesFeature::openRecent);
 
     Session& session = context_.session;
@@ -199,6 +233,8 @@ void FilesFeature::tellOpened(const Session::OpenOutcome& outcome) {
                             .arg(outcome.recoveredRolls));
     if (!outcome.warning.isEmpty())
         notes << outcome.warning;
+    if (!outcome.unknownData.isEmpty())
+        notes << outcome.unknownData;
     // Once, and without stopping the player: a notice over the map.
     if (!notes.isEmpty())
         context_.notices.showNotice(notes.join(QLatin1Char('\n')), 30000);

@@ -63,6 +63,27 @@ StartPage::StartPage(QAction& newGame, QAction& open, const QStringList& recentF
     show();
 }
 
+void StartPage::addGames(QAction& games, const QList<Game>& list) {
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->addWidget(new PlainLabel(tr("Your games:"), this));
+    for (const Game& game : list) {
+        auto* button = new QPushButton(plaintext::menuText(game.text), this);
+        button->setObjectName(QStringLiteral("bStartGame"));
+        button->setFlat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setToolTip(plaintext::toolTip(game.tip));
+        button->setEnabled(!game.file.isEmpty());
+        const QString file = game.file;
+        connect(button, &QPushButton::clicked, this, [this, file] { emit recentFileChosen(file); });
+        layout->addWidget(button);
+    }
+    auto* all = new QHBoxLayout;
+    all->addWidget(commandButton(games, this));
+    all->addStretch();
+    layout->addLayout(all);
+    place();
+}
+
 void StartPage::place() {
     const QWidget* area = parentWidget();
     const QSize size = sizeHint().boundedTo(area->size());

@@ -133,6 +133,9 @@ const std::vector<CommandRow>& CommandTable::rows() {
         {Command::GameDice, "actGameDice", QT_TRANSLATE_NOOP("CommandTable", "The game's dice…"),
          true, {K(Ctrl | Shift | Qt::Key_D)}, KeyContext::Window,
          QT_TRANSLATE_NOOP("CommandTable", "Every roll of the game, and how fair each die looks")},
+        {Command::Games, "actGames", QT_TRANSLATE_NOOP("CommandTable", "Games"), true,
+         {K(Ctrl | Qt::Key_G)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Every game you play, and whose move it is")},
     };
     // clang-format on
     return table;

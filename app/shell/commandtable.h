@@ -55,6 +55,7 @@ enum class Command {
     EditNote,
     GameSetup,
     GameDice,
+    Games,
 };
 
 // Where a command's key works.

@@ -11,6 +11,8 @@ const QString kState = QStringLiteral("window/state");
 const QString kZoom = QStringLiteral("view/zoom");
 const QString kOverview = QStringLiteral("view/overview");
 const QString kReadableLosses = QStringLiteral("view/readableLosses");
+const QString kWatchedFolders = QStringLiteral("games/watchedFolders");
+const QString kArchivedGames = QStringLiteral("games/archived");
 } // namespace
 
 KorvaSettings::KorvaSettings(std::unique_ptr<QSettings> store) : store_(std::move(store)) {}
@@ -81,4 +83,24 @@ void KorvaSettings::setView(double zoom, bool overviewShown, bool readableLosses
     store_->setValue(kZoom, zoom);
     store_->setValue(kOverview, overviewShown);
     store_->setValue(kReadableLosses, readableLosses);
+}
+
+QStringList KorvaSettings::watchedFolders() const {
+    return store_ ? store_->value(kWatchedFolders).toStringList() : QStringList();
+}
+
+void KorvaSettings::setWatchedFolders(const QStringList& folders) {
+    if (store_)
+        store_->setValue(kWatchedFolders, folders);
+}
+
+QStringList KorvaSettings::archivedGames() const {
+    return store_ ? store_->value(kArchivedGames).toStringList() : QStringList();
+}
+
+void KorvaSettings::setArchivedGames(const QStringList& games) {
+    if (!store_)
+        return;
+    store_->setValue(kArchivedGames, games);
+    store_->sync(); // korva --games reads it too
 }

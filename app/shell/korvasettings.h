@@ -10,8 +10,8 @@ class QSettings;
 
 // What Korva remembers between runs: the folder of the last move file, the recent move
 // files, the main window's place and its docks, the map's zoom, whether its overview shows
-// and whether losses show as numbers. No game
-// data and no mail settings are kept here.
+// and whether losses show as numbers, the folders watched for move files and the games
+// archived. No game data and no mail settings are kept here.
 class KorvaSettings {
 public:
     // Without a store nothing is remembered (tests and tools that must leave the player's
@@ -48,6 +48,13 @@ public:
     // Whether each counter's losses show as a number over it; false on the first run.
     bool readableLosses() const;
     void setView(double zoom, bool overviewShown, bool readableLosses);
+
+    // The folders where move files arrive; none until the player picks one.
+    QStringList watchedFolders() const;
+    void setWatchedFolders(const QStringList& folders);
+    // The games the player archived, by their folders in the history (GameHistory::gameKey).
+    QStringList archivedGames() const;
+    void setArchivedGames(const QStringList& games);
 
 private:
     std::unique_ptr<QSettings> store_;

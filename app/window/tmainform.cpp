@@ -5,6 +5,7 @@
 #include "app/files/filesfeature.h"
 #include "app/find/findfeature.h"
 #include "app/find/orderofbattledock.h"
+#include "app/games/gamesfeature.h"
 #include "app/map/mapfeature.h"
 #include "app/map/mapview.h"
 #include "app/pictures/bakedpictures.h"
@@ -153,6 +154,9 @@ void TMainForm::buildFeatures() {
     auto launcher =
         setup_.launcher ? std::move(setup_.launcher) : std::make_unique<QProcessLauncher>();
     files_ = std::make_unique<FilesFeature>(context, *mapFeature_, *play_, std::move(launcher));
+    games_ = std::make_unique<GamesFeature>(context, setup_.notificationBus);
+    // A game picked in the list, or a notification clicked, opens as every Open does.
+    connect(games_.get(), &GamesFeature::openRequested, files_.get(), &FilesFeature::openRecent);
 
     connect(play_.get(), &PlayFeature::idle, this, [this] {
         if (std::exchange(closePending_, false))
@@ -206,6 +210,7 @@ void TMainForm::placeFeatures() {
     // commands on a row of their own.
     bKorvaToolBar_->addActions(files_->toolBarActions());
     bKorvaToolBar_->addActions(play_->toolBarActions());
+    bKorvaToolBar_->addActions(games_->toolBarActions());
     bKorvaToolBar_->addAction(turn_->whoseTurnAction());
     bKorvaToolBar_->addActions(mapFeature_->toolBarActions());
     bKorvaToolBar_->addActions(find_->toolBarActions());
@@ -256,6 +261,7 @@ void TMainForm::FormDestroy() {
         mapView_->removeOverlay(overlay);
     turn_.reset();
     find_.reset();
+    games_.reset();
     files_.reset();
     play_.reset();
     mapFeature_.reset();

@@ -4,6 +4,7 @@
 #include "app/shell/prompts.h"
 #include "game/session.h"
 
+#include <QDBusConnection>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSettings>
@@ -22,6 +23,7 @@ class CommandTable;
 class FilesFeature;
 class FindFeature;
 class Game;
+class GamesFeature;
 class KorvaSettings;
 class MapFeature;
 class MapOverlay;
@@ -54,13 +56,15 @@ struct MainFormSetup {
     std::unique_ptr<ProcessLauncher> launcher;
     // Where the game's history keeps its copies; empty keeps none.
     QString historyFolder;
+    // Where desktop notifications go; unset means the session bus.
+    std::optional<QDBusConnection> notificationBus;
 };
 
 // The main window: the speed bar with its banner boxes, the map in its scroll box and the
 // status bar, around the session it holds. It builds the features (the map's view commands,
-// play on the map, finding counters, the turn, the move files), places their tool bars,
-// docks and overlays, and keeps the caption, the banners, the keyboard's place, closing and
-// files dropped on it.
+// play on the map, finding counters, the turn, the move files, the games), places their tool
+// bars, docks and overlays, and keeps the caption, the banners, the keyboard's place, closing
+// and files dropped on it.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -80,6 +84,7 @@ public:
     FindFeature& find() { return *find_; }
     TurnFeature& turn() { return *turn_; }
     FilesFeature& files() { return *files_; }
+    GamesFeature& games() { return *games_; }
     std::array<std::string, 3> bannerTexts() const;
     // About, then the die-roll trace appended as the About window closes.
     void sbAboutClick();
@@ -129,6 +134,7 @@ private:
     std::unique_ptr<FindFeature> find_;
     std::unique_ptr<TurnFeature> turn_;
     std::unique_ptr<FilesFeature> files_;
+    std::unique_ptr<GamesFeature> games_;
     // The overlays placed on the map, in painting order.
     QList<MapOverlay*> overlays_;
     // A close asked for during the return slide, done once it has ended.

@@ -112,6 +112,8 @@ struct MainFormHarness {
                                             : settingsAt) {
         MainFormSetup setup;
         setup.historyFolder = historyAt;
+        // No test reaches the player's desktop: notifications fall back to the notice.
+        setup.notificationBus = QDBusConnection(QStringLiteral("korva-tests-no-bus"));
         setup.settings = std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
         auto scriptedLauncher = std::make_unique<ScriptedLauncher>();
         launcher = scriptedLauncher.get();

@@ -9,10 +9,12 @@
 #include "overlay/moveoverlay.h"
 #include "tests/common/smalltmpfs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,6 +32,7 @@ private slots:
     void verifyTheirRolls();
     void infoOfAFile_data();
     void infoOfAFile();
+    void gamesOfTheHistory();
     void refusedFiles_data();
     void refusedFiles();
     void helpAndVersion_data();
@@ -52,6 +55,8 @@ private:
         if (!dataHome.isEmpty()) {
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+            environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                               dataHome + QStringLiteral("/config"));
             process.setProcessEnvironment(environment);
         }
         process.start(QStringLiteral(KORVA_PROGRAM), arguments);
@@ -317,6 +322,15 @@ void TestCommandLine::infoOfAFile_data() {
     QTest::newRow("damaged")
         << QByteArray("KORVAEXT\2\0\0\0\0\0\0\0", 16)
         << "turn: unknown\nkorva block: damaged: it has version 2, which this Korva cannot read";
+    KorvaExtension later;
+    later.writer = KorvaVersion{{7, 3, 0}};
+    // With a record of a type this Korva does not know (99, empty) inside the block.
+    QByteArray laterBlock = encodeKorvaExtension(later) + QByteArray("\x63\0\0\0\0\0\0\0", 8);
+    laterBlock[12] = char(laterBlock[12] + 8);
+    QTest::newRow("a later Korva's")
+        << laterBlock
+        << "written by: Korva 7.3\nunknown records: This file was made by Korva 7.3, newer than "
+           "this one: some of its data is not shown.";
 }
 
 void TestCommandLine::infoOfAFile() {
@@ -332,7 +346,56 @@ void TestCommandLine::infoOfAFile() {
                  qPrintable(line + QStringLiteral(" in\n") + QString::fromUtf8(run.out)));
     // A new game's file starts at turn 1.
     QCOMPARE(korva({QStringLiteral("--new-game"), file}).status, 0);
-    QVERIFY(korva({QStringLiteral("--info"), file}).out.contains("\nturn: 1\nto move: Allies\n"));
+    const QByteArray newGame = korva({QStringLiteral("--info"), file}).out;
+    QVERIFY(newGame.contains("\nturn: 1\nto move: Allies\n"));
+    QVERIFY(newGame.contains("\nwritten by: Korva " KORVA_VERSION "\n"));
+}
+
+void TestCommandLine::gamesOfTheHistory() {
+    const QString dataHome = dir_.filePath(QStringLiteral("games-data"));
+    const Run empty = korva({QStringLiteral("--games")}, dataHome);
+    QCOMPARE(empty.status, 0);
+    QCOMPARE(empty.out, QByteArray("No games in the history yet.\n"));
+
+    // The player, Alice, waits in one game and has a new move in another, whose file came in
+    // under a name meant to rewrite the terminal; a third game is archived.
+    const GameHistory history(dataHome + QStringLiteral("/Korva/Korva/history"));
+    const QString downloads = dir_.filePath(QStringLiteral("games-downloads"));
+    QVERIFY(QDir().mkpath(downloads));
+    const auto file = [&](const GameId& id, TurnRecord turn) {
+        KorvaExtension block;
+        block.gameId = id;
+        block.turn = turn;
+        block.players = {QStringLiteral("Alice"), QStringLiteral("Bob")};
+        block.turnStart = presentPlaces(contents_.counters);
+        return encodeMoveFile(contents_) + encodeKorvaExtension(block);
+    };
+    const GameId waiting = GameId::generate();
+    const GameId answered = GameId::generate();
+    const GameId archived = GameId::generate();
+    for (const GameId& id : {waiting, answered, archived})
+        QCOMPARE(history.record(file(id, {1, Side::Second}), id,
+                                downloads + QStringLiteral("/t1\x1b[2J.krv"),
+                                HistoryEntry::Kind::Saved),
+                 QString());
+    write(downloads + QStringLiteral("/answer.krv"), file(answered, {2, Side::First}));
+    QSettings settings(dataHome + QStringLiteral("/config/Korva/Korva.conf"), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("games/archived"),
+                      QStringList{GameHistory::gameKey(archived, {})});
+    settings.setValue(QStringLiteral("games/watchedFolders"), QStringList{downloads});
+    settings.sync();
+
+    const Run games = korva({QStringLiteral("--games")}, dataHome);
+    QCOMPARE(games.status, 0);
+    const QStringList lines = QString::fromUtf8(games.out).split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 3); // two games and the end of the last line
+    QVERIFY2(lines[0].startsWith(QStringLiteral("Alice – Bob | you: Alice (Allies) · opponent: "
+                                                "Bob (Axis) | Turn 1 · Axis to move | new move "
+                                                "from Bob | t1\\e[2J.krv, saved ")),
+             qPrintable(lines[0]));
+    QVERIFY2(lines[1].contains(QStringLiteral(" | waiting for Bob | ")), qPrintable(lines[1]));
+    QVERIFY(!games.out.contains('\x1b'));
+    QCOMPARE(korva({QStringLiteral("--games"), QStringLiteral("x")}, dataHome).status, 2);
 }
 
 void TestCommandLine::refusedFiles_data() {

@@ -144,6 +144,17 @@ void TestKorvaExtension::layout() {
     const QByteArray diceBytes = encodeKorvaExtension(withDice);
     QCOMPARE(diceBytes.mid(bytes.size(), 8), le32(10) + le32(32));
     QCOMPARE(parseKorvaExtension(diceBytes).extension, withDice);
+
+    // The writer's version and the game's name come last.
+    KorvaExtension named = extension;
+    named.writer = KorvaVersion{{2, 1, 7}};
+    named.gameName = QStringLiteral("Salerno ’43");
+    const QByteArray namedBytes = encodeKorvaExtension(named);
+    QCOMPARE(namedBytes.mid(bytes.size()), le32(13) + le32(12) + le32(2) + le32(1) + le32(7) +
+                                               le32(14) + le32(13) +
+                                               "Salerno \xe2\x80\x99"
+                                               "43");
+    QCOMPARE(parseKorvaExtension(namedBytes).extension, named);
 }
 
 void TestKorvaExtension::sectionsStayWhatTheyWere() {
@@ -238,6 +249,9 @@ void TestKorvaExtension::damagedBlockIsIgnored_data() {
     QTest::newRow("name past its record") << block(1, record(5, le32(9) + "Bob")) << "runs past";
     QTest::newRow("bytes after the names")
         << block(1, record(5, le32(0) + le32(0) + "x")) << "longer than";
+    QTest::newRow("writer of 8 bytes") << block(1, record(13, le32(1) + le32(0))) << "12";
+    QTest::newRow("game name with a break") << block(1, record(14, "Sal\nerno")) << "plain line";
+    QTest::newRow("game name twice") << block(1, record(14, "a") + record(14, "b")) << "twice";
 }
 
 void TestKorvaExtension::damagedBlockIsIgnored() {
@@ -255,22 +269,41 @@ void TestKorvaExtension::damagedBlockIsIgnored() {
 void TestKorvaExtension::tolerated_data() {
     QTest::addColumn<QByteArray>("tail");
     QTest::addColumn<bool>("hasNote");
+    QTest::addColumn<QString>("unknownData");
     const QByteArray note = record(3, "hello");
-    QTest::newRow("nothing after the banners") << QByteArray() << false;
+    const auto writer = [](quint32 first, quint32 second) {
+        return record(13, le32(first) + le32(second) + le32(0));
+    };
+    QTest::newRow("nothing after the banners") << QByteArray() << false << QString();
     QTest::newRow("other bytes after the banners")
-        << QByteArray("\r\n-- \r\nsent by mail") << false;
-    QTest::newRow("unknown record skipped") << block(1, record(77, "future") + note) << true;
-    QTest::newRow("bytes after the block") << block(1, note) + "\r\n" << true;
-    QTest::newRow("note of 64 KB") << block(1, record(3, QByteArray(64 * 1024, 'n'))) << true;
+        << QByteArray("\r\n-- \r\nsent by mail") << false << QString();
+    QTest::newRow("unknown record skipped")
+        << block(1, record(77, "future") + note) << true << "of a later Korva";
+    QTest::newRow("a newer Korva's record")
+        << block(1, note + writer(9, 2) + record(99, "x")) << true
+        << "made by Korva 9.2, newer than this one: some of its data is not shown";
+    QTest::newRow("an older Korva's unknown record")
+        << block(1, writer(0, 9) + record(99, "x")) << false << "made by Korva 0.9 and";
+    QTest::newRow("a newer Korva, every record known")
+        << block(1, writer(9, 2)) << false << QString();
+    QTest::newRow("bytes after the block") << block(1, note) + "\r\n" << true << QString();
+    QTest::newRow("note of 64 KB")
+        << block(1, record(3, QByteArray(64 * 1024, 'n'))) << true << QString();
 }
 
 void TestKorvaExtension::tolerated() {
     QFETCH(QByteArray, tail);
     QFETCH(bool, hasNote);
+    QFETCH(QString, unknownData);
     const OpenedMoveFile opened = parseOpenedMoveFile(encodeMoveFile(turnContents()) + tail);
     QCOMPARE(opened.contents, turnContents());
     QVERIFY2(opened.extensionWarning.isEmpty(), qPrintable(opened.extensionWarning));
     QCOMPARE(!opened.extension.note.isEmpty(), hasNote);
+    // Said once, in one line, only when something was skipped.
+    const QString said =
+        korvaext::unknownRecordsNote(opened.extension.writer, opened.extension.unknownRecords);
+    QCOMPARE(said.isEmpty(), unknownData.isEmpty());
+    QVERIFY2(said.contains(unknownData), qPrintable(said));
 }
 
 void TestKorvaExtension::noteLimit() {

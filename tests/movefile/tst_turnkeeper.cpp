@@ -46,6 +46,7 @@ private slots:
     void movesSurviveAnEndOfTurn();
     void turnSavedMidwayGoesOn();
     void gameIdComesAndGoes();
+    void gameNameStaysWithItsGame();
 };
 
 void TestTurnKeeper::movesSurviveAnEndOfTurn() {
@@ -113,6 +114,25 @@ void TestTurnKeeper::gameIdComesAndGoes() {
     keeper.newGame(counters);
     QVERIFY(!keeper.gameId() && keeper.openedMoves().changes.empty());
     QVERIFY(keeper.extensionForSave(counters).gameId != made);
+}
+
+void TestTurnKeeper::gameNameStaysWithItsGame() {
+    CounterMgr counters;
+    TurnKeeper keeper(counters);
+    keeper.setGameName(QStringLiteral("  Salerno\n"));
+    const KorvaExtension block = keeper.extensionForSave(counters);
+    QCOMPARE(block.gameName, QStringLiteral("Salerno"));
+    QCOMPARE(block.writer, std::optional<KorvaVersion>(KorvaVersion::current()));
+
+    // An older Korva's answer names no game: the name stays while the id does.
+    MoveFileContents plain{records(counters), {}, {}};
+    KorvaExtension older;
+    older.gameId = block.gameId;
+    open(encodeMoveFile(plain) + encodeKorvaExtension(older), counters, keeper);
+    QCOMPARE(keeper.gameName(), QStringLiteral("Salerno"));
+    older.gameId = GameId::generate();
+    open(encodeMoveFile(plain) + encodeKorvaExtension(older), counters, keeper);
+    QVERIFY(keeper.gameName().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestTurnKeeper)

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+// Desktop notifications through the freedesktop notification service on D-Bus, each tied to
+// a move file that a click on it opens.
+class DesktopNotifier : public QObject {
+    Q_OBJECT
+public:
+    // Over `bus`: the session bus in the window, a private one in tests.
+    explicit DesktopNotifier(const QDBusConnection& bus, QObject* parent = nullptr);
+
+    // Shows the notification, or says `unavailable` when no service answers. The title and
+    // text are plain text; whatever came from a file must be safe to show already.
+    void notify(const QString& title, const QString& text, const QString& file);
+
+signals:
+    // The service took the notification; a click on it can come from now on.
+    void shown(const QString& file);
+    void activated(const QString& file);
+    void unavailable(const QString& title, const QString& text);
+
+private slots:
+    // The service's signal, by the name and arguments it sends.
+    void actionInvoked(uint id, const QString& action);
+
+private:
+    QDBusConnection bus_;
+    // The file of each notification shown, by the service's id. Kept past its closing, as
+    // some services tell of the click only after that.
+    QHash<uint, QString> files_;
+};

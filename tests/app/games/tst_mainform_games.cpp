@@ -1,0 +1,230 @@
+#include "app/files/startpage.h"
+#include "app/games/gamesdialog.h"
+#include "app/games/gamesfeature.h"
+#include "app/games/movewatcher.h"
+#include "app/shell/commandtable.h"
+#include "app/shell/noticebar.h"
+#include "history/gameplaces.h"
+#include "movefile/movefile.h"
+#include "tests/app/mainformharness.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+
+namespace {
+
+using K = HistoryEntry::Kind;
+
+QByteArray korvaFile(const GameId& id, TurnRecord turn, const QString& name = {}) {
+    MoveFileContents contents;
+    for (int n = 1; n <= 234; ++n)
+        contents.counters.push_back({n, n, 0, 0});
+    KorvaExtension block;
+    block.gameId = id;
+    block.turn = turn;
+    block.players = {QStringLiteral("Alice"), QStringLiteral("Bob")};
+    block.gameName = name;
+    block.turnStart = presentPlaces(contents.counters);
+    return encodeMoveFile(contents) + encodeKorvaExtension(block);
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    QVERIFY(saveFileSafely(path, bytes));
+}
+
+} // namespace
+
+// The games list in the window: every game, whose move, the file Enter opens, archived
+// games, and the moves that arrive in a watched folder.
+class TestMainFormGames : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void listsEveryGame();
+    void enterOpensTheRightFile();
+    void watchedFolderTellsOfNewMoves();
+    void startPageOffersTheGames();
+
+private:
+    // Keeps a file of the game as the window would, the file itself in the mail folder.
+    QString keep(const GameId& id, const QByteArray& bytes, const QString& title, K kind, int hour);
+    QStringList column(MainFormHarness& h, int column) const;
+    void showGames(MainFormHarness& h) const;
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString history_;
+    QString mail_;
+    GameId salerno_ = GameId::generate();
+    GameId anzio_ = GameId::generate();
+    GameId ortona_ = GameId::generate();
+};
+
+QString TestMainFormGames::keep(const GameId& id, const QByteArray& bytes, const QString& title,
+                                K kind, int hour) {
+    const QString file = QDir(mail_).filePath(title + QStringLiteral(".krv"));
+    write(file, bytes);
+    const QDateTime when = QDateTime::currentDateTimeUtc().addSecs(hour * 3600 - 24 * 3600);
+    [&] { QCOMPARE(GameHistory(history_).record(bytes, id, file, kind, when), QString()); }();
+    gameplaces::note(history_, id, file);
+    return file;
+}
+
+void TestMainFormGames::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    history_ = dir_->filePath(QStringLiteral("history"));
+    mail_ = dir_->filePath(QStringLiteral("mail"));
+    QVERIFY(QDir().mkpath(mail_));
+    // Salerno: Alice's move (the player's); Anzio: the player, Bob, waits; Ortona: only
+    // opened so far.
+    keep(salerno_, korvaFile(salerno_, {1, Side::Second}, QStringLiteral("Salerno")),
+         QStringLiteral("salerno1"), K::Saved, 1);
+    keep(salerno_, korvaFile(salerno_, {2, Side::First}), QStringLiteral("salerno2"), K::Opened, 2);
+    keep(anzio_, korvaFile(anzio_, {4, Side::Second}), QStringLiteral("anzio4"), K::Opened, 3);
+    keep(anzio_, korvaFile(anzio_, {5, Side::First}), QStringLiteral("anzio5"), K::Saved, 4);
+    keep(ortona_, korvaFile(ortona_, {3, Side::First}), QStringLiteral("ortona"), K::Opened, 5);
+}
+
+void TestMainFormGames::showGames(MainFormHarness& h) const {
+    h.form->commands().action(Command::Games)->trigger();
+    QVERIFY(h.form->games().dialog() && h.form->games().dialog()->isVisible());
+}
+
+QStringList TestMainFormGames::column(MainFormHarness& h, int column) const {
+    const GamesModel& model = h.form->games().model();
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts << model.index(row, column).data().toString();
+    return texts;
+}
+
+void TestMainFormGames::listsEveryGame() {
+    const QString settings = dir_->filePath(QStringLiteral("korva.conf"));
+    {
+        MainFormHarness h(1, settings, {}, history_);
+        showGames(h);
+        QCOMPARE(
+            column(h, GamesModel::WhoseMove),
+            (QStringList{QStringLiteral("your move"), QStringLiteral("your side: not yet known"),
+                         QStringLiteral("waiting for Alice")}));
+        QCOMPARE(column(h, GamesModel::Name).first(), QStringLiteral("Salerno"));
+        // The dice follow the list.
+        h.form->games().waitForChecks();
+        QTRY_VERIFY(!column(h, GamesModel::Dice).contains(QStringLiteral("checking…")));
+        QVERIFY(
+            column(h, GamesModel::Dice).first().startsWith(QStringLiteral("rolls not verifiable")));
+
+        // Archived, a game leaves the list; nothing of it is deleted, and it comes back on asking.
+        GamesDialog& dialog = *h.form->games().dialog();
+        dialog.view().setCurrentIndex(h.form->games().model().index(0, 0));
+        QCOMPARE(dialog.archiveButton().text(), QStringLiteral("Archive"));
+        dialog.archiveButton().click();
+        QCOMPARE(column(h, GamesModel::WhoseMove).size(), 2);
+        QCOMPARE(GameHistory(history_).entries(GameHistory::gameKey(salerno_, {})).size(),
+                 std::size_t{2});
+        dialog.showArchivedBox().setChecked(true);
+        QCOMPARE(column(h, GamesModel::Name).first(), QStringLiteral("Salerno (archived)"));
+        dialog.view().setCurrentIndex(h.form->games().model().index(0, 0));
+        QCOMPARE(dialog.archiveButton().text(), QStringLiteral("Restore"));
+    }
+    // Remembered by the next start.
+    MainFormHarness next(1, settings, {}, history_);
+    showGames(next);
+    QCOMPARE(column(next, GamesModel::WhoseMove).size(), 2);
+}
+
+void TestMainFormGames::enterOpensTheRightFile() {
+    MainFormHarness h(1, {}, {}, history_);
+    showGames(h);
+    QTableView& view = h.form->games().dialog()->view();
+    // Her move: the opponent's latest.
+    view.setCurrentIndex(h.form->games().model().index(0, 0));
+    QTest::keyClick(&view, Qt::Key_Return);
+    QCOMPARE(h.form->session().fileName(), QDir(mail_).filePath(QStringLiteral("salerno2.krv")));
+    QVERIFY(!h.form->games().dialog()->isVisible());
+
+    // Waiting: the player's own latest, after the question about unsaved changes.
+    h.drag(1, 2);
+    showGames(h);
+    view.setCurrentIndex(h.form->games().model().index(2, 0));
+    h.prompts->saveChangesAnswers = {QMessageBox::Cancel, QMessageBox::No};
+    QTest::keyClick(&view, Qt::Key_Return);
+    QCOMPARE(h.form->session().fileName(), QDir(mail_).filePath(QStringLiteral("salerno2.krv")));
+    showGames(h);
+    view.setCurrentIndex(h.form->games().model().index(2, 0));
+    QTest::keyClick(&view, Qt::Key_Return);
+    QCOMPARE(h.prompts->saveChangesAsked, 2);
+    QCOMPARE(h.form->session().fileName(), QDir(mail_).filePath(QStringLiteral("anzio5.krv")));
+
+    // A file no longer where it was: said, and nothing opens.
+    QVERIFY(QFile::remove(QDir(mail_).filePath(QStringLiteral("ortona.krv"))));
+    showGames(h);
+    view.setCurrentIndex(h.form->games().model().index(1, 0));
+    QTest::keyClick(&view, Qt::Key_Return);
+    QCOMPARE(h.prompts->warnings.size(), 1);
+    QVERIFY(h.prompts->warnings.first().startsWith(QStringLiteral("ortona.krv is no longer")));
+    QCOMPARE(h.form->session().fileName(), QDir(mail_).filePath(QStringLiteral("anzio5.krv")));
+}
+
+void TestMainFormGames::watchedFolderTellsOfNewMoves() {
+    const QString downloads = dir_->filePath(QStringLiteral("downloads"));
+    QVERIFY(QDir().mkpath(downloads));
+    MainFormHarness h(1, {}, {}, history_);
+    GamesFeature& games = h.form->games();
+    games.watcher().setTimings(0, 20);
+    games.setWatchedFolders({downloads});
+    showGames(h);
+    QSignalSpy looked(&games.watcher(), &MoveWatcher::fileArrived);
+
+    // A file of no known game, a damaged file and another file are passed over in silence.
+    write(downloads + QStringLiteral("/other.krv"),
+          korvaFile(GameId::generate(), {9, Side::First}));
+    write(downloads + QStringLiteral("/cut.krv"), korvaFile(anzio_, {5, Side::Second}).left(700));
+    write(downloads + QStringLiteral("/notes.txt"), "hello");
+    QTRY_COMPARE(looked.size(), 2);
+    games.waitForChecks();
+    QCoreApplication::processEvents();
+    QCOMPARE(h.form->noticeBar().notice(), QString());
+    QVERIFY(
+        !column(h, GamesModel::WhoseMove).join(QLatin1Char(' ')).contains(QStringLiteral("new")));
+
+    // Alice's answer in Anzio: told, and first in the list; Enter opens it.
+    const QString answer = downloads + QStringLiteral("/anzio5_answer.krv");
+    write(answer, korvaFile(anzio_, {5, Side::Second}));
+    QTRY_VERIFY(h.form->noticeBar().notice().startsWith(QStringLiteral("New move from Alice")));
+    QCOMPARE(column(h, GamesModel::WhoseMove).first(), QStringLiteral("new move from Alice"));
+    QTableView& view = games.dialog()->view();
+    view.setCurrentIndex(games.model().index(0, 0));
+    QTest::keyClick(&view, Qt::Key_Return);
+    QCOMPARE(h.form->session().fileName(), answer);
+    showGames(h);
+    QCOMPARE(column(h, GamesModel::WhoseMove).first(), QStringLiteral("your move"));
+
+    // The folder goes and comes back with Bob's answer in Salerno (he plays the Axis there).
+    h.form->noticeBar().clearNotice();
+    QVERIFY(QDir(downloads).removeRecursively());
+    QTRY_VERIFY(!games.watcher().isWatching(downloads));
+    QVERIFY(QDir().mkpath(downloads));
+    write(downloads + QStringLiteral("/salerno2_answer.krv"),
+          korvaFile(salerno_, {2, Side::Second}));
+    QTRY_VERIFY(h.form->noticeBar().notice().startsWith(QStringLiteral("New move from Bob")));
+    // Nothing in the folder was touched.
+    QCOMPARE(QDir(downloads).entryList(QDir::Files),
+             QStringList{QStringLiteral("salerno2_answer.krv")});
+}
+
+void TestMainFormGames::startPageOffersTheGames() {
+    MainFormHarness h(1, {}, {}, history_);
+    StartPage* page = h.form->files().startPage();
+    QVERIFY(page);
+    QStringList games;
+    for (const QPushButton* button : page->findChildren<QPushButton*>(QStringLiteral("bStartGame")))
+        games << button->text();
+    QCOMPARE(games.first(), QStringLiteral("Salerno — your move"));
+    QCOMPARE(games.size(), 3);
+    QVERIFY(page->findChildren<QPushButton*>(QStringLiteral("bStartRecent")).isEmpty());
+}
+
+QTEST_MAIN(TestMainFormGames)
+#include "tst_mainform_games.moc"

@@ -1,0 +1,184 @@
+#include "history/arrivedmove.h"
+#include "history/gamelist.h"
+#include "history/gamelisttext.h"
+#include "history/gameplaces.h"
+#include "movefile/movefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+namespace {
+
+const PlayerNames kPlayers{QStringLiteral("Alice"), QStringLiteral("Bob")};
+
+// A Korva move file of a game: every counter where it began, the turn as given.
+QByteArray korvaFile(const std::optional<GameId>& id, std::optional<TurnRecord> turn, int shift = 0,
+                     const QString& name = {}) {
+    MoveFileContents contents;
+    for (int n = 1; n <= 234; ++n)
+        contents.counters.push_back({n + shift, n + shift, 0, 0});
+    KorvaExtension block;
+    block.gameId = id;
+    block.turn = turn;
+    block.players = kPlayers;
+    block.gameName = name;
+    block.turnStart = presentPlaces(contents.counters);
+    return encodeMoveFile(contents) + encodeKorvaExtension(block);
+}
+
+QDateTime at(int hour) {
+    return QDateTime(QDate(2026, 3, 15), QTime(hour, 0), QTimeZone::utc());
+}
+
+QString shown(const QString& text) {
+    return text;
+}
+
+} // namespace
+
+// The games list from the history: one row per game, whose move it is, the file it opens,
+// and the files that arrive in a watched folder.
+class TestGameList : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void everyGameAtAGlance();
+    void theFileItOpens();
+    void arrivedMoves_data();
+    void arrivedMoves();
+
+private:
+    QString keep(const GameId& id, const QByteArray& bytes, const QString& title,
+                 HistoryEntry::Kind kind, int hour);
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<GameHistory> history_;
+    QString mail_;
+};
+
+void TestGameList::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    history_ = std::make_unique<GameHistory>(dir_->filePath(QStringLiteral("history")));
+    mail_ = dir_->filePath(QStringLiteral("mail"));
+    QVERIFY(QDir().mkpath(mail_));
+}
+
+QString TestGameList::keep(const GameId& id, const QByteArray& bytes, const QString& title,
+                           HistoryEntry::Kind kind, int hour) {
+    const QString file = QDir(mail_).filePath(title + QStringLiteral(".krv"));
+    [&] { QCOMPARE(history_->record(bytes, id, file, kind, at(hour)), QString()); }();
+    return file;
+}
+
+void TestGameList::everyGameAtAGlance() {
+    using K = HistoryEntry::Kind;
+    // Salerno: Alice began it (turn 1 is the first side's), Bob answered: her move.
+    const GameId salerno = GameId::generate();
+    keep(salerno, korvaFile(salerno, TurnRecord{1, Side::Second}, 0, QStringLiteral("Salerno")),
+         QStringLiteral("salerno_t01_axis"), K::Saved, 1);
+    keep(salerno, korvaFile(salerno, TurnRecord{2, Side::First}), QStringLiteral("salerno_t02"),
+         K::Opened, 2);
+    // Anzio: she answered Bob's file as the Axis; then a copy damaged on disk.
+    const GameId anzio = GameId::generate();
+    keep(anzio, korvaFile(anzio, TurnRecord{4, Side::Second}), QStringLiteral("anzio4"), K::Opened,
+         3);
+    keep(anzio, korvaFile(anzio, TurnRecord{5, Side::First}), QStringLiteral("anzio5"), K::Saved,
+         4);
+    keep(anzio, QByteArray("no move file"), QStringLiteral("broken"), K::Opened, 5);
+    // Ortona: only opened so far.
+    const GameId ortona = GameId::generate();
+    keep(ortona, korvaFile(ortona, TurnRecord{3, Side::First}), QStringLiteral("ortona"), K::Opened,
+         6);
+
+    const std::vector<GameSummary> games = listGames(*history_);
+    QCOMPARE(games.size(), std::size_t{3});
+    const QDateTime now = at(7);
+    // Her move first, then by the age of the last file.
+    QCOMPARE(games[0].id, std::optional<GameId>(salerno));
+    QCOMPARE(gamelisttext::line(games[0], now, &shown),
+             QStringLiteral("Salerno | you: Alice (Allies) · opponent: Bob (Axis) | Turn 2 · "
+                            "Allies to move | your move | salerno_t02.krv, opened 5 hours ago | "
+                            "rolls not verifiable (the file carries no dice record)"));
+    QCOMPARE(games[1].id, std::optional<GameId>(ortona));
+    QCOMPARE(gamelisttext::whoseMove(games[1], &shown), QStringLiteral("your side: not yet known"));
+    QCOMPARE(gamelisttext::players(games[1], &shown), QStringLiteral("Allies: Alice · Axis: Bob"));
+    QCOMPARE(games[2].id, std::optional<GameId>(anzio));
+    // The damaged copy is the last file, and tells nothing more.
+    QCOMPARE(gamelisttext::line(games[2], now, &shown, false).section(QStringLiteral(" | "), 0, 4),
+             QStringLiteral("Alice – Bob | you: Bob (Axis) · opponent: Alice (Allies) | Turn 5 · "
+                            "Allies to move | waiting for Alice | broken.krv, opened 2 hours ago"));
+    QCOMPARE(gamelisttext::whoseMove(games[2], &shown, true),
+             QStringLiteral("new move from Alice"));
+    // The start page's few: by the folders' times, then in the list's order, no dice read.
+    const std::vector<GameSummary> recent = listRecentGames(*history_, 2);
+    QCOMPARE(recent.size(), std::size_t{2});
+    QVERIFY(!recent[0].theirDice);
+}
+
+void TestGameList::theFileItOpens() {
+    using K = HistoryEntry::Kind;
+    const GameId game = GameId::generate();
+    const QByteArray theirs = korvaFile(game, TurnRecord{2, Side::First});
+    keep(game, korvaFile(game, TurnRecord{1, Side::Second}), QStringLiteral("mine"), K::Saved, 1);
+    const QString file = keep(game, theirs, QStringLiteral("theirs"), K::Opened, 2);
+    const GameSummary summary = *summarizeGame(*history_, GameHistory::gameKey(game, {}));
+    QCOMPARE(summary.fileToOpen().title, QStringLiteral("theirs"));
+    const HistoryEntry& copy = summary.fileToOpen();
+
+    // Found by the folder among those given, as long as it holds the same bytes.
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(theirs) == theirs.size());
+    out.close();
+    QCOMPARE(originalFile(*history_, summary.key, copy, {}), QString());
+    QCOMPARE(originalFile(*history_, summary.key, copy, {dir_->path(), mail_}), file);
+    // The game's places know it without being told.
+    gameplaces::note(history_->root(), game, file);
+    QCOMPARE(originalFile(*history_, summary.key, copy, {}), file);
+    QVERIFY(QFile::resize(file, 10));
+    QCOMPARE(originalFile(*history_, summary.key, copy, {mail_}), QString());
+}
+
+void TestGameList::arrivedMoves_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("arrives");
+    const GameId known =
+        GameId::fromHex(QStringLiteral("0123456789abcdef0123456789abcdef")).value();
+    QTest::newRow("the next turn") << korvaFile(known, TurnRecord{2, Side::First}) << true;
+    QTest::newRow("the turn kept already")
+        << korvaFile(known, TurnRecord{1, Side::Second}) << false;
+    QTest::newRow("an older turn") << korvaFile(known, TurnRecord{1, Side::First}) << false;
+    QTest::newRow("another game") << korvaFile(GameId::generate(), TurnRecord{2, Side::First})
+                                  << false;
+    QTest::newRow("no game id") << korvaFile(std::nullopt, TurnRecord{2, Side::First}) << false;
+    QTest::newRow("no turn") << korvaFile(known, std::nullopt) << false;
+    QTest::newRow("claims the game, fits none of it")
+        << korvaFile(known, TurnRecord{2, Side::First}, 400) << false;
+    QTest::newRow("damaged") << korvaFile(known, TurnRecord{2, Side::First}).left(900) << false;
+    QTest::newRow("not a move file") << QByteArray("<html>") << false;
+}
+
+void TestGameList::arrivedMoves() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, arrives);
+    const GameId known =
+        GameId::fromHex(QStringLiteral("0123456789abcdef0123456789abcdef")).value();
+    keep(known, korvaFile(known, TurnRecord{1, Side::First}), QStringLiteral("a"),
+         HistoryEntry::Kind::Opened, 1);
+    keep(known, korvaFile(known, TurnRecord{1, Side::Second}), QStringLiteral("b"),
+         HistoryEntry::Kind::Saved, 2);
+    keep(known, QByteArray("damaged on disk"), QStringLiteral("c"), HistoryEntry::Kind::Opened, 3);
+    const QString path = dir_->filePath(QStringLiteral("downloads.krv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    const std::optional<ArrivedMove> move = arrivedMove(*history_, path);
+    QCOMPARE(move.has_value(), arrives);
+    if (move)
+        QCOMPARE(move->gameKey, GameHistory::gameKey(known, {}));
+}
+
+QTEST_GUILESS_MAIN(TestGameList)
+#include "tst_gamelist.moc"
