@@ -6,12 +6,12 @@
 #include "game/game.h"
 #include "game/savename.h"
 #include "game/turndice.h"
+#include "game/turnkeeper.h"
 #include "geometry/zekclick.h"
 #include "history/gamehistory.h"
 #include "history/historywriter.h"
 #include "movefile/korvaextension.h"
 #include "movefile/movefile.h"
-#include "movefile/turnkeeper.h"
 
 #include <QFileInfo>
 

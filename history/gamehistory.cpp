@@ -2,7 +2,7 @@
 
 #include "movefile/movefile.h"
 #include "movefile/newgamefile.h"
-#include "movefile/turnkeeper.h"
+#include "movefile/openedmovefile.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "counters/turnchanges.h"
 #include "history/historyentry.h"
 #include "movefile/gameid.h"
-#include "movefile/turnorder.h"
+#include "movefile/turnrecord.h"
 
 #include <QByteArray>
 #include <QDateTime>

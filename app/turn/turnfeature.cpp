@@ -21,11 +21,11 @@
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "game/turndice.h"
+#include "game/turnkeeper.h"
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 #include "history/gamedicelog.h"
 #include "movefile/movefile.h"
-#include "movefile/turnkeeper.h"
 #include "overlay/moveoverlay.h"
 
 #include <QAction>

@@ -8,8 +8,8 @@
 #include "board/mappicture.h"
 #include "combat/taggermgr.h"
 #include "game/game.h"
+#include "game/turnkeeper.h"
 #include "movefile/movefile.h"
-#include "movefile/turnkeeper.h"
 #include "tests/app/mainformharness.h"
 
 #include <QAction>

@@ -1,39 +1,8 @@
 #pragma once
 
-#include "counters/orderofbattle.h"
-
-#include <QString>
+#include "movefile/turnrecord.h"
 
 #include <optional>
-
-// Where a game stands: its turn number (1 at a new game), the side whose move it is, and the
-// side that moves first in every turn, which says when the number goes up.
-struct TurnRecord {
-    static constexpr int kMaxNumber = 9999;
-
-    int number = 1;
-    Side toMove = Side::First;
-    Side movesFirst = Side::First;
-
-    bool operator==(const TurnRecord&) const = default;
-};
-
-// The players' names by side; an empty name was not given.
-struct PlayerNames {
-    // Long enough for any name, short enough for a tool bar.
-    static constexpr int kMaxLength = 40;
-
-    QString first;  // the Allies
-    QString second; // the Axis
-
-    bool isEmpty() const { return first.isEmpty() && second.isEmpty(); }
-    const QString& of(Side side) const { return side == Side::First ? first : second; }
-    bool operator==(const PlayerNames&) const = default;
-};
-
-// A name as Korva keeps it: without control or formatting characters (a name from a file
-// goes to terminals and tool bars), spaces trimmed, at most kMaxLength characters.
-QString cleanPlayerName(const QString& name);
 
 // Whose move it is and which turn, and who plays which side: the rules the turn follows from
 // file to file. Unknown until a new game or a file that says it; never guessed.
