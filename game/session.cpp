@@ -4,6 +4,7 @@
 #include "combat/taggermgr.h"
 #include "counters/newgamelayout.h"
 #include "game/game.h"
+#include "game/openedstanding.h"
 #include "game/savename.h"
 #include "game/turndice.h"
 #include "game/turnkeeper.h"
@@ -110,9 +111,10 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         const HistoryContext context = historyWriter_
                                            ? historyWriter_->history().contextFor(file, fileName)
                                            : HistoryContext{};
+        const OpenedStanding standing = standingOf(file, context);
         // The whole file is good: the position is replaced in one step, which puts
         // everything back when it fails half-way.
-        game_->open(file, {context.folderGame, context.ownLastFile, context.claimsOtherGame,
+        game_->open(file, {context.folderGame, standing.measureFrom, context.claimsOtherGame,
                            context.savedByPlayer});
         QString diceNote;
         dice_->opened(file,
@@ -128,10 +130,9 @@ Session::OpenOutcome Session::open(const QString& fileName) {
             outcome.diceFailure = verdict->text();
         outcome.claimsOtherGame = context.claimsOtherGame;
         outcome.warning = file.extensionWarning;
-        outcome.ownFile = context.savedByPlayer;
-        outcome.olderThanAnswered =
-            !context.savedByPlayer && file.extension.turn && context.lastSavedTurn &&
-            TurnOrder::isBefore(*file.extension.turn, *context.lastSavedTurn);
+        outcome.ownFile = standing.ownFile;
+        outcome.answered = standing.answered;
+        outcome.olderThanAnswered = standing.olderThanAnswered;
         outcome.otherGameUnsaved =
             hadChanges && oldKey != GameHistory::gameKey(game_->turn().gameId(), fileName);
         setFileName(fileName);

@@ -79,10 +79,11 @@ public:
         // Korva's block had to be ignored (the file opened all the same).
         QString warning;
         // Reasons to look twice before answering it (the history's and the game's view):
-        // the player saved this very file; its turn comes before the one the player's
-        // newest saved file of the game says; it is of another game than the one whose
-        // unsaved changes it replaced.
+        // the player saved this very file; the player's newest saved file answers it; its
+        // turn comes before the one that file says; it is of another game than the one
+        // whose unsaved changes it replaced.
         bool ownFile = false;
+        bool answered = false;
         bool olderThanAnswered = false;
         bool otherGameUnsaved = false;
         // The file claims the id of another of the player's games, whose turns it does not
