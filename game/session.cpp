@@ -14,6 +14,7 @@
 #include "movefile/korvaextension.h"
 #include "movefile/movefile.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -195,6 +196,7 @@ void Session::newGame(const NewGameSetup& setup) {
     // The same path as opening a file: counters, tags and board replaced in one step.
     game_->newGame(TurnOrder::newGame(setup.movesFirst, setup.players));
     dice_->newGame();
+    keptHash_.clear();
     clearUndoRecord();
     setFileName({});
     fileOpened_ = false;
@@ -215,6 +217,7 @@ void Session::waitForHistory() {
 void Session::keepInHistory(const QByteArray& bytes, bool saved) {
     if (!historyWriter_)
         return;
+    keptHash_ = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     historyWriter_->keep(bytes, game_->turn().gameId(), fileName_,
                          saved ? HistoryEntry::Kind::Saved : HistoryEntry::Kind::Opened, this,
                          [this](const QString& warning) {
@@ -245,11 +248,11 @@ Session::StepOutcome Session::stepHistory(HistoryStep step) {
                 pastEntries_.begin(), pastEntries_.end(),
                 [](const HistoryEntry& a, const HistoryEntry& b) { return a.time < b.time; });
         }
-        pastIndex_ = pastEntries_.size(); // the present, after the newest copy
+        presentIndex_ = presentPlaceAmong(pastEntries_);
+        pastIndex_ = presentIndex_;
     }
     if (pastEntries_.empty())
         return StepOutcome::NothingKept;
-    const std::size_t last = pastEntries_.size() - 1;
     std::size_t target = pastIndex_;
     switch (step) {
     case HistoryStep::First:
@@ -259,15 +262,18 @@ Session::StepOutcome Session::stepHistory(HistoryStep step) {
         target = pastIndex_ == 0 ? 0 : pastIndex_ - 1;
         break;
     case HistoryStep::Next:
-        if (pastIndex_ >= last) {
-            backToPresent();
-            return StepOutcome::BackToPresent;
-        }
         target = pastIndex_ + 1;
         break;
     case HistoryStep::Last:
-        target = last;
+        target = pastEntries_.size() - 1;
         break;
+    }
+    // A copy of the present is the present: showing it read-only would be no step at all.
+    if (target >= presentIndex_) {
+        if (!showsPast())
+            return StepOutcome::Unchanged;
+        backToPresent();
+        return StepOutcome::BackToPresent;
     }
     if (showsPast() && target == pastIndex_)
         return StepOutcome::Unchanged;
@@ -276,6 +282,11 @@ Session::StepOutcome Session::stepHistory(HistoryStep step) {
         game_->showPast(GameHistory::read(pastEntries_[target]));
     } catch (const std::exception& error) {
         stepError_ = QString::fromLocal8Bit(error.what());
+        // A refused copy leaves the present showing, whatever showed before.
+        if (!wasPresent) {
+            emit undoChanged(canUndo());
+            emit positionReplaced(Change::Present);
+        }
         return StepOutcome::Refused;
     }
     pastIndex_ = target;
@@ -283,6 +294,14 @@ Session::StepOutcome Session::stepHistory(HistoryStep step) {
         emit undoChanged(false);
     emit positionReplaced(Change::PastShown);
     return StepOutcome::Shown;
+}
+
+std::size_t Session::presentPlaceAmong(const std::vector<HistoryEntry>& entries) const {
+    // The newest copy holds the present when nothing changed since the session kept it.
+    if (!entries.empty() && !modified_ && !keptHash_.isEmpty() &&
+        historyWriter_->history().hashOf(entries.back()) == keptHash_)
+        return entries.size() - 1;
+    return entries.size();
 }
 
 void Session::backToPresent() {

@@ -183,6 +183,9 @@ private:
     void setUndoEnabled(bool enabled);
     void setFileName(const QString& fileName);
     void keepInHistory(const QByteArray& bytes, bool saved);
+    // Where the present stands among the game's copies (oldest first): the newest copy's
+    // place when that copy is the present, else after it.
+    std::size_t presentPlaceAmong(const std::vector<HistoryEntry>& entries) const;
     void showEntry(std::size_t index);
 
     std::unique_ptr<Game> game_;
@@ -196,8 +199,13 @@ private:
     int dragFromHex_ = -1;
     int undoToHex_ = -1;
     bool undoEnabled_ = false;
-    // While the past shows: the game's copies, oldest first, and the one shown.
+    // While the past shows: the game's copies, oldest first, the one shown, and the
+    // present's place among them.
     std::vector<HistoryEntry> pastEntries_;
     std::size_t pastIndex_ = 0;
+    std::size_t presentIndex_ = 0;
+    // The SHA-256 of the file last given to the history, to know the present among its
+    // copies.
+    QByteArray keptHash_;
     QString stepError_;
 };

@@ -158,12 +158,18 @@ void TestTurnOrder::fourTurnsEachWay() {
     const auto alice = session("alice");
     QVERIFY(alice->open(answer).opened);
     QVERIFY(is(*alice, 5, A));
-    // The past shows its own turn; the present comes back with the present's.
-    QCOMPARE(alice->stepHistory(Session::HistoryStep::Previous), Session::StepOutcome::Shown);
+    // The past shows its own turn; the present comes back with the present's. The newest
+    // copy is the file just opened, the present itself: the first step goes past it.
     QCOMPARE(alice->stepHistory(Session::HistoryStep::Previous), Session::StepOutcome::Shown);
     QVERIFY(is(*alice, 4, X));
-    alice->backToPresent();
+    QCOMPARE(alice->shownIndex() + 2, alice->keptCount());
+    QCOMPARE(alice->stepHistory(Session::HistoryStep::Next), Session::StepOutcome::BackToPresent);
     QVERIFY(is(*alice, 5, A));
+    // Changed since, the present is no copy: the newest one is a step back.
+    alice->markChanged();
+    QCOMPARE(alice->stepHistory(Session::HistoryStep::Previous), Session::StepOutcome::Shown);
+    QCOMPARE(alice->shownIndex() + 1, alice->keptCount());
+    alice->backToPresent();
 
     // An older file is what it says, and the history knows it was answered; her own file
     // is hers.
