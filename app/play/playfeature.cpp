@@ -43,6 +43,11 @@ PlayFeature::PlayFeature(const FeatureContext& context, MapFeature& mapFeature,
     connect(&map, &MapView::menuRequested, this, &PlayFeature::requestMenu);
     connect(&context_.map.zoom(), &Zoom::scaleChanged, this, &PlayFeature::zoomDuringDrag);
     connect(&context_.session, &Session::positionReplaced, this, &PlayFeature::positionReplaced);
+    // An end of turn makes every counter one that has yet to move, under the pointer too.
+    connect(&context_.session.game(), &Game::turnEnded, this, [this] {
+        if (lastHex_ != -1)
+            showCounterTexts(lastHex_);
+    });
 }
 
 PlayFeature::~PlayFeature() = default;
