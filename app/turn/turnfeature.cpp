@@ -137,8 +137,9 @@ void TurnFeature::setUpCommands() {
     auto* whoseTurn = new QWidgetAction(this);
     whoseTurn->setDefaultWidget(turnButton_);
     whoseTurnAction_ = whoseTurn;
+    // Up while there is no file's turn to show; an Open with moves puts it down.
     QAction* showMoves = commands.action(Command::ShowMoves);
-    showMoves->setChecked(true);
+    moveLayer_->setShown(false);
     connect(showMoves, &QAction::toggled, this, [this](bool on) { moveLayer_->setShown(on); });
     bar.addAction(showMoves);
     QAction* list = commands.action(Command::TurnList);
@@ -266,6 +267,8 @@ void TurnFeature::positionReplaced(Session::Change change) {
         showPastHeading();
         break;
     case Session::Change::NewGame:
+        context_.commands.action(Command::ShowMoves)->setChecked(false);
+        [[fallthrough]];
     case Session::Change::Present:
         showOpenedTurn(false);
         context_.notices.clearNotice();

@@ -68,7 +68,7 @@ void TestMainFormTurnView::initTestCase() {
 void TestMainFormTurnView::openShowsTheTurnAndTheListFindsItsHexes() {
     MainFormHarness h;
     h.form->resize(500, 400);
-    action(h, "actShowMoves")->setChecked(false);
+    QVERIFY(!action(h, "actShowMoves")->isChecked()); // no file's moves to show yet
     QVERIFY(h.form->files().OpenMove(turn_));
     QVERIFY(action(h, "actShowMoves")->isChecked()); // on after an Open with moves
     QCOMPARE(h.form->turn().moveLayer().moves().arrows.size(), std::size_t{2});
