@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QToolButton>
 
 // Moving counters with the mouse and the counter commands Flip, Tag, Return and Undo.
@@ -189,6 +190,8 @@ void TestMainFormMoves::rightButtonNeverDrags() {
 }
 
 void TestMainFormMoves::escapeAndKeyboardCommandsEndADrag() {
+    // Esc needs no keyboard grab, which platforms without one complain of at every drag.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("grabbing the keyboard")));
     MainFormHarness h;
     h.place(1, 300);
     h.place(2, 600);
