@@ -26,7 +26,7 @@
 #include "korvaversion.h"
 #include "movefile/movefile.h"
 #include "movefile/newgamefile.h"
-#include "movefile/turnkeeper.h"
+#include "movefile/openedmovefile.h"
 #include "overlay/moveoverlay.h"
 
 #include <QCoreApplication>

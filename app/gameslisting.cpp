@@ -29,7 +29,7 @@ QHash<QString, TurnRecord> arrivedMoves(const GameHistory& history, const QStrin
             if (const std::optional<ArrivedMove> move =
                     arrivedMove(history, file.absoluteFilePath());
                 move && (!arrived.contains(move->gameKey) ||
-                         TurnOrder::isBefore(arrived.value(move->gameKey), move->turn)))
+                         arrived.value(move->gameKey).comesBefore(move->turn)))
                 arrived.insert(move->gameKey, move->turn);
     return arrived;
 }
@@ -54,7 +54,7 @@ QString gamesListing() {
             continue;
         }
         const bool newMove = arrived.contains(game.key) &&
-                             (!game.turn || TurnOrder::isBefore(*game.turn, arrived[game.key]));
+                             (!game.turn || game.turn->comesBefore(arrived[game.key]));
         (newMove ? newMoves : others)
             << gamelisttext::line(game, now, &untrustedtext::forTerminal, newMove);
     }

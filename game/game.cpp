@@ -9,18 +9,43 @@
 #include "counters/movereport.h"
 #include "counters/zekcounter.h"
 #include "counters/zekcounterat.h"
+#include "game/positionsnapshot.h"
+#include "game/turnkeeper.h"
 #include "geometry/hexgrid.h"
 #include "movefile/korvaextension.h"
-#include "movefile/movefilereader.h"
 #include "movefile/movefilewriter.h"
 #include "movefile/newgamefile.h"
 #include "movefile/openedmovefile.h"
-#include "movefile/positionsnapshot.h"
-#include "movefile/turnkeeper.h"
 
+#include <set>
 #include <stdexcept>
 
 const Game* Game::alive_ = nullptr;
+
+namespace {
+
+// Every counter and marker picture a new position will draw, fetched before anything
+// changes, so that a picture which cannot be had refuses the position whole rather than
+// failing half-way through the drawing. The records follow the counters' order.
+void fetchCounterPictures(const std::vector<CounterRecord>& records, const CounterMgr& counters) {
+    const PictureModule* module = ZeKCounter::pictureModule();
+    if (module == nullptr)
+        return;
+    std::set<int> ids;
+    auto counter = counters.counters().begin();
+    for (const CounterRecord& record : records) {
+        if (counter == counters.counters().end())
+            break;
+        ids.insert((*counter)->basePictureId() + record.losses);
+        if (record.marker > 0)
+            ids.insert(ZeKCounter::kMarkerPictureBase + record.marker);
+        ++counter;
+    }
+    for (const int id : ids)
+        static_cast<void>(module->bitmap(id));
+}
+
+} // namespace
 
 struct Game::Present {
     PositionSnapshot position;
@@ -76,7 +101,7 @@ void Game::open(const MoveFileContents& contents) {
 
 void Game::open(const OpenedMoveFile& file, const OpenAs& as) {
     backToPresent();
-    banners_ = openMoveFile(file.contents, *counters_, *tags_, *board_);
+    replacePosition(file.contents);
     if (as.ownCombats) {
         // Drawn as the player's, in the order they were made (the file's order at a hex).
         tags_->clearTags();
@@ -89,25 +114,33 @@ void Game::open(const OpenedMoveFile& file, const OpenAs& as) {
 }
 
 void Game::showPast(const OpenedMoveFile& file) {
-    // From the present each time, so that only one way leads back to it.
+    // From the present each time, so that only one way leads back to it: the present's tags
+    // keep the map as it lay under them.
     backToPresent();
-    auto present = std::unique_ptr<Present>(
-        new Present{PositionSnapshot(*counters_, *board_), {}, banners_, *turn_});
-    present->tags = tags_->replaceKeepingOld(file.contents.tags);
-    try {
-        counters_->applyRecords(file.contents.counters);
-        board_->rebuild(counters_->counters());
-        board_->redrawAll();
-    } catch (...) {
-        present->position.restore(*counters_, *board_);
-        tags_->restoreDrawn(std::move(present->tags));
-        emit positionReplaced();
-        throw;
-    }
-    banners_ = file.contents.banners;
+    std::unique_ptr<Present> present = replacePosition(file.contents);
     turn_->opened(file, {}, {});
     present_ = std::move(present);
     emit positionReplaced();
+}
+
+std::unique_ptr<Game::Present> Game::replacePosition(const MoveFileContents& contents) {
+    fetchCounterPictures(contents.counters, *counters_);
+    auto replaced = std::unique_ptr<Present>(
+        new Present{PositionSnapshot(*counters_, *board_), {}, banners_, *turn_});
+    replaced->tags = tags_->replaceKeepingOld(contents.tags);
+    try {
+        counters_->applyRecords(contents.counters);
+        board_->rebuild(counters_->counters());
+        board_->redrawAll();
+    } catch (...) {
+        // The board first, then the tags over it: redrawing the board covers the tags'
+        // pictures, and the new tags' backgrounds are what lay under them before.
+        replaced->position.restore(*counters_, *board_);
+        tags_->restoreDrawn(std::move(replaced->tags));
+        throw;
+    }
+    banners_ = contents.banners;
+    return replaced;
 }
 
 void Game::backToPresent() {
@@ -123,7 +156,7 @@ void Game::backToPresent() {
 
 void Game::newGame(TurnOrder order) {
     backToPresent();
-    banners_ = openMoveFile(newGameContents(), *counters_, *tags_, *board_);
+    replacePosition(newGameContents());
     turn_->newGame(*counters_, std::move(order));
     emit positionReplaced();
 }

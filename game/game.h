@@ -2,9 +2,9 @@
 
 #include "combat/tagger.h"
 #include "counters/turnchanges.h"
+#include "game/turnorder.h"
 #include "movefile/gameid.h"
 #include "movefile/movefilecontents.h"
-#include "movefile/turnorder.h"
 
 #include <QByteArray>
 #include <QList>
@@ -87,7 +87,7 @@ public:
     // place of the present one, with that file's moves; the present (counters, stacks,
     // tags, banners and turn) is kept aside whole, never through a file, so the player's
     // own combats stay his. Another past position may follow; backToPresent() puts the
-    // present back as it was. Throws like open() and then shows what it showed before.
+    // present back as it was. Throws like open() and then shows the present.
     // Emits positionReplaced.
     void showPast(const OpenedMoveFile& file);
     // The present again, exactly as showPast found it. Nothing when no past is shown.
@@ -188,6 +188,13 @@ private:
     // While a past position is shown: the present, kept aside.
     struct Present;
     std::unique_ptr<Present> present_;
+
+    // Open, New game and a past shown: the contents' tags, counters, stacks and banners in
+    // place of the present ones, and the whole board drawn anew. All or nothing: every
+    // picture the new position draws is fetched first, and whatever still fails half-way
+    // puts tags, counters, stacks and map back and rethrows. Answers what it replaced, which
+    // a past shown keeps aside.
+    std::unique_ptr<Present> replacePosition(const MoveFileContents& contents);
 
     // The Game alive, if any.
     static const Game* alive_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "movefile/turnorder.h"
+#include "movefile/turnrecord.h"
 
 #include <QString>
 

@@ -7,16 +7,18 @@
 #include "counters/zekcounter.h"
 #include "game/editcommands.h"
 #include "game/game.h"
+#include "game/openedstanding.h"
 #include "game/savename.h"
 #include "game/turndice.h"
 #include "geometry/hexgrid.h"
+#include "game/turnkeeper.h"
 #include "geometry/zekclick.h"
 #include "history/gamehistory.h"
 #include "history/historywriter.h"
 #include "movefile/korvaextension.h"
 #include "movefile/movefile.h"
-#include "movefile/turnkeeper.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -186,9 +188,10 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         const HistoryContext context = historyWriter_
                                            ? historyWriter_->history().contextFor(file, fileName)
                                            : HistoryContext{};
+        const OpenedStanding standing = standingOf(file, context);
         // The whole file is good: the position is replaced in one step, which puts
         // everything back when it fails half-way.
-        game_->open(file, {context.folderGame, context.ownLastFile, context.claimsOtherGame,
+        game_->open(file, {context.folderGame, standing.measureFrom, context.claimsOtherGame,
                            context.savedByPlayer});
         QString diceNote;
         dice_->opened(file,
@@ -206,10 +209,9 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         outcome.warning = file.extensionWarning;
         outcome.unknownData =
             korvaext::unknownRecordsNote(file.extension.writer, file.extension.unknownRecords);
-        outcome.ownFile = context.savedByPlayer;
-        outcome.olderThanAnswered =
-            !context.savedByPlayer && file.extension.turn && context.lastSavedTurn &&
-            TurnOrder::isBefore(*file.extension.turn, *context.lastSavedTurn);
+        outcome.ownFile = standing.ownFile;
+        outcome.answered = standing.answered;
+        outcome.olderThanAnswered = standing.olderThanAnswered;
         outcome.otherGameUnsaved =
             hadChanges && oldKey != GameHistory::gameKey(game_->turn().gameId(), fileName);
         newGame_ = false;
@@ -284,6 +286,7 @@ void Session::newGame(const NewGameSetup& setup) {
     dice_->newGame();
     startAfresh();
     newGame_ = true;
+    keptHash_.clear();
     setFileName({});
     fileOpened_ = false;
     gameName_ = savename::fileNamePart(setup.gameName);
@@ -302,6 +305,7 @@ void Session::waitForHistory() {
 void Session::keepInHistory(const QByteArray& bytes, bool saved) {
     if (!historyWriter_)
         return;
+    keptHash_ = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     historyWriter_->keep(bytes, game_->turn().gameId(), fileName_,
                          saved ? HistoryEntry::Kind::Saved : HistoryEntry::Kind::Opened, this,
                          [this](const QString& warning) {
@@ -332,11 +336,11 @@ Session::StepOutcome Session::stepHistory(HistoryStep step) {
                 pastEntries_.begin(), pastEntries_.end(),
                 [](const HistoryEntry& a, const HistoryEntry& b) { return a.time < b.time; });
         }
-        pastIndex_ = pastEntries_.size(); // the present, after the newest copy
+        presentIndex_ = presentPlaceAmong(pastEntries_);
+        pastIndex_ = presentIndex_;
     }
     if (pastEntries_.empty())
         return StepOutcome::NothingKept;
-    const std::size_t last = pastEntries_.size() - 1;
     std::size_t target = pastIndex_;
     switch (step) {
     case HistoryStep::First:
@@ -346,15 +350,18 @@ Session::StepOutcome Session::stepHistory(HistoryStep step) {
         target = pastIndex_ == 0 ? 0 : pastIndex_ - 1;
         break;
     case HistoryStep::Next:
-        if (pastIndex_ >= last) {
-            backToPresent();
-            return StepOutcome::BackToPresent;
-        }
         target = pastIndex_ + 1;
         break;
     case HistoryStep::Last:
-        target = last;
+        target = pastEntries_.size() - 1;
         break;
+    }
+    // A copy of the present is the present: showing it read-only would be no step at all.
+    if (target >= presentIndex_) {
+        if (!showsPast())
+            return StepOutcome::Unchanged;
+        backToPresent();
+        return StepOutcome::BackToPresent;
     }
     if (showsPast() && target == pastIndex_)
         return StepOutcome::Unchanged;
@@ -363,6 +370,11 @@ Session::StepOutcome Session::stepHistory(HistoryStep step) {
         game_->showPast(GameHistory::read(pastEntries_[target]));
     } catch (const std::exception& error) {
         stepError_ = QString::fromLocal8Bit(error.what());
+        // A refused copy leaves the present showing, whatever showed before.
+        if (!wasPresent) {
+            emit undoChanged();
+            emit positionReplaced(Change::Present);
+        }
         return StepOutcome::Refused;
     }
     pastIndex_ = target;
@@ -376,6 +388,14 @@ Session::StepOutcome Session::stepHistory(HistoryStep step) {
     }
     emit positionReplaced(Change::PastShown);
     return StepOutcome::Shown;
+}
+
+std::size_t Session::presentPlaceAmong(const std::vector<HistoryEntry>& entries) const {
+    // The newest copy holds the present when nothing changed since the session kept it.
+    if (!entries.empty() && !modified_ && !keptHash_.isEmpty() &&
+        historyWriter_->history().hashOf(entries.back()) == keptHash_)
+        return entries.size() - 1;
+    return entries.size();
 }
 
 void Session::backToPresent() {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "game/turnorder.h"
 #include "history/historyentry.h"
-#include "movefile/turnorder.h"
 
 #include <QObject>
 #include <QString>
@@ -100,10 +100,11 @@ public:
         // Korva's block holds data this Korva does not know: what to tell the player.
         QString unknownData;
         // Reasons to look twice before answering it (the history's and the game's view):
-        // the player saved this very file; its turn comes before the one the player's
-        // newest saved file of the game says; it is of another game than the one whose
-        // unsaved changes it replaced.
+        // the player saved this very file; the player's newest saved file answers it; its
+        // turn comes before the one that file says; it is of another game than the one
+        // whose unsaved changes it replaced.
         bool ownFile = false;
+        bool answered = false;
         bool olderThanAnswered = false;
         bool otherGameUnsaved = false;
         // The file claims the id of another of the player's games, whose turns it does not
@@ -213,6 +214,9 @@ private:
     void updateModified();
     void setFileName(const QString& fileName);
     void keepInHistory(const QByteArray& bytes, bool saved);
+    // Where the present stands among the game's copies (oldest first): the newest copy's
+    // place when that copy is the present, else after it.
+    std::size_t presentPlaceAmong(const std::vector<HistoryEntry>& entries) const;
     void showEntry(std::size_t index);
 
     std::unique_ptr<Game> game_;
@@ -230,8 +234,13 @@ private:
     // The index below which the stack may not go: the step after the last die roll.
     int rollLine_ = 0;
     bool holdingTheLine_ = false;
-    // While the past shows: the game's copies, oldest first, and the one shown.
+    // While the past shows: the game's copies, oldest first, the one shown, and the
+    // present's place among them.
     std::vector<HistoryEntry> pastEntries_;
     std::size_t pastIndex_ = 0;
+    std::size_t presentIndex_ = 0;
+    // The SHA-256 of the file last given to the history, to know the present among its
+    // copies.
+    QByteArray keptHash_;
     QString stepError_;
 };

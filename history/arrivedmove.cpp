@@ -25,7 +25,7 @@ std::optional<ArrivedMove> arrivedMove(const GameHistory& history, const QString
         }
         if (!turn)
             continue;
-        if (!TurnOrder::isBefore(*turn, *block.turn))
+        if (!turn->comesBefore(*block.turn))
             return std::nullopt;
         return ArrivedMove{key, path, *block.turn};
     }

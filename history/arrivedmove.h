@@ -1,7 +1,7 @@
 #pragma once
 
 #include "history/gamehistory.h"
-#include "movefile/turnorder.h"
+#include "movefile/turnrecord.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include "dice/dicestats.h"
 #include "history/gamehistory.h"
 #include "movefile/gameid.h"
-#include "movefile/turnorder.h"
+#include "movefile/turnrecord.h"
 
 #include <QString>
 

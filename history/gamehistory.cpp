@@ -2,7 +2,7 @@
 
 #include "movefile/movefile.h"
 #include "movefile/newgamefile.h"
-#include "movefile/turnkeeper.h"
+#include "movefile/openedmovefile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -431,6 +431,7 @@ HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString
             context.ownLastFile =
                 earlierFileFor(file, saved, entry->title + QStringLiteral(".krv"));
             context.lastSavedTurn = saved.extension.turn;
+            context.answeredByLastSave = turnStartKey(saved) == presentKey(file.contents.counters);
             context.savedByPlayer = saved.bytes == file.bytes;
             remember(*entry, sha256(saved.bytes));
         } catch (const MoveFileError&) {

@@ -3,7 +3,7 @@
 #include "counters/turnchanges.h"
 #include "history/historyentry.h"
 #include "movefile/gameid.h"
-#include "movefile/turnorder.h"
+#include "movefile/turnrecord.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -29,6 +29,9 @@ struct HistoryContext {
     // The turn the player's newest saved file of the game says, when it says one: a file of
     // an earlier turn was answered already.
     std::optional<TurnRecord> lastSavedTurn;
+    // That newest saved file began its turn from this file's position: it may answer this
+    // very file (its turn says whether it does).
+    bool answeredByLastSave = false;
     // The file names a game of the history whose turns it does not fit (fitsGame): it claims
     // another game's id, and nothing above is of that game.
     bool claimsOtherGame = false;

@@ -4,7 +4,7 @@
 #include "history/gamehistory.h"
 #include "history/historyentry.h"
 #include "movefile/gameid.h"
-#include "movefile/turnorder.h"
+#include "movefile/turnrecord.h"
 
 #include <QString>
 #include <QStringList>

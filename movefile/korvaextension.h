@@ -3,7 +3,7 @@
 #include "counters/counterplace.h"
 #include "movefile/dicerecord.h"
 #include "movefile/gameid.h"
-#include "movefile/turnorder.h"
+#include "movefile/turnrecord.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,20 +1,16 @@
 #include "movefile/movefilereader.h"
 
 #include "base/bytestream.h"
-#include "board/mapboard.h"
-#include "board/picturemodule.h"
 #include "combat/taggermgr.h"
 #include "counters/countermgr.h"
 #include "counters/orderofbattle.h"
 #include "counters/zekcounter.h"
 #include "geometry/hexgrid.h"
 #include "movefile/bannersection.h"
-#include "movefile/positionsnapshot.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <set>
 #include <string>
 
 namespace {
@@ -63,27 +59,6 @@ MoveFileContents parse(ByteReader& in) {
     contents.tags = readTagsSection(in);
     contents.banners = readBanners(in);
     return contents;
-}
-
-// Every counter and marker picture the opened position will draw, fetched before anything
-// changes, so that a picture which cannot be had refuses the open whole rather than
-// failing half-way through the drawing. The records follow the counters' order.
-void fetchCounterPictures(const std::vector<CounterRecord>& records, const CounterMgr& counters) {
-    const PictureModule* module = ZeKCounter::pictureModule();
-    if (module == nullptr)
-        return;
-    std::set<int> ids;
-    auto counter = counters.counters().begin();
-    for (const CounterRecord& record : records) {
-        if (counter == counters.counters().end())
-            break;
-        ids.insert((*counter)->basePictureId() + record.losses);
-        if (record.marker > 0)
-            ids.insert(ZeKCounter::kMarkerPictureBase + record.marker);
-        ++counter;
-    }
-    for (const int id : ids)
-        static_cast<void>(module->bitmap(id));
 }
 
 } // namespace
@@ -145,26 +120,5 @@ std::array<std::string, 3> applyMoveFile(const MoveFileContents& contents, Count
     // anything.
     tags.replaceWithOpened(contents.tags);
     counters.applyRecords(contents.counters);
-    return contents.banners;
-}
-
-std::array<std::string, 3> openMoveFile(const MoveFileContents& contents, CounterMgr& counters,
-                                        TaggerMgr& tags, MapBoard& board) {
-    fetchCounterPictures(contents.counters, counters);
-    // What still fails half-way (memory) puts the game back as it was: tags, counters and
-    // stacks, drawn again.
-    const PositionSnapshot before(counters, board);
-    TaggerMgr::Replaced oldTags = tags.replaceKeepingOld(contents.tags);
-    try {
-        counters.applyRecords(contents.counters);
-        board.rebuild(counters.counters());
-        board.redrawAll();
-    } catch (...) {
-        // The board first, then the tags over it: redrawing the board covers the tags'
-        // pictures, and the new tags' backgrounds are what lay under them before.
-        before.restore(counters, board);
-        tags.restoreDrawn(std::move(oldTags));
-        throw;
-    }
     return contents.banners;
 }

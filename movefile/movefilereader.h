@@ -6,7 +6,6 @@
 #include <QString>
 
 class CounterMgr;
-class MapBoard;
 class TaggerMgr;
 
 // Reads and checks a whole move file. Throws MoveFileError for a wrong section mark, a
@@ -29,10 +28,3 @@ QByteArray readMoveFileBytes(const QString& path);
 // missing.
 std::array<std::string, 3> applyMoveFile(const MoveFileContents& contents, CounterMgr& counters,
                                          TaggerMgr& tags);
-
-// What opening a move file does to a game: applyMoveFile, then every counter stacked in its
-// hex and the whole board drawn anew (the stacks pointed at the counters it replaced).
-// All or nothing: when anything fails on the way (a picture that cannot be drawn), the
-// tags, counters, stacks and map picture are put back as they were and the error thrown.
-std::array<std::string, 3> openMoveFile(const MoveFileContents& contents, CounterMgr& counters,
-                                        TaggerMgr& tags, MapBoard& board);

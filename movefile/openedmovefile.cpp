@@ -16,3 +16,10 @@ OpenedMoveFile parseOpenedMoveFile(QByteArray bytes) {
 OpenedMoveFile readOpenedMoveFile(const QString& path) {
     return parseOpenedMoveFile(readMoveFileBytes(path));
 }
+
+std::optional<EarlierFile> earlierFileFor(const OpenedMoveFile& opened,
+                                          const OpenedMoveFile& earlier, const QString& name) {
+    if (earlier.bytes == opened.bytes)
+        return std::nullopt;
+    return EarlierFile{earlier.contents.counters, name};
+}

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "counters/turnchanges.h"
 #include "movefile/korvaextension.h"
 #include "movefile/movefilecontents.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 // A move file as Open reads it: the bytes, the three sections checked, and Korva's own
 // block when the file has a sound one.
@@ -21,3 +24,9 @@ struct OpenedMoveFile {
 OpenedMoveFile parseOpenedMoveFile(QByteArray bytes);
 // Reads the file with readMoveFileBytes's checks, then parseOpenedMoveFile.
 OpenedMoveFile readOpenedMoveFile(const QString& path);
+
+// `earlier`, named `name`, as the file the opened file's turn is measured from; none when it
+// holds the opened file's very bytes (a player opening the file he saved last), which would
+// show no change at all, so that the file's own account of its turn counts.
+std::optional<EarlierFile> earlierFileFor(const OpenedMoveFile& opened,
+                                          const OpenedMoveFile& earlier, const QString& name);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "movefile/turnorder.h"
+#include "game/turnorder.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "app/dialogs/playernamevalidator.h"
 
-#include "movefile/turnorder.h"
+#include "movefile/turnrecord.h"
 
 #include <algorithm>
 

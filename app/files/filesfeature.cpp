@@ -211,6 +211,8 @@ void FilesFeature::tellOpened(const Session::OpenOutcome& outcome) {
     if (outcome.ownFile)
         notes << tr("You saved this file yourself: your opponent's answer is the file they "
                     "send back.");
+    if (outcome.answered)
+        notes << tr("You have already answered this file.");
     if (outcome.olderThanAnswered)
         notes << tr("You have already answered a later turn of this game than this file's "
                     "(%1).")

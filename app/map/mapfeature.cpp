@@ -133,6 +133,22 @@ MapFeature::MapFeature(const FeatureContext& context)
     losses->setIcon(QIcon(QPixmap::fromImage(lossesGlyph())));
     connect(losses, &QAction::toggled, this, [this](bool on) { lossBadges_->setEnabled(on); });
 
+    // The keys that scroll: by lines with Ctrl and the arrows, by pages.
+    const struct {
+        Command command;
+        int dx, dy;
+        bool pages;
+    } scrolls[] = {
+        {Command::ScrollLeft, -1, 0, false}, {Command::ScrollRight, 1, 0, false},
+        {Command::ScrollUp, 0, -1, false},   {Command::ScrollDown, 0, 1, false},
+        {Command::PageUp, 0, -1, true},      {Command::PageDown, 0, 1, true},
+        {Command::PageLeft, -1, 0, true},    {Command::PageRight, 1, 0, true},
+    };
+    for (const auto& s : scrolls)
+        connect(commands.action(s.command), &QAction::triggered, this, [this, s] {
+            s.pages ? context_.map.scrollPages(s.dx, s.dy) : context_.map.scrollLines(s.dx, s.dy);
+        });
+
     toolBarActions_ = {separator(this), zoomOut,         zoomControl, zoomIn, fitWidth,
                        fitWindow,       separator(this), overview,    losses};
     connect(&zoom, &Zoom::scaleChanged, this, &MapFeature::showZoom);

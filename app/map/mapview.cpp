@@ -485,37 +485,15 @@ void MapView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void MapView::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        emit escapePressed();
-        break;
-    case Qt::Key_Left:
-        scrollLines(-1, 0);
-        break;
-    case Qt::Key_Right:
-        scrollLines(1, 0);
-        break;
-    case Qt::Key_Up:
-        scrollLines(0, -1);
-        break;
-    case Qt::Key_Down:
-        scrollLines(0, 1);
-        break;
-    case Qt::Key_PageUp:
-        event->modifiers() & Qt::ShiftModifier ? scrollPages(-1, 0) : scrollPages(0, -1);
-        break;
-    case Qt::Key_PageDown:
-        event->modifiers() & Qt::ShiftModifier ? scrollPages(1, 0) : scrollPages(0, 1);
-        break;
-    case Qt::Key_Space:
+    // Space is held rather than pressed (a left press pans while it is down), so it is no
+    // command; the map's other keys are the command table's.
+    if (event->key() == Qt::Key_Space) {
         if (!event->isAutoRepeat())
             setSpaceHeld(true);
-        break;
-    default:
-        QWidget::keyPressEvent(event);
+        event->accept();
         return;
     }
-    event->accept();
+    QWidget::keyPressEvent(event);
 }
 
 void MapView::keyReleaseEvent(QKeyEvent* event) {

@@ -22,10 +22,10 @@ class Zoom;
 // command are gathered and asked for together once control returns to the event loop, and
 // only where they can be seen. Overlays are painted on top, in map coordinates.
 //
-// Moving around: the middle button, or Space with the left button, pans; Ctrl with the
-// arrows, and the Page keys, scroll while the map has the focus (the arrows alone move the
-// main window's hex cursor); Ctrl with the wheel zooms about the pointer;
-// while a counter is dragged the view scrolls when the pointer nears its edge.
+// Moving around: the middle button, or Space with the left button, pans; the scrolling
+// keys' commands (Ctrl with the arrows, the Page keys) call scrollLines and scrollPages;
+// Ctrl with the wheel zooms about the pointer; while a counter is dragged the view scrolls
+// when the pointer nears its edge.
 class MapView : public QWidget {
     Q_OBJECT
 public:
@@ -100,8 +100,6 @@ signals:
     void mouseReleased(Qt::MouseButton button, int x, int y);
     // The pop-up menu is asked for: by the right button's release, or by the keyboard.
     void menuRequested(const QPoint& globalPos);
-    // Esc, which cancels a drag.
-    void escapePressed();
     // The map's pixels changed (a command's changes, gathered).
     void mapChanged();
     // The part of the map in view changed: a scroll, a zoom, a resize.

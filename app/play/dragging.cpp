@@ -45,8 +45,8 @@ void PlayFeature::PickUpCounter(int x, int y) {
     bDragImage_->show();
     bDragImage_->raise();
     isDragging_ = true;
-    // Esc must reach the map wherever the keyboard focus is.
-    context_.map.grabKeyboard();
+    // Esc must reach the held counter wherever the keyboard focus is.
+    context_.commands.action(Command::PutBack)->setEnabled(true);
     context_.map.setDragScrolling(true);
 }
 
@@ -84,7 +84,7 @@ void PlayFeature::endDrag() {
     bDragImage_->move(0, 0);
     isDragging_ = false;
     context_.map.setDragScrolling(false);
-    context_.map.releaseKeyboard();
+    context_.commands.action(Command::PutBack)->setEnabled(false);
 }
 
 void PlayFeature::LoadDragPicture(const ZeKCounter& counter) {

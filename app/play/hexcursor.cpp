@@ -2,7 +2,6 @@
 
 #include "geometry/hexgrid.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPolygonF>
 #include <QWidget>
@@ -21,9 +20,7 @@ QPolygonF outlineOf(int hex) {
 } // namespace
 
 HexCursor::HexCursor(QWidget* map, std::function<int()> startHex)
-    : QObject(map), startHex_(std::move(startHex)) {
-    map->installEventFilter(this);
-}
+    : QObject(map), startHex_(std::move(startHex)) {}
 
 void HexCursor::setHex(int hex) {
     if (!hexgrid::isValidHex(hex))
@@ -68,34 +65,10 @@ void HexCursor::paint(QPainter& painter, const QRectF& exposed) {
     painter.drawPolygon(outline);
 }
 
-bool HexCursor::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return QObject::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    switch (key->key()) {
-    case Qt::Key_Left:
-        step(-1, 0);
-        return true;
-    case Qt::Key_Right:
-        step(1, 0);
-        return true;
-    case Qt::Key_Up:
-        step(0, -1);
-        return true;
-    case Qt::Key_Down:
-        step(0, 1);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!shown_)
-            setHex(startHex_());
-        emit enterPressed();
-        return true;
-    default:
-        return false;
-    }
+void HexCursor::enter() {
+    if (!shown_)
+        setHex(startHex_());
+    emit enterPressed();
 }
 
 void HexCursor::step(int columns, int rows) {

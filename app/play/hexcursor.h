@@ -8,10 +8,10 @@
 
 class QWidget;
 
-// The keyboard's place on the map: a hex drawn as an outline over the map, moved with the
-// arrow keys while the map has the focus. Enter asks for the top counter to be picked up or
-// dropped. The outline shows while the keyboard is in use and goes when the mouse takes
-// over.
+// The keyboard's place on the map: a hex drawn as an outline over the map, moved by the
+// arrow keys' commands while the map has the focus. Enter's command asks for the top counter
+// to be picked up or dropped. The outline shows while the keyboard is in use and goes when
+// the mouse takes over.
 class HexCursor : public QObject, public MapOverlay {
     Q_OBJECT
 public:
@@ -25,19 +25,20 @@ public:
     void setHex(int hex);
     // Hides the outline; the cursor keeps its hex.
     void hideOutline();
+    // By columns and rows, held at the grid's edge; a hidden cursor first shows up where
+    // `startHex` says, without moving.
+    void step(int columns, int rows);
+    // Shows the cursor if hidden, then asks for a pick-up or drop at its hex.
+    void enter();
 
     void paint(QPainter& painter, const QRectF& exposed) override;
 
 signals:
-    // An arrow key moved the cursor to this hex.
+    // A step put the cursor on this hex.
     void stepped(int hex);
     void enterPressed();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void step(int columns, int rows);
     void repaintHex(int hex);
 
     std::function<int()> startHex_;

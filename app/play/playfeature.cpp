@@ -44,9 +44,13 @@ PlayFeature::PlayFeature(const FeatureContext& context, MapFeature& mapFeature,
     connect(&map, &MapView::mouseMoved, this, &PlayFeature::bImageMainMapMouseMove);
     connect(&map, &MapView::mouseReleased, this, &PlayFeature::bImageMainMapMouseUp);
     connect(&map, &MapView::menuRequested, this, &PlayFeature::requestMenu);
-    connect(&map, &MapView::escapePressed, this, &PlayFeature::CancelDrag);
     connect(&context_.map.zoom(), &Zoom::scaleChanged, this, &PlayFeature::zoomDuringDrag);
     connect(&context_.session, &Session::positionReplaced, this, &PlayFeature::positionReplaced);
+    // An end of turn makes every counter one that has yet to move, under the pointer too.
+    connect(&context_.session.game(), &Game::turnEnded, this, [this] {
+        if (lastHex_ != -1)
+            showCounterTexts(lastHex_);
+    });
 }
 
 PlayFeature::~PlayFeature() = default;
@@ -98,6 +102,9 @@ void PlayFeature::setUpCommands() {
     QAction* edits = commands.action(Command::TurnEdits);
     connect(edits, &QAction::toggled, editsDock_, &QDockWidget::setVisible);
     connect(editsDock_->toggleViewAction(), &QAction::toggled, edits, &QAction::setChecked);
+    // Esc belongs to the other controls until a counter is held.
+    connect(commands.action(Command::PutBack), &QAction::triggered, this, &PlayFeature::CancelDrag);
+    commands.action(Command::PutBack)->setEnabled(false);
 
     bMainPopupMenu_ = new QMenu(&context_.window);
     bMainPopupMenu_->setObjectName(QStringLiteral("bMainPopupMenu"));
@@ -114,6 +121,18 @@ void PlayFeature::setUpHexCursor() {
         const QPointF middle = context_.map.visibleMapRect().center();
         return ZeKClick(AFPoint(int(middle.x()), int(middle.y()))).index();
     });
+    const struct {
+        Command command;
+        int columns, rows;
+    } steps[] = {{Command::CursorLeft, -1, 0},
+                 {Command::CursorRight, 1, 0},
+                 {Command::CursorUp, 0, -1},
+                 {Command::CursorDown, 0, 1}};
+    for (const auto& s : steps)
+        connect(context_.commands.action(s.command), &QAction::triggered, hexCursor_,
+                [this, s] { hexCursor_->step(s.columns, s.rows); });
+    connect(context_.commands.action(Command::PickUpOrDrop), &QAction::triggered, hexCursor_,
+            &HexCursor::enter);
     connect(hexCursor_, &HexCursor::stepped, this, &PlayFeature::pointAtHex);
     connect(hexCursor_, &HexCursor::enterPressed, this, [this] {
         const AFPoint c = hexgrid::hexCentre(hexCursor_->hex());

@@ -6,7 +6,10 @@
 namespace {
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecentFiles = QStringLiteral("files/recent");
-const QString kGeometry = QStringLiteral("window/geometry");
+// Qt's own geometry of old, which kept the frame's guess.
+const QString kOldGeometry = QStringLiteral("window/geometry");
+const QString kClient = QStringLiteral("window/client");
+const QString kMaximized = QStringLiteral("window/maximized");
 const QString kState = QStringLiteral("window/state");
 const QString kZoom = QStringLiteral("view/zoom");
 const QString kOverview = QStringLiteral("view/overview");
@@ -48,18 +51,23 @@ void KorvaSettings::setRecentFiles(const QStringList& files) {
     store_->sync(); // for the other Korvas to read
 }
 
-QByteArray KorvaSettings::windowGeometry() const {
-    return store_ ? store_->value(kGeometry).toByteArray() : QByteArray();
+std::optional<WindowPlace> KorvaSettings::windowPlace() const {
+    const QRect client = store_ ? store_->value(kClient).toRect() : QRect();
+    if (!client.isValid())
+        return std::nullopt;
+    return WindowPlace{client, store_->value(kMaximized).toBool()};
 }
 
 QByteArray KorvaSettings::windowState() const {
     return store_ ? store_->value(kState).toByteArray() : QByteArray();
 }
 
-void KorvaSettings::setWindow(const QByteArray& geometry, const QByteArray& state) {
+void KorvaSettings::setWindow(const WindowPlace& place, const QByteArray& state) {
     if (!store_)
         return;
-    store_->setValue(kGeometry, geometry);
+    store_->remove(kOldGeometry);
+    store_->setValue(kClient, place.client);
+    store_->setValue(kMaximized, place.maximized);
     store_->setValue(kState, state);
 }
 

@@ -1,12 +1,22 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QSettings;
+
+// The main window's place: its rectangle without the frame in its normal state, and whether
+// it was maximized. Without the frame, because the window system draws the frame and Qt can
+// only guess its size before the window shows.
+struct WindowPlace {
+    QRect client;
+    bool maximized = false;
+};
 
 // What Korva remembers between runs: the folder of the last move file, the recent move
 // files, the main window's place and its docks, the map's zoom, whether its overview shows
@@ -36,10 +46,11 @@ public:
     QStringList recentFiles() const;
     void setRecentFiles(const QStringList& files);
 
-    // QWidget::saveGeometry() and QMainWindow::saveState(); empty on the first run.
-    QByteArray windowGeometry() const;
+    // Where the main window was closed; none on the first run.
+    std::optional<WindowPlace> windowPlace() const;
+    // QMainWindow::saveState(): its tool bars and docks; empty on the first run.
     QByteArray windowState() const;
-    void setWindow(const QByteArray& geometry, const QByteArray& state);
+    void setWindow(const WindowPlace& place, const QByteArray& state);
 
     // The map's zoom (1 is 100%); 1 on the first run and for a value that is not a scale.
     double zoom() const;

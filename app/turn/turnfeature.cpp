@@ -22,11 +22,11 @@
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "game/turndice.h"
+#include "game/turnkeeper.h"
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 #include "history/gamedicelog.h"
 #include "movefile/movefile.h"
-#include "movefile/turnkeeper.h"
 #include "overlay/moveoverlay.h"
 
 #include <QAction>
@@ -136,8 +136,9 @@ void TurnFeature::setUpCommands() {
     auto* whoseTurn = new QWidgetAction(this);
     whoseTurn->setDefaultWidget(turnButton_);
     whoseTurnAction_ = whoseTurn;
+    // Up while there is no file's turn to show; an Open with moves puts it down.
     QAction* showMoves = commands.action(Command::ShowMoves);
-    showMoves->setChecked(true);
+    moveLayer_->setShown(false);
     connect(showMoves, &QAction::toggled, this, [this](bool on) { moveLayer_->setShown(on); });
     bar.addAction(showMoves);
     QAction* list = commands.action(Command::TurnList);
@@ -268,6 +269,8 @@ void TurnFeature::positionReplaced(Session::Change change) {
         showPastHeading();
         break;
     case Session::Change::NewGame:
+        context_.commands.action(Command::ShowMoves)->setChecked(false);
+        [[fallthrough]];
     case Session::Change::Present:
         showOpenedTurn(false);
         context_.notices.clearNotice();

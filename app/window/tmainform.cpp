@@ -19,6 +19,7 @@
 #include "app/shell/plaintext.h"
 #include "app/turn/turnfeature.h"
 #include "app/turn/turnlistdock.h"
+#include "app/window/windowplacement.h"
 #include "base/win1252.h"
 #include "board/picturemodule.h"
 #include "combat/dierandom.h"
@@ -57,11 +58,9 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     buildFeatures();
     placeFeatures();
     connectBanners();
-    // The first run keeps the window's own size and place; then the tool bars and docks
-    // where they were, every dock made by now.
-    const QByteArray geometry = settings_->windowGeometry();
-    if (!geometry.isEmpty())
-        restoreGeometry(geometry);
+    // The window where it was closed (its own size and place on the first run); then the
+    // tool bars and docks where they were, every dock made by now.
+    windowplacement::restore(*this, settings_->windowPlace());
     restoreState(settings_->windowState());
     mapFeature_->restoreView();
     // A replay never outlives its run: its bar comes back hidden, whatever was remembered.
@@ -290,7 +289,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    settings_->setWindow(saveGeometry(), saveState());
+    settings_->setWindow(windowplacement::placeOf(*this), saveState());
     mapFeature_->saveView();
     event->accept();
 }

@@ -4,6 +4,7 @@
 // verdict on each opponent's last dice too, as korva --games prints it (the window shows the
 // list at once and checks the dice after).
 #include "dice/dicedraw.h"
+#include "game/turnorder.h"
 #include "history/gamelist.h"
 #include "movefile/movefile.h"
 

@@ -3,11 +3,11 @@
 #include "game/game.h"
 #include "game/session.h"
 #include "game/turndice.h"
+#include "game/turnkeeper.h"
 #include "geometry/hexgrid.h"
 #include "history/dicestore.h"
 #include "history/gamedicelog.h"
 #include "movefile/movefile.h"
-#include "movefile/turnkeeper.h"
 #include "tests/common/fakepicturemodule.h"
 
 #include <QDir>

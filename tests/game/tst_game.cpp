@@ -1,8 +1,8 @@
 #include "tests/common/testgame.h"
 
+#include "game/turnkeeper.h"
 #include "geometry/hexgrid.h"
 #include "movefile/openedmovefile.h"
-#include "movefile/turnkeeper.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -151,7 +151,11 @@ void TestSession::openSaveAndNewGameTellOnce() {
     QCOMPARE(replaced.size(), 2);
     QCOMPARE(replaced.last().at(0).value<Session::Change>(), Session::Change::Opened);
     QVERIFY(!session->isModified());
-    // The save and the open are both kept; the past shows read-only and comes back.
+    // The file is kept once, and is the present: no step shows it again. Changed since, the
+    // present is no copy; the copy shows read-only and the present comes back.
+    QCOMPARE(session->stepHistory(Session::HistoryStep::First), Session::StepOutcome::Unchanged);
+    QVERIFY(!session->showsPast());
+    session->setNote(QStringLiteral("changed"));
     QCOMPARE(session->stepHistory(Session::HistoryStep::First), Session::StepOutcome::Shown);
     QVERIFY(session->showsPast() && !session->save(file, false).saved);
     session->backToPresent();

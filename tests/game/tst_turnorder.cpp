@@ -1,6 +1,9 @@
+#include "counters/countermgr.h"
+#include "counters/zekcounter.h"
 #include "game/game.h"
 #include "game/savename.h"
 #include "game/session.h"
+#include "game/turnkeeper.h"
 #include "movefile/movefile.h"
 #include "tests/common/fakepicturemodule.h"
 
@@ -17,12 +20,30 @@ private slots:
     void saveNames_data();
     void saveNames();
     void fourTurnsEachWay();
+    void answeredFileIsMeasuredFromItself_data();
+    void answeredFileIsMeasuredFromItself();
 };
 
 namespace {
 
 constexpr Side A = Side::First;
 constexpr Side X = Side::Second;
+
+// A session of one player's, with a history of his own under `dir`.
+std::unique_ptr<Session> playerSession(const QTemporaryDir& dir, const char* player) {
+    return std::make_unique<Session>(
+        std::make_unique<FakePictureModule>(QStringLiteral("korva_1.dll")),
+        std::make_unique<FakePictureModule>(QStringLiteral("korva_2.dll")),
+        dir.filePath(QString::fromLatin1(player)));
+}
+
+// Moves the top counter of the stack of counter `row` (1-based) to `to`.
+void moveStackTop(Session& session, int row, int to) {
+    Game& game = session.game();
+    auto counter = game.counters().counters().begin();
+    std::advance(counter, row - 1);
+    QVERIFY(game.moveTop((*counter)->currentHex().index(), to));
+}
 
 } // namespace
 
@@ -48,7 +69,7 @@ void TestTurnOrder::handOver() {
         order.endTurn();
         QCOMPARE(order.record(), std::optional<TurnRecord>(after));
         // Later in the game, short of the number's end.
-        QVERIFY(after == before || TurnOrder::isBefore(before, after) ||
+        QVERIFY(after == before || before.comesBefore(after) ||
                 after.number == TurnRecord::kMaxNumber);
     }
     // Nothing is guessed for a game whose files never said their turn.
@@ -137,12 +158,18 @@ void TestTurnOrder::fourTurnsEachWay() {
     const auto alice = session("alice");
     QVERIFY(alice->open(answer).opened);
     QVERIFY(is(*alice, 5, A));
-    // The past shows its own turn; the present comes back with the present's.
-    QCOMPARE(alice->stepHistory(Session::HistoryStep::Previous), Session::StepOutcome::Shown);
+    // The past shows its own turn; the present comes back with the present's. The newest
+    // copy is the file just opened, the present itself: the first step goes past it.
     QCOMPARE(alice->stepHistory(Session::HistoryStep::Previous), Session::StepOutcome::Shown);
     QVERIFY(is(*alice, 4, X));
-    alice->backToPresent();
+    QCOMPARE(alice->shownIndex() + 2, alice->keptCount());
+    QCOMPARE(alice->stepHistory(Session::HistoryStep::Next), Session::StepOutcome::BackToPresent);
     QVERIFY(is(*alice, 5, A));
+    // Changed since, the present is no copy: the newest one is a step back.
+    alice->setNote(QStringLiteral("changed"));
+    QCOMPARE(alice->stepHistory(Session::HistoryStep::Previous), Session::StepOutcome::Shown);
+    QCOMPARE(alice->shownIndex() + 1, alice->keptCount());
+    alice->backToPresent();
 
     // An older file is what it says, and the history knows it was answered; her own file
     // is hers.
@@ -158,6 +185,44 @@ void TestTurnOrder::fourTurnsEachWay() {
     QCOMPARE(alice->turnOrder().record(), std::optional<TurnRecord>({1, X, X}));
     alice->setNote(alice->note() + QStringLiteral("!"));
     QVERIFY(alice->open(answer).otherGameUnsaved);
+}
+
+void TestTurnOrder::answeredFileIsMeasuredFromItself_data() {
+    QTest::addColumn<bool>("endOfTurn");
+    QTest::newRow("answer sent") << true;
+    QTest::newRow("answer unfinished") << false;
+}
+
+// Opened again after the player answered it, the opponent's file still shows the opponent's
+// moves, not the player's own taken back, and says it was answered.
+void TestTurnOrder::answeredFileIsMeasuredFromItself() {
+    QFETCH(bool, endOfTurn);
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("a1.krv"));
+    const QString reply = dir.filePath(QStringLiteral("b1.krv"));
+    {
+        const auto alice = playerSession(dir, "alice");
+        alice->newGame({A, {}, QStringLiteral("g")});
+        moveStackTop(*alice, 1, 1500);
+        QVERIFY(alice->save(first, true).saved);
+    }
+    {
+        const auto bob = playerSession(dir, "bob");
+        QVERIFY(bob->open(first).opened);
+        moveStackTop(*bob, 150, 1600);
+        QVERIFY(bob->save(reply, true).saved);
+    }
+    const auto alice = playerSession(dir, "alice");
+    const Session::OpenOutcome opened = alice->open(reply);
+    QVERIFY(opened.opened && !opened.answered && !opened.olderThanAnswered);
+    const TurnMoves bobs = alice->game().turn().openedMoves();
+    QCOMPARE(bobs.changes.size(), std::size_t{1});
+    moveStackTop(*alice, 2, 1700);
+    QVERIFY(alice->save(dir.filePath(QStringLiteral("a2.krv")), endOfTurn).saved);
+
+    const Session::OpenOutcome again = alice->open(reply);
+    QVERIFY(again.opened && again.answered && !again.olderThanAnswered && !again.ownFile);
+    QCOMPARE(alice->game().turn().openedMoves().changes, bobs.changes);
 }
 
 QTEST_MAIN(TestTurnOrder)

@@ -1,8 +1,10 @@
 #include "base/bytestream.h"
 #include "geometry/hexgrid.h"
+#include "movefile/openedmovefile.h"
 #include "tests/common/testgame.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -91,6 +93,7 @@ private slots:
     void filesThatAreNotMoveFiles_data();
     void filesThatAreNotMoveFiles();
     void missingTagPictureChangesNothing();
+    void failedDrawPutsEverythingBack_data();
     void failedDrawPutsEverythingBack();
     void overlongTextsAreNotWritten();
 
@@ -535,9 +538,16 @@ void TestMoveFile::missingTagPictureChangesNothing() {
     QVERIFY(game.snapshot() == before);
 }
 
-// A counter picture that cannot be had for the opened position, though the tags would be:
-// the open fails as a whole and the game is as it was, stack order included.
+// A counter picture that cannot be had for a new position, though the tags would be: the
+// open, or the past shown, fails as a whole and the game is as it was, stack order included.
+void TestMoveFile::failedDrawPutsEverythingBack_data() {
+    QTest::addColumn<bool>("past");
+    QTest::newRow("open") << false;
+    QTest::newRow("past shown") << true;
+}
+
 void TestMoveFile::failedDrawPutsEverythingBack() {
+    QFETCH(bool, past);
     TestGame game;
     prepareGame(game);
     game.moveTop(7, 239);
@@ -546,11 +556,17 @@ void TestMoveFile::failedDrawPutsEverythingBack() {
     FileBuilder f;
     f.records[0] = {1500, 1500, 1}; // counter 1 with a loss, in the middle of the map
     f.tags = {{hexgrid::hexPosition(239), 3, "over the old ones"}};
-    const MoveFileContents contents = readMoveFile(writeFile(f.bytes()));
+    OpenedMoveFile file;
+    file.contents = readMoveFile(writeFile(f.bytes()));
     game.module2.missing.insert(game.counter(1).pictureId() - game.counter(1).losses() + 1);
-    QVERIFY_THROWS_EXCEPTION(ResourceError,
-                             openMoveFile(contents, game.counters(), game.tags(), game.board()));
+    QSignalSpy replaced(&game, &Game::positionReplaced);
+    if (past)
+        QVERIFY_THROWS_EXCEPTION(ResourceError, game.showPast(file));
+    else
+        QVERIFY_THROWS_EXCEPTION(ResourceError, game.open(file));
     QVERIFY(game.snapshot() == before);
+    QVERIFY(!game.showsPast());
+    QCOMPARE(replaced.size(), 0);
     // The tags put back still keep the map under them: the next open takes them off.
     const AFPoint theirs =
         Tagger(nullptr, nullptr, hexgrid::hexPosition(400), 4, {}, true).drawPosition();

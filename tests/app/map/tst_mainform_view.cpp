@@ -180,7 +180,9 @@ void TestMainFormView::zoomCommandsAndControl() {
     QCOMPARE(box->currentText(), QStringLiteral("150%"));
     QTest::keyClick(h.form.get(), Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(h.form->mapView().zoom().scale(), 1.0);
-    // A percentage typed into the control.
+    // A percentage typed into the control, which has the keyboard then (Enter is the map's
+    // while the map has it).
+    box->lineEdit()->setFocus();
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("250"));
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);

@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolButton>
 
 // Moving counters with the mouse and the counter commands Flip, Tag, Return and Undo.
@@ -26,7 +28,7 @@ private slots:
     void rightButtonNeverDrags();
     void escapeAndKeyboardCommandsEndADrag();
     void dragPictureFollowsPointerOnly();
-    void dropRefreshesStatusOnSameHex();
+    void statusFollowsDropAndEndOfTurn();
     void flipAndTag();
     void commandsBeforePointerDoNothing();
     void returnAnimatesThenUndoGoesBack();
@@ -241,6 +243,8 @@ void TestMainFormMoves::rightButtonNeverDrags() {
 }
 
 void TestMainFormMoves::escapeAndKeyboardCommandsEndADrag() {
+    // Esc needs no keyboard grab, which platforms without one complain of at every drag.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("grabbing the keyboard")));
     MainFormHarness h;
     h.place(1, 300);
     h.place(2, 600);
@@ -283,7 +287,7 @@ void TestMainFormMoves::dragPictureFollowsPointerOnly() {
     QCOMPARE(h.form->play().dragImage().pos(), QPoint(0, 0));
 }
 
-void TestMainFormMoves::dropRefreshesStatusOnSameHex() {
+void TestMainFormMoves::statusFollowsDropAndEndOfTurn() {
     MainFormHarness h;
     h.place(1, 300);
     h.rebuild();
@@ -292,6 +296,12 @@ void TestMainFormMoves::dropRefreshesStatusOnSameHex() {
     h.press(300);
     h.release(400);
     QCOMPARE(h.form->play().statusText(2), QStringLiteral("Has Moved"));
+    // The turn ends with the pointer still there: a new turn's counter has yet to move.
+    QTemporaryDir dir;
+    h.prompts->endOfTurnAnswers = {QMessageBox::Yes};
+    h.prompts->saveFiles = {dir.filePath(QStringLiteral("t1.krv"))};
+    h.form->files().sbSaveClick();
+    QCOMPARE(h.form->play().statusText(2), QStringLiteral("Yet to move"));
 }
 
 void TestMainFormMoves::flipAndTag() {

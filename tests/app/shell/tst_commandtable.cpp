@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QWidget>
 
-// The one table of commands: no key twice, every tool tip names its key, and no key set
-// anywhere else.
+// The one table of commands: no key twice, every tool tip names its key, and no key set or
+// read anywhere else.
 class TestCommandTable : public QObject {
     Q_OBJECT
 private slots:
@@ -48,11 +48,15 @@ void TestCommandTable::actionsComeFromTheTable() {
 }
 
 void TestCommandTable::noKeyIsSetOutsideTheTable() {
+    // A key read in a handler is a key set outside the table too; only Space, which pans
+    // while held, is no command.
     static const QRegularExpression setsKey(
-        QStringLiteral("setShortcuts?\\(|new QShortcut|QKeySequence\\(Qt::(CTRL|ALT|SHIFT)"));
+        QStringLiteral("setShortcuts?\\(|new QShortcut|QKeySequence\\(Qt::(CTRL|ALT|SHIFT)|"
+                       "Qt::Key_(?!Space\\b)"));
     QStringList found;
-    QDirIterator files(QStringLiteral(KORVA_SOURCE_DIR "/app"), {QStringLiteral("*.cpp")},
-                       QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator files(QStringLiteral(KORVA_SOURCE_DIR "/app"),
+                       {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                       QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString path = files.next();
         if (path.endsWith(QStringLiteral("/commandtable.cpp")))

@@ -2,9 +2,9 @@
 #include "app/turn/movelayer.h"
 #include "app/turn/turnlistdock.h"
 #include "game/game.h"
+#include "game/turnkeeper.h"
 #include "history/gamehistory.h"
 #include "movefile/movefile.h"
-#include "movefile/turnkeeper.h"
 #include "tests/app/mainformharness.h"
 
 #include <QFile>

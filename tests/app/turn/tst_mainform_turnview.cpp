@@ -8,8 +8,8 @@
 #include "board/mappicture.h"
 #include "combat/taggermgr.h"
 #include "game/game.h"
+#include "game/turnkeeper.h"
 #include "movefile/movefile.h"
-#include "movefile/turnkeeper.h"
 #include "tests/app/mainformharness.h"
 
 #include <QAction>
@@ -68,7 +68,7 @@ void TestMainFormTurnView::initTestCase() {
 void TestMainFormTurnView::openShowsTheTurnAndTheListFindsItsHexes() {
     MainFormHarness h;
     h.form->resize(500, 400);
-    action(h, "actShowMoves")->setChecked(false);
+    QVERIFY(!action(h, "actShowMoves")->isChecked()); // no file's moves to show yet
     QVERIFY(h.form->files().OpenMove(turn_));
     QVERIFY(action(h, "actShowMoves")->isChecked()); // on after an Open with moves
     QCOMPARE(h.form->turn().moveLayer().moves().arrows.size(), std::size_t{2});

@@ -25,6 +25,8 @@ private slots:
     void fileTitle();
     void splashGoneWhenShown();
     void exceptionFromHandlerIsReported();
+    void placeComesBack_data();
+    void placeComesBack();
 };
 
 void TestMainForm::captionAndControls_data() {
@@ -217,6 +219,39 @@ void TestMainForm::exceptionFromHandlerIsReported() {
     app->notify(button, &release);
     QCOMPARE(reported, QStringList{QStringLiteral("Picture 16011 is missing from korva_1.dll")});
     KorvaApplication::setExceptionReporter({});
+}
+
+void TestMainForm::placeComesBack_data() {
+    QTest::addColumn<QRect>("closedAt"); // empty: never shown before
+    QTest::addColumn<bool>("firstPlace");
+    QTest::newRow("first run") << QRect() << true;
+    QTest::newRow("at the top") << QRect(0, 0, 810, 574) << false;
+    QTest::newRow("moved") << QRect(300, 200, 700, 500) << false;
+    QTest::newRow("off every screen") << QRect(-9000, -9000, 700, 500) << true;
+}
+
+// The window opens where it was closed, to the pixel, or at its own first place.
+void TestMainForm::placeComesBack() {
+    QFETCH(QRect, closedAt);
+    QFETCH(bool, firstPlace);
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(QStringLiteral("korva.conf"));
+    QRect closed;
+    if (!closedAt.isEmpty()) {
+        MainFormHarness h(1, settings);
+        h.form->setGeometry(closedAt);
+        h.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+        closed = h.form->geometry(); // as the platform placed it
+        QVERIFY(h.form->close());
+    }
+    MainFormHarness h(1, settings);
+    h.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+    if (firstPlace)
+        QCOMPARE(h.form->pos(), QPoint(356, 157));
+    else
+        QCOMPARE(h.form->geometry(), closed);
 }
 
 int main(int argc, char** argv) {

@@ -1,4 +1,4 @@
-#include "movefile/positionsnapshot.h"
+#include "game/positionsnapshot.h"
 
 #include "board/mapboard.h"
 #include "board/mappicture.h"

@@ -3,9 +3,9 @@
 #include "counters/counterplace.h"
 #include "counters/counterrecord.h"
 #include "counters/turnchanges.h"
+#include "game/turnorder.h"
 #include "movefile/gameid.h"
 #include "movefile/korvaextension.h"
-#include "movefile/turnorder.h"
 
 #include <QString>
 
@@ -85,9 +85,3 @@ private:
     TurnOrder order_;
     QString gameName_;
 };
-
-// `earlier`, named `name`, as the file the opened file's turn is measured from; none when it
-// holds the opened file's very bytes (a player opening the file he saved last), which would
-// show no change at all, so that the file's own account of its turn counts.
-std::optional<EarlierFile> earlierFileFor(const OpenedMoveFile& opened,
-                                          const OpenedMoveFile& earlier, const QString& name);

@@ -1,4 +1,4 @@
-#include "movefile/turnkeeper.h"
+#include "game/turnkeeper.h"
 
 #include "counters/countermgr.h"
 #include "movefile/openedmovefile.h"
@@ -86,11 +86,4 @@ std::vector<CounterPlace> TurnKeeper::turnStart(const CounterMgr& counters) cons
         ++i;
     }
     return places;
-}
-
-std::optional<EarlierFile> earlierFileFor(const OpenedMoveFile& opened,
-                                          const OpenedMoveFile& earlier, const QString& name) {
-    if (earlier.bytes == opened.bytes)
-        return std::nullopt;
-    return EarlierFile{earlier.contents.counters, name};
 }

@@ -1,6 +1,6 @@
 #include "counters/countermgr.h"
+#include "game/turnkeeper.h"
 #include "movefile/movefile.h"
-#include "movefile/turnkeeper.h"
 
 #include <QTest>
 

@@ -7,10 +7,11 @@
 class CounterMgr;
 class MapBoard;
 
-// What opening a move file changes besides the tags, noted beforehand so that an open
-// that fails half-way can put it all back: every counter's record and the order of every
-// stack (a player's turned stacks included). The picture is drawn again from them rather
-// than copied: a copy of the whole map would cost every Open far more than the drawing.
+// What a new position (Open, New game, a past shown) changes besides the tags, noted
+// beforehand so that one that fails half-way can put it all back, and so that a past shown
+// can give the present back: every counter's record and the order of every stack (a
+// player's turned stacks included). The picture is drawn again from them rather than
+// copied: a copy of the whole map would cost every Open far more than the drawing.
 class PositionSnapshot {
 public:
     PositionSnapshot(const CounterMgr& counters, const MapBoard& board);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "counters/turnchanges.h"
+
+#include <optional>
+
+struct HistoryContext;
+struct OpenedMoveFile;
+
+// How a file being opened stands to the player's own saves of its game.
+struct OpenedStanding {
+    // The player saved these very bytes.
+    bool ownFile = false;
+    // The player's newest save answers this file: it began from this file's position, in
+    // this file's turn or the one after.
+    bool answered = false;
+    // A later turn than this file's was answered already.
+    bool olderThanAnswered = false;
+    // What the file's moves are measured from: the player's own last file, unless that came
+    // after this file, when the file's own account of its turn counts.
+    std::optional<EarlierFile> measureFrom;
+};
+
+OpenedStanding standingOf(const OpenedMoveFile& file, const HistoryContext& context);
