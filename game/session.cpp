@@ -226,24 +226,33 @@ bool Session::showsPast() const {
     return game_->showsPast();
 }
 
+std::vector<HistoryEntry> Session::keptEntries() {
+    if (showsPast())
+        return pastEntries_;
+    if (!historyWriter_)
+        return {};
+    // The copy of the last Open or Save may still be on its way.
+    waitForHistory();
+    const GameHistory& history = historyWriter_->history();
+    const std::optional<GameId>& id = game_->turn().gameId();
+    std::vector<HistoryEntry> entries = history.entries(GameHistory::gameKey(id, fileName_));
+    // A game gets its id at its first save: the files opened before that are kept by their
+    // folder.
+    if (id) {
+        for (HistoryEntry& entry : history.entries(GameHistory::gameKey({}, fileName_)))
+            entries.push_back(std::move(entry));
+        std::stable_sort(
+            entries.begin(), entries.end(),
+            [](const HistoryEntry& a, const HistoryEntry& b) { return a.time < b.time; });
+    }
+    return entries;
+}
+
 Session::StepOutcome Session::stepHistory(HistoryStep step) {
     if (!historyWriter_)
         return StepOutcome::NothingKept;
     if (!showsPast()) {
-        // The copy of the last Open or Save may still be on its way.
-        waitForHistory();
-        const GameHistory& history = historyWriter_->history();
-        const std::optional<GameId>& id = game_->turn().gameId();
-        pastEntries_ = history.entries(GameHistory::gameKey(id, fileName_));
-        // A game gets its id at its first save: the files opened before that are kept by
-        // their folder.
-        if (id) {
-            for (HistoryEntry& entry : history.entries(GameHistory::gameKey({}, fileName_)))
-                pastEntries_.push_back(std::move(entry));
-            std::stable_sort(
-                pastEntries_.begin(), pastEntries_.end(),
-                [](const HistoryEntry& a, const HistoryEntry& b) { return a.time < b.time; });
-        }
+        pastEntries_ = keptEntries();
         pastIndex_ = pastEntries_.size(); // the present, after the newest copy
     }
     if (pastEntries_.empty())
@@ -268,16 +277,30 @@ Session::StepOutcome Session::stepHistory(HistoryStep step) {
         target = last;
         break;
     }
-    if (showsPast() && target == pastIndex_)
+    return showPastEntry(target);
+}
+
+Session::StepOutcome Session::showKept(std::size_t index) {
+    if (!showsPast()) {
+        pastEntries_ = keptEntries();
+        pastIndex_ = pastEntries_.size();
+    }
+    if (pastEntries_.empty())
+        return StepOutcome::NothingKept;
+    return index < pastEntries_.size() ? showPastEntry(index) : StepOutcome::Unchanged;
+}
+
+Session::StepOutcome Session::showPastEntry(std::size_t index) {
+    if (showsPast() && index == pastIndex_)
         return StepOutcome::Unchanged;
     const bool wasPresent = !showsPast();
     try {
-        game_->showPast(GameHistory::read(pastEntries_[target]));
+        game_->showPast(GameHistory::read(pastEntries_[index]));
     } catch (const std::exception& error) {
         stepError_ = QString::fromLocal8Bit(error.what());
         return StepOutcome::Refused;
     }
-    pastIndex_ = target;
+    pastIndex_ = index;
     if (wasPresent)
         emit undoChanged(false);
     emit positionReplaced(Change::PastShown);

@@ -139,6 +139,10 @@ public:
     };
     // An earlier position of the game from its history, shown read-only with its moves.
     StepOutcome stepHistory(HistoryStep step);
+    // The game's kept copies, oldest first: the positions the steps go through.
+    std::vector<HistoryEntry> keptEntries();
+    // The kept copy at `index` of keptEntries(), shown read-only like a step's.
+    StepOutcome showKept(std::size_t index);
     QString stepError() const { return stepError_; }
     // The game as it stands again; nothing when it shows already.
     void backToPresent();
@@ -182,7 +186,8 @@ private:
     void setUndoEnabled(bool enabled);
     void setFileName(const QString& fileName);
     void keepInHistory(const QByteArray& bytes, bool saved);
-    void showEntry(std::size_t index);
+    // Shows pastEntries_[index], read-only.
+    StepOutcome showPastEntry(std::size_t index);
 
     std::unique_ptr<Game> game_;
     std::unique_ptr<HistoryWriter> historyWriter_;

@@ -126,6 +126,23 @@ const std::vector<CommandRow>& CommandTable::rows() {
         {Command::GameDice, "actGameDice", QT_TRANSLATE_NOOP("CommandTable", "The game's dice…"),
          true, {K(Ctrl | Shift | Qt::Key_D)}, KeyContext::Window,
          QT_TRANSLATE_NOOP("CommandTable", "Every roll of the game, and how fair each die looks")},
+        {Command::GoToTurn, "actGoToTurn", QT_TRANSLATE_NOOP("CommandTable", "Go to turn…"), true,
+         {K(Ctrl | Shift | Qt::Key_G)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "The kept position a chosen turn began from")},
+        {Command::ExportPicture, "actExportPicture", QT_TRANSLATE_NOOP("CommandTable", "Export picture…"),
+         true, {K(Ctrl | Shift | Qt::Key_X)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "The map as a PNG picture, whole or the part in view")},
+        {Command::ExportTurnPage, "actExportTurnPage",
+         QT_TRANSLATE_NOOP("CommandTable", "Export turn as web page…"), true,
+         {K(Ctrl | Shift | Qt::Key_W)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable",
+                           "The turn as one web page: the map around its moves, the changes, the "
+                           "combats and the note")},
+        {Command::ExportAnimation, "actExportAnimation",
+         QT_TRANSLATE_NOOP("CommandTable", "Export game as animation…"), true,
+         {K(Ctrl | Shift | Qt::Key_F)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable",
+                           "Every kept position of the game, one frame each, as an animation")},
     };
     // clang-format on
     return table;

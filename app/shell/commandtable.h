@@ -53,6 +53,10 @@ enum class Command {
     EditNote,
     GameSetup,
     GameDice,
+    GoToTurn,
+    ExportPicture,
+    ExportTurnPage,
+    ExportAnimation,
 };
 
 // Where a command's key works.
