@@ -2,6 +2,7 @@
 
 #include "app/dialogs/tfrmabout.h"
 #include "app/dialogs/win1252validator.h"
+#include "app/export/exportfeature.h"
 #include "app/files/filesfeature.h"
 #include "app/find/findfeature.h"
 #include "app/find/orderofbattledock.h"
@@ -153,6 +154,7 @@ void TMainForm::buildFeatures() {
     auto launcher =
         setup_.launcher ? std::move(setup_.launcher) : std::make_unique<QProcessLauncher>();
     files_ = std::make_unique<FilesFeature>(context, *mapFeature_, *play_, std::move(launcher));
+    exports_ = std::make_unique<ExportFeature>(context, *turn_, *play_);
 
     connect(play_.get(), &PlayFeature::idle, this, [this] {
         if (std::exchange(closePending_, false))
@@ -203,6 +205,7 @@ void TMainForm::placeFeatures() {
     // The Korva bar: the files and whose turn it is, the view, then finding; the turn's
     // commands on a row of their own.
     bKorvaToolBar_->addActions(files_->toolBarActions());
+    bKorvaToolBar_->addActions(exports_->toolBarActions());
     bKorvaToolBar_->addAction(turn_->whoseTurnAction());
     bKorvaToolBar_->addActions(mapFeature_->toolBarActions());
     bKorvaToolBar_->addActions(find_->toolBarActions());
@@ -245,6 +248,7 @@ void TMainForm::FormDestroy() {
     // turn's first. Then the modules, the board, the counters and the tags.
     for (MapOverlay* overlay : overlays_)
         mapView_->removeOverlay(overlay);
+    exports_.reset();
     turn_.reset();
     find_.reset();
     files_.reset();

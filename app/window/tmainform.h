@@ -19,6 +19,7 @@ namespace Ui {
 class TMainForm;
 }
 class CommandTable;
+class ExportFeature;
 class FilesFeature;
 class FindFeature;
 class Game;
@@ -80,6 +81,7 @@ public:
     FindFeature& find() { return *find_; }
     TurnFeature& turn() { return *turn_; }
     FilesFeature& files() { return *files_; }
+    ExportFeature& exports() { return *exports_; }
     std::array<std::string, 3> bannerTexts() const;
     // About, then the die-roll trace appended as the About window closes.
     void sbAboutClick();
@@ -128,6 +130,7 @@ private:
     std::unique_ptr<FindFeature> find_;
     std::unique_ptr<TurnFeature> turn_;
     std::unique_ptr<FilesFeature> files_;
+    std::unique_ptr<ExportFeature> exports_;
     // The overlays placed on the map, in painting order.
     QList<MapOverlay*> overlays_;
     QString caption_;

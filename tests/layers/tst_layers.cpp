@@ -41,7 +41,7 @@ const std::vector<Layer>& layers() {
         const QStringList shell = with(model, {"app/pictures", "app/shell"});
         const QStringList map = with(shell, {"app/map"});
         const QStringList play = with(map, {"app/dialogs", "app/play"});
-        const QStringList window = with(play, {"app/find", "app/turn", "app/files"});
+        const QStringList window = with(play, {"app/find", "app/turn", "app/files", "app/export"});
         return std::vector<Layer>{
             {"base", {}},
             {"geometry", base},
@@ -64,6 +64,7 @@ const std::vector<Layer>& layers() {
             {"app/find", play},
             {"app/turn", play},
             {"app/files", play},
+            {"app/export", with(play, {"app/turn"})},
             {"app/window", window},
             {"app", with(window, {"app/window", "app/resourcedll"})},
         };
