@@ -31,6 +31,8 @@ struct LaunchRequest {
 //                                      1 when not, 2 for a refused file
 //   korva --info FILE.krv              what the file says of its game: id, turn, side to
 //                                      move, players, note, moves, combats, Korva's block
+//   korva --export-turn, --animate     the turn as a web page, files as an animation
+//                                      (exportcommands.h)
 //   korva --new-game OUT.krv           the starting file of a new game (turn 1, the Allies
 //                                      to move)
 //   korva --extract-pictures DLL DIR   a resource DLL's pictures as DIR/<id>.png
