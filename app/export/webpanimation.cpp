@@ -113,6 +113,9 @@ QByteArray WebPAnimationWriter::finish(QString* error) {
     }
     changed_.notify_all();
     thread_.join();
+    // The file is put together without the canvases, and copied out without the encoder's
+    // frames: a whole game's animation is large.
+    canvases_ = {};
     if (!failure_.isEmpty())
         return fail(failure_);
     // The last frame lasts as long as the others.
@@ -121,6 +124,8 @@ QByteArray WebPAnimationWriter::finish(QString* error) {
     if (!WebPAnimEncoderAdd(encoder_, nullptr, frames_ * frameMs_, nullptr) ||
         !WebPAnimEncoderAssemble(encoder_, &data))
         return fail(QString::fromUtf8(WebPAnimEncoderGetError(encoder_)));
+    WebPAnimEncoderDelete(encoder_);
+    encoder_ = nullptr;
     QByteArray bytes(reinterpret_cast<const char*>(data.bytes), qsizetype(data.size));
     WebPDataClear(&data);
     return bytes;

@@ -34,6 +34,7 @@ public:
     // The canvas last handed out holds the next frame.
     void addFrame();
     // Waits for every frame; the file's bytes, or empty with *error set when libwebp failed.
+    // Once only: the canvases and the encoder go.
     QByteArray finish(QString* error);
 
 private:
