@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "app/exportcommands.h"
 #include "app/gameslisting.h"
 #include "app/map/mapscene.h"
 #include "app/map/zoom.h"
@@ -62,6 +63,9 @@ constexpr const char* kUsage =
     "       korva --info FILE.krv\n"
     "       korva --dice FILE.krv\n"
     "       korva --games\n"
+    "       korva --export-turn FILE.krv OUT.html [--since EARLIER.krv]\n"
+    "       korva --animate OUT.webp FILE.krv... [--zoom PERCENT] [--frame-ms N]\n"
+    "       korva --animate --frames DIR FILE.krv... [--zoom PERCENT]\n"
     "       korva --extract-pictures MODULE.dll DIR\n"
     "       korva --new-game OUT.krv\n"
     "       korva --help | --version\n";
@@ -465,6 +469,8 @@ LaunchRequest runCommandLine(int argc, char** argv) {
         return takes(1) ? LaunchRequest{writeNewGame(arg(2)), {}} : wrongCount();
     if (first == "--extract-pictures")
         return takes(2) ? LaunchRequest{extract(arg(2), arg(3)), {}} : wrongCount();
+    if (const std::optional<int> status = runExportCommand(argc, argv))
+        return {*status, {}};
 
     // The window: at most one move file, and Qt's own options.
     LaunchRequest request;

@@ -33,6 +33,8 @@ struct LaunchRequest {
 //                                      move, players, note, moves, combats, Korva's block
 //   korva --games                      every game of the history: whose move, the last file,
 //                                      the opponent's dice (gameslisting.h)
+//   korva --export-turn, --animate     the turn as a web page, files as an animation
+//                                      (exportcommands.h)
 //   korva --new-game OUT.krv           the starting file of a new game (turn 1, the Allies
 //                                      to move)
 //   korva --extract-pictures DLL DIR   a resource DLL's pictures as DIR/<id>.png

@@ -318,26 +318,33 @@ bool Session::showsPast() const {
     return game_->showsPast();
 }
 
+std::vector<HistoryEntry> Session::keptEntries() {
+    if (showsPast())
+        return pastEntries_;
+    if (!historyWriter_)
+        return {};
+    // The copy of the last Open or Save may still be on its way.
+    waitForHistory();
+    const GameHistory& history = historyWriter_->history();
+    const std::optional<GameId>& id = game_->turn().gameId();
+    std::vector<HistoryEntry> entries = history.entries(GameHistory::gameKey(id, fileName_));
+    // A game gets its id at its first save: the files opened before that are kept by their
+    // folder.
+    if (id) {
+        for (HistoryEntry& entry : history.entries(GameHistory::gameKey({}, fileName_)))
+            entries.push_back(std::move(entry));
+        std::stable_sort(
+            entries.begin(), entries.end(),
+            [](const HistoryEntry& a, const HistoryEntry& b) { return a.time < b.time; });
+    }
+    return entries;
+}
+
 Session::StepOutcome Session::stepHistory(HistoryStep step) {
     if (!historyWriter_)
         return StepOutcome::NothingKept;
     if (!showsPast()) {
-        // The copy of the last Open or Save may still be on its way.
-        waitForHistory();
-        const GameHistory& history = historyWriter_->history();
-        const std::optional<GameId>& id = game_->turn().gameId();
-        pastEntries_ = history.entries(GameHistory::gameKey(id, fileName_));
-        // A game gets its id at its first save: the files opened before that are kept by
-        // their folder.
-        if (id) {
-            for (HistoryEntry& entry : history.entries(GameHistory::gameKey({}, fileName_)))
-                pastEntries_.push_back(std::move(entry));
-            std::stable_sort(
-                pastEntries_.begin(), pastEntries_.end(),
-                [](const HistoryEntry& a, const HistoryEntry& b) { return a.time < b.time; });
-        }
-        presentIndex_ = presentPlaceAmong(pastEntries_);
-        pastIndex_ = presentIndex_;
+        takeKeptEntries();
     }
     if (pastEntries_.empty())
         return StepOutcome::NothingKept;
@@ -356,18 +363,38 @@ Session::StepOutcome Session::stepHistory(HistoryStep step) {
         target = pastEntries_.size() - 1;
         break;
     }
+    return showPastEntry(target);
+}
+
+Session::StepOutcome Session::showKept(std::size_t index) {
+    if (!historyWriter_)
+        return StepOutcome::NothingKept;
+    if (!showsPast())
+        takeKeptEntries();
+    if (pastEntries_.empty())
+        return StepOutcome::NothingKept;
+    return index < pastEntries_.size() ? showPastEntry(index) : StepOutcome::Unchanged;
+}
+
+void Session::takeKeptEntries() {
+    pastEntries_ = keptEntries();
+    presentIndex_ = presentPlaceAmong(pastEntries_);
+    pastIndex_ = presentIndex_;
+}
+
+Session::StepOutcome Session::showPastEntry(std::size_t index) {
     // A copy of the present is the present: showing it read-only would be no step at all.
-    if (target >= presentIndex_) {
+    if (index >= presentIndex_) {
         if (!showsPast())
             return StepOutcome::Unchanged;
         backToPresent();
         return StepOutcome::BackToPresent;
     }
-    if (showsPast() && target == pastIndex_)
+    if (showsPast() && index == pastIndex_)
         return StepOutcome::Unchanged;
     const bool wasPresent = !showsPast();
     try {
-        game_->showPast(GameHistory::read(pastEntries_[target]));
+        game_->showPast(GameHistory::read(pastEntries_[index]));
     } catch (const std::exception& error) {
         stepError_ = QString::fromLocal8Bit(error.what());
         // A refused copy leaves the present showing, whatever showed before.
@@ -377,7 +404,7 @@ Session::StepOutcome Session::stepHistory(HistoryStep step) {
         }
         return StepOutcome::Refused;
     }
-    pastIndex_ = target;
+    pastIndex_ = index;
     if (wasPresent) {
         // The edits of the present are not carried past the history's step; what they
         // changed is still unsaved.

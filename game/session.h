@@ -162,6 +162,10 @@ public:
     };
     // An earlier position of the game from its history, shown read-only with its moves.
     StepOutcome stepHistory(HistoryStep step);
+    // The game's kept copies, oldest first: the positions the steps go through.
+    std::vector<HistoryEntry> keptEntries();
+    // The kept copy at `index` of keptEntries(), shown read-only like a step's.
+    StepOutcome showKept(std::size_t index);
     QString stepError() const { return stepError_; }
     // The game as it stands again; nothing when it shows already.
     void backToPresent();
@@ -217,7 +221,10 @@ private:
     // Where the present stands among the game's copies (oldest first): the newest copy's
     // place when that copy is the present, else after it.
     std::size_t presentPlaceAmong(const std::vector<HistoryEntry>& entries) const;
-    void showEntry(std::size_t index);
+    // Takes the game's copies for the steps through the past, the present placed among them.
+    void takeKeptEntries();
+    // Shows pastEntries_[index], read-only.
+    StepOutcome showPastEntry(std::size_t index);
 
     std::unique_ptr<Game> game_;
     std::unique_ptr<HistoryWriter> historyWriter_;

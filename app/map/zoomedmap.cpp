@@ -321,39 +321,47 @@ void ZoomedMap::finishTiles(const QRect& deviceRect) {
     takeFinished();
 }
 
-bool ZoomedMap::renderBands(const std::function<bool(QImage, int)>& take) {
+bool ZoomedMap::renderBands(const std::function<bool(QImage, int)>& take, const QRect& deviceRect) {
     const QRect whole(QPoint(), deviceSize());
-    if (whole.isEmpty())
+    const QRect part = deviceRect.isNull() ? whole : deviceRect.intersected(whole);
+    if (part.isEmpty())
         return true;
     if (scale_ == 1.0)
-        return take(picture_->image(), 0);
+        return take(part == whole ? picture_->image() : picture_->image().copy(part), 0);
     if (scale_ < 1.0) {
-        QImage image(whole.size(), QImage::Format_RGB32);
+        QImage image(part.size(), QImage::Format_RGB32);
         if (image.isNull())
             return false;
         QPainter painter(&image);
-        paint(painter, whole);
+        painter.translate(-part.topLeft());
+        paint(painter, part);
         painter.end();
         return take(std::move(image), 0);
     }
-    // Two rows of tiles at a time, a band for each worker. The next band's tiles are ordered
-    // before this one is painted and taken, so the workers draw while this thread paints.
-    finishTiles(QRect(0, 0, whole.width(), kBandRows));
-    for (int top = 0; top < whole.height(); top += kBandRows) {
-        const QRect rows = QRect(0, top, whole.width(), kBandRows).intersected(whole);
-        const QRect next = rows.translated(0, kBandRows);
+    // Two rows of tiles at a time, a band for each worker; bands keep to the whole map's
+    // rows of tiles, so a tile above a band's end is done with. The next band's tiles are
+    // ordered before this one is painted and taken, so the workers draw while this thread
+    // paints.
+    const auto bandAt = [&part](int top) {
+        return QRect(part.left(), top, part.width(), kBandRows).intersected(part);
+    };
+    const int firstTop = part.top() / kBandRows * kBandRows;
+    finishTiles(bandAt(firstTop));
+    for (int top = firstTop; top <= part.bottom(); top += kBandRows) {
+        const QRect rows = bandAt(top);
+        const QRect next = bandAt(top + kBandRows);
         orderTiles(next);
         // In huge pages: a band is large and fresh memory costs a page fault every 4 KB.
         QImage band = residentmemory::image(rows.width(), rows.height(), QImage::Format_RGB32);
         if (band.isNull())
             return false;
         QPainter painter(&band);
-        painter.translate(0, -top);
+        painter.translate(-rows.topLeft());
         paint(painter, rows);
         painter.end();
         for (auto it = tiles_.begin(); it != tiles_.end();)
             it = it.key().y() * kTileSize <= rows.bottom() ? tiles_.erase(it) : std::next(it);
-        if (!take(std::move(band), top))
+        if (!take(std::move(band), rows.top() - part.top()))
             return false;
         finishTiles(next);
     }

@@ -55,10 +55,12 @@ public:
     void prefetch(const QRect& visibleDeviceRect);
     // Makes every tile of `deviceRect` that is not ready yet and waits for them.
     void finishTiles(const QRect& deviceRect);
-    // The whole map at the scale, handed to `take` band of rows by band of rows from the top
-    // (the band's pixels, its first row), each band dropped once taken: at a high scale the
-    // whole map is large. Stops with false when `take` answers false or memory runs out.
-    bool renderBands(const std::function<bool(QImage band, int top)>& take);
+    // The whole map at the scale, or the part of it `deviceRect` covers, handed to `take`
+    // band of rows by band of rows from the top (the band's pixels, its first row counted
+    // from the part's top), each band dropped once taken: at a high scale the whole map is
+    // large. Stops with false when `take` answers false or memory runs out.
+    bool renderBands(const std::function<bool(QImage band, int top)>& take,
+                     const QRect& deviceRect = {});
     // The whole map at the scale in one picture; null when memory ran out.
     QImage render();
     // Pixel memory held beyond the map picture: the smaller copy or the tiles.

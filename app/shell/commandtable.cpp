@@ -175,6 +175,23 @@ const std::vector<CommandRow>& CommandTable::rows() {
         {Command::Games, "actGames", QT_TRANSLATE_NOOP("CommandTable", "Games"), true,
          {K(Ctrl | Qt::Key_G)}, KeyContext::Window,
          QT_TRANSLATE_NOOP("CommandTable", "Every game you play, and whose move it is")},
+        {Command::GoToTurn, "actGoToTurn", QT_TRANSLATE_NOOP("CommandTable", "Go to turn…"), true,
+         {K(Ctrl | Shift | Qt::Key_G)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "The kept position a chosen turn began from")},
+        {Command::ExportPicture, "actExportPicture", QT_TRANSLATE_NOOP("CommandTable", "Export picture…"),
+         true, {K(Ctrl | Shift | Qt::Key_X)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "The map as a PNG picture, whole or the part in view")},
+        {Command::ExportTurnPage, "actExportTurnPage",
+         QT_TRANSLATE_NOOP("CommandTable", "Export turn as web page…"), true,
+         {K(Ctrl | Shift | Qt::Key_W)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable",
+                           "The turn as one web page: the map around its moves, the changes, the "
+                           "combats and the note")},
+        {Command::ExportAnimation, "actExportAnimation",
+         QT_TRANSLATE_NOOP("CommandTable", "Export game as animation…"), true,
+         {K(Ctrl | Shift | Qt::Key_F)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable",
+                           "Every kept position of the game, one frame each, as an animation")},
     };
     // clang-format on
     return table;

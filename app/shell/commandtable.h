@@ -70,6 +70,10 @@ enum class Command {
     GameSetup,
     GameDice,
     Games,
+    GoToTurn,
+    ExportPicture,
+    ExportTurnPage,
+    ExportAnimation,
 };
 
 // Where a command's key works.

@@ -12,9 +12,12 @@
 #include "app/shell/prompts.h"
 #include "app/shell/trustlabel.h"
 #include "app/turn/gamedicedialog.h"
+#include "app/turn/goturndialog.h"
+#include "app/turn/keptturns.h"
 #include "app/turn/movelayer.h"
 #include "app/turn/replaycontroller.h"
 #include "app/turn/replaylayer.h"
+#include "app/turn/turnheading.h"
 #include "app/turn/turnlistdock.h"
 #include "base/win1252.h"
 #include "combat/taggermgr.h"
@@ -59,24 +62,6 @@ std::vector<Combat> combatsOf(const TaggerMgr& tags, const TurnDice* dice) {
                            trustOf(mark, true)});
     }
     return combats;
-}
-
-QString sourceText(const TurnMoves& moves) {
-    switch (moves.source) {
-    case MovesSource::TurnStartRecord:
-        return TurnFeature::tr("from the turn's start the file keeps");
-    case MovesSource::StartHexes:
-        return TurnFeature::tr("from the file's start hexes");
-    case MovesSource::EarlierPosition:
-        return TurnFeature::tr("since your file %1").arg(plaintext::name(moves.since));
-    case MovesSource::None:
-        break;
-    }
-    return TurnFeature::tr("nothing says where the turn began");
-}
-
-QString changeCount(std::size_t count) {
-    return count == 1 ? TurnFeature::tr("1 change") : TurnFeature::tr("%1 changes").arg(count);
 }
 
 QString keyOf(const QAction* action) {
@@ -161,6 +146,9 @@ void TurnFeature::setUpCommands() {
         connect(action, &QAction::triggered, this, [this, step = step] { stepHistory(step); });
         bar.addAction(action);
     }
+    QAction* goTo = commands.action(Command::GoToTurn);
+    connect(goTo, &QAction::triggered, this, &TurnFeature::goToTurn);
+    bar.addAction(goTo);
     QAction* present = commands.action(Command::BackToPresent);
     connect(present, &QAction::triggered, this, [this] { context_.session.backToPresent(); });
     bar.addAction(present);
@@ -305,12 +293,7 @@ void TurnFeature::showMoves(std::vector<CounterChange> changes, const QString& h
 void TurnFeature::showOpenedTurn(bool switchOn) {
     const TurnKeeper& turn = context_.session.game().turn();
     const TurnMoves& moves = turn.openedMoves();
-    const QString count =
-        moves.changes.empty() ? tr("No moves") : changeCount(moves.changes.size());
-    showMoves(moves.changes,
-              moves.source == MovesSource::None ? count
-                                                : count + QStringLiteral(", ") + sourceText(moves),
-              switchOn);
+    showMoves(moves.changes, turnHeading(moves), switchOn);
     turnDock_->setNote(turn.openedNote());
     // The verdict is on the opened file: a kept position of the past shows none.
     const std::optional<DiceVerdict>& verdict = context_.session.dice().openedVerdict();
@@ -387,7 +370,7 @@ void TurnFeature::updateTurnCommands() {
     const bool past = context_.session.showsPast();
     commands.action(Command::BackToPresent)->setEnabled(past);
     for (const Command step : {Command::HistoryFirst, Command::HistoryPrevious,
-                               Command::HistoryNext, Command::HistoryLast})
+                               Command::HistoryNext, Command::HistoryLast, Command::GoToTurn})
         commands.action(step)->setEnabled(context_.session.history() != nullptr);
     commands.action(Command::EditNote)->setEnabled(!past);
     commands.action(Command::GameSetup)->setEnabled(!past);
@@ -420,7 +403,38 @@ void TurnFeature::stepHistory(Session::HistoryStep step) {
     if (!context_.session.history())
         return;
     play_.CancelDrag();
-    switch (context_.session.stepHistory(step)) {
+    tellStep(context_.session.stepHistory(step));
+}
+
+void TurnFeature::goToTurn() {
+    Session& session = context_.session;
+    if (!session.history())
+        return;
+    play_.CancelDrag();
+    const std::vector<HistoryEntry> kept = session.keptEntries();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::vector<TurnStart> starts = turnStarts(keptTurns(kept));
+    QApplication::restoreOverrideCursor();
+    if (starts.empty()) {
+        context_.notices.showNotice(kept.empty() ? tr("The history holds nothing of this game")
+                                                 : tr("No kept copy of this game says its turn"),
+                                    5000);
+        return;
+    }
+    // The turn shown now is offered first, else the newest.
+    std::size_t shown = starts.size() - 1;
+    const std::optional<TurnRecord>& now = session.turnOrder().record();
+    for (std::size_t i = 0; i < starts.size(); ++i)
+        if (now && starts[i].turn == *now)
+            shown = i;
+    GoToTurnDialog dialog(starts, shown, &context_.window);
+    if (context_.prompts.execDialog(dialog) != QDialog::Accepted)
+        return;
+    tellStep(session.showKept(starts[dialog.chosen()].index));
+}
+
+void TurnFeature::tellStep(Session::StepOutcome outcome) {
+    switch (outcome) {
     case Session::StepOutcome::NothingKept:
         context_.notices.showNotice(tr("The history holds nothing of this game"), 5000);
         break;
@@ -454,7 +468,7 @@ void TurnFeature::compareWith(const QString& fileName) {
         turnChanges(presentPlaces(before.contents.counters), presentPlaces(now));
     const QString heading =
         tr("%1 since %2")
-            .arg(changeCount(changes.size()), plaintext::name(QFileInfo(fileName).fileName()));
+            .arg(changeCountText(changes.size()), plaintext::name(QFileInfo(fileName).fileName()));
     showMoves(std::move(changes), heading, true);
     turnDock_->setNote({});
     turnDock_->show();

@@ -45,6 +45,8 @@ public:
     // First, Previous, Next, Last: an earlier position of the game from its history, shown
     // read-only with its moves; Next after the newest copy returns to the present.
     void stepHistory(Session::HistoryStep step);
+    // Go to turn: the kept position a chosen turn and side began from, read-only.
+    void goToTurn();
     // Another move file as the position before the one shown: its changes become the moves.
     void compareWith(const QString& fileName);
     // The note that goes out with the next save; asks with the note editor.
@@ -79,6 +81,8 @@ private:
     void replayChanged();
     void updateTurnCommands();
     void showTurn();
+    // What a step into the past came to, where the session does not show it.
+    void tellStep(Session::StepOutcome outcome);
 
     FeatureContext context_;
     MapFeature& mapFeature_;

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/tfrmabout.h"
 #include "app/dialogs/win1252validator.h"
+#include "app/export/exportfeature.h"
 #include "app/files/filesfeature.h"
 #include "app/find/findfeature.h"
 #include "app/find/orderofbattledock.h"
@@ -156,6 +157,7 @@ void TMainForm::buildFeatures() {
     games_ = std::make_unique<GamesFeature>(context, setup_.notificationBus);
     // A game picked in the list, or a notification clicked, opens as every Open does.
     connect(games_.get(), &GamesFeature::openRequested, files_.get(), &FilesFeature::openRecent);
+    exports_ = std::make_unique<ExportFeature>(context, *turn_, *play_);
 
     connect(play_.get(), &PlayFeature::idle, this, [this] {
         if (std::exchange(closePending_, false))
@@ -210,6 +212,7 @@ void TMainForm::placeFeatures() {
     bKorvaToolBar_->addActions(files_->toolBarActions());
     bKorvaToolBar_->addActions(play_->toolBarActions());
     bKorvaToolBar_->addActions(games_->toolBarActions());
+    bKorvaToolBar_->addActions(exports_->toolBarActions());
     bKorvaToolBar_->addAction(turn_->whoseTurnAction());
     bKorvaToolBar_->addActions(mapFeature_->toolBarActions());
     bKorvaToolBar_->addActions(find_->toolBarActions());
@@ -258,6 +261,7 @@ void TMainForm::FormDestroy() {
     // turn's first. Then the modules, the board, the counters and the tags.
     for (MapOverlay* overlay : overlays_)
         mapView_->removeOverlay(overlay);
+    exports_.reset();
     turn_.reset();
     find_.reset();
     games_.reset();

@@ -20,6 +20,7 @@ namespace Ui {
 class TMainForm;
 }
 class CommandTable;
+class ExportFeature;
 class FilesFeature;
 class FindFeature;
 class Game;
@@ -85,6 +86,7 @@ public:
     TurnFeature& turn() { return *turn_; }
     FilesFeature& files() { return *files_; }
     GamesFeature& games() { return *games_; }
+    ExportFeature& exports() { return *exports_; }
     std::array<std::string, 3> bannerTexts() const;
     // About, then the die-roll trace appended as the About window closes.
     void sbAboutClick();
@@ -135,6 +137,7 @@ private:
     std::unique_ptr<TurnFeature> turn_;
     std::unique_ptr<FilesFeature> files_;
     std::unique_ptr<GamesFeature> games_;
+    std::unique_ptr<ExportFeature> exports_;
     // The overlays placed on the map, in painting order.
     QList<MapOverlay*> overlays_;
     // A close asked for during the return slide, done once it has ended.

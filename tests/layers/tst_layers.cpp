@@ -41,7 +41,7 @@ const std::vector<Layer>& layers() {
         const QStringList shell = with(model, {"app/pictures", "app/shell"});
         const QStringList map = with(shell, {"app/map"});
         const QStringList play = with(map, {"app/dialogs", "app/play"});
-        const QStringList window = with(play, {"app/find", "app/turn", "app/files", "app/games"});
+        const QStringList window = with(play, {"app/find", "app/turn", "app/files", "app/games", "app/export"});
         return std::vector<Layer>{
             {"base", {}},
             {"geometry", base},
@@ -65,6 +65,7 @@ const std::vector<Layer>& layers() {
             {"app/turn", play},
             {"app/files", play},
             {"app/games", play},
+            {"app/export", with(play, {"app/turn"})},
             {"app/window", window},
             {"app", with(window, {"app/window", "app/resourcedll"})},
         };

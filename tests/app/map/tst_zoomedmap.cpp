@@ -29,6 +29,8 @@ private slots:
     void bandsCutIntoTheirTiles();
     void ownScaleIsThePictureItself();
     void enlargedTilesMeetWithoutSeams();
+    void aPartIsThatPartOfTheWhole_data();
+    void aPartIsThatPartOfTheWhole();
     void piecesDrawnFromTheGame();
     void tagSeenFromEachCornerOfItsBlock_data();
     void tagSeenFromEachCornerOfItsBlock();
@@ -229,6 +231,46 @@ void TestZoomedMap::enlargedTilesMeetWithoutSeams() {
         }
     }
     QVERIFY2(worst <= 3, qPrintable(QString::number(worst)));
+}
+
+void TestZoomedMap::aPartIsThatPartOfTheWhole_data() {
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("50%") << 0.5;
+    QTest::newRow("100%") << 1.0;
+    QTest::newRow("150%") << 1.5;
+    QTest::newRow("200%") << 2.0;
+}
+
+// A part drawn band by band, from a row inside a band of the whole and across the next band's
+// edge, holds the whole map's pixels there.
+void TestZoomedMap::aPartIsThatPartOfTheWhole() {
+    QFETCH(qreal, scale);
+    TestGame game;
+    game.place(1, 75);
+    game.board.rebuild(game.counterMgr.counters());
+    game.board.redrawAll();
+    ZoomedMap zoomed;
+    zoomed.setSources(&game.picture, &game.scene);
+    zoomed.setScale(scale);
+    const QImage whole = zoomed.render();
+    const QSize size = whole.size();
+    const QRect part(size.width() / 10, size.height() * 3 / 10 + 1, size.width() * 2 / 3,
+                     size.height() * 3 / 5);
+    QImage bands(part.size(), QImage::Format_RGB32);
+    int next = 0;
+    QPainter painter(&bands);
+    QVERIFY(zoomed.renderBands(
+        [&](const QImage& band, int top) {
+            if (top != next || band.width() != part.width())
+                return false;
+            painter.drawImage(0, top, band);
+            next += band.height();
+            return true;
+        },
+        part));
+    painter.end();
+    QCOMPARE(next, part.height());
+    QCOMPARE(bands, whole.copy(part));
 }
 
 void TestZoomedMap::piecesDrawnFromTheGame() {

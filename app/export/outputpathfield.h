@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLineEdit;
+
+// Where an export goes: a path to type, or to choose in a file dialog, as a file with a
+// suffix of its own or as a new folder.
+class OutputPathField : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { File, Folder };
+
+    OutputPathField(const QString& path, QWidget* parent = nullptr);
+
+    // A file with `suffix` ("png") shown under `filter` ("PNG pictures (*.png)"), or a folder;
+    // the path typed so far follows.
+    void setKind(Kind kind, const QString& suffix = {}, const QString& filter = {});
+    QString path() const;
+    void setPath(const QString& path);
+    QLineEdit& edit() { return *edit_; }
+
+signals:
+    void pathChanged(const QString& path);
+
+private:
+    void choose();
+
+    QLineEdit* edit_ = nullptr;
+    Kind kind_ = Kind::File;
+    QString suffix_;
+    QString filter_;
+};

@@ -1,0 +1,279 @@
+#include "app/exportcommands.h"
+
+#include "app/export/animation.h"
+#include "app/export/framesink.h"
+#include "app/export/turnpage.h"
+#include "app/map/zoom.h"
+#include "app/modules.h"
+#include "app/shell/korvaapplication.h"
+#include "app/turn/turnheading.h"
+#include "app/turn/turnlistmodel.h"
+#include "base/residentmemory.h"
+#include "base/untrustedtext.h"
+#include "base/win1252.h"
+#include "board/mapboard.h"
+#include "board/picturemodule.h"
+#include "counters/countermgr.h"
+#include "game/game.h"
+#include "game/turndice.h"
+#include "geometry/zekclick.h"
+#include "history/diceevidence.h"
+#include "history/gamehistory.h"
+#include "movefile/openedmovefile.h"
+#include "game/turnkeeper.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr int kRefused = 2;
+constexpr int kWriteFailed = 1;
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("korva", text);
+}
+
+// "korva: NAME: reason", the name as a terminal shows it harmlessly.
+void tell(const QString& what, const QString& reason) {
+    std::fprintf(stderr, "korva: %s: %s\n", qPrintable(untrustedtext::forTerminal(what)),
+                 qPrintable(untrustedtext::forTerminal(reason)));
+}
+
+int refuse(const QString& what, const QString& reason) {
+    tell(what, reason);
+    return kRefused;
+}
+
+int refuseArguments(const QString& reason) {
+    std::fprintf(stderr, "korva: %s (korva --help lists the uses)\n", qPrintable(reason));
+    return kRefused;
+}
+
+// Qt's notes about the headless platform would break the promise of one line on standard
+// error for a refused file.
+void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "korva: %s\n", qPrintable(message));
+}
+
+// Text on the built-in pictures needs fonts, which need a platform; none needs a screen.
+void goHeadless() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(&dropQtNotes);
+    residentmemory::returnLargeBlocksWhenFreed();
+}
+
+std::unique_ptr<Game> builtGame() {
+    return std::make_unique<Game>(openPictureModule(QStringLiteral("korva_1.dll")),
+                                  openPictureModule(QStringLiteral("korva_2.dll")));
+}
+
+std::optional<GameHistory> playersHistory() {
+    KorvaApplication::setIdentity(); // where the history lives
+    const QString root = GameHistory::defaultRoot();
+    return root.isEmpty() ? std::nullopt : std::optional<GameHistory>(GameHistory(root));
+}
+
+// The turn's moves and the verdict on its dice as the window has them after an Open: measured
+// from the player's own last file of the game in the history, or from `mine` when given.
+struct OpenedTurn {
+    TurnMoves moves;
+    DiceVerdict verdict;
+};
+
+OpenedTurn openedTurn(const OpenedMoveFile& file, const QString& path, const QString& mine,
+                      QString* reading) {
+    const std::optional<GameHistory> history = playersHistory();
+    const HistoryContext context = history ? history->contextFor(file, path) : HistoryContext{};
+    const std::optional<GameId> game = context.claimsOtherGame ? std::nullopt
+                                       : file.extension.gameId ? file.extension.gameId
+                                                               : context.folderGame;
+    std::optional<EarlierFile> earlier = context.ownLastFile;
+    DiceEvidence evidence;
+    if (!mine.isEmpty()) {
+        *reading = mine;
+        const OpenedMoveFile sent = readOpenedMoveFile(mine);
+        *reading = path;
+        earlier = earlierFileFor(file, sent, QFileInfo(mine).fileName());
+        evidence = diceEvidenceAgainst(history ? &*history : nullptr, sent,
+                                       game ? game : file.extension.gameId);
+    } else if (context.claimsOtherGame) {
+        evidence.missing = translated("the file claims the id of another of your games");
+    } else if (history) {
+        evidence = diceEvidenceFor(*history, file, game);
+    } else {
+        evidence.missing = translated("no history is kept");
+    }
+    return {movesOfTurn(file.contents.counters, file.extension.turnStart, earlier),
+            verifyDice(file.extension.diceRolls, file.contents.tags, evidence)};
+}
+
+int exportTurn(int argc, char** argv, const QString& file, const QString& out,
+               const QString& since) {
+    goHeadless();
+    QGuiApplication app(argc, argv);
+    QString reading = file;
+    ExportOutcome outcome;
+    try {
+        const OpenedMoveFile opened = readOpenedMoveFile(file);
+        if (!opened.extensionWarning.isEmpty())
+            tell(file, opened.extensionWarning);
+        const OpenedTurn turn = openedTurn(opened, file, since, &reading);
+        const std::unique_ptr<Game> game = builtGame();
+        game->open(opened);
+        // The combats in the file's order, each with its roll's number and verdict.
+        std::vector<TurnListModel::Combat> combats;
+        const std::vector<TagRecord>& tags = opened.contents.tags;
+        for (std::size_t i = 0; i < tags.size(); ++i)
+            combats.push_back({ZeKClick(tags[i].position).index(), tags[i].dieValue,
+                               win1252::toUnicode(tags[i].comment),
+                               i < turn.verdict.marks.size()
+                                   ? TurnDice::markText(turn.verdict.marks[i])
+                                   : QString()});
+        TurnListModel list;
+        list.setTurn(turn.moves.changes, std::move(combats));
+        const TurnPageSource source{
+            *game,
+            list,
+            buildMoveOverlay(turn.moves.changes, game->counters(), game->board()),
+            turnHeading(turn.moves),
+            QCoreApplication::translate("TurnFeature", "Their dice: %1").arg(turn.verdict.text()),
+            game->turn().openedNote(),
+            QFileInfo(file).fileName()};
+        outcome = exportTurnPage(source, out);
+    } catch (const std::exception& error) {
+        return refuse(reading, QString::fromLocal8Bit(error.what()));
+    }
+    if (!outcome.written) {
+        tell(out, outcome.error);
+        return kWriteFailed;
+    }
+    return 0;
+}
+
+struct AnimateRequest {
+    QString out;
+    bool frames = false;
+    QStringList files;
+    qreal zoom = 0.5;
+    int frameMs = 1500;
+};
+
+int animate(int argc, char** argv, const AnimateRequest& request) {
+    goHeadless();
+    QGuiApplication app(argc, argv);
+    // Every file is read and checked before anything is drawn: a refused one stops it all.
+    for (const QString& file : request.files) {
+        try {
+            readOpenedMoveFile(file);
+        } catch (const std::exception& error) {
+            return refuse(file, QString::fromLocal8Bit(error.what()));
+        }
+    }
+    if (request.frames) {
+        const QString refused = PngFolderSink::refusal(request.out);
+        if (!refused.isEmpty()) {
+            tell(request.out, refused);
+            return kWriteFailed;
+        }
+    }
+    int showing = -1;
+    ExportOutcome outcome;
+    try {
+        const std::unique_ptr<Game> game = builtGame();
+        const QSize size = animation::frameSize(*game, request.zoom);
+        std::unique_ptr<FrameSink> sink;
+        if (request.frames)
+            sink = std::make_unique<PngFolderSink>(request.out, size, int(request.files.size()));
+        else
+            sink = std::make_unique<WebPFileSink>(request.out, size, request.frameMs);
+        NoProgress progress;
+        outcome = animation::draw(
+            *game, request.zoom, int(request.files.size()),
+            [&](int i) {
+                showing = i;
+                game->open(readOpenedMoveFile(request.files[i]));
+            },
+            *sink, progress);
+    } catch (const std::exception& error) {
+        return refuse(showing >= 0 ? request.files[showing] : request.out,
+                      QString::fromLocal8Bit(error.what()));
+    }
+    if (!outcome.written) {
+        tell(request.out, outcome.error);
+        return kWriteFailed;
+    }
+    return 0;
+}
+
+// After --animate: OUT.webp or --frames DIR, the files, --zoom and --frame-ms, in any order.
+std::optional<AnimateRequest> animateRequest(int argc, char** argv, int* status) {
+    AnimateRequest request;
+    QStringList plain;
+    std::optional<qreal> zoom;
+    std::optional<int> frameMs;
+    const auto arg = [argv](int i) { return QString::fromLocal8Bit(argv[i]); };
+    const auto refused = [status](const QString& reason) {
+        *status = refuseArguments(reason);
+        return std::nullopt;
+    };
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--zoom" && !zoom && i + 1 < argc) {
+            bool number = false;
+            zoom = Zoom::scaleOfPercent(arg(++i).toInt(&number));
+            if (!number || *zoom == 0.0)
+                return refused(
+                    translated("--zoom takes a percentage from 25 to 400, not %1").arg(arg(i)));
+        } else if (option == "--frame-ms" && !frameMs && i + 1 < argc) {
+            bool number = false;
+            frameMs = arg(++i).toInt(&number);
+            if (!number || *frameMs < 20 || *frameMs > 60000)
+                return refused(translated("--frame-ms takes milliseconds from 20 to 60000, not %1")
+                                   .arg(arg(i)));
+        } else if (option == "--frames" && !request.frames && i + 1 < argc) {
+            request.frames = true;
+            request.out = arg(++i);
+        } else if (option.size() > 1 && option[0] == '-') {
+            return refused(translated("--animate takes other arguments"));
+        } else {
+            plain << arg(i);
+        }
+    }
+    if (!request.frames && !plain.isEmpty())
+        request.out = plain.takeFirst();
+    if (plain.isEmpty())
+        return refused(translated("--animate takes an output and at least one move file"));
+    if (request.frames && frameMs)
+        return refused(translated("--frame-ms goes with an animated WebP, not with --frames"));
+    request.files = plain;
+    request.zoom = zoom.value_or(0.5);
+    request.frameMs = frameMs.value_or(1500);
+    return request;
+}
+
+} // namespace
+
+std::optional<int> runExportCommand(int argc, char** argv) {
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    const auto arg = [argv](int i) { return QString::fromLocal8Bit(argv[i]); };
+    if (first == "--export-turn") {
+        if (argc == 4)
+            return exportTurn(argc, argv, arg(2), arg(3), {});
+        if (argc == 6 && std::string_view(argv[4]) == "--since")
+            return exportTurn(argc, argv, arg(2), arg(3), arg(5));
+        return refuseArguments(translated("--export-turn takes other arguments"));
+    }
+    if (first == "--animate") {
+        int status = kRefused;
+        const std::optional<AnimateRequest> request = animateRequest(argc, argv, &status);
+        return request ? animate(argc, argv, *request) : status;
+    }
+    return std::nullopt;
+}
