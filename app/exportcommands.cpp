@@ -16,11 +16,11 @@
 #include "counters/countermgr.h"
 #include "game/game.h"
 #include "game/turndice.h"
+#include "game/turnkeeper.h"
 #include "geometry/zekclick.h"
 #include "history/diceevidence.h"
 #include "history/gamehistory.h"
 #include "movefile/openedmovefile.h"
-#include "game/turnkeeper.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

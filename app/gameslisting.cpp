@@ -53,8 +53,8 @@ QString gamesListing() {
             ++archivedCount;
             continue;
         }
-        const bool newMove = arrived.contains(game.key) &&
-                             (!game.turn || game.turn->comesBefore(arrived[game.key]));
+        const bool newMove =
+            arrived.contains(game.key) && (!game.turn || game.turn->comesBefore(arrived[game.key]));
         (newMove ? newMoves : others)
             << gamelisttext::line(game, now, &untrustedtext::forTerminal, newMove);
     }

@@ -15,8 +15,8 @@ OpenedStanding standingOf(const OpenedMoveFile& file, const HistoryContext& cont
     standing.answered =
         !standing.ownFile && context.answeredByLastSave &&
         (!turnsKnown || *answeredTurn == *turn || *answeredTurn == TurnOrder::next(*turn));
-    standing.olderThanAnswered = !standing.ownFile && !standing.answered && turnsKnown &&
-                                 turn->comesBefore(*answeredTurn);
+    standing.olderThanAnswered =
+        !standing.ownFile && !standing.answered && turnsKnown && turn->comesBefore(*answeredTurn);
     // Measured from a file that came after it, the player's own later moves would show,
     // taken back, as the opponent's.
     if (!standing.answered && !standing.olderThanAnswered)

@@ -29,4 +29,3 @@ std::optional<TurnRecord> TurnOrder::afterSave(bool endOfTurn) const {
 void TurnOrder::endTurn() {
     record_ = afterSave(true);
 }
-

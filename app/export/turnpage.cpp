@@ -10,8 +10,8 @@
 #include "base/win1252.h"
 #include "board/mappicture.h"
 #include "game/game.h"
-#include "geometry/hexgrid.h"
 #include "game/turnkeeper.h"
+#include "geometry/hexgrid.h"
 
 #include <QCoreApplication>
 

@@ -268,8 +268,7 @@ void GamesFeature::moveArrived(const ArrivedMove& move) {
     const QString told = move.path + QLatin1Char('|') + QString::number(move.turn.number) +
                          QLatin1Char('|') + QString::number(int(move.turn.toMove));
     if (const auto known = arrived_.constFind(move.gameKey);
-        known == arrived_.cend() || known->turn.comesBefore(move.turn) ||
-        known->turn == move.turn)
+        known == arrived_.cend() || known->turn.comesBefore(move.turn) || known->turn == move.turn)
         arrived_.insert(move.gameKey, move);
     refresh();
     // Opened meanwhile, or no longer the newest: nothing to tell.

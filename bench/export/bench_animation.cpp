@@ -14,8 +14,8 @@
 #include "bench/common/offscreenmain.h"
 #include "bench/export/gamefiles.h"
 #include "game/game.h"
-#include "movefile/openedmovefile.h"
 #include "game/turnkeeper.h"
+#include "movefile/openedmovefile.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -244,8 +244,9 @@ void BM_CheckTheOpponentsDice(benchmark::State& state) {
     double busy = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const DiceVerdict verdict = verifyDice(theirs.extension.diceRolls, theirs.contents.tags,
-                                               diceEvidenceFor(history, theirs, theirs.extension.gameId));
+        const DiceVerdict verdict =
+            verifyDice(theirs.extension.diceRolls, theirs.contents.tags,
+                       diceEvidenceFor(history, theirs, theirs.extension.gameId));
         busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
         if (!verdict.verified())
             state.SkipWithError(qPrintable(verdict.text()));

@@ -41,7 +41,8 @@ const std::vector<Layer>& layers() {
         const QStringList shell = with(model, {"app/pictures", "app/shell"});
         const QStringList map = with(shell, {"app/map"});
         const QStringList play = with(map, {"app/dialogs", "app/play"});
-        const QStringList window = with(play, {"app/find", "app/turn", "app/files", "app/games", "app/export"});
+        const QStringList window =
+            with(play, {"app/find", "app/turn", "app/files", "app/games", "app/export"});
         return std::vector<Layer>{
             {"base", {}},
             {"geometry", base},

@@ -198,7 +198,8 @@ void TestHostileCombats::forgedWordsStayTheFiles() {
         QVERIFY(h.form->noticeBar().notice().startsWith(QStringLiteral("Combat, die 6:\n")));
         QCOMPARE(forgeries(), QStringList());
     } else {
-        h.form->session().setNote(QStringLiteral("changed")); // the kept copy is no longer the present
+        h.form->session().setNote(
+            QStringLiteral("changed")); // the kept copy is no longer the present
         h.form->turn().stepHistory(Session::HistoryStep::Previous);
         QVERIFY(h.form->session().showsPast());
         QVERIFY(h.form->turn().turnListDock().heading().contains(QStringLiteral("<U+202E>")));
