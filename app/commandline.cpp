@@ -2,6 +2,7 @@
 
 #include "app/exportcommands.h"
 #include "app/gameslisting.h"
+#include "app/headlesstext.h"
 #include "app/map/mapscene.h"
 #include "app/map/zoom.h"
 #include "app/map/zoomedmap.h"
@@ -29,11 +30,13 @@
 #include "movefile/newgamefile.h"
 #include "movefile/openedmovefile.h"
 #include "overlay/moveoverlay.h"
+#include "translations/language.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QTextStream>
 
 #include <algorithm>
@@ -53,22 +56,22 @@ QString translated(const char* text) {
 constexpr int kRefused = 2;
 constexpr int kWriteFailed = 1;
 
-constexpr const char* kUsage =
-    "usage: korva [FILE.krv]\n"
-    "       korva --report FILE.krv\n"
-    "       korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]\n"
-    "                   [--zoom PERCENT]\n"
-    "       korva --moves FILE.krv [--since EARLIER.krv]\n"
-    "       korva --verify FILE.krv [MYFILE.krv]\n"
-    "       korva --info FILE.krv\n"
-    "       korva --dice FILE.krv\n"
-    "       korva --games\n"
-    "       korva --export-turn FILE.krv OUT.html [--since EARLIER.krv]\n"
-    "       korva --animate OUT.webp FILE.krv... [--zoom PERCENT] [--frame-ms N]\n"
-    "       korva --animate --frames DIR FILE.krv... [--zoom PERCENT]\n"
-    "       korva --extract-pictures MODULE.dll DIR\n"
-    "       korva --new-game OUT.krv\n"
-    "       korva --help | --version\n";
+constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "korva", "usage: korva [FILE.krv]\n"
+             "       korva --report FILE.krv\n"
+             "       korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]\n"
+             "                   [--zoom PERCENT]\n"
+             "       korva --moves FILE.krv [--since EARLIER.krv]\n"
+             "       korva --verify FILE.krv [MYFILE.krv]\n"
+             "       korva --info FILE.krv\n"
+             "       korva --dice FILE.krv\n"
+             "       korva --games\n"
+             "       korva --export-turn FILE.krv OUT.html [--since EARLIER.krv]\n"
+             "       korva --animate OUT.webp FILE.krv... [--zoom PERCENT] [--frame-ms N]\n"
+             "       korva --animate --frames DIR FILE.krv... [--zoom PERCENT]\n"
+             "       korva --extract-pictures MODULE.dll DIR\n"
+             "       korva --new-game OUT.krv\n"
+             "       korva --help | --version\n");
 
 // Every line printed goes through here. File names and a file's texts may hold terminal
 // controls that would clear the line, move the cursor or set the window's title, and so
@@ -93,7 +96,7 @@ int refuse(const QString& what, const QString& reason) {
 }
 
 int refuseArguments(const QString& reason) {
-    tell(reason + QStringLiteral(" (korva --help lists the uses)"));
+    tell(translated("%1 (korva --help lists the uses)").arg(reason));
     return kRefused;
 }
 
@@ -299,7 +302,9 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
     // The bands drawn for a large zoom come and go: each goes back to the system when freed,
     // or the workers' heaps would keep them on top of the bands still to be packed.
     residentmemory::returnLargeBlocksWhenFreed();
+    headlesstext::end();
     QGuiApplication app(argc, argv);
+    language::installPreferred();
     QByteArray png;
     // A refusal names the file refused: the one drawn, or the earlier one.
     QString reading = request.file;
@@ -400,6 +405,10 @@ std::optional<bool> qtOptionTakesValue(std::string_view arg) {
 } // namespace
 
 LaunchRequest runCommandLine(int argc, char** argv) {
+    if (argc > 1)
+        headlesstext::begin();
+    // The window makes its own application.
+    const auto endText = qScopeGuard([] { headlesstext::end(); });
     const auto arg = [&](int i) { return QString::fromLocal8Bit(argv[i]); };
     const std::string_view first = argc > 1 ? argv[1] : "";
     const auto takes = [&](int count) { return argc == count + 2; };
@@ -411,7 +420,8 @@ LaunchRequest runCommandLine(int argc, char** argv) {
     };
 
     if (first == "--help" || first == "-h")
-        return {takes(0) ? writeOut(kUsage) : wrongCount().exitStatus, {}};
+        return {takes(0) ? writeOut(translated(kUsage).toLocal8Bit()) : wrongCount().exitStatus,
+                {}};
     if (first == "--version" || first == "-v")
         return {takes(0) ? writeOut("korva " KORVA_VERSION "\n") : wrongCount().exitStatus, {}};
     if (first == "--report")

@@ -3,6 +3,7 @@
 #include "app/export/animation.h"
 #include "app/export/framesink.h"
 #include "app/export/turnpage.h"
+#include "app/headlesstext.h"
 #include "app/map/zoom.h"
 #include "app/modules.h"
 #include "app/shell/korvaapplication.h"
@@ -21,6 +22,7 @@
 #include "history/diceevidence.h"
 #include "history/gamehistory.h"
 #include "movefile/openedmovefile.h"
+#include "translations/language.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -117,7 +119,9 @@ OpenedTurn openedTurn(const OpenedMoveFile& file, const QString& path, const QSt
 int exportTurn(int argc, char** argv, const QString& file, const QString& out,
                const QString& since) {
     goHeadless();
+    headlesstext::end();
     QGuiApplication app(argc, argv);
+    language::installPreferred();
     QString reading = file;
     ExportOutcome outcome;
     try {
@@ -167,7 +171,9 @@ struct AnimateRequest {
 
 int animate(int argc, char** argv, const AnimateRequest& request) {
     goHeadless();
+    headlesstext::end();
     QGuiApplication app(argc, argv);
+    language::installPreferred();
     // Every file is read and checked before anything is drawn: a refused one stops it all.
     for (const QString& file : request.files) {
         try {

@@ -10,6 +10,7 @@
 #include "app/shell/korvasettings.h"
 #include "app/window/tmainform.h"
 #include "history/gamehistory.h"
+#include "translations/language.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
                                  QString::fromLatin1(bakedpictures::kTagSheet)});
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     KorvaApplication app(argc, argv);
+    language::installPreferred();
     // The image format plugins, loaded by the first icon Qt reads (a tool bar's), meanwhile.
     std::jthread imagePlugins([] { QImageReader::supportedImageFormats(); });
 
