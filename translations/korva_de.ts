@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>New move from %1</source>
-        <translation>Neuer Zug von %1</translation>
+        <translation>Neuer Zug: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
