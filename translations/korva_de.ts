@@ -1223,7 +1223,7 @@ Zuerst speichern?</translation>
     </message>
     <message>
         <source>Rolls the die</source>
-        <translation>Würfelt den Würfel</translation>
+        <translation>Würfelt</translation>
     </message>
     <message>
         <source>Done</source>
