@@ -437,6 +437,54 @@
         <source>Every kept position of the game, one frame each, as an animation</source>
         <translation>Jede aufbewahrte Stellung der Partie, je ein Einzelbild, als Animation</translation>
     </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Undo last move</source>
+        <translation>Letzte Bewegung zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Move All</source>
+        <translation>Ganzer Stapel</translation>
+    </message>
+    <message>
+        <source>Hide Combat Tags</source>
+        <translation>Kampfmarkierungen ausblenden</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Umdrehen</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Markieren</translation>
+    </message>
+    <message>
+        <source>Return to start hex</source>
+        <translation>Zurück ins Starthexfeld</translation>
+    </message>
+    <message>
+        <source>Combat</source>
+        <translation>Kampf</translation>
+    </message>
+    <message>
+        <source>Show Combat</source>
+        <translation>Kampf zeigen</translation>
+    </message>
+    <message>
+        <source>Language…</source>
+        <translation>Sprache…</translation>
+    </message>
+    <message>
+        <source>The language Korva speaks, from its next start</source>
+        <translation>Die Sprache, die Korva ab dem nächsten Start spricht</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifier</name>
@@ -854,6 +902,25 @@
     </message>
 </context>
 <context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>As the system (%1)</source>
+        <translation>Wie das System (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>Korva speaks the language chosen from its next start.</source>
+        <translation>Korva spricht die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
     <name>MapFeature</name>
     <message>
         <source>Map</source>
@@ -1229,6 +1296,26 @@ Zuerst speichern?</translation>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
+    <message>
+        <source>Korva Die Roll</source>
+        <translation>Korva-Würfelwurf</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Würfeln</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Enter first part of comments before rolling a die.</source>
+        <translation>Geben Sie den ersten Teil des Kommentars ein, bevor Sie würfeln.</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -1273,6 +1360,119 @@ Zuerst speichern?</translation>
     <message>
         <source>No die-roll trace was written: %1.</source>
         <translation>Keine Würfelwurf-Spur wurde geschrieben: %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Undo last move</source>
+        <translation>Letzte Bewegung zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Move All</source>
+        <translation>Ganzer Stapel</translation>
+    </message>
+    <message>
+        <source>First banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (42 characters)</source>
+        <translation>Erste Bannerzeile: freier Text, der mit jeder Zugdatei hinausgeht und den Öffnen durch den des Gegners ersetzt (42 Zeichen)</translation>
+    </message>
+    <message>
+        <source>                                Korva</source>
+        <translation>                                Korva</translation>
+    </message>
+    <message>
+        <source>Second banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (42 characters)</source>
+        <translation>Zweite Bannerzeile: freier Text, der mit jeder Zugdatei hinausgeht und den Öffnen durch den des Gegners ersetzt (42 Zeichen)</translation>
+    </message>
+    <message>
+        <source>                         Tarrowfen</source>
+        <translation>                         Tarrowfen</translation>
+    </message>
+    <message>
+        <source>Hide Combat Tags</source>
+        <translation>Kampfmarkierungen ausblenden</translation>
+    </message>
+    <message>
+        <source>Third banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (110 characters)</source>
+        <translation>Dritte Bannerzeile: freier Text, der mit jeder Zugdatei hinausgeht und den Öffnen durch den des Gegners ersetzt (110 Zeichen)</translation>
+    </message>
+    <message>
+        <source>                                                             https://korva.example.org/pbm</source>
+        <translation>                                                             https://korva.example.org/pbm</translation>
+    </message>
+</context>
+<context>
+    <name>TShowCombatDlg</name>
+    <message>
+        <source>Korva : Roll Tide</source>
+        <translation>Korva : Würfelwurf</translation>
+    </message>
+    <message>
+        <source>Bone:</source>
+        <translation>Würfel:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TSplash</name>
+    <message>
+        <source>Splash</source>
+        <translation>Startbild</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Über Korva</translation>
+    </message>
+    <message>
+        <source>Korva</source>
+        <translation>Korva</translation>
+    </message>
+    <message>
+        <source>Board game (c) its publisher</source>
+        <translation>Brettspiel (c) sein Verlag</translation>
+    </message>
+    <message>
+        <source>Program by                    : </source>
+        <translation>Programm von                  : </translation>
+    </message>
+    <message>
+        <source>The Korva developers</source>
+        <translation>Die Korva-Entwickler</translation>
+    </message>
+    <message>
+        <source>Map and counters by       : </source>
+        <translation>Karte und Spielsteine von : </translation>
+    </message>
+    <message>
+        <source>12DEC99</source>
+        <translation>12DEC99</translation>
+    </message>
+    <message>
+        <source>https://korva.example.org</source>
+        <translation>https://korva.example.org</translation>
+    </message>
+    <message>
+        <source>This program is intended as a PBeM aid for owners of the </source>
+        <translation>Dieses Programm ist als PBeM-Hilfe für Besitzer des </translation>
+    </message>
+    <message>
+        <source>publisher&apos;s board game, and is not to be sold or traded.</source>
+        <translation>Brettspiels des Verlags gedacht und darf nicht verkauft oder getauscht werden.</translation>
     </message>
 </context>
 <context>
