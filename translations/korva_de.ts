@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>Replay turn</source>
-        <translation>Zug abspielen</translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Replay the turn&apos;s moves</source>
@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>Back to the present</source>
-        <translation>Zur Gegenwart</translation>
+        <translation>Jetzt</translation>
     </message>
     <message>
         <source>The game as it stands</source>
@@ -367,7 +367,7 @@
     </message>
     <message>
         <source>Compare with…</source>
-        <translation>Vergleichen…</translation>
+        <translation>Vergleich…</translation>
     </message>
     <message>
         <source>Show the changes since another move file</source>
