@@ -626,6 +626,16 @@
         <source>%1 is not a Korva move file (*.krv).</source>
         <translation>%1 ist keine Korva-Zugdatei (*.krv).</translation>
     </message>
+    <message>
+        <source>Could not create a new file</source>
+        <translation>Eine neue Datei konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Can not open file
+</source>
+        <translation>Die Datei kann nicht geöffnet werden
+</translation>
+    </message>
 </context>
 <context>
     <name>FindFeature</name>
@@ -1015,6 +1025,14 @@
         <source>Moved</source>
         <translation>Bewegt</translation>
     </message>
+    <message>
+        <source>Has Moved</source>
+        <translation>Bewegt</translation>
+    </message>
+    <message>
+        <source>Yet to move</source>
+        <translation>Noch nicht bewegt</translation>
+    </message>
 </context>
 <context>
     <name>OutputPathField</name>
@@ -1109,6 +1127,21 @@
     </message>
 </context>
 <context>
+    <name>PictureModules</name>
+    <message>
+        <source>%1; %2 is used instead</source>
+        <translation>%1; stattdessen wird %2 verwendet</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened; using other pictures.</source>
+        <translation>%1 konnte nicht geöffnet werden; andere Bilder werden verwendet.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened (%2); using other pictures.</source>
+        <translation>%1 konnte nicht geöffnet werden (%2); andere Bilder werden verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>PlayFeature</name>
     <message>
         <source>opponent&apos;s roll</source>
@@ -1166,6 +1199,18 @@
         <source>Redo (%1)</source>
         <translation>Wiederholen (%1)</translation>
     </message>
+    <message>
+        <source>Undo last move (%1)</source>
+        <translation>Letzte Bewegung zurücknehmen (%1)</translation>
+    </message>
+    <message>
+        <source>Has Moved</source>
+        <translation>Bewegt</translation>
+    </message>
+    <message>
+        <source>Yet to move</source>
+        <translation>Noch nicht bewegt</translation>
+    </message>
 </context>
 <context>
     <name>PngFolderSink</name>
@@ -1205,6 +1250,18 @@
 Save them first?</source>
         <translation>Dieser Zug hat ungespeicherte Änderungen.
 Zuerst speichern?</translation>
+    </message>
+    <message>
+        <source>End of turn?</source>
+        <translation>Zugende?</translation>
+    </message>
+    <message>
+        <source>Korva : Save Move</source>
+        <translation>Korva : Zug speichern</translation>
+    </message>
+    <message>
+        <source>Korva : Open Move</source>
+        <translation>Korva : Zug öffnen</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1319,14 @@ Zuerst speichern?</translation>
         <source>and %L1 more combats here</source>
         <translation>und %L1 weitere Kämpfe hier</translation>
     </message>
+    <message>
+        <source>Has Moved</source>
+        <translation>Bewegt</translation>
+    </message>
+    <message>
+        <source>Yet to move</source>
+        <translation>Noch nicht bewegt</translation>
+    </message>
 </context>
 <context>
     <name>StartPage</name>
@@ -1315,6 +1380,14 @@ Zuerst speichern?</translation>
     <message>
         <source>Enter first part of comments before rolling a die.</source>
         <translation>Geben Sie den ersten Teil des Kommentars ein, bevor Sie würfeln.</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Kommentare:</translation>
+    </message>
+    <message>
+        <source>Man, you really really need to use the comments.</source>
+        <translation>Mensch, Sie müssen die Kommentare wirklich, wirklich benutzen.</translation>
     </message>
 </context>
 <context>
@@ -1404,6 +1477,10 @@ Zuerst speichern?</translation>
     <message>
         <source>                                                             https://korva.example.org/pbm</source>
         <translation>                                                             https://korva.example.org/pbm</translation>
+    </message>
+    <message>
+        <source>Korva : new game</source>
+        <translation>Korva : neue Partie</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1637,12 @@ Zuerst speichern?</translation>
     <message>
         <source>%1 since %2</source>
         <translation>%1 seit %2</translation>
+    </message>
+    <message>
+        <source>Can not open file
+</source>
+        <translation>Die Datei kann nicht geöffnet werden
+</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +1812,18 @@ Zuerst speichern?</translation>
         korva --new-game OUT.krv
         korva --help | --version
 </translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be created</source>
+        <translation>%1: der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>bitmap %1: a picture file for it exists already, kept</source>
+        <translation>Bitmap %1: eine Bilddatei dafür existiert bereits, sie bleibt</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>das Bild konnte nicht kodiert werden</translation>
     </message>
 </context>
 </TS>
