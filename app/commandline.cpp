@@ -124,7 +124,7 @@ int printReport(const QString& file) {
         counters.applyRecords(contents.counters);
         report = moveReport(counters.counters());
     } catch (const std::exception& error) {
-        return refuse(file, QString::fromLocal8Bit(error.what()));
+        return refuse(file, QString::fromUtf8(error.what()));
     }
     return writeOut(report);
 }
@@ -159,7 +159,7 @@ int printMoves(const QString& file, const QString& since) {
             reading = since;
         text = changesText(movesOfFile(opened, file, since).changes);
     } catch (const std::exception& error) {
-        return refuse(reading, QString::fromLocal8Bit(error.what()));
+        return refuse(reading, QString::fromUtf8(error.what()));
     }
     return writeOut(text);
 }
@@ -199,7 +199,7 @@ int verifyRolls(const QString& file, const QString& mine) {
         }
         verdict = verifyDice(opened.extension.diceRolls, opened.contents.tags, evidence);
     } catch (const std::exception& error) {
-        return refuse(reading, QString::fromLocal8Bit(error.what()));
+        return refuse(reading, QString::fromUtf8(error.what()));
     }
     // The verdict comes last and on a line of its own: nothing said before it can hide it.
     std::fflush(stderr);
@@ -229,7 +229,7 @@ int printGameDice(const QString& file) {
                                           "korva", "the history knows no game of this file"));
         text = gamedicetext::forTerminal(gameDiceLog(history, *game));
     } catch (const std::exception& error) {
-        return refuse(file, QString::fromLocal8Bit(error.what()));
+        return refuse(file, QString::fromUtf8(error.what()));
     }
     return writeOut(text.toUtf8());
 }
@@ -286,7 +286,7 @@ int printInfo(const QString& path) {
             line(QT_TRANSLATE_NOOP("korva", "unknown records"),
                  korvaext::unknownRecordsNote(ext.writer, ext.unknownRecords));
     } catch (const std::exception& error) {
-        return refuse(path, QString::fromLocal8Bit(error.what()));
+        return refuse(path, QString::fromUtf8(error.what()));
     }
     return writeOut(text.toUtf8());
 }
@@ -367,7 +367,7 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
             return refuse(out,
                           QCoreApplication::translate("korva", "the picture could not be encoded"));
     } catch (const std::exception& error) {
-        return refuse(reading, QString::fromLocal8Bit(error.what()));
+        return refuse(reading, QString::fromUtf8(error.what()));
     }
     QString error;
     if (!saveFileSafely(out, png, &error)) {

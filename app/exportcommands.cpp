@@ -149,7 +149,7 @@ int exportTurn(int argc, char** argv, const QString& file, const QString& out,
             QFileInfo(file).fileName()};
         outcome = exportTurnPage(source, out);
     } catch (const std::exception& error) {
-        return refuse(reading, QString::fromLocal8Bit(error.what()));
+        return refuse(reading, QString::fromUtf8(error.what()));
     }
     if (!outcome.written) {
         tell(out, outcome.error);
@@ -176,7 +176,7 @@ int animate(int argc, char** argv, const AnimateRequest& request) {
         try {
             readOpenedMoveFile(file);
         } catch (const std::exception& error) {
-            return refuse(file, QString::fromLocal8Bit(error.what()));
+            return refuse(file, QString::fromUtf8(error.what()));
         }
     }
     if (request.frames) {
@@ -206,7 +206,7 @@ int animate(int argc, char** argv, const AnimateRequest& request) {
             *sink, progress);
     } catch (const std::exception& error) {
         return refuse(showing >= 0 ? request.files[showing] : request.out,
-                      QString::fromLocal8Bit(error.what()));
+                      QString::fromUtf8(error.what()));
     }
     if (!outcome.written) {
         tell(request.out, outcome.error);

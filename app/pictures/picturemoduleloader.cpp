@@ -49,7 +49,7 @@ std::unique_ptr<PictureModule> openFirstDll(const QString& moduleFileName,
                  QStringLiteral("%1 could not be opened; using other pictures.").arg(shown));
         } catch (const std::exception& error) {
             warn(warnings, QStringLiteral("%1 could not be opened (%2); using other pictures.")
-                               .arg(shown, QString::fromLocal8Bit(error.what())));
+                               .arg(shown, QString::fromUtf8(error.what())));
         }
     }
     return nullptr;

@@ -458,7 +458,7 @@ void TurnFeature::compareWith(const QString& fileName) {
         before = readOpenedMoveFile(fileName);
     } catch (const std::exception& error) {
         context_.prompts.showWarning(QStringLiteral("Can not open file\n") +
-                                     QString::fromLocal8Bit(error.what()));
+                                     QString::fromUtf8(error.what()));
         return;
     }
     std::vector<CounterRecord> now;
