@@ -54,20 +54,17 @@ QString DiceVerdict::text() const {
     case Kind::Verified:
         if (made == 0)
             return QCoreApplication::translate("DiceVerdict", "no rolls were made");
-        return made == 1
-                   ? QCoreApplication::translate("DiceVerdict", "the one roll verified")
-                   : QCoreApplication::translate("DiceVerdict", "all %1 rolls verified").arg(made);
+        return QCoreApplication::translate("DiceVerdict", "all %n roll(s) verified", nullptr,
+                                           int(made));
     case Kind::Mismatch:
         return roll == 0
                    ? QCoreApplication::translate("DiceVerdict", "the rolls do not match (%1)")
                          .arg(why)
                    : QCoreApplication::translate("DiceVerdict", "roll %1 does not match").arg(roll);
     case Kind::Missing:
-        if (made == 1)
-            return QCoreApplication::translate("DiceVerdict", "roll 1 is missing, 1 roll was made");
-        return QCoreApplication::translate("DiceVerdict", "roll %1 is missing, %2 rolls were made")
-            .arg(roll)
-            .arg(made);
+        return QCoreApplication::translate("DiceVerdict", "roll %1 is missing, %n roll(s) made",
+                                           nullptr, int(made))
+            .arg(roll);
     case Kind::Withheld:
         if (claim.isEmpty())
             return QCoreApplication::translate(

@@ -85,16 +85,12 @@ QString ago(const QDateTime& then, const QDateTime& now) {
     if (minutes < 1)
         return QCoreApplication::translate("GameList", "just now");
     if (minutes < 60)
-        return minutes == 1
-                   ? QCoreApplication::translate("GameList", "1 minute ago")
-                   : QCoreApplication::translate("GameList", "%1 minutes ago").arg(minutes);
+        return QCoreApplication::translate("GameList", "%n minute(s) ago", nullptr, int(minutes));
     const qint64 hours = minutes / 60;
     if (hours < 24)
-        return hours == 1 ? QCoreApplication::translate("GameList", "1 hour ago")
-                          : QCoreApplication::translate("GameList", "%1 hours ago").arg(hours);
+        return QCoreApplication::translate("GameList", "%n hour(s) ago", nullptr, int(hours));
     const qint64 days = hours / 24;
-    return days == 1 ? QCoreApplication::translate("GameList", "1 day ago")
-                     : QCoreApplication::translate("GameList", "%1 days ago").arg(days);
+    return QCoreApplication::translate("GameList", "%Ln day(s) ago", nullptr, int(days));
 }
 
 QString lastFile(const GameSummary& game, const QDateTime& now, const Shown& shown) {

@@ -63,9 +63,8 @@ QString gamedicetext::summaryOf(const FaceCounts& faces) {
     for (int face = 1; face <= 6; ++face)
         counts << QCoreApplication::translate("GameDice", "%1: %2")
                       .arg(face)
-                      .arg(faces.counts[std::size_t(face - 1)]);
-    QString text = total == 1 ? QCoreApplication::translate("GameDice", "1 roll")
-                              : QCoreApplication::translate("GameDice", "%1 rolls").arg(total);
+                      .arg(QLocale().toString(faces.counts[std::size_t(face - 1)]));
+    QString text = QCoreApplication::translate("GameDice", "%Ln roll(s)", nullptr, total);
     if (total == 0)
         return text;
     text += QStringLiteral("; ") + counts.join(QStringLiteral(", "));

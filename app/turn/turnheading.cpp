@@ -24,8 +24,7 @@ QString sourceText(const TurnMoves& moves) {
 } // namespace
 
 QString changeCountText(std::size_t count) {
-    return count == 1 ? QCoreApplication::translate("TurnFeature", "1 change")
-                      : QCoreApplication::translate("TurnFeature", "%1 changes").arg(count);
+    return QCoreApplication::translate("TurnFeature", "%n change(s)", nullptr, int(count));
 }
 
 QString turnHeading(const TurnMoves& moves) {
