@@ -58,7 +58,7 @@ private slots:
              [&] {
                  QString error;
                  saveFileSafely(folder.path(), "x", &error);
-                 return error.replace(QDir::toNativeSeparators(folder.path()), "F");
+                 return error.replace(QDir::toNativeSeparators(folder.path()), QStringLiteral("F"));
              },
              QStringLiteral("Ü:F is a folder")},
             {"a history refusal",
@@ -72,7 +72,8 @@ private slots:
              QStringLiteral("Ü:3 hour(s) ago")},
         };
         for (const auto& c : cases)
-            QVERIFY2(c.text() == c.expected, qPrintable(c.text() + QStringLiteral(" | ") + c.what));
+            QVERIFY2(c.text() == c.expected,
+                     qPrintable(c.text() + QStringLiteral(" | ") + QString::fromLatin1(c.what)));
         QCoreApplication::removeTranslator(&marking);
     }
 };
