@@ -42,6 +42,7 @@ void TurnListDock::buildBody() {
     layout->addWidget(diceLabel_);
     table_ = new QTableView(body);
     table_->setObjectName(QStringLiteral("bTurnList"));
+    table_->setAccessibleName(tr("The turn"));
     table_->setItemDelegate(new StaticTextDelegate(table_));
     table_->setModel(&model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
