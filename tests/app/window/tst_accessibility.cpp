@@ -40,7 +40,8 @@ QStringList unnamedControls(QWidget& top, const QString& where) {
     QList<QWidget*> widgets = top.findChildren<QWidget*>();
     widgets.prepend(&top);
     for (QWidget* w : widgets) {
-        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(&top) || w->window() != &top)
+        // Hidden ones too: the opponent's note shows only when there is one.
+        if (w->focusPolicy() == Qt::NoFocus || w->window() != &top)
             continue;
         // A spin box's field is told as the spin box.
         QWidget* parent = w->parentWidget();
