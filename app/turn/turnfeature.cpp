@@ -463,8 +463,7 @@ void TurnFeature::compareWith(const QString& fileName) {
     try {
         before = readOpenedMoveFile(fileName);
     } catch (const std::exception& error) {
-        context_.prompts.showWarning(tr("Can not open file
-") + QString::fromUtf8(error.what()));
+        context_.prompts.showWarning(tr("Can not open file\n") + QString::fromUtf8(error.what()));
         return;
     }
     std::vector<CounterRecord> now;
