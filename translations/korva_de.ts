@@ -15,14 +15,6 @@
         <translation>Partie als Animation exportieren</translation>
     </message>
     <message>
-        <source>The game&apos;s one kept position, as one frame.</source>
-        <translation>Die eine aufbewahrte Stellung der Partie, als ein Einzelbild.</translation>
-    </message>
-    <message>
-        <source>The game&apos;s %1 kept positions, oldest first, one frame each.</source>
-        <translation>Die %1 aufbewahrten Stellungen der Partie, älteste zuerst, je ein Einzelbild.</translation>
-    </message>
-    <message>
         <source>Zoom:</source>
         <translation>Zoom:</translation>
     </message>
@@ -57,6 +49,51 @@
     <message>
         <source>WebP pictures (*.webp)</source>
         <translation>WebP-Bilder (*.webp)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The game&apos;s %n kept position(s), oldest first, one frame each.</source>
+        <translation>
+            <numerusform>Die %n aufbewahrte Stellung der Partie, als ein Einzelbild.</numerusform>
+            <numerusform>Die %n aufbewahrten Stellungen der Partie, älteste zuerst, je ein Einzelbild.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BannerSection</name>
+    <message>
+        <source>the first banner text in the banner section</source>
+        <translation>Bannertext 1 im Bannerabschnitt</translation>
+    </message>
+    <message>
+        <source>the second banner text in the banner section</source>
+        <translation>Bannertext 2 im Bannerabschnitt</translation>
+    </message>
+    <message>
+        <source>the third banner text in the banner section</source>
+        <translation>Bannertext 3 im Bannerabschnitt</translation>
+    </message>
+    <message>
+        <source>banner text %1 is longer than %2 characters</source>
+        <translation>Bannertext %1 ist länger als %2 Zeichen</translation>
+    </message>
+</context>
+<context>
+    <name>ByteStream</name>
+    <message>
+        <source>the file ends inside %1</source>
+        <translation>die Datei endet vorzeitig, in: %1</translation>
+    </message>
+    <message>
+        <source>the length of %1</source>
+        <translation>Länge von %1</translation>
+    </message>
+    <message>
+        <source>the length of %1 is negative (%2)</source>
+        <translation>die Länge von %1 ist negativ (%2)</translation>
+    </message>
+    <message>
+        <source>the length of %1 is %2, more than its box holds (%3)</source>
+        <translation>die Länge von %1 ist %2, mehr als das Feld fasst (%3)</translation>
     </message>
 </context>
 <context>
@@ -487,10 +524,266 @@
     </message>
 </context>
 <context>
+    <name>CounterSection</name>
+    <message>
+        <source>the mark of the counters section</source>
+        <translation>Kennung des Spielsteinabschnitts</translation>
+    </message>
+    <message>
+        <source>the counter count of the counters section</source>
+        <translation>Spielsteinzahl des Spielsteinabschnitts</translation>
+    </message>
+    <message>
+        <source>the file ends inside the record of counter %1 in the counters section</source>
+        <translation>die Datei endet vorzeitig, im Eintrag von Spielstein %1 im Spielsteinabschnitt</translation>
+    </message>
+    <message>
+        <source>the file ends inside a counter record</source>
+        <translation>die Datei endet vorzeitig, in einem Spielsteineintrag</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotifier</name>
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>DiceRecord</name>
+    <message>
+        <source>a number</source>
+        <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>its dice record has a %1 of %2 bytes</source>
+        <translation>die Würfelaufzeichnung hat %1 mit %2 Bytes</translation>
+    </message>
+    <message>
+        <source>its dice record ends inside %1</source>
+        <translation>die Würfelaufzeichnung endet vorzeitig, in: %1</translation>
+    </message>
+    <message>
+        <source>its dice record has a %1 of %2 bytes, not 32</source>
+        <translation>die Würfelaufzeichnung hat %1 mit %2 Bytes, nicht 32</translation>
+    </message>
+    <message>
+        <source>secret</source>
+        <translation>Geheimnis</translation>
+    </message>
+    <message>
+        <source>file hash</source>
+        <translation>Datei-Hash</translation>
+    </message>
+    <message>
+        <source>its fixed dice lack their secret or file hash</source>
+        <translation>den festgelegten Würfeln fehlt Geheimnis oder Datei-Hash</translation>
+    </message>
+    <message>
+        <source>its dice record counts %1 of %2 rolls</source>
+        <translation>die Würfelaufzeichnung zählt %1 von %2 Würfen</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>its dice record holds roll %1 with die %2</source>
+        <translation>die Würfelaufzeichnung enthält Wurf %1 mit Würfel %2</translation>
+    </message>
+    <message>
+        <source>its dice record has bytes after its rolls</source>
+        <translation>die Würfelaufzeichnung hat Bytes nach ihren Würfen</translation>
+    </message>
+</context>
+<context>
+    <name>DiceStats</name>
+    <message>
+        <source>too few rolls to tell (%1 of %2)</source>
+        <translation>zu wenige Würfe für ein Urteil (%1 von %2)</translation>
+    </message>
+    <message>
+        <source>as expected of a fair die</source>
+        <translation>wie von einem fairen Würfel zu erwarten</translation>
+    </message>
+    <message>
+        <source>unusual: 1 in %1 fair dice would be this uneven</source>
+        <translation>ungewöhnlich: nur 1 von %1 fairen Würfeln wäre so ungleichmäßig</translation>
+    </message>
+</context>
+<context>
+    <name>DiceStore</name>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>er ist größer als 8 MB</translation>
+    </message>
+    <message>
+        <source>line %1 does not read</source>
+        <translation>Zeile %1 ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>it could not be copied aside</source>
+        <translation>er konnte nicht beiseitekopiert werden</translation>
+    </message>
+    <message>
+        <source>its sound lines could not be kept: %1</source>
+        <translation>seine intakten Zeilen konnten nicht behalten werden: %1</translation>
+    </message>
+    <message>
+        <source>The dice store %1 was damaged (%2): it was copied aside as %3 and its sound lines were kept.</source>
+        <translation>Der Würfelspeicher %1 war beschädigt (%2): er wurde als %3 beiseitekopiert, und seine intakten Zeilen wurden behalten.</translation>
+    </message>
+    <message>
+        <source>The dice store %1 is damaged (%2) and %3.</source>
+        <translation>Der Würfelspeicher %1 ist beschädigt (%2), und %3.</translation>
+    </message>
+    <message>
+        <source>this system has no folder for application data</source>
+        <translation>dieses System hat keinen Ordner für Anwendungsdaten</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 ist eine symbolische Verknüpfung</translation>
+    </message>
+</context>
+<context>
+    <name>DiceVerdict</name>
+    <message>
+        <source>the first turn: there was no secret to draw them from</source>
+        <translation>der erste Zug: es gab kein Geheimnis, aus dem sie gezogen werden konnten</translation>
+    </message>
+    <message>
+        <source>the file they answered had no dice record</source>
+        <translation>die Datei, die der Gegner beantwortete, hatte keine Würfelaufzeichnung</translation>
+    </message>
+    <message>
+        <source>their history no longer held their secret</source>
+        <translation>der Verlauf des Gegners enthielt dessen Geheimnis nicht mehr</translation>
+    </message>
+    <message>
+        <source>they rolled freely for a reason this Korva does not know</source>
+        <translation>der Gegner würfelte frei, aus einem Grund, den dieses Korva nicht kennt</translation>
+    </message>
+    <message>
+        <source>no rolls were made</source>
+        <translation>es wurde nicht gewürfelt</translation>
+    </message>
+    <message numerus="yes">
+        <source>all %n roll(s) verified</source>
+        <translation>
+            <numerusform>%n Wurf geprüft</numerusform>
+            <numerusform>alle %n Würfe geprüft</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the rolls do not match (%1)</source>
+        <translation>die Würfe stimmen nicht überein (%1)</translation>
+    </message>
+    <message>
+        <source>roll %1 does not match</source>
+        <translation>Wurf %1 stimmt nicht überein</translation>
+    </message>
+    <message numerus="yes">
+        <source>roll %1 is missing, %n roll(s) made</source>
+        <translation>
+            <numerusform>Wurf %1 fehlt, %n Wurf gemacht</numerusform>
+            <numerusform>Wurf %1 fehlt, %n Würfe gemacht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the rolls were withheld: they committed to this turn&apos;s dice in %1 and did not reveal them</source>
+        <translation>die Würfe wurden zurückgehalten: der Gegner hat sich in %1 auf die Würfel dieses Zuges festgelegt und sie nicht offengelegt</translation>
+    </message>
+    <message>
+        <source>the rolls were withheld: they committed to this turn&apos;s dice in %1 and did not reveal them (their file says: %2)</source>
+        <translation>die Würfe wurden zurückgehalten: der Gegner hat sich in %1 auf die Würfel dieses Zuges festgelegt und sie nicht offengelegt (seine Datei sagt: %2)</translation>
+    </message>
+    <message>
+        <source>rolls not verifiable (%1)</source>
+        <translation>Würfe nicht prüfbar (%1)</translation>
+    </message>
+    <message>
+        <source>the file carries no dice record</source>
+        <translation>die Datei enthält keine Würfelaufzeichnung</translation>
+    </message>
+    <message>
+        <source>the combats are not the rolls listed</source>
+        <translation>die Kämpfe sind nicht die aufgeführten Würfe</translation>
+    </message>
+    <message>
+        <source>a combat no roll accounts for</source>
+        <translation>ein Kampf, zu dem kein Wurf gehört</translation>
+    </message>
+    <message>
+        <source>they were rolled against another file than the one you sent</source>
+        <translation>sie wurden gegen eine andere Datei gewürfelt als die, die Sie geschickt haben</translation>
+    </message>
+    <message>
+        <source>the secret revealed is not the one their earlier file committed</source>
+        <translation>das offengelegte Geheimnis ist nicht das, auf das sich die frühere Datei des Gegners festlegte</translation>
+    </message>
+    <message>
+        <source>they were drawn in another way than their earlier file promised</source>
+        <translation>sie wurden anders gezogen, als die frühere Datei des Gegners versprach</translation>
+    </message>
+    <message>
+        <source>the file you sent answered no file of theirs</source>
+        <translation>die Datei, die Sie geschickt haben, beantwortete keine Datei des Gegners</translation>
+    </message>
+    <message>
+        <source>the file of theirs that you answered is not in the history</source>
+        <translation>die Datei des Gegners, die Sie beantwortet haben, ist nicht im Verlauf</translation>
+    </message>
+    <message>
+        <source>the file of theirs that you answered committed no secret</source>
+        <translation>die Datei des Gegners, die Sie beantwortet haben, legte sich auf kein Geheimnis fest</translation>
+    </message>
+    <message>
+        <source>the file names no game</source>
+        <translation>die Datei nennt keine Partie</translation>
+    </message>
+    <message>
+        <source>it is a file you saved yourself</source>
+        <translation>es ist eine Datei, die Sie selbst gespeichert haben</translation>
+    </message>
+    <message>
+        <source>the file you sent is not in the history</source>
+        <translation>die Datei, die Sie geschickt haben, ist nicht im Verlauf</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommand</name>
+    <message>
+        <source>move of the stack from %1</source>
+        <translation>Bewegung des Stapels aus %1</translation>
+    </message>
+    <message>
+        <source>turning over the stack in %1</source>
+        <translation>Durchblättern des Stapels in %1</translation>
+    </message>
+    <message>
+        <source>return of %1 to its start hex %2</source>
+        <translation>Rückkehr von %1 in sein Starthexfeld %2</translation>
+    </message>
+    <message>
+        <source>move of %1 from %2</source>
+        <translation>Bewegung von %1 aus %2</translation>
+    </message>
+    <message>
+        <source>flip of %1 in %2</source>
+        <translation>Umdrehen von %1 in %2</translation>
+    </message>
+    <message>
+        <source>tag of %1 in %2</source>
+        <translation>Markierung von %1 in %2</translation>
+    </message>
+    <message>
+        <source>roll %1 in %2: die %3 (a roll cannot be taken back)</source>
+        <translation>Wurf %1 in %2: Würfel %3 (ein Wurf kann nicht zurückgenommen werden)</translation>
     </message>
 </context>
 <context>
@@ -593,14 +886,6 @@
         <translation>Die Würfel des Gegners halten der Prüfung nicht stand: %1.</translation>
     </message>
     <message>
-        <source>A roll made earlier against this file came back as a combat of this turn: a roll once made stands.</source>
-        <translation>Ein früher gegen diese Datei gemachter Wurf kam als Kampf dieses Zuges zurück: ein einmal gemachter Wurf gilt.</translation>
-    </message>
-    <message>
-        <source>%1 rolls made earlier against this file came back as combats of this turn: a roll once made stands.</source>
-        <translation>%1 früher gegen diese Datei gemachte Würfe kamen als Kämpfe dieses Zuges zurück: ein einmal gemachter Wurf gilt.</translation>
-    </message>
-    <message>
         <source>No recent move files</source>
         <translation>Keine zuletzt benutzten Zugdateien</translation>
     </message>
@@ -635,6 +920,13 @@
 </source>
         <translation>Die Datei kann nicht geöffnet werden
 </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n roll(s) made earlier against this file came back as combat(s) of this turn: a roll once made stands.</source>
+        <translation>
+            <numerusform>%n früher gegen diese Datei gemachter Wurf kam als Kampf dieses Zuges zurück: ein einmal gemachter Wurf gilt.</numerusform>
+            <numerusform>%n früher gegen diese Datei gemachte Würfe kamen als Kämpfe dieses Zuges zurück: ein einmal gemachter Wurf gilt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -674,6 +966,107 @@
     <message>
         <source>%1 of %2: %3</source>
         <translation>%1 von %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>FrameSink</name>
+    <message>
+        <source>the animation could not be encoded</source>
+        <translation>die Animation konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>it is there and is not a folder</source>
+        <translation>es existiert und ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>der Ordner ist nicht leer</translation>
+    </message>
+    <message>
+        <source>the folder it would go in does not exist</source>
+        <translation>der Ordner, in den es käme, existiert nicht</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>das Bild konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>there were no frames</source>
+        <translation>es gab keine Einzelbilder</translation>
+    </message>
+    <message>
+        <source>the empty folder there cannot be replaced</source>
+        <translation>der leere Ordner dort kann nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>the folder of frames cannot be given its name</source>
+        <translation>der Ordner der Einzelbilder kann seinen Namen nicht erhalten</translation>
+    </message>
+</context>
+<context>
+    <name>GameDice</name>
+    <message>
+        <source>no hex</source>
+        <translation>kein Hexfeld</translation>
+    </message>
+    <message>
+        <source>Turn unknown</source>
+        <translation>Zug unbekannt</translation>
+    </message>
+    <message>
+        <source>Turn %1 · %2</source>
+        <translation>Zug %1 · %2</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <source>opponent</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <source>Your rolls</source>
+        <translation>Ihre Würfe</translation>
+    </message>
+    <message>
+        <source>%1 (you)</source>
+        <translation>%1 (Sie)</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s rolls</source>
+        <translation>Würfe Ihres Gegners</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln roll(s)</source>
+        <translation>
+            <numerusform>%Ln Wurf</numerusform>
+            <numerusform>%Ln Würfe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>chi-square %1</source>
+        <translation>Chi-Quadrat %1</translation>
+    </message>
+    <message>
+        <source>No rolls of this game are in the history.</source>
+        <translation>Keine Würfe dieser Partie sind im Verlauf.</translation>
+    </message>
+    <message>
+        <source>roll %1</source>
+        <translation>Wurf %1</translation>
+    </message>
+    <message>
+        <source>no roll</source>
+        <translation>kein Wurf</translation>
+    </message>
+    <message>
+        <source>die %1</source>
+        <translation>Würfel %1</translation>
     </message>
 </context>
 <context>
@@ -732,6 +1125,134 @@
         <source>The game&apos;s history kept no copy of %1: it holds %2 of this game, as much as it keeps of one game, and keeps no more of the files opened in it.</source>
         <translation>Der Verlauf der Partie hat keine Kopie von %1 aufbewahrt: er enthält %2 dieser Partie, so viel, wie er von einer Partie aufbewahrt, und bewahrt keine weiteren darin geöffneten Dateien auf.</translation>
     </message>
+    <message>
+        <source>The game&apos;s history kept no copy of %1: %2.</source>
+        <translation>Der Verlauf der Partie hat keine Kopie von %1 aufbewahrt: %2.</translation>
+    </message>
+    <message>
+        <source>this system has no folder for application data</source>
+        <translation>dieses System hat keinen Ordner für Anwendungsdaten</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a symbolic link</source>
+        <translation>der Ordner %1 ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>no free name was found</source>
+        <translation>kein freier Name wurde gefunden</translation>
+    </message>
+    <message>
+        <source>the copy was cut short, most likely by a full disk</source>
+        <translation>die Kopie brach ab, wahrscheinlich wegen einer vollen Festplatte</translation>
+    </message>
+</context>
+<context>
+    <name>GameList</name>
+    <message>
+        <source>Allies</source>
+        <translation>Alliierte</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Achse</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>you: %1 · opponent: %2</source>
+        <translation>Sie: %1 · Gegner: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Turn unknown</source>
+        <translation>Zug unbekannt</translation>
+    </message>
+    <message>
+        <source>Turn %1 · %2 to move</source>
+        <translation>Zug %1 · %2 am Zug</translation>
+    </message>
+    <message>
+        <source>your opponent</source>
+        <translation>Ihr Gegner</translation>
+    </message>
+    <message>
+        <source>the Allies</source>
+        <translation>die Alliierten</translation>
+    </message>
+    <message>
+        <source>the Axis</source>
+        <translation>die Achse</translation>
+    </message>
+    <message>
+        <source>new move from %1</source>
+        <translation>neuer Zug: %1</translation>
+    </message>
+    <message>
+        <source>your move</source>
+        <translation>Sie sind am Zug</translation>
+    </message>
+    <message>
+        <source>waiting for %1</source>
+        <translation>am Zug: %1</translation>
+    </message>
+    <message>
+        <source>your side: not yet known</source>
+        <translation>Ihre Seite: noch unbekannt</translation>
+    </message>
+    <message>
+        <source>just now</source>
+        <translation>gerade eben</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) ago</source>
+        <translation>
+            <numerusform>vor %n Minute</numerusform>
+            <numerusform>vor %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>vor %n Stunde</numerusform>
+            <numerusform>vor %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s) ago</source>
+        <translation>
+            <numerusform>vor %Ln Tag</numerusform>
+            <numerusform>vor %Ln Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, saved %2</source>
+        <translation>%1, %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>%1, opened %2</source>
+        <translation>%1, %2 geöffnet</translation>
+    </message>
 </context>
 <context>
     <name>GameSetupDialog</name>
@@ -786,6 +1307,14 @@
     <message>
         <source>&amp;To move:</source>
         <translation>A&amp;m Zug:</translation>
+    </message>
+    <message>
+        <source>Turn unknown</source>
+        <translation>Zug unbekannt</translation>
+    </message>
+    <message>
+        <source>Turn %1 · %2 to move</source>
+        <translation>Zug %1 · %2 am Zug</translation>
     </message>
 </context>
 <context>
@@ -905,10 +1434,171 @@
     </message>
 </context>
 <context>
+    <name>HexAnnouncement</name>
+    <message>
+        <source>%1, empty</source>
+        <translation>%1, leer</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>bewegt</translation>
+    </message>
+    <message>
+        <source>yet to move</source>
+        <translation>noch nicht bewegt</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 and %n more, %3</source>
+        <translation>
+            <numerusform>%1, %2 und %n weiterer, %3</numerusform>
+            <numerusform>%1, %2 und %n weitere, %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>KorvaApplication</name>
     <message>
         <source>An unknown error occurred.</source>
         <translation>Ein unbekannter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>KorvaExtension</name>
+    <message>
+        <source>its turn start has %1 bytes, not %2</source>
+        <translation>der Zugbeginn hat %1 Bytes, nicht %2</translation>
+    </message>
+    <message>
+        <source>its turn start of counter %1 lies outside the map or the counter&apos;s steps</source>
+        <translation>der Zugbeginn von Spielstein %1 liegt außerhalb der Karte oder der Stufen des Spielsteins</translation>
+    </message>
+    <message>
+        <source>its game id has %1 bytes, not 16</source>
+        <translation>die Partiekennung hat %1 Bytes, nicht 16</translation>
+    </message>
+    <message>
+        <source>its game id is all zero</source>
+        <translation>die Partiekennung ist ganz null</translation>
+    </message>
+    <message>
+        <source>its note is longer than 64 KB</source>
+        <translation>die Notiz ist länger als 64 KB</translation>
+    </message>
+    <message>
+        <source>its note is not UTF-8 text</source>
+        <translation>die Notiz ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>its turn names side %1, not 0 or 1</source>
+        <translation>der Zug nennt Seite %1, nicht 0 oder 1</translation>
+    </message>
+    <message>
+        <source>its turn has %1 bytes, not 12</source>
+        <translation>der Zug hat %1 Bytes, nicht 12</translation>
+    </message>
+    <message>
+        <source>its turn number %1 is not 1 to 9999</source>
+        <translation>die Zugnummer %1 liegt nicht zwischen 1 und 9999</translation>
+    </message>
+    <message>
+        <source>a name is not a plain line of at most 40 characters</source>
+        <translation>ein Name ist keine einfache Zeile von höchstens 40 Zeichen</translation>
+    </message>
+    <message>
+        <source>its writer&apos;s version has %1 bytes, not 12</source>
+        <translation>die Version des Schreibers hat %1 Bytes, nicht 12</translation>
+    </message>
+    <message>
+        <source>its players&apos; names end early</source>
+        <translation>die Spielernamen enden vorzeitig</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name runs past its record</source>
+        <translation>ein Spielername reicht über seinen Eintrag hinaus</translation>
+    </message>
+    <message>
+        <source>its players&apos; record is longer than the two names</source>
+        <translation>der Spielereintrag ist länger als die zwei Namen</translation>
+    </message>
+    <message>
+        <source>it ends inside a record&apos;s type and length</source>
+        <translation>die Daten enden vorzeitig, in Typ und Länge eines Eintrags</translation>
+    </message>
+    <message>
+        <source>a record of type %1 runs past its end</source>
+        <translation>ein Eintrag vom Typ %1 reicht über das Ende hinaus</translation>
+    </message>
+    <message>
+        <source>it holds a record of type %1 twice</source>
+        <translation>die Daten enthalten einen Eintrag vom Typ %1 zweimal</translation>
+    </message>
+    <message>
+        <source>it holds two dice commitments</source>
+        <translation>die Daten enthalten zwei Würfelzusagen</translation>
+    </message>
+    <message>
+        <source>its dice commitment has %1 bytes, not 32</source>
+        <translation>die Würfelzusage hat %1 Bytes, nicht 32</translation>
+    </message>
+    <message>
+        <source>it ends inside its header</source>
+        <translation>die Daten enden vorzeitig, in ihrem Kopf</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>die Daten sind größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>it ends early</source>
+        <translation>die Daten enden vorzeitig</translation>
+    </message>
+    <message>
+        <source>it has version %1, which this Korva cannot read</source>
+        <translation>die Daten haben Version %1, die dieses Korva nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>the turn start holds %1 counters, not %2</source>
+        <translation>der Zugbeginn enthält %1 Spielsteine, nicht %2</translation>
+    </message>
+    <message>
+        <source>the note is longer than 64 KB</source>
+        <translation>die Notiz ist länger als 64 KB</translation>
+    </message>
+    <message>
+        <source>the turn number %1 is not 1 to 9999</source>
+        <translation>die Zugnummer %1 liegt nicht zwischen 1 und 9999</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name is not a plain line of at most 40 characters</source>
+        <translation>ein Spielername ist keine einfache Zeile von höchstens 40 Zeichen</translation>
+    </message>
+    <message>
+        <source>the dice commitment is not 32 bytes</source>
+        <translation>die Würfelzusage hat nicht 32 Bytes</translation>
+    </message>
+    <message>
+        <source>Korva&apos;s own data would not read back: %1</source>
+        <translation>Korvas eigene Daten ließen sich nicht zurücklesen: %1</translation>
+    </message>
+    <message>
+        <source>Korva&apos;s own data in this file was ignored: %1; the position, combats and banners are read as usual.</source>
+        <translation>Korvas eigene Daten in dieser Datei wurden übergangen: %1; Stellung, Kämpfe und Banner werden wie gewohnt gelesen.</translation>
+    </message>
+    <message>
+        <source>This file holds data of a later Korva: some of its data is not shown.</source>
+        <translation>Diese Datei enthält Daten eines späteren Korva: manche ihrer Daten werden nicht gezeigt.</translation>
+    </message>
+    <message>
+        <source>This file was made by Korva %1, newer than this one: some of its data is not shown.</source>
+        <translation>Diese Datei wurde von Korva %1 erstellt, neuer als dieses: manche ihrer Daten werden nicht gezeigt.</translation>
+    </message>
+    <message>
+        <source>This file was made by Korva %1 and holds data this one does not know: some of its data is not shown.</source>
+        <translation>Diese Datei wurde von Korva %1 erstellt und enthält Daten, die dieses nicht kennt: manche ihrer Daten werden nicht gezeigt.</translation>
     </message>
 </context>
 <context>
@@ -947,6 +1637,57 @@
     <message>
         <source>Overview</source>
         <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+</context>
+<context>
+    <name>MoveFileReader</name>
+    <message>
+        <source>counter %1 starts in hex %2, outside the map</source>
+        <translation>Spielstein %1 beginnt in Hexfeld %2, außerhalb der Karte</translation>
+    </message>
+    <message>
+        <source>counter %1 stands in hex %2, outside the map</source>
+        <translation>Spielstein %1 steht in Hexfeld %2, außerhalb der Karte</translation>
+    </message>
+    <message>
+        <source>counter %1 has %2 losses, outside 0 to %3</source>
+        <translation>Spielstein %1 hat %2 Verluste, außerhalb von 0 bis %3</translation>
+    </message>
+    <message>
+        <source>counter %1 has the marker %2, outside 0 to 2</source>
+        <translation>Spielstein %1 hat den Marker %2, außerhalb von 0 bis 2</translation>
+    </message>
+    <message>
+        <source>this is not a move file (wrong counters section mark)</source>
+        <translation>dies ist keine Zugdatei (falsche Kennung des Spielsteinabschnitts)</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a move file</source>
+        <translation>es ist ein Ordner, keine Zugdatei</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long, larger than any move file</source>
+        <translation>die Datei ist %1 Bytes lang, größer als jede Zugdatei</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the file is larger than any move file</source>
+        <translation>die Datei ist größer als jede Zugdatei</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1784,10 @@
     <message>
         <source>Export to</source>
         <translation>Exportieren nach</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
     </message>
 </context>
 <context>
@@ -1213,37 +1958,6 @@
     </message>
 </context>
 <context>
-    <name>PngFolderSink</name>
-    <message>
-        <source>it is there and is not a folder</source>
-        <translation>es existiert und ist kein Ordner</translation>
-    </message>
-    <message>
-        <source>the folder is not empty</source>
-        <translation>der Ordner ist nicht leer</translation>
-    </message>
-    <message>
-        <source>the folder it would go in does not exist</source>
-        <translation>der Ordner, in den es käme, existiert nicht</translation>
-    </message>
-    <message>
-        <source>the picture could not be encoded</source>
-        <translation>das Bild konnte nicht kodiert werden</translation>
-    </message>
-    <message>
-        <source>there were no frames</source>
-        <translation>es gab keine Einzelbilder</translation>
-    </message>
-    <message>
-        <source>the empty folder there cannot be replaced</source>
-        <translation>der leere Ordner dort kann nicht ersetzt werden</translation>
-    </message>
-    <message>
-        <source>the folder of frames cannot be given its name</source>
-        <translation>der Ordner der Einzelbilder kann seinen Namen nicht erhalten</translation>
-    </message>
-</context>
-<context>
     <name>Prompts</name>
     <message>
         <source>This turn has changes that are not saved.
@@ -1276,6 +1990,45 @@ Zuerst speichern?</translation>
     <message>
         <source>Combat, die %1</source>
         <translation>Kampf, Würfel %1</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 is not writable</source>
+        <translation>%1 ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>writing failed part-way</source>
+        <translation>das Schreiben brach mittendrin ab</translation>
+    </message>
+    <message>
+        <source>the save was abandoned</source>
+        <translation>das Speichern wurde aufgegeben</translation>
+    </message>
+    <message>
+        <source>the file could not be synced to the disk: %1</source>
+        <translation>die Datei konnte nicht auf die Festplatte geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>die Datei konnte nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced: %1</source>
+        <translation>die Datei konnte nicht ersetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>the folder could not be synced to the disk: %1</source>
+        <translation>der Ordner konnte nicht auf die Festplatte geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1312,20 +2065,19 @@ Zuerst speichern?</translation>
         <translation>Eigener Wurf</translation>
     </message>
     <message>
-        <source>and 1 more combat here</source>
-        <translation>und 1 weiterer Kampf hier</translation>
-    </message>
-    <message>
-        <source>and %L1 more combats here</source>
-        <translation>und %L1 weitere Kämpfe hier</translation>
-    </message>
-    <message>
         <source>Has Moved</source>
         <translation>Bewegt</translation>
     </message>
     <message>
         <source>Yet to move</source>
         <translation>Noch nicht bewegt</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more combat(s) here</source>
+        <translation>
+            <numerusform>und %Ln weiterer Kampf hier</numerusform>
+            <numerusform>und %Ln weitere Kämpfe hier</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1510,6 +2262,64 @@ Zuerst speichern?</translation>
     </message>
 </context>
 <context>
+    <name>TagSection</name>
+    <message>
+        <source>the mark of the combat section</source>
+        <translation>Kennung des Kampfabschnitts</translation>
+    </message>
+    <message>
+        <source>the combat section is missing (wrong section mark %1)</source>
+        <translation>der Kampfabschnitt fehlt (falsche Abschnittskennung %1)</translation>
+    </message>
+    <message>
+        <source>the combat count of the combat section</source>
+        <translation>Kampfzahl des Kampfabschnitts</translation>
+    </message>
+    <message>
+        <source>the combat count is negative (%1)</source>
+        <translation>die Kampfzahl ist negativ (%1)</translation>
+    </message>
+    <message>
+        <source>the combat count %1 is more than the file holds</source>
+        <translation>die Kampfzahl %1 ist mehr, als die Datei enthält</translation>
+    </message>
+    <message>
+        <source>combat %1 in the combat section</source>
+        <translation>Kampf %1 im Kampfabschnitt</translation>
+    </message>
+    <message>
+        <source>combat %1 has the die value %2, outside 1 to 6</source>
+        <translation>Kampf %1 hat den Würfelwert %2, außerhalb von 1 bis 6</translation>
+    </message>
+    <message>
+        <source>a combat comment is longer than %1 characters</source>
+        <translation>ein Kampfkommentar ist länger als %1 Zeichen</translation>
+    </message>
+</context>
+<context>
+    <name>Tagger</name>
+    <message>
+        <source>the record word of %1</source>
+        <translation>Eintragswort von %1</translation>
+    </message>
+    <message>
+        <source>the x position of %1</source>
+        <translation>x-Position von %1</translation>
+    </message>
+    <message>
+        <source>the y position of %1</source>
+        <translation>y-Position von %1</translation>
+    </message>
+    <message>
+        <source>the die value of %1</source>
+        <translation>Würfelwert von %1</translation>
+    </message>
+    <message>
+        <source>the comment of %1</source>
+        <translation>Kommentar von %1</translation>
+    </message>
+</context>
+<context>
     <name>TfrmAbout</name>
     <message>
         <source>About</source>
@@ -1550,6 +2360,41 @@ Zuerst speichern?</translation>
     <message>
         <source>publisher&apos;s board game, and is not to be sold or traded.</source>
         <translation>Brettspiels des Verlags gedacht und darf nicht verkauft oder getauscht werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TurnDice</name>
+    <message>
+        <source>the file claims the id of another of your games</source>
+        <translation>die Datei gibt die Kennung einer anderen Ihrer Partien an</translation>
+    </message>
+    <message>
+        <source>no history is kept</source>
+        <translation>es wird kein Verlauf geführt</translation>
+    </message>
+    <message>
+        <source>it is a file you saved yourself</source>
+        <translation>es ist eine Datei, die Sie selbst gespeichert haben</translation>
+    </message>
+    <message>
+        <source>The dice ledger could not keep roll %1: %2</source>
+        <translation>Das Würfelbuch konnte Wurf %1 nicht festhalten: %2</translation>
+    </message>
+    <message>
+        <source>The dice ledger could not keep the comment of roll %1: %2</source>
+        <translation>Das Würfelbuch konnte den Kommentar von Wurf %1 nicht festhalten: %2</translation>
+    </message>
+    <message>
+        <source>The next turn&apos;s dice secret could not be kept, so its dice will roll freely: %1</source>
+        <translation>Das Würfelgeheimnis des nächsten Zuges konnte nicht aufbewahrt werden, daher wird in ihm frei gewürfelt: %1</translation>
+    </message>
+    <message>
+        <source>roll %1, verified</source>
+        <translation>Wurf %1, geprüft</translation>
+    </message>
+    <message>
+        <source>roll %1</source>
+        <translation>Wurf %1</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +2489,33 @@ Zuerst speichern?</translation>
         <translation>Die Datei kann nicht geöffnet werden
 </translation>
     </message>
+    <message>
+        <source>from the turn&apos;s start the file keeps</source>
+        <translation>ab dem Zugbeginn, den die Datei festhält</translation>
+    </message>
+    <message>
+        <source>from the file&apos;s start hexes</source>
+        <translation>ab den Starthexfeldern der Datei</translation>
+    </message>
+    <message>
+        <source>since your file %1</source>
+        <translation>seit Ihrer Datei %1</translation>
+    </message>
+    <message>
+        <source>nothing says where the turn began</source>
+        <translation>nichts sagt, wo der Zug begann</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s)</source>
+        <translation>
+            <numerusform>%n Änderung</numerusform>
+            <numerusform>%n Änderungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No moves</source>
+        <translation>Keine Bewegungen</translation>
+    </message>
 </context>
 <context>
     <name>TurnListDock</name>
@@ -1721,6 +2593,60 @@ Zuerst speichern?</translation>
         <source>the e-mail program failed</source>
         <translation>das E-Mail-Programm ist gescheitert</translation>
     </message>
+    <message>
+        <source>My turn: the move file %1 and its move report %2 are attached.
+</source>
+        <translation>Mein Zug: die Zugdatei %1 und ihr Zugbericht %2 sind angehängt.
+</translation>
+    </message>
+    <message>
+        <source>Now: %1.
+</source>
+        <translation>Jetzt: %1.
+</translation>
+    </message>
+    <message>
+        <source>No combats this turn.
+</source>
+        <translation>Keine Kämpfe in diesem Zug.
+</translation>
+    </message>
+    <message>
+        <source>Combats this turn:
+</source>
+        <translation>Kämpfe in diesem Zug:
+</translation>
+    </message>
+    <message>
+        <source>
+Note:
+</source>
+        <translation>
+Notiz:
+</translation>
+    </message>
+    <message>
+        <source>%1 was not found or could not be run (it comes with the xdg-utils package).</source>
+        <translation>%1 wurde nicht gefunden oder konnte nicht gestartet werden (es gehört zum Paket xdg-utils).</translation>
+    </message>
+    <message>
+        <source>%1 failed (exit status %2%3).</source>
+        <translation>%1 ist gescheitert (Exit-Status %2%3).</translation>
+    </message>
+    <message>
+        <source>The e-mail could not be prepared: </source>
+        <translation>Die E-Mail konnte nicht vorbereitet werden: </translation>
+    </message>
+    <message>
+        <source>
+
+Attach %1 and %2 by hand; they are in
+%3</source>
+        <translation>
+
+Hängen Sie %1 und %2 von Hand an; sie liegen in
+%3</translation>
+    </message>
 </context>
 <context>
     <name>TurnPage</name>
@@ -1731,6 +2657,54 @@ Zuerst speichern?</translation>
     <message>
         <source>there is not enough memory for the picture</source>
         <translation>für das Bild reicht der Speicher nicht</translation>
+    </message>
+    <message>
+        <source>Korva: %1</source>
+        <translation>Korva: %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Allies</source>
+        <translation>Alliierte</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Achse</translation>
+    </message>
+    <message>
+        <source>Banners</source>
+        <translation>Banner</translation>
+    </message>
+    <message>
+        <source>The map with the turn&apos;s moves</source>
+        <translation>Die Karte mit den Bewegungen des Zuges</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>No moves</source>
+        <translation>Keine Bewegungen</translation>
+    </message>
+    <message>
+        <source>Combats</source>
+        <translation>Kämpfe</translation>
+    </message>
+    <message>
+        <source>No combats</source>
+        <translation>Keine Kämpfe</translation>
+    </message>
+    <message>
+        <source>Their note</source>
+        <translation>Notiz des Gegners</translation>
+    </message>
+    <message>
+        <source>Made with Korva</source>
+        <translation>Erstellt mit Korva</translation>
     </message>
 </context>
 <context>
@@ -1761,13 +2735,6 @@ Zuerst speichern?</translation>
     <message>
         <source>there is not enough memory for the animation</source>
         <translation>für die Animation reicht der Speicher nicht</translation>
-    </message>
-</context>
-<context>
-    <name>WebPFileSink</name>
-    <message>
-        <source>the animation could not be encoded</source>
-        <translation>die Animation konnte nicht kodiert werden</translation>
     </message>
 </context>
 <context>
@@ -1824,6 +2791,154 @@ Zuerst speichern?</translation>
     <message>
         <source>the picture could not be encoded</source>
         <translation>das Bild konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>%1 (korva --help lists the uses)</source>
+        <translation>%1 (korva --help zeigt die Aufrufe)</translation>
+    </message>
+    <message>
+        <source>the file claims the id of another of your games</source>
+        <translation>die Datei gibt die Kennung einer anderen Ihrer Partien an</translation>
+    </message>
+    <message>
+        <source>no history is kept</source>
+        <translation>es wird kein Verlauf geführt</translation>
+    </message>
+    <message>
+        <source>it claims the id of another of your games</source>
+        <translation>sie gibt die Kennung einer anderen Ihrer Partien an</translation>
+    </message>
+    <message>
+        <source>the history knows no game of this file</source>
+        <translation>der Verlauf kennt keine Partie dieser Datei</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Allies</source>
+        <translation>Alliierte</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Achse</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>to move</source>
+        <translation>Am Zug</translation>
+    </message>
+    <message>
+        <source>moves first</source>
+        <translation>Beginnt</translation>
+    </message>
+    <message>
+        <source>allies player</source>
+        <translation>Spieler Alliierte</translation>
+    </message>
+    <message>
+        <source>axis player</source>
+        <translation>Spieler Achse</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>%1 characters</source>
+        <translation>%1 Zeichen</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <translation>Bewegungen</translation>
+    </message>
+    <message>
+        <source>combats</source>
+        <translation>Kämpfe</translation>
+    </message>
+    <message>
+        <source>korva block</source>
+        <translation>Korva-Block</translation>
+    </message>
+    <message>
+        <source>absent</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>valid</source>
+        <translation>gültig</translation>
+    </message>
+    <message>
+        <source>damaged: </source>
+        <translation>beschädigt: </translation>
+    </message>
+    <message>
+        <source>written by</source>
+        <translation>Geschrieben von</translation>
+    </message>
+    <message>
+        <source>unknown records</source>
+        <translation>Unbekannte Einträge</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the picture</source>
+        <translation>für das Bild reicht der Speicher nicht</translation>
+    </message>
+    <message>
+        <source>%1 takes other arguments</source>
+        <translation>%1 erwartet andere Argumente</translation>
+    </message>
+    <message>
+        <source>--zoom takes a percentage from 25 to 400, not %1</source>
+        <translation>--zoom erwartet einen Prozentwert von 25 bis 400, nicht %1</translation>
+    </message>
+    <message>
+        <source>--since goes with --moves</source>
+        <translation>--since gehört zu --moves</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>only one move file can be opened at a time</source>
+        <translation>es kann nur eine Zugdatei auf einmal geöffnet werden</translation>
+    </message>
+    <message>
+        <source>--frame-ms takes milliseconds from 20 to 60000, not %1</source>
+        <translation>--frame-ms erwartet Millisekunden von 20 bis 60000, nicht %1</translation>
+    </message>
+    <message>
+        <source>--animate takes other arguments</source>
+        <translation>--animate erwartet andere Argumente</translation>
+    </message>
+    <message>
+        <source>--animate takes an output and at least one move file</source>
+        <translation>--animate erwartet eine Ausgabe und mindestens eine Zugdatei</translation>
+    </message>
+    <message>
+        <source>--frame-ms goes with an animated WebP, not with --frames</source>
+        <translation>--frame-ms gehört zu einem animierten WebP, nicht zu --frames</translation>
+    </message>
+    <message>
+        <source>--export-turn takes other arguments</source>
+        <translation>--export-turn erwartet andere Argumente</translation>
+    </message>
+    <message>
+        <source>No games in the history yet.</source>
+        <translation>Noch keine Partien im Verlauf.</translation>
     </message>
 </context>
 </TS>
