@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>The next unit found</source>
-        <translation>L&apos;unità trovata successiva</translation>
+        <translation>La prossima unità trovata</translation>
     </message>
     <message>
         <source>Find previous</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>The previous unit found</source>
-        <translation>L&apos;unità trovata precedente</translation>
+        <translation>La precedente unità trovata</translation>
     </message>
     <message>
         <source>Order of battle</source>
