@@ -437,6 +437,54 @@
         <source>Every kept position of the game, one frame each, as an animation</source>
         <translation>Ogni posizione conservata della partita, un fotogramma ciascuna, come animazione</translation>
     </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Undo last move</source>
+        <translation>Annulla ultima mossa</translation>
+    </message>
+    <message>
+        <source>Move All</source>
+        <translation>Muovi tutta la pila</translation>
+    </message>
+    <message>
+        <source>Hide Combat Tags</source>
+        <translation>Nascondi etichette di combattimento</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Gira</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Segnalino</translation>
+    </message>
+    <message>
+        <source>Return to start hex</source>
+        <translation>Torna all&apos;esagono di partenza</translation>
+    </message>
+    <message>
+        <source>Combat</source>
+        <translation>Combattimento</translation>
+    </message>
+    <message>
+        <source>Show Combat</source>
+        <translation>Mostra combattimento</translation>
+    </message>
+    <message>
+        <source>Language…</source>
+        <translation>Lingua…</translation>
+    </message>
+    <message>
+        <source>The language Korva speaks, from its next start</source>
+        <translation>La lingua di Korva, dal prossimo avvio</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifier</name>
@@ -695,7 +743,7 @@
     </message>
     <message>
         <source>The name Save proposes for the game&apos;s files, such as salerno_t03_axis.krv</source>
-        <translation>Il nome che Save propone per i file della partita, come salerno_t03_axis.krv</translation>
+        <translation>Il nome che Salva propone per i file della partita, come salerno_t03_axis.krv</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
@@ -785,7 +833,7 @@
     </message>
     <message>
         <source>%1 is no longer where Korva saw it last. Open (%2) finds it where it is now.</source>
-        <translation>%1 non è più dove Korva l&apos;ha visto l&apos;ultima volta. Open (%2) lo ritrova dov&apos;è ora.</translation>
+        <translation>%1 non è più dove Korva l&apos;ha visto l&apos;ultima volta. Apri (%2) lo ritrova dov&apos;è ora.</translation>
     </message>
     <message>
         <source>New move from %1</source>
@@ -851,6 +899,25 @@
     <message>
         <source>An unknown error occurred.</source>
         <translation>Si è verificato un errore sconosciuto.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>As the system (%1)</source>
+        <translation>Come il sistema (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Lingua:</translation>
+    </message>
+    <message>
+        <source>Korva speaks the language chosen from its next start.</source>
+        <translation>Korva parla la lingua scelta dal prossimo avvio.</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1296,26 @@ Salvarle prima?</translation>
         <source>Done</source>
         <translation>Fatto</translation>
     </message>
+    <message>
+        <source>Korva Die Roll</source>
+        <translation>Korva: tiro di dado</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Tira</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Enter first part of comments before rolling a die.</source>
+        <translation>Scrivi il commento prima di tirare il dado.</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -1273,6 +1360,119 @@ Salvarle prima?</translation>
     <message>
         <source>No die-roll trace was written: %1.</source>
         <translation>Non è stata scritta alcuna traccia dei tiri di dado: %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Undo last move</source>
+        <translation>Annulla ultima mossa</translation>
+    </message>
+    <message>
+        <source>Move All</source>
+        <translation>Muovi tutta la pila</translation>
+    </message>
+    <message>
+        <source>First banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (42 characters)</source>
+        <translation>Prima riga d&apos;intestazione: testo libero che parte con ogni file di mossa e che Apri sostituisce con quella dell&apos;avversario (42 caratteri)</translation>
+    </message>
+    <message>
+        <source>                                Korva</source>
+        <translation>                                Korva</translation>
+    </message>
+    <message>
+        <source>Second banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (42 characters)</source>
+        <translation>Seconda riga d&apos;intestazione: testo libero che parte con ogni file di mossa e che Apri sostituisce con quella dell&apos;avversario (42 caratteri)</translation>
+    </message>
+    <message>
+        <source>                         Tarrowfen</source>
+        <translation>                         Tarrowfen</translation>
+    </message>
+    <message>
+        <source>Hide Combat Tags</source>
+        <translation>Nascondi etichette di combattimento</translation>
+    </message>
+    <message>
+        <source>Third banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (110 characters)</source>
+        <translation>Terza riga d&apos;intestazione: testo libero che parte con ogni file di mossa e che Apri sostituisce con quella dell&apos;avversario (110 caratteri)</translation>
+    </message>
+    <message>
+        <source>                                                             https://korva.example.org/pbm</source>
+        <translation>                                                             https://korva.example.org/pbm</translation>
+    </message>
+</context>
+<context>
+    <name>TShowCombatDlg</name>
+    <message>
+        <source>Korva : Roll Tide</source>
+        <translation>Korva : Tiro di dado</translation>
+    </message>
+    <message>
+        <source>Bone:</source>
+        <translation>Dado:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TSplash</name>
+    <message>
+        <source>Splash</source>
+        <translation>Korva</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Korva</source>
+        <translation>Korva</translation>
+    </message>
+    <message>
+        <source>Board game (c) its publisher</source>
+        <translation>Gioco da tavolo (c) il suo editore</translation>
+    </message>
+    <message>
+        <source>Program by                    : </source>
+        <translation>Programma di                  : </translation>
+    </message>
+    <message>
+        <source>The Korva developers</source>
+        <translation>Sviluppatori di Korva</translation>
+    </message>
+    <message>
+        <source>Map and counters by       : </source>
+        <translation>Mappa e pedine di           : </translation>
+    </message>
+    <message>
+        <source>12DEC99</source>
+        <translation>12DEC99</translation>
+    </message>
+    <message>
+        <source>https://korva.example.org</source>
+        <translation>https://korva.example.org</translation>
+    </message>
+    <message>
+        <source>This program is intended as a PBeM aid for owners of the </source>
+        <translation>Questo programma è un aiuto al PBeM per chi possiede il </translation>
+    </message>
+    <message>
+        <source>publisher&apos;s board game, and is not to be sold or traded.</source>
+        <translation>gioco dell&apos;editore, e non va venduto né scambiato.</translation>
     </message>
 </context>
 <context>
