@@ -626,6 +626,16 @@
         <source>%1 is not a Korva move file (*.krv).</source>
         <translation>%1 non è un file di mossa di Korva (*.krv).</translation>
     </message>
+    <message>
+        <source>Could not create a new file</source>
+        <translation>Impossibile creare un nuovo file</translation>
+    </message>
+    <message>
+        <source>Can not open file
+</source>
+        <translation>Impossibile aprire il file
+</translation>
+    </message>
 </context>
 <context>
     <name>FindFeature</name>
@@ -1015,6 +1025,14 @@
         <source>Moved</source>
         <translation>Mossa</translation>
     </message>
+    <message>
+        <source>Has Moved</source>
+        <translation>Mossa</translation>
+    </message>
+    <message>
+        <source>Yet to move</source>
+        <translation>Da muovere</translation>
+    </message>
 </context>
 <context>
     <name>OutputPathField</name>
@@ -1109,6 +1127,21 @@
     </message>
 </context>
 <context>
+    <name>PictureModules</name>
+    <message>
+        <source>%1; %2 is used instead</source>
+        <translation>%1; al suo posto si usa %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened; using other pictures.</source>
+        <translation>Impossibile aprire %1; si usano altre immagini.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened (%2); using other pictures.</source>
+        <translation>Impossibile aprire %1 (%2); si usano altre immagini.</translation>
+    </message>
+</context>
+<context>
     <name>PlayFeature</name>
     <message>
         <source>opponent&apos;s roll</source>
@@ -1166,6 +1199,18 @@
         <source>Redo (%1)</source>
         <translation>Ripeti (%1)</translation>
     </message>
+    <message>
+        <source>Undo last move (%1)</source>
+        <translation>Annulla ultima mossa (%1)</translation>
+    </message>
+    <message>
+        <source>Has Moved</source>
+        <translation>Mossa</translation>
+    </message>
+    <message>
+        <source>Yet to move</source>
+        <translation>Da muovere</translation>
+    </message>
 </context>
 <context>
     <name>PngFolderSink</name>
@@ -1205,6 +1250,18 @@
 Save them first?</source>
         <translation>Questo turno ha modifiche non salvate.
 Salvarle prima?</translation>
+    </message>
+    <message>
+        <source>End of turn?</source>
+        <translation>Fine turno?</translation>
+    </message>
+    <message>
+        <source>Korva : Save Move</source>
+        <translation>Korva : Salva mossa</translation>
+    </message>
+    <message>
+        <source>Korva : Open Move</source>
+        <translation>Korva : Apri mossa</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1319,14 @@ Salvarle prima?</translation>
         <source>and %L1 more combats here</source>
         <translation>e altri %L1 combattimenti qui</translation>
     </message>
+    <message>
+        <source>Has Moved</source>
+        <translation>Mossa</translation>
+    </message>
+    <message>
+        <source>Yet to move</source>
+        <translation>Da muovere</translation>
+    </message>
 </context>
 <context>
     <name>StartPage</name>
@@ -1315,6 +1380,14 @@ Salvarle prima?</translation>
     <message>
         <source>Enter first part of comments before rolling a die.</source>
         <translation>Scrivi il commento prima di tirare il dado.</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Commento:</translation>
+    </message>
+    <message>
+        <source>Man, you really really need to use the comments.</source>
+        <translation>Insomma, il commento devi proprio scriverlo.</translation>
     </message>
 </context>
 <context>
@@ -1404,6 +1477,10 @@ Salvarle prima?</translation>
     <message>
         <source>                                                             https://korva.example.org/pbm</source>
         <translation>                                                             https://korva.example.org/pbm</translation>
+    </message>
+    <message>
+        <source>Korva : new game</source>
+        <translation>Korva : nuova partita</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1637,12 @@ Salvarle prima?</translation>
     <message>
         <source>%1 since %2</source>
         <translation>%1 rispetto a %2</translation>
+    </message>
+    <message>
+        <source>Can not open file
+</source>
+        <translation>Impossibile aprire il file
+</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +1812,18 @@ Salvarle prima?</translation>
        korva --new-game OUT.krv
        korva --help | --version
 </translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be created</source>
+        <translation>%1: impossibile creare la cartella</translation>
+    </message>
+    <message>
+        <source>bitmap %1: a picture file for it exists already, kept</source>
+        <translation>bitmap %1: un file d&apos;immagine esiste già ed è conservato</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>impossibile codificare l&apos;immagine</translation>
     </message>
 </context>
 </TS>
