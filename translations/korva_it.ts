@@ -15,14 +15,6 @@
         <translation>Esporta partita come animazione</translation>
     </message>
     <message>
-        <source>The game&apos;s one kept position, as one frame.</source>
-        <translation>L&apos;unica posizione conservata della partita, come un fotogramma.</translation>
-    </message>
-    <message>
-        <source>The game&apos;s %1 kept positions, oldest first, one frame each.</source>
-        <translation>Le %1 posizioni conservate della partita, dalla più vecchia, un fotogramma ciascuna.</translation>
-    </message>
-    <message>
         <source>Zoom:</source>
         <translation>Zoom:</translation>
     </message>
@@ -57,6 +49,51 @@
     <message>
         <source>WebP pictures (*.webp)</source>
         <translation>Immagini WebP (*.webp)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The game&apos;s %n kept position(s), oldest first, one frame each.</source>
+        <translation>
+            <numerusform>%n posizione conservata della partita, come un fotogramma.</numerusform>
+            <numerusform>%n posizioni conservate della partita, dalla più vecchia, un fotogramma ciascuna.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BannerSection</name>
+    <message>
+        <source>the first banner text in the banner section</source>
+        <translation>il primo testo della sezione intestazioni</translation>
+    </message>
+    <message>
+        <source>the second banner text in the banner section</source>
+        <translation>il secondo testo della sezione intestazioni</translation>
+    </message>
+    <message>
+        <source>the third banner text in the banner section</source>
+        <translation>il terzo testo della sezione intestazioni</translation>
+    </message>
+    <message>
+        <source>banner text %1 is longer than %2 characters</source>
+        <translation>il testo d&apos;intestazione %1 è più lungo di %2 caratteri</translation>
+    </message>
+</context>
+<context>
+    <name>ByteStream</name>
+    <message>
+        <source>the file ends inside %1</source>
+        <translation>il file finisce dentro %1</translation>
+    </message>
+    <message>
+        <source>the length of %1</source>
+        <translation>%1, lunghezza</translation>
+    </message>
+    <message>
+        <source>the length of %1 is negative (%2)</source>
+        <translation>%1, lunghezza negativa (%2)</translation>
+    </message>
+    <message>
+        <source>the length of %1 is %2, more than its box holds (%3)</source>
+        <translation>%1, lunghezza %2, più di quanto contenga il suo campo (%3)</translation>
     </message>
 </context>
 <context>
@@ -487,10 +524,266 @@
     </message>
 </context>
 <context>
+    <name>CounterSection</name>
+    <message>
+        <source>the mark of the counters section</source>
+        <translation>il segno della sezione pedine</translation>
+    </message>
+    <message>
+        <source>the counter count of the counters section</source>
+        <translation>il numero di pedine della sezione pedine</translation>
+    </message>
+    <message>
+        <source>the file ends inside the record of counter %1 in the counters section</source>
+        <translation>il file finisce dentro il record della pedina %1 nella sezione pedine</translation>
+    </message>
+    <message>
+        <source>the file ends inside a counter record</source>
+        <translation>il file finisce dentro un record di pedina</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotifier</name>
     <message>
         <source>Open</source>
         <translation>Apri</translation>
+    </message>
+</context>
+<context>
+    <name>DiceRecord</name>
+    <message>
+        <source>a number</source>
+        <translation>un numero</translation>
+    </message>
+    <message>
+        <source>its dice record has a %1 of %2 bytes</source>
+        <translation>nel suo record dei dadi %1 ha %2 byte</translation>
+    </message>
+    <message>
+        <source>its dice record ends inside %1</source>
+        <translation>il suo record dei dadi finisce dentro %1</translation>
+    </message>
+    <message>
+        <source>its dice record has a %1 of %2 bytes, not 32</source>
+        <translation>nel suo record dei dadi %1 ha %2 byte, non 32</translation>
+    </message>
+    <message>
+        <source>secret</source>
+        <translation>il segreto</translation>
+    </message>
+    <message>
+        <source>file hash</source>
+        <translation>l&apos;hash del file</translation>
+    </message>
+    <message>
+        <source>its fixed dice lack their secret or file hash</source>
+        <translation>ai suoi dadi fissati mancano il segreto o l&apos;hash del file</translation>
+    </message>
+    <message>
+        <source>its dice record counts %1 of %2 rolls</source>
+        <translation>il suo record dei dadi conta %1 di %2 tiri</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>il commento</translation>
+    </message>
+    <message>
+        <source>its dice record holds roll %1 with die %2</source>
+        <translation>il suo record dei dadi contiene il tiro %1 con dado %2</translation>
+    </message>
+    <message>
+        <source>its dice record has bytes after its rolls</source>
+        <translation>il suo record dei dadi ha byte dopo i tiri</translation>
+    </message>
+</context>
+<context>
+    <name>DiceStats</name>
+    <message>
+        <source>too few rolls to tell (%1 of %2)</source>
+        <translation>troppo pochi tiri per giudicare (%1 di %2)</translation>
+    </message>
+    <message>
+        <source>as expected of a fair die</source>
+        <translation>come ci si aspetta da un dado onesto</translation>
+    </message>
+    <message>
+        <source>unusual: 1 in %1 fair dice would be this uneven</source>
+        <translation>insolito: 1 dado onesto su %1 sarebbe così irregolare</translation>
+    </message>
+</context>
+<context>
+    <name>DiceStore</name>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>è più grande di 8 MB</translation>
+    </message>
+    <message>
+        <source>line %1 does not read</source>
+        <translation>la riga %1 non si legge</translation>
+    </message>
+    <message>
+        <source>it could not be copied aside</source>
+        <translation>non si è potuto copiarlo a parte</translation>
+    </message>
+    <message>
+        <source>its sound lines could not be kept: %1</source>
+        <translation>non si sono potute conservare le sue righe integre: %1</translation>
+    </message>
+    <message>
+        <source>The dice store %1 was damaged (%2): it was copied aside as %3 and its sound lines were kept.</source>
+        <translation>L&apos;archivio dei dadi %1 era danneggiato (%2): è stato copiato a parte come %3 e le sue righe integre sono state conservate.</translation>
+    </message>
+    <message>
+        <source>The dice store %1 is damaged (%2) and %3.</source>
+        <translation>L&apos;archivio dei dadi %1 è danneggiato (%2) e %3.</translation>
+    </message>
+    <message>
+        <source>this system has no folder for application data</source>
+        <translation>questo sistema non ha una cartella per i dati delle applicazioni</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 è un collegamento simbolico</translation>
+    </message>
+</context>
+<context>
+    <name>DiceVerdict</name>
+    <message>
+        <source>the first turn: there was no secret to draw them from</source>
+        <translation>il primo turno: non c&apos;era un segreto da cui estrarli</translation>
+    </message>
+    <message>
+        <source>the file they answered had no dice record</source>
+        <translation>il file a cui ha risposto non aveva un record dei dadi</translation>
+    </message>
+    <message>
+        <source>their history no longer held their secret</source>
+        <translation>la sua cronologia non conservava più il suo segreto</translation>
+    </message>
+    <message>
+        <source>they rolled freely for a reason this Korva does not know</source>
+        <translation>ha tirato liberamente per un motivo che questo Korva non conosce</translation>
+    </message>
+    <message>
+        <source>no rolls were made</source>
+        <translation>non è stato fatto alcun tiro</translation>
+    </message>
+    <message numerus="yes">
+        <source>all %n roll(s) verified</source>
+        <translation>
+            <numerusform>%n tiro, verificato</numerusform>
+            <numerusform>tutti i %n tiri verificati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the rolls do not match (%1)</source>
+        <translation>i tiri non corrispondono (%1)</translation>
+    </message>
+    <message>
+        <source>roll %1 does not match</source>
+        <translation>il tiro %1 non corrisponde</translation>
+    </message>
+    <message numerus="yes">
+        <source>roll %1 is missing, %n roll(s) made</source>
+        <translation>
+            <numerusform>manca il tiro %1, %n tiro fatto</numerusform>
+            <numerusform>manca il tiro %1, %n tiri fatti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the rolls were withheld: they committed to this turn&apos;s dice in %1 and did not reveal them</source>
+        <translation>i tiri sono stati nascosti: si era impegnato sui dadi di questo turno in %1 e non li ha rivelati</translation>
+    </message>
+    <message>
+        <source>the rolls were withheld: they committed to this turn&apos;s dice in %1 and did not reveal them (their file says: %2)</source>
+        <translation>i tiri sono stati nascosti: si era impegnato sui dadi di questo turno in %1 e non li ha rivelati (il suo file dice: %2)</translation>
+    </message>
+    <message>
+        <source>rolls not verifiable (%1)</source>
+        <translation>tiri non verificabili (%1)</translation>
+    </message>
+    <message>
+        <source>the file carries no dice record</source>
+        <translation>il file non porta alcun record dei dadi</translation>
+    </message>
+    <message>
+        <source>the combats are not the rolls listed</source>
+        <translation>i combattimenti non sono i tiri elencati</translation>
+    </message>
+    <message>
+        <source>a combat no roll accounts for</source>
+        <translation>un combattimento che nessun tiro giustifica</translation>
+    </message>
+    <message>
+        <source>they were rolled against another file than the one you sent</source>
+        <translation>sono stati tirati su un file diverso da quello che hai mandato</translation>
+    </message>
+    <message>
+        <source>the secret revealed is not the one their earlier file committed</source>
+        <translation>il segreto rivelato non è quello su cui si impegnava il suo file precedente</translation>
+    </message>
+    <message>
+        <source>they were drawn in another way than their earlier file promised</source>
+        <translation>sono stati estratti in un modo diverso da quello promesso dal suo file precedente</translation>
+    </message>
+    <message>
+        <source>the file you sent answered no file of theirs</source>
+        <translation>il file che hai mandato non rispondeva a nessun suo file</translation>
+    </message>
+    <message>
+        <source>the file of theirs that you answered is not in the history</source>
+        <translation>il suo file a cui hai risposto non è nella cronologia</translation>
+    </message>
+    <message>
+        <source>the file of theirs that you answered committed no secret</source>
+        <translation>il suo file a cui hai risposto non si impegnava su alcun segreto</translation>
+    </message>
+    <message>
+        <source>the file names no game</source>
+        <translation>il file non indica alcuna partita</translation>
+    </message>
+    <message>
+        <source>it is a file you saved yourself</source>
+        <translation>è un file che hai salvato tu</translation>
+    </message>
+    <message>
+        <source>the file you sent is not in the history</source>
+        <translation>il file che hai mandato non è nella cronologia</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommand</name>
+    <message>
+        <source>move of the stack from %1</source>
+        <translation>spostamento della pila da %1</translation>
+    </message>
+    <message>
+        <source>turning over the stack in %1</source>
+        <translation>rotazione della pila in %1</translation>
+    </message>
+    <message>
+        <source>return of %1 to its start hex %2</source>
+        <translation>ritorno di %1 al suo esagono di partenza %2</translation>
+    </message>
+    <message>
+        <source>move of %1 from %2</source>
+        <translation>spostamento di %1 da %2</translation>
+    </message>
+    <message>
+        <source>flip of %1 in %2</source>
+        <translation>capovolgimento di %1 in %2</translation>
+    </message>
+    <message>
+        <source>tag of %1 in %2</source>
+        <translation>cambio di segnalino di %1 in %2</translation>
+    </message>
+    <message>
+        <source>roll %1 in %2: die %3 (a roll cannot be taken back)</source>
+        <translation>tiro %1 in %2: dado %3 (un tiro non si può annullare)</translation>
     </message>
 </context>
 <context>
@@ -593,14 +886,6 @@
         <translation>I dadi dell&apos;avversario non tornano: %1.</translation>
     </message>
     <message>
-        <source>A roll made earlier against this file came back as a combat of this turn: a roll once made stands.</source>
-        <translation>Un tiro fatto in precedenza su questo file è tornato come combattimento di questo turno: un tiro fatto resta valido.</translation>
-    </message>
-    <message>
-        <source>%1 rolls made earlier against this file came back as combats of this turn: a roll once made stands.</source>
-        <translation>%1 tiri fatti in precedenza su questo file sono tornati come combattimenti di questo turno: un tiro fatto resta valido.</translation>
-    </message>
-    <message>
         <source>No recent move files</source>
         <translation>Nessun file di mossa recente</translation>
     </message>
@@ -635,6 +920,13 @@
 </source>
         <translation>Impossibile aprire il file
 </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n roll(s) made earlier against this file came back as combat(s) of this turn: a roll once made stands.</source>
+        <translation>
+            <numerusform>%n tiro fatto in precedenza su questo file è tornato come combattimento di questo turno: un tiro fatto resta valido.</numerusform>
+            <numerusform>%n tiri fatti in precedenza su questo file sono tornati come combattimenti di questo turno: un tiro fatto resta valido.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -674,6 +966,107 @@
     <message>
         <source>%1 of %2: %3</source>
         <translation>%1 di %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>FrameSink</name>
+    <message>
+        <source>the animation could not be encoded</source>
+        <translation>impossibile codificare l&apos;animazione</translation>
+    </message>
+    <message>
+        <source>it is there and is not a folder</source>
+        <translation>esiste già e non è una cartella</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>la cartella non è vuota</translation>
+    </message>
+    <message>
+        <source>the folder it would go in does not exist</source>
+        <translation>la cartella che dovrebbe contenerla non esiste</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>impossibile codificare l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>there were no frames</source>
+        <translation>non c&apos;erano fotogrammi</translation>
+    </message>
+    <message>
+        <source>the empty folder there cannot be replaced</source>
+        <translation>la cartella vuota che è lì non può essere sostituita</translation>
+    </message>
+    <message>
+        <source>the folder of frames cannot be given its name</source>
+        <translation>impossibile dare il suo nome alla cartella dei fotogrammi</translation>
+    </message>
+</context>
+<context>
+    <name>GameDice</name>
+    <message>
+        <source>no hex</source>
+        <translation>nessun esagono</translation>
+    </message>
+    <message>
+        <source>Turn unknown</source>
+        <translation>Turno ignoto</translation>
+    </message>
+    <message>
+        <source>Turn %1 · %2</source>
+        <translation>Turno %1 · %2</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>tu</translation>
+    </message>
+    <message>
+        <source>opponent</source>
+        <translation>avversario</translation>
+    </message>
+    <message>
+        <source>Your rolls</source>
+        <translation>I tuoi tiri</translation>
+    </message>
+    <message>
+        <source>%1 (you)</source>
+        <translation>%1 (tu)</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s rolls</source>
+        <translation>I tiri del tuo avversario</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln roll(s)</source>
+        <translation>
+            <numerusform>%Ln tiro</numerusform>
+            <numerusform>%Ln tiri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>chi-square %1</source>
+        <translation>chi quadro %1</translation>
+    </message>
+    <message>
+        <source>No rolls of this game are in the history.</source>
+        <translation>Nella cronologia non ci sono tiri di questa partita.</translation>
+    </message>
+    <message>
+        <source>roll %1</source>
+        <translation>tiro %1</translation>
+    </message>
+    <message>
+        <source>no roll</source>
+        <translation>nessun tiro</translation>
+    </message>
+    <message>
+        <source>die %1</source>
+        <translation>dado %1</translation>
     </message>
 </context>
 <context>
@@ -732,6 +1125,134 @@
         <source>The game&apos;s history kept no copy of %1: it holds %2 of this game, as much as it keeps of one game, and keeps no more of the files opened in it.</source>
         <translation>La cronologia della partita non ha conservato copia di %1: contiene %2 di questa partita, il massimo che conserva per una partita, e non conserva altri file aperti in essa.</translation>
     </message>
+    <message>
+        <source>The game&apos;s history kept no copy of %1: %2.</source>
+        <translation>La cronologia della partita non ha conservato copia di %1: %2.</translation>
+    </message>
+    <message>
+        <source>this system has no folder for application data</source>
+        <translation>questo sistema non ha una cartella per i dati delle applicazioni</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a symbolic link</source>
+        <translation>la cartella %1 è un collegamento simbolico</translation>
+    </message>
+    <message>
+        <source>no free name was found</source>
+        <translation>non si è trovato un nome libero</translation>
+    </message>
+    <message>
+        <source>the copy was cut short, most likely by a full disk</source>
+        <translation>la copia si è interrotta, molto probabilmente per il disco pieno</translation>
+    </message>
+</context>
+<context>
+    <name>GameList</name>
+    <message>
+        <source>Allies</source>
+        <translation>Alleati</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Asse</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>you: %1 · opponent: %2</source>
+        <translation>tu: %1 · avversario: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Turn unknown</source>
+        <translation>Turno ignoto</translation>
+    </message>
+    <message>
+        <source>Turn %1 · %2 to move</source>
+        <translation>Turno %1 · muove: %2</translation>
+    </message>
+    <message>
+        <source>your opponent</source>
+        <translation>il tuo avversario</translation>
+    </message>
+    <message>
+        <source>the Allies</source>
+        <translation>gli Alleati</translation>
+    </message>
+    <message>
+        <source>the Axis</source>
+        <translation>l&apos;Asse</translation>
+    </message>
+    <message>
+        <source>new move from %1</source>
+        <translation>nuova mossa: %1</translation>
+    </message>
+    <message>
+        <source>your move</source>
+        <translation>tocca a te</translation>
+    </message>
+    <message>
+        <source>waiting for %1</source>
+        <translation>in attesa: %1</translation>
+    </message>
+    <message>
+        <source>your side: not yet known</source>
+        <translation>il tuo schieramento: non ancora noto</translation>
+    </message>
+    <message>
+        <source>just now</source>
+        <translation>proprio ora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) ago</source>
+        <translation>
+            <numerusform>%n minuto fa</numerusform>
+            <numerusform>%n minuti fa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>%n ora fa</numerusform>
+            <numerusform>%n ore fa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s) ago</source>
+        <translation>
+            <numerusform>%Ln giorno fa</numerusform>
+            <numerusform>%Ln giorni fa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, saved %2</source>
+        <translation>%1, salvato %2</translation>
+    </message>
+    <message>
+        <source>%1, opened %2</source>
+        <translation>%1, aperto %2</translation>
+    </message>
 </context>
 <context>
     <name>GameSetupDialog</name>
@@ -786,6 +1307,14 @@
     <message>
         <source>&amp;To move:</source>
         <translation>&amp;Tocca a:</translation>
+    </message>
+    <message>
+        <source>Turn unknown</source>
+        <translation>Turno ignoto</translation>
+    </message>
+    <message>
+        <source>Turn %1 · %2 to move</source>
+        <translation>Turno %1 · muove: %2</translation>
     </message>
 </context>
 <context>
@@ -847,7 +1376,7 @@
     </message>
     <message>
         <source>New move from %1</source>
-        <translation>Nuova mossa da %1</translation>
+        <translation>Nuova mossa: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -905,10 +1434,171 @@
     </message>
 </context>
 <context>
+    <name>HexAnnouncement</name>
+    <message>
+        <source>%1, empty</source>
+        <translation>%1, vuoto</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>mossa</translation>
+    </message>
+    <message>
+        <source>yet to move</source>
+        <translation>da muovere</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 and %n more, %3</source>
+        <translation>
+            <numerusform>%1, %2 e %n altra, %3</numerusform>
+            <numerusform>%1, %2 e altre %n, %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>KorvaApplication</name>
     <message>
         <source>An unknown error occurred.</source>
         <translation>Si è verificato un errore sconosciuto.</translation>
+    </message>
+</context>
+<context>
+    <name>KorvaExtension</name>
+    <message>
+        <source>its turn start has %1 bytes, not %2</source>
+        <translation>il suo inizio turno ha %1 byte, non %2</translation>
+    </message>
+    <message>
+        <source>its turn start of counter %1 lies outside the map or the counter&apos;s steps</source>
+        <translation>il suo inizio turno della pedina %1 è fuori dalla mappa o dagli step della pedina</translation>
+    </message>
+    <message>
+        <source>its game id has %1 bytes, not 16</source>
+        <translation>il suo id di partita ha %1 byte, non 16</translation>
+    </message>
+    <message>
+        <source>its game id is all zero</source>
+        <translation>il suo id di partita è tutto zero</translation>
+    </message>
+    <message>
+        <source>its note is longer than 64 KB</source>
+        <translation>la sua nota è più lunga di 64 KB</translation>
+    </message>
+    <message>
+        <source>its note is not UTF-8 text</source>
+        <translation>la sua nota non è testo UTF-8</translation>
+    </message>
+    <message>
+        <source>its turn names side %1, not 0 or 1</source>
+        <translation>il suo turno indica lo schieramento %1, non 0 o 1</translation>
+    </message>
+    <message>
+        <source>its turn has %1 bytes, not 12</source>
+        <translation>il suo turno ha %1 byte, non 12</translation>
+    </message>
+    <message>
+        <source>its turn number %1 is not 1 to 9999</source>
+        <translation>il suo numero di turno %1 non è tra 1 e 9999</translation>
+    </message>
+    <message>
+        <source>a name is not a plain line of at most 40 characters</source>
+        <translation>un nome non è una semplice riga di al massimo 40 caratteri</translation>
+    </message>
+    <message>
+        <source>its writer&apos;s version has %1 bytes, not 12</source>
+        <translation>la versione di chi l&apos;ha scritto ha %1 byte, non 12</translation>
+    </message>
+    <message>
+        <source>its players&apos; names end early</source>
+        <translation>i nomi dei suoi giocatori finiscono prima del previsto</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name runs past its record</source>
+        <translation>il nome di un giocatore va oltre il suo record</translation>
+    </message>
+    <message>
+        <source>its players&apos; record is longer than the two names</source>
+        <translation>il suo record dei giocatori è più lungo dei due nomi</translation>
+    </message>
+    <message>
+        <source>it ends inside a record&apos;s type and length</source>
+        <translation>finisce dentro il tipo e la lunghezza di un record</translation>
+    </message>
+    <message>
+        <source>a record of type %1 runs past its end</source>
+        <translation>un record di tipo %1 va oltre la sua fine</translation>
+    </message>
+    <message>
+        <source>it holds a record of type %1 twice</source>
+        <translation>contiene due volte un record di tipo %1</translation>
+    </message>
+    <message>
+        <source>it holds two dice commitments</source>
+        <translation>contiene due impegni sui dadi</translation>
+    </message>
+    <message>
+        <source>its dice commitment has %1 bytes, not 32</source>
+        <translation>il suo impegno sui dadi ha %1 byte, non 32</translation>
+    </message>
+    <message>
+        <source>it ends inside its header</source>
+        <translation>finisce dentro la sua intestazione</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>è più grande di 1 MB</translation>
+    </message>
+    <message>
+        <source>it ends early</source>
+        <translation>finisce prima del previsto</translation>
+    </message>
+    <message>
+        <source>it has version %1, which this Korva cannot read</source>
+        <translation>ha la versione %1, che questo Korva non sa leggere</translation>
+    </message>
+    <message>
+        <source>the turn start holds %1 counters, not %2</source>
+        <translation>l&apos;inizio turno contiene %1 pedine, non %2</translation>
+    </message>
+    <message>
+        <source>the note is longer than 64 KB</source>
+        <translation>la nota è più lunga di 64 KB</translation>
+    </message>
+    <message>
+        <source>the turn number %1 is not 1 to 9999</source>
+        <translation>il numero di turno %1 non è tra 1 e 9999</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name is not a plain line of at most 40 characters</source>
+        <translation>il nome di un giocatore non è una semplice riga di al massimo 40 caratteri</translation>
+    </message>
+    <message>
+        <source>the dice commitment is not 32 bytes</source>
+        <translation>l&apos;impegno sui dadi non è di 32 byte</translation>
+    </message>
+    <message>
+        <source>Korva&apos;s own data would not read back: %1</source>
+        <translation>I dati propri di Korva non si rileggerebbero: %1</translation>
+    </message>
+    <message>
+        <source>Korva&apos;s own data in this file was ignored: %1; the position, combats and banners are read as usual.</source>
+        <translation>I dati propri di Korva in questo file sono stati ignorati: %1; la posizione, i combattimenti e le intestazioni si leggono come al solito.</translation>
+    </message>
+    <message>
+        <source>This file holds data of a later Korva: some of its data is not shown.</source>
+        <translation>Questo file contiene dati di un Korva più recente: alcuni dei suoi dati non sono mostrati.</translation>
+    </message>
+    <message>
+        <source>This file was made by Korva %1, newer than this one: some of its data is not shown.</source>
+        <translation>Questo file è stato creato da Korva %1, più recente di questo: alcuni dei suoi dati non sono mostrati.</translation>
+    </message>
+    <message>
+        <source>This file was made by Korva %1 and holds data this one does not know: some of its data is not shown.</source>
+        <translation>Questo file è stato creato da Korva %1 e contiene dati che questo non conosce: alcuni dei suoi dati non sono mostrati.</translation>
     </message>
 </context>
 <context>
@@ -947,6 +1637,57 @@
     <message>
         <source>Overview</source>
         <translation>Panoramica</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+</context>
+<context>
+    <name>MoveFileReader</name>
+    <message>
+        <source>counter %1 starts in hex %2, outside the map</source>
+        <translation>la pedina %1 parte dall&apos;esagono %2, fuori dalla mappa</translation>
+    </message>
+    <message>
+        <source>counter %1 stands in hex %2, outside the map</source>
+        <translation>la pedina %1 sta nell&apos;esagono %2, fuori dalla mappa</translation>
+    </message>
+    <message>
+        <source>counter %1 has %2 losses, outside 0 to %3</source>
+        <translation>la pedina %1 ha %2 perdite, fuori dall&apos;intervallo da 0 a %3</translation>
+    </message>
+    <message>
+        <source>counter %1 has the marker %2, outside 0 to 2</source>
+        <translation>la pedina %1 ha il segnalino %2, fuori dall&apos;intervallo da 0 a 2</translation>
+    </message>
+    <message>
+        <source>this is not a move file (wrong counters section mark)</source>
+        <translation>questo non è un file di mossa (segno della sezione pedine errato)</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a move file</source>
+        <translation>è una cartella, non un file di mossa</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>non è un file ordinario</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long, larger than any move file</source>
+        <translation>il file è lungo %1 byte, più di qualsiasi file di mossa</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>il file non si può leggere: %1</translation>
+    </message>
+    <message>
+        <source>the file is larger than any move file</source>
+        <translation>il file è più grande di qualsiasi file di mossa</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1784,10 @@
     <message>
         <source>Export to</source>
         <translation>Esporta in</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
     </message>
 </context>
 <context>
@@ -1213,37 +1958,6 @@
     </message>
 </context>
 <context>
-    <name>PngFolderSink</name>
-    <message>
-        <source>it is there and is not a folder</source>
-        <translation>esiste già e non è una cartella</translation>
-    </message>
-    <message>
-        <source>the folder is not empty</source>
-        <translation>la cartella non è vuota</translation>
-    </message>
-    <message>
-        <source>the folder it would go in does not exist</source>
-        <translation>la cartella che dovrebbe contenerla non esiste</translation>
-    </message>
-    <message>
-        <source>the picture could not be encoded</source>
-        <translation>impossibile codificare l&apos;immagine</translation>
-    </message>
-    <message>
-        <source>there were no frames</source>
-        <translation>non c&apos;erano fotogrammi</translation>
-    </message>
-    <message>
-        <source>the empty folder there cannot be replaced</source>
-        <translation>la cartella vuota che è lì non può essere sostituita</translation>
-    </message>
-    <message>
-        <source>the folder of frames cannot be given its name</source>
-        <translation>impossibile dare il suo nome alla cartella dei fotogrammi</translation>
-    </message>
-</context>
-<context>
     <name>Prompts</name>
     <message>
         <source>This turn has changes that are not saved.
@@ -1276,6 +1990,45 @@ Salvarle prima?</translation>
     <message>
         <source>Combat, die %1</source>
         <translation>Combattimento, dado %1</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 è una cartella</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 non è un file normale</translation>
+    </message>
+    <message>
+        <source>%1 is not writable</source>
+        <translation>%1 non è scrivibile</translation>
+    </message>
+    <message>
+        <source>writing failed part-way</source>
+        <translation>la scrittura si è interrotta a metà</translation>
+    </message>
+    <message>
+        <source>the save was abandoned</source>
+        <translation>il salvataggio è stato abbandonato</translation>
+    </message>
+    <message>
+        <source>the file could not be synced to the disk: %1</source>
+        <translation>impossibile sincronizzare il file sul disco: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>impossibile sostituire il file</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced: %1</source>
+        <translation>impossibile sostituire il file: %1</translation>
+    </message>
+    <message>
+        <source>the folder could not be synced to the disk: %1</source>
+        <translation>impossibile sincronizzare la cartella sul disco: %1</translation>
     </message>
 </context>
 <context>
@@ -1312,20 +2065,19 @@ Salvarle prima?</translation>
         <translation>Il tuo tiro</translation>
     </message>
     <message>
-        <source>and 1 more combat here</source>
-        <translation>e un altro combattimento qui</translation>
-    </message>
-    <message>
-        <source>and %L1 more combats here</source>
-        <translation>e altri %L1 combattimenti qui</translation>
-    </message>
-    <message>
         <source>Has Moved</source>
         <translation>Mossa</translation>
     </message>
     <message>
         <source>Yet to move</source>
         <translation>Da muovere</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more combat(s) here</source>
+        <translation>
+            <numerusform>e %Ln altro combattimento qui</numerusform>
+            <numerusform>e altri %Ln combattimenti qui</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1510,6 +2262,64 @@ Salvarle prima?</translation>
     </message>
 </context>
 <context>
+    <name>TagSection</name>
+    <message>
+        <source>the mark of the combat section</source>
+        <translation>il segno della sezione combattimenti</translation>
+    </message>
+    <message>
+        <source>the combat section is missing (wrong section mark %1)</source>
+        <translation>manca la sezione combattimenti (segno di sezione errato %1)</translation>
+    </message>
+    <message>
+        <source>the combat count of the combat section</source>
+        <translation>il numero di combattimenti della sezione combattimenti</translation>
+    </message>
+    <message>
+        <source>the combat count is negative (%1)</source>
+        <translation>il numero di combattimenti è negativo (%1)</translation>
+    </message>
+    <message>
+        <source>the combat count %1 is more than the file holds</source>
+        <translation>il numero di combattimenti %1 è più di quanti ne contenga il file</translation>
+    </message>
+    <message>
+        <source>combat %1 in the combat section</source>
+        <translation>il combattimento %1 della sezione combattimenti</translation>
+    </message>
+    <message>
+        <source>combat %1 has the die value %2, outside 1 to 6</source>
+        <translation>il combattimento %1 ha il valore di dado %2, fuori dall&apos;intervallo da 1 a 6</translation>
+    </message>
+    <message>
+        <source>a combat comment is longer than %1 characters</source>
+        <translation>un commento di combattimento è più lungo di %1 caratteri</translation>
+    </message>
+</context>
+<context>
+    <name>Tagger</name>
+    <message>
+        <source>the record word of %1</source>
+        <translation>%1, parola di record</translation>
+    </message>
+    <message>
+        <source>the x position of %1</source>
+        <translation>%1, posizione x</translation>
+    </message>
+    <message>
+        <source>the y position of %1</source>
+        <translation>%1, posizione y</translation>
+    </message>
+    <message>
+        <source>the die value of %1</source>
+        <translation>%1, valore del dado</translation>
+    </message>
+    <message>
+        <source>the comment of %1</source>
+        <translation>%1, commento</translation>
+    </message>
+</context>
+<context>
     <name>TfrmAbout</name>
     <message>
         <source>About</source>
@@ -1550,6 +2360,41 @@ Salvarle prima?</translation>
     <message>
         <source>publisher&apos;s board game, and is not to be sold or traded.</source>
         <translation>gioco dell&apos;editore, e non va venduto né scambiato.</translation>
+    </message>
+</context>
+<context>
+    <name>TurnDice</name>
+    <message>
+        <source>the file claims the id of another of your games</source>
+        <translation>il file dichiara l&apos;id di un&apos;altra tua partita</translation>
+    </message>
+    <message>
+        <source>no history is kept</source>
+        <translation>non si conserva alcuna cronologia</translation>
+    </message>
+    <message>
+        <source>it is a file you saved yourself</source>
+        <translation>è un file che hai salvato tu</translation>
+    </message>
+    <message>
+        <source>The dice ledger could not keep roll %1: %2</source>
+        <translation>Il registro dei dadi non ha potuto conservare il tiro %1: %2</translation>
+    </message>
+    <message>
+        <source>The dice ledger could not keep the comment of roll %1: %2</source>
+        <translation>Il registro dei dadi non ha potuto conservare il commento del tiro %1: %2</translation>
+    </message>
+    <message>
+        <source>The next turn&apos;s dice secret could not be kept, so its dice will roll freely: %1</source>
+        <translation>Il segreto dei dadi del prossimo turno non si è potuto conservare, quindi i suoi dadi saranno tirati liberamente: %1</translation>
+    </message>
+    <message>
+        <source>roll %1, verified</source>
+        <translation>tiro %1, verificato</translation>
+    </message>
+    <message>
+        <source>roll %1</source>
+        <translation>tiro %1</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +2489,33 @@ Salvarle prima?</translation>
         <translation>Impossibile aprire il file
 </translation>
     </message>
+    <message>
+        <source>from the turn&apos;s start the file keeps</source>
+        <translation>dall&apos;inizio del turno che il file conserva</translation>
+    </message>
+    <message>
+        <source>from the file&apos;s start hexes</source>
+        <translation>dagli esagoni di partenza del file</translation>
+    </message>
+    <message>
+        <source>since your file %1</source>
+        <translation>rispetto al tuo file %1</translation>
+    </message>
+    <message>
+        <source>nothing says where the turn began</source>
+        <translation>nulla indica dov&apos;è iniziato il turno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s)</source>
+        <translation>
+            <numerusform>%n modifica</numerusform>
+            <numerusform>%n modifiche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No moves</source>
+        <translation>Nessuna mossa</translation>
+    </message>
 </context>
 <context>
     <name>TurnListDock</name>
@@ -1721,6 +2593,60 @@ Salvarle prima?</translation>
         <source>the e-mail program failed</source>
         <translation>il programma di posta ha dato errore</translation>
     </message>
+    <message>
+        <source>My turn: the move file %1 and its move report %2 are attached.
+</source>
+        <translation>Il mio turno: in allegato il file di mossa %1 e il suo resoconto %2.
+</translation>
+    </message>
+    <message>
+        <source>Now: %1.
+</source>
+        <translation>Ora: %1.
+</translation>
+    </message>
+    <message>
+        <source>No combats this turn.
+</source>
+        <translation>Nessun combattimento in questo turno.
+</translation>
+    </message>
+    <message>
+        <source>Combats this turn:
+</source>
+        <translation>Combattimenti di questo turno:
+</translation>
+    </message>
+    <message>
+        <source>
+Note:
+</source>
+        <translation>
+Nota:
+</translation>
+    </message>
+    <message>
+        <source>%1 was not found or could not be run (it comes with the xdg-utils package).</source>
+        <translation>%1 non è stato trovato o non si è potuto avviare (fa parte del pacchetto xdg-utils).</translation>
+    </message>
+    <message>
+        <source>%1 failed (exit status %2%3).</source>
+        <translation>%1 non è riuscito (stato di uscita %2%3).</translation>
+    </message>
+    <message>
+        <source>The e-mail could not be prepared: </source>
+        <translation>Impossibile preparare l&apos;e-mail: </translation>
+    </message>
+    <message>
+        <source>
+
+Attach %1 and %2 by hand; they are in
+%3</source>
+        <translation>
+
+Allega a mano %1 e %2; si trovano in
+%3</translation>
+    </message>
 </context>
 <context>
     <name>TurnPage</name>
@@ -1731,6 +2657,54 @@ Salvarle prima?</translation>
     <message>
         <source>there is not enough memory for the picture</source>
         <translation>non c&apos;è memoria sufficiente per l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Korva: %1</source>
+        <translation>Korva: %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Allies</source>
+        <translation>Alleati</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Asse</translation>
+    </message>
+    <message>
+        <source>Banners</source>
+        <translation>Intestazioni</translation>
+    </message>
+    <message>
+        <source>The map with the turn&apos;s moves</source>
+        <translation>La mappa con le mosse del turno</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifiche</translation>
+    </message>
+    <message>
+        <source>No moves</source>
+        <translation>Nessuna mossa</translation>
+    </message>
+    <message>
+        <source>Combats</source>
+        <translation>Combattimenti</translation>
+    </message>
+    <message>
+        <source>No combats</source>
+        <translation>Nessun combattimento</translation>
+    </message>
+    <message>
+        <source>Their note</source>
+        <translation>Nota dell&apos;avversario</translation>
+    </message>
+    <message>
+        <source>Made with Korva</source>
+        <translation>Creato con Korva</translation>
     </message>
 </context>
 <context>
@@ -1761,13 +2735,6 @@ Salvarle prima?</translation>
     <message>
         <source>there is not enough memory for the animation</source>
         <translation>non c&apos;è memoria sufficiente per l&apos;animazione</translation>
-    </message>
-</context>
-<context>
-    <name>WebPFileSink</name>
-    <message>
-        <source>the animation could not be encoded</source>
-        <translation>impossibile codificare l&apos;animazione</translation>
     </message>
 </context>
 <context>
@@ -1824,6 +2791,154 @@ Salvarle prima?</translation>
     <message>
         <source>the picture could not be encoded</source>
         <translation>impossibile codificare l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>%1 (korva --help lists the uses)</source>
+        <translation>%1 (korva --help elenca gli usi)</translation>
+    </message>
+    <message>
+        <source>the file claims the id of another of your games</source>
+        <translation>il file dichiara l&apos;id di un&apos;altra tua partita</translation>
+    </message>
+    <message>
+        <source>no history is kept</source>
+        <translation>non si conserva alcuna cronologia</translation>
+    </message>
+    <message>
+        <source>it claims the id of another of your games</source>
+        <translation>dichiara l&apos;id di un&apos;altra tua partita</translation>
+    </message>
+    <message>
+        <source>the history knows no game of this file</source>
+        <translation>la cronologia non conosce alcuna partita di questo file</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>ignoto</translation>
+    </message>
+    <message>
+        <source>Allies</source>
+        <translation>Alleati</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Asse</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>partita</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation>turno</translation>
+    </message>
+    <message>
+        <source>to move</source>
+        <translation>muove</translation>
+    </message>
+    <message>
+        <source>moves first</source>
+        <translation>muove per primo</translation>
+    </message>
+    <message>
+        <source>allies player</source>
+        <translation>giocatore alleati</translation>
+    </message>
+    <message>
+        <source>axis player</source>
+        <translation>giocatore asse</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>%1 characters</source>
+        <translation>%1 caratteri</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <translation>mosse</translation>
+    </message>
+    <message>
+        <source>combats</source>
+        <translation>combattimenti</translation>
+    </message>
+    <message>
+        <source>korva block</source>
+        <translation>blocco korva</translation>
+    </message>
+    <message>
+        <source>absent</source>
+        <translation>assente</translation>
+    </message>
+    <message>
+        <source>valid</source>
+        <translation>valido</translation>
+    </message>
+    <message>
+        <source>damaged: </source>
+        <translation>danneggiato: </translation>
+    </message>
+    <message>
+        <source>written by</source>
+        <translation>scritto da</translation>
+    </message>
+    <message>
+        <source>unknown records</source>
+        <translation>record ignoti</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the picture</source>
+        <translation>non c&apos;è memoria sufficiente per l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>%1 takes other arguments</source>
+        <translation>%1 vuole altri argomenti</translation>
+    </message>
+    <message>
+        <source>--zoom takes a percentage from 25 to 400, not %1</source>
+        <translation>--zoom vuole una percentuale da 25 a 400, non %1</translation>
+    </message>
+    <message>
+        <source>--since goes with --moves</source>
+        <translation>--since va con --moves</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>only one move file can be opened at a time</source>
+        <translation>si può aprire un solo file di mossa alla volta</translation>
+    </message>
+    <message>
+        <source>--frame-ms takes milliseconds from 20 to 60000, not %1</source>
+        <translation>--frame-ms vuole millisecondi da 20 a 60000, non %1</translation>
+    </message>
+    <message>
+        <source>--animate takes other arguments</source>
+        <translation>--animate vuole altri argomenti</translation>
+    </message>
+    <message>
+        <source>--animate takes an output and at least one move file</source>
+        <translation>--animate vuole un&apos;uscita e almeno un file di mossa</translation>
+    </message>
+    <message>
+        <source>--frame-ms goes with an animated WebP, not with --frames</source>
+        <translation>--frame-ms va con un WebP animato, non con --frames</translation>
+    </message>
+    <message>
+        <source>--export-turn takes other arguments</source>
+        <translation>--export-turn vuole altri argomenti</translation>
+    </message>
+    <message>
+        <source>No games in the history yet.</source>
+        <translation>Ancora nessuna partita nella cronologia.</translation>
     </message>
 </context>
 </TS>
