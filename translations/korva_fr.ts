@@ -5,1127 +5,1130 @@
     <name>Animation</name>
     <message>
         <source>there is not enough memory for the animation</source>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire ne suffit pas pour l&apos;animation</translation>
     </message>
 </context>
 <context>
     <name>AnimationDialog</name>
     <message>
         <source>Export game as animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la partie en animation</translation>
     </message>
     <message>
         <source>The game&apos;s one kept position, as one frame.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unique position conservée de la partie, en une image.</translation>
     </message>
     <message>
         <source>The game&apos;s %1 kept positions, oldest first, one frame each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 positions conservées de la partie, de la plus ancienne à la plus récente, une image chacune.</translation>
     </message>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom&#xa0;:</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Each frame:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque image&#xa0;:</translation>
     </message>
     <message>
         <source>An animated WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image WebP animée</translation>
     </message>
     <message>
         <source>A folder of numbered PNG pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier d&apos;images PNG numérotées</translation>
     </message>
     <message>
         <source>As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format&#xa0;:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers&#xa0;:</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>WebP pictures (*.webp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images WebP (*.webp)</translation>
     </message>
 </context>
 <context>
     <name>CommandTable</name>
     <message>
         <source>Recent move files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de coup récents</translation>
     </message>
     <message>
         <source>The move files opened or saved last</source>
-        <translation type="unfinished"></translation>
+        <translation>Les derniers fichiers de coup ouverts ou enregistrés</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Put back the change last taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir la dernière modification annulée</translation>
     </message>
     <message>
         <source>The turn&apos;s edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications du tour</translation>
     </message>
     <message>
         <source>Every step of this turn, to go back to any of them</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque étape de ce tour, pour revenir à n&apos;importe laquelle</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Send by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par e-mail</translation>
     </message>
     <message>
         <source>Send the saved turn by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le tour enregistré par e-mail</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>The menu of the hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Le menu de l&apos;hexagone</translation>
     </message>
     <message>
         <source>Turn the stack over</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire tourner la pile</translation>
     </message>
     <message>
         <source>Turn the stack over: the next counter comes to the top</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire tourner la pile&#xa0;: le pion suivant passe au-dessus</translation>
     </message>
     <message>
         <source>Hex cursor left</source>
-        <translation type="unfinished"></translation>
+        <translation>Curseur à gauche</translation>
     </message>
     <message>
         <source>The hex cursor one column left</source>
-        <translation type="unfinished"></translation>
+        <translation>Le curseur d&apos;hexagone d&apos;une colonne à gauche</translation>
     </message>
     <message>
         <source>Hex cursor right</source>
-        <translation type="unfinished"></translation>
+        <translation>Curseur à droite</translation>
     </message>
     <message>
         <source>The hex cursor one column right</source>
-        <translation type="unfinished"></translation>
+        <translation>Le curseur d&apos;hexagone d&apos;une colonne à droite</translation>
     </message>
     <message>
         <source>Hex cursor up</source>
-        <translation type="unfinished"></translation>
+        <translation>Curseur vers le haut</translation>
     </message>
     <message>
         <source>The hex cursor one hex up</source>
-        <translation type="unfinished"></translation>
+        <translation>Le curseur d&apos;hexagone d&apos;un hexagone vers le haut</translation>
     </message>
     <message>
         <source>Hex cursor down</source>
-        <translation type="unfinished"></translation>
+        <translation>Curseur vers le bas</translation>
     </message>
     <message>
         <source>The hex cursor one hex down</source>
-        <translation type="unfinished"></translation>
+        <translation>Le curseur d&apos;hexagone d&apos;un hexagone vers le bas</translation>
     </message>
     <message>
         <source>Pick up or drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre ou poser</translation>
     </message>
     <message>
         <source>Pick up the top counter of the cursor&apos;s hex; drop the one held</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre le pion du dessus dans l&apos;hexagone du curseur&#xa0;; poser celui qu&apos;on tient</translation>
     </message>
     <message>
         <source>Put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre</translation>
     </message>
     <message>
         <source>Put the counter held back: nothing moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre en place le pion tenu&#xa0;: rien ne bouge</translation>
     </message>
     <message>
         <source>Scroll left</source>
-        <translation type="unfinished"></translation>
+        <translation>Défiler à gauche</translation>
     </message>
     <message>
         <source>Scroll right</source>
-        <translation type="unfinished"></translation>
+        <translation>Défiler à droite</translation>
     </message>
     <message>
         <source>Scroll up</source>
-        <translation type="unfinished"></translation>
+        <translation>Défiler vers le haut</translation>
     </message>
     <message>
         <source>Scroll down</source>
-        <translation type="unfinished"></translation>
+        <translation>Défiler vers le bas</translation>
     </message>
     <message>
         <source>Page up</source>
-        <translation type="unfinished"></translation>
+        <translation>Page vers le haut</translation>
     </message>
     <message>
         <source>A view&apos;s height up</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;une hauteur de vue vers le haut</translation>
     </message>
     <message>
         <source>Page down</source>
-        <translation type="unfinished"></translation>
+        <translation>Page vers le bas</translation>
     </message>
     <message>
         <source>A view&apos;s height down</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;une hauteur de vue vers le bas</translation>
     </message>
     <message>
         <source>Page left</source>
-        <translation type="unfinished"></translation>
+        <translation>Page à gauche</translation>
     </message>
     <message>
         <source>A view&apos;s width left</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;une largeur de vue à gauche</translation>
     </message>
     <message>
         <source>Page right</source>
-        <translation type="unfinished"></translation>
+        <translation>Page à droite</translation>
     </message>
     <message>
         <source>A view&apos;s width right</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;une largeur de vue à droite</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Actual size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille réelle</translation>
     </message>
     <message>
         <source>The map at 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte à 100&#xa0;%</translation>
     </message>
     <message>
         <source>Fit width</source>
-        <translation type="unfinished"></translation>
+        <translation>Pleine largeur</translation>
     </message>
     <message>
         <source>Fit width: the map&apos;s width fills the view</source>
-        <translation type="unfinished"></translation>
+        <translation>Pleine largeur&#xa0;: la largeur de la carte remplit la vue</translation>
     </message>
     <message>
         <source>Fit window</source>
-        <translation type="unfinished"></translation>
+        <translation>Pleine fenêtre</translation>
     </message>
     <message>
         <source>Fit window: as much of the map as the view holds, 25% at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Pleine fenêtre&#xa0;: autant de carte que la vue en contient, 25&#xa0;% au moins</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue d&apos;ensemble</translation>
     </message>
     <message>
         <source>Overview of the whole map</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue d&apos;ensemble de toute la carte</translation>
     </message>
     <message>
         <source>Readable losses</source>
-        <translation type="unfinished"></translation>
+        <translation>Pertes lisibles</translation>
     </message>
     <message>
         <source>Readable losses: the number over each counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pertes lisibles&#xa0;: le nombre sur chaque pion</translation>
     </message>
     <message>
         <source>Find a unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher une unité</translation>
     </message>
     <message>
         <source>Find next</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher la suivante</translation>
     </message>
     <message>
         <source>The next unit found</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unité trouvée suivante</translation>
     </message>
     <message>
         <source>Find previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher la précédente</translation>
     </message>
     <message>
         <source>The previous unit found</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unité trouvée précédente</translation>
     </message>
     <message>
         <source>Order of battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre de bataille</translation>
     </message>
     <message>
         <source>Show moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouvements</translation>
     </message>
     <message>
         <source>Show the turn&apos;s moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer les mouvements du tour</translation>
     </message>
     <message>
         <source>The turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tour</translation>
     </message>
     <message>
         <source>The turn as a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tour sous forme de liste</translation>
     </message>
     <message>
         <source>Replay turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Revoir</translation>
     </message>
     <message>
         <source>Replay the turn&apos;s moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer les mouvements du tour</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play or pause the replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer ou suspendre la relecture</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape</translation>
     </message>
     <message>
         <source>One step of the replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Une étape de la relecture</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Première</translation>
     </message>
     <message>
         <source>The game&apos;s first kept position</source>
-        <translation type="unfinished"></translation>
+        <translation>La première position conservée de la partie</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédente</translation>
     </message>
     <message>
         <source>The kept position before this one</source>
-        <translation type="unfinished"></translation>
+        <translation>La position conservée avant celle-ci</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivante</translation>
     </message>
     <message>
         <source>The kept position after this one</source>
-        <translation type="unfinished"></translation>
+        <translation>La position conservée après celle-ci</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière</translation>
     </message>
     <message>
         <source>The game&apos;s newest kept position</source>
-        <translation type="unfinished"></translation>
+        <translation>La position conservée la plus récente de la partie</translation>
     </message>
     <message>
         <source>Back to the present</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour au présent</translation>
     </message>
     <message>
         <source>The game as it stands</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie telle qu&apos;elle est</translation>
     </message>
     <message>
         <source>Compare with…</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec…</translation>
     </message>
     <message>
         <source>Show the changes since another move file</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer les changements depuis un autre fichier de coup</translation>
     </message>
     <message>
         <source>Note…</source>
-        <translation type="unfinished"></translation>
+        <translation>Note…</translation>
     </message>
     <message>
         <source>A note to the opponent, sent with the next save</source>
-        <translation type="unfinished"></translation>
+        <translation>Une note à l&apos;adversaire, envoyée au prochain enregistrement</translation>
     </message>
     <message>
         <source>Players and turn…</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs et tour…</translation>
     </message>
     <message>
         <source>Who plays which side; the turn of a game whose files never said it</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui joue quel camp&#xa0;; le tour d&apos;une partie dont les fichiers ne l&apos;ont jamais dit</translation>
     </message>
     <message>
         <source>The game&apos;s dice…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dés de la partie…</translation>
     </message>
     <message>
         <source>Every roll of the game, and how fair each die looks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les jets de la partie, et si chaque dé semble honnête</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties</translation>
     </message>
     <message>
         <source>Every game you play, and whose move it is</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes vos parties, et à qui de jouer</translation>
     </message>
     <message>
         <source>Go to turn…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller au tour…</translation>
     </message>
     <message>
         <source>The kept position a chosen turn began from</source>
-        <translation type="unfinished"></translation>
+        <translation>La position conservée au début du tour choisi</translation>
     </message>
     <message>
         <source>Export picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter une image…</translation>
     </message>
     <message>
         <source>The map as a PNG picture, whole or the part in view</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte en image PNG, entière ou la partie visible</translation>
     </message>
     <message>
         <source>Export turn as web page…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le tour en page web…</translation>
     </message>
     <message>
         <source>The turn as one web page: the map around its moves, the changes, the combats and the note</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tour en une page web&#xa0;: la carte autour de ses mouvements, les changements, les combats et la note</translation>
     </message>
     <message>
         <source>Export game as animation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la partie en animation…</translation>
     </message>
     <message>
         <source>Every kept position of the game, one frame each, as an animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque position conservée de la partie, une image chacune, en animation</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotifier</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>
     <name>EditsDock</name>
     <message>
         <source>The turn&apos;s edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications du tour</translation>
     </message>
     <message>
         <source>The turn as it began</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tour à son début</translation>
     </message>
 </context>
 <context>
     <name>ExportFeature</name>
     <message>
         <source>the history holds nothing of this game</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;historique ne contient rien de cette partie</translation>
     </message>
     <message>
         <source>a kept copy could not be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une copie conservée n&apos;a pas pu être affichée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Drawing the picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin de l&apos;image…</translation>
     </message>
     <message>
         <source>The history holds nothing of this game: open or save a file of it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique ne contient rien de cette partie&#xa0;: ouvrez ou enregistrez d&apos;abord un de ses fichiers.</translation>
     </message>
     <message>
         <source>Drawing the game&apos;s positions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin des positions de la partie…</translation>
     </message>
     <message>
         <source>Written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>Stopped: nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté&#xa0;: rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>Can not write %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1
+%2</translation>
     </message>
 </context>
 <context>
     <name>FaceChart</name>
     <message>
         <source>%1: %2 times</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 fois</translation>
     </message>
 </context>
 <context>
     <name>FilesFeature</name>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Recent Move Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de coup récents</translation>
     </message>
     <message>
         <source>The move file was saved, but the move report was not.
 %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de coup a été enregistré, mais pas le rapport de coup.
+%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No game in this file: every counter stands in its placeholder hex (1 to 234). New game (%1) sets them out off board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie dans ce fichier&#xa0;: chaque pion est dans son hexagone d&apos;attente (1 à 234). Nouvelle partie (%1) les place hors carte.</translation>
     </message>
     <message>
         <source>You saved this file yourself: your opponent&apos;s answer is the file they send back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez enregistré ce fichier vous-même&#xa0;: la réponse de votre adversaire est le fichier qu&apos;il vous renvoie.</translation>
     </message>
     <message>
         <source>You have already answered this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà répondu à ce fichier.</translation>
     </message>
     <message>
         <source>You have already answered a later turn of this game than this file&apos;s (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà répondu à un tour de cette partie postérieur à celui de ce fichier (%1).</translation>
     </message>
     <message>
         <source>This file is of another game than the one you had open, whose unsaved changes are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier est d&apos;une autre partie que celle qui était ouverte, dont les modifications non enregistrées ne sont pas conservées.</translation>
     </message>
     <message>
         <source>This file claims the id of another of your games, but its turn does not follow from any position of that game: it is kept apart, and nothing of that game changed. An answer to it starts a game of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier revendique l&apos;identifiant d&apos;une autre de vos parties, mais son tour ne découle d&apos;aucune position de cette partie&#xa0;: il est mis à part, et rien de cette partie n&apos;a changé. Y répondre commence une partie distincte.</translation>
     </message>
     <message>
         <source>The opponent&apos;s dice do not check out: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dés de l&apos;adversaire ne se vérifient pas&#xa0;: %1.</translation>
     </message>
     <message>
         <source>A roll made earlier against this file came back as a combat of this turn: a roll once made stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jet fait plus tôt sur ce fichier est revenu comme combat de ce tour&#xa0;: un jet fait reste acquis.</translation>
     </message>
     <message>
         <source>%1 rolls made earlier against this file came back as combats of this turn: a roll once made stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jets faits plus tôt sur ce fichier sont revenus comme combats de ce tour&#xa0;: un jet fait reste acquis.</translation>
     </message>
     <message>
         <source>No recent move files</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier de coup récent</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider la liste</translation>
     </message>
     <message>
         <source>Only a Korva move file (*.krv) can be dropped here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul un fichier de coup Korva (*.krv) peut être déposé ici.</translation>
     </message>
     <message>
         <source>Drop one move file at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez un seul fichier de coup à la fois.</translation>
     </message>
     <message>
         <source>Korva opens move files on this computer only, not
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Korva n&apos;ouvre que les fichiers de coup de cet ordinateur, pas
+%1</translation>
     </message>
     <message>
         <source>%1 is not a Korva move file (*.krv).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier de coup Korva (*.krv).</translation>
     </message>
 </context>
 <context>
     <name>FindFeature</name>
     <message>
         <source>Find a unit (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher une unité (%1)</translation>
     </message>
     <message>
         <source>Find a unit by name: &quot;6 arm&quot; finds &quot;UK 6 Armor XX&quot; (%1; %2 next, %3 previous)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher une unité par son nom&#xa0;: «&#xa0;6 arm&#xa0;» trouve «&#xa0;UK 6 Armor XX&#xa0;» (%1&#xa0;; %2 suivante, %3 précédente)</translation>
     </message>
     <message>
         <source>Find a unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher une unité</translation>
     </message>
     <message>
         <source>Type a unit&apos;s name (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez le nom d&apos;une unité (%1)</translation>
     </message>
     <message>
         <source>No unit matches &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune unité ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 next, %2 previous</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 suivante, %2 précédente</translation>
     </message>
     <message>
         <source>, on top of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, au sommet d&apos;une pile de %1</translation>
     </message>
     <message>
         <source>, %1 of %2 from the top</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1e sur %2 depuis le haut</translation>
     </message>
     <message>
         <source>%1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>GameDiceDialog</name>
     <message>
         <source>The game&apos;s dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dés de la partie</translation>
     </message>
     <message>
         <source>Every roll of the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les jets de la partie</translation>
     </message>
 </context>
 <context>
     <name>GameDiceModel</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>your roll</source>
-        <translation type="unfinished"></translation>
+        <translation>votre jet</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict</translation>
     </message>
 </context>
 <context>
     <name>GameHistory</name>
     <message>
         <source>The game&apos;s history kept no copy of %1: it holds %2 of this game, as much as it keeps of one game, and keeps no more of the files opened in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique de la partie n&apos;a gardé aucune copie de %1&#xa0;: il contient %2 de cette partie, le maximum qu&apos;il garde d&apos;une partie, et ne garde plus les fichiers qui y sont ouverts.</translation>
     </message>
 </context>
 <context>
     <name>GameSetupDialog</name>
     <message>
         <source>Allies</source>
-        <translation type="unfinished"></translation>
+        <translation>Alliés</translation>
     </message>
     <message>
         <source>Axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Players and turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs et tour</translation>
     </message>
     <message>
         <source>The name Save proposes for the game&apos;s files, such as salerno_t03_axis.krv</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom qu&apos;Enregistrer propose pour les fichiers de la partie, comme salerno_t03_axis.krv</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Moves first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Joue en pre&amp;mier&#xa0;:</translation>
     </message>
     <message>
         <source>not given</source>
-        <translation type="unfinished"></translation>
+        <translation>non précisé</translation>
     </message>
     <message>
         <source>&amp;Allies player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur &amp;allié&#xa0;:</translation>
     </message>
     <message>
         <source>A&amp;xis player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur de l&apos;a&amp;xe&#xa0;:</translation>
     </message>
     <message>
         <source>The turn is known</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tour est connu</translation>
     </message>
     <message>
         <source>T&amp;urn:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tour&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;To move:</source>
-        <translation type="unfinished"></translation>
+        <translation>Camp qui &amp;joue&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>GamesDialog</name>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties</translation>
     </message>
     <message>
         <source>No games yet: the games you open or save show here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie pour l&apos;instant&#xa0;: les parties que vous ouvrez ou enregistrez s&apos;affichent ici.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>The opponent&apos;s latest file when it is your move, your own while you wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier fichier de l&apos;adversaire quand c&apos;est à vous de jouer, le vôtre pendant que vous attendez</translation>
     </message>
     <message>
         <source>Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiver</translation>
     </message>
     <message>
         <source>A finished game leaves the list; nothing of it is deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie terminée quitte la liste&#xa0;; rien n&apos;en est effacé</translation>
     </message>
     <message>
         <source>Show archived</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir les archivées</translation>
     </message>
     <message>
         <source>Watch folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers surveillés…</translation>
     </message>
     <message>
         <source>The folders where move files arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dossiers où arrivent les fichiers de coup</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
 </context>
 <context>
     <name>GamesFeature</name>
     <message>
         <source>%1 — %2. Games (%3) opens it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2. Parties (%3) l&apos;ouvre.</translation>
     </message>
     <message>
         <source>%1 is no longer where Korva saw it last. Open (%2) finds it where it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est plus là où Korva l&apos;a vu la dernière fois. Ouvrir (%2) le trouve là où il est maintenant.</translation>
     </message>
     <message>
         <source>New move from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau coup de %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>GamesModel</name>
     <message>
         <source>%1 (archived)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (archivée)</translation>
     </message>
     <message>
         <source>checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>vérification…</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour</translation>
     </message>
     <message>
         <source>Whose move</source>
-        <translation type="unfinished"></translation>
+        <translation>À qui de jouer</translation>
     </message>
     <message>
         <source>Last file</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier fichier</translation>
     </message>
     <message>
         <source>Their dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dés adverses</translation>
     </message>
 </context>
 <context>
     <name>GoToTurnDialog</name>
     <message>
         <source>Go to turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller au tour</translation>
     </message>
     <message>
         <source>The game as it stood when this move began, read-only:</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie telle qu&apos;elle était au début de ce coup, en lecture seule&#xa0;:</translation>
     </message>
     <message>
         <source>Turn:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>KorvaApplication</name>
     <message>
         <source>An unknown error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inconnue est survenue.</translation>
     </message>
 </context>
 <context>
     <name>MapFeature</name>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte</translation>
     </message>
     <message>
         <source>Arrow keys move the hex cursor; Enter picks up and drops the top counter; Esc cancels</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches déplacent le curseur d&apos;hexagone&#xa0;; Enter prend et pose le pion du dessus&#xa0;; Esc annule</translation>
     </message>
     <message>
         <source>Zoom: pick a step or type a percentage (25 to 400)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom&#xa0;: choisissez un palier ou tapez un pourcentage (25 à 400)</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue d&apos;ensemble</translation>
     </message>
 </context>
 <context>
     <name>NoteEditor</name>
     <message>
         <source>Note to the opponent</source>
-        <translation type="unfinished"></translation>
+        <translation>Note à l&apos;adversaire</translation>
     </message>
     <message>
         <source>Sent with the next save:</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyée au prochain enregistrement&#xa0;:</translation>
     </message>
     <message>
         <source>%1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 octets</translation>
     </message>
     <message>
         <source>Too long: %1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop long&#xa0;: %1 sur %2 octets</translation>
     </message>
 </context>
 <context>
     <name>OrderOfBattleDock</name>
     <message>
         <source>Order of battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre de bataille</translation>
     </message>
     <message>
         <source>Filter: side, name, hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre&#xa0;: camp, nom, hexagone</translation>
     </message>
     <message>
         <source>Filter the order of battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer l&apos;ordre de bataille</translation>
     </message>
 </context>
 <context>
     <name>OrderOfBattleModel</name>
     <message>
         <source>Allies</source>
-        <translation type="unfinished"></translation>
+        <translation>Alliés</translation>
     </message>
     <message>
         <source>Axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe</translation>
     </message>
     <message>
         <source>Side</source>
-        <translation type="unfinished"></translation>
+        <translation>Camp</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Losses</source>
-        <translation type="unfinished"></translation>
+        <translation>Pertes</translation>
     </message>
     <message>
         <source>Marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marqueur</translation>
     </message>
     <message>
         <source>Moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacé</translation>
     </message>
 </context>
 <context>
     <name>OutputPathField</name>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir…</translation>
     </message>
     <message>
         <source>Export to</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter vers</translation>
     </message>
 </context>
 <context>
     <name>PageDialog</name>
     <message>
         <source>Export turn as web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le tour en page web</translation>
     </message>
     <message>
         <source>One page with the map around the turn&apos;s moves, the changes, the combats with their rolls, and the note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une page avec la carte autour des mouvements du tour, les changements, les combats avec leurs jets, et la note.</translation>
     </message>
     <message>
         <source>Web pages (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages web (*.html)</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
 </context>
 <context>
     <name>PictureDialog</name>
     <message>
         <source>Export picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter une image</translation>
     </message>
     <message>
         <source>The whole map</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute la carte</translation>
     </message>
     <message>
         <source>The part in view</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie visible</translation>
     </message>
     <message>
         <source>Map:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte&#xa0;:</translation>
     </message>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom&#xa0;:</translation>
     </message>
     <message>
         <source>With the turn&apos;s moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les mouvements du tour</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pixels</translation>
     </message>
 </context>
 <context>
     <name>PictureExport</name>
     <message>
         <source>there is not enough memory for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire ne suffit pas pour l&apos;image</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image n&apos;a pas pu être encodée</translation>
     </message>
 </context>
 <context>
     <name>PlayFeature</name>
     <message>
         <source>opponent&apos;s roll</source>
-        <translation type="unfinished"></translation>
+        <translation>jet de l&apos;adversaire</translation>
     </message>
     <message>
         <source>your roll</source>
-        <translation type="unfinished"></translation>
+        <translation>votre jet</translation>
     </message>
     <message>
         <source>opponent&apos;s %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de l&apos;adversaire</translation>
     </message>
     <message>
         <source>your %1</source>
-        <translation type="unfinished"></translation>
+        <translation>votre %1</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Esc ends the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc termine la liste</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexagone</translation>
     </message>
     <message>
         <source>Moved or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacé ou non</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pion</translation>
     </message>
     <message>
         <source>A die roll cannot be taken back; undo stops here</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jet de dé ne peut pas être repris&#xa0;; l&apos;annulation s&apos;arrête ici</translation>
     </message>
     <message>
         <source>A die roll cannot be taken back (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jet de dé ne peut pas être repris (%1)</translation>
     </message>
     <message>
         <source>Undo: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>Redo: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>Redo (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir (%1)</translation>
     </message>
 </context>
 <context>
     <name>PngFolderSink</name>
     <message>
         <source>it is there and is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>il existe et n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>the folder is not empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier n&apos;est pas vide</translation>
     </message>
     <message>
         <source>the folder it would go in does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier qui le contiendrait n&apos;existe pas</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image n&apos;a pas pu être encodée</translation>
     </message>
     <message>
         <source>there were no frames</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y avait aucune image</translation>
     </message>
     <message>
         <source>the empty folder there cannot be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier vide à cet endroit ne peut pas être remplacé</translation>
     </message>
     <message>
         <source>the folder of frames cannot be given its name</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier des images ne peut pas recevoir son nom</translation>
     </message>
 </context>
 <context>
@@ -1133,360 +1136,364 @@
     <message>
         <source>This turn has changes that are not saved.
 Save them first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce tour a des modifications non enregistrées.
+Les enregistrer d&apos;abord&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>QProgressDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>ReplayStep</name>
     <message>
         <source>Combat, die %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Combat, dé %1</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>The past is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le passé est en lecture seule.</translation>
     </message>
 </context>
 <context>
     <name>StackViewer</name>
     <message>
         <source>Steps/Losses %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas/Pertes %1</translation>
     </message>
     <message>
         <source>no marker</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun marqueur</translation>
     </message>
     <message>
         <source>marker %1</source>
-        <translation type="unfinished"></translation>
+        <translation>marqueur %1</translation>
     </message>
     <message>
         <source>Stack viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Visionneuse de pile</translation>
     </message>
     <message>
         <source>Opponent&apos;s roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet de l&apos;adversaire</translation>
     </message>
     <message>
         <source>Your roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre jet</translation>
     </message>
     <message>
         <source>and 1 more combat here</source>
-        <translation type="unfinished"></translation>
+        <translation>et 1 autre combat ici</translation>
     </message>
     <message>
         <source>and %L1 more combats here</source>
-        <translation type="unfinished"></translation>
+        <translation>et %L1 autres combats ici</translation>
     </message>
 </context>
 <context>
     <name>StartPage</name>
     <message>
         <source>Korva</source>
-        <translation type="unfinished"></translation>
+        <translation>Korva</translation>
     </message>
     <message>
         <source>Start a new game, or open the move file your opponent sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencez une nouvelle partie, ou ouvrez le fichier de coup envoyé par votre adversaire.</translation>
     </message>
     <message>
         <source>Move files used last:</source>
-        <translation type="unfinished"></translation>
+        <translation>Derniers fichiers de coup utilisés&#xa0;:</translation>
     </message>
     <message>
         <source>Your games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos parties&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>TCombat</name>
     <message>
         <source>Combat comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire du combat</translation>
     </message>
     <message>
         <source>Rolls the die</source>
-        <translation type="unfinished"></translation>
+        <translation>Lance le dé</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>First banner line</source>
-        <translation type="unfinished"></translation>
+        <translation>Première ligne de bannière</translation>
     </message>
     <message>
         <source>Second banner line</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième ligne de bannière</translation>
     </message>
     <message>
         <source>Third banner line</source>
-        <translation type="unfinished"></translation>
+        <translation>Troisième ligne de bannière</translation>
     </message>
     <message>
         <source>Map view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue de la carte</translation>
     </message>
     <message>
         <source>Korva</source>
-        <translation type="unfinished"></translation>
+        <translation>Korva</translation>
     </message>
     <message>
         <source>Korva tool bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils Korva</translation>
     </message>
     <message>
         <source> — read-only</source>
-        <translation type="unfinished"></translation>
+        <translation> — lecture seule</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>et %1 autres</translation>
     </message>
     <message>
         <source>Some pictures could not be read; others are shown in their place.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines images n&apos;ont pas pu être lues&#xa0;; d&apos;autres sont affichées à leur place.
+</translation>
     </message>
     <message>
         <source>No die-roll trace was written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune trace des jets de dé n&apos;a été écrite&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>TurnFeature</name>
     <message>
         <source>Their dice: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dés adverses&#xa0;: %1</translation>
     </message>
     <message>
         <source>The turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tour</translation>
     </message>
     <message>
         <source>The game&apos;s dice come from its history, which holds nothing of this game yet: open or save a file of it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dés de la partie viennent de son historique, qui ne contient encore rien de cette partie&#xa0;: ouvrez ou enregistrez d&apos;abord un de ses fichiers.</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Relecture</translation>
     </message>
     <message>
         <source>Replay speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse de relecture</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;:</translation>
     </message>
     <message>
         <source>%1, %2 %3 (%4 of %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 %3 (%4 sur %5)</translation>
     </message>
     <message>
         <source>saved</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistré</translation>
     </message>
     <message>
         <source>opened</source>
-        <translation type="unfinished"></translation>
+        <translation>ouvert</translation>
     </message>
     <message>
         <source>History: %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique&#xa0;: %1
+%2</translation>
     </message>
     <message>
         <source>The past, read-only: %1. %2 returns to the present.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le passé, en lecture seule&#xa0;: %1. %2 revient au présent.</translation>
     </message>
     <message>
         <source>Nothing to replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à revoir</translation>
     </message>
     <message>
         <source>No player&apos;s name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom de joueur n&apos;a été donné</translation>
     </message>
     <message>
         <source>No file of this game said its turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier de cette partie n&apos;a indiqué son tour</translation>
     </message>
     <message>
         <source>The history holds nothing of this game</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique ne contient rien de cette partie</translation>
     </message>
     <message>
         <source>No kept copy of this game says its turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune copie conservée de cette partie n&apos;indique son tour</translation>
     </message>
     <message>
         <source>Can not show the kept copy
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher la copie conservée
+</translation>
     </message>
     <message>
         <source>%1 since %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 depuis %2</translation>
     </message>
 </context>
 <context>
     <name>TurnListDock</name>
     <message>
         <source>The turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tour</translation>
     </message>
     <message>
         <source>Their note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Note de l&apos;adversaire&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>TurnListModel</name>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers</translation>
     </message>
     <message>
         <source>Losses</source>
-        <translation type="unfinished"></translation>
+        <translation>Pertes</translation>
     </message>
     <message>
         <source>Marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marqueur</translation>
     </message>
     <message>
         <source>Combat hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex de combat</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>counter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pion %1</translation>
     </message>
     <message>
         <source>did not move</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas bougé</translation>
     </message>
     <message>
         <source>Combat, die %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Combat, dé %1</translation>
     </message>
     <message>
         <source>Combat, die %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Combat, dé %1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>TurnMail</name>
     <message>
         <source>it did not understand its arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas compris ses arguments</translation>
     </message>
     <message>
         <source>one of the files is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>un des fichiers manque</translation>
     </message>
     <message>
         <source>no e-mail program was found</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun logiciel de messagerie n&apos;a été trouvé</translation>
     </message>
     <message>
         <source>the e-mail program failed</source>
-        <translation type="unfinished"></translation>
+        <translation>le logiciel de messagerie a échoué</translation>
     </message>
 </context>
 <context>
     <name>TurnPage</name>
     <message>
         <source>Combat</source>
-        <translation type="unfinished"></translation>
+        <translation>Combat</translation>
     </message>
     <message>
         <source>there is not enough memory for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire ne suffit pas pour l&apos;image</translation>
     </message>
 </context>
 <context>
     <name>WatchFoldersDialog</name>
     <message>
         <source>Watch folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers surveillés</translation>
     </message>
     <message>
         <source>Watched folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers surveillés</translation>
     </message>
     <message>
         <source>Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter…</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Watch folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveiller un dossier</translation>
     </message>
 </context>
 <context>
     <name>WebPAnimationWriter</name>
     <message>
         <source>there is not enough memory for the animation</source>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire ne suffit pas pour l&apos;animation</translation>
     </message>
 </context>
 <context>
     <name>WebPFileSink</name>
     <message>
         <source>the animation could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;animation n&apos;a pas pu être encodée</translation>
     </message>
 </context>
 <context>
     <name>korva</name>
     <message numerus="yes">
         <source>No games but archived ones (%n).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aucune partie hors des archives (%n).</numerusform>
+            <numerusform>Aucune partie hors des archives (%n).</numerusform>
         </translation>
     </message>
     <message>
@@ -1506,7 +1513,22 @@ Save them first?</source>
        korva --new-game OUT.krv
        korva --help | --version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>usage : korva [FILE.krv]
+        korva --report FILE.krv
+        korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]
+                    [--zoom PERCENT]
+        korva --moves FILE.krv [--since EARLIER.krv]
+        korva --verify FILE.krv [MYFILE.krv]
+        korva --info FILE.krv
+        korva --dice FILE.krv
+        korva --games
+        korva --export-turn FILE.krv OUT.html [--since EARLIER.krv]
+        korva --animate OUT.webp FILE.krv... [--zoom PERCENT] [--frame-ms N]
+        korva --animate --frames DIR FILE.krv... [--zoom PERCENT]
+        korva --extract-pictures MODULE.dll DIR
+        korva --new-game OUT.krv
+        korva --help | --version
+</translation>
     </message>
 </context>
 </TS>
