@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>First</source>
-        <translation>Première</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>The game&apos;s first kept position</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>Previous</source>
-        <translation>Précédente</translation>
+        <translation>Préc.</translation>
     </message>
     <message>
         <source>The kept position before this one</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Next</source>
-        <translation>Suivante</translation>
+        <translation>Suiv.</translation>
     </message>
     <message>
         <source>The kept position after this one</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Last</source>
-        <translation>Dernière</translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>The game&apos;s newest kept position</source>
