@@ -74,6 +74,7 @@ enum class Command {
     ExportPicture,
     ExportTurnPage,
     ExportAnimation,
+    Language,
 };
 
 // Where a command's key works.
@@ -86,10 +87,8 @@ enum class KeyContext {
 struct CommandRow {
     Command id;
     const char* objectName;
-    // The action's text; a text the board game's players know from elsewhere keeps its
-    // wording and is never translated (`translated` false).
+    // The action's text, and below its tool tip, both translated where a language is loaded.
     const char* text;
-    bool translated;
     // The default key first; further keys work as well.
     QList<QKeySequence> keys;
     KeyContext context;

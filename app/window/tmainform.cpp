@@ -1,5 +1,6 @@
 #include "app/window/tmainform.h"
 
+#include "app/dialogs/languagedialog.h"
 #include "app/dialogs/tfrmabout.h"
 #include "app/dialogs/win1252validator.h"
 #include "app/export/exportfeature.h"
@@ -26,6 +27,7 @@
 #include "combat/dierandom.h"
 #include "combat/dietrace.h"
 #include "game/game.h"
+#include "translations/language.h"
 #include "ui_mainform.h"
 
 #include <QApplication>
@@ -34,6 +36,7 @@
 #include <QDockWidget>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -164,6 +167,8 @@ void TMainForm::buildFeatures() {
             close();
     });
     connect(commands_->action(Command::About), &QAction::triggered, this, &TMainForm::sbAboutClick);
+    connect(commands_->action(Command::Language), &QAction::triggered, this,
+            &TMainForm::chooseLanguage);
     Session& session = *session_;
     connect(&session, &Session::positionReplaced, this, &TMainForm::positionReplaced);
     // The caption follows the session's file and its unsaved changes, here alone.
@@ -386,6 +391,9 @@ void TMainForm::showPictureFallbacks() {
 void TMainForm::sbAboutClick() {
     {
         TfrmAbout about(this);
+        // Language… sits in the About window's menu: the window itself stays as it is.
+        about.setContextMenuPolicy(Qt::ActionsContextMenu);
+        about.addAction(commands_->action(Command::Language));
         prompts_->execDialog(about);
     }
     if (!setup_.traceFolder.isEmpty())
@@ -394,6 +402,13 @@ void TMainForm::sbAboutClick() {
         prompts_->showWarning(tr("No die-roll trace was written: %1.").arg(refusal));
     // The rolls advance the die all the same.
     TraceDieRolls();
+}
+
+void TMainForm::chooseLanguage() {
+    LanguageDialog dialog(language::chosen(), language::pick({}, QLocale::system().uiLanguages()),
+                          this);
+    if (prompts_->execDialog(dialog) == QDialog::Accepted)
+        language::setChosen(dialog.chosenCode());
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {

@@ -90,6 +90,8 @@ public:
     std::array<std::string, 3> bannerTexts() const;
     // About, then the die-roll trace appended as the About window closes.
     void sbAboutClick();
+    // Language…: the language Korva speaks from its next start.
+    void chooseLanguage();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -32,7 +32,8 @@ const std::vector<Layer>& layers() {
         const QStringList dice = files + QStringList{QStringLiteral("dice")};
         const QStringList game = dice + QStringList{QStringLiteral("history")};
         const QStringList model =
-            game + QStringList{QStringLiteral("overlay"), QStringLiteral("game")};
+            game + QStringList{QStringLiteral("overlay"), QStringLiteral("game"),
+                               QStringLiteral("translations")};
         const auto with = [](QStringList below, std::initializer_list<const char*> more) {
             for (const char* folder : more)
                 below << QString::fromLatin1(folder);
@@ -45,6 +46,7 @@ const std::vector<Layer>& layers() {
             with(play, {"app/find", "app/turn", "app/files", "app/games", "app/export"});
         return std::vector<Layer>{
             {"base", {}},
+            {"translations", {}},
             {"geometry", base},
             {"board", geometry},
             {"counters", board},
