@@ -437,6 +437,54 @@
         <source>Every kept position of the game, one frame each, as an animation</source>
         <translation>Chaque position conservée de la partie, une image chacune, en animation</translation>
     </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Undo last move</source>
+        <translation>Annuler le dernier mouvement</translation>
+    </message>
+    <message>
+        <source>Move All</source>
+        <translation>Tout déplacer</translation>
+    </message>
+    <message>
+        <source>Hide Combat Tags</source>
+        <translation>Masquer les marques de combat</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Retourner</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Marquer</translation>
+    </message>
+    <message>
+        <source>Return to start hex</source>
+        <translation>Retour à l&apos;hexagone de départ</translation>
+    </message>
+    <message>
+        <source>Combat</source>
+        <translation>Combat</translation>
+    </message>
+    <message>
+        <source>Show Combat</source>
+        <translation>Voir le combat</translation>
+    </message>
+    <message>
+        <source>Language…</source>
+        <translation>Langue…</translation>
+    </message>
+    <message>
+        <source>The language Korva speaks, from its next start</source>
+        <translation>La langue que parle Korva, dès son prochain démarrage</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifier</name>
@@ -854,6 +902,25 @@
     </message>
 </context>
 <context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>As the system (%1)</source>
+        <translation>Comme le système (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Korva speaks the language chosen from its next start.</source>
+        <translation>Korva parle la langue choisie dès son prochain démarrage.</translation>
+    </message>
+</context>
+<context>
     <name>MapFeature</name>
     <message>
         <source>Map</source>
@@ -1229,6 +1296,26 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
+    <message>
+        <source>Korva Die Roll</source>
+        <translation>Jet de dé Korva</translation>
+    </message>
+    <message>
+        <source>Bone</source>
+        <translation>Dé</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Enter first part of comments before rolling a die.</source>
+        <translation>Saisissez le début du commentaire avant de lancer le dé.</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -1273,6 +1360,119 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>No die-roll trace was written: %1.</source>
         <translation>Aucune trace des jets de dé n&apos;a été écrite&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Undo last move</source>
+        <translation>Annuler le dernier mouvement</translation>
+    </message>
+    <message>
+        <source>Move All</source>
+        <translation>Tout déplacer</translation>
+    </message>
+    <message>
+        <source>First banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (42 characters)</source>
+        <translation>Première ligne de bannière&#xa0;: texte libre qui part avec chaque fichier de coup et qu&apos;Ouvrir remplace par celui de l&apos;adversaire (42 caractères)</translation>
+    </message>
+    <message>
+        <source>                                Korva</source>
+        <translation>                                Korva</translation>
+    </message>
+    <message>
+        <source>Second banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (42 characters)</source>
+        <translation>Deuxième ligne de bannière&#xa0;: texte libre qui part avec chaque fichier de coup et qu&apos;Ouvrir remplace par celui de l&apos;adversaire (42 caractères)</translation>
+    </message>
+    <message>
+        <source>                         Tarrowfen</source>
+        <translation>                         Tarrowfen</translation>
+    </message>
+    <message>
+        <source>Hide Combat Tags</source>
+        <translation>Masquer les marques de combat</translation>
+    </message>
+    <message>
+        <source>Third banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (110 characters)</source>
+        <translation>Troisième ligne de bannière&#xa0;: texte libre qui part avec chaque fichier de coup et qu&apos;Ouvrir remplace par celui de l&apos;adversaire (110 caractères)</translation>
+    </message>
+    <message>
+        <source>                                                             https://korva.example.org/pbm</source>
+        <translation>                                                             https://korva.example.org/pbm</translation>
+    </message>
+</context>
+<context>
+    <name>TShowCombatDlg</name>
+    <message>
+        <source>Korva : Roll Tide</source>
+        <translation>Korva&#xa0;: Les dés sont jetés</translation>
+    </message>
+    <message>
+        <source>Bone:</source>
+        <translation>Dé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TSplash</name>
+    <message>
+        <source>Splash</source>
+        <translation>Démarrage</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Korva</source>
+        <translation>Korva</translation>
+    </message>
+    <message>
+        <source>Board game (c) its publisher</source>
+        <translation>Jeu de plateau (c) son éditeur</translation>
+    </message>
+    <message>
+        <source>Program by                    : </source>
+        <translation>Programme             &#xa0;: </translation>
+    </message>
+    <message>
+        <source>The Korva developers</source>
+        <translation>Les développeurs de Korva</translation>
+    </message>
+    <message>
+        <source>Map and counters by       : </source>
+        <translation>Carte et pions      &#xa0;: </translation>
+    </message>
+    <message>
+        <source>12DEC99</source>
+        <translation>12DEC99</translation>
+    </message>
+    <message>
+        <source>https://korva.example.org</source>
+        <translation>https://korva.example.org</translation>
+    </message>
+    <message>
+        <source>This program is intended as a PBeM aid for owners of the </source>
+        <translation>Ce programme est une aide au PBeM destinée aux possesseurs du </translation>
+    </message>
+    <message>
+        <source>publisher&apos;s board game, and is not to be sold or traded.</source>
+        <translation>jeu de plateau de l&apos;éditeur&#xa0;; il ne doit être ni vendu ni échangé.</translation>
     </message>
 </context>
 <context>
