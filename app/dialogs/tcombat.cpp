@@ -83,8 +83,7 @@ void TCombat::combatCommentChange(const QString& text) {
     const bool hasText = !text.isEmpty();
     ui_->combatBone->setEnabled(hasText);
     ui_->combatCommentLabel->setText(
-        hasText ? QStringLiteral("Comments:")
-                : QStringLiteral("Man, you really really need to use the comments."));
+        hasText ? tr("Comments:") : tr("Man, you really really need to use the comments."));
     ui_->combatCommentLabel->adjustSize();
 }
 

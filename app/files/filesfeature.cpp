@@ -160,7 +160,7 @@ bool FilesFeature::SaveMove(const QString& fileName, bool endOfTurn) {
     if (!outcome.saved) {
         // The previous file is untouched and the turn goes on.
         context_.prompts.showWarning(
-            QStringLiteral("Could not create a new file") +
+            tr("Could not create a new file") +
             (outcome.error.isEmpty() ? QString() : QStringLiteral("\n") + outcome.error));
         return false;
     }
@@ -191,7 +191,7 @@ bool FilesFeature::OpenMove(const QString& fileName) {
         outcome = context_.session.open(fileName);
     }
     if (!outcome.opened) {
-        context_.prompts.showWarning(QStringLiteral("Can not open file\n") + outcome.error);
+        context_.prompts.showWarning(tr("Can not open file\n") + outcome.error);
         return false;
     }
     noteFileUsed(fileName);

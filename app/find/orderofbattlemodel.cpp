@@ -111,7 +111,7 @@ QStringList OrderOfBattleModel::possibleTexts(int column) const {
         texts << QString() << QStringLiteral("1") << QStringLiteral("2");
         break;
     case Moved:
-        texts << QStringLiteral("Has Moved") << QStringLiteral("Yet to move");
+        texts << OrderOfBattleModel::tr("Has Moved") << OrderOfBattleModel::tr("Yet to move");
         break;
     default:
         // Names, sizes and steps are the counter's own; losses run up to its steps.
@@ -171,7 +171,8 @@ QVariant OrderOfBattleModel::data(const QModelIndex& index, int role) const {
             return c.marker();
         return c.marker() == 0 ? QString() : QString::number(c.marker());
     case Moved:
-        return c.hasMoved() ? QStringLiteral("Has Moved") : QStringLiteral("Yet to move");
+        return c.hasMoved() ? OrderOfBattleModel::tr("Has Moved")
+                            : OrderOfBattleModel::tr("Yet to move");
     default:
         return {};
     }

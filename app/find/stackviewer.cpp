@@ -55,7 +55,7 @@ QString counterDetails(const ZeKCounter& counter) {
     parts << StackViewer::tr("Steps/Losses %1").arg(QString::fromStdString(counter.lossText()));
     parts << (counter.marker() == 0 ? StackViewer::tr("no marker")
                                     : StackViewer::tr("marker %1").arg(counter.marker()));
-    parts << (counter.hasMoved() ? QStringLiteral("Has Moved") : QStringLiteral("Yet to move"));
+    parts << (counter.hasMoved() ? StackViewer::tr("Has Moved") : StackViewer::tr("Yet to move"));
     return parts.join(QStringLiteral(", "));
 }
 

@@ -2,6 +2,8 @@
 
 #include "board/pictureids.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 LayeredPictureModule::LayeredPictureModule(QString name,
@@ -39,7 +41,8 @@ QImage LayeredPictureModule::fetch(int id, bool take) const {
         }
         if (listener_)
             for (const QString& problem : std::as_const(passedOver))
-                listener_(QStringLiteral("%1; %2 is used instead").arg(problem, layer->name()));
+                listener_(QCoreApplication::translate("PictureModules", "%1; %2 is used instead")
+                              .arg(problem, layer->name()));
         const QSize limit = pictureids::largestSize(id);
         if (!limit.isEmpty() &&
             (picture.width() > limit.width() || picture.height() > limit.height()))

@@ -4,6 +4,7 @@
 #include "app/pictures/folderpicturemodule.h"
 #include "app/pictures/layeredpicturemodule.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -45,11 +46,14 @@ std::unique_ptr<PictureModule> openFirstDll(const QString& moduleFileName,
         try {
             if (auto module = openDll(path))
                 return module;
-            warn(warnings,
-                 QStringLiteral("%1 could not be opened; using other pictures.").arg(shown));
+            warn(warnings, QCoreApplication::translate(
+                               "PictureModules", "%1 could not be opened; using other pictures.")
+                               .arg(shown));
         } catch (const std::exception& error) {
-            warn(warnings, QStringLiteral("%1 could not be opened (%2); using other pictures.")
-                               .arg(shown, QString::fromLocal8Bit(error.what())));
+            warn(warnings,
+                 QCoreApplication::translate("PictureModules",
+                                             "%1 could not be opened (%2); using other pictures.")
+                     .arg(shown, QString::fromLocal8Bit(error.what())));
         }
     }
     return nullptr;

@@ -167,7 +167,7 @@ void PlayFeature::updateUndoCommands() {
     QAction* undo = context_.commands.action(Command::Undo);
     undo->setEnabled(session.canUndo());
     if (!session.canUndo())
-        undo->setToolTip(QStringLiteral("Undo last move (%1)").arg(key(Command::Undo)));
+        undo->setToolTip(tr("Undo last move (%1)").arg(key(Command::Undo)));
     else if (session.atRollLine())
         undo->setToolTip(tr("A die roll cannot be taken back (%1)").arg(key(Command::Undo)));
     else
@@ -218,8 +218,7 @@ void PlayFeature::showCounterTexts(int hexIndex) {
         statusPanels_[2]->clear();
         return;
     }
-    statusPanels_[1]->setText(c->hasMoved() ? QStringLiteral("Has Moved")
-                                            : QStringLiteral("Yet to move"));
+    statusPanels_[1]->setText(c->hasMoved() ? tr("Has Moved") : tr("Yet to move"));
     statusPanels_[2]->setText(counterStatusText(*c));
 }
 

@@ -5,6 +5,7 @@
 #include "base/untrustedtext.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
 
@@ -37,7 +38,7 @@ bool extractPictures(const QString& dllPath, const QString& folder, ExtractResul
     done.skipped = module->problems();
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral("."))) {
-        *error = QStringLiteral("%1: the folder cannot be created")
+        *error = QCoreApplication::translate("korva", "%1: the folder cannot be created")
                      .arg(QDir::toNativeSeparators(folder));
         return false;
     }
@@ -45,7 +46,9 @@ bool extractPictures(const QString& dllPath, const QString& folder, ExtractResul
         const QString png = QStringLiteral("%1.png").arg(id);
         if (dir.exists(png) || dir.exists(QStringLiteral("%1.bmp").arg(id))) {
             done.skipped.append(
-                QStringLiteral("bitmap %1: a picture file for it exists already, kept").arg(id));
+                QCoreApplication::translate("korva",
+                                            "bitmap %1: a picture file for it exists already, kept")
+                    .arg(id));
             continue;
         }
         // One picture at a time: decoded, encoded, written and let go before the next.
@@ -57,7 +60,7 @@ bool extractPictures(const QString& dllPath, const QString& folder, ExtractResul
             continue;
         }
         const QString path = QDir::toNativeSeparators(dir.filePath(png));
-        QString why = QStringLiteral("the picture could not be encoded");
+        QString why = QCoreApplication::translate("korva", "the picture could not be encoded");
         if (bytes.isEmpty() || !saveFileSafely(dir.filePath(png), bytes, &why)) {
             *error = QStringLiteral("%1: %2").arg(path, why);
             return false;

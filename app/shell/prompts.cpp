@@ -28,9 +28,9 @@ QString runFileDialog(QWidget* parent, const QString& title, const QString& fold
 } // namespace
 
 QMessageBox::StandardButton QtPrompts::askEndOfTurn() {
-    return QMessageBox::question(parent_, kTitle, QStringLiteral("End of turn?"),
-                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                 QMessageBox::Yes);
+    return QMessageBox::question(
+        parent_, kTitle, QCoreApplication::translate("Prompts", "End of turn?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
 }
 
 QMessageBox::StandardButton QtPrompts::askSaveChanges() {
@@ -42,13 +42,13 @@ QMessageBox::StandardButton QtPrompts::askSaveChanges() {
 }
 
 QString QtPrompts::chooseSaveFile(const QString& folder, const QString& proposedName) {
-    return runFileDialog(parent_, QStringLiteral("Korva : Save Move"), folder,
-                         QFileDialog::AcceptSave, proposedName);
+    return runFileDialog(parent_, QCoreApplication::translate("Prompts", "Korva : Save Move"),
+                         folder, QFileDialog::AcceptSave, proposedName);
 }
 
 QString QtPrompts::chooseOpenFile(const QString& folder) {
-    return runFileDialog(parent_, QStringLiteral("Korva : Open Move"), folder,
-                         QFileDialog::AcceptOpen);
+    return runFileDialog(parent_, QCoreApplication::translate("Prompts", "Korva : Open Move"),
+                         folder, QFileDialog::AcceptOpen);
 }
 
 void QtPrompts::showWarning(const QString& text) {

@@ -457,7 +457,7 @@ void TurnFeature::compareWith(const QString& fileName) {
     try {
         before = readOpenedMoveFile(fileName);
     } catch (const std::exception& error) {
-        context_.prompts.showWarning(QStringLiteral("Can not open file\n") +
+        context_.prompts.showWarning(tr("Can not open file\n") +
                                      QString::fromLocal8Bit(error.what()));
         return;
     }

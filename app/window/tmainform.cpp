@@ -333,7 +333,7 @@ QString TMainForm::captionText() const {
         return QStringLiteral("Korva : ") + turn_->pastShown() + tr(" — read-only");
     if (!session_->fileName().isEmpty())
         return QStringLiteral("Korva : ") + Session::fileTitle(session_->fileName());
-    return session_->isNewGame() ? QStringLiteral("Korva : new game") : QStringLiteral("Korva");
+    return session_->isNewGame() ? tr("Korva : new game") : QStringLiteral("Korva");
 }
 
 void TMainForm::showCaption() {
