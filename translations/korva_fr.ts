@@ -626,6 +626,16 @@
         <source>%1 is not a Korva move file (*.krv).</source>
         <translation>%1 n&apos;est pas un fichier de coup Korva (*.krv).</translation>
     </message>
+    <message>
+        <source>Could not create a new file</source>
+        <translation>Impossible de créer un nouveau fichier</translation>
+    </message>
+    <message>
+        <source>Can not open file
+</source>
+        <translation>Impossible d&apos;ouvrir le fichier
+</translation>
+    </message>
 </context>
 <context>
     <name>FindFeature</name>
@@ -1015,6 +1025,14 @@
         <source>Moved</source>
         <translation>Déplacé</translation>
     </message>
+    <message>
+        <source>Has Moved</source>
+        <translation>Déplacé</translation>
+    </message>
+    <message>
+        <source>Yet to move</source>
+        <translation>Pas encore déplacé</translation>
+    </message>
 </context>
 <context>
     <name>OutputPathField</name>
@@ -1109,6 +1127,21 @@
     </message>
 </context>
 <context>
+    <name>PictureModules</name>
+    <message>
+        <source>%1; %2 is used instead</source>
+        <translation>%1&#xa0;; %2 est utilisé à la place</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened; using other pictures.</source>
+        <translation>%1 n&apos;a pas pu être ouvert&#xa0;; d&apos;autres images sont utilisées.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened (%2); using other pictures.</source>
+        <translation>%1 n&apos;a pas pu être ouvert (%2)&#xa0;; d&apos;autres images sont utilisées.</translation>
+    </message>
+</context>
+<context>
     <name>PlayFeature</name>
     <message>
         <source>opponent&apos;s roll</source>
@@ -1166,6 +1199,18 @@
         <source>Redo (%1)</source>
         <translation>Rétablir (%1)</translation>
     </message>
+    <message>
+        <source>Undo last move (%1)</source>
+        <translation>Annuler le dernier mouvement (%1)</translation>
+    </message>
+    <message>
+        <source>Has Moved</source>
+        <translation>Déplacé</translation>
+    </message>
+    <message>
+        <source>Yet to move</source>
+        <translation>Pas encore déplacé</translation>
+    </message>
 </context>
 <context>
     <name>PngFolderSink</name>
@@ -1205,6 +1250,18 @@
 Save them first?</source>
         <translation>Ce tour a des modifications non enregistrées.
 Les enregistrer d&apos;abord&#xa0;?</translation>
+    </message>
+    <message>
+        <source>End of turn?</source>
+        <translation>Fin de tour&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Korva : Save Move</source>
+        <translation>Korva&#xa0;: Enregistrer le coup</translation>
+    </message>
+    <message>
+        <source>Korva : Open Move</source>
+        <translation>Korva&#xa0;: Ouvrir un coup</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1319,14 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
         <source>and %L1 more combats here</source>
         <translation>et %L1 autres combats ici</translation>
     </message>
+    <message>
+        <source>Has Moved</source>
+        <translation>Déplacé</translation>
+    </message>
+    <message>
+        <source>Yet to move</source>
+        <translation>Pas encore déplacé</translation>
+    </message>
 </context>
 <context>
     <name>StartPage</name>
@@ -1315,6 +1380,14 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>Enter first part of comments before rolling a die.</source>
         <translation>Saisissez le début du commentaire avant de lancer le dé.</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Commentaires&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Man, you really really need to use the comments.</source>
+        <translation>Franchement, il faut vraiment, vraiment utiliser les commentaires.</translation>
     </message>
 </context>
 <context>
@@ -1404,6 +1477,10 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>                                                             https://korva.example.org/pbm</source>
         <translation>                                                             https://korva.example.org/pbm</translation>
+    </message>
+    <message>
+        <source>Korva : new game</source>
+        <translation>Korva&#xa0;: nouvelle partie</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1637,12 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>%1 since %2</source>
         <translation>%1 depuis %2</translation>
+    </message>
+    <message>
+        <source>Can not open file
+</source>
+        <translation>Impossible d&apos;ouvrir le fichier
+</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +1812,18 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
         korva --new-game OUT.krv
         korva --help | --version
 </translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be created</source>
+        <translation>%1&#xa0;: le dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>bitmap %1: a picture file for it exists already, kept</source>
+        <translation>bitmap %1&#xa0;: un fichier d&apos;image existe déjà pour lui, conservé</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>l&apos;image n&apos;a pas pu être encodée</translation>
     </message>
 </context>
 </TS>
