@@ -96,7 +96,7 @@ int refuse(const QString& what, const QString& reason) {
 }
 
 int refuseArguments(const QString& reason) {
-    tell(translated("%1 (korva --help lists the uses)").arg(reason));
+    tell(QCoreApplication::translate("korva", "%1 (korva --help lists the uses)").arg(reason));
     return kRefused;
 }
 
@@ -124,7 +124,7 @@ int printReport(const QString& file) {
         counters.applyRecords(contents.counters);
         report = moveReport(counters.counters());
     } catch (const std::exception& error) {
-        return refuse(file, QString::fromLocal8Bit(error.what()));
+        return refuse(file, QString::fromUtf8(error.what()));
     }
     return writeOut(report);
 }
@@ -159,7 +159,7 @@ int printMoves(const QString& file, const QString& since) {
             reading = since;
         text = changesText(movesOfFile(opened, file, since).changes);
     } catch (const std::exception& error) {
-        return refuse(reading, QString::fromLocal8Bit(error.what()));
+        return refuse(reading, QString::fromUtf8(error.what()));
     }
     return writeOut(text);
 }
@@ -190,15 +190,16 @@ int verifyRolls(const QString& file, const QString& mine) {
             evidence = diceEvidenceAgainst(history ? &*history : nullptr, readOpenedMoveFile(mine),
                                            game ? game : opened.extension.gameId);
         } else if (context.claimsOtherGame) {
-            evidence.missing = translated("the file claims the id of another of your games");
+            evidence.missing = QCoreApplication::translate(
+                "korva", "the file claims the id of another of your games");
         } else if (history) {
             evidence = diceEvidenceFor(*history, opened, game);
         } else {
-            evidence.missing = translated("no history is kept");
+            evidence.missing = QCoreApplication::translate("korva", "no history is kept");
         }
         verdict = verifyDice(opened.extension.diceRolls, opened.contents.tags, evidence);
     } catch (const std::exception& error) {
-        return refuse(reading, QString::fromLocal8Bit(error.what()));
+        return refuse(reading, QString::fromUtf8(error.what()));
     }
     // The verdict comes last and on a line of its own: nothing said before it can hide it.
     std::fflush(stderr);
@@ -222,11 +223,13 @@ int printGameDice(const QString& file) {
                                                                      : context.folderGame;
         if (!game)
             return refuse(file, context.claimsOtherGame
-                                    ? translated("it claims the id of another of your games")
-                                    : translated("the history knows no game of this file"));
+                                    ? QCoreApplication::translate(
+                                          "korva", "it claims the id of another of your games")
+                                    : QCoreApplication::translate(
+                                          "korva", "the history knows no game of this file"));
         text = gamedicetext::forTerminal(gameDiceLog(history, *game));
     } catch (const std::exception& error) {
-        return refuse(file, QString::fromLocal8Bit(error.what()));
+        return refuse(file, QString::fromUtf8(error.what()));
     }
     return writeOut(text.toUtf8());
 }
@@ -244,35 +247,46 @@ int printInfo(const QString& path) {
         const KorvaExtensionRead block =
             parseKorvaExtension(QByteArrayView(bytes).sliced(bannerEnd));
         const KorvaExtension& ext = block.extension;
-        const QString unknown = translated("unknown");
+        const QString unknown = QCoreApplication::translate("korva", "unknown");
         const auto side = [&](Side s) {
-            return s == Side::First ? translated("Allies") : translated("Axis");
+            return s == Side::First ? QCoreApplication::translate("korva", "Allies")
+                                    : QCoreApplication::translate("korva", "Axis");
         };
         const auto line = [&text](const char* field, const QString& value) {
             text += QStringLiteral("%1: %2\n")
                         .arg(translated(field), untrustedtext::forTerminal(value));
         };
-        line("game", ext.gameId ? ext.gameId->toHex() : translated("none"));
-        line("turn", ext.turn ? QString::number(ext.turn->number) : unknown);
-        line("to move", ext.turn ? side(ext.turn->toMove) : unknown);
-        line("moves first", ext.turn ? side(ext.turn->movesFirst) : unknown);
-        const auto name = [](const QString& n) { return n.isEmpty() ? translated("none") : n; };
-        line("allies player", name(ext.players.first));
-        line("axis player", name(ext.players.second));
-        line("note", translated("%1 characters").arg(ext.note.toUcs4().size()));
+        line(QT_TRANSLATE_NOOP("korva", "game"),
+             ext.gameId ? ext.gameId->toHex() : QCoreApplication::translate("korva", "none"));
+        line(QT_TRANSLATE_NOOP("korva", "turn"),
+             ext.turn ? QString::number(ext.turn->number) : unknown);
+        line(QT_TRANSLATE_NOOP("korva", "to move"), ext.turn ? side(ext.turn->toMove) : unknown);
+        line(QT_TRANSLATE_NOOP("korva", "moves first"),
+             ext.turn ? side(ext.turn->movesFirst) : unknown);
+        const auto name = [](const QString& n) {
+            return n.isEmpty() ? QCoreApplication::translate("korva", "none") : n;
+        };
+        line(QT_TRANSLATE_NOOP("korva", "allies player"), name(ext.players.first));
+        line(QT_TRANSLATE_NOOP("korva", "axis player"), name(ext.players.second));
+        line(QT_TRANSLATE_NOOP("korva", "note"),
+             QCoreApplication::translate("korva", "%1 characters").arg(ext.note.toUcs4().size()));
         const TurnMoves moves = movesOfTurn(contents.counters, ext.turnStart, std::nullopt);
-        line("moves",
+        line(QT_TRANSLATE_NOOP("korva", "moves"),
              QString::number(std::count_if(moves.changes.begin(), moves.changes.end(),
                                            [](const CounterChange& c) { return c.moved(); })));
-        line("combats", QString::number(contents.tags.size()));
-        line("korva block", !block.present           ? translated("absent")
-                            : block.damage.isEmpty() ? translated("valid")
-                                                     : translated("damaged: ") + block.damage);
-        line("written by", ext.writer ? QStringLiteral("Korva ") + ext.writer->text() : unknown);
+        line(QT_TRANSLATE_NOOP("korva", "combats"), QString::number(contents.tags.size()));
+        line(QT_TRANSLATE_NOOP("korva", "korva block"),
+             !block.present ? QCoreApplication::translate("korva", "absent")
+             : block.damage.isEmpty()
+                 ? QCoreApplication::translate("korva", "valid")
+                 : QCoreApplication::translate("korva", "damaged: ") + block.damage);
+        line(QT_TRANSLATE_NOOP("korva", "written by"),
+             ext.writer ? QStringLiteral("Korva ") + ext.writer->text() : unknown);
         if (ext.unknownRecords)
-            line("unknown records", korvaext::unknownRecordsNote(ext.writer, ext.unknownRecords));
+            line(QT_TRANSLATE_NOOP("korva", "unknown records"),
+                 korvaext::unknownRecordsNote(ext.writer, ext.unknownRecords));
     } catch (const std::exception& error) {
-        return refuse(path, QString::fromLocal8Bit(error.what()));
+        return refuse(path, QString::fromUtf8(error.what()));
     }
     return writeOut(text.toUtf8());
 }
@@ -347,11 +361,13 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
         png = writer.finish();
         zoomed.setSources(nullptr, nullptr);
         if (!drawn)
-            return refuse(out, translated("there is not enough memory for the picture"));
+            return refuse(out, QCoreApplication::translate(
+                                   "korva", "there is not enough memory for the picture"));
         if (png.isEmpty())
-            return refuse(out, translated("the picture could not be encoded"));
+            return refuse(out,
+                          QCoreApplication::translate("korva", "the picture could not be encoded"));
     } catch (const std::exception& error) {
-        return refuse(reading, QString::fromLocal8Bit(error.what()));
+        return refuse(reading, QString::fromUtf8(error.what()));
     }
     QString error;
     if (!saveFileSafely(out, png, &error)) {
@@ -414,8 +430,8 @@ LaunchRequest runCommandLine(int argc, char** argv) {
     const auto takes = [&](int count) { return argc == count + 2; };
     const auto wrongCount = [&] {
         return LaunchRequest{
-            refuseArguments(
-                translated("%1 takes other arguments").arg(QString::fromLocal8Bit(argv[1]))),
+            refuseArguments(QCoreApplication::translate("korva", "%1 takes other arguments")
+                                .arg(QString::fromLocal8Bit(argv[1]))),
             {}};
     };
 
@@ -445,7 +461,8 @@ LaunchRequest runCommandLine(int argc, char** argv) {
                 zoom = Zoom::scaleOfPercent(arg(++i).toInt(&number));
                 if (!number || *zoom == 0.0)
                     return {refuseArguments(
-                                translated("--zoom takes a percentage from 25 to 400, not %1")
+                                QCoreApplication::translate(
+                                    "korva", "--zoom takes a percentage from 25 to 400, not %1")
                                     .arg(arg(i))),
                             {}};
             } else {
@@ -453,7 +470,9 @@ LaunchRequest runCommandLine(int argc, char** argv) {
             }
         }
         if (!request.since.isEmpty() && !request.moves)
-            return {refuseArguments(translated("--since goes with --moves")), {}};
+            return {
+                refuseArguments(QCoreApplication::translate("korva", "--since goes with --moves")),
+                {}};
         request.zoom = zoom.value_or(1.0);
         return {renderPosition(argc, argv, request), {}};
     }
@@ -489,13 +508,17 @@ LaunchRequest runCommandLine(int argc, char** argv) {
         if (a.size() > 1 && a[0] == '-') {
             const std::optional<bool> takesValue = qtOptionTakesValue(a);
             if (!takesValue)
-                return {refuseArguments(translated("unknown option %1").arg(arg(i))), {}};
+                return {refuseArguments(
+                            QCoreApplication::translate("korva", "unknown option %1").arg(arg(i))),
+                        {}};
             if (*takesValue)
                 ++i;
             continue;
         }
         if (!request.moveFile.isEmpty())
-            return {refuseArguments(translated("only one move file can be opened at a time")), {}};
+            return {refuseArguments(QCoreApplication::translate(
+                        "korva", "only one move file can be opened at a time")),
+                    {}};
         request.moveFile = arg(i);
     }
     return request;

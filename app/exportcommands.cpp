@@ -37,10 +37,6 @@ namespace {
 constexpr int kRefused = 2;
 constexpr int kWriteFailed = 1;
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("korva", text);
-}
-
 // "korva: NAME: reason", the name as a terminal shows it harmlessly.
 void tell(const QString& what, const QString& reason) {
     std::fprintf(stderr, "korva: %s: %s\n", qPrintable(untrustedtext::forTerminal(what)),
@@ -106,11 +102,12 @@ OpenedTurn openedTurn(const OpenedMoveFile& file, const QString& path, const QSt
         evidence = diceEvidenceAgainst(history ? &*history : nullptr, sent,
                                        game ? game : file.extension.gameId);
     } else if (context.claimsOtherGame) {
-        evidence.missing = translated("the file claims the id of another of your games");
+        evidence.missing =
+            QCoreApplication::translate("korva", "the file claims the id of another of your games");
     } else if (history) {
         evidence = diceEvidenceFor(*history, file, game);
     } else {
-        evidence.missing = translated("no history is kept");
+        evidence.missing = QCoreApplication::translate("korva", "no history is kept");
     }
     return {movesOfTurn(file.contents.counters, file.extension.turnStart, earlier),
             verifyDice(file.extension.diceRolls, file.contents.tags, evidence)};
@@ -152,7 +149,7 @@ int exportTurn(int argc, char** argv, const QString& file, const QString& out,
             QFileInfo(file).fileName()};
         outcome = exportTurnPage(source, out);
     } catch (const std::exception& error) {
-        return refuse(reading, QString::fromLocal8Bit(error.what()));
+        return refuse(reading, QString::fromUtf8(error.what()));
     }
     if (!outcome.written) {
         tell(out, outcome.error);
@@ -179,7 +176,7 @@ int animate(int argc, char** argv, const AnimateRequest& request) {
         try {
             readOpenedMoveFile(file);
         } catch (const std::exception& error) {
-            return refuse(file, QString::fromLocal8Bit(error.what()));
+            return refuse(file, QString::fromUtf8(error.what()));
         }
     }
     if (request.frames) {
@@ -209,7 +206,7 @@ int animate(int argc, char** argv, const AnimateRequest& request) {
             *sink, progress);
     } catch (const std::exception& error) {
         return refuse(showing >= 0 ? request.files[showing] : request.out,
-                      QString::fromLocal8Bit(error.what()));
+                      QString::fromUtf8(error.what()));
     }
     if (!outcome.written) {
         tell(request.out, outcome.error);
@@ -235,19 +232,22 @@ std::optional<AnimateRequest> animateRequest(int argc, char** argv, int* status)
             bool number = false;
             zoom = Zoom::scaleOfPercent(arg(++i).toInt(&number));
             if (!number || *zoom == 0.0)
-                return refused(
-                    translated("--zoom takes a percentage from 25 to 400, not %1").arg(arg(i)));
+                return refused(QCoreApplication::translate(
+                                   "korva", "--zoom takes a percentage from 25 to 400, not %1")
+                                   .arg(arg(i)));
         } else if (option == "--frame-ms" && !frameMs && i + 1 < argc) {
             bool number = false;
             frameMs = arg(++i).toInt(&number);
             if (!number || *frameMs < 20 || *frameMs > 60000)
-                return refused(translated("--frame-ms takes milliseconds from 20 to 60000, not %1")
-                                   .arg(arg(i)));
+                return refused(
+                    QCoreApplication::translate(
+                        "korva", "--frame-ms takes milliseconds from 20 to 60000, not %1")
+                        .arg(arg(i)));
         } else if (option == "--frames" && !request.frames && i + 1 < argc) {
             request.frames = true;
             request.out = arg(++i);
         } else if (option.size() > 1 && option[0] == '-') {
-            return refused(translated("--animate takes other arguments"));
+            return refused(QCoreApplication::translate("korva", "--animate takes other arguments"));
         } else {
             plain << arg(i);
         }
@@ -255,9 +255,11 @@ std::optional<AnimateRequest> animateRequest(int argc, char** argv, int* status)
     if (!request.frames && !plain.isEmpty())
         request.out = plain.takeFirst();
     if (plain.isEmpty())
-        return refused(translated("--animate takes an output and at least one move file"));
+        return refused(QCoreApplication::translate(
+            "korva", "--animate takes an output and at least one move file"));
     if (request.frames && frameMs)
-        return refused(translated("--frame-ms goes with an animated WebP, not with --frames"));
+        return refused(QCoreApplication::translate(
+            "korva", "--frame-ms goes with an animated WebP, not with --frames"));
     request.files = plain;
     request.zoom = zoom.value_or(0.5);
     request.frameMs = frameMs.value_or(1500);
@@ -274,7 +276,8 @@ std::optional<int> runExportCommand(int argc, char** argv) {
             return exportTurn(argc, argv, arg(2), arg(3), {});
         if (argc == 6 && std::string_view(argv[4]) == "--since")
             return exportTurn(argc, argv, arg(2), arg(3), arg(5));
-        return refuseArguments(translated("--export-turn takes other arguments"));
+        return refuseArguments(
+            QCoreApplication::translate("korva", "--export-turn takes other arguments"));
     }
     if (first == "--animate") {
         int status = kRefused;

@@ -16,10 +16,6 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("korva", text);
-}
-
 // The games with a new move in a watched folder, as the window finds them.
 QHash<QString, TurnRecord> arrivedMoves(const GameHistory& history, const QStringList& folders) {
     QHash<QString, TurnRecord> arrived;
@@ -61,7 +57,7 @@ QString gamesListing() {
     const QStringList lines = newMoves + others;
     if (lines.isEmpty())
         return (archivedCount == 0
-                    ? translated("No games in the history yet.")
+                    ? QCoreApplication::translate("korva", "No games in the history yet.")
                     : QCoreApplication::translate("korva", "No games but archived ones (%n).",
                                                   nullptr, archivedCount)) +
                QLatin1Char('\n');

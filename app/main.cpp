@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
             mainForm.files().OpenMove(QDir::current().absoluteFilePath(request.moveFile));
         KorvaApplication::exec();
     } catch (const std::exception& error) {
-        KorvaApplication::reportException(QString::fromLocal8Bit(error.what()));
+        KorvaApplication::reportException(QString::fromUtf8(error.what()));
     }
     delete Splash.data();
     return 0;

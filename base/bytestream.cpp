@@ -1,5 +1,7 @@
 #include "base/bytestream.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 void ByteWriter::writeInt32(std::int32_t value) {
@@ -17,7 +19,9 @@ void ByteWriter::writeText(const std::string& text) {
 
 void ByteReader::require(qsizetype count, std::string_view what) const {
     if (count > remaining())
-        throw StreamEndError("the file ends inside " + std::string(what));
+        throw StreamEndError(QCoreApplication::translate("ByteStream", "the file ends inside %1")
+                                 .arg(QString::fromUtf8(what.data(), qsizetype(what.size())))
+                                 .toStdString());
 }
 
 std::int32_t ByteReader::readInt32(std::string_view what) {
@@ -31,13 +35,26 @@ std::int32_t ByteReader::readInt32(std::string_view what) {
 
 std::string ByteReader::readText(std::int32_t maxLength, std::string_view what) {
     // The name is made only for an error: texts are read by the hundred thousand.
-    const auto lengthOf = [what] { return "the length of " + std::string(what); };
-    const std::int32_t length = remaining() >= 4 ? readInt32() : readInt32(lengthOf());
+    const auto name = [what] { return QString::fromUtf8(what.data(), qsizetype(what.size())); };
+    const std::int32_t length =
+        remaining() >= 4 ? readInt32()
+                         : readInt32(QCoreApplication::translate("ByteStream", "the length of %1")
+                                         .arg(name())
+                                         .toStdString());
     if (length < 0)
-        throw std::runtime_error(lengthOf() + " is negative (" + std::to_string(length) + ")");
+        throw std::runtime_error(
+            QCoreApplication::translate("ByteStream", "the length of %1 is negative (%2)")
+                .arg(name())
+                .arg(length)
+                .toStdString());
     if (length > maxLength)
-        throw std::runtime_error(lengthOf() + " is " + std::to_string(length) +
-                                 ", more than its box holds (" + std::to_string(maxLength) + ")");
+        throw std::runtime_error(
+            QCoreApplication::translate("ByteStream",
+                                        "the length of %1 is %2, more than its box holds (%3)")
+                .arg(name())
+                .arg(length)
+                .arg(maxLength)
+                .toStdString());
     require(qsizetype{length} + 1, what);
     const char* start = bytes_.data() + pos_;
     pos_ += qsizetype{length} + 1;

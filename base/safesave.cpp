@@ -1,5 +1,6 @@
 #include "base/safesave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -174,11 +175,13 @@ bool saveFileSafely(const QString& path, const QByteArray& bytes, QString* error
         return fail(error, QStringLiteral("%1: %2").arg(shown, systemError(errno)));
     // Renaming over a FIFO or a device would put a file in its place.
     if (exists && S_ISDIR(existing.st_mode))
-        return fail(error, QStringLiteral("%1 is a folder").arg(shown));
+        return fail(error, QCoreApplication::translate("SafeSave", "%1 is a folder").arg(shown));
     if (exists && !S_ISREG(existing.st_mode))
-        return fail(error, QStringLiteral("%1 is not a regular file").arg(shown));
+        return fail(error,
+                    QCoreApplication::translate("SafeSave", "%1 is not a regular file").arg(shown));
     if (exists && ::access(encoded(target).constData(), W_OK) != 0)
-        return fail(error, QStringLiteral("%1 is not writable").arg(shown));
+        return fail(error,
+                    QCoreApplication::translate("SafeSave", "%1 is not writable").arg(shown));
 
     const QString folder = QFileInfo(target).absolutePath();
     clearLeftOvers(folder);
@@ -202,7 +205,7 @@ bool saveFileSafely(const QString& path, const QByteArray& bytes, QString* error
         qint64 chunk = std::min(kChunk, bytes.size() - written);
         if (faults.failWriteAfter >= 0 && written + chunk > faults.failWriteAfter) {
             if (written >= faults.failWriteAfter)
-                return giveUp(QStringLiteral("writing failed part-way"));
+                return giveUp(QCoreApplication::translate("SafeSave", "writing failed part-way"));
             chunk = faults.failWriteAfter - written;
         }
         // A disk that fills part-way takes a short write first, then says why at the next.
@@ -216,22 +219,25 @@ bool saveFileSafely(const QString& path, const QByteArray& bytes, QString* error
     }
     if (faults.abandon) {
         ::close(temporary.fd);
-        return fail(error, QStringLiteral("the save was abandoned"));
+        return fail(error, QCoreApplication::translate("SafeSave", "the save was abandoned"));
     }
     // Every byte on the disk before the old file is replaced.
     if (const int code = faults.failSync ? EIO : syncDescriptor(temporary.fd))
         return giveUp(
-            QStringLiteral("the file could not be synced to the disk: %1").arg(systemError(code)));
+            QCoreApplication::translate("SafeSave", "the file could not be synced to the disk: %1")
+                .arg(systemError(code)));
     if (faults.failRename)
-        return giveUp(QStringLiteral("the file could not be replaced"));
+        return giveUp(QCoreApplication::translate("SafeSave", "the file could not be replaced"));
     if (::rename(temporary.path.constData(), encoded(target).constData()) != 0) {
         const int code = errno;
-        return giveUp(QStringLiteral("the file could not be replaced: %1").arg(systemError(code)));
+        return giveUp(QCoreApplication::translate("SafeSave", "the file could not be replaced: %1")
+                          .arg(systemError(code)));
     }
     // Held until now, so that no other save took the temporary file for a leftover.
     ::close(temporary.fd);
     if (const int code = faults.failFolderSync ? EIO : syncFolder(folder))
-        return fail(error, QStringLiteral("the folder could not be synced to the disk: %1")
+        return fail(error, QCoreApplication::translate(
+                               "SafeSave", "the folder could not be synced to the disk: %1")
                                .arg(systemError(code)));
     return true;
 }

@@ -6,6 +6,8 @@
 #include "board/picturemodule.h"
 #include "combat/tagsection.h"
 
+#include <QCoreApplication>
+
 #include <QImage>
 #include <QString>
 
@@ -138,12 +140,17 @@ void Tagger::releaseMap() {
 }
 
 void Tagger::readTag(ByteReader& in, const std::string& which) {
-    const std::string of = " of " + which;
-    in.readInt32("the record word" + of); // it carries no meaning
-    const std::int32_t x = in.readInt32("the x position" + of);
-    const std::int32_t y = in.readInt32("the y position" + of);
-    const std::int32_t dieValue = in.readInt32("the die value" + of);
-    std::string comment = in.readText(kMaxCommentLength, "the comment" + of);
+    const QString of = QString::fromStdString(which);
+    const auto field = [&of](const char* text) {
+        return QCoreApplication::translate("Tagger", text).arg(of).toStdString();
+    };
+    in.readInt32(field(QT_TRANSLATE_NOOP("Tagger", "the record word of %1"))); // it means nothing
+    const std::int32_t x = in.readInt32(field(QT_TRANSLATE_NOOP("Tagger", "the x position of %1")));
+    const std::int32_t y = in.readInt32(field(QT_TRANSLATE_NOOP("Tagger", "the y position of %1")));
+    const std::int32_t dieValue =
+        in.readInt32(field(QT_TRANSLATE_NOOP("Tagger", "the die value of %1")));
+    std::string comment =
+        in.readText(kMaxCommentLength, field(QT_TRANSLATE_NOOP("Tagger", "the comment of %1")));
     position_ = AFPoint(x, y);
     dieValue_ = dieValue;
     comment_ = std::move(comment);

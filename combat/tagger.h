@@ -103,6 +103,8 @@ private:
 };
 
 // Tags are ordered by position alone, x first, then y.
-template <> struct std::less<Tagger> {
+namespace std {
+template <> struct less<Tagger> {
     bool operator()(const Tagger& a, const Tagger& b) const { return a.position() < b.position(); }
 };
+} // namespace std

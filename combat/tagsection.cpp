@@ -3,6 +3,8 @@
 #include "base/bytestream.h"
 #include "combat/tagger.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Word, x, y, die value, comment length and the zero byte of an empty comment.
@@ -31,17 +33,28 @@ bool readSoundRecord(ByteReader& in, TagRecord& record) {
 } // namespace
 
 std::vector<TagRecord> readTagsSection(ByteReader& in) {
-    const std::int32_t mark = in.readInt32("the mark of the combat section");
+    const std::int32_t mark = in.readInt32(
+        QCoreApplication::translate("TagSection", "the mark of the combat section").toStdString());
     if (mark != kTagsSectionMark)
-        throw TagSectionError("the combat section is missing (wrong section mark " +
-                              std::to_string(mark) + ")");
-    const std::int32_t count = in.readInt32("the combat count of the combat section");
+        throw TagSectionError(
+            QCoreApplication::translate("TagSection",
+                                        "the combat section is missing (wrong section mark %1)")
+                .arg(mark)
+                .toStdString());
+    const std::int32_t count = in.readInt32(
+        QCoreApplication::translate("TagSection", "the combat count of the combat section")
+            .toStdString());
     if (count < 0)
-        throw TagSectionError("the combat count is negative (" + std::to_string(count) + ")");
+        throw TagSectionError(
+            QCoreApplication::translate("TagSection", "the combat count is negative (%1)")
+                .arg(count)
+                .toStdString());
     // Refuse a count the rest of the file cannot hold before making room for it.
     if (qsizetype{count} > in.remaining() / kSmallestTagRecord)
-        throw TagSectionError("the combat count " + std::to_string(count) +
-                              " is more than the file holds");
+        throw TagSectionError(QCoreApplication::translate(
+                                  "TagSection", "the combat count %1 is more than the file holds")
+                                  .arg(count)
+                                  .toStdString());
     std::vector<TagRecord> records;
     records.reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
@@ -49,12 +62,19 @@ std::vector<TagRecord> readTagsSection(ByteReader& in) {
         if (!readSoundRecord(in, record)) {
             // The record is refused: read it again naming each field, for the error.
             Tagger key(AFPoint(0, 0));
-            key.readTag(in, "combat " + std::to_string(i + 1) + " in the combat section");
+            key.readTag(in,
+                        QCoreApplication::translate("TagSection", "combat %1 in the combat section")
+                            .arg(i + 1)
+                            .toStdString());
             record = {key.position(), key.dieValue(), key.comment()};
         }
         if (record.dieValue < 1 || record.dieValue > 6)
-            throw TagSectionError("combat " + std::to_string(i + 1) + " has the die value " +
-                                  std::to_string(record.dieValue) + ", outside 1 to 6");
+            throw TagSectionError(
+                QCoreApplication::translate("TagSection",
+                                            "combat %1 has the die value %2, outside 1 to 6")
+                    .arg(i + 1)
+                    .arg(record.dieValue)
+                    .toStdString());
         records.push_back(std::move(record));
     }
     return records;
@@ -63,8 +83,10 @@ std::vector<TagRecord> readTagsSection(ByteReader& in) {
 void writeTagsSection(ByteWriter& out, const std::vector<TagRecord>& records) {
     for (const TagRecord& record : records)
         if (record.comment.size() > static_cast<std::size_t>(Tagger::kMaxCommentLength))
-            throw TagSectionError("a combat comment is longer than " +
-                                  std::to_string(Tagger::kMaxCommentLength) + " characters");
+            throw TagSectionError(QCoreApplication::translate(
+                                      "TagSection", "a combat comment is longer than %1 characters")
+                                      .arg(Tagger::kMaxCommentLength)
+                                      .toStdString());
     out.writeInt32(kTagsSectionMark);
     out.writeInt32(static_cast<std::int32_t>(records.size()));
     for (const TagRecord& record : records)

@@ -3,6 +3,8 @@
 #include "base/bytestream.h"
 #include "counters/orderofbattle.h"
 
+#include <QCoreApplication>
+
 CounterMgr::CounterMgr() {
     createCounters();
 }
@@ -51,15 +53,23 @@ void CounterMgr::writeRecords(ByteWriter& out, const std::vector<CounterRecord>&
 }
 
 std::optional<std::vector<CounterRecord>> CounterMgr::readRecords(ByteReader& in) {
-    if (in.readInt32("the mark of the counters section") != kSectionMark)
+    if (in.readInt32(
+            QCoreApplication::translate("CounterSection", "the mark of the counters section")
+                .toStdString()) != kSectionMark)
         return std::nullopt;
-    in.readInt32("the counter count of the counters section"); // it does not bound the records
+    in.readInt32(
+        QCoreApplication::translate("CounterSection", "the counter count of the counters section")
+            .toStdString()); // it does not bound the records
     std::vector<CounterRecord> records;
     records.reserve(kOrderOfBattleSize);
     for (int n = 0; n < kOrderOfBattleSize; ++n) {
         if (in.remaining() < CounterRecord::kSize)
-            throw StreamEndError("the file ends inside the record of counter " +
-                                 std::to_string(n + 1) + " in the counters section");
+            throw StreamEndError(
+                QCoreApplication::translate(
+                    "CounterSection",
+                    "the file ends inside the record of counter %1 in the counters section")
+                    .arg(n + 1)
+                    .toStdString());
         records.push_back(CounterRecord::read(in));
     }
     return records;

@@ -2,6 +2,8 @@
 
 #include "base/bytestream.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 
 int CounterRecord::stateWord() const {
@@ -14,7 +16,9 @@ CounterRecord CounterRecord::fromWords(int startHex, int currentHex, int stateWo
 
 CounterRecord CounterRecord::read(ByteReader& in) {
     if (in.remaining() < kSize)
-        throw StreamEndError("the file ends inside a counter record");
+        throw StreamEndError(
+            QCoreApplication::translate("CounterSection", "the file ends inside a counter record")
+                .toStdString());
     const int start = in.readInt32();
     const int current = in.readInt32();
     const int state = in.readInt32();

@@ -9,10 +9,6 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("DiceStats", text);
-}
-
 // The upper tail of the chi-square distribution with five degrees of freedom, in closed form
 // (for an odd number of degrees the tail is erfc plus a finite series).
 double chiSquareTail5(double x) {
@@ -47,11 +43,14 @@ Fairness dicestats::fairnessOf(const FaceCounts& faces) {
 QString dicestats::fairnessText(const FaceCounts& faces) {
     const int total = faces.total();
     if (total < kFewestToTell)
-        return translated("too few rolls to tell (%1 of %2)").arg(total).arg(kFewestToTell);
+        return QCoreApplication::translate("DiceStats", "too few rolls to tell (%1 of %2)")
+            .arg(total)
+            .arg(kFewestToTell);
     const Fairness fairness = fairnessOf(faces);
     if (fairness.pValue >= kUnusual)
-        return translated("as expected of a fair die");
+        return QCoreApplication::translate("DiceStats", "as expected of a fair die");
     const double oneIn = fairness.pValue > 0 ? std::round(1 / fairness.pValue) : 1e15;
-    return translated("unusual: 1 in %1 fair dice would be this uneven")
+    return QCoreApplication::translate("DiceStats",
+                                       "unusual: 1 in %1 fair dice would be this uneven")
         .arg(QLocale().toString(std::min(oneIn, 1e15), 'f', 0));
 }

@@ -11,10 +11,6 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("DiceVerdict", text);
-}
-
 DiceVerdict unverifiable(DiceVerdict verdict, const QString& why) {
     verdict.kind = DiceVerdict::Kind::Unverifiable;
     verdict.why = why;
@@ -39,13 +35,17 @@ bool sameCombat(const DiceRoll& roll, const TagRecord& tag) {
 QString freeReasonText(std::uint32_t free) {
     switch (free) {
     case DiceRolls::FirstTurn:
-        return translated("the first turn: there was no secret to draw them from");
+        return QCoreApplication::translate("DiceVerdict",
+                                           "the first turn: there was no secret to draw them from");
     case DiceRolls::NoKorvaDice:
-        return translated("the file they answered had no dice record");
+        return QCoreApplication::translate("DiceVerdict",
+                                           "the file they answered had no dice record");
     case DiceRolls::SecretLost:
-        return translated("their history no longer held their secret");
+        return QCoreApplication::translate("DiceVerdict",
+                                           "their history no longer held their secret");
     default:
-        return translated("they rolled freely for a reason this Korva does not know");
+        return QCoreApplication::translate(
+            "DiceVerdict", "they rolled freely for a reason this Korva does not know");
     }
 }
 
@@ -53,28 +53,34 @@ QString DiceVerdict::text() const {
     switch (kind) {
     case Kind::Verified:
         if (made == 0)
-            return translated("no rolls were made");
-        return made == 1 ? translated("the one roll verified")
-                         : translated("all %1 rolls verified").arg(made);
+            return QCoreApplication::translate("DiceVerdict", "no rolls were made");
+        return QCoreApplication::translate("DiceVerdict", "all %n roll(s) verified", nullptr,
+                                           int(made));
     case Kind::Mismatch:
-        return roll == 0 ? translated("the rolls do not match (%1)").arg(why)
-                         : translated("roll %1 does not match").arg(roll);
+        return roll == 0
+                   ? QCoreApplication::translate("DiceVerdict", "the rolls do not match (%1)")
+                         .arg(why)
+                   : QCoreApplication::translate("DiceVerdict", "roll %1 does not match").arg(roll);
     case Kind::Missing:
-        if (made == 1)
-            return translated("roll 1 is missing, 1 roll was made");
-        return translated("roll %1 is missing, %2 rolls were made").arg(roll).arg(made);
+        return QCoreApplication::translate("DiceVerdict", "roll %1 is missing, %n roll(s) made",
+                                           nullptr, int(made))
+            .arg(roll);
     case Kind::Withheld:
         if (claim.isEmpty())
-            return translated("the rolls were withheld: they committed to this turn's dice in "
-                              "%1 and did not reveal them")
+            return QCoreApplication::translate(
+                       "DiceVerdict",
+                       "the rolls were withheld: they committed to this turn's dice in "
+                       "%1 and did not reveal them")
                 .arg(untrustedtext::forLine(why));
-        return translated("the rolls were withheld: they committed to this turn's dice in %1 "
-                          "and did not reveal them (their file says: %2)")
+        return QCoreApplication::translate(
+                   "DiceVerdict",
+                   "the rolls were withheld: they committed to this turn's dice in %1 "
+                   "and did not reveal them (their file says: %2)")
             .arg(untrustedtext::forLine(why), claim);
     case Kind::Unverifiable:
         break;
     }
-    return translated("rolls not verifiable (%1)").arg(why);
+    return QCoreApplication::translate("DiceVerdict", "rolls not verifiable (%1)").arg(why);
 }
 
 DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector<TagRecord>& tags,
@@ -93,7 +99,8 @@ DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector
         return verdict;
     }
     if (!record)
-        return unverifiable(verdict, translated("the file carries no dice record"));
+        return unverifiable(
+            verdict, QCoreApplication::translate("DiceVerdict", "the file carries no dice record"));
     verdict.made = record->made;
     const std::vector<DiceRoll>& rolls = record->rolls;
     if (rolls.size() == tags.size())
@@ -106,28 +113,35 @@ DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector
 
     // The combats the opponent's program shows are the ones the record lists.
     if (rolls.size() != tags.size())
-        return mismatch(verdict, 0, translated("the combats are not the rolls listed"));
+        return mismatch(
+            verdict, 0,
+            QCoreApplication::translate("DiceVerdict", "the combats are not the rolls listed"));
     std::map<std::uint32_t, std::size_t> byNumber;
     for (std::size_t i = 0; i < rolls.size(); ++i) {
         if (!sameCombat(rolls[i], tags[i]) || rolls[i].number == 0 ||
             !byNumber.emplace(rolls[i].number, i).second)
-            return mismatch(verdict, rolls[i].number, translated("a combat no roll accounts for"));
+            return mismatch(
+                verdict, rolls[i].number,
+                QCoreApplication::translate("DiceVerdict", "a combat no roll accounts for"));
     }
     // Only what the checking player holds decides: their sent file and the commitment.
     if (record->openedHash != evidence.sentHash)
         return mismatch(verdict, 0,
-                        translated("they were rolled against another file than the one you "
-                                   "sent"));
+                        QCoreApplication::translate(
+                            "DiceVerdict", "they were rolled against another file than the one you "
+                                           "sent"));
     if (dicedraw::commitmentOf(record->secret) != evidence.commitment)
         return mismatch(verdict, 0,
-                        translated("the secret revealed is not the one their earlier file "
-                                   "committed"));
+                        QCoreApplication::translate(
+                            "DiceVerdict", "the secret revealed is not the one their earlier file "
+                                           "committed"));
     // A file that promised dice per combat cannot fall back to dice that can be swapped.
     const bool perCombat = record->free == DiceRolls::FixedPerCombat;
     if (perCombat != evidence.perCombat)
         return mismatch(verdict, 0,
-                        translated("they were drawn in another way than their earlier file "
-                                   "promised"));
+                        QCoreApplication::translate(
+                            "DiceVerdict", "they were drawn in another way than their earlier file "
+                                           "promised"));
     std::optional<std::uint32_t> wrong;
     for (const auto& [number, index] : byNumber) {
         const DiceRoll& roll = rolls[index];

@@ -10,10 +10,6 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("EditCommand", text);
-}
-
 QString nameOf(const ZeKCounter* counter) {
     return counter ? win1252::toUnicode(counter->name()) : QString();
 }
@@ -35,8 +31,8 @@ private:
 class MoveAll : public EditCommand {
 public:
     MoveAll(Game& game, int from, int to)
-        : EditCommand(game,
-                      translated("move of the stack from %1").arg(editcommands::placeOf(from))),
+        : EditCommand(game, QCoreApplication::translate("EditCommand", "move of the stack from %1")
+                                .arg(editcommands::placeOf(from))),
           from_(from), to_(to), count_(game.board().count(from)) {}
 
 private:
@@ -57,7 +53,8 @@ class RotateStack : public EditCommand {
 public:
     RotateStack(Game& game, int hex)
         : EditCommand(game,
-                      translated("turning over the stack in %1").arg(editcommands::placeOf(hex))),
+                      QCoreApplication::translate("EditCommand", "turning over the stack in %1")
+                          .arg(editcommands::placeOf(hex))),
           hex_(hex), count_(game.board().count(hex)) {}
 
 private:
@@ -124,10 +121,13 @@ QString editcommands::placeOf(int hex) {
 
 EditCommand* editcommands::moveTop(Game& game, int from, int to, bool returnToStart) {
     const QString name = nameOf(game.counterAt(from));
-    return new MoveTop(game, from, to,
-                       returnToStart
-                           ? translated("return of %1 to its start hex %2").arg(name, placeOf(to))
-                           : translated("move of %1 from %2").arg(name, placeOf(from)));
+    return new MoveTop(
+        game, from, to,
+        returnToStart
+            ? QCoreApplication::translate("EditCommand", "return of %1 to its start hex %2")
+                  .arg(name, placeOf(to))
+            : QCoreApplication::translate("EditCommand", "move of %1 from %2")
+                  .arg(name, placeOf(from)));
 }
 
 EditCommand* editcommands::moveAll(Game& game, int from, int to) {
@@ -139,19 +139,20 @@ EditCommand* editcommands::rotateStack(Game& game, int hex) {
 }
 
 EditCommand* editcommands::flip(Game& game, int hex) {
-    return new ChangeState(
-        game, hex, false,
-        translated("flip of %1 in %2").arg(nameOf(game.counterAt(hex)), placeOf(hex)));
+    return new ChangeState(game, hex, false,
+                           QCoreApplication::translate("EditCommand", "flip of %1 in %2")
+                               .arg(nameOf(game.counterAt(hex)), placeOf(hex)));
 }
 
 EditCommand* editcommands::tag(Game& game, int hex) {
-    return new ChangeState(
-        game, hex, true,
-        translated("tag of %1 in %2").arg(nameOf(game.counterAt(hex)), placeOf(hex)));
+    return new ChangeState(game, hex, true,
+                           QCoreApplication::translate("EditCommand", "tag of %1 in %2")
+                               .arg(nameOf(game.counterAt(hex)), placeOf(hex)));
 }
 
 EditCommand* editcommands::roll(Game& game, int hex, unsigned number, int die) {
-    return new Roll(game, translated("roll %1 in %2: die %3 (a roll cannot be taken back)")
+    return new Roll(game, QCoreApplication::translate(
+                              "EditCommand", "roll %1 in %2: die %3 (a roll cannot be taken back)")
                               .arg(number)
                               .arg(placeOf(hex))
                               .arg(die));

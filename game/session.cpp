@@ -220,7 +220,7 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         gameName_ = savename::gameNameOf(fileName);
         keepInHistory(file.bytes, false);
     } catch (const std::exception& error) {
-        outcome.error = QString::fromLocal8Bit(error.what());
+        outcome.error = QString::fromUtf8(error.what());
         return outcome;
     }
     // No undo may move a counter of the freshly opened position. Combats that came back are
@@ -396,7 +396,7 @@ Session::StepOutcome Session::showPastEntry(std::size_t index) {
     try {
         game_->showPast(GameHistory::read(pastEntries_[index]));
     } catch (const std::exception& error) {
-        stepError_ = QString::fromLocal8Bit(error.what());
+        stepError_ = QString::fromUtf8(error.what());
         // A refused copy leaves the present showing, whatever showed before.
         if (!wasPresent) {
             emit undoChanged();

@@ -15,10 +15,6 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("TurnDice", text);
-}
-
 void addNote(QString* warning, const QString& note) {
     if (!warning || note.isEmpty())
         return;
@@ -81,11 +77,12 @@ void TurnDice::opened(const OpenedMoveFile& file, const OpenedAs& as, QString* w
         openedAt_[keyOf(openedTags_[i].position)].push_back(i);
     DiceEvidence evidence;
     if (as.keptApart)
-        evidence.missing = translated("the file claims the id of another of your games");
+        evidence.missing = QCoreApplication::translate(
+            "TurnDice", "the file claims the id of another of your games");
     else if (history_)
         evidence = diceEvidenceFor(*history_, file, as.game);
     else
-        evidence.missing = translated("no history is kept");
+        evidence.missing = QCoreApplication::translate("TurnDice", "no history is kept");
     verdict_ = verifyDice(file.extension.diceRolls, openedTags_, evidence);
     if (as.keptApart)
         game_.reset(); // nothing of the game it claims is touched
@@ -97,7 +94,7 @@ void TurnDice::goOnWith(const OpenedMoveFile& file, QString* warning) {
     const std::optional<DiceRolls>& record = file.extension.diceRolls;
     // Nothing of the opponent's to check: the player's own rolls.
     verdict_ = DiceVerdict{};
-    verdict_->why = translated("it is a file you saved yourself");
+    verdict_->why = QCoreApplication::translate("TurnDice", "it is a file you saved yourself");
     if (!record) {
         // Saved by a Korva that kept no dice: its turn rolls as it did.
         free_ = DiceRolls::NoKorvaDice;
@@ -186,12 +183,13 @@ TurnDice::Roll TurnDice::roll(int hex, int offset, const std::string& comment, Q
                        ? dicedraw::drawDieForCombat(secret_, openedHash_, roll.number, hex)
                        : dicedraw::drawDie(secret_, openedHash_, roll.number);
         // Kept before it shows: a restart goes on after it and brings it back.
-        QString error = translated("no history is kept");
+        QString error = QCoreApplication::translate("TurnDice", "no history is kept");
         if (!history_ || !game_ ||
             !DiceStore(*history_, *game_)
                  .recordRoll({commitment_, openedHash_, roll.number, roll.die, hex, comment},
                              &error))
-            addNote(warning, translated("The dice ledger could not keep roll %1: %2")
+            addNote(warning, QCoreApplication::translate(
+                                 "TurnDice", "The dice ledger could not keep roll %1: %2")
                                  .arg(roll.number)
                                  .arg(error));
     } else {
@@ -214,9 +212,11 @@ void TurnDice::combatRecorded(int hex, const std::string& comment, QString* warn
     QString error;
     if (!DiceStore(*history_, *game_)
              .recordRoll({commitment_, openedHash_, made.number, made.die, hex, comment}, &error))
-        addNote(warning, translated("The dice ledger could not keep the comment of roll %1: %2")
-                             .arg(made.number)
-                             .arg(error));
+        addNote(warning,
+                QCoreApplication::translate(
+                    "TurnDice", "The dice ledger could not keep the comment of roll %1: %2")
+                    .arg(made.number)
+                    .arg(error));
 }
 
 std::vector<DiceRoll> TurnDice::listRolls(const std::vector<TagRecord>& ownTags) const {
@@ -245,9 +245,11 @@ void TurnDice::addToBlock(KorvaExtension& block, const std::vector<TagRecord>& o
             nextSecret_ = secret;
             nextGame_ = block.gameId;
         } else {
-            addNote(warning, translated("The next turn's dice secret could not be kept, so its "
-                                        "dice will roll freely: %1")
-                                 .arg(error));
+            addNote(warning,
+                    QCoreApplication::translate(
+                        "TurnDice", "The next turn's dice secret could not be kept, so its "
+                                    "dice will roll freely: %1")
+                        .arg(error));
         }
     }
     if (!nextSecret_.isEmpty()) {
@@ -278,6 +280,7 @@ RollMark TurnDice::openedMark(AFPoint position, std::size_t k) const {
 QString TurnDice::markText(const RollMark& mark) {
     if (mark.number == 0)
         return {};
-    return mark.verified ? translated("roll %1, verified").arg(mark.number)
-                         : translated("roll %1").arg(mark.number);
+    return mark.verified
+               ? QCoreApplication::translate("TurnDice", "roll %1, verified").arg(mark.number)
+               : QCoreApplication::translate("TurnDice", "roll %1").arg(mark.number);
 }

@@ -8,10 +8,6 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("DiceVerdict", text);
-}
-
 std::optional<OpenedMoveFile> readCopy(const HistoryEntry& entry) {
     try {
         return GameHistory::read(entry);
@@ -32,18 +28,21 @@ DiceEvidence withCommitment(const GameHistory* history, const OpenedMoveFile& se
     evidence.sentHash = dicedraw::sha256(sent.bytes);
     const QByteArray answered = answeredHash(sent);
     if (answered.isEmpty()) {
-        evidence.missing = translated("the file you sent answered no file of theirs");
+        evidence.missing = QCoreApplication::translate(
+            "DiceVerdict", "the file you sent answered no file of theirs");
         return evidence;
     }
     std::optional<KeptCopy> theirs;
     if (history && game)
         theirs = keptCopyWithHash(*history, *game, answered);
     if (!theirs) {
-        evidence.missing = translated("the file of theirs that you answered is not in the history");
+        evidence.missing = QCoreApplication::translate(
+            "DiceVerdict", "the file of theirs that you answered is not in the history");
         return evidence;
     }
     if (!theirs->file.extension.diceCommitment) {
-        evidence.missing = translated("the file of theirs that you answered committed no secret");
+        evidence.missing = QCoreApplication::translate(
+            "DiceVerdict", "the file of theirs that you answered committed no secret");
         return evidence;
     }
     evidence.commitment = *theirs->file.extension.diceCommitment;
@@ -72,7 +71,7 @@ DiceEvidence diceEvidenceFor(const GameHistory& history, const OpenedMoveFile& f
                              const std::optional<GameId>& game) {
     DiceEvidence evidence;
     if (!game) {
-        evidence.missing = translated("the file names no game");
+        evidence.missing = QCoreApplication::translate("DiceVerdict", "the file names no game");
         return evidence;
     }
     // The newest saved copy before the file was first kept, and the one its record names.
@@ -85,7 +84,8 @@ DiceEvidence diceEvidenceFor(const GameHistory& history, const OpenedMoveFile& f
         const HistoryEntry& entry = (*copies)[i];
         if (QFileInfo(entry.path).size() == file.bytes.size() && history.hashOf(entry) == hash) {
             if (entry.kind == HistoryEntry::Kind::Saved) {
-                evidence.missing = translated("it is a file you saved yourself");
+                evidence.missing =
+                    QCoreApplication::translate("DiceVerdict", "it is a file you saved yourself");
                 return evidence;
             }
             firstKept = i; // kept before: the file it answered was saved before that
@@ -115,7 +115,8 @@ DiceEvidence diceEvidenceFor(const GameHistory& history, const OpenedMoveFile& f
             sent = std::move(answered);
     }
     if (!sent) {
-        evidence.missing = translated("the file you sent is not in the history");
+        evidence.missing =
+            QCoreApplication::translate("DiceVerdict", "the file you sent is not in the history");
         return evidence;
     }
     return withCommitment(&history, *sent, game);

@@ -21,10 +21,6 @@ namespace {
 constexpr qint64 kMaxStoreSize = 8 * 1024 * 1024;
 constexpr std::size_t kMaxComment = 80;
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("DiceStore", text);
-}
-
 std::optional<QByteArray> hashFromHex(const QByteArray& hex) {
     const QByteArray bytes = QByteArray::fromHex(hex);
     // fromHex skips what is not a digit: the round trip proves every byte was one.
@@ -90,7 +86,8 @@ DiceStore::Contents DiceStore::read(QString* note) const {
     if (path_.isEmpty() || info.isSymLink() || !info.isFile())
         return contents;
     if (info.size() > kMaxStoreSize) {
-        setAside(contents, translated("it is larger than 8 MB"), note);
+        setAside(contents, QCoreApplication::translate("DiceStore", "it is larger than 8 MB"),
+                 note);
         return contents;
     }
     QFile file(path_);
@@ -129,7 +126,8 @@ DiceStore::Contents DiceStore::read(QString* note) const {
             }
         }
         if (!sound && damage.isEmpty())
-            damage = translated("line %1 does not read").arg(lineNumber);
+            damage =
+                QCoreApplication::translate("DiceStore", "line %1 does not read").arg(lineNumber);
     }
     if (!damage.isEmpty())
         setAside(contents, damage, note);
@@ -144,18 +142,21 @@ void DiceStore::setAside(const Contents& sound, const QString& why, QString* not
     // The damaged store stays whole beside the sound one, for the player to look into.
     if (!QFile::copy(path_, aside) ||
         !QFile::setPermissions(aside, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        error = translated("it could not be copied aside");
+        error = QCoreApplication::translate("DiceStore", "it could not be copied aside");
     } else if (!write(sound, &error)) {
-        error = translated("its sound lines could not be kept: %1").arg(error);
+        error = QCoreApplication::translate("DiceStore", "its sound lines could not be kept: %1")
+                    .arg(error);
     }
     if (!note)
         return;
-    *note = error.isEmpty()
-                ? translated("The dice store %1 was damaged (%2): it was copied aside as %3 and "
-                             "its sound lines were kept.")
-                      .arg(QDir::toNativeSeparators(path_), why, QDir::toNativeSeparators(aside))
-                : translated("The dice store %1 is damaged (%2) and %3.")
-                      .arg(QDir::toNativeSeparators(path_), why, error);
+    *note =
+        error.isEmpty()
+            ? QCoreApplication::translate(
+                  "DiceStore", "The dice store %1 was damaged (%2): it was copied aside as %3 and "
+                               "its sound lines were kept.")
+                  .arg(QDir::toNativeSeparators(path_), why, QDir::toNativeSeparators(aside))
+            : QCoreApplication::translate("DiceStore", "The dice store %1 is damaged (%2) and %3.")
+                  .arg(QDir::toNativeSeparators(path_), why, error);
 }
 
 bool DiceStore::write(const Contents& contents, QString* error) const {
@@ -165,13 +166,15 @@ bool DiceStore::write(const Contents& contents, QString* error) const {
         return false;
     };
     if (path_.isEmpty())
-        return refuse(translated("this system has no folder for application data"));
+        return refuse(QCoreApplication::translate(
+            "DiceStore", "this system has no folder for application data"));
     const QString folder = QFileInfo(path_).path();
     if (!QDir().mkpath(folder))
-        return refuse(
-            translated("the folder %1 could not be made").arg(QDir::toNativeSeparators(folder)));
+        return refuse(QCoreApplication::translate("DiceStore", "the folder %1 could not be made")
+                          .arg(QDir::toNativeSeparators(folder)));
     if (QFileInfo(folder).isSymLink() || QFileInfo(path_).isSymLink())
-        return refuse(translated("%1 is a symbolic link").arg(QDir::toNativeSeparators(path_)));
+        return refuse(QCoreApplication::translate("DiceStore", "%1 is a symbolic link")
+                          .arg(QDir::toNativeSeparators(path_)));
     QByteArray text;
     for (const QByteArray& secret : contents.secrets)
         text += "secret " + secret.toHex() + '\n';

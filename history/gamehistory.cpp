@@ -149,20 +149,23 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
                             const QDateTime& when) const {
     const QString title = titleOf(file);
     const auto refused = [&](const QString& reason) {
-        return QStringLiteral("The game's history kept no copy of %1: %2.")
+        return QCoreApplication::translate("GameHistory",
+                                           "The game's history kept no copy of %1: %2.")
             .arg(QFileInfo(file).fileName(), reason);
     };
     if (root_.isEmpty())
-        return refused(QStringLiteral("this system has no folder for application data"));
+        return refused(QCoreApplication::translate(
+            "GameHistory", "this system has no folder for application data"));
     const QString key = gameKey(id, file);
     const QDir game(root_ + QLatin1Char('/') + key);
     if (!QDir().mkpath(game.path()))
-        return refused(QStringLiteral("the folder %1 could not be made")
+        return refused(QCoreApplication::translate("GameHistory", "the folder %1 could not be made")
                            .arg(QDir::toNativeSeparators(game.path())));
     // A link planted in the game folder's place would take the copies anywhere.
     if (QFileInfo(game.path()).isSymLink())
-        return refused(QStringLiteral("the folder %1 is a symbolic link")
-                           .arg(QDir::toNativeSeparators(game.path())));
+        return refused(
+            QCoreApplication::translate("GameHistory", "the folder %1 is a symbolic link")
+                .arg(QDir::toNativeSeparators(game.path())));
 
     const std::shared_ptr<const std::vector<HistoryEntry>> known = kept(key);
     const std::vector<HistoryEntry>& copies = *known;
@@ -199,7 +202,7 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
     QString path = pathAt(time);
     for (int tries = 0; QFileInfo(path).exists() || QFileInfo(path).isSymLink(); ++tries) {
         if (tries == 1000)
-            return refused(QStringLiteral("no free name was found"));
+            return refused(QCoreApplication::translate("GameHistory", "no free name was found"));
         time = time.addMSecs(step);
         path = pathAt(time);
     }
@@ -210,7 +213,8 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
     // flush is not reported by every Qt.
     if (QFileInfo(path).size() != bytes.size()) {
         QFile::remove(path);
-        return refused(QStringLiteral("the copy was cut short, most likely by a full disk"));
+        return refused(QCoreApplication::translate(
+            "GameHistory", "the copy was cut short, most likely by a full disk"));
     }
     if (kind == HistoryEntry::Kind::Opened) {
         // It fitted: when the game fills up again, the player hears of it again.

@@ -5,12 +5,9 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("GameList", text);
-}
-
 QString sideName(Side side) {
-    return side == Side::First ? translated("Allies") : translated("Axis");
+    return side == Side::First ? QCoreApplication::translate("GameList", "Allies")
+                               : QCoreApplication::translate("GameList", "Axis");
 }
 
 } // namespace
@@ -22,7 +19,8 @@ QString name(const GameSummary& game, const Shown& shown) {
         return shown(game.name);
     const PlayerNames& players = game.players;
     if (!players.first.isEmpty() && !players.second.isEmpty())
-        return translated("%1 – %2").arg(shown(players.first), shown(players.second));
+        return QCoreApplication::translate("GameList", "%1 – %2")
+            .arg(shown(players.first), shown(players.second));
     if (!players.isEmpty())
         return shown(players.first.isEmpty() ? players.second : players.first);
     return shown(game.last.title);
@@ -32,22 +30,26 @@ QString players(const GameSummary& game, const Shown& shown) {
     const auto player = [&](Side side) {
         const QString& name = game.players.of(side);
         return name.isEmpty() ? sideName(side)
-                              : translated("%1 (%2)").arg(shown(name), sideName(side));
+                              : QCoreApplication::translate("GameList", "%1 (%2)")
+                                    .arg(shown(name), sideName(side));
     };
     if (const std::optional<Side> theirs = game.theirSide())
-        return translated("you: %1 · opponent: %2").arg(player(*game.mySide), player(*theirs));
+        return QCoreApplication::translate("GameList", "you: %1 · opponent: %2")
+            .arg(player(*game.mySide), player(*theirs));
     const auto named = [&](Side side) {
         const QString& name = game.players.of(side);
-        return translated("%1: %2").arg(sideName(side),
-                                        name.isEmpty() ? translated("?") : shown(name));
+        return QCoreApplication::translate("GameList", "%1: %2")
+            .arg(sideName(side),
+                 name.isEmpty() ? QCoreApplication::translate("GameList", "?") : shown(name));
     };
-    return translated("%1 · %2").arg(named(Side::First), named(Side::Second));
+    return QCoreApplication::translate("GameList", "%1 · %2")
+        .arg(named(Side::First), named(Side::Second));
 }
 
 QString turn(const GameSummary& game) {
     if (!game.turn)
-        return translated("Turn unknown");
-    return translated("Turn %1 · %2 to move")
+        return QCoreApplication::translate("GameList", "Turn unknown");
+    return QCoreApplication::translate("GameList", "Turn %1 · %2 to move")
         .arg(game.turn->number)
         .arg(sideName(game.turn->toMove));
 }
@@ -55,47 +57,48 @@ QString turn(const GameSummary& game) {
 QString opponent(const GameSummary& game, const Shown& shown) {
     const std::optional<Side> theirs = game.theirSide();
     if (!theirs)
-        return translated("your opponent");
+        return QCoreApplication::translate("GameList", "your opponent");
     const QString& name = game.players.of(*theirs);
     return name.isEmpty()
-               ? (*theirs == Side::First ? translated("the Allies") : translated("the Axis"))
+               ? (*theirs == Side::First ? QCoreApplication::translate("GameList", "the Allies")
+                                         : QCoreApplication::translate("GameList", "the Axis"))
                : shown(name);
 }
 
 QString whoseMove(const GameSummary& game, const Shown& shown, bool newMove) {
     if (newMove)
-        return translated("new move from %1").arg(opponent(game, shown));
+        return QCoreApplication::translate("GameList", "new move from %1")
+            .arg(opponent(game, shown));
     switch (game.move()) {
     case GameSummary::Move::Yours:
-        return translated("your move");
+        return QCoreApplication::translate("GameList", "your move");
     case GameSummary::Move::Theirs:
-        return translated("waiting for %1").arg(opponent(game, shown));
+        return QCoreApplication::translate("GameList", "waiting for %1").arg(opponent(game, shown));
     case GameSummary::Move::Unknown:
         break;
     }
-    return translated("your side: not yet known");
+    return QCoreApplication::translate("GameList", "your side: not yet known");
 }
 
 QString ago(const QDateTime& then, const QDateTime& now) {
     const qint64 minutes = std::max<qint64>(0, then.secsTo(now) / 60);
     if (minutes < 1)
-        return translated("just now");
+        return QCoreApplication::translate("GameList", "just now");
     if (minutes < 60)
-        return minutes == 1 ? translated("1 minute ago")
-                            : translated("%1 minutes ago").arg(minutes);
+        return QCoreApplication::translate("GameList", "%n minute(s) ago", nullptr, int(minutes));
     const qint64 hours = minutes / 60;
     if (hours < 24)
-        return hours == 1 ? translated("1 hour ago") : translated("%1 hours ago").arg(hours);
+        return QCoreApplication::translate("GameList", "%n hour(s) ago", nullptr, int(hours));
     const qint64 days = hours / 24;
-    return days == 1 ? translated("1 day ago") : translated("%1 days ago").arg(days);
+    return QCoreApplication::translate("GameList", "%Ln day(s) ago", nullptr, int(days));
 }
 
 QString lastFile(const GameSummary& game, const QDateTime& now, const Shown& shown) {
     const QString file = shown(game.last.title + QStringLiteral(".krv"));
     const QString when = ago(game.last.time, now);
     return game.last.kind == HistoryEntry::Kind::Saved
-               ? translated("%1, saved %2").arg(file, when)
-               : translated("%1, opened %2").arg(file, when);
+               ? QCoreApplication::translate("GameList", "%1, saved %2").arg(file, when)
+               : QCoreApplication::translate("GameList", "%1, opened %2").arg(file, when);
 }
 
 QString dice(const GameSummary& game, const Shown& shown) {

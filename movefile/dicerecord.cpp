@@ -1,5 +1,6 @@
 #include "movefile/dicerecord.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 namespace {
@@ -23,7 +24,7 @@ public:
     explicit Cursor(QByteArrayView bytes) : bytes_(bytes) {}
 
     std::uint32_t word() {
-        need(4, "a number");
+        need(4, QT_TRANSLATE_NOOP("DiceRecord", "a number"));
         const auto value = qFromLittleEndian<std::uint32_t>(bytes_.data() + at_);
         at_ += 4;
         return value;
@@ -31,8 +32,11 @@ public:
     QByteArray bytes(std::uint32_t limit, const char* what) {
         const std::uint32_t n = word();
         if (n > limit)
-            throw std::runtime_error(std::string("its dice record has a ") + what + " of " +
-                                     std::to_string(n) + " bytes");
+            throw std::runtime_error(
+                QCoreApplication::translate("DiceRecord", "its dice record has a %1 of %2 bytes")
+                    .arg(QCoreApplication::translate("DiceRecord", what))
+                    .arg(n)
+                    .toStdString());
         need(n, what);
         QByteArray out(bytes_.data() + at_, qsizetype(n));
         at_ += n;
@@ -43,7 +47,10 @@ public:
 private:
     void need(qsizetype n, const char* what) const {
         if (left() < n)
-            throw std::runtime_error(std::string("its dice record ends inside ") + what);
+            throw std::runtime_error(
+                QCoreApplication::translate("DiceRecord", "its dice record ends inside %1")
+                    .arg(QCoreApplication::translate("DiceRecord", what))
+                    .toStdString());
     }
     QByteArrayView bytes_;
     qsizetype at_ = 0;
@@ -52,8 +59,11 @@ private:
 QByteArray hashOrNothing(Cursor& in, const char* what) {
     QByteArray bytes = in.bytes(dicerecord::kHashSize, what);
     if (!bytes.isEmpty() && bytes.size() != dicerecord::kHashSize)
-        throw std::runtime_error(std::string("its dice record has a ") + what + " of " +
-                                 std::to_string(bytes.size()) + " bytes, not 32");
+        throw std::runtime_error(QCoreApplication::translate(
+                                     "DiceRecord", "its dice record has a %1 of %2 bytes, not 32")
+                                     .arg(QCoreApplication::translate("DiceRecord", what))
+                                     .arg(bytes.size())
+                                     .toStdString());
     return bytes;
 }
 
@@ -80,30 +90,41 @@ DiceRolls dicerecord::decode(QByteArrayView body) {
     Cursor in(body);
     DiceRolls rolls;
     rolls.free = in.word();
-    rolls.secret = hashOrNothing(in, "secret");
-    rolls.openedHash = hashOrNothing(in, "file hash");
+    rolls.secret = hashOrNothing(in, QT_TRANSLATE_NOOP("DiceRecord", "secret"));
+    rolls.openedHash = hashOrNothing(in, QT_TRANSLATE_NOOP("DiceRecord", "file hash"));
     if (DiceRolls::isFixed(rolls.free) && (rolls.secret.isEmpty() || rolls.openedHash.isEmpty()))
-        throw std::runtime_error("its fixed dice lack their secret or file hash");
+        throw std::runtime_error(QCoreApplication::translate(
+                                     "DiceRecord", "its fixed dice lack their secret or file hash")
+                                     .toStdString());
     rolls.made = in.word();
     const std::uint32_t count = in.word();
     // Each roll takes at least 20 bytes: a count beyond them is a lie, caught before use.
     if (rolls.made > kMaxRolls || count > rolls.made || count > std::uint64_t(in.left()) / 20)
-        throw std::runtime_error("its dice record counts " + std::to_string(count) + " of " +
-                                 std::to_string(rolls.made) + " rolls");
+        throw std::runtime_error(
+            QCoreApplication::translate("DiceRecord", "its dice record counts %1 of %2 rolls")
+                .arg(count)
+                .arg(rolls.made)
+                .toStdString());
     for (std::uint32_t i = 0; i < count; ++i) {
         DiceRoll roll;
         roll.number = in.word();
         roll.position.x = static_cast<std::int32_t>(in.word());
         roll.position.y = static_cast<std::int32_t>(in.word());
         roll.die = static_cast<std::int32_t>(in.word());
-        const QByteArray comment = in.bytes(kMaxComment, "comment");
+        const QByteArray comment =
+            in.bytes(kMaxComment, QT_TRANSLATE_NOOP("DiceRecord", "comment"));
         roll.comment.assign(comment.constData(), std::size_t(comment.size()));
         if (roll.number > rolls.made || roll.die < 1 || roll.die > 6)
-            throw std::runtime_error("its dice record holds roll " + std::to_string(roll.number) +
-                                     " with die " + std::to_string(roll.die));
+            throw std::runtime_error(QCoreApplication::translate(
+                                         "DiceRecord", "its dice record holds roll %1 with die %2")
+                                         .arg(roll.number)
+                                         .arg(roll.die)
+                                         .toStdString());
         rolls.rolls.push_back(std::move(roll));
     }
     if (in.left() != 0)
-        throw std::runtime_error("its dice record has bytes after its rolls");
+        throw std::runtime_error(
+            QCoreApplication::translate("DiceRecord", "its dice record has bytes after its rolls")
+                .toStdString());
     return rolls;
 }

@@ -37,14 +37,16 @@ std::uint32_t wordAt(QByteArrayView bytes, qsizetype at) {
 // Thrown inside the reader; the whole block is then ignored with the reason.
 class Damaged : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit Damaged(const QString& why) : std::runtime_error(why.toStdString()) {}
 };
 
 std::vector<CounterPlace> readTurnStart(QByteArrayView body) {
     const auto& rows = orderOfBattleRows();
     if (body.size() != qsizetype(rows.size()) * kPlaceSize)
-        throw Damaged{"its turn start has " + std::to_string(body.size()) + " bytes, not " +
-                      std::to_string(rows.size() * kPlaceSize)};
+        throw Damaged{
+            QCoreApplication::translate("KorvaExtension", "its turn start has %1 bytes, not %2")
+                .arg(body.size())
+                .arg(rows.size() * kPlaceSize)};
     std::vector<CounterPlace> places;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const qsizetype at = qsizetype(i) * kPlaceSize;
@@ -53,8 +55,11 @@ std::vector<CounterPlace> readTurnStart(QByteArrayView body) {
         const CounterRecord split = CounterRecord::fromWords(hex, hex, state);
         if (!hexgrid::isValidHex(hex) || split.marker < 0 || split.marker > 2 || split.losses < 0 ||
             split.losses > rows[i].steps)
-            throw Damaged{"its turn start of counter " + std::to_string(i + 1) +
-                          " lies outside the map or the counter's steps"};
+            throw Damaged{
+                QCoreApplication::translate(
+                    "KorvaExtension",
+                    "its turn start of counter %1 lies outside the map or the counter's steps")
+                    .arg(i + 1)};
         places.push_back({hex, split.losses, split.marker});
     }
     return places;
@@ -62,37 +67,45 @@ std::vector<CounterPlace> readTurnStart(QByteArrayView body) {
 
 GameId readGameId(QByteArrayView body) {
     if (body.size() != GameId::kSize)
-        throw Damaged{"its game id has " + std::to_string(body.size()) + " bytes, not 16"};
+        throw Damaged{
+            QCoreApplication::translate("KorvaExtension", "its game id has %1 bytes, not 16")
+                .arg(body.size())};
     GameId::Bytes bytes{};
     std::copy(body.begin(), body.end(), bytes.begin());
     const std::optional<GameId> id = GameId::fromBytes(bytes);
     if (!id)
-        throw Damaged{"its game id is all zero"};
+        throw Damaged{QCoreApplication::translate("KorvaExtension", "its game id is all zero")};
     return *id;
 }
 
 QString readNote(QByteArrayView body) {
     if (body.size() > kMaxNoteSize)
-        throw Damaged{"its note is longer than 64 KB"};
+        throw Damaged{
+            QCoreApplication::translate("KorvaExtension", "its note is longer than 64 KB")};
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString note = utf8.decode(body);
     if (utf8.hasError())
-        throw Damaged{"its note is not UTF-8 text"};
+        throw Damaged{QCoreApplication::translate("KorvaExtension", "its note is not UTF-8 text")};
     return note;
 }
 
 Side readSide(std::uint32_t word) {
     if (word > 1)
-        throw Damaged{"its turn names side " + std::to_string(word) + ", not 0 or 1"};
+        throw Damaged{
+            QCoreApplication::translate("KorvaExtension", "its turn names side %1, not 0 or 1")
+                .arg(word)};
     return word == 0 ? Side::First : Side::Second;
 }
 
 TurnRecord readTurn(QByteArrayView body) {
     if (body.size() != 12)
-        throw Damaged{"its turn has " + std::to_string(body.size()) + " bytes, not 12"};
+        throw Damaged{QCoreApplication::translate("KorvaExtension", "its turn has %1 bytes, not 12")
+                          .arg(body.size())};
     const std::uint32_t number = wordAt(body, 0);
     if (number < 1 || number > TurnRecord::kMaxNumber)
-        throw Damaged{"its turn number " + std::to_string(number) + " is not 1 to 9999"};
+        throw Damaged{
+            QCoreApplication::translate("KorvaExtension", "its turn number %1 is not 1 to 9999")
+                .arg(number)};
     return {int(number), readSide(wordAt(body, 4)), readSide(wordAt(body, 8))};
 }
 
@@ -101,13 +114,16 @@ QString readName(QByteArrayView body) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString name = utf8.decode(body);
     if (utf8.hasError() || cleanPlayerName(name) != name)
-        throw Damaged{"a name is not a plain line of at most 40 characters"};
+        throw Damaged{QCoreApplication::translate(
+            "KorvaExtension", "a name is not a plain line of at most 40 characters")};
     return name;
 }
 
 KorvaVersion readWriter(QByteArrayView body) {
     if (body.size() != 12)
-        throw Damaged{"its writer's version has " + std::to_string(body.size()) + " bytes, not 12"};
+        throw Damaged{QCoreApplication::translate("KorvaExtension",
+                                                  "its writer's version has %1 bytes, not 12")
+                          .arg(body.size())};
     return {{wordAt(body, 0), wordAt(body, 4), wordAt(body, 8)}};
 }
 
@@ -116,17 +132,20 @@ PlayerNames readPlayers(QByteArrayView body) {
     qsizetype at = 0;
     for (QString* name : {&players.first, &players.second}) {
         if (body.size() - at < 4)
-            throw Damaged{"its players' names end early"};
+            throw Damaged{
+                QCoreApplication::translate("KorvaExtension", "its players' names end early")};
         const std::uint32_t length = wordAt(body, at);
         at += 4;
         // Four bytes of UTF-8 at most per character.
         if (length > std::uint32_t(body.size() - at) || length > 4 * PlayerNames::kMaxLength)
-            throw Damaged{"a player's name runs past its record"};
+            throw Damaged{QCoreApplication::translate("KorvaExtension",
+                                                      "a player's name runs past its record")};
         *name = readName(body.sliced(at, qsizetype(length)));
         at += qsizetype(length);
     }
     if (at != body.size())
-        throw Damaged{"its players' record is longer than the two names"};
+        throw Damaged{QCoreApplication::translate(
+            "KorvaExtension", "its players' record is longer than the two names")};
     return players;
 }
 
@@ -138,17 +157,22 @@ KorvaExtension readRecords(QByteArrayView records) {
     qsizetype at = 0;
     while (at < records.size()) {
         if (records.size() - at < kRecordHeaderSize)
-            throw Damaged{"it ends inside a record's type and length"};
+            throw Damaged{QCoreApplication::translate("KorvaExtension",
+                                                      "it ends inside a record's type and length")};
         const std::uint32_t type = wordAt(records, at);
         const std::uint32_t length = wordAt(records, at + 4);
         at += kRecordHeaderSize;
         if (length > std::uint64_t(records.size() - at))
-            throw Damaged{"a record of type " + std::to_string(type) + " runs past its end"};
+            throw Damaged{QCoreApplication::translate("KorvaExtension",
+                                                      "a record of type %1 runs past its end")
+                              .arg(type)};
         const QByteArrayView body = records.sliced(at, qsizetype(length));
         at += qsizetype(length);
         const auto once = [&](bool seen) {
             if (seen)
-                throw Damaged{"it holds a record of type " + std::to_string(type) + " twice"};
+                throw Damaged{QCoreApplication::translate("KorvaExtension",
+                                                          "it holds a record of type %1 twice")
+                                  .arg(type)};
         };
         switch (type) {
         case kTurnStartRecord:
@@ -178,10 +202,12 @@ KorvaExtension readRecords(QByteArrayView records) {
         case kDiceCommitmentRecord:
         case kDicePerCombatCommitmentRecord:
             if (extension.diceCommitment)
-                throw Damaged{"it holds two dice commitments"};
+                throw Damaged{
+                    QCoreApplication::translate("KorvaExtension", "it holds two dice commitments")};
             if (body.size() != dicerecord::kHashSize)
-                throw Damaged{"its dice commitment has " + std::to_string(body.size()) +
-                              " bytes, not 32"};
+                throw Damaged{QCoreApplication::translate(
+                                  "KorvaExtension", "its dice commitment has %1 bytes, not 32")
+                                  .arg(body.size())};
             extension.diceCommitment = body.toByteArray();
             extension.diceCommitmentPerCombat = type == kDicePerCombatCommitmentRecord;
             break;
@@ -190,7 +216,7 @@ KorvaExtension readRecords(QByteArrayView records) {
             try {
                 extension.diceRolls = dicerecord::decode(body);
             } catch (const std::runtime_error& error) {
-                throw Damaged{error.what()};
+                throw Damaged{QString::fromStdString(error.what())};
             }
             break;
         case kWriterRecord:
@@ -212,16 +238,17 @@ KorvaExtension readRecords(QByteArrayView records) {
 
 KorvaExtension readBlock(QByteArrayView bytes) {
     if (bytes.size() < kHeaderSize)
-        throw Damaged{"it ends inside its header"};
+        throw Damaged{QCoreApplication::translate("KorvaExtension", "it ends inside its header")};
     const std::uint32_t version = wordAt(bytes, kMagicSize);
     const std::uint32_t length = wordAt(bytes, kMagicSize + 4);
     if (std::uint64_t(length) + kHeaderSize > std::uint64_t(kMaxBlockSize))
-        throw Damaged{"it is larger than 1 MB"};
+        throw Damaged{QCoreApplication::translate("KorvaExtension", "it is larger than 1 MB")};
     if (length > std::uint64_t(bytes.size() - kHeaderSize))
-        throw Damaged{"it ends early"};
+        throw Damaged{QCoreApplication::translate("KorvaExtension", "it ends early")};
     if (version != kVersion)
-        throw Damaged{"it has version " + std::to_string(version) +
-                      ", which this Korva cannot read"};
+        throw Damaged{QCoreApplication::translate("KorvaExtension",
+                                                  "it has version %1, which this Korva cannot read")
+                          .arg(version)};
     return readRecords(bytes.sliced(kHeaderSize, qsizetype(length)));
 }
 
@@ -233,9 +260,11 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
     QByteArray records;
     if (extension.turnStart) {
         if (extension.turnStart->size() != orderOfBattleRows().size())
-            throw MoveFileError("the turn start holds " +
-                                std::to_string(extension.turnStart->size()) + " counters, not " +
-                                std::to_string(orderOfBattleRows().size()));
+            throw MoveFileError(QCoreApplication::translate(
+                                    "KorvaExtension", "the turn start holds %1 counters, not %2")
+                                    .arg(extension.turnStart->size())
+                                    .arg(orderOfBattleRows().size())
+                                    .toStdString());
         QByteArray body;
         for (const CounterPlace& place : *extension.turnStart) {
             appendWord(body, static_cast<std::uint32_t>(place.hex));
@@ -252,15 +281,19 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
     if (!extension.note.isEmpty()) {
         const QByteArray note = extension.note.toUtf8();
         if (note.size() > kMaxNoteSize)
-            throw MoveFileError("the note is longer than 64 KB");
+            throw MoveFileError(
+                QCoreApplication::translate("KorvaExtension", "the note is longer than 64 KB")
+                    .toStdString());
         appendRecord(records, kNoteRecord, note);
     }
 
     if (extension.turn) {
         const TurnRecord& turn = *extension.turn;
         if (turn.number < 1 || turn.number > TurnRecord::kMaxNumber)
-            throw MoveFileError("the turn number " + std::to_string(turn.number) +
-                                " is not 1 to 9999");
+            throw MoveFileError(
+                QCoreApplication::translate("KorvaExtension", "the turn number %1 is not 1 to 9999")
+                    .arg(turn.number)
+                    .toStdString());
         QByteArray body;
         appendWord(body, std::uint32_t(turn.number));
         appendWord(body, turn.toMove == Side::First ? 0 : 1);
@@ -271,8 +304,11 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
         QByteArray body;
         for (const QString* name : {&extension.players.first, &extension.players.second}) {
             if (cleanPlayerName(*name) != *name)
-                throw MoveFileError("a player's name is not a plain line of at most 40 "
-                                    "characters");
+                throw MoveFileError(
+                    QCoreApplication::translate(
+                        "KorvaExtension",
+                        "a player's name is not a plain line of at most 40 characters")
+                        .toStdString());
             const QByteArray utf8 = name->toUtf8();
             appendWord(body, std::uint32_t(utf8.size()));
             body.append(utf8);
@@ -281,7 +317,9 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
     }
     if (extension.diceCommitment) {
         if (extension.diceCommitment->size() != dicerecord::kHashSize)
-            throw MoveFileError("the dice commitment is not 32 bytes");
+            throw MoveFileError(
+                QCoreApplication::translate("KorvaExtension", "the dice commitment is not 32 bytes")
+                    .toStdString());
         appendRecord(records,
                      extension.diceCommitmentPerCombat ? kDicePerCombatCommitmentRecord
                                                        : kDiceCommitmentRecord,
@@ -306,7 +344,10 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
     try {
         readBlock(block);
     } catch (const Damaged& damaged) {
-        throw MoveFileError(std::string("Korva's own data would not read back: ") + damaged.what());
+        throw MoveFileError(QCoreApplication::translate("KorvaExtension",
+                                                        "Korva's own data would not read back: %1")
+                                .arg(QString::fromStdString(damaged.what()))
+                                .toStdString());
     }
     return block;
 }
@@ -322,8 +363,10 @@ KorvaExtensionRead parseKorvaExtension(QByteArrayView afterBanners) {
     } catch (const Damaged& damaged) {
         const QString why = QString::fromStdString(damaged.what());
         return {{},
-                QStringLiteral("Korva's own data in this file was ignored: %1; the position, "
-                               "combats and banners are read as usual.")
+                QCoreApplication::translate(
+                    "KorvaExtension",
+                    "Korva's own data in this file was ignored: %1; the position, "
+                    "combats and banners are read as usual.")
                     .arg(why),
                 true,
                 why};
@@ -345,16 +388,19 @@ QString korvaext::unknownRecordsNote(const std::optional<KorvaVersion>& writer,
                                      bool unknownRecords) {
     if (!unknownRecords)
         return {};
-    const auto translated = [](const char* text) {
-        return QCoreApplication::translate("KorvaExtension", text);
-    };
     if (!writer)
-        return translated("This file holds data of a later Korva: some of its data is not shown.");
+        return QCoreApplication::translate(
+            "KorvaExtension",
+            "This file holds data of a later Korva: some of its data is not shown.");
     if (*writer > KorvaVersion::current())
-        return translated("This file was made by Korva %1, newer than this one: some of its "
-                          "data is not shown.")
+        return QCoreApplication::translate(
+                   "KorvaExtension",
+                   "This file was made by Korva %1, newer than this one: some of its "
+                   "data is not shown.")
             .arg(writer->text());
-    return translated("This file was made by Korva %1 and holds data this one does not know: "
-                      "some of its data is not shown.")
+    return QCoreApplication::translate(
+               "KorvaExtension",
+               "This file was made by Korva %1 and holds data this one does not know: "
+               "some of its data is not shown.")
         .arg(writer->text());
 }

@@ -8,6 +8,7 @@
 #include "geometry/hexgrid.h"
 #include "movefile/bannersection.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -28,31 +29,43 @@ const std::vector<int>& counterSteps() {
     return steps;
 }
 
-std::string counterName(std::size_t index) {
-    return "counter " + std::to_string(index + 1);
-}
-
 void checkCounter(const CounterRecord& record, std::size_t index) {
     if (!hexgrid::isValidHex(record.startHex))
-        throw MoveFileError(counterName(index) + " starts in hex " +
-                            std::to_string(record.startHex) + ", outside the map");
+        throw MoveFileError(QCoreApplication::translate(
+                                "MoveFileReader", "counter %1 starts in hex %2, outside the map")
+                                .arg(index + 1)
+                                .arg(record.startHex)
+                                .toStdString());
     if (!hexgrid::isValidHex(record.currentHex))
-        throw MoveFileError(counterName(index) + " stands in hex " +
-                            std::to_string(record.currentHex) + ", outside the map");
+        throw MoveFileError(QCoreApplication::translate(
+                                "MoveFileReader", "counter %1 stands in hex %2, outside the map")
+                                .arg(index + 1)
+                                .arg(record.currentHex)
+                                .toStdString());
     const int steps = counterSteps().at(index);
     if (record.losses < 0 || record.losses > steps)
-        throw MoveFileError(counterName(index) + " has " + std::to_string(record.losses) +
-                            " losses, outside 0 to " + std::to_string(steps));
+        throw MoveFileError(QCoreApplication::translate("MoveFileReader",
+                                                        "counter %1 has %2 losses, outside 0 to %3")
+                                .arg(index + 1)
+                                .arg(record.losses)
+                                .arg(steps)
+                                .toStdString());
     if (record.marker < 0 || record.marker > 2)
-        throw MoveFileError(counterName(index) + " has the marker " +
-                            std::to_string(record.marker) + ", outside 0 to 2");
+        throw MoveFileError(QCoreApplication::translate(
+                                "MoveFileReader", "counter %1 has the marker %2, outside 0 to 2")
+                                .arg(index + 1)
+                                .arg(record.marker)
+                                .toStdString());
 }
 
 MoveFileContents parse(ByteReader& in) {
     MoveFileContents contents;
     auto counters = CounterMgr::readRecords(in);
     if (!counters)
-        throw MoveFileError("this is not a move file (wrong counters section mark)");
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader",
+                                        "this is not a move file (wrong counters section mark)")
+                .toStdString());
     for (std::size_t i = 0; i < counters->size(); ++i)
         checkCounter((*counters)[i], i);
     contents.counters = std::move(*counters);
@@ -85,17 +98,28 @@ MoveFileContents readMoveFile(const QString& path) {
 QByteArray readMoveFileBytes(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        throw MoveFileError("the file does not exist");
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader", "the file does not exist").toStdString());
     if (info.isDir())
-        throw MoveFileError("it is a folder, not a move file");
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader", "it is a folder, not a move file")
+                .toStdString());
     if (!info.isFile())
-        throw MoveFileError("it is not an ordinary file");
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader", "it is not an ordinary file")
+                .toStdString());
     if (info.size() > movefile::kMaxFileSize)
-        throw MoveFileError("the file is " + std::to_string(info.size()) +
-                            " bytes long, larger than any move file");
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader",
+                                        "the file is %1 bytes long, larger than any move file")
+                .arg(info.size())
+                .toStdString());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw MoveFileError("the file cannot be read: " + file.errorString().toStdString());
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader", "the file cannot be read: %1")
+                .arg(file.errorString())
+                .toStdString());
     // Up to one byte beyond the limit, in case the file grew after it was measured; in
     // pieces, as a single read of the limit would first take 16 MB of memory.
     QByteArray bytes;
@@ -108,9 +132,14 @@ QByteArray readMoveFileBytes(const QString& path) {
         bytes += piece;
     }
     if (file.error() != QFileDevice::NoError)
-        throw MoveFileError("the file cannot be read: " + file.errorString().toStdString());
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader", "the file cannot be read: %1")
+                .arg(file.errorString())
+                .toStdString());
     if (bytes.size() > movefile::kMaxFileSize)
-        throw MoveFileError("the file is larger than any move file");
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader", "the file is larger than any move file")
+                .toStdString());
     return bytes;
 }
 

@@ -33,13 +33,12 @@ QString sideName(Side side) {
 }
 
 QString turnText(const TurnOrder& order, bool withPlayer) {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("GameSetupDialog", text);
-    };
     if (!order.isKnown())
-        return tr("Turn unknown");
+        return QCoreApplication::translate("GameSetupDialog", "Turn unknown");
     const TurnRecord& turn = *order.record();
-    const QString text = tr("Turn %1 · %2 to move").arg(turn.number).arg(sideName(turn.toMove));
+    const QString text = QCoreApplication::translate("GameSetupDialog", "Turn %1 · %2 to move")
+                             .arg(turn.number)
+                             .arg(sideName(turn.toMove));
     const QString& player = order.players().of(turn.toMove);
     return player.isEmpty() || !withPlayer ? text : QStringLiteral("%1 (%2)").arg(text, player);
 }
@@ -56,45 +55,50 @@ GameSetupDialog::GameSetupDialog(Mode mode, const TurnOrder& order, const QStrin
                                  QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("bGameSetup"));
-    setWindowTitle(mode == Mode::NewGame ? tr("New game") : tr("Players and turn"));
+    setWindowTitle(mode == Mode::NewGame
+                       ? QCoreApplication::translate("GameSetupDialog", "New game")
+                       : QCoreApplication::translate("GameSetupDialog", "Players and turn"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     layout->addLayout(form);
 
     gameName_ = new QLineEdit(gameName, this);
     gameName_->setMaxLength(40);
-    gameName_->setToolTip(tr("The name Save proposes for the game's files, such as "
-                             "salerno_t03_axis.krv"));
-    form->addRow(tr("&Game:"), gameName_);
+    gameName_->setToolTip(QCoreApplication::translate(
+        "GameSetupDialog", "The name Save proposes for the game's files, such as "
+                           "salerno_t03_axis.krv"));
+    form->addRow(QCoreApplication::translate("GameSetupDialog", "&Game:"), gameName_);
     const TurnRecord turn = order.record().value_or(TurnRecord{});
     if (mode == Mode::NewGame) {
         movesFirst_ = sideBox(Side::First, this);
-        form->addRow(tr("&Moves first:"), movesFirst_);
+        form->addRow(QCoreApplication::translate("GameSetupDialog", "&Moves first:"), movesFirst_);
     }
     first_ = new QLineEdit(order.players().first, this);
     second_ = new QLineEdit(order.players().second, this);
     for (QLineEdit* name : {first_, second_}) {
         name->setMaxLength(PlayerNames::kMaxLength);
         name->setValidator(new PlayerNameValidator(name));
-        name->setPlaceholderText(tr("not given"));
+        name->setPlaceholderText(QCoreApplication::translate("GameSetupDialog", "not given"));
     }
-    form->addRow(tr("&Allies player:"), first_);
-    form->addRow(tr("A&xis player:"), second_);
+    form->addRow(QCoreApplication::translate("GameSetupDialog", "&Allies player:"), first_);
+    form->addRow(QCoreApplication::translate("GameSetupDialog", "A&xis player:"), second_);
 
     if (mode == Mode::Edit) {
         // Unticked the turn stays unknown: nothing is guessed for the player.
-        turnBox_ = new QGroupBox(tr("The turn is known"), this);
+        turnBox_ = new QGroupBox(
+            QCoreApplication::translate("GameSetupDialog", "The turn is known"), this);
         turnBox_->setCheckable(true);
         turnBox_->setChecked(order.isKnown());
         auto* turnForm = new QFormLayout(turnBox_);
         number_ = new QSpinBox(turnBox_);
         number_->setRange(1, TurnRecord::kMaxNumber);
         number_->setValue(turn.number);
-        turnForm->addRow(tr("T&urn:"), number_);
+        turnForm->addRow(QCoreApplication::translate("GameSetupDialog", "T&urn:"), number_);
         toMove_ = sideBox(turn.toMove, turnBox_);
-        turnForm->addRow(tr("&To move:"), toMove_);
+        turnForm->addRow(QCoreApplication::translate("GameSetupDialog", "&To move:"), toMove_);
         movesFirst_ = sideBox(turn.movesFirst, turnBox_);
-        turnForm->addRow(tr("&Moves first:"), movesFirst_);
+        turnForm->addRow(QCoreApplication::translate("GameSetupDialog", "&Moves first:"),
+                         movesFirst_);
         layout->addWidget(turnBox_);
     }
 

@@ -15,6 +15,7 @@ NoteEditor::NoteEditor(const QString& note, QWidget* parent) : QDialog(parent) {
     layout->addWidget(new QLabel(tr("Sent with the next save:"), this));
     edit_ = new QPlainTextEdit(this);
     edit_->setObjectName(QStringLiteral("bNoteText"));
+    edit_->setAccessibleName(tr("Note to the opponent"));
     layout->addWidget(edit_, 1);
     count_ = new QLabel(this);
     layout->addWidget(count_);

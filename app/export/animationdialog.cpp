@@ -19,11 +19,8 @@ AnimationDialog::AnimationDialog(int positions, const QString& pathStem, QWidget
     setObjectName(QStringLiteral("bExportAnimationDialog"));
     setWindowTitle(tr("Export game as animation"));
     auto* form = new QFormLayout(this);
-    form->addRow(new QLabel(positions == 1
-                                ? tr("The game's one kept position, as one frame.")
-                                : tr("The game's %1 kept positions, oldest first, one frame "
-                                     "each.")
-                                      .arg(positions),
+    form->addRow(new QLabel(tr("The game's %n kept position(s), oldest first, one frame each.",
+                               nullptr, int(positions)),
                             this));
     zoom_ = new QComboBox(this);
     zoom_->setObjectName(QStringLiteral("bAnimationZoom"));

@@ -127,7 +127,7 @@ ExportOutcome ExportFeature::exportAnimation(const AnimationDialog::Choice& choi
             progress);
     } catch (const std::exception& error) {
         outcome = ExportOutcome::failed(
-            tr("a kept copy could not be shown: %1").arg(QString::fromLocal8Bit(error.what())));
+            tr("a kept copy could not be shown: %1").arg(QString::fromUtf8(error.what())));
     }
     try {
         if (pastShown)

@@ -11,14 +11,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("FrameSink", text);
-}
-
-} // namespace
-
 WebPFileSink::WebPFileSink(QString path, QSize size, int frameMs)
     : path_(std::move(path)), writer_(size, frameMs) {}
 
@@ -36,7 +28,10 @@ bool WebPFileSink::finish(QString* error) {
     const QByteArray bytes = writer_.finish(&why);
     if (bytes.isEmpty()) {
         if (error)
-            *error = why.isEmpty() ? tr("the animation could not be encoded") : why;
+            *error =
+                why.isEmpty()
+                    ? QCoreApplication::translate("FrameSink", "the animation could not be encoded")
+                    : why;
         return false;
     }
     return saveFileSafely(path_, bytes, error);
@@ -51,12 +46,12 @@ PngFolderSink::~PngFolderSink() = default;
 QString PngFolderSink::refusal(const QString& folder) {
     const QFileInfo info(folder);
     if (info.isSymLink() || (info.exists() && !info.isDir()))
-        return tr("it is there and is not a folder");
+        return QCoreApplication::translate("FrameSink", "it is there and is not a folder");
     if (info.exists() && !QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot |
                                                QDir::Hidden | QDir::System))
-        return tr("the folder is not empty");
+        return QCoreApplication::translate("FrameSink", "the folder is not empty");
     if (!info.dir().exists())
-        return tr("the folder it would go in does not exist");
+        return QCoreApplication::translate("FrameSink", "the folder it would go in does not exist");
     return {};
 }
 
@@ -82,7 +77,7 @@ bool PngFolderSink::addFrame(QString* error) {
     const QByteArray bytes = png.finish();
     if (bytes.isEmpty()) {
         if (error)
-            *error = tr("the picture could not be encoded");
+            *error = QCoreApplication::translate("FrameSink", "the picture could not be encoded");
         return false;
     }
     ++written_;
@@ -98,16 +93,18 @@ bool PngFolderSink::finish(QString* error) {
         return false;
     };
     if (!making_)
-        return fail(tr("there were no frames"));
+        return fail(QCoreApplication::translate("FrameSink", "there were no frames"));
     const QString refused = refusal(folder_);
     if (!refused.isEmpty())
         return fail(refused);
     // An empty folder of that name makes way; anything else stays, and the frames go.
     const QFileInfo target(folder_);
     if (target.exists() && !QDir().rmdir(target.absoluteFilePath()))
-        return fail(tr("the empty folder there cannot be replaced"));
+        return fail(
+            QCoreApplication::translate("FrameSink", "the empty folder there cannot be replaced"));
     if (!QDir().rename(making_->path(), target.absoluteFilePath()))
-        return fail(tr("the folder of frames cannot be given its name"));
+        return fail(QCoreApplication::translate("FrameSink",
+                                                "the folder of frames cannot be given its name"));
     making_->setAutoRemove(false);
     making_.reset();
     // A temporary folder is its owner's alone; the frames are meant to be shared.

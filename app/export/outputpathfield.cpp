@@ -10,6 +10,7 @@ OutputPathField::OutputPathField(const QString& path, QWidget* parent) : QWidget
     layout->setContentsMargins(0, 0, 0, 0);
     edit_ = new QLineEdit(path, this);
     edit_->setObjectName(QStringLiteral("bExportPath"));
+    edit_->setAccessibleName(tr("File"));
     edit_->setMinimumWidth(320);
     layout->addWidget(edit_, 1);
     auto* button = new QPushButton(tr("Choose…"), this);

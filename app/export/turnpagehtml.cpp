@@ -6,10 +6,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("TurnPage", text);
-}
-
 // Text as characters, never markup: the file's text says `<img src=x>`, the page shows it.
 QString escaped(const QString& text) {
     return text.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&#39;"));
@@ -60,16 +56,19 @@ QByteArray turnPageHtml(const TurnPage& page) {
                        "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
                        "img-src data:; style-src 'unsafe-inline'\">\n");
     html += QStringLiteral("<title>%1</title>\n<style>%2</style>\n</head>\n<body>\n")
-                .arg(escaped(tr("Korva: %1").arg(page.title)), QString::fromLatin1(kStyle));
+                .arg(escaped(QCoreApplication::translate("TurnPage", "Korva: %1").arg(page.title)),
+                     QString::fromLatin1(kStyle));
     html += QStringLiteral("<h1>%1</h1>\n").arg(escaped(page.title));
     if (!page.fileName.isEmpty())
         html += QStringLiteral("<p class=\"meta\">%1 %2</p>\n")
-                    .arg(escaped(tr("File")), quoted(page.fileName));
+                    .arg(escaped(QCoreApplication::translate("TurnPage", "File")),
+                         quoted(page.fileName));
     QStringList players;
     for (const Side side : {Side::First, Side::Second})
         if (!page.players.of(side).isEmpty())
             players << QStringLiteral("%1 %2").arg(
-                escaped(side == Side::First ? tr("Allies") : tr("Axis")),
+                escaped(side == Side::First ? QCoreApplication::translate("TurnPage", "Allies")
+                                            : QCoreApplication::translate("TurnPage", "Axis")),
                 quoted(page.players.of(side)));
     if (!players.isEmpty())
         html +=
@@ -80,7 +79,8 @@ QByteArray turnPageHtml(const TurnPage& page) {
             banners << quoted(banner);
     if (!banners.isEmpty())
         html += QStringLiteral("<p class=\"meta\">%1 %2</p>\n")
-                    .arg(escaped(tr("Banners")), banners.join(QLatin1Char(' ')));
+                    .arg(escaped(QCoreApplication::translate("TurnPage", "Banners")),
+                         banners.join(QLatin1Char(' ')));
     if (!page.heading.isEmpty())
         html += QStringLiteral("<p>%1</p>\n")
                     .arg(escaped(untrustedtext::forLines(page.heading))
@@ -91,21 +91,28 @@ QByteArray turnPageHtml(const TurnPage& page) {
                     .arg(QString::fromLatin1(page.picture.toBase64()))
                     .arg(page.pictureSize.width())
                     .arg(page.pictureSize.height())
-                    .arg(escaped(tr("The map with the turn's moves")));
-    html += QStringLiteral("<h2>%1</h2>\n").arg(escaped(tr("Changes")));
-    html += page.changes.empty() ? QStringLiteral("<p>%1</p>\n").arg(escaped(tr("No moves")))
-                                 : table(page.changeColumns, page.changes);
-    html += QStringLiteral("<h2>%1</h2>\n").arg(escaped(tr("Combats")));
+                    .arg(escaped(
+                        QCoreApplication::translate("TurnPage", "The map with the turn's moves")));
+    html += QStringLiteral("<h2>%1</h2>\n")
+                .arg(escaped(QCoreApplication::translate("TurnPage", "Changes")));
+    html += page.changes.empty()
+                ? QStringLiteral("<p>%1</p>\n")
+                      .arg(escaped(QCoreApplication::translate("TurnPage", "No moves")))
+                : table(page.changeColumns, page.changes);
+    html += QStringLiteral("<h2>%1</h2>\n")
+                .arg(escaped(QCoreApplication::translate("TurnPage", "Combats")));
     if (!page.diceVerdict.isEmpty())
         html += QStringLiteral("<p><span class=\"verdict\">%1</span></p>\n")
                     .arg(escaped(untrustedtext::forLine(page.diceVerdict)));
     html += page.combats.empty()
-                ? QStringLiteral("<p>%1</p>\n").arg(escaped(tr("No combats")))
+                ? QStringLiteral("<p>%1</p>\n")
+                      .arg(escaped(QCoreApplication::translate("TurnPage", "No combats")))
                 : table(page.combatColumns, page.combats, int(page.combatColumns.size()) - 1);
     if (!page.note.isEmpty())
         html += QStringLiteral("<h2>%1</h2>\n<div class=\"note\">%2</div>\n")
-                    .arg(escaped(tr("Their note")), escaped(untrustedtext::forLines(page.note)));
+                    .arg(escaped(QCoreApplication::translate("TurnPage", "Their note")),
+                         escaped(untrustedtext::forLines(page.note)));
     html += QStringLiteral("<footer>%1</footer>\n</body>\n</html>\n")
-                .arg(escaped(tr("Made with Korva")));
+                .arg(escaped(QCoreApplication::translate("TurnPage", "Made with Korva")));
     return html.toUtf8();
 }

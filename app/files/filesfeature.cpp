@@ -227,12 +227,9 @@ void FilesFeature::tellOpened(const Session::OpenOutcome& outcome) {
     if (!outcome.diceFailure.isEmpty())
         notes << tr("The opponent's dice do not check out: %1.").arg(outcome.diceFailure);
     if (outcome.recoveredRolls > 0)
-        notes << (outcome.recoveredRolls == 1
-                      ? tr("A roll made earlier against this file came back as a combat of "
-                           "this turn: a roll once made stands.")
-                      : tr("%1 rolls made earlier against this file came back as combats of "
-                           "this turn: a roll once made stands.")
-                            .arg(outcome.recoveredRolls));
+        notes << tr("%n roll(s) made earlier against this file came back as combat(s) of this "
+                    "turn: a roll once made stands.",
+                    nullptr, int(outcome.recoveredRolls));
     if (!outcome.warning.isEmpty())
         notes << outcome.warning;
     if (!outcome.unknownData.isEmpty())

@@ -17,20 +17,22 @@ QString TurnMail::subject() const {
 }
 
 QString TurnMail::body() const {
-    QString text = translated("My turn: the move file %1 and its move report %2 are attached.\n")
-                       .arg(QFileInfo(moveFile).fileName(), QFileInfo(reportFile).fileName());
+    QString text =
+        QCoreApplication::translate(
+            "TurnMail", "My turn: the move file %1 and its move report %2 are attached.\n")
+            .arg(QFileInfo(moveFile).fileName(), QFileInfo(reportFile).fileName());
     if (!turn.isEmpty())
-        text += translated("Now: %1.\n").arg(turn);
+        text += QCoreApplication::translate("TurnMail", "Now: %1.\n").arg(turn);
     text += QLatin1Char('\n');
     if (combats.empty())
-        text += translated("No combats this turn.\n");
+        text += QCoreApplication::translate("TurnMail", "No combats this turn.\n");
     else
-        text += translated("Combats this turn:\n");
+        text += QCoreApplication::translate("TurnMail", "Combats this turn:\n");
     for (const Combat& combat : combats)
         text +=
             QStringLiteral("%1, die %2: %3\n").arg(combat.hex).arg(combat.die).arg(combat.comment);
     if (!note.isEmpty()) {
-        text += translated("\nNote:\n") + note;
+        text += QCoreApplication::translate("TurnMail", "\nNote:\n") + note;
         if (!note.endsWith(QLatin1Char('\n')))
             text += QLatin1Char('\n');
     }
@@ -53,8 +55,9 @@ QStringList TurnMail::arguments() const {
 QString TurnMail::failureMessage(const ProcessLauncher::Outcome& outcome) const {
     QString reason;
     if (!outcome.started) {
-        reason = translated("%1 was not found or could not be run (it comes with the "
-                            "xdg-utils package).")
+        reason = QCoreApplication::translate(
+                     "TurnMail", "%1 was not found or could not be run (it comes with the "
+                                 "xdg-utils package).")
                      .arg(program());
     } else if (outcome.exitCode != 0) {
         // xdg-email's own exit statuses.
@@ -64,7 +67,7 @@ QString TurnMail::failureMessage(const ProcessLauncher::Outcome& outcome) const 
             QT_TRANSLATE_NOOP("TurnMail", "no e-mail program was found"),
             QT_TRANSLATE_NOOP("TurnMail", "the e-mail program failed")};
         const bool known = outcome.exitCode > 0 && outcome.exitCode <= 4;
-        reason = translated("%1 failed (exit status %2%3).")
+        reason = QCoreApplication::translate("TurnMail", "%1 failed (exit status %2%3).")
                      .arg(program())
                      .arg(outcome.exitCode)
                      .arg(known ? QStringLiteral(": ") + translated(kMeanings[outcome.exitCode])
@@ -72,8 +75,8 @@ QString TurnMail::failureMessage(const ProcessLauncher::Outcome& outcome) const 
     } else {
         return {};
     }
-    return translated("The e-mail could not be prepared: ") + reason +
-           translated("\n\nAttach %1 and %2 by hand; they are in\n%3")
+    return QCoreApplication::translate("TurnMail", "The e-mail could not be prepared: ") + reason +
+           QCoreApplication::translate("TurnMail", "\n\nAttach %1 and %2 by hand; they are in\n%3")
                .arg(QFileInfo(moveFile).fileName(), QFileInfo(reportFile).fileName(),
                     QDir::toNativeSeparators(QFileInfo(moveFile).absolutePath()));
 }

@@ -199,8 +199,7 @@ bool StackViewer::fill(int hex) {
     }
     if (combats > tags.size()) {
         const std::size_t more = combats - tags.size();
-        rows_->addWidget(plainLabel(more == 1 ? tr("and 1 more combat here")
-                                              : tr("and %L1 more combats here").arg(more)));
+        rows_->addWidget(plainLabel(tr("and %Ln more combat(s) here", nullptr, int(more))));
     }
     return true;
 }

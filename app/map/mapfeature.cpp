@@ -89,6 +89,9 @@ MapFeature::MapFeature(const FeatureContext& context)
     zoomBox_->setEditable(true);
     zoomBox_->setInsertPolicy(QComboBox::NoInsert);
     zoomBox_->setToolTip(tr("Zoom: pick a step or type a percentage (25 to 400)"));
+    // The typing field takes the keyboard: a screen reader names it, not only the box.
+    zoomBox_->setAccessibleName(tr("Zoom"));
+    zoomBox_->lineEdit()->setAccessibleName(tr("Zoom"));
     for (const qreal step : Zoom::kSteps)
         zoomBox_->addItem(percentText(static_cast<int>(std::lround(step * 100))), step);
     zoomBox_->setValidator(new QRegularExpressionValidator(

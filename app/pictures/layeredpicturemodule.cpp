@@ -35,7 +35,7 @@ QImage LayeredPictureModule::fetch(int id, bool take) const {
                 const std::lock_guard lock(mutex_);
                 failed_.emplace(layer.get(), id);
             }
-            passedOver << QString::fromLocal8Bit(error.what());
+            passedOver << QString::fromUtf8(error.what());
             lastFailure = error;
             continue;
         }

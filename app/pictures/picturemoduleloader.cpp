@@ -53,7 +53,7 @@ std::unique_ptr<PictureModule> openFirstDll(const QString& moduleFileName,
             warn(warnings,
                  QCoreApplication::translate("PictureModules",
                                              "%1 could not be opened (%2); using other pictures.")
-                     .arg(shown, QString::fromLocal8Bit(error.what())));
+                     .arg(shown, QString::fromUtf8(error.what())));
         }
     }
     return nullptr;

@@ -6,6 +6,7 @@
 #include "app/map/mapview.h"
 #include "app/map/zoom.h"
 #include "app/play/editsdock.h"
+#include "app/play/hexannouncement.h"
 #include "app/play/hexcursor.h"
 #include "app/shell/commandtable.h"
 #include "app/shell/noticebar.h"
@@ -133,7 +134,10 @@ void PlayFeature::setUpHexCursor() {
                 [this, s] { hexCursor_->step(s.columns, s.rows); });
     connect(context_.commands.action(Command::PickUpOrDrop), &QAction::triggered, hexCursor_,
             &HexCursor::enter);
-    connect(hexCursor_, &HexCursor::stepped, this, &PlayFeature::pointAtHex);
+    connect(hexCursor_, &HexCursor::stepped, this, [this](int hex) {
+        pointAtHex(hex);
+        announceCursorHex();
+    });
     connect(hexCursor_, &HexCursor::enterPressed, this, [this] {
         const AFPoint c = hexgrid::hexCentre(hexCursor_->hex());
         // The mouse's own pick-up and drop, so a key move is undone, rotated and
@@ -142,12 +146,22 @@ void PlayFeature::setUpHexCursor() {
             DropCounter(c.x, c.y);
         else
             PickUpCounter(c.x, c.y);
+        announceCursorHex();
     });
     // The mouse takes over from the keyboard once it enters another hex.
+    mapName_ = map.accessibleName();
     connect(&map, &MapView::mouseMoved, hexCursor_, [this](int x, int y) {
-        if (ZeKClick(AFPoint(x, y)).index() != hexCursor_->hex())
-            hexCursor_->hideOutline();
+        if (ZeKClick(AFPoint(x, y)).index() == hexCursor_->hex() || !hexCursor_->isShown())
+            return;
+        hexCursor_->hideOutline();
+        context_.map.setAccessibleName(mapName_);
     });
+}
+
+void PlayFeature::announceCursorHex() {
+    // Screen readers speak a new name (Qt sends NameChanged) of the control that has the
+    // keyboard: the map's name tells the cursor's hex while the cursor shows.
+    context_.map.setAccessibleName(HexAnnouncement::of(context_.session.game(), hexCursor_->hex()));
 }
 
 QList<MapOverlay*> PlayFeature::overlays() const {

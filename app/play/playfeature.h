@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QString>
 
 #include <array>
 #include <functional>
@@ -88,6 +89,8 @@ private:
     void setUpStatusBar(QStatusBar& statusBar);
     void setUpCommands();
     void setUpHexCursor();
+    // Tells a screen reader the hex under the cursor and its stack.
+    void announceCursorHex();
     void PickUpCounter(int x, int y);
     void DropCounter(int x, int y);
     void endDrag();
@@ -122,6 +125,8 @@ private:
     QMenu* bMainPopupMenu_ = nullptr;
     std::array<QLabel*, 3> statusPanels_{};
     HexCursor* hexCursor_ = nullptr;
+    // The map's own accessible name, back once the mouse takes over from the cursor.
+    QString mapName_;
     EditsDock* editsDock_ = nullptr;
     std::unique_ptr<TShowCombatDlg> showCombatDlg_;
 };

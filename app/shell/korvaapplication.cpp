@@ -31,7 +31,7 @@ bool KorvaApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        reportException(QString::fromLocal8Bit(error.what()));
+        reportException(QString::fromUtf8(error.what()));
     } catch (...) {
         reportException(tr("An unknown error occurred."));
     }

@@ -1,5 +1,6 @@
 #include "app/turn/facechart.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -43,7 +44,7 @@ void FaceChart::paintEvent(QPaintEvent*) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(
             QRectF(bar.left() - slot * 0.15, bar.top() - labelHeight, slot, labelHeight),
-            Qt::AlignCenter, QString::number(count));
+            Qt::AlignCenter, QLocale().toString(count));
         painter.drawText(QRectF(area.left() + slot * i, area.bottom() + 2, slot, labelHeight),
                          Qt::AlignCenter, QString::number(i + 1));
     }

@@ -10,10 +10,6 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("GameDice", text);
-}
-
 Side otherSide(Side side) {
     return side == Side::First ? Side::Second : Side::First;
 }
@@ -26,7 +22,7 @@ std::optional<Side> sideOf(const GameRoll& roll) {
 
 QString gamedicetext::hexOf(const GameRoll& roll) {
     if (roll.hex < 0)
-        return translated("no hex");
+        return QCoreApplication::translate("GameDice", "no hex");
     const QString label = QString::fromStdString(hexgrid::hexLabel(roll.hex));
     const QString prefix = QStringLiteral("Hex : ");
     return label.startsWith(prefix) ? label.mid(prefix.size()) : label;
@@ -34,16 +30,18 @@ QString gamedicetext::hexOf(const GameRoll& roll) {
 
 QString gamedicetext::turnOf(const GameRoll& roll) {
     if (!roll.turn)
-        return translated("Turn unknown");
-    return translated("Turn %1 · %2").arg(roll.turn->number).arg(sideName(roll.turn->toMove));
+        return QCoreApplication::translate("GameDice", "Turn unknown");
+    return QCoreApplication::translate("GameDice", "Turn %1 · %2")
+        .arg(roll.turn->number)
+        .arg(sideName(roll.turn->toMove));
 }
 
 QString gamedicetext::playerOf(const GameRoll& roll, const GameDiceLog& log) {
     if (roll.mine)
-        return translated("you");
+        return QCoreApplication::translate("GameDice", "you");
     const std::optional<Side> side = sideOf(roll);
     const QString name = side ? log.players.of(*side) : QString();
-    return name.isEmpty() ? translated("opponent") : name;
+    return name.isEmpty() ? QCoreApplication::translate("GameDice", "opponent") : name;
 }
 
 QString gamedicetext::whoseRolls(bool mine, const GameDiceLog& log) {
@@ -52,36 +50,43 @@ QString gamedicetext::whoseRolls(bool mine, const GameDiceLog& log) {
                    : std::nullopt;
     const QString name = side ? log.players.of(*side) : QString();
     if (mine)
-        return name.isEmpty() ? translated("Your rolls")
-                              : translated("%1 (you)").arg(untrustedtext::forLine(name));
-    return name.isEmpty() ? translated("Your opponent's rolls") : untrustedtext::forLine(name);
+        return name.isEmpty() ? QCoreApplication::translate("GameDice", "Your rolls")
+                              : QCoreApplication::translate("GameDice", "%1 (you)")
+                                    .arg(untrustedtext::forLine(name));
+    return name.isEmpty() ? QCoreApplication::translate("GameDice", "Your opponent's rolls")
+                          : untrustedtext::forLine(name);
 }
 
 QString gamedicetext::summaryOf(const FaceCounts& faces) {
     const int total = faces.total();
     QStringList counts;
     for (int face = 1; face <= 6; ++face)
-        counts << translated("%1: %2").arg(face).arg(faces.counts[std::size_t(face - 1)]);
-    QString text = total == 1 ? translated("1 roll") : translated("%1 rolls").arg(total);
+        counts << QCoreApplication::translate("GameDice", "%1: %2")
+                      .arg(face)
+                      .arg(QLocale().toString(faces.counts[std::size_t(face - 1)]));
+    QString text = QCoreApplication::translate("GameDice", "%Ln roll(s)", nullptr, total);
     if (total == 0)
         return text;
     text += QStringLiteral("; ") + counts.join(QStringLiteral(", "));
     if (total >= dicestats::kFewestToTell)
         text += QStringLiteral("; ") +
-                translated("chi-square %1")
+                QCoreApplication::translate("GameDice", "chi-square %1")
                     .arg(QLocale().toString(dicestats::fairnessOf(faces).chiSquare, 'f', 1));
     return text + QStringLiteral(": ") + dicestats::fairnessText(faces);
 }
 
 QString gamedicetext::forTerminal(const GameDiceLog& log) {
     if (log.rolls.empty())
-        return translated("No rolls of this game are in the history.") + QLatin1Char('\n');
+        return QCoreApplication::translate("GameDice",
+                                           "No rolls of this game are in the history.") +
+               QLatin1Char('\n');
     QString text;
     for (const GameRoll& roll : log.rolls) {
         QStringList fields;
         fields << turnOf(roll) << untrustedtext::forTerminal(playerOf(roll, log))
-               << (roll.number ? translated("roll %1").arg(roll.number) : translated("no roll"))
-               << hexOf(roll) << translated("die %1").arg(roll.die)
+               << (roll.number ? QCoreApplication::translate("GameDice", "roll %1").arg(roll.number)
+                               : QCoreApplication::translate("GameDice", "no roll"))
+               << hexOf(roll) << QCoreApplication::translate("GameDice", "die %1").arg(roll.die)
                << untrustedtext::forTerminal(win1252::toUnicode(roll.comment));
         if (!roll.mine)
             fields << roll.verdict;

@@ -36,6 +36,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMainWindow>
 #include <QToolBar>
 #include <QToolButton>
@@ -306,7 +307,12 @@ void TurnFeature::showOpenedTurn(bool switchOn) {
 QString TurnFeature::pastShown() const {
     const Session& session = context_.session;
     const HistoryEntry& entry = session.shownEntry();
-    const QString when = entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    // The locale's own date and time; the C locale keeps the one format Korva always showed.
+    const QLocale locale;
+    const QDateTime local = entry.time.toLocalTime();
+    const QString when = locale.language() == QLocale::C
+                             ? local.toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                             : locale.toString(local, QLocale::ShortFormat);
     return tr("%1, %2 %3 (%4 of %5)")
         .arg(entry.title, entry.kind == HistoryEntry::Kind::Saved ? tr("saved") : tr("opened"),
              when)
@@ -457,8 +463,7 @@ void TurnFeature::compareWith(const QString& fileName) {
     try {
         before = readOpenedMoveFile(fileName);
     } catch (const std::exception& error) {
-        context_.prompts.showWarning(tr("Can not open file\n") +
-                                     QString::fromLocal8Bit(error.what()));
+        context_.prompts.showWarning(tr("Can not open file\n") + QString::fromUtf8(error.what()));
         return;
     }
     std::vector<CounterRecord> now;

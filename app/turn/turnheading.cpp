@@ -6,33 +6,31 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("TurnFeature", text);
-}
-
 QString sourceText(const TurnMoves& moves) {
     switch (moves.source) {
     case MovesSource::TurnStartRecord:
-        return tr("from the turn's start the file keeps");
+        return QCoreApplication::translate("TurnFeature", "from the turn's start the file keeps");
     case MovesSource::StartHexes:
-        return tr("from the file's start hexes");
+        return QCoreApplication::translate("TurnFeature", "from the file's start hexes");
     case MovesSource::EarlierPosition:
-        return tr("since your file %1").arg(plaintext::name(moves.since));
+        return QCoreApplication::translate("TurnFeature", "since your file %1")
+            .arg(plaintext::name(moves.since));
     case MovesSource::None:
         break;
     }
-    return tr("nothing says where the turn began");
+    return QCoreApplication::translate("TurnFeature", "nothing says where the turn began");
 }
 
 } // namespace
 
 QString changeCountText(std::size_t count) {
-    return count == 1 ? tr("1 change") : tr("%1 changes").arg(count);
+    return QCoreApplication::translate("TurnFeature", "%n change(s)", nullptr, int(count));
 }
 
 QString turnHeading(const TurnMoves& moves) {
-    const QString count =
-        moves.changes.empty() ? tr("No moves") : changeCountText(moves.changes.size());
+    const QString count = moves.changes.empty()
+                              ? QCoreApplication::translate("TurnFeature", "No moves")
+                              : changeCountText(moves.changes.size());
     return moves.source == MovesSource::None ? count
                                              : count + QStringLiteral(", ") + sourceText(moves);
 }

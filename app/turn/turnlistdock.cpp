@@ -42,6 +42,7 @@ void TurnListDock::buildBody() {
     layout->addWidget(diceLabel_);
     table_ = new QTableView(body);
     table_->setObjectName(QStringLiteral("bTurnList"));
+    table_->setAccessibleName(tr("The turn"));
     table_->setItemDelegate(new StaticTextDelegate(table_));
     table_->setModel(&model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -55,6 +56,7 @@ void TurnListDock::buildBody() {
     layout->addWidget(noteTitle_);
     noteEdit_ = new QPlainTextEdit(body);
     noteEdit_->setObjectName(QStringLiteral("bTurnNote"));
+    noteTitle_->setBuddy(noteEdit_); // which names it to a screen reader
     noteEdit_->setReadOnly(true);
     noteEdit_->setMaximumHeight(90);
     // Their words, set apart from the list's: in italics on a tint of its own.
