@@ -15,14 +15,6 @@
         <translation>Exporter la partie en animation</translation>
     </message>
     <message>
-        <source>The game&apos;s one kept position, as one frame.</source>
-        <translation>L&apos;unique position conservée de la partie, en une image.</translation>
-    </message>
-    <message>
-        <source>The game&apos;s %1 kept positions, oldest first, one frame each.</source>
-        <translation>Les %1 positions conservées de la partie, de la plus ancienne à la plus récente, une image chacune.</translation>
-    </message>
-    <message>
         <source>Zoom:</source>
         <translation>Zoom&#xa0;:</translation>
     </message>
@@ -57,6 +49,51 @@
     <message>
         <source>WebP pictures (*.webp)</source>
         <translation>Images WebP (*.webp)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The game&apos;s %n kept position(s), oldest first, one frame each.</source>
+        <translation>
+            <numerusform>%n position conservée de la partie, en une image.</numerusform>
+            <numerusform>Les %n positions conservées de la partie, de la plus ancienne à la plus récente, une image chacune.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BannerSection</name>
+    <message>
+        <source>the first banner text in the banner section</source>
+        <translation>le premier texte de bannière de la section des bannières</translation>
+    </message>
+    <message>
+        <source>the second banner text in the banner section</source>
+        <translation>le deuxième texte de bannière de la section des bannières</translation>
+    </message>
+    <message>
+        <source>the third banner text in the banner section</source>
+        <translation>le troisième texte de bannière de la section des bannières</translation>
+    </message>
+    <message>
+        <source>banner text %1 is longer than %2 characters</source>
+        <translation>le texte de bannière %1 dépasse %2 caractères</translation>
+    </message>
+</context>
+<context>
+    <name>ByteStream</name>
+    <message>
+        <source>the file ends inside %1</source>
+        <translation>le fichier se termine au milieu de %1</translation>
+    </message>
+    <message>
+        <source>the length of %1</source>
+        <translation>la longueur de %1</translation>
+    </message>
+    <message>
+        <source>the length of %1 is negative (%2)</source>
+        <translation>la longueur de %1 est négative (%2)</translation>
+    </message>
+    <message>
+        <source>the length of %1 is %2, more than its box holds (%3)</source>
+        <translation>la longueur de %1 est %2, plus que son champ n&apos;en contient (%3)</translation>
     </message>
 </context>
 <context>
@@ -487,10 +524,266 @@
     </message>
 </context>
 <context>
+    <name>CounterSection</name>
+    <message>
+        <source>the mark of the counters section</source>
+        <translation>la marque de la section des pions</translation>
+    </message>
+    <message>
+        <source>the counter count of the counters section</source>
+        <translation>le nombre de pions de la section des pions</translation>
+    </message>
+    <message>
+        <source>the file ends inside the record of counter %1 in the counters section</source>
+        <translation>le fichier se termine au milieu de l&apos;enregistrement du pion %1 dans la section des pions</translation>
+    </message>
+    <message>
+        <source>the file ends inside a counter record</source>
+        <translation>le fichier se termine au milieu d&apos;un enregistrement de pion</translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotifier</name>
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>DiceRecord</name>
+    <message>
+        <source>a number</source>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>its dice record has a %1 of %2 bytes</source>
+        <translation>son relevé de dés a un %1 de %2 octets</translation>
+    </message>
+    <message>
+        <source>its dice record ends inside %1</source>
+        <translation>son relevé de dés est tronqué (%1)</translation>
+    </message>
+    <message>
+        <source>its dice record has a %1 of %2 bytes, not 32</source>
+        <translation>son relevé de dés a un %1 de %2 octets, pas 32</translation>
+    </message>
+    <message>
+        <source>secret</source>
+        <translation>secret</translation>
+    </message>
+    <message>
+        <source>file hash</source>
+        <translation>hachage du fichier</translation>
+    </message>
+    <message>
+        <source>its fixed dice lack their secret or file hash</source>
+        <translation>ses dés fixés n&apos;ont pas leur secret ou leur hachage du fichier</translation>
+    </message>
+    <message>
+        <source>its dice record counts %1 of %2 rolls</source>
+        <translation>son relevé de dés compte %1 jets sur %2</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>commentaire</translation>
+    </message>
+    <message>
+        <source>its dice record holds roll %1 with die %2</source>
+        <translation>son relevé de dés contient le jet %1 avec le dé %2</translation>
+    </message>
+    <message>
+        <source>its dice record has bytes after its rolls</source>
+        <translation>son relevé de dés a des octets après ses jets</translation>
+    </message>
+</context>
+<context>
+    <name>DiceStats</name>
+    <message>
+        <source>too few rolls to tell (%1 of %2)</source>
+        <translation>trop peu de jets pour juger (%1 sur %2)</translation>
+    </message>
+    <message>
+        <source>as expected of a fair die</source>
+        <translation>comme on l&apos;attend d&apos;un dé honnête</translation>
+    </message>
+    <message>
+        <source>unusual: 1 in %1 fair dice would be this uneven</source>
+        <translation>inhabituel&#xa0;: 1 dé honnête sur %1 serait aussi inégal</translation>
+    </message>
+</context>
+<context>
+    <name>DiceStore</name>
+    <message>
+        <source>it is larger than 8 MB</source>
+        <translation>il dépasse 8 Mo</translation>
+    </message>
+    <message>
+        <source>line %1 does not read</source>
+        <translation>la ligne %1 est illisible</translation>
+    </message>
+    <message>
+        <source>it could not be copied aside</source>
+        <translation>il n&apos;a pas pu être copié à part</translation>
+    </message>
+    <message>
+        <source>its sound lines could not be kept: %1</source>
+        <translation>ses lignes saines n&apos;ont pas pu être gardées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The dice store %1 was damaged (%2): it was copied aside as %3 and its sound lines were kept.</source>
+        <translation>Le fichier des dés %1 était endommagé (%2)&#xa0;: il a été copié à part sous le nom %3 et ses lignes saines ont été gardées.</translation>
+    </message>
+    <message>
+        <source>The dice store %1 is damaged (%2) and %3.</source>
+        <translation>Le fichier des dés %1 est endommagé (%2) et %3.</translation>
+    </message>
+    <message>
+        <source>this system has no folder for application data</source>
+        <translation>ce système n&apos;a pas de dossier pour les données d&apos;application</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>le dossier %1 n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 est un lien symbolique</translation>
+    </message>
+</context>
+<context>
+    <name>DiceVerdict</name>
+    <message>
+        <source>the first turn: there was no secret to draw them from</source>
+        <translation>le premier tour&#xa0;: il n&apos;y avait aucun secret d&apos;où les tirer</translation>
+    </message>
+    <message>
+        <source>the file they answered had no dice record</source>
+        <translation>le fichier auquel l&apos;adversaire a répondu n&apos;avait aucun relevé de dés</translation>
+    </message>
+    <message>
+        <source>their history no longer held their secret</source>
+        <translation>son historique ne gardait plus son secret</translation>
+    </message>
+    <message>
+        <source>they rolled freely for a reason this Korva does not know</source>
+        <translation>l&apos;adversaire a lancé librement pour une raison que ce Korva ne connaît pas</translation>
+    </message>
+    <message>
+        <source>no rolls were made</source>
+        <translation>aucun jet n&apos;a été fait</translation>
+    </message>
+    <message numerus="yes">
+        <source>all %n roll(s) verified</source>
+        <translation>
+            <numerusform>%n jet vérifié</numerusform>
+            <numerusform>les %n jets vérifiés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the rolls do not match (%1)</source>
+        <translation>les jets ne correspondent pas (%1)</translation>
+    </message>
+    <message>
+        <source>roll %1 does not match</source>
+        <translation>le jet %1 ne correspond pas</translation>
+    </message>
+    <message numerus="yes">
+        <source>roll %1 is missing, %n roll(s) made</source>
+        <translation>
+            <numerusform>le jet %1 manque, %n jet fait</numerusform>
+            <numerusform>le jet %1 manque, %n jets faits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the rolls were withheld: they committed to this turn&apos;s dice in %1 and did not reveal them</source>
+        <translation>les jets ont été retenus&#xa0;: l&apos;adversaire s&apos;est engagé sur les dés de ce tour dans %1 et ne les a pas révélés</translation>
+    </message>
+    <message>
+        <source>the rolls were withheld: they committed to this turn&apos;s dice in %1 and did not reveal them (their file says: %2)</source>
+        <translation>les jets ont été retenus&#xa0;: l&apos;adversaire s&apos;est engagé sur les dés de ce tour dans %1 et ne les a pas révélés (son fichier dit&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>rolls not verifiable (%1)</source>
+        <translation>jets non vérifiables (%1)</translation>
+    </message>
+    <message>
+        <source>the file carries no dice record</source>
+        <translation>le fichier ne porte aucun relevé de dés</translation>
+    </message>
+    <message>
+        <source>the combats are not the rolls listed</source>
+        <translation>les combats ne sont pas les jets listés</translation>
+    </message>
+    <message>
+        <source>a combat no roll accounts for</source>
+        <translation>un combat qu&apos;aucun jet n&apos;explique</translation>
+    </message>
+    <message>
+        <source>they were rolled against another file than the one you sent</source>
+        <translation>ils ont été lancés sur un autre fichier que celui que vous avez envoyé</translation>
+    </message>
+    <message>
+        <source>the secret revealed is not the one their earlier file committed</source>
+        <translation>le secret révélé n&apos;est pas celui sur lequel son fichier précédent s&apos;était engagé</translation>
+    </message>
+    <message>
+        <source>they were drawn in another way than their earlier file promised</source>
+        <translation>ils ont été tirés autrement que son fichier précédent ne le promettait</translation>
+    </message>
+    <message>
+        <source>the file you sent answered no file of theirs</source>
+        <translation>le fichier que vous avez envoyé ne répondait à aucun fichier adverse</translation>
+    </message>
+    <message>
+        <source>the file of theirs that you answered is not in the history</source>
+        <translation>le fichier adverse auquel vous avez répondu n&apos;est pas dans l&apos;historique</translation>
+    </message>
+    <message>
+        <source>the file of theirs that you answered committed no secret</source>
+        <translation>le fichier adverse auquel vous avez répondu ne s&apos;engageait sur aucun secret</translation>
+    </message>
+    <message>
+        <source>the file names no game</source>
+        <translation>le fichier ne nomme aucune partie</translation>
+    </message>
+    <message>
+        <source>it is a file you saved yourself</source>
+        <translation>c&apos;est un fichier que vous avez enregistré vous-même</translation>
+    </message>
+    <message>
+        <source>the file you sent is not in the history</source>
+        <translation>le fichier que vous avez envoyé n&apos;est pas dans l&apos;historique</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommand</name>
+    <message>
+        <source>move of the stack from %1</source>
+        <translation>mouvement de la pile depuis %1</translation>
+    </message>
+    <message>
+        <source>turning over the stack in %1</source>
+        <translation>rotation de la pile en %1</translation>
+    </message>
+    <message>
+        <source>return of %1 to its start hex %2</source>
+        <translation>retour de %1 à son hexagone de départ %2</translation>
+    </message>
+    <message>
+        <source>move of %1 from %2</source>
+        <translation>mouvement de %1 depuis %2</translation>
+    </message>
+    <message>
+        <source>flip of %1 in %2</source>
+        <translation>retournement de %1 en %2</translation>
+    </message>
+    <message>
+        <source>tag of %1 in %2</source>
+        <translation>marque de %1 en %2</translation>
+    </message>
+    <message>
+        <source>roll %1 in %2: die %3 (a roll cannot be taken back)</source>
+        <translation>jet %1 en %2&#xa0;: dé %3 (un jet ne peut pas être repris)</translation>
     </message>
 </context>
 <context>
@@ -593,14 +886,6 @@
         <translation>Les dés de l&apos;adversaire ne se vérifient pas&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>A roll made earlier against this file came back as a combat of this turn: a roll once made stands.</source>
-        <translation>Un jet fait plus tôt sur ce fichier est revenu comme combat de ce tour&#xa0;: un jet fait reste acquis.</translation>
-    </message>
-    <message>
-        <source>%1 rolls made earlier against this file came back as combats of this turn: a roll once made stands.</source>
-        <translation>%1 jets faits plus tôt sur ce fichier sont revenus comme combats de ce tour&#xa0;: un jet fait reste acquis.</translation>
-    </message>
-    <message>
         <source>No recent move files</source>
         <translation>Aucun fichier de coup récent</translation>
     </message>
@@ -635,6 +920,13 @@
 </source>
         <translation>Impossible d&apos;ouvrir le fichier
 </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n roll(s) made earlier against this file came back as combat(s) of this turn: a roll once made stands.</source>
+        <translation>
+            <numerusform>%n jet fait plus tôt sur ce fichier est revenu comme combat de ce tour&#xa0;: un jet fait reste acquis.</numerusform>
+            <numerusform>%n jets faits plus tôt sur ce fichier sont revenus comme combats de ce tour&#xa0;: un jet fait reste acquis.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -674,6 +966,107 @@
     <message>
         <source>%1 of %2: %3</source>
         <translation>%1 sur %2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>FrameSink</name>
+    <message>
+        <source>the animation could not be encoded</source>
+        <translation>l&apos;animation n&apos;a pas pu être encodée</translation>
+    </message>
+    <message>
+        <source>it is there and is not a folder</source>
+        <translation>il existe et n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>le dossier n&apos;est pas vide</translation>
+    </message>
+    <message>
+        <source>the folder it would go in does not exist</source>
+        <translation>le dossier qui le contiendrait n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>l&apos;image n&apos;a pas pu être encodée</translation>
+    </message>
+    <message>
+        <source>there were no frames</source>
+        <translation>il n&apos;y avait aucune image</translation>
+    </message>
+    <message>
+        <source>the empty folder there cannot be replaced</source>
+        <translation>le dossier vide à cet endroit ne peut pas être remplacé</translation>
+    </message>
+    <message>
+        <source>the folder of frames cannot be given its name</source>
+        <translation>le dossier des images ne peut pas recevoir son nom</translation>
+    </message>
+</context>
+<context>
+    <name>GameDice</name>
+    <message>
+        <source>no hex</source>
+        <translation>aucun hexagone</translation>
+    </message>
+    <message>
+        <source>Turn unknown</source>
+        <translation>Tour inconnu</translation>
+    </message>
+    <message>
+        <source>Turn %1 · %2</source>
+        <translation>Tour %1 · %2</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>vous</translation>
+    </message>
+    <message>
+        <source>opponent</source>
+        <translation>adversaire</translation>
+    </message>
+    <message>
+        <source>Your rolls</source>
+        <translation>Vos jets</translation>
+    </message>
+    <message>
+        <source>%1 (you)</source>
+        <translation>%1 (vous)</translation>
+    </message>
+    <message>
+        <source>Your opponent&apos;s rolls</source>
+        <translation>Jets de votre adversaire</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln roll(s)</source>
+        <translation>
+            <numerusform>%Ln jet</numerusform>
+            <numerusform>%Ln jets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>chi-square %1</source>
+        <translation>khi-deux %1</translation>
+    </message>
+    <message>
+        <source>No rolls of this game are in the history.</source>
+        <translation>Aucun jet de cette partie n&apos;est dans l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>roll %1</source>
+        <translation>jet %1</translation>
+    </message>
+    <message>
+        <source>no roll</source>
+        <translation>aucun jet</translation>
+    </message>
+    <message>
+        <source>die %1</source>
+        <translation>dé %1</translation>
     </message>
 </context>
 <context>
@@ -732,6 +1125,134 @@
         <source>The game&apos;s history kept no copy of %1: it holds %2 of this game, as much as it keeps of one game, and keeps no more of the files opened in it.</source>
         <translation>L&apos;historique de la partie n&apos;a gardé aucune copie de %1&#xa0;: il contient %2 de cette partie, le maximum qu&apos;il garde d&apos;une partie, et ne garde plus les fichiers qui y sont ouverts.</translation>
     </message>
+    <message>
+        <source>The game&apos;s history kept no copy of %1: %2.</source>
+        <translation>L&apos;historique de la partie n&apos;a gardé aucune copie de %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>this system has no folder for application data</source>
+        <translation>ce système n&apos;a pas de dossier pour les données d&apos;application</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>le dossier %1 n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a symbolic link</source>
+        <translation>le dossier %1 est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>no free name was found</source>
+        <translation>aucun nom libre n&apos;a été trouvé</translation>
+    </message>
+    <message>
+        <source>the copy was cut short, most likely by a full disk</source>
+        <translation>la copie a été interrompue, très probablement par un disque plein</translation>
+    </message>
+</context>
+<context>
+    <name>GameList</name>
+    <message>
+        <source>Allies</source>
+        <translation>Alliés</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Axe</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>you: %1 · opponent: %2</source>
+        <translation>vous&#xa0;: %1 · adversaire&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Turn unknown</source>
+        <translation>Tour inconnu</translation>
+    </message>
+    <message>
+        <source>Turn %1 · %2 to move</source>
+        <translation>Tour %1 · à jouer&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>your opponent</source>
+        <translation>votre adversaire</translation>
+    </message>
+    <message>
+        <source>the Allies</source>
+        <translation>les Alliés</translation>
+    </message>
+    <message>
+        <source>the Axis</source>
+        <translation>l&apos;Axe</translation>
+    </message>
+    <message>
+        <source>new move from %1</source>
+        <translation>nouveau coup de %1</translation>
+    </message>
+    <message>
+        <source>your move</source>
+        <translation>à vous de jouer</translation>
+    </message>
+    <message>
+        <source>waiting for %1</source>
+        <translation>en attente de %1</translation>
+    </message>
+    <message>
+        <source>your side: not yet known</source>
+        <translation>votre camp&#xa0;: pas encore connu</translation>
+    </message>
+    <message>
+        <source>just now</source>
+        <translation>à l&apos;instant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) ago</source>
+        <translation>
+            <numerusform>il y a %n minute</numerusform>
+            <numerusform>il y a %n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>il y a %n heure</numerusform>
+            <numerusform>il y a %n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day(s) ago</source>
+        <translation>
+            <numerusform>il y a %Ln jour</numerusform>
+            <numerusform>il y a %Ln jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, saved %2</source>
+        <translation>%1, enregistré %2</translation>
+    </message>
+    <message>
+        <source>%1, opened %2</source>
+        <translation>%1, ouvert %2</translation>
+    </message>
 </context>
 <context>
     <name>GameSetupDialog</name>
@@ -786,6 +1307,14 @@
     <message>
         <source>&amp;To move:</source>
         <translation>Camp qui &amp;joue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Turn unknown</source>
+        <translation>Tour inconnu</translation>
+    </message>
+    <message>
+        <source>Turn %1 · %2 to move</source>
+        <translation>Tour %1 · à jouer&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -905,10 +1434,171 @@
     </message>
 </context>
 <context>
+    <name>HexAnnouncement</name>
+    <message>
+        <source>%1, empty</source>
+        <translation>%1, vide</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>déplacé</translation>
+    </message>
+    <message>
+        <source>yet to move</source>
+        <translation>pas encore déplacé</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 and %n more, %3</source>
+        <translation>
+            <numerusform>%1, %2 et %n autre, %3</numerusform>
+            <numerusform>%1, %2 et %n autres, %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>KorvaApplication</name>
     <message>
         <source>An unknown error occurred.</source>
         <translation>Une erreur inconnue est survenue.</translation>
+    </message>
+</context>
+<context>
+    <name>KorvaExtension</name>
+    <message>
+        <source>its turn start has %1 bytes, not %2</source>
+        <translation>son début de tour a %1 octets, pas %2</translation>
+    </message>
+    <message>
+        <source>its turn start of counter %1 lies outside the map or the counter&apos;s steps</source>
+        <translation>son début de tour du pion %1 est hors de la carte ou des pas du pion</translation>
+    </message>
+    <message>
+        <source>its game id has %1 bytes, not 16</source>
+        <translation>son identifiant de partie a %1 octets, pas 16</translation>
+    </message>
+    <message>
+        <source>its game id is all zero</source>
+        <translation>son identifiant de partie n&apos;est fait que de zéros</translation>
+    </message>
+    <message>
+        <source>its note is longer than 64 KB</source>
+        <translation>sa note dépasse 64 Ko</translation>
+    </message>
+    <message>
+        <source>its note is not UTF-8 text</source>
+        <translation>sa note n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>its turn names side %1, not 0 or 1</source>
+        <translation>son tour nomme le camp %1, pas 0 ou 1</translation>
+    </message>
+    <message>
+        <source>its turn has %1 bytes, not 12</source>
+        <translation>son tour a %1 octets, pas 12</translation>
+    </message>
+    <message>
+        <source>its turn number %1 is not 1 to 9999</source>
+        <translation>son numéro de tour %1 n&apos;est pas entre 1 et 9999</translation>
+    </message>
+    <message>
+        <source>a name is not a plain line of at most 40 characters</source>
+        <translation>un nom n&apos;est pas une simple ligne d&apos;au plus 40 caractères</translation>
+    </message>
+    <message>
+        <source>its writer&apos;s version has %1 bytes, not 12</source>
+        <translation>la version du programme qui l&apos;a écrit a %1 octets, pas 12</translation>
+    </message>
+    <message>
+        <source>its players&apos; names end early</source>
+        <translation>les noms de ses joueurs se terminent trop tôt</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name runs past its record</source>
+        <translation>un nom de joueur dépasse son enregistrement</translation>
+    </message>
+    <message>
+        <source>its players&apos; record is longer than the two names</source>
+        <translation>son enregistrement des joueurs est plus long que les deux noms</translation>
+    </message>
+    <message>
+        <source>it ends inside a record&apos;s type and length</source>
+        <translation>il se termine au milieu du type et de la longueur d&apos;un enregistrement</translation>
+    </message>
+    <message>
+        <source>a record of type %1 runs past its end</source>
+        <translation>un enregistrement de type %1 dépasse sa fin</translation>
+    </message>
+    <message>
+        <source>it holds a record of type %1 twice</source>
+        <translation>il contient deux fois un enregistrement de type %1</translation>
+    </message>
+    <message>
+        <source>it holds two dice commitments</source>
+        <translation>il contient deux engagements de dés</translation>
+    </message>
+    <message>
+        <source>its dice commitment has %1 bytes, not 32</source>
+        <translation>son engagement de dés a %1 octets, pas 32</translation>
+    </message>
+    <message>
+        <source>it ends inside its header</source>
+        <translation>il se termine au milieu de son en-tête</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MB</source>
+        <translation>il dépasse 1 Mo</translation>
+    </message>
+    <message>
+        <source>it ends early</source>
+        <translation>il se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>it has version %1, which this Korva cannot read</source>
+        <translation>il est en version %1, que ce Korva ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>the turn start holds %1 counters, not %2</source>
+        <translation>le début de tour contient %1 pions, pas %2</translation>
+    </message>
+    <message>
+        <source>the note is longer than 64 KB</source>
+        <translation>la note dépasse 64 Ko</translation>
+    </message>
+    <message>
+        <source>the turn number %1 is not 1 to 9999</source>
+        <translation>le numéro de tour %1 n&apos;est pas entre 1 et 9999</translation>
+    </message>
+    <message>
+        <source>a player&apos;s name is not a plain line of at most 40 characters</source>
+        <translation>un nom de joueur n&apos;est pas une simple ligne d&apos;au plus 40 caractères</translation>
+    </message>
+    <message>
+        <source>the dice commitment is not 32 bytes</source>
+        <translation>l&apos;engagement de dés ne fait pas 32 octets</translation>
+    </message>
+    <message>
+        <source>Korva&apos;s own data would not read back: %1</source>
+        <translation>Les données propres de Korva ne se relisent pas&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Korva&apos;s own data in this file was ignored: %1; the position, combats and banners are read as usual.</source>
+        <translation>Les données propres de Korva dans ce fichier ont été ignorées&#xa0;: %1&#xa0;; la position, les combats et les bannières sont lus comme d&apos;habitude.</translation>
+    </message>
+    <message>
+        <source>This file holds data of a later Korva: some of its data is not shown.</source>
+        <translation>Ce fichier contient des données d&apos;un Korva plus récent&#xa0;: une partie de ses données n&apos;est pas affichée.</translation>
+    </message>
+    <message>
+        <source>This file was made by Korva %1, newer than this one: some of its data is not shown.</source>
+        <translation>Ce fichier a été fait par Korva %1, plus récent que celui-ci&#xa0;: une partie de ses données n&apos;est pas affichée.</translation>
+    </message>
+    <message>
+        <source>This file was made by Korva %1 and holds data this one does not know: some of its data is not shown.</source>
+        <translation>Ce fichier a été fait par Korva %1 et contient des données que celui-ci ne connaît pas&#xa0;: une partie de ses données n&apos;est pas affichée.</translation>
     </message>
 </context>
 <context>
@@ -947,6 +1637,57 @@
     <message>
         <source>Overview</source>
         <translation>Vue d&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+</context>
+<context>
+    <name>MoveFileReader</name>
+    <message>
+        <source>counter %1 starts in hex %2, outside the map</source>
+        <translation>le pion %1 part de l&apos;hexagone %2, hors de la carte</translation>
+    </message>
+    <message>
+        <source>counter %1 stands in hex %2, outside the map</source>
+        <translation>le pion %1 est dans l&apos;hexagone %2, hors de la carte</translation>
+    </message>
+    <message>
+        <source>counter %1 has %2 losses, outside 0 to %3</source>
+        <translation>le pion %1 a %2 pertes, hors de 0 à %3</translation>
+    </message>
+    <message>
+        <source>counter %1 has the marker %2, outside 0 to 2</source>
+        <translation>le pion %1 a le marqueur %2, hors de 0 à 2</translation>
+    </message>
+    <message>
+        <source>this is not a move file (wrong counters section mark)</source>
+        <translation>ce n&apos;est pas un fichier de coup (mauvaise marque de section des pions)</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a move file</source>
+        <translation>c&apos;est un dossier, pas un fichier de coup</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes long, larger than any move file</source>
+        <translation>le fichier fait %1 octets, plus que tout fichier de coup</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>le fichier ne peut pas être lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the file is larger than any move file</source>
+        <translation>le fichier est plus grand que tout fichier de coup</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1784,10 @@
     <message>
         <source>Export to</source>
         <translation>Exporter vers</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
     </message>
 </context>
 <context>
@@ -1213,37 +1958,6 @@
     </message>
 </context>
 <context>
-    <name>PngFolderSink</name>
-    <message>
-        <source>it is there and is not a folder</source>
-        <translation>il existe et n&apos;est pas un dossier</translation>
-    </message>
-    <message>
-        <source>the folder is not empty</source>
-        <translation>le dossier n&apos;est pas vide</translation>
-    </message>
-    <message>
-        <source>the folder it would go in does not exist</source>
-        <translation>le dossier qui le contiendrait n&apos;existe pas</translation>
-    </message>
-    <message>
-        <source>the picture could not be encoded</source>
-        <translation>l&apos;image n&apos;a pas pu être encodée</translation>
-    </message>
-    <message>
-        <source>there were no frames</source>
-        <translation>il n&apos;y avait aucune image</translation>
-    </message>
-    <message>
-        <source>the empty folder there cannot be replaced</source>
-        <translation>le dossier vide à cet endroit ne peut pas être remplacé</translation>
-    </message>
-    <message>
-        <source>the folder of frames cannot be given its name</source>
-        <translation>le dossier des images ne peut pas recevoir son nom</translation>
-    </message>
-</context>
-<context>
     <name>Prompts</name>
     <message>
         <source>This turn has changes that are not saved.
@@ -1276,6 +1990,45 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>Combat, die %1</source>
         <translation>Combat, dé %1</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 est un dossier</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 is not writable</source>
+        <translation>%1 n&apos;est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>writing failed part-way</source>
+        <translation>l&apos;écriture a échoué en cours de route</translation>
+    </message>
+    <message>
+        <source>the save was abandoned</source>
+        <translation>l&apos;enregistrement a été abandonné</translation>
+    </message>
+    <message>
+        <source>the file could not be synced to the disk: %1</source>
+        <translation>le fichier n&apos;a pas pu être synchronisé sur le disque&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>le fichier n&apos;a pas pu être remplacé</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced: %1</source>
+        <translation>le fichier n&apos;a pas pu être remplacé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the folder could not be synced to the disk: %1</source>
+        <translation>le dossier n&apos;a pas pu être synchronisé sur le disque&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1312,20 +2065,19 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
         <translation>Votre jet</translation>
     </message>
     <message>
-        <source>and 1 more combat here</source>
-        <translation>et 1 autre combat ici</translation>
-    </message>
-    <message>
-        <source>and %L1 more combats here</source>
-        <translation>et %L1 autres combats ici</translation>
-    </message>
-    <message>
         <source>Has Moved</source>
         <translation>Déplacé</translation>
     </message>
     <message>
         <source>Yet to move</source>
         <translation>Pas encore déplacé</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more combat(s) here</source>
+        <translation>
+            <numerusform>et %Ln autre combat ici</numerusform>
+            <numerusform>et %Ln autres combats ici</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1510,6 +2262,64 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>TagSection</name>
+    <message>
+        <source>the mark of the combat section</source>
+        <translation>la marque de la section des combats</translation>
+    </message>
+    <message>
+        <source>the combat section is missing (wrong section mark %1)</source>
+        <translation>la section des combats manque (mauvaise marque de section %1)</translation>
+    </message>
+    <message>
+        <source>the combat count of the combat section</source>
+        <translation>le nombre de combats de la section des combats</translation>
+    </message>
+    <message>
+        <source>the combat count is negative (%1)</source>
+        <translation>le nombre de combats est négatif (%1)</translation>
+    </message>
+    <message>
+        <source>the combat count %1 is more than the file holds</source>
+        <translation>le nombre de combats %1 dépasse ce que contient le fichier</translation>
+    </message>
+    <message>
+        <source>combat %1 in the combat section</source>
+        <translation>combat %1 de la section des combats</translation>
+    </message>
+    <message>
+        <source>combat %1 has the die value %2, outside 1 to 6</source>
+        <translation>le combat %1 a la valeur de dé %2, hors de 1 à 6</translation>
+    </message>
+    <message>
+        <source>a combat comment is longer than %1 characters</source>
+        <translation>un commentaire de combat dépasse %1 caractères</translation>
+    </message>
+</context>
+<context>
+    <name>Tagger</name>
+    <message>
+        <source>the record word of %1</source>
+        <translation>le mot d&apos;enregistrement du %1</translation>
+    </message>
+    <message>
+        <source>the x position of %1</source>
+        <translation>la position x du %1</translation>
+    </message>
+    <message>
+        <source>the y position of %1</source>
+        <translation>la position y du %1</translation>
+    </message>
+    <message>
+        <source>the die value of %1</source>
+        <translation>la valeur de dé du %1</translation>
+    </message>
+    <message>
+        <source>the comment of %1</source>
+        <translation>le commentaire du %1</translation>
+    </message>
+</context>
+<context>
     <name>TfrmAbout</name>
     <message>
         <source>About</source>
@@ -1550,6 +2360,41 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>publisher&apos;s board game, and is not to be sold or traded.</source>
         <translation>jeu de plateau de l&apos;éditeur&#xa0;; il ne doit être ni vendu ni échangé.</translation>
+    </message>
+</context>
+<context>
+    <name>TurnDice</name>
+    <message>
+        <source>the file claims the id of another of your games</source>
+        <translation>le fichier revendique l&apos;identifiant d&apos;une autre de vos parties</translation>
+    </message>
+    <message>
+        <source>no history is kept</source>
+        <translation>aucun historique n&apos;est gardé</translation>
+    </message>
+    <message>
+        <source>it is a file you saved yourself</source>
+        <translation>c&apos;est un fichier que vous avez enregistré vous-même</translation>
+    </message>
+    <message>
+        <source>The dice ledger could not keep roll %1: %2</source>
+        <translation>Le registre des dés n&apos;a pas pu garder le jet %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The dice ledger could not keep the comment of roll %1: %2</source>
+        <translation>Le registre des dés n&apos;a pas pu garder le commentaire du jet %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The next turn&apos;s dice secret could not be kept, so its dice will roll freely: %1</source>
+        <translation>Le secret des dés du prochain tour n&apos;a pas pu être gardé, ses dés seront donc lancés librement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>roll %1, verified</source>
+        <translation>jet %1, vérifié</translation>
+    </message>
+    <message>
+        <source>roll %1</source>
+        <translation>jet %1</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +2489,33 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
         <translation>Impossible d&apos;ouvrir le fichier
 </translation>
     </message>
+    <message>
+        <source>from the turn&apos;s start the file keeps</source>
+        <translation>depuis le début de tour que garde le fichier</translation>
+    </message>
+    <message>
+        <source>from the file&apos;s start hexes</source>
+        <translation>depuis les hexagones de départ du fichier</translation>
+    </message>
+    <message>
+        <source>since your file %1</source>
+        <translation>depuis votre fichier %1</translation>
+    </message>
+    <message>
+        <source>nothing says where the turn began</source>
+        <translation>rien ne dit où le tour a commencé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s)</source>
+        <translation>
+            <numerusform>%n changement</numerusform>
+            <numerusform>%n changements</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No moves</source>
+        <translation>Aucun mouvement</translation>
+    </message>
 </context>
 <context>
     <name>TurnListDock</name>
@@ -1721,6 +2593,60 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
         <source>the e-mail program failed</source>
         <translation>le logiciel de messagerie a échoué</translation>
     </message>
+    <message>
+        <source>My turn: the move file %1 and its move report %2 are attached.
+</source>
+        <translation>Mon tour&#xa0;: le fichier de coup %1 et son rapport de coup %2 sont joints.
+</translation>
+    </message>
+    <message>
+        <source>Now: %1.
+</source>
+        <translation>Maintenant&#xa0;: %1.
+</translation>
+    </message>
+    <message>
+        <source>No combats this turn.
+</source>
+        <translation>Aucun combat ce tour-ci.
+</translation>
+    </message>
+    <message>
+        <source>Combats this turn:
+</source>
+        <translation>Combats de ce tour&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>
+Note:
+</source>
+        <translation>
+Note&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>%1 was not found or could not be run (it comes with the xdg-utils package).</source>
+        <translation>%1 est introuvable ou n&apos;a pas pu être lancé (il est fourni par le paquet xdg-utils).</translation>
+    </message>
+    <message>
+        <source>%1 failed (exit status %2%3).</source>
+        <translation>%1 a échoué (code de sortie %2%3).</translation>
+    </message>
+    <message>
+        <source>The e-mail could not be prepared: </source>
+        <translation>L&apos;e-mail n&apos;a pas pu être préparé&#xa0;: </translation>
+    </message>
+    <message>
+        <source>
+
+Attach %1 and %2 by hand; they are in
+%3</source>
+        <translation>
+
+Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
+%3</translation>
+    </message>
 </context>
 <context>
     <name>TurnPage</name>
@@ -1731,6 +2657,54 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>there is not enough memory for the picture</source>
         <translation>la mémoire ne suffit pas pour l&apos;image</translation>
+    </message>
+    <message>
+        <source>Korva: %1</source>
+        <translation>Korva&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Allies</source>
+        <translation>Alliés</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Axe</translation>
+    </message>
+    <message>
+        <source>Banners</source>
+        <translation>Bannières</translation>
+    </message>
+    <message>
+        <source>The map with the turn&apos;s moves</source>
+        <translation>La carte avec les mouvements du tour</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Changements</translation>
+    </message>
+    <message>
+        <source>No moves</source>
+        <translation>Aucun mouvement</translation>
+    </message>
+    <message>
+        <source>Combats</source>
+        <translation>Combats</translation>
+    </message>
+    <message>
+        <source>No combats</source>
+        <translation>Aucun combat</translation>
+    </message>
+    <message>
+        <source>Their note</source>
+        <translation>Note de l&apos;adversaire</translation>
+    </message>
+    <message>
+        <source>Made with Korva</source>
+        <translation>Fait avec Korva</translation>
     </message>
 </context>
 <context>
@@ -1761,13 +2735,6 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>there is not enough memory for the animation</source>
         <translation>la mémoire ne suffit pas pour l&apos;animation</translation>
-    </message>
-</context>
-<context>
-    <name>WebPFileSink</name>
-    <message>
-        <source>the animation could not be encoded</source>
-        <translation>l&apos;animation n&apos;a pas pu être encodée</translation>
     </message>
 </context>
 <context>
@@ -1824,6 +2791,154 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>the picture could not be encoded</source>
         <translation>l&apos;image n&apos;a pas pu être encodée</translation>
+    </message>
+    <message>
+        <source>%1 (korva --help lists the uses)</source>
+        <translation>%1 (korva --help en donne les usages)</translation>
+    </message>
+    <message>
+        <source>the file claims the id of another of your games</source>
+        <translation>le fichier revendique l&apos;identifiant d&apos;une autre de vos parties</translation>
+    </message>
+    <message>
+        <source>no history is kept</source>
+        <translation>aucun historique n&apos;est gardé</translation>
+    </message>
+    <message>
+        <source>it claims the id of another of your games</source>
+        <translation>il revendique l&apos;identifiant d&apos;une autre de vos parties</translation>
+    </message>
+    <message>
+        <source>the history knows no game of this file</source>
+        <translation>l&apos;historique ne connaît aucune partie de ce fichier</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>Allies</source>
+        <translation>Alliés</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Axe</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>partie</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation>tour</translation>
+    </message>
+    <message>
+        <source>to move</source>
+        <translation>à jouer</translation>
+    </message>
+    <message>
+        <source>moves first</source>
+        <translation>joue en premier</translation>
+    </message>
+    <message>
+        <source>allies player</source>
+        <translation>joueur allié</translation>
+    </message>
+    <message>
+        <source>axis player</source>
+        <translation>joueur de l&apos;axe</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>%1 characters</source>
+        <translation>%1 caractères</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <translation>mouvements</translation>
+    </message>
+    <message>
+        <source>combats</source>
+        <translation>combats</translation>
+    </message>
+    <message>
+        <source>korva block</source>
+        <translation>bloc korva</translation>
+    </message>
+    <message>
+        <source>absent</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>valid</source>
+        <translation>valide</translation>
+    </message>
+    <message>
+        <source>damaged: </source>
+        <translation>endommagé&#xa0;: </translation>
+    </message>
+    <message>
+        <source>written by</source>
+        <translation>écrit par</translation>
+    </message>
+    <message>
+        <source>unknown records</source>
+        <translation>enregistrements inconnus</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the picture</source>
+        <translation>la mémoire ne suffit pas pour l&apos;image</translation>
+    </message>
+    <message>
+        <source>%1 takes other arguments</source>
+        <translation>%1 prend d&apos;autres arguments</translation>
+    </message>
+    <message>
+        <source>--zoom takes a percentage from 25 to 400, not %1</source>
+        <translation>--zoom prend un pourcentage de 25 à 400, pas %1</translation>
+    </message>
+    <message>
+        <source>--since goes with --moves</source>
+        <translation>--since va avec --moves</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>only one move file can be opened at a time</source>
+        <translation>un seul fichier de coup peut être ouvert à la fois</translation>
+    </message>
+    <message>
+        <source>--frame-ms takes milliseconds from 20 to 60000, not %1</source>
+        <translation>--frame-ms prend des millisecondes de 20 à 60000, pas %1</translation>
+    </message>
+    <message>
+        <source>--animate takes other arguments</source>
+        <translation>--animate prend d&apos;autres arguments</translation>
+    </message>
+    <message>
+        <source>--animate takes an output and at least one move file</source>
+        <translation>--animate prend une sortie et au moins un fichier de coup</translation>
+    </message>
+    <message>
+        <source>--frame-ms goes with an animated WebP, not with --frames</source>
+        <translation>--frame-ms va avec un WebP animé, pas avec --frames</translation>
+    </message>
+    <message>
+        <source>--export-turn takes other arguments</source>
+        <translation>--export-turn prend d&apos;autres arguments</translation>
+    </message>
+    <message>
+        <source>No games in the history yet.</source>
+        <translation>Aucune partie dans l&apos;historique pour l&apos;instant.</translation>
     </message>
 </context>
 </TS>
