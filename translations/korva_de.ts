@@ -2207,16 +2207,8 @@ Zuerst speichern?</translation>
         <translation>Erste Bannerzeile: freier Text, der mit jeder Zugdatei hinausgeht und den Öffnen durch den des Gegners ersetzt (42 Zeichen)</translation>
     </message>
     <message>
-        <source>                                Korva</source>
-        <translation>                                Korva</translation>
-    </message>
-    <message>
         <source>Second banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (42 characters)</source>
         <translation>Zweite Bannerzeile: freier Text, der mit jeder Zugdatei hinausgeht und den Öffnen durch den des Gegners ersetzt (42 Zeichen)</translation>
-    </message>
-    <message>
-        <source>                         Tarrowfen</source>
-        <translation>                         Tarrowfen</translation>
     </message>
     <message>
         <source>Hide Combat Tags</source>
@@ -2225,10 +2217,6 @@ Zuerst speichern?</translation>
     <message>
         <source>Third banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (110 characters)</source>
         <translation>Dritte Bannerzeile: freier Text, der mit jeder Zugdatei hinausgeht und den Öffnen durch den des Gegners ersetzt (110 Zeichen)</translation>
-    </message>
-    <message>
-        <source>                                                             https://korva.example.org/pbm</source>
-        <translation>                                                             https://korva.example.org/pbm</translation>
     </message>
     <message>
         <source>Korva : new game</source>

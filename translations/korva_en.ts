@@ -73,6 +73,16 @@
     </message>
 </context>
 <context>
+    <name>HexAnnouncement</name>
+    <message numerus="yes">
+        <source>%1, %2 and %n more, %3</source>
+        <translation>
+            <numerusform>%1, %2 and %n more, %3</numerusform>
+            <numerusform>%1, %2 and %n more, %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>StackViewer</name>
     <message numerus="yes">
         <source>and %Ln more combat(s) here</source>

@@ -2207,16 +2207,8 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
         <translation>Première ligne de bannière&#xa0;: texte libre qui part avec chaque fichier de coup et qu&apos;Ouvrir remplace par celui de l&apos;adversaire (42 caractères)</translation>
     </message>
     <message>
-        <source>                                Korva</source>
-        <translation>                                Korva</translation>
-    </message>
-    <message>
         <source>Second banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (42 characters)</source>
         <translation>Deuxième ligne de bannière&#xa0;: texte libre qui part avec chaque fichier de coup et qu&apos;Ouvrir remplace par celui de l&apos;adversaire (42 caractères)</translation>
-    </message>
-    <message>
-        <source>                         Tarrowfen</source>
-        <translation>                         Tarrowfen</translation>
     </message>
     <message>
         <source>Hide Combat Tags</source>
@@ -2225,10 +2217,6 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>Third banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (110 characters)</source>
         <translation>Troisième ligne de bannière&#xa0;: texte libre qui part avec chaque fichier de coup et qu&apos;Ouvrir remplace par celui de l&apos;adversaire (110 caractères)</translation>
-    </message>
-    <message>
-        <source>                                                             https://korva.example.org/pbm</source>
-        <translation>                                                             https://korva.example.org/pbm</translation>
     </message>
     <message>
         <source>Korva : new game</source>

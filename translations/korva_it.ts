@@ -2207,16 +2207,8 @@ Salvarle prima?</translation>
         <translation>Prima riga d&apos;intestazione: testo libero che parte con ogni file di mossa e che Apri sostituisce con quella dell&apos;avversario (42 caratteri)</translation>
     </message>
     <message>
-        <source>                                Korva</source>
-        <translation>                                Korva</translation>
-    </message>
-    <message>
         <source>Second banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (42 characters)</source>
         <translation>Seconda riga d&apos;intestazione: testo libero che parte con ogni file di mossa e che Apri sostituisce con quella dell&apos;avversario (42 caratteri)</translation>
-    </message>
-    <message>
-        <source>                         Tarrowfen</source>
-        <translation>                         Tarrowfen</translation>
     </message>
     <message>
         <source>Hide Combat Tags</source>
@@ -2225,10 +2217,6 @@ Salvarle prima?</translation>
     <message>
         <source>Third banner line: free text that goes out with every move file and that Open replaces with the opponent&apos;s (110 characters)</source>
         <translation>Terza riga d&apos;intestazione: testo libero che parte con ogni file di mossa e che Apri sostituisce con quella dell&apos;avversario (110 caratteri)</translation>
-    </message>
-    <message>
-        <source>                                                             https://korva.example.org/pbm</source>
-        <translation>                                                             https://korva.example.org/pbm</translation>
     </message>
     <message>
         <source>Korva : new game</source>
