@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-// The desktop's notification service as the specification of freedesktop.org has it, on a
+// The desktop's notification service as freedesktop.org defines it, on a
 // private bus: it records each notification and answers an id.
 class FakeNotifications : public QObject {
     Q_OBJECT
