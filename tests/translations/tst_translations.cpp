@@ -136,9 +136,10 @@ void TestTranslations::everyTextTranslated() {
             faults << QStringLiteral("unfinished: ") + where;
             continue;
         }
+        const QStringList inSource = placeholders(message.source);
         for (qsizetype i = 0; i < message.translations.size(); ++i) {
             const QString& translation = message.translations[i];
-            QStringList wanted = placeholders(message.source);
+            QStringList wanted = inSource;
             // A singular may say "one" for %n ("the one roll verified").
             if (i == 0 && message.translations.size() > 1 &&
                 !translation.contains(QLatin1Char('%')))
