@@ -36,6 +36,7 @@ private slots:
     void onlyTheReportFails();
     void openReplacesPositionAndClearsUndo();
     void openRefusedChangesNothing();
+    void everyOpenReplacesTheNotice();
     void openFailingHalfWayChangesNothing();
     void damagedPictureFallsBackWithOneWarning();
     void saveOpenSaveIsByteIdentical();
@@ -301,6 +302,32 @@ void TestMainFormTurns::openRefusedChangesNothing() {
     QCOMPARE(h.form->game().mapPicture().image(), before);
     QCOMPARE(h.counter(1).currentHex().index(), 301);
     QVERIFY(h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"))->isEnabled());
+}
+
+// The notice of the player's own file does not stay over the opponent's answer.
+void TestMainFormTurns::everyOpenReplacesTheNotice() {
+    QTemporaryDir dir;
+    const QString mine = dir.filePath(QStringLiteral("t1.krv"));
+    const QString theirs = dir.filePath(QStringLiteral("t2.krv"));
+    const QString history = dir.filePath(QStringLiteral("mine"));
+    {
+        MainFormHarness h(1, {}, {}, history);
+        h.form->files().NewGame();
+        h.place(1, 300);
+        h.rebuild();
+        QVERIFY(h.form->files().SaveMove(mine, true));
+    }
+    {
+        MainFormHarness opponent(1, {}, {}, dir.filePath(QStringLiteral("theirs")));
+        QVERIFY(opponent.form->files().OpenMove(mine));
+        opponent.drag(300, 301);
+        QVERIFY(opponent.form->files().SaveMove(theirs, true));
+    }
+    MainFormHarness h(1, {}, {}, history);
+    QVERIFY(h.form->files().OpenMove(mine));
+    QVERIFY(h.form->noticeBar().notice().contains(QStringLiteral("You saved this file yourself")));
+    QVERIFY(h.form->files().OpenMove(theirs));
+    QCOMPARE(h.form->noticeBar().notice(), QString());
 }
 
 // A picture that cannot be drawn while the opened position is drawn: nothing of the game
