@@ -135,7 +135,10 @@ void FilesFeature::sbSaveClick() {
     play_.CancelDrag(); // Ctrl+S while a counter is held: the counter stays where it was
     if (context_.session.showsPast())
         return; // the past is read-only
-    const QMessageBox::StandardButton answer = context_.prompts.askEndOfTurn();
+    QMessageBox::StandardButton answer = context_.prompts.askEndOfTurn();
+    // The player's own ended turn, opened again: a second end would pass the move back.
+    if (answer == QMessageBox::Yes && context_.session.turnEndedByPlayer())
+        answer = context_.prompts.askEndOwnTurnAgain();
     if (answer != QMessageBox::Yes && answer != QMessageBox::No)
         return;
     const bool endOfTurn = answer == QMessageBox::Yes;

@@ -37,6 +37,7 @@ private slots:
     void openReplacesPositionAndClearsUndo();
     void openRefusedChangesNothing();
     void everyOpenReplacesTheNotice();
+    void ownEndedTurnAsksBeforeEndingAgain();
     void openFailingHalfWayChangesNothing();
     void damagedPictureFallsBackWithOneWarning();
     void saveOpenSaveIsByteIdentical();
@@ -328,6 +329,49 @@ void TestMainFormTurns::everyOpenReplacesTheNotice() {
     QVERIFY(h.form->noticeBar().notice().contains(QStringLiteral("You saved this file yourself")));
     QVERIFY(h.form->files().OpenMove(theirs));
     QCOMPARE(h.form->noticeBar().notice(), QString());
+}
+
+// End of turn on the player's own file saved at its end asks first; an unfinished one does
+// not.
+void TestMainFormTurns::ownEndedTurnAsksBeforeEndingAgain() {
+    QTemporaryDir dir;
+    const auto file = [&](const char* name) { return dir.filePath(QLatin1String(name)); };
+    MainFormHarness h(1, {}, {}, file("history"));
+    const QToolButton& turn = h.form->turn().turnButton();
+    ScriptedPrompts& prompts = *h.prompts;
+    h.form->files().NewGame();
+    h.place(1, 300);
+    h.rebuild();
+    h.drag(300, 301);
+    QVERIFY(h.form->files().SaveMove(file("unfinished.krv"), false));
+    QVERIFY(h.form->files().OpenMove(file("unfinished.krv")));
+    prompts.endOfTurnAnswers = {QMessageBox::Yes};
+    prompts.saveFiles = {file("ended.krv")};
+    h.form->files().sbSaveClick();
+    QCOMPARE(prompts.endOwnTurnAgainAsked, 0);
+    QCOMPARE(turn.text(), QStringLiteral("Turn 1 · Axis to move"));
+
+    QVERIFY(h.form->files().OpenMove(file("ended.krv")));
+    const struct {
+        QMessageBox::StandardButton answer;
+        const char* saved;
+        QString turn;
+    } steps[] = {{QMessageBox::Cancel, nullptr, QStringLiteral("Turn 1 · Axis to move")},
+                 {QMessageBox::No, "kept.krv", QStringLiteral("Turn 1 · Axis to move")},
+                 {QMessageBox::Yes, "again.krv", QStringLiteral("Turn 2 · Allies to move")}};
+    for (const auto& step : steps) {
+        const qsizetype asked = prompts.proposedNames.size();
+        prompts.endOfTurnAnswers = {QMessageBox::Yes};
+        prompts.endOwnTurnAgainAnswers = {step.answer};
+        if (step.saved)
+            prompts.saveFiles = {file(step.saved)};
+        h.form->files().sbSaveClick();
+        QCOMPARE(prompts.proposedNames.size(), asked + (step.saved ? 1 : 0));
+        QCOMPARE(turn.text(), step.turn);
+    }
+    QCOMPARE(prompts.endOwnTurnAgainAsked, 3);
+    const OpenedMoveFile kept = parseOpenedMoveFile(readMoveFileBytes(file("kept.krv")));
+    QVERIFY(kept.extension.turn && kept.extension.turn->toMove == Side::Second);
 }
 
 // A picture that cannot be drawn while the opened position is drawn: nothing of the game
