@@ -4,9 +4,16 @@
 #include "history/gamehistory.h"
 #include "movefile/openedmovefile.h"
 
+#include <algorithm>
+
 OpenedStanding standingOf(const OpenedMoveFile& file, const HistoryContext& context) {
     OpenedStanding standing;
     standing.ownFile = context.savedByPlayer;
+    const std::vector<CounterRecord>& counters = file.contents.counters;
+    standing.ownTurnEnded = standing.ownFile && std::all_of(counters.begin(), counters.end(),
+                                                            [](const CounterRecord& c) {
+                                                                return c.startHex == c.currentHex;
+                                                            });
     const std::optional<TurnRecord>& turn = file.extension.turn;
     const std::optional<TurnRecord>& answeredTurn = context.lastSavedTurn;
     const bool turnsKnown = turn && answeredTurn;

@@ -11,6 +11,9 @@ struct OpenedMoveFile;
 struct OpenedStanding {
     // The player saved these very bytes.
     bool ownFile = false;
+    // Its own file, with no counter away from where its turn began, as every file saved at
+    // the end of its turn is: ending that turn again hands the move back to the player.
+    bool ownTurnEnded = false;
     // The player's newest save answers this file: it began from this file's position, in
     // this file's turn or the one after.
     bool answered = false;

@@ -180,6 +180,7 @@ Session::OpenOutcome Session::open(const QString& fileName) {
                                ? GameHistory::gameKey(game_->turn().gameId(), fileName_)
                                : QString();
     const bool hadChanges = modified_;
+    bool ownTurnEnded = false;
     try {
         const OpenedMoveFile file = readOpenedMoveFile(fileName);
         outcome.placeholders = newgame::isPlaceholderPosition(file.contents.counters);
@@ -210,6 +211,7 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         outcome.unknownData =
             korvaext::unknownRecordsNote(file.extension.writer, file.extension.unknownRecords);
         outcome.ownFile = standing.ownFile;
+        ownTurnEnded = standing.ownTurnEnded;
         outcome.answered = standing.answered;
         outcome.olderThanAnswered = standing.olderThanAnswered;
         outcome.otherGameUnsaved =
@@ -228,6 +230,7 @@ Session::OpenOutcome Session::open(const QString& fileName) {
     startAfresh();
     if (outcome.recoveredRolls > 0)
         changedForGood();
+    turnEndedByPlayer_ = ownTurnEnded;
     outcome.opened = true;
     emit positionReplaced(Change::Opened);
     return outcome;
@@ -260,6 +263,7 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
     if (!diceWarning.isEmpty())
         emit historyWarning(diceWarning);
     if (endOfTurn) {
+        turnEndedByPlayer_ = false;
         game_->endTurn();
         startAfresh(); // a new turn
     } else {
@@ -286,6 +290,7 @@ void Session::newGame(const NewGameSetup& setup) {
     dice_->newGame();
     startAfresh();
     newGame_ = true;
+    turnEndedByPlayer_ = false;
     keptHash_.clear();
     setFileName({});
     fileOpened_ = false;

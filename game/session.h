@@ -52,6 +52,10 @@ public:
     const QString& fileName() const { return fileName_; }
     // New game made the position, and no save has named it yet.
     bool isNewGame() const { return newGame_; }
+    // The turn in hand is one the player most likely ended already: their own file, opened
+    // again, with no counter away from where its turn began (as at every end of turn). An
+    // end of turn now would hand the move back to them.
+    bool turnEndedByPlayer() const { return turnEndedByPlayer_; }
     // The file's name without its folder and without its last four characters (".krv").
     static QString fileTitle(const QString& fileName);
 
@@ -233,6 +237,7 @@ private:
     // The file named above came from an Open (the opponent's), not from a save.
     bool fileOpened_ = false;
     bool newGame_ = false;
+    bool turnEndedByPlayer_ = false;
     QString gameName_ = QStringLiteral("korva");
     bool modified_ = false;
     // Changed since the last save beyond what the undo stack can take back.

@@ -115,8 +115,13 @@ FilesFeature::FilesFeature(const FeatureContext& context, MapFeature& mapFeature
             startPage_ = nullptr;
         }
     });
-    connect(&session, &Session::historyWarning, this,
-            [this](const QString& warning) { context_.notices.showNotice(warning, 30000); });
+    connect(&session, &Session::historyWarning, this, [this](const QString& warning) {
+        // What an Open tells while the file is read belongs to that Open's one notice.
+        if (openWarnings_)
+            openWarnings_->append(warning);
+        else
+            context_.notices.showNotice(warning, 30000);
+    });
 }
 
 FilesFeature::~FilesFeature() = default;
@@ -130,7 +135,10 @@ void FilesFeature::sbSaveClick() {
     play_.CancelDrag(); // Ctrl+S while a counter is held: the counter stays where it was
     if (context_.session.showsPast())
         return; // the past is read-only
-    const QMessageBox::StandardButton answer = context_.prompts.askEndOfTurn();
+    QMessageBox::StandardButton answer = context_.prompts.askEndOfTurn();
+    // The player's own ended turn, opened again: a second end would pass the move back.
+    if (answer == QMessageBox::Yes && context_.session.turnEndedByPlayer())
+        answer = context_.prompts.askEndOwnTurnAgain();
     if (answer != QMessageBox::Yes && answer != QMessageBox::No)
         return;
     const bool endOfTurn = answer == QMessageBox::Yes;
@@ -186,21 +194,26 @@ bool FilesFeature::OpenMove(const QString& fileName) {
     // The held counter belongs to the position about to be replaced.
     play_.CancelDrag();
     Session::OpenOutcome outcome;
+    QStringList warnings;
     {
         BusyCursor busy;
+        openWarnings_ = &warnings;
         outcome = context_.session.open(fileName);
+        openWarnings_ = nullptr;
     }
     if (!outcome.opened) {
+        if (!warnings.isEmpty())
+            context_.notices.showNotice(warnings.join(QLatin1Char('\n')), 30000);
         context_.prompts.showWarning(tr("Can not open file\n") + outcome.error);
         return false;
     }
     noteFileUsed(fileName);
     noteSavedTurn(QString()); // the game the last save holds is gone
-    tellOpened(outcome);
+    tellOpened(outcome, warnings);
     return true;
 }
 
-void FilesFeature::tellOpened(const Session::OpenOutcome& outcome) {
+void FilesFeature::tellOpened(const Session::OpenOutcome& outcome, const QStringList& warnings) {
     QStringList notes;
     if (outcome.placeholders)
         notes << tr("No game in this file: every counter stands in its placeholder hex (1 to "
@@ -234,8 +247,12 @@ void FilesFeature::tellOpened(const Session::OpenOutcome& outcome) {
         notes << outcome.warning;
     if (!outcome.unknownData.isEmpty())
         notes << outcome.unknownData;
-    // Once, and without stopping the player: a notice over the map.
-    if (!notes.isEmpty())
+    notes << warnings;
+    // Once, and without stopping the player: a notice over the map. What an earlier file's
+    // notice said is not of this one, so an Open with nothing to tell clears it.
+    if (notes.isEmpty())
+        context_.notices.clearNotice();
+    else
         context_.notices.showNotice(notes.join(QLatin1Char('\n')), 30000);
 }
 

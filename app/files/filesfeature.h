@@ -68,8 +68,9 @@ private:
     // holds was replaced).
     void noteSavedTurn(const QString& fileName);
     // What an Open tells beside the position: the file's notes and the reasons to look
-    // twice before answering it, in one notice.
-    void tellOpened(const Session::OpenOutcome& outcome);
+    // twice before answering it, with the warnings told while it was read, in one notice
+    // that replaces any earlier one.
+    void tellOpened(const Session::OpenOutcome& outcome, const QStringList& warnings);
 
     FeatureContext context_;
     MapFeature& mapFeature_;
@@ -80,4 +81,6 @@ private:
     // The last save, ready to be sent; null before a save and after an Open.
     std::unique_ptr<TurnMail> savedTurn_;
     QPointer<StartPage> startPage_;
+    // While a file is opened: where the session's warnings go.
+    QStringList* openWarnings_ = nullptr;
 };

@@ -18,6 +18,8 @@ public:
 
 private:
     void buildBody() override;
+    // Selects the row of the stack's present step, and that row alone.
+    void showStackIndex();
 
     QUndoStack& edits_;
     QUndoView* view_ = nullptr;

@@ -47,6 +47,12 @@ PlayFeature::PlayFeature(const FeatureContext& context, MapFeature& mapFeature,
     connect(&map, &MapView::menuRequested, this, &PlayFeature::requestMenu);
     connect(&context_.map.zoom(), &Zoom::scaleChanged, this, &PlayFeature::zoomDuringDrag);
     connect(&context_.session, &Session::positionReplaced, this, &PlayFeature::positionReplaced);
+    // An undo, a redo or a step chosen in the list of edits may change the pointer's hex.
+    connect(&context_.session.game(), &Game::countersChanged, this,
+            [this](const QList<int>& hexes) {
+                if (lastHex_ != -1 && hexes.contains(lastHex_))
+                    showCounterTexts(lastHex_);
+            });
     // An end of turn makes every counter one that has yet to move, under the pointer too.
     connect(&context_.session.game(), &Game::turnEnded, this, [this] {
         if (lastHex_ != -1)

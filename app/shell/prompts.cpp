@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QPushButton>
 
 namespace {
 
@@ -31,6 +32,25 @@ QMessageBox::StandardButton QtPrompts::askEndOfTurn() {
     return QMessageBox::question(
         parent_, kTitle, QCoreApplication::translate("Prompts", "End of turn?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+}
+
+QMessageBox::StandardButton QtPrompts::askEndOwnTurnAgain() {
+    QMessageBox box(QMessageBox::Warning, kTitle,
+                    QCoreApplication::translate(
+                        "Prompts", "You saved this file yourself, and it shows no move of its "
+                                   "turn: most likely you ended your turn in it, and the move "
+                                   "is your opponent's.\n"
+                                   "Ending the turn again hands the move back to you, and your "
+                                   "opponent's answer to this file will no longer fit the game."),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Yes)
+        ->setText(QCoreApplication::translate("Prompts", "End the turn again"));
+    box.button(QMessageBox::No)
+        ->setText(QCoreApplication::translate("Prompts", "Save, the move stays theirs"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 QMessageBox::StandardButton QtPrompts::askSaveChanges() {

@@ -14,6 +14,10 @@ public:
 
     // "End of turn?" with Yes, No and Cancel.
     virtual QMessageBox::StandardButton askEndOfTurn() = 0;
+    // End of turn on a file the player saved, most likely at the end of its turn (it shows no
+    // move of the turn): Yes ends it once more (the move comes back to the player), No saves
+    // it with the move left to the opponent, Cancel saves nothing. No is the default.
+    virtual QMessageBox::StandardButton askEndOwnTurnAgain() = 0;
     // Unsaved changes before the game is closed or replaced: Yes saves first, No discards
     // them, Cancel keeps the turn as it is.
     virtual QMessageBox::StandardButton askSaveChanges() = 0;
@@ -37,6 +41,7 @@ public:
     explicit QtPrompts(QWidget* parent) : parent_(parent) {}
 
     QMessageBox::StandardButton askEndOfTurn() override;
+    QMessageBox::StandardButton askEndOwnTurnAgain() override;
     QMessageBox::StandardButton askSaveChanges() override;
     QString chooseSaveFile(const QString& folder, const QString& proposedName) override;
     QString chooseOpenFile(const QString& folder) override;

@@ -35,6 +35,7 @@ class ScriptedPrompts final : public Prompts {
 public:
     std::deque<QMessageBox::StandardButton> endOfTurnAnswers;
     std::deque<QMessageBox::StandardButton> saveChangesAnswers;
+    std::deque<QMessageBox::StandardButton> endOwnTurnAgainAnswers;
     std::deque<QString> saveFiles;
     std::deque<QString> openFiles;
     // Runs instead of each modal dialog; answers its result.
@@ -46,8 +47,13 @@ public:
     QStringList proposedNames;
     int dialogsRun = 0;
     int saveChangesAsked = 0;
+    int endOwnTurnAgainAsked = 0;
 
     QMessageBox::StandardButton askEndOfTurn() override { return take(endOfTurnAnswers); }
+    QMessageBox::StandardButton askEndOwnTurnAgain() override {
+        ++endOwnTurnAgainAsked;
+        return take(endOwnTurnAgainAnswers);
+    }
     QMessageBox::StandardButton askSaveChanges() override {
         ++saveChangesAsked;
         return take(saveChangesAnswers);

@@ -36,6 +36,8 @@ private slots:
     void onlyTheReportFails();
     void openReplacesPositionAndClearsUndo();
     void openRefusedChangesNothing();
+    void everyOpenReplacesTheNotice();
+    void ownEndedTurnAsksBeforeEndingAgain();
     void openFailingHalfWayChangesNothing();
     void damagedPictureFallsBackWithOneWarning();
     void saveOpenSaveIsByteIdentical();
@@ -301,6 +303,75 @@ void TestMainFormTurns::openRefusedChangesNothing() {
     QCOMPARE(h.form->game().mapPicture().image(), before);
     QCOMPARE(h.counter(1).currentHex().index(), 301);
     QVERIFY(h.form->findChild<QToolButton*>(QStringLiteral("sbUndo"))->isEnabled());
+}
+
+// The notice of the player's own file does not stay over the opponent's answer.
+void TestMainFormTurns::everyOpenReplacesTheNotice() {
+    QTemporaryDir dir;
+    const QString mine = dir.filePath(QStringLiteral("t1.krv"));
+    const QString theirs = dir.filePath(QStringLiteral("t2.krv"));
+    const QString history = dir.filePath(QStringLiteral("mine"));
+    {
+        MainFormHarness h(1, {}, {}, history);
+        h.form->files().NewGame();
+        h.place(1, 300);
+        h.rebuild();
+        QVERIFY(h.form->files().SaveMove(mine, true));
+    }
+    {
+        MainFormHarness opponent(1, {}, {}, dir.filePath(QStringLiteral("theirs")));
+        QVERIFY(opponent.form->files().OpenMove(mine));
+        opponent.drag(300, 301);
+        QVERIFY(opponent.form->files().SaveMove(theirs, true));
+    }
+    MainFormHarness h(1, {}, {}, history);
+    QVERIFY(h.form->files().OpenMove(mine));
+    QVERIFY(h.form->noticeBar().notice().contains(QStringLiteral("You saved this file yourself")));
+    QVERIFY(h.form->files().OpenMove(theirs));
+    QCOMPARE(h.form->noticeBar().notice(), QString());
+}
+
+// End of turn on the player's own file saved at its end asks first; an unfinished one does
+// not.
+void TestMainFormTurns::ownEndedTurnAsksBeforeEndingAgain() {
+    QTemporaryDir dir;
+    const auto file = [&](const char* name) { return dir.filePath(QLatin1String(name)); };
+    MainFormHarness h(1, {}, {}, file("history"));
+    const QToolButton& turn = h.form->turn().turnButton();
+    ScriptedPrompts& prompts = *h.prompts;
+    h.form->files().NewGame();
+    h.place(1, 300);
+    h.rebuild();
+    h.drag(300, 301);
+    QVERIFY(h.form->files().SaveMove(file("unfinished.krv"), false));
+    QVERIFY(h.form->files().OpenMove(file("unfinished.krv")));
+    prompts.endOfTurnAnswers = {QMessageBox::Yes};
+    prompts.saveFiles = {file("ended.krv")};
+    h.form->files().sbSaveClick();
+    QCOMPARE(prompts.endOwnTurnAgainAsked, 0);
+    QCOMPARE(turn.text(), QStringLiteral("Turn 1 · Axis to move"));
+
+    QVERIFY(h.form->files().OpenMove(file("ended.krv")));
+    const struct {
+        QMessageBox::StandardButton answer;
+        const char* saved;
+        QString turn;
+    } steps[] = {{QMessageBox::Cancel, nullptr, QStringLiteral("Turn 1 · Axis to move")},
+                 {QMessageBox::No, "kept.krv", QStringLiteral("Turn 1 · Axis to move")},
+                 {QMessageBox::Yes, "again.krv", QStringLiteral("Turn 2 · Allies to move")}};
+    for (const auto& step : steps) {
+        const qsizetype asked = prompts.proposedNames.size();
+        prompts.endOfTurnAnswers = {QMessageBox::Yes};
+        prompts.endOwnTurnAgainAnswers = {step.answer};
+        if (step.saved)
+            prompts.saveFiles = {file(step.saved)};
+        h.form->files().sbSaveClick();
+        QCOMPARE(prompts.proposedNames.size(), asked + (step.saved ? 1 : 0));
+        QCOMPARE(turn.text(), step.turn);
+    }
+    QCOMPARE(prompts.endOwnTurnAgainAsked, 3);
+    const OpenedMoveFile kept = parseOpenedMoveFile(readMoveFileBytes(file("kept.krv")));
+    QVERIFY(kept.extension.turn && kept.extension.turn->toMove == Side::Second);
 }
 
 // A picture that cannot be drawn while the opened position is drawn: nothing of the game

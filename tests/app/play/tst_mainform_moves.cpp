@@ -1,3 +1,4 @@
+#include "app/play/editsdock.h"
 #include "combat/taggermgr.h"
 #include "geometry/hexgrid.h"
 #include "tests/app/mainformharness.h"
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QToolButton>
+#include <QUndoStack>
+#include <QUndoView>
 
 // Moving counters with the mouse and the counter commands Flip, Tag, Return and Undo.
 class TestMainFormMoves : public QObject {
@@ -29,6 +32,8 @@ private slots:
     void escapeAndKeyboardCommandsEndADrag();
     void dragPictureFollowsPointerOnly();
     void statusFollowsDropAndEndOfTurn();
+    void statusFollowsUndoAndRedo();
+    void editsListClickBelowARollShowsTheRoll();
     void flipAndTag();
     void commandsBeforePointerDoNothing();
     void returnAnimatesThenUndoGoesBack();
@@ -302,6 +307,54 @@ void TestMainFormMoves::statusFollowsDropAndEndOfTurn() {
     h.prompts->saveFiles = {dir.filePath(QStringLiteral("t1.krv"))};
     h.form->files().sbSaveClick();
     QCOMPARE(h.form->play().statusText(2), QStringLiteral("Yet to move"));
+}
+
+void TestMainFormMoves::statusFollowsUndoAndRedo() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.rebuild();
+    h.drag(300, 301); // the pointer stays over 301
+    const QString moved = h.form->play().statusText(3);
+    QVERIFY(!moved.isEmpty());
+    h.form->play().sbUndoClick();
+    QCOMPARE(h.form->play().statusText(3), QString());
+    QCOMPARE(h.form->play().statusText(2), QString());
+    h.form->play().sbRedoClick();
+    QCOMPARE(h.form->play().statusText(3), moved);
+    QCOMPARE(h.form->play().statusText(2), QStringLiteral("Has Moved"));
+}
+
+// A click on a step before a die roll walks back to the roll, and the list says so.
+void TestMainFormMoves::editsListClickBelowARollShowsTheRoll() {
+    MainFormHarness h;
+    h.place(1, 300);
+    h.place(2, 310);
+    h.rebuild();
+    h.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+    h.drag(300, 301);
+    h.prompts->dialogScript = [](QDialog& dialog) {
+        QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("combatComment")),
+                         QStringLiteral("go"));
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("combatBone")),
+                          Qt::LeftButton);
+        dialog.done(QDialog::Accepted);
+        return dialog.result();
+    };
+    h.form->play().pmCOmbatClick();
+    h.drag(310, 311);
+    const QUndoStack& edits = h.form->session().undoStack();
+    QCOMPARE(edits.index(), 3);
+    h.form->findChild<QAction*>(QStringLiteral("actTurnEdits"))->setChecked(true);
+    QUndoView& view = h.form->play().editsDock().view();
+    QVERIFY(QTest::qWaitForWindowExposed(view.window()));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      view.visualRect(view.model()->index(1, 0)).center());
+    QCOMPARE(edits.index(), 2); // the roll stands
+    QCOMPARE(h.counter(2).currentHex().index(), 310);
+    const QModelIndex roll = view.model()->index(2, 0);
+    QTRY_COMPARE(view.selectionModel()->selectedIndexes(), QModelIndexList{roll});
+    QCOMPARE(view.selectionModel()->currentIndex(), roll);
 }
 
 void TestMainFormMoves::flipAndTag() {
