@@ -32,8 +32,13 @@ QString WitnessVerdict::text() const {
         if (rolls == 0)
             return QCoreApplication::translate("WitnessVerdict",
                                                "no rolls were asked of the server");
-        return QCoreApplication::translate(
-            "WitnessVerdict", "all %n roll(s) witnessed by the server", nullptr, int(rolls));
+        // Two texts rather than a plural form, so that English reads right without a
+        // translation of its own.
+        if (rolls == 1)
+            return QCoreApplication::translate("WitnessVerdict",
+                                               "the one roll was witnessed by the server");
+        return QCoreApplication::translate("WitnessVerdict", "all %1 rolls witnessed by the server")
+            .arg(rolls);
     case Kind::Missing:
         return QCoreApplication::translate(
                    "WitnessVerdict", "roll %1 was rolled on the server but is not in this file")

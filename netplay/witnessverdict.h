@@ -36,8 +36,8 @@ struct WitnessVerdict {
     QString why;
 
     bool witnessed() const { return kind == Kind::Witnessed; }
-    // "all 4 rolls witnessed by the server", "roll 3 was rolled on the server but is not in
-    // this file", "roll 2 does not match the server's record".
+    // "all 4 rolls witnessed by the server" ("the one roll was ..." for one), "roll 3 was rolled on
+    // the server but is not in this file", "roll 2 does not match the server's record".
     QString text() const;
 };
 

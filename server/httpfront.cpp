@@ -36,6 +36,10 @@ HttpFront::HttpFront(Routes& routes, std::function<void(const Reply&)> answered,
     : QAbstractHttpServer(parent), routes_(routes), answered_(std::move(answered)) {}
 
 bool HttpFront::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+    // Qt hands a WebSocket's upgrade to the push channel when it is taken here with nothing
+    // written; anything else answered would come before the handshake.
+    if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0)
+        return request.url().path() == QLatin1String(kPushPath);
     QElapsedTimer clock;
     clock.start();
     Reply reply;

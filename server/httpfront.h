@@ -13,6 +13,9 @@ struct Reply;
 class HttpFront : public QAbstractHttpServer {
     Q_OBJECT
 public:
+    // Where a WebSocket asks for the push channel.
+    static constexpr const char* kPushPath = "/events";
+
     HttpFront(Routes& routes, std::function<void(const Reply&)> answered,
               QObject* parent = nullptr);
 
