@@ -1,6 +1,7 @@
 #include "server/pushchannel.h"
 
 #include <QAbstractHttpServer>
+#include <QDateTime>
 #include <QJsonDocument>
 #include <QTimer>
 #include <QWebSocket>
@@ -51,7 +52,9 @@ void PushChannel::hello(QWebSocket* socket, const QString& message) {
     socket->sendTextMessage(QString::fromUtf8(
         QJsonDocument(QJsonObject{{QStringLiteral("event"), QStringLiteral("ready")}})
             .toJson(QJsonDocument::Compact)));
-    std::fprintf(stderr, "push channel open, player=%lld\n", static_cast<long long>(*player));
+    std::fprintf(stderr, "%s WS /events open player=%lld\n",
+                 qPrintable(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)),
+                 static_cast<long long>(*player));
 }
 
 void PushChannel::tell(const std::vector<qint64>& players, const QJsonObject& event) {

@@ -15,6 +15,8 @@
 #include <QNetworkReply>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebSocket>
@@ -36,6 +38,7 @@ private slots:
     void acceptedTurnIsPushedAndKept();
     void verdicts_data();
     void verdicts();
+    void newerDatabaseIsRefused();
 };
 
 namespace {
@@ -448,6 +451,29 @@ void TestServer::verdicts() {
                      .text()
                      .left(verdict.size()),
                  verdict);
+}
+
+// A database of a later server is left alone rather than opened and damaged.
+void TestServer::newerDatabaseIsRefused() {
+    QTemporaryDir later;
+    const QString data = later.filePath(QStringLiteral("data"));
+    QCOMPARE(QProcess::execute(QStringLiteral(KORVA_SERVER_PATH), {QStringLiteral("--init"), data}),
+             0);
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("later"));
+        db.setDatabaseName(data + QStringLiteral("/korva.sqlite"));
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(QStringLiteral("UPDATE schema_version SET version = 99"), db).isActive());
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("later"));
+    QProcess run;
+    run.start(QStringLiteral(KORVA_SERVER_PATH),
+              {QStringLiteral("--data"), data, QStringLiteral("--listen"),
+               QStringLiteral("127.0.0.1:0")});
+    QVERIFY(run.waitForFinished());
+    QCOMPARE(run.exitCode(), 1);
+    QVERIFY(run.readAllStandardError().contains("newer than this server's"));
 }
 
 QTEST_GUILESS_MAIN(TestServer)
