@@ -219,6 +219,14 @@ KorvaExtension readRecords(QByteArrayView records) {
                 throw Damaged{QString::fromStdString(error.what())};
             }
             break;
+        case kWitnessedRollsRecord:
+            once(extension.witnessedRolls.has_value());
+            try {
+                extension.witnessedRolls = witnessrecord::decodeList(body);
+            } catch (const std::runtime_error& error) {
+                throw Damaged{QString::fromStdString(error.what())};
+            }
+            break;
         case kWriterRecord:
             once(extension.writer.has_value());
             extension.writer = readWriter(body);
@@ -335,6 +343,9 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
     }
     if (!extension.gameName.isEmpty())
         appendRecord(records, kGameNameRecord, extension.gameName.toUtf8());
+    if (extension.witnessedRolls)
+        appendRecord(records, kWitnessedRollsRecord,
+                     witnessrecord::encodeList(*extension.witnessedRolls));
     QByteArray block(kMagic, kMagicSize);
     appendWord(block, kVersion);
     appendWord(block, static_cast<std::uint32_t>(records.size()));

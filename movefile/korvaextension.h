@@ -4,6 +4,7 @@
 #include "movefile/dicerecord.h"
 #include "movefile/gameid.h"
 #include "movefile/turnrecord.h"
+#include "movefile/witnessrecord.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -60,6 +61,9 @@ enum RecordType : std::uint32_t {
     kWriterRecord = 13,
     // The game's name as New game asked it, UTF-8: a plain line of at most 40 characters.
     kGameNameRecord = 14,
+    // A game played through a Korva server: this turn's dice as the server signed them, in
+    // the order of the tags section (witnessrecord.h).
+    kWitnessedRollsRecord = 15,
 };
 
 } // namespace korvaext
@@ -98,6 +102,8 @@ struct KorvaExtension {
     std::optional<QByteArray> diceCommitment;
     bool diceCommitmentPerCombat = false;
     std::optional<DiceRolls> diceRolls;
+    // A server game's rolls, each signed by the server.
+    std::optional<std::vector<WitnessedRoll>> witnessedRolls;
 
     // Which turn and whose move; who plays which side (no record when both names are empty).
     std::optional<TurnRecord> turn;
@@ -110,8 +116,8 @@ struct KorvaExtension {
     bool unknownRecords = false;
 
     bool isEmpty() const {
-        return !turnStart && !gameId && note.isEmpty() && !diceCommitment && !diceRolls && !turn &&
-               players.isEmpty() && !writer && gameName.isEmpty();
+        return !turnStart && !gameId && note.isEmpty() && !diceCommitment && !diceRolls &&
+               !witnessedRolls && !turn && players.isEmpty() && !writer && gameName.isEmpty();
     }
     bool operator==(const KorvaExtension&) const = default;
 };
@@ -142,6 +148,6 @@ struct KorvaExtensionRead {
 // is longer than 40 characters or holds a character cleanPlayerName drops (a control, a
 // bidirectional mark, an invisible letter; the game's name likewise), a writer's version of
 // other than 12 bytes, a dice commitment of other than 32 bytes, a dice record
-// dicerecord::decode refuses. Unknown record types are skipped and noted (unknownRecords);
-// bytes after the block's length are ignored.
+// dicerecord::decode refuses, witnessed rolls witnessrecord::decodeList refuses. Unknown record
+// types are skipped and noted (unknownRecords); bytes after the block's length are ignored.
 KorvaExtensionRead parseKorvaExtension(QByteArrayView afterBanners);

@@ -30,7 +30,8 @@ const std::vector<Layer>& layers() {
             board + QStringList{QStringLiteral("counters"), QStringLiteral("combat")};
         const QStringList files = pieces + QStringList{QStringLiteral("movefile")};
         const QStringList dice = files + QStringList{QStringLiteral("dice")};
-        const QStringList game = dice + QStringList{QStringLiteral("history")};
+        const QStringList game =
+            dice + QStringList{QStringLiteral("netplay"), QStringLiteral("history")};
         const QStringList model =
             game + QStringList{QStringLiteral("overlay"), QStringLiteral("game"),
                                QStringLiteral("translations")};
@@ -53,6 +54,7 @@ const std::vector<Layer>& layers() {
             {"combat", board},
             {"movefile", pieces},
             {"dice", files},
+            {"netplay", files},
             {"history", dice},
             {"overlay", board + QStringList{QStringLiteral("counters")}},
             {"game", game},
@@ -71,6 +73,8 @@ const std::vector<Layer>& layers() {
             {"app/export", with(play, {"app/turn"})},
             {"app/window", window},
             {"app", with(window, {"app/window", "app/resourcedll"})},
+            // The server beside the program: the layers below app/, none of its widgets.
+            {"server", game},
         };
     }();
     return table;

@@ -155,6 +155,21 @@ void TestKorvaExtension::layout() {
                                                "Salerno \xe2\x80\x99"
                                                "43");
     QCOMPARE(parseKorvaExtension(namedBytes).extension, named);
+
+    // A server's signed rolls come after them, whole.
+    WitnessedRoll roll;
+    roll.game = extension.gameId->bytes();
+    roll.turn = 7;
+    roll.number = 1;
+    roll.hex = 1234;
+    roll.die = 5;
+    roll.timeMs = -1;
+    roll.signature = QByteArray(64, 's');
+    named.witnessedRolls = std::vector<WitnessedRoll>{roll, roll};
+    const QByteArray witnessed = encodeKorvaExtension(named);
+    QCOMPARE(witnessed.mid(namedBytes.size(), 12),
+             le32(15) + le32(4 + 2 * WitnessedRoll::kSize) + le32(2));
+    QCOMPARE(parseKorvaExtension(witnessed).extension, named);
 }
 
 void TestKorvaExtension::sectionsStayWhatTheyWere() {
@@ -251,6 +266,9 @@ void TestKorvaExtension::damagedBlockIsIgnored_data() {
         << block(1, record(5, le32(0) + le32(0) + "x")) << "longer than";
     QTest::newRow("writer of 8 bytes") << block(1, record(13, le32(1) + le32(0))) << "12";
     QTest::newRow("game name with a break") << block(1, record(14, "Sal\nerno")) << "plain line";
+    QTest::newRow("witnessed roll cut")
+        << block(1, record(15, le32(1) + QByteArray(WitnessedRoll::kSize - 1, 'x')))
+        << "count 1 in";
     QTest::newRow("game name twice") << block(1, record(14, "a") + record(14, "b")) << "twice";
 }
 

@@ -1,0 +1,101 @@
+#include "server/routes.h"
+
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QRegularExpression>
+
+namespace {
+
+int statusOf(Outcome::Kind kind) {
+    switch (kind) {
+    case Outcome::Kind::Ok:
+        return 200;
+    case Outcome::Kind::Created:
+        return 201;
+    case Outcome::Kind::Invalid:
+        return 400;
+    case Outcome::Kind::NotFound:
+        return 404;
+    case Outcome::Kind::Refused:
+        return 409;
+    case Outcome::Kind::TooLarge:
+        return 413;
+    }
+    return 500;
+}
+
+Reply error(int status, const QString& route, const QString& text) {
+    return {status, {{QStringLiteral("error"), text}}, route, 0, {}, {}};
+}
+
+} // namespace
+
+Reply Routes::handle(const Request& request) {
+    static const QRegularExpression gamePath(
+        QStringLiteral("^/games/([^/]+)(/rolls|/turns|/turns/([0-9]{1,9}))?$"));
+    const bool get = request.method == "GET";
+    const bool post = request.method == "POST";
+    const QRegularExpressionMatch inGame = gamePath.match(request.path);
+    const QString sub = inGame.captured(2);
+
+    QString route;
+    if (get && request.path == QLatin1String("/key"))
+        route = QStringLiteral("GET /key");
+    else if (post && request.path == QLatin1String("/players"))
+        route = QStringLiteral("POST /players");
+    else if (request.path == QLatin1String("/games") && (get || post))
+        route = QString::fromLatin1(request.method) + QStringLiteral(" /games");
+    else if (post && request.path == QLatin1String("/games/join"))
+        route = QStringLiteral("POST /games/join");
+    else if (inGame.hasMatch() && get && sub.isEmpty())
+        route = QStringLiteral("GET /games/{id}");
+    else if (inGame.hasMatch() && (get || post) && sub == QLatin1String("/rolls"))
+        route = QString::fromLatin1(request.method) + QStringLiteral(" /games/{id}/rolls");
+    else if (inGame.hasMatch() && post && sub == QLatin1String("/turns"))
+        route = QStringLiteral("POST /games/{id}/turns");
+    else if (inGame.hasMatch() && get && !inGame.captured(3).isEmpty())
+        route = QStringLiteral("GET /games/{id}/turns/{n}");
+    else
+        return error(404, QStringLiteral("(none)"), QStringLiteral("no such route"));
+
+    if (request.body.size() > kMaxBodyBytes)
+        return error(413, route,
+                     QStringLiteral("the request is larger than %1 bytes").arg(kMaxBodyBytes));
+    QJsonObject body;
+    if (post) {
+        QJsonParseError parsed{};
+        const QJsonDocument document = QJsonDocument::fromJson(request.body, &parsed);
+        if (parsed.error != QJsonParseError::NoError || !document.isObject())
+            return error(400, route, QStringLiteral("the request is not a JSON object"));
+        body = document.object();
+    }
+
+    const auto reply = [&](const Outcome& outcome, qint64 player) {
+        return Reply{statusOf(outcome.kind), outcome.body, route, player,
+                     outcome.tell,           outcome.event};
+    };
+    if (route == QLatin1String("GET /key"))
+        return reply(referee_.key(), 0);
+    if (route == QLatin1String("POST /players"))
+        return reply(referee_.registerPlayer(body), 0);
+
+    const std::optional<qint64> player = referee_.authenticate(request.token);
+    if (!player)
+        return error(401, route, QStringLiteral("a valid token is needed"));
+    const QString id = inGame.captured(1);
+    if (route == QLatin1String("GET /games"))
+        return reply(referee_.games(*player), *player);
+    if (route == QLatin1String("POST /games"))
+        return reply(referee_.createGame(*player, body), *player);
+    if (route == QLatin1String("POST /games/join"))
+        return reply(referee_.join(*player, body), *player);
+    if (route == QLatin1String("GET /games/{id}"))
+        return reply(referee_.game(*player, id), *player);
+    if (route == QLatin1String("POST /games/{id}/rolls"))
+        return reply(referee_.roll(*player, id, body), *player);
+    if (route == QLatin1String("GET /games/{id}/rolls"))
+        return reply(referee_.rolls(*player, id), *player);
+    if (route == QLatin1String("POST /games/{id}/turns"))
+        return reply(referee_.upload(*player, id, body), *player);
+    return reply(referee_.turn(*player, id, inGame.captured(3).toInt()), *player);
+}
