@@ -16,6 +16,7 @@
 #include "board/picturemodule.h"
 #include "counters/countermgr.h"
 #include "game/game.h"
+#include "game/openedstanding.h"
 #include "game/turndice.h"
 #include "game/turnkeeper.h"
 #include "geometry/zekclick.h"
@@ -79,7 +80,7 @@ std::optional<GameHistory> playersHistory() {
 }
 
 // The turn's moves and the verdict on its dice as the window has them after an Open: measured
-// from the player's own last file of the game in the history, or from `mine` when given.
+// by the window's rule from the player's own saves in the history, or from `mine` when given.
 struct OpenedTurn {
     TurnMoves moves;
     DiceVerdict verdict;
@@ -92,13 +93,14 @@ OpenedTurn openedTurn(const OpenedMoveFile& file, const QString& path, const QSt
     const std::optional<GameId> game = context.claimsOtherGame ? std::nullopt
                                        : file.extension.gameId ? file.extension.gameId
                                                                : context.folderGame;
-    std::optional<EarlierFile> earlier = context.ownLastFile;
+    TurnMoves moves = openedMoves(file, context);
     DiceEvidence evidence;
     if (!mine.isEmpty()) {
         *reading = mine;
         const OpenedMoveFile sent = readOpenedMoveFile(mine);
         *reading = path;
-        earlier = earlierFileFor(file, sent, QFileInfo(mine).fileName());
+        moves = movesOfTurn(file.contents.counters, file.extension.turnStart,
+                            earlierFileFor(file, sent, QFileInfo(mine).fileName()));
         evidence = diceEvidenceAgainst(history ? &*history : nullptr, sent,
                                        game ? game : file.extension.gameId);
     } else if (context.claimsOtherGame) {
@@ -109,8 +111,7 @@ OpenedTurn openedTurn(const OpenedMoveFile& file, const QString& path, const QSt
     } else {
         evidence.missing = QCoreApplication::translate("korva", "no history is kept");
     }
-    return {movesOfTurn(file.contents.counters, file.extension.turnStart, earlier),
-            verifyDice(file.extension.diceRolls, file.contents.tags, evidence)};
+    return {std::move(moves), verifyDice(file.extension.diceRolls, file.contents.tags, evidence)};
 }
 
 int exportTurn(int argc, char** argv, const QString& file, const QString& out,
