@@ -29,6 +29,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <array>
+#include <csignal>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -159,6 +161,54 @@ int exportTurn(int argc, char** argv, const QString& file, const QString& out,
     return 0;
 }
 
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void noteStopSignal(int signal) {
+    stopSignal = signal;
+}
+
+// Ctrl+C or a TERM stops the export at its next step instead of killing it where it stands,
+// so that what it made goes as for any stop; the process then ends as the signal would have
+// ended it. The handler only notes the signal: all else happens in the export's own steps.
+class SignalStop final : public ExportProgress {
+public:
+    SignalStop() {
+        struct sigaction action {};
+        action.sa_handler = &noteStopSignal;
+        // A write or a wait under way goes on: the export stops at its next step.
+        action.sa_flags = SA_RESTART;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < kSignals.size(); ++i)
+            sigaction(kSignals[i], &action, &before_[i]);
+    }
+    ~SignalStop() override { restore(); }
+    SignalStop(const SignalStop&) = delete;
+    SignalStop& operator=(const SignalStop&) = delete;
+
+    bool advance(qint64, qint64) override { return stopSignal == 0; }
+    // Once everything is cleared: ends the process by the signal that came, if one did.
+    void endIfSignalled() {
+        const int signal = stopSignal;
+        restore();
+        if (signal != 0) {
+            std::signal(signal, SIG_DFL);
+            std::raise(signal);
+        }
+    }
+
+private:
+    static constexpr std::array<int, 2> kSignals{SIGINT, SIGTERM};
+    void restore() {
+        if (restored_)
+            return;
+        restored_ = true;
+        for (std::size_t i = 0; i < kSignals.size(); ++i)
+            sigaction(kSignals[i], &before_[i], nullptr);
+    }
+    std::array<struct sigaction, 2> before_{};
+    bool restored_ = false;
+};
+
 struct AnimateRequest {
     QString out;
     bool frames = false;
@@ -168,6 +218,7 @@ struct AnimateRequest {
 };
 
 int animate(int argc, char** argv, const AnimateRequest& request) {
+    SignalStop signalStop;
     goHeadless();
     headlesstext::end();
     QGuiApplication app(argc, argv);
@@ -197,18 +248,20 @@ int animate(int argc, char** argv, const AnimateRequest& request) {
             sink = std::make_unique<PngFolderSink>(request.out, size, int(request.files.size()));
         else
             sink = std::make_unique<WebPFileSink>(request.out, size, request.frameMs);
-        NoProgress progress;
         outcome = animation::draw(
             *game, request.zoom, int(request.files.size()),
             [&](int i) {
                 showing = i;
                 game->open(readOpenedMoveFile(request.files[i]));
             },
-            *sink, progress);
+            *sink, signalStop);
     } catch (const std::exception& error) {
         return refuse(showing >= 0 ? request.files[showing] : request.out,
                       QString::fromUtf8(error.what()));
     }
+    // The sink and what it made are gone by now.
+    if (!outcome.written)
+        signalStop.endIfSignalled();
     if (!outcome.written) {
         tell(request.out, outcome.error);
         return kWriteFailed;
