@@ -250,12 +250,14 @@ void TestMainFormExport::aRefusedTargetIsToldBeforeAnyProgress() {
     QTemporaryDir folder;
     MainFormHarness h(1, {}, {}, folder.filePath(QStringLiteral("history")));
     playThreeTurns(h, folder.path());
-    // A progress bar made at all would sit over the warning until cancelled.
-    struct ProgressWatch : QObject {
+    // A progress bar made at all would sit over the warning until cancelled: once the
+    // dialog is answered, no window may come.
+    struct WindowWatch : QObject {
+        bool armed = false;
         bool made = false;
         bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::ChildAdded &&
-                qobject_cast<QProgressDialog*>(static_cast<QChildEvent*>(event)->child()))
+            if (armed && event->type() == QEvent::ChildAdded &&
+                static_cast<QChildEvent*>(event)->child()->isWidgetType())
                 made = true;
             return false;
         }
@@ -268,6 +270,7 @@ void TestMainFormExport::aRefusedTargetIsToldBeforeAnyProgress() {
         choice.pngFolder = true;
         animation.setChoice(choice);
         animation.pathField().setPath(notEmpty);
+        watch.armed = true;
         return int(QDialog::Accepted);
     };
     h.form->commands().action(Command::ExportAnimation)->trigger();
