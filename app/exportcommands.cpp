@@ -2,6 +2,7 @@
 
 #include "app/export/animation.h"
 #include "app/export/framesink.h"
+#include "app/export/pictureexport.h"
 #include "app/export/turnpage.h"
 #include "app/headlesstext.h"
 #include "app/map/zoom.h"
@@ -231,12 +232,12 @@ int animate(int argc, char** argv, const AnimateRequest& request) {
             return refuse(file, QString::fromUtf8(error.what()));
         }
     }
-    if (request.frames) {
-        const QString refused = PngFolderSink::refusal(request.out);
-        if (!refused.isEmpty()) {
-            tell(request.out, refused);
-            return kWriteFailed;
-        }
+    // So is the target, before anything is drawn.
+    if (const QString refused =
+            request.frames ? PngFolderSink::refusal(request.out) : fileTargetRefusal(request.out);
+        !refused.isEmpty()) {
+        tell(request.out, refused);
+        return kWriteFailed;
     }
     int showing = -1;
     ExportOutcome outcome;

@@ -76,6 +76,8 @@ QString ExportFeature::proposedStem() const {
 
 ExportOutcome ExportFeature::exportPicture(const PictureDialog::Choice& choice, const QString& path,
                                            ExportProgress& progress) {
+    if (const QString refused = fileTargetRefusal(path); !refused.isEmpty())
+        return ExportOutcome::failed(refused);
     MapShot shot;
     shot.scale = choice.scale;
     if (!choice.wholeMap)
@@ -109,7 +111,7 @@ QString ExportFeature::animationRefusal(const AnimationDialog::Choice& choice, c
                                         const std::vector<HistoryEntry>& frames) const {
     if (frames.empty())
         return tr("the history holds nothing of this game");
-    return choice.pngFolder ? PngFolderSink::refusal(path) : WebPFileSink::refusal(path);
+    return choice.pngFolder ? PngFolderSink::refusal(path) : fileTargetRefusal(path);
 }
 
 ExportOutcome ExportFeature::drawAnimation(const AnimationDialog::Choice& choice,
@@ -163,7 +165,9 @@ void ExportFeature::askPicture() {
         return;
     lastPicture_ = dialog.choice();
     ExportOutcome outcome;
-    {
+    if (const QString refused = fileTargetRefusal(dialog.path()); !refused.isEmpty()) {
+        outcome = ExportOutcome::failed(refused); // told before anything is drawn
+    } else {
         // Gone before the outcome is told: a warning under a progress bar cannot be read.
         DialogProgress progress(tr("Drawing the picture…"), &context_.window);
         outcome = exportPicture(dialog.choice(), dialog.path(), progress);

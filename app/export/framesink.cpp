@@ -70,15 +70,6 @@ void clearIfLeftOver(int parent, const char* name) {
 WebPFileSink::WebPFileSink(QString path, QSize size, int frameMs)
     : path_(std::move(path)), writer_(size, frameMs) {}
 
-QString WebPFileSink::refusal(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir())
-        return QCoreApplication::translate("FrameSink", "it is a folder");
-    if (!info.dir().exists())
-        return QCoreApplication::translate("FrameSink", "the folder it would go in does not exist");
-    return {};
-}
-
 QImage* WebPFileSink::nextCanvas() {
     return writer_.isValid() ? writer_.nextCanvas(keepGoingCheck()) : nullptr;
 }

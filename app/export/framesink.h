@@ -41,10 +41,6 @@ class WebPFileSink final : public FrameSink {
 public:
     WebPFileSink(QString path, QSize size, int frameMs);
 
-    // Why no file can be written at `path`, as far as can be told before drawing; empty
-    // when it may be.
-    static QString refusal(const QString& path);
-
     QImage* nextCanvas() override;
     bool addFrame(QString* error) override;
     bool finish(QString* error) override;

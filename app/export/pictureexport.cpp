@@ -4,6 +4,18 @@
 #include "base/safesave.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+QString fileTargetRefusal(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QCoreApplication::translate("PictureExport", "it is a folder");
+    if (!info.dir().exists())
+        return QCoreApplication::translate("PictureExport",
+                                           "the folder it would go in does not exist");
+    return {};
+}
 
 ExportOutcome exportPicture(const Game& game, const MapShot& shot, const QString& path,
                             ExportProgress& progress) {

@@ -33,6 +33,7 @@ private slots:
     void pageOfTheTurnShown();
     void animationOfTheKeptGame();
     void animationFollowsTheGameNotTheOpens();
+    void aRefusedTargetIsToldBeforeAnyProgress_data();
     void aRefusedTargetIsToldBeforeAnyProgress();
     void goToTurnShowsWhereATurnBegan();
 
@@ -246,7 +247,16 @@ void TestMainFormExport::animationFollowsTheGameNotTheOpens() {
     QVERIFY(WebPFrames(readAll(webp)).frames == played.frames);
 }
 
+void TestMainFormExport::aRefusedTargetIsToldBeforeAnyProgress_data() {
+    QTest::addColumn<bool>("animation");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("frames into a folder not empty") << true << "the folder is not empty";
+    QTest::newRow("a picture over a folder") << false << "it is a folder";
+}
+
 void TestMainFormExport::aRefusedTargetIsToldBeforeAnyProgress() {
+    QFETCH(bool, animation);
+    QFETCH(QString, why);
     QTemporaryDir folder;
     MainFormHarness h(1, {}, {}, folder.filePath(QStringLiteral("history")));
     playThreeTurns(h, folder.path());
@@ -265,18 +275,22 @@ void TestMainFormExport::aRefusedTargetIsToldBeforeAnyProgress() {
     h.form->installEventFilter(&watch);
     const QString notEmpty = folder.path(); // holds the turns
     h.prompts->dialogScript = [&](QDialog& dialog) {
-        auto& animation = dynamic_cast<AnimationDialog&>(dialog);
-        AnimationDialog::Choice choice = animation.choice();
-        choice.pngFolder = true;
-        animation.setChoice(choice);
-        animation.pathField().setPath(notEmpty);
+        if (auto* frames = dynamic_cast<AnimationDialog*>(&dialog)) {
+            AnimationDialog::Choice choice = frames->choice();
+            choice.pngFolder = true;
+            frames->setChoice(choice);
+            frames->pathField().setPath(notEmpty);
+        } else {
+            dynamic_cast<PictureDialog&>(dialog).pathField().setPath(notEmpty);
+        }
         watch.armed = true;
         return int(QDialog::Accepted);
     };
-    h.form->commands().action(Command::ExportAnimation)->trigger();
+    h.form->commands()
+        .action(animation ? Command::ExportAnimation : Command::ExportPicture)
+        ->trigger();
     QCOMPARE(h.prompts->warnings.size(), 1);
-    QVERIFY2(h.prompts->warnings[0].contains(QStringLiteral("the folder is not empty")),
-             qPrintable(h.prompts->warnings[0]));
+    QVERIFY2(h.prompts->warnings[0].contains(why), qPrintable(h.prompts->warnings[0]));
     QVERIFY(!watch.made);
 }
 
