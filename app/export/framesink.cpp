@@ -191,7 +191,8 @@ bool PngFolderSink::finish(QString* error) {
                                                 "the folder of frames cannot be given its name"));
     making_->setAutoRemove(false);
     making_.reset();
-    ::close(lock_);
+    if (lock_ >= 0)
+        ::close(lock_);
     lock_ = -1;
     // A temporary folder is its owner's alone; the frames are meant to be shared.
     QFile::setPermissions(target.absoluteFilePath(), QFile::ReadOwner | QFile::WriteOwner |
