@@ -9,11 +9,12 @@
 
 QString fileTargetRefusal(const QString& path) {
     const QFileInfo info(path);
+    // In the words the safe writer and the folder of frames use for the same faults.
     if (info.isDir())
-        return QCoreApplication::translate("PictureExport", "it is a folder");
+        return QCoreApplication::translate("SafeSave", "%1 is a folder")
+            .arg(QDir::toNativeSeparators(path));
     if (!info.dir().exists())
-        return QCoreApplication::translate("PictureExport",
-                                           "the folder it would go in does not exist");
+        return QCoreApplication::translate("FrameSink", "the folder it would go in does not exist");
     return {};
 }
 

@@ -251,7 +251,7 @@ void TestMainFormExport::aRefusedTargetIsToldBeforeAnyProgress_data() {
     QTest::addColumn<bool>("animation");
     QTest::addColumn<QString>("why");
     QTest::newRow("frames into a folder not empty") << true << "the folder is not empty";
-    QTest::newRow("a picture over a folder") << false << "it is a folder";
+    QTest::newRow("a picture over a folder") << false << "is a folder";
 }
 
 void TestMainFormExport::aRefusedTargetIsToldBeforeAnyProgress() {
