@@ -22,6 +22,7 @@
 #include "counters/turnchanges.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
+#include "game/openedstanding.h"
 #include "history/diceevidence.h"
 #include "history/gamedicelog.h"
 #include "history/gamehistory.h"
@@ -129,24 +130,21 @@ int printReport(const QString& file) {
     return writeOut(report);
 }
 
-// The moves of the file's turn as the window finds them after an Open: since the player's
-// own last file of the game in the history (which is only read), else from the file's own
-// record of the turn's start or its start hexes. A file named with --since takes the place
-// of the history's.
+// The moves of the file's turn as the window finds them after an Open, by the same rule
+// (the history is only read): since the player's own last file of the game, unless that
+// answered this file or a later one. A file named with --since takes the history's place.
 TurnMoves movesOfFile(const OpenedMoveFile& file, const QString& path, const QString& since) {
     // The moves still come from the three sections; the player learns why there are fewer.
     if (!file.extensionWarning.isEmpty())
         tell(path, file.extensionWarning);
-    std::optional<EarlierFile> earlier;
-    if (!since.isEmpty()) {
-        earlier = earlierFileFor(file, readOpenedMoveFile(since), QFileInfo(since).fileName());
-    } else {
-        KorvaApplication::setIdentity(); // where the history lives
-        const QString root = GameHistory::defaultRoot();
-        if (!root.isEmpty())
-            earlier = GameHistory(root).contextFor(file, path).ownLastFile;
-    }
-    return movesOfTurn(file.contents.counters, file.extension.turnStart, earlier);
+    if (!since.isEmpty())
+        return movesOfTurn(
+            file.contents.counters, file.extension.turnStart,
+            earlierFileFor(file, readOpenedMoveFile(since), QFileInfo(since).fileName()));
+    KorvaApplication::setIdentity(); // where the history lives
+    const QString root = GameHistory::defaultRoot();
+    return openedMoves(file, root.isEmpty() ? HistoryContext{}
+                                            : GameHistory(root).contextFor(file, path));
 }
 
 int printMoves(const QString& file, const QString& since) {

@@ -2,6 +2,7 @@
 
 #include "app/export/animation.h"
 #include "app/export/framesink.h"
+#include "app/export/pictureexport.h"
 #include "app/export/turnpage.h"
 #include "app/headlesstext.h"
 #include "app/map/zoom.h"
@@ -16,6 +17,7 @@
 #include "board/picturemodule.h"
 #include "counters/countermgr.h"
 #include "game/game.h"
+#include "game/openedstanding.h"
 #include "game/turndice.h"
 #include "game/turnkeeper.h"
 #include "geometry/zekclick.h"
@@ -28,6 +30,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <array>
+#include <csignal>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -79,7 +83,7 @@ std::optional<GameHistory> playersHistory() {
 }
 
 // The turn's moves and the verdict on its dice as the window has them after an Open: measured
-// from the player's own last file of the game in the history, or from `mine` when given.
+// by the window's rule from the player's own saves in the history, or from `mine` when given.
 struct OpenedTurn {
     TurnMoves moves;
     DiceVerdict verdict;
@@ -92,13 +96,14 @@ OpenedTurn openedTurn(const OpenedMoveFile& file, const QString& path, const QSt
     const std::optional<GameId> game = context.claimsOtherGame ? std::nullopt
                                        : file.extension.gameId ? file.extension.gameId
                                                                : context.folderGame;
-    std::optional<EarlierFile> earlier = context.ownLastFile;
+    TurnMoves moves = openedMoves(file, context);
     DiceEvidence evidence;
     if (!mine.isEmpty()) {
         *reading = mine;
         const OpenedMoveFile sent = readOpenedMoveFile(mine);
         *reading = path;
-        earlier = earlierFileFor(file, sent, QFileInfo(mine).fileName());
+        moves = movesOfTurn(file.contents.counters, file.extension.turnStart,
+                            earlierFileFor(file, sent, QFileInfo(mine).fileName()));
         evidence = diceEvidenceAgainst(history ? &*history : nullptr, sent,
                                        game ? game : file.extension.gameId);
     } else if (context.claimsOtherGame) {
@@ -109,8 +114,7 @@ OpenedTurn openedTurn(const OpenedMoveFile& file, const QString& path, const QSt
     } else {
         evidence.missing = QCoreApplication::translate("korva", "no history is kept");
     }
-    return {movesOfTurn(file.contents.counters, file.extension.turnStart, earlier),
-            verifyDice(file.extension.diceRolls, file.contents.tags, evidence)};
+    return {std::move(moves), verifyDice(file.extension.diceRolls, file.contents.tags, evidence)};
 }
 
 int exportTurn(int argc, char** argv, const QString& file, const QString& out,
@@ -158,6 +162,54 @@ int exportTurn(int argc, char** argv, const QString& file, const QString& out,
     return 0;
 }
 
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void noteStopSignal(int signal) {
+    stopSignal = signal;
+}
+
+// Ctrl+C or a TERM stops the export at its next step instead of killing it where it stands,
+// so that what it made goes as for any stop; the process then ends as the signal would have
+// ended it. The handler only notes the signal: all else happens in the export's own steps.
+class SignalStop final : public ExportProgress {
+public:
+    SignalStop() {
+        struct sigaction action {};
+        action.sa_handler = &noteStopSignal;
+        // A write or a wait under way goes on: the export stops at its next step.
+        action.sa_flags = SA_RESTART;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < kSignals.size(); ++i)
+            sigaction(kSignals[i], &action, &before_[i]);
+    }
+    ~SignalStop() override { restore(); }
+    SignalStop(const SignalStop&) = delete;
+    SignalStop& operator=(const SignalStop&) = delete;
+
+    bool advance(qint64, qint64) override { return stopSignal == 0; }
+    // Once everything is cleared: ends the process by the signal that came, if one did.
+    void endIfSignalled() {
+        const int signal = stopSignal;
+        restore();
+        if (signal != 0) {
+            std::signal(signal, SIG_DFL);
+            std::raise(signal);
+        }
+    }
+
+private:
+    static constexpr std::array<int, 2> kSignals{SIGINT, SIGTERM};
+    void restore() {
+        if (restored_)
+            return;
+        restored_ = true;
+        for (std::size_t i = 0; i < kSignals.size(); ++i)
+            sigaction(kSignals[i], &before_[i], nullptr);
+    }
+    std::array<struct sigaction, 2> before_{};
+    bool restored_ = false;
+};
+
 struct AnimateRequest {
     QString out;
     bool frames = false;
@@ -167,6 +219,7 @@ struct AnimateRequest {
 };
 
 int animate(int argc, char** argv, const AnimateRequest& request) {
+    SignalStop signalStop;
     goHeadless();
     headlesstext::end();
     QGuiApplication app(argc, argv);
@@ -179,12 +232,12 @@ int animate(int argc, char** argv, const AnimateRequest& request) {
             return refuse(file, QString::fromUtf8(error.what()));
         }
     }
-    if (request.frames) {
-        const QString refused = PngFolderSink::refusal(request.out);
-        if (!refused.isEmpty()) {
-            tell(request.out, refused);
-            return kWriteFailed;
-        }
+    // So is the target, before anything is drawn.
+    if (const QString refused =
+            request.frames ? PngFolderSink::refusal(request.out) : fileTargetRefusal(request.out);
+        !refused.isEmpty()) {
+        tell(request.out, refused);
+        return kWriteFailed;
     }
     int showing = -1;
     ExportOutcome outcome;
@@ -196,18 +249,20 @@ int animate(int argc, char** argv, const AnimateRequest& request) {
             sink = std::make_unique<PngFolderSink>(request.out, size, int(request.files.size()));
         else
             sink = std::make_unique<WebPFileSink>(request.out, size, request.frameMs);
-        NoProgress progress;
         outcome = animation::draw(
             *game, request.zoom, int(request.files.size()),
             [&](int i) {
                 showing = i;
                 game->open(readOpenedMoveFile(request.files[i]));
             },
-            *sink, progress);
+            *sink, signalStop);
     } catch (const std::exception& error) {
         return refuse(showing >= 0 ? request.files[showing] : request.out,
                       QString::fromUtf8(error.what()));
     }
+    // The sink and what it made are gone by now.
+    if (!outcome.written)
+        signalStop.endIfSignalled();
     if (!outcome.written) {
         tell(request.out, outcome.error);
         return kWriteFailed;

@@ -11,6 +11,7 @@
 //   korva --animate --frames DIR FILE.krv... [--zoom PERCENT]
 //       the files in order, one frame each with its turn's moves and its turn in the corner,
 //       as an animated WebP (1500 ms a frame unless told) or a new folder of numbered PNGs;
-//       at 50% unless told. A file refused among them is named and nothing is written.
+//       at 50% unless told. A file refused among them is named and nothing is written;
+//       nor is anything left when Ctrl+C or a TERM stops it.
 // The exit status, or nullopt when the first argument is none of these.
 std::optional<int> runExportCommand(int argc, char** argv);

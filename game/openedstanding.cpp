@@ -30,3 +30,8 @@ OpenedStanding standingOf(const OpenedMoveFile& file, const HistoryContext& cont
         standing.measureFrom = context.ownLastFile;
     return standing;
 }
+
+TurnMoves openedMoves(const OpenedMoveFile& file, const HistoryContext& context) {
+    return movesOfTurn(file.contents.counters, file.extension.turnStart,
+                       standingOf(file, context).measureFrom);
+}

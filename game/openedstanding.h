@@ -25,3 +25,7 @@ struct OpenedStanding {
 };
 
 OpenedStanding standingOf(const OpenedMoveFile& file, const HistoryContext& context);
+
+// The moves of the file's turn as an Open shows them: measured from standingOf()'s
+// measureFrom. What the window shows and what the command line prints and exports.
+TurnMoves openedMoves(const OpenedMoveFile& file, const HistoryContext& context);

@@ -76,6 +76,8 @@ QString ExportFeature::proposedStem() const {
 
 ExportOutcome ExportFeature::exportPicture(const PictureDialog::Choice& choice, const QString& path,
                                            ExportProgress& progress) {
+    if (const QString refused = fileTargetRefusal(path); !refused.isEmpty())
+        return ExportOutcome::failed(refused);
     MapShot shot;
     shot.scale = choice.scale;
     if (!choice.wholeMap)
@@ -99,36 +101,48 @@ ExportOutcome ExportFeature::exportTurnPage(const QString& path) {
 
 ExportOutcome ExportFeature::exportAnimation(const AnimationDialog::Choice& choice,
                                              const QString& path, ExportProgress& progress) {
+    const std::vector<HistoryEntry> frames = animation::positions(context_.session.keptEntries());
+    if (const QString refused = animationRefusal(choice, path, frames); !refused.isEmpty())
+        return ExportOutcome::failed(refused);
+    return drawAnimation(choice, path, frames, progress);
+}
+
+QString ExportFeature::animationRefusal(const AnimationDialog::Choice& choice, const QString& path,
+                                        const std::vector<HistoryEntry>& frames) const {
+    if (frames.empty())
+        return tr("the history holds nothing of this game");
+    return choice.pngFolder ? PngFolderSink::refusal(path) : fileTargetRefusal(path);
+}
+
+ExportOutcome ExportFeature::drawAnimation(const AnimationDialog::Choice& choice,
+                                           const QString& path,
+                                           const std::vector<HistoryEntry>& frames,
+                                           ExportProgress& progress) {
     Session& session = context_.session;
-    const std::vector<HistoryEntry> kept = session.keptEntries();
-    if (kept.empty())
-        return ExportOutcome::failed(tr("the history holds nothing of this game"));
-    if (choice.pngFolder) {
-        const QString refused = PngFolderSink::refusal(path);
-        if (!refused.isEmpty())
-            return ExportOutcome::failed(refused);
-    }
     play_.CancelDrag();
     Game& game = session.game();
     const QSize size = animation::frameSize(game, choice.scale);
     std::unique_ptr<FrameSink> sink;
     if (choice.pngFolder)
-        sink = std::make_unique<PngFolderSink>(path, size, int(kept.size()));
+        sink = std::make_unique<PngFolderSink>(path, size, int(frames.size()));
     else
         sink = std::make_unique<WebPFileSink>(path, size, choice.frameMs);
-    // Each kept position is shown in turn, as the steps show it; then the one shown before.
+    // Each position is shown in turn, as the steps show it; then the one shown before.
+    const std::vector<HistoryEntry> kept = session.keptEntries();
     const bool pastShown = session.showsPast();
     const std::size_t shown = session.shownIndex();
     ExportOutcome outcome;
     try {
         outcome = animation::draw(
-            game, choice.scale, int(kept.size()),
-            [&](int i) { game.showPast(GameHistory::read(kept[std::size_t(i)])); }, *sink,
+            game, choice.scale, int(frames.size()),
+            [&](int i) { game.showPast(GameHistory::read(frames[std::size_t(i)])); }, *sink,
             progress);
     } catch (const std::exception& error) {
         outcome = ExportOutcome::failed(
             tr("a kept copy could not be shown: %1").arg(QString::fromUtf8(error.what())));
     }
+    // What is under way goes before the position comes back: a stopped encoder lets go at once.
+    sink.reset();
     try {
         if (pastShown)
             game.showPast(GameHistory::read(kept.at(shown)));
@@ -150,8 +164,15 @@ void ExportFeature::askPicture() {
     if (context_.prompts.execDialog(dialog) != QDialog::Accepted || dialog.path().isEmpty())
         return;
     lastPicture_ = dialog.choice();
-    DialogProgress progress(tr("Drawing the picture…"), &context_.window);
-    tell(exportPicture(dialog.choice(), dialog.path(), progress), dialog.path());
+    ExportOutcome outcome;
+    if (const QString refused = fileTargetRefusal(dialog.path()); !refused.isEmpty()) {
+        outcome = ExportOutcome::failed(refused); // told before anything is drawn
+    } else {
+        // Gone before the outcome is told: a warning under a progress bar cannot be read.
+        DialogProgress progress(tr("Drawing the picture…"), &context_.window);
+        outcome = exportPicture(dialog.choice(), dialog.path(), progress);
+    }
+    tell(outcome, dialog.path());
 }
 
 void ExportFeature::askTurnPage() {
@@ -165,13 +186,15 @@ void ExportFeature::askTurnPage() {
 }
 
 void ExportFeature::askAnimation() {
-    const std::size_t positions = context_.session.keptEntries().size();
-    if (positions == 0) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::vector<HistoryEntry> frames = animation::positions(context_.session.keptEntries());
+    QApplication::restoreOverrideCursor();
+    if (frames.empty()) {
         context_.notices.showNotice(
             tr("The history holds nothing of this game: open or save a file of it first."), 10000);
         return;
     }
-    AnimationDialog dialog(int(positions),
+    AnimationDialog dialog(int(frames.size()),
                            QFileInfo(proposedStem()).path() + QLatin1Char('/') +
                                context_.session.gameName(),
                            &context_.window);
@@ -179,8 +202,16 @@ void ExportFeature::askAnimation() {
     if (context_.prompts.execDialog(dialog) != QDialog::Accepted || dialog.path().isEmpty())
         return;
     lastAnimation_ = dialog.choice();
-    DialogProgress progress(tr("Drawing the game's positions…"), &context_.window);
-    tell(exportAnimation(dialog.choice(), dialog.path(), progress), dialog.path());
+    // A target that cannot be written is told before anything is drawn.
+    ExportOutcome outcome;
+    if (const QString refused = animationRefusal(dialog.choice(), dialog.path(), frames);
+        !refused.isEmpty()) {
+        outcome = ExportOutcome::failed(refused);
+    } else {
+        DialogProgress progress(tr("Drawing the game's positions…"), &context_.window);
+        outcome = drawAnimation(dialog.choice(), dialog.path(), frames, progress);
+    }
+    tell(outcome, dialog.path());
 }
 
 void ExportFeature::tell(const ExportOutcome& outcome, const QString& path) {

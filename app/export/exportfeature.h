@@ -4,9 +4,12 @@
 #include "app/export/exportprogress.h"
 #include "app/export/picturedialog.h"
 #include "app/shell/featurecontext.h"
+#include "history/historyentry.h"
 
 #include <QList>
 #include <QObject>
+
+#include <vector>
 
 class PlayFeature;
 class QAction;
@@ -29,7 +32,8 @@ public:
                                 ExportProgress& progress);
     // The turn as the turn list shows it.
     ExportOutcome exportTurnPage(const QString& path);
-    // Every kept position of the game, oldest first; the position shown comes back after.
+    // One frame per position of the game, in the game's order (animation::positions); the
+    // position shown comes back after.
     ExportOutcome exportAnimation(const AnimationDialog::Choice& choice, const QString& path,
                                   ExportProgress& progress);
 
@@ -41,6 +45,11 @@ public:
 private:
     // The proposed file, in the game's folder, without a suffix.
     QString proposedStem() const;
+    // Why the animation cannot be written to `path`; empty when it can.
+    QString animationRefusal(const AnimationDialog::Choice& choice, const QString& path,
+                             const std::vector<HistoryEntry>& frames) const;
+    ExportOutcome drawAnimation(const AnimationDialog::Choice& choice, const QString& path,
+                                const std::vector<HistoryEntry>& frames, ExportProgress& progress);
     void tell(const ExportOutcome& outcome, const QString& path);
 
     FeatureContext context_;

@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QTemporaryDir;
@@ -15,8 +16,11 @@ class QTemporaryDir;
 class FrameSink {
 public:
     virtual ~FrameSink() = default;
+    // Asked now and then while a frame is kept or the sink waits; once it answers false the
+    // sink gives up what it is doing (answering null or false without an error).
+    void setKeepGoing(std::function<bool()> keepGoing) { keepGoing_ = std::move(keepGoing); }
     // The picture the next frame is drawn into (RGB32, the animation's size); null when
-    // memory ran out.
+    // memory ran out or when told to stop.
     virtual QImage* nextCanvas() = 0;
     // The canvas holds the next frame; false with *error when it could not be kept.
     virtual bool addFrame(QString* error) = 0;
@@ -25,6 +29,11 @@ public:
 
 protected:
     FrameSink() = default;
+    bool keepGoing() const { return !keepGoing_ || keepGoing_(); }
+    const std::function<bool()>& keepGoingCheck() const { return keepGoing_; }
+
+private:
+    std::function<bool()> keepGoing_;
 };
 
 // An animated WebP file, through the safe writer.
@@ -51,6 +60,9 @@ public:
 
     // Why the folder cannot be the target; empty when it can.
     static QString refusal(const QString& folder);
+    // Removes the hidden folders of frames that earlier exports beside `folder` left behind
+    // (a process killed half-way): those no export holds any more.
+    static void clearLeftOvers(const QString& folder);
 
     QImage* nextCanvas() override;
     bool addFrame(QString* error) override;
@@ -62,4 +74,6 @@ private:
     int digits_;
     int written_ = 0;
     std::unique_ptr<QTemporaryDir> making_;
+    // Held on the folder being made, so that no other export takes it for a leftover.
+    int lock_ = -1;
 };

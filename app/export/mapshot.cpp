@@ -71,23 +71,28 @@ bool drawBands(const Game& game, const MapShot& shot,
     return drawn;
 }
 
-bool drawInto(const Game& game, const MapShot& shot, QImage& target) {
+bool drawInto(const Game& game, const MapShot& shot, QImage& target,
+              const std::function<bool(int rows)>& rowsDone) {
+    const auto goOn = [&rowsDone](int rows) { return !rowsDone || rowsDone(rows); };
     const QImage& map = game.mapPicture().image();
     if (!shot.area.isNull() || shot.scale > 1.0 || map.format() != QImage::Format_RGB32) {
         QPainter painter(&target);
         if (!painter.isActive())
             return false;
-        return drawBands(game, shot, [&painter](const QImage& band, int top) {
+        return drawBands(game, shot, [&](const QImage& band, int top) {
             painter.drawImage(0, top, band);
-            return true;
+            return goOn(top + band.height());
         });
     }
     // The pixels the view shows at this scale, made in the target itself.
     if (shot.scale < 1.0) {
         // A few rows at a time: the averaging keeps a copy of the source rows it reads.
         constexpr int kRows = 64;
-        for (int top = 0; top < target.height(); top += kRows)
+        for (int top = 0; top < target.height(); top += kRows) {
+            if (!goOn(top))
+                return false;
             areaaverage::shrinkInto(target, map, shot.scale, QRect(0, top, target.width(), kRows));
+        }
     } else {
         const auto rowBytes = static_cast<std::size_t>(map.width()) * 4;
         for (int y = 0; y < map.height(); ++y)

@@ -35,8 +35,11 @@ QRect deviceRect(const Game& game, const MapShot& shot);
 bool drawBands(const Game& game, const MapShot& shot,
                const std::function<bool(QImage band, int top)>& take);
 // Draws the whole picture into `target`, an RGB32 picture of deviceRect()'s size. The whole
-// map at or below 100% goes straight into it: nothing else of its size is held.
-bool drawInto(const Game& game, const MapShot& shot, QImage& target);
+// map at or below 100% goes straight into it: nothing else of its size is held. Tells
+// `rowsDone` (when given) how many rows are drawn as it goes, and stops with false once it
+// answers false.
+bool drawInto(const Game& game, const MapShot& shot, QImage& target,
+              const std::function<bool(int rows)>& rowsDone = {});
 // The caption in the picture's top-left corner: light text on a dark box, as no map pixel is.
 void paintCaption(QPainter& painter, const QString& caption);
 

@@ -4,6 +4,19 @@
 #include "base/safesave.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+QString fileTargetRefusal(const QString& path) {
+    const QFileInfo info(path);
+    // In the words the safe writer and the folder of frames use for the same faults.
+    if (info.isDir())
+        return QCoreApplication::translate("SafeSave", "%1 is a folder")
+            .arg(QDir::toNativeSeparators(path));
+    if (!info.dir().exists())
+        return QCoreApplication::translate("FrameSink", "the folder it would go in does not exist");
+    return {};
+}
 
 ExportOutcome exportPicture(const Game& game, const MapShot& shot, const QString& path,
                             ExportProgress& progress) {

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <chrono>
+
 #include <webp/encode.h>
 #include <webp/mux.h>
 
@@ -11,6 +13,13 @@ namespace {
 // a game of fifty turns in seconds.
 constexpr float kQuality = 82.0f;
 constexpr int kMethod = 2;
+// How often a wait for the encoder asks whether to go on.
+constexpr auto kWaitSlice = std::chrono::milliseconds(50);
+
+// libwebp asks this as it encodes; 0 breaks the frame off.
+int goOnEncoding(int, const WebPPicture* picture) {
+    return static_cast<const std::atomic<bool>*>(picture->user_data)->load() ? 0 : 1;
+}
 
 } // namespace
 
@@ -28,26 +37,53 @@ WebPAnimationWriter::WebPAnimationWriter(QSize size, int frameMs) : size_(size),
 }
 
 WebPAnimationWriter::~WebPAnimationWriter() {
-    if (thread_.joinable()) {
-        {
-            const std::lock_guard lock(mutex_);
-            ended_ = true;
-        }
-        changed_.notify_all();
-        thread_.join();
-    }
+    // Unfinished: whatever is queued is of no use any more.
+    abandon();
     if (encoder_)
         WebPAnimEncoderDelete(encoder_);
+}
+
+void WebPAnimationWriter::abandon() {
+    abandoned_ = true;
+    {
+        const std::lock_guard lock(mutex_);
+        for (const int index : queue_)
+            busy_[std::size_t(index)] = false;
+        queue_.clear();
+        ended_ = true;
+    }
+    changed_.notify_all();
+    if (thread_.joinable())
+        thread_.join();
+}
+
+int WebPAnimationWriter::encodedFrames() const {
+    const std::lock_guard lock(mutex_);
+    return encoded_;
+}
+
+bool WebPAnimationWriter::waitUntil(const std::function<bool()>& done,
+                                    const std::function<bool()>& keepWaiting) {
+    std::unique_lock lock(mutex_);
+    while (!changed_.wait_for(lock, kWaitSlice, done)) {
+        // Asked without the lock: the question may take a while (it keeps a window painted).
+        lock.unlock();
+        const bool goOn = !keepWaiting || keepWaiting();
+        lock.lock();
+        if (!goOn)
+            return done();
+    }
+    return true;
 }
 
 bool WebPAnimationWriter::isValid() const {
     return encoder_ && !canvases_[0].isNull() && !canvases_[1].isNull();
 }
 
-QImage& WebPAnimationWriter::nextCanvas() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return !busy_[std::size_t(next_)]; });
-    return canvases_[std::size_t(next_)];
+QImage* WebPAnimationWriter::nextCanvas(const std::function<bool()>& keepWaiting) {
+    if (!waitUntil([this] { return !busy_[std::size_t(next_)]; }, keepWaiting))
+        return nullptr;
+    return &canvases_[std::size_t(next_)];
 }
 
 void WebPAnimationWriter::addFrame() {
@@ -85,6 +121,8 @@ void WebPAnimationWriter::encodeQueued() {
             picture.height = canvas.height();
             picture.argb = const_cast<uint32_t*>(reinterpret_cast<const uint32_t*>(canvas.bits()));
             picture.argb_stride = int(canvas.bytesPerLine() / 4);
+            picture.progress_hook = &goOnEncoding;
+            picture.user_data = &abandoned_;
             added = WebPAnimEncoderAdd(encoder_, &picture, timestamp, &config) != 0;
         }
         {
@@ -93,12 +131,14 @@ void WebPAnimationWriter::encodeQueued() {
                 failure_ = QString::fromUtf8(WebPAnimEncoderGetError(encoder_));
             busy_[std::size_t(index)] = false;
             ++frames_;
+            if (added)
+                ++encoded_;
         }
         changed_.notify_all();
     }
 }
 
-QByteArray WebPAnimationWriter::finish(QString* error) {
+QByteArray WebPAnimationWriter::finish(QString* error, const std::function<bool()>& keepWaiting) {
     const auto fail = [error](const QString& why) {
         if (error)
             *error = why;
@@ -107,6 +147,10 @@ QByteArray WebPAnimationWriter::finish(QString* error) {
     if (!isValid())
         return fail(QCoreApplication::translate("WebPAnimationWriter",
                                                 "there is not enough memory for the animation"));
+    if (!waitUntil([this] { return queue_.empty() && !busy_[0] && !busy_[1]; }, keepWaiting)) {
+        abandon();
+        return {};
+    }
     {
         const std::lock_guard lock(mutex_);
         ended_ = true;

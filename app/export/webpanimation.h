@@ -6,8 +6,10 @@
 #include <QString>
 
 #include <array>
+#include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -29,16 +31,26 @@ public:
     // The encoder could be made and the canvases had (memory).
     bool isValid() const;
     // The canvas the next frame is drawn into, RGB32 of the animation's size; waits while both
-    // are still being encoded. Its pixels are those of an earlier frame.
-    QImage& nextCanvas();
+    // are still being encoded, asking `keepWaiting` now and then, and answers null once it
+    // says no. Its pixels are those of an earlier frame.
+    QImage* nextCanvas(const std::function<bool()>& keepWaiting);
     // The canvas last handed out holds the next frame.
     void addFrame();
-    // Waits for every frame; the file's bytes, or empty with *error set when libwebp failed.
-    // Once only: the canvases and the encoder go.
-    QByteArray finish(QString* error);
+    // Waits for every frame, asking `keepWaiting` as nextCanvas() does; the file's bytes, or
+    // empty with *error set when libwebp failed (and left alone when told to stop). Once
+    // only: the canvases and the encoder go.
+    QByteArray finish(QString* error, const std::function<bool()>& keepWaiting);
+    // Drops the frames still queued and breaks off the one being encoded: a large frame
+    // takes seconds, and a stopped animation must not keep the player waiting.
+    void abandon();
+    // Frames encoded so far.
+    int encodedFrames() const;
 
 private:
     void encodeQueued();
+    // Waits until `done` holds (under the lock), asking `keepWaiting` between short waits;
+    // false when it said no.
+    bool waitUntil(const std::function<bool()>& done, const std::function<bool()>& keepWaiting);
 
     QSize size_;
     int frameMs_;
@@ -47,8 +59,11 @@ private:
     std::array<bool, 2> busy_{};
     int next_ = 0;
     int frames_ = 0;
+    int encoded_ = 0;
+    // Read by libwebp's progress hook while it encodes: the frame under way is given up.
+    std::atomic<bool> abandoned_ = false;
 
-    std::mutex mutex_; // guards busy_, the queue, the end and the failure
+    mutable std::mutex mutex_; // guards busy_, the queue, the counts, the end and the failure
     std::condition_variable changed_;
     std::deque<int> queue_;
     bool ended_ = false;

@@ -5,6 +5,7 @@
 #include "geometry/zekclick.h"
 #include "history/gamehistory.h"
 #include "korvaversion.h"
+#include "movefile/korvaextension.h"
 #include "movefile/movefile.h"
 #include "overlay/moveoverlay.h"
 #include "tests/common/smalltmpfs.h"
@@ -28,6 +29,7 @@ private slots:
     void reportOfAPosition();
     void renderDrawsCountersAndTags();
     void movesOfATurn();
+    void aTurnAnsweredIsMeasuredAsTheWindowDoes();
     void renderDrawsTheMoves();
     void verifyTheirRolls();
     void infoOfAFile_data();
@@ -236,6 +238,55 @@ void TestCommandLine::movesOfATurn() {
     QCOMPARE(refused.status, 2);
     QVERIFY2(refused.err.startsWith("korva: " + QFile::encodeName(missing) + ": "),
              refused.err.constData());
+}
+
+void TestCommandLine::aTurnAnsweredIsMeasuredAsTheWindowDoes() {
+    // The player saved a position, the opponent moved counter 1 from it, the player answered
+    // by moving counters 2 and 3: the opponent's turn is still counter 1's move alone, never
+    // the answer taken back.
+    const GameId game = GameId::generate();
+    const auto file = [&](std::vector<CounterRecord> counters,
+                          const std::vector<CounterRecord>& start, TurnRecord turn) {
+        MoveFileContents contents;
+        contents.counters = std::move(counters);
+        KorvaExtension block;
+        block.gameId = game;
+        block.turnStart = presentPlaces(start);
+        block.turn = turn;
+        return encodeMoveFile(contents) + encodeKorvaExtension(block);
+    };
+    CounterMgr counters;
+    std::vector<CounterRecord> before;
+    for (const auto& counter : counters.counters())
+        before.push_back(counter->record());
+    before[0] = {200, 200, 0, 0};
+    std::vector<CounterRecord> moved = before;
+    moved[0] = {200, 300, 0, 0};
+    std::vector<CounterRecord> answer = moved;
+    answer[1] = {answer[1].startHex, 400, 0, 0};
+    answer[2] = {answer[2].startHex, 500, 0, 0};
+    const QString dataHome = dir_.filePath(QStringLiteral("answered"));
+    const GameHistory history(dataHome + QStringLiteral("/Korva/Korva/history"));
+    const QString theirs = dir_.filePath(QStringLiteral("answered-2.krv"));
+    const QDateTime t = QDateTime::currentDateTimeUtc().addSecs(-60);
+    QCOMPARE(history.record(file(before, before, {2, Side::First, Side::First}), game,
+                            dir_.filePath(QStringLiteral("answered-1.krv")),
+                            HistoryEntry::Kind::Saved, t),
+             QString());
+    write(theirs, file(moved, before, {2, Side::Second, Side::First}));
+    QCOMPARE(history.record(file(answer, moved, {3, Side::First, Side::First}), game,
+                            dir_.filePath(QStringLiteral("answered-3.krv")),
+                            HistoryEntry::Kind::Saved, t.addSecs(10)),
+             QString());
+    const Run moves = korva({QStringLiteral("--moves"), theirs}, dataHome);
+    QCOMPARE(moves.status, 0);
+    QCOMPARE(moves.out.count("\r\n"), 2);
+    QVERIFY2(moves.out.contains("UK 6 Armor XX         C73         E34"), moves.out.constData());
+    const QString page = dir_.filePath(QStringLiteral("answered.html"));
+    QCOMPARE(korva({QStringLiteral("--export-turn"), theirs, page}, dataHome).status, 0);
+    QFile written(page);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().contains("1 change, from the turn&#39;s start the file keeps"));
 }
 
 void TestCommandLine::renderDrawsTheMoves() {

@@ -12,6 +12,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 // korva --export-turn and --animate, run as a player runs them, on good, hostile and refused
 // files.
 class TestExportCommands : public QObject {
@@ -24,6 +30,9 @@ private slots:
     void animationHasAFramePerFile();
     void aRefusedFileWritesNothing();
     void aFullDiskLeavesNothing();
+    void anInterruptedAnimationLeavesNothing_data();
+    void anInterruptedAnimationLeavesNothing();
+    void leftOverFramesAreClearedNextTime();
     void argumentsRefused_data();
     void argumentsRefused();
 
@@ -240,6 +249,61 @@ void TestExportCommands::aFullDiskLeavesNothing() {
     QCOMPARE(
         QDir(disk.filePath({})).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         QStringList{QStringLiteral("filler")});
+}
+
+void TestExportCommands::anInterruptedAnimationLeavesNothing_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("Ctrl+C") << SIGINT;
+    QTest::newRow("terminated") << SIGTERM;
+}
+
+void TestExportCommands::anInterruptedAnimationLeavesNothing() {
+    QFETCH(int, signal);
+    QTemporaryDir beside;
+    const QString file = turnFile(QStringLiteral("i.krv"), 1, 300);
+    const QString folder = beside.filePath(QStringLiteral("frames"));
+    QStringList arguments{QStringLiteral("--animate"), QStringLiteral("--frames"), folder};
+    for (int i = 0; i < 40; ++i)
+        arguments << file;
+    QProcess process;
+    process.start(QStringLiteral(KORVA_PROGRAM),
+                  arguments + QStringList{QStringLiteral("--zoom"), QStringLiteral("100")});
+    QVERIFY(process.waitForStarted());
+    // Interrupted once the frames are being written.
+    const QDir dir(beside.path());
+    const QStringList making{QStringLiteral(".korva-frames-*")};
+    QTRY_VERIFY_WITH_TIMEOUT(!dir.entryList(making, QDir::Dirs | QDir::Hidden).isEmpty() ||
+                                 process.state() == QProcess::NotRunning,
+                             60000);
+    QCOMPARE(process.state(), QProcess::Running);
+    ::kill(pid_t(process.processId()), signal);
+    QVERIFY(process.waitForFinished(60000));
+    // Ended as the signal ends a program, with nothing left behind.
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestExportCommands::leftOverFramesAreClearedNextTime() {
+    QTemporaryDir beside;
+    const QDir dir(beside.path());
+    // One left by an export killed outright; one another export is still making.
+    for (const QString& name :
+         {QStringLiteral(".korva-frames-dead01"), QStringLiteral(".korva-frames-live01")}) {
+        QVERIFY(dir.mkdir(name));
+        QFile frame(dir.filePath(name + QStringLiteral("/frame-0001.png")));
+        QVERIFY(frame.open(QIODevice::WriteOnly) && frame.write("png") == 3);
+    }
+    const int held =
+        ::open(QFile::encodeName(dir.filePath(QStringLiteral(".korva-frames-live01"))).constData(),
+               O_RDONLY | O_DIRECTORY);
+    QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+    const QString folder = beside.filePath(QStringLiteral("frames"));
+    const Run run = korva({QStringLiteral("--animate"), QStringLiteral("--frames"), folder,
+                           turnFile(QStringLiteral("l.krv"), 1, 300)});
+    ::close(held);
+    QVERIFY2(run.status == 0, run.err.constData());
+    QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{QStringLiteral(".korva-frames-live01"), QStringLiteral("frames")}));
 }
 
 void TestExportCommands::argumentsRefused_data() {

@@ -17,6 +17,7 @@
 
 #include <QComboBox>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QScrollArea>
 
 // The exports through the real window: the picture is what korva --render draws, a stopped or
@@ -31,6 +32,9 @@ private slots:
     void aStoppedOrFailedPictureLeavesNothing();
     void pageOfTheTurnShown();
     void animationOfTheKeptGame();
+    void animationFollowsTheGameNotTheOpens();
+    void aRefusedTargetIsToldBeforeAnyProgress_data();
+    void aRefusedTargetIsToldBeforeAnyProgress();
     void goToTurnShowsWhereATurnBegan();
 
 private:
@@ -223,6 +227,71 @@ void TestMainFormExport::animationOfTheKeptGame() {
     QCOMPARE(h.form->game().mapPicture().image(), first);
     QVERIFY(h.form->exports().exportAnimation({0.25, 500, true}, folderOut, progress).written);
     QCOMPARE(QDir(folderOut).entryList(QDir::Files).size(), 3);
+}
+
+void TestMainFormExport::animationFollowsTheGameNotTheOpens() {
+    QTemporaryDir folder;
+    MainFormHarness h(1, {}, {}, folder.filePath(QStringLiteral("history")));
+    playThreeTurns(h, folder.path());
+    NoProgress progress;
+    const QString webp = folder.filePath(QStringLiteral("game.webp"));
+    QVERIFY(h.form->exports().exportAnimation({0.25, 500, false}, webp, progress).written);
+    const WebPFrames played(readAll(webp));
+    QCOMPARE(played.frames.size(), std::size_t(3));
+    // Earlier turns opened again are kept again, yet each position shows once, in its place.
+    QVERIFY(h.form->files().OpenMove(folder.filePath(QStringLiteral("t1.krv"))));
+    QVERIFY(h.form->files().OpenMove(folder.filePath(QStringLiteral("t0.krv"))));
+    h.form->session().waitForHistory();
+    QCOMPARE(h.form->session().keptEntries().size(), std::size_t(5));
+    QVERIFY(h.form->exports().exportAnimation({0.25, 500, false}, webp, progress).written);
+    QVERIFY(WebPFrames(readAll(webp)).frames == played.frames);
+}
+
+void TestMainFormExport::aRefusedTargetIsToldBeforeAnyProgress_data() {
+    QTest::addColumn<bool>("animation");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("frames into a folder not empty") << true << "the folder is not empty";
+    QTest::newRow("a picture over a folder") << false << "is a folder";
+}
+
+void TestMainFormExport::aRefusedTargetIsToldBeforeAnyProgress() {
+    QFETCH(bool, animation);
+    QFETCH(QString, why);
+    QTemporaryDir folder;
+    MainFormHarness h(1, {}, {}, folder.filePath(QStringLiteral("history")));
+    playThreeTurns(h, folder.path());
+    // A progress bar made at all would sit over the warning until cancelled: once the
+    // dialog is answered, no window may come.
+    struct WindowWatch : QObject {
+        bool armed = false;
+        bool made = false;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (armed && event->type() == QEvent::ChildAdded &&
+                static_cast<QChildEvent*>(event)->child()->isWidgetType())
+                made = true;
+            return false;
+        }
+    } watch;
+    h.form->installEventFilter(&watch);
+    const QString notEmpty = folder.path(); // holds the turns
+    h.prompts->dialogScript = [&](QDialog& dialog) {
+        if (auto* frames = dynamic_cast<AnimationDialog*>(&dialog)) {
+            AnimationDialog::Choice choice = frames->choice();
+            choice.pngFolder = true;
+            frames->setChoice(choice);
+            frames->pathField().setPath(notEmpty);
+        } else {
+            dynamic_cast<PictureDialog&>(dialog).pathField().setPath(notEmpty);
+        }
+        watch.armed = true;
+        return int(QDialog::Accepted);
+    };
+    h.form->commands()
+        .action(animation ? Command::ExportAnimation : Command::ExportPicture)
+        ->trigger();
+    QCOMPARE(h.prompts->warnings.size(), 1);
+    QVERIFY2(h.prompts->warnings[0].contains(why), qPrintable(h.prompts->warnings[0]));
+    QVERIFY(!watch.made);
 }
 
 void TestMainFormExport::goToTurnShowsWhereATurnBegan() {
