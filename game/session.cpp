@@ -259,6 +259,7 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
         return outcome; // the previous file is untouched and the turn goes on
     if (!diceWarning.isEmpty())
         emit historyWarning(diceWarning);
+    const std::optional<Side> playerSide = sideOfSave(endOfTurn);
     if (endOfTurn) {
         game_->endTurn();
         startAfresh(); // a new turn
@@ -274,7 +275,7 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
     emit saved(fileName);
     emit turnChanged();
     outcome.reportSaved = saveMoveReport(fileName, report, &outcome.reportError);
-    keepInHistory(bytes, true);
+    keepInHistory(bytes, true, playerSide);
     return outcome;
 }
 
@@ -302,16 +303,34 @@ void Session::waitForHistory() {
         historyWriter_->waitForDone();
 }
 
-void Session::keepInHistory(const QByteArray& bytes, bool saved) {
+std::optional<Side> Session::sideOfSave(bool endOfTurn) const {
+    const std::optional<TurnRecord>& turn = turnOrder().record();
+    if (!turn)
+        return std::nullopt;
+    // Ending a turn says whose it was; a save that ends none says it only for a new game: its
+    // maker plays the side that moves first, unless they send the untouched set-up to the
+    // opponent to begin.
+    if (endOfTurn)
+        return turn->toMove;
+    if (!newGame_)
+        return std::nullopt;
+    if (undo_->count() > 0)
+        return turn->toMove;
+    return turn->toMove == Side::First ? Side::Second : Side::First;
+}
+
+void Session::keepInHistory(const QByteArray& bytes, bool saved, std::optional<Side> playerSide) {
     if (!historyWriter_)
         return;
     keptHash_ = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-    historyWriter_->keep(bytes, game_->turn().gameId(), fileName_,
-                         saved ? HistoryEntry::Kind::Saved : HistoryEntry::Kind::Opened, this,
-                         [this](const QString& warning) {
-                             if (!warning.isEmpty())
-                                 emit historyWarning(warning);
-                         });
+    historyWriter_->keep(
+        bytes, game_->turn().gameId(), fileName_,
+        saved ? HistoryEntry::Kind::Saved : HistoryEntry::Kind::Opened, this,
+        [this](const QString& warning) {
+            if (!warning.isEmpty())
+                emit historyWarning(warning);
+        },
+        playerSide);
 }
 
 bool Session::showsPast() const {
