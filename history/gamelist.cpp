@@ -245,12 +245,16 @@ std::vector<GameCopies> gamesOf(const GameHistory& history) {
             }
             gameOf.push_back(several ? std::nullopt : found);
         }
-        // All of one game: the folder's files that link with nothing yet (the opponent's
-        // latest, not answered) are its turns too.
+        // All of one game: the folder's later files that link with nothing yet (the
+        // opponent's latest, not answered) are its turns too.
+        const auto firstLinked = std::find_if(gameOf.begin(), gameOf.end(),
+                                              [](const auto& game) { return game.has_value(); });
         std::vector<HistoryEntry> left;
         for (std::size_t i = 0; i < folder.entries->size(); ++i) {
             const HistoryEntry& copy = (*folder.entries)[i];
-            if (linkedGames.size() == 1)
+            const bool afterLinked =
+                firstLinked != gameOf.end() && std::size_t(firstLinked - gameOf.begin()) <= i;
+            if (linkedGames.size() == 1 && afterLinked)
                 joining[*linkedGames.begin()].push_back(copy);
             else if (gameOf[i])
                 joining[*gameOf[i]].push_back(copy);
@@ -379,9 +383,12 @@ std::vector<GameSummary> listRecentGames(const GameHistory& history, int count,
 QString originalFile(const GameHistory& history, const QString& gameKey, const HistoryEntry& copy,
                      const QStringList& folders) {
     QStringList candidates;
-    if (const QString known = gameplaces::folderOf(history.root(), gameKey, copy.folderKey);
-        !known.isEmpty())
-        candidates << known;
+    // The copy's own game folder knows where it was: a file without an id joined to a game
+    // is kept apart from the game's folder.
+    for (const QString& key : {gameKey, QFileInfo(copy.path).dir().dirName()})
+        if (const QString known = gameplaces::folderOf(history.root(), key, copy.folderKey);
+            !known.isEmpty() && !candidates.contains(known))
+            candidates << known;
     for (const QString& folder : folders)
         if (!folder.isEmpty() && !candidates.contains(folder) &&
             GameHistory::folderKey(QDir(folder).filePath(QStringLiteral("x.krv"))) ==

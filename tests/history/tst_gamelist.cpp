@@ -237,6 +237,14 @@ void TestGameList::fileWithoutIdJoinsItsGame() {
         std::find_if(list.begin(), list.end(), [&](const GameSummary& g) { return g.id == game; });
     QVERIFY(found != list.end());
     QCOMPARE(found->last.title, games == 1 ? QStringLiteral("turn1") : QStringLiteral("theirs"));
+    if (games == 1) {
+        // Opened from its game's row, where it was.
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+        out.close();
+        gameplaces::note(history_->root(), std::nullopt, file);
+        QCOMPARE(originalFile(*history_, found->key, found->fileToOpen(), {}), file);
+    }
     // The start page's few say the same.
     QCOMPARE(int(listRecentGames(*history_, 1).size()), 1);
     QCOMPARE(listRecentGames(*history_, 1).front().key,
