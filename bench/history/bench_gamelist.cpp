@@ -4,7 +4,7 @@
 // verdict on each opponent's last dice too, as korva --games prints it (the window shows the
 // list at once and checks the dice after). Then a watched folder holding a hundred links to a
 // 16 MB file and two hundred other files beside one real move: finding the move, as the
-// window and korva --games do, under 100 ms.
+// window and korva --games do, under 300 ms.
 #include "dice/dicedraw.h"
 #include "game/turnorder.h"
 #include "history/arrivedmove.h"
