@@ -217,6 +217,7 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         newGame_ = false;
         setFileName(fileName);
         fileOpened_ = true;
+        turnFromOwnFile_ = context.savedByPlayer;
         gameName_ = savename::gameNameOf(fileName);
         keepInHistory(file.bytes, false);
     } catch (const std::exception& error) {
@@ -261,6 +262,7 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
         emit historyWarning(diceWarning);
     const std::optional<Side> playerSide = sideOfSave(endOfTurn);
     if (endOfTurn) {
+        turnFromOwnFile_ = true;
         game_->endTurn();
         startAfresh(); // a new turn
     } else {
@@ -287,6 +289,7 @@ void Session::newGame(const NewGameSetup& setup) {
     dice_->newGame();
     startAfresh();
     newGame_ = true;
+    turnFromOwnFile_ = false;
     keptHash_.clear();
     setFileName({});
     fileOpened_ = false;
@@ -307,11 +310,12 @@ std::optional<Side> Session::sideOfSave(bool endOfTurn) const {
     const std::optional<TurnRecord>& turn = turnOrder().record();
     if (!turn)
         return std::nullopt;
-    // Ending a turn says whose it was; a save that ends none says it only for a new game: its
-    // maker plays the side that moves first, unless they send the untouched set-up to the
-    // opponent to begin.
+    // Ending a turn says whose it was, unless the turn began from the player's own file (sent
+    // already, or played for both sides); a save that ends none says it only for a new game:
+    // its maker plays the side that moves first, unless they send the untouched set-up to
+    // the opponent to begin.
     if (endOfTurn)
-        return turn->toMove;
+        return turnFromOwnFile_ ? std::nullopt : std::optional<Side>(turn->toMove);
     if (!newGame_)
         return std::nullopt;
     if (undo_->count() > 0)

@@ -235,6 +235,9 @@ private:
     QString fileName_;
     // The file named above came from an Open (the opponent's), not from a save.
     bool fileOpened_ = false;
+    // The turn being played began from a file the player saved: ending it tells nothing of
+    // the side they play.
+    bool turnFromOwnFile_ = false;
     bool newGame_ = false;
     QString gameName_ = QStringLiteral("korva");
     bool modified_ = false;

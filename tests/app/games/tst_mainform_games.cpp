@@ -256,17 +256,20 @@ void TestMainFormGames::yourSideIsTheOneYouEndedATurnFor_data() {
     QTest::addColumn<bool>("moves");
     QTest::addColumn<bool>("endsTurn");
     QTest::addColumn<bool>("savesOwnFileAgain");
+    QTest::addColumn<bool>("againEndsTurn");
     QTest::addColumn<QString>("players");
     QTest::addColumn<QString>("whoseMove");
     const QString alice = QStringLiteral("you: Alice (Allies) · opponent: Bob (Axis)");
     QTest::newRow("ended her turn, then saved her own file again")
-        << false << true << true << true << alice << QStringLiteral("waiting for Bob");
+        << false << true << true << true << false << alice << QStringLiteral("waiting for Bob");
+    QTest::newRow("ended her turn, then ended it again from her own file")
+        << false << true << true << true << true << alice << QStringLiteral("your move");
     QTest::newRow("sent the set-up for the opponent to begin")
-        << true << false << false << false << alice << QStringLiteral("waiting for Bob");
+        << true << false << false << false << false << alice << QStringLiteral("waiting for Bob");
     QTest::newRow("moved first, saved within her turn")
-        << false << true << false << false << alice << QStringLiteral("your move");
+        << false << true << false << false << false << alice << QStringLiteral("your move");
     QTest::newRow("began as the Axis, ended her turn")
-        << true << true << true << false
+        << true << true << true << false << false
         << QStringLiteral("you: Bob (Axis) · opponent: Alice (Allies)")
         << QStringLiteral("waiting for Alice");
 }
@@ -276,6 +279,7 @@ void TestMainFormGames::yourSideIsTheOneYouEndedATurnFor() {
     QFETCH(bool, moves);
     QFETCH(bool, endsTurn);
     QFETCH(bool, savesOwnFileAgain);
+    QFETCH(bool, againEndsTurn);
     MainFormHarness h(1, {}, {}, dir_->filePath(QStringLiteral("own history")));
     h.form->files().NewGame({axisFirst ? Side::Second : Side::First,
                              {QStringLiteral("Alice"), QStringLiteral("Bob")},
@@ -287,7 +291,8 @@ void TestMainFormGames::yourSideIsTheOneYouEndedATurnFor() {
     if (savesOwnFileAgain) {
         QVERIFY(h.form->files().OpenMove(first));
         h.drag(300, 301);
-        QVERIFY(h.form->files().SaveMove(QDir(mail_).filePath(QStringLiteral("again.krv")), false));
+        QVERIFY(h.form->files().SaveMove(QDir(mail_).filePath(QStringLiteral("again.krv")),
+                                         againEndsTurn));
     }
     h.form->session().waitForHistory();
     showGames(h);
