@@ -9,28 +9,8 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QHash>
 #include <QSettings>
-
-namespace {
-
-// The games with a new move in a watched folder, as the window finds them.
-QHash<QString, TurnRecord> arrivedMoves(const GameHistory& history, const QStringList& folders) {
-    QHash<QString, TurnRecord> arrived;
-    for (const QString& folder : folders)
-        for (const QFileInfo& file :
-             QDir(folder).entryInfoList({QStringLiteral("*.krv")}, QDir::Files, QDir::Name))
-            if (const std::optional<ArrivedMove> move =
-                    arrivedMove(history, file.absoluteFilePath());
-                move && (!arrived.contains(move->gameKey) ||
-                         arrived.value(move->gameKey).comesBefore(move->turn)))
-                arrived.insert(move->gameKey, move->turn);
-    return arrived;
-}
-
-} // namespace
 
 QString gamesListing() {
     KorvaApplication::setIdentity(); // where the history and the settings live
@@ -38,7 +18,9 @@ QString gamesListing() {
     const GameHistory history(root);
     const KorvaSettings settings(KorvaSettings::userStore());
     const QStringList archived = settings.archivedGames();
-    const QHash<QString, TurnRecord> arrived = arrivedMoves(history, settings.watchedFolders());
+    const QHash<QString, ArrivedMove> arrived =
+        root.isEmpty() ? QHash<QString, ArrivedMove>()
+                       : arrivedMoves(history, settings.watchedFolders(), true);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     QStringList newMoves;
     QStringList others;
@@ -49,10 +31,12 @@ QString gamesListing() {
             ++archivedCount;
             continue;
         }
-        const bool newMove =
-            arrived.contains(game.key) && (!game.turn || game.turn->comesBefore(arrived[game.key]));
-        (newMove ? newMoves : others)
-            << gamelisttext::line(game, now, &untrustedtext::forTerminal, newMove);
+        const auto move = arrived.constFind(game.key);
+        if (move != arrived.cend() && (!game.turn || game.turn->comesBefore(move->turn)))
+            newMoves << gamelisttext::line(withArrived(game, *move), now,
+                                           &untrustedtext::forTerminal, true);
+        else
+            others << gamelisttext::line(game, now, &untrustedtext::forTerminal);
     }
     const QStringList lines = newMoves + others;
     if (lines.isEmpty())

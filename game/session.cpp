@@ -219,6 +219,7 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         newGame_ = false;
         setFileName(fileName);
         fileOpened_ = true;
+        turnFromOwnFile_ = context.savedByPlayer;
         gameName_ = savename::gameNameOf(fileName);
         keepInHistory(file.bytes, false);
     } catch (const std::exception& error) {
@@ -262,8 +263,10 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
         return outcome; // the previous file is untouched and the turn goes on
     if (!diceWarning.isEmpty())
         emit historyWarning(diceWarning);
+    const std::optional<Side> playerSide = sideOfSave(endOfTurn);
     if (endOfTurn) {
         turnEndedByPlayer_ = false;
+        turnFromOwnFile_ = true;
         game_->endTurn();
         startAfresh(); // a new turn
     } else {
@@ -278,7 +281,7 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
     emit saved(fileName);
     emit turnChanged();
     outcome.reportSaved = saveMoveReport(fileName, report, &outcome.reportError);
-    keepInHistory(bytes, true);
+    keepInHistory(bytes, true, playerSide);
     return outcome;
 }
 
@@ -291,6 +294,7 @@ void Session::newGame(const NewGameSetup& setup) {
     startAfresh();
     newGame_ = true;
     turnEndedByPlayer_ = false;
+    turnFromOwnFile_ = false;
     keptHash_.clear();
     setFileName({});
     fileOpened_ = false;
@@ -307,16 +311,35 @@ void Session::waitForHistory() {
         historyWriter_->waitForDone();
 }
 
-void Session::keepInHistory(const QByteArray& bytes, bool saved) {
+std::optional<Side> Session::sideOfSave(bool endOfTurn) const {
+    const std::optional<TurnRecord>& turn = turnOrder().record();
+    if (!turn)
+        return std::nullopt;
+    // Ending a turn says whose it was, unless the turn began from the player's own file (sent
+    // already, or played for both sides); a save that ends none says it only for a new game:
+    // its maker plays the side that moves first, unless they send the untouched set-up to
+    // the opponent to begin.
+    if (endOfTurn)
+        return turnFromOwnFile_ ? std::nullopt : std::optional<Side>(turn->toMove);
+    if (!newGame_)
+        return std::nullopt;
+    if (undo_->count() > 0)
+        return turn->toMove;
+    return turn->toMove == Side::First ? Side::Second : Side::First;
+}
+
+void Session::keepInHistory(const QByteArray& bytes, bool saved, std::optional<Side> playerSide) {
     if (!historyWriter_)
         return;
     keptHash_ = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-    historyWriter_->keep(bytes, game_->turn().gameId(), fileName_,
-                         saved ? HistoryEntry::Kind::Saved : HistoryEntry::Kind::Opened, this,
-                         [this](const QString& warning) {
-                             if (!warning.isEmpty())
-                                 emit historyWarning(warning);
-                         });
+    historyWriter_->keep(
+        bytes, game_->turn().gameId(), fileName_,
+        saved ? HistoryEntry::Kind::Saved : HistoryEntry::Kind::Opened, this,
+        [this](const QString& warning) {
+            if (!warning.isEmpty())
+                emit historyWarning(warning);
+        },
+        playerSide);
 }
 
 bool Session::showsPast() const {

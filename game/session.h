@@ -221,7 +221,10 @@ private:
     void changedForGood();
     void updateModified();
     void setFileName(const QString& fileName);
-    void keepInHistory(const QByteArray& bytes, bool saved);
+    void keepInHistory(const QByteArray& bytes, bool saved,
+                       std::optional<Side> playerSide = std::nullopt);
+    // The side a save shows the player plays, for the history; nullopt when it shows none.
+    std::optional<Side> sideOfSave(bool endOfTurn) const;
     // Where the present stands among the game's copies (oldest first): the newest copy's
     // place when that copy is the present, else after it.
     std::size_t presentPlaceAmong(const std::vector<HistoryEntry>& entries) const;
@@ -236,6 +239,9 @@ private:
     QString fileName_;
     // The file named above came from an Open (the opponent's), not from a save.
     bool fileOpened_ = false;
+    // The turn being played began from a file the player saved: ending it tells nothing of
+    // the side they play.
+    bool turnFromOwnFile_ = false;
     bool newGame_ = false;
     bool turnEndedByPlayer_ = false;
     QString gameName_ = QStringLiteral("korva");

@@ -1,11 +1,61 @@
 #include "history/arrivedmove.h"
 
+#include "counters/countermgr.h"
+#include "history/diceevidence.h"
 #include "movefile/movefile.h"
 
-std::optional<ArrivedMove> arrivedMove(const GameHistory& history, const QString& path) {
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+
+#include <algorithm>
+
+namespace {
+
+// The file's bytes when it may be a move file: told by the counters section's mark before
+// the rest is read, and never more than a move file can hold.
+std::optional<QByteArray> moveFileBytes(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > arrival::kMaxMoveFileBytes)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(4);
+    if (bytes.size() < 4 ||
+        qFromLittleEndian<qint32>(bytes.constData()) != CounterMgr::kSectionMark)
+        return std::nullopt;
+    // One byte beyond, in case it grew since it was measured.
+    bytes += file.read(arrival::kMaxMoveFileBytes + 1 - bytes.size());
+    if (bytes.size() > arrival::kMaxMoveFileBytes || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+QFileInfoList watchedMoveFiles(const QString& folder, qsizetype maxFiles) {
+    QFileInfoList files =
+        QDir(folder).entryInfoList({QStringLiteral("*.krv")}, QDir::Files, QDir::Unsorted);
+    files.removeIf([](const QFileInfo& file) { return file.size() > arrival::kMaxMoveFileBytes; });
+    // Newest first, so that a move that came now is found whatever lies beside it.
+    std::sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        const QDateTime ta = a.lastModified();
+        const QDateTime tb = b.lastModified();
+        return ta != tb ? ta > tb : a.fileName() < b.fileName();
+    });
+    if (files.size() > maxFiles)
+        files.resize(maxFiles);
+    return files;
+}
+
+std::optional<ArrivedMove> arrivedMove(const GameHistory& history, const QString& path, bool dice) {
+    const std::optional<QByteArray> bytes = moveFileBytes(path);
+    if (!bytes)
+        return std::nullopt;
     OpenedMoveFile file;
     try {
-        file = readOpenedMoveFile(path);
+        file = parseOpenedMoveFile(*bytes);
     } catch (const MoveFileError&) {
         return std::nullopt;
     }
@@ -27,7 +77,31 @@ std::optional<ArrivedMove> arrivedMove(const GameHistory& history, const QString
             continue;
         if (!turn->comesBefore(*block.turn))
             return std::nullopt;
-        return ArrivedMove{key, path, *block.turn};
+        ArrivedMove move{key, path, *block.turn, std::nullopt};
+        if (dice)
+            move.dice = verifyDice(block.diceRolls, file.contents.tags,
+                                   diceEvidenceFor(history, file, block.gameId));
+        return move;
     }
     return std::nullopt;
+}
+
+QHash<QString, ArrivedMove> arrivedMoves(const GameHistory& history, const QStringList& folders,
+                                         bool dice) {
+    QHash<QString, ArrivedMove> arrived;
+    for (const QString& folder : folders)
+        for (const QFileInfo& file : watchedMoveFiles(folder))
+            if (std::optional<ArrivedMove> move =
+                    arrivedMove(history, file.absoluteFilePath(), dice);
+                move && (!arrived.contains(move->gameKey) ||
+                         arrived.value(move->gameKey).turn.comesBefore(move->turn)))
+                arrived.insert(move->gameKey, std::move(*move));
+    return arrived;
+}
+
+GameSummary withArrived(GameSummary game, const ArrivedMove& move) {
+    game.turn = move.turn;
+    if (move.dice)
+        game.theirDice = move.dice;
+    return game;
 }

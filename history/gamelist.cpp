@@ -4,16 +4,21 @@
 #include "history/diceevidence.h"
 #include "history/gameplaces.h"
 #include "movefile/movefile.h"
+#include "movefile/newgamefile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QMutex>
+#include <QSet>
 
 #include <algorithm>
 
 namespace {
 
 const QString kGamePrefix = QStringLiteral("game-");
+const QString kFolderPrefix = QStringLiteral("folder-");
 // GameHistory keeps this much of a file's title in a copy's name.
 constexpr qsizetype kKeptTitleLength = 40;
 
@@ -54,46 +59,116 @@ private:
     QHash<std::size_t, std::optional<OpenedMoveFile>> read_;
 };
 
-// The side that saved `saved`, from that file alone: a game's first save is its first
-// side's; a file saved in the middle of a turn (its turn's start is where its counters
-// started) leaves the move with its saver; after an end of turn the move went over.
-std::optional<Side> saverByItself(const OpenedMoveFile& saved, bool firstCopy) {
+// The side whose turn `saved` ended, when it shows that it ended one: every counter stands
+// where the next turn starts, and its block says the turn began elsewhere. A file saved
+// within a turn, or a turn in which nothing moved, shows nothing.
+std::optional<Side> endedBy(const OpenedMoveFile& saved) {
     const KorvaExtension& block = saved.extension;
-    if (!block.turn)
+    const std::vector<CounterRecord>& counters = saved.contents.counters;
+    if (!block.turn || !block.turnStart || block.turnStart->size() != counters.size())
         return std::nullopt;
-    if (firstCopy && block.turn->number == 1)
-        return block.turn->movesFirst;
-    if (!block.turnStart || block.turnStart->size() != saved.contents.counters.size())
-        return std::nullopt;
-    const bool midTurn = std::equal(saved.contents.counters.begin(), saved.contents.counters.end(),
-                                    block.turnStart->begin(),
-                                    [](const CounterRecord& record, const CounterPlace& place) {
-                                        return record.startHex == place.hex;
-                                    });
-    return midTurn ? block.turn->toMove : other(block.turn->toMove);
+    bool moved = false;
+    for (std::size_t i = 0; i < counters.size(); ++i) {
+        if (counters[i].startHex != counters[i].currentHex)
+            return std::nullopt;
+        moved = moved || (*block.turnStart)[i].hex != counters[i].currentHex;
+    }
+    return moved ? std::optional<Side>(other(block.turn->toMove)) : std::nullopt;
 }
 
-// The player's side: whose move it was when they saved, which the copy kept just before
-// their save says (the file they had open); else what their saved file says by itself.
-std::optional<Side> playersSide(Copies& copies) {
-    // A few saves back at most: each is tried only past damaged copies.
-    constexpr int kSavesTried = 3;
+// The player's side: as the history noted it when they ended a turn or began the game; for
+// a game kept before such notes, the side of the last turn they are seen to have ended.
+// Never whose move their last file left it at: a save within a turn says nothing of whose
+// turn it was, nor does the file they had open, which may be their own.
+std::optional<Side> playersSide(const GameHistory& history, const QString& key, Copies& copies) {
+    if (const std::optional<Side> noted = gameplaces::sideOf(history.root(), key))
+        return noted;
+    // A few saves back at most: older ones are not worth reading for a guess.
+    constexpr int kSavesTried = 4;
     int tried = 0;
     const auto& entries = copies.entries();
     for (std::size_t i = entries.size(); i-- > 0 && tried < kSavesTried;) {
         if (entries[i].kind != HistoryEntry::Kind::Saved)
             continue;
         ++tried;
-        const OpenedMoveFile* saved = copies.at(i);
-        if (!saved)
-            continue;
-        if (i > 0)
-            if (const OpenedMoveFile* before = copies.at(i - 1); before && before->extension.turn)
-                return before->extension.turn->toMove;
-        if (const std::optional<Side> side = saverByItself(*saved, i == 0))
-            return side;
+        if (const OpenedMoveFile* saved = copies.at(i))
+            if (const std::optional<Side> side = endedBy(*saved))
+                return side;
     }
     return std::nullopt;
+}
+
+// Where a copy's turn began and where it ended, as keys; both empty when it cannot be read.
+// Read once per copy: a copy is never rewritten.
+struct Positions {
+    QByteArray begin;
+    QByteArray end;
+};
+
+QByteArray positionKey(const std::vector<int>& hexes) {
+    return QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(hexes.data()),
+                                                   qsizetype(hexes.size() * sizeof(int))),
+                                    QCryptographicHash::Sha256);
+}
+
+Positions positionsOf(const HistoryEntry& copy) {
+    static QMutex mutex;
+    static QHash<QString, Positions> known;
+    constexpr qsizetype kMaxKnown = 100000;
+    {
+        const QMutexLocker lock(&mutex);
+        if (const auto found = known.constFind(copy.path); found != known.cend())
+            return *found;
+    }
+    Positions positions;
+    try {
+        const OpenedMoveFile file = GameHistory::read(copy);
+        std::vector<int> begin;
+        std::vector<int> end;
+        for (const CounterRecord& record : file.contents.counters) {
+            begin.push_back(record.startHex);
+            end.push_back(record.currentHex);
+        }
+        if (const auto& start = file.extension.turnStart; start && start->size() == begin.size())
+            for (std::size_t i = 0; i < begin.size(); ++i)
+                begin[i] = (*start)[i].hex;
+        positions = {positionKey(begin), positionKey(end)};
+    } catch (const MoveFileError&) {
+        // damaged on disk: it follows from nothing
+    }
+    const QMutexLocker lock(&mutex);
+    if (known.size() >= kMaxKnown)
+        known.clear();
+    known.insert(copy.path, positions);
+    return positions;
+}
+
+const QByteArray& newGameKey() {
+    static const QByteArray key = [] {
+        std::vector<int> hexes;
+        for (const CounterRecord& record : newGameContents().counters)
+            hexes.push_back(record.currentHex);
+        return positionKey(hexes);
+    }();
+    return key;
+}
+
+// Whether two copies are turns of one game: one's turn began where the other's began or
+// ended, or ended where the other's began. Every game holds the new game's position, so it
+// links nothing.
+bool linked(const Positions& a, const Positions& b) {
+    const auto same = [](const QByteArray& x, const QByteArray& y) {
+        return !x.isEmpty() && x == y && x != newGameKey();
+    };
+    return same(a.begin, b.begin) || same(a.begin, b.end) || same(a.end, b.begin);
+}
+
+std::vector<HistoryEntry> merged(std::vector<HistoryEntry> entries,
+                                 const std::vector<HistoryEntry>& more) {
+    entries.insert(entries.end(), more.begin(), more.end());
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const HistoryEntry& a, const HistoryEntry& b) { return a.time < b.time; });
+    return entries;
 }
 
 bool holdsBytesOf(const GameHistory& history, const QString& path, const HistoryEntry& copy) {
@@ -133,9 +208,79 @@ const HistoryEntry& GameSummary::fileToOpen() const {
     return last;
 }
 
+std::vector<GameCopies> gamesOf(const GameHistory& history) {
+    std::vector<GameCopies> games;
+    std::vector<GameCopies> apart;
+    for (const QString& key : history.gameKeys()) {
+        auto copies = history.kept(key);
+        if (copies->empty())
+            continue;
+        (key.startsWith(kFolderPrefix) ? apart : games).push_back({key, std::move(copies)});
+    }
+    if (apart.empty())
+        return games;
+    // Files without an id are kept by their folder: those that are turns of a game with one
+    // (the first file of a game, before Korva gave it its id, or every file from a program
+    // that writes none) join it.
+    std::vector<std::vector<Positions>> held(games.size());
+    for (std::size_t g = 0; g < games.size(); ++g)
+        for (const HistoryEntry& copy : *games[g].entries)
+            held[g].push_back(positionsOf(copy));
+    std::vector<std::vector<HistoryEntry>> joining(games.size());
+    for (GameCopies& folder : apart) {
+        // Each copy's game, when exactly one game's turns link with it.
+        std::vector<std::optional<std::size_t>> gameOf;
+        QSet<std::size_t> linkedGames;
+        for (const HistoryEntry& copy : *folder.entries) {
+            const Positions mine = positionsOf(copy);
+            std::optional<std::size_t> found;
+            bool several = false;
+            for (std::size_t g = 0; g < games.size() && !several; ++g) {
+                if (std::none_of(held[g].begin(), held[g].end(),
+                                 [&](const Positions& theirs) { return linked(mine, theirs); }))
+                    continue;
+                several = found.has_value();
+                found = g;
+                linkedGames.insert(g);
+            }
+            gameOf.push_back(several ? std::nullopt : found);
+        }
+        // All of one game: the folder's later files that link with nothing yet (the
+        // opponent's latest, not answered) are its turns too.
+        const auto firstLinked = std::find_if(gameOf.begin(), gameOf.end(),
+                                              [](const auto& game) { return game.has_value(); });
+        std::vector<HistoryEntry> left;
+        for (std::size_t i = 0; i < folder.entries->size(); ++i) {
+            const HistoryEntry& copy = (*folder.entries)[i];
+            const bool afterLinked =
+                firstLinked != gameOf.end() && std::size_t(firstLinked - gameOf.begin()) <= i;
+            if (linkedGames.size() == 1 && afterLinked)
+                joining[*linkedGames.begin()].push_back(copy);
+            else if (gameOf[i])
+                joining[*gameOf[i]].push_back(copy);
+            else
+                left.push_back(copy);
+        }
+        if (!left.empty())
+            games.push_back(
+                {folder.key, std::make_shared<const std::vector<HistoryEntry>>(std::move(left))});
+    }
+    for (std::size_t g = 0; g < joining.size(); ++g)
+        if (!joining[g].empty())
+            games[g].entries = std::make_shared<const std::vector<HistoryEntry>>(
+                merged(*games[g].entries, joining[g]));
+    return games;
+}
+
 std::optional<GameSummary> summarizeGame(const GameHistory& history, const QString& key,
                                          bool dice) {
-    Copies copies(history.kept(key));
+    return summarizeGame(history, GameCopies{key, history.kept(key)}, dice);
+}
+
+std::optional<GameSummary> summarizeGame(const GameHistory& history, const GameCopies& kept,
+                                         bool dice) {
+    const QString& key = kept.key;
+    Copies copies(kept.entries);
     const std::vector<HistoryEntry>& entries = copies.entries();
     if (entries.empty())
         return std::nullopt;
@@ -158,7 +303,7 @@ std::optional<GameSummary> summarizeGame(const GameHistory& history, const QStri
             break;
         }
     }
-    game.mySide = playersSide(copies);
+    game.mySide = playersSide(history, key, copies);
     // The opponent's program writes neither: the player's own last file may say them.
     if (const OpenedMoveFile* own = mine ? copies.at(*mine) : nullptr) {
         if (game.players.isEmpty())
@@ -200,24 +345,37 @@ void sortGames(std::vector<GameSummary>& games) {
 
 std::vector<GameSummary> listGames(const GameHistory& history, bool dice) {
     std::vector<GameSummary> games;
-    for (const QString& key : history.gameKeys())
-        if (std::optional<GameSummary> game = summarizeGame(history, key, dice))
+    for (const GameCopies& copies : gamesOf(history))
+        if (std::optional<GameSummary> game = summarizeGame(history, copies, dice))
             games.push_back(std::move(*game));
     sortGames(games);
     return games;
 }
 
-std::vector<GameSummary> listRecentGames(const GameHistory& history, int count) {
+std::vector<GameSummary> listRecentGames(const GameHistory& history, int count,
+                                         const QStringList& wanted) {
     std::vector<GameSummary> games;
     if (history.root().isEmpty())
         return games;
     QDir dir(history.root());
-    dir.setNameFilters({kGamePrefix + QLatin1Char('*'), QStringLiteral("folder-*")});
+    dir.setNameFilters({kGamePrefix + QLatin1Char('*'), kFolderPrefix + QLatin1Char('*')});
     dir.setFilter(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     dir.setSorting(QDir::Time);
-    for (const QString& key : dir.entryList().mid(0, count))
-        if (std::optional<GameSummary> game = summarizeGame(history, key, false))
+    const QStringList recent = dir.entryList().mid(0, count) + wanted;
+    // A recent file without an id shows as the game it joined.
+    QSet<QString> recentCopies;
+    for (const QString& key : recent)
+        for (const HistoryEntry& copy : history.entries(key))
+            recentCopies.insert(copy.path);
+    for (const GameCopies& copies : gamesOf(history)) {
+        if (!recent.contains(copies.key) &&
+            std::none_of(
+                copies.entries->begin(), copies.entries->end(),
+                [&](const HistoryEntry& copy) { return recentCopies.contains(copy.path); }))
+            continue;
+        if (std::optional<GameSummary> game = summarizeGame(history, copies, false))
             games.push_back(std::move(*game));
+    }
     sortGames(games);
     return games;
 }
@@ -225,9 +383,12 @@ std::vector<GameSummary> listRecentGames(const GameHistory& history, int count) 
 QString originalFile(const GameHistory& history, const QString& gameKey, const HistoryEntry& copy,
                      const QStringList& folders) {
     QStringList candidates;
-    if (const QString known = gameplaces::folderOf(history.root(), gameKey, copy.folderKey);
-        !known.isEmpty())
-        candidates << known;
+    // The copy's own game folder knows where it was: a file without an id joined to a game
+    // is kept apart from the game's folder.
+    for (const QString& key : {gameKey, QFileInfo(copy.path).dir().dirName()})
+        if (const QString known = gameplaces::folderOf(history.root(), key, copy.folderKey);
+            !known.isEmpty() && !candidates.contains(known))
+            candidates << known;
     for (const QString& folder : folders)
         if (!folder.isEmpty() && !candidates.contains(folder) &&
             GameHistory::folderKey(QDir(folder).filePath(QStringLiteral("x.krv"))) ==

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -24,7 +25,8 @@ struct GameSummary {
     // one) and the players.
     QString name;
     PlayerNames players;
-    // The side the player plays, from the files they saved; unknown until they saved one.
+    // The side the player plays, as the history noted it when they ended a turn or began
+    // the game (gameplaces::sideOf); unknown until then.
     std::optional<Side> mySide;
     // The turn the newest readable copy says; unknown when it says none.
     std::optional<TurnRecord> turn;
@@ -44,10 +46,23 @@ struct GameSummary {
     const HistoryEntry& fileToOpen() const;
 };
 
-// The game kept in the history's folder `key`; nullopt when it holds no copy. Reads a few
-// copies (the newest, the player's last save and the copy before it) and, with `dice`, what
-// the verdict on the opponent's last file needs. Copies that cannot be read are passed over.
+// A game's copies, oldest first: those of its folder in the history, and the files without
+// an id, kept by their folder, whose turns link with its own (one began where another began
+// or ended); the folder's key for files that link with no one game.
+struct GameCopies {
+    QString key;
+    std::shared_ptr<const std::vector<HistoryEntry>> entries;
+};
+// Every game of the history with its copies. Reads where each copy's turn began and ended,
+// once per copy, only while there are files without an id.
+std::vector<GameCopies> gamesOf(const GameHistory& history);
+
+// The game kept in the history's folder `key`, or of `copies`; nullopt when it holds no copy.
+// Reads a few copies (the newest and the player's last saves) and, with `dice`, what the
+// verdict on the opponent's last file needs. Copies that cannot be read are passed over.
 std::optional<GameSummary> summarizeGame(const GameHistory& history, const QString& key,
+                                         bool dice = true);
+std::optional<GameSummary> summarizeGame(const GameHistory& history, const GameCopies& copies,
                                          bool dice = true);
 // The verdict on the dice of the game's opponent's last file: what summarizeGame adds with
 // `dice`, for a summary made without. Nullopt when there is no readable file of theirs. It
@@ -55,8 +70,10 @@ std::optional<GameSummary> summarizeGame(const GameHistory& history, const QStri
 std::optional<DiceVerdict> opponentDice(const GameHistory& history, const GameSummary& game);
 // Every game of the history, in the list's order (sortGames).
 std::vector<GameSummary> listGames(const GameHistory& history, bool dice = true);
-// The `count` games whose folders changed last, in the list's order, without their dice.
-std::vector<GameSummary> listRecentGames(const GameHistory& history, int count);
+// The `count` games whose folders changed last and the `wanted` ones (by key), in the list's
+// order, without their dice.
+std::vector<GameSummary> listRecentGames(const GameHistory& history, int count,
+                                         const QStringList& wanted = {});
 // The games whose move it is first, then by the time of their last file, newest first.
 void sortGames(std::vector<GameSummary>& games);
 

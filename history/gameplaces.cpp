@@ -12,8 +12,15 @@ namespace {
 // A game sees a handful of folders; a larger file is none of Korva's.
 constexpr qint64 kMaxPlacesSize = 256 * 1024;
 
+const QByteArray kAllies = QByteArrayLiteral("allies\n");
+const QByteArray kAxis = QByteArrayLiteral("axis\n");
+
 QString placesFile(const QString& root, const QString& gameKey) {
     return root + QLatin1Char('/') + gameKey + QStringLiteral("/places");
+}
+
+QString sideFile(const QString& root, const QString& gameKey) {
+    return root + QLatin1Char('/') + gameKey + QStringLiteral("/side");
 }
 
 // Only a real file in a real game folder: a link in their place is none of the history's.
@@ -61,6 +68,30 @@ void note(const QString& historyRoot, const std::optional<GameId>& id, const QSt
     // Encoded, so that no folder's name can break a line.
     bytes += key.toUtf8() + ' ' + folder.toUtf8().toPercentEncoding("/") + '\n';
     saveFileSafely(path, bytes);
+}
+
+void noteSide(const QString& historyRoot, const std::optional<GameId>& id, const QString& file,
+              Side side) {
+    if (historyRoot.isEmpty() || file.isEmpty())
+        return;
+    const QString path = sideFile(historyRoot, GameHistory::gameKey(id, file));
+    if (isOwnFile(path))
+        saveFileSafely(path, side == Side::First ? kAllies : kAxis);
+}
+
+std::optional<Side> sideOf(const QString& historyRoot, const QString& gameKey) {
+    if (historyRoot.isEmpty())
+        return std::nullopt;
+    const QString path = sideFile(historyRoot, gameKey);
+    QFile file(path);
+    if (!isOwnFile(path) || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(16);
+    if (bytes == kAllies)
+        return Side::First;
+    if (bytes == kAxis)
+        return Side::Second;
+    return std::nullopt;
 }
 
 QString folderOf(const QString& historyRoot, const QString& gameKey, const QString& folderKey) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "movefile/gameid.h"
+#include "movefile/turnrecord.h"
 
 #include <QString>
 
@@ -18,5 +19,15 @@ namespace gameplaces {
 void note(const QString& historyRoot, const std::optional<GameId>& id, const QString& file);
 // The folder behind a folder key of the game; empty when unknown.
 QString folderOf(const QString& historyRoot, const QString& gameKey, const QString& folderKey);
+
+// The side the player plays in the game, kept in the file "side" of the game's folder: the
+// side they ended a turn for, or the one New game gave them. The move file's own turn cannot
+// tell it: a file saved without ending the turn says only whose move it still is, and the
+// player may save the opponent's file or their own again. Each note replaces the last; never
+// throws.
+void noteSide(const QString& historyRoot, const std::optional<GameId>& id, const QString& file,
+              Side side);
+// The side noted for the game (GameHistory::gameKey); nullopt when none is.
+std::optional<Side> sideOf(const QString& historyRoot, const QString& gameKey);
 
 } // namespace gameplaces

@@ -26,12 +26,14 @@ HistoryWriter::~HistoryWriter() {
 
 void HistoryWriter::keep(const QByteArray& bytes, const std::optional<GameId>& id,
                          const QString& file, HistoryEntry::Kind kind, QObject* context,
-                         std::function<void(const QString&)> done) {
+                         std::function<void(const QString&)> done, std::optional<Side> playerSide) {
     const QDateTime when = QDateTime::currentDateTimeUtc();
-    pool_.start([this, bytes, id, file, kind, when, context, done = std::move(done)] {
+    pool_.start([this, bytes, id, file, kind, when, context, done = std::move(done), playerSide] {
         const QString warning = history_.record(bytes, id, file, kind, when);
         if (warning.isEmpty())
             gameplaces::note(history_.root(), id, file);
+        if (playerSide)
+            gameplaces::noteSide(history_.root(), id, file, *playerSide);
         // Queued, so it runs on the context's thread, or never once the context is gone.
         if (context && done)
             QMetaObject::invokeMethod(

@@ -30,10 +30,12 @@ public:
     // Keeps a copy of a move file opened or saved now (GameHistory::record) and notes its
     // folder (gameplaces::note). `done` then runs on the thread of `context` with the
     // warning, empty when the copy was kept; not at all when `context` is destroyed first.
-    // `context` must outlive the writer (a window owns its writer).
+    // `context` must outlive the writer (a window owns its writer). `playerSide`, when given,
+    // is noted as the side the player plays (gameplaces::noteSide).
     void keep(const QByteArray& bytes, const std::optional<GameId>& id, const QString& file,
               HistoryEntry::Kind kind, QObject* context,
-              std::function<void(const QString& warning)> done);
+              std::function<void(const QString& warning)> done,
+              std::optional<Side> playerSide = std::nullopt);
     // Returns once every copy asked for is written (their `done` may still be on its way).
     void waitForDone();
 

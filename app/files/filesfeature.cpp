@@ -20,6 +20,7 @@
 #include "counters/movereport.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
+#include "history/arrivedmove.h"
 #include "history/gamelist.h"
 #include "history/gamelisttext.h"
 #include "movefile/movefile.h"
@@ -35,6 +36,8 @@
 #include <QMimeData>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace {
 
 // The hourglass while a file is read or written, whatever happens meanwhile.
@@ -46,8 +49,10 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-// The games played last, for the start page; none without a history.
-QList<StartPage::Game> startGames(const FeatureContext& context) {
+// The games played last, for the start page, with the moves that came into watched folders;
+// none without a history.
+QList<StartPage::Game> startGames(const FeatureContext& context,
+                                  const QHash<QString, ArrivedMove>& arrived = {}) {
     constexpr int kShown = 6;
     QList<StartPage::Game> games;
     const GameHistory* history = context.session.history();
@@ -58,17 +63,30 @@ QList<StartPage::Game> startGames(const FeatureContext& context) {
         folders << QFileInfo(file).absolutePath();
     const QStringList archived = context.settings.archivedGames();
     const gamelisttext::Shown shown = &untrustedtext::forLine;
-    for (const GameSummary& game : listRecentGames(*history, kShown + int(archived.size()))) {
-        if (archived.contains(game.key) || games.size() == kShown)
+    for (const GameSummary& game :
+         listRecentGames(*history, kShown + int(archived.size()), arrived.keys())) {
+        if (archived.contains(game.key))
             continue;
-        games.append({FilesFeature::tr("%1 — %2").arg(gamelisttext::name(game, shown),
-                                                      gamelisttext::whoseMove(game, shown)),
-                      gamelisttext::players(game, shown) + QLatin1Char('\n') +
-                          gamelisttext::turn(game) + QLatin1Char('\n') +
-                          gamelisttext::lastFile(game, QDateTime::currentDateTimeUtc(), shown),
-                      originalFile(*history, game.key, game.fileToOpen(), folders)});
+        const auto move = arrived.constFind(game.key);
+        const bool newMove = move != arrived.cend();
+        const GameSummary shownGame = newMove ? withArrived(game, *move) : game;
+        QString tip = gamelisttext::players(shownGame, shown) + QLatin1Char('\n') +
+                      gamelisttext::turn(shownGame) + QLatin1Char('\n') +
+                      gamelisttext::lastFile(shownGame, QDateTime::currentDateTimeUtc(), shown);
+        if (const QString dice = gamelisttext::dice(shownGame, shown); newMove && !dice.isEmpty())
+            tip += QLatin1Char('\n') + dice;
+        games.append(
+            {FilesFeature::tr("%1 — %2").arg(gamelisttext::name(shownGame, shown),
+                                             gamelisttext::whoseMove(shownGame, shown, newMove)),
+             tip,
+             newMove ? move->path : originalFile(*history, game.key, game.fileToOpen(), folders)});
     }
-    return games;
+    // Games with a new move first, as in the games list.
+    std::stable_partition(games.begin(), games.end(), [&](const StartPage::Game& game) {
+        return std::any_of(arrived.cbegin(), arrived.cend(),
+                           [&](const ArrivedMove& move) { return move.path == game.file; });
+    });
+    return games.mid(0, kShown);
 }
 
 } // namespace
@@ -147,6 +165,14 @@ void FilesFeature::sbSaveClick() {
     if (fileName.isEmpty())
         return;
     SaveMove(fileName, endOfTurn);
+}
+
+void FilesFeature::showArrivedMoves(const QHash<QString, ArrivedMove>& arrived) {
+    if (!startPage_ || !context_.session.history())
+        return;
+    const QList<StartPage::Game> games = startGames(context_, arrived);
+    if (!games.isEmpty())
+        startPage_->addGames(*context_.commands.action(Command::Games), games);
 }
 
 StartPage* FilesFeature::startPage() const {

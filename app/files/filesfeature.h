@@ -2,6 +2,7 @@
 
 #include "app/shell/featurecontext.h"
 #include "game/session.h"
+#include "history/arrivedmove.h"
 
 #include <QList>
 #include <QObject>
@@ -57,6 +58,8 @@ public:
     static QString droppedMoveFile(const QMimeData& data, QString* refusal);
     // Over the empty map until a game is opened or started; null after.
     StartPage* startPage() const;
+    // The moves that came into watched folders, shown by the start page's games.
+    void showArrivedMoves(const QHash<QString, ArrivedMove>& arrived);
     // The folder Save starts in: the game's file's, else the one used last.
     QString saveFolder() const;
 

@@ -64,10 +64,13 @@ StartPage::StartPage(QAction& newGame, QAction& open, const QStringList& recentF
 }
 
 void StartPage::addGames(QAction& games, const QList<Game>& list) {
-    auto* layout = static_cast<QVBoxLayout*>(this->layout());
-    layout->addWidget(new PlainLabel(tr("Your games:"), this));
+    delete games_;
+    games_ = new QWidget(this);
+    auto* layout = new QVBoxLayout(games_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new PlainLabel(tr("Your games:"), games_));
     for (const Game& game : list) {
-        auto* button = new QPushButton(plaintext::menuText(game.text), this);
+        auto* button = new QPushButton(plaintext::menuText(game.text), games_);
         button->setObjectName(QStringLiteral("bStartGame"));
         button->setFlat(true);
         button->setFocusPolicy(Qt::NoFocus);
@@ -78,9 +81,10 @@ void StartPage::addGames(QAction& games, const QList<Game>& list) {
         layout->addWidget(button);
     }
     auto* all = new QHBoxLayout;
-    all->addWidget(commandButton(games, this));
+    all->addWidget(commandButton(games, games_));
     all->addStretch();
     layout->addLayout(all);
+    static_cast<QVBoxLayout*>(this->layout())->addWidget(games_);
     place();
 }
 

@@ -22,7 +22,8 @@ public:
         QString tip;
         QString file;
     };
-    // The games below the commands, with the command that lists them all.
+    // The games below the commands, with the command that lists them all; called again, the
+    // rows are replaced (a move arrived).
     void addGames(QAction& games, const QList<Game>& list);
 
 signals:
@@ -33,4 +34,7 @@ protected:
 
 private:
     void place();
+
+    // The games' part of the page; null until addGames.
+    QWidget* games_ = nullptr;
 };

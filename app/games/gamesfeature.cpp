@@ -110,16 +110,15 @@ std::vector<GameSummary> GamesFeature::summaries() {
     // The copies still on their way are part of the games.
     context_.session.waitForHistory();
     QHash<QString, Known> known;
-    for (const QString& key : history->gameKeys()) {
-        const auto copies = history->kept(key);
-        if (copies->empty())
-            continue;
+    for (const GameCopies& copies : gamesOf(*history)) {
+        const QString& key = copies.key;
         Known game = known_.value(key);
-        if (game.newestCopy != copies->back().path || game.copies != copies->size()) {
-            std::optional<GameSummary> summary = summarizeGame(*history, key, false);
+        if (game.newestCopy != copies.entries->back().path ||
+            game.copies != copies.entries->size()) {
+            std::optional<GameSummary> summary = summarizeGame(*history, copies, false);
             if (!summary)
                 continue;
-            game = {copies->back().path, copies->size(), std::move(*summary)};
+            game = {copies.entries->back().path, copies.entries->size(), std::move(*summary)};
             game.diceChecked = !game.summary.theirLast;
         }
         games.push_back(game.summary);
@@ -176,7 +175,12 @@ void GamesFeature::refresh() {
             arrived_.erase(move);
         GamesModel::Row row{std::move(game), false, false};
         row.diceDue = !known_.value(row.game.key).diceChecked;
-        row.newMove = arrived_.contains(row.game.key);
+        // The move that came shows as it is: its turn, and the verdict on its dice.
+        if (const auto move = arrived_.constFind(row.game.key); move != arrived_.cend()) {
+            row.newMove = true;
+            row.game = withArrived(std::move(row.game), *move);
+            row.diceDue = row.diceDue && !move->dice;
+        }
         row.archived = archived.contains(row.game.key);
         if (row.archived && !showArchived_)
             continue;
@@ -185,6 +189,10 @@ void GamesFeature::refresh() {
     }
     for (GamesModel::Row& row : waiting)
         rows.push_back(std::move(row));
+    if (arrivedShown_ != arrivedKeys()) {
+        arrivedShown_ = arrivedKeys();
+        emit arrivedChanged();
+    }
     model_.setRows(std::move(rows), QDateTime::currentDateTimeUtc());
     if (dialog_)
         dialog_->rowsChanged(showArchived_);
@@ -253,11 +261,27 @@ void GamesFeature::checkArrived(const QString& path) {
     if (!kept)
         return;
     // The history is safe across threads; a copy of it shares what it remembers.
-    checks_.start([this, history = GameHistory(*kept), path] {
-        const std::optional<ArrivedMove> move = arrivedMove(history, path);
-        if (move)
-            QMetaObject::invokeMethod(this, [this, move = *move] { moveArrived(move); });
-    });
+    // Ahead of the dice of games the player only looks at.
+    checks_.start(
+        [this, history = GameHistory(*kept), path] {
+            const std::optional<ArrivedMove> move = arrivedMove(history, path, true);
+            if (move)
+                QMetaObject::invokeMethod(this, [this, move = *move] { moveArrived(move); });
+        },
+        1);
+}
+
+QHash<QString, ArrivedMove> GamesFeature::arrivedMoves() const {
+    return arrived_;
+}
+
+QStringList GamesFeature::arrivedKeys() const {
+    QStringList keys;
+    for (auto move = arrived_.cbegin(); move != arrived_.cend(); ++move)
+        keys << move.key() + QLatin1Char('|') + move->path + QLatin1Char('|') +
+                    QString::number(move->turn.movesBefore());
+    keys.sort();
+    return keys;
 }
 
 void GamesFeature::waitForChecks() {
@@ -280,9 +304,8 @@ void GamesFeature::moveArrived(const ArrivedMove& move) {
     if (known == known_.cend())
         return;
     const GameSummary& game = known->summary;
-    GameSummary moved = game;
-    moved.turn = move.turn;
     notifier().notify(tr("New move from %1").arg(gamelisttext::opponent(game, kShown)),
-                      tr("%1: %2").arg(gamelisttext::name(game, kShown), gamelisttext::turn(moved)),
+                      tr("%1: %2").arg(gamelisttext::name(game, kShown),
+                                       gamelisttext::turn(withArrived(game, move))),
                       move.path);
 }

@@ -47,8 +47,12 @@ public:
     // Returns once every file that arrived so far has been looked at, and every game's dice
     // asked for checked; what they found is shown once the window's events run.
     void waitForChecks();
+    // The new moves in watched folders not yet opened, by game (GameHistory::gameKey).
+    QHash<QString, ArrivedMove> arrivedMoves() const;
 
 signals:
+    // A new move came, or one was opened or overtaken: arrivedMoves() changed.
+    void arrivedChanged();
     // A move file to open: the player picked a game or clicked a notification.
     void openRequested(const QString& file);
 
@@ -58,6 +62,8 @@ private:
     void chooseWatchedFolders();
     void checkArrived(const QString& path);
     void moveArrived(const ArrivedMove& move);
+    // The new moves as one comparable list, to tell when they changed.
+    QStringList arrivedKeys() const;
     // The folders a game's file may be found in besides the one the history knows.
     QStringList knownFolders() const;
     std::vector<GameSummary> summaries();
@@ -76,6 +82,7 @@ private:
     // The new moves in watched folders, by game; told once each.
     QHash<QString, ArrivedMove> arrived_;
     QSet<QString> told_;
+    QStringList arrivedShown_;
     // Each game's summary while its copies stay the same; its dice once checked.
     struct Known {
         QString newestCopy;

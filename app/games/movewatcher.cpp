@@ -1,21 +1,21 @@
 #include "app/games/movewatcher.h"
 
-#include <QDir>
+#include "history/arrivedmove.h"
+
 #include <QFileInfo>
 
-namespace {
-
-// A folder of downloads may hold anything; only so many move files are looked at in one.
-constexpr qsizetype kMaxFilesPerFolder = 10000;
-
-} // namespace
-
 MoveWatcher::MoveWatcher(QObject* parent) : QObject(parent) {
+    lister_.setMaxThreadCount(1);
     scanTimer_.setSingleShot(true);
     connect(&scanTimer_, &QTimer::timeout, this, &MoveWatcher::scanDue);
     goneTimer_.setInterval(2000);
     connect(&goneTimer_, &QTimer::timeout, this, &MoveWatcher::lookForGoneFolders);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &MoveWatcher::folderChanged);
+}
+
+MoveWatcher::~MoveWatcher() {
+    // A listing still on its way finds no watcher: its answer is dropped with the object.
+    lister_.waitForDone();
 }
 
 void MoveWatcher::setTimings(int settleMs, int lookForGoneMs) {
@@ -61,24 +61,31 @@ void MoveWatcher::scanDue() {
 void MoveWatcher::scan(const QString& folder) {
     if (!folders_.contains(folder))
         return;
+    lister_.start([this, folder] {
+        QList<Listed> files;
+        for (const QFileInfo& file : watchedMoveFiles(folder))
+            files.append({file.absoluteFilePath(), {file.size(), file.lastModified()}});
+        QMetaObject::invokeMethod(this, [this, folder, files] { listed(folder, files); });
+    });
+}
+
+void MoveWatcher::listed(const QString& folder, const QList<Listed>& files) {
+    if (!folders_.contains(folder))
+        return; // no longer watched
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const QFileInfoList files =
-        QDir(folder).entryInfoList({QStringLiteral("*.krv")}, QDir::Files, QDir::Name);
     bool unsettled = false;
-    for (const QFileInfo& file : files.mid(0, kMaxFilesPerFolder)) {
-        const Seen state{file.size(), file.lastModified()};
-        const QString path = file.absoluteFilePath();
-        if (seen_.value(path) == state)
+    for (const Listed& file : files) {
+        if (seen_.value(file.path) == file.state)
             continue;
         // Still being written, perhaps: looked at again once it has settled. (A time in the
         // future, from an unpacked archive say, never settles: it counts as settled.)
-        const qint64 age = state.modified.toUTC().msecsTo(now);
+        const qint64 age = file.state.modified.toUTC().msecsTo(now);
         if (age >= 0 && age < settleMs_) {
             unsettled = true;
             continue;
         }
-        seen_.insert(path, state);
-        emit fileArrived(path);
+        seen_.insert(file.path, file.state);
+        emit fileArrived(file.path);
     }
     if (unsettled) {
         due_.insert(folder);

@@ -6,16 +6,21 @@
 #include <QObject>
 #include <QSet>
 #include <QStringList>
+#include <QThreadPool>
 #include <QTimer>
 
-// Watches folders where move files arrive. Every move file (*.krv) in them is reported once
-// it has settled (unchanged for a moment, so that a download still being written is not read
-// half-way), when the watching starts and whenever it appears or changes later. A folder that
-// goes away is watched again once it comes back. Nothing in the folders is ever written.
+// Watches folders where move files arrive. Every file in them that may be a move
+// (watchedMoveFiles: named *.krv, no larger than a move file can be) is reported, newest
+// first, once it has settled (unchanged for a moment, so that a download still being written
+// is not read half-way), when the watching starts and whenever it appears or changes later.
+// Folders are listed on a thread of the watcher's: a folder of thousands of files never holds
+// up the window. A folder that goes away is watched again once it comes back. Nothing in the
+// folders is ever written.
 class MoveWatcher : public QObject {
     Q_OBJECT
 public:
     explicit MoveWatcher(QObject* parent = nullptr);
+    ~MoveWatcher() override;
 
     // Watches these folders from now on, and reports the move files already in them.
     void setFolders(const QStringList& folders);
@@ -38,9 +43,15 @@ private:
         QDateTime modified;
         bool operator==(const Seen&) const = default;
     };
+    struct Listed {
+        QString path;
+        Seen state;
+    };
     void folderChanged(const QString& folder);
     void scanDue();
     void scan(const QString& folder);
+    // A folder's listing, back from the thread.
+    void listed(const QString& folder, const QList<Listed>& files);
     void lookForGoneFolders();
 
     QFileSystemWatcher watcher_;
@@ -51,4 +62,5 @@ private:
     QTimer scanTimer_;
     QTimer goneTimer_;
     int settleMs_ = 1000;
+    QThreadPool lister_;
 };

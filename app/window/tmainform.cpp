@@ -160,6 +160,8 @@ void TMainForm::buildFeatures() {
     games_ = std::make_unique<GamesFeature>(context, setup_.notificationBus);
     // A game picked in the list, or a notification clicked, opens as every Open does.
     connect(games_.get(), &GamesFeature::openRequested, files_.get(), &FilesFeature::openRecent);
+    connect(games_.get(), &GamesFeature::arrivedChanged, files_.get(),
+            [this] { files_->showArrivedMoves(games_->arrivedMoves()); });
     exports_ = std::make_unique<ExportFeature>(context, *turn_, *play_);
 
     connect(play_.get(), &PlayFeature::idle, this, [this] {

@@ -4,6 +4,7 @@
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 #include "history/gamehistory.h"
+#include "history/gameplaces.h"
 #include "korvaversion.h"
 #include "movefile/korvaextension.h"
 #include "movefile/movefile.h"
@@ -424,11 +425,12 @@ void TestCommandLine::gamesOfTheHistory() {
     const GameId waiting = GameId::generate();
     const GameId answered = GameId::generate();
     const GameId archived = GameId::generate();
-    for (const GameId& id : {waiting, answered, archived})
-        QCOMPARE(history.record(file(id, {1, Side::Second}), id,
-                                downloads + QStringLiteral("/t1\x1b[2J.krv"),
-                                HistoryEntry::Kind::Saved),
+    for (const GameId& id : {waiting, answered, archived}) {
+        const QString saved = downloads + QStringLiteral("/t1\x1b[2J.krv");
+        QCOMPARE(history.record(file(id, {1, Side::Second}), id, saved, HistoryEntry::Kind::Saved),
                  QString());
+        gameplaces::noteSide(history.root(), id, saved, Side::First); // she ended turn 1
+    }
     write(downloads + QStringLiteral("/answer.krv"), file(answered, {2, Side::First}));
     QSettings settings(dataHome + QStringLiteral("/config/Korva/Korva.conf"), QSettings::IniFormat);
     settings.setValue(QStringLiteral("games/archived"),
@@ -441,8 +443,8 @@ void TestCommandLine::gamesOfTheHistory() {
     const QStringList lines = QString::fromUtf8(games.out).split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 3); // two games and the end of the last line
     QVERIFY2(lines[0].startsWith(QStringLiteral("Alice – Bob | you: Alice (Allies) · opponent: "
-                                                "Bob (Axis) | Turn 1 · Axis to move | new move "
-                                                "from Bob | t1\\e[2J.krv, saved ")),
+                                                "Bob (Axis) | Turn 2 · Allies to move | new "
+                                                "move from Bob | t1\\e[2J.krv, saved ")),
              qPrintable(lines[0]));
     QVERIFY2(lines[1].contains(QStringLiteral(" | waiting for Bob | ")), qPrintable(lines[1]));
     QVERIFY(!games.out.contains('\x1b'));

@@ -3,6 +3,7 @@
 #include "history/gamelisttext.h"
 #include "history/gameplaces.h"
 #include "movefile/movefile.h"
+#include "movefile/newgamefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,19 +15,35 @@ namespace {
 
 const PlayerNames kPlayers{QStringLiteral("Alice"), QStringLiteral("Bob")};
 
-// A Korva move file of a game: every counter where it began, the turn as given.
-QByteArray korvaFile(const std::optional<GameId>& id, std::optional<TurnRecord> turn, int shift = 0,
-                     const QString& name = {}) {
-    MoveFileContents contents;
+std::vector<CounterRecord> countersAt(int shift) {
+    std::vector<CounterRecord> counters;
     for (int n = 1; n <= 234; ++n)
-        contents.counters.push_back({n + shift, n + shift, 0, 0});
+        counters.push_back({n + shift, n + shift, 0, 0});
+    return counters;
+}
+
+// A Korva move file of a game: every counter at its place shifted by `shift`, the turn as
+// given; its turn began there too, or with every counter shifted by `from` (an ended turn).
+QByteArray korvaFile(const std::optional<GameId>& id, std::optional<TurnRecord> turn, int shift = 0,
+                     const QString& name = {}, std::optional<int> from = {}) {
+    MoveFileContents contents;
+    contents.counters = countersAt(shift);
     KorvaExtension block;
     block.gameId = id;
     block.turn = turn;
     block.players = kPlayers;
     block.gameName = name;
-    block.turnStart = presentPlaces(contents.counters);
+    block.turnStart = presentPlaces(from ? countersAt(*from) : contents.counters);
     return encodeMoveFile(contents) + encodeKorvaExtension(block);
+}
+
+// The opponent's program's file: the three sections alone, its turn from `from` to `to`.
+QByteArray plainFile(const std::vector<CounterRecord>& from, int to) {
+    MoveFileContents contents;
+    contents.counters = from;
+    for (std::size_t i = 0; i < from.size(); ++i)
+        contents.counters[i].currentHex = int(i) + 1 + to;
+    return encodeMoveFile(contents);
 }
 
 QDateTime at(int hour) {
@@ -49,6 +66,9 @@ private slots:
     void theFileItOpens();
     void arrivedMoves_data();
     void arrivedMoves();
+    void fileWithoutIdJoinsItsGame_data();
+    void fileWithoutIdJoinsItsGame();
+    void watchedFolderNewestFirst();
 
 private:
     QString keep(const GameId& id, const QByteArray& bytes, const QString& title,
@@ -77,16 +97,19 @@ void TestGameList::everyGameAtAGlance() {
     using K = HistoryEntry::Kind;
     // Salerno: Alice began it (turn 1 is the first side's), Bob answered: her move.
     const GameId salerno = GameId::generate();
-    keep(salerno, korvaFile(salerno, TurnRecord{1, Side::Second}, 0, QStringLiteral("Salerno")),
-         QStringLiteral("salerno_t01_axis"), K::Saved, 1);
+    const QString salernoFile =
+        keep(salerno, korvaFile(salerno, TurnRecord{1, Side::Second}, 0, QStringLiteral("Salerno")),
+             QStringLiteral("salerno_t01_axis"), K::Saved, 1);
+    gameplaces::noteSide(history_->root(), salerno, salernoFile, Side::First);
     keep(salerno, korvaFile(salerno, TurnRecord{2, Side::First}), QStringLiteral("salerno_t02"),
          K::Opened, 2);
-    // Anzio: she answered Bob's file as the Axis; then a copy damaged on disk.
+    // Anzio, kept before sides were noted: she answered Bob's file as the Axis, her file shows
+    // the turn she ended; then a copy damaged on disk.
     const GameId anzio = GameId::generate();
     keep(anzio, korvaFile(anzio, TurnRecord{4, Side::Second}), QStringLiteral("anzio4"), K::Opened,
          3);
-    keep(anzio, korvaFile(anzio, TurnRecord{5, Side::First}), QStringLiteral("anzio5"), K::Saved,
-         4);
+    keep(anzio, korvaFile(anzio, TurnRecord{5, Side::First}, 1, {}, 0), QStringLiteral("anzio5"),
+         K::Saved, 4);
     keep(anzio, QByteArray("no move file"), QStringLiteral("broken"), K::Opened, 5);
     // Ortona: only opened so far.
     const GameId ortona = GameId::generate();
@@ -178,6 +201,84 @@ void TestGameList::arrivedMoves() {
     QCOMPARE(move.has_value(), arrives);
     if (move)
         QCOMPARE(move->gameKey, GameHistory::gameKey(known, {}));
+}
+
+void TestGameList::fileWithoutIdJoinsItsGame_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("games");
+    const std::vector<CounterRecord> newGame = newGameContents().counters;
+    // The game's own copies: its turn from 100 to 200, the opponent's from 200 to 300.
+    QTest::newRow("its first turn, before the game had an id")
+        << korvaFile(std::nullopt, TurnRecord{1, Side::Second}, 100, {}, 50) << 1;
+    QTest::newRow("the opponent's program's turn after the game's")
+        << plainFile(countersAt(300), 400) << 1;
+    QTest::newRow("from the new game's position, like every game") << plainFile(newGame, 500) << 2;
+    QTest::newRow("a turn of no game kept") << plainFile(countersAt(600), 700) << 2;
+}
+
+void TestGameList::fileWithoutIdJoinsItsGame() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, games);
+    using K = HistoryEntry::Kind;
+    const GameId game = GameId::generate();
+    keep(game, korvaFile(game, TurnRecord{1, Side::First}, 200, {}, 100), QStringLiteral("mine"),
+         K::Saved, 2);
+    keep(game, korvaFile(game, TurnRecord{2, Side::Second}, 300, {}, 200), QStringLiteral("theirs"),
+         K::Opened, 3);
+    // Another game begun from the new game's position.
+    const GameId other = GameId::generate();
+    keep(other, plainFile(newGameContents().counters, 900), QStringLiteral("other"), K::Opened, 1);
+    const QString file = QDir(mail_).filePath(QStringLiteral("turn1.krv"));
+    QCOMPARE(history_->record(bytes, std::nullopt, file, K::Opened, at(4)), QString());
+
+    const std::vector<GameSummary> list = listGames(*history_, false);
+    QCOMPARE(int(list.size()), games + 1);
+    const auto found =
+        std::find_if(list.begin(), list.end(), [&](const GameSummary& g) { return g.id == game; });
+    QVERIFY(found != list.end());
+    QCOMPARE(found->last.title, games == 1 ? QStringLiteral("turn1") : QStringLiteral("theirs"));
+    if (games == 1) {
+        // Opened from its game's row, where it was.
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+        out.close();
+        gameplaces::note(history_->root(), std::nullopt, file);
+        QCOMPARE(originalFile(*history_, found->key, found->fileToOpen(), {}), file);
+    }
+    // The start page's few say the same.
+    QCOMPARE(int(listRecentGames(*history_, 1).size()), 1);
+    QCOMPARE(listRecentGames(*history_, 1).front().key,
+             games == 1 ? GameHistory::gameKey(game, {}) : GameHistory::gameKey({}, file));
+}
+
+void TestGameList::watchedFolderNewestFirst() {
+    const GameId known = GameId::generate();
+    keep(known, korvaFile(known, TurnRecord{1, Side::First}), QStringLiteral("a"),
+         HistoryEntry::Kind::Saved, 1);
+    const QString folder = dir_->filePath(QStringLiteral("downloads"));
+    QVERIFY(QDir().mkpath(folder));
+    const auto put = [&](const QString& name, const QByteArray& bytes, int hoursAgo) {
+        QFile file(QDir(folder).filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        QVERIFY(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600 * hoursAgo),
+                                 QFileDevice::FileModificationTime));
+    };
+    // A folder fuller than is looked at: the move that came last is found all the same.
+    constexpr qsizetype kLooked = 20;
+    for (int n = 0; n < kLooked; ++n)
+        put(QStringLiteral("a%1.krv").arg(n, 5, 10, QLatin1Char('0')), {}, 2);
+    put(QStringLiteral("zz_answer.krv"), korvaFile(known, TurnRecord{1, Side::Second}), 0);
+    // A move file grown past any move file's size is passed over unread.
+    put(QStringLiteral("big.krv"),
+        korvaFile(known, TurnRecord{2, Side::First}) + QByteArray(arrival::kMaxMoveFileBytes, '\0'),
+        0);
+    const QFileInfoList files = watchedMoveFiles(folder, kLooked);
+    QCOMPARE(files.size(), kLooked);
+    QCOMPARE(files.first().fileName(), QStringLiteral("zz_answer.krv"));
+    QVERIFY(!arrivedMove(*history_, QDir(folder).filePath(QStringLiteral("big.krv"))));
+    const QHash<QString, ArrivedMove> arrived = ::arrivedMoves(*history_, {folder});
+    QCOMPARE(arrived.size(), 1);
+    QCOMPARE(arrived.begin()->turn, (TurnRecord{1, Side::Second}));
 }
 
 QTEST_GUILESS_MAIN(TestGameList)

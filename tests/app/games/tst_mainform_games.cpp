@@ -17,7 +17,8 @@ namespace {
 
 using K = HistoryEntry::Kind;
 
-QByteArray korvaFile(const GameId& id, TurnRecord turn, const QString& name = {}) {
+QByteArray korvaFile(const GameId& id, TurnRecord turn, const QString& name = {},
+                     const std::optional<DiceRolls>& dice = {}) {
     MoveFileContents contents;
     for (int n = 1; n <= 234; ++n)
         contents.counters.push_back({n, n, 0, 0});
@@ -27,7 +28,16 @@ QByteArray korvaFile(const GameId& id, TurnRecord turn, const QString& name = {}
     block.players = {QStringLiteral("Alice"), QStringLiteral("Bob")};
     block.gameName = name;
     block.turnStart = presentPlaces(contents.counters);
+    block.diceRolls = dice;
     return encodeMoveFile(contents) + encodeKorvaExtension(block);
+}
+
+QStringList startGames(MainFormHarness& h) {
+    QStringList games;
+    for (const QPushButton* button :
+         h.form->files().startPage()->findChildren<QPushButton*>(QStringLiteral("bStartGame")))
+        games << button->text();
+    return games;
 }
 
 void write(const QString& path, const QByteArray& bytes) {
@@ -46,6 +56,8 @@ private slots:
     void enterOpensTheRightFile();
     void watchedFolderTellsOfNewMoves();
     void startPageOffersTheGames();
+    void yourSideIsTheOneYouEndedATurnFor_data();
+    void yourSideIsTheOneYouEndedATurnFor();
 
 private:
     // Keeps a file of the game as the window would, the file itself in the mail folder.
@@ -77,12 +89,18 @@ void TestMainFormGames::init() {
     mail_ = dir_->filePath(QStringLiteral("mail"));
     QVERIFY(QDir().mkpath(mail_));
     // Salerno: Alice's move (the player's); Anzio: the player, Bob, waits; Ortona: only
-    // opened so far.
-    keep(salerno_, korvaFile(salerno_, {1, Side::Second}, QStringLiteral("Salerno")),
-         QStringLiteral("salerno1"), K::Saved, 1);
+    // opened so far. The sides are noted as the player's saves note them.
+    gameplaces::noteSide(history_, salerno_,
+                         keep(salerno_,
+                              korvaFile(salerno_, {1, Side::Second}, QStringLiteral("Salerno")),
+                              QStringLiteral("salerno1"), K::Saved, 1),
+                         Side::First);
     keep(salerno_, korvaFile(salerno_, {2, Side::First}), QStringLiteral("salerno2"), K::Opened, 2);
     keep(anzio_, korvaFile(anzio_, {4, Side::Second}), QStringLiteral("anzio4"), K::Opened, 3);
-    keep(anzio_, korvaFile(anzio_, {5, Side::First}), QStringLiteral("anzio5"), K::Saved, 4);
+    gameplaces::noteSide(
+        history_, anzio_,
+        keep(anzio_, korvaFile(anzio_, {5, Side::First}), QStringLiteral("anzio5"), K::Saved, 4),
+        Side::Second);
     keep(ortona_, korvaFile(ortona_, {3, Side::First}), QStringLiteral("ortona"), K::Opened, 5);
 }
 
@@ -189,11 +207,18 @@ void TestMainFormGames::watchedFolderTellsOfNewMoves() {
     QVERIFY(
         !column(h, GamesModel::WhoseMove).join(QLatin1Char(' ')).contains(QStringLiteral("new")));
 
-    // Alice's answer in Anzio: told, and first in the list; Enter opens it.
+    // Alice's answer in Anzio: told, and first in the list with its own turn and dice, on the
+    // start page too; Enter opens it.
     const QString answer = downloads + QStringLiteral("/anzio5_answer.krv");
-    write(answer, korvaFile(anzio_, {5, Side::Second}));
+    write(answer, korvaFile(anzio_, {5, Side::Second}, {}, DiceRolls{}));
     QTRY_VERIFY(h.form->noticeBar().notice().startsWith(QStringLiteral("New move from Alice")));
     QCOMPARE(column(h, GamesModel::WhoseMove).first(), QStringLiteral("new move from Alice"));
+    QCOMPARE(column(h, GamesModel::Turn).first(), QStringLiteral("Turn 5 · Axis to move"));
+    const QString dice = column(h, GamesModel::Dice).first();
+    QVERIFY2(!dice.isEmpty() && !dice.contains(QStringLiteral("carries no dice record")) &&
+                 dice != QStringLiteral("checking…"),
+             qPrintable(dice));
+    QCOMPARE(startGames(h).first(), QStringLiteral("Alice – Bob — new move from Alice"));
     QTableView& view = games.dialog()->view();
     view.setCurrentIndex(games.model().index(0, 0));
     QTest::keyClick(&view, Qt::Key_Return);
@@ -224,6 +249,57 @@ void TestMainFormGames::startPageOffersTheGames() {
     QCOMPARE(games.first(), QStringLiteral("Salerno — your move"));
     QCOMPARE(games.size(), 3);
     QVERIFY(page->findChildren<QPushButton*>(QStringLiteral("bStartRecent")).isEmpty());
+}
+
+void TestMainFormGames::yourSideIsTheOneYouEndedATurnFor_data() {
+    QTest::addColumn<bool>("axisFirst");
+    QTest::addColumn<bool>("moves");
+    QTest::addColumn<bool>("endsTurn");
+    QTest::addColumn<bool>("savesOwnFileAgain");
+    QTest::addColumn<bool>("againEndsTurn");
+    QTest::addColumn<QString>("players");
+    QTest::addColumn<QString>("whoseMove");
+    const QString alice = QStringLiteral("you: Alice (Allies) · opponent: Bob (Axis)");
+    QTest::newRow("ended her turn, then saved her own file again")
+        << false << true << true << true << false << alice << QStringLiteral("waiting for Bob");
+    QTest::newRow("ended her turn, then ended it again from her own file")
+        << false << true << true << true << true << alice << QStringLiteral("your move");
+    QTest::newRow("sent the set-up for the opponent to begin")
+        << true << false << false << false << false << alice << QStringLiteral("waiting for Bob");
+    QTest::newRow("moved first, saved within her turn")
+        << false << true << false << false << false << alice << QStringLiteral("your move");
+    QTest::newRow("began as the Axis, ended her turn")
+        << true << true << true << false << false
+        << QStringLiteral("you: Bob (Axis) · opponent: Alice (Allies)")
+        << QStringLiteral("waiting for Alice");
+}
+
+void TestMainFormGames::yourSideIsTheOneYouEndedATurnFor() {
+    QFETCH(bool, axisFirst);
+    QFETCH(bool, moves);
+    QFETCH(bool, endsTurn);
+    QFETCH(bool, savesOwnFileAgain);
+    QFETCH(bool, againEndsTurn);
+    MainFormHarness h(1, {}, {}, dir_->filePath(QStringLiteral("own history")));
+    h.form->files().NewGame({axisFirst ? Side::Second : Side::First,
+                             {QStringLiteral("Alice"), QStringLiteral("Bob")},
+                             QStringLiteral("Anzio")});
+    if (moves)
+        h.drag(h.counter(1).currentHex().index(), 300);
+    const QString first = QDir(mail_).filePath(QStringLiteral("anzio_t1.krv"));
+    QVERIFY(h.form->files().SaveMove(first, endsTurn));
+    if (savesOwnFileAgain) {
+        QVERIFY(h.form->files().OpenMove(first));
+        h.drag(300, 301);
+        QVERIFY(h.form->files().SaveMove(QDir(mail_).filePath(QStringLiteral("again.krv")),
+                                         againEndsTurn));
+    }
+    h.form->session().waitForHistory();
+    showGames(h);
+    QFETCH(QString, players);
+    QFETCH(QString, whoseMove);
+    QCOMPARE(column(h, GamesModel::Players), QStringList{players});
+    QCOMPARE(column(h, GamesModel::WhoseMove), QStringList{whoseMove});
 }
 
 QTEST_MAIN(TestMainFormGames)
