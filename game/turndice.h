@@ -37,8 +37,8 @@ public:
 
     // How Open takes the file.
     struct OpenedAs {
-        // The game the file is a turn of: its own id when it fits that game, the game of its
-        // folder for a file without one; none for a file kept apart.
+        // The game the file is a turn of: its own id when it fits that game, the game whose
+        // positions it follows for a file without one; none for a file kept apart.
         std::optional<GameId> game;
         // The player saved these very bytes.
         bool ownFile = false;

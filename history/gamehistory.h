@@ -102,8 +102,8 @@ public:
     std::vector<HistoryEntry> entries(const QString& gameKey) const;
     // The same, shared rather than copied: a list never changes once handed out.
     std::shared_ptr<const std::vector<HistoryEntry>> kept(const QString& gameKey) const;
-    // The game with an id whose newest copy came from the same folder as the file: the
-    // game that a file without an id most likely continues.
+    // The game with an id whose newest copy came from the same folder as the file. A folder
+    // proves nothing of a file's game (gameFollowedBy does); it only tells where games live.
     std::optional<GameId> gameOfFolder(const QString& file) const;
     // The game a file follows: one of its copies holds the file's bytes, or began or ended a
     // turn with the position the file's turn began from. A new game's position is every
