@@ -180,13 +180,13 @@ int verifyRolls(const QString& file, const QString& mine) {
         // The game the file is a turn of, as an Open takes it.
         const HistoryContext context =
             history ? history->contextFor(opened, file) : HistoryContext{};
-        const std::optional<GameId> game = context.claimsOtherGame   ? std::nullopt
-                                           : opened.extension.gameId ? opened.extension.gameId
-                                                                     : context.folderGame;
+        const std::optional<GameId> game = context.diceGame(opened);
         if (!mine.isEmpty()) {
             reading = mine;
-            evidence = diceEvidenceAgainst(history ? &*history : nullptr, readOpenedMoveFile(mine),
-                                           game ? game : opened.extension.gameId);
+            const OpenedMoveFile sent = readOpenedMoveFile(mine);
+            // A file that names no game of the history is judged in the game of the file sent.
+            evidence = diceEvidenceAgainst(history ? &*history : nullptr, sent,
+                                           game ? game : sent.extension.gameId);
         } else if (context.claimsOtherGame) {
             evidence.missing = QCoreApplication::translate(
                 "korva", "the file claims the id of another of your games");
@@ -216,9 +216,7 @@ int printGameDice(const QString& file) {
         const GameHistory history(root);
         const HistoryContext context =
             root.isEmpty() ? HistoryContext{} : history.contextFor(opened, file);
-        const std::optional<GameId> game = context.claimsOtherGame   ? std::nullopt
-                                           : opened.extension.gameId ? opened.extension.gameId
-                                                                     : context.folderGame;
+        const std::optional<GameId> game = context.diceGame(opened);
         if (!game)
             return refuse(file, context.claimsOtherGame
                                     ? QCoreApplication::translate(

@@ -47,10 +47,15 @@ QString dicestats::fairnessText(const FaceCounts& faces) {
             .arg(total)
             .arg(kFewestToTell);
     const Fairness fairness = fairnessOf(faces);
-    if (fairness.pValue >= kUnusual)
+    if (fairness.pValue >= kUneven)
         return QCoreApplication::translate("DiceStats", "as expected of a fair die");
-    const double oneIn = fairness.pValue > 0 ? std::round(1 / fairness.pValue) : 1e15;
+    if (fairness.pValue >= kUnusual)
+        return QCoreApplication::translate("DiceStats",
+                                           "a little uneven, within what fair dice do");
+    if (fairness.pValue * kRarestOneIn <= 1)
+        return QCoreApplication::translate(
+            "DiceStats", "unusual: less than 1 in 10^15 fair dice would be this uneven");
     return QCoreApplication::translate("DiceStats",
                                        "unusual: 1 in %1 fair dice would be this uneven")
-        .arg(QLocale().toString(std::min(oneIn, 1e15), 'f', 0));
+        .arg(QLocale().toString(std::round(1 / fairness.pValue), 'f', 0));
 }

@@ -26,10 +26,15 @@ namespace dicestats {
 inline constexpr int kFewestToTell = 30;
 // A p-value below this is unusual enough to say so.
 inline constexpr double kUnusual = 0.01;
+// Below this a die looks a little uneven, though one fair die in twenty does as much.
+inline constexpr double kUneven = 0.05;
+// The rarest chance the text names; rarer ones are said to be below it.
+inline constexpr double kRarestOneIn = 1e15;
 
 Fairness fairnessOf(const FaceCounts& faces);
-// "too few rolls to tell (12 of 30)", "as expected of a fair die", or "unusual: 1 in 250
-// fair dice would be this uneven".
+// "too few rolls to tell (12 of 30)", "as expected of a fair die", "a little uneven, within
+// what fair dice do", "unusual: 1 in 250 fair dice would be this uneven" or "unusual: less
+// than 1 in 10^15 fair dice would be this uneven".
 QString fairnessText(const FaceCounts& faces);
 
 } // namespace dicestats

@@ -106,8 +106,19 @@ DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector
     if (rolls.size() == tags.size())
         for (std::size_t i = 0; i < rolls.size(); ++i)
             verdict.marks[i].number = rolls[i].number;
+    // With no roll and no combat there is nothing to draw or check.
+    if (record->made == 0 && rolls.empty() && tags.empty() &&
+        (!DiceRolls::isFixed(record->free) || !evidence.missing.isEmpty())) {
+        verdict.kind = DiceVerdict::Kind::Verified;
+        return verdict;
+    }
+    // What the checking player holds says why better than the file's own reason: a player
+    // whose earlier file committed nothing lost no secret.
     if (!DiceRolls::isFixed(record->free))
-        return unverifiable(verdict, freeReasonText(record->free));
+        return unverifiable(verdict,
+                            record->free == DiceRolls::SecretLost && !evidence.missing.isEmpty()
+                                ? evidence.missing
+                                : freeReasonText(record->free));
     if (!evidence.missing.isEmpty())
         return unverifiable(verdict, evidence.missing);
 

@@ -196,7 +196,8 @@ Session::OpenOutcome Session::open(const QString& fileName) {
                            context.savedByPlayer});
         QString diceNote;
         dice_->opened(file,
-                      {game_->turn().gameId(), context.savedByPlayer, context.claimsOtherGame},
+                      {game_->turn().gameId(), context.savedByPlayer, context.claimsOtherGame,
+                       context.followedGame},
                       &diceNote);
         if (!diceNote.isEmpty())
             emit historyWarning(diceNote);

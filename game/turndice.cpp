@@ -9,6 +9,7 @@
 #include "movefile/openedmovefile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSet>
 
 #include <algorithm>
@@ -80,7 +81,7 @@ void TurnDice::opened(const OpenedMoveFile& file, const OpenedAs& as, QString* w
         evidence.missing = QCoreApplication::translate(
             "TurnDice", "the file claims the id of another of your games");
     else if (history_)
-        evidence = diceEvidenceFor(*history_, file, as.game);
+        evidence = diceEvidenceFor(*history_, file, as.followedGame ? as.followedGame : as.game);
     else
         evidence.missing = QCoreApplication::translate("TurnDice", "no history is kept");
     verdict_ = verifyDice(file.extension.diceRolls, openedTags_, evidence);
@@ -163,6 +164,17 @@ void TurnDice::recoverFromLedger(QString* warning) {
     QString note;
     const std::vector<DiceStore::Roll> ledger = store.rollsOf(commitment_, openedHash_, &note);
     addNote(warning, note);
+    // A roll at the most a file can list leaves no number for the next: every save of the
+    // turn would fail. Korva never gets there; such a ledger is not taken.
+    if (!ledger.empty() && ledger.back().number >= dicerecord::kMaxRolls) {
+        addNote(warning, QCoreApplication::translate(
+                             "TurnDice", "The dice ledger %1 holds roll %2 of this turn, more "
+                                         "than a move file can list: its rolls of this turn were "
+                                         "not taken.")
+                             .arg(QDir::toNativeSeparators(store.path()))
+                             .arg(ledger.back().number));
+        return;
+    }
     QSet<std::uint32_t> known;
     for (const Made& made : made_)
         known.insert(made.number);

@@ -37,13 +37,16 @@ public:
 
     // How Open takes the file.
     struct OpenedAs {
-        // The game the file is a turn of: its own id when it fits that game, the game of its
-        // folder for a file without one; none for a file kept apart.
+        // The game the file is a turn of: its own id when it fits that game, the game whose
+        // positions it follows for a file without one; none for a file kept apart.
         std::optional<GameId> game;
         // The player saved these very bytes.
         bool ownFile = false;
         // The file claims the id of another of the player's games and was kept apart.
         bool keptApart = false;
+        // Its id names a game the history keeps nothing of, yet it follows this game's
+        // positions: its rolls are judged as this game's.
+        std::optional<GameId> followedGame;
     };
     // A file was opened: its rolls are checked, and the turn it starts (or, for the player's
     // own file, goes on with) gets its dice. Notes for the player (a damaged dice store set

@@ -13,8 +13,8 @@
 // file they sent, which the opponent should have rolled against, and the commitment of the
 // opponent's file that it answered.
 
-// `game` is the game the file is taken to be a turn of (its id when it fits, the folder's
-// game for a file without one); none finds nothing. The sent file is the player's saved copy
+// `game` is the game the file is taken to be a turn of (its id when it fits, the game whose
+// positions it follows for a file without one); none finds nothing. The sent file is the player's saved copy
 // the file's dice record names, when it answers the same file of theirs as the player's
 // newest saved copy kept before the file itself was first kept (a copy saved again after
 // sending answers the same file); else that newest copy, so that a file which names no file,

@@ -16,6 +16,19 @@ QByteArray keyOf(bool mine, const QByteArray& answered, std::uint32_t number) {
     return (mine ? QByteArray("m") : QByteArray("t")) + answered + QByteArray::number(number);
 }
 
+// A combat as its roll and its tag both describe it.
+QByteArray combatKey(AFPoint position, int die, const std::string& comment) {
+    return QByteArray::number(position.x) + ',' + QByteArray::number(position.y) + ',' +
+           QByteArray::number(die) + ',' + QByteArray(comment.data(), qsizetype(comment.size()));
+}
+
+// The game's first turn, as a copy's turn tells who moved first.
+std::optional<TurnRecord> firstTurnOf(const std::optional<TurnRecord>& any) {
+    if (!any)
+        return std::nullopt;
+    return TurnRecord{1, any->movesFirst, any->movesFirst};
+}
+
 } // namespace
 
 GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
@@ -40,9 +53,15 @@ GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
             continue;
         const bool mine = entry.kind == HistoryEntry::Kind::Saved;
         const DiceRolls& record = *block.diceRolls;
-        const std::optional<TurnRecord> turn = turnOf.value(record.openedHash);
+        // A file that answered none was the game's first turn.
+        const std::optional<TurnRecord> turn =
+            record.openedHash.isEmpty() ? firstTurnOf(block.turn) : turnOf.value(record.openedHash);
         if (mine && turn)
             log.mySide = turn->toMove;
+        // Only the combats of the file are rolls that happened: each tag accounts for one.
+        QHash<QByteArray, int> combats;
+        for (const TagRecord& tag : file.contents.tags)
+            ++combats[combatKey(tag.position, tag.dieValue, tag.comment)];
         QString verdict;
         bool verified = false;
         if (!mine) {
@@ -53,8 +72,15 @@ GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
         }
         // By number, as they were rolled; a combat no roll accounts for last.
         std::vector<const DiceRoll*> byNumber;
-        for (const DiceRoll& roll : record.rolls)
+        for (const DiceRoll& roll : record.rolls) {
+            const auto combat = combats.find(combatKey(roll.position, roll.die, roll.comment));
+            if (combat == combats.end() || *combat == 0) {
+                ++log.leftOut;
+                continue;
+            }
+            --*combat;
             byNumber.push_back(&roll);
+        }
         std::stable_sort(byNumber.begin(), byNumber.end(),
                          [](const DiceRoll* a, const DiceRoll* b) {
                              return a->number - 1 < b->number - 1; // 0 wraps to the largest
@@ -71,12 +97,19 @@ GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
                 log.rolls[*at] = std::move(row);
                 continue;
             }
+            if (log.rolls.size() >= GameDiceLog::kMaxRolls) {
+                ++log.notRead;
+                continue;
+            }
             if (roll.number != 0)
                 rollAt.insert(key, log.rolls.size());
             log.rolls.push_back(std::move(row));
         }
     }
-    for (const GameRoll& roll : log.rolls)
+    for (const GameRoll& roll : log.rolls) {
         (roll.mine ? log.mine : log.theirs).add(roll.die);
+        if (!roll.mine)
+            (roll.verified ? log.theirsVerified : log.theirsUnverified).add(roll.die);
+    }
     return log;
 }

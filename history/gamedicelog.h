@@ -18,7 +18,7 @@ struct GameRoll {
     // Rolled by the player (a file they saved), else by the opponent (a file they opened).
     bool mine = false;
     // The turn the roll was made in: the turn of the file it answered, when the history holds
-    // that file and it says its turn.
+    // that file and it says its turn; the game's first turn when it answered none.
     std::optional<TurnRecord> turn;
     // The roll's number in its turn; 0 for a combat no roll accounts for.
     std::uint32_t number = 0;
@@ -36,16 +36,28 @@ struct GameRoll {
 };
 
 struct GameDiceLog {
+    // The most rolls a log lists: a game's worth many times over, and a bound on what a
+    // history filled with huge records costs to read.
+    static constexpr std::size_t kMaxRolls = 50000;
+
     // By the order their files were kept, then by roll number. A roll carried by several
     // copies (a file saved unfinished, then at the end of the turn) is listed once, as the
-    // newest copy has it.
+    // newest copy has it. Only rolls of a combat of their file's turn are listed: a record
+    // may list rolls that never happened.
     std::vector<GameRoll> rolls;
+    // Rolls the records listed that no combat of their file accounts for; rolls beyond
+    // kMaxRolls, not read. Neither is counted.
+    std::size_t leftOut = 0;
+    std::size_t notRead = 0;
     // The players as the newest copy that names them says.
     PlayerNames players;
     // The side the player plays, when a file of theirs tells it.
     std::optional<Side> mySide;
     FaceCounts mine;
     FaceCounts theirs;
+    // The opponent's rolls apart: verified, and not (unverifiable or failed).
+    FaceCounts theirsVerified;
+    FaceCounts theirsUnverified;
 };
 
 // Reads the game's copies in the history; copies that cannot be read are passed over.

@@ -349,6 +349,47 @@ std::optional<GameId> GameHistory::gameOfFolder(const QString& file) const {
     return newestGame;
 }
 
+std::optional<GameId> GameHistory::gameFollowedBy(const OpenedMoveFile& file,
+                                                  const QString& path) const {
+    const QByteArray start = turnStartKey(file);
+    static const QByteArray newGame = presentKey(newGameContents().counters);
+    if (start == newGame)
+        return std::nullopt;
+    struct Candidate {
+        bool sameFolder = false;
+        QString newest; // the name of its newest copy: its time
+        QString key;
+    };
+    const QString folder = folderKey(path);
+    std::vector<Candidate> candidates;
+    for (const QString& game : gameKeys()) {
+        if (!game.startsWith(kGamePrefix))
+            continue;
+        const std::shared_ptr<const std::vector<HistoryEntry>> copies = kept(game);
+        if (copies->empty())
+            continue;
+        const bool sameFolder =
+            std::any_of(copies->begin(), copies->end(),
+                        [&](const HistoryEntry& entry) { return entry.folderKey == folder; });
+        candidates.push_back({sameFolder, QFileInfo(copies->back().path).fileName(), game});
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        return a.sameFolder != b.sameFolder ? a.sameFolder : a.newest > b.newest;
+    });
+    const QByteArray hash = sha256(file.bytes);
+    for (const Candidate& candidate : candidates) {
+        const std::shared_ptr<const std::vector<HistoryEntry>> copies = kept(candidate.key);
+        // Newest first: a file usually answers the copy kept last.
+        for (auto entry = copies->rbegin(); entry != copies->rend(); ++entry) {
+            const std::vector<QByteArray> positions = positionsOf(*entry);
+            if (std::find(positions.begin(), positions.end(), start) != positions.end() ||
+                holds(*entry, file.bytes, hash))
+                return GameId::fromHex(candidate.key.mid(kGamePrefix.size()));
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<EarlierFile> GameHistory::ownLastFile(const GameId& id,
                                                     const OpenedMoveFile& opened) const {
     const std::shared_ptr<const std::vector<HistoryEntry>> known = kept(gameKey(id, {}));
@@ -404,6 +445,14 @@ bool GameHistory::fitsGame(const GameId& id, const OpenedMoveFile& file) const {
     return false;
 }
 
+std::optional<GameId> HistoryContext::diceGame(const OpenedMoveFile& file) const {
+    if (claimsOtherGame)
+        return std::nullopt;
+    if (followedGame)
+        return followedGame;
+    return file.extension.gameId ? file.extension.gameId : folderGame;
+}
+
 HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString& path) const {
     HistoryContext context;
     const std::optional<GameId>& fileGame = file.extension.gameId;
@@ -411,8 +460,12 @@ HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString
         context.claimsOtherGame = true;
         return context;
     }
+    // A file is a turn of a game by its id, or by following from a position the game holds;
+    // the folder it came from proves nothing.
     if (!fileGame)
-        context.folderGame = gameOfFolder(path);
+        context.folderGame = gameFollowedBy(file, path);
+    else if (kept(gameKey(fileGame, {}))->empty())
+        context.followedGame = gameFollowedBy(file, path);
     const std::optional<GameId> game = fileGame ? fileGame : context.folderGame;
     if (!game)
         return context;

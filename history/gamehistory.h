@@ -19,8 +19,12 @@ struct OpenedMoveFile;
 
 // What the history knows of the game of a file being opened.
 struct HistoryContext {
-    // For a file without a game id: the game it most likely continues (gameOfFolder).
+    // For a file without a game id: the game whose positions it follows (gameFollowedBy).
     std::optional<GameId> folderGame;
+    // For a file whose id names a game the history keeps nothing of: the game whose positions
+    // it follows all the same. Its dice are that game's: a new id does not free a turn from
+    // the commitment its sender made.
+    std::optional<GameId> followedGame;
     // The player's own last file of the file's game, which its moves are measured from
     // (ownLastFile).
     std::optional<EarlierFile> ownLastFile;
@@ -35,6 +39,10 @@ struct HistoryContext {
     // The file names a game of the history whose turns it does not fit (fitsGame): it claims
     // another game's id, and nothing above is of that game.
     bool claimsOtherGame = false;
+
+    // The game the file's dice are judged in: the game it follows under an id the history
+    // does not know, else its own id, else the game it follows; none for a file kept apart.
+    std::optional<GameId> diceGame(const OpenedMoveFile& file) const;
 };
 
 // The game's history: a copy of every move file opened or saved, one folder per game.
@@ -94,9 +102,14 @@ public:
     std::vector<HistoryEntry> entries(const QString& gameKey) const;
     // The same, shared rather than copied: a list never changes once handed out.
     std::shared_ptr<const std::vector<HistoryEntry>> kept(const QString& gameKey) const;
-    // The game with an id whose newest copy came from the same folder as the file: the
-    // game that a file without an id most likely continues.
+    // The game with an id whose newest copy came from the same folder as the file. A folder
+    // proves nothing of a file's game (gameFollowedBy does); it only tells where games live.
     std::optional<GameId> gameOfFolder(const QString& file) const;
+    // The game a file follows: one of its copies holds the file's bytes, or began or ended a
+    // turn with the position the file's turn began from. A new game's position is every
+    // game's first and tells none apart. Games with a copy from the file's folder are looked
+    // at first, the newest first; each copy is read once and its positions remembered.
+    std::optional<GameId> gameFollowedBy(const OpenedMoveFile& file, const QString& path) const;
     // The player's own last file of the game: its newest saved copy that can be read, named
     // as the file it was saved as; nullopt when there is none, or when that copy holds the
     // opened file's bytes (earlierFileFor).

@@ -30,6 +30,9 @@ GameDiceDialog::GameDiceDialog(QWidget* parent) : QDialog(parent) {
         charts->addWidget(summaries_[i], 2, i);
     }
     layout->addLayout(charts);
+    note_ = new PlainLabel;
+    note_->setWordWrap(true);
+    layout->addWidget(note_);
     model_ = new GameDiceModel({}, this);
     table_ = new QTableView;
     table_->setObjectName(QStringLiteral("tblGameDice"));
@@ -54,7 +57,15 @@ GameDiceDialog::GameDiceDialog(QWidget* parent) : QDialog(parent) {
     resize(760, 520);
 }
 
+void GameDiceDialog::setReading() {
+    setLog({});
+    reading_ = true;
+    note_->setText(tr("Reading the game's dice from its history…"));
+    note_->show();
+}
+
 void GameDiceDialog::setLog(GameDiceLog log) {
+    reading_ = false;
     auto* model = new GameDiceModel(std::move(log), this);
     table_->setModel(model);
     delete model_;
@@ -65,7 +76,9 @@ void GameDiceDialog::setLog(GameDiceLog log) {
         titles_[i]->setText(gamedicetext::whoseRolls(mine, shown));
         charts_[i]->setFaces(mine ? shown.mine : shown.theirs);
         charts_[i]->setAccessibleName(gamedicetext::whoseRolls(mine, shown));
-        summaries_[i]->setText(gamedicetext::summaryOf(mine ? shown.mine : shown.theirs));
+        summaries_[i]->setText(gamedicetext::summaryOf(mine, shown));
     }
+    note_->setText(gamedicetext::leftOutText(shown));
+    note_->setVisible(!note_->text().isEmpty());
     table_->resizeColumnsToContents();
 }

@@ -16,6 +16,9 @@ public:
     explicit GameDiceDialog(QWidget* parent = nullptr);
 
     void setLog(GameDiceLog log);
+    // The log is being read: the old one goes, and the dialog says so until setLog.
+    void setReading();
+    bool reading() const { return reading_; }
     const GameDiceModel& model() const { return *model_; }
     QTableView& table() { return *table_; }
 
@@ -29,4 +32,6 @@ private:
     class FaceChart* charts_[2] = {};
     class QLabel* titles_[2] = {};
     class QLabel* summaries_[2] = {};
+    class QLabel* note_ = nullptr;
+    bool reading_ = false;
 };

@@ -8,6 +8,9 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 Side otherSide(Side side) {
@@ -39,7 +42,9 @@ QString gamedicetext::turnOf(const GameRoll& roll) {
 QString gamedicetext::playerOf(const GameRoll& roll, const GameDiceLog& log) {
     if (roll.mine)
         return QCoreApplication::translate("GameDice", "you");
-    const std::optional<Side> side = sideOf(roll);
+    std::optional<Side> side = sideOf(roll);
+    if (!side && log.mySide)
+        side = otherSide(*log.mySide);
     const QString name = side ? log.players.of(*side) : QString();
     return name.isEmpty() ? QCoreApplication::translate("GameDice", "opponent") : name;
 }
@@ -75,11 +80,44 @@ QString gamedicetext::summaryOf(const FaceCounts& faces) {
     return text + QStringLiteral(": ") + dicestats::fairnessText(faces);
 }
 
+QString gamedicetext::summaryOf(bool mine, const GameDiceLog& log) {
+    if (mine)
+        return summaryOf(log.mine);
+    QString text = summaryOf(log.theirs);
+    if (log.theirs.total() == 0)
+        return text;
+    return text + QLatin1Char('\n') +
+           QCoreApplication::translate("GameDice", "Verified: %1")
+               .arg(summaryOf(log.theirsVerified)) +
+           QLatin1Char('\n') +
+           QCoreApplication::translate("GameDice", "Not verified: %1")
+               .arg(summaryOf(log.theirsUnverified));
+}
+
+QString gamedicetext::leftOutText(const GameDiceLog& log) {
+    QStringList notes;
+    if (log.leftOut > 0)
+        notes << QCoreApplication::translate("GameDice",
+                                             "%Ln roll(s) that the files list but no combat of "
+                                             "theirs accounts for were left out.",
+                                             nullptr,
+                                             int(std::min<std::size_t>(log.leftOut, INT_MAX)));
+    if (log.notRead > 0)
+        notes << QCoreApplication::translate("GameDice",
+                                             "%Ln further roll(s) were not read: the log reads at "
+                                             "most %1.",
+                                             nullptr,
+                                             int(std::min<std::size_t>(log.notRead, INT_MAX)))
+                     .arg(QLocale().toString(qulonglong(GameDiceLog::kMaxRolls)));
+    return notes.join(QLatin1Char(' '));
+}
+
 QString gamedicetext::forTerminal(const GameDiceLog& log) {
+    const QString leftOut = leftOutText(log);
     if (log.rolls.empty())
         return QCoreApplication::translate("GameDice",
                                            "No rolls of this game are in the history.") +
-               QLatin1Char('\n');
+               QLatin1Char('\n') + (leftOut.isEmpty() ? QString() : leftOut + QLatin1Char('\n'));
     QString text;
     for (const GameRoll& roll : log.rolls) {
         QStringList fields;
@@ -94,6 +132,9 @@ QString gamedicetext::forTerminal(const GameDiceLog& log) {
     }
     for (const bool mine : {true, false})
         text += untrustedtext::forTerminal(whoseRolls(mine, log)) + QStringLiteral(": ") +
-                summaryOf(mine ? log.mine : log.theirs) + QLatin1Char('\n');
+                summaryOf(mine, log).replace(QLatin1Char('\n'), QStringLiteral("\n  ")) +
+                QLatin1Char('\n');
+    if (!leftOut.isEmpty())
+        text += leftOut + QLatin1Char('\n');
     return text;
 }

@@ -38,6 +38,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMainWindow>
+#include <QPointer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidgetAction>
@@ -73,6 +74,7 @@ QString keyOf(const QAction* action) {
 
 TurnFeature::TurnFeature(const FeatureContext& context, MapFeature& mapFeature, PlayFeature& play)
     : QObject(&context.window), context_(context), mapFeature_(mapFeature), play_(play) {
+    diceReader_.setMaxThreadCount(1);
     Game& game = context_.session.game();
     moveLayer_ = std::make_unique<MoveLayer>();
     replay_ = std::make_unique<ReplayController>();
@@ -184,10 +186,16 @@ void TurnFeature::showGameDice() {
     }
     // The copies of the last Open or Save may still be on their way.
     context_.session.waitForHistory();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    GameDiceLog log = gameDiceLog(*history, *game);
-    QApplication::restoreOverrideCursor();
-    gameDice_->setLog(std::move(log));
+    gameDice_->setReading();
+    const quint64 reading = ++gameDiceReading_;
+    diceReader_.start([this, history = GameHistory(*history), game = *game, reading,
+                       dialog = QPointer<GameDiceDialog>(gameDice_)] {
+        GameDiceLog log = gameDiceLog(history, game);
+        QMetaObject::invokeMethod(this, [this, log = std::move(log), reading, dialog]() mutable {
+            if (reading == gameDiceReading_ && dialog)
+                dialog->setLog(std::move(log));
+        });
+    });
     gameDice_->show();
     gameDice_->raise();
     gameDice_->activateWindow();

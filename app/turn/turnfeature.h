@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QThreadPool>
 
 #include <memory>
 #include <vector>
@@ -102,4 +103,9 @@ private:
     std::size_t combatStep_ = 0;
     // Made at its first use.
     GameDiceDialog* gameDice_ = nullptr;
+    // The game's dice are read here, never on the window's thread: a history may hold huge
+    // records. Each reading is numbered; only the last one asked shows.
+    quint64 gameDiceReading_ = 0;
+    // Last: it is gone, its reading finished, before anything it reports to.
+    QThreadPool diceReader_;
 };

@@ -193,6 +193,24 @@ void TestCommandLine::verifyTheirRolls() {
     QCOMPARE(
         korva({QStringLiteral("--verify"), dir_.filePath(QStringLiteral("missing.krv"))}).status,
         2);
+
+    // Stripped of its block, from another folder: it follows the game's positions, and the
+    // history holds the commitment it was bound by.
+    QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("elsewhere")));
+    const QString stripped = dir_.filePath(QStringLiteral("elsewhere/verify-theirs.krv"));
+    write(stripped, encodeMoveFile(theirContents));
+    const QByteArray withheld = "the rolls were withheld: they committed to this turn's dice in "
+                                "verify-mine.krv and did not reveal them\n";
+    QCOMPARE(korva({QStringLiteral("--verify"), stripped}, dataHome).out, withheld);
+    // A file of another game beside the game's files is none of the game's; named with the
+    // file sent, it is judged in that file's game.
+    MoveFileContents unrelated = theirContents;
+    unrelated.counters[0] = CounterRecord{400, 400, 0, 0};
+    const QString dave = dir_.filePath(QStringLiteral("dave_t3.krv"));
+    write(dave, encodeMoveFile(unrelated));
+    QCOMPARE(korva({QStringLiteral("--verify"), dave}, dataHome).out,
+             QByteArray("rolls not verifiable (the file carries no dice record)\n"));
+    QCOMPARE(korva({QStringLiteral("--verify"), dave, mine}, dataHome).out, withheld);
 }
 
 void TestCommandLine::movesOfATurn() {
@@ -210,7 +228,7 @@ void TestCommandLine::movesOfATurn() {
     const QString dataHome = dir_.filePath(QStringLiteral("data"));
     const GameId game = GameId::generate();
     MoveFileContents mine = ended;
-    mine.counters[0] = {250, 250, 1, 0};
+    mine.counters[0] = {300, 250, 1, 0}; // the reply began where this turn began
     KorvaExtension extension;
     extension.gameId = game;
     QCOMPARE(GameHistory(dataHome + QStringLiteral("/Korva/Korva/history"))

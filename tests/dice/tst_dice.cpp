@@ -137,6 +137,20 @@ void TestDice::verdict_data() {
     QTest::newRow("first turn")
         << std::optional(first) << tags << unbound
         << "rolls not verifiable (the first turn: there was no secret to draw them from)";
+    // Rolls free for lack of a commitment, and none made: the checking player knows better.
+    DiceRolls lostClaim = first;
+    lostClaim.free = DiceRolls::SecretLost;
+    DiceEvidence uncommitted = unbound;
+    uncommitted.missing = QStringLiteral("the file of theirs that you answered committed no "
+                                         "secret");
+    QTest::newRow("claims a lost secret, none committed")
+        << std::optional(lostClaim) << tags << uncommitted
+        << "rolls not verifiable (the file of theirs that you answered committed no secret)";
+    DiceRolls firstNone = first;
+    firstNone.made = 0;
+    firstNone.rolls.clear();
+    QTest::newRow("first turn, no rolls")
+        << std::optional(firstNone) << std::vector<TagRecord>() << unbound << "no rolls were made";
     DiceEvidence lost;
     lost.missing = QStringLiteral("the file you sent is not in the history");
     QTest::newRow("history lost") << std::optional(honest) << tags << lost
@@ -197,13 +211,17 @@ void TestDice::fairness_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("few") << QList<int>{1, 1, 1, 1, 1, 1} << "too few rolls to tell (6 of 30)";
     QTest::newRow("even") << QList<int>{10, 10, 10, 10, 10, 10} << "as expected of a fair die";
-    // Chi-square 12.5, p = 0.029: lucky, not alarming.
-    QTest::newRow("many sixes") << QList<int>{5, 5, 5, 5, 5, 15} << "as expected of a fair die";
+    // Chi-square 12.5, p = 0.029: lucky, not alarming, but not "as expected" either.
+    QTest::newRow("many sixes") << QList<int>{5, 5, 5, 5, 5, 15}
+                                << "a little uneven, within what fair dice do";
     // Chi-square 16.2, p = 0.0063; 24.2, p = 0.0002.
     QTest::newRow("few ones, many sixes")
         << QList<int>{1, 10, 10, 10, 10, 19} << "unusual: 1 in 159 fair dice would be this uneven";
     QTest::newRow("loaded") << QList<int>{2, 5, 5, 5, 5, 18}
                             << "unusual: 1 in 5032 fair dice would be this uneven";
+    // Thirty sixes: far past the rarest chance named, which is said as the bound it is.
+    QTest::newRow("all sixes") << QList<int>{0, 0, 0, 0, 0, 30}
+                               << "unusual: less than 1 in 10^15 fair dice would be this uneven";
 }
 
 void TestDice::fairness() {

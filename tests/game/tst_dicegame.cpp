@@ -1,4 +1,5 @@
 #include "combat/taggermgr.h"
+#include "counters/countermgr.h"
 #include "dice/dicedraw.h"
 #include "game/game.h"
 #include "game/session.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,6 +28,10 @@ private slots:
     void everyPath_data();
     void everyPath();
     void anotherGamesIdIsKeptApart();
+    void aFileIsATurnOfTheGameItFollows_data();
+    void aFileIsATurnOfTheGameItFollows();
+    void theLogCountsOnlyRollsOfCombats();
+    void aLedgerPastTheLimitIsNotTaken();
 };
 
 namespace {
@@ -67,6 +73,10 @@ Turn play(const QString& history, const QString& from, const QString& to, int co
     Turn turn;
     if (!from.isEmpty())
         turn.verdict = session->dice().openedVerdict()->text();
+    // Every turn moves: where a turn begins tells its game.
+    const int at = session->game().counters().counters().front()->currentHex().index();
+    if (!session->moveTop(at, at == 800 ? 801 : 800))
+        qFatal("no move");
     turn.fixed = session->dice().fixed();
     roll(*session, combats);
     if (!session->save(to, true).saved || (!copy.isEmpty() && !session->save(copy, false).saved))
@@ -151,6 +161,8 @@ void TestDiceGame::honestGameEveryRollVerified() {
     QCOMPARE(mine, 4 + 3 + 2 + 4 + 3);       // turns 2, 4, ..., 10
     QCOMPARE(theirs, 2 + 2 + 4 + 3 + 2 + 4); // turns 1, 3, ..., 11
     QCOMPARE(verified, theirs - 2);
+    QCOMPARE(log.theirsVerified.total(), verified);
+    QCOMPARE(log.theirsUnverified.total(), 2);
     QCOMPARE(log.mine.total() + log.theirs.total(), int(log.rolls.size()));
     // A player opening their own file finds nothing of the opponent's to check.
     QCOMPARE(check(a, file(10)).first,
@@ -324,6 +336,126 @@ void TestDiceGame::anotherGamesIdIsKeptApart() {
     QVERIFY(turn.fixed);
     QCOMPARE(turn.verdict, QStringLiteral("all 2 rolls verified"));
     QCOMPARE(check(b, file("a4.krv")).first, QStringLiteral("all 3 rolls verified"));
+}
+
+void TestDiceGame::aFileIsATurnOfTheGameItFollows_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("verdict");
+    const QString withheld = QStringLiteral("the rolls were withheld: they committed to this "
+                                            "turn's dice in a2.krv and did not reveal them");
+    // Stripped of what binds it, sent from a folder the game never saw.
+    QTest::newRow("block removed") << "unblock"
+                                   << "elsewhere" << withheld;
+    QTest::newRow("block of a later version") << "version"
+                                              << "elsewhere" << withheld;
+    QTest::newRow("a first turn under a new id")
+        << "new id"
+        << "elsewhere"
+        << withheld + QStringLiteral(" (their file says: the first turn: there was no "
+                                     "secret to draw them from)");
+    // Another game's file beside the game's files is none of the game's.
+    QTest::newRow("another game's file in the game's folder")
+        << "stranger"
+        << "."
+        << "rolls not verifiable (the file carries no dice record)";
+}
+
+void TestDiceGame::aFileIsATurnOfTheGameItFollows() {
+    QFETCH(QString, change);
+    QFETCH(QString, where);
+    QFETCH(QString, verdict);
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    const auto file = [&](const char* name) { return dir.filePath(QLatin1String(name)); };
+    play(a, {}, file("a0.krv"), 0);
+    play(b, file("a0.krv"), file("b1.krv"), 1);
+    play(a, file("b1.krv"), file("a2.krv"), 2);
+    play(b, file("a2.krv"), file("b3.krv"), 2);
+    play(a, file("b3.krv"), file("a4.krv"), 3);
+    const GameId game = *parseOpenedMoveFile(readAll(file("a0.krv"))).extension.gameId;
+    QVERIFY(QDir(dir.path()).mkpath(where));
+    const QString sent = dir.filePath(where + QStringLiteral("/t4.krv"));
+    QVERIFY(QFile::copy(file("a4.krv"), sent));
+    rewrite(sent, [&](MoveFileContents& c, KorvaExtension& e) {
+        if (change == QLatin1String("new id")) {
+            e.gameId = GameId::generate();
+            e.diceRolls->free = DiceRolls::FirstTurn;
+            e.diceRolls->secret.clear();
+            e.diceRolls->openedHash.clear();
+            return;
+        }
+        e = {};
+        if (change == QLatin1String("stranger")) // a turn of a game of its own
+            c.counters[1].startHex = c.counters[1].currentHex = 900;
+    });
+    if (change == QLatin1String("version")) {
+        QByteArray bytes = readAll(sent) + encodeKorvaExtension(KorvaExtension{});
+        bytes[bytes.lastIndexOf("KORVAEXT") + 8] = 2;
+        writeAll(sent, bytes);
+    }
+    const std::size_t keptBefore = GameHistory(b).entries(GameHistory::gameKey(game, {})).size();
+    const auto session = sessionOf(b);
+    QVERIFY(session->open(sent).opened);
+    QCOMPARE(session->dice().openedVerdict()->text(), verdict);
+    session->waitForHistory();
+    // Filed into the game only when it is one of its turns.
+    const bool ofTheGame = change != QLatin1String("stranger") && change != QLatin1String("new id");
+    QCOMPARE(GameHistory(b).entries(GameHistory::gameKey(game, {})).size(),
+             keptBefore + (ofTheGame ? 1 : 0));
+}
+
+// A record may list rolls no combat of its turn shows: thirty sixes that never happened
+// change nothing in the game's statistics, and are said to be left out.
+void TestDiceGame::theLogCountsOnlyRollsOfCombats() {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    const auto file = [&](const char* name) { return dir.filePath(QLatin1String(name)); };
+    play(a, {}, file("a0.krv"), 0);
+    play(b, file("a0.krv"), file("b1.krv"), 2);
+    rewrite(file("b1.krv"), [](MoveFileContents&, KorvaExtension& e) {
+        for (int i = 0; i < 30; ++i)
+            e.diceRolls->rolls.push_back({++e.diceRolls->made, {140, 19}, 6, "never"});
+    });
+    play(a, file("b1.krv"), file("a2.krv"), 0);
+    const GameDiceLog log =
+        gameDiceLog(GameHistory(a), *parseOpenedMoveFile(readAll(file("a0.krv"))).extension.gameId);
+    QCOMPARE(log.theirs.total(), 2);
+    QCOMPARE(log.rolls.size(), std::size_t{2});
+    QCOMPARE(log.leftOut, std::size_t{30});
+}
+
+// A ledger holding a roll at the most a file can list would make every save of the turn fail:
+// Open does not take it, says so, and the turn is saved and verified as ever.
+void TestDiceGame::aLedgerPastTheLimitIsNotTaken() {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    const auto file = [&](const char* name) { return dir.filePath(QLatin1String(name)); };
+    play(a, {}, file("a0.krv"), 0);
+    play(b, file("a0.krv"), file("b1.krv"), 1);
+    play(a, file("b1.krv"), file("a2.krv"), 2);
+    play(b, file("a2.krv"), file("b3.krv"), 2);
+    const KorvaExtension sent = parseOpenedMoveFile(readAll(file("a2.krv"))).extension;
+    QString error;
+    QVERIFY(DiceStore(GameHistory(a), *sent.gameId)
+                .recordRoll({*sent.diceCommitment,
+                             dicedraw::sha256(readAll(file("b3.krv"))),
+                             dicerecord::kMaxRolls,
+                             3,
+                             300,
+                             {}},
+                            &error));
+    {
+        const auto session = sessionOf(a);
+        QSignalSpy warnings(session.get(), &Session::historyWarning);
+        QVERIFY(session->open(file("b3.krv")).opened);
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(
+            warnings[0][0].toString().contains(QStringLiteral("more than a move file can list")));
+        roll(*session, 2);
+        QVERIFY(session->save(file("a4.krv"), true).saved);
+    }
+    QCOMPARE(check(b, file("a4.krv")).first, QStringLiteral("all 2 rolls verified"));
 }
 
 QTEST_GUILESS_MAIN(TestDiceGame)

@@ -102,19 +102,21 @@ void TestGameHistory::ownLastFileOfTheGame() {
     history_->record(moveFile(302, id), id, mine, HistoryEntry::Kind::Saved, at(2));
     history_->record(moveFile(303, id), id, theirs, HistoryEntry::Kind::Opened, at(3));
 
-    // The opponent's reply has no id: it continues the game of its folder, and is measured
-    // from the player's own newest saved file, also where its start hexes show moves (they
-    // would count the player's own unfinished ones too).
+    // The opponent's reply has no id: it continues the game whose position it began from,
+    // from whichever folder, and is measured from the player's own newest saved file, also
+    // where its start hexes show moves (they would count the player's own unfinished ones).
     OpenedMoveFile reply = parseOpenedMoveFile(moveFile(304));
-    reply.contents.counters[0].startHex = 1;
+    reply.contents.counters[0].startHex = 303;
     const HistoryContext context = history_->contextFor(reply, theirs);
     QCOMPARE(context.folderGame, std::optional<GameId>(id));
     QVERIFY(context.ownLastFile);
     QCOMPARE(context.ownLastFile->counters[0].currentHex, 302);
     QCOMPARE(context.ownLastFile->name, QStringLiteral("turn6.krv"));
-    // From elsewhere, nothing is known.
-    QVERIFY(
-        !history_->contextFor(reply, games_->filePath(QStringLiteral("other/x.krv"))).folderGame);
+    const QString elsewhere = games_->filePath(QStringLiteral("other/x.krv"));
+    QCOMPARE(history_->contextFor(reply, elsewhere).folderGame, std::optional<GameId>(id));
+    // A file that began from none of its positions is not the game's, even from its folder.
+    reply.contents.counters[0].startHex = 1;
+    QVERIFY(!history_->contextFor(reply, theirs).folderGame);
     // The player's own newest file opened again would show nothing: its record counts.
     QVERIFY(!history_->contextFor(parseOpenedMoveFile(moveFile(302, id)), mine).ownLastFile);
     QVERIFY(!history_->ownLastFile(GameId::generate(), reply));

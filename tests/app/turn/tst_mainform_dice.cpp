@@ -1,7 +1,10 @@
 #include "app/dialogs/tshowcombatdlg.h"
 #include "app/files/filesfeature.h"
 #include "app/shell/noticebar.h"
+#include "app/turn/gamedicedialog.h"
+#include "app/turn/gamedicemodel.h"
 #include "app/turn/replaycontroller.h"
+#include "app/turn/turnfeature.h"
 #include "app/turn/turnlistdock.h"
 #include "movefile/movefile.h"
 #include "tests/app/mainformharness.h"
@@ -18,6 +21,7 @@ class TestMainFormDice : public QObject {
 private slots:
     void theOpponentSeesTheVerdict();
     void anInterruptedTurnKeepsItsDice();
+    void theGameDiceAreReadAside();
 };
 
 namespace {
@@ -47,7 +51,7 @@ void playTurn(const QString& history, const QString& opened, const QString& save
     MainFormHarness h(1, {}, {}, history);
     Session& session = h.form->session();
     if (opened.isEmpty())
-        session.newGame();
+        session.newGame({Side::First, {QStringLiteral("Alice"), QStringLiteral("Bob")}, {}});
     else
         QVERIFY(session.open(opened).opened);
     rollThroughTheWindow(h, combats);
@@ -152,6 +156,35 @@ void TestMainFormDice::anInterruptedTurnKeepsItsDice() {
     QVERIFY(checker.form->files().OpenMove(file(3)));
     QCOMPARE(checker.form->turn().turnListDock().diceVerdict(),
              QStringLiteral("Their dice: all 3 rolls verified"));
+}
+
+// The game's dice are read off the window's thread, and every roll says its turn and its
+// player: the first turn's too, rolled before any file was opened.
+void TestMainFormDice::theGameDiceAreReadAside() {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    const auto file = [&](int n) { return dir.filePath(QStringLiteral("t%1.krv").arg(n)); };
+    playTurn(a, {}, file(0), 1);
+    playTurn(b, file(0), file(1), 1);
+    playTurn(a, file(1), file(2), 2);
+
+    MainFormHarness h(1, {}, {}, b);
+    QVERIFY(h.form->session().open(file(2)).opened);
+    h.form->turn().showGameDice();
+    GameDiceDialog& dialog = *h.form->turn().gameDiceDialog();
+    QVERIFY(dialog.reading());
+    QTRY_VERIFY(!dialog.reading());
+    const GameDiceModel& model = dialog.model();
+    QCOMPARE(model.rowCount(), 4);
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row)
+        rows << model.data(model.index(row, GameDiceModel::Turn), Qt::DisplayRole).toString() +
+                    QLatin1Char('/') +
+                    model.data(model.index(row, GameDiceModel::Player), Qt::DisplayRole).toString();
+    QCOMPARE(rows, QStringList({QStringLiteral("Turn 1 · Allies/Alice"),
+                                QStringLiteral("Turn 1 · Axis/you"),
+                                QStringLiteral("Turn 2 · Allies/Alice"),
+                                QStringLiteral("Turn 2 · Allies/Alice")}));
 }
 
 QTEST_MAIN(TestMainFormDice)
