@@ -1460,6 +1460,13 @@
     </message>
 </context>
 <context>
+    <name>HexText</name>
+    <message>
+        <source>Off board</source>
+        <translation>Außerhalb der Karte</translation>
+    </message>
+</context>
+<context>
     <name>KorvaApplication</name>
     <message>
         <source>An unknown error occurred.</source>
@@ -1618,6 +1625,17 @@
     <message>
         <source>Korva speaks the language chosen from its next start.</source>
         <translation>Korva spricht die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>MapArt</name>
+    <message>
+        <source>OFF BOARD</source>
+        <translation>AUSSERHALB DER KARTE</translation>
+    </message>
+    <message>
+        <source>Holding area</source>
+        <translation>Bereitstellungsraum</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +1974,10 @@
         <source>Yet to move</source>
         <translation>Noch nicht bewegt</translation>
     </message>
+    <message>
+        <source>%1 ; Partial Step/Loss = %2</source>
+        <translation>%1 ; Teilstufe/Verluste = %2</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1976,6 +1998,12 @@ Zuerst speichern?</translation>
     <message>
         <source>Korva : Open Move</source>
         <translation>Korva : Zug öffnen</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Replace it?</source>
+        <translation>%1 gibt es schon.
+Ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -2817,10 +2845,6 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <translation>Partie</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
         <source>turn</source>
         <translation>Zug</translation>
     </message>
@@ -2927,6 +2951,16 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
     <message>
         <source>No games in the history yet.</source>
         <translation>Noch keine Partien im Verlauf.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no game</comment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no player</comment>
+        <translation>keiner</translation>
     </message>
 </context>
 </TS>

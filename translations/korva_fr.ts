@@ -1460,6 +1460,13 @@
     </message>
 </context>
 <context>
+    <name>HexText</name>
+    <message>
+        <source>Off board</source>
+        <translation>Hors carte</translation>
+    </message>
+</context>
+<context>
     <name>KorvaApplication</name>
     <message>
         <source>An unknown error occurred.</source>
@@ -1618,6 +1625,17 @@
     <message>
         <source>Korva speaks the language chosen from its next start.</source>
         <translation>Korva parle la langue choisie dès son prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>MapArt</name>
+    <message>
+        <source>OFF BOARD</source>
+        <translation>HORS CARTE</translation>
+    </message>
+    <message>
+        <source>Holding area</source>
+        <translation>Zone d&apos;attente</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +1974,10 @@
         <source>Yet to move</source>
         <translation>Pas encore déplacé</translation>
     </message>
+    <message>
+        <source>%1 ; Partial Step/Loss = %2</source>
+        <translation>%1&#xa0;; Pas partiel/Pertes = %2</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1976,6 +1998,12 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>Korva : Open Move</source>
         <translation>Korva&#xa0;: Ouvrir un coup</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Replace it?</source>
+        <translation>%1 existe déjà.
+Le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -2817,10 +2845,6 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <translation>partie</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>aucun</translation>
-    </message>
-    <message>
         <source>turn</source>
         <translation>tour</translation>
     </message>
@@ -2927,6 +2951,16 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
     <message>
         <source>No games in the history yet.</source>
         <translation>Aucune partie dans l&apos;historique pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no game</comment>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no player</comment>
+        <translation>aucun</translation>
     </message>
 </context>
 </TS>

@@ -1460,6 +1460,13 @@
     </message>
 </context>
 <context>
+    <name>HexText</name>
+    <message>
+        <source>Off board</source>
+        <translation>Fuori mappa</translation>
+    </message>
+</context>
+<context>
     <name>KorvaApplication</name>
     <message>
         <source>An unknown error occurred.</source>
@@ -1618,6 +1625,17 @@
     <message>
         <source>Korva speaks the language chosen from its next start.</source>
         <translation>Korva parla la lingua scelta dal prossimo avvio.</translation>
+    </message>
+</context>
+<context>
+    <name>MapArt</name>
+    <message>
+        <source>OFF BOARD</source>
+        <translation>FUORI MAPPA</translation>
+    </message>
+    <message>
+        <source>Holding area</source>
+        <translation>Area di attesa</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +1974,10 @@
         <source>Yet to move</source>
         <translation>Da muovere</translation>
     </message>
+    <message>
+        <source>%1 ; Partial Step/Loss = %2</source>
+        <translation>%1 ; Step parziale/Perdite = %2</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1976,6 +1998,12 @@ Salvarle prima?</translation>
     <message>
         <source>Korva : Open Move</source>
         <translation>Korva : Apri mossa</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
     </message>
 </context>
 <context>
@@ -2817,10 +2845,6 @@ Allega a mano %1 e %2; si trovano in
         <translation>partita</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>nessuno</translation>
-    </message>
-    <message>
         <source>turn</source>
         <translation>turno</translation>
     </message>
@@ -2927,6 +2951,16 @@ Allega a mano %1 e %2; si trovano in
     <message>
         <source>No games in the history yet.</source>
         <translation>Ancora nessuna partita nella cronologia.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no game</comment>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no player</comment>
+        <translation>nessuno</translation>
     </message>
 </context>
 </TS>
