@@ -2,6 +2,7 @@
 
 #include "app/export/animationdialog.h"
 #include "app/export/exportprogress.h"
+#include "app/export/mapshot.h"
 #include "app/export/picturedialog.h"
 #include "app/shell/featurecontext.h"
 
@@ -41,6 +42,10 @@ public:
 private:
     // The proposed file, in the game's folder, without a suffix.
     QString proposedStem() const;
+    // The picture a choice draws.
+    MapShot shotFor(const PictureDialog::Choice& choice) const;
+    // True when `path` is free, or the player agrees to replace it.
+    bool mayWrite(const QString& path);
     void tell(const ExportOutcome& outcome, const QString& path);
 
     FeatureContext context_;

@@ -15,6 +15,7 @@
 #include "app/play/editsdock.h"
 #include "app/play/playfeature.h"
 #include "app/shell/commandtable.h"
+#include "app/shell/dialogfit.h"
 #include "app/shell/featurecontext.h"
 #include "app/shell/korvasettings.h"
 #include "app/shell/noticebar.h"
@@ -66,6 +67,8 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     // tool bars and docks where they were, every dock made by now.
     windowplacement::restore(*this, settings_->windowPlace());
     restoreState(settings_->windowState());
+    dialogFit_ = new DialogFit(*settings_, this);
+    qApp->installEventFilter(dialogFit_);
     mapFeature_->restoreView();
     // A replay never outlives its run: its bar comes back hidden, whatever was remembered.
     turn_->replayBar().hide();
@@ -79,6 +82,7 @@ TMainForm::~TMainForm() {
     // QWidget's destructor hides the docks and moves the keyboard after this part of the
     // window has gone, and both are told: nothing here may hear them then.
     disconnect(qApp, nullptr, this, nullptr);
+    delete dialogFit_; // it keeps the sizes in the settings, gone before the dialogs are
     for (QDockWidget* dock : findChildren<QDockWidget*>())
         dock->disconnect(this);
     FormDestroy();
