@@ -44,6 +44,7 @@ PictureDialog::PictureDialog(const Choice& proposed, SizeOf sizeOf, const QStrin
     moves_->setObjectName(QStringLiteral("bExportMoves"));
     form->addRow(moves_);
     size_ = new QLabel(this);
+    size_->setObjectName(QStringLiteral("bExportSize"));
     form->addRow(tr("Size:"), size_);
     path_ = new OutputPathField(pathStem, this);
     path_->setKind(OutputPathField::Kind::File, QStringLiteral("png"), tr("PNG pictures (*.png)"));

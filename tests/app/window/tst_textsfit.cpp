@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 // Every text of the window, its docks and its dialogs whole in every language, at the
 // window's starting size: a longer translation cannot be cut silently.
@@ -123,9 +124,14 @@ void TestTextsFit::everyTextFits() {
     QCOMPARE(seen.size(), 7);
     // The games dialog stays open beside the window.
     commands.action(Command::Games)->trigger();
-    for (QDialog* dialog : h.form->findChildren<QDialog*>())
-        if (dialog->isVisible())
-            cut << cutTexts(*dialog, QString::fromLatin1(dialog->metaObject()->className()));
+    const QRect screen = h.form->screen()->availableGeometry();
+    for (QDialog* dialog : h.form->findChildren<QDialog*>()) {
+        if (!dialog->isVisible())
+            continue;
+        cut << cutTexts(*dialog, QString::fromLatin1(dialog->metaObject()->className()));
+        // Within the screen, its buttons and last columns too.
+        QVERIFY(screen.contains(dialog->geometry()));
+    }
     GameSetupDialog newGame(GameSetupDialog::Mode::NewGame, TurnOrder(), {}, h.form.get());
     GoToTurnDialog goToTurn({TurnStart{}}, 0, h.form.get());
     GameDiceDialog gameDice(h.form.get());
