@@ -967,6 +967,10 @@
         <source>%1 of %2: %3</source>
         <translation>%1 von %2: %3</translation>
     </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Suche leeren</translation>
+    </message>
 </context>
 <context>
     <name>FrameSink</name>
@@ -1367,10 +1371,6 @@
 <context>
     <name>GamesFeature</name>
     <message>
-        <source>%1 — %2. Games (%3) opens it.</source>
-        <translation>%1 — %2. Partien (%3) öffnet sie.</translation>
-    </message>
-    <message>
         <source>%1 is no longer where Korva saw it last. Open (%2) finds it where it is now.</source>
         <translation>%1 ist nicht mehr dort, wo Korva sie zuletzt sah. Öffnen (%2) findet sie dort, wo sie jetzt ist.</translation>
     </message>
@@ -1381,6 +1381,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2. Click here to open it, or press %3 for the games list.</source>
+        <translation>%1 — %2. Klicken Sie hier, um sie zu öffnen, oder drücken Sie %3 für die Liste der Partien.</translation>
     </message>
 </context>
 <context>
@@ -2193,10 +2197,6 @@ Ersetzen?</translation>
         <translation>Korva</translation>
     </message>
     <message>
-        <source>Korva tool bar</source>
-        <translation>Korva-Werkzeugleiste</translation>
-    </message>
-    <message>
         <source> — read-only</source>
         <translation> — nur lesbar</translation>
     </message>
@@ -2249,6 +2249,18 @@ Ersetzen?</translation>
     <message>
         <source>Korva : new game</source>
         <translation>Korva : neue Partie</translation>
+    </message>
+    <message>
+        <source>%1 tool bar</source>
+        <translation>Werkzeugleiste %1</translation>
+    </message>
+    <message>
+        <source>More of the %1 tool bar</source>
+        <translation>Mehr aus der Werkzeugleiste %1</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusleiste</translation>
     </message>
 </context>
 <context>

@@ -967,6 +967,10 @@
         <source>%1 of %2: %3</source>
         <translation>%1 sur %2&#xa0;: %3</translation>
     </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
 </context>
 <context>
     <name>FrameSink</name>
@@ -1367,10 +1371,6 @@
 <context>
     <name>GamesFeature</name>
     <message>
-        <source>%1 — %2. Games (%3) opens it.</source>
-        <translation>%1 — %2. Parties (%3) l&apos;ouvre.</translation>
-    </message>
-    <message>
         <source>%1 is no longer where Korva saw it last. Open (%2) finds it where it is now.</source>
         <translation>%1 n&apos;est plus là où Korva l&apos;a vu la dernière fois. Ouvrir (%2) le trouve là où il est maintenant.</translation>
     </message>
@@ -1381,6 +1381,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2. Click here to open it, or press %3 for the games list.</source>
+        <translation>%1 — %2. Cliquez ici pour l&apos;ouvrir, ou appuyez sur %3 pour la liste des parties.</translation>
     </message>
 </context>
 <context>
@@ -2193,10 +2197,6 @@ Le remplacer&#xa0;?</translation>
         <translation>Korva</translation>
     </message>
     <message>
-        <source>Korva tool bar</source>
-        <translation>Barre d&apos;outils Korva</translation>
-    </message>
-    <message>
         <source> — read-only</source>
         <translation> — lecture seule</translation>
     </message>
@@ -2249,6 +2249,18 @@ Le remplacer&#xa0;?</translation>
     <message>
         <source>Korva : new game</source>
         <translation>Korva&#xa0;: nouvelle partie</translation>
+    </message>
+    <message>
+        <source>%1 tool bar</source>
+        <translation>Barre d&apos;outils %1</translation>
+    </message>
+    <message>
+        <source>More of the %1 tool bar</source>
+        <translation>Suite de la barre d&apos;outils %1</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barre d&apos;état</translation>
     </message>
 </context>
 <context>

@@ -967,6 +967,10 @@
         <source>%1 of %2: %3</source>
         <translation>%1 di %2: %3</translation>
     </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Cancella la ricerca</translation>
+    </message>
 </context>
 <context>
     <name>FrameSink</name>
@@ -1367,10 +1371,6 @@
 <context>
     <name>GamesFeature</name>
     <message>
-        <source>%1 — %2. Games (%3) opens it.</source>
-        <translation>%1 — %2. Si apre da Partite (%3).</translation>
-    </message>
-    <message>
         <source>%1 is no longer where Korva saw it last. Open (%2) finds it where it is now.</source>
         <translation>%1 non è più dove Korva l&apos;ha visto l&apos;ultima volta. Apri (%2) lo ritrova dov&apos;è ora.</translation>
     </message>
@@ -1381,6 +1381,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2. Click here to open it, or press %3 for the games list.</source>
+        <translation>%1 — %2. Fai clic qui per aprirla, o premi %3 per l&apos;elenco delle partite.</translation>
     </message>
 </context>
 <context>
@@ -2193,10 +2197,6 @@ Sostituirlo?</translation>
         <translation>Korva</translation>
     </message>
     <message>
-        <source>Korva tool bar</source>
-        <translation>Barra degli strumenti di Korva</translation>
-    </message>
-    <message>
         <source> — read-only</source>
         <translation> — sola lettura</translation>
     </message>
@@ -2249,6 +2249,18 @@ Sostituirlo?</translation>
     <message>
         <source>Korva : new game</source>
         <translation>Korva : nuova partita</translation>
+    </message>
+    <message>
+        <source>%1 tool bar</source>
+        <translation>Barra degli strumenti %1</translation>
+    </message>
+    <message>
+        <source>More of the %1 tool bar</source>
+        <translation>Altro della barra degli strumenti %1</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra di stato</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,7 @@
 #include <QStringListModel>
 #include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 #include <QWidgetAction>
 
 #include <algorithm>
@@ -78,6 +79,8 @@ void FindFeature::setUpFind() {
                               .arg(keyOf(find), keyOf(next), keyOf(previous)));
     findEdit_->setAccessibleName(tr("Find a unit"));
     findEdit_->setClearButtonEnabled(true);
+    for (QToolButton* clear : findEdit_->findChildren<QToolButton*>())
+        clear->setAccessibleName(tr("Clear the search"));
     findEdit_->setMaximumWidth(220);
 
     // The completion lists the names the words match anywhere, not only at the start.

@@ -68,7 +68,8 @@ void PlayFeature::setUpStatusBar(QStatusBar& statusBar) {
         panel->setObjectName(QStringLiteral("bStatusPanel%1").arg(i + 1));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setAccessibleName(tr(names[i]));
+        // Read by what it says ("Hex : K12"); what it is, as its description.
+        panel->setAccessibleDescription(tr(names[i]));
         if (widths[i] > 0)
             panel->setFixedWidth(widths[i]);
         statusBar.addWidget(panel, widths[i] > 0 ? 0 : 1);

@@ -41,8 +41,10 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <ctime>
 
@@ -120,7 +122,6 @@ void TMainForm::setUpControls() {
     // The speed bar keeps its fixed layout; commands beyond it go on a tool bar of their own.
     bKorvaToolBar_ = new QToolBar(tr("Korva"), this);
     bKorvaToolBar_->setObjectName(QStringLiteral("bKorvaToolBar"));
-    bKorvaToolBar_->setAccessibleName(tr("Korva tool bar"));
     bKorvaToolBar_->setIconSize(QSize(20, 20));
     bKorvaToolBar_->setFloatable(false);
     addToolBar(Qt::TopToolBarArea, bKorvaToolBar_);
@@ -230,6 +231,14 @@ void TMainForm::placeFeatures() {
     turn_->toolBar().addAction(commands_->action(Command::TurnEdits));
     addToolBar(Qt::TopToolBarArea, &turn_->toolBar());
     addToolBar(Qt::TopToolBarArea, &turn_->replayBar());
+    // A screen reader names each bar and the button that holds what a narrow window hides.
+    for (QToolBar* bar : findChildren<QToolBar*>()) {
+        bar->setAccessibleName(tr("%1 tool bar").arg(bar->windowTitle()));
+        for (QToolButton* more : bar->findChildren<QToolButton*>(
+                 QStringLiteral("qt_toolbar_ext_button"), Qt::FindDirectChildrenOnly))
+            more->setAccessibleName(tr("More of the %1 tool bar").arg(bar->windowTitle()));
+    }
+    statusBar()->setAccessibleName(tr("Status bar"));
     for (QDockWidget* dock :
          {static_cast<QDockWidget*>(&turn_->turnListDock()), &mapFeature_->overviewDock(),
           static_cast<QDockWidget*>(&find_->orderOfBattleDock()),
