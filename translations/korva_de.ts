@@ -2691,10 +2691,6 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <translation>Korva: %1</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
         <source>Allies</source>
         <translation>Alliierte</translation>
     </message>
@@ -2707,16 +2703,8 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <translation>Banner</translation>
     </message>
     <message>
-        <source>The map with the turn&apos;s moves</source>
-        <translation>Die Karte mit den Bewegungen des Zuges</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Änderungen</translation>
-    </message>
-    <message>
-        <source>No moves</source>
-        <translation>Keine Bewegungen</translation>
     </message>
     <message>
         <source>Combats</source>
@@ -2727,12 +2715,28 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <translation>Keine Kämpfe</translation>
     </message>
     <message>
-        <source>Their note</source>
-        <translation>Notiz des Gegners</translation>
-    </message>
-    <message>
         <source>Made with Korva</source>
         <translation>Erstellt mit Korva</translation>
+    </message>
+    <message>
+        <source>not named</source>
+        <translation>ohne Namen</translation>
+    </message>
+    <message>
+        <source>From the file</source>
+        <translation>Aus der Datei</translation>
+    </message>
+    <message>
+        <source>The map where the turn&apos;s moves and combats took place</source>
+        <translation>Die Karte, wo die Bewegungen und Kämpfe des Zuges stattfanden</translation>
+    </message>
+    <message>
+        <source>No counter changed</source>
+        <translation>Kein Spielstein hat sich geändert</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>

@@ -2691,10 +2691,6 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <translation>Korva&#xa0;: %1</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
         <source>Allies</source>
         <translation>Alliés</translation>
     </message>
@@ -2707,16 +2703,8 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <translation>Bannières</translation>
     </message>
     <message>
-        <source>The map with the turn&apos;s moves</source>
-        <translation>La carte avec les mouvements du tour</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Changements</translation>
-    </message>
-    <message>
-        <source>No moves</source>
-        <translation>Aucun mouvement</translation>
     </message>
     <message>
         <source>Combats</source>
@@ -2727,12 +2715,28 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <translation>Aucun combat</translation>
     </message>
     <message>
-        <source>Their note</source>
-        <translation>Note de l&apos;adversaire</translation>
-    </message>
-    <message>
         <source>Made with Korva</source>
         <translation>Fait avec Korva</translation>
+    </message>
+    <message>
+        <source>not named</source>
+        <translation>sans nom</translation>
+    </message>
+    <message>
+        <source>From the file</source>
+        <translation>Du fichier</translation>
+    </message>
+    <message>
+        <source>The map where the turn&apos;s moves and combats took place</source>
+        <translation>La carte là où ont eu lieu les mouvements et combats du tour</translation>
+    </message>
+    <message>
+        <source>No counter changed</source>
+        <translation>Aucun pion n&apos;a changé</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>

@@ -2691,10 +2691,6 @@ Allega a mano %1 e %2; si trovano in
         <translation>Korva: %1</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
         <source>Allies</source>
         <translation>Alleati</translation>
     </message>
@@ -2707,16 +2703,8 @@ Allega a mano %1 e %2; si trovano in
         <translation>Intestazioni</translation>
     </message>
     <message>
-        <source>The map with the turn&apos;s moves</source>
-        <translation>La mappa con le mosse del turno</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Modifiche</translation>
-    </message>
-    <message>
-        <source>No moves</source>
-        <translation>Nessuna mossa</translation>
     </message>
     <message>
         <source>Combats</source>
@@ -2727,12 +2715,28 @@ Allega a mano %1 e %2; si trovano in
         <translation>Nessun combattimento</translation>
     </message>
     <message>
-        <source>Their note</source>
-        <translation>Nota dell&apos;avversario</translation>
-    </message>
-    <message>
         <source>Made with Korva</source>
         <translation>Creato con Korva</translation>
+    </message>
+    <message>
+        <source>not named</source>
+        <translation>senza nome</translation>
+    </message>
+    <message>
+        <source>From the file</source>
+        <translation>Dal file</translation>
+    </message>
+    <message>
+        <source>The map where the turn&apos;s moves and combats took place</source>
+        <translation>La mappa dove si sono svolti i movimenti e i combattimenti del turno</translation>
+    </message>
+    <message>
+        <source>No counter changed</source>
+        <translation>Nessuna pedina è cambiata</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
     </message>
 </context>
 <context>

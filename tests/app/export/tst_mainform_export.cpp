@@ -232,8 +232,7 @@ void TestMainFormExport::pageOfTheTurnShown() {
     QVERIFY(h.form->exports().exportTurnPage(path).written);
     const QString page = QString::fromUtf8(readAll(path));
     const TurnListModel& list = h.form->turn().turnListDock().model();
-    QVERIFY(
-        page.contains(QStringLiteral("<td>%1</td>").arg(list.data(list.index(0, 0)).toString())));
+    QVERIFY(page.contains(QStringLiteral(">%1</td>").arg(list.data(list.index(0, 0)).toString())));
     for (const QString& said :
          {QStringLiteral("<q class=\"file\">&lt;b&gt;Over&lt;/b&gt; the river</q>"),
           QStringLiteral("<div class=\"note\">Your move &amp; mine</div>"),
