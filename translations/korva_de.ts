@@ -1635,7 +1635,7 @@
     <name>MapArt</name>
     <message>
         <source>OFF BOARD</source>
-        <translation>AUSSERHALB DER KARTE</translation>
+        <translation>AUSSERHALB</translation>
     </message>
     <message>
         <source>Holding area</source>

@@ -2,6 +2,7 @@
 
 #include "app/shell/korvasettings.h"
 
+#include <QByteArray>
 #include <QDialog>
 #include <QEvent>
 #include <QLayout>
@@ -12,9 +13,11 @@
 
 namespace {
 
-// A dialog the player can resize: one laid out, not one of fixed size.
+// One of Korva's dialogs the player can resize: laid out, not of fixed size. Qt's own (a
+// message box sized to its message) size themselves each time.
 bool resizable(const QDialog& dialog) {
-    return dialog.layout() != nullptr && dialog.minimumSize() != dialog.maximumSize();
+    const bool qts = QByteArray(dialog.metaObject()->className()).startsWith('Q');
+    return !qts && dialog.layout() != nullptr && dialog.minimumSize() != dialog.maximumSize();
 }
 
 QString keyOf(const QDialog& dialog) {

@@ -19,6 +19,14 @@ private slots:
     void sizeIsRemembered();
 };
 
+namespace {
+
+class KeptDialog : public QDialog {
+    Q_OBJECT
+};
+
+} // namespace
+
 void TestDialogFit::fitted_data() {
     QTest::addColumn<QRect>("frame");
     QTest::addColumn<QRect>("fit"); // on a screen of 1600 x 900 at (0, 0)
@@ -62,7 +70,7 @@ void TestDialogFit::sizeIsRemembered() {
     DialogFit fit(settings, nullptr);
     qApp->installEventFilter(&fit);
     const auto open = [] {
-        auto dialog = std::make_unique<QDialog>();
+        auto dialog = std::make_unique<KeptDialog>();
         new QVBoxLayout(dialog.get());
         dialog->resize(300, 200);
         dialog->show();
@@ -73,6 +81,13 @@ void TestDialogFit::sizeIsRemembered() {
     first->resize(420, 260);
     first->close();
     QCOMPARE(open()->size(), QSize(420, 260));
+    // Qt's own dialogs size themselves to what they say.
+    QDialog message;
+    new QVBoxLayout(&message);
+    message.resize(310, 110);
+    message.show();
+    message.close();
+    QVERIFY(!settings.dialogSize(QStringLiteral("QDialog")).isValid());
     qApp->removeEventFilter(&fit);
 }
 

@@ -184,7 +184,7 @@ void TestAccessibility::partsNamedByWhatTheySay() {
     for (QToolBar* bar : h.form->findChildren<QToolBar*>()) {
         auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
         QVERIFY(more);
-        bars << nameOf(*bar) + QStringLiteral(": ") + nameOf(*more);
+        bars << bar->accessibleName() + QStringLiteral(": ") + nameOf(*more);
     }
     bars.sort();
     QCOMPARE(bars,
