@@ -2738,6 +2738,11 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <source>Note</source>
         <translation>Notiz</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a side: its player</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>WatchFoldersDialog</name>

@@ -2738,6 +2738,11 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <source>Note</source>
         <translation>Note</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a side: its player</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>WatchFoldersDialog</name>

@@ -2738,6 +2738,11 @@ Allega a mano %1 e %2; si trovano in
         <source>Note</source>
         <translation>Nota</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a side: its player</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>WatchFoldersDialog</name>

@@ -72,13 +72,17 @@ void takeRows(TurnPage& page, const TurnListModel& list) {
 namespace turnpage {
 
 MoveOverlay shortened(MoveOverlay marks) {
+    // Across from the hex on the board, just inside the holding area: the arrow says where
+    // the counter came from (or went) without a line across the map.
     const double edge = holdingEdge() + kHoldingReach;
     for (MoveOverlay::Arrow& arrow : marks.arrows) {
         const bool fromHolding = arrow.from.x() > edge;
         if (fromHolding == (arrow.to.x() > edge))
             continue;
-        const double along = (edge - arrow.from.x()) / (arrow.to.x() - arrow.from.x());
-        (fromHolding ? arrow.from : arrow.to) = arrow.from + along * (arrow.to - arrow.from);
+        if (fromHolding)
+            arrow.from = QPointF(edge, arrow.to.y());
+        else
+            arrow.to = QPointF(edge, arrow.from.y());
     }
     return marks;
 }

@@ -27,8 +27,9 @@ struct TurnPageSource {
 
 namespace turnpage {
 
-// The moves with each arrow from or to the holding area cut short just inside it, so that
-// the picture need not reach across its empty columns.
+// The moves with each arrow from or to the holding area drawn short: from (or to) the point
+// just inside the holding area level with its hex on the board, so that the picture need not
+// reach across the map and the empty columns.
 MoveOverlay shortened(MoveOverlay marks);
 // The part of the map the page shows: the moves and the combats' stacks with room around
 // them; null (the whole map) when the turn has neither.

@@ -81,11 +81,13 @@ QByteArray turnPageHtml(const TurnPage& page) {
     QStringList players;
     for (const Side side : {Side::First, Side::Second}) {
         const QString name = page.players.of(side);
-        players << QStringLiteral("%1: %2").arg(
-            escaped(side == Side::First ? QCoreApplication::translate("TurnPage", "Allies")
+        players << QCoreApplication::translate("TurnPage", "%1: %2", "a side: its player")
+                       .arg(escaped(side == Side::First
+                                        ? QCoreApplication::translate("TurnPage", "Allies")
                                         : QCoreApplication::translate("TurnPage", "Axis")),
-            name.isEmpty() ? escaped(QCoreApplication::translate("TurnPage", "not named"))
-                           : quoted(name));
+                            name.isEmpty()
+                                ? escaped(QCoreApplication::translate("TurnPage", "not named"))
+                                : quoted(name));
     }
     html += QStringLiteral("<p class=\"meta\">%1</p>\n").arg(players.join(QStringLiteral(" · ")));
     if (!page.fileName.isEmpty())
