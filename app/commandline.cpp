@@ -253,14 +253,15 @@ int printInfo(const QString& path) {
                         .arg(translated(field), untrustedtext::forTerminal(value));
         };
         line(QT_TRANSLATE_NOOP("korva", "game"),
-             ext.gameId ? ext.gameId->toHex() : QCoreApplication::translate("korva", "none"));
+             ext.gameId ? ext.gameId->toHex()
+                        : QCoreApplication::translate("korva", "none", "no game"));
         line(QT_TRANSLATE_NOOP("korva", "turn"),
              ext.turn ? QString::number(ext.turn->number) : unknown);
         line(QT_TRANSLATE_NOOP("korva", "to move"), ext.turn ? side(ext.turn->toMove) : unknown);
         line(QT_TRANSLATE_NOOP("korva", "moves first"),
              ext.turn ? side(ext.turn->movesFirst) : unknown);
         const auto name = [](const QString& n) {
-            return n.isEmpty() ? QCoreApplication::translate("korva", "none") : n;
+            return n.isEmpty() ? QCoreApplication::translate("korva", "none", "no player") : n;
         };
         line(QT_TRANSLATE_NOOP("korva", "allies player"), name(ext.players.first));
         line(QT_TRANSLATE_NOOP("korva", "axis player"), name(ext.players.second));

@@ -967,6 +967,10 @@
         <source>%1 of %2: %3</source>
         <translation>%1 von %2: %3</translation>
     </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Suche leeren</translation>
+    </message>
 </context>
 <context>
     <name>FrameSink</name>
@@ -1367,10 +1371,6 @@
 <context>
     <name>GamesFeature</name>
     <message>
-        <source>%1 — %2. Games (%3) opens it.</source>
-        <translation>%1 — %2. Partien (%3) öffnet sie.</translation>
-    </message>
-    <message>
         <source>%1 is no longer where Korva saw it last. Open (%2) finds it where it is now.</source>
         <translation>%1 ist nicht mehr dort, wo Korva sie zuletzt sah. Öffnen (%2) findet sie dort, wo sie jetzt ist.</translation>
     </message>
@@ -1381,6 +1381,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2. Click here to open it, or press %3 for the games list.</source>
+        <translation>%1 — %2. Klicken Sie hier, um sie zu öffnen, oder drücken Sie %3 für die Liste der Partien.</translation>
     </message>
 </context>
 <context>
@@ -1457,6 +1461,13 @@
             <numerusform>%1, %2 und %n weiterer, %3</numerusform>
             <numerusform>%1, %2 und %n weitere, %3</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>HexText</name>
+    <message>
+        <source>Off board</source>
+        <translation>Außerhalb der Karte</translation>
     </message>
 </context>
 <context>
@@ -1618,6 +1629,17 @@
     <message>
         <source>Korva speaks the language chosen from its next start.</source>
         <translation>Korva spricht die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>MapArt</name>
+    <message>
+        <source>OFF BOARD</source>
+        <translation>AUSSERHALB</translation>
+    </message>
+    <message>
+        <source>Holding area</source>
+        <translation>Bereitstellungsraum</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +1978,10 @@
         <source>Yet to move</source>
         <translation>Noch nicht bewegt</translation>
     </message>
+    <message>
+        <source>%1 ; Partial Step/Loss = %2</source>
+        <translation>%1 ; Teilstufe/Verluste = %2</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1976,6 +2002,12 @@ Zuerst speichern?</translation>
     <message>
         <source>Korva : Open Move</source>
         <translation>Korva : Zug öffnen</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Replace it?</source>
+        <translation>%1 gibt es schon.
+Ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -2165,10 +2197,6 @@ Zuerst speichern?</translation>
         <translation>Korva</translation>
     </message>
     <message>
-        <source>Korva tool bar</source>
-        <translation>Korva-Werkzeugleiste</translation>
-    </message>
-    <message>
         <source> — read-only</source>
         <translation> — nur lesbar</translation>
     </message>
@@ -2221,6 +2249,18 @@ Zuerst speichern?</translation>
     <message>
         <source>Korva : new game</source>
         <translation>Korva : neue Partie</translation>
+    </message>
+    <message>
+        <source>%1 tool bar</source>
+        <translation>Werkzeugleiste %1</translation>
+    </message>
+    <message>
+        <source>More of the %1 tool bar</source>
+        <translation>Mehr aus der Werkzeugleiste %1</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusleiste</translation>
     </message>
 </context>
 <context>
@@ -2651,10 +2691,6 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <translation>Korva: %1</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
         <source>Allies</source>
         <translation>Alliierte</translation>
     </message>
@@ -2667,16 +2703,8 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <translation>Banner</translation>
     </message>
     <message>
-        <source>The map with the turn&apos;s moves</source>
-        <translation>Die Karte mit den Bewegungen des Zuges</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Änderungen</translation>
-    </message>
-    <message>
-        <source>No moves</source>
-        <translation>Keine Bewegungen</translation>
     </message>
     <message>
         <source>Combats</source>
@@ -2687,12 +2715,33 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <translation>Keine Kämpfe</translation>
     </message>
     <message>
-        <source>Their note</source>
-        <translation>Notiz des Gegners</translation>
-    </message>
-    <message>
         <source>Made with Korva</source>
         <translation>Erstellt mit Korva</translation>
+    </message>
+    <message>
+        <source>not named</source>
+        <translation>ohne Namen</translation>
+    </message>
+    <message>
+        <source>From the file</source>
+        <translation>Aus der Datei</translation>
+    </message>
+    <message>
+        <source>The map where the turn&apos;s moves and combats took place</source>
+        <translation>Die Karte, wo die Bewegungen und Kämpfe des Zuges stattfanden</translation>
+    </message>
+    <message>
+        <source>No counter changed</source>
+        <translation>Kein Spielstein hat sich geändert</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a side: its player</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -2817,10 +2866,6 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <translation>Partie</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
         <source>turn</source>
         <translation>Zug</translation>
     </message>
@@ -2927,6 +2972,16 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
     <message>
         <source>No games in the history yet.</source>
         <translation>Noch keine Partien im Verlauf.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no game</comment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no player</comment>
+        <translation>keiner</translation>
     </message>
 </context>
 </TS>

@@ -967,6 +967,10 @@
         <source>%1 of %2: %3</source>
         <translation>%1 sur %2&#xa0;: %3</translation>
     </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
 </context>
 <context>
     <name>FrameSink</name>
@@ -1367,10 +1371,6 @@
 <context>
     <name>GamesFeature</name>
     <message>
-        <source>%1 — %2. Games (%3) opens it.</source>
-        <translation>%1 — %2. Parties (%3) l&apos;ouvre.</translation>
-    </message>
-    <message>
         <source>%1 is no longer where Korva saw it last. Open (%2) finds it where it is now.</source>
         <translation>%1 n&apos;est plus là où Korva l&apos;a vu la dernière fois. Ouvrir (%2) le trouve là où il est maintenant.</translation>
     </message>
@@ -1381,6 +1381,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2. Click here to open it, or press %3 for the games list.</source>
+        <translation>%1 — %2. Cliquez ici pour l&apos;ouvrir, ou appuyez sur %3 pour la liste des parties.</translation>
     </message>
 </context>
 <context>
@@ -1457,6 +1461,13 @@
             <numerusform>%1, %2 et %n autre, %3</numerusform>
             <numerusform>%1, %2 et %n autres, %3</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>HexText</name>
+    <message>
+        <source>Off board</source>
+        <translation>Hors carte</translation>
     </message>
 </context>
 <context>
@@ -1618,6 +1629,17 @@
     <message>
         <source>Korva speaks the language chosen from its next start.</source>
         <translation>Korva parle la langue choisie dès son prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>MapArt</name>
+    <message>
+        <source>OFF BOARD</source>
+        <translation>HORS CARTE</translation>
+    </message>
+    <message>
+        <source>Holding area</source>
+        <translation>Zone d&apos;attente</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +1978,10 @@
         <source>Yet to move</source>
         <translation>Pas encore déplacé</translation>
     </message>
+    <message>
+        <source>%1 ; Partial Step/Loss = %2</source>
+        <translation>%1&#xa0;; Pas partiel/Pertes = %2</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1976,6 +2002,12 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>Korva : Open Move</source>
         <translation>Korva&#xa0;: Ouvrir un coup</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Replace it?</source>
+        <translation>%1 existe déjà.
+Le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -2165,10 +2197,6 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
         <translation>Korva</translation>
     </message>
     <message>
-        <source>Korva tool bar</source>
-        <translation>Barre d&apos;outils Korva</translation>
-    </message>
-    <message>
         <source> — read-only</source>
         <translation> — lecture seule</translation>
     </message>
@@ -2221,6 +2249,18 @@ Les enregistrer d&apos;abord&#xa0;?</translation>
     <message>
         <source>Korva : new game</source>
         <translation>Korva&#xa0;: nouvelle partie</translation>
+    </message>
+    <message>
+        <source>%1 tool bar</source>
+        <translation>Barre d&apos;outils %1</translation>
+    </message>
+    <message>
+        <source>More of the %1 tool bar</source>
+        <translation>Suite de la barre d&apos;outils %1</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barre d&apos;état</translation>
     </message>
 </context>
 <context>
@@ -2651,10 +2691,6 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <translation>Korva&#xa0;: %1</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
         <source>Allies</source>
         <translation>Alliés</translation>
     </message>
@@ -2667,16 +2703,8 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <translation>Bannières</translation>
     </message>
     <message>
-        <source>The map with the turn&apos;s moves</source>
-        <translation>La carte avec les mouvements du tour</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Changements</translation>
-    </message>
-    <message>
-        <source>No moves</source>
-        <translation>Aucun mouvement</translation>
     </message>
     <message>
         <source>Combats</source>
@@ -2687,12 +2715,33 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <translation>Aucun combat</translation>
     </message>
     <message>
-        <source>Their note</source>
-        <translation>Note de l&apos;adversaire</translation>
-    </message>
-    <message>
         <source>Made with Korva</source>
         <translation>Fait avec Korva</translation>
+    </message>
+    <message>
+        <source>not named</source>
+        <translation>sans nom</translation>
+    </message>
+    <message>
+        <source>From the file</source>
+        <translation>Du fichier</translation>
+    </message>
+    <message>
+        <source>The map where the turn&apos;s moves and combats took place</source>
+        <translation>La carte là où ont eu lieu les mouvements et combats du tour</translation>
+    </message>
+    <message>
+        <source>No counter changed</source>
+        <translation>Aucun pion n&apos;a changé</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a side: its player</comment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2817,10 +2866,6 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <translation>partie</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>aucun</translation>
-    </message>
-    <message>
         <source>turn</source>
         <translation>tour</translation>
     </message>
@@ -2927,6 +2972,16 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
     <message>
         <source>No games in the history yet.</source>
         <translation>Aucune partie dans l&apos;historique pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no game</comment>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no player</comment>
+        <translation>aucun</translation>
     </message>
 </context>
 </TS>

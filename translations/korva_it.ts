@@ -967,6 +967,10 @@
         <source>%1 of %2: %3</source>
         <translation>%1 di %2: %3</translation>
     </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Cancella la ricerca</translation>
+    </message>
 </context>
 <context>
     <name>FrameSink</name>
@@ -1367,10 +1371,6 @@
 <context>
     <name>GamesFeature</name>
     <message>
-        <source>%1 — %2. Games (%3) opens it.</source>
-        <translation>%1 — %2. Si apre da Partite (%3).</translation>
-    </message>
-    <message>
         <source>%1 is no longer where Korva saw it last. Open (%2) finds it where it is now.</source>
         <translation>%1 non è più dove Korva l&apos;ha visto l&apos;ultima volta. Apri (%2) lo ritrova dov&apos;è ora.</translation>
     </message>
@@ -1381,6 +1381,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2. Click here to open it, or press %3 for the games list.</source>
+        <translation>%1 — %2. Fai clic qui per aprirla, o premi %3 per l&apos;elenco delle partite.</translation>
     </message>
 </context>
 <context>
@@ -1457,6 +1461,13 @@
             <numerusform>%1, %2 e %n altra, %3</numerusform>
             <numerusform>%1, %2 e altre %n, %3</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>HexText</name>
+    <message>
+        <source>Off board</source>
+        <translation>Fuori mappa</translation>
     </message>
 </context>
 <context>
@@ -1618,6 +1629,17 @@
     <message>
         <source>Korva speaks the language chosen from its next start.</source>
         <translation>Korva parla la lingua scelta dal prossimo avvio.</translation>
+    </message>
+</context>
+<context>
+    <name>MapArt</name>
+    <message>
+        <source>OFF BOARD</source>
+        <translation>FUORI MAPPA</translation>
+    </message>
+    <message>
+        <source>Holding area</source>
+        <translation>Area di attesa</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +1978,10 @@
         <source>Yet to move</source>
         <translation>Da muovere</translation>
     </message>
+    <message>
+        <source>%1 ; Partial Step/Loss = %2</source>
+        <translation>%1 ; Step parziale/Perdite = %2</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1976,6 +2002,12 @@ Salvarle prima?</translation>
     <message>
         <source>Korva : Open Move</source>
         <translation>Korva : Apri mossa</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
     </message>
 </context>
 <context>
@@ -2165,10 +2197,6 @@ Salvarle prima?</translation>
         <translation>Korva</translation>
     </message>
     <message>
-        <source>Korva tool bar</source>
-        <translation>Barra degli strumenti di Korva</translation>
-    </message>
-    <message>
         <source> — read-only</source>
         <translation> — sola lettura</translation>
     </message>
@@ -2221,6 +2249,18 @@ Salvarle prima?</translation>
     <message>
         <source>Korva : new game</source>
         <translation>Korva : nuova partita</translation>
+    </message>
+    <message>
+        <source>%1 tool bar</source>
+        <translation>Barra degli strumenti %1</translation>
+    </message>
+    <message>
+        <source>More of the %1 tool bar</source>
+        <translation>Altro della barra degli strumenti %1</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra di stato</translation>
     </message>
 </context>
 <context>
@@ -2651,10 +2691,6 @@ Allega a mano %1 e %2; si trovano in
         <translation>Korva: %1</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
         <source>Allies</source>
         <translation>Alleati</translation>
     </message>
@@ -2667,16 +2703,8 @@ Allega a mano %1 e %2; si trovano in
         <translation>Intestazioni</translation>
     </message>
     <message>
-        <source>The map with the turn&apos;s moves</source>
-        <translation>La mappa con le mosse del turno</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Modifiche</translation>
-    </message>
-    <message>
-        <source>No moves</source>
-        <translation>Nessuna mossa</translation>
     </message>
     <message>
         <source>Combats</source>
@@ -2687,12 +2715,33 @@ Allega a mano %1 e %2; si trovano in
         <translation>Nessun combattimento</translation>
     </message>
     <message>
-        <source>Their note</source>
-        <translation>Nota dell&apos;avversario</translation>
-    </message>
-    <message>
         <source>Made with Korva</source>
         <translation>Creato con Korva</translation>
+    </message>
+    <message>
+        <source>not named</source>
+        <translation>senza nome</translation>
+    </message>
+    <message>
+        <source>From the file</source>
+        <translation>Dal file</translation>
+    </message>
+    <message>
+        <source>The map where the turn&apos;s moves and combats took place</source>
+        <translation>La mappa dove si sono svolti i movimenti e i combattimenti del turno</translation>
+    </message>
+    <message>
+        <source>No counter changed</source>
+        <translation>Nessuna pedina è cambiata</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a side: its player</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -2817,10 +2866,6 @@ Allega a mano %1 e %2; si trovano in
         <translation>partita</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>nessuno</translation>
-    </message>
-    <message>
         <source>turn</source>
         <translation>turno</translation>
     </message>
@@ -2927,6 +2972,16 @@ Allega a mano %1 e %2; si trovano in
     <message>
         <source>No games in the history yet.</source>
         <translation>Ancora nessuna partita nella cronologia.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no game</comment>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no player</comment>
+        <translation>nessuno</translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,16 @@ TCombat::TCombat(DieRoller roller, QWidget* parent)
     ui_->combatComment->setAccessibleName(tr("Combat comment"));
     ui_->combatBone->setAccessibleDescription(tr("Rolls the die"));
     ui_->combatCommentLabel->adjustSize();
+    // A longer word than the English widens its button, Bone to the right and Cancel to the
+    // left, each keeping its outer edge.
+    for (QPushButton* button : {ui_->combatBone, ui_->combatCancel}) {
+        const int needed = button->sizeHint().width();
+        if (button->width() >= needed)
+            continue;
+        const int left =
+            button == ui_->combatBone ? button->x() : button->geometry().right() + 1 - needed;
+        button->setGeometry(left, button->y(), needed, button->height());
+    }
 
     connect(ui_->combatComment, &QLineEdit::textChanged, this, &TCombat::combatCommentChange);
     connect(ui_->combatBone, &QPushButton::clicked, this, &TCombat::combatBoneClick);

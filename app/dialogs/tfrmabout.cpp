@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::TfrmAbout>()) {
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -23,6 +25,14 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui
         if (text != ui_->StaticText7)
             text->adjustSize();
     }
+    // A translation longer than the English widens the form, with a margin to its right,
+    // rather than cutting the line.
+    int right = 0;
+    for (const QLabel* text : findChildren<QLabel*>())
+        right = std::max(right, text->geometry().right() + 1);
+    constexpr int kMargin = 8;
+    if (right + kMargin > width())
+        resize(right + kMargin, height());
     // The form keeps its place on the screen rather than centring over the main window.
     move(347, 267);
 }

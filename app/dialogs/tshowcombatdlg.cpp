@@ -10,7 +10,9 @@
 
 namespace {
 
-constexpr int kWidth = 800;
+// Narrow enough to leave most of the map in view, as wide as its longest text.
+constexpr int kWidth = 360;
+constexpr int kMargin = 8;
 
 void setPixelSize(QWidget* widget, int pixels) {
     QFont font = widget->font();
@@ -30,6 +32,11 @@ TShowCombatDlg::TShowCombatDlg(QWidget* parent)
         setPixelSize(control, 13);
     // The form keeps its place on the screen rather than centring over the main window.
     move(18, 414);
+    // "Bone:" in a longer word keeps clear of the roll beside it.
+    ui_->zLabel1->adjustSize();
+    ui_->bDieRoll->move(std::max(ui_->bDieRoll->x(), ui_->zLabel1->geometry().right() + 3),
+                        ui_->bDieRoll->y());
+    ui_->Button1->resize(kWidth - ui_->Button1->x() - kMargin, ui_->Button1->height());
     ui_->Button1->setFocus();
     // Designer drops a caption made of blanks only.
     setRecord(0, QStringLiteral("  "));

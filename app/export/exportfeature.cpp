@@ -4,6 +4,7 @@
 #include "app/export/dialogprogress.h"
 #include "app/export/exportglyph.h"
 #include "app/export/framesink.h"
+#include "app/export/outputpathfield.h"
 #include "app/export/pagedialog.h"
 #include "app/export/pictureexport.h"
 #include "app/export/turnpage.h"
@@ -74,17 +75,26 @@ QString ExportFeature::proposedStem() const {
     return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
 }
 
-ExportOutcome ExportFeature::exportPicture(const PictureDialog::Choice& choice, const QString& path,
-                                           ExportProgress& progress) {
-    if (const QString refused = fileTargetRefusal(path); !refused.isEmpty())
-        return ExportOutcome::failed(refused);
+MapShot ExportFeature::shotFor(const PictureDialog::Choice& choice) const {
     MapShot shot;
     shot.scale = choice.scale;
     if (!choice.wholeMap)
         shot.area = context_.map.visibleMapRect().toAlignedRect();
     if (choice.moves)
         shot.marks = turn_.moveLayer().moves();
-    return ::exportPicture(context_.session.game(), shot, path, progress);
+    return shot;
+}
+
+bool ExportFeature::mayWrite(const QString& path) {
+    // A folder in the way is refused afterwards, never offered for replacing.
+    return !QFileInfo(path).isFile() || context_.prompts.askReplace(QFileInfo(path).fileName());
+}
+
+ExportOutcome ExportFeature::exportPicture(const PictureDialog::Choice& choice, const QString& path,
+                                           ExportProgress& progress) {
+    if (const QString refused = fileTargetRefusal(path); !refused.isEmpty())
+        return ExportOutcome::failed(refused);
+    return ::exportPicture(context_.session.game(), shotFor(choice), path, progress);
 }
 
 ExportOutcome ExportFeature::exportTurnPage(const QString& path) {
@@ -157,11 +167,15 @@ ExportOutcome ExportFeature::drawAnimation(const AnimationDialog::Choice& choice
 void ExportFeature::askPicture() {
     PictureDialog::Choice proposed = lastPicture_;
     proposed.moves = turn_.moveLayer().isShown() && !turn_.moveLayer().moves().isEmpty();
-    const MapPicture& map = context_.session.game().mapPicture();
-    PictureDialog dialog(proposed, QSize(map.width(), map.height()),
-                         context_.map.visibleMapRect().toAlignedRect().size(), proposedStem(),
-                         &context_.window);
-    if (context_.prompts.execDialog(dialog) != QDialog::Accepted || dialog.path().isEmpty())
+    // The size shown is the size written: the part in view ends where the map does.
+    PictureDialog dialog(
+        proposed,
+        [this](const PictureDialog::Choice& choice) {
+            return mapshot::deviceRect(context_.session.game(), shotFor(choice)).size();
+        },
+        outputpath::freeStem(proposedStem(), QStringLiteral("png")), &context_.window);
+    if (context_.prompts.execDialog(dialog) != QDialog::Accepted || dialog.path().isEmpty() ||
+        !mayWrite(dialog.path()))
         return;
     lastPicture_ = dialog.choice();
     ExportOutcome outcome;
@@ -176,8 +190,10 @@ void ExportFeature::askPicture() {
 }
 
 void ExportFeature::askTurnPage() {
-    PageDialog dialog(proposedStem(), &context_.window);
-    if (context_.prompts.execDialog(dialog) != QDialog::Accepted || dialog.path().isEmpty())
+    PageDialog dialog(outputpath::freeStem(proposedStem(), QStringLiteral("html")),
+                      &context_.window);
+    if (context_.prompts.execDialog(dialog) != QDialog::Accepted || dialog.path().isEmpty() ||
+        !mayWrite(dialog.path()))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const ExportOutcome outcome = exportTurnPage(dialog.path());

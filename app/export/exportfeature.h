@@ -2,6 +2,7 @@
 
 #include "app/export/animationdialog.h"
 #include "app/export/exportprogress.h"
+#include "app/export/mapshot.h"
 #include "app/export/picturedialog.h"
 #include "app/shell/featurecontext.h"
 #include "history/historyentry.h"
@@ -50,6 +51,10 @@ private:
                              const std::vector<HistoryEntry>& frames) const;
     ExportOutcome drawAnimation(const AnimationDialog::Choice& choice, const QString& path,
                                 const std::vector<HistoryEntry>& frames, ExportProgress& progress);
+    // The picture a choice draws.
+    MapShot shotFor(const PictureDialog::Choice& choice) const;
+    // True when `path` is free, or the player agrees to replace it.
+    bool mayWrite(const QString& path);
     void tell(const ExportOutcome& outcome, const QString& path);
 
     FeatureContext context_;

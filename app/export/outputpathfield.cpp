@@ -1,6 +1,7 @@
 #include "app/export/outputpathfield.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,3 +55,18 @@ void OutputPathField::choose() {
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         setPath(dialog.selectedFiles().constFirst());
 }
+
+namespace outputpath {
+
+QString freeStem(const QString& stem, const QString& suffix) {
+    const auto taken = [&suffix](const QString& candidate) {
+        return QFileInfo::exists(candidate + QLatin1Char('.') + suffix);
+    };
+    if (stem.isEmpty() || !taken(stem))
+        return stem;
+    for (int n = 2;; ++n)
+        if (const QString candidate = QStringLiteral("%1 (%2)").arg(stem).arg(n); !taken(candidate))
+            return candidate;
+}
+
+} // namespace outputpath

@@ -32,3 +32,11 @@ private:
     QString suffix_;
     QString filter_;
 };
+
+namespace outputpath {
+
+// `stem` itself when no file `stem.suffix` exists, else the first of "stem (2)", "stem (3)"…
+// that is free.
+QString freeStem(const QString& stem, const QString& suffix);
+
+} // namespace outputpath

@@ -22,9 +22,9 @@ void addZoomSteps(QComboBox& box, qreal selected) {
     }
 }
 
-PictureDialog::PictureDialog(const Choice& proposed, QSize mapSize, QSize partInView,
-                             const QString& pathStem, QWidget* parent)
-    : QDialog(parent), mapSize_(mapSize), partInView_(partInView) {
+PictureDialog::PictureDialog(const Choice& proposed, SizeOf sizeOf, const QString& pathStem,
+                             QWidget* parent)
+    : QDialog(parent), sizeOf_(std::move(sizeOf)) {
     setObjectName(QStringLiteral("bExportPictureDialog"));
     setWindowTitle(tr("Export picture"));
     auto* form = new QFormLayout(this);
@@ -44,6 +44,7 @@ PictureDialog::PictureDialog(const Choice& proposed, QSize mapSize, QSize partIn
     moves_->setObjectName(QStringLiteral("bExportMoves"));
     form->addRow(moves_);
     size_ = new QLabel(this);
+    size_->setObjectName(QStringLiteral("bExportSize"));
     form->addRow(tr("Size:"), size_);
     path_ = new OutputPathField(pathStem, this);
     path_->setKind(OutputPathField::Kind::File, QStringLiteral("png"), tr("PNG pictures (*.png)"));
@@ -79,9 +80,6 @@ QString PictureDialog::path() const {
 }
 
 void PictureDialog::showSize() {
-    const QSize map = whole_->isChecked() ? mapSize_ : partInView_;
-    const qreal scale = zoom_->currentData().toReal();
-    size_->setText(tr("%1 × %2 pixels")
-                       .arg(std::ceil(map.width() * scale - 1e-9))
-                       .arg(std::ceil(map.height() * scale - 1e-9)));
+    const QSize size = sizeOf_(choice());
+    size_->setText(tr("%1 × %2 pixels").arg(size.width()).arg(size.height()));
 }

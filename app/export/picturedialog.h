@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QSize>
 
+#include <functional>
+
 class OutputPathField;
 class QCheckBox;
 class QComboBox;
@@ -20,9 +22,11 @@ public:
         bool moves = true;
     };
 
-    // `mapSize` and `partInView` (map pixels) give the picture's size for each choice;
+    // The picture's size in pixels for a choice.
+    using SizeOf = std::function<QSize(const Choice&)>;
+
     // `pathStem` is the proposed file without its ".png".
-    PictureDialog(const Choice& proposed, QSize mapSize, QSize partInView, const QString& pathStem,
+    PictureDialog(const Choice& proposed, SizeOf sizeOf, const QString& pathStem,
                   QWidget* parent = nullptr);
 
     Choice choice() const;
@@ -33,8 +37,7 @@ public:
 private:
     void showSize();
 
-    QSize mapSize_;
-    QSize partInView_;
+    SizeOf sizeOf_;
     QRadioButton* whole_ = nullptr;
     QRadioButton* part_ = nullptr;
     QComboBox* zoom_ = nullptr;

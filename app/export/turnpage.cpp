@@ -21,6 +21,9 @@ namespace {
 constexpr int kRoom = 60;
 // The longest side of a page's picture.
 constexpr int kLongestSide = 1600;
+// How far into the holding area an arrow from (or to) it reaches on the page: enough to say
+// where it came from, without a long line across the empty columns.
+constexpr double kHoldingReach = 30;
 
 QStringList rowOf(const TurnListModel& list, int row, const std::vector<int>& columns) {
     QStringList cells;
@@ -36,6 +39,12 @@ QStringList headersOf(const TurnListModel& list, const std::vector<int>& columns
     return headers;
 }
 
+// The first x of the holding area, right of every board hex.
+double holdingEdge() {
+    using namespace hexgrid;
+    return (kBoardColumns - 1) * kColumnPitch + kTopEdgeWidth + kSideOverhang;
+}
+
 void takeRows(TurnPage& page, const TurnListModel& list) {
     using C = TurnListModel::Column;
     const std::vector<int> changeColumns{C::Unit, C::From, C::To, C::Losses, C::Marker};
@@ -46,9 +55,14 @@ void takeRows(TurnPage& page, const TurnListModel& list) {
     page.combatColumns[0] = QCoreApplication::translate("TurnPage", "Combat");
     const int changes = int(list.changeCount());
     for (int row = 0; row < list.rowCount(); ++row) {
-        if (row < changes)
-            page.changes.push_back(rowOf(list, row, changeColumns));
-        else
+        if (row < changes) {
+            QStringList cells = rowOf(list, row, changeColumns);
+            // A marker that is not there and did not change says nothing.
+            QString& marker = cells[int(changeColumns.size()) - 1];
+            if (marker == QLatin1String("0"))
+                marker.clear();
+            page.changes.push_back(cells);
+        } else
             page.combats.push_back(rowOf(list, row, combatColumns));
     }
 }
@@ -57,8 +71,24 @@ void takeRows(TurnPage& page, const TurnListModel& list) {
 
 namespace turnpage {
 
+MoveOverlay shortened(MoveOverlay marks) {
+    // Across from the hex on the board, just inside the holding area: the arrow says where
+    // the counter came from (or went) without a line across the map.
+    const double edge = holdingEdge() + kHoldingReach;
+    for (MoveOverlay::Arrow& arrow : marks.arrows) {
+        const bool fromHolding = arrow.from.x() > edge;
+        if (fromHolding == (arrow.to.x() > edge))
+            continue;
+        if (fromHolding)
+            arrow.from = QPointF(edge, arrow.to.y());
+        else
+            arrow.to = QPointF(edge, arrow.from.y());
+    }
+    return marks;
+}
+
 QRect area(const TurnPageSource& source) {
-    QRectF around = source.marks.bounds();
+    QRectF around = shortened(source.marks).bounds();
     const TurnListModel& list = source.list;
     for (int row = int(list.changeCount()); row < list.rowCount(); ++row)
         if (const int hex = list.hexOf(row); hexgrid::isValidHex(hex))
@@ -84,7 +114,6 @@ ExportOutcome exportTurnPage(const TurnPageSource& source, const QString& path) 
     TurnPage page;
     const TurnOrder& order = game.turn().order();
     page.title = turnText(order, false);
-    page.heading = source.heading;
     page.diceVerdict = source.diceVerdict;
     page.fileName = source.fileName;
     page.players = order.players();
@@ -97,7 +126,7 @@ ExportOutcome exportTurnPage(const TurnPageSource& source, const QString& path) 
     shot.area = turnpage::area(source);
     const QSize mapSize(game.mapPicture().width(), game.mapPicture().height());
     shot.scale = turnpage::scaleFor(shot.area.isNull() ? mapSize : shot.area.size());
-    shot.marks = source.marks;
+    shot.marks = turnpage::shortened(source.marks);
     page.pictureSize = mapshot::deviceRect(game, shot).size();
     PngStreamWriter png(page.pictureSize);
     const bool drawn = mapshot::drawBands(game, shot, [&png](QImage band, int) {

@@ -16,7 +16,8 @@ struct TurnPageSource {
     const TurnListModel& list;
     // The moves over the map.
     MoveOverlay marks;
-    // Where the moves were measured from, and the verdict on the dice (Korva's words).
+    // Where the moves were measured from, as the window tells the player who exports (not
+    // on the page, which others read), and the verdict on the dice (Korva's words).
     QString heading;
     QString diceVerdict;
     // From the file.
@@ -26,6 +27,10 @@ struct TurnPageSource {
 
 namespace turnpage {
 
+// The moves with each arrow from or to the holding area drawn short: from (or to) the point
+// just inside the holding area level with its hex on the board, so that the picture need not
+// reach across the map and the empty columns.
+MoveOverlay shortened(MoveOverlay marks);
 // The part of the map the page shows: the moves and the combats' stacks with room around
 // them; null (the whole map) when the turn has neither.
 QRect area(const TurnPageSource& source);

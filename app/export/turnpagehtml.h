@@ -14,10 +14,9 @@
 // around the turn's moves, the changes and combats as the turn list has them, the verdict
 // on the dice and the opponent's note.
 struct TurnPage {
-    // Korva's own words: "Turn 3 · Axis to move", where the moves were measured from, the
-    // verdict on the dice (which may name a file).
+    // Korva's own words: "Turn 3 · Axis to move", the verdict on the dice (which may name a
+    // file).
     QString title;
-    QString heading;
     QString diceVerdict;
     // From the file: shown quoted, every character seen and none obeyed.
     QString fileName;

@@ -8,6 +8,7 @@
 #include "app/map/mapview.h"
 #include "app/play/playfeature.h"
 #include "app/shell/commandtable.h"
+#include "app/shell/hextext.h"
 #include "app/shell/plaintext.h"
 #include "base/win1252.h"
 #include "board/mapboard.h"
@@ -27,6 +28,7 @@
 #include <QStringListModel>
 #include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 #include <QWidgetAction>
 
 #include <algorithm>
@@ -77,6 +79,8 @@ void FindFeature::setUpFind() {
                               .arg(keyOf(find), keyOf(next), keyOf(previous)));
     findEdit_->setAccessibleName(tr("Find a unit"));
     findEdit_->setClearButtonEnabled(true);
+    for (QToolButton* clear : findEdit_->findChildren<QToolButton*>())
+        clear->setAccessibleName(tr("Clear the search"));
     findEdit_->setMaximumWidth(220);
 
     // The completion lists the names the words match anywhere, not only at the start.
@@ -246,7 +250,7 @@ void FindFeature::describeShown() {
     const auto at = std::find(stack.begin(), stack.end(), &counter);
     const int level = at == stack.end() ? 0 : int(std::distance(stack.begin(), at));
     const int count = std::max(1, int(stack.size()));
-    QString place = QString::fromStdString(hexgrid::hexLabel(hex));
+    QString place = hextext::label(hex);
     if (count > 1)
         place += level == count - 1 ? tr(", on top of %1").arg(count)
                                     : tr(", %1 of %2 from the top").arg(count - level).arg(count);

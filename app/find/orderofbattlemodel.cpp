@@ -1,4 +1,5 @@
 #include "app/find/orderofbattlemodel.h"
+#include "app/shell/hextext.h"
 
 #include "base/win1252.h"
 #include "counters/countermgr.h"
@@ -15,9 +16,7 @@ namespace {
 
 // The label without its "Hex : " lead, which every row would repeat.
 QString hexText(int hex) {
-    QString label = QString::fromStdString(hexgrid::hexLabel(hex));
-    label.remove(QStringLiteral("Hex : "));
-    return label;
+    return hextext::shortLabel(hex);
 }
 
 } // namespace

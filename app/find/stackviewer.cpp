@@ -1,5 +1,6 @@
 #include "app/find/stackviewer.h"
 
+#include "app/shell/hextext.h"
 #include "app/shell/plaintext.h"
 #include "app/shell/quotedtext.h"
 #include "app/shell/trustlabel.h"
@@ -160,7 +161,7 @@ bool StackViewer::fill(int hex) {
     if (stack.empty() && combats == 0)
         return false;
 
-    rows_->addWidget(plainLabel(QString::fromStdString(hexgrid::hexLabel(hex)), true));
+    rows_->addWidget(plainLabel(hextext::label(hex), true));
     for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
         const auto* counter = dynamic_cast<const ZeKCounter*>(*it);
         if (!counter)

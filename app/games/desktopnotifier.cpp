@@ -30,7 +30,7 @@ DesktopNotifier::DesktopNotifier(const QDBusConnection& bus, QObject* parent)
 
 void DesktopNotifier::notify(const QString& title, const QString& text, const QString& file) {
     if (!bus_.isConnected()) {
-        emit unavailable(title, text);
+        emit unavailable(title, text, file);
         return;
     }
     QDBusMessage call =
@@ -45,7 +45,7 @@ void DesktopNotifier::notify(const QString& title, const QString& text, const QS
                 done->deleteLater();
                 const QDBusPendingReply<uint> reply = *done;
                 if (reply.isError()) {
-                    emit unavailable(title, text);
+                    emit unavailable(title, text, file);
                     return;
                 }
                 if (files_.size() >= kMaxRemembered)

@@ -21,7 +21,7 @@ signals:
     // The service took the notification; a click on it can come from now on.
     void shown(const QString& file);
     void activated(const QString& file);
-    void unavailable(const QString& title, const QString& text);
+    void unavailable(const QString& title, const QString& text, const QString& file);
 
 private slots:
     // The service's signal, by the name and arguments it sends.

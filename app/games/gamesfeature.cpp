@@ -66,13 +66,16 @@ DesktopNotifier& GamesFeature::notifier() {
         notificationBus_ ? *notificationBus_ : QDBusConnection::sessionBus(), this);
     connect(notifier_, &DesktopNotifier::activated, this, &GamesFeature::openRequested);
     connect(notifier_, &DesktopNotifier::unavailable, this,
-            [this](const QString& title, const QString& text) {
-                context_.notices.showNotice(tr("%1 — %2. Games (%3) opens it.")
-                                                .arg(title, text,
-                                                     context_.commands.action(Command::Games)
-                                                         ->shortcut()
-                                                         .toString(QKeySequence::NativeText)),
-                                            30000);
+            [this](const QString& title, const QString& text, const QString& file) {
+                // The notification's own promise: a click opens the move; the keys find it
+                // in the games list.
+                const QString games = context_.commands.action(Command::Games)
+                                          ->shortcut()
+                                          .toString(QKeySequence::NativeText);
+                context_.notices.showNotice(
+                    tr("%1 — %2. Click here to open it, or press %3 for the games list.")
+                        .arg(title, text, games),
+                    30000, [this, file] { emit openRequested(file); });
             });
     return *notifier_;
 }

@@ -103,6 +103,9 @@ bool BuiltinPictureModule::loadSheetFor(int id) const {
         whole = whole && contains(carried) && !picture.isNull();
     if (!whole || pictures.count(id) == 0)
         return false;
+    // The sheet's map was drawn in English.
+    if (const auto map = pictures.find(kMap); map != pictures.end())
+        mapart::relabel(map->second);
     drawn_.merge(pictures);
     return true;
 }

@@ -6,12 +6,14 @@
 #include "base/residentmemory.h"
 #include "geometry/hexgrid.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace mapart {
 namespace {
@@ -92,6 +94,19 @@ template <typename Visit> void forHexesIn(const QRectF& area, Visit visit) {
     }
 }
 
+// The holding area's three headings, each with its letters' reach to spare.
+constexpr int kHeadingReach = 30;
+std::vector<QRectF> headingBoxes() {
+    const qreal left = boardEdge().first().x() + 20;
+    const QRectF band(QPointF(left, 0), QPointF(kWidth - 20, 0));
+    std::vector<QRectF> boxes;
+    for (int y : {40, 930, 1820})
+        boxes.push_back(
+            QRectF(band.left(), y, band.width(), 94)
+                .adjusted(-kHeadingReach, -kHeadingReach, kHeadingReach, kHeadingReach));
+    return boxes;
+}
+
 // Off board: a plain ground with every other column shaded and a faint heading, so no one
 // takes it for part of Italy.
 void paintHoldingArea(QPainter& painter, const QRectF& area) {
@@ -109,17 +124,18 @@ void paintHoldingArea(QPainter& painter, const QRectF& area) {
     });
 
     painter.setPen(kHoldingHeading);
-    const QRectF band(QPointF(ground.first().x() + 20, 0), QPointF(kWidth - 20, 0));
-    for (int y : {40, 930, 1820}) {
-        // Each heading with its letters' reach to spare; a part that misses it skips the text.
-        if (!QRectF(band.left(), y, band.width(), 94).adjusted(-30, -30, 30, 30).intersects(area))
+    for (const QRectF& heading : headingBoxes()) {
+        // A part that misses a heading skips its text.
+        if (!heading.intersects(area))
             continue;
+        const QRectF box =
+            heading.adjusted(kHeadingReach, kHeadingReach, -kHeadingReach, -kHeadingReach);
         painter.setFont(artfonts::serif(46, true));
-        painter.drawText(QRectF(band.left(), y, band.width(), 60), Qt::AlignCenter,
-                         QStringLiteral("OFF BOARD"));
+        painter.drawText(QRectF(box.left(), box.top(), box.width(), 60), Qt::AlignCenter,
+                         QCoreApplication::translate("MapArt", "OFF BOARD"));
         painter.setFont(artfonts::serif(26, false, true));
-        painter.drawText(QRectF(band.left(), y + 58, band.width(), 36), Qt::AlignCenter,
-                         QStringLiteral("Holding area"));
+        painter.drawText(QRectF(box.left(), box.top() + 58, box.width(), 36), Qt::AlignCenter,
+                         QCoreApplication::translate("MapArt", "Holding area"));
     }
 }
 
@@ -239,6 +255,19 @@ QImage drawScaledMapArea(const QRect& deviceArea, qreal scale) {
 
 QImage drawMap() {
     return drawMapArea(QRect(0, 0, kWidth, kHeight));
+}
+
+void relabel(QImage& map) {
+    if (QCoreApplication::translate("MapArt", "OFF BOARD") == QLatin1String("OFF BOARD") &&
+        QCoreApplication::translate("MapArt", "Holding area") == QLatin1String("Holding area"))
+        return;
+    QPainter painter(&map);
+    // The board's hexes, captions and edge stay as they were drawn.
+    painter.setClipRegion(QRegion(map.rect()) - QRegion(boardArea().toPolygon()));
+    for (const QRectF& heading : headingBoxes()) {
+        const QRect box = heading.toAlignedRect().intersected(map.rect());
+        painter.drawImage(box.topLeft(), drawMapArea(box));
+    }
 }
 
 } // namespace mapart

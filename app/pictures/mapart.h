@@ -13,6 +13,9 @@ inline constexpr int kHeight = 2720;
 
 // The whole map, Format_RGB32.
 QImage drawMap();
+// Redraws the holding area's headings of the whole map `map` in the player's language, for a
+// map drawn before (the built-in sheet, in English); nothing else of it changes.
+void relabel(QImage& map);
 // The part `area` of the same picture, Format_RGB32, area.size() pixels.
 QImage drawMapArea(const QRect& area);
 // The map drawn afresh at `scale` device pixels per map pixel (sharp, not enlarged): the

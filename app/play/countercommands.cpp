@@ -5,6 +5,7 @@
 #include "app/dialogs/tcombat.h"
 #include "app/dialogs/tshowcombatdlg.h"
 #include "app/map/mapview.h"
+#include "app/shell/hextext.h"
 #include "app/shell/prompts.h"
 #include "app/shell/trustlabel.h"
 #include "base/win1252.h"
@@ -121,7 +122,7 @@ void PlayFeature::pmShowCOmbatClick() {
     const AFPoint position = ZeKClick(lastHex_).position();
     int count = 0;
     tags.showCombatsAt(position, [&count](const Tagger&) { ++count; });
-    const QString hex = QString::fromStdString(hexgrid::hexLabel(lastHex_));
+    const QString hex = hextext::label(lastHex_);
     // The rolls' numbers and verdict belong to the opened file, not to a kept past.
     const TurnDice* dice = context_.session.showsPast() ? nullptr : &context_.session.dice();
     const std::optional<DiceVerdict> noVerdict;

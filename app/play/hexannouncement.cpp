@@ -1,4 +1,5 @@
 #include "app/play/hexannouncement.h"
+#include "app/shell/hextext.h"
 
 #include "base/win1252.h"
 #include "board/hex.h"
@@ -9,7 +10,7 @@
 
 QString HexAnnouncement::of(const Game& game, int hex) {
     // The status bar's own name of the hex: "Hex : K12".
-    const QString label = QString::fromStdString(hexgrid::hexLabel(hex));
+    const QString label = hextext::label(hex);
     const ZeKCounter* top = game.counterAt(hex);
     if (!top)
         return tr("%1, empty").arg(label);

@@ -9,6 +9,7 @@
 #include "app/play/hexannouncement.h"
 #include "app/play/hexcursor.h"
 #include "app/shell/commandtable.h"
+#include "app/shell/hextext.h"
 #include "app/shell/noticebar.h"
 #include "app/shell/plaintext.h"
 #include "base/win1252.h"
@@ -73,7 +74,8 @@ void PlayFeature::setUpStatusBar(QStatusBar& statusBar) {
         panel->setObjectName(QStringLiteral("bStatusPanel%1").arg(i + 1));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setAccessibleName(tr(names[i]));
+        // Read by what it says ("Hex : K12"); what it is, as its description.
+        panel->setAccessibleDescription(tr(names[i]));
         if (widths[i] > 0)
             panel->setFixedWidth(widths[i]);
         statusBar.addWidget(panel, widths[i] > 0 ? 0 : 1);
@@ -140,10 +142,7 @@ void PlayFeature::setUpHexCursor() {
                 [this, s] { hexCursor_->step(s.columns, s.rows); });
     connect(context_.commands.action(Command::PickUpOrDrop), &QAction::triggered, hexCursor_,
             &HexCursor::enter);
-    connect(hexCursor_, &HexCursor::stepped, this, [this](int hex) {
-        pointAtHex(hex);
-        announceCursorHex();
-    });
+    connect(hexCursor_, &HexCursor::stepped, this, &PlayFeature::pointAtHex);
     connect(hexCursor_, &HexCursor::enterPressed, this, [this] {
         const AFPoint c = hexgrid::hexCentre(hexCursor_->hex());
         // The mouse's own pick-up and drop, so a key move is undone, rotated and
@@ -223,7 +222,7 @@ void PlayFeature::positionReplaced() {
 void PlayFeature::UpdateStatus(int x, int y) {
     const int h = ZeKClick(AFPoint(x, y)).index();
     if (h != lastHex_) {
-        statusPanels_[0]->setText(QString::fromStdString(hexgrid::hexLabel(h)));
+        statusPanels_[0]->setText(hextext::label(h));
         lastHex_ = h;
         showCounterTexts(h);
     }
@@ -243,7 +242,8 @@ void PlayFeature::showCounterTexts(int hexIndex) {
 }
 
 QString PlayFeature::counterStatusText(const ZeKCounter& counter) {
-    return win1252::toUnicode(counter.name() + " ; Partial Step/Loss = " + counter.lossText());
+    return tr("%1 ; Partial Step/Loss = %2")
+        .arg(win1252::toUnicode(counter.name()), win1252::toUnicode(counter.lossText()));
 }
 
 void PlayFeature::pointAtHex(int hex) {
@@ -252,6 +252,8 @@ void PlayFeature::pointAtHex(int hex) {
     hexCursor_->setHex(hex);
     const AFPoint p = ZeKClick(hex).position();
     context_.map.ensureVisible(QRectF(p.x - 12, p.y, 48, 39), 40);
+    // Found or stepped to, the hex is what the map is named for until the mouse takes over.
+    announceCursorHex();
 }
 
 void PlayFeature::requestMenu(const QPoint& globalPos) {

@@ -16,6 +16,7 @@ const QString kOverview = QStringLiteral("view/overview");
 const QString kReadableLosses = QStringLiteral("view/readableLosses");
 const QString kWatchedFolders = QStringLiteral("games/watchedFolders");
 const QString kArchivedGames = QStringLiteral("games/archived");
+const QString kDialogSizes = QStringLiteral("dialogs/%1/size");
 } // namespace
 
 KorvaSettings::KorvaSettings(std::unique_ptr<QSettings> store) : store_(std::move(store)) {}
@@ -111,4 +112,13 @@ void KorvaSettings::setArchivedGames(const QStringList& games) {
         return;
     store_->setValue(kArchivedGames, games);
     store_->sync(); // korva --games reads it too
+}
+
+QSize KorvaSettings::dialogSize(const QString& dialog) const {
+    return store_ ? store_->value(kDialogSizes.arg(dialog)).toSize() : QSize();
+}
+
+void KorvaSettings::setDialogSize(const QString& dialog, const QSize& size) {
+    if (store_)
+        store_->setValue(kDialogSizes.arg(dialog), size);
 }

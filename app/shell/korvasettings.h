@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -21,7 +22,7 @@ struct WindowPlace {
 // What Korva remembers between runs: the folder of the last move file, the recent move
 // files, the main window's place and its docks, the map's zoom, whether its overview shows
 // and whether losses show as numbers, the folders watched for move files and the games
-// archived. No game data and no mail settings are kept here.
+// archived, the dialogs' sizes. No game data and no mail settings are kept here.
 class KorvaSettings {
 public:
     // Without a store nothing is remembered (tests and tools that must leave the player's
@@ -66,6 +67,10 @@ public:
     // The games the player archived, by their folders in the history (GameHistory::gameKey).
     QStringList archivedGames() const;
     void setArchivedGames(const QStringList& games);
+
+    // The size a dialog was last closed at, by its class name; invalid until then.
+    QSize dialogSize(const QString& dialog) const;
+    void setDialogSize(const QString& dialog, const QSize& size);
 
 private:
     std::unique_ptr<QSettings> store_;

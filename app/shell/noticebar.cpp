@@ -4,6 +4,7 @@
 #include "base/untrustedtext.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -46,14 +47,39 @@ void NoticeBar::showNotice(const QString& text, int milliseconds) {
         clearNotice();
         return;
     }
+    setClick({});
     message_->setText(untrustedtext::forLines(text)); // it may name a file
     verdict_->clear();
     quote_->setQuote({});
     showParts(milliseconds);
 }
 
+void NoticeBar::showNotice(const QString& text, int milliseconds, std::function<void()> onClick) {
+    showNotice(text, milliseconds);
+    if (!text.isEmpty())
+        setClick(std::move(onClick));
+}
+
+void NoticeBar::setClick(std::function<void()> onClick) {
+    onClick_ = std::move(onClick);
+    setAttribute(Qt::WA_TransparentForMouseEvents, !onClick_);
+    if (onClick_)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+}
+
+void NoticeBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (!onClick_ || event->button() != Qt::LeftButton)
+        return QFrame::mouseReleaseEvent(event);
+    const std::function<void()> act = std::move(onClick_);
+    clearNotice();
+    act();
+}
+
 void NoticeBar::showVerdict(Trust trust, const QString& verdict, const QString& quote,
                             int milliseconds) {
+    setClick({});
     message_->clear();
     verdict_->setTrust(trust);
     verdict_->setText(verdict);
@@ -76,6 +102,7 @@ void NoticeBar::showParts(int milliseconds) {
 
 void NoticeBar::clearNotice() {
     expiry_.stop();
+    setClick({});
     message_->clear();
     verdict_->clear();
     quote_->setQuote({});

@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QTimer>
 
+#include <functional>
+
 class QuotedText;
 
 // A short notice across the top of the map: what the program wants the player to know
@@ -21,6 +23,9 @@ public:
 
     // A time of 0 keeps the notice until it is cleared or replaced.
     void showNotice(const QString& text, int milliseconds = 0);
+    // A notice that a click acts on: it takes that click (the others let it through to the
+    // map), goes and runs `onClick`.
+    void showNotice(const QString& text, int milliseconds, std::function<void()> onClick);
     // Korva's word on the dice, with what the file said below it as a quotation.
     void showVerdict(Trust trust, const QString& verdict, const QString& quote,
                      int milliseconds = 0);
@@ -30,13 +35,16 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void showParts(int milliseconds);
     void place();
+    void setClick(std::function<void()> onClick);
 
     PlainLabel* message_ = nullptr;
     TrustLabel* verdict_ = nullptr;
     QuotedText* quote_ = nullptr;
     QTimer expiry_;
+    std::function<void()> onClick_;
 };

@@ -1,5 +1,7 @@
 #include "app/shell/prompts.h"
 
+#include "app/shell/plaintext.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -59,6 +61,17 @@ QMessageBox::StandardButton QtPrompts::askSaveChanges() {
         QCoreApplication::translate("Prompts", "This turn has changes that are not saved.\n"
                                                "Save them first?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+}
+
+bool QtPrompts::askReplace(const QString& name) {
+    // A file's name is shown as it is, never read as markup.
+    QMessageBox box(QMessageBox::Question, kTitle,
+                    QCoreApplication::translate("Prompts", "%1 already exists.\nReplace it?")
+                        .arg(plaintext::name(name)),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString QtPrompts::chooseSaveFile(const QString& folder, const QString& proposedName) {

@@ -26,6 +26,8 @@ public:
     // there, which the player may change.
     virtual QString chooseSaveFile(const QString& folder, const QString& proposedName) = 0;
     virtual QString chooseOpenFile(const QString& folder) = 0;
+    // Whether to replace the file `name`, which exists; No by default.
+    virtual bool askReplace(const QString& name) = 0;
     // A message box titled "Korva" with an OK button and the exclamation icon.
     virtual void showWarning(const QString& text) = 0;
     // Runs a dialog modally and answers its result (QDialog::Accepted or Rejected).
@@ -45,6 +47,7 @@ public:
     QMessageBox::StandardButton askSaveChanges() override;
     QString chooseSaveFile(const QString& folder, const QString& proposedName) override;
     QString chooseOpenFile(const QString& folder) override;
+    bool askReplace(const QString& name) override;
     void showWarning(const QString& text) override;
     int execDialog(QDialog& dialog) override;
 

@@ -1,5 +1,6 @@
 #include "app/turn/turnlistmodel.h"
 
+#include "app/shell/hextext.h"
 #include "app/shell/plaintext.h"
 
 #include "base/untrustedtext.h"
@@ -24,7 +25,7 @@ const ZeKCounterInitStruct* rowOf(int counter) {
 }
 
 QString hexText(int hex) {
-    return win1252::toUnicode(movereport::shortLabel(hex));
+    return hextext::shortLabel(hex);
 }
 
 // "2/0" as the report writes a state; with an arrow when the turn changed it.

@@ -15,6 +15,7 @@
 #include "app/play/editsdock.h"
 #include "app/play/playfeature.h"
 #include "app/shell/commandtable.h"
+#include "app/shell/dialogfit.h"
 #include "app/shell/featurecontext.h"
 #include "app/shell/korvasettings.h"
 #include "app/shell/noticebar.h"
@@ -40,8 +41,10 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <ctime>
 
@@ -66,6 +69,8 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     // tool bars and docks where they were, every dock made by now.
     windowplacement::restore(*this, settings_->windowPlace());
     restoreState(settings_->windowState());
+    dialogFit_ = new DialogFit(*settings_, this);
+    qApp->installEventFilter(dialogFit_);
     mapFeature_->restoreView();
     // A replay never outlives its run: its bar comes back hidden, whatever was remembered.
     turn_->replayBar().hide();
@@ -79,6 +84,7 @@ TMainForm::~TMainForm() {
     // QWidget's destructor hides the docks and moves the keyboard after this part of the
     // window has gone, and both are told: nothing here may hear them then.
     disconnect(qApp, nullptr, this, nullptr);
+    delete dialogFit_; // it keeps the sizes in the settings, gone before the dialogs are
     for (QDockWidget* dock : findChildren<QDockWidget*>())
         dock->disconnect(this);
     FormDestroy();
@@ -116,7 +122,6 @@ void TMainForm::setUpControls() {
     // The speed bar keeps its fixed layout; commands beyond it go on a tool bar of their own.
     bKorvaToolBar_ = new QToolBar(tr("Korva"), this);
     bKorvaToolBar_->setObjectName(QStringLiteral("bKorvaToolBar"));
-    bKorvaToolBar_->setAccessibleName(tr("Korva tool bar"));
     bKorvaToolBar_->setIconSize(QSize(20, 20));
     bKorvaToolBar_->setFloatable(false);
     addToolBar(Qt::TopToolBarArea, bKorvaToolBar_);
@@ -228,6 +233,14 @@ void TMainForm::placeFeatures() {
     turn_->toolBar().addAction(commands_->action(Command::TurnEdits));
     addToolBar(Qt::TopToolBarArea, &turn_->toolBar());
     addToolBar(Qt::TopToolBarArea, &turn_->replayBar());
+    // A screen reader names each bar and the button that holds what a narrow window hides.
+    for (QToolBar* bar : findChildren<QToolBar*>()) {
+        bar->setAccessibleName(tr("%1 tool bar").arg(bar->windowTitle()));
+        for (QToolButton* more : bar->findChildren<QToolButton*>(
+                 QStringLiteral("qt_toolbar_ext_button"), Qt::FindDirectChildrenOnly))
+            more->setAccessibleName(tr("More of the %1 tool bar").arg(bar->windowTitle()));
+    }
+    statusBar()->setAccessibleName(tr("Status bar"));
     for (QDockWidget* dock :
          {static_cast<QDockWidget*>(&turn_->turnListDock()), &mapFeature_->overviewDock(),
           static_cast<QDockWidget*>(&find_->orderOfBattleDock()),

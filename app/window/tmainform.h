@@ -20,6 +20,7 @@ namespace Ui {
 class TMainForm;
 }
 class CommandTable;
+class DialogFit;
 class ExportFeature;
 class FilesFeature;
 class FindFeature;
@@ -128,6 +129,7 @@ private:
     MainFormSetup setup_;
     std::unique_ptr<Prompts> prompts_;
     std::unique_ptr<KorvaSettings> settings_;
+    DialogFit* dialogFit_ = nullptr;
     std::unique_ptr<Session> session_;
     MapView* mapView_ = nullptr;
     NoticeBar* noticeBar_ = nullptr;

@@ -41,6 +41,9 @@ public:
     // Runs instead of each modal dialog; answers its result.
     std::function<int(QDialog&)> dialogScript = [](QDialog&) { return int(QDialog::Rejected); };
     QStringList warnings;
+    // The files the player was asked to replace, and the answers (No once they run out).
+    QStringList replaceAsked;
+    std::deque<bool> replaceAnswers;
     // The folder each file dialog was asked to start in, in order, and the names Save
     // proposed.
     QStringList dialogFolders;
@@ -66,6 +69,10 @@ public:
     QString chooseOpenFile(const QString& folder) override {
         dialogFolders << folder;
         return take(openFiles);
+    }
+    bool askReplace(const QString& name) override {
+        replaceAsked << name;
+        return take(replaceAnswers);
     }
     void showWarning(const QString& text) override { warnings << text; }
     int execDialog(QDialog& dialog) override {

@@ -35,6 +35,8 @@ private slots:
     void verifyTheirRolls();
     void infoOfAFile_data();
     void infoOfAFile();
+    void infoInTheLanguage_data();
+    void infoInTheLanguage();
     void gamesOfTheHistory();
     void refusedFiles_data();
     void refusedFiles();
@@ -53,15 +55,18 @@ private:
         QByteArray out;
         QByteArray err;
     };
-    static Run korva(const QStringList& arguments, const QString& dataHome = {}) {
+    static Run korva(const QStringList& arguments, const QString& dataHome = {},
+                     const QString& language = {}) {
         QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         if (!dataHome.isEmpty()) {
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
             environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
                                dataHome + QStringLiteral("/config"));
-            process.setProcessEnvironment(environment);
         }
+        if (!language.isEmpty())
+            environment.insert(QStringLiteral("LANGUAGE"), language);
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(KORVA_PROGRAM), arguments);
         process.waitForFinished(60000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -419,6 +424,28 @@ void TestCommandLine::infoOfAFile() {
     const QByteArray newGame = korva({QStringLiteral("--info"), file}).out;
     QVERIFY(newGame.contains("\nturn: 1\nto move: Allies\n"));
     QVERIFY(newGame.contains("\nwritten by: Korva " KORVA_VERSION "\n"));
+}
+
+void TestCommandLine::infoInTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("lines"); // a game, a player: the one word "none" in two genders
+    QTest::newRow("fr") << "fr" << QStringLiteral("partie: aucune\njoueur allié: aucun");
+    QTest::newRow("it") << "it" << QStringLiteral("partita: nessuna\ngiocatore alleati: nessuno");
+    QTest::newRow("de") << "de" << QStringLiteral("Partie: keine\nSpieler Alliierte: keiner");
+}
+
+void TestCommandLine::infoInTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, lines);
+    const QString file = dir_.filePath(QStringLiteral("bare.krv"));
+    write(file, encodeMoveFile(contents_));
+    const Run run = korva({QStringLiteral("--info"), file},
+                          dir_.filePath(QStringLiteral("language-data")), language);
+    QCOMPARE(run.status, 0);
+    const QString out = QString::fromUtf8(run.out);
+    for (const QString& line : lines.split(QLatin1Char('\n')))
+        QVERIFY2(out.contains(QLatin1Char('\n') + line + QLatin1Char('\n')) || out.startsWith(line),
+                 qPrintable(out));
 }
 
 void TestCommandLine::gamesOfTheHistory() {

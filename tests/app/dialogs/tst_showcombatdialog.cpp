@@ -36,9 +36,9 @@ void TestShowCombatDialog::layout_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("place"); // width -1: sized to its text
 
-    QTest::newRow("zLabel1") << "zLabel1" << QRect(8, 8, 37, 18);
+    QTest::newRow("zLabel1") << "zLabel1" << QRect(8, 8, -1, 18);
     QTest::newRow("bDieRoll") << "bDieRoll" << QRect(56, 8, -1, 18);
-    QTest::newRow("Button1") << "Button1" << QRect(104, 8, 625, 25);
+    QTest::newRow("Button1") << "Button1" << QRect(104, 8, 248, 25);
     QTest::newRow("bCommentLabel") << "bCommentLabel" << QRect(8, 43, -1, 18);
 }
 
@@ -61,7 +61,7 @@ void TestShowCombatDialog::layout() {
 void TestShowCombatDialog::opensWithItsCaptions() {
     TShowCombatDlg dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Korva : Roll Tide"));
-    QCOMPARE(dialog.size(), QSize(800, 99));
+    QCOMPARE(dialog.size(), QSize(360, 99));
     QCOMPARE(dialog.pos(), QPoint(18, 414));
     QCOMPARE(dialog.font().family(), QStringLiteral("Bookman Old Style"));
     QCOMPARE(dialog.font().pixelSize(), 11);
@@ -101,7 +101,7 @@ void TestShowCombatDialog::recordFillsTheCaptions() {
     QCOMPARE(shown->width(), shown->sizeHint().width());
     QCOMPARE(value->width(), value->sizeHint().width());
     QVERIFY(shown->geometry().right() < dialog.width());
-    QVERIFY(dialog.width() >= 800);
+    QVERIFY(dialog.width() >= 360);
 }
 
 void TestShowCombatDialog::recordsShowOneAfterAnother() {

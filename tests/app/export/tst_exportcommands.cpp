@@ -144,12 +144,17 @@ void TestExportCommands::pageShowsTheTurn() {
     const QString page = QString::fromUtf8(readAll(out));
     for (const QString& said :
          {QStringLiteral("<h1>Turn 3 · Axis to move</h1>"),
-          QStringLiteral("1 change, from the turn&#39;s start the file keeps"),
-          QStringLiteral("<td>UK 6 Armor XX</td><td>C73</td><td>E34</td>"),
-          QStringLiteral("<td>Combat, die 4</td><td>E34</td><td><q class=\"file\">Attack</q></td>"),
+          QStringLiteral(
+              "<td data-label=\"Unit\">UK 6 Armor XX</td><td data-label=\"From\">C73</td>"
+              "<td data-label=\"To\">E34</td>"),
+          QStringLiteral(
+              "<td data-label=\"Combat\">Combat, die 4</td><td data-label=\"Combat hex\">E34</td>"
+              "<td data-label=\"Comment\"><q class=\"file\">Attack</q></td>"),
           QStringLiteral("<span class=\"verdict\">Their dice: rolls not verifiable"),
           QStringLiteral("<div class=\"note\">Go on</div>")})
         QVERIFY2(page.contains(said), qPrintable(said));
+    // A marker that is not there says nothing.
+    QVERIFY(page.contains(QStringLiteral("<td data-label=\"Marker\"></td>")));
     // Measured from the file the player sent: the move starts where it stood there.
     MoveFileContents earlier = contents_;
     earlier.counters[0] = CounterRecord{250, 250, 0, 0};
@@ -162,7 +167,12 @@ void TestExportCommands::pageShowsTheTurn() {
         korva({QStringLiteral("--export-turn"), file, out, QStringLiteral("--since"), earlierFile})
             .status,
         0);
-    QVERIFY(readAll(out).contains("1 change, since your file mine.krv"));
+    // The page is for others: no words addressed to the player who made it.
+    const QString since = QString::fromUtf8(readAll(out));
+    QVERIFY(since.contains(QStringLiteral("<td data-label=\"From\">D54</td>")));
+    QString words = since;
+    words.remove(QRegularExpression(QStringLiteral("base64,[^\"]*")));
+    QVERIFY2(!words.contains(QStringLiteral("your"), Qt::CaseInsensitive), qPrintable(words));
 }
 
 void TestExportCommands::animationHasAFramePerFile() {

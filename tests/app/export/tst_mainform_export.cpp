@@ -30,6 +30,7 @@ private slots:
     void pictureIsWhatRenderDraws();
     void partInViewIsThatPartOfTheMap();
     void aStoppedOrFailedPictureLeavesNothing();
+    void pictureDialogShowsWhatItWrites();
     void pageOfTheTurnShown();
     void animationOfTheKeptGame();
     void animationFollowsTheGameNotTheOpens();
@@ -180,6 +181,54 @@ void TestMainFormExport::aStoppedOrFailedPictureLeavesNothing() {
              QStringList{QStringLiteral("filler")});
 }
 
+void TestMainFormExport::pictureDialogShowsWhatItWrites() {
+    // A view wider than the map at 100%: the part in view ends where the map does.
+    MainFormHarness h;
+    h.form->resize(1900, 700);
+    h.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+    QVERIFY(h.form->files().OpenMove(turn_));
+    QTemporaryDir folder;
+    const QString taken = folder.filePath(QStringLiteral("taken.png"));
+    QFile old(taken);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    QString proposed;
+    QString shownSize;
+    QString path;
+    h.prompts->dialogScript = [&](QDialog& dialog) {
+        auto& picture = dynamic_cast<PictureDialog&>(dialog);
+        proposed = picture.path();
+        picture.setChoice({false, 1.0, false});
+        shownSize = picture.findChild<QLabel*>(QStringLiteral("bExportSize"))->text();
+        picture.pathField().setPath(path);
+        return int(QDialog::Accepted);
+    };
+    path = folder.filePath(QStringLiteral("part.png"));
+    h.form->commands().action(Command::ExportPicture)->trigger();
+    const QImage written(path);
+    QVERIFY(!written.isNull());
+    QCOMPARE(shownSize,
+             QStringLiteral("%1 × %2 pixels").arg(written.width()).arg(written.height()));
+    QCOMPARE(written.width(), h.form->game().mapPicture().width());
+
+    // An existing file is replaced only when the player agrees.
+    path = taken;
+    h.form->commands().action(Command::ExportPicture)->trigger();
+    QCOMPARE(h.prompts->replaceAsked, QStringList{QStringLiteral("taken.png")});
+    QCOMPARE(readAll(taken), QByteArray("old"));
+    h.prompts->replaceAnswers = {true};
+    h.form->commands().action(Command::ExportPicture)->trigger();
+    QVERIFY(!QImage(taken).isNull());
+    // Now that a picture of the game's own name exists, the next one is proposed beside it.
+    const QString first = proposed;
+    QVERIFY(QFile::copy(taken, first));
+    h.form->commands().action(Command::ExportPicture)->trigger();
+    QVERIFY2(proposed != first && proposed.endsWith(QStringLiteral(" (2).png")),
+             qPrintable(proposed));
+    QFile::remove(first);
+}
+
 void TestMainFormExport::pageOfTheTurnShown() {
     MainFormHarness h;
     QVERIFY(h.form->files().OpenMove(turn_));
@@ -187,8 +236,7 @@ void TestMainFormExport::pageOfTheTurnShown() {
     QVERIFY(h.form->exports().exportTurnPage(path).written);
     const QString page = QString::fromUtf8(readAll(path));
     const TurnListModel& list = h.form->turn().turnListDock().model();
-    QVERIFY(
-        page.contains(QStringLiteral("<td>%1</td>").arg(list.data(list.index(0, 0)).toString())));
+    QVERIFY(page.contains(QStringLiteral(">%1</td>").arg(list.data(list.index(0, 0)).toString())));
     for (const QString& said :
          {QStringLiteral("<q class=\"file\">&lt;b&gt;Over&lt;/b&gt; the river</q>"),
           QStringLiteral("<div class=\"note\">Your move &amp; mine</div>"),

@@ -237,6 +237,15 @@ void TestMainFormGames::watchedFolderTellsOfNewMoves() {
     // Nothing in the folder was touched.
     QCOMPARE(QDir(downloads).entryList(QDir::Files),
              QStringList{QStringLiteral("salerno2_answer.krv")});
+    // Without a notification service the notice says what to press, and a click opens it.
+    const QString gamesKey =
+        h.form->commands().action(Command::Games)->shortcut().toString(QKeySequence::NativeText);
+    QVERIFY2(
+        h.form->noticeBar().notice().endsWith(
+            QStringLiteral("Click here to open it, or press %1 for the games list.").arg(gamesKey)),
+        qPrintable(h.form->noticeBar().notice()));
+    QTest::mouseClick(&h.form->noticeBar(), Qt::LeftButton);
+    QCOMPARE(h.form->session().fileName(), downloads + QStringLiteral("/salerno2_answer.krv"));
 }
 
 void TestMainFormGames::startPageOffersTheGames() {

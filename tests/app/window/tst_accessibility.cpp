@@ -9,6 +9,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 
 #ifdef KORVA_ACCESSIBILITY_SWITCH
 #include <QtGui/private/qguiapplication_p.h>
@@ -24,6 +28,8 @@ private slots:
     void everyControlIsNamed();
     void cursorIsAnnounced_data();
     void cursorIsAnnounced();
+    void partsNamedByWhatTheySay();
+    void foundHexIsAnnounced();
 };
 
 namespace {
@@ -155,6 +161,52 @@ void TestAccessibility::cursorIsAnnounced() {
     if (!listening)
         QSKIP("Qt's accessibility cannot be switched on in this build: names checked only");
     QCOMPARE(announcements, QStringList{announced});
+}
+
+void TestAccessibility::partsNamedByWhatTheySay() {
+    MainFormHarness h;
+    h.form->resize(810, 574);
+    h.form->show();
+    h.form->commands().action(Command::Find)->trigger();
+    h.hover(0);
+    // The status bar's sections say where the pointer is; each tells what it is too.
+    QStatusBar& status = *h.form->statusBar();
+    QCOMPARE(nameOf(status), QStringLiteral("Status bar"));
+    auto* hex = status.findChild<QLabel*>(QStringLiteral("bStatusPanel1"));
+    QCOMPARE(nameOf(*hex), QStringLiteral("Hex : A12"));
+    QCOMPARE(hex->accessibleDescription(), QStringLiteral("Hex"));
+    // Find's clear button, and the button each tool bar keeps for what does not fit.
+    auto* find = h.form->findChild<QLineEdit*>(QStringLiteral("bFindEdit"));
+    const QList<QToolButton*> clear = find->findChildren<QToolButton*>();
+    QCOMPARE(clear.size(), 1);
+    QCOMPARE(nameOf(*clear.first()), QStringLiteral("Clear the search"));
+    QStringList bars;
+    for (QToolBar* bar : h.form->findChildren<QToolBar*>()) {
+        auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+        QVERIFY(more);
+        bars << bar->accessibleName() + QStringLiteral(": ") + nameOf(*more);
+    }
+    bars.sort();
+    QCOMPARE(bars,
+             (QStringList{QStringLiteral("Korva tool bar: More of the Korva tool bar"),
+                          QStringLiteral("Replay tool bar: More of the Replay tool bar"),
+                          QStringLiteral("The turn tool bar: More of the The turn tool bar")}));
+}
+
+void TestAccessibility::foundHexIsAnnounced() {
+    MainFormHarness h;
+    h.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+    const int hex = hexgrid::hexIndexOf(6, 9);
+    h.place(1, hex);
+    h.rebuild();
+    h.form->commands().action(Command::Find)->trigger();
+    auto* find = h.form->findChild<QLineEdit*>(QStringLiteral("bFindEdit"));
+    find->setText(QStringLiteral("UK 6 Armor"));
+    QTest::keyClick(find, Qt::Key_Return);
+    // The map takes the keyboard named for the hex found, not as "Map".
+    QTRY_VERIFY(h.map().hasFocus());
+    QCOMPARE(nameOf(h.map()), QStringLiteral("Hex : G18, UK 6 Armor XX, yet to move"));
 }
 
 QTEST_MAIN(TestAccessibility)
