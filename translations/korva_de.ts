@@ -610,6 +610,14 @@
         <source>unusual: 1 in %1 fair dice would be this uneven</source>
         <translation>ungewöhnlich: nur 1 von %1 fairen Würfeln wäre so ungleichmäßig</translation>
     </message>
+    <message>
+        <source>a little uneven, within what fair dice do</source>
+        <translation>etwas ungleichmäßig, im Rahmen dessen, was faire Würfel tun</translation>
+    </message>
+    <message>
+        <source>unusual: less than 1 in 10^15 fair dice would be this uneven</source>
+        <translation>ungewöhnlich: weniger als 1 von 10^15 fairen Würfeln wäre so ungleichmäßig</translation>
+    </message>
 </context>
 <context>
     <name>DiceStore</name>
@@ -1072,6 +1080,28 @@
         <source>die %1</source>
         <translation>Würfel %1</translation>
     </message>
+    <message>
+        <source>Verified: %1</source>
+        <translation>Bestätigt: %1</translation>
+    </message>
+    <message>
+        <source>Not verified: %1</source>
+        <translation>Nicht bestätigt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln roll(s) that the files list but no combat of theirs accounts for were left out.</source>
+        <translation>
+            <numerusform>%Ln Wurf, den die Dateien nennen, zu dem aber kein Kampf des Gegners gehört, wurde nicht gezählt.</numerusform>
+            <numerusform>%Ln Würfe, die die Dateien nennen, zu denen aber kein Kampf des Gegners gehört, wurden nicht gezählt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln further roll(s) were not read: the log reads at most %1.</source>
+        <translation>
+            <numerusform>%Ln weiterer Wurf wurde nicht gelesen: das Protokoll liest höchstens %1.</numerusform>
+            <numerusform>%Ln weitere Würfe wurden nicht gelesen: das Protokoll liest höchstens %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameDiceDialog</name>
@@ -1082,6 +1112,10 @@
     <message>
         <source>Every roll of the game</source>
         <translation>Jeder Wurf der Partie</translation>
+    </message>
+    <message>
+        <source>Reading the game&apos;s dice from its history…</source>
+        <translation>Die Würfel der Partie werden aus ihrem Verlauf gelesen…</translation>
     </message>
 </context>
 <context>
@@ -2009,6 +2043,20 @@ Replace it?</source>
         <translation>%1 gibt es schon.
 Ersetzen?</translation>
     </message>
+    <message>
+        <source>You saved this file yourself, and it shows no move of its turn: most likely you ended your turn in it, and the move is your opponent&apos;s.
+Ending the turn again hands the move back to you, and your opponent&apos;s answer to this file will no longer fit the game.</source>
+        <translation>Diese Datei haben Sie selbst gespeichert, und sie zeigt keine Bewegung ihres Zuges: wahrscheinlich haben Sie darin Ihren Zug beendet, und Ihr Gegner ist am Zug.
+Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ihres Gegners auf diese Datei passt nicht mehr zur Partie.</translation>
+    </message>
+    <message>
+        <source>End the turn again</source>
+        <translation>Zug noch einmal beenden</translation>
+    </message>
+    <message>
+        <source>Save, the move stays theirs</source>
+        <translation>Speichern, der Gegner bleibt am Zug</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -2424,6 +2472,10 @@ Ersetzen?</translation>
         <source>roll %1</source>
         <translation>Wurf %1</translation>
     </message>
+    <message>
+        <source>The dice ledger %1 holds roll %2 of this turn, more than a move file can list: its rolls of this turn were not taken.</source>
+        <translation>Das Würfelbuch %1 enthält Wurf %2 dieses Zuges, mehr als eine Zugdatei aufführen kann: seine Würfe dieses Zuges wurden nicht übernommen.</translation>
+    </message>
 </context>
 <context>
     <name>TurnFeature</name>
@@ -2772,6 +2824,29 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
     <message>
         <source>there is not enough memory for the animation</source>
         <translation>für die Animation reicht der Speicher nicht</translation>
+    </message>
+</context>
+<context>
+    <name>WitnessRecord</name>
+    <message>
+        <source>a witnessed roll has %1 bytes, not %2</source>
+        <translation>ein bezeugter Wurf hat %1 Bytes, nicht %2</translation>
+    </message>
+    <message>
+        <source>a witnessed roll is of a form this Korva does not know</source>
+        <translation>ein bezeugter Wurf hat eine Form, die dieses Korva nicht kennt</translation>
+    </message>
+    <message>
+        <source>a witnessed roll has number %1 and die %2</source>
+        <translation>ein bezeugter Wurf hat die Nummer %1 und den Würfel %2</translation>
+    </message>
+    <message>
+        <source>its witnessed rolls end inside their count</source>
+        <translation>seine bezeugten Würfe enden mitten in ihrer Anzahl</translation>
+    </message>
+    <message>
+        <source>its witnessed rolls count %1 in %2 bytes</source>
+        <translation>seine bezeugten Würfe zählen %1 in %2 Bytes</translation>
     </message>
 </context>
 <context>

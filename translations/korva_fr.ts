@@ -610,6 +610,14 @@
         <source>unusual: 1 in %1 fair dice would be this uneven</source>
         <translation>inhabituel&#xa0;: 1 dé honnête sur %1 serait aussi inégal</translation>
     </message>
+    <message>
+        <source>a little uneven, within what fair dice do</source>
+        <translation>un peu inégal, dans les limites de ce que font des dés honnêtes</translation>
+    </message>
+    <message>
+        <source>unusual: less than 1 in 10^15 fair dice would be this uneven</source>
+        <translation>inhabituel&#xa0;: moins d&apos;1 dé honnête sur 10^15 serait aussi inégal</translation>
+    </message>
 </context>
 <context>
     <name>DiceStore</name>
@@ -1072,6 +1080,28 @@
         <source>die %1</source>
         <translation>dé %1</translation>
     </message>
+    <message>
+        <source>Verified: %1</source>
+        <translation>Vérifiés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Not verified: %1</source>
+        <translation>Non vérifiés&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln roll(s) that the files list but no combat of theirs accounts for were left out.</source>
+        <translation>
+            <numerusform>%Ln jet que les fichiers listent mais qu&apos;aucun de leurs combats n&apos;explique a été écarté.</numerusform>
+            <numerusform>%Ln jets que les fichiers listent mais qu&apos;aucun de leurs combats n&apos;explique ont été écartés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln further roll(s) were not read: the log reads at most %1.</source>
+        <translation>
+            <numerusform>%Ln jet de plus n&apos;a pas été lu&#xa0;: le journal en lit au plus %1.</numerusform>
+            <numerusform>%Ln jets de plus n&apos;ont pas été lus&#xa0;: le journal en lit au plus %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameDiceDialog</name>
@@ -1082,6 +1112,10 @@
     <message>
         <source>Every roll of the game</source>
         <translation>Tous les jets de la partie</translation>
+    </message>
+    <message>
+        <source>Reading the game&apos;s dice from its history…</source>
+        <translation>Lecture des dés de la partie dans son historique…</translation>
     </message>
 </context>
 <context>
@@ -2009,6 +2043,20 @@ Replace it?</source>
         <translation>%1 existe déjà.
 Le remplacer&#xa0;?</translation>
     </message>
+    <message>
+        <source>You saved this file yourself, and it shows no move of its turn: most likely you ended your turn in it, and the move is your opponent&apos;s.
+Ending the turn again hands the move back to you, and your opponent&apos;s answer to this file will no longer fit the game.</source>
+        <translation>Vous avez enregistré ce fichier vous-même, et il ne montre aucun mouvement de son tour&#xa0;: vous y avez très probablement fini votre tour, et la main est à votre adversaire.
+Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adversaire à ce fichier ne correspondra plus à la partie.</translation>
+    </message>
+    <message>
+        <source>End the turn again</source>
+        <translation>Finir le tour à nouveau</translation>
+    </message>
+    <message>
+        <source>Save, the move stays theirs</source>
+        <translation>Enregistrer, la main reste à l&apos;adversaire</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -2424,6 +2472,10 @@ Le remplacer&#xa0;?</translation>
         <source>roll %1</source>
         <translation>jet %1</translation>
     </message>
+    <message>
+        <source>The dice ledger %1 holds roll %2 of this turn, more than a move file can list: its rolls of this turn were not taken.</source>
+        <translation>Le registre des dés %1 contient le jet %2 de ce tour, plus qu&apos;un fichier de coup ne peut en lister&#xa0;: ses jets de ce tour n&apos;ont pas été repris.</translation>
+    </message>
 </context>
 <context>
     <name>TurnFeature</name>
@@ -2772,6 +2824,29 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
     <message>
         <source>there is not enough memory for the animation</source>
         <translation>la mémoire ne suffit pas pour l&apos;animation</translation>
+    </message>
+</context>
+<context>
+    <name>WitnessRecord</name>
+    <message>
+        <source>a witnessed roll has %1 bytes, not %2</source>
+        <translation>un jet attesté a %1 octets, pas %2</translation>
+    </message>
+    <message>
+        <source>a witnessed roll is of a form this Korva does not know</source>
+        <translation>un jet attesté a une forme que ce Korva ne connaît pas</translation>
+    </message>
+    <message>
+        <source>a witnessed roll has number %1 and die %2</source>
+        <translation>un jet attesté a le numéro %1 et le dé %2</translation>
+    </message>
+    <message>
+        <source>its witnessed rolls end inside their count</source>
+        <translation>ses jets attestés se terminent au milieu de leur nombre</translation>
+    </message>
+    <message>
+        <source>its witnessed rolls count %1 in %2 bytes</source>
+        <translation>ses jets attestés comptent %1 en %2 octets</translation>
     </message>
 </context>
 <context>

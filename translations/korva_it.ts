@@ -610,6 +610,14 @@
         <source>unusual: 1 in %1 fair dice would be this uneven</source>
         <translation>insolito: 1 dado onesto su %1 sarebbe così irregolare</translation>
     </message>
+    <message>
+        <source>a little uneven, within what fair dice do</source>
+        <translation>un po&apos; irregolare, entro ciò che fanno dadi onesti</translation>
+    </message>
+    <message>
+        <source>unusual: less than 1 in 10^15 fair dice would be this uneven</source>
+        <translation>insolito: meno di 1 dado onesto su 10^15 sarebbe così irregolare</translation>
+    </message>
 </context>
 <context>
     <name>DiceStore</name>
@@ -1072,6 +1080,28 @@
         <source>die %1</source>
         <translation>dado %1</translation>
     </message>
+    <message>
+        <source>Verified: %1</source>
+        <translation>Verificati: %1</translation>
+    </message>
+    <message>
+        <source>Not verified: %1</source>
+        <translation>Non verificati: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln roll(s) that the files list but no combat of theirs accounts for were left out.</source>
+        <translation>
+            <numerusform>%Ln tiro elencato nei file ma che nessun loro combattimento giustifica è stato escluso.</numerusform>
+            <numerusform>%Ln tiri elencati nei file ma che nessun loro combattimento giustifica sono stati esclusi.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln further roll(s) were not read: the log reads at most %1.</source>
+        <translation>
+            <numerusform>%Ln altro tiro non è stato letto: il registro ne legge al massimo %1.</numerusform>
+            <numerusform>Altri %Ln tiri non sono stati letti: il registro ne legge al massimo %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameDiceDialog</name>
@@ -1082,6 +1112,10 @@
     <message>
         <source>Every roll of the game</source>
         <translation>Ogni tiro della partita</translation>
+    </message>
+    <message>
+        <source>Reading the game&apos;s dice from its history…</source>
+        <translation>Lettura dei dadi della partita dalla sua cronologia…</translation>
     </message>
 </context>
 <context>
@@ -2009,6 +2043,20 @@ Replace it?</source>
         <translation>%1 esiste già.
 Sostituirlo?</translation>
     </message>
+    <message>
+        <source>You saved this file yourself, and it shows no move of its turn: most likely you ended your turn in it, and the move is your opponent&apos;s.
+Ending the turn again hands the move back to you, and your opponent&apos;s answer to this file will no longer fit the game.</source>
+        <translation>Questo file l&apos;avete salvato voi, e non mostra nessun movimento del suo turno: molto probabilmente vi avete concluso il vostro turno, e la mossa spetta all&apos;avversario.
+Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;avversario a questo file non si adatterà più alla partita.</translation>
+    </message>
+    <message>
+        <source>End the turn again</source>
+        <translation>Concludi di nuovo il turno</translation>
+    </message>
+    <message>
+        <source>Save, the move stays theirs</source>
+        <translation>Salva, la mossa resta all&apos;avversario</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -2424,6 +2472,10 @@ Sostituirlo?</translation>
         <source>roll %1</source>
         <translation>tiro %1</translation>
     </message>
+    <message>
+        <source>The dice ledger %1 holds roll %2 of this turn, more than a move file can list: its rolls of this turn were not taken.</source>
+        <translation>Il registro dei dadi %1 contiene il tiro %2 di questo turno, più di quanti un file di mossa possa elencare: i suoi tiri di questo turno non sono stati presi.</translation>
+    </message>
 </context>
 <context>
     <name>TurnFeature</name>
@@ -2772,6 +2824,29 @@ Allega a mano %1 e %2; si trovano in
     <message>
         <source>there is not enough memory for the animation</source>
         <translation>non c&apos;è memoria sufficiente per l&apos;animazione</translation>
+    </message>
+</context>
+<context>
+    <name>WitnessRecord</name>
+    <message>
+        <source>a witnessed roll has %1 bytes, not %2</source>
+        <translation>un tiro testimoniato ha %1 byte, non %2</translation>
+    </message>
+    <message>
+        <source>a witnessed roll is of a form this Korva does not know</source>
+        <translation>un tiro testimoniato ha una forma che questo Korva non conosce</translation>
+    </message>
+    <message>
+        <source>a witnessed roll has number %1 and die %2</source>
+        <translation>un tiro testimoniato ha il numero %1 e il dado %2</translation>
+    </message>
+    <message>
+        <source>its witnessed rolls end inside their count</source>
+        <translation>i suoi tiri testimoniati finiscono a metà del loro conteggio</translation>
+    </message>
+    <message>
+        <source>its witnessed rolls count %1 in %2 bytes</source>
+        <translation>i suoi tiri testimoniati sono %1 in %2 byte</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,12 @@
 
 namespace {
 
+// A count for %Ln, which takes an int. (Kept out of the translate() calls: lupdate's parser
+// loops on a template argument list inside one.)
+int countOf(std::size_t count) {
+    return int(std::min<std::size_t>(count, INT_MAX));
+}
+
 Side otherSide(Side side) {
     return side == Side::First ? Side::Second : Side::First;
 }
@@ -100,14 +106,12 @@ QString gamedicetext::leftOutText(const GameDiceLog& log) {
         notes << QCoreApplication::translate("GameDice",
                                              "%Ln roll(s) that the files list but no combat of "
                                              "theirs accounts for were left out.",
-                                             nullptr,
-                                             int(std::min<std::size_t>(log.leftOut, INT_MAX)));
+                                             nullptr, countOf(log.leftOut));
     if (log.notRead > 0)
         notes << QCoreApplication::translate("GameDice",
                                              "%Ln further roll(s) were not read: the log reads at "
                                              "most %1.",
-                                             nullptr,
-                                             int(std::min<std::size_t>(log.notRead, INT_MAX)))
+                                             nullptr, countOf(log.notRead))
                      .arg(QLocale().toString(qulonglong(GameDiceLog::kMaxRolls)));
     return notes.join(QLatin1Char(' '));
 }
