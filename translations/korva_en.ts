@@ -50,14 +50,14 @@
     <message numerus="yes">
         <source>%Ln roll(s) that the files list but no combat of theirs accounts for were left out.</source>
         <translation>
-            <numerusform>The one roll that the files list but no combat of theirs accounts for was left out.</numerusform>
+            <numerusform>%Ln roll that the files list but no combat of theirs accounts for was left out.</numerusform>
             <numerusform>%Ln rolls that the files list but no combat of theirs accounts for were left out.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln further roll(s) were not read: the log reads at most %1.</source>
         <translation>
-            <numerusform>One further roll was not read: the log reads at most %1.</numerusform>
+            <numerusform>%Ln further roll was not read: the log reads at most %1.</numerusform>
             <numerusform>%Ln further rolls were not read: the log reads at most %1.</numerusform>
         </translation>
     </message>
