@@ -3,6 +3,7 @@
 // yet, against reading the 200 newest copies alone. The bar: under 300 ms. With /1, the
 // verdict on each opponent's last dice too, as korva --games prints it (the window shows the
 // list at once and checks the dice after).
+#include "bench/common/temporaryhome.h"
 #include "dice/dicedraw.h"
 #include "game/turnorder.h"
 #include "history/gamelist.h"
@@ -137,6 +138,7 @@ BENCHMARK(BM_ListTheGames)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
+    TemporaryHome home;
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     fixture();
