@@ -5,24 +5,27 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test
 
-echo "=== format: every C++ file as .clang-format lays it out"
+# Each phase says when it started, so a slow one shows in the log.
+phase() { echo "=== $* (at ${SECONDS} s)"; }
+
+phase "format: every C++ file as .clang-format lays it out"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 passed=0
 for preset in default asan; do
-    echo "=== $preset: configure and build"
+    phase "$preset: configure and build"
     # The optimised build makes the benchmarks too (they are optional only for playing).
     bench=()
     [ "$preset" = default ] && bench=(-DKORVA_BENCH=ON)
     cmake --preset "$preset" "${bench[@]}" >/dev/null
     cmake --build --preset "$preset"
-    echo "=== $preset: tests"
+    phase "$preset: tests"
     ctest --preset "$preset" | tee "build/$preset-ctest.log"
     passed=$((passed + $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' \
         "build/$preset-ctest.log")))
 done
 
-echo "=== package: the staged install, the .deb and the installed program"
+phase "package: the staged install, the .deb and the installed program"
 packaged=0
 check() { # check DESCRIPTION COMMAND...: one counted check; the first failure ends the run
     local what=$1
@@ -73,7 +76,7 @@ check "dpkg's triggers registered the desktop entry" \
 $as_root dpkg -r korva >/dev/null
 echo "package: $packaged passed, 0 failed"
 
-echo "=== fuzz: build and a short run of each target"
+phase "fuzz: build and a short run of each target"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target fuzzers
 mkdir -p build/fuzz/corpus
@@ -94,4 +97,5 @@ while read -r target; do
     fuzzed=$((fuzzed + 1))
 done < <(find build/fuzz -type f -executable -name 'fuzz_*' | sort)
 echo "fuzz: $fuzzed passed, 0 failed"
+phase "done"
 echo "all: $((passed + packaged + fuzzed)) passed, 0 failed"

@@ -1,3 +1,4 @@
+#include "bench/common/temporaryhome.h"
 #include "board/mapboard.h"
 #include "counters/countermgr.h"
 #include "game/game.h"
@@ -79,4 +80,4 @@ BENCHMARK(BM_RebuildAndRedrawAll)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+KORVA_BENCHMARK_MAIN()

@@ -1,3 +1,4 @@
+#include "bench/common/temporaryhome.h"
 #include "geometry/hittest.h"
 
 #include <benchmark/benchmark.h>
@@ -51,4 +52,4 @@ static void BM_HitTestSweep(benchmark::State& state) {
 }
 BENCHMARK(BM_HitTestSweep);
 
-BENCHMARK_MAIN();
+KORVA_BENCHMARK_MAIN()

@@ -5,6 +5,7 @@
 // list at once and checks the dice after). Then a watched folder holding a hundred links to a
 // 16 MB file and two hundred other files beside one real move: finding the move, as the
 // window and korva --games do, under 300 ms.
+#include "bench/common/temporaryhome.h"
 #include "dice/dicedraw.h"
 #include "game/turnorder.h"
 #include "history/arrivedmove.h"
@@ -178,6 +179,7 @@ BENCHMARK(BM_FindTheArrivedMove)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
+    TemporaryHome home;
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     fixture();

@@ -1,5 +1,6 @@
 #include "bench/common/busymovefile.h"
 #include "bench/common/mapcopy.h"
+#include "bench/common/temporaryhome.h"
 #include "board/pictureids.h"
 #include "combat/dierandom.h"
 #include "combat/dietrace.h"
@@ -88,4 +89,4 @@ BENCHMARK(BM_TraceWithFile)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+KORVA_BENCHMARK_MAIN()

@@ -1,6 +1,7 @@
 #include "app/resourcedll/resourcedllmodule.h"
 #include "bench/common/busymovefile.h"
 #include "bench/common/processruns.h"
+#include "bench/common/temporaryhome.h"
 #include "tests/app/resourcedll/hostiledlls.h"
 
 #include <QByteArray>
@@ -157,4 +158,4 @@ BENCHMARK(BM_RenderZoom400)->Iterations(2)->UseManualTime()->Unit(benchmark::kMi
 
 } // namespace
 
-BENCHMARK_MAIN();
+KORVA_BENCHMARK_MAIN()

@@ -6,6 +6,7 @@
 //     bench_evening [--runs N] [--evening PROGRAM]   (another build of it, to compare)
 #include "bench/common/busymovefile.h"
 #include "bench/common/processruns.h"
+#include "bench/common/temporaryhome.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,6 +50,7 @@ QList<QByteArray> runLines(const QString& program, const QStringList& arguments,
 } // namespace
 
 int main(int argc, char** argv) {
+    TemporaryHome home;
     QCoreApplication app(argc, argv);
     int runs = 3;
     const QStringList arguments = QCoreApplication::arguments();

@@ -13,6 +13,7 @@
 //                                           profile the program by hand)
 #include "bench/common/busymovefile.h"
 #include "bench/common/processruns.h"
+#include "bench/common/temporaryhome.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -80,6 +81,7 @@ std::optional<Sample> runOnce(const Case& run, const QString& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
+    TemporaryHome home;
     QCoreApplication app(argc, argv);
     int runs = 5;
     const QStringList arguments = QCoreApplication::arguments();

@@ -1,0 +1,15 @@
+#!/bin/sh
+# leaves-no-trace.sh BENCHMARK [ARGS...]: runs a benchmark in an empty home and fails if the
+# home is not empty afterwards: a benchmark keeps its history, ledger and settings in a home
+# of its own, never in the user's.
+home=$(mktemp -d) || exit 1
+trap 'rm -rf "$home"' EXIT
+unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_STATE_HOME
+HOME=$home "$@" || { echo "the benchmark failed"; exit 1; }
+left=$(find "$home" -mindepth 1 | head -n 5)
+if [ -n "$left" ]; then
+    echo "the benchmark left files in the home it was given:"
+    echo "$left"
+    exit 1
+fi
+echo "the home is as it was"
