@@ -14,11 +14,11 @@
 // opponent's file that it answered.
 
 // `game` is the game the file is taken to be a turn of (its id when it fits, the game whose
-// positions it follows for a file without one); none finds nothing. The sent file is the player's saved copy
-// the file's dice record names, when it answers the same file of theirs as the player's
-// newest saved copy kept before the file itself was first kept (a copy saved again after
-// sending answers the same file); else that newest copy, so that a file which names no file,
-// or an older one, is checked against the file the player sent last. A file the player saved
+// positions it follows for a file without one); none finds nothing. The sent file is the
+// player's saved copy the file's dice record names, when it answers the same file of theirs
+// as the player's newest saved copy kept before the file itself was first kept (a copy saved
+// again after sending answers the same file); else that newest copy, so that a file which
+// names no file, or an older one, is checked against the file the player sent last. A file the player saved
 // themselves has no evidence: it is their own.
 DiceEvidence diceEvidenceFor(const GameHistory& history, const OpenedMoveFile& file,
                              const std::optional<GameId>& game);
