@@ -18,8 +18,8 @@
 // player's saved copy the file's dice record names, when it answers the same file of theirs
 // as the player's newest saved copy kept before the file itself was first kept (a copy saved
 // again after sending answers the same file); else that newest copy, so that a file which
-// names no file, or an older one, is checked against the file the player sent last. A file the player saved
-// themselves has no evidence: it is their own.
+// names no file, or an older one, is checked against the file the player sent last. A file
+// the player saved themselves has no evidence: it is their own.
 DiceEvidence diceEvidenceFor(const GameHistory& history, const OpenedMoveFile& file,
                              const std::optional<GameId>& game);
 // The same with the sent file given; a null history finds no commitment.
