@@ -1,5 +1,7 @@
 #include "base/safesave.h"
 
+#include "base/leftovers.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -63,18 +65,8 @@ int syncFolder(const QString& folder) {
     return code;
 }
 
-bool sameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-// flock, again when a signal interrupted it; answers 0 or the error number.
-int lockDescriptor(int fd, int operation) {
-    int result = 0;
-    do {
-        result = ::flock(fd, operation);
-    } while (result != 0 && errno == EINTR);
-    return result == 0 ? 0 : errno;
-}
+using leftovers::lockDescriptor;
+using leftovers::sameFile;
 
 // The file a save into `path` replaces: symbolic links followed to the file they name,
 // which need not exist yet (editors write through links too). Empty for an endless chain.
@@ -97,15 +89,8 @@ void clearIfLeftOver(int folder, const char* name) {
     if (fd < 0)
         return;
     struct stat opened {};
-    bool leftOver = false;
-    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_uid == ::geteuid()) {
-        const int code = lockDescriptor(fd, LOCK_EX | LOCK_NB);
-        leftOver = code == 0 || (code != EWOULDBLOCK &&
-                                 std::time(nullptr) - opened.st_mtime > kUnlockedLeftOverAge);
-    }
-    struct stat named {};
-    if (leftOver && ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-        sameFile(named, opened))
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+        leftovers::isLeftOver(folder, name, fd, opened, kUnlockedLeftOverAge))
         ::unlinkat(folder, name, 0);
     ::close(fd);
 }

@@ -1,5 +1,6 @@
 #include "app/export/framesink.h"
 
+#include "base/leftovers.h"
 #include "base/pngstreamwriter.h"
 #include "base/safesave.h"
 
@@ -30,13 +31,7 @@ constexpr std::time_t kUnlockedLeftOverAge = 60 * 60;
 // Rows of a frame handed to the PNG writer at a time, asking between them whether to go on.
 constexpr int kPngRows = 256;
 
-int lockDescriptor(int fd, int operation) {
-    int result = 0;
-    do {
-        result = ::flock(fd, operation);
-    } while (result != 0 && errno == EINTR);
-    return result == 0 ? 0 : errno;
-}
+using leftovers::lockDescriptor;
 
 // Removes a folder of frames that no export holds: its files (the frames and a save's
 // temporary file), then itself. Only our own real folder, and only the one judged.
@@ -45,15 +40,8 @@ void clearIfLeftOver(int parent, const char* name) {
     if (fd < 0)
         return;
     struct stat opened {};
-    bool leftOver = false;
-    if (::fstat(fd, &opened) == 0 && S_ISDIR(opened.st_mode) && opened.st_uid == ::geteuid()) {
-        const int code = lockDescriptor(fd, LOCK_EX | LOCK_NB);
-        leftOver = code == 0 || (code != EWOULDBLOCK &&
-                                 std::time(nullptr) - opened.st_mtime > kUnlockedLeftOverAge);
-    }
-    struct stat named {};
-    if (leftOver && ::fstatat(parent, name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-        named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
+    if (::fstat(fd, &opened) == 0 && S_ISDIR(opened.st_mode) &&
+        leftovers::isLeftOver(parent, name, fd, opened, kUnlockedLeftOverAge)) {
         if (DIR* inside = ::fdopendir(::dup(fd))) {
             while (const dirent* entry = ::readdir(inside))
                 if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
