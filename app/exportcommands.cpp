@@ -93,9 +93,7 @@ OpenedTurn openedTurn(const OpenedMoveFile& file, const QString& path, const QSt
                       QString* reading) {
     const std::optional<GameHistory> history = playersHistory();
     const HistoryContext context = history ? history->contextFor(file, path) : HistoryContext{};
-    const std::optional<GameId> game = context.claimsOtherGame ? std::nullopt
-                                       : file.extension.gameId ? file.extension.gameId
-                                                               : context.folderGame;
+    const std::optional<GameId> game = context.diceGame(file);
     TurnMoves moves = openedMoves(file, context);
     DiceEvidence evidence;
     if (!mine.isEmpty()) {

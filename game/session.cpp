@@ -192,7 +192,7 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         const OpenedStanding standing = standingOf(file, context);
         // The whole file is good: the position is replaced in one step, which puts
         // everything back when it fails half-way.
-        game_->open(file, {context.folderGame, standing.measureFrom, context.claimsOtherGame,
+        game_->open(file, {context.positionsGame, standing.measureFrom, context.claimsOtherGame,
                            context.savedByPlayer});
         QString diceNote;
         dice_->opened(file,

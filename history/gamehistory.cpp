@@ -450,7 +450,7 @@ std::optional<GameId> HistoryContext::diceGame(const OpenedMoveFile& file) const
         return std::nullopt;
     if (followedGame)
         return followedGame;
-    return file.extension.gameId ? file.extension.gameId : folderGame;
+    return file.extension.gameId ? file.extension.gameId : positionsGame;
 }
 
 HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString& path) const {
@@ -463,10 +463,10 @@ HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString
     // A file is a turn of a game by its id, or by following from a position the game holds;
     // the folder it came from proves nothing.
     if (!fileGame)
-        context.folderGame = gameFollowedBy(file, path);
+        context.positionsGame = gameFollowedBy(file, path);
     else if (kept(gameKey(fileGame, {}))->empty())
         context.followedGame = gameFollowedBy(file, path);
-    const std::optional<GameId> game = fileGame ? fileGame : context.folderGame;
+    const std::optional<GameId> game = fileGame ? fileGame : context.positionsGame;
     if (!game)
         return context;
     // The newest readable saved copy is the player's own last file (ownLastFile) and tells

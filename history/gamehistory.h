@@ -19,8 +19,9 @@ struct OpenedMoveFile;
 
 // What the history knows of the game of a file being opened.
 struct HistoryContext {
-    // For a file without a game id: the game whose positions it follows (gameFollowedBy).
-    std::optional<GameId> folderGame;
+    // For a file without a game id: the game whose positions it follows (gameFollowedBy),
+    // wherever the file came from.
+    std::optional<GameId> positionsGame;
     // For a file whose id names a game the history keeps nothing of: the game whose positions
     // it follows all the same. Its dice are that game's: a new id does not free a turn from
     // the commitment its sender made.

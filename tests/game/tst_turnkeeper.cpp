@@ -30,10 +30,10 @@ QByteArray saved(const CounterMgr& counters, TurnKeeper& keeper, bool endOfTurn)
 
 // What Open does to a program's counters and keeper.
 OpenedMoveFile open(const QByteArray& bytes, CounterMgr& counters, TurnKeeper& keeper,
-                    std::optional<GameId> folderGame = {}) {
+                    std::optional<GameId> positionsGame = {}) {
     OpenedMoveFile file = parseOpenedMoveFile(bytes);
     counters.applyRecords(file.contents.counters);
-    keeper.opened(file, folderGame, std::nullopt);
+    keeper.opened(file, positionsGame, std::nullopt);
     return file;
 }
 
@@ -103,10 +103,10 @@ void TestTurnKeeper::gameIdComesAndGoes() {
     // A file without a block: the folder's game, when one is known; moves from start hexes.
     MoveFileContents plain{records(counters), {}, {}};
     plain.counters[0] = {1, 500, 0, 0};
-    const GameId folderGame = GameId::generate();
-    QVERIFY(folderGame != *made);
-    open(encodeMoveFile(plain), counters, keeper, folderGame);
-    QCOMPARE(keeper.gameId(), std::optional<GameId>(folderGame));
+    const GameId positionsGame = GameId::generate();
+    QVERIFY(positionsGame != *made);
+    open(encodeMoveFile(plain), counters, keeper, positionsGame);
+    QCOMPARE(keeper.gameId(), std::optional<GameId>(positionsGame));
     QCOMPARE(keeper.openedMoves().source, MovesSource::StartHexes);
     open(encodeMoveFile(plain), counters, keeper);
     QVERIFY(!keeper.gameId());

@@ -108,15 +108,15 @@ void TestGameHistory::ownLastFileOfTheGame() {
     OpenedMoveFile reply = parseOpenedMoveFile(moveFile(304));
     reply.contents.counters[0].startHex = 303;
     const HistoryContext context = history_->contextFor(reply, theirs);
-    QCOMPARE(context.folderGame, std::optional<GameId>(id));
+    QCOMPARE(context.positionsGame, std::optional<GameId>(id));
     QVERIFY(context.ownLastFile);
     QCOMPARE(context.ownLastFile->counters[0].currentHex, 302);
     QCOMPARE(context.ownLastFile->name, QStringLiteral("turn6.krv"));
     const QString elsewhere = games_->filePath(QStringLiteral("other/x.krv"));
-    QCOMPARE(history_->contextFor(reply, elsewhere).folderGame, std::optional<GameId>(id));
+    QCOMPARE(history_->contextFor(reply, elsewhere).positionsGame, std::optional<GameId>(id));
     // A file that began from none of its positions is not the game's, even from its folder.
     reply.contents.counters[0].startHex = 1;
-    QVERIFY(!history_->contextFor(reply, theirs).folderGame);
+    QVERIFY(!history_->contextFor(reply, theirs).positionsGame);
     // The player's own newest file opened again would show nothing: its record counts.
     QVERIFY(!history_->contextFor(parseOpenedMoveFile(moveFile(302, id)), mine).ownLastFile);
     QVERIFY(!history_->ownLastFile(GameId::generate(), reply));
