@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -34,7 +32,8 @@ private:
     QTemporaryDir folder_;
 };
 
-// BENCHMARK_MAIN() in a temporary home.
+// BENCHMARK_MAIN() in a temporary home (where <benchmark/benchmark.h> is included: the
+// programs that only start others do without Google Benchmark).
 #define KORVA_BENCHMARK_MAIN()                                                                     \
     int main(int argc, char** argv) {                                                              \
         TemporaryHome home;                                                                        \
