@@ -4,8 +4,11 @@
 # of its own, never in the user's.
 home=$(mktemp -d) || exit 1
 trap 'rm -rf "$home"' EXIT
-unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_STATE_HOME
-HOME=$home "$@" || { echo "the benchmark failed"; exit 1; }
+# The user's folders as a desktop session names them: a program the benchmark starts with a
+# home of its own but these inherited would still write into them.
+HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+    XDG_CACHE_HOME=$home/.cache XDG_STATE_HOME=$home/.local/state "$@" ||
+    { echo "the benchmark failed"; exit 1; }
 left=$(find "$home" -mindepth 1 | head -n 5)
 if [ -n "$left" ]; then
     echo "the benchmark left files in the home it was given:"
