@@ -24,7 +24,7 @@ struct ServerLimits {
     // A kept-alive connection with no request.
     qint64 idleTimeoutSeconds = 60;
     qint64 rollsPerMinute = 120;
-    qint64 registrationsPerHour = 10;
+    qint64 registrationsPerHour = 20;
     // How long a change waits for the database while another process holds it.
     qint64 busyTimeoutMs = 5000;
 
