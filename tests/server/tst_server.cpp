@@ -49,6 +49,7 @@ private slots:
     void killedMidway_data();
     void killedMidway();
     void droppedClient();
+    void twoServersOneLog();
     void fullDisk();
     void lockedDatabase();
     void backupAndRestore();
@@ -750,6 +751,47 @@ void TestServer::droppedClient() {
     const Answer again = roll(alice, 1, 1);
     QCOMPARE(again.status, 200);
     QCOMPARE(recordOf(again), kept);
+}
+
+// Two servers on one data folder, asked for the same rolls at once: each number is drawn
+// once, chained to the one before, and every request is answered, none failed.
+void TestServer::twoServersOneLog() {
+    const auto [alice, bob] = newGame();
+    QProcess twin;
+    twin.setReadChannel(QProcess::StandardError);
+    twin.start(QStringLiteral(KORVA_SERVER_PATH),
+               {QStringLiteral("--data"), dataFolder(), QStringLiteral("--listen"),
+                QStringLiteral("127.0.0.1:0")});
+    QVERIFY(twin.waitForReadyRead(5000));
+    const QByteArray said = twin.readAllStandardError();
+    const quint16 twinPort =
+        quint16(said.mid(said.indexOf("127.0.0.1:") + 10).split(' ').first().toUInt());
+    QByteArray requests;
+    for (int number = 1; number <= 30; ++number)
+        requests += requestBytes("POST", path(alice.game, QStringLiteral("/rolls")),
+                                 rollBody(1, number), alice.token);
+    QTcpSocket one;
+    QTcpSocket other;
+    one.connectToHost(QHostAddress::LocalHost, port);
+    other.connectToHost(QHostAddress::LocalHost, twinPort);
+    QVERIFY(one.waitForConnected(2000) && other.waitForConnected(2000));
+    one.write(requests);
+    other.write(requests);
+    QByteArray answers;
+    QElapsedTimer clock;
+    clock.start();
+    while (answers.count("HTTP/1.1 ") < 60 && clock.elapsed() < 20000) {
+        one.waitForReadyRead(20);
+        other.waitForReadyRead(20);
+        answers += one.readAll() + other.readAll();
+    }
+    twin.terminate();
+    twin.waitForFinished();
+    QCOMPARE(answers.count("HTTP/1.1 "), 60);
+    QCOMPARE(answers.count("HTTP/1.1 500"), 0);
+    const std::vector<WitnessedRoll> log = serverLogOf(alice);
+    QVERIFY(logIsWhole(log));
+    QCOMPARE(log.size(), std::size_t(30));
 }
 
 void TestServer::fullDisk() {
