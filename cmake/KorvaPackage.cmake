@@ -27,4 +27,22 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # xdg-email sends a saved turn; the program runs without it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# Two packages from one run: korva (everything installed without a component) and
+# korva-server (the "server" component), which a club's server installs alone.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_DEBIAN_UNSPECIFIED_PACKAGE_NAME korva)
+set(CPACK_DEBIAN_UNSPECIFIED_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
+if(KORVA_SERVER)
+    set(CPACK_DEBIAN_SERVER_PACKAGE_NAME korva-server)
+    set(CPACK_DEBIAN_SERVER_PACKAGE_SECTION net)
+    set(CPACK_DEBIAN_SERVER_PACKAGE_RECOMMENDS "")
+    set(CPACK_DEBIAN_SERVER_DESCRIPTION
+        "server for Korva's play-by-e-mail games\n"
+        "korva-server carries the turns of the Korva games played through it and\n"
+        "draws every die of them itself, signing each roll so that both players'\n"
+        "Korvas can check it. It keeps its games in one SQLite database and runs\n"
+        "as a hardened systemd service.")
+    string(CONCAT CPACK_DEBIAN_SERVER_DESCRIPTION ${CPACK_DEBIAN_SERVER_DESCRIPTION})
+endif()
 include(CPack)

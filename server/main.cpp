@@ -189,12 +189,16 @@ int main(int argc, char* argv[]) {
         QStringLiteral("backup"),
         QStringLiteral("Copy the database of --data to <file>, while the server runs."),
         QStringLiteral("file"));
+    const QCommandLineOption initIfEmptyOption(
+        QStringLiteral("init-if-empty"),
+        QStringLiteral("With --data: make the database and key first when the folder holds "
+                       "neither (as a service's first start does)."));
     const QCommandLineOption restoreOption(
         QStringLiteral("restore"),
         QStringLiteral("Make <file>, a backup, the database of --data, a folder without one."),
         QStringLiteral("file"));
     parser.addOptions({initOption, dataOption, listenOption, limitOption, certOption, keyOption,
-                       backupOption, restoreOption});
+                       backupOption, restoreOption, initIfEmptyOption});
     parser.process(app);
     try {
         if (parser.isSet(initOption))
@@ -204,6 +208,15 @@ int main(int argc, char* argv[]) {
             return backup(folder, parser.value(backupOption));
         if (!folder.isEmpty() && parser.isSet(restoreOption))
             return restore(folder, parser.value(restoreOption));
+        const QDir data(folder);
+        if (!folder.isEmpty() && parser.isSet(initIfEmptyOption) &&
+            !data.exists(QLatin1String(Store::kFileName)) &&
+            !data.exists(QLatin1String(Witness::kKeyFile))) {
+            Witness::makeKey(folder);
+            const Store made(folder, true);
+            std::fprintf(stderr, "korva-server: made the database and signing key in %s\n",
+                         qPrintable(folder));
+        }
         if (!folder.isEmpty())
             return run({folder, parser.value(listenOption), parser.values(limitOption),
                         parser.value(certOption), parser.value(keyOption)});
