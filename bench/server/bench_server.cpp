@@ -216,7 +216,8 @@ void runClients(int clients, int count, double limitSeconds, quint16 port, Run& 
     for (int c = 0; c < clients; ++c)
         threads.emplace_back([&] {
             Connection connection(port);
-            for (int item; (item = nextItem++) < count && clock.elapsed() < limitSeconds * 1000;)
+            for (int item;
+                 (item = nextItem++) < count && double(clock.elapsed()) < limitSeconds * 1000;)
                 if (!work(connection, item))
                     ++run.figures.failures;
         });

@@ -33,47 +33,66 @@ struct Server {
     QByteArray game = "0123456789abcdef0123456789abcdef";
 };
 
+// A new server over an empty folder: Alice and Bob, and their game, Alice to move.
+// In memory where the machine has it: the fuzzer writes to the database often.
+const QString& folder() {
+    static const QString path =
+        (QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
+                                                   : QDir::tempPath()) +
+        QStringLiteral("/korva-fuzz-server-%1").arg(QCoreApplication::applicationPid());
+    return path;
+}
+
+std::unique_ptr<Server> makeServer() {
+    QDir(folder()).removeRecursively();
+    Witness::makeKey(folder());
+    auto s = std::make_unique<Server>();
+    s->witness = std::make_unique<Witness>(folder());
+    s->store = std::make_unique<Store>(folder(), true);
+    s->referee = std::make_unique<Referee>(*s->store, *s->witness);
+    ServerLimits limits;
+    limits.rollsPerMinute = 1'000'000;
+    s->routes = std::make_unique<Routes>(*s->referee, limits);
+    const auto token = [&](const char* who) {
+        return s->referee->registerPlayer({{QStringLiteral("name"), QLatin1String(who)}})
+            .body.value(QStringLiteral("token"))
+            .toString()
+            .toLatin1();
+    };
+    s->alice = token("Alice");
+    s->bob = token("Bob");
+    const Outcome made = s->referee->createGame(
+        1, {{QStringLiteral("game"), QString::fromLatin1(s->game)},
+            {QStringLiteral("name"), QStringLiteral("Salerno")},
+            {QStringLiteral("side"), 0},
+            {QStringLiteral("turn"), QJsonObject{{QStringLiteral("number"), 1},
+                                                 {QStringLiteral("toMove"), 0},
+                                                 {QStringLiteral("movesFirst"), 0}}}});
+    s->referee->join(2, {{QStringLiteral("invite"), made.body.value(QStringLiteral("invite"))}});
+    return s;
+}
+
+// The server, made anew every few thousand inputs, so that what they stored stays small
+// and the fuzzer's pace does not fall as the database grows.
 Server& server() {
-    static Server made = [] {
-        static int argc = 1;
-        static char name[] = "fuzz_server";
-        static char* argv[] = {name, nullptr};
-        static QCoreApplication app(argc, argv);
-        // In memory where the machine has it: the fuzzer writes to the database often.
-        const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                       : QDir::tempPath();
-        const QString folder =
-            base + QStringLiteral("/korva-fuzz-server-%1").arg(qApp->applicationPid());
-        static const QString shared = folder;
-        QDir(folder).removeRecursively();
-        std::atexit([] { QDir(shared).removeRecursively(); });
-        Witness::makeKey(folder);
-        Server s;
-        s.witness = std::make_unique<Witness>(folder);
-        s.store = std::make_unique<Store>(folder, true);
-        s.referee = std::make_unique<Referee>(*s.store, *s.witness);
-        ServerLimits limits;
-        limits.rollsPerMinute = 1'000'000;
-        s.routes = std::make_unique<Routes>(*s.referee, limits);
-        const auto token = [&](const char* who) {
-            return s.referee->registerPlayer({{QStringLiteral("name"), QLatin1String(who)}})
-                .body.value(QStringLiteral("token"))
-                .toString()
-                .toLatin1();
-        };
-        s.alice = token("Alice");
-        s.bob = token("Bob");
-        const Outcome made = s.referee->createGame(
-            1, {{QStringLiteral("game"), QString::fromLatin1(s.game)},
-                {QStringLiteral("name"), QStringLiteral("Salerno")},
-                {QStringLiteral("side"), 0},
-                {QStringLiteral("turn"), QJsonObject{{QStringLiteral("number"), 1},
-                                                     {QStringLiteral("toMove"), 0},
-                                                     {QStringLiteral("movesFirst"), 0}}}});
-        s.referee->join(2, {{QStringLiteral("invite"), made.body.value(QStringLiteral("invite"))}});
-        return s;
-    }();
-    return made;
+    // Made before the server, so that it is gone after it at exit.
+    static int argc = 1;
+    static char name[] = "fuzz_server";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    static std::unique_ptr<Server> current;
+    static int inputs = 0;
+    if (!current || ++inputs % 4096 == 0) {
+        current.reset();
+        current = makeServer();
+    }
+    // Gone at exit before Qt's own globals, which the first server brought up.
+    static const bool released = std::atexit([] {
+                                     current.reset();
+                                     QDir(folder()).removeRecursively();
+                                 }) == 0;
+    (void)released;
+    return *current;
 }
 
 // The requests of a stream, read as Qt's parser would take them whole: the request line,
