@@ -227,7 +227,7 @@ Outcome Referee::upload(qint64 player, const QString& id, const QJsonObject& req
     const std::optional<QByteArray> report =
         request.contains(QStringLiteral("report"))
             ? fromBase64(request.value(QStringLiteral("report")))
-            : std::optional<QByteArray>(QByteArray());
+            : std::optional<QByteArray>(QByteArray("")); // empty, never NULL in the store
     if (!file || !report)
         return answer(Outcome::Kind::Invalid, tr("a turn needs its file and report in base64"));
     if (game->players[0] == 0 || game->players[1] == 0)

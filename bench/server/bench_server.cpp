@@ -92,7 +92,8 @@ struct Figures {
     void add(std::vector<double>& to, double ms) {
         const std::lock_guard<std::mutex> held(lock);
         to.push_back(ms);
-        allMs.push_back(ms);
+        if (&to != &allMs)
+            allMs.push_back(ms);
     }
 };
 
@@ -197,6 +198,9 @@ bool playTurn(Connection& connection, Game& game, int rolls, Figures& figures) {
                         {{QStringLiteral("file"), QString::fromLatin1(file.toBase64())}}, token);
     figures.add(figures.uploadMs, double(clock.nsecsElapsed()) / 1e6);
     ++game.turn;
+    if (taken.status != 201)
+        std::fprintf(stderr, "upload refused: %d %s\n", taken.status,
+                     qPrintable(taken.body.value(QStringLiteral("error")).toString()));
     return taken.status == 201;
 }
 
