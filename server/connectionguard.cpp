@@ -2,16 +2,23 @@
 
 #include "server/requestframing.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <cstdio>
 #include <functional>
 #include <utility>
 
 namespace {
 
+// Answers and closes, and logs the refusal as the request log's other lines: no route, as
+// the request was never read.
 void refuse(QTcpSocket* socket, int status, const char* reason) {
+    std::fprintf(stderr, "%s (refused) %d 0ms player=- %s\n",
+                 qPrintable(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)), status,
+                 reason);
     const QByteArray body = QByteArray("{\"error\":\"") + reason + "\"}";
     socket->write("HTTP/1.1 " + QByteArray::number(status) +
                   " Refused\r\nContent-Type: application/json\r\nConnection: close\r\n"
