@@ -50,7 +50,7 @@ private:
             socket_->readAll();
             return;
         }
-        const RequestFraming::Stage before = framing_.stage();
+        const qint64 begunBefore = framing_.requestsBegun();
         const RequestFraming::Verdict verdict =
             framing_.feed(socket_->peek(socket_->bytesAvailable()));
         if (verdict != RequestFraming::Verdict::Fine) {
@@ -60,19 +60,27 @@ private:
             refuse(socket_, RequestFraming::status(verdict), RequestFraming::reason(verdict));
             return;
         }
-        const RequestFraming::Stage now = framing_.stage();
-        if (now == RequestFraming::Stage::Upgraded) {
+        if (framing_.requestsBegun() != begunBefore)
+            requestStart_.start(); // the last request begun has its time from now
+        switch (framing_.stage()) {
+        case RequestFraming::Stage::Upgraded:
             timer_.stop();
-        } else if (now == RequestFraming::Stage::Between) {
+            break;
+        case RequestFraming::Stage::Between:
             timer_.start(std::chrono::seconds(limits_.idleTimeoutSeconds));
-        } else if (before == RequestFraming::Stage::Between) {
-            // A request began: its headers, then all of it, have their time from now.
-            requestStart_.start();
-            timer_.start(std::chrono::seconds(limits_.headerTimeoutSeconds));
+            break;
+        case RequestFraming::Stage::Headers:
+            timer_.start(std::chrono::milliseconds(remainingMs(limits_.headerTimeoutSeconds)));
+            break;
+        case RequestFraming::Stage::Body:
+            timer_.start(std::chrono::milliseconds(remainingMs(limits_.requestTimeoutSeconds)));
+            break;
         }
-        if (now == RequestFraming::Stage::Body && before != RequestFraming::Stage::Body)
-            timer_.start(std::chrono::milliseconds(
-                qMax<qint64>(0, limits_.requestTimeoutSeconds * 1000 - requestStart_.elapsed())));
+    }
+
+    // What is left of `seconds` from the start of the request under way.
+    qint64 remainingMs(qint64 seconds) const {
+        return qMax<qint64>(0, seconds * 1000 - requestStart_.elapsed());
     }
 
     // The connection no longer counts against its address.

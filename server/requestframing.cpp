@@ -18,6 +18,8 @@ RequestFraming::Verdict RequestFraming::feed(QByteArrayView bytes) {
         }
         case Stage::Between:
         case Stage::Headers: {
+            if (stage_ == Stage::Between)
+                ++begun_;
             stage_ = Stage::Headers;
             // Only the part that may hold the end of the headers is looked at again.
             const qsizetype from = qMax<qsizetype>(0, headers_.size() - 3);

@@ -25,6 +25,8 @@ public:
     // refused and every later call answers the same.
     Verdict feed(QByteArrayView bytes);
     Stage stage() const { return stage_; }
+    // How many requests have begun on the connection, the one under way included.
+    qint64 requestsBegun() const { return begun_; }
     // The HTTP status and the reason of a refusal.
     static int status(Verdict verdict);
     static const char* reason(Verdict verdict);
@@ -38,4 +40,5 @@ private:
     Verdict verdict_ = Verdict::Fine;
     QByteArray headers_;
     qint64 bodyLeft_ = 0;
+    qint64 begun_ = 0;
 };
