@@ -6,7 +6,9 @@ set(CPACK_PACKAGE_NAME korva)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Korva developers")
 set(CPACK_PACKAGE_CONTACT "The Korva developers <maintainers@korva.example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "table for a play-by-e-mail wargame of WWII in Italy")
+# Each package's first line of description is its own summary; CPack would put one summary
+# before every package's description were CPACK_PACKAGE_DESCRIPTION_SUMMARY set.
+set(korva_summary "table for a play-by-e-mail wargame of WWII in Italy")
 set(CPACK_PACKAGE_DESCRIPTION
     "Korva is the table for a play-by-e-mail game of a two-player hex-and-counter\n"
     "wargame of the Second World War in Italy. Open the move file your opponent\n"
@@ -27,4 +29,22 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # xdg-email sends a saved turn; the program runs without it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# Two packages from one run: korva (everything installed without a component) and
+# korva-server (the "server" component), which a club's server installs alone.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_DEBIAN_UNSPECIFIED_PACKAGE_NAME korva)
+set(CPACK_DEBIAN_UNSPECIFIED_DESCRIPTION "${korva_summary}\n${CPACK_PACKAGE_DESCRIPTION}")
+if(KORVA_SERVER)
+    set(CPACK_DEBIAN_SERVER_PACKAGE_NAME korva-server)
+    set(CPACK_DEBIAN_SERVER_PACKAGE_SECTION net)
+    set(CPACK_DEBIAN_SERVER_PACKAGE_RECOMMENDS "")
+    set(CPACK_DEBIAN_SERVER_DESCRIPTION
+        "server that carries Korva's games and witnesses their dice\n"
+        "korva-server carries the turns of the Korva games played through it and\n"
+        "draws every die of them itself, signing each roll so that both players'\n"
+        "Korvas can check it. It keeps its games in one SQLite database and runs\n"
+        "as a hardened systemd service.")
+    string(CONCAT CPACK_DEBIAN_SERVER_DESCRIPTION ${CPACK_DEBIAN_SERVER_DESCRIPTION})
+endif()
 include(CPack)

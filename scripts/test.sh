@@ -58,9 +58,16 @@ for shot in $(sed -n 's:.*<image[^>]*>.*/\([^/<]*\)</image>.*:\1:p' "$share/meta
 done
 echo "--- appstreamcli validate"
 check "AppStream metadata" appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml"
-rm -f build/default/korva_*.deb
+rm -f build/default/korva_*.deb build/default/korva-server_*.deb
 (cd build/default && cpack -G DEB >/dev/null)
 deb=$(ls build/default/korva_*.deb)
+server_deb=$(ls build/default/korva-server_*.deb 2>/dev/null || true)
+if [ -n "$server_deb" ]; then
+    echo "--- lintian $(basename "$server_deb")"
+    check "lintian finds no errors in the server package" lintian --fail-on error --info "$server_deb"
+    check "the server package holds its program, unit and manual page" bash -c \
+        "dpkg-deb -c '$server_deb' | grep -c -E 'usr/bin/korva-server|korva-server.service|man1/korva-server.1.gz' | grep -qx 3"
+fi
 check "the package carries no generated cache" \
     bash -c "! dpkg-deb -c '$deb' | grep -E 'share/mime/[^p]|\\.cache\$'"
 echo "--- lintian $(basename "$deb")"

@@ -1,12 +1,14 @@
 #include "server/httpfront.h"
 
 #include "server/routes.h"
+#include "server/store.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QJsonDocument>
+#include <QTcpSocket>
 
 #include <cstdio>
 
@@ -45,20 +47,32 @@ bool HttpFront::handleRequest(const QHttpServerRequest& request, QTcpSocket* soc
     Reply reply;
     try {
         reply = routes_.handle({methodName(request.method()), request.url().path(), request.body(),
-                                bearerToken(request)});
+                                bearerToken(request), socket->peerAddress().toString()});
     } catch (const std::exception& error) {
         // The store or a record failed: the request changed nothing (one transaction each).
+        // The store's errors name its SQL and SQLite's words, never a bound value.
         std::fprintf(stderr, "error: %s\n", error.what());
-        reply = {500,
-                 {{QStringLiteral("error"), QStringLiteral("the server failed; try again")}},
-                 QStringLiteral("(failed)"),
-                 0,
-                 {},
-                 {}};
+        const auto* stored = dynamic_cast<const StoreError*>(&error);
+        const StoreError::Kind kind = stored ? stored->kind() : StoreError::Kind::Other;
+        const int status = kind == StoreError::Kind::Busy   ? 503
+                           : kind == StoreError::Kind::Full ? 507
+                                                            : 500;
+        const QString text =
+            kind == StoreError::Kind::Busy
+                ? QStringLiteral("the server's database is busy; try again")
+            : kind == StoreError::Kind::Full
+                ? QStringLiteral("the server's disk is full; nothing was kept, try again later")
+                : QStringLiteral("the server failed; try again");
+        reply = {status, {{QStringLiteral("error"), text}}, QStringLiteral("(failed)"), 0, {}, {},
+                 0};
     }
-    makeResponder(request, socket)
-        .write(QJsonDocument(reply.body),
-               static_cast<QHttpServerResponder::StatusCode>(reply.status));
+    const auto status = static_cast<QHttpServerResponder::StatusCode>(reply.status);
+    if (reply.retryAfter > 0)
+        makeResponder(request, socket)
+            .write(QJsonDocument(reply.body),
+                   {{QByteArray("Retry-After"), QByteArray::number(reply.retryAfter)}}, status);
+    else
+        makeResponder(request, socket).write(QJsonDocument(reply.body), status);
     std::fprintf(stderr, "%s %s %d %lldms player=%s\n",
                  qPrintable(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)),
                  qPrintable(reply.route), reply.status, static_cast<long long>(clock.elapsed()),

@@ -181,24 +181,31 @@ Outcome Referee::roll(qint64 player, const QString& id, const QJsonObject& reque
         return answer(Outcome::Kind::Refused, tr("the game has no opponent yet"));
     if (game->sideOf(player) != game->sideToMove())
         return answer(Outcome::Kind::Refused, tr("it is not your move"));
-    if (*turn != game->turn())
+    // The turn, the next number and the previous record are read in the transaction that
+    // appends the roll, so that nothing can come between them.
+    const GameId::Bytes gameBytes = GameId::fromHex(game->korvaId)->bytes();
+    QByteArray record;
+    const Store::RollPlace place =
+        store_.appendRoll(game->id, *turn, [&](const Store::RollPlace& at) -> QByteArray {
+            if (*turn != at.turn || *number != at.next)
+                return {};
+            WitnessedRoll roll;
+            roll.game = gameBytes;
+            roll.turn = std::uint32_t(*turn);
+            roll.number = std::uint32_t(*number);
+            roll.hex = *hex;
+            roll.commentHash = witnesschain::commentHash(comment->toStdString());
+            if (at.last)
+                roll.previous = witnesschain::chainHash(witnessrecord::decode(*at.last));
+            record = witnessrecord::encode(witness_.witness(roll));
+            return record;
+        });
+    if (*turn != place.turn)
         return answer(Outcome::Kind::Refused,
-                      tr("turn %1 is not the one being played (%2)").arg(*turn).arg(game->turn()));
-    const auto next = int(store_.rolls(game->id, *turn).size()) + 1;
-    if (*number != next)
+                      tr("turn %1 is not the one being played (%2)").arg(*turn).arg(place.turn));
+    if (record.isEmpty())
         return answer(Outcome::Kind::Refused,
-                      tr("roll %1 is not the next one (%2)").arg(*number).arg(next));
-
-    WitnessedRoll roll;
-    roll.game = GameId::fromHex(game->korvaId)->bytes();
-    roll.turn = std::uint32_t(*turn);
-    roll.number = std::uint32_t(*number);
-    roll.hex = *hex;
-    roll.commentHash = witnesschain::commentHash(comment->toStdString());
-    if (const std::optional<QByteArray> last = store_.lastRoll(game->id))
-        roll.previous = witnesschain::chainHash(witnessrecord::decode(*last));
-    const QByteArray record = witnessrecord::encode(witness_.witness(roll));
-    store_.addRoll(game->id, *turn, *number, record);
+                      tr("roll %1 is not the next one (%2)").arg(*number).arg(place.next));
     return {Outcome::Kind::Created, describe(record), {}, {}};
 }
 
@@ -220,7 +227,7 @@ Outcome Referee::upload(qint64 player, const QString& id, const QJsonObject& req
     const std::optional<QByteArray> report =
         request.contains(QStringLiteral("report"))
             ? fromBase64(request.value(QStringLiteral("report")))
-            : std::optional<QByteArray>(QByteArray());
+            : std::optional<QByteArray>(QByteArray("")); // empty, never NULL in the store
     if (!file || !report)
         return answer(Outcome::Kind::Invalid, tr("a turn needs its file and report in base64"));
     if (game->players[0] == 0 || game->players[1] == 0)

@@ -1,5 +1,6 @@
 #include "server/routes.h"
 
+#include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QRegularExpression>
@@ -24,8 +25,14 @@ int statusOf(Outcome::Kind kind) {
     return 500;
 }
 
-Reply error(int status, const QString& route, const QString& text) {
-    return {status, {{QStringLiteral("error"), text}}, route, 0, {}, {}};
+Reply error(int status, const QString& route, const QString& text, qint64 player = 0) {
+    return {status, {{QStringLiteral("error"), text}}, route, player, {}, {}, 0};
+}
+
+Reply tooMany(const RateLimit& limit, const QString& route, const QString& text, qint64 player) {
+    Reply reply = error(429, route, text, player);
+    reply.retryAfter = limit.retryAfterSeconds();
+    return reply;
 }
 
 } // namespace
@@ -58,9 +65,10 @@ Reply Routes::handle(const Request& request) {
     else
         return error(404, QStringLiteral("(none)"), QStringLiteral("no such route"));
 
-    if (request.body.size() > kMaxBodyBytes)
+    // The connection's guard refused larger ones from their headers; this holds without it.
+    if (request.body.size() > maxBodyBytes_)
         return error(413, route,
-                     QStringLiteral("the request is larger than %1 bytes").arg(kMaxBodyBytes));
+                     QStringLiteral("the request is larger than %1 bytes").arg(maxBodyBytes_));
     QJsonObject body;
     if (post) {
         QJsonParseError parsed{};
@@ -71,13 +79,20 @@ Reply Routes::handle(const Request& request) {
     }
 
     const auto reply = [&](const Outcome& outcome, qint64 player) {
-        return Reply{statusOf(outcome.kind), outcome.body, route, player,
-                     outcome.tell,           outcome.event};
+        return Reply{statusOf(outcome.kind), outcome.body,  route, player,
+                     outcome.tell,           outcome.event, 0};
     };
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
     if (route == QLatin1String("GET /key"))
         return reply(referee_.key(), 0);
-    if (route == QLatin1String("POST /players"))
+    if (route == QLatin1String("POST /players")) {
+        if (!registrations_.allow(request.address, now))
+            return tooMany(registrations_, route,
+                           QStringLiteral("too many players registered from your address; try "
+                                          "again later"),
+                           0);
         return reply(referee_.registerPlayer(body), 0);
+    }
 
     const std::optional<qint64> player = referee_.authenticate(request.token);
     if (!player)
@@ -91,8 +106,12 @@ Reply Routes::handle(const Request& request) {
         return reply(referee_.join(*player, body), *player);
     if (route == QLatin1String("GET /games/{id}"))
         return reply(referee_.game(*player, id), *player);
-    if (route == QLatin1String("POST /games/{id}/rolls"))
+    if (route == QLatin1String("POST /games/{id}/rolls")) {
+        if (!rolls_.allow(QString::number(*player), now))
+            return tooMany(rolls_, route,
+                           QStringLiteral("too many rolls in a minute; wait a little"), *player);
         return reply(referee_.roll(*player, id, body), *player);
+    }
     if (route == QLatin1String("GET /games/{id}/rolls"))
         return reply(referee_.rolls(*player, id), *player);
     if (route == QLatin1String("POST /games/{id}/turns"))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "server/limits.h"
+#include "server/ratelimit.h"
 #include "server/referee.h"
 
 #include <QByteArray>
@@ -12,6 +14,8 @@ struct Request {
     QByteArray body;
     // The bearer token, if one came; never logged.
     QByteArray token;
+    // The peer's address, for the limits kept per address.
+    QString address;
 };
 
 // The answer, and what the request log says of it.
@@ -25,18 +29,22 @@ struct Reply {
     // Players to tell at once, and what.
     std::vector<qint64> tell;
     QJsonObject event;
+    // For a refusal by a limit: the seconds until it lets the request through.
+    qint64 retryAfter = 0;
 };
 
 // The server's routes, each thin: it reads the request, asks the referee, writes the answer.
 class Routes {
 public:
-    // A request body above this is refused unread by the routes (base64 of a 1 MiB file and
-    // its report, and the JSON around them).
-    static constexpr qsizetype kMaxBodyBytes = 3 * 1024 * 1024;
-
-    explicit Routes(Referee& referee) : referee_(referee) {}
+    Routes(Referee& referee, const ServerLimits& limits)
+        : referee_(referee), maxBodyBytes_(limits.maxRequestBytes),
+          rolls_(limits.rollsPerMinute, 60'000),
+          registrations_(limits.registrationsPerHour, 3'600'000) {}
     Reply handle(const Request& request);
 
 private:
     Referee& referee_;
+    qint64 maxBodyBytes_;
+    RateLimit rolls_;
+    RateLimit registrations_;
 };

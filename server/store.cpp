@@ -31,12 +31,19 @@ const std::vector<std::vector<const char*>>& migrations() {
             "turn INTEGER NOT NULL, player_id INTEGER NOT NULL, file BLOB NOT NULL, "
             "report BLOB NOT NULL, received INTEGER NOT NULL, PRIMARY KEY (game_id, turn))",
         },
+        // The last roll of a game, which the next is chained to, found without a sort.
+        {"CREATE INDEX rolls_by_game ON rolls(game_id, seq)"},
     };
     return steps;
 }
 
 [[noreturn]] void fail(const QString& what, const QSqlError& error) {
-    throw StoreError(QStringLiteral("%1: %2").arg(what, error.text()).toStdString());
+    // SQLite's primary result code, whether or not the extended one came.
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    const StoreError::Kind kind = code == 5 || code == 6     ? StoreError::Kind::Busy
+                                  : code == 13 || code == 10 ? StoreError::Kind::Full
+                                                             : StoreError::Kind::Other;
+    throw StoreError(QStringLiteral("%1: %2").arg(what, error.text()).toStdString(), kind);
 }
 
 QSqlQuery run(QSqlDatabase& db, const QString& sql, const QVariantList& values = {}) {
@@ -50,17 +57,16 @@ QSqlQuery run(QSqlDatabase& db, const QString& sql, const QVariantList& values =
     return query;
 }
 
-// One change, all of it or nothing: rolled back when `change` throws.
+// One change, all of it or nothing: rolled back when `change` throws. Taken for writing at
+// once, so that what it reads cannot change under it before it writes.
 template <typename Change> auto transaction(QSqlDatabase& db, Change change) {
-    if (!db.transaction())
-        fail(QStringLiteral("begin"), db.lastError());
+    run(db, QStringLiteral("BEGIN IMMEDIATE"));
     try {
         auto result = change();
-        if (!db.commit())
-            fail(QStringLiteral("commit"), db.lastError());
+        run(db, QStringLiteral("COMMIT"));
         return result;
     } catch (...) {
-        db.rollback();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         throw;
     }
 }
@@ -75,7 +81,7 @@ int Store::schemaVersion() {
     return int(migrations().size());
 }
 
-Store::Store(const QString& folder, bool create) {
+Store::Store(const QString& folder, bool create, qint64 busyTimeoutMs) {
     static std::atomic<int> connections{0};
     connection_ = QStringLiteral("korva-store-%1").arg(++connections);
     const QString path = QDir(folder).filePath(QLatin1String(kFileName));
@@ -85,6 +91,7 @@ Store::Store(const QString& folder, bool create) {
                              .toStdString());
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db_.setDatabaseName(path);
+    db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db_.open())
         fail(path, db_.lastError());
     run(db_, QStringLiteral("PRAGMA journal_mode=WAL"));
@@ -241,21 +248,30 @@ std::optional<QByteArray> Store::roll(qint64 game, int turn, int number) {
     return query.value(0).toByteArray();
 }
 
-std::optional<QByteArray> Store::lastRoll(qint64 game) {
-    QSqlQuery query = run(
-        db_, QStringLiteral("SELECT record FROM rolls WHERE game_id = ? ORDER BY seq DESC LIMIT 1"),
-        {game});
-    if (!query.next())
-        return std::nullopt;
-    return query.value(0).toByteArray();
-}
-
-void Store::addRoll(qint64 game, int turn, int number, const QByteArray& record) {
-    transaction(db_, [&] {
-        run(db_,
-            QStringLiteral("INSERT INTO rolls (game_id, turn, number, record) VALUES (?, ?, ?, ?)"),
-            {game, turn, number, record});
-        return 0;
+Store::RollPlace Store::appendRoll(qint64 game, int turn,
+                                   const std::function<QByteArray(const RollPlace&)>& draw) {
+    return transaction(db_, [&] {
+        RollPlace place;
+        QSqlQuery at = run(
+            db_, QStringLiteral("SELECT start_move + moves + 1 FROM games WHERE id = ?"), {game});
+        place.turn = at.next() ? at.value(0).toInt() : 0;
+        QSqlQuery count =
+            run(db_, QStringLiteral("SELECT count(*) FROM rolls WHERE game_id = ? AND turn = ?"),
+                {game, turn});
+        place.next = (count.next() ? count.value(0).toInt() : 0) + 1;
+        QSqlQuery last = run(
+            db_,
+            QStringLiteral("SELECT record FROM rolls WHERE game_id = ? ORDER BY seq DESC LIMIT 1"),
+            {game});
+        if (last.next())
+            place.last = last.value(0).toByteArray();
+        const QByteArray record = draw(place);
+        if (!record.isEmpty())
+            run(db_,
+                QStringLiteral(
+                    "INSERT INTO rolls (game_id, turn, number, record) VALUES (?, ?, ?, ?)"),
+                {game, turn, place.next, record});
+        return place;
     });
 }
 
@@ -283,4 +299,45 @@ std::optional<StoredTurn> Store::turn(qint64 game, int turn) {
     if (!query.next())
         return std::nullopt;
     return StoredTurn{query.value(0).toByteArray(), query.value(1).toByteArray()};
+}
+
+void Store::backup(const QString& file) {
+    if (QFile::exists(file))
+        throw StoreError(QStringLiteral("%1 exists already; a backup never overwrites a file")
+                             .arg(file)
+                             .toStdString());
+    run(db_, QStringLiteral("VACUUM INTO ?"), {file});
+}
+
+void Store::check(const QString& file) {
+    if (!QFile::exists(file))
+        throw StoreError(QStringLiteral("%1 does not exist").arg(file).toStdString());
+    const QString name = QStringLiteral("korva-check");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(file);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        const auto checked = [&]() -> QString {
+            if (!db.open())
+                return db.lastError().text();
+            QSqlQuery integrity(db);
+            if (!integrity.exec(QStringLiteral("PRAGMA integrity_check")) || !integrity.next() ||
+                integrity.value(0).toString() != QLatin1String("ok"))
+                return QStringLiteral("it is damaged");
+            QSqlQuery version(db);
+            if (!version.exec(QStringLiteral("SELECT version FROM schema_version")) ||
+                !version.next())
+                return QStringLiteral("it is not a Korva server's database");
+            if (version.value(0).toInt() > schemaVersion())
+                return QStringLiteral("its schema is newer than this server's");
+            return {};
+        }();
+        db.close();
+        if (!checked.isEmpty()) {
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            throw StoreError(QStringLiteral("%1: %2").arg(file, checked).toStdString());
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
 }

@@ -5,13 +5,22 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <vector>
 
 class StoreError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // Busy: another process holds the database longer than the busy timeout; Full: the disk
+    // took no more (or the file may grow no more). Either leaves the database as it was.
+    enum class Kind { Other, Busy, Full };
+    explicit StoreError(const std::string& what, Kind kind = Kind::Other)
+        : std::runtime_error(what), kind_(kind) {}
+    Kind kind() const { return kind_; }
+
+private:
+    Kind kind_;
 };
 
 // A game as the server keeps it.
@@ -53,8 +62,10 @@ public:
     // The schema this server writes; older files are brought up to it when opened.
     static int schemaVersion();
 
-    // Opens (and makes, with `create`) the database in `folder`; throws StoreError.
-    Store(const QString& folder, bool create);
+    // Opens (and makes, with `create`) the database in `folder`, bringing an older schema up
+    // to this server's; throws StoreError. A change waits up to `busyTimeoutMs` for a
+    // database another process holds.
+    Store(const QString& folder, bool create, qint64 busyTimeoutMs = 5000);
     ~Store();
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
@@ -74,13 +85,28 @@ public:
     // The records of the game's dice log for one turn (0: all), in order.
     std::vector<QByteArray> rolls(qint64 game, int turn);
     std::optional<QByteArray> roll(qint64 game, int turn, int number);
-    std::optional<QByteArray> lastRoll(qint64 game);
-    // Appends a record; throws StoreError when that number is taken.
-    void addRoll(qint64 game, int turn, int number, const QByteArray& record);
+
+    // What a roll is drawn after, read in the transaction that appends it.
+    struct RollPlace {
+        // The move the game is at, and the number the turn's next roll takes.
+        int turn = 0;
+        int next = 0;
+        std::optional<QByteArray> last;
+    };
+    // In one transaction: reads the game's place, asks `draw` for the record (empty: none)
+    // and appends it as the turn's next roll. Answers the place it was drawn at.
+    RollPlace appendRoll(qint64 game, int turn,
+                         const std::function<QByteArray(const RollPlace&)>& draw);
 
     // Keeps the turn and counts it, if the game is still at that turn; false otherwise.
     bool addTurn(qint64 game, int turn, qint64 player, const StoredTurn& stored);
     std::optional<StoredTurn> turn(qint64 game, int turn);
+
+    // Writes a consistent copy of the database to `file` while the server runs (VACUUM INTO,
+    // which reads one snapshot); throws StoreError. `file` must not exist.
+    void backup(const QString& file);
+    // Checks that `file` is a whole database of this or an older schema; throws StoreError.
+    static void check(const QString& file);
 
 private:
     void migrate();
