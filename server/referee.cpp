@@ -112,7 +112,8 @@ Outcome Referee::createGame(qint64 player, const QJsonObject& request) {
         whole(turn.value(QStringLiteral("number")), 1, TurnRecord::kMaxNumber);
     const std::optional<int> toMove = whole(turn.value(QStringLiteral("toMove")), 0, 1);
     const std::optional<int> movesFirst = whole(turn.value(QStringLiteral("movesFirst")), 0, 1);
-    if (!id || cleanPlayerName(name) != name || !side || !number || !toMove || !movesFirst)
+    if (!id || name.isEmpty() || cleanPlayerName(name) != name || !side || !number || !toMove ||
+        !movesFirst)
         return answer(Outcome::Kind::Invalid,
                       tr("a game needs its id, a plain name, your side and its turn"));
     const auto sideOf = [](int s) { return s == 0 ? Side::First : Side::Second; };

@@ -301,6 +301,16 @@ void TestServer::createAndJoin() {
                                                    {QStringLiteral("movesFirst"), 0}}}},
              carol.token);
     QCOMPARE(made.status, 201);
+    // A game without a name is refused, not failed in the store.
+    QCOMPARE(call("POST", QStringLiteral("/games"),
+                  {{QStringLiteral("game"), GameId::generate().toHex()},
+                   {QStringLiteral("side"), 0},
+                   {QStringLiteral("turn"), QJsonObject{{QStringLiteral("number"), 1},
+                                                        {QStringLiteral("toMove"), 0},
+                                                        {QStringLiteral("movesFirst"), 0}}}},
+                  carol.token)
+                 .status,
+             400);
     const QJsonObject invite{{QStringLiteral("invite"), made.body.value(QStringLiteral("invite"))}};
     QCOMPARE(call("POST", QStringLiteral("/games/join"), invite, carol.token).status, 404);
     QCOMPARE(call("POST", QStringLiteral("/games/join"), invite, alice.token).status, 200);
