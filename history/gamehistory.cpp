@@ -1,7 +1,8 @@
 #include "history/gamehistory.h"
 
+#include "history/positionkey.h"
+
 #include "movefile/movefile.h"
-#include "movefile/newgamefile.h"
 #include "movefile/openedmovefile.h"
 
 #include <QCoreApplication>
@@ -57,38 +58,8 @@ QDateTime changedAt(const QString& folder) {
     return QFileInfo(folder).fileTime(QFileDevice::FileModificationTime).toUTC();
 }
 
-// A position as where every counter stands; losses and markers do not tell games apart.
-template <typename Hexes> QByteArray positionKey(const Hexes& hexes) {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const int hex : hexes)
-        hash.addData(QByteArrayView(reinterpret_cast<const char*>(&hex), sizeof hex));
-    return hash.result();
-}
-
-QByteArray startKey(const std::vector<CounterRecord>& records) {
-    std::vector<int> hexes;
-    for (const CounterRecord& record : records)
-        hexes.push_back(record.startHex);
-    return positionKey(hexes);
-}
-
-QByteArray presentKey(const std::vector<CounterRecord>& records) {
-    std::vector<int> hexes;
-    for (const CounterRecord& record : records)
-        hexes.push_back(record.currentHex);
-    return positionKey(hexes);
-}
-
-// Where the file's turn began: its block says so, else its start hexes do.
-QByteArray turnStartKey(const OpenedMoveFile& file) {
-    if (const auto& start = file.extension.turnStart) {
-        std::vector<int> hexes;
-        for (const CounterPlace& place : *start)
-            hexes.push_back(place.hex);
-        return positionKey(hexes);
-    }
-    return startKey(file.contents.counters);
-}
+using positionkey::present;
+using positionkey::turnStart;
 
 bool isHex(QStringView text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) {
@@ -351,9 +322,8 @@ std::optional<GameId> GameHistory::gameOfFolder(const QString& file) const {
 
 std::optional<GameId> GameHistory::gameFollowedBy(const OpenedMoveFile& file,
                                                   const QString& path) const {
-    const QByteArray start = turnStartKey(file);
-    static const QByteArray newGame = presentKey(newGameContents().counters);
-    if (start == newGame)
+    const QByteArray start = turnStart(file);
+    if (start == positionkey::newGame())
         return std::nullopt;
     struct Candidate {
         bool sameFolder = false;
@@ -415,7 +385,7 @@ std::vector<QByteArray> GameHistory::positionsOf(const HistoryEntry& entry) cons
     std::vector<QByteArray> keys;
     try {
         const OpenedMoveFile copy = read(entry);
-        keys = {startKey(copy.contents.counters), presentKey(copy.contents.counters)};
+        keys = {positionkey::start(copy.contents.counters), present(copy.contents.counters)};
     } catch (const MoveFileError&) {
         return keys; // perhaps only for now: not remembered
     }
@@ -430,9 +400,8 @@ bool GameHistory::fitsGame(const GameId& id, const OpenedMoveFile& file) const {
     const std::shared_ptr<const std::vector<HistoryEntry>> known = kept(gameKey(id, {}));
     if (known->empty())
         return true;
-    const QByteArray start = turnStartKey(file);
-    static const QByteArray newGame = presentKey(newGameContents().counters);
-    if (start == newGame)
+    const QByteArray start = turnStart(file);
+    if (start == positionkey::newGame())
         return true;
     const QByteArray hash = sha256(file.bytes);
     // Newest first: a file usually answers the copy kept last.
@@ -488,7 +457,7 @@ HistoryContext GameHistory::contextFor(const OpenedMoveFile& file, const QString
             context.ownLastFile =
                 earlierFileFor(file, saved, entry->title + QStringLiteral(".krv"));
             context.lastSavedTurn = saved.extension.turn;
-            context.answeredByLastSave = turnStartKey(saved) == presentKey(file.contents.counters);
+            context.answeredByLastSave = turnStart(saved) == present(file.contents.counters);
             context.savedByPlayer = saved.bytes == file.bytes;
             remember(*entry, sha256(saved.bytes));
         } catch (const MoveFileError&) {

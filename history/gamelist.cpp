@@ -3,10 +3,9 @@
 #include "dice/dicedraw.h"
 #include "history/diceevidence.h"
 #include "history/gameplaces.h"
+#include "history/positionkey.h"
 #include "movefile/movefile.h"
-#include "movefile/newgamefile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -105,12 +104,6 @@ struct Positions {
     QByteArray end;
 };
 
-QByteArray positionKey(const std::vector<int>& hexes) {
-    return QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(hexes.data()),
-                                                   qsizetype(hexes.size() * sizeof(int))),
-                                    QCryptographicHash::Sha256);
-}
-
 Positions positionsOf(const HistoryEntry& copy) {
     static QMutex mutex;
     static QHash<QString, Positions> known;
@@ -132,7 +125,7 @@ Positions positionsOf(const HistoryEntry& copy) {
         if (const auto& start = file.extension.turnStart; start && start->size() == begin.size())
             for (std::size_t i = 0; i < begin.size(); ++i)
                 begin[i] = (*start)[i].hex;
-        positions = {positionKey(begin), positionKey(end)};
+        positions = {positionkey::of(begin), positionkey::of(end)};
     } catch (const MoveFileError&) {
         // damaged on disk: it follows from nothing
     }
@@ -143,22 +136,12 @@ Positions positionsOf(const HistoryEntry& copy) {
     return positions;
 }
 
-const QByteArray& newGameKey() {
-    static const QByteArray key = [] {
-        std::vector<int> hexes;
-        for (const CounterRecord& record : newGameContents().counters)
-            hexes.push_back(record.currentHex);
-        return positionKey(hexes);
-    }();
-    return key;
-}
-
 // Whether two copies are turns of one game: one's turn began where the other's began or
 // ended, or ended where the other's began. Every game holds the new game's position, so it
 // links nothing.
 bool linked(const Positions& a, const Positions& b) {
     const auto same = [](const QByteArray& x, const QByteArray& y) {
-        return !x.isEmpty() && x == y && x != newGameKey();
+        return !x.isEmpty() && x == y && x != positionkey::newGame();
     };
     return same(a.begin, b.begin) || same(a.begin, b.end) || same(a.end, b.begin);
 }
