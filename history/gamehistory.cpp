@@ -89,10 +89,10 @@ struct GameHistory::Memory {
     };
     QMutex mutex;
     std::optional<Games> games;
-    QHash<QString, Listing> listings;                  // by game folder
-    QHash<QString, QByteArray> hashes;                 // by copy
-    QHash<QString, std::vector<QByteArray>> positions; // by copy
-    QSet<QString> toldFull; // game folders whose copy was refused for its size
+    QHash<QString, Listing> listings;            // by game folder
+    QHash<QString, QByteArray> hashes;           // by copy
+    QHash<QString, positionkey::Turn> positions; // by copy
+    QSet<QString> toldFull;                      // game folders whose copy was refused for its size
 };
 
 GameHistory::GameHistory(QString root, qint64 maxGameBytes)
@@ -347,16 +347,9 @@ std::optional<GameId> GameHistory::gameFollowedBy(const OpenedMoveFile& file,
         return a.sameFolder != b.sameFolder ? a.sameFolder : a.newest > b.newest;
     });
     const QByteArray hash = sha256(file.bytes);
-    for (const Candidate& candidate : candidates) {
-        const std::shared_ptr<const std::vector<HistoryEntry>> copies = kept(candidate.key);
-        // Newest first: a file usually answers the copy kept last.
-        for (auto entry = copies->rbegin(); entry != copies->rend(); ++entry) {
-            const std::vector<QByteArray> positions = positionsOf(*entry);
-            if (std::find(positions.begin(), positions.end(), start) != positions.end() ||
-                holds(*entry, file.bytes, hash))
-                return GameId::fromHex(candidate.key.mid(kGamePrefix.size()));
-        }
-    }
+    for (const Candidate& candidate : candidates)
+        if (followsOneOf(*kept(candidate.key), file, start, hash))
+            return GameId::fromHex(candidate.key.mid(kGamePrefix.size()));
     return std::nullopt;
 }
 
@@ -375,17 +368,16 @@ std::optional<EarlierFile> GameHistory::ownLastFile(const GameId& id,
     return std::nullopt;
 }
 
-std::vector<QByteArray> GameHistory::positionsOf(const HistoryEntry& entry) const {
+positionkey::Turn GameHistory::positionsOf(const HistoryEntry& entry) const {
     {
         const QMutexLocker lock(&memory_->mutex);
         if (const auto found = memory_->positions.constFind(entry.path);
             found != memory_->positions.cend())
             return *found;
     }
-    std::vector<QByteArray> keys;
+    positionkey::Turn keys;
     try {
-        const OpenedMoveFile copy = read(entry);
-        keys = {positionkey::start(copy.contents.counters), present(copy.contents.counters)};
+        keys = positionkey::turnOf(read(entry));
     } catch (const MoveFileError&) {
         return keys; // perhaps only for now: not remembered
     }
@@ -403,15 +395,15 @@ bool GameHistory::fitsGame(const GameId& id, const OpenedMoveFile& file) const {
     const QByteArray start = turnStart(file);
     if (start == positionkey::newGame())
         return true;
-    const QByteArray hash = sha256(file.bytes);
+    return followsOneOf(*known, file, start, sha256(file.bytes));
+}
+
+bool GameHistory::followsOneOf(const std::vector<HistoryEntry>& copies, const OpenedMoveFile& file,
+                               const QByteArray& start, const QByteArray& hash) const {
     // Newest first: a file usually answers the copy kept last.
-    for (auto entry = known->rbegin(); entry != known->rend(); ++entry) {
-        const std::vector<QByteArray> positions = positionsOf(*entry);
-        if (std::find(positions.begin(), positions.end(), start) != positions.end() ||
-            holds(*entry, file.bytes, hash))
-            return true;
-    }
-    return false;
+    return std::any_of(copies.rbegin(), copies.rend(), [&](const HistoryEntry& copy) {
+        return positionkey::follows(start, positionsOf(copy)) || holds(copy, file.bytes, hash);
+    });
 }
 
 std::optional<GameId> HistoryContext::diceGame(const OpenedMoveFile& file) const {

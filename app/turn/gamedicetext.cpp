@@ -1,6 +1,6 @@
 #include "app/turn/gamedicetext.h"
 
-#include "app/dialogs/gamesetupdialog.h"
+#include "app/shell/turntext.h"
 #include "base/untrustedtext.h"
 #include "base/win1252.h"
 #include "geometry/hexgrid.h"
