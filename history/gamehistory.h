@@ -141,6 +141,16 @@ public:
 private:
     struct Memory;
 
+    // The notice that a game's copies are full, the first time only; then empty.
+    QString fullNotice(const QString& gameFolder, const QString& file) const;
+    // A name for the copy in the game's folder that nothing stands at; empty when none is found.
+    QString freeName(const QDir& game, const std::vector<HistoryEntry>& copies, const QString& file,
+                     HistoryEntry::Kind kind, const QDateTime& when) const;
+    // The copy just written at `path` into what the history remembers of its game's folder,
+    // which was `listed` before.
+    void listCopy(const QString& gameFolder, const QString& path, const QByteArray& hash,
+                  const QDateTime& listed) const;
+
     QStringList namesIn(const QString& folder, const QStringList& filters,
                         QDir::Filters kind) const;
     std::vector<HistoryEntry> listEntries(const QString& folder) const;

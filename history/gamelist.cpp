@@ -96,6 +96,34 @@ bool holdsBytesOf(const GameHistory& history, const QString& path, const History
     }
 }
 
+// Each copy's game, when exactly one game's turns link with it; and every game linked with
+// one of them. `held` is each game's turns.
+struct FolderLinks {
+    std::vector<std::optional<std::size_t>> gameOf;
+    QSet<std::size_t> games;
+};
+
+FolderLinks linksOf(const GameHistory& history, const std::vector<HistoryEntry>& copies,
+                    const std::vector<std::vector<positionkey::Turn>>& held) {
+    FolderLinks links;
+    for (const HistoryEntry& copy : copies) {
+        const positionkey::Turn mine = history.positionsOf(copy);
+        std::optional<std::size_t> found;
+        bool several = false;
+        for (std::size_t g = 0; g < held.size() && !several; ++g) {
+            if (std::none_of(held[g].begin(), held[g].end(), [&](const positionkey::Turn& theirs) {
+                    return positionkey::linked(mine, theirs);
+                }))
+                continue;
+            several = found.has_value();
+            found = g;
+            links.games.insert(g);
+        }
+        links.gameOf.push_back(several ? std::nullopt : found);
+    }
+    return links;
+}
+
 } // namespace
 
 GameSummary::Move GameSummary::move() const {
@@ -142,25 +170,7 @@ std::vector<GameCopies> gamesOf(const GameHistory& history) {
             held[g].push_back(history.positionsOf(copy));
     std::vector<std::vector<HistoryEntry>> joining(games.size());
     for (GameCopies& folder : apart) {
-        // Each copy's game, when exactly one game's turns link with it.
-        std::vector<std::optional<std::size_t>> gameOf;
-        QSet<std::size_t> linkedGames;
-        for (const HistoryEntry& copy : *folder.entries) {
-            const positionkey::Turn mine = history.positionsOf(copy);
-            std::optional<std::size_t> found;
-            bool several = false;
-            for (std::size_t g = 0; g < games.size() && !several; ++g) {
-                if (std::none_of(held[g].begin(), held[g].end(),
-                                 [&](const positionkey::Turn& theirs) {
-                                     return positionkey::linked(mine, theirs);
-                                 }))
-                    continue;
-                several = found.has_value();
-                found = g;
-                linkedGames.insert(g);
-            }
-            gameOf.push_back(several ? std::nullopt : found);
-        }
+        const auto [gameOf, linkedGames] = linksOf(history, *folder.entries, held);
         // All of one game: the folder's later files that link with nothing yet (the
         // opponent's latest, not answered) are its turns too.
         const auto firstLinked = std::find_if(gameOf.begin(), gameOf.end(),

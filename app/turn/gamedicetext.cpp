@@ -19,10 +19,6 @@ int countOf(std::size_t count) {
     return int(std::min<std::size_t>(count, INT_MAX));
 }
 
-Side otherSide(Side side) {
-    return side == Side::First ? Side::Second : Side::First;
-}
-
 std::optional<Side> sideOf(const GameRoll& roll) {
     return roll.turn ? std::optional<Side>(roll.turn->toMove) : std::nullopt;
 }
