@@ -70,6 +70,7 @@ private slots:
     void fileWithoutIdJoinsItsGame_data();
     void fileWithoutIdJoinsItsGame();
     void watchedFolderNewestFirst();
+    void filesOfSeveralFoldersStayApart();
     void turnsLinkByTheirPositions_data();
     void turnsLinkByTheirPositions();
 
@@ -282,6 +283,24 @@ void TestGameList::watchedFolderNewestFirst() {
     const QHash<QString, ArrivedMove> arrived = ::arrivedMoves(*history_, {folder});
     QCOMPARE(arrived.size(), 1);
     QCOMPARE(arrived.begin()->turn, (TurnRecord{1, Side::Second}));
+}
+
+// Files without an id from two folders, linked to no game: each folder's stay a game of
+// their own, and the second folder's are not measured against the first's.
+void TestGameList::filesOfSeveralFoldersStayApart() {
+    using K = HistoryEntry::Kind;
+    const GameId game = GameId::generate();
+    keep(game, korvaFile(game, TurnRecord{1, Side::First}, 200, {}, 100), QStringLiteral("mine"),
+         K::Saved, 1);
+    for (const int shift : {600, 800}) {
+        const QString folder = QDir(mail_).filePath(QString::number(shift));
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = QDir(folder).filePath(QStringLiteral("turn.krv"));
+        QCOMPARE(history_->record(plainFile(countersAt(shift), shift + 100), std::nullopt, file,
+                                  K::Opened, at(2)),
+                 QString());
+    }
+    QCOMPARE(listGames(*history_, false).size(), std::size_t{3});
 }
 
 void TestGameList::turnsLinkByTheirPositions_data() {
