@@ -6,6 +6,7 @@
 #include "history/arrivedmove.h"
 #include "history/gamelist.h"
 #include "history/gamelisttext.h"
+#include "turns/turnorder.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -32,7 +33,7 @@ QString gamesListing() {
             continue;
         }
         const auto move = arrived.constFind(game.key);
-        if (move != arrived.cend() && (!game.turn || game.turn->comesBefore(move->turn)))
+        if (move != arrived.cend() && (!game.turn || comesBefore(*game.turn, move->turn)))
             newMoves << gamelisttext::line(withArrived(game, *move), now,
                                            &untrustedtext::forTerminal, true);
         else

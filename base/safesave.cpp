@@ -146,6 +146,44 @@ Temporary createTemporary(const QString& folder, std::optional<mode_t> keep) {
     return {};
 }
 
+// Why the save may not replace what stands at `target` (`existing`, null when nothing does);
+// empty when it may. `errno` is stat's when nothing stands there.
+QString refusal(const QString& target, const QString& shown, const struct stat* existing) {
+    if (!existing)
+        return errno == ENOENT ? QString()
+                               : QStringLiteral("%1: %2").arg(shown, systemError(errno));
+    // Renaming over a FIFO or a device would put a file in its place.
+    if (S_ISDIR(existing->st_mode))
+        return QCoreApplication::translate("SafeSave", "%1 is a folder").arg(shown);
+    if (!S_ISREG(existing->st_mode))
+        return QCoreApplication::translate("SafeSave", "%1 is not a regular file").arg(shown);
+    if (::access(encoded(target).constData(), W_OK) != 0)
+        return QCoreApplication::translate("SafeSave", "%1 is not writable").arg(shown);
+    return {};
+}
+
+// Every byte to `fd`; why it failed, or empty.
+QString writeAll(int fd, const QByteArray& bytes, const SaveFaults& faults) {
+    constexpr qint64 kChunk = 64 * 1024;
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        qint64 chunk = std::min(kChunk, bytes.size() - written);
+        if (faults.failWriteAfter >= 0 && written + chunk > faults.failWriteAfter) {
+            if (written >= faults.failWriteAfter)
+                return QCoreApplication::translate("SafeSave", "writing failed part-way");
+            chunk = faults.failWriteAfter - written;
+        }
+        // A disk that fills part-way takes a short write first, then says why at the next.
+        const ssize_t n = ::write(fd, bytes.constData() + written, static_cast<std::size_t>(chunk));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return systemError(n < 0 ? errno : EIO);
+        written += n;
+    }
+    return {};
+}
+
 } // namespace
 
 bool saveFileSafely(const QString& path, const QByteArray& bytes, QString* error,
@@ -156,17 +194,9 @@ bool saveFileSafely(const QString& path, const QByteArray& bytes, QString* error
         return fail(error, QStringLiteral("%1: %2").arg(shown, systemError(ELOOP)));
     struct stat existing {};
     const bool exists = ::stat(encoded(target).constData(), &existing) == 0;
-    if (!exists && errno != ENOENT)
-        return fail(error, QStringLiteral("%1: %2").arg(shown, systemError(errno)));
-    // Renaming over a FIFO or a device would put a file in its place.
-    if (exists && S_ISDIR(existing.st_mode))
-        return fail(error, QCoreApplication::translate("SafeSave", "%1 is a folder").arg(shown));
-    if (exists && !S_ISREG(existing.st_mode))
-        return fail(error,
-                    QCoreApplication::translate("SafeSave", "%1 is not a regular file").arg(shown));
-    if (exists && ::access(encoded(target).constData(), W_OK) != 0)
-        return fail(error,
-                    QCoreApplication::translate("SafeSave", "%1 is not writable").arg(shown));
+    if (const QString refused = refusal(target, shown, exists ? &existing : nullptr);
+        !refused.isEmpty())
+        return fail(error, refused);
 
     const QString folder = QFileInfo(target).absolutePath();
     clearLeftOvers(folder);
@@ -184,24 +214,8 @@ bool saveFileSafely(const QString& path, const QByteArray& bytes, QString* error
         return fail(error, reason);
     };
 
-    constexpr qint64 kChunk = 64 * 1024;
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        qint64 chunk = std::min(kChunk, bytes.size() - written);
-        if (faults.failWriteAfter >= 0 && written + chunk > faults.failWriteAfter) {
-            if (written >= faults.failWriteAfter)
-                return giveUp(QCoreApplication::translate("SafeSave", "writing failed part-way"));
-            chunk = faults.failWriteAfter - written;
-        }
-        // A disk that fills part-way takes a short write first, then says why at the next.
-        const ssize_t n =
-            ::write(temporary.fd, bytes.constData() + written, static_cast<std::size_t>(chunk));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return giveUp(systemError(n < 0 ? errno : EIO));
-        written += n;
-    }
+    if (const QString failed = writeAll(temporary.fd, bytes, faults); !failed.isEmpty())
+        return giveUp(failed);
     if (faults.abandon) {
         ::close(temporary.fd);
         return fail(error, QCoreApplication::translate("SafeSave", "the save was abandoned"));

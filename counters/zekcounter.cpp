@@ -1,6 +1,5 @@
 #include "counters/zekcounter.h"
 
-#include "base/bytestream.h"
 #include "board/mappicture.h"
 #include "board/picturemodule.h"
 
@@ -85,14 +84,6 @@ void ZeKCounter::cycleMarker() {
 
 std::string ZeKCounter::lossText() const {
     return std::to_string(steps_) + "/" + std::to_string(losses_);
-}
-
-void ZeKCounter::readState(ByteReader& in) {
-    setState(CounterRecord::read(in));
-}
-
-void ZeKCounter::writeState(ByteWriter& out) const {
-    record().write(out);
 }
 
 CounterRecord ZeKCounter::record() const {

@@ -7,8 +7,6 @@
 
 #include <string>
 
-class ByteReader;
-class ByteWriter;
 class PictureModule;
 
 // One piece of the game: a unit, fort, port or marker, with its pictures, losses,
@@ -49,9 +47,7 @@ public:
     // Steps "/" losses, such as "2/1".
     std::string lossText() const;
 
-    // The counter's 12-byte record of the move file. Values are taken as stored.
-    void readState(ByteReader& in);
-    void writeState(ByteWriter& out) const;
+    // The counter's record of the move file (12 bytes there). Values are taken as stored.
     CounterRecord record() const;
     void setState(const CounterRecord& record);
 

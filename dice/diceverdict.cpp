@@ -83,6 +83,72 @@ QString DiceVerdict::text() const {
     return QCoreApplication::translate("DiceVerdict", "rolls not verifiable (%1)").arg(why);
 }
 
+namespace {
+
+// Why rolls drawn from `record` are not bound by what the checking player holds: their sent
+// file and the commitment; empty when they are.
+QString unbound(const DiceRolls& record, const DiceEvidence& evidence) {
+    if (record.openedHash != evidence.sentHash)
+        return QCoreApplication::translate(
+            "DiceVerdict", "they were rolled against another file than the one you sent");
+    if (dicedraw::commitmentOf(record.secret) != evidence.commitment)
+        return QCoreApplication::translate(
+            "DiceVerdict", "the secret revealed is not the one their earlier file committed");
+    // A file that promised dice per combat cannot fall back to dice that can be swapped.
+    if ((record.free == DiceRolls::FixedPerCombat) != evidence.perCombat)
+        return QCoreApplication::translate(
+            "DiceVerdict", "they were drawn in another way than their earlier file promised");
+    return {};
+}
+
+// Each roll drawn again from the revealed secret, for a record whose rolls are fixed and
+// whose evidence is complete.
+DiceVerdict checkRolls(DiceVerdict verdict, const DiceRolls& record,
+                       const std::vector<TagRecord>& tags, const DiceEvidence& evidence) {
+    const std::vector<DiceRoll>& rolls = record.rolls;
+    // The combats the opponent's program shows are the ones the record lists.
+    if (rolls.size() != tags.size())
+        return mismatch(
+            verdict, 0,
+            QCoreApplication::translate("DiceVerdict", "the combats are not the rolls listed"));
+    std::map<std::uint32_t, std::size_t> byNumber;
+    for (std::size_t i = 0; i < rolls.size(); ++i) {
+        if (!sameCombat(rolls[i], tags[i]) || rolls[i].number == 0 ||
+            !byNumber.emplace(rolls[i].number, i).second)
+            return mismatch(
+                verdict, rolls[i].number,
+                QCoreApplication::translate("DiceVerdict", "a combat no roll accounts for"));
+    }
+    if (const QString why = unbound(record, evidence); !why.isEmpty())
+        return mismatch(verdict, 0, why);
+    const bool perCombat = record.free == DiceRolls::FixedPerCombat;
+    std::optional<std::uint32_t> wrong;
+    for (const auto& [number, index] : byNumber) {
+        const DiceRoll& roll = rolls[index];
+        const int hex = hexgrid::hexAtPosition(roll.position);
+        const bool drawn =
+            perCombat ? hex >= 0 && dicedraw::drawDieForCombat(record.secret, evidence.sentHash,
+                                                               number, hex) == roll.die
+                      : dicedraw::drawDie(record.secret, evidence.sentHash, number) == roll.die;
+        verdict.marks[index].verified = drawn;
+        if (!drawn && !wrong)
+            wrong = number;
+    }
+    if (wrong)
+        return mismatch(verdict, *wrong);
+    for (std::uint32_t n = 1; n <= record.made; ++n) {
+        if (!byNumber.contains(n)) {
+            verdict.kind = DiceVerdict::Kind::Missing;
+            verdict.roll = n;
+            return verdict;
+        }
+    }
+    verdict.kind = DiceVerdict::Kind::Verified;
+    return verdict;
+}
+
+} // namespace
+
 DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector<TagRecord>& tags,
                        const DiceEvidence& evidence) {
     DiceVerdict verdict;
@@ -122,58 +188,5 @@ DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector
     if (!evidence.missing.isEmpty())
         return unverifiable(verdict, evidence.missing);
 
-    // The combats the opponent's program shows are the ones the record lists.
-    if (rolls.size() != tags.size())
-        return mismatch(
-            verdict, 0,
-            QCoreApplication::translate("DiceVerdict", "the combats are not the rolls listed"));
-    std::map<std::uint32_t, std::size_t> byNumber;
-    for (std::size_t i = 0; i < rolls.size(); ++i) {
-        if (!sameCombat(rolls[i], tags[i]) || rolls[i].number == 0 ||
-            !byNumber.emplace(rolls[i].number, i).second)
-            return mismatch(
-                verdict, rolls[i].number,
-                QCoreApplication::translate("DiceVerdict", "a combat no roll accounts for"));
-    }
-    // Only what the checking player holds decides: their sent file and the commitment.
-    if (record->openedHash != evidence.sentHash)
-        return mismatch(verdict, 0,
-                        QCoreApplication::translate(
-                            "DiceVerdict", "they were rolled against another file than the one you "
-                                           "sent"));
-    if (dicedraw::commitmentOf(record->secret) != evidence.commitment)
-        return mismatch(verdict, 0,
-                        QCoreApplication::translate(
-                            "DiceVerdict", "the secret revealed is not the one their earlier file "
-                                           "committed"));
-    // A file that promised dice per combat cannot fall back to dice that can be swapped.
-    const bool perCombat = record->free == DiceRolls::FixedPerCombat;
-    if (perCombat != evidence.perCombat)
-        return mismatch(verdict, 0,
-                        QCoreApplication::translate(
-                            "DiceVerdict", "they were drawn in another way than their earlier file "
-                                           "promised"));
-    std::optional<std::uint32_t> wrong;
-    for (const auto& [number, index] : byNumber) {
-        const DiceRoll& roll = rolls[index];
-        const int hex = hexgrid::hexAtPosition(roll.position);
-        const bool drawn =
-            perCombat ? hex >= 0 && dicedraw::drawDieForCombat(record->secret, evidence.sentHash,
-                                                               number, hex) == roll.die
-                      : dicedraw::drawDie(record->secret, evidence.sentHash, number) == roll.die;
-        verdict.marks[index].verified = drawn;
-        if (!drawn && !wrong)
-            wrong = number;
-    }
-    if (wrong)
-        return mismatch(verdict, *wrong);
-    for (std::uint32_t n = 1; n <= record->made; ++n) {
-        if (!byNumber.contains(n)) {
-            verdict.kind = DiceVerdict::Kind::Missing;
-            verdict.roll = n;
-            return verdict;
-        }
-    }
-    verdict.kind = DiceVerdict::Kind::Verified;
-    return verdict;
+    return checkRolls(std::move(verdict), *record, tags, evidence);
 }

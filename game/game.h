@@ -2,9 +2,9 @@
 
 #include "combat/tagger.h"
 #include "counters/turnchanges.h"
-#include "game/turnorder.h"
 #include "movefile/gameid.h"
 #include "movefile/movefilecontents.h"
+#include "turns/turnorder.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,8 +1,8 @@
 #include "game/openedstanding.h"
 
-#include "game/turnorder.h"
 #include "history/gamehistory.h"
 #include "movefile/openedmovefile.h"
+#include "turns/turnorder.h"
 
 #include <algorithm>
 
@@ -23,7 +23,7 @@ OpenedStanding standingOf(const OpenedMoveFile& file, const HistoryContext& cont
         !standing.ownFile && context.answeredByLastSave &&
         (!turnsKnown || *answeredTurn == *turn || *answeredTurn == TurnOrder::next(*turn));
     standing.olderThanAnswered =
-        !standing.ownFile && !standing.answered && turnsKnown && turn->comesBefore(*answeredTurn);
+        !standing.ownFile && !standing.answered && turnsKnown && comesBefore(*turn, *answeredTurn);
     // Measured from a file that came after it, the player's own later moves would show,
     // taken back, as the opponent's.
     if (!standing.answered && !standing.olderThanAnswered)

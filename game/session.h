@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/turnorder.h"
 #include "history/historyentry.h"
+#include "turns/turnorder.h"
 
 #include <QObject>
 #include <QString>

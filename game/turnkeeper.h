@@ -3,9 +3,9 @@
 #include "counters/counterplace.h"
 #include "counters/counterrecord.h"
 #include "counters/turnchanges.h"
-#include "game/turnorder.h"
 #include "movefile/gameid.h"
 #include "movefile/korvaextension.h"
+#include "turns/turnorder.h"
 
 #include <QString>
 

@@ -3,6 +3,7 @@
 #include "counters/countermgr.h"
 #include "history/diceevidence.h"
 #include "movefile/movefile.h"
+#include "turns/turnorder.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,7 +76,7 @@ std::optional<ArrivedMove> arrivedMove(const GameHistory& history, const QString
         }
         if (!turn)
             continue;
-        if (!turn->comesBefore(*block.turn))
+        if (!comesBefore(*turn, *block.turn))
             return std::nullopt;
         ArrivedMove move{key, path, *block.turn, std::nullopt};
         if (dice)
@@ -94,7 +95,7 @@ QHash<QString, ArrivedMove> arrivedMoves(const GameHistory& history, const QStri
             if (std::optional<ArrivedMove> move =
                     arrivedMove(history, file.absoluteFilePath(), dice);
                 move && (!arrived.contains(move->gameKey) ||
-                         arrived.value(move->gameKey).turn.comesBefore(move->turn)))
+                         comesBefore(arrived.value(move->gameKey).turn, move->turn)))
                 arrived.insert(move->gameKey, std::move(*move));
     return arrived;
 }

@@ -29,6 +29,47 @@ std::optional<TurnRecord> firstTurnOf(const std::optional<TurnRecord>& any) {
     return TurnRecord{1, any->movesFirst, any->movesFirst};
 }
 
+// The rolls that happened, by number as they were rolled (a combat no roll accounts for
+// last): only the file's combats are, each tag accounting for one. `leftOut` counts the rest.
+std::vector<const DiceRoll*> rollsThatHappened(const DiceRolls& record,
+                                               const std::vector<TagRecord>& tags,
+                                               std::size_t& leftOut) {
+    QHash<QByteArray, int> combats;
+    for (const TagRecord& tag : tags)
+        ++combats[combatKey(tag.position, tag.dieValue, tag.comment)];
+    std::vector<const DiceRoll*> byNumber;
+    for (const DiceRoll& roll : record.rolls) {
+        const auto combat = combats.find(combatKey(roll.position, roll.die, roll.comment));
+        if (combat == combats.end() || *combat == 0) {
+            ++leftOut;
+            continue;
+        }
+        --*combat;
+        byNumber.push_back(&roll);
+    }
+    std::stable_sort(byNumber.begin(), byNumber.end(), [](const DiceRoll* a, const DiceRoll* b) {
+        return a->number - 1 < b->number - 1; // 0 wraps to the largest
+    });
+    return byNumber;
+}
+
+// A roll into the log, over the same roll from an earlier copy; `rollAt` finds those.
+void addRoll(GameDiceLog& log, QHash<QByteArray, std::size_t>& rollAt, const QByteArray& key,
+             GameRoll row) {
+    // A combat no roll accounts for is its own row.
+    if (const auto at = rollAt.constFind(key); row.number != 0 && at != rollAt.cend()) {
+        log.rolls[*at] = std::move(row);
+        return;
+    }
+    if (log.rolls.size() >= GameDiceLog::kMaxRolls) {
+        ++log.notRead;
+        return;
+    }
+    if (row.number != 0)
+        rollAt.insert(key, log.rolls.size());
+    log.rolls.push_back(std::move(row));
+}
+
 } // namespace
 
 GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
@@ -58,10 +99,6 @@ GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
             record.openedHash.isEmpty() ? firstTurnOf(block.turn) : turnOf.value(record.openedHash);
         if (mine && turn)
             log.mySide = turn->toMove;
-        // Only the combats of the file are rolls that happened: each tag accounts for one.
-        QHash<QByteArray, int> combats;
-        for (const TagRecord& tag : file.contents.tags)
-            ++combats[combatKey(tag.position, tag.dieValue, tag.comment)];
         QString verdict;
         bool verified = false;
         if (!mine) {
@@ -70,40 +107,11 @@ GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
             verdict = checked.text();
             verified = checked.verified();
         }
-        // By number, as they were rolled; a combat no roll accounts for last.
-        std::vector<const DiceRoll*> byNumber;
-        for (const DiceRoll& roll : record.rolls) {
-            const auto combat = combats.find(combatKey(roll.position, roll.die, roll.comment));
-            if (combat == combats.end() || *combat == 0) {
-                ++log.leftOut;
-                continue;
-            }
-            --*combat;
-            byNumber.push_back(&roll);
-        }
-        std::stable_sort(byNumber.begin(), byNumber.end(),
-                         [](const DiceRoll* a, const DiceRoll* b) {
-                             return a->number - 1 < b->number - 1; // 0 wraps to the largest
-                         });
-        for (const DiceRoll* rolled : byNumber) {
+        for (const DiceRoll* rolled : rollsThatHappened(record, file.contents.tags, log.leftOut)) {
             const DiceRoll& roll = *rolled;
-            GameRoll row{
-                mine,       turn,         roll.number, hexgrid::hexAtPosition(roll.position),
-                roll.die,   roll.comment, verdict,     verified,
-                entry.title};
-            const QByteArray key = keyOf(mine, record.openedHash, roll.number);
-            // A combat no roll accounts for is its own row.
-            if (const auto at = rollAt.constFind(key); roll.number != 0 && at != rollAt.cend()) {
-                log.rolls[*at] = std::move(row);
-                continue;
-            }
-            if (log.rolls.size() >= GameDiceLog::kMaxRolls) {
-                ++log.notRead;
-                continue;
-            }
-            if (roll.number != 0)
-                rollAt.insert(key, log.rolls.size());
-            log.rolls.push_back(std::move(row));
+            addRoll(log, rollAt, keyOf(mine, record.openedHash, roll.number),
+                    {mine, turn, roll.number, hexgrid::hexAtPosition(roll.position), roll.die,
+                     roll.comment, verdict, verified, entry.title});
         }
     }
     for (const GameRoll& roll : log.rolls) {

@@ -89,10 +89,10 @@ struct GameHistory::Memory {
     };
     QMutex mutex;
     std::optional<Games> games;
-    QHash<QString, Listing> listings;                  // by game folder
-    QHash<QString, QByteArray> hashes;                 // by copy
-    QHash<QString, std::vector<QByteArray>> positions; // by copy
-    QSet<QString> toldFull; // game folders whose copy was refused for its size
+    QHash<QString, Listing> listings;            // by game folder
+    QHash<QString, QByteArray> hashes;           // by copy
+    QHash<QString, positionkey::Turn> positions; // by copy
+    QSet<QString> toldFull;                      // game folders whose copy was refused for its size
 };
 
 GameHistory::GameHistory(QString root, qint64 maxGameBytes)
@@ -115,49 +115,88 @@ QString GameHistory::folderKey(const QString& file) {
     return QString::fromLatin1(hash.left(8).toHex());
 }
 
+namespace {
+
+QString refusedCopy(const QString& file, const QString& reason) {
+    return QCoreApplication::translate("GameHistory", "The game's history kept no copy of %1: %2.")
+        .arg(QFileInfo(file).fileName(), reason);
+}
+
+// Why no copy can go into the game's folder: made when missing, never through a link.
+QString folderRefusal(const QString& root, const QDir& game) {
+    if (root.isEmpty())
+        return QCoreApplication::translate("GameHistory",
+                                           "this system has no folder for application data");
+    if (!QDir().mkpath(game.path()))
+        return QCoreApplication::translate("GameHistory", "the folder %1 could not be made")
+            .arg(QDir::toNativeSeparators(game.path()));
+    // A link planted in the game folder's place would take the copies anywhere.
+    if (QFileInfo(game.path()).isSymLink())
+        return QCoreApplication::translate("GameHistory", "the folder %1 is a symbolic link")
+            .arg(QDir::toNativeSeparators(game.path()));
+    return {};
+}
+
+} // namespace
+
 QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>& id,
                             const QString& file, HistoryEntry::Kind kind,
                             const QDateTime& when) const {
-    const QString title = titleOf(file);
-    const auto refused = [&](const QString& reason) {
-        return QCoreApplication::translate("GameHistory",
-                                           "The game's history kept no copy of %1: %2.")
-            .arg(QFileInfo(file).fileName(), reason);
-    };
-    if (root_.isEmpty())
-        return refused(QCoreApplication::translate(
-            "GameHistory", "this system has no folder for application data"));
     const QString key = gameKey(id, file);
     const QDir game(root_ + QLatin1Char('/') + key);
-    if (!QDir().mkpath(game.path()))
-        return refused(QCoreApplication::translate("GameHistory", "the folder %1 could not be made")
-                           .arg(QDir::toNativeSeparators(game.path())));
-    // A link planted in the game folder's place would take the copies anywhere.
-    if (QFileInfo(game.path()).isSymLink())
-        return refused(
-            QCoreApplication::translate("GameHistory", "the folder %1 is a symbolic link")
-                .arg(QDir::toNativeSeparators(game.path())));
+    if (const QString refused = folderRefusal(root_, game); !refused.isEmpty())
+        return refusedCopy(file, refused);
 
     const std::shared_ptr<const std::vector<HistoryEntry>> known = kept(key);
-    const std::vector<HistoryEntry>& copies = *known;
     const QByteArray hash = sha256(bytes);
-    if (!copies.empty() && hashOf(copies.back()) == hash)
+    if (!known->empty() && hashOf(known->back()) == hash)
         return {}; // opened again, or opened right after it was saved: nothing new
     if (kind == HistoryEntry::Kind::Opened &&
-        keptBytes(game.path(), known) + bytes.size() > maxGameBytes_) {
-        // Told once, or the notice would come back at every Open of the game.
-        const QMutexLocker lock(&memory_->mutex);
-        if (memory_->toldFull.contains(game.path()))
-            return {};
-        memory_->toldFull.insert(game.path());
-        return QCoreApplication::translate(
-                   "GameHistory",
-                   "The game's history kept no copy of %1: it holds %2 of this game, as much as "
-                   "it keeps of one game, and keeps no more of the files opened in it.")
-            .arg(QFileInfo(file).fileName(),
-                 QLocale().formattedDataSize(maxGameBytes_, 0, QLocale::DataSizeTraditionalFormat));
-    }
+        keptBytes(game.path(), known) + bytes.size() > maxGameBytes_)
+        return fullNotice(game.path(), file);
     const QDateTime listed = changedAt(game.path());
+    const QString path = freeName(game, *known, file, kind, when);
+    if (path.isEmpty())
+        return refusedCopy(file,
+                           QCoreApplication::translate("GameHistory", "no free name was found"));
+    QString error;
+    if (!saveFileSafely(path, bytes, &error))
+        return refusedCopy(file, error);
+    // A cut copy would be worse than none, and a disk that fills up during the writer's last
+    // flush is not reported by every Qt.
+    if (QFileInfo(path).size() != bytes.size()) {
+        QFile::remove(path);
+        return refusedCopy(
+            file, QCoreApplication::translate(
+                      "GameHistory", "the copy was cut short, most likely by a full disk"));
+    }
+    if (kind == HistoryEntry::Kind::Opened) {
+        // It fitted: when the game fills up again, the player hears of it again.
+        const QMutexLocker lock(&memory_->mutex);
+        memory_->toldFull.remove(game.path());
+    }
+    listCopy(game.path(), path, hash, listed);
+    return {};
+}
+
+QString GameHistory::fullNotice(const QString& gameFolder, const QString& file) const {
+    // Told once, or the notice would come back at every Open of the game.
+    const QMutexLocker lock(&memory_->mutex);
+    if (memory_->toldFull.contains(gameFolder))
+        return {};
+    memory_->toldFull.insert(gameFolder);
+    return QCoreApplication::translate(
+               "GameHistory",
+               "The game's history kept no copy of %1: it holds %2 of this game, as much as "
+               "it keeps of one game, and keeps no more of the files opened in it.")
+        .arg(QFileInfo(file).fileName(),
+             QLocale().formattedDataSize(maxGameBytes_, 0, QLocale::DataSizeTraditionalFormat));
+}
+
+QString GameHistory::freeName(const QDir& game, const std::vector<HistoryEntry>& copies,
+                              const QString& file, HistoryEntry::Kind kind,
+                              const QDateTime& when) const {
+    const QString title = titleOf(file);
     // Two copies in one millisecond get consecutive times, so name order stays time order.
     // No name goes past the latest time a name can carry (after a planted name or a clock
     // gone wrong): the history would not know it, and every later copy would take it too.
@@ -173,30 +212,20 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
     QString path = pathAt(time);
     for (int tries = 0; QFileInfo(path).exists() || QFileInfo(path).isSymLink(); ++tries) {
         if (tries == 1000)
-            return refused(QCoreApplication::translate("GameHistory", "no free name was found"));
+            return {};
         time = time.addMSecs(step);
         path = pathAt(time);
     }
-    QString error;
-    if (!saveFileSafely(path, bytes, &error))
-        return refused(error);
-    // A cut copy would be worse than none, and a disk that fills up during the writer's last
-    // flush is not reported by every Qt.
-    if (QFileInfo(path).size() != bytes.size()) {
-        QFile::remove(path);
-        return refused(QCoreApplication::translate(
-            "GameHistory", "the copy was cut short, most likely by a full disk"));
-    }
-    if (kind == HistoryEntry::Kind::Opened) {
-        // It fitted: when the game fills up again, the player hears of it again.
-        const QMutexLocker lock(&memory_->mutex);
-        memory_->toldFull.remove(game.path());
-    }
+    return path;
+}
+
+void GameHistory::listCopy(const QString& gameFolder, const QString& path, const QByteArray& hash,
+                           const QDateTime& listed) const {
     // The list known before, and this copy: the game's copies are written here only.
     if (std::optional<HistoryEntry> entry = HistoryEntry::fromPath(path)) {
         remember(*entry, hash);
         const QMutexLocker lock(&memory_->mutex);
-        const auto listing = memory_->listings.find(game.path());
+        const auto listing = memory_->listings.find(gameFolder);
         if (listing != memory_->listings.end() && listing->changed == listed) {
             // A new list with the copy: those handed out before stay as they were.
             auto grown = std::make_shared<std::vector<HistoryEntry>>(*listing->entries);
@@ -207,19 +236,18 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
                                            }),
                           *entry);
             listing->entries = std::move(grown);
-            listing->changed = changedAt(game.path());
+            listing->changed = changedAt(gameFolder);
             if (listing->bytes >= 0)
-                listing->bytes += bytes.size();
-            return {};
+                listing->bytes += QFileInfo(path).size();
+            return;
         }
     }
     // Nothing known to add to: the list as it stands now, kept though the folder has only
     // just changed (by this copy), or every Open would list it again.
-    const QDateTime changed = changedAt(game.path());
-    auto listing = std::make_shared<const std::vector<HistoryEntry>>(listEntries(game.path()));
+    const QDateTime changed = changedAt(gameFolder);
+    auto listing = std::make_shared<const std::vector<HistoryEntry>>(listEntries(gameFolder));
     const QMutexLocker lock(&memory_->mutex);
-    memory_->listings.insert(game.path(), {changed, std::move(listing)});
-    return {};
+    memory_->listings.insert(gameFolder, {changed, std::move(listing)});
 }
 
 // The names in a folder that match the filter, sorted; no file is looked at, only the
@@ -347,16 +375,9 @@ std::optional<GameId> GameHistory::gameFollowedBy(const OpenedMoveFile& file,
         return a.sameFolder != b.sameFolder ? a.sameFolder : a.newest > b.newest;
     });
     const QByteArray hash = sha256(file.bytes);
-    for (const Candidate& candidate : candidates) {
-        const std::shared_ptr<const std::vector<HistoryEntry>> copies = kept(candidate.key);
-        // Newest first: a file usually answers the copy kept last.
-        for (auto entry = copies->rbegin(); entry != copies->rend(); ++entry) {
-            const std::vector<QByteArray> positions = positionsOf(*entry);
-            if (std::find(positions.begin(), positions.end(), start) != positions.end() ||
-                holds(*entry, file.bytes, hash))
-                return GameId::fromHex(candidate.key.mid(kGamePrefix.size()));
-        }
-    }
+    for (const Candidate& candidate : candidates)
+        if (followsOneOf(*kept(candidate.key), file, start, hash))
+            return GameId::fromHex(candidate.key.mid(kGamePrefix.size()));
     return std::nullopt;
 }
 
@@ -375,17 +396,16 @@ std::optional<EarlierFile> GameHistory::ownLastFile(const GameId& id,
     return std::nullopt;
 }
 
-std::vector<QByteArray> GameHistory::positionsOf(const HistoryEntry& entry) const {
+positionkey::Turn GameHistory::positionsOf(const HistoryEntry& entry) const {
     {
         const QMutexLocker lock(&memory_->mutex);
         if (const auto found = memory_->positions.constFind(entry.path);
             found != memory_->positions.cend())
             return *found;
     }
-    std::vector<QByteArray> keys;
+    positionkey::Turn keys;
     try {
-        const OpenedMoveFile copy = read(entry);
-        keys = {positionkey::start(copy.contents.counters), present(copy.contents.counters)};
+        keys = positionkey::turnOf(read(entry));
     } catch (const MoveFileError&) {
         return keys; // perhaps only for now: not remembered
     }
@@ -403,15 +423,15 @@ bool GameHistory::fitsGame(const GameId& id, const OpenedMoveFile& file) const {
     const QByteArray start = turnStart(file);
     if (start == positionkey::newGame())
         return true;
-    const QByteArray hash = sha256(file.bytes);
+    return followsOneOf(*known, file, start, sha256(file.bytes));
+}
+
+bool GameHistory::followsOneOf(const std::vector<HistoryEntry>& copies, const OpenedMoveFile& file,
+                               const QByteArray& start, const QByteArray& hash) const {
     // Newest first: a file usually answers the copy kept last.
-    for (auto entry = known->rbegin(); entry != known->rend(); ++entry) {
-        const std::vector<QByteArray> positions = positionsOf(*entry);
-        if (std::find(positions.begin(), positions.end(), start) != positions.end() ||
-            holds(*entry, file.bytes, hash))
-            return true;
-    }
-    return false;
+    return std::any_of(copies.rbegin(), copies.rend(), [&](const HistoryEntry& copy) {
+        return positionkey::follows(start, positionsOf(copy)) || holds(copy, file.bytes, hash);
+    });
 }
 
 std::optional<GameId> HistoryContext::diceGame(const OpenedMoveFile& file) const {

@@ -2,6 +2,7 @@
 
 #include "counters/turnchanges.h"
 #include "history/historyentry.h"
+#include "history/positionkey.h"
 #include "movefile/gameid.h"
 #include "movefile/turnrecord.h"
 
@@ -130,12 +131,25 @@ public:
     static OpenedMoveFile read(const HistoryEntry& entry);
     // The SHA-256 of a copy's bytes, read once; empty when the copy cannot be read.
     QByteArray hashOf(const HistoryEntry& entry) const;
+    // The positions a copy began and ended its turn with, read once; empty when it cannot be
+    // read.
+    positionkey::Turn positionsOf(const HistoryEntry& entry) const;
     // Lists and hashes the copies of the `games` games changed last, so that the first Open
     // in one of them reads nothing old; returns early once `stop` is set.
     void recallRecentGames(int games, const std::atomic<bool>& stop) const;
 
 private:
     struct Memory;
+
+    // The notice that a game's copies are full, the first time only; then empty.
+    QString fullNotice(const QString& gameFolder, const QString& file) const;
+    // A name for the copy in the game's folder that nothing stands at; empty when none is found.
+    QString freeName(const QDir& game, const std::vector<HistoryEntry>& copies, const QString& file,
+                     HistoryEntry::Kind kind, const QDateTime& when) const;
+    // The copy just written at `path` into what the history remembers of its game's folder,
+    // which was `listed` before.
+    void listCopy(const QString& gameFolder, const QString& path, const QByteArray& hash,
+                  const QDateTime& listed) const;
 
     QStringList namesIn(const QString& folder, const QStringList& filters,
                         QDir::Filters kind) const;
@@ -146,8 +160,10 @@ private:
     void remember(const HistoryEntry& entry, const QByteArray& hash) const;
     // Whether a copy has exactly these bytes: by its remembered hash, else by its size first.
     bool holds(const HistoryEntry& entry, const QByteArray& bytes, const QByteArray& hash) const;
-    // The keys of the positions a copy began and ended its turn with, read once.
-    std::vector<QByteArray> positionsOf(const HistoryEntry& entry) const;
+    // Whether the file follows one of the copies, or is one (its SHA-256 is `hash`), its turn
+    // having begun at `start`.
+    bool followsOneOf(const std::vector<HistoryEntry>& copies, const OpenedMoveFile& file,
+                      const QByteArray& start, const QByteArray& hash) const;
 
     QString root_;
     qint64 maxGameBytes_;

@@ -5,6 +5,7 @@
 #include "history/gameplaces.h"
 #include "history/positionkey.h"
 #include "movefile/movefile.h"
+#include "turns/turnorder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,10 +21,6 @@ const QString kGamePrefix = QStringLiteral("game-");
 const QString kFolderPrefix = QStringLiteral("folder-");
 // GameHistory keeps this much of a file's title in a copy's name.
 constexpr qsizetype kKeptTitleLength = 40;
-
-Side other(Side side) {
-    return side == Side::First ? Side::Second : Side::First;
-}
 
 // The game's copies, each read at most once.
 class Copies {
@@ -58,23 +55,6 @@ private:
     QHash<std::size_t, std::optional<OpenedMoveFile>> read_;
 };
 
-// The side whose turn `saved` ended, when it shows that it ended one: every counter stands
-// where the next turn starts, and its block says the turn began elsewhere. A file saved
-// within a turn, or a turn in which nothing moved, shows nothing.
-std::optional<Side> endedBy(const OpenedMoveFile& saved) {
-    const KorvaExtension& block = saved.extension;
-    const std::vector<CounterRecord>& counters = saved.contents.counters;
-    if (!block.turn || !block.turnStart || block.turnStart->size() != counters.size())
-        return std::nullopt;
-    bool moved = false;
-    for (std::size_t i = 0; i < counters.size(); ++i) {
-        if (counters[i].startHex != counters[i].currentHex)
-            return std::nullopt;
-        moved = moved || (*block.turnStart)[i].hex != counters[i].currentHex;
-    }
-    return moved ? std::optional<Side>(other(block.turn->toMove)) : std::nullopt;
-}
-
 // The player's side: as the history noted it when they ended a turn or began the game; for
 // a game kept before such notes, the side of the last turn they are seen to have ended.
 // Never whose move their last file left it at: a save within a turn says nothing of whose
@@ -91,59 +71,10 @@ std::optional<Side> playersSide(const GameHistory& history, const QString& key, 
             continue;
         ++tried;
         if (const OpenedMoveFile* saved = copies.at(i))
-            if (const std::optional<Side> side = endedBy(*saved))
+            if (const std::optional<Side> side = turnEndedBy(*saved))
                 return side;
     }
     return std::nullopt;
-}
-
-// Where a copy's turn began and where it ended, as keys; both empty when it cannot be read.
-// Read once per copy: a copy is never rewritten.
-struct Positions {
-    QByteArray begin;
-    QByteArray end;
-};
-
-Positions positionsOf(const HistoryEntry& copy) {
-    static QMutex mutex;
-    static QHash<QString, Positions> known;
-    constexpr qsizetype kMaxKnown = 100000;
-    {
-        const QMutexLocker lock(&mutex);
-        if (const auto found = known.constFind(copy.path); found != known.cend())
-            return *found;
-    }
-    Positions positions;
-    try {
-        const OpenedMoveFile file = GameHistory::read(copy);
-        std::vector<int> begin;
-        std::vector<int> end;
-        for (const CounterRecord& record : file.contents.counters) {
-            begin.push_back(record.startHex);
-            end.push_back(record.currentHex);
-        }
-        if (const auto& start = file.extension.turnStart; start && start->size() == begin.size())
-            for (std::size_t i = 0; i < begin.size(); ++i)
-                begin[i] = (*start)[i].hex;
-        positions = {positionkey::of(begin), positionkey::of(end)};
-    } catch (const MoveFileError&) {
-        // damaged on disk: it follows from nothing
-    }
-    const QMutexLocker lock(&mutex);
-    if (known.size() >= kMaxKnown)
-        known.clear();
-    known.insert(copy.path, positions);
-    return positions;
-}
-
-// Whether two copies are turns of one game: one's turn began where the other's began or
-// ended, or ended where the other's began. Every game holds the new game's position, so it
-// links nothing.
-bool linked(const Positions& a, const Positions& b) {
-    const auto same = [](const QByteArray& x, const QByteArray& y) {
-        return !x.isEmpty() && x == y && x != positionkey::newGame();
-    };
-    return same(a.begin, b.begin) || same(a.begin, b.end) || same(a.end, b.begin);
 }
 
 std::vector<HistoryEntry> merged(std::vector<HistoryEntry> entries,
@@ -165,6 +96,34 @@ bool holdsBytesOf(const GameHistory& history, const QString& path, const History
     }
 }
 
+// Each copy's game, when exactly one game's turns link with it; and every game linked with
+// one of them. `held` is each game's turns.
+struct FolderLinks {
+    std::vector<std::optional<std::size_t>> gameOf;
+    QSet<std::size_t> games;
+};
+
+FolderLinks linksOf(const GameHistory& history, const std::vector<HistoryEntry>& copies,
+                    const std::vector<std::vector<positionkey::Turn>>& held) {
+    FolderLinks links;
+    for (const HistoryEntry& copy : copies) {
+        const positionkey::Turn mine = history.positionsOf(copy);
+        std::optional<std::size_t> found;
+        bool several = false;
+        for (std::size_t g = 0; g < held.size() && !several; ++g) {
+            if (std::none_of(held[g].begin(), held[g].end(), [&](const positionkey::Turn& theirs) {
+                    return positionkey::linked(mine, theirs);
+                }))
+                continue;
+            several = found.has_value();
+            found = g;
+            links.games.insert(g);
+        }
+        links.gameOf.push_back(several ? std::nullopt : found);
+    }
+    return links;
+}
+
 } // namespace
 
 GameSummary::Move GameSummary::move() const {
@@ -176,7 +135,7 @@ GameSummary::Move GameSummary::move() const {
 }
 
 std::optional<Side> GameSummary::theirSide() const {
-    return mySide ? std::optional<Side>(other(*mySide)) : std::nullopt;
+    return mySide ? std::optional<Side>(otherSide(*mySide)) : std::nullopt;
 }
 
 const HistoryEntry& GameSummary::fileToOpen() const {
@@ -205,29 +164,13 @@ std::vector<GameCopies> gamesOf(const GameHistory& history) {
     // Files without an id are kept by their folder: those that are turns of a game with one
     // (the first file of a game, before Korva gave it its id, or every file from a program
     // that writes none) join it.
-    std::vector<std::vector<Positions>> held(games.size());
+    std::vector<std::vector<positionkey::Turn>> held(games.size());
     for (std::size_t g = 0; g < games.size(); ++g)
         for (const HistoryEntry& copy : *games[g].entries)
-            held[g].push_back(positionsOf(copy));
+            held[g].push_back(history.positionsOf(copy));
     std::vector<std::vector<HistoryEntry>> joining(games.size());
     for (GameCopies& folder : apart) {
-        // Each copy's game, when exactly one game's turns link with it.
-        std::vector<std::optional<std::size_t>> gameOf;
-        QSet<std::size_t> linkedGames;
-        for (const HistoryEntry& copy : *folder.entries) {
-            const Positions mine = positionsOf(copy);
-            std::optional<std::size_t> found;
-            bool several = false;
-            for (std::size_t g = 0; g < games.size() && !several; ++g) {
-                if (std::none_of(held[g].begin(), held[g].end(),
-                                 [&](const Positions& theirs) { return linked(mine, theirs); }))
-                    continue;
-                several = found.has_value();
-                found = g;
-                linkedGames.insert(g);
-            }
-            gameOf.push_back(several ? std::nullopt : found);
-        }
+        const auto [gameOf, linkedGames] = linksOf(history, *folder.entries, held);
         // All of one game: the folder's later files that link with nothing yet (the
         // opponent's latest, not answered) are its turns too.
         const auto firstLinked = std::find_if(gameOf.begin(), gameOf.end(),

@@ -40,3 +40,16 @@ const QByteArray& positionkey::newGame() {
     static const QByteArray key = present(newGameContents().counters);
     return key;
 }
+
+positionkey::Turn positionkey::turnOf(const OpenedMoveFile& file) {
+    return {turnStart(file), present(file.contents.counters)};
+}
+
+bool positionkey::follows(const QByteArray& begin, const Turn& earlier) {
+    return !begin.isEmpty() && begin != newGame() &&
+           (begin == earlier.begin || begin == earlier.end);
+}
+
+bool positionkey::linked(const Turn& a, const Turn& b) {
+    return follows(a.begin, b) || follows(b.begin, a);
+}

@@ -21,4 +21,17 @@ QByteArray turnStart(const OpenedMoveFile& file);
 // A new game's position, which every game holds and so links none.
 const QByteArray& newGame();
 
+// Where a file's turn began (turnStart) and where it ended (its present); both empty when
+// the file could not be read.
+struct Turn {
+    QByteArray begin;
+    QByteArray end;
+};
+Turn turnOf(const OpenedMoveFile& file);
+// A turn that began at `begin` follows `earlier`: it began where `earlier` began (the same
+// turn, saved again) or where it ended. The new game's position follows nothing.
+bool follows(const QByteArray& begin, const Turn& earlier);
+// Two turns of one game: either follows the other.
+bool linked(const Turn& a, const Turn& b);
+
 } // namespace positionkey

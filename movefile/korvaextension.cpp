@@ -10,6 +10,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -149,11 +150,98 @@ PlayerNames readPlayers(QByteArrayView body) {
     return players;
 }
 
+void refuseSecond(bool seen, std::uint32_t type) {
+    if (seen)
+        throw Damaged{
+            QCoreApplication::translate("KorvaExtension", "it holds a record of type %1 twice")
+                .arg(type)};
+}
+
+// The dice's records into `extension`; false for a record of another kind.
+bool readDiceRecord(std::uint32_t type, QByteArrayView body, KorvaExtension& extension) {
+    switch (type) {
+    case kDiceCommitmentRecord:
+    case kDicePerCombatCommitmentRecord:
+        if (extension.diceCommitment)
+            throw Damaged{
+                QCoreApplication::translate("KorvaExtension", "it holds two dice commitments")};
+        if (body.size() != dicerecord::kHashSize)
+            throw Damaged{QCoreApplication::translate("KorvaExtension",
+                                                      "its dice commitment has %1 bytes, not 32")
+                              .arg(body.size())};
+        extension.diceCommitment = body.toByteArray();
+        extension.diceCommitmentPerCombat = type == kDicePerCombatCommitmentRecord;
+        return true;
+    case kDiceRollsRecord:
+        refuseSecond(extension.diceRolls.has_value(), type);
+        try {
+            extension.diceRolls = dicerecord::decode(body);
+        } catch (const std::runtime_error& error) {
+            throw Damaged{QString::fromStdString(error.what())};
+        }
+        return true;
+    case kWitnessedRollsRecord:
+        refuseSecond(extension.witnessedRolls.has_value(), type);
+        try {
+            extension.witnessedRolls = witnessrecord::decodeList(body);
+        } catch (const std::runtime_error& error) {
+            throw Damaged{QString::fromStdString(error.what())};
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The records whose absence leaves nothing unset to tell them by.
+struct RecordsSeen {
+    bool note = false;
+    bool players = false;
+    bool name = false;
+};
+
+void readRecord(std::uint32_t type, QByteArrayView body, KorvaExtension& extension,
+                RecordsSeen& seen) {
+    if (readDiceRecord(type, body, extension))
+        return;
+    switch (type) {
+    case kTurnStartRecord:
+        refuseSecond(extension.turnStart.has_value(), type);
+        extension.turnStart = readTurnStart(body);
+        break;
+    case kGameIdRecord:
+        refuseSecond(extension.gameId.has_value(), type);
+        extension.gameId = readGameId(body);
+        break;
+    case kNoteRecord:
+        refuseSecond(std::exchange(seen.note, true), type);
+        extension.note = readNote(body);
+        break;
+    case kTurnRecord:
+        refuseSecond(extension.turn.has_value(), type);
+        extension.turn = readTurn(body);
+        break;
+    case kPlayersRecord:
+        refuseSecond(std::exchange(seen.players, true), type);
+        extension.players = readPlayers(body);
+        break;
+    case kWriterRecord:
+        refuseSecond(extension.writer.has_value(), type);
+        extension.writer = readWriter(body);
+        break;
+    case kGameNameRecord:
+        refuseSecond(std::exchange(seen.name, true), type);
+        extension.gameName = readName(body);
+        break;
+    default: // a later Korva's record: skipped, and the player told
+        extension.unknownRecords = true;
+        break;
+    }
+}
+
 KorvaExtension readRecords(QByteArrayView records) {
     KorvaExtension extension;
-    bool noteSeen = false;
-    bool playersSeen = false;
-    bool nameSeen = false;
+    RecordsSeen seen;
     qsizetype at = 0;
     while (at < records.size()) {
         if (records.size() - at < kRecordHeaderSize)
@@ -166,80 +254,8 @@ KorvaExtension readRecords(QByteArrayView records) {
             throw Damaged{QCoreApplication::translate("KorvaExtension",
                                                       "a record of type %1 runs past its end")
                               .arg(type)};
-        const QByteArrayView body = records.sliced(at, qsizetype(length));
+        readRecord(type, records.sliced(at, qsizetype(length)), extension, seen);
         at += qsizetype(length);
-        const auto once = [&](bool seen) {
-            if (seen)
-                throw Damaged{QCoreApplication::translate("KorvaExtension",
-                                                          "it holds a record of type %1 twice")
-                                  .arg(type)};
-        };
-        switch (type) {
-        case kTurnStartRecord:
-            once(extension.turnStart.has_value());
-            extension.turnStart = readTurnStart(body);
-            break;
-        case kGameIdRecord:
-            once(extension.gameId.has_value());
-            extension.gameId = readGameId(body);
-            break;
-        case kNoteRecord:
-            once(noteSeen);
-            noteSeen = true;
-            extension.note = readNote(body);
-            break;
-
-        case kTurnRecord:
-            once(extension.turn.has_value());
-            extension.turn = readTurn(body);
-            break;
-        case kPlayersRecord:
-            once(playersSeen);
-            playersSeen = true;
-            extension.players = readPlayers(body);
-            break;
-
-        case kDiceCommitmentRecord:
-        case kDicePerCombatCommitmentRecord:
-            if (extension.diceCommitment)
-                throw Damaged{
-                    QCoreApplication::translate("KorvaExtension", "it holds two dice commitments")};
-            if (body.size() != dicerecord::kHashSize)
-                throw Damaged{QCoreApplication::translate(
-                                  "KorvaExtension", "its dice commitment has %1 bytes, not 32")
-                                  .arg(body.size())};
-            extension.diceCommitment = body.toByteArray();
-            extension.diceCommitmentPerCombat = type == kDicePerCombatCommitmentRecord;
-            break;
-        case kDiceRollsRecord:
-            once(extension.diceRolls.has_value());
-            try {
-                extension.diceRolls = dicerecord::decode(body);
-            } catch (const std::runtime_error& error) {
-                throw Damaged{QString::fromStdString(error.what())};
-            }
-            break;
-        case kWitnessedRollsRecord:
-            once(extension.witnessedRolls.has_value());
-            try {
-                extension.witnessedRolls = witnessrecord::decodeList(body);
-            } catch (const std::runtime_error& error) {
-                throw Damaged{QString::fromStdString(error.what())};
-            }
-            break;
-        case kWriterRecord:
-            once(extension.writer.has_value());
-            extension.writer = readWriter(body);
-            break;
-        case kGameNameRecord:
-            once(nameSeen);
-            nameSeen = true;
-            extension.gameName = readName(body);
-            break;
-        default: // a later Korva's record: skipped, and the player told
-            extension.unknownRecords = true;
-            break;
-        }
     }
     return extension;
 }
@@ -260,69 +276,52 @@ KorvaExtension readBlock(QByteArrayView bytes) {
     return readRecords(bytes.sliced(kHeaderSize, qsizetype(length)));
 }
 
-} // namespace
+QByteArray turnStartBody(const std::vector<CounterPlace>& places) {
+    if (places.size() != orderOfBattleRows().size())
+        throw MoveFileError(QCoreApplication::translate("KorvaExtension",
+                                                        "the turn start holds %1 counters, not %2")
+                                .arg(places.size())
+                                .arg(orderOfBattleRows().size())
+                                .toStdString());
+    QByteArray body;
+    for (const CounterPlace& place : places) {
+        appendWord(body, static_cast<std::uint32_t>(place.hex));
+        const CounterRecord record{place.hex, place.hex, place.losses, place.marker};
+        appendWord(body, static_cast<std::uint32_t>(record.stateWord()));
+    }
+    return body;
+}
 
-QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
-    if (extension.isEmpty())
-        return {};
-    QByteArray records;
-    if (extension.turnStart) {
-        if (extension.turnStart->size() != orderOfBattleRows().size())
+QByteArray turnBody(const TurnRecord& turn) {
+    if (turn.number < 1 || turn.number > TurnRecord::kMaxNumber)
+        throw MoveFileError(
+            QCoreApplication::translate("KorvaExtension", "the turn number %1 is not 1 to 9999")
+                .arg(turn.number)
+                .toStdString());
+    QByteArray body;
+    appendWord(body, std::uint32_t(turn.number));
+    appendWord(body, turn.toMove == Side::First ? 0 : 1);
+    appendWord(body, turn.movesFirst == Side::First ? 0 : 1);
+    return body;
+}
+
+QByteArray playersBody(const PlayerNames& players) {
+    QByteArray body;
+    for (const QString* name : {&players.first, &players.second}) {
+        if (cleanPlayerName(*name) != *name)
             throw MoveFileError(QCoreApplication::translate(
-                                    "KorvaExtension", "the turn start holds %1 counters, not %2")
-                                    .arg(extension.turnStart->size())
-                                    .arg(orderOfBattleRows().size())
+                                    "KorvaExtension",
+                                    "a player's name is not a plain line of at most 40 characters")
                                     .toStdString());
-        QByteArray body;
-        for (const CounterPlace& place : *extension.turnStart) {
-            appendWord(body, static_cast<std::uint32_t>(place.hex));
-            const CounterRecord record{place.hex, place.hex, place.losses, place.marker};
-            appendWord(body, static_cast<std::uint32_t>(record.stateWord()));
-        }
-        appendRecord(records, kTurnStartRecord, body);
+        const QByteArray utf8 = name->toUtf8();
+        appendWord(body, std::uint32_t(utf8.size()));
+        body.append(utf8);
     }
-    if (extension.gameId) {
-        const GameId::Bytes& id = extension.gameId->bytes();
-        appendRecord(records, kGameIdRecord,
-                     QByteArray(reinterpret_cast<const char*>(id.data()), GameId::kSize));
-    }
-    if (!extension.note.isEmpty()) {
-        const QByteArray note = extension.note.toUtf8();
-        if (note.size() > kMaxNoteSize)
-            throw MoveFileError(
-                QCoreApplication::translate("KorvaExtension", "the note is longer than 64 KB")
-                    .toStdString());
-        appendRecord(records, kNoteRecord, note);
-    }
+    return body;
+}
 
-    if (extension.turn) {
-        const TurnRecord& turn = *extension.turn;
-        if (turn.number < 1 || turn.number > TurnRecord::kMaxNumber)
-            throw MoveFileError(
-                QCoreApplication::translate("KorvaExtension", "the turn number %1 is not 1 to 9999")
-                    .arg(turn.number)
-                    .toStdString());
-        QByteArray body;
-        appendWord(body, std::uint32_t(turn.number));
-        appendWord(body, turn.toMove == Side::First ? 0 : 1);
-        appendWord(body, turn.movesFirst == Side::First ? 0 : 1);
-        appendRecord(records, kTurnRecord, body);
-    }
-    if (!extension.players.isEmpty()) {
-        QByteArray body;
-        for (const QString* name : {&extension.players.first, &extension.players.second}) {
-            if (cleanPlayerName(*name) != *name)
-                throw MoveFileError(
-                    QCoreApplication::translate(
-                        "KorvaExtension",
-                        "a player's name is not a plain line of at most 40 characters")
-                        .toStdString());
-            const QByteArray utf8 = name->toUtf8();
-            appendWord(body, std::uint32_t(utf8.size()));
-            body.append(utf8);
-        }
-        appendRecord(records, kPlayersRecord, body);
-    }
+// The dice's records, appended to `records`.
+void appendDice(QByteArray& records, const KorvaExtension& extension) {
     if (extension.diceCommitment) {
         if (extension.diceCommitment->size() != dicerecord::kHashSize)
             throw MoveFileError(
@@ -335,17 +334,10 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
     }
     if (extension.diceRolls)
         appendRecord(records, kDiceRollsRecord, dicerecord::encode(*extension.diceRolls));
-    if (extension.writer) {
-        QByteArray body;
-        for (const std::uint32_t number : extension.writer->numbers)
-            appendWord(body, number);
-        appendRecord(records, kWriterRecord, body);
-    }
-    if (!extension.gameName.isEmpty())
-        appendRecord(records, kGameNameRecord, extension.gameName.toUtf8());
-    if (extension.witnessedRolls)
-        appendRecord(records, kWitnessedRollsRecord,
-                     witnessrecord::encodeList(*extension.witnessedRolls));
+}
+
+// The records behind the block's header, checked by reading them back.
+QByteArray blockOf(const QByteArray& records) {
     QByteArray block(kMagic, kMagicSize);
     appendWord(block, kVersion);
     appendWord(block, static_cast<std::uint32_t>(records.size()));
@@ -361,6 +353,46 @@ QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
                                 .toStdString());
     }
     return block;
+}
+
+} // namespace
+
+QByteArray encodeKorvaExtension(const KorvaExtension& extension) {
+    if (extension.isEmpty())
+        return {};
+    QByteArray records;
+    if (extension.turnStart)
+        appendRecord(records, kTurnStartRecord, turnStartBody(*extension.turnStart));
+    if (extension.gameId) {
+        const GameId::Bytes& id = extension.gameId->bytes();
+        appendRecord(records, kGameIdRecord,
+                     QByteArray(reinterpret_cast<const char*>(id.data()), GameId::kSize));
+    }
+    if (!extension.note.isEmpty()) {
+        const QByteArray note = extension.note.toUtf8();
+        if (note.size() > kMaxNoteSize)
+            throw MoveFileError(
+                QCoreApplication::translate("KorvaExtension", "the note is longer than 64 KB")
+                    .toStdString());
+        appendRecord(records, kNoteRecord, note);
+    }
+    if (extension.turn)
+        appendRecord(records, kTurnRecord, turnBody(*extension.turn));
+    if (!extension.players.isEmpty())
+        appendRecord(records, kPlayersRecord, playersBody(extension.players));
+    appendDice(records, extension);
+    if (extension.writer) {
+        QByteArray body;
+        for (const std::uint32_t number : extension.writer->numbers)
+            appendWord(body, number);
+        appendRecord(records, kWriterRecord, body);
+    }
+    if (!extension.gameName.isEmpty())
+        appendRecord(records, kGameNameRecord, extension.gameName.toUtf8());
+    if (extension.witnessedRolls)
+        appendRecord(records, kWitnessedRollsRecord,
+                     witnessrecord::encodeList(*extension.witnessedRolls));
+    return blockOf(records);
 }
 
 KorvaExtensionRead parseKorvaExtension(QByteArrayView afterBanners) {

@@ -5,18 +5,14 @@
 #include <QString>
 
 // Where a game stands: its turn number (1 at a new game), the side whose move it is, and the
-// side that moves first in every turn, which says when the number goes up.
+// side that moves first in every turn, which says when the number goes up. Its rules are
+// TurnOrder's.
 struct TurnRecord {
     static constexpr int kMaxNumber = 9999;
 
     int number = 1;
     Side toMove = Side::First;
     Side movesFirst = Side::First;
-
-    // How many moves the game has seen before this one: turn 1's first move is 0.
-    int movesBefore() const { return (number - 1) * 2 + (toMove == movesFirst ? 0 : 1); }
-    // This turn comes before `other` in one game.
-    bool comesBefore(const TurnRecord& other) const { return movesBefore() < other.movesBefore(); }
 
     bool operator==(const TurnRecord&) const = default;
 };

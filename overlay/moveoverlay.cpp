@@ -240,6 +240,70 @@ MoveOverlay buildMoveOverlay(const std::vector<CounterChange>& changes, const Co
     return overlay;
 }
 
+namespace {
+
+QPen roundPen(const QColor& colour, double width) {
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QPen shaftPen(const QColor& colour, double width) {
+    return QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+}
+
+void paintOutlines(QPainter& painter, const std::vector<MoveOverlay::Outline>& outlines,
+                   const QRectF& exposed) {
+    const QColor edge = moveoverlay::edgeColour();
+    for (const MoveOverlay::Outline& outline : outlines) {
+        if (!exposed.isNull() && !MoveOverlay::boundsOf(outline).intersects(exposed))
+            continue;
+        const QRectF frame =
+            outline.box.adjusted(-kOutlineGap, -kOutlineGap, kOutlineGap, kOutlineGap);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(roundPen(edge, 2 + 2 * kEdgeWidth));
+        painter.drawRect(frame);
+        painter.setPen(roundPen(moveoverlay::sideColour(outline.side), 2));
+        painter.drawRect(frame);
+    }
+}
+
+// The parts of an arrow that reach into the part exposed.
+struct ArrowParts {
+    std::optional<QLineF> shaft;
+    bool head = false;
+    bool start = false;
+};
+
+void paintArrow(QPainter& painter, const MoveOverlay::Arrow& arrow, const QPolygonF& head,
+                const ArrowParts& parts) {
+    const QColor edge = moveoverlay::edgeColour();
+    const QColor colour = moveoverlay::sideColour(arrow.side);
+    // The dark edge first, then the colour inside it.
+    painter.setBrush(edge);
+    if (parts.shaft) {
+        painter.setPen(shaftPen(edge, kShaftWidth + 2 * kEdgeWidth));
+        painter.drawLine(*parts.shaft);
+    }
+    painter.setPen(Qt::NoPen);
+    if (parts.head)
+        painter.drawPolygon(grown(head, kEdgePenReach));
+    if (parts.start) {
+        const double radius = kStartDotRadius + kEdgePenReach;
+        painter.drawEllipse(arrow.from, radius, radius);
+    }
+    painter.setBrush(colour);
+    if (parts.shaft) {
+        painter.setPen(shaftPen(colour, kShaftWidth));
+        painter.drawLine(*parts.shaft);
+    }
+    painter.setPen(Qt::NoPen);
+    if (parts.head)
+        painter.drawPolygon(head);
+    if (parts.start)
+        painter.drawEllipse(arrow.from, kStartDotRadius - 1, kStartDotRadius - 1);
+}
+
+} // namespace
+
 void paintMoveOverlay(QPainter& painter, const MoveOverlay& overlay, const QRectF& exposed) {
     // Hundreds of antialiased arrows cost more than the few pixels a move or a scroll step
     // repaints: only the marks that reach into the part exposed are drawn.
@@ -249,67 +313,20 @@ void paintMoveOverlay(QPainter& painter, const MoveOverlay& overlay, const QRect
                                                  kEdgePenReach + 1, kEdgePenReach + 1)
                                        .intersects(exposed);
     };
-    const auto outlineShows = [&exposed](const MoveOverlay::Outline& outline) {
-        return exposed.isNull() || MoveOverlay::boundsOf(outline).intersects(exposed);
-    };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor edge = moveoverlay::edgeColour();
-    const auto pen = [](const QColor& colour, double width) {
-        return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    };
-    const auto shaftPen = [](const QColor& colour, double width) {
-        return QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
-    };
-
-    for (const MoveOverlay::Outline& outline : overlay.outlines) {
-        if (!outlineShows(outline))
-            continue;
-        const QRectF frame =
-            outline.box.adjusted(-kOutlineGap, -kOutlineGap, kOutlineGap, kOutlineGap);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(pen(edge, 2 + 2 * kEdgeWidth));
-        painter.drawRect(frame);
-        painter.setPen(pen(moveoverlay::sideColour(outline.side), 2));
-        painter.drawRect(frame);
-    }
+    paintOutlines(painter, overlay.outlines, exposed);
     for (const MoveOverlay::Arrow& arrow : overlay.arrows) {
         const ArrowShape shape = shapeOf(arrow);
         // The shaft as far as it reaches into the part exposed; its ends lie under the start
         // dot and the head, or out of the part exposed, so they are left flat.
-        const std::optional<QLineF> shaft = exposed.isNull()
-                                                ? QLineF(arrow.from, shape.shaftEnd)
-                                                : clippedSegment(arrow.from, shape.shaftEnd, near);
-        const bool head = touches(shape.head.boundingRect());
         const QRectF dot(arrow.from - QPointF(kStartDotRadius, kStartDotRadius),
                          QSizeF(2 * kStartDotRadius, 2 * kStartDotRadius));
-        const bool start = touches(dot);
-        if (!shaft && !head && !start)
-            continue;
-        const QColor colour = moveoverlay::sideColour(arrow.side);
-        // The dark edge first, then the colour inside it.
-        painter.setBrush(edge);
-        if (shaft) {
-            painter.setPen(shaftPen(edge, kShaftWidth + 2 * kEdgeWidth));
-            painter.drawLine(*shaft);
-        }
-        painter.setPen(Qt::NoPen);
-        if (head)
-            painter.drawPolygon(grown(shape.head, kEdgePenReach));
-        if (start) {
-            const double radius = kStartDotRadius + kEdgePenReach;
-            painter.drawEllipse(arrow.from, radius, radius);
-        }
-        painter.setBrush(colour);
-        if (shaft) {
-            painter.setPen(shaftPen(colour, kShaftWidth));
-            painter.drawLine(*shaft);
-        }
-        painter.setPen(Qt::NoPen);
-        if (head)
-            painter.drawPolygon(shape.head);
-        if (start)
-            painter.drawEllipse(arrow.from, kStartDotRadius - 1, kStartDotRadius - 1);
+        const ArrowParts parts{exposed.isNull() ? QLineF(arrow.from, shape.shaftEnd)
+                                                : clippedSegment(arrow.from, shape.shaftEnd, near),
+                               touches(shape.head.boundingRect()), touches(dot)};
+        if (parts.shaft || parts.head || parts.start)
+            paintArrow(painter, arrow, shape.head, parts);
     }
     painter.restore();
 }

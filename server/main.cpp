@@ -157,6 +157,57 @@ QString limitsHelp() {
     return text;
 }
 
+// The command line's options.
+struct Options {
+    QCommandLineOption init{QStringLiteral("init"),
+                            QStringLiteral("Make the database and signing key in <dir>."),
+                            QStringLiteral("dir")};
+    QCommandLineOption data{QStringLiteral("data"),
+                            QStringLiteral("Serve the games kept in <dir>."),
+                            QStringLiteral("dir")};
+    QCommandLineOption listen{QStringLiteral("listen"),
+                              QStringLiteral("Listen on <host:port> (port 0: any free one)."),
+                              QStringLiteral("host:port"), QStringLiteral("127.0.0.1:8080")};
+    QCommandLineOption limit{QStringLiteral("limit"),
+                             QStringLiteral("Set one limit, over the data folder's file."),
+                             QStringLiteral("name=value")};
+    QCommandLineOption cert{QStringLiteral("tls-cert"),
+                            QStringLiteral("Speak HTTPS with this certificate chain (PEM)."),
+                            QStringLiteral("file")};
+    QCommandLineOption key{QStringLiteral("tls-key"),
+                           QStringLiteral("The certificate's private key (PEM)."),
+                           QStringLiteral("file")};
+    QCommandLineOption backup{
+        QStringLiteral("backup"),
+        QStringLiteral("Copy the database of --data to <file>, while the server runs."),
+        QStringLiteral("file")};
+    QCommandLineOption initIfEmpty{
+        QStringLiteral("init-if-empty"),
+        QStringLiteral("With --data: make the database and key first when the folder holds "
+                       "neither (as a service's first start does).")};
+    QCommandLineOption restore{
+        QStringLiteral("restore"),
+        QStringLiteral("Make <file>, a backup, the database of --data, a folder without one."),
+        QStringLiteral("file")};
+
+    // In the order --help lists them.
+    QList<QCommandLineOption> all() const {
+        return {init, data, listen, limit, cert, key, backup, restore, initIfEmpty};
+    }
+};
+
+// A service's first start: the database and key, unless the folder holds either.
+void makeIfEmpty(const QString& folder) {
+    const QDir data(folder);
+    if (data.exists(QLatin1String(Store::kFileName)) ||
+        data.exists(QLatin1String(Witness::kKeyFile)))
+        return;
+    Witness::makeKey(folder);
+    const Store made(folder, true);
+    std::fprintf(stderr, "korva-server: made the database and signing key in %s\n",
+                 qPrintable(folder));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -167,59 +218,22 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Carries the turns of Korva games and witnesses every die.\n\n") +
         limitsHelp());
     parser.addHelpOption();
-    const QCommandLineOption initOption(
-        QStringLiteral("init"), QStringLiteral("Make the database and signing key in <dir>."),
-        QStringLiteral("dir"));
-    const QCommandLineOption dataOption(QStringLiteral("data"),
-                                        QStringLiteral("Serve the games kept in <dir>."),
-                                        QStringLiteral("dir"));
-    const QCommandLineOption listenOption(
-        QStringLiteral("listen"), QStringLiteral("Listen on <host:port> (port 0: any free one)."),
-        QStringLiteral("host:port"), QStringLiteral("127.0.0.1:8080"));
-    const QCommandLineOption limitOption(
-        QStringLiteral("limit"), QStringLiteral("Set one limit, over the data folder's file."),
-        QStringLiteral("name=value"));
-    const QCommandLineOption certOption(
-        QStringLiteral("tls-cert"),
-        QStringLiteral("Speak HTTPS with this certificate chain (PEM)."), QStringLiteral("file"));
-    const QCommandLineOption keyOption(QStringLiteral("tls-key"),
-                                       QStringLiteral("The certificate's private key (PEM)."),
-                                       QStringLiteral("file"));
-    const QCommandLineOption backupOption(
-        QStringLiteral("backup"),
-        QStringLiteral("Copy the database of --data to <file>, while the server runs."),
-        QStringLiteral("file"));
-    const QCommandLineOption initIfEmptyOption(
-        QStringLiteral("init-if-empty"),
-        QStringLiteral("With --data: make the database and key first when the folder holds "
-                       "neither (as a service's first start does)."));
-    const QCommandLineOption restoreOption(
-        QStringLiteral("restore"),
-        QStringLiteral("Make <file>, a backup, the database of --data, a folder without one."),
-        QStringLiteral("file"));
-    parser.addOptions({initOption, dataOption, listenOption, limitOption, certOption, keyOption,
-                       backupOption, restoreOption, initIfEmptyOption});
+    const Options options;
+    parser.addOptions(options.all());
     parser.process(app);
     try {
-        if (parser.isSet(initOption))
-            return init(parser.value(initOption));
-        const QString folder = parser.value(dataOption);
-        if (!folder.isEmpty() && parser.isSet(backupOption))
-            return backup(folder, parser.value(backupOption));
-        if (!folder.isEmpty() && parser.isSet(restoreOption))
-            return restore(folder, parser.value(restoreOption));
-        const QDir data(folder);
-        if (!folder.isEmpty() && parser.isSet(initIfEmptyOption) &&
-            !data.exists(QLatin1String(Store::kFileName)) &&
-            !data.exists(QLatin1String(Witness::kKeyFile))) {
-            Witness::makeKey(folder);
-            const Store made(folder, true);
-            std::fprintf(stderr, "korva-server: made the database and signing key in %s\n",
-                         qPrintable(folder));
-        }
+        if (parser.isSet(options.init))
+            return init(parser.value(options.init));
+        const QString folder = parser.value(options.data);
+        if (!folder.isEmpty() && parser.isSet(options.backup))
+            return backup(folder, parser.value(options.backup));
+        if (!folder.isEmpty() && parser.isSet(options.restore))
+            return restore(folder, parser.value(options.restore));
+        if (!folder.isEmpty() && parser.isSet(options.initIfEmpty))
+            makeIfEmpty(folder);
         if (!folder.isEmpty())
-            return run({folder, parser.value(listenOption), parser.values(limitOption),
-                        parser.value(certOption), parser.value(keyOption)});
+            return run({folder, parser.value(options.listen), parser.values(options.limit),
+                        parser.value(options.cert), parser.value(options.key)});
     } catch (const std::exception& error) {
         std::fprintf(stderr, "korva-server: %s\n", error.what());
         return 1;

@@ -8,6 +8,7 @@
 #include "server/store.h"
 #include "server/uploadcheck.h"
 #include "server/witness.h"
+#include "turns/turnorder.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -121,7 +122,7 @@ Outcome Referee::createGame(qint64 player, const QJsonObject& request) {
     game.korvaId = id->toHex();
     game.name = name;
     game.firstSide = *movesFirst;
-    game.startMove = TurnRecord{*number, sideOf(*toMove), sideOf(*movesFirst)}.movesBefore();
+    game.startMove = movesBefore(TurnRecord{*number, sideOf(*toMove), sideOf(*movesFirst)});
     game.invite = credentials::makeInvite();
     if (!store_.addGame(game, player, *side))
         return answer(Outcome::Kind::Refused, tr("this game is played on the server already"));

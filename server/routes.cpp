@@ -5,6 +5,8 @@
 #include <QJsonParseError>
 #include <QRegularExpression>
 
+#include <optional>
+
 namespace {
 
 int statusOf(Outcome::Kind kind) {
@@ -37,46 +39,61 @@ Reply tooMany(const RateLimit& limit, const QString& route, const QString& text,
 
 } // namespace
 
+namespace {
+
+// The route a request takes, as the log names it; empty when there is none.
+QString routeOf(const Request& request, const QRegularExpressionMatch& inGame) {
+    const bool get = request.method == "GET";
+    const bool post = request.method == "POST";
+    const QString sub = inGame.captured(2);
+    if (get && request.path == QLatin1String("/key"))
+        return QStringLiteral("GET /key");
+    if (post && request.path == QLatin1String("/players"))
+        return QStringLiteral("POST /players");
+    if (request.path == QLatin1String("/games") && (get || post))
+        return QString::fromLatin1(request.method) + QStringLiteral(" /games");
+    if (post && request.path == QLatin1String("/games/join"))
+        return QStringLiteral("POST /games/join");
+    if (!inGame.hasMatch())
+        return {};
+    if (get && sub.isEmpty())
+        return QStringLiteral("GET /games/{id}");
+    if ((get || post) && sub == QLatin1String("/rolls"))
+        return QString::fromLatin1(request.method) + QStringLiteral(" /games/{id}/rolls");
+    if (post && sub == QLatin1String("/turns"))
+        return QStringLiteral("POST /games/{id}/turns");
+    if (get && !inGame.captured(3).isEmpty())
+        return QStringLiteral("GET /games/{id}/turns/{n}");
+    return {};
+}
+
+// The body as a JSON object; none when it is not one.
+std::optional<QJsonObject> jsonObject(const QByteArray& bytes) {
+    QJsonParseError parsed{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
+    if (parsed.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    return document.object();
+}
+
+} // namespace
+
 Reply Routes::handle(const Request& request) {
     static const QRegularExpression gamePath(
         QStringLiteral("^/games/([^/]+)(/rolls|/turns|/turns/([0-9]{1,9}))?$"));
-    const bool get = request.method == "GET";
-    const bool post = request.method == "POST";
     const QRegularExpressionMatch inGame = gamePath.match(request.path);
-    const QString sub = inGame.captured(2);
-
-    QString route;
-    if (get && request.path == QLatin1String("/key"))
-        route = QStringLiteral("GET /key");
-    else if (post && request.path == QLatin1String("/players"))
-        route = QStringLiteral("POST /players");
-    else if (request.path == QLatin1String("/games") && (get || post))
-        route = QString::fromLatin1(request.method) + QStringLiteral(" /games");
-    else if (post && request.path == QLatin1String("/games/join"))
-        route = QStringLiteral("POST /games/join");
-    else if (inGame.hasMatch() && get && sub.isEmpty())
-        route = QStringLiteral("GET /games/{id}");
-    else if (inGame.hasMatch() && (get || post) && sub == QLatin1String("/rolls"))
-        route = QString::fromLatin1(request.method) + QStringLiteral(" /games/{id}/rolls");
-    else if (inGame.hasMatch() && post && sub == QLatin1String("/turns"))
-        route = QStringLiteral("POST /games/{id}/turns");
-    else if (inGame.hasMatch() && get && !inGame.captured(3).isEmpty())
-        route = QStringLiteral("GET /games/{id}/turns/{n}");
-    else
+    const QString route = routeOf(request, inGame);
+    if (route.isEmpty())
         return error(404, QStringLiteral("(none)"), QStringLiteral("no such route"));
 
     // The connection's guard refused larger ones from their headers; this holds without it.
     if (request.body.size() > maxBodyBytes_)
         return error(413, route,
                      QStringLiteral("the request is larger than %1 bytes").arg(maxBodyBytes_));
-    QJsonObject body;
-    if (post) {
-        QJsonParseError parsed{};
-        const QJsonDocument document = QJsonDocument::fromJson(request.body, &parsed);
-        if (parsed.error != QJsonParseError::NoError || !document.isObject())
-            return error(400, route, QStringLiteral("the request is not a JSON object"));
-        body = document.object();
-    }
+    const std::optional<QJsonObject> body =
+        request.method == "POST" ? jsonObject(request.body) : QJsonObject();
+    if (!body)
+        return error(400, route, QStringLiteral("the request is not a JSON object"));
 
     const auto reply = [&](const Outcome& outcome, qint64 player) {
         return Reply{statusOf(outcome.kind), outcome.body,  route, player,
@@ -91,7 +108,7 @@ Reply Routes::handle(const Request& request) {
                            QStringLiteral("too many players registered from your address; try "
                                           "again later"),
                            0);
-        return reply(referee_.registerPlayer(body), 0);
+        return reply(referee_.registerPlayer(*body), 0);
     }
 
     const std::optional<qint64> player = referee_.authenticate(request.token);
@@ -101,20 +118,20 @@ Reply Routes::handle(const Request& request) {
     if (route == QLatin1String("GET /games"))
         return reply(referee_.games(*player), *player);
     if (route == QLatin1String("POST /games"))
-        return reply(referee_.createGame(*player, body), *player);
+        return reply(referee_.createGame(*player, *body), *player);
     if (route == QLatin1String("POST /games/join"))
-        return reply(referee_.join(*player, body), *player);
+        return reply(referee_.join(*player, *body), *player);
     if (route == QLatin1String("GET /games/{id}"))
         return reply(referee_.game(*player, id), *player);
     if (route == QLatin1String("POST /games/{id}/rolls")) {
         if (!rolls_.allow(QString::number(*player), now))
             return tooMany(rolls_, route,
                            QStringLiteral("too many rolls in a minute; wait a little"), *player);
-        return reply(referee_.roll(*player, id, body), *player);
+        return reply(referee_.roll(*player, id, *body), *player);
     }
     if (route == QLatin1String("GET /games/{id}/rolls"))
         return reply(referee_.rolls(*player, id), *player);
     if (route == QLatin1String("POST /games/{id}/turns"))
-        return reply(referee_.upload(*player, id, body), *player);
+        return reply(referee_.upload(*player, id, *body), *player);
     return reply(referee_.turn(*player, id, inGame.captured(3).toInt()), *player);
 }

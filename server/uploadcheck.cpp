@@ -2,6 +2,7 @@
 
 #include "movefile/openedmovefile.h"
 #include "netplay/witnessverdict.h"
+#include "turns/turnorder.h"
 
 #include <QCoreApplication>
 
@@ -24,7 +25,7 @@ QString uploadRefusal(const QByteArray& file, const UploadRules& rules) {
     if (block.gameId->bytes() != rules.game)
         return QCoreApplication::translate("UploadCheck", "the file is of another game");
     const Side first = rules.firstSide == 0 ? Side::First : Side::Second;
-    if (!block.turn || block.turn->movesFirst != first || block.turn->movesBefore() != rules.turn)
+    if (!block.turn || block.turn->movesFirst != first || movesBefore(*block.turn) != rules.turn)
         return QCoreApplication::translate("UploadCheck",
                                            "the file's turn does not follow the last one");
     const WitnessVerdict verdict =

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "game/turnorder.h"
+#include "app/shell/turntext.h"
+#include "turns/turnorder.h"
 
 #include <QDialog>
 
@@ -46,11 +47,3 @@ private:
     QSpinBox* number_ = nullptr;
     QComboBox* toMove_ = nullptr;
 };
-
-// The side's name as the window shows it: "Allies" or "Axis".
-QString sideName(Side side);
-// "Turn 3 · Axis to move (Bob)", the name when given and asked for; "Turn unknown" when no
-// file said it.
-QString turnText(const TurnOrder& order, bool withPlayer = true);
-// "Allies: Alice · Axis: Bob"; empty when no name was given.
-QString playersText(const PlayerNames& players);

@@ -1,8 +1,8 @@
 #include "app/export/animation.h"
 
-#include "app/dialogs/gamesetupdialog.h"
 #include "app/export/framesink.h"
 #include "app/export/mapshot.h"
+#include "app/shell/turntext.h"
 #include "app/turn/keptturns.h"
 #include "game/game.h"
 #include "game/turnkeeper.h"

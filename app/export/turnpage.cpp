@@ -1,9 +1,9 @@
 #include "app/export/turnpage.h"
 
-#include "app/dialogs/gamesetupdialog.h"
 #include "app/export/mapshot.h"
 #include "app/export/turnpagehtml.h"
 #include "app/map/zoom.h"
+#include "app/shell/turntext.h"
 #include "app/turn/turnlistmodel.h"
 #include "base/pngstreamwriter.h"
 #include "base/safesave.h"

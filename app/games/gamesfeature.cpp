@@ -174,7 +174,7 @@ void GamesFeature::refresh() {
     for (GameSummary& game : summaries()) {
         // A move opened since, or overtaken by a later copy, is new no longer.
         if (const auto move = arrived_.constFind(game.key);
-            move != arrived_.cend() && game.turn && !game.turn->comesBefore(move->turn))
+            move != arrived_.cend() && game.turn && !comesBefore(*game.turn, move->turn))
             arrived_.erase(move);
         GamesModel::Row row{std::move(game), false, false};
         row.diceDue = !known_.value(row.game.key).diceChecked;
@@ -282,7 +282,7 @@ QStringList GamesFeature::arrivedKeys() const {
     QStringList keys;
     for (auto move = arrived_.cbegin(); move != arrived_.cend(); ++move)
         keys << move.key() + QLatin1Char('|') + move->path + QLatin1Char('|') +
-                    QString::number(move->turn.movesBefore());
+                    QString::number(movesBefore(move->turn));
     keys.sort();
     return keys;
 }
@@ -295,7 +295,7 @@ void GamesFeature::moveArrived(const ArrivedMove& move) {
     const QString told = move.path + QLatin1Char('|') + QString::number(move.turn.number) +
                          QLatin1Char('|') + QString::number(int(move.turn.toMove));
     if (const auto known = arrived_.constFind(move.gameKey);
-        known == arrived_.cend() || known->turn.comesBefore(move.turn) || known->turn == move.turn)
+        known == arrived_.cend() || comesBefore(known->turn, move.turn) || known->turn == move.turn)
         arrived_.insert(move.gameKey, move);
     refresh();
     // Opened meanwhile, or no longer the newest: nothing to tell.

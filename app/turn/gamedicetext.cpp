@@ -1,6 +1,6 @@
 #include "app/turn/gamedicetext.h"
 
-#include "app/dialogs/gamesetupdialog.h"
+#include "app/shell/turntext.h"
 #include "base/untrustedtext.h"
 #include "base/win1252.h"
 #include "geometry/hexgrid.h"
@@ -17,10 +17,6 @@ namespace {
 // loops on a template argument list inside one.)
 int countOf(std::size_t count) {
     return int(std::min<std::size_t>(count, INT_MAX));
-}
-
-Side otherSide(Side side) {
-    return side == Side::First ? Side::Second : Side::First;
 }
 
 std::optional<Side> sideOf(const GameRoll& roll) {

@@ -1,6 +1,6 @@
 #include "app/turn/goturndialog.h"
 
-#include "app/dialogs/gamesetupdialog.h"
+#include "app/shell/turntext.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

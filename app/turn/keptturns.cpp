@@ -2,6 +2,7 @@
 
 #include "history/gamehistory.h"
 #include "movefile/openedmovefile.h"
+#include "turns/turnorder.h"
 
 #include <algorithm>
 #include <set>
@@ -10,12 +11,12 @@ std::vector<TurnStart> turnStarts(const std::vector<std::optional<TurnRecord>>& 
     std::vector<TurnStart> starts;
     std::set<int> seen; // moves before each start, which tell turns and sides apart
     for (std::size_t i = 0; i < turns.size(); ++i) {
-        if (!turns[i] || !seen.insert(turns[i]->movesBefore()).second)
+        if (!turns[i] || !seen.insert(movesBefore(*turns[i])).second)
             continue;
         starts.push_back({*turns[i], i});
     }
     std::stable_sort(starts.begin(), starts.end(), [](const TurnStart& a, const TurnStart& b) {
-        return a.turn.comesBefore(b.turn);
+        return comesBefore(a.turn, b.turn);
     });
     return starts;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "counters/counterplace.h"
-#include "game/turnorder.h"
 #include "geometry/hexgrid.h"
 #include "movefile/korvaextension.h"
 #include "movefile/movefilewriter.h"
 #include "movefile/newgamefile.h"
+#include "turns/turnorder.h"
 
 #include <QByteArray>
 

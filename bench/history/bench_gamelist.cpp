@@ -7,11 +7,11 @@
 // window and korva --games do, under 300 ms.
 #include "bench/common/temporaryhome.h"
 #include "dice/dicedraw.h"
-#include "game/turnorder.h"
 #include "history/arrivedmove.h"
 #include "history/gamelist.h"
 #include "history/gameplaces.h"
 #include "movefile/movefile.h"
+#include "turns/turnorder.h"
 
 #include <QCoreApplication>
 #include <QDir>

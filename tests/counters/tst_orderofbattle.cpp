@@ -13,8 +13,6 @@ class TestOrderOfBattle : public QObject {
 private slots:
     void initTestCase();
     void rowCount();
-    void tellingRows_data();
-    void tellingRows();
     void picturesCoverTheRangeOnce();
     void picturesFollowEachOther();
     void columnCounts();
@@ -37,48 +35,6 @@ void TestOrderOfBattle::initTestCase() {
 void TestOrderOfBattle::rowCount() {
     QCOMPARE(int(rows_.size()), 234);
     QCOMPARE(kOrderOfBattleSize, 234);
-}
-
-void TestOrderOfBattle::tellingRows_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("base");
-    QTest::addColumn<int>("steps");
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<int>("size");
-    QTest::newRow("1") << 1 << 2000 << 2 << QByteArray("UK 6 Armor XX") << 5;
-    QTest::newRow("13") << 13 << 2026 << 0 << QByteArray("UK 1 Gds") << 1;
-    QTest::newRow("30") << 30 << 2043 << 3 << QByteArray("NZ 2 Mech XX") << 5;
-    QTest::newRow("31") << 31 << 2047 << 3 << QByteArray("US 1 Armor XX") << 5;
-    QTest::newRow("77") << 77 << 2141 << 0 << QByteArray("P 36G") << 0;
-    QTest::newRow("82") << 82 << 2155 << 0 << QByteArray("Rome: G di S") << 2;
-    QTest::newRow("84") << 84 << 2157 << 0 << QByteArray("Rome: Piac") << 2;
-    QTest::newRow("85") << 85 << 2146 << 0 << QByteArray("FA: Rav") << 2;
-    QTest::newRow("94") << 94 << 2158 << 0 << QByteArray("Mon: 1") << 2;
-    QTest::newRow("101") << 101 << 2165 << 0 << QByteArray("Mon: Piceno") << 2;
-    QTest::newRow("102") << 102 << 2166 << 0 << QByteArray("Fort") << 0;
-    QTest::newRow("114") << 114 << 2178 << 0 << QByteArray("Fort") << 0;
-    QTest::newRow("115") << 115 << 2179 << 5 << QByteArray("1 Para XX") << 3;
-    QTest::newRow("180") << 180 << 2319 << 0 << QByteArray("Czech 1 Ers ") << 1;
-    QTest::newRow("210") << 210 << 2363 << 1 << QByteArray("232 Inf XX") << 2;
-    QTest::newRow("211") << 211 << 2366 << 1 << QByteArray("237 Inf XX") << 2;
-    QTest::newRow("217") << 217 << 2365 << 0 << QByteArray("135 Inf XX") << 1;
-    QTest::newRow("218") << 218 << 2378 << 0 << QByteArray("71 NW") << 1;
-    QTest::newRow("219") << 219 << 2379 << 0 << QByteArray("Port") << 0;
-    QTest::newRow("227") << 227 << 2387 << 0 << QByteArray("1 Marker") << 0;
-    QTest::newRow("234") << 234 << 2394 << 0 << QByteArray("1 Marker") << 0;
-}
-
-void TestOrderOfBattle::tellingRows() {
-    QFETCH(int, row);
-    QFETCH(int, base);
-    QFETCH(int, steps);
-    QFETCH(QByteArray, name);
-    QFETCH(int, size);
-    const ZeKCounterInitStruct& r = rows_.at(std::size_t(row - 1));
-    QCOMPARE(r.basePictureId, base);
-    QCOMPARE(r.steps, steps);
-    QCOMPARE(QByteArray::fromStdString(r.name), name);
-    QCOMPARE(r.sizeValue, size);
 }
 
 void TestOrderOfBattle::picturesCoverTheRangeOnce() {

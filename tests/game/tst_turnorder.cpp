@@ -10,13 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// Whose move it is and which turn, from file to file: the rules, the names Save proposes,
-// and two players' sessions through four turns each.
+// Whose move it is and which turn, from file to file: the names Save proposes, and two
+// players' sessions through four turns each.
 class TestTurnOrder : public QObject {
     Q_OBJECT
 private slots:
-    void handOver_data();
-    void handOver();
     void saveNames_data();
     void saveNames();
     void fourTurnsEachWay();
@@ -46,37 +44,6 @@ void moveStackTop(Session& session, int row, int to) {
 }
 
 } // namespace
-
-void TestTurnOrder::handOver_data() {
-    QTest::addColumn<TurnRecord>("before");
-    QTest::addColumn<bool>("endOfTurn");
-    QTest::addColumn<TurnRecord>("after");
-    QTest::newRow("Allies first hand over") << TurnRecord{1, A, A} << true << TurnRecord{1, X, A};
-    QTest::newRow("back to the Allies") << TurnRecord{1, X, A} << true << TurnRecord{2, A, A};
-    QTest::newRow("Axis first hand over") << TurnRecord{3, X, X} << true << TurnRecord{3, A, X};
-    QTest::newRow("back to the Axis") << TurnRecord{3, A, X} << true << TurnRecord{4, X, X};
-    QTest::newRow("no end of turn") << TurnRecord{2, X, A} << false << TurnRecord{2, X, A};
-    QTest::newRow("last number") << TurnRecord{9999, X, A} << true << TurnRecord{9999, A, A};
-}
-
-void TestTurnOrder::handOver() {
-    QFETCH(TurnRecord, before);
-    QFETCH(bool, endOfTurn);
-    QFETCH(TurnRecord, after);
-    TurnOrder order(before, {});
-    QCOMPARE(order.afterSave(endOfTurn), std::optional<TurnRecord>(after));
-    if (endOfTurn) {
-        order.endTurn();
-        QCOMPARE(order.record(), std::optional<TurnRecord>(after));
-        // Later in the game, short of the number's end.
-        QVERIFY(after == before || before.comesBefore(after) ||
-                after.number == TurnRecord::kMaxNumber);
-    }
-    // Nothing is guessed for a game whose files never said their turn.
-    TurnOrder unknown;
-    unknown.endTurn();
-    QVERIFY(!unknown.isKnown() && !unknown.afterSave(true));
-}
 
 void TestTurnOrder::saveNames_data() {
     QTest::addColumn<QString>("from");

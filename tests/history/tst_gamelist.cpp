@@ -2,6 +2,7 @@
 #include "history/gamelist.h"
 #include "history/gamelisttext.h"
 #include "history/gameplaces.h"
+#include "history/positionkey.h"
 #include "movefile/movefile.h"
 #include "movefile/newgamefile.h"
 
@@ -69,6 +70,9 @@ private slots:
     void fileWithoutIdJoinsItsGame_data();
     void fileWithoutIdJoinsItsGame();
     void watchedFolderNewestFirst();
+    void filesOfSeveralFoldersStayApart();
+    void turnsLinkByTheirPositions_data();
+    void turnsLinkByTheirPositions();
 
 private:
     QString keep(const GameId& id, const QByteArray& bytes, const QString& title,
@@ -279,6 +283,58 @@ void TestGameList::watchedFolderNewestFirst() {
     const QHash<QString, ArrivedMove> arrived = ::arrivedMoves(*history_, {folder});
     QCOMPARE(arrived.size(), 1);
     QCOMPARE(arrived.begin()->turn, (TurnRecord{1, Side::Second}));
+}
+
+// Files without an id from two folders, linked to no game: each folder's stay a game of
+// their own, and the second folder's are not measured against the first's.
+void TestGameList::filesOfSeveralFoldersStayApart() {
+    using K = HistoryEntry::Kind;
+    const GameId game = GameId::generate();
+    keep(game, korvaFile(game, TurnRecord{1, Side::First}, 200, {}, 100), QStringLiteral("mine"),
+         K::Saved, 1);
+    for (const int shift : {600, 800}) {
+        const QString folder = QDir(mail_).filePath(QString::number(shift));
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = QDir(folder).filePath(QStringLiteral("turn.krv"));
+        QCOMPARE(history_->record(plainFile(countersAt(shift), shift + 100), std::nullopt, file,
+                                  K::Opened, at(2)),
+                 QString());
+    }
+    QCOMPARE(listGames(*history_, false).size(), std::size_t{3});
+}
+
+void TestGameList::turnsLinkByTheirPositions_data() {
+    QTest::addColumn<QByteArray>("aBegin");
+    QTest::addColumn<QByteArray>("aEnd");
+    QTest::addColumn<QByteArray>("bBegin");
+    QTest::addColumn<QByteArray>("bEnd");
+    QTest::addColumn<bool>("linked");
+    const QByteArray fresh = positionkey::newGame();
+    QTest::newRow("b answers a") << QByteArray("p") << QByteArray("q") << QByteArray("q")
+                                 << QByteArray("r") << true;
+    QTest::newRow("a answers b") << QByteArray("q") << QByteArray("r") << QByteArray("p")
+                                 << QByteArray("q") << true;
+    QTest::newRow("one turn saved twice")
+        << QByteArray("p") << QByteArray("q") << QByteArray("p") << QByteArray("s") << true;
+    // Two turns that end alike began apart: nothing says they are one game's.
+    QTest::newRow("same end only")
+        << QByteArray("p") << QByteArray("q") << QByteArray("r") << QByteArray("q") << false;
+    QTest::newRow("both new games")
+        << fresh << QByteArray("q") << fresh << QByteArray("r") << false;
+    QTest::newRow("unreadable") << QByteArray() << QByteArray() << QByteArray() << QByteArray()
+                                << false;
+}
+
+void TestGameList::turnsLinkByTheirPositions() {
+    QFETCH(QByteArray, aBegin);
+    QFETCH(QByteArray, aEnd);
+    QFETCH(QByteArray, bBegin);
+    QFETCH(QByteArray, bEnd);
+    QFETCH(bool, linked);
+    const positionkey::Turn a{aBegin, aEnd};
+    const positionkey::Turn b{bBegin, bEnd};
+    QCOMPARE(positionkey::linked(a, b), linked);
+    QCOMPARE(positionkey::linked(b, a), linked);
 }
 
 QTEST_GUILESS_MAIN(TestGameList)

@@ -29,7 +29,8 @@ const std::vector<Layer>& layers() {
         const QStringList pieces =
             board + QStringList{QStringLiteral("counters"), QStringLiteral("combat")};
         const QStringList files = pieces + QStringList{QStringLiteral("movefile")};
-        const QStringList dice = files + QStringList{QStringLiteral("dice")};
+        const QStringList dice =
+            files + QStringList{QStringLiteral("dice"), QStringLiteral("turns")};
         const QStringList game =
             dice + QStringList{QStringLiteral("netplay"), QStringLiteral("history")};
         const QStringList model =
@@ -55,6 +56,7 @@ const std::vector<Layer>& layers() {
             {"movefile", pieces},
             {"dice", files},
             {"netplay", files},
+            {"turns", files},
             {"history", dice},
             {"overlay", board + QStringList{QStringLiteral("counters")}},
             {"game", game},

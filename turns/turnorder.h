@@ -3,6 +3,19 @@
 
 #include <optional>
 
+struct OpenedMoveFile;
+
+// The side that is not `side`.
+Side otherSide(Side side);
+// How many moves the game has seen before `turn`: turn 1's first move is 0.
+int movesBefore(const TurnRecord& turn);
+// `earlier` comes before `later` in one game.
+bool comesBefore(const TurnRecord& earlier, const TurnRecord& later);
+// The side whose turn `saved` ended, when it shows that it ended one: every counter stands
+// where the next turn starts, and its block says the turn began elsewhere. A file saved
+// within a turn, or a turn in which nothing moved, shows nothing.
+std::optional<Side> turnEndedBy(const OpenedMoveFile& saved);
+
 // Whose move it is and which turn, and who plays which side: the rules the turn follows from
 // file to file. Unknown until a new game or a file that says it; never guessed.
 class TurnOrder {
