@@ -57,23 +57,6 @@ QString translated(const char* text) {
 constexpr int kRefused = 2;
 constexpr int kWriteFailed = 1;
 
-constexpr const char* kUsage = QT_TRANSLATE_NOOP(
-    "korva", "usage: korva [FILE.krv]\n"
-             "       korva --report FILE.krv\n"
-             "       korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]\n"
-             "                   [--zoom PERCENT]\n"
-             "       korva --moves FILE.krv [--since EARLIER.krv]\n"
-             "       korva --verify FILE.krv [MYFILE.krv]\n"
-             "       korva --info FILE.krv\n"
-             "       korva --dice FILE.krv\n"
-             "       korva --games\n"
-             "       korva --export-turn FILE.krv OUT.html [--since EARLIER.krv]\n"
-             "       korva --animate OUT.webp FILE.krv... [--zoom PERCENT] [--frame-ms N]\n"
-             "       korva --animate --frames DIR FILE.krv... [--zoom PERCENT]\n"
-             "       korva --extract-pictures MODULE.dll DIR\n"
-             "       korva --new-game OUT.krv\n"
-             "       korva --help | --version\n");
-
 // Every line printed goes through here. File names and a file's texts may hold terminal
 // controls that would clear the line, move the cursor or set the window's title, and so
 // hide or fake what Korva says; shown escaped, each stays on the one line it was given.
@@ -304,9 +287,40 @@ struct RenderRequest {
     qreal zoom = 1.0;
 };
 
+// The map as the window shows it at that zoom (at 100% the map picture itself), drawn and
+// packed band by band: at a high zoom the whole picture is large. With `moves`, their marks
+// on it. Nothing when there is not enough memory; empty when it could not be encoded.
+std::optional<QByteArray> drawMap(Game& game, const std::vector<CounterChange>* moves, qreal zoom) {
+    const MapScene scene(game);
+    ZoomedMap zoomed;
+    zoomed.setSources(&game.mapPicture(), &scene);
+    zoomed.setScale(zoom);
+    const MoveOverlay marks =
+        moves ? buildMoveOverlay(*moves, game.counters(), game.board()) : MoveOverlay{};
+    PngStreamWriter writer(zoomed.deviceSize());
+    // The marks go on each band's own pixels (at 100% a copy: the map picture is what the
+    // game draws on).
+    const bool drawn = zoomed.renderBands([&](QImage rows, int top) {
+        if (moves) {
+            QPainter painter(&rows);
+            if (!painter.isActive())
+                return false;
+            painter.translate(0, -top);
+            painter.scale(zoom, zoom);
+            paintMoveOverlay(painter, marks);
+        }
+        writer.write(std::move(rows));
+        return true;
+    });
+    QByteArray png = writer.finish();
+    zoomed.setSources(nullptr, nullptr);
+    if (!drawn)
+        return std::nullopt;
+    return png;
+}
+
 int renderPosition(int argc, char** argv, const RenderRequest& request) {
     const QString& out = request.out;
-    const qreal zoom = request.zoom;
     // Text on the built-in pictures needs fonts, which need a platform; none needs a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(&dropQtNotes);
@@ -316,7 +330,7 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
     headlesstext::end();
     QGuiApplication app(argc, argv);
     language::installPreferred();
-    QByteArray png;
+    std::optional<QByteArray> png;
     // A refusal names the file refused: the one drawn, or the earlier one.
     QString reading = request.file;
     try {
@@ -331,43 +345,18 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
         Game game(openPictureModule(QStringLiteral("korva_1.dll")),
                   openPictureModule(QStringLiteral("korva_2.dll")));
         game.open(opened);
-        // The map as the window shows it at that zoom (at 100% the map picture itself), drawn
-        // and packed band by band: at a high zoom the whole picture is large.
-        const MapScene scene(game);
-        ZoomedMap zoomed;
-        zoomed.setSources(&game.mapPicture(), &scene);
-        zoomed.setScale(zoom);
-        const MoveOverlay marks = request.moves
-                                      ? buildMoveOverlay(changes, game.counters(), game.board())
-                                      : MoveOverlay{};
-        PngStreamWriter writer(zoomed.deviceSize());
-        // The marks go on each band's own pixels (at 100% a copy: the map picture is what the
-        // game draws on).
-        const bool drawn = zoomed.renderBands([&](QImage rows, int top) {
-            if (request.moves) {
-                QPainter painter(&rows);
-                if (!painter.isActive())
-                    return false;
-                painter.translate(0, -top);
-                painter.scale(zoom, zoom);
-                paintMoveOverlay(painter, marks);
-            }
-            writer.write(std::move(rows));
-            return true;
-        });
-        png = writer.finish();
-        zoomed.setSources(nullptr, nullptr);
-        if (!drawn)
+        png = drawMap(game, request.moves ? &changes : nullptr, request.zoom);
+        if (!png)
             return refuse(out, QCoreApplication::translate(
                                    "korva", "there is not enough memory for the picture"));
-        if (png.isEmpty())
+        if (png->isEmpty())
             return refuse(out,
                           QCoreApplication::translate("korva", "the picture could not be encoded"));
     } catch (const std::exception& error) {
         return refuse(reading, QString::fromUtf8(error.what()));
     }
     QString error;
-    if (!saveFileSafely(out, png, &error)) {
+    if (!saveFileSafely(out, *png, &error)) {
         tell(out, error);
         return kWriteFailed;
     }
@@ -415,98 +404,17 @@ std::optional<bool> qtOptionTakesValue(std::string_view arg) {
     return std::nullopt;
 }
 
-} // namespace
-
-LaunchRequest runCommandLine(int argc, char** argv) {
-    if (argc > 1)
-        headlesstext::begin();
-    // The window makes its own application.
-    const auto endText = qScopeGuard([] { headlesstext::end(); });
-    const auto arg = [&](int i) { return QString::fromLocal8Bit(argv[i]); };
-    const std::string_view first = argc > 1 ? argv[1] : "";
-    const auto takes = [&](int count) { return argc == count + 2; };
-    const auto wrongCount = [&] {
-        return LaunchRequest{
-            refuseArguments(QCoreApplication::translate("korva", "%1 takes other arguments")
-                                .arg(QString::fromLocal8Bit(argv[1]))),
-            {}};
-    };
-
-    if (first == "--help" || first == "-h")
-        return {takes(0) ? writeOut(translated(kUsage).toLocal8Bit()) : wrongCount().exitStatus,
-                {}};
-    if (first == "--version" || first == "-v")
-        return {takes(0) ? writeOut("korva " KORVA_VERSION "\n") : wrongCount().exitStatus, {}};
-    if (first == "--report")
-        return takes(1) ? LaunchRequest{printReport(arg(2)), {}} : wrongCount();
-    if (first == "--render") {
-        if (argc < 4)
-            return wrongCount();
-        // After the two files, in any order: --moves, --since EARLIER, --zoom PERCENT.
-        RenderRequest request;
-        request.file = arg(2);
-        request.out = arg(3);
-        std::optional<qreal> zoom;
-        for (int i = 4; i < argc; ++i) {
-            const std::string_view option = argv[i];
-            if (option == "--moves" && !request.moves) {
-                request.moves = true;
-            } else if (option == "--since" && request.since.isEmpty() && i + 1 < argc) {
-                request.since = arg(++i);
-            } else if (option == "--zoom" && !zoom && i + 1 < argc) {
-                bool number = false;
-                zoom = Zoom::scaleOfPercent(arg(++i).toInt(&number));
-                if (!number || *zoom == 0.0)
-                    return {refuseArguments(
-                                QCoreApplication::translate(
-                                    "korva", "--zoom takes a percentage from 25 to 400, not %1")
-                                    .arg(arg(i))),
-                            {}};
-            } else {
-                return wrongCount();
-            }
-        }
-        if (!request.since.isEmpty() && !request.moves)
-            return {
-                refuseArguments(QCoreApplication::translate("korva", "--since goes with --moves")),
-                {}};
-        request.zoom = zoom.value_or(1.0);
-        return {renderPosition(argc, argv, request), {}};
-    }
-    if (first == "--moves") {
-        if (takes(1))
-            return {printMoves(arg(2), {}), {}};
-        if (takes(3) && std::string_view(argv[3]) == "--since")
-            return {printMoves(arg(2), arg(4)), {}};
-        return wrongCount();
-    }
-    if (first == "--verify") {
-        if (takes(1))
-            return {verifyRolls(arg(2), {}), {}};
-        return takes(2) ? LaunchRequest{verifyRolls(arg(2), arg(3)), {}} : wrongCount();
-    }
-    if (first == "--info")
-        return takes(1) ? LaunchRequest{printInfo(arg(2)), {}} : wrongCount();
-    if (first == "--dice")
-        return takes(1) ? LaunchRequest{printGameDice(arg(2)), {}} : wrongCount();
-    if (first == "--games")
-        return {takes(0) ? writeOut(gamesListing().toUtf8()) : wrongCount().exitStatus, {}};
-    if (first == "--new-game")
-        return takes(1) ? LaunchRequest{writeNewGame(arg(2)), {}} : wrongCount();
-    if (first == "--extract-pictures")
-        return takes(2) ? LaunchRequest{extract(arg(2), arg(3)), {}} : wrongCount();
-    if (const std::optional<int> status = runExportCommand(argc, argv))
-        return {*status, {}};
-
-    // The window: at most one move file, and Qt's own options.
+// The window: at most one move file, and Qt's own options.
+LaunchRequest windowRequest(int argc, char** argv) {
     LaunchRequest request;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
+        const QString text = QString::fromLocal8Bit(argv[i]);
         if (a.size() > 1 && a[0] == '-') {
             const std::optional<bool> takesValue = qtOptionTakesValue(a);
             if (!takesValue)
                 return {refuseArguments(
-                            QCoreApplication::translate("korva", "unknown option %1").arg(arg(i))),
+                            QCoreApplication::translate("korva", "unknown option %1").arg(text)),
                         {}};
             if (*takesValue)
                 ++i;
@@ -516,7 +424,165 @@ LaunchRequest runCommandLine(int argc, char** argv) {
             return {refuseArguments(QCoreApplication::translate(
                         "korva", "only one move file can be opened at a time")),
                     {}};
-        request.moveFile = arg(i);
+        request.moveFile = text;
     }
     return request;
+}
+
+// A headless use's arguments: argv[1] names it, the rest are its own.
+struct Arguments {
+    int argc;
+    char** argv;
+
+    QString at(int i) const { return QString::fromLocal8Bit(argv[i]); }
+    // Exactly `count` arguments after the use's name.
+    bool takes(int count) const { return argc == count + 2; }
+    int wrongCount() const {
+        return refuseArguments(
+            QCoreApplication::translate("korva", "%1 takes other arguments").arg(at(1)));
+    }
+};
+
+QString helpText();
+
+int help(const Arguments& a) {
+    return a.takes(0) ? writeOut(helpText().toLocal8Bit()) : a.wrongCount();
+}
+
+int version(const Arguments& a) {
+    return a.takes(0) ? writeOut("korva " KORVA_VERSION "\n") : a.wrongCount();
+}
+
+int report(const Arguments& a) {
+    return a.takes(1) ? printReport(a.at(2)) : a.wrongCount();
+}
+
+// After the two files, in any order: --moves, --since EARLIER, --zoom PERCENT.
+int render(const Arguments& a) {
+    if (a.argc < 4)
+        return a.wrongCount();
+    RenderRequest request;
+    request.file = a.at(2);
+    request.out = a.at(3);
+    std::optional<qreal> zoom;
+    for (int i = 4; i < a.argc; ++i) {
+        const std::string_view option = a.argv[i];
+        if (option == "--moves" && !request.moves) {
+            request.moves = true;
+        } else if (option == "--since" && request.since.isEmpty() && i + 1 < a.argc) {
+            request.since = a.at(++i);
+        } else if (option == "--zoom" && !zoom && i + 1 < a.argc) {
+            bool number = false;
+            zoom = Zoom::scaleOfPercent(a.at(++i).toInt(&number));
+            if (!number || *zoom == 0.0)
+                return refuseArguments(
+                    QCoreApplication::translate("korva",
+                                                "--zoom takes a percentage from 25 to 400, not %1")
+                        .arg(a.at(i)));
+        } else {
+            return a.wrongCount();
+        }
+    }
+    if (!request.since.isEmpty() && !request.moves)
+        return refuseArguments(QCoreApplication::translate("korva", "--since goes with --moves"));
+    request.zoom = zoom.value_or(1.0);
+    return renderPosition(a.argc, a.argv, request);
+}
+
+int moves(const Arguments& a) {
+    if (a.takes(1))
+        return printMoves(a.at(2), {});
+    if (a.takes(3) && std::string_view(a.argv[3]) == "--since")
+        return printMoves(a.at(2), a.at(4));
+    return a.wrongCount();
+}
+
+int verify(const Arguments& a) {
+    if (a.takes(1))
+        return verifyRolls(a.at(2), {});
+    return a.takes(2) ? verifyRolls(a.at(2), a.at(3)) : a.wrongCount();
+}
+
+int info(const Arguments& a) {
+    return a.takes(1) ? printInfo(a.at(2)) : a.wrongCount();
+}
+
+int dice(const Arguments& a) {
+    return a.takes(1) ? printGameDice(a.at(2)) : a.wrongCount();
+}
+
+int games(const Arguments& a) {
+    return a.takes(0) ? writeOut(gamesListing().toUtf8()) : a.wrongCount();
+}
+
+int exports(const Arguments& a) {
+    return runExportCommand(a.argc, a.argv).value_or(kRefused);
+}
+
+int newGame(const Arguments& a) {
+    return a.takes(1) ? writeNewGame(a.at(2)) : a.wrongCount();
+}
+
+int extractPictures(const Arguments& a) {
+    return a.takes(2) ? extract(a.at(2), a.at(3)) : a.wrongCount();
+}
+
+// The headless uses, in the order the help lists them.
+struct Use {
+    std::string_view name;
+    std::string_view shortName;
+    // Its lines in the help, after "korva": one per "\n"; a line led by blanks goes on with
+    // the one before. Empty when another use's line names it.
+    std::string_view help;
+    int (*run)(const Arguments&);
+};
+
+// clang-format off
+constexpr Use kUses[] = {
+    {"--report",           {},   "--report FILE.krv", report},
+    {"--render",           {},   "--render FILE.krv OUT.png [--moves [--since EARLIER.krv]]\n"
+                                 "            [--zoom PERCENT]", render},
+    {"--moves",            {},   "--moves FILE.krv [--since EARLIER.krv]", moves},
+    {"--verify",           {},   "--verify FILE.krv [MYFILE.krv]", verify},
+    {"--info",             {},   "--info FILE.krv", info},
+    {"--dice",             {},   "--dice FILE.krv", dice},
+    {"--games",            {},   "--games", games},
+    {"--export-turn",      {},   "--export-turn FILE.krv OUT.html [--since EARLIER.krv]", exports},
+    {"--animate",          {},   "--animate OUT.webp FILE.krv... [--zoom PERCENT] [--frame-ms N]\n"
+                                 "--animate --frames DIR FILE.krv... [--zoom PERCENT]", exports},
+    {"--extract-pictures", {},   "--extract-pictures MODULE.dll DIR", extractPictures},
+    {"--new-game",         {},   "--new-game OUT.krv", newGame},
+    {"--help",             "-h", "--help | --version", help},
+    {"--version",          "-v", {}, version},
+};
+// clang-format on
+
+// The uses one under the other, each "korva" under the first, wherever a translation puts
+// the first.
+QString helpText() {
+    const QString usage = QCoreApplication::translate("korva", "usage:");
+    const QString indent(usage.size() + 1, QLatin1Char(' '));
+    QString text = usage + QStringLiteral(" korva [FILE.krv]\n");
+    for (const Use& use : kUses) {
+        const QString lines = QString::fromLatin1(use.help.data(), qsizetype(use.help.size()));
+        for (const QString& line : lines.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            text += indent +
+                    (line.startsWith(QLatin1Char(' ')) ? QString() : QStringLiteral("korva ")) +
+                    line + QLatin1Char('\n');
+    }
+    return text;
+}
+
+} // namespace
+
+LaunchRequest runCommandLine(int argc, char** argv) {
+    if (argc > 1)
+        headlesstext::begin();
+    // The window makes its own application.
+    const auto endText = qScopeGuard([] { headlesstext::end(); });
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    for (const Use& use : kUses)
+        if (first == use.name || (!use.shortName.empty() && first == use.shortName))
+            return {use.run(Arguments{argc, argv}), {}};
+    return windowRequest(argc, argv);
 }
