@@ -2,6 +2,7 @@
 #include "app/dialogs/tshowcombatdlg.h"
 #include "app/pictures/folderpicturemodule.h"
 #include "app/pictures/layeredpicturemodule.h"
+#include "app/shell/commandtable.h"
 #include "app/shell/noticebar.h"
 #include "base/safesave.h"
 #include "board/mappicture.h"
