@@ -73,7 +73,8 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
 
 TMainForm::~TMainForm() {
     // QWidget's destructor hides the docks and moves the keyboard after this part of the
-    // window has gone, and both are told: nothing here may hear them then.
+    // window has gone, and both are told: nothing here, nor a part of it, may hear them then.
+    disconnect(qApp, nullptr, this, nullptr);
     for (QObject* part : children())
         disconnect(qApp, nullptr, part, nullptr);
     delete dialogFit_; // it keeps the sizes in the settings, gone before the dialogs are

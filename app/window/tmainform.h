@@ -89,6 +89,7 @@ public:
     FilesFeature& files() { return *features_.files; }
     GamesFeature& games() { return *features_.games; }
     ExportFeature& exports() { return *features_.exports; }
+    // What the banner boxes show, as a save writes it.
     std::array<std::string, 3> bannerTexts() const;
 
 protected:
@@ -96,7 +97,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The features, each built on those before it.
+    // The features, built in buildFeatures and taken apart in FormDestroy, each in its order.
     struct Features {
         std::unique_ptr<MapFeature> map;
         std::unique_ptr<PlayFeature> play;
