@@ -4,11 +4,9 @@
 #include "app/export/picturedialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -44,15 +42,7 @@ AnimationDialog::AnimationDialog(int positions, const QString& pathStem, QWidget
     format->addWidget(frames_);
     form->addRow(tr("As:"), format);
     path_ = new OutputPathField(pathStem, this);
-    form->addRow(tr("To:"), path_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("Export"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(path_, &OutputPathField::pathChanged, this, [this, buttons] {
-        buttons->button(QDialogButtonBox::Ok)->setEnabled(!path().isEmpty());
-    });
-    form->addRow(buttons);
+    outputpath::addWithButtons(*this, *form, tr("To:"), *path_);
     connect(webp_, &QRadioButton::toggled, this, &AnimationDialog::followFormat);
     followFormat();
 }

@@ -1,7 +1,11 @@
 #include "app/export/outputpathfield.h"
 
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,6 +61,20 @@ void OutputPathField::choose() {
 }
 
 namespace outputpath {
+
+void addWithButtons(QDialog& dialog, QFormLayout& form, const QString& label,
+                    OutputPathField& field) {
+    form.addRow(label, &field);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    // The same word in the three export dialogs.
+    ok->setText(QCoreApplication::translate("PageDialog", "Export"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(&field, &OutputPathField::pathChanged, ok,
+                     [ok, &field] { ok->setEnabled(!field.path().isEmpty()); });
+    form.addRow(buttons);
+}
 
 QString freeStem(const QString& stem, const QString& suffix) {
     const auto taken = [&suffix](const QString& candidate) {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+class QDialog;
+class QFormLayout;
 class QLineEdit;
 
 // Where an export goes: a path to type, or to choose in a file dialog, as a file with a
@@ -34,6 +36,11 @@ private:
 };
 
 namespace outputpath {
+
+// `field` as the row `label` of an export dialog's form, Export and Cancel below it: Export
+// only while there is a path.
+void addWithButtons(QDialog& dialog, QFormLayout& form, const QString& label,
+                    OutputPathField& field);
 
 // `stem` itself when no file `stem.suffix` exists, else the first of "stem (2)", "stem (3)"…
 // that is free.

@@ -2,10 +2,8 @@
 
 #include "app/export/outputpathfield.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 
 PageDialog::PageDialog(const QString& pathStem, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("bExportPageDialog"));
@@ -18,15 +16,7 @@ PageDialog::PageDialog(const QString& pathStem, QWidget* parent) : QDialog(paren
     form->addRow(said);
     path_ = new OutputPathField(pathStem, this);
     path_->setKind(OutputPathField::Kind::File, QStringLiteral("html"), tr("Web pages (*.html)"));
-    form->addRow(tr("File:"), path_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("Export"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(path_, &OutputPathField::pathChanged, this, [this, buttons] {
-        buttons->button(QDialogButtonBox::Ok)->setEnabled(!path().isEmpty());
-    });
-    form->addRow(buttons);
+    outputpath::addWithButtons(*this, *form, tr("File:"), *path_);
 }
 
 QString PageDialog::path() const {

@@ -5,10 +5,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -48,15 +46,7 @@ PictureDialog::PictureDialog(const Choice& proposed, SizeOf sizeOf, const QStrin
     form->addRow(tr("Size:"), size_);
     path_ = new OutputPathField(pathStem, this);
     path_->setKind(OutputPathField::Kind::File, QStringLiteral("png"), tr("PNG pictures (*.png)"));
-    form->addRow(tr("File:"), path_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("Export"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(path_, &OutputPathField::pathChanged, this, [this, buttons] {
-        buttons->button(QDialogButtonBox::Ok)->setEnabled(!path().isEmpty());
-    });
-    form->addRow(buttons);
+    outputpath::addWithButtons(*this, *form, tr("File:"), *path_);
     connect(whole_, &QRadioButton::toggled, this, &PictureDialog::showSize);
     connect(zoom_, &QComboBox::currentIndexChanged, this, &PictureDialog::showSize);
     setChoice(proposed);

@@ -65,9 +65,8 @@ constexpr const char* kStyle =
     "font-weight:bold}td:empty{display:none}}"
     "footer{margin-top:2em;color:#707480;font-size:small}";
 
-} // namespace
-
-QByteArray turnPageHtml(const TurnPage& page) {
+// The page's head, and its header: the title, the players by side, the file it was made from.
+QString pageHeader(const TurnPage& page) {
     QString html =
         QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
@@ -94,8 +93,12 @@ QByteArray turnPageHtml(const TurnPage& page) {
         html += QStringLiteral("<p class=\"meta\">%1 %2</p>\n")
                     .arg(escaped(QCoreApplication::translate("TurnPage", "From the file")),
                          quoted(page.fileName));
-    html += QStringLiteral("</header>\n");
-    // The banners without the blanks that pad them to the window's width.
+    return html + QStringLiteral("</header>\n");
+}
+
+// The banners without the blanks that pad them to the window's width, then the map.
+QString bannersAndPicture(const TurnPage& page) {
+    QString html;
     QString banners;
     for (const QString& banner : page.banners)
         if (!banner.trimmed().isEmpty())
@@ -113,6 +116,13 @@ QByteArray turnPageHtml(const TurnPage& page) {
                     .arg(page.pictureSize.height())
                     .arg(escaped(caption));
     }
+    return html;
+}
+
+} // namespace
+
+QByteArray turnPageHtml(const TurnPage& page) {
+    QString html = pageHeader(page) + bannersAndPicture(page);
     html += section(
         QCoreApplication::translate("TurnPage", "Changes"),
         page.changes.empty()

@@ -83,6 +83,26 @@ void FindFeature::setUpFind() {
         clear->setAccessibleName(tr("Clear the search"));
     findEdit_->setMaximumWidth(220);
 
+    setUpCompletion();
+
+    connect(find, &QAction::triggered, this, [this] {
+        findEdit_->setFocus(Qt::ShortcutFocusReason);
+        findEdit_->selectAll();
+    });
+    connect(next, &QAction::triggered, this, [this] { findNext(+1); });
+    connect(previous, &QAction::triggered, this, [this] { findNext(-1); });
+
+    // What the last search found, beside the field: the status bar keeps its panels.
+    findStatus_ = new PlainLabel;
+    findStatus_->setObjectName(QStringLiteral("bFindStatus"));
+    findStatus_->setContentsMargins(6, 0, 6, 0);
+
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    toolBarActions_ = {separator, widgetAction(findEdit_, this), widgetAction(findStatus_, this)};
+}
+
+void FindFeature::setUpCompletion() {
     // The completion lists the names the words match anywhere, not only at the start.
     findNames_ = new QStringListModel(this);
     auto* completer = new QCompleter(findNames_, findEdit_);
@@ -110,22 +130,6 @@ void FindFeature::setUpFind() {
     };
     connect(findEdit_, &QLineEdit::returnPressed, this, requestFind);
     connect(completer, qOverload<const QString&>(&QCompleter::activated), this, requestFind);
-
-    connect(find, &QAction::triggered, this, [this] {
-        findEdit_->setFocus(Qt::ShortcutFocusReason);
-        findEdit_->selectAll();
-    });
-    connect(next, &QAction::triggered, this, [this] { findNext(+1); });
-    connect(previous, &QAction::triggered, this, [this] { findNext(-1); });
-
-    // What the last search found, beside the field: the status bar keeps its panels.
-    findStatus_ = new PlainLabel;
-    findStatus_->setObjectName(QStringLiteral("bFindStatus"));
-    findStatus_->setContentsMargins(6, 0, 6, 0);
-
-    auto* separator = new QAction(this);
-    separator->setSeparator(true);
-    toolBarActions_ = {separator, widgetAction(findEdit_, this), widgetAction(findStatus_, this)};
 }
 
 void FindFeature::setUpOrderOfBattle(QWidget& speedBar) {

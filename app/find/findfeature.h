@@ -49,6 +49,8 @@ public:
 
 private:
     void setUpFind();
+    // The names the words match, listed as they are typed; a pick or Enter finds.
+    void setUpCompletion();
     void setUpOrderOfBattle(QWidget& speedBar);
     const ZeKCounter& counterByRow(int row) const;
     // The label names the shown counter where it stands now, so it follows a move.

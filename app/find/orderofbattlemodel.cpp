@@ -1,4 +1,5 @@
 #include "app/find/orderofbattlemodel.h"
+#include "app/shell/columntitles.h"
 #include "app/shell/hextext.h"
 
 #include "base/win1252.h"
@@ -183,5 +184,5 @@ QVariant OrderOfBattleModel::headerData(int section, Qt::Orientation orientation
     static const char* const titles[ColumnCount] = {
         QT_TR_NOOP("Side"),  QT_TR_NOOP("Name"),   QT_TR_NOOP("Size"),   QT_TR_NOOP("Hex"),
         QT_TR_NOOP("Steps"), QT_TR_NOOP("Losses"), QT_TR_NOOP("Marker"), QT_TR_NOOP("Moved")};
-    return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
+    return columnTitle(staticMetaObject.className(), titles, section, orientation, role);
 }

@@ -162,6 +162,17 @@ bool StackViewer::fill(int hex) {
         return false;
 
     rows_->addWidget(plainLabel(hextext::label(hex), true));
+    addCounterRows(stack);
+    addCombatRows(click, tags);
+    if (combats > tags.size()) {
+        const std::size_t more = combats - tags.size();
+        rows_->addWidget(plainLabel(tr("and %Ln more combat(s) here", nullptr, int(more))));
+    }
+    return true;
+}
+
+void StackViewer::addCounterRows(const CounterList& stack) {
+    // Top of the stack first.
     for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
         const auto* counter = dynamic_cast<const ZeKCounter*>(*it);
         if (!counter)
@@ -181,6 +192,9 @@ bool StackViewer::fill(int hex) {
         row->addLayout(text, 1);
         rows_->addLayout(row);
     }
+}
+
+void StackViewer::addCombatRows(const ZeKClick& click, const std::vector<const Tagger*>& tags) {
     std::size_t own = 0;
     std::size_t opened = 0;
     for (const Tagger* tag : tags) {
@@ -198,9 +212,4 @@ bool StackViewer::fill(int hex) {
         if (!tag->comment().empty())
             rows_->addWidget(new QuotedText(win1252::toUnicode(tag->comment())));
     }
-    if (combats > tags.size()) {
-        const std::size_t more = combats - tags.size();
-        rows_->addWidget(plainLabel(tr("and %Ln more combat(s) here", nullptr, int(more))));
-    }
-    return true;
 }

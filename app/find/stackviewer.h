@@ -1,12 +1,17 @@
 #pragma once
 
+#include "board/hex.h"
+
 #include <QFrame>
 #include <QPoint>
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 
 class Game;
+class Tagger;
+class ZeKClick;
 class TurnDice;
 class QVBoxLayout;
 
@@ -38,6 +43,9 @@ private:
     void showStack();
     // Fills the frame for the hex; false when there is nothing to show.
     bool fill(int hex);
+    void addCounterRows(const CounterList& stack);
+    // Each roll with its mark, and the comment the file gives it.
+    void addCombatRows(const ZeKClick& click, const std::vector<const Tagger*>& tags);
 
     Game& game_;
     const TurnDice* dice_ = nullptr;

@@ -33,6 +33,16 @@ GamesDialog::GamesDialog(GamesModel& model, QWidget* parent) : QDialog(parent), 
     setObjectName(QStringLiteral("bGamesDialog"));
     setWindowTitle(tr("Games"));
     auto* layout = new QVBoxLayout(this);
+    makeView();
+    layout->addWidget(view_);
+    empty_ = new PlainLabel(tr("No games yet: the games you open or save show here."), this);
+    layout->addWidget(empty_);
+    layout->addLayout(makeButtons());
+    connectChoices();
+    rowsChanged(false);
+}
+
+void GamesDialog::makeView() {
     view_ = new QTableView(this);
     view_->setObjectName(QStringLiteral("bGamesView"));
     view_->setAccessibleName(tr("Games"));
@@ -49,10 +59,9 @@ GamesDialog::GamesDialog(GamesModel& model, QWidget* parent) : QDialog(parent), 
     QFont bold = view_->font();
     bold.setBold(true);
     model_.setBoldFont(bold);
-    layout->addWidget(view_);
-    empty_ = new PlainLabel(tr("No games yet: the games you open or save show here."), this);
-    layout->addWidget(empty_);
+}
 
+QHBoxLayout* GamesDialog::makeButtons() {
     auto* buttons = new QHBoxLayout;
     open_ = button(tr("Open"), QStringLiteral("bOpenGame"), this);
     open_->setToolTip(tr("The opponent's latest file when it is your move, your own while you "
@@ -64,14 +73,17 @@ GamesDialog::GamesDialog(GamesModel& model, QWidget* parent) : QDialog(parent), 
     watchFolders_ = button(tr("Watch folders…"), QStringLiteral("bWatchFolders"), this);
     watchFolders_->setToolTip(tr("The folders where move files arrive"));
     auto* close = button(tr("Close"), QStringLiteral("bCloseGames"), this);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
     buttons->addWidget(open_);
     buttons->addWidget(archive_);
     buttons->addWidget(showArchived_);
     buttons->addStretch();
     buttons->addWidget(watchFolders_);
     buttons->addWidget(close);
-    layout->addLayout(buttons);
+    return buttons;
+}
 
+void GamesDialog::connectChoices() {
     connect(view_, &QAbstractItemView::activated, this,
             [this](const QModelIndex& index) { emit openChosen(index.row()); });
     connect(open_, &QPushButton::clicked, this, [this] {
@@ -84,7 +96,6 @@ GamesDialog::GamesDialog(GamesModel& model, QWidget* parent) : QDialog(parent), 
     });
     connect(showArchived_, &QCheckBox::toggled, this, &GamesDialog::showArchivedChanged);
     connect(watchFolders_, &QPushButton::clicked, this, &GamesDialog::watchFoldersChosen);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &GamesDialog::currentChanged);
     // The rows are made again as the list changes: the game chosen stays chosen.
@@ -96,7 +107,6 @@ GamesDialog::GamesDialog(GamesModel& model, QWidget* parent) : QDialog(parent), 
             if (model_.row(row).game.key == chosenKey_)
                 view_->setCurrentIndex(model_.index(row, 0));
     });
-    rowsChanged(false);
 }
 
 int GamesDialog::currentRow() const {

@@ -4,6 +4,7 @@
 
 class GamesModel;
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -33,6 +34,10 @@ signals:
     void watchFoldersChosen();
 
 private:
+    void makeView();
+    QHBoxLayout* makeButtons();
+    // Each choice in the window told as a signal; the chosen game kept through a reset.
+    void connectChoices();
     void currentChanged();
 
     GamesModel& model_;

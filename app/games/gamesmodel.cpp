@@ -1,5 +1,6 @@
 #include "app/games/gamesmodel.h"
 
+#include "app/shell/columntitles.h"
 #include "app/shell/plaintext.h"
 #include "base/untrustedtext.h"
 #include "history/gamelisttext.h"
@@ -64,22 +65,9 @@ QVariant GamesModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GamesModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    switch (section) {
-    case Name:
-        return tr("Game");
-    case Players:
-        return tr("Players");
-    case Turn:
-        return tr("Turn");
-    case WhoseMove:
-        return tr("Whose move");
-    case LastFile:
-        return tr("Last file");
-    case Dice:
-        return tr("Their dice");
-    default:
-        return {};
-    }
+    static const char* const titles[] = {QT_TR_NOOP("Game"),      QT_TR_NOOP("Players"),
+                                         QT_TR_NOOP("Turn"),      QT_TR_NOOP("Whose move"),
+                                         QT_TR_NOOP("Last file"), QT_TR_NOOP("Their dice")};
+    static_assert(std::size(titles) == ColumnCount);
+    return columnTitle(staticMetaObject.className(), titles, section, orientation, role);
 }

@@ -106,37 +106,33 @@ void paintHideTags(QPainter& painter) {
 QImage buttonGlyph(Glyph glyph) {
     if (glyph == Glyph::About)
         return emblem(kGlyphSize);
-    QImage image(kGlyphSize, kGlyphSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    switch (glyph) {
-    case Glyph::Open:
-        paintOpenOrSave(painter, false);
-        break;
-    case Glyph::Save:
-        paintOpenOrSave(painter, true);
-        break;
-    case Glyph::Undo:
-        paintUndo(painter);
-        break;
-    case Glyph::Redo:
-        // The same arrow, mirrored: forward where Undo goes back.
-        painter.translate(kGlyphSize, 0);
-        painter.scale(-1, 1);
-        paintUndo(painter);
-        break;
-    case Glyph::MoveAll:
-        paintMoveAll(painter);
-        break;
-    case Glyph::HideCombatTags:
-        paintHideTags(painter);
-        break;
-    case Glyph::About:
-        break;
-    }
-    painter.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return glyphCanvas(kGlyphSize, [&](QPainter& painter) {
+        switch (glyph) {
+        case Glyph::Open:
+            paintOpenOrSave(painter, false);
+            break;
+        case Glyph::Save:
+            paintOpenOrSave(painter, true);
+            break;
+        case Glyph::Undo:
+            paintUndo(painter);
+            break;
+        case Glyph::Redo:
+            // The same arrow, mirrored: forward where Undo goes back.
+            painter.translate(kGlyphSize, 0);
+            painter.scale(-1, 1);
+            paintUndo(painter);
+            break;
+        case Glyph::MoveAll:
+            paintMoveAll(painter);
+            break;
+        case Glyph::HideCombatTags:
+            paintHideTags(painter);
+            break;
+        case Glyph::About:
+            break;
+        }
+    });
 }
 
 } // namespace programart

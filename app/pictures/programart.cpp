@@ -77,6 +77,16 @@ CursorPicture zekCursor() {
     return {cursor, QPoint(0, 0)};
 }
 
+QImage glyphCanvas(int size, const std::function<void(QPainter&)>& paint) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(painter);
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
 QImage emblem(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QPoint>
 
+#include <functional>
+
 class QPainter;
 
 // The pictures the program carries itself, drawn in code: its cursor, icon, emblem, the
@@ -45,6 +47,9 @@ inline constexpr Glyph kGlyphs[] = {Glyph::Open,    Glyph::Save,           Glyph
                                     Glyph::Redo};
 
 inline constexpr int kGlyphSize = 20;
+
+// A glyph `size` pixels square on a transparent ground, ARGB32: `paint` draws it, antialiased.
+QImage glyphCanvas(int size, const std::function<void(QPainter&)>& paint);
 
 // A 20 x 20 tool-bar glyph on a transparent ground, ARGB32.
 QImage buttonGlyph(Glyph glyph);

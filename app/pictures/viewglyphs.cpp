@@ -1,5 +1,7 @@
 #include "app/pictures/viewglyphs.h"
 
+#include "app/pictures/programart.h"
+
 #include <QPainter>
 #include <QPolygonF>
 
@@ -70,30 +72,26 @@ void paintOverview(QPainter& painter) {
 } // namespace
 
 QImage viewGlyph(ViewGlyph glyph, int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 20.0, size / 20.0);
-    switch (glyph) {
-    case ViewGlyph::ZoomIn:
-        paintMagnifier(painter, true);
-        break;
-    case ViewGlyph::ZoomOut:
-        paintMagnifier(painter, false);
-        break;
-    case ViewGlyph::FitWidth:
-        paintFitWidth(painter);
-        break;
-    case ViewGlyph::FitWindow:
-        paintFitWindow(painter);
-        break;
-    case ViewGlyph::Overview:
-        paintOverview(painter);
-        break;
-    }
-    painter.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return glyphCanvas(size, [&](QPainter& painter) {
+        painter.scale(size / 20.0, size / 20.0);
+        switch (glyph) {
+        case ViewGlyph::ZoomIn:
+            paintMagnifier(painter, true);
+            break;
+        case ViewGlyph::ZoomOut:
+            paintMagnifier(painter, false);
+            break;
+        case ViewGlyph::FitWidth:
+            paintFitWidth(painter);
+            break;
+        case ViewGlyph::FitWindow:
+            paintFitWindow(painter);
+            break;
+        case ViewGlyph::Overview:
+            paintOverview(painter);
+            break;
+        }
+    });
 }
 
 } // namespace programart

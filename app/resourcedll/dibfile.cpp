@@ -39,44 +39,47 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
         out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
-} // namespace
-
-DibLayout inspectDib(std::span<const std::uint8_t> dib, const SizeLimit& limit) {
-    if (dib.size() < 4)
-        refuse("the bitmap is too short for a header");
-    DibLayout layout;
-    layout.headerSize = u32(dib, 0);
-    const bool core = layout.headerSize == kCoreHeader;
-    if (!core && layout.headerSize != kInfoHeader && layout.headerSize != kV4Header &&
-        layout.headerSize != kV5Header)
-        refuse("unsupported bitmap header size " + std::to_string(layout.headerSize));
-    if (dib.size() < layout.headerSize)
-        refuse("the bitmap header runs past the end of the bitmap");
-
+// What the header says beyond the layout: a height below zero means top-down rows.
+struct DibHeader {
     std::int64_t width = 0;
     std::int64_t height = 0;
     std::uint32_t planes = 0;
     std::uint32_t clrUsed = 0;
-    if (core) {
-        width = u16(dib, 4);
-        height = u16(dib, 6);
-        planes = u16(dib, 8);
+};
+
+DibHeader readHeader(std::span<const std::uint8_t> dib, DibLayout& layout) {
+    if (dib.size() < 4)
+        refuse("the bitmap is too short for a header");
+    layout.headerSize = u32(dib, 0);
+    if (layout.headerSize != kCoreHeader && layout.headerSize != kInfoHeader &&
+        layout.headerSize != kV4Header && layout.headerSize != kV5Header)
+        refuse("unsupported bitmap header size " + std::to_string(layout.headerSize));
+    if (dib.size() < layout.headerSize)
+        refuse("the bitmap header runs past the end of the bitmap");
+    DibHeader header;
+    if (layout.headerSize == kCoreHeader) {
+        header.width = u16(dib, 4);
+        header.height = u16(dib, 6);
+        header.planes = u16(dib, 8);
         layout.bitCount = u16(dib, 10);
     } else {
-        width = static_cast<std::int32_t>(u32(dib, 4));
-        height = static_cast<std::int32_t>(u32(dib, 8));
-        planes = u16(dib, 12);
+        header.width = static_cast<std::int32_t>(u32(dib, 4));
+        header.height = static_cast<std::int32_t>(u32(dib, 8));
+        header.planes = u16(dib, 12);
         layout.bitCount = u16(dib, 14);
         layout.compression = u32(dib, 16);
-        clrUsed = u32(dib, 32);
+        header.clrUsed = u32(dib, 32);
     }
+    return header;
+}
 
+void checkDepthAndCoding(const DibLayout& layout, std::uint32_t planes) {
     if (planes != 1)
         refuse("the bitmap has " + std::to_string(planes) + " planes instead of 1");
     const int bits = layout.bitCount;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         refuse("unsupported bitmap depth of " + std::to_string(bits) + " bits");
-    if (core && bits == 16)
+    if (layout.headerSize == kCoreHeader && bits == 16)
         refuse("unsupported bitmap depth of 16 bits in an old-style header");
     switch (layout.compression) {
     case kRgb:
@@ -96,7 +99,9 @@ DibLayout inspectDib(std::span<const std::uint8_t> dib, const SizeLimit& limit) 
     default:
         refuse("unsupported bitmap compression " + std::to_string(layout.compression));
     }
+}
 
+void checkSize(DibLayout& layout, std::int64_t width, std::int64_t height, const SizeLimit& limit) {
     if (height < 0) {
         if (layout.compression == kRle8 || layout.compression == kRle4)
             refuse("a run-length coded bitmap cannot be stored top-down");
@@ -114,7 +119,10 @@ DibLayout inspectDib(std::span<const std::uint8_t> dib, const SizeLimit& limit) 
                std::to_string(limit.height) + ")");
     layout.width = static_cast<int>(width);
     layout.height = static_cast<int>(height);
+}
 
+// The bytes of colour masks between the header and the palette.
+std::uint64_t checkMasks(std::span<const std::uint8_t> dib, const DibLayout& layout) {
     // Three masks follow a plain Windows header when the bitmap has colour masks; the
     // larger headers carry them inside.
     const std::uint64_t masks =
@@ -126,10 +134,18 @@ DibLayout inspectDib(std::span<const std::uint8_t> dib, const SizeLimit& limit) 
         const std::uint32_t red = u32(dib, at);
         const std::uint32_t green = u32(dib, at + 4);
         const std::uint32_t blue = u32(dib, at + 8);
+        const int bits = layout.bitCount;
         if (!soundMask(red, bits) || !soundMask(green, bits) || !soundMask(blue, bits) ||
             (red & green) != 0 || (red & blue) != 0 || (green & blue) != 0)
             refuse("the bitmap's colour masks are damaged");
     }
+    return masks;
+}
+
+// The palette after the masks, then the pixels, each within the bitmap.
+void checkPaletteAndPixels(std::span<const std::uint8_t> dib, DibLayout& layout,
+                           std::uint64_t masks, std::uint32_t clrUsed) {
+    const int bits = layout.bitCount;
     if (bits <= 8) {
         const std::uint32_t full = std::uint32_t{1} << bits;
         if (clrUsed > full)
@@ -139,7 +155,7 @@ DibLayout inspectDib(std::span<const std::uint8_t> dib, const SizeLimit& limit) 
     } else {
         layout.paletteEntries = clrUsed; // an optional palette that the offset must skip
     }
-    const std::uint64_t entrySize = core ? 3 : 4;
+    const std::uint64_t entrySize = layout.headerSize == kCoreHeader ? 3 : 4;
     const std::uint64_t pixelOffset =
         std::uint64_t{layout.headerSize} + masks + layout.paletteEntries * entrySize;
     if (pixelOffset > dib.size())
@@ -152,10 +168,21 @@ DibLayout inspectDib(std::span<const std::uint8_t> dib, const SizeLimit& limit) 
             refuse("the run-length coded pixels are missing");
     } else {
         const std::uint64_t stride =
-            (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bits) + 31) / 32 * 4;
-        if (stride * static_cast<std::uint64_t>(height) > available)
+            (static_cast<std::uint64_t>(layout.width) * static_cast<std::uint64_t>(bits) + 31) /
+            32 * 4;
+        if (stride * static_cast<std::uint64_t>(layout.height) > available)
             refuse("the bitmap's pixel rows run past the end of the bitmap");
     }
+}
+
+} // namespace
+
+DibLayout inspectDib(std::span<const std::uint8_t> dib, const SizeLimit& limit) {
+    DibLayout layout;
+    const DibHeader header = readHeader(dib, layout);
+    checkDepthAndCoding(layout, header.planes);
+    checkSize(layout, header.width, header.height, limit);
+    checkPaletteAndPixels(dib, layout, checkMasks(dib, layout), header.clrUsed);
     return layout;
 }
 

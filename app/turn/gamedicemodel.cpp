@@ -1,5 +1,6 @@
 #include "app/turn/gamedicemodel.h"
 
+#include "app/shell/columntitles.h"
 #include "app/shell/plaintext.h"
 #include "app/turn/gamedicetext.h"
 #include "base/untrustedtext.h"
@@ -59,23 +60,9 @@ QVariant GameDiceModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GameDiceModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    switch (section) {
-    case Turn:
-        return tr("Turn");
-    case Player:
-        return tr("Player");
-    case Roll:
-        return tr("Roll");
-    case Hex:
-        return tr("Hex");
-    case Die:
-        return tr("Die");
-    case Comment:
-        return tr("Comment");
-    case Verdict:
-        return tr("Verdict");
-    }
-    return {};
+    static const char* const titles[] = {
+        QT_TR_NOOP("Turn"), QT_TR_NOOP("Player"),  QT_TR_NOOP("Roll"),   QT_TR_NOOP("Hex"),
+        QT_TR_NOOP("Die"),  QT_TR_NOOP("Comment"), QT_TR_NOOP("Verdict")};
+    static_assert(std::size(titles) == ColumnCount);
+    return columnTitle(staticMetaObject.className(), titles, section, orientation, role);
 }

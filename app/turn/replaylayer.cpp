@@ -108,6 +108,27 @@ void paintCombatLabel(QPainter& painter, const QRectF& box, const ReplayStep& co
     painter.restore();
 }
 
+// The counters of a step at `corner`, down the stack: the one moving now whole and edged in
+// its side's colour, those still to move faint with a dashed edge.
+void paintStack(QPainter& painter, const Game& game, const ReplayStep& step, QPointF corner,
+                bool moving) {
+    const PictureModule& pictures = game.counterPictures();
+    for (const int row : step.counters) {
+        if (const ZeKCounter* counter = counterOfRow(game, row)) {
+            const QRectF box(corner, QSizeF(kCounterSize, kCounterSize));
+            painter.setOpacity(moving ? 1.0 : 0.75);
+            painter.drawImage(box, pictures.bitmap(counter->pictureId()));
+            painter.setOpacity(1);
+            painter.setPen(
+                QPen(moving ? moveoverlay::sideColour(sideOfRow(row)) : moveoverlay::edgeColour(),
+                     moving ? 2.5 : 1.5, moving ? Qt::SolidLine : Qt::DashLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(box.adjusted(-1, -1, 1, 1));
+        }
+        corner += QPointF(0, kStackStep);
+    }
+}
+
 } // namespace
 
 ReplayLayer::ReplayLayer(const Game& game, const ReplayController& replay)
@@ -148,24 +169,12 @@ void ReplayLayer::paint(QPainter& painter, const QRectF& exposed) {
     if (!replay_.isActive() || !lastShown_.intersects(exposed))
         return;
     painter.setRenderHint(QPainter::Antialiasing);
-    const PictureModule& pictures = game_.counterPictures();
-    const auto drawStack = [&](const ReplayStep& step, QPointF corner, bool moving) {
-        for (const int row : step.counters) {
-            if (const ZeKCounter* counter = counterOfRow(game_, row)) {
-                const QRectF box(corner, QSizeF(kCounterSize, kCounterSize));
-                painter.setOpacity(moving ? 1.0 : 0.75);
-                painter.drawImage(box, pictures.bitmap(counter->pictureId()));
-                painter.setOpacity(1);
-                painter.setPen(QPen(moving ? moveoverlay::sideColour(sideOfRow(row))
-                                           : moveoverlay::edgeColour(),
-                                    moving ? 2.5 : 1.5, moving ? Qt::SolidLine : Qt::DashLine));
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRect(box.adjusted(-1, -1, 1, 1));
-            }
-            corner += QPointF(0, kStackStep);
-        }
-    };
+    paintHexesBefore(painter, exposed);
+    paintMoves(painter);
+    paintCombat(painter);
+}
 
+void ReplayLayer::paintHexesBefore(QPainter& painter, const QRectF& exposed) const {
     const auto& steps = replay_.steps();
     // The counters still to move stand at their new hexes in the game: there the map shows
     // what stood before they came, until their step has played.
@@ -177,16 +186,19 @@ void ReplayLayer::paint(QPainter& painter, const QRectF& exposed) {
         toCome.insert(steps[i].counters.begin(), steps[i].counters.end());
         hexes.insert(steps[i].toHex);
     }
-    if (!hexes.empty()) {
-        std::unordered_map<const Counter*, int> rows;
-        int row = 0;
-        for (const auto& counter : game_.counters().counters())
-            rows.emplace(counter.get(), ++row);
-        for (const int hex : hexes)
-            if (QRectF(game_.board().hex(hex).counterArea()).intersects(exposed))
-                paintHexBefore(painter, game_, hex, rows, toCome);
-    }
+    if (hexes.empty())
+        return;
+    std::unordered_map<const Counter*, int> rows;
+    int row = 0;
+    for (const auto& counter : game_.counters().counters())
+        rows.emplace(counter.get(), ++row);
+    for (const int hex : hexes)
+        if (QRectF(game_.board().hex(hex).counterArea()).intersects(exposed))
+            paintHexBefore(painter, game_, hex, rows, toCome);
+}
 
+void ReplayLayer::paintMoves(QPainter& painter) const {
+    const auto& steps = replay_.steps();
     MoveOverlay done;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const ReplayStep& step = steps[i];
@@ -202,24 +214,28 @@ void ReplayLayer::paint(QPainter& painter, const QRectF& exposed) {
             const QPointF now = from + (to - from) * replay_.progress();
             if (replay_.progress() > 0.05)
                 done.arrows.push_back({from, now, side});
-            drawStack(step, now - QPointF(kCounterSize / 2, kCounterSize / 2), true);
+            paintStack(painter, game_, step, now - QPointF(kCounterSize / 2, kCounterSize / 2),
+                       true);
         } else {
-            drawStack(step, counterCorner(game_, step.fromHex), false);
+            paintStack(painter, game_, step, counterCorner(game_, step.fromHex), false);
         }
     }
     paintMoveOverlay(painter, done);
+}
 
-    if (replay_.current() < steps.size() &&
-        steps[replay_.current()].kind == ReplayStep::Kind::Combat) {
-        const ReplayStep& combat = steps[replay_.current()];
-        const QPointF middle = middleOf(game_, combat.toHex);
-        painter.setPen(QPen(QColor(200, 30, 30), 3));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(middle, 18, 18);
-        const QRectF box = labelBox(game_, combat.toHex);
-        painter.setPen(QPen(moveoverlay::edgeColour(), 1));
-        painter.setBrush(QColor(255, 255, 240, 235));
-        painter.drawRoundedRect(box, 4, 4);
-        paintCombatLabel(painter, box.adjusted(6, 3, -6, -3), combat);
-    }
+void ReplayLayer::paintCombat(QPainter& painter) const {
+    const auto& steps = replay_.steps();
+    if (replay_.current() >= steps.size() ||
+        steps[replay_.current()].kind != ReplayStep::Kind::Combat)
+        return;
+    const ReplayStep& combat = steps[replay_.current()];
+    const QPointF middle = middleOf(game_, combat.toHex);
+    painter.setPen(QPen(QColor(200, 30, 30), 3));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(middle, 18, 18);
+    const QRectF box = labelBox(game_, combat.toHex);
+    painter.setPen(QPen(moveoverlay::edgeColour(), 1));
+    painter.setBrush(QColor(255, 255, 240, 235));
+    painter.drawRoundedRect(box, 4, 4);
+    paintCombatLabel(painter, box.adjusted(6, 3, -6, -3), combat);
 }

@@ -23,6 +23,12 @@ public:
 
 private:
     QRectF stepArea(std::size_t step) const;
+    // Where a counter still to move now stands, the map as it was before it came.
+    void paintHexesBefore(QPainter& painter, const QRectF& exposed) const;
+    // The arrows of the moves played, the stack moving now, and those still to come.
+    void paintMoves(QPainter& painter) const;
+    // The combat being told: its hex ringed and its label.
+    void paintCombat(QPainter& painter) const;
 
     const Game& game_;
     const ReplayController& replay_;

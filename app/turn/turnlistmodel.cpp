@@ -1,5 +1,6 @@
 #include "app/turn/turnlistmodel.h"
 
+#include "app/shell/columntitles.h"
 #include "app/shell/hextext.h"
 #include "app/shell/plaintext.h"
 
@@ -52,13 +53,11 @@ int TurnListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TurnListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
     static const char* const titles[] = {
         QT_TR_NOOP("Unit"),   QT_TR_NOOP("From"),       QT_TR_NOOP("To"),     QT_TR_NOOP("Losses"),
         QT_TR_NOOP("Marker"), QT_TR_NOOP("Combat hex"), QT_TR_NOOP("Comment")};
     static_assert(std::size(titles) == ColumnCount);
-    return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
+    return columnTitle(staticMetaObject.className(), titles, section, orientation, role);
 }
 
 QVariant TurnListModel::data(const QModelIndex& index, int role) const {

@@ -19,6 +19,7 @@
 namespace Ui {
 class TMainForm;
 }
+class BannerBoxes;
 class CommandTable;
 class DialogFit;
 class ExportFeature;
@@ -65,8 +66,8 @@ struct MainFormSetup {
 // The main window: the speed bar with its banner boxes, the map in its scroll box and the
 // status bar, around the session it holds. It builds the features (the map's view commands,
 // play on the map, finding counters, the turn, the move files, the games), places their tool
-// bars, docks and overlays, and keeps the caption, the banners, the keyboard's place, closing
-// and files dropped on it.
+// bars, docks and overlays, and closes; the banners, the caption, the keyboard's place,
+// files dropped on it, About and Language… are parts of their own.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -81,49 +82,41 @@ public:
     NoticeBar& noticeBar() { return *noticeBar_; }
     // Korva's own commands beyond the speed bar (new game, e-mail, zoom, ...).
     QToolBar& korvaToolBar() { return *bKorvaToolBar_; }
-    MapFeature& mapFeature() { return *mapFeature_; }
-    PlayFeature& play() { return *play_; }
-    FindFeature& find() { return *find_; }
-    TurnFeature& turn() { return *turn_; }
-    FilesFeature& files() { return *files_; }
-    GamesFeature& games() { return *games_; }
-    ExportFeature& exports() { return *exports_; }
+    MapFeature& mapFeature() { return *features_.map; }
+    PlayFeature& play() { return *features_.play; }
+    FindFeature& find() { return *features_.find; }
+    TurnFeature& turn() { return *features_.turn; }
+    FilesFeature& files() { return *features_.files; }
+    GamesFeature& games() { return *features_.games; }
+    ExportFeature& exports() { return *features_.exports; }
+    // What the banner boxes show, as a save writes it.
     std::array<std::string, 3> bannerTexts() const;
-    // About, then the die-roll trace appended as the About window closes.
-    void sbAboutClick();
-    // Language…: the language Korva speaks from its next start.
-    void chooseLanguage();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The features, built in buildFeatures and taken apart in FormDestroy, each in its order.
+    struct Features {
+        std::unique_ptr<MapFeature> map;
+        std::unique_ptr<PlayFeature> play;
+        std::unique_ptr<FindFeature> find;
+        std::unique_ptr<TurnFeature> turn;
+        std::unique_ptr<FilesFeature> files;
+        std::unique_ptr<GamesFeature> games;
+        std::unique_ptr<ExportFeature> exports;
+    };
+
     void FormCreate();
-    void FormShow();
     void FormDestroy();
     void setUpControls();
     void buildFeatures();
     void placeFeatures();
-    void connectBanners();
-    // What follows a new position: the banners, the caption, the keyboard.
-    void positionReplaced(Session::Change change);
-    void setBannerTexts(const std::array<std::string, 3>& texts);
-    // "Korva", "Korva : new game", "Korva : <file title>", or the past shown.
-    QString captionText() const;
-    void showCaption();
-    // After the position was replaced: the map has the keyboard, unless the player is
-    // typing in a field that is still there.
-    void keyboardToMap();
-    void catchStrayFocus(QWidget* old, QWidget* now);
-    void openDropped(const QString& fileName, const QString& refusal);
-    // A picture that could not be read and was replaced from the next source: noted now,
-    // told in one warning once the command that drew it has finished.
-    void notePictureFallback(const QString& note);
-    void showPictureFallbacks();
+    // The speed buttons run the commands of the table and show their glyphs.
+    void placeSpeedButtons();
+    // The banners, the caption, the keyboard's place, drops, About and Language….
+    void addWindowParts();
 
     std::unique_ptr<Ui::TMainForm> ui_;
     MainFormSetup setup_;
@@ -135,17 +128,10 @@ private:
     NoticeBar* noticeBar_ = nullptr;
     QToolBar* bKorvaToolBar_ = nullptr;
     CommandTable* commands_ = nullptr;
-    std::unique_ptr<MapFeature> mapFeature_;
-    std::unique_ptr<PlayFeature> play_;
-    std::unique_ptr<FindFeature> find_;
-    std::unique_ptr<TurnFeature> turn_;
-    std::unique_ptr<FilesFeature> files_;
-    std::unique_ptr<GamesFeature> games_;
-    std::unique_ptr<ExportFeature> exports_;
+    Features features_;
+    BannerBoxes* banners_ = nullptr;
     // The overlays placed on the map, in painting order.
     QList<MapOverlay*> overlays_;
     // A close asked for during the return slide, done once it has ended.
     bool closePending_ = false;
-    QStringList pictureNotes_;
-    bool pictureWarningDue_ = false;
 };

@@ -48,6 +48,7 @@ private slots:
     void namesShownNotObeyed();
     void failedOutputIsAnError();
     void manPageCoversEveryOption();
+    void helpNamesOnlyUses();
 
 private:
     struct Run {
@@ -746,6 +747,23 @@ void TestCommandLine::manPageCoversEveryOption() {
     for (const QString& file :
          {QStringLiteral("Korva.conf"), QStringLiteral("trace.txt"), QStringLiteral("korva_1.dll")})
         QVERIFY2(roff.contains(file), qPrintable(file));
+}
+
+void TestCommandLine::helpNamesOnlyUses() {
+    // Each use the help names is one, refusing arguments it cannot take as its own.
+    const QString usage = QString::fromLocal8Bit(korva({QStringLiteral("--help")}).out);
+    static const QRegularExpression use(QStringLiteral("(?:korva|\\|) (--[a-z-]+)"));
+    QStringList uses;
+    for (const auto& match : use.globalMatch(usage))
+        uses << match.captured(1);
+    uses.removeDuplicates();
+    QCOMPARE(uses.size(), 13);
+    for (const QString& name : uses) {
+        const Run run = korva({name, QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"),
+                               QStringLiteral("w"), QStringLiteral("v"), QStringLiteral("u")});
+        QVERIFY2(run.status == 2 && !run.err.contains("unknown option"),
+                 qPrintable(name + QStringLiteral(": ") + QString::fromLocal8Bit(run.err)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -2,6 +2,7 @@
 #include "app/dialogs/tshowcombatdlg.h"
 #include "app/pictures/folderpicturemodule.h"
 #include "app/pictures/layeredpicturemodule.h"
+#include "app/shell/commandtable.h"
 #include "app/shell/noticebar.h"
 #include "base/safesave.h"
 #include "board/mappicture.h"
@@ -607,18 +608,18 @@ void TestMainFormTurns::aboutAppendsTrace() {
         aboutShown += dialog.windowTitle() == QStringLiteral("About");
         return int(QDialog::Rejected);
     };
-    h.form->sbAboutClick();
+    h.form->commands().action(Command::About)->trigger();
     const QByteArray once = readAll(dir.filePath(QStringLiteral("trace.txt")));
     QVERIFY(once.startsWith("\r\n********--------------************\r\n"));
     QCOMPARE(once.count("\r\n"), 20);
-    h.form->sbAboutClick();
+    h.form->commands().action(Command::About)->trigger();
     QCOMPARE(readAll(dir.filePath(QStringLiteral("trace.txt"))).count("\r\n"), 40);
     QCOMPARE(aboutShown, 2);
     // A named pipe in its place: one warning, no trace, and no wait for a reader.
     const QString pipe = dir.filePath(QStringLiteral("pipe.txt"));
     QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
     setTracePath(pipe);
-    h.form->sbAboutClick();
+    h.form->commands().action(Command::About)->trigger();
     setTracePath(QStringLiteral("trace.txt"));
     QCOMPARE(h.prompts->warnings.size(), 1);
     QVERIFY2(h.prompts->warnings[0].contains(QStringLiteral("not a regular file")),

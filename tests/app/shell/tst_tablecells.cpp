@@ -1,3 +1,4 @@
+#include "app/shell/columntitles.h"
 #include "app/shell/columnwidth.h"
 #include "app/shell/statictextdelegate.h"
 
@@ -12,6 +13,8 @@ class TestTableCells : public QObject {
 private slots:
     void cellsPaintAsQtPaintsThem();
     void columnsFitAsQtFitsThem();
+    void columnTitles_data();
+    void columnTitles();
 };
 
 namespace {
@@ -62,6 +65,33 @@ void TestTableCells::columnsFitAsQtFitsThem() {
         QCOMPARE(columnWidthFor(table, column, texts),
                  table.horizontalHeader()->sectionSize(column));
     }
+}
+
+void TestTableCells::columnTitles_data() {
+    QTest::addColumn<int>("section");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QVariant>("title");
+    const auto row = [](const char* name, int section, Qt::Orientation orientation, int role,
+                        const QVariant& title) {
+        QTest::newRow(name) << section << int(orientation) << role << title;
+    };
+    row("first", 0, Qt::Horizontal, Qt::DisplayRole, QStringLiteral("Unit"));
+    row("last", 2, Qt::Horizontal, Qt::DisplayRole, QStringLiteral("To"));
+    row("past the last", 3, Qt::Horizontal, Qt::DisplayRole, QVariant());
+    row("before the first", -1, Qt::Horizontal, Qt::DisplayRole, QVariant());
+    row("rows have none", 0, Qt::Vertical, Qt::DisplayRole, QVariant());
+    row("only the text", 0, Qt::Horizontal, Qt::ToolTipRole, QVariant());
+}
+
+void TestTableCells::columnTitles() {
+    QFETCH(int, section);
+    QFETCH(int, orientation);
+    QFETCH(int, role);
+    QFETCH(QVariant, title);
+    static const char* const titles[] = {"Unit", "From", "To"};
+    QCOMPARE(columnTitle("TurnListModel", titles, section, Qt::Orientation(orientation), role),
+             title);
 }
 
 QTEST_MAIN(TestTableCells)
