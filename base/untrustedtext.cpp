@@ -111,3 +111,15 @@ QString untrustedtext::forLine(const QString& text) {
 QString untrustedtext::forLines(const QString& text) {
     return shown(text, true);
 }
+
+QString untrustedtext::quoted(const QString& text) {
+    QString line = forLine(text);
+    for (const char16_t mark : {u'\u201C', u'\u201D', u'\u201E', u'\u201F'})
+        line.replace(QChar(mark), QLatin1Char('"'));
+    return QStringLiteral("\u201C\u2068") + line + QStringLiteral("\u2069\u201D");
+}
+
+QString untrustedtext::quotedForTerminal(const QString& text) {
+    return QLatin1Char('"') + forTerminal(text).replace(QLatin1Char('"'), QStringLiteral("\\\"")) +
+           QLatin1Char('"');
+}

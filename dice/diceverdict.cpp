@@ -21,8 +21,11 @@ DiceVerdict mismatch(DiceVerdict verdict, std::uint32_t roll, const QString& why
     verdict.kind = DiceVerdict::Kind::Mismatch;
     verdict.roll = roll;
     verdict.why = why;
-    for (RollMark& mark : verdict.marks)
-        mark.verified = false;
+    // A roll that does not match leaves the others as they were checked; a file that does not
+    // match as a whole vouches for none of them.
+    if (roll == 0)
+        for (RollMark& mark : verdict.marks)
+            mark.verified = false;
     return verdict;
 }
 
@@ -49,7 +52,7 @@ QString freeReasonText(std::uint32_t free) {
     }
 }
 
-QString DiceVerdict::text() const {
+QString DiceVerdict::text(Quote quote) const {
     switch (kind) {
     case Kind::Verified:
         if (made == 0)
@@ -71,12 +74,12 @@ QString DiceVerdict::text() const {
                        "DiceVerdict",
                        "the rolls were withheld: they committed to this turn's dice in "
                        "%1 and did not reveal them")
-                .arg(untrustedtext::forLine(why));
+                .arg(quote(why));
         return QCoreApplication::translate(
                    "DiceVerdict",
                    "the rolls were withheld: they committed to this turn's dice in %1 "
                    "and did not reveal them (their file says: %2)")
-            .arg(untrustedtext::forLine(why), claim);
+            .arg(quote(why), claim);
     case Kind::Unverifiable:
         break;
     }
@@ -127,13 +130,16 @@ DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector
         return mismatch(
             verdict, 0,
             QCoreApplication::translate("DiceVerdict", "the combats are not the rolls listed"));
+    // A combat no roll accounts for is refuted alone: the others are still drawn and checked.
     std::map<std::uint32_t, std::size_t> byNumber;
+    std::optional<std::size_t> stray;
     for (std::size_t i = 0; i < rolls.size(); ++i) {
         if (!sameCombat(rolls[i], tags[i]) || rolls[i].number == 0 ||
-            !byNumber.emplace(rolls[i].number, i).second)
-            return mismatch(
-                verdict, rolls[i].number,
-                QCoreApplication::translate("DiceVerdict", "a combat no roll accounts for"));
+            !byNumber.emplace(rolls[i].number, i).second) {
+            verdict.marks[i].refuted = true;
+            if (!stray)
+                stray = i;
+        }
     }
     // Only what the checking player holds decides: their sent file and the commitment.
     if (record->openedHash != evidence.sentHash)
@@ -162,9 +168,14 @@ DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector
                                                                number, hex) == roll.die
                       : dicedraw::drawDie(record->secret, evidence.sentHash, number) == roll.die;
         verdict.marks[index].verified = drawn;
+        verdict.marks[index].refuted = !drawn;
         if (!drawn && !wrong)
             wrong = number;
     }
+    if (stray)
+        return mismatch(
+            verdict, rolls[*stray].number,
+            QCoreApplication::translate("DiceVerdict", "a combat no roll accounts for"));
     if (wrong)
         return mismatch(verdict, *wrong);
     for (std::uint32_t n = 1; n <= record->made; ++n) {

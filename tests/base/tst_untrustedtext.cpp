@@ -9,6 +9,8 @@ class TestUntrustedText : public QObject {
 private slots:
     void shown_data();
     void shown();
+    void quoted_data();
+    void quoted();
 };
 
 void TestUntrustedText::shown_data() {
@@ -46,6 +48,31 @@ void TestUntrustedText::shown() {
     QTEST(untrustedtext::forLine(text), "line");
     QTEST(untrustedtext::forLines(text), "lines");
     QCOMPARE(untrustedtext::holdsActing(text), QByteArray(QTest::currentDataTag()) != "plain");
+}
+
+// A name inside Korva's sentence cannot close its quotation early, nor turn the line around.
+void TestUntrustedText::quoted_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("terminal");
+    QTest::newRow("you") << QStringLiteral("you") << QStringLiteral("\u201C\u2068you\u2069\u201D")
+                         << QStringLiteral("\"you\"");
+    QTest::newRow("closing quotes") << QStringLiteral("a\u201D ok; \u201C\"b")
+                                    << QStringLiteral("\u201C\u2068a\" ok; \"\"b\u2069\u201D")
+                                    << QStringLiteral("\"a\u201D ok; \u201C\\\"b\"");
+    QTest::newRow("right to left") << QStringLiteral("\u05d0\u05d1 12")
+                                   << QStringLiteral("\u201C\u2068\u05d0\u05d1 12\u2069\u201D")
+                                   << QStringLiteral("\"\u05d0\u05d1 12\"");
+    QTest::newRow("column and escape")
+        << QStringLiteral("X | \\\" | \x1b")
+        << QStringLiteral("\u201C\u2068X | \\\" | \u241b\u2069\u201D")
+        << QStringLiteral("\"X | \\\\\\\" | \\e\"");
+}
+
+void TestUntrustedText::quoted() {
+    QFETCH(QString, text);
+    QTEST(untrustedtext::quoted(text), "line");
+    QTEST(untrustedtext::quotedForTerminal(text), "terminal");
 }
 
 QTEST_GUILESS_MAIN(TestUntrustedText)
