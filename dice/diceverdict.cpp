@@ -52,7 +52,7 @@ QString freeReasonText(std::uint32_t free) {
     }
 }
 
-QString DiceVerdict::text(Quote quote) const {
+QString DiceVerdict::text(const Quote& quote) const {
     switch (kind) {
     case Kind::Verified:
         if (made == 0)

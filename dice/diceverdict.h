@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -63,8 +64,8 @@ struct DiceVerdict {
     // made", "the rolls were withheld: they committed to this turn's dice in “a2.krv” and did
     // not reveal them" or "rolls not verifiable (why)". The file's name goes through `quote`:
     // untrustedtext::quotedForTerminal for a terminal.
-    using Quote = QString (*)(const QString&);
-    QString text(Quote quote = &untrustedtext::quoted) const;
+    using Quote = std::function<QString(const QString&)>;
+    QString text(const Quote& quote = &untrustedtext::quoted) const;
 };
 
 // Checks a file's dice record against its tags section and the evidence: dice revealed

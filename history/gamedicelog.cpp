@@ -62,13 +62,10 @@ GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
         QHash<QByteArray, int> combats;
         for (const TagRecord& tag : file.contents.tags)
             ++combats[combatKey(tag.position, tag.dieValue, tag.comment)];
-        QString verdict;
-        bool verified = false;
+        std::optional<DiceVerdict> verdict;
         if (!mine) {
-            const DiceVerdict checked =
-                verifyDice(record, file.contents.tags, diceEvidenceFor(history, file, game));
-            verdict = checked.text();
-            verified = checked.verified();
+            verdict = verifyDice(record, file.contents.tags, diceEvidenceFor(history, file, game));
+            verdict->marks.clear(); // each row carries its own copy
         }
         // By number, as they were rolled; a combat no roll accounts for last.
         std::vector<const DiceRoll*> byNumber;
@@ -87,10 +84,8 @@ GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
                          });
         for (const DiceRoll* rolled : byNumber) {
             const DiceRoll& roll = *rolled;
-            GameRoll row{
-                mine,       turn,         roll.number, hexgrid::hexAtPosition(roll.position),
-                roll.die,   roll.comment, verdict,     verified,
-                entry.title};
+            GameRoll row{mine,     turn,         roll.number, hexgrid::hexAtPosition(roll.position),
+                         roll.die, roll.comment, verdict,     entry.title};
             const QByteArray key = keyOf(mine, record.openedHash, roll.number);
             // A combat no roll accounts for is its own row.
             if (const auto at = rollAt.constFind(key); roll.number != 0 && at != rollAt.cend()) {
@@ -109,7 +104,8 @@ GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
     for (const GameRoll& roll : log.rolls) {
         (roll.mine ? log.mine : log.theirs).add(roll.die);
         if (!roll.mine)
-            (roll.verified ? log.theirsVerified : log.theirsUnverified).add(roll.die);
+            (roll.verdict && roll.verdict->verified() ? log.theirsVerified : log.theirsUnverified)
+                .add(roll.die);
     }
     return log;
 }

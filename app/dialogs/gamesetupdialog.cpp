@@ -1,6 +1,7 @@
 #include "app/dialogs/gamesetupdialog.h"
 
 #include "app/dialogs/playernamevalidator.h"
+#include "base/untrustedtext.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -47,7 +48,8 @@ QString playersText(const PlayerNames& players) {
     QStringList sides;
     for (const Side side : {Side::First, Side::Second})
         if (!players.of(side).isEmpty())
-            sides << QStringLiteral("%1: %2").arg(sideName(side), players.of(side));
+            sides << QStringLiteral("%1: %2").arg(sideName(side),
+                                                  untrustedtext::quoted(players.of(side)));
     return sides.join(QStringLiteral(" · "));
 }
 

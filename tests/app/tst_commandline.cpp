@@ -205,7 +205,7 @@ void TestCommandLine::verifyTheirRolls() {
     const QString stripped = dir_.filePath(QStringLiteral("elsewhere/verify-theirs.krv"));
     write(stripped, encodeMoveFile(theirContents));
     const QByteArray withheld = "the rolls were withheld: they committed to this turn's dice in "
-                                "verify-mine.krv and did not reveal them\n";
+                                "\"verify-mine.krv\" and did not reveal them\n";
     QCOMPARE(korva({QStringLiteral("--verify"), stripped}, dataHome).out, withheld);
     // A file of another game beside the game's files is none of the game's; named with the
     // file sent, it is judged in that file's game.
