@@ -23,7 +23,7 @@ bool holdsActing(const QString& text);
 QString forTerminal(const QString& text);
 // For one line in the window: line breaks as a visible mark (U+21B5), other controls as their
 // control pictures (U+2400 and on, DEL as U+2421), and bidirectional or invisible characters
-// as "<U+202E>".
+// as "<U+202E>", but for the isolates of a quotation as quoted() makes it.
 QString forLine(const QString& text);
 // For several lines in the window: as forLine, but each line break stays a line break.
 QString forLines(const QString& text);

@@ -20,6 +20,8 @@ GameDiceDialog::GameDiceDialog(QWidget* parent) : QDialog(parent) {
     auto* charts = new QGridLayout;
     for (int i = 0; i < 2; ++i) {
         titles_[i] = new PlainLabel;
+        titles_[i]->setObjectName(i == 0 ? QStringLiteral("bGameDiceMine")
+                                         : QStringLiteral("bGameDiceTheirs"));
         QFont bold = titles_[i]->font();
         bold.setBold(true);
         titles_[i]->setFont(bold);

@@ -20,6 +20,7 @@ class TestMainFormDice : public QObject {
     Q_OBJECT
 private slots:
     void theOpponentSeesTheVerdict();
+    void uncheckableDiceAreTold();
     void anInterruptedTurnKeepsItsDice();
     void theGameDiceAreReadAside();
 };
@@ -140,11 +141,17 @@ void TestMainFormDice::theOpponentSeesTheVerdict() {
     const auto rolls = h.form->find().stackViewer().findChildren<TrustLabel*>();
     QVERIFY(std::any_of(rolls.begin(), rolls.end(),
                         [](const TrustLabel* label) { return label->trust() == Trust::Refuted; }));
+}
 
-    // Dice that cannot be checked (a history that holds none of the game) say so too.
-    QTemporaryDir elsewhere;
-    MainFormHarness stranger(1, {}, {}, elsewhere.path());
-    QVERIFY(stranger.form->files().OpenMove(file(2)));
+void TestMainFormDice::uncheckableDiceAreTold() {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    const auto file = [&](int n) { return dir.filePath(QStringLiteral("t%1.krv").arg(n)); };
+    playTurn(a, {}, file(0), 0);
+    playTurn(b, file(0), file(1), 1);
+    // A history that holds none of the game cannot check the dice, and says so at Open.
+    MainFormHarness stranger(1, {}, {}, dir.filePath(QStringLiteral("elsewhere")));
+    QVERIFY(stranger.form->files().OpenMove(file(1)));
     QVERIFY2(stranger.form->noticeBar().notice().contains(
                  QStringLiteral("Their dice: rolls not verifiable")),
              qPrintable(stranger.form->noticeBar().notice()));
@@ -210,10 +217,21 @@ void TestMainFormDice::theGameDiceAreReadAside() {
         rows << model.data(model.index(row, GameDiceModel::Turn), Qt::DisplayRole).toString() +
                     QLatin1Char('/') +
                     model.data(model.index(row, GameDiceModel::Player), Qt::DisplayRole).toString();
-    QCOMPARE(rows, QStringList({QStringLiteral("Turn 1 · Allies/Alice"),
+    // The opponent's name quoted as theirs, Korva's "you" not; the verdicts with their badges.
+    const QString alice = QStringLiteral("/\u201C\u2068Alice\u2069\u201D");
+    QCOMPARE(rows, QStringList({QStringLiteral("Turn 1 · Allies") + alice,
                                 QStringLiteral("Turn 1 · Axis/you"),
-                                QStringLiteral("Turn 2 · Allies/Alice"),
-                                QStringLiteral("Turn 2 · Allies/Alice")}));
+                                QStringLiteral("Turn 2 · Allies") + alice,
+                                QStringLiteral("Turn 2 · Allies") + alice}));
+    const auto colour = [&](int row) {
+        return model.data(model.index(row, GameDiceModel::Verdict), Qt::ForegroundRole);
+    };
+    QCOMPARE(colour(0), QVariant(TrustLabel::colour(Trust::Unverified)));
+    QCOMPARE(colour(1), QVariant());
+    QCOMPARE(colour(2), QVariant(TrustLabel::colour(Trust::Verified)));
+    const QStringList headings{
+        dialog.findChild<QLabel*>(QStringLiteral("bGameDiceTheirs"))->text()};
+    QCOMPARE(headings, QStringList{QStringLiteral("Rolls of \u201C\u2068Alice\u2069\u201D")});
 }
 
 QTEST_MAIN(TestMainFormDice)
