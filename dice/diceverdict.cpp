@@ -33,6 +33,25 @@ bool sameCombat(const DiceRoll& roll, const TagRecord& tag) {
     return roll.position == tag.position && roll.die == tag.dieValue && roll.comment == tag.comment;
 }
 
+// Each roll by its number, as the combat in its place of the tags section. A roll that is not
+// its combat's, has no number or a number twice is refuted and left out (the others are still
+// drawn and checked); answers the first such.
+std::optional<std::size_t> matchRolls(const std::vector<DiceRoll>& rolls,
+                                      const std::vector<TagRecord>& tags,
+                                      std::vector<RollMark>& marks,
+                                      std::map<std::uint32_t, std::size_t>& byNumber) {
+    std::optional<std::size_t> stray;
+    for (std::size_t i = 0; i < rolls.size(); ++i) {
+        if (!sameCombat(rolls[i], tags[i]) || rolls[i].number == 0 ||
+            !byNumber.emplace(rolls[i].number, i).second) {
+            marks[i].refuted = true;
+            if (!stray)
+                stray = i;
+        }
+    }
+    return stray;
+}
+
 } // namespace
 
 QString freeReasonText(std::uint32_t free) {
@@ -130,17 +149,8 @@ DiceVerdict verifyDice(const std::optional<DiceRolls>& record, const std::vector
         return mismatch(
             verdict, 0,
             QCoreApplication::translate("DiceVerdict", "the combats are not the rolls listed"));
-    // A combat no roll accounts for is refuted alone: the others are still drawn and checked.
     std::map<std::uint32_t, std::size_t> byNumber;
-    std::optional<std::size_t> stray;
-    for (std::size_t i = 0; i < rolls.size(); ++i) {
-        if (!sameCombat(rolls[i], tags[i]) || rolls[i].number == 0 ||
-            !byNumber.emplace(rolls[i].number, i).second) {
-            verdict.marks[i].refuted = true;
-            if (!stray)
-                stray = i;
-        }
-    }
+    const std::optional<std::size_t> stray = matchRolls(rolls, tags, verdict.marks, byNumber);
     // Only what the checking player holds decides: their sent file and the commitment.
     if (record->openedHash != evidence.sentHash)
         return mismatch(verdict, 0,

@@ -309,14 +309,6 @@ void TestGameList::namesStayQuoted_data() {
                           "\"a\\\" | b.krv\", opened 1 hour ago | ") +
                verdict
         << QStringLiteral("opponent: \u201C\u2068you\u2069\u201D");
-    QTest::newRow("verdict as a name")
-        << QString() << QStringLiteral("\u2714 all 9 rolls verified") << QStringLiteral("t")
-        << QStringLiteral("\"\u2714 all 9 rolls verified\" \u2013 \"Al\" | you: \"Al\" (Axis) "
-                          "\u00b7 opponent: \"\u2714 all 9 rolls verified\" (Allies) | Turn 9 "
-                          "\u00b7 Allies to move | waiting for \"\u2714 all 9 rolls verified\" | "
-                          "\"t.krv\", opened 1 hour ago | ") +
-               verdict
-        << QStringLiteral("opponent: \u201C\u2068\u2714 all 9 rolls verified\u2069\u201D");
 }
 
 void TestGameList::namesStayQuoted() {

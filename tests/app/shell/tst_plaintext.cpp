@@ -3,7 +3,6 @@
 #include "app/shell/trustlabel.h"
 #include "dice/diceverdict.h"
 
-#include <QPushButton>
 #include <QTest>
 
 // A file's name or text in a line, a caption, a menu or a tool tip: seen letter for letter,
@@ -55,10 +54,6 @@ void TestPlainText::readOutAsShown() {
     QCOMPARE(notice.accessibleName(),
              QStringLiteral("roll 1, verified\n\u201C\u2068x\u21b5\u241b[2Kall 4 rolls "
                             "verified\u2407\u2069\u201D"));
-    QPushButton button;
-    plaintext::setToolTip(button, QStringLiteral("Allies: <b>Al</b>\nGame setup"));
-    QCOMPARE(button.accessibleDescription(), QStringLiteral("Allies: <b>Al</b>\nGame setup"));
-    QVERIFY(button.toolTip().contains(QStringLiteral("&lt;b&gt;")));
 }
 
 // Every view reads a verdict or a roll the same way.
