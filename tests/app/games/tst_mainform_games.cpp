@@ -194,7 +194,8 @@ void TestMainFormGames::enterOpensTheRightFile() {
     view.setCurrentIndex(h.form->games().model().index(1, 0));
     QTest::keyClick(&view, Qt::Key_Return);
     QCOMPARE(h.prompts->warnings.size(), 1);
-    QVERIFY(h.prompts->warnings.first().startsWith(q("ortona.krv") + QStringLiteral(" is no longer")));
+    QVERIFY(
+        h.prompts->warnings.first().startsWith(q("ortona.krv") + QStringLiteral(" is no longer")));
     QCOMPARE(h.form->session().fileName(), QDir(mail_).filePath(QStringLiteral("anzio5.krv")));
 }
 
