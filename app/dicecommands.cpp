@@ -53,7 +53,9 @@ int verifyRolls(const QString& file, const QString& mine) {
     }
     // The verdict comes last and on a line of its own: nothing said before it can hide it.
     std::fflush(stderr);
-    const int written = writeOut(terminalLine(verdict.text()));
+    // The verdict's words are Korva's; the one file's name in it comes escaped and quoted.
+    const int written = writeOut(
+        (verdict.text(&untrustedtext::quotedForTerminal) + QLatin1Char('\n')).toLocal8Bit());
     return written != 0 ? written : verdict.verified() ? 0 : 1;
 }
 

@@ -35,9 +35,9 @@ QString gamesListing() {
         const auto move = arrived.constFind(game.key);
         if (move != arrived.cend() && (!game.turn || comesBefore(*game.turn, move->turn)))
             newMoves << gamelisttext::line(withArrived(game, *move), now,
-                                           &untrustedtext::forTerminal, true);
+                                           &untrustedtext::quotedForTerminal, true);
         else
-            others << gamelisttext::line(game, now, &untrustedtext::forTerminal);
+            others << gamelisttext::line(game, now, &untrustedtext::quotedForTerminal);
     }
     const QStringList lines = newMoves + others;
     if (lines.isEmpty())

@@ -31,12 +31,33 @@ void appendChar(QString& out, char32_t c) {
     out.append(QString::fromUcs4(&c, 1));
 }
 
-QString shown(const QString& text, bool keepLineBreaks) {
+// Where the isolate opened at `i` closes, when chars[i-1..i] open a quotation as quoted()
+// makes it and nothing between the two isolates is one; else -1.
+qsizetype quotationEnd(const QList<uint>& chars, qsizetype i) {
+    if (i == 0 || chars[i - 1] != 0x201C || chars[i] != 0x2068)
+        return -1;
+    for (qsizetype j = i + 1; j < chars.size(); ++j) {
+        if (chars[j] >= 0x2066 && chars[j] <= 0x2069)
+            return chars[j] == 0x2069 && j + 1 < chars.size() && chars[j + 1] == 0x201D ? j : -1;
+    }
+    return -1;
+}
+
+QString shown(const QString& text, bool keepLineBreaks, bool keepQuotations = true) {
     QString out;
     out.reserve(text.size());
     const QList<uint> chars = text.toUcs4();
+    qsizetype quotationClose = -1;
     for (qsizetype i = 0; i < chars.size(); ++i) {
         const char32_t c = chars[i];
+        // A quotation Korva made passes whole: what is inside is marked already, and its
+        // isolate keeps right-to-left letters from turning the line around it.
+        if (const qsizetype end = keepQuotations ? quotationEnd(chars, i) : -1;
+            end >= 0 || i == quotationClose) {
+            quotationClose = end >= 0 ? end : -1;
+            appendChar(out, c);
+            continue;
+        }
         // A line end written on Windows ends one line, not two marks.
         if (c == U'\r' && i + 1 < chars.size() && chars[i + 1] == U'\n')
             continue;
@@ -110,4 +131,17 @@ QString untrustedtext::forLine(const QString& text) {
 
 QString untrustedtext::forLines(const QString& text) {
     return shown(text, true);
+}
+
+QString untrustedtext::quoted(const QString& text) {
+    // The file's own text holds no quotation of Korva's.
+    QString line = shown(text, false, false);
+    for (const char16_t mark : {u'\u201C', u'\u201D', u'\u201E', u'\u201F'})
+        line.replace(QChar(mark), QLatin1Char('"'));
+    return QStringLiteral("\u201C\u2068") + line + QStringLiteral("\u2069\u201D");
+}
+
+QString untrustedtext::quotedForTerminal(const QString& text) {
+    return QLatin1Char('"') + forTerminal(text).replace(QLatin1Char('"'), QStringLiteral("\\\"")) +
+           QLatin1Char('"');
 }

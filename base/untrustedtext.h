@@ -23,9 +23,18 @@ bool holdsActing(const QString& text);
 QString forTerminal(const QString& text);
 // For one line in the window: line breaks as a visible mark (U+21B5), other controls as their
 // control pictures (U+2400 and on, DEL as U+2421), and bidirectional or invisible characters
-// as "<U+202E>".
+// as "<U+202E>", but for the isolates of a quotation as quoted() makes it.
 QString forLine(const QString& text);
 // For several lines in the window: as forLine, but each line break stays a line break.
 QString forLines(const QString& text);
+
+// A file's text inside a sentence of Korva's in the window: as forLine shows it, between
+// quotation marks (a quotation mark of its own as a straight one, so that it cannot close the
+// quotation early), and isolated (U+2068 ... U+2069) so that right-to-left letters in it
+// neither reorder Korva's words around it nor turn the line's direction.
+QString quoted(const QString& text);
+// The same on a terminal: as forTerminal shows it, between straight double quotes, a double
+// quote in it escaped as \".
+QString quotedForTerminal(const QString& text);
 
 } // namespace untrustedtext

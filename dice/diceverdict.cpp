@@ -21,13 +21,35 @@ DiceVerdict mismatch(DiceVerdict verdict, std::uint32_t roll, const QString& why
     verdict.kind = DiceVerdict::Kind::Mismatch;
     verdict.roll = roll;
     verdict.why = why;
-    for (RollMark& mark : verdict.marks)
-        mark.verified = false;
+    // A roll that does not match leaves the others as they were checked; a file that does not
+    // match as a whole vouches for none of them.
+    if (roll == 0)
+        for (RollMark& mark : verdict.marks)
+            mark.verified = false;
     return verdict;
 }
 
 bool sameCombat(const DiceRoll& roll, const TagRecord& tag) {
     return roll.position == tag.position && roll.die == tag.dieValue && roll.comment == tag.comment;
+}
+
+// Each roll by its number, as the combat in its place of the tags section. A roll that is not
+// its combat's, has no number or a number twice is refuted and left out (the others are still
+// drawn and checked); answers the first such.
+std::optional<std::size_t> matchRolls(const std::vector<DiceRoll>& rolls,
+                                      const std::vector<TagRecord>& tags,
+                                      std::vector<RollMark>& marks,
+                                      std::map<std::uint32_t, std::size_t>& byNumber) {
+    std::optional<std::size_t> stray;
+    for (std::size_t i = 0; i < rolls.size(); ++i) {
+        if (!sameCombat(rolls[i], tags[i]) || rolls[i].number == 0 ||
+            !byNumber.emplace(rolls[i].number, i).second) {
+            marks[i].refuted = true;
+            if (!stray)
+                stray = i;
+        }
+    }
+    return stray;
 }
 
 } // namespace
@@ -49,7 +71,7 @@ QString freeReasonText(std::uint32_t free) {
     }
 }
 
-QString DiceVerdict::text() const {
+QString DiceVerdict::text(const Quote& quote) const {
     switch (kind) {
     case Kind::Verified:
         if (made == 0)
@@ -71,12 +93,12 @@ QString DiceVerdict::text() const {
                        "DiceVerdict",
                        "the rolls were withheld: they committed to this turn's dice in "
                        "%1 and did not reveal them")
-                .arg(untrustedtext::forLine(why));
+                .arg(quote(why));
         return QCoreApplication::translate(
                    "DiceVerdict",
                    "the rolls were withheld: they committed to this turn's dice in %1 "
                    "and did not reveal them (their file says: %2)")
-            .arg(untrustedtext::forLine(why), claim);
+            .arg(quote(why), claim);
     case Kind::Unverifiable:
         break;
     }
@@ -112,13 +134,7 @@ DiceVerdict checkRolls(DiceVerdict verdict, const DiceRolls& record,
             verdict, 0,
             QCoreApplication::translate("DiceVerdict", "the combats are not the rolls listed"));
     std::map<std::uint32_t, std::size_t> byNumber;
-    for (std::size_t i = 0; i < rolls.size(); ++i) {
-        if (!sameCombat(rolls[i], tags[i]) || rolls[i].number == 0 ||
-            !byNumber.emplace(rolls[i].number, i).second)
-            return mismatch(
-                verdict, rolls[i].number,
-                QCoreApplication::translate("DiceVerdict", "a combat no roll accounts for"));
-    }
+    const std::optional<std::size_t> stray = matchRolls(rolls, tags, verdict.marks, byNumber);
     if (const QString why = unbound(record, evidence); !why.isEmpty())
         return mismatch(verdict, 0, why);
     const bool perCombat = record.free == DiceRolls::FixedPerCombat;
@@ -131,9 +147,14 @@ DiceVerdict checkRolls(DiceVerdict verdict, const DiceRolls& record,
                                                                number, hex) == roll.die
                       : dicedraw::drawDie(record.secret, evidence.sentHash, number) == roll.die;
         verdict.marks[index].verified = drawn;
+        verdict.marks[index].refuted = !drawn;
         if (!drawn && !wrong)
             wrong = number;
     }
+    if (stray)
+        return mismatch(
+            verdict, rolls[*stray].number,
+            QCoreApplication::translate("DiceVerdict", "a combat no roll accounts for"));
     if (wrong)
         return mismatch(verdict, *wrong);
     for (std::uint32_t n = 1; n <= record.made; ++n) {

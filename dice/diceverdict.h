@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/untrustedtext.h"
 #include "combat/tagsection.h"
 #include "movefile/dicerecord.h"
 
@@ -7,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -25,10 +27,13 @@ struct DiceEvidence {
     QString missing;
 };
 
-// A combat's roll as a player sees it: its number (0: none) and whether it was verified.
+// A combat's roll as a player sees it: its number (0: none), and whether it was drawn from the
+// committed secret (verified) or checked and found not to be (refuted); neither when it could
+// not be checked on its own.
 struct RollMark {
     std::uint32_t number = 0;
     bool verified = false;
+    bool refuted = false;
     bool operator==(const RollMark&) const = default;
 };
 
@@ -56,9 +61,11 @@ struct DiceVerdict {
         return kind == Kind::Mismatch || kind == Kind::Missing || kind == Kind::Withheld;
     }
     // "all 4 rolls verified", "roll 3 does not match", "roll 2 is missing, 5 rolls were
-    // made", "the rolls were withheld: they committed to this turn's dice in a2.krv and did
-    // not reveal them" or "rolls not verifiable (why)".
-    QString text() const;
+    // made", "the rolls were withheld: they committed to this turn's dice in “a2.krv” and did
+    // not reveal them" or "rolls not verifiable (why)". The file's name goes through `quote`:
+    // untrustedtext::quotedForTerminal for a terminal.
+    using Quote = std::function<QString(const QString&)>;
+    QString text(const Quote& quote = &untrustedtext::quoted) const;
 };
 
 // Checks a file's dice record against its tags section and the evidence: dice revealed

@@ -205,8 +205,8 @@ Session::OpenOutcome Session::open(const QString& fileName) {
             game_->addCombat({ZeKClick(roll.hex).position(), roll.die, roll.comment});
         outcome.recoveredRolls = int(dice_->recovered().size());
         if (const std::optional<DiceVerdict>& verdict = dice_->openedVerdict();
-            verdict && verdict->failed())
-            outcome.diceFailure = verdict->text();
+            verdict && !verdict->verified())
+            outcome.diceVerdict = verdict;
         outcome.claimsOtherGame = context.claimsOtherGame;
         outcome.warning = file.extensionWarning;
         outcome.unknownData =

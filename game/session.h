@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dice/diceverdict.h"
 #include "history/historyentry.h"
 #include "turns/turnorder.h"
 
@@ -8,6 +9,7 @@
 #include <QUndoStack>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -114,8 +116,8 @@ public:
         // The file claims the id of another of the player's games, whose turns it does not
         // fit: it was kept apart, and nothing of that game changed.
         bool claimsOtherGame = false;
-        // The opponent's rolls failed the check: the verdict's words.
-        QString diceFailure;
+        // The verdict on the opponent's rolls when it is not "verified": the player is told.
+        std::optional<DiceVerdict> diceVerdict;
         // Rolls made earlier against this file (before a crash or a restart, or in an earlier
         // answer to it) that came back as combats of the turn: a roll once made stands.
         int recoveredRolls = 0;

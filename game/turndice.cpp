@@ -292,6 +292,8 @@ RollMark TurnDice::openedMark(AFPoint position, std::size_t k) const {
 QString TurnDice::markText(const RollMark& mark) {
     if (mark.number == 0)
         return {};
+    if (mark.refuted)
+        return QCoreApplication::translate("TurnDice", "roll %1, does not match").arg(mark.number);
     return mark.verified
                ? QCoreApplication::translate("TurnDice", "roll %1, verified").arg(mark.number)
                : QCoreApplication::translate("TurnDice", "roll %1").arg(mark.number);

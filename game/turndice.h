@@ -91,7 +91,7 @@ public:
     // The k-th (0-based) combat at the position, own in roll order or opened in file order.
     RollMark ownMark(AFPoint position, std::size_t k) const;
     RollMark openedMark(AFPoint position, std::size_t k) const;
-    // "roll 3", "roll 3, verified"; empty for no number.
+    // "roll 3", "roll 3, verified", "roll 3, does not match"; empty for no number.
     static QString markText(const RollMark& mark);
 
 private:

@@ -99,25 +99,23 @@ GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
             record.openedHash.isEmpty() ? firstTurnOf(block.turn) : turnOf.value(record.openedHash);
         if (mine && turn)
             log.mySide = turn->toMove;
-        QString verdict;
-        bool verified = false;
+        std::optional<DiceVerdict> verdict;
         if (!mine) {
-            const DiceVerdict checked =
-                verifyDice(record, file.contents.tags, diceEvidenceFor(history, file, game));
-            verdict = checked.text();
-            verified = checked.verified();
+            verdict = verifyDice(record, file.contents.tags, diceEvidenceFor(history, file, game));
+            verdict->marks.clear(); // each row carries its own copy
         }
         for (const DiceRoll* rolled : rollsThatHappened(record, file.contents.tags, log.leftOut)) {
             const DiceRoll& roll = *rolled;
             addRoll(log, rollAt, keyOf(mine, record.openedHash, roll.number),
                     {mine, turn, roll.number, hexgrid::hexAtPosition(roll.position), roll.die,
-                     roll.comment, verdict, verified, entry.title});
+                     roll.comment, verdict, entry.title});
         }
     }
     for (const GameRoll& roll : log.rolls) {
         (roll.mine ? log.mine : log.theirs).add(roll.die);
         if (!roll.mine)
-            (roll.verified ? log.theirsVerified : log.theirsUnverified).add(roll.die);
+            (roll.verdict && roll.verdict->verified() ? log.theirsVerified : log.theirsUnverified)
+                .add(roll.die);
     }
     return log;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dice/dicestats.h"
+#include "dice/diceverdict.h"
 #include "history/gamehistory.h"
 #include "movefile/gameid.h"
 #include "movefile/turnrecord.h"
@@ -27,10 +28,9 @@ struct GameRoll {
     int die = 0;
     // Windows-1252, from the file: untrusted text.
     std::string comment;
-    // The opponent's rolls: the verdict on the file that carried them; empty for the
-    // player's own.
-    QString verdict;
-    bool verified = false;
+    // The opponent's rolls: the verdict on the file that carried them (without its marks);
+    // none for the player's own.
+    std::optional<DiceVerdict> verdict;
     // The title of the copy that carried the roll last (untrusted text).
     QString file;
 };

@@ -102,7 +102,7 @@ QString lastFile(const GameSummary& game, const QDateTime& now, const Shown& sho
 }
 
 QString dice(const GameSummary& game, const Shown& shown) {
-    return game.theirDice ? shown(game.theirDice->text()) : QString();
+    return game.theirDice ? game.theirDice->text(shown) : QString();
 }
 
 QString line(const GameSummary& game, const QDateTime& now, const Shown& shown, bool newMove) {

@@ -8,7 +8,8 @@
 #include <functional>
 
 // The games list's words, for the window and the terminal alike. Text that came from a file
-// or a file's name goes through `shown` (untrustedtext::forLine or forTerminal).
+// or a file's name goes through `shown` (untrustedtext::quoted or quotedForTerminal), so that
+// a name never passes for a column or a word of Korva's.
 namespace gamelisttext {
 
 using Shown = std::function<QString(const QString&)>;
@@ -27,7 +28,8 @@ QString whoseMove(const GameSummary& game, const Shown& shown, bool newMove = fa
 QString opponent(const GameSummary& game, const Shown& shown);
 // "salerno_t05_axis.krv, opened 3 hours ago" ("saved" for the player's own).
 QString lastFile(const GameSummary& game, const QDateTime& now, const Shown& shown);
-// The verdict on the opponent's last file's dice; empty when there is none.
+// The verdict on the opponent's last file's dice (Korva's words, a file's name in it through
+// `shown`); empty when there is none.
 QString dice(const GameSummary& game, const Shown& shown);
 // "just now", "5 minutes ago", "1 hour ago", "3 days ago".
 QString ago(const QDateTime& then, const QDateTime& now);

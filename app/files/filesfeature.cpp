@@ -14,6 +14,7 @@
 #include "app/shell/noticebar.h"
 #include "app/shell/plaintext.h"
 #include "app/shell/prompts.h"
+#include "app/shell/trustlabel.h"
 #include "base/untrustedtext.h"
 #include "base/win1252.h"
 #include "combat/taggermgr.h"
@@ -26,6 +27,7 @@
 #include "movefile/movefile.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -62,7 +64,7 @@ QList<StartPage::Game> startGames(const FeatureContext& context,
     for (const QString& file : context.settings.recentFiles())
         folders << QFileInfo(file).absolutePath();
     const QStringList archived = context.settings.archivedGames();
-    const gamelisttext::Shown shown = &untrustedtext::forLine;
+    const gamelisttext::Shown shown = &untrustedtext::quoted;
     for (const GameSummary& game :
          listRecentGames(*history, kShown + int(archived.size()), arrived.keys())) {
         if (archived.contains(game.key))
@@ -263,8 +265,6 @@ void FilesFeature::tellOpened(const Session::OpenOutcome& outcome, const QString
         notes << tr("This file claims the id of another of your games, but its turn does not "
                     "follow from any position of that game: it is kept apart, and nothing of "
                     "that game changed. An answer to it starts a game of its own.");
-    if (!outcome.diceFailure.isEmpty())
-        notes << tr("The opponent's dice do not check out: %1.").arg(outcome.diceFailure);
     if (outcome.recoveredRolls > 0)
         notes << tr("%n roll(s) made earlier against this file came back as combat(s) of this "
                     "turn: a roll once made stands.",
@@ -276,7 +276,12 @@ void FilesFeature::tellOpened(const Session::OpenOutcome& outcome, const QString
     notes << warnings;
     // Once, and without stopping the player: a notice over the map. What an earlier file's
     // notice said is not of this one, so an Open with nothing to tell clears it.
-    if (notes.isEmpty())
+    // A verdict on the dice that is not "verified" is Korva's word, with its badge.
+    if (const std::optional<DiceVerdict>& dice = outcome.diceVerdict)
+        context_.notices.showNotice(
+            notes.join(QLatin1Char('\n')), 30000, trustOf(*dice),
+            QCoreApplication::translate("TurnFeature", "Their dice: %1").arg(dice->text()));
+    else if (notes.isEmpty())
         context_.notices.clearNotice();
     else
         context_.notices.showNotice(notes.join(QLatin1Char('\n')), 30000);

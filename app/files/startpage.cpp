@@ -54,7 +54,7 @@ StartPage::StartPage(QAction& newGame, QAction& open, const QStringList& recentF
         button->setObjectName(QStringLiteral("bStartRecent"));
         button->setFlat(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setToolTip(plaintext::toolTip(QDir::toNativeSeparators(path)));
+        plaintext::setToolTip(*button, QDir::toNativeSeparators(path));
         connect(button, &QPushButton::clicked, this, [this, path] { emit recentFileChosen(path); });
         layout->addWidget(button);
     }
@@ -74,7 +74,7 @@ void StartPage::addGames(QAction& games, const QList<Game>& list) {
         button->setObjectName(QStringLiteral("bStartGame"));
         button->setFlat(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setToolTip(plaintext::toolTip(game.tip));
+        plaintext::setToolTip(*button, game.tip);
         button->setEnabled(!game.file.isEmpty());
         const QString file = game.file;
         connect(button, &QPushButton::clicked, this, [this, file] { emit recentFileChosen(file); });

@@ -33,12 +33,31 @@ void DesktopNotifier::notify(const QString& title, const QString& text, const QS
         emit unavailable(title, text, file);
         return;
     }
+    // Asked each time: the service may have been replaced since, and notifications are few.
+    const QDBusMessage ask = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                            QStringLiteral("GetCapabilities"));
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(ask, kCallTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, title, text, file](QDBusPendingCallWatcher* done) {
+                done->deleteLater();
+                const QDBusPendingReply<QStringList> capabilities = *done;
+                if (capabilities.isError()) {
+                    emit unavailable(title, text, file);
+                    return;
+                }
+                // Markup escaped shows as it is; sent to a service that takes plain text,
+                // the escapes themselves would show ("Tom &amp; Jerry").
+                const bool markup = capabilities.value().contains(QStringLiteral("body-markup"));
+                send(title, markup ? text.toHtmlEscaped() : text, text, file);
+            });
+}
+
+void DesktopNotifier::send(const QString& title, const QString& body, const QString& text,
+                           const QString& file) {
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
-    // The body may be read as markup by the service: escaped, it shows as it is.
-    call << QStringLiteral("Korva") << uint(0) << QStringLiteral("korva") << title
-         << text.toHtmlEscaped() << QStringList{kDefaultAction, tr("Open")} << QVariantMap()
-         << int(-1);
+    call << QStringLiteral("Korva") << uint(0) << QStringLiteral("korva") << title << body
+         << QStringList{kDefaultAction, tr("Open")} << QVariantMap() << int(-1);
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, kCallTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, title, text, file](QDBusPendingCallWatcher* done) {

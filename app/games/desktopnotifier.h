@@ -14,7 +14,9 @@ public:
     explicit DesktopNotifier(const QDBusConnection& bus, QObject* parent = nullptr);
 
     // Shows the notification, or says `unavailable` when no service answers. The title and
-    // text are plain text; whatever came from a file must be safe to show already.
+    // text are plain text; whatever came from a file must be safe to show already. The title
+    // goes as it is (services differ on reading it as markup: keep file text out of it); the
+    // text goes escaped to a service that reads its body as markup, else as it is.
     void notify(const QString& title, const QString& text, const QString& file);
 
 signals:
@@ -28,6 +30,8 @@ private slots:
     void actionInvoked(uint id, const QString& action);
 
 private:
+    void send(const QString& title, const QString& body, const QString& text, const QString& file);
+
     QDBusConnection bus_;
     // The file of each notification shown, by the service's id. Kept past its closing, as
     // some services tell of the click only after that.

@@ -21,7 +21,7 @@
 
 namespace {
 
-const gamelisttext::Shown kShown = &untrustedtext::forLine;
+const gamelisttext::Shown kShown = &untrustedtext::quoted;
 
 } // namespace
 
@@ -227,7 +227,7 @@ void GamesFeature::openRow(int row) {
     if (file.isEmpty()) {
         context_.prompts.showWarning(
             tr("%1 is no longer where Korva saw it last. Open (%2) finds it where it is now.")
-                .arg(untrustedtext::forLine(game.fileToOpen().title + QStringLiteral(".krv")),
+                .arg(untrustedtext::quoted(game.fileToOpen().title + QStringLiteral(".krv")),
                      context_.commands.action(Command::Open)
                          ->shortcut()
                          .toString(QKeySequence::NativeText)));
@@ -307,8 +307,11 @@ void GamesFeature::moveArrived(const ArrivedMove& move) {
     if (known == known_.cend())
         return;
     const GameSummary& game = known->summary;
-    notifier().notify(tr("New move from %1").arg(gamelisttext::opponent(game, kShown)),
-                      tr("%1: %2").arg(gamelisttext::name(game, kShown),
-                                       gamelisttext::turn(withArrived(game, move))),
+    // The summary holds Korva's words alone: services differ on whether they read it as markup.
+    notifier().notify(tr("New move"),
+                      tr("%1: %2, from %3")
+                          .arg(gamelisttext::name(game, kShown),
+                               gamelisttext::turn(withArrived(game, move)),
+                               gamelisttext::opponent(game, kShown)),
                       move.path);
 }

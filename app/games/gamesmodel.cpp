@@ -2,8 +2,11 @@
 
 #include "app/shell/columntitles.h"
 #include "app/shell/plaintext.h"
+#include "app/shell/trustlabel.h"
 #include "base/untrustedtext.h"
 #include "history/gamelisttext.h"
+
+#include <QIcon>
 
 GamesModel::GamesModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -24,7 +27,7 @@ int GamesModel::columnCount(const QModelIndex& parent) const {
 
 QString GamesModel::text(const Row& row, int column) const {
     const GameSummary& game = row.game;
-    const gamelisttext::Shown shown = &untrustedtext::forLine;
+    const gamelisttext::Shown shown = &untrustedtext::quoted;
     switch (column) {
     case Name:
         return row.archived ? tr("%1 (archived)").arg(gamelisttext::name(game, shown))
@@ -54,6 +57,16 @@ QVariant GamesModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         // A cell too narrow for its text shows it whole here.
         return plaintext::toolTip(text(row, index.column()));
+    case Qt::DecorationRole:
+    case Qt::ForegroundRole:
+        // The verdict carries its badge and colour, as everywhere Korva speaks of the dice.
+        if (index.column() == Dice && !row.diceDue && row.game.theirDice) {
+            const Trust trust = trustOf(*row.game.theirDice);
+            if (role == Qt::DecorationRole)
+                return QIcon(TrustLabel::badge(trust, 14));
+            return TrustLabel::colour(trust);
+        }
+        return {};
     case Qt::FontRole:
         // The games waiting on the player stand out.
         if (bold_ && (row.newMove || row.game.move() == GameSummary::Move::Yours))

@@ -60,6 +60,16 @@ void NoticeBar::showNotice(const QString& text, int milliseconds, std::function<
         setClick(std::move(onClick));
 }
 
+void NoticeBar::showNotice(const QString& text, int milliseconds, Trust trust,
+                           const QString& verdict) {
+    setClick({});
+    message_->setText(untrustedtext::forLines(text));
+    verdict_->setTrust(trust);
+    verdict_->setText(verdict);
+    quote_->setQuote({});
+    showParts(milliseconds);
+}
+
 void NoticeBar::setClick(std::function<void()> onClick) {
     onClick_ = std::move(onClick);
     setAttribute(Qt::WA_TransparentForMouseEvents, !onClick_);
@@ -90,7 +100,12 @@ void NoticeBar::showVerdict(Trust trust, const QString& verdict, const QString& 
 void NoticeBar::showParts(int milliseconds) {
     for (QLabel* part : std::initializer_list<QLabel*>{message_, verdict_, quote_})
         part->setVisible(!part->text().isEmpty());
-    setAccessibleName(notice());
+    // As the screen shows it: the file's words marked as a quotation, their controls as marks.
+    QStringList said;
+    for (const QLabel* part : std::initializer_list<const QLabel*>{message_, verdict_, quote_})
+        if (!part->text().isEmpty())
+            said << (part == quote_ ? quote_->accessibleName() : part->text());
+    setAccessibleName(said.join(QLatin1Char('\n')));
     place();
     show();
     raise();

@@ -26,6 +26,8 @@ public:
     // A notice that a click acts on: it takes that click (the others let it through to the
     // map), goes and runs `onClick`.
     void showNotice(const QString& text, int milliseconds, std::function<void()> onClick);
+    // A notice (it may be empty) with Korva's word on the dice below it.
+    void showNotice(const QString& text, int milliseconds, Trust trust, const QString& verdict);
     // Korva's word on the dice, with what the file said below it as a quotation.
     void showVerdict(Trust trust, const QString& verdict, const QString& quote,
                      int milliseconds = 0);

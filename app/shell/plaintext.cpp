@@ -17,6 +17,11 @@ QString toolTip(const QString& text) {
     return QStringLiteral("<p style='white-space:pre'>") + escaped + QStringLiteral("</p>");
 }
 
+void setToolTip(QWidget& widget, const QString& text) {
+    widget.setToolTip(toolTip(text));
+    widget.setAccessibleDescription(untrustedtext::forLines(text));
+}
+
 QString name(const QString& text) {
     const QString shown = untrustedtext::forLine(text);
     for (const QChar c : shown) {

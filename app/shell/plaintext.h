@@ -24,6 +24,9 @@ namespace plaintext {
 // character as a mark (a tool tip has no text format of its own: escaped and marked as rich
 // text, it shows what was escaped).
 QString toolTip(const QString& text);
+// Gives `widget` that tool tip, and the same words as its accessible description without the
+// tool tip's markup, which a screen reader would otherwise read out.
+void setToolTip(QWidget& widget, const QString& text);
 // A name or a file's name from a file, within a line of Korva's: on that one line, every
 // acting character as a mark, and right-to-left letters isolated so that they cannot reorder
 // the words around them.

@@ -24,6 +24,8 @@ QuotedText::QuotedText(const QString& quote, QWidget* parent) : PlainLabel({}, p
 void QuotedText::setQuote(const QString& quote) {
     quote_ = quote;
     setText(untrustedtext::forLines(quote));
+    // Read out, it must not pass for Korva's own words either.
+    setAccessibleName(quote.isEmpty() ? QString() : untrustedtext::quoted(quote));
 }
 
 void QuotedText::paintEvent(QPaintEvent* event) {

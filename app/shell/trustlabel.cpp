@@ -14,20 +14,17 @@ constexpr int kGap = 4;
 } // namespace
 
 Trust trustOf(const DiceVerdict& verdict) {
-    switch (verdict.kind) {
-    case DiceVerdict::Kind::Verified:
-        return Trust::Verified;
-    case DiceVerdict::Kind::Mismatch:
-    case DiceVerdict::Kind::Missing:
+    // Dice withheld where they were bound to show are found wanting, as a mismatch is.
+    if (verdict.failed())
         return Trust::Refuted;
-    default:
-        return Trust::Unverified;
-    }
+    return verdict.verified() ? Trust::Verified : Trust::Unverified;
 }
 
 Trust trustOf(const RollMark& mark, bool opponents) {
     if (!opponents)
         return Trust::Stated;
+    if (mark.refuted)
+        return Trust::Refuted;
     return mark.number != 0 && mark.verified ? Trust::Verified : Trust::Unverified;
 }
 

@@ -18,9 +18,10 @@ enum class Trust {
     Refuted,    // checked, and it does not match or a roll is missing
 };
 
-// Any verdict but Verified vouches for nothing.
+// The one reading of a verdict, in every view: verified; failed (a mismatch, a roll missing,
+// dice withheld) refuted; anything else vouches for nothing.
 Trust trustOf(const DiceVerdict& verdict);
-// An opponent's roll is verified or it is not; the player's own is Korva's account.
+// An opponent's roll is verified, refuted, or neither; the player's own is Korva's account.
 Trust trustOf(const RollMark& mark, bool opponents);
 
 // Korva's own words about the dice (a roll, its number, a verdict): bold, in the colour of

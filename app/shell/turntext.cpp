@@ -1,5 +1,7 @@
 #include "app/shell/turntext.h"
 
+#include "base/untrustedtext.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -24,6 +26,7 @@ QString playersText(const PlayerNames& players) {
     QStringList sides;
     for (const Side side : {Side::First, Side::Second})
         if (!players.of(side).isEmpty())
-            sides << QStringLiteral("%1: %2").arg(sideName(side), players.of(side));
+            sides << QStringLiteral("%1: %2").arg(sideName(side),
+                                                  untrustedtext::quoted(players.of(side)));
     return sides.join(QStringLiteral(" · "));
 }

@@ -9,5 +9,6 @@ QString sideName(Side side);
 // "Turn 3 · Axis to move (Bob)", the name when given and asked for; "Turn unknown" when no
 // file said it.
 QString turnText(const TurnOrder& order, bool withPlayer = true);
-// "Allies: Alice · Axis: Bob"; empty when no name was given.
+// "Allies: “Alice” · Axis: “Bob”" (the names quoted as file text); empty when no name was
+// given.
 QString playersText(const PlayerNames& players);

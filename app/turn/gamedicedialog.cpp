@@ -4,6 +4,7 @@
 #include "app/turn/facechart.h"
 #include "app/turn/gamedicemodel.h"
 #include "app/turn/gamedicetext.h"
+#include "base/untrustedtext.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -19,6 +20,8 @@ GameDiceDialog::GameDiceDialog(QWidget* parent) : QDialog(parent) {
     auto* charts = new QGridLayout;
     for (int i = 0; i < 2; ++i) {
         titles_[i] = new PlainLabel;
+        titles_[i]->setObjectName(i == 0 ? QStringLiteral("bGameDiceMine")
+                                         : QStringLiteral("bGameDiceTheirs"));
         QFont bold = titles_[i]->font();
         bold.setBold(true);
         titles_[i]->setFont(bold);
@@ -73,9 +76,10 @@ void GameDiceDialog::setLog(GameDiceLog log) {
     const GameDiceLog& shown = model_->log();
     for (int i = 0; i < 2; ++i) {
         const bool mine = i == 0;
-        titles_[i]->setText(gamedicetext::whoseRolls(mine, shown));
+        const QString whose = gamedicetext::whoseRolls(mine, shown, &untrustedtext::quoted);
+        titles_[i]->setText(whose);
         charts_[i]->setFaces(mine ? shown.mine : shown.theirs);
-        charts_[i]->setAccessibleName(gamedicetext::whoseRolls(mine, shown));
+        charts_[i]->setAccessibleName(whose);
         summaries_[i]->setText(gamedicetext::summaryOf(mine, shown));
     }
     note_->setText(gamedicetext::leftOutText(shown));

@@ -2,13 +2,13 @@
 
 #include "app/shell/columntitles.h"
 #include "app/shell/plaintext.h"
+#include "app/shell/trustlabel.h"
 #include "app/turn/gamedicetext.h"
 #include "base/untrustedtext.h"
 #include "base/win1252.h"
 #include "geometry/hexgrid.h"
 
-#include <QApplication>
-#include <QStyle>
+#include <QIcon>
 
 GameDiceModel::GameDiceModel(GameDiceLog log, QObject* parent)
     : QAbstractTableModel(parent), log_(std::move(log)) {}
@@ -35,7 +35,7 @@ QVariant GameDiceModel::data(const QModelIndex& index, int role) const {
         case Turn:
             return gamedicetext::turnOf(roll);
         case Player:
-            return untrustedtext::forLine(gamedicetext::playerOf(roll, log_));
+            return gamedicetext::playerOf(roll, log_, &untrustedtext::quoted);
         case Roll:
             return roll.number ? QVariant(roll.number) : QVariant(tr("none"));
         case Hex:
@@ -45,14 +45,18 @@ QVariant GameDiceModel::data(const QModelIndex& index, int role) const {
         case Comment:
             return untrustedtext::forLine(comment);
         case Verdict:
-            return roll.mine ? tr("your roll") : roll.verdict;
+            return roll.mine ? tr("your roll")
+                             : gamedicetext::verdictOf(roll, &untrustedtext::quoted);
         }
     } else if (role == Qt::ToolTipRole && index.column() == Comment && !comment.isEmpty()) {
         return plaintext::toolTip(untrustedtext::forLines(comment));
-    } else if (role == Qt::DecorationRole && index.column() == Verdict && !roll.mine) {
-        // Korva's own mark beside its verdict: no text from a file can draw it.
-        return QApplication::style()->standardIcon(roll.verified ? QStyle::SP_DialogApplyButton
-                                                                 : QStyle::SP_MessageBoxWarning);
+    } else if ((role == Qt::DecorationRole || role == Qt::ForegroundRole) &&
+               index.column() == Verdict && roll.verdict) {
+        // Korva's own badge and colour beside its verdict: no text from a file can draw them.
+        const Trust trust = trustOf(*roll.verdict);
+        if (role == Qt::ForegroundRole)
+            return TrustLabel::colour(trust);
+        return QIcon(TrustLabel::badge(trust, 14));
     } else if (role == Qt::TextAlignmentRole && (index.column() == Roll || index.column() == Die)) {
         return int(Qt::AlignRight | Qt::AlignVCenter);
     }

@@ -41,27 +41,32 @@ QString gamedicetext::turnOf(const GameRoll& roll) {
         .arg(sideName(roll.turn->toMove));
 }
 
-QString gamedicetext::playerOf(const GameRoll& roll, const GameDiceLog& log) {
+QString gamedicetext::playerOf(const GameRoll& roll, const GameDiceLog& log, const Shown& shown) {
     if (roll.mine)
         return QCoreApplication::translate("GameDice", "you");
     std::optional<Side> side = sideOf(roll);
     if (!side && log.mySide)
         side = otherSide(*log.mySide);
     const QString name = side ? log.players.of(*side) : QString();
-    return name.isEmpty() ? QCoreApplication::translate("GameDice", "opponent") : name;
+    return name.isEmpty() ? QCoreApplication::translate("GameDice", "opponent") : shown(name);
 }
 
-QString gamedicetext::whoseRolls(bool mine, const GameDiceLog& log) {
+QString gamedicetext::verdictOf(const GameRoll& roll, const Shown& shown) {
+    return roll.verdict ? roll.verdict->text(shown) : QString();
+}
+
+QString gamedicetext::whoseRolls(bool mine, const GameDiceLog& log, const Shown& shown) {
     const std::optional<Side> side =
         log.mySide ? std::optional<Side>(mine ? *log.mySide : otherSide(*log.mySide))
                    : std::nullopt;
     const QString name = side ? log.players.of(*side) : QString();
     if (mine)
-        return name.isEmpty() ? QCoreApplication::translate("GameDice", "Your rolls")
-                              : QCoreApplication::translate("GameDice", "%1 (you)")
-                                    .arg(untrustedtext::forLine(name));
+        return name.isEmpty()
+                   ? QCoreApplication::translate("GameDice", "Your rolls")
+                   : QCoreApplication::translate("GameDice", "%1 (you)").arg(shown(name));
+    // Alone, a name would stand as a heading of Korva's.
     return name.isEmpty() ? QCoreApplication::translate("GameDice", "Your opponent's rolls")
-                          : untrustedtext::forLine(name);
+                          : QCoreApplication::translate("GameDice", "Rolls of %1").arg(shown(name));
 }
 
 QString gamedicetext::summaryOf(const FaceCounts& faces) {
@@ -121,17 +126,17 @@ QString gamedicetext::forTerminal(const GameDiceLog& log) {
     QString text;
     for (const GameRoll& roll : log.rolls) {
         QStringList fields;
-        fields << turnOf(roll) << untrustedtext::forTerminal(playerOf(roll, log))
+        fields << turnOf(roll) << playerOf(roll, log, &untrustedtext::quotedForTerminal)
                << (roll.number ? QCoreApplication::translate("GameDice", "roll %1").arg(roll.number)
                                : QCoreApplication::translate("GameDice", "no roll"))
                << hexOf(roll) << QCoreApplication::translate("GameDice", "die %1").arg(roll.die)
                << untrustedtext::forTerminal(win1252::toUnicode(roll.comment));
         if (!roll.mine)
-            fields << roll.verdict;
+            fields << verdictOf(roll, &untrustedtext::quotedForTerminal);
         text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     for (const bool mine : {true, false})
-        text += untrustedtext::forTerminal(whoseRolls(mine, log)) + QStringLiteral(": ") +
+        text += whoseRolls(mine, log, &untrustedtext::quotedForTerminal) + QStringLiteral(": ") +
                 summaryOf(mine, log).replace(QLatin1Char('\n'), QStringLiteral("\n  ")) +
                 QLatin1Char('\n');
     if (!leftOut.isEmpty())

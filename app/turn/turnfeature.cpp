@@ -394,11 +394,12 @@ void TurnFeature::showTurn() {
     const TurnOrder& order = context_.session.turnOrder();
     // The names come from files: in the tool tip, as plain text, where any length fits.
     turnButton_->setText(turnText(order, false));
-    const QString players = plaintext::name(playersText(order.players()));
-    turnButton_->setToolTip(plaintext::toolTip(
+    const QString players = playersText(order.players());
+    plaintext::setToolTip(
+        *turnButton_,
         (order.isKnown() ? (players.isEmpty() ? tr("No player's name was given") : players)
                          : tr("No file of this game said its turn")) +
-        QLatin1Char('\n') + context_.commands.action(Command::GameSetup)->toolTip()));
+            QLatin1Char('\n') + context_.commands.action(Command::GameSetup)->toolTip());
 }
 
 void TurnFeature::editGameSetup() {

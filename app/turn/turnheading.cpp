@@ -1,6 +1,6 @@
 #include "app/turn/turnheading.h"
 
-#include "app/shell/plaintext.h"
+#include "base/untrustedtext.h"
 
 #include <QCoreApplication>
 
@@ -14,7 +14,7 @@ QString sourceText(const TurnMoves& moves) {
         return QCoreApplication::translate("TurnFeature", "from the file's start hexes");
     case MovesSource::EarlierPosition:
         return QCoreApplication::translate("TurnFeature", "since your file %1")
-            .arg(plaintext::name(moves.since));
+            .arg(untrustedtext::quoted(moves.since));
     case MovesSource::None:
         break;
     }

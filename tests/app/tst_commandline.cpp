@@ -206,7 +206,7 @@ void TestCommandLine::verifyTheirRolls() {
     const QString stripped = dir_.filePath(QStringLiteral("elsewhere/verify-theirs.krv"));
     write(stripped, encodeMoveFile(theirContents));
     const QByteArray withheld = "the rolls were withheld: they committed to this turn's dice in "
-                                "verify-mine.krv and did not reveal them\n";
+                                "\"verify-mine.krv\" and did not reveal them\n";
     QCOMPARE(korva({QStringLiteral("--verify"), stripped}, dataHome).out, withheld);
     // A file of another game beside the game's files is none of the game's; named with the
     // file sent, it is judged in that file's game.
@@ -494,11 +494,13 @@ void TestCommandLine::gamesOfTheHistory() {
     QCOMPARE(games.status, 0);
     const QStringList lines = QString::fromUtf8(games.out).split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 3); // two games and the end of the last line
-    QVERIFY2(lines[0].startsWith(QStringLiteral("Alice – Bob | you: Alice (Allies) · opponent: "
-                                                "Bob (Axis) | Turn 2 · Allies to move | new "
-                                                "move from Bob | t1\\e[2J.krv, saved ")),
+    // Every name from a file quoted, so that none can pass for a column or Korva's words.
+    QVERIFY2(lines[0].startsWith(QStringLiteral("\"Alice\" – \"Bob\" | you: \"Alice\" (Allies) "
+                                                "· opponent: \"Bob\" (Axis) | Turn 2 · Allies to "
+                                                "move | new move from \"Bob\" | \"t1\\e[2J.krv\", "
+                                                "saved ")),
              qPrintable(lines[0]));
-    QVERIFY2(lines[1].contains(QStringLiteral(" | waiting for Bob | ")), qPrintable(lines[1]));
+    QVERIFY2(lines[1].contains(QStringLiteral(" | waiting for \"Bob\" | ")), qPrintable(lines[1]));
     QVERIFY(!games.out.contains('\x1b'));
     QCOMPARE(korva({QStringLiteral("--games"), QStringLiteral("x")}, dataHome).status, 2);
 }

@@ -9,6 +9,8 @@ class TestUntrustedText : public QObject {
 private slots:
     void shown_data();
     void shown();
+    void quoted_data();
+    void quoted();
 };
 
 void TestUntrustedText::shown_data() {
@@ -34,6 +36,11 @@ void TestUntrustedText::shown_data() {
         << QStringLiteral("turn\\u202evrk.exe\\u2066x\\u2069")
         << QStringLiteral("turn<U+202E>vrk.exe<U+2066>x<U+2069>")
         << QStringLiteral("turn<U+202E>vrk.exe<U+2066>x<U+2069>");
+    QTest::newRow("quotation marks around isolates")
+        << QStringLiteral("\u201C\u2068a\u2066\u2069\u201D")
+        << QStringLiteral("\u201C\\u2068a\\u2066\\u2069\u201D")
+        << QStringLiteral("\u201C<U+2068>a<U+2066><U+2069>\u201D")
+        << QStringLiteral("\u201C<U+2068>a<U+2066><U+2069>\u201D");
     QTest::newRow("invisible letters")
         << QStringLiteral("Bob\u3164\u115F\u034F") << QStringLiteral("Bob\\u3164\\u115f\\u034f")
         << QStringLiteral("Bob<U+3164><U+115F><U+034F>")
@@ -46,6 +53,39 @@ void TestUntrustedText::shown() {
     QTEST(untrustedtext::forLine(text), "line");
     QTEST(untrustedtext::forLines(text), "lines");
     QCOMPARE(untrustedtext::holdsActing(text), QByteArray(QTest::currentDataTag()) != "plain");
+}
+
+// A name inside Korva's sentence cannot close its quotation early, nor turn the line around.
+void TestUntrustedText::quoted_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("terminal");
+    QTest::newRow("you") << QStringLiteral("you") << QStringLiteral("\u201C\u2068you\u2069\u201D")
+                         << QStringLiteral("\"you\"");
+    QTest::newRow("closing quotes") << QStringLiteral("a\u201D ok; \u201C\"b")
+                                    << QStringLiteral("\u201C\u2068a\" ok; \"\"b\u2069\u201D")
+                                    << QStringLiteral("\"a\u201D ok; \u201C\\\"b\"");
+    QTest::newRow("right to left") << QStringLiteral("\u05d0\u05d1 12")
+                                   << QStringLiteral("\u201C\u2068\u05d0\u05d1 12\u2069\u201D")
+                                   << QStringLiteral("\"\u05d0\u05d1 12\"");
+    QTest::newRow("a quotation of its own")
+        << QStringLiteral("\u201C\u2068x\u2069\u201D")
+        << QStringLiteral("\u201C\u2068\"<U+2068>x<U+2069>\"\u2069\u201D")
+        << QStringLiteral("\"\u201C\\u2068x\\u2069\u201D\"");
+    QTest::newRow("column and escape")
+        << QStringLiteral("X | \\\" | \x1b")
+        << QStringLiteral("\u201C\u2068X | \\\" | \u241b\u2069\u201D")
+        << QStringLiteral("\"X | \\\\\\\" | \\e\"");
+}
+
+void TestUntrustedText::quoted() {
+    QFETCH(QString, text);
+    QTEST(untrustedtext::quoted(text), "line");
+    // Shown again within a longer line, a quotation stays as it was.
+    QFETCH(QString, line);
+    QCOMPARE(untrustedtext::forLines(QStringLiteral("a ") + line + QStringLiteral(" b")),
+             QStringLiteral("a ") + line + QStringLiteral(" b"));
+    QTEST(untrustedtext::quotedForTerminal(text), "terminal");
 }
 
 QTEST_GUILESS_MAIN(TestUntrustedText)

@@ -155,7 +155,7 @@ void TestDiceGame::honestGameEveryRollVerified() {
     int mine = 0, theirs = 0, verified = 0;
     for (const GameRoll& roll : log.rolls) {
         (roll.mine ? mine : theirs) += 1;
-        verified += roll.verified;
+        verified += roll.verdict && roll.verdict->verified();
         QVERIFY(roll.turn && roll.hex >= 0);
     }
     QCOMPARE(mine, 4 + 3 + 2 + 4 + 3);       // turns 2, 4, ..., 10
@@ -172,8 +172,10 @@ void TestDiceGame::honestGameEveryRollVerified() {
 void TestDiceGame::everyPath_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("verdict"); // a wildcard pattern
-    const QString withheld = QStringLiteral("the rolls were withheld: they committed to this "
-                                            "turn's dice in a2.krv and did not reveal them");
+    const QString withheld =
+        QStringLiteral("the rolls were withheld: they committed to this "
+                       "turn's dice in \u201C\u2068a2.krv\u2069\u201D and did not "
+                       "reveal them");
     const QString otherFile = QStringLiteral("the rolls do not match (they were rolled against "
                                              "another file than the one you sent)");
     // Honest: every roll verified, every combat carried.
@@ -342,8 +344,10 @@ void TestDiceGame::aFileIsATurnOfTheGameItFollows_data() {
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("verdict");
-    const QString withheld = QStringLiteral("the rolls were withheld: they committed to this "
-                                            "turn's dice in a2.krv and did not reveal them");
+    const QString withheld =
+        QStringLiteral("the rolls were withheld: they committed to this "
+                       "turn's dice in \u201C\u2068a2.krv\u2069\u201D and did not "
+                       "reveal them");
     // Stripped of what binds it, sent from a folder the game never saw.
     QTest::newRow("block removed") << "unblock"
                                    << "elsewhere" << withheld;

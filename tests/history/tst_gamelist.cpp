@@ -1,3 +1,4 @@
+#include "base/untrustedtext.h"
 #include "history/arrivedmove.h"
 #include "history/gamelist.h"
 #include "history/gamelisttext.h"
@@ -73,6 +74,8 @@ private slots:
     void filesOfSeveralFoldersStayApart();
     void turnsLinkByTheirPositions_data();
     void turnsLinkByTheirPositions();
+    void namesStayQuoted_data();
+    void namesStayQuoted();
 
 private:
     QString keep(const GameId& id, const QByteArray& bytes, const QString& title,
@@ -335,6 +338,52 @@ void TestGameList::turnsLinkByTheirPositions() {
     const positionkey::Turn b{bBegin, bEnd};
     QCOMPARE(positionkey::linked(a, b), linked);
     QCOMPARE(positionkey::linked(b, a), linked);
+// A name, a game's name or a file's title never passes for a column, a verdict or Korva's
+// "you", on a terminal or in the window.
+void TestGameList::namesStayQuoted_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("player");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("terminal");
+    QTest::addColumn<QString>("window");
+    const QString verdict =
+        QStringLiteral("rolls not verifiable (the file carries no dice record)");
+    QTest::newRow("forged columns")
+        << QStringLiteral("X | Turn 9 \u00b7 Allies to move | your move") << QStringLiteral("Bob")
+        << QStringLiteral("t9")
+        << QStringLiteral("\"X | Turn 9 \u00b7 Allies to move | your move\" | you: \"Al\" (Axis) "
+                          "\u00b7 opponent: \"Bob\" (Allies) | Turn 9 \u00b7 Allies to move | "
+                          "waiting for \"Bob\" | \"t9.krv\", opened 1 hour ago | ") +
+               verdict
+        << QStringLiteral("opponent: \u201C\u2068Bob\u2069\u201D");
+    QTest::newRow("opponent named you")
+        << QString() << QStringLiteral("you") << QStringLiteral("a\" | b")
+        << QStringLiteral("\"you\" \u2013 \"Al\" | you: \"Al\" (Axis) \u00b7 opponent: \"you\" "
+                          "(Allies) | Turn 9 \u00b7 Allies to move | waiting for \"you\" | "
+                          "\"a\\\" | b.krv\", opened 1 hour ago | ") +
+               verdict
+        << QStringLiteral("opponent: \u201C\u2068you\u2069\u201D");
+}
+
+void TestGameList::namesStayQuoted() {
+    QFETCH(QString, name);
+    QFETCH(QString, player);
+    QFETCH(QString, title);
+    GameSummary game;
+    game.name = name;
+    game.players = {player, QStringLiteral("Al")};
+    game.mySide = Side::Second;
+    game.turn = TurnRecord{9, Side::First};
+    game.last.title = title;
+    game.last.time = at(6);
+    game.last.kind = HistoryEntry::Kind::Opened;
+    DiceVerdict unchecked;
+    unchecked.why = QStringLiteral("the file carries no dice record");
+    game.theirDice = unchecked;
+    QTEST(gamelisttext::line(game, at(7), &untrustedtext::quotedForTerminal), "terminal");
+    QFETCH(QString, window);
+    QVERIFY2(gamelisttext::players(game, &untrustedtext::quoted).contains(window),
+             qPrintable(gamelisttext::players(game, &untrustedtext::quoted)));
 }
 
 QTEST_GUILESS_MAIN(TestGameList)

@@ -18,8 +18,10 @@ public:
         QStringList actions;
     };
     std::vector<Call> calls;
+    QStringList capabilities{QStringLiteral("actions"), QStringLiteral("body-markup")};
 
 public slots:
+    QStringList GetCapabilities() { return capabilities; }
     uint Notify(const QString&, uint, const QString&, const QString& summary, const QString& body,
                 const QStringList& actions, const QVariantMap&, int) {
         calls.push_back({summary, body, actions});
@@ -35,6 +37,8 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void clickOpensTheFile();
+    void markupOnlyWhereTaken_data();
+    void markupOnlyWhereTaken();
     void noServiceSaysSo();
 
 private:
@@ -97,6 +101,29 @@ void TestDesktopNotifier::clickOpensTheFile() {
     QTRY_COMPARE(opened.size(), 1);
     QCOMPARE(opened.first().first().toString(), QStringLiteral("/downloads/salerno_t03.krv"));
     QCOMPARE(unavailable.size(), 0);
+}
+
+void TestDesktopNotifier::markupOnlyWhereTaken_data() {
+    QTest::addColumn<QStringList>("capabilities");
+    QTest::addColumn<QString>("body");
+    const QString plain = QStringLiteral("\u201CTom & Jerry <i>\u201D: Turn 3");
+    QTest::newRow("markup") << QStringList{QStringLiteral("body-markup")}
+                            << QStringLiteral("\u201CTom &amp; Jerry &lt;i&gt;\u201D: Turn 3");
+    QTest::newRow("plain text") << QStringList{QStringLiteral("actions")} << plain;
+    QTest::newRow("nothing said") << QStringList() << plain;
+}
+
+void TestDesktopNotifier::markupOnlyWhereTaken() {
+    QFETCH(QStringList, capabilities);
+    fake_.capabilities = capabilities;
+    fake_.calls.clear();
+    DesktopNotifier notifier(QDBusConnection::connectToBus(address_, QStringLiteral("player")));
+    notifier.notify(QStringLiteral("New move"),
+                    QStringLiteral("\u201CTom & Jerry <i>\u201D: Turn 3"), {});
+    QTRY_COMPARE(fake_.calls.size(), std::size_t{1});
+    QTEST(fake_.calls[0].body, "body");
+    // The summary is never taken for markup, so it goes as it is.
+    QCOMPARE(fake_.calls[0].summary, QStringLiteral("New move"));
 }
 
 void TestDesktopNotifier::noServiceSaysSo() {

@@ -4,6 +4,8 @@
 #include "app/games/movewatcher.h"
 #include "app/shell/commandtable.h"
 #include "app/shell/noticebar.h"
+#include "app/shell/trustlabel.h"
+#include "base/untrustedtext.h"
 #include "history/gameplaces.h"
 #include "movefile/movefile.h"
 #include "tests/app/mainformharness.h"
@@ -30,6 +32,11 @@ QByteArray korvaFile(const GameId& id, TurnRecord turn, const QString& name = {}
     block.turnStart = presentPlaces(contents.counters);
     block.diceRolls = dice;
     return encodeMoveFile(contents) + encodeKorvaExtension(block);
+}
+
+// A name from a file as Korva's lines quote it.
+QString q(const char* name) {
+    return untrustedtext::quoted(QString::fromUtf8(name));
 }
 
 QStringList startGames(MainFormHarness& h) {
@@ -125,13 +132,19 @@ void TestMainFormGames::listsEveryGame() {
         QCOMPARE(
             column(h, GamesModel::WhoseMove),
             (QStringList{QStringLiteral("your move"), QStringLiteral("your side: not yet known"),
-                         QStringLiteral("waiting for Alice")}));
-        QCOMPARE(column(h, GamesModel::Name).first(), QStringLiteral("Salerno"));
+                         QStringLiteral("waiting for ") + q("Alice")}));
+        QCOMPARE(column(h, GamesModel::Name).first(), q("Salerno"));
         // The dice follow the list.
         h.form->games().waitForChecks();
         QTRY_VERIFY(!column(h, GamesModel::Dice).contains(QStringLiteral("checking…")));
         QVERIFY(
             column(h, GamesModel::Dice).first().startsWith(QStringLiteral("rolls not verifiable")));
+        // Korva's verdict with its badge and colour; no other column has them.
+        const GamesModel& model = h.form->games().model();
+        QCOMPARE(model.index(0, GamesModel::Dice).data(Qt::ForegroundRole),
+                 QVariant(TrustLabel::colour(Trust::Unverified)));
+        QVERIFY(!model.index(0, GamesModel::Dice).data(Qt::DecorationRole).isNull());
+        QVERIFY(model.index(0, GamesModel::Players).data(Qt::DecorationRole).isNull());
 
         // Archived, a game leaves the list; nothing of it is deleted, and it comes back on asking.
         GamesDialog& dialog = *h.form->games().dialog();
@@ -142,7 +155,7 @@ void TestMainFormGames::listsEveryGame() {
         QCOMPARE(GameHistory(history_).entries(GameHistory::gameKey(salerno_, {})).size(),
                  std::size_t{2});
         dialog.showArchivedBox().setChecked(true);
-        QCOMPARE(column(h, GamesModel::Name).first(), QStringLiteral("Salerno (archived)"));
+        QCOMPARE(column(h, GamesModel::Name).first(), q("Salerno") + QStringLiteral(" (archived)"));
         dialog.view().setCurrentIndex(h.form->games().model().index(0, 0));
         QCOMPARE(dialog.archiveButton().text(), QStringLiteral("Restore"));
     }
@@ -181,7 +194,8 @@ void TestMainFormGames::enterOpensTheRightFile() {
     view.setCurrentIndex(h.form->games().model().index(1, 0));
     QTest::keyClick(&view, Qt::Key_Return);
     QCOMPARE(h.prompts->warnings.size(), 1);
-    QVERIFY(h.prompts->warnings.first().startsWith(QStringLiteral("ortona.krv is no longer")));
+    QVERIFY(
+        h.prompts->warnings.first().startsWith(q("ortona.krv") + QStringLiteral(" is no longer")));
     QCOMPARE(h.form->session().fileName(), QDir(mail_).filePath(QStringLiteral("anzio5.krv")));
 }
 
@@ -211,14 +225,17 @@ void TestMainFormGames::watchedFolderTellsOfNewMoves() {
     // start page too; Enter opens it.
     const QString answer = downloads + QStringLiteral("/anzio5_answer.krv");
     write(answer, korvaFile(anzio_, {5, Side::Second}, {}, DiceRolls{}));
-    QTRY_VERIFY(h.form->noticeBar().notice().startsWith(QStringLiteral("New move from Alice")));
-    QCOMPARE(column(h, GamesModel::WhoseMove).first(), QStringLiteral("new move from Alice"));
+    QTRY_VERIFY(h.form->noticeBar().notice().startsWith(QStringLiteral("New move — ")));
+    QVERIFY(h.form->noticeBar().notice().contains(QStringLiteral(", from ") + q("Alice")));
+    QCOMPARE(column(h, GamesModel::WhoseMove).first(),
+             QStringLiteral("new move from ") + q("Alice"));
     QCOMPARE(column(h, GamesModel::Turn).first(), QStringLiteral("Turn 5 · Axis to move"));
     const QString dice = column(h, GamesModel::Dice).first();
     QVERIFY2(!dice.isEmpty() && !dice.contains(QStringLiteral("carries no dice record")) &&
                  dice != QStringLiteral("checking…"),
              qPrintable(dice));
-    QCOMPARE(startGames(h).first(), QStringLiteral("Alice – Bob — new move from Alice"));
+    QCOMPARE(startGames(h).first(), q("Alice") + QStringLiteral(" – ") + q("Bob") +
+                                        QStringLiteral(" — new move from ") + q("Alice"));
     QTableView& view = games.dialog()->view();
     view.setCurrentIndex(games.model().index(0, 0));
     QTest::keyClick(&view, Qt::Key_Return);
@@ -233,7 +250,7 @@ void TestMainFormGames::watchedFolderTellsOfNewMoves() {
     QVERIFY(QDir().mkpath(downloads));
     write(downloads + QStringLiteral("/salerno2_answer.krv"),
           korvaFile(salerno_, {2, Side::Second}));
-    QTRY_VERIFY(h.form->noticeBar().notice().startsWith(QStringLiteral("New move from Bob")));
+    QTRY_VERIFY(h.form->noticeBar().notice().contains(QStringLiteral(", from ") + q("Bob")));
     // Nothing in the folder was touched.
     QCOMPARE(QDir(downloads).entryList(QDir::Files),
              QStringList{QStringLiteral("salerno2_answer.krv")});
@@ -249,14 +266,20 @@ void TestMainFormGames::watchedFolderTellsOfNewMoves() {
 }
 
 void TestMainFormGames::startPageOffersTheGames() {
+    // A right-to-left name turns no line of Korva's around.
+    const GameId hebrew = GameId::generate();
+    keep(hebrew, korvaFile(hebrew, {2, Side::First}, QStringLiteral("\u05d0\u05d1\u05d2 12")),
+         QStringLiteral("hebrew"), K::Opened, 0);
     MainFormHarness h(1, {}, {}, history_);
     StartPage* page = h.form->files().startPage();
     QVERIFY(page);
     QStringList games;
     for (const QPushButton* button : page->findChildren<QPushButton*>(QStringLiteral("bStartGame")))
         games << button->text();
-    QCOMPARE(games.first(), QStringLiteral("Salerno — your move"));
-    QCOMPARE(games.size(), 3);
+    QCOMPARE(games.first(), q("Salerno") + QStringLiteral(" — your move"));
+    QCOMPARE(games.size(), 4);
+    for (const QString& game : games)
+        QVERIFY2(!game.isRightToLeft(), qPrintable(game));
     QVERIFY(page->findChildren<QPushButton*>(QStringLiteral("bStartRecent")).isEmpty());
 }
 
@@ -268,19 +291,22 @@ void TestMainFormGames::yourSideIsTheOneYouEndedATurnFor_data() {
     QTest::addColumn<bool>("againEndsTurn");
     QTest::addColumn<QString>("players");
     QTest::addColumn<QString>("whoseMove");
-    const QString alice = QStringLiteral("you: Alice (Allies) · opponent: Bob (Axis)");
+    const QString alice =
+        QStringLiteral("you: %1 (Allies) · opponent: %2 (Axis)").arg(q("Alice"), q("Bob"));
     QTest::newRow("ended her turn, then saved her own file again")
-        << false << true << true << true << false << alice << QStringLiteral("waiting for Bob");
+        << false << true << true << true << false << alice
+        << QStringLiteral("waiting for ") + q("Bob");
     QTest::newRow("ended her turn, then ended it again from her own file")
         << false << true << true << true << true << alice << QStringLiteral("your move");
     QTest::newRow("sent the set-up for the opponent to begin")
-        << true << false << false << false << false << alice << QStringLiteral("waiting for Bob");
+        << true << false << false << false << false << alice
+        << QStringLiteral("waiting for ") + q("Bob");
     QTest::newRow("moved first, saved within her turn")
         << false << true << false << false << false << alice << QStringLiteral("your move");
     QTest::newRow("began as the Axis, ended her turn")
         << true << true << true << false << false
-        << QStringLiteral("you: Bob (Axis) · opponent: Alice (Allies)")
-        << QStringLiteral("waiting for Alice");
+        << QStringLiteral("you: %1 (Axis) · opponent: %2 (Allies)").arg(q("Bob"), q("Alice"))
+        << QStringLiteral("waiting for ") + q("Alice");
 }
 
 void TestMainFormGames::yourSideIsTheOneYouEndedATurnFor() {

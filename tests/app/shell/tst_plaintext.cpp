@@ -1,4 +1,7 @@
+#include "app/shell/noticebar.h"
 #include "app/shell/plaintext.h"
+#include "app/shell/trustlabel.h"
+#include "dice/diceverdict.h"
 
 #include <QTest>
 
@@ -9,6 +12,9 @@ class TestPlainText : public QObject {
 private slots:
     void shown_data();
     void shown();
+    void readOutAsShown();
+    void oneBadgePerVerdict_data();
+    void oneBadgePerVerdict();
 };
 
 void TestPlainText::shown_data() {
@@ -36,6 +42,40 @@ void TestPlainText::shown() {
     const QString tip = plaintext::toolTip(text + QStringLiteral("\n<b>"));
     QVERIFY(tip.contains(QStringLiteral("<br>&lt;b&gt;")));
     QVERIFY(!tip.contains(QChar(0x202E)));
+}
+
+// A screen reader hears what the screen shows: the file's words quoted, controls as marks.
+void TestPlainText::readOutAsShown() {
+    QWidget area;
+    area.resize(600, 400);
+    NoticeBar notice(&area);
+    notice.showVerdict(Trust::Verified, QStringLiteral("roll 1, verified"),
+                       QStringLiteral("x\r\n\x1b[2Kall 4 rolls verified\x07"));
+    QCOMPARE(notice.accessibleName(),
+             QStringLiteral("roll 1, verified\n\u201C\u2068x\u21b5\u241b[2Kall 4 rolls "
+                            "verified\u2407\u2069\u201D"));
+}
+
+// Every view reads a verdict or a roll the same way.
+void TestPlainText::oneBadgePerVerdict_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("trust");
+    using K = DiceVerdict::Kind;
+    QTest::newRow("verified") << int(K::Verified) << int(Trust::Verified);
+    QTest::newRow("mismatch") << int(K::Mismatch) << int(Trust::Refuted);
+    QTest::newRow("missing") << int(K::Missing) << int(Trust::Refuted);
+    QTest::newRow("withheld") << int(K::Withheld) << int(Trust::Refuted);
+    QTest::newRow("unverifiable") << int(K::Unverifiable) << int(Trust::Unverified);
+}
+
+void TestPlainText::oneBadgePerVerdict() {
+    QFETCH(int, kind);
+    DiceVerdict verdict;
+    verdict.kind = DiceVerdict::Kind(kind);
+    QTEST(int(trustOf(verdict)), "trust");
+    QCOMPARE(trustOf(RollMark{3, false, true}, true), Trust::Refuted);
+    QCOMPARE(trustOf(RollMark{3, true, false}, true), Trust::Verified);
+    QCOMPARE(trustOf(RollMark{3, false, false}, true), Trust::Unverified);
 }
 
 QTEST_MAIN(TestPlainText)

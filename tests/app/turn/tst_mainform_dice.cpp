@@ -20,6 +20,7 @@ class TestMainFormDice : public QObject {
     Q_OBJECT
 private slots:
     void theOpponentSeesTheVerdict();
+    void uncheckableDiceAreTold();
     void anInterruptedTurnKeepsItsDice();
     void theGameDiceAreReadAside();
 };
@@ -106,21 +107,56 @@ void TestMainFormDice::theOpponentSeesTheVerdict() {
     QVERIFY(!steps.empty());
     QCOMPARE(steps.back().roll, QStringLiteral("roll 2, verified"));
 
-    // A tampered file says so at Open, over the map, with the other reasons to look twice.
+    // A tampered roll says so at Open, over the map, with its red cross; the other roll stays
+    // verified in the turn list, and the stack viewer crosses the tampered one.
     OpenedMoveFile tampered = parseOpenedMoveFile(readMoveFileBytes(file(2)));
-    for (std::size_t i = 0; i < tampered.contents.tags.size(); ++i) {
-        int& die = tampered.contents.tags[i].dieValue;
-        die = tampered.extension.diceRolls->rolls[i].die = die % 6 + 1;
-    }
+    int& die = tampered.contents.tags[1].dieValue;
+    die = tampered.extension.diceRolls->rolls[1].die = die % 6 + 1;
+    const std::uint32_t wrong = tampered.extension.diceRolls->rolls[1].number;
     const QString forged = dir.filePath(QStringLiteral("t2 better.krv"));
     QFile out(forged);
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write(encodeMoveFile(tampered.contents) + encodeKorvaExtension(tampered.extension));
     out.close();
     QVERIFY(h.form->files().OpenMove(forged));
+    const auto noticeTrust = [&] {
+        const auto* verdict = h.form->noticeBar().findChild<TrustLabel*>();
+        return verdict && verdict->isVisibleTo(&h.form->noticeBar()) ? verdict->trust()
+                                                                     : Trust::Stated;
+    };
     QVERIFY2(h.form->noticeBar().notice().contains(
-                 QStringLiteral("The opponent's dice do not check out: roll 1 does not match")),
+                 QStringLiteral("Their dice: roll %1 does not match").arg(wrong)),
              qPrintable(h.form->noticeBar().notice()));
+    QCOMPARE(noticeTrust(), Trust::Refuted);
+    const auto rowColour = [&](int k) {
+        return list.data(list.index(int(list.changeCount()) + k, TurnListModel::Unit),
+                         Qt::ForegroundRole);
+    };
+    QCOMPARE(rowColour(0), QVariant(TrustLabel::colour(Trust::Verified)));
+    QCOMPARE(rowColour(1), QVariant(TrustLabel::colour(Trust::Refuted)));
+    QVERIFY(h.stackViewerTexts(301).size() >= 0); // leaves the hex, so that 300 shows anew
+    QVERIFY(h.stackViewerTexts(300)
+                .join(QLatin1Char('|'))
+                .contains(QStringLiteral("(roll %1, does not match)").arg(wrong)));
+    const auto rolls = h.form->find().stackViewer().findChildren<TrustLabel*>();
+    QVERIFY(std::any_of(rolls.begin(), rolls.end(),
+                        [](const TrustLabel* label) { return label->trust() == Trust::Refuted; }));
+}
+
+void TestMainFormDice::uncheckableDiceAreTold() {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    const auto file = [&](int n) { return dir.filePath(QStringLiteral("t%1.krv").arg(n)); };
+    playTurn(a, {}, file(0), 0);
+    playTurn(b, file(0), file(1), 1);
+    // A history that holds none of the game cannot check the dice, and says so at Open.
+    MainFormHarness stranger(1, {}, {}, dir.filePath(QStringLiteral("elsewhere")));
+    QVERIFY(stranger.form->files().OpenMove(file(1)));
+    QVERIFY2(stranger.form->noticeBar().notice().contains(
+                 QStringLiteral("Their dice: rolls not verifiable")),
+             qPrintable(stranger.form->noticeBar().notice()));
+    const auto* verdict = stranger.form->noticeBar().findChild<TrustLabel*>();
+    QCOMPARE(verdict->trust(), Trust::Unverified);
 }
 
 void TestMainFormDice::anInterruptedTurnKeepsItsDice() {
@@ -181,10 +217,21 @@ void TestMainFormDice::theGameDiceAreReadAside() {
         rows << model.data(model.index(row, GameDiceModel::Turn), Qt::DisplayRole).toString() +
                     QLatin1Char('/') +
                     model.data(model.index(row, GameDiceModel::Player), Qt::DisplayRole).toString();
-    QCOMPARE(rows, QStringList({QStringLiteral("Turn 1 · Allies/Alice"),
+    // The opponent's name quoted as theirs, Korva's "you" not; the verdicts with their badges.
+    const QString alice = QStringLiteral("/\u201C\u2068Alice\u2069\u201D");
+    QCOMPARE(rows, QStringList({QStringLiteral("Turn 1 · Allies") + alice,
                                 QStringLiteral("Turn 1 · Axis/you"),
-                                QStringLiteral("Turn 2 · Allies/Alice"),
-                                QStringLiteral("Turn 2 · Allies/Alice")}));
+                                QStringLiteral("Turn 2 · Allies") + alice,
+                                QStringLiteral("Turn 2 · Allies") + alice}));
+    const auto colour = [&](int row) {
+        return model.data(model.index(row, GameDiceModel::Verdict), Qt::ForegroundRole);
+    };
+    QCOMPARE(colour(0), QVariant(TrustLabel::colour(Trust::Unverified)));
+    QCOMPARE(colour(1), QVariant());
+    QCOMPARE(colour(2), QVariant(TrustLabel::colour(Trust::Verified)));
+    const QStringList headings{
+        dialog.findChild<QLabel*>(QStringLiteral("bGameDiceTheirs"))->text()};
+    QCOMPARE(headings, QStringList{QStringLiteral("Rolls of \u201C\u2068Alice\u2069\u201D")});
 }
 
 QTEST_MAIN(TestMainFormDice)

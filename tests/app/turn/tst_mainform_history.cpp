@@ -90,7 +90,7 @@ void TestMainFormHistory::theOpponentsTurnLeavesOutYourUnfinishedMoves() {
     QCOMPARE(changes[0].toHex, 500);
     QCOMPARE(bob.form->turn().moveLayer().moves().arrows.size(), std::size_t{1});
     QCOMPARE(bob.form->turn().turnListDock().heading(),
-             QStringLiteral("1 change, since your file b1.krv"));
+             QStringLiteral("1 change, since your file \u201C\u2068b1.krv\u2069\u201D"));
 }
 
 void TestMainFormHistory::warningsNeverStopOpenOrSave() {

@@ -48,7 +48,12 @@ void TestMainFormWhoseTurn::newGameSaveAndOpenTellTheTurn() {
     h.form->commands().action(Command::NewGame)->trigger();
     const QToolButton& turn = h.form->turn().turnButton();
     QCOMPARE(turn.text(), QStringLiteral("Turn 1 · Axis to move"));
-    QVERIFY(turn.toolTip().contains(QStringLiteral("Allies: Alice · Axis: Bob")));
+    // The names as quoted file text, and read out without the tool tip's markup.
+    const QString players =
+        QStringLiteral("Allies: \u201C\u2068Alice\u2069\u201D · Axis: \u201C\u2068Bob\u2069\u201D");
+    QVERIFY(turn.toolTip().contains(players));
+    QVERIFY2(turn.accessibleDescription().startsWith(players + QLatin1Char('\n')),
+             qPrintable(turn.accessibleDescription()));
     QVERIFY(h.form->bannerTexts() == defaultBannerTexts());
 
     // Save proposes the game's name with the turn after it; the player types another.
