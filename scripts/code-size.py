@@ -41,11 +41,15 @@ def tags(root):
 def measure(root):
     members = Counter()
     functions = []
-    for tag in tags(root):
+    all_tags = tags(root)
+    # A member counts where its class is defined: a definition elsewhere (a function's body,
+    # "X::~X() = default;") was declared in the class already.
+    defined_in = {t["name"]: t["path"] for t in all_tags if t.get("kind") in ("class", "struct")
+                  and "scope" not in t}
+    for tag in all_tags:
         kind, scope_kind = tag.get("kind"), tag.get("scopeKind")
         if scope_kind in ("class", "struct") and kind in ("member", "prototype", "function"):
-            # A function defined in a .cpp is declared in the class already.
-            if kind != "function" or tag["path"].endswith(".h"):
+            if defined_in.get(tag["scope"], tag["path"]) == tag["path"]:
                 members[tag["scope"]] += 1
         if kind == "function" and "end" in tag and not tag["name"].startswith("__anon"):
             name = (tag["scope"] + "::" if scope_kind in ("class", "struct") else "") + tag["name"]
