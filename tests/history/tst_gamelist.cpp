@@ -338,6 +338,8 @@ void TestGameList::turnsLinkByTheirPositions() {
     const positionkey::Turn b{bBegin, bEnd};
     QCOMPARE(positionkey::linked(a, b), linked);
     QCOMPARE(positionkey::linked(b, a), linked);
+}
+
 // A name, a game's name or a file's title never passes for a column, a verdict or Korva's
 // "you", on a terminal or in the window.
 void TestGameList::namesStayQuoted_data() {
