@@ -3,6 +3,7 @@
 
 #include "app/map/mapfeature.h"
 #include "app/map/mapview.h"
+#include "app/pictures/counterart.h"
 #include "app/shell/commandtable.h"
 #include "board/picturemodule.h"
 #include "counters/zekcounter.h"
@@ -29,8 +30,9 @@ void PlayFeature::bImageMainMapMouseUp(Qt::MouseButton button, int x, int y) {
         DropCounter(x, y);
 }
 
-void PlayFeature::placeDragImage(int pictureX, int pictureY) {
-    bDragImage_->move(context_.map.viewportPointOf(QPointF(pictureX, pictureY)).toPoint());
+void PlayFeature::placeDragImage(int x, int y) {
+    const QPointF topLeft(x - counterart::kDragOffset, y - counterart::kDragOffset);
+    bDragImage_->move(context_.map.viewportPointOf(topLeft).toPoint());
 }
 
 void PlayFeature::PickUpCounter(int x, int y) {
@@ -41,7 +43,7 @@ void PlayFeature::PickUpCounter(int x, int y) {
         return;
     dragFromHex_ = h;
     LoadDragPicture(*c);
-    placeDragImage(x - 12, y - 12);
+    placeDragImage(x, y);
     bDragImage_->show();
     bDragImage_->raise();
     isDragging_ = true;
@@ -101,5 +103,5 @@ void PlayFeature::zoomDuringDrag() {
     if (const ZeKCounter* c = context_.session.game().counterAt(dragFromHex_))
         LoadDragPicture(*c);
     const QPoint p = context_.map.mapPixelAt(context_.map.mapFromGlobal(QCursor::pos()));
-    placeDragImage(p.x() - 12, p.y() - 12);
+    placeDragImage(p.x(), p.y());
 }

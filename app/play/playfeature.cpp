@@ -180,9 +180,7 @@ QList<QAction*> PlayFeature::toolBarActions() const {
 void PlayFeature::updateUndoCommands() {
     const Session& session = context_.session;
     const QUndoStack& edits = session.undoStack();
-    const auto key = [this](Command command) {
-        return context_.commands.action(command)->shortcut().toString(QKeySequence::NativeText);
-    };
+    const auto key = [this](Command command) { return context_.commands.keyText(command); };
     QAction* undo = context_.commands.action(Command::Undo);
     undo->setEnabled(session.canUndo());
     if (!session.canUndo())
@@ -227,7 +225,7 @@ void PlayFeature::UpdateStatus(int x, int y) {
         showCounterTexts(h);
     }
     if (isDragging_)
-        placeDragImage(x - 12, y - 12);
+        placeDragImage(x, y);
 }
 
 void PlayFeature::showCounterTexts(int hexIndex) {
@@ -251,7 +249,7 @@ void PlayFeature::pointAtHex(int hex) {
     UpdateStatus(centre.x, centre.y);
     hexCursor_->setHex(hex);
     const AFPoint p = ZeKClick(hex).position();
-    context_.map.ensureVisible(QRectF(p.x - 12, p.y, 48, 39), 40);
+    context_.map.scroller().ensureVisible(QRectF(p.x - 12, p.y, 48, 39), 40);
     // Found or stepped to, the hex is what the map is named for until the mouse takes over.
     announceCursorHex();
 }

@@ -96,7 +96,8 @@ private:
     void endDrag();
     void LoadDragPicture(const ZeKCounter& counter);
     void AnimateMove(const ZeKCounter& counter, int fromHex, int stepCount, int totalMs, int toHex);
-    void placeDragImage(int pictureX, int pictureY);
+    // The drag picture centred on the pointer at a map point.
+    void placeDragImage(int x, int y);
     // The zoom changed while a counter is held: the drag picture follows.
     void zoomDuringDrag();
     // Shows the pop-up menu at a screen point, unless a drag is under way or the past shows.

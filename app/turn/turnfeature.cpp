@@ -66,10 +66,6 @@ std::vector<Combat> combatsOf(const TaggerMgr& tags, const TurnDice* dice) {
     return combats;
 }
 
-QString keyOf(const QAction* action) {
-    return action->shortcut().toString(QKeySequence::NativeText);
-}
-
 } // namespace
 
 TurnFeature::TurnFeature(const FeatureContext& context, MapFeature& mapFeature, PlayFeature& play)
@@ -331,10 +327,9 @@ QString TurnFeature::pastShown() const {
 void TurnFeature::showPastHeading() {
     const QString where = plaintext::name(pastShown());
     turnDock_->setHeading(tr("History: %1\n%2").arg(where, turnDock_->heading()));
-    context_.notices.showNotice(
-        tr("The past, read-only: %1. %2 returns to the present.")
-            .arg(where, keyOf(context_.commands.action(Command::BackToPresent))),
-        10000);
+    context_.notices.showNotice(tr("The past, read-only: %1. %2 returns to the present.")
+                                    .arg(where, context_.commands.keyText(Command::BackToPresent)),
+                                10000);
 }
 
 void TurnFeature::chooseTurnRow(int hex, int counter) {
