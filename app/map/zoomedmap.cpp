@@ -19,6 +19,8 @@ constexpr qint64 kTileBudgetBytes = 96LL * 1024 * 1024;
 constexpr int kEnlargeMargin = 2;
 // After this long without painting, only the tiles of the view and the ring around it stay.
 constexpr int kIdleReleaseMs = 20000;
+// Rows of the map rendered at a time above scale 1.
+constexpr int kBandRows = 2 * ZoomedMap::kTileSize;
 
 } // namespace
 

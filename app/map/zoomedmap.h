@@ -33,8 +33,6 @@ class ZoomedMap : public QObject {
     Q_OBJECT
 public:
     static constexpr int kTileSize = 256;
-    // Rows of the map rendered at a time above scale 1.
-    static constexpr int kBandRows = 2 * kTileSize;
 
     explicit ZoomedMap(QObject* parent = nullptr);
     ~ZoomedMap() override;
