@@ -106,8 +106,7 @@ QRectF MapView::visibleMapRect() const {
 void MapView::scaleChanged(qreal scale) {
     const ZoomAnchor::Kept kept = zoomAnchor_.kept(scale);
     syncDeviceScale();
-    if (picture_)
-        resize(viewSize(*picture_, scale));
+    resize(picture_ ? viewSize(*picture_, mapScale()) : QSize());
     scroller_.placeMapPoint(kept.mapPoint, kept.viewportPos);
     repaints_.repaintAll();
     emit scroller_.visibleAreaChanged();
