@@ -246,9 +246,7 @@ void FilesFeature::tellOpened(const Session::OpenOutcome& outcome, const QString
     if (outcome.placeholders)
         notes << tr("No game in this file: every counter stands in its placeholder hex (1 to "
                     "234). New game (%1) sets them out off board.")
-                     .arg(context_.commands.action(Command::NewGame)
-                              ->shortcut()
-                              .toString(QKeySequence::NativeText));
+                     .arg(context_.commands.keyText(Command::NewGame));
     if (outcome.ownFile)
         notes << tr("You saved this file yourself: your opponent's answer is the file they "
                     "send back.");

@@ -36,10 +36,6 @@
 
 namespace {
 
-QString keyOf(const QAction* action) {
-    return action->shortcut().toString(QKeySequence::NativeText);
-}
-
 QAction* widgetAction(QWidget* widget, QObject* parent) {
     auto* action = new QWidgetAction(parent);
     action->setDefaultWidget(widget);
@@ -73,10 +69,12 @@ void FindFeature::setUpFind() {
     QAction* previous = commands.action(Command::FindPrevious);
     findEdit_ = new QLineEdit;
     findEdit_->setObjectName(QStringLiteral("bFindEdit"));
-    findEdit_->setPlaceholderText(tr("Find a unit (%1)").arg(keyOf(find)));
+    findEdit_->setPlaceholderText(tr("Find a unit (%1)").arg(commands.keyText(Command::Find)));
     findEdit_->setToolTip(tr("Find a unit by name: \"6 arm\" finds \"UK 6 Armor XX\" (%1; %2 "
                              "next, %3 previous)")
-                              .arg(keyOf(find), keyOf(next), keyOf(previous)));
+                              .arg(commands.keyText(Command::Find),
+                                   commands.keyText(Command::FindNext),
+                                   commands.keyText(Command::FindPrevious)));
     findEdit_->setAccessibleName(tr("Find a unit"));
     findEdit_->setClearButtonEnabled(true);
     for (QToolButton* clear : findEdit_->findChildren<QToolButton*>())
@@ -199,7 +197,7 @@ void FindFeature::findNext(int direction) {
         shownRow_ = 0;
         findStatus_->setText(
             findQuery_.trimmed().isEmpty()
-                ? tr("Type a unit's name (%1)").arg(keyOf(context_.commands.action(Command::Find)))
+                ? tr("Type a unit's name (%1)").arg(context_.commands.keyText(Command::Find))
                 : tr("No unit matches \"%1\"").arg(findQuery_.trimmed()));
         return;
     }
@@ -210,8 +208,8 @@ void FindFeature::findNext(int direction) {
     shownFound_ = true;
     describeShown();
     findStatus_->setToolTip(tr("%1 next, %2 previous")
-                                .arg(keyOf(context_.commands.action(Command::FindNext)),
-                                     keyOf(context_.commands.action(Command::FindPrevious))));
+                                .arg(context_.commands.keyText(Command::FindNext),
+                                     context_.commands.keyText(Command::FindPrevious)));
 }
 
 const ZeKCounter& FindFeature::counterByRow(int row) const {

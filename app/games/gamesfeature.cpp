@@ -69,9 +69,7 @@ DesktopNotifier& GamesFeature::notifier() {
             [this](const QString& title, const QString& text, const QString& file) {
                 // The notification's own promise: a click opens the move; the keys find it
                 // in the games list.
-                const QString games = context_.commands.action(Command::Games)
-                                          ->shortcut()
-                                          .toString(QKeySequence::NativeText);
+                const QString games = context_.commands.keyText(Command::Games);
                 context_.notices.showNotice(
                     tr("%1 — %2. Click here to open it, or press %3 for the games list.")
                         .arg(title, text, games),
@@ -228,9 +226,7 @@ void GamesFeature::openRow(int row) {
         context_.prompts.showWarning(
             tr("%1 is no longer where Korva saw it last. Open (%2) finds it where it is now.")
                 .arg(untrustedtext::quoted(game.fileToOpen().title + QStringLiteral(".krv")),
-                     context_.commands.action(Command::Open)
-                         ->shortcut()
-                         .toString(QKeySequence::NativeText)));
+                     context_.commands.keyText(Command::Open)));
         return;
     }
     dialog_->hide();

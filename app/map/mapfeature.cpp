@@ -9,6 +9,7 @@
 #include "app/pictures/viewglyphs.h"
 #include "app/shell/commandtable.h"
 #include "app/shell/korvasettings.h"
+#include "board/mappicture.h"
 #include "game/game.h"
 #include "game/session.h"
 #include "geometry/hexgrid.h"
@@ -77,12 +78,30 @@ MapFeature::MapFeature(const FeatureContext& context)
     view.setAccessibleDescription(tr("Arrow keys move the hex cursor; Enter picks up and drops "
                                      "the top counter; Esc cancels"));
 
-    Zoom& zoom = view.zoom();
+    QWidgetAction* zoomControl = makeZoomControl();
+    setUpZoomCommands();
+    setUpOverview();
+    setUpScrollKeys();
+    lossBadges_ = std::make_unique<LossBadges>(game);
     const CommandTable& commands = context_.commands;
-    QAction* zoomOut = commands.action(Command::ZoomOut);
-    zoomOut->setIcon(viewIcon(programart::ViewGlyph::ZoomOut));
-    connect(zoomOut, &QAction::triggered, &zoom, &Zoom::zoomOut);
+    QAction* losses = commands.action(Command::ReadableLosses);
+    losses->setIcon(QIcon(QPixmap::fromImage(lossesGlyph())));
+    connect(losses, &QAction::toggled, this, [this](bool on) { lossBadges_->setEnabled(on); });
 
+    toolBarActions_ = {separator(this),
+                       commands.action(Command::ZoomOut),
+                       zoomControl,
+                       commands.action(Command::ZoomIn),
+                       commands.action(Command::FitWidth),
+                       commands.action(Command::FitWindow),
+                       separator(this),
+                       commands.action(Command::Overview),
+                       losses};
+    connect(&view.zoom(), &Zoom::scaleChanged, this, &MapFeature::showZoom);
+    showZoom();
+}
+
+QWidgetAction* MapFeature::makeZoomControl() {
     // The zoom as the player reads it; a step can be picked, a percentage typed.
     zoomBox_ = new QComboBox;
     zoomBox_->setObjectName(QStringLiteral("bZoomBox"));
@@ -103,39 +122,49 @@ MapFeature::MapFeature(const FeatureContext& context)
     connect(zoomBox_->lineEdit(), &QLineEdit::editingFinished, this, &MapFeature::applyZoomText);
     auto* zoomControl = new QWidgetAction(this);
     zoomControl->setDefaultWidget(zoomBox_);
+    return zoomControl;
+}
 
+void MapFeature::setUpZoomCommands() {
+    Zoom& zoom = context_.map.zoom();
+    const CommandTable& commands = context_.commands;
+    QAction* zoomOut = commands.action(Command::ZoomOut);
+    zoomOut->setIcon(viewIcon(programart::ViewGlyph::ZoomOut));
+    connect(zoomOut, &QAction::triggered, &zoom, &Zoom::zoomOut);
     QAction* zoomIn = commands.action(Command::ZoomIn);
     zoomIn->setIcon(viewIcon(programart::ViewGlyph::ZoomIn));
     connect(zoomIn, &QAction::triggered, &zoom, &Zoom::zoomIn);
     connect(commands.action(Command::ZoomReset), &QAction::triggered, &zoom, &Zoom::resetZoom);
+    const auto fit = [this](qreal (MapScroller::*scaleFor)(const QSize&) const) {
+        MapView& map = context_.map;
+        const QSize mapSize = context_.session.game().mapPicture().image().size();
+        map.zoom().setScale((map.scroller().*scaleFor)(mapSize));
+    };
     QAction* fitWidth = commands.action(Command::FitWidth);
     fitWidth->setIcon(viewIcon(programart::ViewGlyph::FitWidth));
-    connect(fitWidth, &QAction::triggered, this,
-            [this] { context_.map.zoom().setScale(context_.map.fitWidthScale()); });
+    connect(fitWidth, &QAction::triggered, this, [fit] { fit(&MapScroller::fitWidthScale); });
     QAction* fitWindow = commands.action(Command::FitWindow);
     fitWindow->setIcon(viewIcon(programart::ViewGlyph::FitWindow));
-    connect(fitWindow, &QAction::triggered, this,
-            [this] { context_.map.zoom().setScale(context_.map.fitWindowScale()); });
+    connect(fitWindow, &QAction::triggered, this, [fit] { fit(&MapScroller::fitWindowScale); });
+}
 
+void MapFeature::setUpOverview() {
     // The overview, docked at the right; hidden until asked for, so that the window keeps
     // its own layout.
     overviewDock_ = new QDockWidget(tr("Overview"), &context_.window);
     overviewDock_->setObjectName(QStringLiteral("bOverviewDock"));
     overviewDock_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    overviewMap_ = new OverviewMap(view, overviewDock_);
+    overviewMap_ = new OverviewMap(context_.map, overviewDock_);
     overviewMap_->setScene(scene_.get());
     overviewDock_->setWidget(overviewMap_);
     overviewDock_->hide();
-    QAction* overview = commands.action(Command::Overview);
+    QAction* overview = context_.commands.action(Command::Overview);
     overview->setIcon(viewIcon(programart::ViewGlyph::Overview));
     connect(overview, &QAction::toggled, overviewDock_, &QDockWidget::setVisible);
     connect(overviewDock_->toggleViewAction(), &QAction::toggled, overview, &QAction::setChecked);
+}
 
-    lossBadges_ = std::make_unique<LossBadges>(game);
-    QAction* losses = commands.action(Command::ReadableLosses);
-    losses->setIcon(QIcon(QPixmap::fromImage(lossesGlyph())));
-    connect(losses, &QAction::toggled, this, [this](bool on) { lossBadges_->setEnabled(on); });
-
+void MapFeature::setUpScrollKeys() {
     // The keys that scroll: by lines with Ctrl and the arrows, by pages.
     const struct {
         Command command;
@@ -148,14 +177,10 @@ MapFeature::MapFeature(const FeatureContext& context)
         {Command::PageLeft, -1, 0, true},    {Command::PageRight, 1, 0, true},
     };
     for (const auto& s : scrolls)
-        connect(commands.action(s.command), &QAction::triggered, this, [this, s] {
-            s.pages ? context_.map.scrollPages(s.dx, s.dy) : context_.map.scrollLines(s.dx, s.dy);
+        connect(context_.commands.action(s.command), &QAction::triggered, this, [this, s] {
+            MapScroller& scroller = context_.map.scroller();
+            s.pages ? scroller.scrollPages(s.dx, s.dy) : scroller.scrollLines(s.dx, s.dy);
         });
-
-    toolBarActions_ = {separator(this), zoomOut,         zoomControl, zoomIn, fitWidth,
-                       fitWindow,       separator(this), overview,    losses};
-    connect(&zoom, &Zoom::scaleChanged, this, &MapFeature::showZoom);
-    showZoom();
 }
 
 MapFeature::~MapFeature() {

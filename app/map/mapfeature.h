@@ -15,6 +15,7 @@ class QAction;
 class QComboBox;
 class QDockWidget;
 class QImage;
+class QWidgetAction;
 class QPixmap;
 
 // The map view's own commands: zoom in and out, 100%, fit width and fit window, the zoom
@@ -46,6 +47,10 @@ public:
     void showHoldingArea();
 
 private:
+    QWidgetAction* makeZoomControl();
+    void setUpZoomCommands();
+    void setUpOverview();
+    void setUpScrollKeys();
     void showZoom();
     void applyZoomText();
 

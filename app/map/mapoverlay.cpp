@@ -9,10 +9,10 @@ MapOverlay::~MapOverlay() {
 
 void MapOverlay::requestRepaint(const QRectF& mapRect) {
     if (view_)
-        view_->updateMapRect(mapRect);
+        view_->repaints().updateMapRect(mapRect);
 }
 
 void MapOverlay::requestRepaint(const std::vector<QRectF>& mapRects) {
     if (view_)
-        view_->updateMapRects(mapRects);
+        view_->repaints().updateMapRects(mapRects);
 }

@@ -23,8 +23,9 @@ OverviewMap::OverviewMap(MapView& view, QWidget* parent) : QWidget(parent), view
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     // Every pixel is painted: the dock and the window under it need not paint first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&view_, &MapView::visibleAreaChanged, this, qOverload<>(&QWidget::update));
-    connect(&view_, &MapView::mapChanged, this, [this] {
+    connect(&view_.scroller(), &MapScroller::visibleAreaChanged, this,
+            qOverload<>(&QWidget::update));
+    connect(&view_.repaints(), &MapRepaints::mapChanged, this, [this] {
         pictureDue_ = true;
         update();
     });

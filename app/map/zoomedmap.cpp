@@ -1,6 +1,5 @@
 #include "app/map/zoomedmap.h"
 
-#include "app/map/areaaverage.h"
 #include "app/map/mapscene.h"
 #include "base/residentmemory.h"
 #include "board/mappicture.h"
@@ -18,6 +17,10 @@ constexpr qint64 kTileBudgetBytes = 96LL * 1024 * 1024;
 // Map pixels taken beyond a tile's own when its pixels are enlarged, so that the smoothing
 // at its edges sees the same neighbours as the tile next to it.
 constexpr int kEnlargeMargin = 2;
+// After this long without painting, only the tiles of the view and the ring around it stay.
+constexpr int kIdleReleaseMs = 20000;
+// Rows of the map rendered at a time above scale 1.
+constexpr int kBandRows = 2 * ZoomedMap::kTileSize;
 
 } // namespace
 
@@ -25,15 +28,18 @@ ZoomedMap::ZoomedMap(QObject* parent)
     : QObject(parent), maker_([this] {
           QMetaObject::invokeMethod(this, &ZoomedMap::takeFinished, Qt::QueuedConnection);
       }) {
-    idleFill_.setSingleShot(true);
-    idleFill_.setInterval(0);
-    connect(&idleFill_, &QTimer::timeout, this, &ZoomedMap::fillSomeOfSmaller);
     idleRelease_.setSingleShot(true);
     idleRelease_.setInterval(kIdleReleaseMs);
     connect(&idleRelease_, &QTimer::timeout, this, &ZoomedMap::releaseIdleTiles);
     giveBack_.setSingleShot(true);
     giveBack_.setInterval(1000);
-    connect(&giveBack_, &QTimer::timeout, this, &ZoomedMap::giveBackMemory);
+    connect(&giveBack_, &QTimer::timeout, this, [this] {
+        // Out of the zoomed-in scales the drawing's own aids go too; a zoom back in makes
+        // them again in a few milliseconds.
+        if (scale_ <= 1.0 && scene_)
+            scene_->maps().releaseScaledDrawing();
+        residentmemory::giveBackFreeMemory();
+    });
 }
 
 ZoomedMap::~ZoomedMap() = default;
@@ -56,15 +62,12 @@ void ZoomedMap::setScale(qreal scale) {
 
 void ZoomedMap::dropHeldPixels() {
     ++generation_;
-    idleFill_.stop();
     idleRelease_.stop();
     if (heldBytes() > 0 || scale_ <= 1.0)
         giveBack_.start();
     if (scene_)
         scene_->dropScaledPictures();
-    smaller_ = QImage();
-    made_ = QRegion();
-    changed_.clear();
+    smaller_.drop();
     tiles_.clear();
     const PictureModule* drawer =
         scene_ && scene_->mapDrawnAtAnyScale() ? &scene_->maps() : nullptr;
@@ -79,7 +82,7 @@ QSize ZoomedMap::deviceSize() const {
 }
 
 qint64 ZoomedMap::heldBytes() const {
-    qint64 bytes = smaller_.sizeInBytes();
+    qint64 bytes = smaller_.heldBytes();
     for (const Tile& tile : tiles_)
         bytes += tile.image.sizeInBytes();
     return bytes;
@@ -87,15 +90,7 @@ qint64 ZoomedMap::heldBytes() const {
 
 void ZoomedMap::pictureChanged(const QRect& mapRect) {
     // Tiles hold the bare map only; the pieces over them are painted from the game.
-    if (smaller_.isNull())
-        return;
-    changed_.push_back(mapRect);
-    if (changed_.size() > 64) {
-        QRect around;
-        for (const QRect& r : changed_)
-            around |= r;
-        changed_ = {around};
-    }
+    smaller_.pictureChanged(mapRect);
 }
 
 void ZoomedMap::paint(QPainter& painter, const QRect& deviceRect) {
@@ -109,51 +104,9 @@ void ZoomedMap::paint(QPainter& painter, const QRect& deviceRect) {
     if (scale_ == 1.0)
         painter.drawImage(shown.topLeft(), picture_->image(), shown);
     else if (scale_ < 1.0)
-        paintSmaller(painter, shown);
+        smaller_.paint(painter, shown, picture_->image(), scale_);
     else
         paintTiles(painter, shown);
-}
-
-void ZoomedMap::paintSmaller(QPainter& painter, const QRect& deviceRect) {
-    const QImage& map = picture_->image();
-    if (smaller_.isNull()) {
-        smaller_ = QImage(areaaverage::scaledSize(map.size(), scale_), map.format());
-        made_ = QRegion();
-        changed_.clear();
-    }
-    // Changes matter only where the copy was made; the rest is made when first shown.
-    for (const QRect& mapRect : changed_) {
-        const QRegion redo = made_ & areaaverage::affectedRect(mapRect, scale_, smaller_.size());
-        for (const QRect& part : redo)
-            areaaverage::shrinkInto(smaller_, map, scale_, part);
-    }
-    changed_.clear();
-    // Whole bands of the map's width: few and large, so the averaging runs in long rows.
-    const QRect band(0, deviceRect.top(), smaller_.width(), deviceRect.height());
-    for (const QRect& part : QRegion(band) - made_)
-        areaaverage::shrinkInto(smaller_, map, scale_, part);
-    made_ += band;
-    painter.drawImage(deviceRect.topLeft(), smaller_, deviceRect);
-    if (made_ != QRegion(smaller_.rect()))
-        idleFill_.start();
-}
-
-void ZoomedMap::fillSomeOfSmaller() {
-    if (smaller_.isNull())
-        return;
-    // The rest of the copy a band at a time between events, so that scrolling later finds
-    // it made without making the window wait now.
-    const QRegion missing = QRegion(smaller_.rect()) - made_;
-    if (missing.isEmpty())
-        return;
-    const QRect first = *missing.begin();
-    const QRect band(0, first.top(), smaller_.width(), std::min(first.height(), kIdleBandRows));
-    const QImage& map = picture_->image();
-    for (const QRect& part : QRegion(band) - made_)
-        areaaverage::shrinkInto(smaller_, map, scale_, part);
-    made_ += band;
-    if (made_ != QRegion(smaller_.rect()))
-        idleFill_.start();
 }
 
 QRect ZoomedMap::tileRect(const QPoint& key) const {
@@ -252,14 +205,6 @@ void ZoomedMap::prefetch(const QRect& visibleDeviceRect) {
     evict(ring);
     ring_ = ring;
     idleRelease_.start();
-}
-
-void ZoomedMap::giveBackMemory() {
-    // Out of the zoomed-in scales the drawing's own aids go too; a zoom back in makes them
-    // again in a few milliseconds.
-    if (scale_ <= 1.0 && scene_)
-        scene_->maps().releaseScaledDrawing();
-    residentmemory::giveBackFreeMemory();
 }
 
 void ZoomedMap::releaseIdleTiles() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/map/smallermap.h"
 #include "app/map/tilemaker.h"
 
 #include <QHash>
@@ -32,8 +33,6 @@ class ZoomedMap : public QObject {
     Q_OBJECT
 public:
     static constexpr int kTileSize = 256;
-    // Rows of the map rendered at a time above scale 1.
-    static constexpr int kBandRows = 2 * kTileSize;
 
     explicit ZoomedMap(QObject* parent = nullptr);
     ~ZoomedMap() override;
@@ -90,13 +89,10 @@ private:
     void orderTiles(const QRect& deviceRect);
     void takeFinished();
     void evict(const QRect& keep);
-    void paintSmaller(QPainter& painter, const QRect& deviceRect);
-    void fillSomeOfSmaller();
     void paintTiles(QPainter& painter, const QRect& deviceRect);
     void paintEnlargedPicture(QPainter& painter, const QRect& deviceRect) const;
     void dropHeldPixels();
     void releaseIdleTiles();
-    void giveBackMemory();
     // The memory of pictures dropped goes back to the system a moment later, once nothing
     // painted holds them any more.
     QTimer giveBack_;
@@ -105,17 +101,11 @@ private:
     const MapScene* scene_ = nullptr;
     qreal scale_ = 1.0;
 
-    // Below 1: made part by part as it is first painted, so a zoom step averages only
-    // what comes into view; `made_` is the part that holds the map's pixels.
-    static constexpr int kIdleBandRows = 96;
-    QImage smaller_;
-    QRegion made_;
-    QTimer idleFill_;
-    std::vector<QRect> changed_;
+    // Below 1.
+    SmallerMap smaller_;
 
     // Above 1. After a while without painting only the tiles of the view and the ring
     // around it are kept.
-    static constexpr int kIdleReleaseMs = 20000;
     QHash<QPoint, Tile> tiles_;
     QRect ring_;
     QTimer idleRelease_;

@@ -9,6 +9,8 @@
 namespace counterart {
 
 inline constexpr int kCounterSize = 24;
+// A held counter's picture lies this far up and left of the pointer: centred under it.
+inline constexpr int kDragOffset = kCounterSize / 2;
 
 // The counter with `losses` (0..look.steps) losses taken, Format_RGB32. Each loss turns one
 // more cell of the step track red and shades the ground further. At a `scale` other than 1

@@ -1,11 +1,15 @@
 // The counter commands of the pop-up menu and the speed bar: flip, tag, return to start hex
 // with its slide, undo, combat, show combat, hide combat tags, turning a stack over.
-#include "app/play/playfeature.h"
+#include "app/play/countercommands.h"
 
 #include "app/dialogs/tcombat.h"
 #include "app/dialogs/tshowcombatdlg.h"
-#include "app/map/mapview.h"
+#include "app/play/counterdrag.h"
+#include "app/play/editsdock.h"
+#include "app/play/statuspanels.h"
+#include "app/shell/commandtable.h"
 #include "app/shell/hextext.h"
+#include "app/shell/noticebar.h"
 #include "app/shell/prompts.h"
 #include "app/shell/trustlabel.h"
 #include "base/win1252.h"
@@ -17,90 +21,122 @@
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 
-#include <QEventLoop>
-#include <QLabel>
+#include <QAction>
 #include <QMainWindow>
-#include <QScopeGuard>
-#include <QTimer>
+#include <QUndoStack>
 
-void PlayFeature::pmFlipClick() {
-    if (lastHex_ == -1 || !context_.session.flip(lastHex_))
+CounterCommands::CounterCommands(const FeatureContext& context, QObject& owner, CounterDrag& drag,
+                                 StatusPanels& panels, std::function<void()> idle)
+    : context_(context), drag_(drag), panels_(panels), idle_(std::move(idle)) {
+    connectActions(owner);
+}
+
+CounterCommands::~CounterCommands() = default;
+
+void CounterCommands::connectActions(QObject& owner) {
+    const CommandTable& commands = context_.commands;
+    const std::pair<Command, void (CounterCommands::*)()> handlers[] = {
+        {Command::Flip, &CounterCommands::pmFlipClick},
+        {Command::Tag, &CounterCommands::pmNewClick},
+        {Command::Return, &CounterCommands::pmReturnClick},
+        {Command::Combat, &CounterCommands::pmCOmbatClick},
+        {Command::ShowCombat, &CounterCommands::pmShowCOmbatClick},
+        {Command::Undo, &CounterCommands::sbUndoClick},
+        {Command::Redo, &CounterCommands::sbRedoClick},
+        {Command::HideCombatTags, &CounterCommands::SpeedButton1Click},
+        {Command::RotateStack, &CounterCommands::rotateTargetStack},
+    };
+    for (const auto& [command, handler] : handlers)
+        QObject::connect(commands.action(command), &QAction::triggered, &owner,
+                         [this, handler = handler] { (this->*handler)(); });
+    updateUndoCommands();
+    QObject::connect(&context_.session, &Session::undoChanged, &owner,
+                     [this] { updateUndoCommands(); });
+    QObject::connect(&context_.session, &Session::rollStands, &owner, [this] {
+        context_.notices.showNotice(tr("A die roll cannot be taken back; undo stops here"), 5000);
+    });
+
+    editsDock_ = new EditsDock(context_.session.undoStack(), &context_.window);
+    editsDock_->hide();
+    QAction* edits = commands.action(Command::TurnEdits);
+    QObject::connect(edits, &QAction::toggled, editsDock_, &QDockWidget::setVisible);
+    QObject::connect(editsDock_->toggleViewAction(), &QAction::toggled, edits,
+                     &QAction::setChecked);
+}
+
+void CounterCommands::updateUndoCommands() {
+    const Session& session = context_.session;
+    const QUndoStack& edits = session.undoStack();
+    const CommandTable& commands = context_.commands;
+    QAction* undo = commands.action(Command::Undo);
+    undo->setEnabled(session.canUndo());
+    if (!session.canUndo())
+        undo->setToolTip(tr("Undo last move (%1)").arg(commands.keyText(Command::Undo)));
+    else if (session.atRollLine())
+        undo->setToolTip(
+            tr("A die roll cannot be taken back (%1)").arg(commands.keyText(Command::Undo)));
+    else
+        undo->setToolTip(
+            tr("Undo: %1 (%2)").arg(edits.undoText(), commands.keyText(Command::Undo)));
+    QAction* redo = commands.action(Command::Redo);
+    redo->setEnabled(session.canRedo());
+    redo->setToolTip(
+        session.canRedo()
+            ? tr("Redo: %1 (%2)").arg(edits.redoText(), commands.keyText(Command::Redo))
+            : tr("Redo (%1)").arg(commands.keyText(Command::Redo)));
+}
+
+void CounterCommands::positionReplaced() {
+    const bool present = !context_.session.showsPast();
+    for (const Command command : {Command::MoveAll, Command::Flip, Command::Tag, Command::Return,
+                                  Command::Combat, Command::RotateStack})
+        context_.commands.action(command)->setEnabled(present);
+    updateUndoCommands();
+}
+
+ZeKCounter* CounterCommands::targetCounter() const {
+    const int hex = panels_.lastHex();
+    return hex == -1 ? nullptr : context_.session.game().counterAt(hex);
+}
+
+void CounterCommands::pmFlipClick() {
+    const int hex = panels_.lastHex();
+    if (hex == -1 || !context_.session.flip(hex))
         return;
-    if (const ZeKCounter* c = context_.session.game().counterAt(lastHex_))
-        statusPanels_[2]->setText(counterStatusText(*c));
+    if (const ZeKCounter* c = context_.session.game().counterAt(hex))
+        panels_.showCounter(*c);
 }
 
-void PlayFeature::pmNewClick() {
-    if (lastHex_ != -1)
-        context_.session.tag(lastHex_);
+void CounterCommands::pmNewClick() {
+    if (const int hex = panels_.lastHex(); hex != -1)
+        context_.session.tag(hex);
 }
 
-void PlayFeature::pmReturnClick() {
+void CounterCommands::pmReturnClick() {
     const ZeKCounter* c = targetCounter();
     if (!c)
         return;
-    const int from = lastHex_;
-    const int s = c->startHex().index();
-    {
-        animating_ = true;
-        const auto done = qScopeGuard([this] { animating_ = false; });
-        AnimateMove(*c, from, 30, 1200, s);
-    }
+    const int from = panels_.lastHex();
+    drag_.slide(*c, from, 30, 1200, c->startHex().index());
     context_.session.returnToStart(from);
-    emit idle();
+    idle_();
 }
 
-void PlayFeature::AnimateMove(const ZeKCounter& counter, int fromHex, int stepCount, int totalMs,
-                              int toHex) {
-    const AFPoint p0 = ZeKClick(fromHex).position();
-    const AFPoint p1 = ZeKClick(toHex).position();
-    const auto dx = static_cast<float>((p1.x - p0.x) / stepCount);
-    const auto dy = static_cast<float>((p1.y - p0.y) / stepCount);
-    const int pause = totalMs / stepCount;
-
-    LoadDragPicture(counter);
-    // The slide is reckoned on the map and shown at the view's zoom and scroll position.
-    const MapView& map = context_.map;
-    const auto zoom = static_cast<float>(map.mapScale());
-    QPointF start = map.viewportPointOf(QPointF(p0.x, p0.y));
-    bDragImage_->move(start.toPoint());
-    bDragImage_->show();
-    bDragImage_->raise();
-    for (int i = 0; i < stepCount; ++i) {
-        start = map.viewportPointOf(QPointF(p0.x, p0.y)); // the scroll, read afresh
-        const auto left =
-            static_cast<int>(static_cast<float>(i) * dx * zoom + static_cast<float>(start.x()));
-        const auto top =
-            static_cast<int>(static_cast<float>(i) * dy * zoom + static_cast<float>(start.y()));
-        bDragImage_->move(left, top);
-        bDragImage_->repaint();
-        if (pause_) {
-            pause_(pause);
-        } else {
-            // Paint events still run, so the picture really moves; input waits.
-            QEventLoop loop;
-            QTimer::singleShot(pause, &loop, &QEventLoop::quit);
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
-        }
-    }
-    bDragImage_->hide();
-}
-
-void PlayFeature::sbUndoClick() {
+void CounterCommands::sbUndoClick() {
     // Ctrl+Z during a drag puts the held counter back first.
-    CancelDrag();
+    drag_.cancel();
     context_.session.undo();
 }
 
-void PlayFeature::sbRedoClick() {
-    CancelDrag();
+void CounterCommands::sbRedoClick() {
+    drag_.cancel();
     context_.session.redo();
 }
 
-void PlayFeature::pmCOmbatClick() {
-    if (lastHex_ == -1)
+void CounterCommands::pmCOmbatClick() {
+    const int hex = panels_.lastHex();
+    if (hex == -1)
         return;
-    const int hex = lastHex_;
     // The session draws the die (from the turn's secret when the dice are fixed) and keeps
     // it with the comment written so far, before it shows.
     const TCombat* rolling = nullptr;
@@ -110,19 +146,20 @@ void PlayFeature::pmCOmbatClick() {
         },
         &context_.window);
     rolling = &dialog;
-    dialog.setDieValue(lastHex_ % 6);
+    dialog.setDieValue(hex % 6);
     if (context_.prompts.execDialog(dialog) == QDialog::Accepted)
         context_.session.addCombat(hex, dialog.dieValue(), dialog.commentWin1252());
 }
 
-void PlayFeature::pmShowCOmbatClick() {
-    if (lastHex_ == -1)
+void CounterCommands::pmShowCOmbatClick() {
+    const int at = panels_.lastHex();
+    if (at == -1)
         return;
     const TaggerMgr& tags = context_.session.game().tags();
-    const AFPoint position = ZeKClick(lastHex_).position();
+    const AFPoint position = ZeKClick(at).position();
     int count = 0;
     tags.showCombatsAt(position, [&count](const Tagger&) { ++count; });
-    const QString hex = hextext::label(lastHex_);
+    const QString hex = hextext::label(at);
     // The rolls' numbers and verdict belong to the opened file, not to a kept past.
     const TurnDice* dice = context_.session.showsPast() ? nullptr : &context_.session.dice();
     const std::optional<DiceVerdict> noVerdict;
@@ -166,14 +203,15 @@ void PlayFeature::pmShowCOmbatClick() {
     });
 }
 
-void PlayFeature::SpeedButton1Click() {
+void CounterCommands::SpeedButton1Click() {
     context_.session.game().hideTags();
 }
 
-void PlayFeature::rotateTargetStack() {
+void CounterCommands::rotateTargetStack() {
     // As a click on the hex: the next counter comes to the top.
-    if (lastHex_ == -1 || isDragging_)
+    const int hex = panels_.lastHex();
+    if (hex == -1 || drag_.isDragging())
         return;
-    context_.session.rotateStack(lastHex_);
-    showCounterTexts(lastHex_);
+    context_.session.rotateStack(hex);
+    panels_.refresh();
 }

@@ -1,19 +1,10 @@
-// The play feature's parts that are not the mouse or the counter commands: the status bar,
-// the pop-up menu, the hex cursor, and following the session.
 #include "app/play/playfeature.h"
 
-#include "app/dialogs/tshowcombatdlg.h"
 #include "app/map/mapview.h"
 #include "app/map/zoom.h"
-#include "app/play/editsdock.h"
 #include "app/play/hexannouncement.h"
 #include "app/play/hexcursor.h"
 #include "app/shell/commandtable.h"
-#include "app/shell/hextext.h"
-#include "app/shell/noticebar.h"
-#include "app/shell/plaintext.h"
-#include "base/win1252.h"
-#include "counters/zekcounter.h"
 #include "game/game.h"
 #include "game/session.h"
 #include "geometry/hexgrid.h"
@@ -24,93 +15,42 @@
 #include <QCursor>
 #include <QMainWindow>
 #include <QMenu>
-#include <QStatusBar>
-#include <QUndoStack>
 
 PlayFeature::PlayFeature(const FeatureContext& context, MapFeature& mapFeature,
                          QStatusBar& statusBar, std::function<void(int)> pause)
-    : QObject(&context.window), context_(context), mapFeature_(mapFeature),
-      pause_(std::move(pause)) {
-    // Created after the map so that it lies above it; it moves in viewport coordinates.
-    bDragImage_ = new QLabel(context_.map.parentWidget());
-    bDragImage_->setObjectName(QStringLiteral("bDragImage"));
-    bDragImage_->setGeometry(0, 0, 24, 24);
-    bDragImage_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    bDragImage_->hide();
-    setUpStatusBar(statusBar);
-    setUpCommands();
+    : QObject(&context.window), context_(context), panels_(context, statusBar),
+      drag_(context, mapFeature, std::move(pause),
+            [this](int x, int y) {
+                panels_.forget();
+                UpdateStatus(x, y);
+            }),
+      commands_(context, *this, drag_, panels_, [this] { emit idle(); }) {
+    setUpMenu();
     setUpHexCursor();
 
     const MapView& map = context_.map;
     connect(&map, &MapView::mousePressed, this, &PlayFeature::bImageMainMapMouseDown);
-    connect(&map, &MapView::mouseMoved, this, &PlayFeature::bImageMainMapMouseMove);
+    connect(&map, &MapView::mouseMoved, this, &PlayFeature::UpdateStatus);
     connect(&map, &MapView::mouseReleased, this, &PlayFeature::bImageMainMapMouseUp);
     connect(&map, &MapView::menuRequested, this, &PlayFeature::requestMenu);
-    connect(&context_.map.zoom(), &Zoom::scaleChanged, this, &PlayFeature::zoomDuringDrag);
+    connect(&context_.map.zoom(), &Zoom::scaleChanged, this, [this] { drag_.zoomChanged(); });
     connect(&context_.session, &Session::positionReplaced, this, &PlayFeature::positionReplaced);
     // An undo, a redo or a step chosen in the list of edits may change the pointer's hex.
     connect(&context_.session.game(), &Game::countersChanged, this,
             [this](const QList<int>& hexes) {
-                if (lastHex_ != -1 && hexes.contains(lastHex_))
-                    showCounterTexts(lastHex_);
+                if (hexes.contains(panels_.lastHex()))
+                    panels_.refresh();
             });
     // An end of turn makes every counter one that has yet to move, under the pointer too.
-    connect(&context_.session.game(), &Game::turnEnded, this, [this] {
-        if (lastHex_ != -1)
-            showCounterTexts(lastHex_);
-    });
+    connect(&context_.session.game(), &Game::turnEnded, this, [this] { panels_.refresh(); });
 }
 
 PlayFeature::~PlayFeature() = default;
 
-void PlayFeature::setUpStatusBar(QStatusBar& statusBar) {
-    statusBar.setFixedHeight(19);
-    const int widths[] = {200, 200, 0};
-    const char* const names[] = {QT_TR_NOOP("Hex"), QT_TR_NOOP("Moved or not"),
-                                 QT_TR_NOOP("Counter")};
-    for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
-        // The panels name counters and hexes; plain text like everything from a file.
-        auto* panel = new PlainLabel;
-        panel->setObjectName(QStringLiteral("bStatusPanel%1").arg(i + 1));
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        // Read by what it says ("Hex : K12"); what it is, as its description.
-        panel->setAccessibleDescription(tr(names[i]));
-        if (widths[i] > 0)
-            panel->setFixedWidth(widths[i]);
-        statusBar.addWidget(panel, widths[i] > 0 ? 0 : 1);
-        statusPanels_[i] = panel;
-    }
-}
-
-void PlayFeature::setUpCommands() {
+void PlayFeature::setUpMenu() {
     const CommandTable& commands = context_.commands;
-    const std::pair<Command, void (PlayFeature::*)()> handlers[] = {
-        {Command::Flip, &PlayFeature::pmFlipClick},
-        {Command::Tag, &PlayFeature::pmNewClick},
-        {Command::Return, &PlayFeature::pmReturnClick},
-        {Command::Combat, &PlayFeature::pmCOmbatClick},
-        {Command::ShowCombat, &PlayFeature::pmShowCOmbatClick},
-        {Command::Undo, &PlayFeature::sbUndoClick},
-        {Command::Redo, &PlayFeature::sbRedoClick},
-        {Command::HideCombatTags, &PlayFeature::SpeedButton1Click},
-        {Command::RotateStack, &PlayFeature::rotateTargetStack},
-    };
-    for (const auto& [command, handler] : handlers)
-        connect(commands.action(command), &QAction::triggered, this, handler);
     connect(commands.action(Command::Menu), &QAction::triggered, this,
             [this] { requestMenu(menuPoint()); });
-    updateUndoCommands();
-    connect(&context_.session, &Session::undoChanged, this, &PlayFeature::updateUndoCommands);
-    connect(&context_.session, &Session::rollStands, this, [this] {
-        context_.notices.showNotice(tr("A die roll cannot be taken back; undo stops here"), 5000);
-    });
-
-    editsDock_ = new EditsDock(context_.session.undoStack(), &context_.window);
-    editsDock_->hide();
-    QAction* edits = commands.action(Command::TurnEdits);
-    connect(edits, &QAction::toggled, editsDock_, &QDockWidget::setVisible);
-    connect(editsDock_->toggleViewAction(), &QAction::toggled, edits, &QAction::setChecked);
     // Esc belongs to the other controls until a counter is held.
     connect(commands.action(Command::PutBack), &QAction::triggered, this, &PlayFeature::CancelDrag);
     commands.action(Command::PutBack)->setEnabled(false);
@@ -125,8 +65,8 @@ void PlayFeature::setUpCommands() {
 void PlayFeature::setUpHexCursor() {
     MapView& map = context_.map;
     hexCursor_ = new HexCursor(&map, [this] {
-        if (lastHex_ != -1)
-            return lastHex_;
+        if (const int hex = panels_.lastHex(); hex != -1)
+            return hex;
         const QPointF middle = context_.map.visibleMapRect().center();
         return ZeKClick(AFPoint(int(middle.x()), int(middle.y()))).index();
     });
@@ -147,10 +87,10 @@ void PlayFeature::setUpHexCursor() {
         const AFPoint c = hexgrid::hexCentre(hexCursor_->hex());
         // The mouse's own pick-up and drop, so a key move is undone, rotated and
         // moved-all exactly as a drag.
-        if (isDragging_)
-            DropCounter(c.x, c.y);
+        if (drag_.isDragging())
+            drag_.drop(c.x, c.y);
         else
-            PickUpCounter(c.x, c.y);
+            drag_.pickUp(c.x, c.y);
         announceCursorHex();
     });
     // The mouse takes over from the keyboard once it enters another hex.
@@ -177,73 +117,32 @@ QList<QAction*> PlayFeature::toolBarActions() const {
     return {context_.commands.action(Command::Redo)};
 }
 
-void PlayFeature::updateUndoCommands() {
-    const Session& session = context_.session;
-    const QUndoStack& edits = session.undoStack();
-    const auto key = [this](Command command) {
-        return context_.commands.action(command)->shortcut().toString(QKeySequence::NativeText);
-    };
-    QAction* undo = context_.commands.action(Command::Undo);
-    undo->setEnabled(session.canUndo());
-    if (!session.canUndo())
-        undo->setToolTip(tr("Undo last move (%1)").arg(key(Command::Undo)));
-    else if (session.atRollLine())
-        undo->setToolTip(tr("A die roll cannot be taken back (%1)").arg(key(Command::Undo)));
-    else
-        undo->setToolTip(tr("Undo: %1 (%2)").arg(edits.undoText(), key(Command::Undo)));
-    QAction* redo = context_.commands.action(Command::Redo);
-    redo->setEnabled(session.canRedo());
-    redo->setToolTip(session.canRedo()
-                         ? tr("Redo: %1 (%2)").arg(edits.redoText(), key(Command::Redo))
-                         : tr("Redo (%1)").arg(key(Command::Redo)));
-}
-
-QString PlayFeature::statusText(int panel) const {
-    return statusPanels_.at(static_cast<std::size_t>(panel - 1))->text();
-}
-
 bool PlayFeature::isBusy() const {
-    return isDragging_ || animating_ || QApplication::activePopupWidget() != nullptr ||
+    return drag_.isDragging() || drag_.isAnimating() ||
+           QApplication::activePopupWidget() != nullptr ||
            QApplication::activeModalWidget() != nullptr;
 }
 
 void PlayFeature::positionReplaced() {
     // Nothing of the past can be moved, flipped, tagged or fought over; its combats can be
     // read. The pointer's hex may hold other counters now.
-    const bool present = !context_.session.showsPast();
-    for (const Command command : {Command::MoveAll, Command::Flip, Command::Tag, Command::Return,
-                                  Command::Combat, Command::RotateStack})
-        context_.commands.action(command)->setEnabled(present);
-    updateUndoCommands();
-    if (lastHex_ != -1)
-        showCounterTexts(lastHex_);
+    commands_.positionReplaced();
+    panels_.refresh();
+}
+
+void PlayFeature::bImageMainMapMouseDown(Qt::MouseButton button, int x, int y) {
+    if (button == Qt::LeftButton && !context_.session.showsPast())
+        drag_.pickUp(x, y);
+}
+
+void PlayFeature::bImageMainMapMouseUp(Qt::MouseButton button, int x, int y) {
+    if (button == Qt::LeftButton)
+        drag_.drop(x, y);
 }
 
 void PlayFeature::UpdateStatus(int x, int y) {
-    const int h = ZeKClick(AFPoint(x, y)).index();
-    if (h != lastHex_) {
-        statusPanels_[0]->setText(hextext::label(h));
-        lastHex_ = h;
-        showCounterTexts(h);
-    }
-    if (isDragging_)
-        placeDragImage(x - 12, y - 12);
-}
-
-void PlayFeature::showCounterTexts(int hexIndex) {
-    const ZeKCounter* c = context_.session.game().counterAt(hexIndex);
-    if (!c) {
-        statusPanels_[1]->clear();
-        statusPanels_[2]->clear();
-        return;
-    }
-    statusPanels_[1]->setText(c->hasMoved() ? tr("Has Moved") : tr("Yet to move"));
-    statusPanels_[2]->setText(counterStatusText(*c));
-}
-
-QString PlayFeature::counterStatusText(const ZeKCounter& counter) {
-    return tr("%1 ; Partial Step/Loss = %2")
-        .arg(win1252::toUnicode(counter.name()), win1252::toUnicode(counter.lossText()));
+    panels_.pointAt(x, y);
+    drag_.follow(x, y);
 }
 
 void PlayFeature::pointAtHex(int hex) {
@@ -251,7 +150,7 @@ void PlayFeature::pointAtHex(int hex) {
     UpdateStatus(centre.x, centre.y);
     hexCursor_->setHex(hex);
     const AFPoint p = ZeKClick(hex).position();
-    context_.map.ensureVisible(QRectF(p.x - 12, p.y, 48, 39), 40);
+    context_.map.scroller().ensureVisible(QRectF(p.x - 12, p.y, 48, 39), 40);
     // Found or stepped to, the hex is what the map is named for until the mouse takes over.
     announceCursorHex();
 }
@@ -260,7 +159,7 @@ void PlayFeature::requestMenu(const QPoint& globalPos) {
     if (context_.session.showsPast())
         return; // every command of the menu would change the past
     // A menu would take the left release that ends the drag.
-    if (!isDragging_)
+    if (!drag_.isDragging())
         bMainPopupMenu_->popup(globalPos);
 }
 
@@ -270,8 +169,4 @@ QPoint PlayFeature::menuPoint() const {
     const AFPoint centre = hexgrid::hexCentre(hexCursor_->hex());
     return context_.map.mapToGlobal(
         context_.map.viewPointOf(QPointF(centre.x, centre.y)).toPoint());
-}
-
-ZeKCounter* PlayFeature::targetCounter() const {
-    return lastHex_ == -1 ? nullptr : context_.session.game().counterAt(lastHex_);
 }

@@ -180,3 +180,7 @@ CommandTable::CommandTable(QWidget* window, QWidget* map) : QObject(window) {
 QAction* CommandTable::action(Command command) const {
     return actions_.at(command);
 }
+
+QString CommandTable::keyText(Command command) const {
+    return action(command)->shortcut().toString(QKeySequence::NativeText);
+}

@@ -108,6 +108,8 @@ public:
     CommandTable(QWidget* window, QWidget* map);
 
     QAction* action(Command command) const;
+    // The command's key as texts name it ("Ctrl+K" on this system), empty when it has none.
+    QString keyText(Command command) const;
     static const std::vector<CommandRow>& rows();
     // "Tip (Ctrl+K)": the tip of the table with the command's default key.
     static QString toolTipOf(const CommandRow& row);

@@ -11,7 +11,6 @@
 #include "app/shell/plaintext.h"
 #include "app/shell/prompts.h"
 #include "app/shell/trustlabel.h"
-#include "app/turn/gamedicedialog.h"
 #include "app/turn/goturndialog.h"
 #include "app/turn/keptturns.h"
 #include "app/turn/movelayer.h"
@@ -28,17 +27,14 @@
 #include "game/turnkeeper.h"
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
-#include "history/gamedicelog.h"
 #include "movefile/movefile.h"
 #include "overlay/moveoverlay.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMainWindow>
-#include <QPointer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidgetAction>
@@ -66,19 +62,13 @@ std::vector<Combat> combatsOf(const TaggerMgr& tags, const TurnDice* dice) {
     return combats;
 }
 
-QString keyOf(const QAction* action) {
-    return action->shortcut().toString(QKeySequence::NativeText);
-}
-
 } // namespace
 
 TurnFeature::TurnFeature(const FeatureContext& context, MapFeature& mapFeature, PlayFeature& play)
-    : QObject(&context.window), context_(context), mapFeature_(mapFeature), play_(play) {
-    diceReader_.setMaxThreadCount(1);
+    : QObject(&context.window), context_(context), mapFeature_(mapFeature), play_(play),
+      moveLayer_(std::make_unique<MoveLayer>()), replay_(context, context.session.game(), *this),
+      gameDice_(context, *this, [this](int hex) { chooseTurnRow(hex, 0); }) {
     Game& game = context_.session.game();
-    moveLayer_ = std::make_unique<MoveLayer>();
-    replay_ = std::make_unique<ReplayController>();
-    replayLayer_ = std::make_unique<ReplayLayer>(game, *replay_);
 
     turnDock_ = new TurnListDock(&context_.window);
     turnDock_->hide();
@@ -90,7 +80,6 @@ TurnFeature::TurnFeature(const FeatureContext& context, MapFeature& mapFeature, 
     turnToolBar_->setObjectName(QStringLiteral("bTurnToolBar"));
     turnToolBar_->setFloatable(false);
     setUpCommands();
-    setUpReplayBar();
 
     // The arrows follow the counters they point at.
     connect(&game, &Game::countersChanged, this, [this] { rebuildMoveLayer(); });
@@ -101,12 +90,12 @@ TurnFeature::TurnFeature(const FeatureContext& context, MapFeature& mapFeature, 
 }
 
 TurnFeature::~TurnFeature() {
-    context_.map.removeOverlay(replayLayer_.get());
+    context_.map.removeOverlay(&replay_.layer());
     context_.map.removeOverlay(moveLayer_.get());
 }
 
 QList<MapOverlay*> TurnFeature::overlays() const {
-    return {moveLayer_.get(), replayLayer_.get()};
+    return {moveLayer_.get(), &replay_.layer()};
 }
 
 void TurnFeature::setUpCommands() {
@@ -166,93 +155,7 @@ void TurnFeature::setUpCommands() {
     connect(note, &QAction::triggered, this, &TurnFeature::editNote);
     bar.addAction(note);
     connect(commands.action(Command::GameDice), &QAction::triggered, this,
-            &TurnFeature::showGameDice);
-}
-
-void TurnFeature::showGameDice() {
-    const GameHistory* history = context_.session.history();
-    const std::optional<GameId>& game = context_.session.game().turn().gameId();
-    if (!history || !game) {
-        context_.notices.showNotice(tr("The game's dice come from its history, which holds "
-                                       "nothing of this game yet: open or save a file of it "
-                                       "first."),
-                                    10000);
-        return;
-    }
-    if (!gameDice_) {
-        gameDice_ = new GameDiceDialog(&context_.window);
-        connect(gameDice_, &GameDiceDialog::hexChosen, this,
-                [this](int hex) { chooseTurnRow(hex, 0); });
-    }
-    // The copies of the last Open or Save may still be on their way.
-    context_.session.waitForHistory();
-    gameDice_->setReading();
-    const quint64 reading = ++gameDiceReading_;
-    diceReader_.start([this, history = GameHistory(*history), game = *game, reading,
-                       dialog = QPointer<GameDiceDialog>(gameDice_)] {
-        GameDiceLog log = gameDiceLog(history, game);
-        QMetaObject::invokeMethod(this, [this, log = std::move(log), reading, dialog]() mutable {
-            if (reading == gameDiceReading_ && dialog)
-                dialog->setLog(std::move(log));
-        });
-    });
-    gameDice_->show();
-    gameDice_->raise();
-    gameDice_->activateWindow();
-}
-
-void TurnFeature::setUpReplayBar() {
-    replayBar_ = new QToolBar(tr("Replay"), &context_.window);
-    replayBar_->setObjectName(QStringLiteral("bReplayBar"));
-    replayBar_->setFloatable(false);
-    QAction* playPause = context_.commands.action(Command::ReplayPlayPause);
-    connect(playPause, &QAction::triggered, this, [this] {
-        if (replay_->isPlaying())
-            replay_->pause();
-        else
-            replay_->play();
-    });
-    QAction* step = context_.commands.action(Command::ReplayStep);
-    connect(step, &QAction::triggered, this, [this] { replay_->step(); });
-    replayBar_->addAction(playPause);
-    replayBar_->addAction(step);
-    auto* speed = new QComboBox(replayBar_);
-    speed->setObjectName(QStringLiteral("bReplaySpeed"));
-    speed->setToolTip(tr("Replay speed"));
-    for (const double factor : {0.5, 1.0, 2.0, 4.0})
-        speed->addItem(QStringLiteral("%1×").arg(factor), factor);
-    speed->setCurrentIndex(1);
-    connect(speed, &QComboBox::currentIndexChanged, this,
-            [this, speed](int index) { replay_->setSpeed(speed->itemData(index).toDouble()); });
-    replayBar_->addWidget(speed);
-    replayBar_->hide();
-    connect(replay_.get(), &ReplayController::changed, this, &TurnFeature::replayChanged);
-}
-
-void TurnFeature::replayChanged() {
-    replayLayer_->refresh();
-    context_.commands.action(Command::ReplayPlayPause)
-        ->setText(replay_->isPlaying() ? tr("Pause") : tr("Play"));
-    const std::size_t at = replay_->current();
-    const auto& steps = replay_->steps();
-    const bool combat = at < steps.size() && steps[at].kind == ReplayStep::Kind::Combat;
-    // The combat's notice lasts while its step shows: Korva's line on the roll, the file's
-    // comment quoted below it.
-    NoticeBar& notices = context_.notices;
-    if (combat && (combatStep_ != at || notices.notice() != combatNotice_)) {
-        const ReplayStep& shown = steps[at];
-        combatStep_ = at;
-        const QString heading = combatHeading(shown);
-        notices.showVerdict(shown.trust, shown.comment.isEmpty() ? heading : tr("%1:").arg(heading),
-                            shown.comment);
-        combatNotice_ = notices.notice();
-    } else if (!combat && !combatNotice_.isEmpty() && notices.notice() == combatNotice_) {
-        notices.clearNotice();
-        combatNotice_.clear();
-    }
-    QAction* replay = context_.commands.action(Command::ReplayTurn);
-    if (!replay_->isActive() && replay->isChecked())
-        replay->setChecked(false);
+            [this] { gameDice_.show(); });
 }
 
 void TurnFeature::positionReplaced(Session::Change change) {
@@ -331,10 +234,9 @@ QString TurnFeature::pastShown() const {
 void TurnFeature::showPastHeading() {
     const QString where = plaintext::name(pastShown());
     turnDock_->setHeading(tr("History: %1\n%2").arg(where, turnDock_->heading()));
-    context_.notices.showNotice(
-        tr("The past, read-only: %1. %2 returns to the present.")
-            .arg(where, keyOf(context_.commands.action(Command::BackToPresent))),
-        10000);
+    context_.notices.showNotice(tr("The past, read-only: %1. %2 returns to the present.")
+                                    .arg(where, context_.commands.keyText(Command::BackToPresent)),
+                                10000);
 }
 
 void TurnFeature::chooseTurnRow(int hex, int counter) {
@@ -356,15 +258,13 @@ void TurnFeature::chooseTurnRow(int hex, int counter) {
 void TurnFeature::toggleReplay(bool on) {
     QAction* replay = context_.commands.action(Command::ReplayTurn);
     if (!on) {
-        if (replay_->isActive())
-            replay_->stop();
-        replayBar_->hide();
+        replay_.stop();
         moveLayer_->setShown(context_.commands.action(Command::ShowMoves)->isChecked());
         if (replay->isChecked())
             replay->setChecked(false);
         return;
     }
-    if (replay_->isActive())
+    if (replay_.controller().isActive())
         return;
     std::vector<ReplayStep> steps = replaySteps(
         shownChanges_, combatsOf<ReplayCombat>(context_.session.game().tags(), shownDice()));
@@ -375,8 +275,7 @@ void TurnFeature::toggleReplay(bool on) {
     }
     // The replay shows the moves itself; the arrows come back at its end.
     moveLayer_->setShown(false);
-    replayBar_->show();
-    replay_->start(std::move(steps));
+    replay_.start(std::move(steps));
 }
 
 void TurnFeature::updateTurnCommands() {

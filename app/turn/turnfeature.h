@@ -1,12 +1,13 @@
 #pragma once
 
 #include "app/shell/featurecontext.h"
+#include "app/turn/gamedicereader.h"
+#include "app/turn/turnreplay.h"
 #include "counters/turnchanges.h"
 #include "game/session.h"
 
 #include <QList>
 #include <QObject>
-#include <QThreadPool>
 
 #include <memory>
 #include <vector>
@@ -36,12 +37,12 @@ public:
 
     // The turn's commands, and the replay's own bar (shown while a replay runs).
     QToolBar& toolBar() { return *turnToolBar_; }
-    QToolBar& replayBar() { return *replayBar_; }
+    QToolBar& replayBar() { return replay_.bar(); }
     TurnListDock& turnListDock() { return *turnDock_; }
     // The moves and the replay, over the map.
     QList<MapOverlay*> overlays() const;
     MoveLayer& moveLayer() { return *moveLayer_; }
-    ReplayController& replay() { return *replay_; }
+    ReplayController& replay() { return replay_.controller(); }
 
     // First, Previous, Next, Last: an earlier position of the game from its history, shown
     // read-only with its moves; Next after the newest copy returns to the present.
@@ -60,14 +61,11 @@ public:
     // Players and turn…: the names, and the turn of a game whose files never said it.
     void editGameSetup();
     // The game's dice: every roll of the game from its history, and how fair each die looks.
-    void showGameDice();
-    class GameDiceDialog* gameDiceDialog() const {
-        return gameDice_;
-    }
+    void showGameDice() { gameDice_.show(); }
+    GameDiceDialog* gameDiceDialog() const { return gameDice_.dialog(); }
 
 private:
     void setUpCommands();
-    void setUpReplayBar();
     void positionReplaced(Session::Change change);
     // The moves, combats and note the map and the list show, and where they came from.
     void showMoves(std::vector<CounterChange> changes, const QString& heading, bool switchOn);
@@ -79,7 +77,6 @@ private:
     const TurnDice* shownDice() const;
     void chooseTurnRow(int hex, int counter);
     void toggleReplay(bool on);
-    void replayChanged();
     void updateTurnCommands();
     void showTurn();
     // What a step into the past came to, where the session does not show it.
@@ -89,23 +86,13 @@ private:
     MapFeature& mapFeature_;
     PlayFeature& play_;
     std::unique_ptr<MoveLayer> moveLayer_;
-    std::unique_ptr<ReplayController> replay_;
-    std::unique_ptr<ReplayLayer> replayLayer_;
+    TurnReplay replay_;
     TurnListDock* turnDock_ = nullptr;
     QToolBar* turnToolBar_ = nullptr;
-    QToolBar* replayBar_ = nullptr;
     QToolButton* turnButton_ = nullptr;
     QAction* whoseTurnAction_ = nullptr;
     // The moves shown, as the list has them.
     std::vector<CounterChange> shownChanges_;
-    // The notice of the combat the replay shows, and its step.
-    QString combatNotice_;
-    std::size_t combatStep_ = 0;
-    // Made at its first use.
-    GameDiceDialog* gameDice_ = nullptr;
-    // The game's dice are read here, never on the window's thread: a history may hold huge
-    // records. Each reading is numbered; only the last one asked shows.
-    quint64 gameDiceReading_ = 0;
     // Last: it is gone, its reading finished, before anything it reports to.
-    QThreadPool diceReader_;
+    GameDiceReader gameDice_;
 };

@@ -137,7 +137,7 @@ void BM_ScrollFrame(benchmark::State& state) {
     int direction = 1;
     double totalMs = 0.0;
     ViewCopy copy;
-    const qint64 paintedBefore = window.view().paintedPixels();
+    const qint64 paintedBefore = window.view().repaints().paintedPixels();
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
@@ -154,7 +154,8 @@ void BM_ScrollFrame(benchmark::State& state) {
     reportFrames(state, totalMs, copy);
     // A scroll should paint only the strip it uncovers.
     state.counters["painted_px"] =
-        double(window.view().paintedPixels() - paintedBefore) / double(state.iterations());
+        double(window.view().repaints().paintedPixels() - paintedBefore) /
+        double(state.iterations());
 }
 BENCHMARK(BM_ScrollFrame)->DenseRange(2, 8)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -280,7 +281,7 @@ void BM_MoveRepaint(benchmark::State& state) {
         const AFPoint p = ZeKClick(hex).position();
         return view.viewPointOf(QPointF(p.x + 12, p.y + 19)).toPoint();
     };
-    const qint64 paintedBefore = view.paintedPixels();
+    const qint64 paintedBefore = view.repaints().paintedPixels();
     double totalMs = 0.0;
     ViewCopy copy;
     for (auto _ : state) {
@@ -297,7 +298,7 @@ void BM_MoveRepaint(benchmark::State& state) {
         std::swap(a, b);
     }
     const double painted =
-        double(view.paintedPixels() - paintedBefore) / double(state.iterations());
+        double(view.repaints().paintedPixels() - paintedBefore) / double(state.iterations());
     const double twoHexes = 2.0 * (27 * scale + 2) * (39 * scale + 2);
     state.SetLabel(QStringLiteral("%1%").arg(state.range(0)).toStdString());
     state.counters["painted_px"] = painted;

@@ -29,6 +29,7 @@ private slots:
     void wheelZoomKeepsThePixelUnderThePointer();
     void zoomCommandsAndControl();
     void keysAndPanningScroll();
+    void spaceHeldEndsWhenTheFocusGoes();
     void dragScrollsNearTheEdge();
     void overlayPaintsOnMapCoordinates();
     void overviewShowsSidesAndMovesTheView();
@@ -232,6 +233,36 @@ void TestMainFormView::keysAndPanningScroll() {
     QTest::mouseRelease(&h.map(), Qt::LeftButton, {}, hex);
     QTest::keyRelease(&h.map(), Qt::Key_Space);
     QCOMPARE(h.stack(hexIndex).size(), std::size_t{1});
+    QTest::mousePress(&h.map(), Qt::LeftButton, {}, hex);
+    QVERIFY(h.form->play().isDragging());
+    QTest::mouseRelease(&h.map(), Qt::LeftButton, {}, hex);
+}
+
+// Space held ends when the keyboard goes elsewhere, whose release the map never sees: the
+// pointer's look comes back and a left press picks up again.
+void TestMainFormView::spaceHeldEndsWhenTheFocusGoes() {
+    MainFormHarness h;
+    QVERIFY(showWindow(h));
+    h.map().setFocus();
+    h.map().centreOn(QPointF(700, 1400));
+    const QPoint hex = h.map().mapFromParent(QPoint(300, 200));
+    const QPoint pixel = h.map().mapPixelAt(hex);
+    h.place(1, ZeKClick(AFPoint(pixel.x(), pixel.y())).index());
+    h.rebuild();
+    const auto cursor = [] {
+        const QCursor* shown = QGuiApplication::overrideCursor();
+        return shown ? shown->shape() : Qt::BitmapCursor;
+    };
+    const Qt::CursorShape before = cursor();
+    QTest::keyPress(&h.map(), Qt::Key_Space);
+    QCOMPARE(cursor(), Qt::OpenHandCursor);
+    QTest::mousePress(&h.map(), Qt::LeftButton, {}, hex);
+    QVERIFY(!h.form->play().isDragging()); // a pan, not a pick-up
+    QTest::mouseRelease(&h.map(), Qt::LeftButton, {}, hex);
+
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(&h.map(), &away);
+    QCOMPARE(cursor(), before);
     QTest::mousePress(&h.map(), Qt::LeftButton, {}, hex);
     QVERIFY(h.form->play().isDragging());
     QTest::mouseRelease(&h.map(), Qt::LeftButton, {}, hex);
