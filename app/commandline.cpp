@@ -21,6 +21,7 @@
 #include "counters/movereport.h"
 #include "counters/turnchanges.h"
 #include "counters/zekcounter.h"
+#include "game/fileshow.h"
 #include "game/game.h"
 #include "game/openedstanding.h"
 #include "history/diceevidence.h"
@@ -328,9 +329,10 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
             changes = movesOfFile(opened, request.file, request.since).changes;
             reading = request.file;
         }
-        Game game(openPictureModule(QStringLiteral("korva_1.dll")),
-                  openPictureModule(QStringLiteral("korva_2.dll")));
-        game.open(opened);
+        FileShow shown(openPictureModule(QStringLiteral("korva_1.dll")),
+                       openPictureModule(QStringLiteral("korva_2.dll")));
+        shown.show(opened);
+        const Game& game = shown.game();
         // The map as the window shows it at that zoom (at 100% the map picture itself), drawn
         // and packed band by band: at a high zoom the whole picture is large.
         const MapScene scene(game);

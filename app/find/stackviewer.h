@@ -19,7 +19,7 @@ class QVBoxLayout;
 class StackViewer : public QFrame {
     Q_OBJECT
 public:
-    StackViewer(Game& game, QWidget* map, std::function<bool()> busy);
+    StackViewer(const Game& game, QWidget* map, std::function<bool()> busy);
 
     // The pointer moved over the map: over this hex, at this screen point.
     void pointerAt(int hex, const QPoint& globalPos);
@@ -39,7 +39,7 @@ private:
     // Fills the frame for the hex; false when there is nothing to show.
     bool fill(int hex);
 
-    Game& game_;
+    const Game& game_;
     const TurnDice* dice_ = nullptr;
     std::function<bool()> busy_;
     QTimer timer_;

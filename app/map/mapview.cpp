@@ -72,7 +72,7 @@ MapView::~MapView() {
     }
 }
 
-void MapView::setPicture(MapPicture* picture) {
+void MapView::setPicture(const MapPicture* picture) {
     picture_ = picture;
     changes_.clear();
     zoomed_.setSources(picture_, nullptr);

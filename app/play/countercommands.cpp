@@ -24,7 +24,7 @@
 #include <QTimer>
 
 void PlayFeature::pmFlipClick() {
-    if (lastHex_ == -1 || !context_.session.flip(lastHex_))
+    if (lastHex_ == -1 || !context_.session.document().flip(lastHex_))
         return;
     if (const ZeKCounter* c = context_.session.game().counterAt(lastHex_))
         statusPanels_[2]->setText(counterStatusText(*c));
@@ -32,7 +32,7 @@ void PlayFeature::pmFlipClick() {
 
 void PlayFeature::pmNewClick() {
     if (lastHex_ != -1)
-        context_.session.tag(lastHex_);
+        context_.session.document().tag(lastHex_);
 }
 
 void PlayFeature::pmReturnClick() {
@@ -46,7 +46,7 @@ void PlayFeature::pmReturnClick() {
         const auto done = qScopeGuard([this] { animating_ = false; });
         AnimateMove(*c, from, 30, 1200, s);
     }
-    context_.session.returnToStart(from);
+    context_.session.document().returnToStart(from);
     emit idle();
 }
 
@@ -89,12 +89,12 @@ void PlayFeature::AnimateMove(const ZeKCounter& counter, int fromHex, int stepCo
 void PlayFeature::sbUndoClick() {
     // Ctrl+Z during a drag puts the held counter back first.
     CancelDrag();
-    context_.session.undo();
+    context_.session.document().edits().undo();
 }
 
 void PlayFeature::sbRedoClick() {
     CancelDrag();
-    context_.session.redo();
+    context_.session.document().edits().redo();
 }
 
 void PlayFeature::pmCOmbatClick() {
@@ -167,13 +167,13 @@ void PlayFeature::pmShowCOmbatClick() {
 }
 
 void PlayFeature::SpeedButton1Click() {
-    context_.session.game().hideTags();
+    context_.session.document().hideTags();
 }
 
 void PlayFeature::rotateTargetStack() {
     // As a click on the hex: the next counter comes to the top.
     if (lastHex_ == -1 || isDragging_)
         return;
-    context_.session.rotateStack(lastHex_);
+    context_.session.document().rotateStack(lastHex_);
     showCounterTexts(lastHex_);
 }

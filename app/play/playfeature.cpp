@@ -101,12 +101,13 @@ void PlayFeature::setUpCommands() {
     connect(commands.action(Command::Menu), &QAction::triggered, this,
             [this] { requestMenu(menuPoint()); });
     updateUndoCommands();
-    connect(&context_.session, &Session::undoChanged, this, &PlayFeature::updateUndoCommands);
-    connect(&context_.session, &Session::rollStands, this, [this] {
+    connect(&context_.session.document().edits(), &EditStack::changed, this,
+            &PlayFeature::updateUndoCommands);
+    connect(&context_.session.document().edits(), &EditStack::rollStands, this, [this] {
         context_.notices.showNotice(tr("A die roll cannot be taken back; undo stops here"), 5000);
     });
 
-    editsDock_ = new EditsDock(context_.session.undoStack(), &context_.window);
+    editsDock_ = new EditsDock(context_.session.document().edits(), &context_.window);
     editsDock_->hide();
     QAction* edits = commands.action(Command::TurnEdits);
     connect(edits, &QAction::toggled, editsDock_, &QDockWidget::setVisible);
@@ -179,21 +180,21 @@ QList<QAction*> PlayFeature::toolBarActions() const {
 
 void PlayFeature::updateUndoCommands() {
     const Session& session = context_.session;
-    const QUndoStack& edits = session.undoStack();
+    const QUndoStack& edits = session.document().edits().stack();
     const auto key = [this](Command command) {
         return context_.commands.action(command)->shortcut().toString(QKeySequence::NativeText);
     };
     QAction* undo = context_.commands.action(Command::Undo);
-    undo->setEnabled(session.canUndo());
-    if (!session.canUndo())
+    undo->setEnabled(session.document().edits().canUndo());
+    if (!session.document().edits().canUndo())
         undo->setToolTip(tr("Undo last move (%1)").arg(key(Command::Undo)));
-    else if (session.atRollLine())
+    else if (session.document().edits().atRollLine())
         undo->setToolTip(tr("A die roll cannot be taken back (%1)").arg(key(Command::Undo)));
     else
         undo->setToolTip(tr("Undo: %1 (%2)").arg(edits.undoText(), key(Command::Undo)));
     QAction* redo = context_.commands.action(Command::Redo);
-    redo->setEnabled(session.canRedo());
-    redo->setToolTip(session.canRedo()
+    redo->setEnabled(session.document().edits().canRedo());
+    redo->setToolTip(session.document().edits().canRedo()
                          ? tr("Redo: %1 (%2)").arg(edits.redoText(), key(Command::Redo))
                          : tr("Redo (%1)").arg(key(Command::Redo)));
 }

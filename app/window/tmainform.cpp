@@ -25,7 +25,6 @@
 #include "app/window/windowplacement.h"
 #include "base/win1252.h"
 #include "board/picturemodule.h"
-#include "combat/dierandom.h"
 #include "combat/dietrace.h"
 #include "game/game.h"
 #include "translations/language.h"
@@ -40,6 +39,7 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -90,7 +90,7 @@ TMainForm::~TMainForm() {
     FormDestroy();
 }
 
-Game& TMainForm::game() {
+const Game& TMainForm::game() const {
     return session_->game();
 }
 
@@ -140,15 +140,14 @@ void TMainForm::FormCreate() {
         });
 
     // Then the map picture, the counters, the board and the tags, in that order.
-    session_ = std::make_unique<Session>(std::move(mapAndTags), std::move(counterPictures),
-                                         setup_.historyFolder);
+    session_ = std::make_unique<Session>(
+        std::move(mapAndTags), std::move(counterPictures), setup_.historyFolder,
+        setup_.seed ? *setup_.seed : static_cast<std::uint32_t>(std::time(nullptr)));
 
     // The program's own sword cursor over all its windows.
     const programart::CursorPicture sword = programart::zekCursor();
     QGuiApplication::setOverrideCursor(
         QCursor(QPixmap::fromImage(sword.image), sword.hotSpot.x(), sword.hotSpot.y()));
-
-    seedDie(setup_.seed ? *setup_.seed : static_cast<unsigned>(std::time(nullptr)));
 }
 
 void TMainForm::buildFeatures() {
@@ -179,7 +178,8 @@ void TMainForm::buildFeatures() {
     Session& session = *session_;
     connect(&session, &Session::positionReplaced, this, &TMainForm::positionReplaced);
     // The caption follows the session's file and its unsaved changes, here alone.
-    connect(&session, &Session::modifiedChanged, this, &TMainForm::showCaption);
+    connect(&session.document().edits(), &EditStack::modifiedChanged, this,
+            &TMainForm::showCaption);
     connect(&session, &Session::fileNameChanged, this, &TMainForm::showCaption);
 }
 
@@ -255,17 +255,19 @@ void TMainForm::connectBanners() {
     // The boxes show the game's banner texts: the game takes every change of theirs. A file
     // dragged over a box is the window's to open, not text for the box.
     const std::array<QLineEdit*, 3> boxes = {ui_->bEdit1, ui_->bEdit2, ui_->bEdit3};
+    session_->document().adoptShownBanners(bannerTexts());
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        game().setBanner(i, win1252::fromUnicode(boxes[i]->text()));
+        // A text the player typed is a change of the turn; one the window shows for the game
+        // (an Open, an undo) is not.
         connect(boxes[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
-            game().setBanner(i, win1252::fromUnicode(text));
-        });
-        // A text the player typed is a change of the turn; one set by an Open is not.
-        connect(boxes[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
-            session_->setBanner(i, win1252::fromUnicode(text));
+            if (!showingBanners_)
+                session_->document().setBanner(i, win1252::fromUnicode(text));
         });
         boxes[i]->installEventFilter(this);
     }
+    // An undone or redone banner shows again.
+    connect(&session_->document(), &Document::bannersChanged, this,
+            [this] { setBannerTexts(game().banners()); });
     setAcceptDrops(true);
 }
 
@@ -334,13 +336,15 @@ std::array<std::string, 3> TMainForm::bannerTexts() const {
 }
 
 void TMainForm::setBannerTexts(const std::array<std::string, 3>& texts) {
-    ui_->bEdit1->setText(win1252::toUnicode(texts[0]));
-    ui_->bEdit2->setText(win1252::toUnicode(texts[1]));
-    ui_->bEdit3->setText(win1252::toUnicode(texts[2]));
+    const std::array<QLineEdit*, 3> boxes = {ui_->bEdit1, ui_->bEdit2, ui_->bEdit3};
+    const QScopedValueRollback showing(showingBanners_, true);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        // The box being typed into keeps its cursor: only another text is set.
+        if (const QString text = win1252::toUnicode(texts[i]); boxes[i]->text() != text)
+            boxes[i]->setText(text);
+    }
     // A save writes what the boxes show, also where a box could not take a text whole.
-    const std::array<std::string, 3> shown = bannerTexts();
-    for (std::size_t i = 0; i < shown.size(); ++i)
-        game().setBanner(i, shown[i]);
+    session_->document().adoptShownBanners(bannerTexts());
 }
 
 QString TMainForm::captionText() const {
@@ -355,7 +359,7 @@ void TMainForm::showCaption() {
     // The "[*]" goes in only while there are unsaved changes, so a saved or freshly opened
     // game's caption is exactly "Korva : <title>"; one in a file's name shows as it is.
     // Nothing of the past is ever unsaved.
-    const bool modified = !session_->showsPast() && session_->isModified();
+    const bool modified = !session_->showsPast() && session_->document().isModified();
     const QString shown = plaintext::caption(captionText());
     setWindowTitle(modified ? shown + QStringLiteral("[*]") : shown);
     setWindowModified(modified);
@@ -416,7 +420,7 @@ void TMainForm::sbAboutClick() {
     if (const QString refusal = traceFileRefusal(); !refusal.isEmpty())
         prompts_->showWarning(tr("No die-roll trace was written: %1.").arg(refusal));
     // The rolls advance the die all the same.
-    TraceDieRolls();
+    session_->traceDieRolls();
 }
 
 void TMainForm::chooseLanguage() {

@@ -74,7 +74,7 @@ public:
     ~TMainForm() override;
 
     Session& session() { return *session_; }
-    Game& game();
+    const Game& game() const;
     CommandTable& commands() { return *commands_; }
     MapView& mapView() { return *mapView_; }
     // Notices over the top of the map (a suggestion, a warning, where the past shows).
@@ -146,6 +146,8 @@ private:
     QList<MapOverlay*> overlays_;
     // A close asked for during the return slide, done once it has ended.
     bool closePending_ = false;
+    // The boxes are being set to the game's banners: no edit of the player's.
+    bool showingBanners_ = false;
     QStringList pictureNotes_;
     bool pictureWarningDue_ = false;
 };

@@ -1,3 +1,4 @@
+#include "game/gamefile.h"
 #include "tests/common/testgame.h"
 
 #include "game/turnkeeper.h"
@@ -139,7 +140,7 @@ void TestGameSignals::moveFileCarriesTheBanners() {
     game.setBanner(2, "Turn 7");
     game.restack();
     QVERIFY(game.moveTop(1, 700));
-    const MoveFileContents saved = parseMoveFile(game.moveFile(true));
+    const MoveFileContents saved = parseMoveFile(gamefile::moveFile(game, true));
     QCOMPARE(saved.banners[2], std::string("Turn 7"));
     QCOMPARE(saved.counters[0].startHex, 700);
     // The file ends the turn; the game does not until the save is safe.
@@ -182,7 +183,7 @@ void TestGameSignals::pastPositionsLeaveThePresentWhole() {
     game.setBanner(0, "Now");
     game.turn().setNote(QStringLiteral("See you"));
     const TestGame::Snapshot present = game.snapshot();
-    const QByteArray saved = game.savedFile(false);
+    const QByteArray saved = gamefile::savedFile(game, false);
 
     MoveFileContents past{present.counters, {{AFPoint(210, 97), 6, "old"}}, {"Then", "", ""}};
     past.counters[0] = {1500, 1400, 0, 0};
@@ -208,7 +209,7 @@ void TestGameSignals::pastPositionsLeaveThePresentWhole() {
     QCOMPARE(back.banners, present.banners);
     QCOMPARE(back.pixels, present.pixels);
     QCOMPARE(game.turn().note(), QStringLiteral("See you"));
-    QCOMPARE(game.savedFile(false), saved);
+    QCOMPARE(gamefile::savedFile(game, false), saved);
 }
 
 QTEST_GUILESS_MAIN(TestGameSignals)
