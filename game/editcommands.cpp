@@ -80,10 +80,7 @@ public:
 
 private:
     void apply() override {
-        if (marker_)
-            game_.cycleMarker(hex_);
-        else
-            game_.cycleLosses(hex_);
+        game_.cycle(hex_, marker_ ? Game::Cycle::Marker : Game::Cycle::Losses);
     }
     void revert() override { game_.setLossesAndMarker(hex_, before_.first, before_.second); }
 

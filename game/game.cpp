@@ -157,21 +157,14 @@ void Game::rotateStack(int hex) {
         emit countersChanged({hex});
 }
 
-ZeKCounter* Game::cycleLosses(int hex) {
+ZeKCounter* Game::cycle(int hex, Cycle what) {
     ZeKCounter* counter = counterAt(hex);
     if (!counter)
         return nullptr;
-    counter->cycleLosses();
-    parts_.board->redrawHex(hex);
-    emit countersChanged({hex});
-    return counter;
-}
-
-ZeKCounter* Game::cycleMarker(int hex) {
-    ZeKCounter* counter = counterAt(hex);
-    if (!counter)
-        return nullptr;
-    counter->cycleMarker();
+    if (what == Cycle::Losses)
+        counter->cycleLosses();
+    else
+        counter->cycleMarker();
     parts_.board->redrawHex(hex);
     emit countersChanged({hex});
     return counter;

@@ -110,8 +110,8 @@ public:
     // Flip: the top counter's next loss picture. Marker: its next marker state. Both redraw
     // the hex and answer that counter, or nullptr for an empty hex (nothing changes).
     // Emit countersChanged({hex}).
-    ZeKCounter* cycleLosses(int hex);
-    ZeKCounter* cycleMarker(int hex);
+    enum class Cycle { Losses, Marker };
+    ZeKCounter* cycle(int hex, Cycle what);
     // The top counter's losses and marker as given (an undone Flip or Tag); the hex is
     // redrawn. Emits countersChanged({hex}); nothing for an empty hex.
     void setLossesAndMarker(int hex, int losses, int marker);

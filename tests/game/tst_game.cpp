@@ -30,9 +30,10 @@ const std::map<QString, std::function<void(TestGame&)>>& operations() {
         {QStringLiteral("moveAll, onto itself"), [](TestGame& g) { g.moveAll(1000, 1000); }},
         {QStringLiteral("rotateStack"), [](TestGame& g) { g.rotateStack(1000); }},
         {QStringLiteral("rotateStack, one counter"), [](TestGame& g) { g.rotateStack(1100); }},
-        {QStringLiteral("cycleLosses"), [](TestGame& g) { g.cycleLosses(1100); }},
-        {QStringLiteral("cycleMarker"), [](TestGame& g) { g.cycleMarker(1000); }},
-        {QStringLiteral("cycleMarker, empty hex"), [](TestGame& g) { g.cycleMarker(1201); }},
+        {QStringLiteral("cycleLosses"), [](TestGame& g) { g.cycle(1100, Game::Cycle::Losses); }},
+        {QStringLiteral("cycleMarker"), [](TestGame& g) { g.cycle(1000, Game::Cycle::Marker); }},
+        {QStringLiteral("cycleMarker, empty hex"),
+         [](TestGame& g) { g.cycle(1201, Game::Cycle::Marker); }},
         {QStringLiteral("endTurn"), [](TestGame& g) { g.endTurn(); }},
         {QStringLiteral("addCombat"),
          [](TestGame& g) {
@@ -178,7 +179,7 @@ void TestGameSignals::pastPositionsLeaveThePresentWhole() {
     game.moveTop(1000, 1200);
     game.moveTop(1000, 1200);
     game.rotateStack(1200);
-    game.cycleLosses(1200);
+    game.cycle(1200, Game::Cycle::Losses);
     game.addCombat({AFPoint(35, 19), 4, "mine"});
     game.setBanner(0, "Now");
     game.turn().setNote(QStringLiteral("See you"));

@@ -1,9 +1,12 @@
 #include "board/mapboard.h"
+#include "combat/dierandom.h"
+#include "combat/dietrace.h"
 #include "counters/countermgr.h"
 #include "counters/zekcounter.h"
 #include "game/game.h"
 #include "game/gamefile.h"
 #include "game/session.h"
+#include "game/turnkeeper.h"
 #include "geometry/hexgrid.h"
 #include "tests/common/fakepicturemodule.h"
 #include "tests/common/gameaccess.h"
@@ -12,6 +15,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
+
+using TextChange = std::function<void(Document&)>;
+Q_DECLARE_METATYPE(TextChange)
 
 // The session without a window: every edit taken back and put back exactly, the roll as the
 // line no undo crosses, and Open, Save and New game telling the window what changed, once,
@@ -23,6 +31,9 @@ private slots:
     void everyEditUndoneExactly();
     void aRollIsTheLineNoUndoCrosses();
     void openSaveAndNewGameTellOnce();
+    void everyTextChangeIsAStep_data();
+    void everyTextChangeIsAStep();
+    void theTraceRollsOnTheSessionsDie();
 };
 
 namespace {
@@ -166,6 +177,66 @@ void TestSession::openSaveAndNewGameTellOnce() {
     QVERIFY(session->showsPast() && !session->save(file, false).saved);
     session->past().backToPresent();
     QCOMPARE(replaced.last().at(0).value<Session::Change>(), Session::Change::Present);
+}
+
+void TestSession::everyTextChangeIsAStep_data() {
+    QTest::addColumn<TextChange>("change");
+    // A name change alone is a change of the turn: the next save writes it.
+    QTest::newRow("game name") << TextChange(
+        [](Document& d) { d.setGameName(QStringLiteral("Anzio")); });
+    QTest::newRow("note") << TextChange([](Document& d) { d.setNote(QStringLiteral("Hold")); });
+    QTest::newRow("players and turn") << TextChange([](Document& d) {
+        d.setTurnOrder(TurnOrder(TurnRecord{4, Side::Second, Side::First}, {}));
+    });
+    // Typing on in one box stays one step.
+    QTest::newRow("banner") << TextChange([](Document& d) {
+        d.setBanner(1, "A");
+        d.setBanner(1, "An");
+    });
+}
+
+void TestSession::everyTextChangeIsAStep() {
+    QFETCH(TextChange, change);
+    const auto session = makeSession();
+    session->newGame({Side::First, {}, QStringLiteral("salerno")});
+    Document& document = session->document();
+    const auto written = [&] {
+        const Game& game = session->game();
+        return position(*session) + game.turn().gameName().toUtf8() + game.turn().note().toUtf8() +
+               document.gameName().toUtf8() +
+               QByteArray::number(document.turnOrder().record()->number);
+    };
+    const QByteArray before = written();
+    QSignalSpy modified(&document.edits(), &EditStack::modifiedChanged);
+    change(document);
+    const QByteArray after = written();
+    QVERIFY(after != before);
+    QVERIFY(document.isModified());
+    QCOMPARE(document.edits().stack().count(), 1);
+    QCOMPARE(document.edits().undo(), EditStack::UndoOutcome::Undone);
+    QCOMPARE(written(), before);
+    QVERIFY(!document.isModified());
+    QVERIFY(document.edits().redo());
+    QCOMPARE(written(), after);
+    QCOMPARE(modified.size(), 3);
+    // The same text again is no change.
+    change(document);
+    QCOMPARE(document.edits().stack().count(), 1);
+}
+
+void TestSession::theTraceRollsOnTheSessionsDie() {
+    QTemporaryDir dir;
+    setTracePath(dir.filePath(QStringLiteral("trace.txt")));
+    const auto session = std::make_unique<Session>(
+        std::make_unique<FakePictureModule>(QStringLiteral("korva_1.dll")),
+        std::make_unique<FakePictureModule>(QStringLiteral("korva_2.dll")), QString(), 31337);
+    session->newGame();
+    session->traceDieRolls();
+    setTracePath(QStringLiteral("trace.txt"));
+    DieRandom alone(31337);
+    DieRollCounts counts;
+    rollForTrace(alone, counts, 60000);
+    QCOMPARE(session->rollDie(700, 3, "after the trace"), rollDie(alone, 6, 0, 3));
 }
 
 QTEST_MAIN(TestSession)
