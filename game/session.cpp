@@ -24,6 +24,23 @@
 
 #include <algorithm>
 
+namespace {
+
+// What Open tells of the file itself and of its place among the player's files.
+void describeFile(Session::OpenOutcome& outcome, const OpenedMoveFile& file,
+                  const OpenedStanding& standing, bool claimsOtherGame) {
+    outcome.placeholders = newgame::isPlaceholderPosition(file.contents.counters);
+    outcome.claimsOtherGame = claimsOtherGame;
+    outcome.warning = file.extensionWarning;
+    outcome.unknownData =
+        korvaext::unknownRecordsNote(file.extension.writer, file.extension.unknownRecords);
+    outcome.ownFile = standing.ownFile;
+    outcome.answered = standing.answered;
+    outcome.olderThanAnswered = standing.olderThanAnswered;
+}
+
+} // namespace
+
 Session::Session(std::unique_ptr<PictureModule> mapAndTags, std::unique_ptr<PictureModule> counters,
                  const QString& historyFolder, std::uint32_t dieSeed, QObject* parent)
     : QObject(parent),
@@ -83,7 +100,6 @@ Session::OpenOutcome Session::open(const QString& fileName) {
     bool ownTurnEnded = false;
     try {
         const OpenedMoveFile file = readOpenedMoveFile(fileName);
-        outcome.placeholders = newgame::isPlaceholderPosition(file.contents.counters);
         // The player's own last save may still be on its way into the history.
         waitForHistory();
         const HistoryContext context = historyWriter_
@@ -105,14 +121,8 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         if (const std::optional<DiceVerdict>& verdict = dice_->openedVerdict();
             verdict && verdict->failed())
             outcome.diceFailure = verdict->text();
-        outcome.claimsOtherGame = context.claimsOtherGame;
-        outcome.warning = file.extensionWarning;
-        outcome.unknownData =
-            korvaext::unknownRecordsNote(file.extension.writer, file.extension.unknownRecords);
-        outcome.ownFile = standing.ownFile;
+        describeFile(outcome, file, standing, context.claimsOtherGame);
         ownTurnEnded = standing.ownTurnEnded;
-        outcome.answered = standing.answered;
-        outcome.olderThanAnswered = standing.olderThanAnswered;
         outcome.otherGameUnsaved =
             hadChanges && oldKey != GameHistory::gameKey(game.turn().gameId(), fileName);
         newGame_ = false;
