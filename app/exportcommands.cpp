@@ -16,6 +16,7 @@
 #include "board/mapboard.h"
 #include "board/picturemodule.h"
 #include "counters/countermgr.h"
+#include "game/fileshow.h"
 #include "game/game.h"
 #include "game/openedstanding.h"
 #include "game/turndice.h"
@@ -71,9 +72,9 @@ void goHeadless() {
     residentmemory::returnLargeBlocksWhenFreed();
 }
 
-std::unique_ptr<Game> builtGame() {
-    return std::make_unique<Game>(openPictureModule(QStringLiteral("korva_1.dll")),
-                                  openPictureModule(QStringLiteral("korva_2.dll")));
+std::unique_ptr<FileShow> builtGame() {
+    return std::make_unique<FileShow>(openPictureModule(QStringLiteral("korva_1.dll")),
+                                      openPictureModule(QStringLiteral("korva_2.dll")));
 }
 
 std::optional<GameHistory> playersHistory() {
@@ -128,8 +129,9 @@ int exportTurn(int argc, char** argv, const QString& file, const QString& out,
         if (!opened.extensionWarning.isEmpty())
             tell(file, opened.extensionWarning);
         const OpenedTurn turn = openedTurn(opened, file, since, &reading);
-        const std::unique_ptr<Game> game = builtGame();
-        game->open(opened);
+        const std::unique_ptr<FileShow> shown = builtGame();
+        shown->show(opened);
+        const Game* game = &shown->game();
         // The combats in the file's order, each with its roll's number and verdict.
         std::vector<TurnListModel::Combat> combats;
         const std::vector<TagRecord>& tags = opened.contents.tags;
@@ -240,18 +242,19 @@ int animate(int argc, char** argv, const AnimateRequest& request) {
     int showing = -1;
     ExportOutcome outcome;
     try {
-        const std::unique_ptr<Game> game = builtGame();
-        const QSize size = animation::frameSize(*game, request.zoom);
+        const std::unique_ptr<FileShow> shown = builtGame();
+        const Game& game = shown->game();
+        const QSize size = animation::frameSize(game, request.zoom);
         std::unique_ptr<FrameSink> sink;
         if (request.frames)
             sink = std::make_unique<PngFolderSink>(request.out, size, int(request.files.size()));
         else
             sink = std::make_unique<WebPFileSink>(request.out, size, request.frameMs);
         outcome = animation::draw(
-            *game, request.zoom, int(request.files.size()),
+            game, request.zoom, int(request.files.size()),
             [&](int i) {
                 showing = i;
-                game->open(readOpenedMoveFile(request.files[i]));
+                shown->show(readOpenedMoveFile(request.files[i]));
             },
             *sink, signalStop);
     } catch (const std::exception& error) {

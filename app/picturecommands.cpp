@@ -11,6 +11,7 @@
 #include "base/residentmemory.h"
 #include "base/safesave.h"
 #include "board/picturemodule.h"
+#include "game/fileshow.h"
 #include "game/game.h"
 #include "movefile/openedmovefile.h"
 #include "overlay/moveoverlay.h"
@@ -96,9 +97,10 @@ int renderPosition(int argc, char** argv, const RenderRequest& request) {
             changes = movesOfFile(opened, request.file, request.since).changes;
             reading = request.file;
         }
-        Game game(openPictureModule(QStringLiteral("korva_1.dll")),
-                  openPictureModule(QStringLiteral("korva_2.dll")));
-        game.open(opened);
+        FileShow shown(openPictureModule(QStringLiteral("korva_1.dll")),
+                       openPictureModule(QStringLiteral("korva_2.dll")));
+        shown.show(opened);
+        const Game& game = shown.game();
         png = drawMap(game, request.moves ? &changes : nullptr, request.zoom);
         if (!png)
             return refuse(out, QCoreApplication::translate(

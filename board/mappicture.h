@@ -41,8 +41,9 @@ public:
     // The pristine pixels of rect (parts outside the picture are black).
     QImage pristineCopy(const QRect& rect) const;
 
-    // Called with each changed rectangle, already clipped to the picture.
-    void setChangeListener(std::function<void(const QRect&)> listener) {
+    // Called with each changed rectangle, already clipped to the picture. Watching changes
+    // nothing: a view that only reads the picture may listen.
+    void setChangeListener(std::function<void(const QRect&)> listener) const {
         listener_ = std::move(listener);
     }
 
@@ -64,5 +65,5 @@ private:
     int tileColumns_ = 0;
     int tileRows_ = 0;
     std::vector<std::unique_ptr<QRgb[]>> pristine_; // by row * tileColumns_ + column
-    std::function<void(const QRect&)> listener_;
+    mutable std::function<void(const QRect&)> listener_;
 };

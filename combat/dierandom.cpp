@@ -2,15 +2,6 @@
 
 #include <stdexcept>
 
-DieRandom& dieGenerator() {
-    static DieRandom generator;
-    return generator;
-}
-
-void seedDie(std::uint32_t seed) {
-    dieGenerator().seed(seed);
-}
-
 int rollDie(DieRandom& generator, int sides, int base, int offset) {
     // A die without faces has no roll; dividing by it would be undefined.
     if (sides < 1)
@@ -23,8 +14,4 @@ int rollDie(DieRandom& generator, int sides, int base, int offset) {
     if (v > sides)
         v -= sides;
     return v + base;
-}
-
-int rollDie(int sides, int base, int offset) {
-    return rollDie(dieGenerator(), sides, base, offset);
 }

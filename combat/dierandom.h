@@ -23,13 +23,6 @@ private:
     std::uint32_t state_;
 };
 
-// The program's single generator, shared by combat and the trace. Seeded once at start-up
-// (from the clock); tests seed it to get repeatable rolls.
-DieRandom& dieGenerator();
-void seedDie(std::uint32_t seed);
-
 // One roll: draw r and throw away (r mod 5) + 1 further draws, then draw s; the face is
 // offset + (s mod sides) + 1, wrapped once by sides, plus base. sides must be at least 1.
 int rollDie(DieRandom& generator, int sides, int base, int offset);
-// The same on the program's single generator.
-int rollDie(int sides, int base, int offset);

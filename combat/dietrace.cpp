@@ -115,10 +115,6 @@ void rollForTrace(DieRandom& generator, DieRollCounts& counts, int count) {
     }
 }
 
-void TraceDieRolls() {
-    TraceDieRolls(dieGenerator());
-}
-
 void TraceDieRolls(DieRandom& generator) {
     DieRollCounts counts;
     rollForTrace(generator, counts, 60);

@@ -38,9 +38,7 @@ struct DieRollCounts {
 // (rolls made so far) mod 6.
 void rollForTrace(DieRandom& generator, DieRollCounts& counts, int count);
 
-// 60 and then 60,000 rolls on the program's generator, appended as 20 entries.
-void TraceDieRolls();
-// The same on the given generator.
+// 60 and then 60,000 rolls on the generator, appended as 20 entries.
 void TraceDieRolls(DieRandom& generator);
 
 // The number as %g with the given significant digits ("3.5", "3.49833", "1e+10").

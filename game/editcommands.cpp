@@ -80,10 +80,7 @@ public:
 
 private:
     void apply() override {
-        if (marker_)
-            game_.cycleMarker(hex_);
-        else
-            game_.cycleLosses(hex_);
+        game_.cycle(hex_, marker_ ? Game::Cycle::Marker : Game::Cycle::Losses);
     }
     void revert() override { game_.setLossesAndMarker(hex_, before_.first, before_.second); }
 
@@ -94,11 +91,42 @@ private:
 
 class Roll : public EditCommand {
 public:
-    Roll(Game& game, const QString& text) : EditCommand(game, text) { freeze(); }
+    Roll(Game& game, int hex, bool combatFollows, const QString& text)
+        : EditCommand(game, text, false), hex_(combatFollows ? hex : -1) {
+        freeze();
+    }
+    int rolledHex() const override { return hex_; }
 
 private:
     void apply() override {}
     void revert() override {}
+
+    int hex_;
+};
+
+class TextChange : public EditCommand {
+public:
+    TextChange(Game& game, const QString& text, std::function<void()> apply,
+               std::function<void()> revert, int mergeId)
+        : EditCommand(game, text, false), apply_(std::move(apply)), revert_(std::move(revert)),
+          mergeId_(mergeId) {}
+    int id() const override { return mergeId_; }
+    // The later change's apply, this one's revert: one step from the first text to the last.
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* later = static_cast<const TextChange*>(other);
+        if (frozen() || later->frozen())
+            return false;
+        apply_ = later->apply_;
+        return true;
+    }
+
+private:
+    void apply() override { apply_(); }
+    void revert() override { revert_(); }
+
+    std::function<void()> apply_;
+    std::function<void()> revert_;
+    int mergeId_;
 };
 
 } // namespace
@@ -150,10 +178,16 @@ EditCommand* editcommands::tag(Game& game, int hex) {
                                .arg(nameOf(game.counterAt(hex)), placeOf(hex)));
 }
 
-EditCommand* editcommands::roll(Game& game, int hex, unsigned number, int die) {
-    return new Roll(game, QCoreApplication::translate(
-                              "EditCommand", "roll %1 in %2: die %3 (a roll cannot be taken back)")
-                              .arg(number)
-                              .arg(placeOf(hex))
-                              .arg(die));
+EditCommand* editcommands::roll(Game& game, int hex, unsigned number, int die, bool combatFollows) {
+    return new Roll(game, hex, combatFollows,
+                    QCoreApplication::translate(
+                        "EditCommand", "roll %1 in %2: die %3 (a roll cannot be taken back)")
+                        .arg(number)
+                        .arg(placeOf(hex))
+                        .arg(die));
+}
+
+EditCommand* editcommands::textChange(Game& game, const QString& text, std::function<void()> apply,
+                                      std::function<void()> revert, int mergeId) {
+    return new TextChange(game, text, std::move(apply), std::move(revert), mergeId);
 }

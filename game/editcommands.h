@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUndoCommand>
 
+#include <functional>
+
 class Game;
 
 // The edits of a turn, one undo step each: a command holds what it needs to go both ways,
@@ -15,17 +17,24 @@ public:
     void freeze() { frozen_ = true; }
     bool frozen() const { return frozen_; }
 
+    // Moves, turns, flips or tags a counter (not a text of the game's).
+    bool editsPosition() const { return editsPosition_; }
+    // The hex of the die roll this step is; -1 for any other step.
+    virtual int rolledHex() const { return -1; }
+
     void undo() final;
     void redo() final;
 
 protected:
-    EditCommand(Game& game, const QString& text) : QUndoCommand(text), game_(game) {}
+    EditCommand(Game& game, const QString& text, bool editsPosition = true)
+        : QUndoCommand(text), game_(game), editsPosition_(editsPosition) {}
     virtual void apply() = 0;
     virtual void revert() = 0;
 
     Game& game_;
 
 private:
+    bool editsPosition_;
     bool frozen_ = false;
 };
 
@@ -44,7 +53,13 @@ EditCommand* rotateStack(Game& game, int hex);
 EditCommand* flip(Game& game, int hex);
 EditCommand* tag(Game& game, int hex);
 // A die roll: the line no undo crosses. It changes nothing itself; its combat is added once
-// the dialog closes.
-EditCommand* roll(Game& game, int hex, unsigned number, int die);
+// the dialog closes and joins this step, unless the combat came with the roll (a recovered
+// one, or a combat recorded without its roll).
+EditCommand* roll(Game& game, int hex, unsigned number, int die, bool combatFollows = true);
+// A change of the game's texts (a banner, the note, the players and turn, the name):
+// `apply` makes it, `revert` takes it back. Steps with the same `mergeId` (not -1) that
+// follow each other become one, as typing into one box does.
+EditCommand* textChange(Game& game, const QString& text, std::function<void()> apply,
+                        std::function<void()> revert, int mergeId = -1);
 
 } // namespace editcommands

@@ -2,6 +2,7 @@
 
 #include "combat/tagger.h"
 #include "counters/turnchanges.h"
+#include "game/gameparts.h"
 #include "movefile/gameid.h"
 #include "movefile/movefilecontents.h"
 #include "turns/turnorder.h"
@@ -39,10 +40,9 @@ class ZeKCounter;
 // The map picture reports the rectangles each change repainted on its own
 // (MapPicture::setChangeListener).
 //
-// One Game is alive at a time: counters find their pictures through one class-wide module
-// (ZeKCounter::setPictureModule), which the Game sets when it is built and clears when it
-// goes, and which a second game would silently take over. Building a second one while the
-// first is alive throws std::logic_error.
+// One Game is alive at a time (GameParts): building a second one while the first is alive
+// throws std::logic_error. The move file, the saved file and the report of a game are
+// written by the functions of game/gamefile.h.
 class Game : public QObject {
     Q_OBJECT
 public:
@@ -55,9 +55,6 @@ public:
     // The picture modules go first, then the board, the counters and the tags (which put
     // the map back under their pictures), and last the map picture.
     ~Game() override;
-
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
 
     // Replaces counters, tags and banners with the file's and draws the whole board anew;
     // all or nothing: when it throws (a picture that cannot be had or drawn) the game is
@@ -113,8 +110,8 @@ public:
     // Flip: the top counter's next loss picture. Marker: its next marker state. Both redraw
     // the hex and answer that counter, or nullptr for an empty hex (nothing changes).
     // Emit countersChanged({hex}).
-    ZeKCounter* cycleLosses(int hex);
-    ZeKCounter* cycleMarker(int hex);
+    enum class Cycle { Losses, Marker };
+    ZeKCounter* cycle(int hex, Cycle what);
     // The top counter's losses and marker as given (an undone Flip or Tag); the hex is
     // redrawn. Emits countersChanged({hex}); nothing for an empty hex.
     void setLossesAndMarker(int hex, int losses, int marker);
@@ -132,39 +129,24 @@ public:
     const std::array<std::string, 3>& banners() const { return banners_; }
     void setBanner(std::size_t which, std::string text) { banners_.at(which) = std::move(text); }
 
-    // The move file of the game as it stands: the three sections, each from its one writer.
-    // With endOfTurn the file holds the position as after endTurn(), the game unchanged.
-    // Throws MoveFileError for a text longer than any reader takes back.
-    QByteArray moveFile(bool endOfTurn) const;
-    // What a save writes: moveFile(endOfTurn), then Korva's block with this turn's start
-    // (from before any end of turn), the game id (made now at the first save of a game), the
-    // outgoing note, the players and the turn as it stands after the save; `addToBlock` may
-    // add to the block before it is written. Throws MoveFileError like moveFile, and for a
-    // note over 64 KB.
-    QByteArray savedFile(bool endOfTurn,
-                         const std::function<void(KorvaExtension&)>& addToBlock = {});
-    // The move report of the game as it stands (a save writes it beside the move file).
-    QByteArray report() const;
-
     // The top counter of the hex, or nullptr for an empty hex or an index outside the grid.
     ZeKCounter* counterAt(int hex) const;
 
     // The parts, to read them. A change made through them bypasses the signals: the program
     // changes the game only through the operations above; tests and benchmarks set
     // positions up through the parts and then restack().
-    MapPicture& mapPicture() { return *mapPicture_; }
-    const MapPicture& mapPicture() const { return *mapPicture_; }
-    MapBoard& board() { return *board_; }
-    const MapBoard& board() const { return *board_; }
-    CounterMgr& counters() { return *counters_; }
-    const CounterMgr& counters() const { return *counters_; }
-    TaggerMgr& tags() { return *tags_; }
-    const TaggerMgr& tags() const { return *tags_; }
+    const MapPicture& mapPicture() const { return *parts_.mapPicture; }
+    MapBoard& board() { return *parts_.board; }
+    const MapBoard& board() const { return *parts_.board; }
+    CounterMgr& counters() { return *parts_.counters; }
+    const CounterMgr& counters() const { return *parts_.counters; }
+    TaggerMgr& tags() { return *parts_.tags; }
+    const TaggerMgr& tags() const { return *parts_.tags; }
     // The turn's start, the game id, the notes and the opened file's moves.
     TurnKeeper& turn() { return *turn_; }
     const TurnKeeper& turn() const { return *turn_; }
-    const PictureModule& mapAndTagPictures() const { return *mapAndTags_; }
-    const PictureModule& counterPictures() const { return *counterPictures_; }
+    const PictureModule& mapAndTagPictures() const { return *parts_.mapAndTags; }
+    const PictureModule& counterPictures() const { return *parts_.counterPictures; }
 
 signals:
     // Open, New game or restack: counters, stacks, tags and banners may all differ.
@@ -177,12 +159,7 @@ signals:
     void tagsChanged();
 
 private:
-    std::unique_ptr<PictureModule> mapAndTags_;
-    std::unique_ptr<PictureModule> counterPictures_;
-    std::unique_ptr<MapPicture> mapPicture_;
-    std::unique_ptr<CounterMgr> counters_;
-    std::unique_ptr<MapBoard> board_;
-    std::unique_ptr<TaggerMgr> tags_;
+    GameParts parts_;
     std::unique_ptr<TurnKeeper> turn_;
     std::array<std::string, 3> banners_;
     // While a past position is shown: the present, kept aside.
@@ -195,7 +172,4 @@ private:
     // puts tags, counters, stacks and map back and rethrows. Answers what it replaced, which
     // a past shown keeps aside.
     std::unique_ptr<Present> replacePosition(const MoveFileContents& contents);
-
-    // The Game alive, if any.
-    static const Game* alive_;
 };

@@ -1,6 +1,7 @@
 #include "game/turndice.h"
 
 #include "combat/dierandom.h"
+#include "combat/dietrace.h"
 #include "dice/dicedraw.h"
 #include "geometry/hexgrid.h"
 #include "history/diceevidence.h"
@@ -26,7 +27,12 @@ void addNote(QString* warning, const QString& note) {
 
 } // namespace
 
-TurnDice::TurnDice(const GameHistory* history) : history_(history) {}
+TurnDice::TurnDice(const GameHistory* history, std::uint32_t seed)
+    : history_(history), random_(seed) {}
+
+void TurnDice::traceRolls() {
+    TraceDieRolls(random_);
+}
 
 void TurnDice::reset() {
     free_ = DiceRolls::FirstTurn;
@@ -205,7 +211,7 @@ TurnDice::Roll TurnDice::roll(int hex, int offset, const std::string& comment, Q
                                  .arg(roll.number)
                                  .arg(error));
     } else {
-        roll.die = rollDie(6, 0, offset);
+        roll.die = rollDie(random_, 6, 0, offset);
     }
     addMade({roll.number, hexgrid::hexPosition(hex), roll.die, comment});
     return roll;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "combat/dierandom.h"
 #include "combat/tagsection.h"
 #include "dice/diceverdict.h"
 #include "geometry/afpoint.h"
@@ -32,8 +33,9 @@ struct OpenedMoveFile;
 // secrets stay kept after they are revealed, since the turn they draw may go on.
 class TurnDice {
 public:
-    // Keeps no secrets and checks nothing without a history.
-    explicit TurnDice(const GameHistory* history);
+    // Keeps no secrets and checks nothing without a history. A free roll draws from the
+    // die's generator started at `seed`.
+    explicit TurnDice(const GameHistory* history, std::uint32_t seed = 1);
 
     // How Open takes the file.
     struct OpenedAs {
@@ -83,6 +85,9 @@ public:
     // the commitment out (the next turn then rolls freely) and sets *warning.
     void addToBlock(KorvaExtension& block, const std::vector<TagRecord>& ownTags, QString* warning);
 
+    // The About box's trace of 60 and 60,000 rolls, on the free die: it rolls on from there.
+    void traceRolls();
+
     // The dice of this turn are drawn from a secret.
     bool fixed() const { return DiceRolls::isFixed(free_); }
     std::uint32_t rollsMade() const { return next_ - 1; }
@@ -118,6 +123,8 @@ private:
     std::vector<DiceRoll> listRolls(const std::vector<TagRecord>& ownTags) const;
 
     const GameHistory* history_;
+    // Where a free roll comes from.
+    DieRandom random_;
     // This turn: why it rolls freely (or how it is fixed), the secret and commitment it draws
     // from, the opened file's hash and the game.
     std::uint32_t free_ = DiceRolls::FirstTurn;

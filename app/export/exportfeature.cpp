@@ -111,7 +111,8 @@ ExportOutcome ExportFeature::exportTurnPage(const QString& path) {
 
 ExportOutcome ExportFeature::exportAnimation(const AnimationDialog::Choice& choice,
                                              const QString& path, ExportProgress& progress) {
-    const std::vector<HistoryEntry> frames = animation::positions(context_.session.keptEntries());
+    const std::vector<HistoryEntry> frames =
+        animation::positions(context_.session.past().keptEntries());
     if (const QString refused = animationRefusal(choice, path, frames); !refused.isEmpty())
         return ExportOutcome::failed(refused);
     return drawAnimation(choice, path, frames, progress);
@@ -128,9 +129,9 @@ ExportOutcome ExportFeature::drawAnimation(const AnimationDialog::Choice& choice
                                            const QString& path,
                                            const std::vector<HistoryEntry>& frames,
                                            ExportProgress& progress) {
-    Session& session = context_.session;
+    PastBrowser& past = context_.session.past();
     play_.CancelDrag();
-    Game& game = session.game();
+    const Game& game = context_.session.game();
     const QSize size = animation::frameSize(game, choice.scale);
     std::unique_ptr<FrameSink> sink;
     if (choice.pngFolder)
@@ -138,29 +139,18 @@ ExportOutcome ExportFeature::drawAnimation(const AnimationDialog::Choice& choice
     else
         sink = std::make_unique<WebPFileSink>(path, size, choice.frameMs);
     // Each position is shown in turn, as the steps show it; then the one shown before.
-    const std::vector<HistoryEntry> kept = session.keptEntries();
-    const bool pastShown = session.showsPast();
-    const std::size_t shown = session.shownIndex();
     ExportOutcome outcome;
     try {
         outcome = animation::draw(
             game, choice.scale, int(frames.size()),
-            [&](int i) { game.showPast(GameHistory::read(frames[std::size_t(i)])); }, *sink,
-            progress);
+            [&](int i) { past.showFrame(frames[std::size_t(i)]); }, *sink, progress);
     } catch (const std::exception& error) {
         outcome = ExportOutcome::failed(
             tr("a kept copy could not be shown: %1").arg(QString::fromUtf8(error.what())));
     }
     // What is under way goes before the position comes back: a stopped encoder lets go at once.
     sink.reset();
-    try {
-        if (pastShown)
-            game.showPast(GameHistory::read(kept.at(shown)));
-        else
-            game.backToPresent();
-    } catch (const std::exception&) {
-        session.backToPresent(); // the copy shown went meanwhile
-    }
+    past.endFrames();
     return outcome;
 }
 
@@ -203,7 +193,8 @@ void ExportFeature::askTurnPage() {
 
 void ExportFeature::askAnimation() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::vector<HistoryEntry> frames = animation::positions(context_.session.keptEntries());
+    const std::vector<HistoryEntry> frames =
+        animation::positions(context_.session.past().keptEntries());
     QApplication::restoreOverrideCursor();
     if (frames.empty()) {
         context_.notices.showNotice(
@@ -212,7 +203,7 @@ void ExportFeature::askAnimation() {
     }
     AnimationDialog dialog(int(frames.size()),
                            QFileInfo(proposedStem()).path() + QLatin1Char('/') +
-                               context_.session.gameName(),
+                               context_.session.document().gameName(),
                            &context_.window);
     dialog.setChoice(lastAnimation_);
     if (context_.prompts.execDialog(dialog) != QDialog::Accepted || dialog.path().isEmpty())

@@ -255,7 +255,7 @@ void FilesFeature::tellOpened(const Session::OpenOutcome& outcome, const QString
     if (outcome.olderThanAnswered)
         notes << tr("You have already answered a later turn of this game than this file's "
                     "(%1).")
-                     .arg(turnText(context_.session.turnOrder(), false));
+                     .arg(turnText(context_.session.document().turnOrder(), false));
     if (outcome.otherGameUnsaved)
         notes << tr("This file is of another game than the one you had open, whose unsaved "
                     "changes are not kept.");
@@ -307,13 +307,14 @@ void FilesFeature::NewGame(const NewGameSetup& setup) {
 
 bool FilesFeature::maybeSaveChanges() {
     // What is saved or dropped is the present, never a past position shown read-only.
-    context_.session.backToPresent();
-    if (!context_.session.isModified())
+    context_.session.past().backToPresent();
+    if (!context_.session.document().isModified())
         return true;
     switch (context_.prompts.askSaveChanges()) {
     case QMessageBox::Yes:
         sbSaveClick();
-        return !context_.session.isModified(); // a cancelled or failed save keeps the turn
+        return !context_.session.document()
+                    .isModified(); // a cancelled or failed save keeps the turn
     case QMessageBox::No:
         return true;
     default:
@@ -367,10 +368,10 @@ void FilesFeature::noteSavedTurn(const QString& fileName) {
     mail->moveFile = QFileInfo(fileName).absoluteFilePath();
     mail->reportFile = reportFileName(mail->moveFile);
     mail->title = Session::fileTitle(fileName);
-    const TurnOrder& order = context_.session.turnOrder();
+    const TurnOrder& order = context_.session.document().turnOrder();
     if (order.isKnown())
         mail->turn = turnText(order);
-    mail->note = context_.session.note();
+    mail->note = context_.session.document().note();
     for (const TagRecord& tag : context_.session.game().tags().ownRecords()) {
         const int hex = hexgrid::hexAtPosition(tag.position);
         mail->combats.push_back({QString::fromStdString(hexgrid::hexLabel(hex)), tag.dieValue,

@@ -42,7 +42,7 @@ private:
 
 } // namespace
 
-OrderOfBattleDock::OrderOfBattleDock(Game& game, QWidget* parent)
+OrderOfBattleDock::OrderOfBattleDock(const Game& game, QWidget* parent)
     : LazyDock(tr("Order of battle"), parent) {
     setObjectName(QStringLiteral("bOrderOfBattleDock"));
     model_ = new OrderOfBattleModel(game, this);

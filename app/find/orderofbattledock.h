@@ -15,7 +15,7 @@ class QTableView;
 class OrderOfBattleDock : public LazyDock {
     Q_OBJECT
 public:
-    explicit OrderOfBattleDock(Game& game, QWidget* parent = nullptr);
+    explicit OrderOfBattleDock(const Game& game, QWidget* parent = nullptr);
 
     QTableView& table();
     QLineEdit& filterEdit();

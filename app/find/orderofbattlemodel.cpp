@@ -22,7 +22,7 @@ QString hexText(int hex) {
 
 } // namespace
 
-OrderOfBattleModel::OrderOfBattleModel(Game& game, QObject* parent)
+OrderOfBattleModel::OrderOfBattleModel(const Game& game, QObject* parent)
     : QAbstractTableModel(parent), game_(game) {
     reload();
     // An Open or a new game recreates every counter, always the whole order of battle in its

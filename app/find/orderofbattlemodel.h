@@ -22,7 +22,7 @@ public:
     static constexpr int kRowRole = Qt::UserRole + 1;
     static constexpr int kSortRole = Qt::UserRole + 2;
 
-    explicit OrderOfBattleModel(Game& game, QObject* parent = nullptr);
+    explicit OrderOfBattleModel(const Game& game, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -54,7 +54,7 @@ private:
     void changed();
     void tellChanges();
 
-    Game& game_;
+    const Game& game_;
     // The counters the rows show; rebuilt whenever the game recreates them.
     std::vector<const ZeKCounter*> counters_;
     std::vector<Shown> told_;

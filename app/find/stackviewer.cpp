@@ -72,7 +72,7 @@ QLabel* plainLabel(const QString& text, bool bold = false) {
 
 } // namespace
 
-StackViewer::StackViewer(Game& game, QWidget* map, std::function<bool()> busy)
+StackViewer::StackViewer(const Game& game, QWidget* map, std::function<bool()> busy)
     : QFrame(map, Qt::ToolTip | Qt::FramelessWindowHint), game_(game), busy_(std::move(busy)) {
     setObjectName(QStringLiteral("bStackViewer"));
     setAccessibleName(tr("Stack viewer"));

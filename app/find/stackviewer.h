@@ -24,7 +24,7 @@ class QVBoxLayout;
 class StackViewer : public QFrame {
     Q_OBJECT
 public:
-    StackViewer(Game& game, QWidget* map, std::function<bool()> busy);
+    StackViewer(const Game& game, QWidget* map, std::function<bool()> busy);
 
     // The pointer moved over the map: over this hex, at this screen point.
     void pointerAt(int hex, const QPoint& globalPos);
@@ -47,7 +47,7 @@ private:
     // Each roll with its mark, and the comment the file gives it.
     void addCombatRows(const ZeKClick& click, const std::vector<const Tagger*>& tags);
 
-    Game& game_;
+    const Game& game_;
     const TurnDice* dice_ = nullptr;
     std::function<bool()> busy_;
     QTimer timer_;

@@ -69,7 +69,7 @@ QAction* separator(QObject* parent) {
 
 MapFeature::MapFeature(const FeatureContext& context)
     : QObject(&context.window), context_(context) {
-    Game& game = context_.session.game();
+    const Game& game = context_.session.game();
     MapView& view = context_.map;
     view.setPicture(&game.mapPicture());
     scene_ = std::make_unique<MapScene>(game);

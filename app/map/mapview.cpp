@@ -52,7 +52,7 @@ MapView::~MapView() {
         overlay->view_ = nullptr;
 }
 
-void MapView::setPicture(MapPicture* picture) {
+void MapView::setPicture(const MapPicture* picture) {
     picture_ = picture;
     zoomed_.setSources(picture_, nullptr);
     syncDeviceScale();

@@ -30,7 +30,7 @@ public:
     ~MapView() override;
 
     // The picture must outlive the view's use of it; nullptr shows nothing.
-    void setPicture(MapPicture* picture);
+    void setPicture(const MapPicture* picture);
     // The game, for drawing counters and tags afresh when zoomed in or on a high-density
     // screen; nullptr (as before the game exists, or while it goes) enlarges the picture.
     void setScene(const MapScene* scene);
@@ -87,7 +87,7 @@ private:
     void syncDeviceScale();
     void paintOverlays(QPainter& painter, const QPaintEvent& event);
 
-    MapPicture* picture_ = nullptr;
+    const MapPicture* picture_ = nullptr;
     Zoom* zoom_ = nullptr;
     ZoomedMap zoomed_;
     std::vector<MapOverlay*> overlays_;

@@ -50,13 +50,13 @@ void CounterCommands::connectActions(QObject& owner) {
         QObject::connect(commands.action(command), &QAction::triggered, &owner,
                          [this, handler = handler] { (this->*handler)(); });
     updateUndoCommands();
-    QObject::connect(&context_.session, &Session::undoChanged, &owner,
+    QObject::connect(&context_.session.document().edits(), &EditStack::changed, &owner,
                      [this] { updateUndoCommands(); });
-    QObject::connect(&context_.session, &Session::rollStands, &owner, [this] {
+    QObject::connect(&context_.session.document().edits(), &EditStack::rollStands, &owner, [this] {
         context_.notices.showNotice(tr("A die roll cannot be taken back; undo stops here"), 5000);
     });
 
-    editsDock_ = new EditsDock(context_.session.undoStack(), &context_.window);
+    editsDock_ = new EditsDock(context_.session.document().edits(), &context_.window);
     editsDock_->hide();
     QAction* edits = commands.action(Command::TurnEdits);
     QObject::connect(edits, &QAction::toggled, editsDock_, &QDockWidget::setVisible);
@@ -66,22 +66,22 @@ void CounterCommands::connectActions(QObject& owner) {
 
 void CounterCommands::updateUndoCommands() {
     const Session& session = context_.session;
-    const QUndoStack& edits = session.undoStack();
+    const QUndoStack& edits = session.document().edits().stack();
     const CommandTable& commands = context_.commands;
     QAction* undo = commands.action(Command::Undo);
-    undo->setEnabled(session.canUndo());
-    if (!session.canUndo())
+    undo->setEnabled(session.document().edits().canUndo());
+    if (!session.document().edits().canUndo())
         undo->setToolTip(tr("Undo last move (%1)").arg(commands.keyText(Command::Undo)));
-    else if (session.atRollLine())
+    else if (session.document().edits().atRollLine())
         undo->setToolTip(
             tr("A die roll cannot be taken back (%1)").arg(commands.keyText(Command::Undo)));
     else
         undo->setToolTip(
             tr("Undo: %1 (%2)").arg(edits.undoText(), commands.keyText(Command::Undo)));
     QAction* redo = commands.action(Command::Redo);
-    redo->setEnabled(session.canRedo());
+    redo->setEnabled(session.document().edits().canRedo());
     redo->setToolTip(
-        session.canRedo()
+        session.document().edits().canRedo()
             ? tr("Redo: %1 (%2)").arg(edits.redoText(), commands.keyText(Command::Redo))
             : tr("Redo (%1)").arg(commands.keyText(Command::Redo)));
 }
@@ -101,7 +101,7 @@ ZeKCounter* CounterCommands::targetCounter() const {
 
 void CounterCommands::pmFlipClick() {
     const int hex = panels_.lastHex();
-    if (hex == -1 || !context_.session.flip(hex))
+    if (hex == -1 || !context_.session.document().flip(hex))
         return;
     if (const ZeKCounter* c = context_.session.game().counterAt(hex))
         panels_.showCounter(*c);
@@ -109,7 +109,7 @@ void CounterCommands::pmFlipClick() {
 
 void CounterCommands::pmNewClick() {
     if (const int hex = panels_.lastHex(); hex != -1)
-        context_.session.tag(hex);
+        context_.session.document().tag(hex);
 }
 
 void CounterCommands::pmReturnClick() {
@@ -118,19 +118,19 @@ void CounterCommands::pmReturnClick() {
         return;
     const int from = panels_.lastHex();
     drag_.slide(*c, from, 30, 1200, c->startHex().index());
-    context_.session.returnToStart(from);
+    context_.session.document().returnToStart(from);
     idle_();
 }
 
 void CounterCommands::sbUndoClick() {
     // Ctrl+Z during a drag puts the held counter back first.
     drag_.cancel();
-    context_.session.undo();
+    context_.session.document().edits().undo();
 }
 
 void CounterCommands::sbRedoClick() {
     drag_.cancel();
-    context_.session.redo();
+    context_.session.document().edits().redo();
 }
 
 void CounterCommands::pmCOmbatClick() {
@@ -204,7 +204,7 @@ void CounterCommands::pmShowCOmbatClick() {
 }
 
 void CounterCommands::SpeedButton1Click() {
-    context_.session.game().hideTags();
+    context_.session.document().hideTags();
 }
 
 void CounterCommands::rotateTargetStack() {
@@ -212,6 +212,6 @@ void CounterCommands::rotateTargetStack() {
     const int hex = panels_.lastHex();
     if (hex == -1 || drag_.isDragging())
         return;
-    context_.session.rotateStack(hex);
+    context_.session.document().rotateStack(hex);
     panels_.refresh();
 }

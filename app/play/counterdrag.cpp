@@ -68,11 +68,11 @@ void CounterDrag::drop(int x, int y) {
     if (x >= 0 && x < hexgrid::kDropWidth && y >= 0 && y < hexgrid::kDropHeight) {
         const int to = ZeKClick(AFPoint(x, y)).index();
         if (to == from)
-            session.rotateStack(to);
+            session.document().rotateStack(to);
         else if (context_.commands.action(Command::MoveAll)->isChecked())
-            session.moveAll(from, to);
+            session.document().moveAll(from, to);
         else
-            session.moveTop(from, to);
+            session.document().moveTop(from, to);
     }
     dropped_(x, y);
 }

@@ -2,7 +2,7 @@
 
 #include "app/shell/lazydock.h"
 
-class QUndoStack;
+class EditStack;
 class QUndoView;
 
 // The turn's edits: every step of the session's undo stack in the order made, the present
@@ -11,7 +11,7 @@ class QUndoView;
 class EditsDock : public LazyDock {
     Q_OBJECT
 public:
-    EditsDock(QUndoStack& edits, QWidget* parent = nullptr);
+    EditsDock(EditStack& edits, QWidget* parent = nullptr);
 
     // The list, built when first shown.
     QUndoView& view();
@@ -21,6 +21,6 @@ private:
     // Selects the row of the stack's present step, and that row alone.
     void showStackIndex();
 
-    QUndoStack& edits_;
+    EditStack& edits_;
     QUndoView* view_ = nullptr;
 };

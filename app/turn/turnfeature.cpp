@@ -68,7 +68,7 @@ TurnFeature::TurnFeature(const FeatureContext& context, MapFeature& mapFeature, 
     : QObject(&context.window), context_(context), mapFeature_(mapFeature), play_(play),
       moveLayer_(std::make_unique<MoveLayer>()), replay_(context, context.session.game(), *this),
       gameDice_(context, *this, [this](int hex) { chooseTurnRow(hex, 0); }) {
-    Game& game = context_.session.game();
+    const Game& game = context_.session.game();
 
     turnDock_ = new TurnListDock(&context_.window);
     turnDock_->hide();
@@ -127,11 +127,11 @@ void TurnFeature::setUpCommands() {
     bar.addAction(replay);
 
     bar.addSeparator();
-    const std::pair<Command, Session::HistoryStep> steps[] = {
-        {Command::HistoryFirst, Session::HistoryStep::First},
-        {Command::HistoryPrevious, Session::HistoryStep::Previous},
-        {Command::HistoryNext, Session::HistoryStep::Next},
-        {Command::HistoryLast, Session::HistoryStep::Last},
+    const std::pair<Command, PastBrowser::HistoryStep> steps[] = {
+        {Command::HistoryFirst, PastBrowser::HistoryStep::First},
+        {Command::HistoryPrevious, PastBrowser::HistoryStep::Previous},
+        {Command::HistoryNext, PastBrowser::HistoryStep::Next},
+        {Command::HistoryLast, PastBrowser::HistoryStep::Last},
     };
     for (const auto& [command, step] : steps) {
         QAction* action = commands.action(command);
@@ -142,7 +142,8 @@ void TurnFeature::setUpCommands() {
     connect(goTo, &QAction::triggered, this, &TurnFeature::goToTurn);
     bar.addAction(goTo);
     QAction* present = commands.action(Command::BackToPresent);
-    connect(present, &QAction::triggered, this, [this] { context_.session.backToPresent(); });
+    connect(present, &QAction::triggered, this,
+            [this] { context_.session.past().backToPresent(); });
     bar.addAction(present);
     QAction* compare = commands.action(Command::CompareWith);
     connect(compare, &QAction::triggered, this, [this] {
@@ -217,7 +218,7 @@ void TurnFeature::showOpenedTurn(bool switchOn) {
 
 QString TurnFeature::pastShown() const {
     const Session& session = context_.session;
-    const HistoryEntry& entry = session.shownEntry();
+    const HistoryEntry& entry = session.past().shownEntry();
     // The locale's own date and time; the C locale keeps the one format Korva always showed.
     const QLocale locale;
     const QDateTime local = entry.time.toLocalTime();
@@ -227,8 +228,8 @@ QString TurnFeature::pastShown() const {
     return tr("%1, %2 %3 (%4 of %5)")
         .arg(entry.title, entry.kind == HistoryEntry::Kind::Saved ? tr("saved") : tr("opened"),
              when)
-        .arg(session.shownIndex() + 1)
-        .arg(session.keptCount());
+        .arg(session.past().shownIndex() + 1)
+        .arg(session.past().keptCount());
 }
 
 void TurnFeature::showPastHeading() {
@@ -290,7 +291,7 @@ void TurnFeature::updateTurnCommands() {
 }
 
 void TurnFeature::showTurn() {
-    const TurnOrder& order = context_.session.turnOrder();
+    const TurnOrder& order = context_.session.document().turnOrder();
     // The names come from files: in the tool tip, as plain text, where any length fits.
     turnButton_->setText(turnText(order, false));
     const QString players = playersText(order.players());
@@ -305,19 +306,19 @@ void TurnFeature::editGameSetup() {
     Session& session = context_.session;
     if (session.showsPast())
         return;
-    GameSetupDialog dialog(GameSetupDialog::Mode::Edit, session.turnOrder(), session.gameName(),
-                           &context_.window);
+    GameSetupDialog dialog(GameSetupDialog::Mode::Edit, session.document().turnOrder(),
+                           session.document().gameName(), &context_.window);
     if (context_.prompts.execDialog(dialog) != QDialog::Accepted)
         return;
-    session.setGameName(dialog.gameName());
-    session.setTurnOrder(TurnOrder(dialog.turn(), dialog.players()));
+    session.document().setGameName(dialog.gameName());
+    session.document().setTurnOrder(TurnOrder(dialog.turn(), dialog.players()));
 }
 
-void TurnFeature::stepHistory(Session::HistoryStep step) {
+void TurnFeature::stepHistory(PastBrowser::HistoryStep step) {
     if (!context_.session.history())
         return;
     play_.CancelDrag();
-    tellStep(context_.session.stepHistory(step));
+    tellStep(context_.session.past().stepHistory(step));
 }
 
 void TurnFeature::goToTurn() {
@@ -325,7 +326,7 @@ void TurnFeature::goToTurn() {
     if (!session.history())
         return;
     play_.CancelDrag();
-    const std::vector<HistoryEntry> kept = session.keptEntries();
+    const std::vector<HistoryEntry> kept = session.past().keptEntries();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const std::vector<TurnStart> starts = turnStarts(keptTurns(kept));
     QApplication::restoreOverrideCursor();
@@ -337,31 +338,31 @@ void TurnFeature::goToTurn() {
     }
     // The turn shown now is offered first, else the newest.
     std::size_t shown = starts.size() - 1;
-    const std::optional<TurnRecord>& now = session.turnOrder().record();
+    const std::optional<TurnRecord>& now = session.document().turnOrder().record();
     for (std::size_t i = 0; i < starts.size(); ++i)
         if (now && starts[i].turn == *now)
             shown = i;
     GoToTurnDialog dialog(starts, shown, &context_.window);
     if (context_.prompts.execDialog(dialog) != QDialog::Accepted)
         return;
-    tellStep(session.showKept(starts[dialog.chosen()].index));
+    tellStep(session.past().showKept(starts[dialog.chosen()].index));
 }
 
-void TurnFeature::tellStep(Session::StepOutcome outcome) {
+void TurnFeature::tellStep(PastBrowser::StepOutcome outcome) {
     switch (outcome) {
-    case Session::StepOutcome::NothingKept:
+    case PastBrowser::StepOutcome::NothingKept:
         context_.notices.showNotice(tr("The history holds nothing of this game"), 5000);
         break;
-    case Session::StepOutcome::Refused:
+    case PastBrowser::StepOutcome::Refused:
         context_.prompts.showWarning(tr("Can not show the kept copy\n") +
-                                     context_.session.stepError());
+                                     context_.session.past().stepError());
         if (!context_.session.showsPast())
             showOpenedTurn(false);
         updateTurnCommands();
         break;
-    case Session::StepOutcome::Shown:
-    case Session::StepOutcome::BackToPresent:
-    case Session::StepOutcome::Unchanged:
+    case PastBrowser::StepOutcome::Shown:
+    case PastBrowser::StepOutcome::BackToPresent:
+    case PastBrowser::StepOutcome::Unchanged:
         break; // the session tells what it shows now
     }
 }
@@ -390,8 +391,8 @@ void TurnFeature::compareWith(const QString& fileName) {
 void TurnFeature::editNote() {
     if (context_.session.showsPast())
         return;
-    NoteEditor editor(context_.session.note(), &context_.window);
+    NoteEditor editor(context_.session.document().note(), &context_.window);
     if (context_.prompts.execDialog(editor) != QDialog::Accepted || !editor.fits())
         return;
-    context_.session.setNote(editor.note());
+    context_.session.document().setNote(editor.note());
 }

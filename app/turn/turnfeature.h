@@ -46,7 +46,7 @@ public:
 
     // First, Previous, Next, Last: an earlier position of the game from its history, shown
     // read-only with its moves; Next after the newest copy returns to the present.
-    void stepHistory(Session::HistoryStep step);
+    void stepHistory(PastBrowser::HistoryStep step);
     // Go to turn: the kept position a chosen turn and side began from, read-only.
     void goToTurn();
     // Another move file as the position before the one shown: its changes become the moves.
@@ -80,7 +80,7 @@ private:
     void updateTurnCommands();
     void showTurn();
     // What a step into the past came to, where the session does not show it.
-    void tellStep(Session::StepOutcome outcome);
+    void tellStep(PastBrowser::StepOutcome outcome);
 
     FeatureContext context_;
     MapFeature& mapFeature_;

@@ -5,6 +5,7 @@
 #include "app/shell/commandtable.h"
 #include "app/shell/prompts.h"
 #include "combat/dietrace.h"
+#include "game/session.h"
 #include "translations/language.h"
 
 #include <QAction>
@@ -12,8 +13,8 @@
 #include <QLocale>
 
 AboutCommand::AboutCommand(QWidget& window, CommandTable& commands, Prompts& prompts,
-                           QString traceFolder)
-    : QObject(&window), window_(window), commands_(commands), prompts_(prompts),
+                           Session& session, QString traceFolder)
+    : QObject(&window), window_(window), commands_(commands), prompts_(prompts), session_(session),
       traceFolder_(std::move(traceFolder)) {
     connect(commands.action(Command::About), &QAction::triggered, this, &AboutCommand::run);
 }
@@ -31,7 +32,7 @@ void AboutCommand::run() {
     if (const QString refusal = traceFileRefusal(); !refusal.isEmpty())
         prompts_.showWarning(tr("No die-roll trace was written: %1.").arg(refusal));
     // The rolls advance the die all the same.
-    TraceDieRolls();
+    session_.traceDieRolls();
 }
 
 LanguageChoice::LanguageChoice(QWidget& window, CommandTable& commands, Prompts& prompts)

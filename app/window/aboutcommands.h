@@ -6,6 +6,7 @@
 
 class CommandTable;
 class Prompts;
+class Session;
 class QWidget;
 
 // About, then the die-roll trace appended as the About window closes (into `traceFolder`,
@@ -14,7 +15,8 @@ class QWidget;
 class AboutCommand : public QObject {
     Q_DECLARE_TR_FUNCTIONS(TMainForm)
 public:
-    AboutCommand(QWidget& window, CommandTable& commands, Prompts& prompts, QString traceFolder);
+    AboutCommand(QWidget& window, CommandTable& commands, Prompts& prompts, Session& session,
+                 QString traceFolder);
 
     void run();
 
@@ -22,6 +24,7 @@ private:
     QWidget& window_;
     CommandTable& commands_;
     Prompts& prompts_;
+    Session& session_;
     QString traceFolder_;
 };
 

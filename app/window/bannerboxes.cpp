@@ -6,6 +6,7 @@
 #include "game/session.h"
 
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 BannerBoxes::BannerBoxes(Session& session, const std::array<QLineEdit*, 3>& boxes, QObject* parent)
     : QObject(parent), session_(session), boxes_(boxes) {
@@ -15,16 +16,20 @@ BannerBoxes::BannerBoxes(Session& session, const std::array<QLineEdit*, 3>& boxe
         QLineEdit* box = boxes_[i];
         box->setValidator(new Win1252Validator(box));
         box->setAccessibleName(tr(names[i]));
-        session_.game().setBanner(i, win1252::fromUnicode(box->text()));
-        connect(box, &QLineEdit::textChanged, this, [this, i](const QString& text) {
-            session_.game().setBanner(i, win1252::fromUnicode(text));
-        });
-        // A text the player typed is a change of the turn; one set by an Open is not.
-        connect(box, &QLineEdit::textEdited, this, [this, i](const QString& text) {
-            session_.setBanner(i, win1252::fromUnicode(text));
+    }
+    session_.document().adoptShownBanners(texts());
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        // A text the player typed is a change of the turn; one the window shows for the game
+        // (an Open, an undo) is not.
+        connect(boxes_[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
+            if (!showing_)
+                session_.document().setBanner(i, win1252::fromUnicode(text));
         });
     }
     connect(&session_, &Session::positionReplaced, this, &BannerBoxes::showPosition);
+    // An undone or redone banner shows again.
+    connect(&session_.document(), &Document::bannersChanged, this,
+            [this] { setTexts(session_.game().banners()); });
 }
 
 std::array<std::string, 3> BannerBoxes::texts() const {
@@ -39,10 +44,12 @@ void BannerBoxes::showPosition() {
 }
 
 void BannerBoxes::setTexts(const std::array<std::string, 3>& texts) {
-    for (std::size_t i = 0; i < boxes_.size(); ++i)
-        boxes_[i]->setText(win1252::toUnicode(texts[i]));
+    const QScopedValueRollback showing(showing_, true);
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        // The box being typed into keeps its cursor: only another text is set.
+        if (const QString text = win1252::toUnicode(texts[i]); boxes_[i]->text() != text)
+            boxes_[i]->setText(text);
+    }
     // A save writes what the boxes show, also where a box could not take a text whole.
-    const std::array<std::string, 3> shown = this->texts();
-    for (std::size_t i = 0; i < shown.size(); ++i)
-        session_.game().setBanner(i, shown[i]);
+    session_.document().adoptShownBanners(this->texts());
 }

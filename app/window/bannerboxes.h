@@ -10,8 +10,8 @@ class QLineEdit;
 class Session;
 
 // The three banner boxes above the map. They show the game's banner texts and the game takes
-// every change of theirs; a text the player types is a change of the turn, one set by an Open
-// is not. Nothing changes the past: while it shows, the boxes are read-only.
+// every change of theirs as a step of the turn's edits; a text set for the game (an Open,
+// an undo) is not an edit. Nothing changes the past: while it shows, the boxes are read-only.
 class BannerBoxes : public QObject {
     Q_DECLARE_TR_FUNCTIONS(TMainForm)
 public:
@@ -27,4 +27,6 @@ private:
 
     Session& session_;
     std::array<QLineEdit*, 3> boxes_;
+    // The boxes are being set to the game's banners: no edit of the player's.
+    bool showing_ = false;
 };

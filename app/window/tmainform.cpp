@@ -26,7 +26,6 @@
 #include "app/window/windowcaption.h"
 #include "app/window/windowplacement.h"
 #include "board/picturemodule.h"
-#include "combat/dierandom.h"
 #include "game/game.h"
 #include "ui_mainform.h"
 
@@ -83,7 +82,7 @@ TMainForm::~TMainForm() {
     FormDestroy();
 }
 
-Game& TMainForm::game() {
+const Game& TMainForm::game() const {
     return session_->game();
 }
 
@@ -126,15 +125,14 @@ void TMainForm::FormCreate() {
             [pictureWarning](const QString& note) { pictureWarning->note(note); });
 
     // Then the map picture, the counters, the board and the tags, in that order.
-    session_ = std::make_unique<Session>(std::move(mapAndTags), std::move(counterPictures),
-                                         setup_.historyFolder);
+    session_ = std::make_unique<Session>(
+        std::move(mapAndTags), std::move(counterPictures), setup_.historyFolder,
+        setup_.seed ? *setup_.seed : static_cast<std::uint32_t>(std::time(nullptr)));
 
     // The program's own sword cursor over all its windows.
     const programart::CursorPicture sword = programart::zekCursor();
     QGuiApplication::setOverrideCursor(
         QCursor(QPixmap::fromImage(sword.image), sword.hotSpot.x(), sword.hotSpot.y()));
-
-    seedDie(setup_.seed ? *setup_.seed : static_cast<unsigned>(std::time(nullptr)));
 }
 
 void TMainForm::buildFeatures() {
@@ -242,7 +240,7 @@ void TMainForm::addWindowParts() {
     new WindowCaption(*this, *session_, [this] { return features_.turn->pastShown(); });
     new MapKeyboard(*this, *mapView_, *session_);
     new FileDrops(*this, {ui_->bEdit1, ui_->bEdit2, ui_->bEdit3}, *features_.files, *prompts_);
-    new AboutCommand(*this, *commands_, *prompts_, setup_.traceFolder);
+    new AboutCommand(*this, *commands_, *prompts_, *session_, setup_.traceFolder);
     new LanguageChoice(*this, *commands_, *prompts_);
 }
 

@@ -75,7 +75,7 @@ public:
     ~TMainForm() override;
 
     Session& session() { return *session_; }
-    Game& game();
+    const Game& game() const;
     CommandTable& commands() { return *commands_; }
     MapView& mapView() { return *mapView_; }
     // Notices over the top of the map (a suggestion, a warning, where the past shows).

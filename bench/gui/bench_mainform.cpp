@@ -21,6 +21,7 @@
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 #include "tests/common/cachedpicturemodule.h"
+#include "tests/common/gameaccess.h"
 
 #include <QApplication>
 #include <QDockWidget>
@@ -48,7 +49,7 @@ std::unique_ptr<TMainForm> makeForm() {
         ++n;
         counter->setState(CounterRecord{200 + n, 200 + n, 0, 0});
     }
-    form->game().restack();
+    mutableGame(form->session()).restack();
     return form;
 }
 

@@ -6,9 +6,11 @@
 #include "app/window/tmainform.h"
 #include "bench/common/offscreenmain.h"
 #include "game/game.h"
+#include "game/gamefile.h"
 #include "geometry/zekclick.h"
 #include "movefile/movefile.h"
 #include "tests/common/cachedpicturemodule.h"
+#include "tests/common/gameaccess.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -27,12 +29,12 @@ std::unique_ptr<TMainForm> makeForm(std::size_t combats) {
     };
     setup.seed = 1;
     auto form = std::make_unique<TMainForm>(std::move(setup));
-    MoveFileContents contents = parseMoveFile(form->game().moveFile(false));
+    MoveFileContents contents = parseMoveFile(gamefile::moveFile(form->game(), false));
     contents.counters[0] = {900, kManyHex, 0, 0};
     contents.counters[1] = {900, kOneHex, 0, 0};
     contents.tags.assign(combats, {ZeKClick(kManyHex).position(), 6, "hold the line at all costs"});
     contents.tags.push_back({ZeKClick(kOneHex).position(), 6, "hold the line at all costs"});
-    form->game().open(contents);
+    mutableGame(form->session()).open(contents);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get()))
         return nullptr;

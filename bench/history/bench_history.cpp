@@ -168,11 +168,11 @@ void BM_StepIntoThePastAndBack(benchmark::State& state) {
     double busy = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        form.turn().stepHistory(Session::HistoryStep::First);
+        form.turn().stepHistory(PastBrowser::HistoryStep::First);
         QCoreApplication::processEvents();
         if (!form.session().showsPast())
             state.SkipWithError("no past was shown");
-        form.session().backToPresent();
+        form.session().past().backToPresent();
         QCoreApplication::processEvents();
         busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
     }

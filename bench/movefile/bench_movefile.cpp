@@ -5,6 +5,7 @@
 #include "combat/dierandom.h"
 #include "combat/dietrace.h"
 #include "game/game.h"
+#include "game/gamefile.h"
 #include "geometry/hexgrid.h"
 #include "movefile/movefile.h"
 #include "tests/common/cachedpicturemodule.h"
@@ -59,8 +60,9 @@ void BM_SaveMoveFile(benchmark::State& state) {
     QTemporaryDir dir(QStringLiteral("/tmp/korva-bench-XXXXXX"));
     const QString path = dir.filePath(QStringLiteral("turn.krv"));
     for (auto _ : state) {
-        const QByteArray report = game->report();
-        if (!saveFileSafely(path, game->moveFile(false)) || !saveMoveReport(path, report))
+        const QByteArray report = gamefile::report(*game);
+        if (!saveFileSafely(path, gamefile::moveFile(*game, false)) ||
+            !saveMoveReport(path, report))
             state.SkipWithError("the save failed");
     }
 }

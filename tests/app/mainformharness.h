@@ -18,6 +18,7 @@
 #include "geometry/hexgrid.h"
 #include "geometry/zekclick.h"
 #include "tests/common/fakepicturemodule.h"
+#include "tests/common/gameaccess.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -157,7 +158,7 @@ struct MainFormHarness {
     void place(int row, int current, int start = -1) {
         counter(row).setState(CounterRecord{start < 0 ? current : start, current, 0, 0});
     }
-    void rebuild() { form->game().restack(); }
+    void rebuild() { mutableGame(form->session()).restack(); }
     // Names of the stack at a hex, bottom first, as rows of the order of battle.
     std::vector<const Counter*> stack(int hex) const {
         const auto& counters = form->game().board().hex(hex).stack();

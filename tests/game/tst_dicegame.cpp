@@ -75,7 +75,7 @@ Turn play(const QString& history, const QString& from, const QString& to, int co
         turn.verdict = session->dice().openedVerdict()->text();
     // Every turn moves: where a turn begins tells its game.
     const int at = session->game().counters().counters().front()->currentHex().index();
-    if (!session->moveTop(at, at == 800 ? 801 : 800))
+    if (!session->document().moveTop(at, at == 800 ? 801 : 800))
         qFatal("no move");
     turn.fixed = session->dice().fixed();
     roll(*session, combats);
@@ -243,7 +243,7 @@ void TestDiceGame::everyPath() {
         auto session = sessionOf(a);
         const Session::OpenOutcome outcome = session->open(file("b3.krv"));
         QCOMPARE(outcome.recoveredRolls, killed ? 1 : 2);
-        QVERIFY(session->isModified());
+        QVERIFY(session->document().isModified());
         roll(*session, killed ? 2 : 1, 5);
         QVERIFY(session->save(a4, true).saved);
     } else if (path == QLatin1String("reuse")) {

@@ -1,3 +1,4 @@
+#include "game/gamefile.h"
 #include "tests/common/testgame.h"
 
 #include "game/turnkeeper.h"
@@ -29,9 +30,10 @@ const std::map<QString, std::function<void(TestGame&)>>& operations() {
         {QStringLiteral("moveAll, onto itself"), [](TestGame& g) { g.moveAll(1000, 1000); }},
         {QStringLiteral("rotateStack"), [](TestGame& g) { g.rotateStack(1000); }},
         {QStringLiteral("rotateStack, one counter"), [](TestGame& g) { g.rotateStack(1100); }},
-        {QStringLiteral("cycleLosses"), [](TestGame& g) { g.cycleLosses(1100); }},
-        {QStringLiteral("cycleMarker"), [](TestGame& g) { g.cycleMarker(1000); }},
-        {QStringLiteral("cycleMarker, empty hex"), [](TestGame& g) { g.cycleMarker(1201); }},
+        {QStringLiteral("cycleLosses"), [](TestGame& g) { g.cycle(1100, Game::Cycle::Losses); }},
+        {QStringLiteral("cycleMarker"), [](TestGame& g) { g.cycle(1000, Game::Cycle::Marker); }},
+        {QStringLiteral("cycleMarker, empty hex"),
+         [](TestGame& g) { g.cycle(1201, Game::Cycle::Marker); }},
         {QStringLiteral("endTurn"), [](TestGame& g) { g.endTurn(); }},
         {QStringLiteral("addCombat"),
          [](TestGame& g) {
@@ -139,7 +141,7 @@ void TestGameSignals::moveFileCarriesTheBanners() {
     game.setBanner(2, "Turn 7");
     game.restack();
     QVERIFY(game.moveTop(1, 700));
-    const MoveFileContents saved = parseMoveFile(game.moveFile(true));
+    const MoveFileContents saved = parseMoveFile(gamefile::moveFile(game, true));
     QCOMPARE(saved.banners[2], std::string("Turn 7"));
     QCOMPARE(saved.counters[0].startHex, 700);
     // The file ends the turn; the game does not until the save is safe.
@@ -177,12 +179,12 @@ void TestGameSignals::pastPositionsLeaveThePresentWhole() {
     game.moveTop(1000, 1200);
     game.moveTop(1000, 1200);
     game.rotateStack(1200);
-    game.cycleLosses(1200);
+    game.cycle(1200, Game::Cycle::Losses);
     game.addCombat({AFPoint(35, 19), 4, "mine"});
     game.setBanner(0, "Now");
     game.turn().setNote(QStringLiteral("See you"));
     const TestGame::Snapshot present = game.snapshot();
-    const QByteArray saved = game.savedFile(false);
+    const QByteArray saved = gamefile::savedFile(game, false);
 
     MoveFileContents past{present.counters, {{AFPoint(210, 97), 6, "old"}}, {"Then", "", ""}};
     past.counters[0] = {1500, 1400, 0, 0};
@@ -208,7 +210,7 @@ void TestGameSignals::pastPositionsLeaveThePresentWhole() {
     QCOMPARE(back.banners, present.banners);
     QCOMPARE(back.pixels, present.pixels);
     QCOMPARE(game.turn().note(), QStringLiteral("See you"));
-    QCOMPARE(game.savedFile(false), saved);
+    QCOMPARE(gamefile::savedFile(game, false), saved);
 }
 
 QTEST_GUILESS_MAIN(TestGameSignals)

@@ -6,6 +6,7 @@
 #include "game/turnkeeper.h"
 #include "movefile/movefile.h"
 #include "tests/common/fakepicturemodule.h"
+#include "tests/common/gameaccess.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,7 +38,7 @@ std::unique_ptr<Session> playerSession(const QTemporaryDir& dir, const char* pla
 
 // Moves the top counter of the stack of counter `row` (1-based) to `to`.
 void moveStackTop(Session& session, int row, int to) {
-    Game& game = session.game();
+    Game& game = mutableGame(session);
     auto counter = game.counters().counters().begin();
     std::advance(counter, row - 1);
     QVERIFY(game.moveTop((*counter)->currentHex().index(), to));
@@ -83,7 +84,7 @@ void TestTurnOrder::fourTurnsEachWay() {
     const auto path = [&](const QString& name) { return dir.filePath(name); };
     const auto turnIn = [](const QString& file) { return readOpenedMoveFile(file).extension.turn; };
     const auto is = [](const Session& s, int number, Side toMove) {
-        return s.turnOrder().record() == std::optional<TurnRecord>({number, toMove, A});
+        return s.document().turnOrder().record() == std::optional<TurnRecord>({number, toMove, A});
     };
     const PlayerNames players{QStringLiteral("Alice"), QStringLiteral("Bob")};
     QString answer; // Bob's last file
@@ -97,7 +98,7 @@ void TestTurnOrder::fourTurnsEachWay() {
                 QVERIFY(opened.opened && !opened.ownFile && !opened.olderThanAnswered);
             }
             QVERIFY(is(*alice, turn, A));
-            QCOMPARE(alice->turnOrder().players(), players);
+            QCOMPARE(alice->document().turnOrder().players(), players);
             // Saved unfinished, the move stays; saved at the end of the turn, it goes over.
             const QString draft = path(QStringLiteral("draft%1.krv").arg(turn));
             QVERIFY(alice->save(draft, false).saved);
@@ -113,7 +114,7 @@ void TestTurnOrder::fourTurnsEachWay() {
         const auto bob = session("bob");
         QVERIFY(bob->open(answer).opened);
         QVERIFY(is(*bob, turn, X));
-        QCOMPARE(bob->turnOrder().players(), players);
+        QCOMPARE(bob->document().turnOrder().players(), players);
         const QString name = bob->proposedSaveName(true);
         QCOMPARE(name,
                  QStringLiteral("salerno_t%1_allies.krv").arg(turn + 1, 2, 10, QLatin1Char('0')));
@@ -127,16 +128,19 @@ void TestTurnOrder::fourTurnsEachWay() {
     QVERIFY(is(*alice, 5, A));
     // The past shows its own turn; the present comes back with the present's. The newest
     // copy is the file just opened, the present itself: the first step goes past it.
-    QCOMPARE(alice->stepHistory(Session::HistoryStep::Previous), Session::StepOutcome::Shown);
+    QCOMPARE(alice->past().stepHistory(PastBrowser::HistoryStep::Previous),
+             PastBrowser::StepOutcome::Shown);
     QVERIFY(is(*alice, 4, X));
-    QCOMPARE(alice->shownIndex() + 2, alice->keptCount());
-    QCOMPARE(alice->stepHistory(Session::HistoryStep::Next), Session::StepOutcome::BackToPresent);
+    QCOMPARE(alice->past().shownIndex() + 2, alice->past().keptCount());
+    QCOMPARE(alice->past().stepHistory(PastBrowser::HistoryStep::Next),
+             PastBrowser::StepOutcome::BackToPresent);
     QVERIFY(is(*alice, 5, A));
     // Changed since, the present is no copy: the newest one is a step back.
-    alice->setNote(QStringLiteral("changed"));
-    QCOMPARE(alice->stepHistory(Session::HistoryStep::Previous), Session::StepOutcome::Shown);
-    QCOMPARE(alice->shownIndex() + 1, alice->keptCount());
-    alice->backToPresent();
+    alice->document().setNote(QStringLiteral("changed"));
+    QCOMPARE(alice->past().stepHistory(PastBrowser::HistoryStep::Previous),
+             PastBrowser::StepOutcome::Shown);
+    QCOMPARE(alice->past().shownIndex() + 1, alice->past().keptCount());
+    alice->past().backToPresent();
 
     // An older file is what it says, and the history knows it was answered; her own file
     // is hers.
@@ -146,11 +150,11 @@ void TestTurnOrder::fourTurnsEachWay() {
     const Session::OpenOutcome own = alice->open(path(QStringLiteral("salerno_t04_axis.krv")));
     QVERIFY(own.ownFile && !own.olderThanAnswered && !own.otherGameUnsaved);
     // Unsaved changes replaced by a file of the same game, then by one of another.
-    alice->setNote(alice->note() + QStringLiteral("!"));
+    alice->document().setNote(alice->document().note() + QStringLiteral("!"));
     QVERIFY(!alice->open(answer).otherGameUnsaved);
     alice->newGame({X, {}, {}});
-    QCOMPARE(alice->turnOrder().record(), std::optional<TurnRecord>({1, X, X}));
-    alice->setNote(alice->note() + QStringLiteral("!"));
+    QCOMPARE(alice->document().turnOrder().record(), std::optional<TurnRecord>({1, X, X}));
+    alice->document().setNote(alice->document().note() + QStringLiteral("!"));
     QVERIFY(alice->open(answer).otherGameUnsaved);
 }
 

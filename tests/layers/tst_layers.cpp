@@ -11,6 +11,7 @@ private slots:
     void includesPointDown_data();
     void includesPointDown();
     void everyLibraryFolderHasARow();
+    void gameChangesOnlyThroughTheSession();
 };
 
 namespace {
@@ -157,6 +158,39 @@ void TestLayers::everyLibraryFolderHasARow() {
         const Layer* layer = layerOf(folder + QStringLiteral("/x"));
         QVERIFY2(layer && QString::fromLatin1(layer->folder) == folder, qPrintable(folder));
     }
+}
+
+// The views and commands read a const Game; only game/ (the session, its document and past
+// browser) holds one it may change. The compiler stops a call of a changing operation on a
+// const Game, so what must not appear elsewhere is a way to a changeable one: naming a
+// non-const Game, building one, or casting the const away.
+void TestLayers::gameChangesOnlyThroughTheSession() {
+    static const QRegularExpression changeable(QStringLiteral(
+        R"((?<!const )(?<!::)\bGame\s*[&*]|(?:unique_ptr|make_unique|shared_ptr)<Game>|\bGame\s+\w+\s*[({]|)"
+        R"(const_cast<Game|\bmutableGame\b|DocumentTestAccess)"));
+    QStringList wrong;
+    QDirIterator files(sourceRoot(), {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    int read = 0;
+    while (files.hasNext()) {
+        const QString file = files.next();
+        const QString relative = file.mid(sourceRoot().size() + 1);
+        const Layer* layer = layerOf(relative);
+        if (!layer || QString::fromLatin1(layer->folder) == QStringLiteral("game"))
+            continue; // not the program's own sources, or the game's own folder
+        QFile source(file);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        ++read;
+        const QStringList lines = QString::fromUtf8(source.readAll()).split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString code = lines[i].section(QStringLiteral("//"), 0, 0);
+            if (changeable.match(code).hasMatch())
+                wrong
+                    << QStringLiteral("%1:%2: %3").arg(relative).arg(i + 1).arg(lines[i].trimmed());
+        }
+    }
+    QVERIFY(read > 100);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
 QTEST_GUILESS_MAIN(TestLayers)

@@ -263,7 +263,7 @@ void TestMainFormExport::animationOfTheKeptGame() {
     QCOMPARE(h.form->game().mapPicture().image(), before);
 
     // From a kept position shown, stopped half-way: that position shows again, nothing written.
-    h.form->turn().stepHistory(Session::HistoryStep::First);
+    h.form->turn().stepHistory(PastBrowser::HistoryStep::First);
     const QImage first = h.form->game().mapPicture().image().copy();
     StoppingProgress stopping;
     stopping.stopAt = 2;
@@ -271,7 +271,7 @@ void TestMainFormExport::animationOfTheKeptGame() {
     QVERIFY(h.form->exports().exportAnimation({0.25, 500, true}, folderOut, stopping).cancelled);
     QVERIFY(!QFile::exists(folderOut));
     QVERIFY(h.form->session().showsPast());
-    QCOMPARE(h.form->session().shownIndex(), std::size_t(0));
+    QCOMPARE(h.form->session().past().shownIndex(), std::size_t(0));
     QCOMPARE(h.form->game().mapPicture().image(), first);
     QVERIFY(h.form->exports().exportAnimation({0.25, 500, true}, folderOut, progress).written);
     QCOMPARE(QDir(folderOut).entryList(QDir::Files).size(), 3);
@@ -290,7 +290,7 @@ void TestMainFormExport::animationFollowsTheGameNotTheOpens() {
     QVERIFY(h.form->files().OpenMove(folder.filePath(QStringLiteral("t1.krv"))));
     QVERIFY(h.form->files().OpenMove(folder.filePath(QStringLiteral("t0.krv"))));
     h.form->session().waitForHistory();
-    QCOMPARE(h.form->session().keptEntries().size(), std::size_t(5));
+    QCOMPARE(h.form->session().past().keptEntries().size(), std::size_t(5));
     QVERIFY(h.form->exports().exportAnimation({0.25, 500, false}, webp, progress).written);
     QVERIFY(WebPFrames(readAll(webp)).frames == played.frames);
 }
@@ -360,7 +360,7 @@ void TestMainFormExport::goToTurnShowsWhereATurnBegan() {
                                    QStringLiteral("Turn 2 · Axis to move")}));
     // The second save's position, read-only: the first two counters moved, the third not yet.
     QVERIFY(h.form->session().showsPast());
-    QCOMPARE(h.form->session().shownIndex(), std::size_t(1));
+    QCOMPARE(h.form->session().past().shownIndex(), std::size_t(1));
     QVERIFY(!h.stack(400).empty());
     QVERIFY(h.stack(500).empty());
     h.drag(400, 800);

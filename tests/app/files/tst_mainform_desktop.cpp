@@ -3,6 +3,7 @@
 #include "combat/taggermgr.h"
 #include "movefile/movefile.h"
 #include "tests/app/mainformharness.h"
+#include "tests/common/gameaccess.h"
 
 #include <QAction>
 #include <QDir>
@@ -172,7 +173,7 @@ void TestMainFormDesktop::recentFileAsksBeforeOpening() {
     entry->trigger();
     QCOMPARE(h.prompts->saveChangesAsked, 2);
     QCOMPARE(h.counter(1).currentHex().index(), 300);
-    QVERIFY(!h.form->session().isModified());
+    QVERIFY(!h.form->session().document().isModified());
 }
 
 void TestMainFormDesktop::drops_data() {
@@ -269,8 +270,9 @@ void TestMainFormDesktop::sendByEmail() {
     QVERIFY(!send->isEnabled());
     h.place(1, 300);
     h.rebuild();
-    h.form->game().addCombat(TaggerInfo{ZeKClick(300).position(), 4, "Over the river"});
-    h.form->session().setNote(QStringLiteral("Hold the bridge\nuntil turn 4"));
+    mutableGame(h.form->session())
+        .addCombat(TaggerInfo{ZeKClick(300).position(), 4, "Over the river"});
+    h.form->session().document().setNote(QStringLiteral("Hold the bridge\nuntil turn 4"));
     QVERIFY(h.form->files().SaveMove(path, false));
     QVERIFY(send->isEnabled());
     send->trigger();

@@ -4,6 +4,7 @@
 #include "movefile/movefile.h"
 #include "movefile/newgamefile.h"
 #include "tests/app/mainformharness.h"
+#include "tests/common/gameaccess.h"
 
 #include <QAction>
 #include <QFile>
@@ -29,7 +30,7 @@ private:
         std::vector<CounterRecord> records;
         for (const auto& counter : h.form->game().counters().counters())
             records.push_back(counter->record());
-        return records == newgame::newGameRecords() && !h.form->session().isModified();
+        return records == newgame::newGameRecords() && !h.form->session().document().isModified();
     }
 };
 
@@ -43,7 +44,7 @@ void TestMainFormNewGame::newGameAsksThenReplacesTheGame() {
     MainFormHarness h;
     QVERIFY(h.form->files().OpenMove(turn));
     h.drag(300, 301);
-    h.form->game().addCombat(TaggerInfo{ZeKClick(301).position(), 2, "own"});
+    mutableGame(h.form->session()).addCombat(TaggerInfo{ZeKClick(301).position(), 2, "own"});
     QAction* action = h.form->findChild<QAction*>(QStringLiteral("actNewGame"));
 
     // Cancel to unsaved changes, or to the new game's players, keeps the game.

@@ -11,6 +11,7 @@
 #include "combat/taggermgr.h"
 #include "movefile/movefile.h"
 #include "tests/app/mainformharness.h"
+#include "tests/common/gameaccess.h"
 #include "tests/common/smalltmpfs.h"
 
 #include <QFile>
@@ -83,7 +84,7 @@ void TestMainFormTurns::combatRecordsOwnTag() {
     const AFPoint at = own.begin()->drawPosition();
     QCOMPARE(h.form->game().mapPicture().image().pixel(at.x + 3, at.y + 3) & 0xFFFFFF,
              FakePictureModule::colourOf(16010 + roll) & 0xFFFFFF);
-    QVERIFY(h.form->session().isModified());
+    QVERIFY(h.form->session().document().isModified());
 }
 
 void TestMainFormTurns::combatClosedBeforeRollRecordsNothing() {
@@ -97,7 +98,7 @@ void TestMainFormTurns::combatClosedBeforeRollRecordsNothing() {
     };
     h.form->play().pmCOmbatClick();
     QCOMPARE(h.form->game().tags().ownTags().size(), std::size_t{0});
-    QVERIFY(!h.form->session().isModified());
+    QVERIFY(!h.form->session().document().isModified());
 }
 
 void TestMainFormTurns::showCombatOrder() {
@@ -138,7 +139,7 @@ void TestMainFormTurns::saveAnswersAndFiles() {
     h.form->files().sbSaveClick();
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva : turn3"));
     QVERIFY(h.counter(1).hasMoved()); // No keeps the start hexes
-    QVERIFY(!h.form->session().isModified());
+    QVERIFY(!h.form->session().document().isModified());
     const QByteArray saved = readAll(path);
     // The three sections, then Korva's own block.
     QCOMPARE(saved.indexOf("KORVAEXT"), 2816 + 8 + (4 + 37 + 1) + (4 + 34 + 1) + (4 + 90 + 1));
@@ -277,7 +278,7 @@ void TestMainFormTurns::openReplacesPositionAndClearsUndo() {
     QCOMPARE(h.form->game().tags().openedTags().size(), std::size_t{1});
     QCOMPARE(h.form->findChild<QLineEdit*>(QStringLiteral("bEdit1"))->text(),
              QStringLiteral("Salerno"));
-    QVERIFY(!h.form->session().isModified());
+    QVERIFY(!h.form->session().document().isModified());
 }
 
 void TestMainFormTurns::openRefusedChangesNothing() {
@@ -399,7 +400,7 @@ void TestMainFormTurns::openFailingHalfWayChangesNothing() {
     h.place(1, 300);
     h.place(2, 300);
     h.rebuild();
-    h.form->game().rotateStack(300); // counter 1 on top
+    mutableGame(h.form->session()).rotateStack(300); // counter 1 on top
     h.drag(300, 301);
     h.hover(800);
     h.prompts->dialogScript = rollWith(QStringLiteral("mine"));
@@ -420,9 +421,11 @@ void TestMainFormTurns::openFailingHalfWayChangesNothing() {
     QCOMPARE(h.form->game().tags().openedTags().size(), std::size_t{0});
     QCOMPARE(banner->text(), typed);
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Korva[*]"));
-    QVERIFY(h.form->session().isModified());
-    // The turn's edits are as they were: the move, then the roll no undo crosses.
-    QCOMPARE(h.form->session().undoStack().count(), 2);
+    QVERIFY(h.form->session().document().isModified());
+    // The turn's edits are as they were: the move, the roll no undo crosses, the banner.
+    QCOMPARE(h.form->session().document().edits().stack().count(), 3);
+    h.form->play().sbUndoClick();
+    QCOMPARE(banner->text(), typed.chopped(5));
     h.form->play().sbUndoClick();
     QCOMPARE(h.counter(1).currentHex().index(), 301);
     QVERIFY(h.form->noticeBar().notice().startsWith(QStringLiteral("A die roll cannot")));
@@ -589,13 +592,13 @@ void TestMainFormTurns::openAsksWhenUnsaved() {
     h.prompts->openFiles = {turn};
     h.form->files().sbOpenClick();
     QCOMPARE(h.prompts->openFiles.size(), std::size_t{1});
-    QVERIFY(h.form->session().isModified());
+    QVERIFY(h.form->session().document().isModified());
     QCOMPARE(h.counter(1).currentHex().index(), 301);
     // No discards the moves and opens the file.
     h.prompts->saveChangesAnswers = {QMessageBox::No};
     h.form->files().sbOpenClick();
     QVERIFY(h.prompts->openFiles.empty());
-    QVERIFY(!h.form->session().isModified());
+    QVERIFY(!h.form->session().document().isModified());
     QCOMPARE(h.prompts->saveChangesAsked, 2);
 }
 

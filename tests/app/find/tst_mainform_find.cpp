@@ -8,6 +8,7 @@
 #include "counters/newgamelayout.h"
 #include "geometry/hexgrid.h"
 #include "tests/app/mainformharness.h"
+#include "tests/common/gameaccess.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -238,7 +239,7 @@ void TestMainFormFind::showCombatTellsWhichRecord() {
     MoveFileContents theirs;
     theirs.counters = newgame::newGameRecords();
     theirs.tags = {{ZeKClick(500).position(), 4, "theirs"}};
-    h.form->game().open(theirs);
+    mutableGame(h.form->session()).open(theirs);
     h.hover(500);
     h.prompts->dialogScript = [](QDialog& d) {
         QTest::keyClicks(d.findChild<QLineEdit*>(QStringLiteral("combatComment")),

@@ -5,6 +5,7 @@
 #include "geometry/hexgrid.h"
 #include "movefile/movefile.h"
 #include "tests/app/mainformharness.h"
+#include "tests/common/gameaccess.h"
 
 #include <QAction>
 #include <QApplication>
@@ -111,7 +112,7 @@ void TestMainFormKeyboard::readableLossesOnlyWhenAsked() {
     h.place(1, hexAt(4, 4));
     h.rebuild();
     h.counter(1).cycleLosses();
-    h.form->game().restack();
+    mutableGame(h.form->session()).restack();
     const AFPoint p = ZeKClick(hexAt(4, 4)).position();
     const QPoint inBadge = LossBadges::badgeAt(p.x, p.y).center();
     const auto shownPixel = [&] {
@@ -188,7 +189,7 @@ void TestMainFormKeyboard::keyboardOnlyTurn() {
     QCOMPARE(own.begin()->comment(), std::string("Push on Cassino"));
     QVERIFY(own.begin()->position() == ZeKClick(hexAt(15, 20)).position());
     QVERIFY(QFile::exists(saved));
-    QVERIFY(!h.form->session().isModified());
+    QVERIFY(!h.form->session().document().isModified());
     const MoveFileContents file = readMoveFile(saved);
     QCOMPARE(file.counters[2].currentHex, hexAt(15, 20));
     QCOMPARE(file.tags.size(), std::size_t{1});

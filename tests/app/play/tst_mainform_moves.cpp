@@ -1,5 +1,6 @@
 #include "app/play/editsdock.h"
 #include "combat/taggermgr.h"
+#include "game/gamefile.h"
 #include "geometry/hexgrid.h"
 #include "tests/app/mainformharness.h"
 
@@ -81,7 +82,7 @@ void TestMainFormMoves::clickOnSingleCounterIsNoStep() {
     h.release(310);
     h.press(900);
     h.release(900);
-    QCOMPARE(h.form->session().undoStack().count(), 1);
+    QCOMPARE(h.form->session().document().edits().stack().count(), 1);
     h.form->play().sbUndoClick();
     QCOMPARE(h.counter(1).currentHex().index(), 300);
     QVERIFY(!undoButton(h)->isEnabled());
@@ -100,7 +101,7 @@ void TestMainFormMoves::dragMovesTopCounter() {
     QCOMPARE(undoButton(h)->toolTip(),
              QStringLiteral("Undo: move of UK 6 Armor XX from E34 (Ctrl+Z)"));
     QCOMPARE(h.form->play().statusText(2), QStringLiteral("Has Moved"));
-    QVERIFY(h.form->session().isModified());
+    QVERIFY(h.form->session().document().isModified());
     // Back onto its start hex it has not moved.
     h.drag(400, 300);
     QCOMPARE(h.form->play().statusText(2), QStringLiteral("Yet to move"));
@@ -173,7 +174,7 @@ void TestMainFormMoves::undoWalksBackAndRedoForward() {
     QCOMPARE(h.counter(1).currentHex().index(), 301);
     h.form->play().sbUndoClick();
     QCOMPARE(h.counter(1).currentHex().index(), 300);
-    QVERIFY(!undoButton(h)->isEnabled() && !h.form->session().isModified());
+    QVERIFY(!undoButton(h)->isEnabled() && !h.form->session().document().isModified());
     QVERIFY(redo->toolTip().startsWith(QStringLiteral("Redo: move of")));
     redo->trigger();
     redo->trigger();
@@ -202,7 +203,7 @@ void TestMainFormMoves::undoAndRedoThroughTheWindow() {
     h.drag(320, 321);
     h.hover(321);
     h.form->play().pmFlipClick();
-    const QByteArray moved = h.form->game().moveFile(false).left(2816);
+    const QByteArray moved = gamefile::moveFile(h.form->game(), false).left(2816);
     for (int i = 0; i < 4; ++i)
         h.form->play().sbUndoClick();
     QCOMPARE(counters("undone.krv"), began);
@@ -220,7 +221,7 @@ void TestMainFormMoves::undoAndRedoThroughTheWindow() {
     h.form->play().pmCOmbatClick();
     h.form->play().sbUndoClick();
     QCOMPARE(h.form->game().tags().ownCount(), std::size_t{1});
-    QCOMPARE(h.form->game().moveFile(false).left(2816), moved);
+    QCOMPARE(gamefile::moveFile(h.form->game(), false).left(2816), moved);
 }
 
 void TestMainFormMoves::rightButtonNeverDrags() {
@@ -343,7 +344,7 @@ void TestMainFormMoves::editsListClickBelowARollShowsTheRoll() {
     };
     h.form->play().pmCOmbatClick();
     h.drag(310, 311);
-    const QUndoStack& edits = h.form->session().undoStack();
+    const QUndoStack& edits = h.form->session().document().edits().stack();
     QCOMPARE(edits.index(), 3);
     h.form->findChild<QAction*>(QStringLiteral("actTurnEdits"))->setChecked(true);
     QUndoView& view = h.form->play().editsDock().view();
@@ -468,7 +469,7 @@ void TestMainFormMoves::returnInPlaceAndTwoUndos() {
     QVERIFY(!undoButton(h)->isEnabled());
     h.form->play().sbUndoClick();
     QCOMPARE(h.counter(1).currentHex().index(), 300);
-    QVERIFY(!h.form->session().isModified());
+    QVERIFY(!h.form->session().document().isModified());
 }
 
 // The window system may close the window while the return slides: the question comes
@@ -488,7 +489,7 @@ void TestMainFormMoves::closeDuringReturnAsksAfterIt() {
     QVERIFY(!closedDuringSlide);
     QCOMPARE(h.prompts->saveChangesAsked, 1);
     QCOMPARE(h.counter(1).currentHex().index(), 200);
-    QVERIFY(h.form->session().isModified());
+    QVERIFY(h.form->session().document().isModified());
 }
 
 QTEST_MAIN(TestMainFormMoves)

@@ -2,6 +2,7 @@
 #include "app/turn/movelayer.h"
 #include "app/turn/turnlistdock.h"
 #include "game/game.h"
+#include "game/gamefile.h"
 #include "game/turnkeeper.h"
 #include "history/gamehistory.h"
 #include "movefile/movefile.h"
@@ -43,7 +44,7 @@ void TestMainFormHistory::endOfTurnKeepsTheMovesForTheOpponent() {
         QVERIFY(game);
         // The three sections are byte for byte what they were without the block.
         const QByteArray saved = readAll(turn);
-        const QByteArray sections = me.form->game().moveFile(true);
+        const QByteArray sections = gamefile::moveFile(me.form->game(), true);
         QVERIFY(saved.startsWith(sections));
         QVERIFY(saved.mid(sections.size()).startsWith("KORVAEXT"));
     }

@@ -8,9 +8,11 @@
 #include "board/mappicture.h"
 #include "combat/taggermgr.h"
 #include "game/game.h"
+#include "game/gamefile.h"
 #include "game/turnkeeper.h"
 #include "movefile/movefile.h"
 #include "tests/app/mainformharness.h"
+#include "tests/common/gameaccess.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -47,7 +49,7 @@ void TestMainFormTurnView::initTestCase() {
     // counter 4, and fought once.
     MainFormHarness maker;
     maker.form->files().NewGame();
-    MoveFileContents contents = parseMoveFile(maker.form->game().moveFile(false));
+    MoveFileContents contents = parseMoveFile(gamefile::moveFile(maker.form->game(), false));
     for (int i = 0; i < 4; ++i)
         contents.counters[std::size_t(i)] = {900, 900, 0, 0};
     contents.counters[0].currentHex = 1100;
@@ -127,8 +129,8 @@ void TestMainFormTurnView::replayOnlyShows() {
     MainFormHarness h;
     QVERIFY(h.form->files().OpenMove(turn_));
     h.drag(1100, 1500); // a move of the player's own, to undo later
-    const QByteArray position = h.form->game().savedFile(false);
-    QVERIFY(h.form->session().isModified());
+    const QByteArray position = gamefile::savedFile(mutableGame(h.form->session()), false);
+    QVERIFY(h.form->session().document().isModified());
     action(h, "actReplayTurn")->setChecked(true);
     ReplayController& replay = h.form->turn().replay();
     QVERIFY(replay.isPlaying());
@@ -146,8 +148,8 @@ void TestMainFormTurnView::replayOnlyShows() {
     replay.advance(ReplayController::kMoveMs + ReplayController::kCombatMs);
     QVERIFY(replay.isFinished());
     QVERIFY(!replay.isPlaying());
-    QCOMPARE(h.form->game().savedFile(false), position);
-    QVERIFY(h.form->session().isModified());
+    QCOMPARE(gamefile::savedFile(mutableGame(h.form->session()), false), position);
+    QVERIFY(h.form->session().document().isModified());
     action(h, "actReplayTurn")->setChecked(false);
     QVERIFY(!replay.isActive());
     QVERIFY(h.form->turn().moveLayer().isShown());
@@ -192,9 +194,9 @@ void TestMainFormTurnView::thePastIsReadOnlyAndThePresentComesBackWhole() {
     h.prompts->saveFiles = {dir_.filePath(QStringLiteral("mine.krv"))};
     h.form->files().sbSaveClick();
     h.drag(1500, 1700); // unsaved, and a step of the turn's edits
-    const QByteArray present = h.form->game().savedFile(false);
+    const QByteArray present = gamefile::savedFile(mutableGame(h.form->session()), false);
 
-    h.form->turn().stepHistory(Session::HistoryStep::First); // the opened file
+    h.form->turn().stepHistory(PastBrowser::HistoryStep::First); // the opened file
     QVERIFY(h.form->session().showsPast());
     QCOMPARE(h.counter(1).currentHex().index(), 1100);
     QCOMPARE(h.form->turn().moveLayer().moves().arrows.size(), std::size_t{2}); // its moves drawn
@@ -204,19 +206,19 @@ void TestMainFormTurnView::thePastIsReadOnlyAndThePresentComesBackWhole() {
     h.form->play().sbUndoClick();
     h.form->files().sbSaveClick();
     QCOMPARE(h.prompts->saveFiles.size(), qsizetype{0});
-    h.form->turn().stepHistory(Session::HistoryStep::Next); // the saved file
+    h.form->turn().stepHistory(PastBrowser::HistoryStep::Next); // the saved file
     QCOMPARE(h.counter(1).currentHex().index(), 1500);
-    h.form->turn().stepHistory(Session::HistoryStep::Next); // past the newest: the present
+    h.form->turn().stepHistory(PastBrowser::HistoryStep::Next); // past the newest: the present
     QVERIFY(!h.form->session().showsPast());
-    QCOMPARE(h.form->game().savedFile(false), present);
-    QVERIFY(h.form->session().isModified());
+    QCOMPARE(gamefile::savedFile(mutableGame(h.form->session()), false), present);
+    QVERIFY(h.form->session().document().isModified());
     // A step into the history began the edits afresh: the move stays, unsaved.
-    QVERIFY(!h.form->session().canUndo());
+    QVERIFY(!h.form->session().document().edits().canUndo());
     h.form->play().sbUndoClick();
     QCOMPARE(h.counter(1).currentHex().index(), 1700);
 
     // A question about unsaved changes is about the present, from wherever it is asked.
-    h.form->turn().stepHistory(Session::HistoryStep::Last);
+    h.form->turn().stepHistory(PastBrowser::HistoryStep::Last);
     h.prompts->saveChangesAnswers = {QMessageBox::Cancel};
     QVERIFY(!h.form->files().maybeSaveChanges());
     QVERIFY(!h.form->session().showsPast());
@@ -228,7 +230,7 @@ void TestMainFormTurnView::compareWithAndTheNote() {
     h.form->turn().compareWith(turn_);
     // Every counter the file placed differs from the new game's holding area.
     QCOMPARE(h.form->turn().turnListDock().model().changeCount(), std::size_t{4});
-    QVERIFY(!h.form->session().isModified());
+    QVERIFY(!h.form->session().document().isModified());
 
     h.prompts->dialogScript = [](QDialog& dialog) {
         auto& editor = dynamic_cast<NoteEditor&>(dialog);
@@ -240,7 +242,7 @@ void TestMainFormTurnView::compareWithAndTheNote() {
     };
     h.form->turn().editNote();
     QCOMPARE(h.form->game().turn().note(), QStringLiteral("Naples by spring — ÄÖ"));
-    QVERIFY(h.form->session().isModified());
+    QVERIFY(h.form->session().document().isModified());
     const QString saved = dir_.filePath(QStringLiteral("noted.krv"));
     h.prompts->endOfTurnAnswers = {QMessageBox::Yes};
     h.prompts->saveFiles = {saved};

@@ -86,7 +86,7 @@ void TestMainFormWhoseTurn::unknownTurnSetByHand() {
     };
     turn.click();
     QCOMPARE(turn.text(), QStringLiteral("Turn 3 · Axis to move"));
-    QVERIFY(h.form->session().isModified());
+    QVERIFY(h.form->session().document().isModified());
     const QString mine = dir.filePath(QStringLiteral("mine.krv"));
     QVERIFY(h.form->files().SaveMove(mine, true));
     QCOMPARE(readOpenedMoveFile(mine).extension.turn,

@@ -5,6 +5,7 @@
 #include "app/shell/trustlabel.h"
 #include "app/turn/replaycontroller.h"
 #include "app/turn/turnlistdock.h"
+#include "game/gamefile.h"
 #include "movefile/movefile.h"
 #include "tests/app/mainformharness.h"
 
@@ -80,7 +81,7 @@ QString TestHostileCombats::write(const QString& name, int combats, const std::s
                                   const KorvaExtension& block) {
     MainFormHarness maker;
     maker.form->files().NewGame();
-    MoveFileContents contents = parseMoveFile(maker.form->game().moveFile(false));
+    MoveFileContents contents = parseMoveFile(gamefile::moveFile(maker.form->game(), false));
     contents.counters[0] = {900, kHex, 0, 0};
     contents.tags.assign(std::size_t(combats), {ZeKClick(kHex).position(), 6, comment});
     const QString path = dir_.filePath(name);
@@ -198,9 +199,9 @@ void TestHostileCombats::forgedWordsStayTheFiles() {
         QVERIFY(h.form->noticeBar().notice().startsWith(QStringLiteral("Combat, die 6:\n")));
         QCOMPARE(forgeries(), QStringList());
     } else {
-        h.form->session().setNote(
+        h.form->session().document().setNote(
             QStringLiteral("changed")); // the kept copy is no longer the present
-        h.form->turn().stepHistory(Session::HistoryStep::Previous);
+        h.form->turn().stepHistory(PastBrowser::HistoryStep::Previous);
         QVERIFY(h.form->session().showsPast());
         QVERIFY(h.form->turn().turnListDock().heading().contains(QStringLiteral("<U+202E>")));
         QCOMPARE(forgeries(), QStringList());

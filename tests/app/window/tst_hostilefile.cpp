@@ -2,6 +2,7 @@
 #include "app/shell/noticebar.h"
 #include "app/turn/replaycontroller.h"
 #include "app/turn/turnlistdock.h"
+#include "game/gamefile.h"
 #include "movefile/movefile.h"
 #include "tests/app/mainformharness.h"
 
@@ -49,7 +50,7 @@ void TestHostileFile::initTestCase() {
 
     MainFormHarness maker;
     maker.form->files().NewGame();
-    MoveFileContents contents = parseMoveFile(maker.form->game().moveFile(false));
+    MoveFileContents contents = parseMoveFile(gamefile::moveFile(maker.form->game(), false));
     contents.counters[0] = {900, 1100, 0, 0};
     contents.tags = {{ZeKClick(1100).position(), 5, comment_.toStdString()}};
     contents.banners = {"<b>one</b>", "two", comment_.toStdString()}; // 110 fit the third
@@ -173,12 +174,13 @@ void TestHostileFile::fileTextShowsLiterallyEverywhere() {
 
     // The file's name: the history's step (notice, heading, caption), Compare with…, the
     // recent files.
-    h.form->session().setNote(QStringLiteral("changed")); // the kept copy is no longer the present
-    h.form->turn().stepHistory(Session::HistoryStep::Previous);
+    h.form->session().document().setNote(
+        QStringLiteral("changed")); // the kept copy is no longer the present
+    h.form->turn().stepHistory(PastBrowser::HistoryStep::Previous);
     QVERIFY(h.form->session().showsPast());
     QCOMPARE(markupSurfaces(tag, &found), QStringList());
     QVERIFY(found > 1);
-    h.form->session().backToPresent();
+    h.form->session().past().backToPresent();
     h.form->turn().compareWith(hostileFile_);
     QVERIFY(h.form->turn().turnListDock().heading().contains(hostileTitle_));
     emit h.form->files().recentMenu().aboutToShow();
