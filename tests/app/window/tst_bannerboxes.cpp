@@ -1,13 +1,14 @@
 #include "app/window/bannerboxes.h"
 #include "game/game.h"
 #include "game/session.h"
+#include "tests/common/gameaccess.h"
 #include "tests/common/fakepicturemodule.h"
 
 #include <QLineEdit>
 #include <QTest>
 
-// The banner boxes and the game's banner texts: a typed text is a change of the turn, one
-// set by a new position is not, and the game keeps what the boxes show.
+// The banner boxes and the game's banner texts: a typed text is an undoable change of the
+// turn, one shown for a new position is not, and the game keeps what the boxes show.
 class TestBannerBoxes : public QObject {
     Q_OBJECT
 private slots:
@@ -43,22 +44,25 @@ void TestBannerBoxes::cleanup() {
 void TestBannerBoxes::typedTextIsAChange() {
     // What the boxes held before is the game's from the start.
     QCOMPARE(session_->game().banners()[0], std::string("first"));
-    boxes_[1]->setText(QStringLiteral("set"));
-    QCOMPARE(session_->game().banners()[1], std::string("set"));
-    QVERIFY(!session_->isModified());
+    QVERIFY(!session_->document().isModified());
     QTest::keyClicks(boxes_[2], QStringLiteral("typed"));
     QCOMPARE(session_->game().banners()[2], std::string("typed"));
-    QVERIFY(session_->isModified());
-    QCOMPARE(banners_->texts(), (std::array<std::string, 3>{"first", "set", "typed"}));
+    QVERIFY(session_->document().isModified());
+    QCOMPARE(banners_->texts(), (std::array<std::string, 3>{"first", "", "typed"}));
+    // Undone, the box shows the text again and the game is as saved.
+    session_->document().edits().undo();
+    QCOMPARE(boxes_[2]->text(), QString());
+    QVERIFY(!session_->document().isModified());
 }
 
 void TestBannerBoxes::theGameKeepsWhatTheBoxesShow() {
     // A box that already shows all of a text it cannot hold whole does not change.
     boxes_[1]->setMaxLength(4);
     boxes_[1]->setText(QStringLiteral("far "));
-    session_->game().setBanner(0, "one");
-    session_->game().setBanner(1, "far too long");
-    session_->game().setBanner(2, "");
+    Game& game = mutableGame(*session_);
+    game.setBanner(0, "one");
+    game.setBanner(1, "far too long");
+    game.setBanner(2, "");
     banners_->showPosition();
     QCOMPARE(boxes_[0]->text(), QStringLiteral("one"));
     QCOMPARE(boxes_[1]->text(), QStringLiteral("far "));
