@@ -35,12 +35,17 @@ QString titleOf(const QString& file) {
     return title.left(kMaxTitleLength);
 }
 
-QByteArray contentsOf(const QString& path) {
-    try {
-        return readMoveFileBytes(path);
-    } catch (const MoveFileError&) {
+// The SHA-256 of a copy, read in pieces: a copy may be 16 MB, and only its hash is kept.
+// Empty when it is no ordinary file of a move file's size or cannot be read.
+QByteArray fileHash(const QString& path) {
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || info.size() > movefile::kMaxFileSize || !file.open(QIODevice::ReadOnly))
         return {};
-    }
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file) || file.error() != QFileDevice::NoError)
+        return {};
+    return hash.result();
 }
 
 QByteArray sha256(const QByteArray& bytes) {
@@ -141,7 +146,7 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
     const std::shared_ptr<const std::vector<HistoryEntry>> known = kept(key);
     const std::vector<HistoryEntry>& copies = *known;
     const QByteArray hash = sha256(bytes);
-    if (!copies.empty() && hashOf(copies.back()) == hash)
+    if (!copies.empty() && holds(copies.back(), bytes, hash))
         return {}; // opened again, or opened right after it was saved: nothing new
     if (kind == HistoryEntry::Kind::Opened &&
         keptBytes(game.path(), known) + bytes.size() > maxGameBytes_) {
@@ -384,8 +389,9 @@ std::vector<QByteArray> GameHistory::positionsOf(const HistoryEntry& entry) cons
     }
     std::vector<QByteArray> keys;
     try {
-        const OpenedMoveFile copy = read(entry);
-        keys = {positionkey::start(copy.contents.counters), present(copy.contents.counters)};
+        // The counters are at the head: the rest may be 16 MB of an opponent's combats.
+        const std::vector<CounterRecord> counters = readMoveFileCounters(entry.path);
+        keys = {positionkey::start(counters), present(counters)};
     } catch (const MoveFileError&) {
         return keys; // perhaps only for now: not remembered
     }
@@ -474,10 +480,9 @@ QByteArray GameHistory::hashOf(const HistoryEntry& entry) const {
             found != memory_->hashes.cend())
             return *found;
     }
-    const QByteArray bytes = contentsOf(entry.path);
-    if (bytes.isEmpty())
+    const QByteArray hash = fileHash(entry.path);
+    if (hash.isEmpty())
         return {}; // perhaps only for now: not remembered
-    const QByteArray hash = sha256(bytes);
     remember(entry, hash);
     return hash;
 }
