@@ -509,8 +509,13 @@ void TestMoveFile::filesThatAreNotMoveFiles() {
         QVERIFY(file.resize(movefile::kMaxFileSize + 1)); // sparse, takes no room
     } else if (kind == QLatin1String("combats")) {
         FileBuilder many; // 16.8 MB, every record sound
-        many.tags.assign(800000, TagRecord{AFPoint(35, 19), 4, {}});
-        path = writeFile(many.bytes());
+        many.tags = {TagRecord{AFPoint(35, 19), 4, {}}};
+        many.tagCount = 800000;
+        QByteArray bytes = many.bytes();
+        const qsizetype last = bytes.size() - 3 * 5 - 21; // the one record, before the banners
+        bytes.insert(last, bytes.sliced(last, 21).repeated(800000 - 1));
+        QCOMPARE(bytes.size(), 16802839);
+        path = writeFile(bytes);
     } else if (kind == QLatin1String("unreadable")) {
         if (::geteuid() == 0)
             QSKIP("permissions do not stop the superuser from reading");
