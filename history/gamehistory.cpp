@@ -3,6 +3,7 @@
 #include "history/positionkey.h"
 
 #include "movefile/movefile.h"
+#include "movefile/movefilereader.h"
 #include "movefile/openedmovefile.h"
 
 #include <QCoreApplication>
@@ -35,12 +36,17 @@ QString titleOf(const QString& file) {
     return title.left(kMaxTitleLength);
 }
 
-QByteArray contentsOf(const QString& path) {
-    try {
-        return readMoveFileBytes(path);
-    } catch (const MoveFileError&) {
+// The SHA-256 of a copy, read in pieces: a copy may be 16 MB, and only its hash is kept.
+// Empty when it is no ordinary file of a move file's size or cannot be read.
+QByteArray fileHash(const QString& path) {
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || info.size() > movefile::kMaxFileSize || !file.open(QIODevice::ReadOnly))
         return {};
-    }
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file) || file.error() != QFileDevice::NoError)
+        return {};
+    return hash.result();
 }
 
 QByteArray sha256(const QByteArray& bytes) {
@@ -149,7 +155,7 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
 
     const std::shared_ptr<const std::vector<HistoryEntry>> known = kept(key);
     const QByteArray hash = sha256(bytes);
-    if (!known->empty() && hashOf(known->back()) == hash)
+    if (!known->empty() && holds(known->back(), bytes, hash))
         return {}; // opened again, or opened right after it was saved: nothing new
     if (kind == HistoryEntry::Kind::Opened &&
         keptBytes(game.path(), known) + bytes.size() > maxGameBytes_)
@@ -407,7 +413,14 @@ positionkey::Turn GameHistory::positionsOf(const HistoryEntry& entry) const {
     try {
         keys = positionkey::turnOf(read(entry));
     } catch (const MoveFileError&) {
-        return keys; // perhaps only for now: not remembered
+        try {
+            // A copy cut short still has its counters at the head: where they started and
+            // stand is all the turn it can tell.
+            const std::vector<CounterRecord> counters = readMoveFileCounters(entry.path);
+            keys = {positionkey::start(counters), positionkey::present(counters)};
+        } catch (const MoveFileError&) {
+            return keys; // perhaps only for now: not remembered
+        }
     }
     const QMutexLocker lock(&memory_->mutex);
     if (memory_->positions.size() >= kMaxHashes)
@@ -494,10 +507,9 @@ QByteArray GameHistory::hashOf(const HistoryEntry& entry) const {
             found != memory_->hashes.cend())
             return *found;
     }
-    const QByteArray bytes = contentsOf(entry.path);
-    if (bytes.isEmpty())
+    const QByteArray hash = fileHash(entry.path);
+    if (hash.isEmpty())
         return {}; // perhaps only for now: not remembered
-    const QByteArray hash = sha256(bytes);
     remember(entry, hash);
     return hash;
 }

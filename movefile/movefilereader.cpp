@@ -58,8 +58,7 @@ void checkCounter(const CounterRecord& record, std::size_t index) {
                                 .toStdString());
 }
 
-MoveFileContents parse(ByteReader& in) {
-    MoveFileContents contents;
+std::vector<CounterRecord> parseCounters(ByteReader& in) {
     auto counters = CounterMgr::readRecords(in);
     if (!counters)
         throw MoveFileError(
@@ -68,10 +67,46 @@ MoveFileContents parse(ByteReader& in) {
                 .toStdString());
     for (std::size_t i = 0; i < counters->size(); ++i)
         checkCounter((*counters)[i], i);
-    contents.counters = std::move(*counters);
+    return std::move(*counters);
+}
+
+MoveFileContents parse(ByteReader& in) {
+    MoveFileContents contents;
+    contents.counters = parseCounters(in);
     contents.tags = readTagsSection(in);
     contents.banners = readBanners(in);
     return contents;
+}
+
+// Opens a file that may be a move file for reading; refuses anything else, and a file
+// larger than any move file.
+void openMoveFile(const QString& path, QFile& file) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader", "the file does not exist").toStdString());
+    if (info.isDir())
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader", "it is a folder, not a move file")
+                .toStdString());
+    if (!info.isFile())
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader", "it is not an ordinary file")
+                .toStdString());
+    if (info.size() > movefile::kMaxFileSize)
+        throw MoveFileError(
+            QCoreApplication::translate(
+                "MoveFileReader",
+                "the file is %1 bytes long, over the size limit of %2 bytes for a move file")
+                .arg(info.size())
+                .arg(movefile::kMaxFileSize)
+                .toStdString());
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader", "the file cannot be read: %1")
+                .arg(file.errorString())
+                .toStdString());
 }
 
 } // namespace
@@ -96,34 +131,12 @@ MoveFileContents readMoveFile(const QString& path) {
 }
 
 QByteArray readMoveFileBytes(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw MoveFileError(
-            QCoreApplication::translate("MoveFileReader", "the file does not exist").toStdString());
-    if (info.isDir())
-        throw MoveFileError(
-            QCoreApplication::translate("MoveFileReader", "it is a folder, not a move file")
-                .toStdString());
-    if (!info.isFile())
-        throw MoveFileError(
-            QCoreApplication::translate("MoveFileReader", "it is not an ordinary file")
-                .toStdString());
-    if (info.size() > movefile::kMaxFileSize)
-        throw MoveFileError(
-            QCoreApplication::translate("MoveFileReader",
-                                        "the file is %1 bytes long, larger than any move file")
-                .arg(info.size())
-                .toStdString());
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw MoveFileError(
-            QCoreApplication::translate("MoveFileReader", "the file cannot be read: %1")
-                .arg(file.errorString())
-                .toStdString());
+    QFile file;
+    openMoveFile(path, file);
     // Up to one byte beyond the limit, in case the file grew after it was measured; in
     // pieces, as a single read of the limit would first take 16 MB of memory.
     QByteArray bytes;
-    bytes.reserve(info.size() + 1);
+    bytes.reserve(file.size() + 1);
     constexpr qint64 kPiece = 64 * 1024;
     while (bytes.size() <= movefile::kMaxFileSize) {
         const QByteArray piece = file.read(qMin(kPiece, movefile::kMaxFileSize + 1 - bytes.size()));
@@ -138,9 +151,32 @@ QByteArray readMoveFileBytes(const QString& path) {
                 .toStdString());
     if (bytes.size() > movefile::kMaxFileSize)
         throw MoveFileError(
-            QCoreApplication::translate("MoveFileReader", "the file is larger than any move file")
+            QCoreApplication::translate("MoveFileReader",
+                                        "the file grew over the size limit of %1 bytes for a "
+                                        "move file while it was read")
+                .arg(movefile::kMaxFileSize)
                 .toStdString());
     return bytes;
+}
+
+std::vector<CounterRecord> readMoveFileCounters(const QString& path) {
+    QFile file;
+    openMoveFile(path, file);
+    constexpr qint64 kSectionSize = 8 + qint64{kOrderOfBattleSize} * CounterRecord::kSize;
+    const QByteArray head = file.read(kSectionSize);
+    if (file.error() != QFileDevice::NoError)
+        throw MoveFileError(
+            QCoreApplication::translate("MoveFileReader", "the file cannot be read: %1")
+                .arg(file.errorString())
+                .toStdString());
+    ByteReader in(head);
+    try {
+        return parseCounters(in);
+    } catch (const MoveFileError&) {
+        throw;
+    } catch (const std::exception& error) {
+        throw MoveFileError(error.what());
+    }
 }
 
 std::array<std::string, 3> applyMoveFile(const MoveFileContents& contents, CounterMgr& counters,

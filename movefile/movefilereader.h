@@ -21,6 +21,10 @@ MoveFileContents parseMoveFile(QByteArrayView bytes, qsizetype* bannerEnd = null
 MoveFileContents readMoveFile(const QString& path);
 // The bytes of a move file on disk, refused as readMoveFile refuses them, unparsed.
 QByteArray readMoveFileBytes(const QString& path);
+// Only the counters section at the file's head, refused and checked as readMoveFile refuses
+// and checks it: where the counters are is all some readers need, and the rest of a file may
+// be 16 MB of combats.
+std::vector<CounterRecord> readMoveFileCounters(const QString& path);
 
 // Replaces the game's counters and tags with the file's in one step and answers the
 // banner texts. The counters are recreated, so the caller must rebuild and redraw the

@@ -15,6 +15,7 @@
 #include "bench/common/busymovefile.h"
 #include "bench/common/flushwatch.h"
 #include "bench/common/offscreenmain.h"
+#include "bench/common/steadytimes.h"
 #include "board/pictureids.h"
 #include "counters/countermgr.h"
 #include "game/game.h"
@@ -136,7 +137,8 @@ private:
 
 // Open (Ctrl+O without the dialog) of a move file with every counter on the board, alone in
 // its hex (0) or in stacks of one to eight (1), until the window is flushed; "x_map_copy" is
-// its time over one copy of the map's pixels, timed in the same iterations. The counter
+// its median time over the median of one copy of the map's pixels, timed in the same
+// iterations. The counter
 // "updates" is the number of repaints one Open asks for.
 void BM_OpenInShownWindow(benchmark::State& state) {
     QTemporaryDir folder;
@@ -149,8 +151,8 @@ void BM_OpenInShownWindow(benchmark::State& state) {
     FlushWatch watch(*form);
     MapCopy copy;
     const int updatesBefore = form->mapView().updateRequests();
-    double openMs = 0.0;
-    double copyMs = 0.0;
+    std::vector<double> opens;
+    std::vector<double> copies;
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
@@ -158,15 +160,20 @@ void BM_OpenInShownWindow(benchmark::State& state) {
             state.SkipWithError("the move file was refused or never shown");
         const double ms = elapsedMs(timer);
         state.SetIterationTime(ms / 1e3);
-        openMs += ms;
-        copyMs += copy.milliseconds();
+        opens.push_back(ms);
+        copies.push_back(copy.milliseconds());
     }
     const auto n = double(state.iterations());
     state.counters["updates"] = double(form->mapView().updateRequests() - updatesBefore) / n;
-    state.counters["map_copy_ms"] = copyMs / n;
-    state.counters["x_map_copy"] = openMs / copyMs;
+    state.counters["map_copy_ms"] = medianOf(copies);
+    state.counters["x_map_copy"] = medianOf(opens) / medianOf(copies);
 }
-BENCHMARK(BM_OpenInShownWindow)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenInShownWindow)
+    ->Arg(0)
+    ->Arg(1)
+    ->MinTime(1.0)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Open of a busy file with the overview, the order of battle and the turn list shown, each
 // iteration also timing an Open with them hidden: "x_without" is the first over the second.

@@ -13,6 +13,7 @@
 #include "bench/common/busymovefile.h"
 #include "bench/common/flushwatch.h"
 #include "bench/common/offscreenmain.h"
+#include "bench/common/steadytimes.h"
 #include "board/mapboard.h"
 #include "game/game.h"
 #include "geometry/hexgrid.h"
@@ -43,21 +44,25 @@ double elapsedMs(const QElapsedTimer& timer) {
 class ViewCopy {
 public:
     double milliseconds() {
+        const double cpuBefore = processCpuMs();
         QElapsedTimer timer;
         timer.start();
         std::memcpy(to_.data(), from_.data(), to_.size());
         benchmark::DoNotOptimize(to_.data());
         const double ms = elapsedMs(timer);
-        totalMs_ += ms;
+        samples_.push_back(ms);
+        cpuSamples_.push_back(processCpuMs() - cpuBefore);
         return ms;
     }
-    double totalMs() const { return totalMs_; }
+    double medianMs() const { return medianOf(samples_); }
+    double medianCpuMs() const { return medianOf(cpuSamples_); }
 
 private:
     static constexpr std::size_t kBytes = std::size_t(kView.width()) * kView.height() * 4;
     std::vector<char> from_ = std::vector<char>(kBytes, 1);
     std::vector<char> to_ = std::vector<char>(kBytes, 0);
-    double totalMs_ = 0.0;
+    std::vector<double> samples_;
+    std::vector<double> cpuSamples_;
 };
 
 QAbstractScrollArea& scrollBox(TMainForm& form) {
@@ -109,11 +114,15 @@ struct Window {
     }
 };
 
-void reportFrames(benchmark::State& state, double totalMs, const ViewCopy& copy) {
-    const double perFrame = totalMs / double(state.iterations());
-    state.counters["frame_ms"] = perFrame;
-    state.counters["copy_ms"] = copy.totalMs() / double(state.iterations());
-    state.counters["x_copy"] = totalMs / copy.totalMs();
+// Medians of the iterations, the frames' and the copies', timed in turn; "cpu_x_copy" the
+// same in processor time, when the frames' was measured.
+void reportFrames(benchmark::State& state, const std::vector<double>& frames, const ViewCopy& copy,
+                  const std::vector<double>& cpuFrames = {}) {
+    state.counters["frame_ms"] = medianOf(frames);
+    state.counters["copy_ms"] = copy.medianMs();
+    state.counters["x_copy"] = medianOf(frames) / copy.medianMs();
+    if (!cpuFrames.empty() && copy.medianCpuMs() > 0)
+        state.counters["cpu_x_copy"] = medianOf(cpuFrames) / copy.medianCpuMs();
 }
 
 std::string percentLabel(qreal scale) {
@@ -135,23 +144,26 @@ void BM_ScrollFrame(benchmark::State& state) {
         return;
     }
     int direction = 1;
-    double totalMs = 0.0;
+    std::vector<double> frames;
+    std::vector<double> cpuFrames;
     ViewCopy copy;
     const qint64 paintedBefore = window.view().repaints().paintedPixels();
     for (auto _ : state) {
+        const double cpuBefore = processCpuMs();
         QElapsedTimer timer;
         timer.start();
         bar->setValue(bar->value() + direction * 60);
         if (!window.watch->waitForFlush())
             state.SkipWithError("the scroll was never shown");
         const double ms = elapsedMs(timer);
+        cpuFrames.push_back(processCpuMs() - cpuBefore);
         state.SetIterationTime(ms / 1e3);
-        totalMs += ms;
+        frames.push_back(ms);
         copy.milliseconds();
         direction = -direction;
     }
     state.SetLabel(percentLabel(scale));
-    reportFrames(state, totalMs, copy);
+    reportFrames(state, frames, copy, cpuFrames);
     // A scroll should paint only the strip it uncovers.
     state.counters["painted_px"] =
         double(window.view().repaints().paintedPixels() - paintedBefore) /
@@ -167,7 +179,7 @@ void BM_WholeViewFrame(benchmark::State& state) {
         state.SkipWithError("the window was not shown at 1920 x 1080");
         return;
     }
-    double totalMs = 0.0;
+    std::vector<double> frames;
     ViewCopy copy;
     for (auto _ : state) {
         QElapsedTimer timer;
@@ -177,11 +189,11 @@ void BM_WholeViewFrame(benchmark::State& state) {
             state.SkipWithError("the repaint was never shown");
         const double ms = elapsedMs(timer);
         state.SetIterationTime(ms / 1e3);
-        totalMs += ms;
+        frames.push_back(ms);
         copy.milliseconds();
     }
     state.SetLabel(percentLabel(scale));
-    reportFrames(state, totalMs, copy);
+    reportFrames(state, frames, copy);
 }
 BENCHMARK(BM_WholeViewFrame)->DenseRange(0, 8)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -197,30 +209,34 @@ void BM_ZoomStep(benchmark::State& state) {
         state.SkipWithError("the window was not shown at 1920 x 1080");
         return;
     }
-    double frameMs = 0.0;
-    double sharpMs = 0.0;
+    std::vector<double> frames;
+    std::vector<double> sharp;
+    std::vector<double> cpuSteps; // until the first frame
     ViewCopy copy;
     for (auto _ : state) {
         state.PauseTiming();
         window.zoomTo(from);
         state.ResumeTiming();
+        const double cpuBefore = processCpuMs();
         QElapsedTimer timer;
         timer.start();
         window.view().zoom().setScale(to);
         if (!window.watch->waitForFlush())
             state.SkipWithError("the zoom was never shown");
         const double frame = elapsedMs(timer);
+        const double cpuFrame = processCpuMs() - cpuBefore;
         if (!window.waitUntilSharp())
             state.SkipWithError("the view never became sharp");
-        const double sharp = elapsedMs(timer);
-        state.SetIterationTime((to > from ? sharp : frame) / 1e3);
-        frameMs += frame;
-        sharpMs += sharp;
+        const double sharpAfter = elapsedMs(timer);
+        cpuSteps.push_back(cpuFrame);
+        state.SetIterationTime((to > from ? sharpAfter : frame) / 1e3);
+        frames.push_back(frame);
+        sharp.push_back(sharpAfter);
         copy.milliseconds();
     }
     state.SetLabel(percentLabel(from) + " to " + percentLabel(to));
-    reportFrames(state, frameMs, copy);
-    state.counters["sharp_ms"] = sharpMs / double(state.iterations());
+    reportFrames(state, frames, copy, cpuSteps);
+    state.counters["sharp_ms"] = medianOf(sharp);
 }
 BENCHMARK(BM_ZoomStep)
     ->Args({4, 3})
@@ -234,7 +250,7 @@ BENCHMARK(BM_ZoomStep)
     ->Args({6, 7})
     ->Args({7, 8})
     ->Args({8, 7})
-    ->Iterations(8)
+    ->Iterations(15)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -282,7 +298,7 @@ void BM_MoveRepaint(benchmark::State& state) {
         return view.viewPointOf(QPointF(p.x + 12, p.y + 19)).toPoint();
     };
     const qint64 paintedBefore = view.repaints().paintedPixels();
-    double totalMs = 0.0;
+    std::vector<double> frames;
     ViewCopy copy;
     for (auto _ : state) {
         QElapsedTimer timer;
@@ -293,7 +309,7 @@ void BM_MoveRepaint(benchmark::State& state) {
             state.SkipWithError("the move was never shown");
         const double ms = elapsedMs(timer);
         state.SetIterationTime(ms / 1e3);
-        totalMs += ms;
+        frames.push_back(ms);
         copy.milliseconds();
         std::swap(a, b);
     }
@@ -304,7 +320,7 @@ void BM_MoveRepaint(benchmark::State& state) {
     state.counters["painted_px"] = painted;
     state.counters["two_hexes_px"] = twoHexes;
     state.counters["painted_x_two_hexes"] = painted / twoHexes;
-    reportFrames(state, totalMs, copy);
+    reportFrames(state, frames, copy);
 }
 BENCHMARK(BM_MoveRepaint)
     ->Arg(50)

@@ -2,12 +2,14 @@
 // game of a file without an id and the player's own last file in a history of 300 copies in
 // 10 games, while the copy itself is written on the history's own thread; and what writing
 // one copy costs that thread. Against the same Open without a history. And an Open of a game
-// with 1,000 copies against one with 10, until the window is flushed; and an Open in a
-// history that holds 20,000 entries of no use to it.
+// with 1,000 copies against one with 10, until the window is flushed; an Open in a
+// history that holds 20,000 entries of no use to it; and the next Open after a hostile file
+// of the largest size left its copy in the history.
 #include "app/files/filesfeature.h"
 #include "app/turn/turnfeature.h"
 #include "app/window/tmainform.h"
 #include "bench/common/flushwatch.h"
+#include "bench/common/manycombats.h"
 #include "bench/common/offscreenmain.h"
 #include "dice/dicedraw.h"
 #include "history/diceevidence.h"
@@ -477,6 +479,114 @@ void BM_OpenBesideJunk(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenBesideJunk)->Unit(benchmark::kMillisecond);
+
+// The history of Fixture twice over: as it is, and after a hostile file of the largest size
+// (combats up to the size limit) was opened from the mail folder, once without an id and once
+// claiming the mail folder's game, so that both its copies lie where the next Open looks.
+struct HostileBeside {
+    QTemporaryDir dir;
+    QString clean = dir.filePath(QStringLiteral("clean"));
+    QString hostile = dir.filePath(QStringLiteral("hostile"));
+
+    HostileBeside() {
+        for (const QString& root : {clean, hostile}) {
+            QDirIterator it(fixture().root, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString from = it.next();
+                const QString to = root + from.mid(fixture().root.size());
+                QDir().mkpath(QFileInfo(to).path());
+                QFile::copy(from, to);
+            }
+        }
+        const GameHistory history(hostile, qint64{1} << 40);
+        // Room for the block, which claims the game, behind the combats.
+        const QByteArray sections = manycombats::make(manycombats::combatsAtSizeLimit() - 20,
+                                                      manycombats::Layout::ShuffledHexes);
+        const QString from = fixture().mail + QStringLiteral("/huge.krv");
+        const std::optional<GameId> game = history.gameOfFolder(fixture().turns[0]);
+        KorvaExtension block;
+        block.gameId = game;
+        history.record(sections, {}, from, HistoryEntry::Kind::Opened);
+        history.record(sections + encodeKorvaExtension(block), game, from,
+                       HistoryEntry::Kind::Opened);
+    }
+};
+
+HostileBeside& hostileBeside() {
+    static HostileBeside instance;
+    return instance;
+}
+
+double besideCleanOpen = 0;
+
+// Per iteration a window started afresh, so nothing read before is remembered, and one Open
+// of the mail folder's first file until the window is flushed; "history_ms" is how long the
+// history's thread then still took to keep its copy.
+void openAfresh(benchmark::State& state, const QString& root) {
+    const QStringList before = [&] {
+        QStringList paths;
+        for (const QString& game : GameHistory(root).gameKeys())
+            for (const HistoryEntry& entry : GameHistory(root).entries(game))
+                paths << entry.path;
+        return paths;
+    }();
+    double openMs = 0;
+    double historyMs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        MainFormSetup setup;
+        setup.loadModule = [](const QString& name) -> std::unique_ptr<PictureModule> {
+            return std::make_unique<CachedPictureModule>(std::make_unique<FakePictureModule>(name));
+        };
+        setup.seed = 1;
+        setup.historyFolder = root;
+        TMainForm form(std::move(setup));
+        form.show();
+        FlushWatch watch(form);
+        watch.settle();
+        state.ResumeTiming();
+        QElapsedTimer timer;
+        timer.start();
+        if (!form.files().OpenMove(fixture().turns[0]) || !watch.waitForFlush())
+            state.SkipWithError("the move file was refused or never shown");
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        state.PauseTiming();
+        timer.restart();
+        form.session().waitForHistory();
+        historyMs += double(timer.nsecsElapsed()) / 1e6;
+        openMs += ms;
+        state.SetIterationTime(ms / 1e3);
+        for (const QString& game : GameHistory(root).gameKeys())
+            for (const HistoryEntry& entry : GameHistory(root).entries(game))
+                if (!before.contains(entry.path))
+                    QFile::remove(entry.path);
+        state.ResumeTiming();
+    }
+    const auto n = double(state.iterations());
+    state.counters["history_ms"] = historyMs / n;
+    if (root == hostileBeside().clean)
+        besideCleanOpen = openMs / n;
+    else if (besideCleanOpen > 0)
+        state.counters["vs_clean"] = openMs / n / besideCleanOpen;
+    if (besideCleanOpen > 0)
+        state.counters["clean_ms"] = besideCleanOpen;
+}
+
+// The baseline of BM_OpenAfterHostileFile: the same Open beside the ordinary history.
+void BM_OpenAfreshBesideCleanHistory(benchmark::State& state) {
+    openAfresh(state, hostileBeside().clean);
+}
+BENCHMARK(BM_OpenAfreshBesideCleanHistory)
+    ->Iterations(15)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// What the hostile copies add: whatever the history keeps of a file, reading it again should
+// cost what its head costs, so "vs_clean" stays near 1.
+void BM_OpenAfterHostileFile(benchmark::State& state) {
+    openAfresh(state, hostileBeside().hostile);
+}
+BENCHMARK(BM_OpenAfterHostileFile)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

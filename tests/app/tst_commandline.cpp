@@ -13,12 +13,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -58,7 +62,13 @@ private:
     };
     static Run korva(const QStringList& arguments, const QString& dataHome = {},
                      const QString& language = {}) {
-        QProcess process;
+        return korvaTogether({arguments}, dataHome, language).front();
+    }
+    // Runs korva once for each argument list, side by side: renders take most of this test's
+    // time, and each writes a picture of its own.
+    static std::vector<Run> korvaTogether(const std::vector<QStringList>& runs,
+                                          const QString& dataHome = {},
+                                          const QString& language = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         if (!dataHome.isEmpty()) {
             environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
@@ -67,11 +77,35 @@ private:
         }
         if (!language.isEmpty())
             environment.insert(QStringLiteral("LANGUAGE"), language);
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(KORVA_PROGRAM), arguments);
-        process.waitForFinished(60000);
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                process.readAllStandardOutput(), process.readAllStandardError()};
+        std::vector<std::unique_ptr<QProcess>> processes;
+        for (const QStringList& arguments : runs) {
+            processes.push_back(std::make_unique<QProcess>());
+            processes.back()->setProcessEnvironment(environment);
+            processes.back()->start(QStringLiteral(KORVA_PROGRAM), arguments);
+        }
+        std::vector<Run> results;
+        for (const auto& process : processes) {
+            process->waitForFinished(60000);
+            results.push_back(
+                {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1,
+                 process->readAllStandardOutput(), process->readAllStandardError()});
+        }
+        return results;
+    }
+    // turn_ drawn without marks at 100% and at 50%, rendered once for every test that
+    // compares with them.
+    QString unmarked(int zoom) {
+        if (unmarked_.isEmpty()) {
+            const QString full = dir_.filePath(QStringLiteral("bare100.png"));
+            const QString half = dir_.filePath(QStringLiteral("bare50.png"));
+            const std::vector<Run> runs =
+                korvaTogether({{QStringLiteral("--render"), turn_, full},
+                               {QStringLiteral("--render"), turn_, half, QStringLiteral("--zoom"),
+                                QStringLiteral("50")}});
+            if (runs[0].status == 0 && runs[1].status == 0)
+                unmarked_ = {{100, full}, {50, half}};
+        }
+        return unmarked_.value(zoom);
     }
     static void write(const QString& path, const QByteArray& bytes) {
         QFile file(path);
@@ -80,6 +114,7 @@ private:
     }
 
     QTemporaryDir dir_;
+    QHash<int, QString> unmarked_;
     QString turn_;
     MoveFileContents contents_;
 };
@@ -108,7 +143,8 @@ void TestCommandLine::reportOfAPosition() {
 }
 
 void TestCommandLine::renderDrawsCountersAndTags() {
-    const QString out = dir_.filePath(QStringLiteral("map.png"));
+    const QString out = unmarked(100);
+    QVERIFY(!out.isEmpty());
     const QString emptyTurn = dir_.filePath(QStringLiteral("empty.krv"));
     MoveFileContents empty = contents_;
     empty.tags.clear();
@@ -117,7 +153,6 @@ void TestCommandLine::renderDrawsCountersAndTags() {
     write(emptyTurn, encodeMoveFile(empty));
     const QString emptyOut = dir_.filePath(QStringLiteral("empty.png"));
 
-    QCOMPARE(korva({QStringLiteral("--render"), turn_, out}).status, 0);
     QCOMPARE(korva({QStringLiteral("--render"), emptyTurn, emptyOut}).status, 0);
     const QImage map(out);
     const QImage bare(emptyOut);
@@ -132,12 +167,7 @@ void TestCommandLine::renderDrawsCountersAndTags() {
 
     // At a zoom: half the size, each pixel the mean of the four it stands for, the
     // counter's and the tag's included.
-    const QString half = dir_.filePath(QStringLiteral("half.png"));
-    QCOMPARE(korva({QStringLiteral("--render"), turn_, half, QStringLiteral("--zoom"),
-                    QStringLiteral("50")})
-                 .status,
-             0);
-    const QImage small(half);
+    const QImage small(unmarked(50));
     QCOMPARE(small.size(), QSize(756, 1360));
     for (const QPoint at :
          {QPoint(p.x / 2 + 6, p.y / 2 + 6), QPoint(p.x / 2 - 2, p.y / 2 + 2), QPoint(300, 600)}) {
@@ -321,15 +351,31 @@ void TestCommandLine::aTurnAnsweredIsMeasuredAsTheWindowDoes() {
 }
 
 void TestCommandLine::renderDrawsTheMoves() {
-    const QString bare = dir_.filePath(QStringLiteral("bare.png"));
     const QString marked = dir_.filePath(QStringLiteral("marked.png"));
-    QCOMPARE(korva({QStringLiteral("--render"), turn_, bare}).status, 0);
     const QString noHistory = dir_.filePath(QStringLiteral("none"));
-    QCOMPARE(
-        korva({QStringLiteral("--render"), turn_, marked, QStringLiteral("--moves")}, noHistory)
-            .status,
-        0);
-    const QImage without(bare);
+    // Measured from a file named by hand: the arrow starts where counter 1 stood in it.
+    MoveFileContents earlier = contents_;
+    earlier.counters[0] = {250, 250, 1, 0};
+    const QString earlierFile = dir_.filePath(QStringLiteral("earlier.krv"));
+    write(earlierFile, encodeMoveFile(earlier));
+    const QString markedSince = dir_.filePath(QStringLiteral("since.png"));
+    // With a zoom, in either order: the marks at the zoomed map's scale; and zoomed in, where
+    // the picture is drawn in bands of rows.
+    const QString small = dir_.filePath(QStringLiteral("small.png"));
+    const QString large = dir_.filePath(QStringLiteral("large.png"));
+    const QString moves = QStringLiteral("--moves");
+    const QString render = QStringLiteral("--render");
+    const QString zoom = QStringLiteral("--zoom");
+    const std::vector<Run> runs =
+        korvaTogether({{render, turn_, marked, moves},
+                       {render, turn_, markedSince, moves, QStringLiteral("--since"), earlierFile},
+                       {render, turn_, small, zoom, QStringLiteral("50"), moves},
+                       {render, turn_, large, zoom, QStringLiteral("200"), moves}},
+                      noHistory);
+    for (const Run& run : runs)
+        QVERIFY2(run.status == 0, run.err.constData());
+
+    const QImage without(unmarked(100));
     const QImage with(marked);
     // Blue half way from the counter's place in hex 200 to hex 300, the rest as it was.
     const AFPoint from = hexgrid::hexPosition(200);
@@ -338,44 +384,17 @@ void TestCommandLine::renderDrawsTheMoves() {
     QCOMPARE(with.pixel(half), moveoverlay::sideColour(Side::First).rgb());
     QCOMPARE(with.copy(600, 1200, 40, 40), without.copy(600, 1200, 40, 40));
 
-    // Measured from a file named by hand: the arrow starts where counter 1 stood in it.
-    MoveFileContents earlier = contents_;
-    earlier.counters[0] = {250, 250, 1, 0};
-    const QString earlierFile = dir_.filePath(QStringLiteral("earlier.krv"));
-    write(earlierFile, encodeMoveFile(earlier));
-    QCOMPARE(korva({QStringLiteral("--render"), turn_, marked, QStringLiteral("--moves"),
-                    QStringLiteral("--since"), earlierFile},
-                   noHistory)
-                 .status,
-             0);
     const AFPoint since = hexgrid::hexPosition(250);
-    QCOMPARE(QImage(marked).pixel((since.x + to.x) / 2 + 12, (since.y + to.y) / 2 + 12),
+    QCOMPARE(QImage(markedSince).pixel((since.x + to.x) / 2 + 12, (since.y + to.y) / 2 + 12),
              moveoverlay::sideColour(Side::First).rgb());
 
-    // With a zoom, in either order: the marks at the zoomed map's scale.
-    const QString small = dir_.filePath(QStringLiteral("small.png"));
-    QCOMPARE(korva({QStringLiteral("--render"), turn_, small, QStringLiteral("--zoom"),
-                    QStringLiteral("50"), QStringLiteral("--moves")},
-                   noHistory)
-                 .status,
-             0);
     const QImage smallMarked(small);
-    QCOMPARE(korva({QStringLiteral("--render"), turn_, small, QStringLiteral("--zoom"),
-                    QStringLiteral("50")})
-                 .status,
-             0);
-    const QImage smallBare(small);
+    const QImage smallBare(unmarked(50));
     QCOMPARE(smallMarked.size(), smallBare.size());
     QVERIFY(smallMarked.copy(QRect(half / 2 - QPoint(3, 3), QSize(6, 6))) !=
             smallBare.copy(QRect(half / 2 - QPoint(3, 3), QSize(6, 6))));
 
-    // Zoomed in, the picture is drawn in bands of rows: the arrow runs on unbroken across them.
-    const QString large = dir_.filePath(QStringLiteral("large.png"));
-    QCOMPARE(korva({QStringLiteral("--render"), turn_, large, QStringLiteral("--zoom"),
-                    QStringLiteral("200"), QStringLiteral("--moves")},
-                   noHistory)
-                 .status,
-             0);
+    // The arrow runs on unbroken across the bands.
     const QImage largeMarked(large);
     QCOMPARE(largeMarked.size(), QSize(1512 * 2, 2720 * 2));
     for (const double along : {0.3, 0.5, 0.7}) {

@@ -149,6 +149,7 @@ void TestGameSignals::moveFileCarriesTheBanners() {
 }
 
 void TestGameSignals::openFailingWhileDrawingPutsEverythingBack() {
+    int changes = 0; // before the game, which still draws as it goes
     TestGame game;
     MoveFileContents first{game.snapshot().counters, {{AFPoint(105, 58), 3, "theirs"}}, {}};
     first.counters[0] = {1000, 1000, 0, 0};
@@ -159,7 +160,6 @@ void TestGameSignals::openFailingWhileDrawingPutsEverythingBack() {
     // Memory runs out while the new position is drawn, after its tags went on the map.
     MoveFileContents next{before.counters, {{AFPoint(210, 97), 6, "new"}}, {}};
     next.counters[0] = {1200, 1200, 1, 0};
-    int changes = 0;
     game.mapPicture().setChangeListener([&changes](const QRect&) {
         if (++changes == 20)
             throw std::bad_alloc();

@@ -39,6 +39,7 @@ private slots:
     void init();
     void copiesByGameInTimeOrder();
     void ownLastFileOfTheGame();
+    void positionsComeFromTheHeadAlone();
     void failuresOnlyWarn();
     void onlyRealFoldersAndNamesItKnows();
     void remembersOnlyWhatStillHolds();
@@ -120,6 +121,31 @@ void TestGameHistory::ownLastFileOfTheGame() {
     // The player's own newest file opened again would show nothing: its record counts.
     QVERIFY(!history_->contextFor(parseOpenedMoveFile(moveFile(302, id)), mine).ownLastFile);
     QVERIFY(!history_->ownLastFile(GameId::generate(), reply));
+}
+
+// Where a copy's counters stood is read from its head: behind it may lie 16 MB of an
+// opponent's combats, which linking a file into its game never needs. A copy whose combats
+// are cut on disk shows that nothing past the head was read.
+void TestGameHistory::positionsComeFromTheHeadAlone() {
+    const GameId id = GameId::generate();
+    const QString theirs = folder_ + QStringLiteral("/turn7.krv");
+    QCOMPARE(history_->record(moveFile(303, id), id, theirs, HistoryEntry::Kind::Opened, at(3)),
+             QString());
+    const QString copy = history_->entries(GameHistory::gameKey(id, {})).at(0).path;
+    QFile file(copy);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.resize(8 + 234 * 12 + 6)); // inside the combats' mark and count
+    file.close();
+
+    OpenedMoveFile reply = parseOpenedMoveFile(moveFile(304));
+    reply.contents.counters[0].startHex = 303;
+    const GameHistory afresh(history_->root());
+    QCOMPARE(afresh.contextFor(reply, theirs).positionsGame, std::optional<GameId>(id));
+    // A head that is no move file's links nothing.
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QVERIFY(file.write(moveFile(303, id).left(100)) == 100);
+    file.close();
+    QVERIFY(!GameHistory(history_->root()).contextFor(reply, theirs).positionsGame);
 }
 
 void TestGameHistory::failuresOnlyWarn() {

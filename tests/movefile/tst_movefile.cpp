@@ -485,7 +485,9 @@ void TestMoveFile::filesThatAreNotMoveFiles_data() {
     QTest::newRow("folder") << "folder"
                             << "folder";
     QTest::newRow("too large") << "large"
-                               << "larger";
+                               << "over the size limit";
+    QTest::newRow("800,000 combats") << "combats"
+                                     << "over the size limit";
     QTest::newRow("unreadable") << "unreadable"
                                 << "cannot be read";
     QTest::newRow("device") << "device"
@@ -505,6 +507,15 @@ void TestMoveFile::filesThatAreNotMoveFiles() {
         path = writeFile(FileBuilder().bytes());
         QFile file(path);
         QVERIFY(file.resize(movefile::kMaxFileSize + 1)); // sparse, takes no room
+    } else if (kind == QLatin1String("combats")) {
+        FileBuilder many; // 16.8 MB, every record sound
+        many.tags = {TagRecord{AFPoint(35, 19), 4, {}}};
+        many.tagCount = 800000;
+        QByteArray bytes = many.bytes();
+        const qsizetype last = bytes.size() - 3 * 5 - 21; // the one record, before the banners
+        bytes.insert(last, bytes.sliced(last, 21).repeated(800000 - 1));
+        QCOMPARE(bytes.size(), 16802839);
+        path = writeFile(bytes);
     } else if (kind == QLatin1String("unreadable")) {
         if (::geteuid() == 0)
             QSKIP("permissions do not stop the superuser from reading");
