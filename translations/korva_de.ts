@@ -43,10 +43,6 @@
         <translation>Nach:</translation>
     </message>
     <message>
-        <source>Export</source>
-        <translation>Exportieren</translation>
-    </message>
-    <message>
         <source>WebP pictures (*.webp)</source>
         <translation>WebP-Bilder (*.webp)</translation>
     </message>
@@ -890,10 +886,6 @@
         <translation>Diese Datei gibt die Kennung einer anderen Ihrer Partien an, aber ihr Zug folgt aus keiner Stellung jener Partie: sie wird getrennt aufbewahrt, und an jener Partie hat sich nichts geändert. Eine Antwort darauf beginnt eine eigene Partie.</translation>
     </message>
     <message>
-        <source>The opponent&apos;s dice do not check out: %1.</source>
-        <translation>Die Würfel des Gegners halten der Prüfung nicht stand: %1.</translation>
-    </message>
-    <message>
         <source>No recent move files</source>
         <translation>Keine zuletzt benutzten Zugdateien</translation>
     </message>
@@ -1101,6 +1093,10 @@
             <numerusform>%Ln weiterer Wurf wurde nicht gelesen: das Protokoll liest höchstens %1.</numerusform>
             <numerusform>%Ln weitere Würfe wurden nicht gelesen: das Protokoll liest höchstens %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Rolls of %1</source>
+        <translation>Würfe von %1</translation>
     </message>
 </context>
 <context>
@@ -1409,16 +1405,16 @@
         <translation>%1 ist nicht mehr dort, wo Korva sie zuletzt sah. Öffnen (%2) findet sie dort, wo sie jetzt ist.</translation>
     </message>
     <message>
-        <source>New move from %1</source>
-        <translation>Neuer Zug: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>%1 — %2. Click here to open it, or press %3 for the games list.</source>
         <translation>%1 — %2. Klicken Sie hier, um sie zu öffnen, oder drücken Sie %3 für die Liste der Partien.</translation>
+    </message>
+    <message>
+        <source>New move</source>
+        <translation>Neuer Zug</translation>
+    </message>
+    <message>
+        <source>%1: %2, from %3</source>
+        <translation>%1: %2, von %3</translation>
     </message>
 </context>
 <context>
@@ -1734,16 +1730,16 @@
         <translation>es ist keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <source>the file is %1 bytes long, larger than any move file</source>
-        <translation>die Datei ist %1 Bytes lang, größer als jede Zugdatei</translation>
-    </message>
-    <message>
         <source>the file cannot be read: %1</source>
         <translation>die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <source>the file is larger than any move file</source>
-        <translation>die Datei ist größer als jede Zugdatei</translation>
+        <source>the file is %1 bytes long, over the size limit of %2 bytes for a move file</source>
+        <translation>die Datei ist %1 Bytes lang, über der Größengrenze von %2 Bytes für eine Zugdatei</translation>
+    </message>
+    <message>
+        <source>the file grew over the size limit of %1 bytes for a move file while it was read</source>
+        <translation>die Datei wuchs beim Lesen über die Größengrenze von %1 Bytes für eine Zugdatei</translation>
     </message>
 </context>
 <context>
@@ -1906,10 +1902,6 @@
     <message>
         <source>File:</source>
         <translation>Datei:</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exportieren</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
@@ -2476,6 +2468,10 @@ Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ih
         <source>The dice ledger %1 holds roll %2 of this turn, more than a move file can list: its rolls of this turn were not taken.</source>
         <translation>Das Würfelbuch %1 enthält Wurf %2 dieses Zuges, mehr als eine Zugdatei aufführen kann: seine Würfe dieses Zuges wurden nicht übernommen.</translation>
     </message>
+    <message>
+        <source>roll %1, does not match</source>
+        <translation>Wurf %1, stimmt nicht überein</translation>
+    </message>
 </context>
 <context>
     <name>TurnFeature</name>
@@ -2859,40 +2855,6 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         </translation>
     </message>
     <message>
-        <source>usage: korva [FILE.krv]
-       korva --report FILE.krv
-       korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]
-                   [--zoom PERCENT]
-       korva --moves FILE.krv [--since EARLIER.krv]
-       korva --verify FILE.krv [MYFILE.krv]
-       korva --info FILE.krv
-       korva --dice FILE.krv
-       korva --games
-       korva --export-turn FILE.krv OUT.html [--since EARLIER.krv]
-       korva --animate OUT.webp FILE.krv... [--zoom PERCENT] [--frame-ms N]
-       korva --animate --frames DIR FILE.krv... [--zoom PERCENT]
-       korva --extract-pictures MODULE.dll DIR
-       korva --new-game OUT.krv
-       korva --help | --version
-</source>
-        <translation>Aufruf: korva [FILE.krv]
-        korva --report FILE.krv
-        korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]
-                    [--zoom PERCENT]
-        korva --moves FILE.krv [--since EARLIER.krv]
-        korva --verify FILE.krv [MYFILE.krv]
-        korva --info FILE.krv
-        korva --dice FILE.krv
-        korva --games
-        korva --export-turn FILE.krv OUT.html [--since EARLIER.krv]
-        korva --animate OUT.webp FILE.krv... [--zoom PERCENT] [--frame-ms N]
-        korva --animate --frames DIR FILE.krv... [--zoom PERCENT]
-        korva --extract-pictures MODULE.dll DIR
-        korva --new-game OUT.krv
-        korva --help | --version
-</translation>
-    </message>
-    <message>
         <source>%1: the folder cannot be created</source>
         <translation>%1: der Ordner kann nicht angelegt werden</translation>
     </message>
@@ -3057,6 +3019,10 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <source>none</source>
         <comment>no player</comment>
         <translation>keiner</translation>
+    </message>
+    <message>
+        <source>usage:</source>
+        <translation>Aufruf:</translation>
     </message>
 </context>
 </TS>

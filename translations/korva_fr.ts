@@ -43,10 +43,6 @@
         <translation>Vers&#xa0;:</translation>
     </message>
     <message>
-        <source>Export</source>
-        <translation>Exporter</translation>
-    </message>
-    <message>
         <source>WebP pictures (*.webp)</source>
         <translation>Images WebP (*.webp)</translation>
     </message>
@@ -890,10 +886,6 @@
         <translation>Ce fichier revendique l&apos;identifiant d&apos;une autre de vos parties, mais son tour ne découle d&apos;aucune position de cette partie&#xa0;: il est mis à part, et rien de cette partie n&apos;a changé. Y répondre commence une partie distincte.</translation>
     </message>
     <message>
-        <source>The opponent&apos;s dice do not check out: %1.</source>
-        <translation>Les dés de l&apos;adversaire ne se vérifient pas&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>No recent move files</source>
         <translation>Aucun fichier de coup récent</translation>
     </message>
@@ -1101,6 +1093,10 @@
             <numerusform>%Ln jet de plus n&apos;a pas été lu&#xa0;: le journal en lit au plus %1.</numerusform>
             <numerusform>%Ln jets de plus n&apos;ont pas été lus&#xa0;: le journal en lit au plus %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Rolls of %1</source>
+        <translation>Jets de %1</translation>
     </message>
 </context>
 <context>
@@ -1409,16 +1405,16 @@
         <translation>%1 n&apos;est plus là où Korva l&apos;a vu la dernière fois. Ouvrir (%2) le trouve là où il est maintenant.</translation>
     </message>
     <message>
-        <source>New move from %1</source>
-        <translation>Nouveau coup de %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>%1 — %2. Click here to open it, or press %3 for the games list.</source>
         <translation>%1 — %2. Cliquez ici pour l&apos;ouvrir, ou appuyez sur %3 pour la liste des parties.</translation>
+    </message>
+    <message>
+        <source>New move</source>
+        <translation>Nouveau coup</translation>
+    </message>
+    <message>
+        <source>%1: %2, from %3</source>
+        <translation>%1 : %2, de %3</translation>
     </message>
 </context>
 <context>
@@ -1734,16 +1730,16 @@
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <source>the file is %1 bytes long, larger than any move file</source>
-        <translation>le fichier fait %1 octets, plus que tout fichier de coup</translation>
-    </message>
-    <message>
         <source>the file cannot be read: %1</source>
         <translation>le fichier ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
-        <source>the file is larger than any move file</source>
-        <translation>le fichier est plus grand que tout fichier de coup</translation>
+        <source>the file is %1 bytes long, over the size limit of %2 bytes for a move file</source>
+        <translation>le fichier fait %1 octets, au-delà de la limite de %2 octets pour un fichier de coup</translation>
+    </message>
+    <message>
+        <source>the file grew over the size limit of %1 bytes for a move file while it was read</source>
+        <translation>le fichier a dépassé la limite de %1 octets pour un fichier de coup pendant sa lecture</translation>
     </message>
 </context>
 <context>
@@ -1906,10 +1902,6 @@
     <message>
         <source>File:</source>
         <translation>Fichier&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exporter</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
@@ -2476,6 +2468,10 @@ Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adver
         <source>The dice ledger %1 holds roll %2 of this turn, more than a move file can list: its rolls of this turn were not taken.</source>
         <translation>Le registre des dés %1 contient le jet %2 de ce tour, plus qu&apos;un fichier de coup ne peut en lister&#xa0;: ses jets de ce tour n&apos;ont pas été repris.</translation>
     </message>
+    <message>
+        <source>roll %1, does not match</source>
+        <translation>jet %1, ne correspond pas</translation>
+    </message>
 </context>
 <context>
     <name>TurnFeature</name>
@@ -2859,40 +2855,6 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         </translation>
     </message>
     <message>
-        <source>usage: korva [FILE.krv]
-       korva --report FILE.krv
-       korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]
-                   [--zoom PERCENT]
-       korva --moves FILE.krv [--since EARLIER.krv]
-       korva --verify FILE.krv [MYFILE.krv]
-       korva --info FILE.krv
-       korva --dice FILE.krv
-       korva --games
-       korva --export-turn FILE.krv OUT.html [--since EARLIER.krv]
-       korva --animate OUT.webp FILE.krv... [--zoom PERCENT] [--frame-ms N]
-       korva --animate --frames DIR FILE.krv... [--zoom PERCENT]
-       korva --extract-pictures MODULE.dll DIR
-       korva --new-game OUT.krv
-       korva --help | --version
-</source>
-        <translation>usage : korva [FILE.krv]
-        korva --report FILE.krv
-        korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]
-                    [--zoom PERCENT]
-        korva --moves FILE.krv [--since EARLIER.krv]
-        korva --verify FILE.krv [MYFILE.krv]
-        korva --info FILE.krv
-        korva --dice FILE.krv
-        korva --games
-        korva --export-turn FILE.krv OUT.html [--since EARLIER.krv]
-        korva --animate OUT.webp FILE.krv... [--zoom PERCENT] [--frame-ms N]
-        korva --animate --frames DIR FILE.krv... [--zoom PERCENT]
-        korva --extract-pictures MODULE.dll DIR
-        korva --new-game OUT.krv
-        korva --help | --version
-</translation>
-    </message>
-    <message>
         <source>%1: the folder cannot be created</source>
         <translation>%1&#xa0;: le dossier ne peut pas être créé</translation>
     </message>
@@ -3057,6 +3019,10 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <source>none</source>
         <comment>no player</comment>
         <translation>aucun</translation>
+    </message>
+    <message>
+        <source>usage:</source>
+        <translation>usage :</translation>
     </message>
 </context>
 </TS>

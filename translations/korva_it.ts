@@ -43,10 +43,6 @@
         <translation>In:</translation>
     </message>
     <message>
-        <source>Export</source>
-        <translation>Esporta</translation>
-    </message>
-    <message>
         <source>WebP pictures (*.webp)</source>
         <translation>Immagini WebP (*.webp)</translation>
     </message>
@@ -890,10 +886,6 @@
         <translation>Questo file dichiara l&apos;id di un&apos;altra tua partita, ma il suo turno non segue da nessuna posizione di quella partita: è tenuto a parte, e nulla di quella partita è cambiato. Rispondere a questo file avvia una partita a sé.</translation>
     </message>
     <message>
-        <source>The opponent&apos;s dice do not check out: %1.</source>
-        <translation>I dadi dell&apos;avversario non tornano: %1.</translation>
-    </message>
-    <message>
         <source>No recent move files</source>
         <translation>Nessun file di mossa recente</translation>
     </message>
@@ -1101,6 +1093,10 @@
             <numerusform>%Ln altro tiro non è stato letto: il registro ne legge al massimo %1.</numerusform>
             <numerusform>Altri %Ln tiri non sono stati letti: il registro ne legge al massimo %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Rolls of %1</source>
+        <translation>Tiri di %1</translation>
     </message>
 </context>
 <context>
@@ -1409,16 +1405,16 @@
         <translation>%1 non è più dove Korva l&apos;ha visto l&apos;ultima volta. Apri (%2) lo ritrova dov&apos;è ora.</translation>
     </message>
     <message>
-        <source>New move from %1</source>
-        <translation>Nuova mossa: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>%1 — %2. Click here to open it, or press %3 for the games list.</source>
         <translation>%1 — %2. Fai clic qui per aprirla, o premi %3 per l&apos;elenco delle partite.</translation>
+    </message>
+    <message>
+        <source>New move</source>
+        <translation>Nuova mossa</translation>
+    </message>
+    <message>
+        <source>%1: %2, from %3</source>
+        <translation>%1: %2, da %3</translation>
     </message>
 </context>
 <context>
@@ -1734,16 +1730,16 @@
         <translation>non è un file ordinario</translation>
     </message>
     <message>
-        <source>the file is %1 bytes long, larger than any move file</source>
-        <translation>il file è lungo %1 byte, più di qualsiasi file di mossa</translation>
-    </message>
-    <message>
         <source>the file cannot be read: %1</source>
         <translation>il file non si può leggere: %1</translation>
     </message>
     <message>
-        <source>the file is larger than any move file</source>
-        <translation>il file è più grande di qualsiasi file di mossa</translation>
+        <source>the file is %1 bytes long, over the size limit of %2 bytes for a move file</source>
+        <translation>il file è lungo %1 byte, oltre il limite di %2 byte per un file di mossa</translation>
+    </message>
+    <message>
+        <source>the file grew over the size limit of %1 bytes for a move file while it was read</source>
+        <translation>il file è cresciuto oltre il limite di %1 byte per un file di mossa mentre veniva letto</translation>
     </message>
 </context>
 <context>
@@ -1906,10 +1902,6 @@
     <message>
         <source>File:</source>
         <translation>File:</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Esporta</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
@@ -2476,6 +2468,10 @@ Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;av
         <source>The dice ledger %1 holds roll %2 of this turn, more than a move file can list: its rolls of this turn were not taken.</source>
         <translation>Il registro dei dadi %1 contiene il tiro %2 di questo turno, più di quanti un file di mossa possa elencare: i suoi tiri di questo turno non sono stati presi.</translation>
     </message>
+    <message>
+        <source>roll %1, does not match</source>
+        <translation>tiro %1, non corrisponde</translation>
+    </message>
 </context>
 <context>
     <name>TurnFeature</name>
@@ -2859,40 +2855,6 @@ Allega a mano %1 e %2; si trovano in
         </translation>
     </message>
     <message>
-        <source>usage: korva [FILE.krv]
-       korva --report FILE.krv
-       korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]
-                   [--zoom PERCENT]
-       korva --moves FILE.krv [--since EARLIER.krv]
-       korva --verify FILE.krv [MYFILE.krv]
-       korva --info FILE.krv
-       korva --dice FILE.krv
-       korva --games
-       korva --export-turn FILE.krv OUT.html [--since EARLIER.krv]
-       korva --animate OUT.webp FILE.krv... [--zoom PERCENT] [--frame-ms N]
-       korva --animate --frames DIR FILE.krv... [--zoom PERCENT]
-       korva --extract-pictures MODULE.dll DIR
-       korva --new-game OUT.krv
-       korva --help | --version
-</source>
-        <translation>uso:   korva [FILE.krv]
-       korva --report FILE.krv
-       korva --render FILE.krv OUT.png [--moves [--since EARLIER.krv]]
-                   [--zoom PERCENT]
-       korva --moves FILE.krv [--since EARLIER.krv]
-       korva --verify FILE.krv [MYFILE.krv]
-       korva --info FILE.krv
-       korva --dice FILE.krv
-       korva --games
-       korva --export-turn FILE.krv OUT.html [--since EARLIER.krv]
-       korva --animate OUT.webp FILE.krv... [--zoom PERCENT] [--frame-ms N]
-       korva --animate --frames DIR FILE.krv... [--zoom PERCENT]
-       korva --extract-pictures MODULE.dll DIR
-       korva --new-game OUT.krv
-       korva --help | --version
-</translation>
-    </message>
-    <message>
         <source>%1: the folder cannot be created</source>
         <translation>%1: impossibile creare la cartella</translation>
     </message>
@@ -3057,6 +3019,10 @@ Allega a mano %1 e %2; si trovano in
         <source>none</source>
         <comment>no player</comment>
         <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>usage:</source>
+        <translation>uso:</translation>
     </message>
 </context>
 </TS>
