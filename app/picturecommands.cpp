@@ -43,7 +43,8 @@ void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
 // The map as the window shows it at that zoom (at 100% the map picture itself), drawn and
 // packed band by band: at a high zoom the whole picture is large. With `moves`, their marks
 // on it. Nothing when there is not enough memory; empty when it could not be encoded.
-std::optional<QByteArray> drawMap(const Game& game, const std::vector<CounterChange>* moves, qreal zoom) {
+std::optional<QByteArray> drawMap(const Game& game, const std::vector<CounterChange>* moves,
+                                  qreal zoom) {
     const MapScene scene(game);
     ZoomedMap zoomed;
     zoomed.setSources(&game.mapPicture(), &scene);

@@ -1,8 +1,8 @@
 #include "app/window/bannerboxes.h"
 #include "game/game.h"
 #include "game/session.h"
-#include "tests/common/gameaccess.h"
 #include "tests/common/fakepicturemodule.h"
+#include "tests/common/gameaccess.h"
 
 #include <QLineEdit>
 #include <QTest>
