@@ -33,7 +33,8 @@ const std::vector<Layer>& layers() {
         const QStringList dice =
             files + QStringList{QStringLiteral("dice"), QStringLiteral("turns")};
         const QStringList game =
-            dice + QStringList{QStringLiteral("netplay"), QStringLiteral("history")};
+            dice + QStringList{QStringLiteral("netplay"), QStringLiteral("history"),
+                               QStringLiteral("serverplay")};
         const QStringList model =
             game + QStringList{QStringLiteral("overlay"), QStringLiteral("game"),
                                QStringLiteral("translations")};
@@ -58,6 +59,8 @@ const std::vector<Layer>& layers() {
             {"dice", files},
             {"netplay", files},
             {"turns", files},
+            // Korva's side of play by server: Qt Network besides Core, and no widgets.
+            {"serverplay", files},
             {"history", dice},
             {"overlay", board + QStringList{QStringLiteral("counters")}},
             {"game", game},
