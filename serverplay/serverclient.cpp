@@ -86,7 +86,7 @@ void ServerClient::send(const QByteArray& method, const QString& path, const QJs
     connect(reply, &QNetworkReply::finished, this, [this, reply, done = std::move(done)] {
         reply->deleteLater();
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const QByteArray bytes = reply->read(kMaxAnswerBytes + 1);
+        const QByteArray bytes = reply->isOpen() ? reply->read(kMaxAnswerBytes + 1) : QByteArray();
         if (bytes.size() > kMaxAnswerBytes || reply->property("tooLarge").toBool()) {
             done({std::nullopt, tr("the server's answer is too large"), status});
             return;

@@ -129,10 +129,11 @@ std::optional<ServerRoll> roll(const QJsonObject& body) {
     const std::optional<int> rollNumber = number(body, "number", 1, 1000000);
     const std::optional<int> hex = number(body, "hex", 0, 1000000);
     const std::optional<int> die = number(body, "die", 1, 6);
-    const std::optional<QString> time = text(body, "time", 64);
-    if (!record || record->size() > 4096 || !turnNumber || !rollNumber || !hex || !die || !time)
+    const QJsonValue time = body.value(QLatin1String("time"));
+    if (!record || record->size() > 4096 || !turnNumber || !rollNumber || !hex || !die ||
+        !time.isDouble() || time.toDouble() < 0 || time.toDouble() > 1e15)
         return std::nullopt;
-    return ServerRoll{*record, *turnNumber, *rollNumber, *hex, *die, *time};
+    return ServerRoll{*record, *turnNumber, *rollNumber, *hex, *die, qint64(time.toDouble())};
 }
 
 std::optional<TurnTaken> turnTaken(const QJsonObject& body) {

@@ -42,7 +42,7 @@ struct ServerRoll {
     int number = 0;
     int hex = 0;
     int die = 0;
-    QString time;
+    qint64 timeMs = 0; // when the server drew it, in ms since 1970
 };
 
 struct TurnTaken {

@@ -19,7 +19,7 @@ using namespace serverreplies;
 
 const QByteArray kGame = R"("game":"00112233445566778899aabbccddeeff","name":"Salerno","side":1,)"
                          R"("players":["Alice","Bob"],"turn":3,"toMove":0,"yourMove":false)";
-const QByteArray kRoll = R"("record":"AAEC","turn":2,"number":1,"hex":40,"time":"t")";
+const QByteArray kRoll = R"("record":"AAEC","turn":2,"number":1,"hex":40,"time":1765000000000)";
 
 bool accepted(const QByteArray& reader, const QByteArray& json) {
     const QJsonObject body = QJsonDocument::fromJson(json).object();
