@@ -16,12 +16,9 @@ using namespace serverreplies;
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("korva", text);
-}
-
 QString sideName(Side side) {
-    return side == Side::First ? tr("the Allies") : tr("the Axis");
+    return side == Side::First ? QCoreApplication::translate("korva", "the Allies")
+                               : QCoreApplication::translate("korva", "the Axis");
 }
 
 // Fetches the server's key and holds it to the one pinned for this address, pinning it the
@@ -35,8 +32,9 @@ QString checkKey(ServerClient& client, const TokenStore& store) {
     if (pinned.isEmpty())
         return store.pinKey(key.value->fingerprint);
     if (pinned != key.value->fingerprint)
-        return tr("the server's key is not the one it had when you first used it (its "
-                  "fingerprint was %1, now %2); if its host changed the key, ask them")
+        return QCoreApplication::translate(
+                   "korva", "the server's key is not the one it had when you first used it (its "
+                            "fingerprint was %1, now %2); if its host changed the key, ask them")
             .arg(pinned, key.value->fingerprint);
     return {};
 }
@@ -46,8 +44,9 @@ QString checkKey(ServerClient& client, const TokenStore& store) {
 std::optional<QByteArray> keptToken(const QString& server, const TokenStore& store) {
     std::optional<QByteArray> token = store.token();
     if (!token)
-        refuse(server, tr("you have no token for this server: register first with "
-                          "korva --server %1 --register NAME")
+        refuse(server, QCoreApplication::translate(
+                           "korva", "you have no token for this server: register first with "
+                                    "korva --server %1 --register NAME")
                            .arg(server));
     return token;
 }
@@ -60,7 +59,8 @@ int registerPlayer(const QString& server, const QString& name) {
     ServerClient client(server);
     const TokenStore store(client.server());
     if (client.server().isValid() && store.token())
-        return refuse(server, tr("you are registered on this server already"));
+        return refuse(server, QCoreApplication::translate(
+                                  "korva", "you are registered on this server already"));
     if (const QString wrongKey = checkKey(client, store); !wrongKey.isEmpty())
         return refuse(server, wrongKey);
     const ServerResult<Registered> made = waitFor<Registered>(
@@ -68,12 +68,16 @@ int registerPlayer(const QString& server, const QString& name) {
     if (!made.ok())
         return refuse(server, made.error);
     if (const QString notKept = store.keep(made.value->token); !notKept.isEmpty())
-        return refuse(server, tr("the token could not be kept (%1); it is shown once here: %2")
-                                  .arg(notKept, QString::fromLatin1(made.value->token)));
-    return writeOut(commandoutput::terminalLine(
-                        tr("registered as %1; keep this token to play from another computer:")
-                            .arg(name.trimmed())) +
-                    made.value->token + '\n');
+        return refuse(server,
+                      QCoreApplication::translate(
+                          "korva", "the token could not be kept (%1); it is shown once here: %2")
+                          .arg(notKept, QString::fromLatin1(made.value->token)));
+    return writeOut(
+        commandoutput::terminalLine(
+            QCoreApplication::translate(
+                "korva", "registered as %1; keep this token to play from another computer:")
+                .arg(name.trimmed())) +
+        made.value->token + '\n');
 }
 
 int createGame(const QString& server, const QString& moveFile) {
@@ -85,8 +89,10 @@ int createGame(const QString& server, const QString& moveFile) {
     }
     const KorvaExtension& block = opened.extension;
     if (!block.gameId || !block.turn)
-        return refuse(moveFile,
-                      tr("the file names no game or turn of Korva's; save it in Korva first"));
+        return refuse(
+            moveFile,
+            QCoreApplication::translate(
+                "korva", "the file names no game or turn of Korva's; save it in Korva first"));
     ServerClient client(server);
     const TokenStore store(client.server());
     const std::optional<QByteArray> token = keptToken(server, store);
@@ -102,11 +108,14 @@ int createGame(const QString& server, const QString& moveFile) {
     if (!made.ok())
         return refuse(server, made.error);
     if (made.value->invite.isEmpty())
-        return refuse(server, tr("the server made the game but gave no invite code"));
-    return writeOut(commandoutput::terminalLine(
-                        tr("game %1 made; you play %2. Give your opponent this invite code:")
-                            .arg(made.value->name, sideName(made.value->side))) +
-                    commandoutput::terminalLine(made.value->invite));
+        return refuse(server, QCoreApplication::translate(
+                                  "korva", "the server made the game but gave no invite code"));
+    return writeOut(
+        commandoutput::terminalLine(
+            QCoreApplication::translate(
+                "korva", "game %1 made; you play %2. Give your opponent this invite code:")
+                .arg(made.value->name, sideName(made.value->side))) +
+        commandoutput::terminalLine(made.value->invite));
 }
 
 int join(const QString& server, const QString& invite) {
@@ -125,7 +134,8 @@ int join(const QString& server, const QString& invite) {
     const ServerGame& game = *joined.value;
     const QString opponent = game.side == Side::First ? game.secondPlayer : game.firstPlayer;
     return writeOut(commandoutput::terminalLine(
-        tr("joined %1 against %2; you play %3").arg(game.name, opponent, sideName(game.side))));
+        QCoreApplication::translate("korva", "joined %1 against %2; you play %3")
+            .arg(game.name, opponent, sideName(game.side))));
 }
 
 } // namespace servercommands

@@ -27,28 +27,29 @@ QUrl serverUrl(const QString& text) {
     return url;
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ServerClient", text);
-}
-
 // Why no answer came, for a player who can do something about it.
 QString networkError(const QNetworkReply& reply, const QUrl& server, int timeoutMs) {
     const QString where = server.toDisplayString();
     switch (reply.error()) {
     case QNetworkReply::ConnectionRefusedError:
-        return tr("no Korva server answers at %1").arg(where);
+        return QCoreApplication::translate("ServerClient", "no Korva server answers at %1")
+            .arg(where);
     case QNetworkReply::HostNotFoundError:
-        return tr("no computer named %1 was found").arg(server.host());
+        return QCoreApplication::translate("ServerClient", "no computer named %1 was found")
+            .arg(server.host());
     case QNetworkReply::TimeoutError:
     case QNetworkReply::OperationCanceledError:
-        return tr("the server at %1 did not answer within %2 seconds")
+        return QCoreApplication::translate("ServerClient",
+                                           "the server at %1 did not answer within %2 seconds")
             .arg(where)
             .arg(timeoutMs / 1000);
     case QNetworkReply::SslHandshakeFailedError:
-        return tr("the server at %1 could not prove who it is: %2")
+        return QCoreApplication::translate("ServerClient",
+                                           "the server at %1 could not prove who it is: %2")
             .arg(where, oneLine(reply.errorString()));
     default:
-        return tr("the server at %1 could not be reached: %2")
+        return QCoreApplication::translate("ServerClient",
+                                           "the server at %1 could not be reached: %2")
             .arg(where, oneLine(reply.errorString()));
     }
 }
@@ -61,7 +62,10 @@ ServerClient::ServerClient(const QString& server, QObject* parent)
 void ServerClient::send(const QByteArray& method, const QString& path, const QJsonObject& body,
                         std::function<void(const ServerResult<QJsonObject>&)> done) {
     if (!server_.isValid()) {
-        done({std::nullopt, tr("a server's address is http://HOST:PORT or https://HOST:PORT"), 0});
+        done({std::nullopt,
+              QCoreApplication::translate(
+                  "ServerClient", "a server's address is http://HOST:PORT or https://HOST:PORT"),
+              0});
         return;
     }
     QUrl url = server_;
@@ -88,7 +92,9 @@ void ServerClient::send(const QByteArray& method, const QString& path, const QJs
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         const QByteArray bytes = reply->isOpen() ? reply->read(kMaxAnswerBytes + 1) : QByteArray();
         if (bytes.size() > kMaxAnswerBytes || reply->property("tooLarge").toBool()) {
-            done({std::nullopt, tr("the server's answer is too large"), status});
+            done({std::nullopt,
+                  QCoreApplication::translate("ServerClient", "the server's answer is too large"),
+                  status});
             return;
         }
         // A transfer cut off midway is no answer, whatever status came before it.
@@ -102,12 +108,18 @@ void ServerClient::send(const QByteArray& method, const QString& path, const QJs
         const QString reason = oneLine(document.object().value(QLatin1String("error")).toString());
         if (status < 200 || status > 299) {
             done({std::nullopt,
-                  reason.isEmpty() ? tr("the server refused (HTTP %1)").arg(status) : reason,
+                  reason.isEmpty()
+                      ? QCoreApplication::translate("ServerClient", "the server refused (HTTP %1)")
+                            .arg(status)
+                      : reason,
                   status});
             return;
         }
         if (parsed.error != QJsonParseError::NoError || !document.isObject()) {
-            done({std::nullopt, tr("the server's answer is not one Korva can read"), status});
+            done({std::nullopt,
+                  QCoreApplication::translate("ServerClient",
+                                              "the server's answer is not one Korva can read"),
+                  status});
             return;
         }
         done({document.object(), {}, status});
@@ -125,7 +137,9 @@ void ServerClient::call(const QByteArray& method, const QString& path, const QJs
              }
              std::optional<T> value = read(*answer.value);
              if (!value) {
-                 done({std::nullopt, tr("the server's answer is not one Korva can read"),
+                 done({std::nullopt,
+                       QCoreApplication::translate("ServerClient",
+                                                   "the server's answer is not one Korva can read"),
                        answer.status});
                  return;
              }

@@ -18,10 +18,6 @@ namespace {
 
 const QString kService = QStringLiteral("Korva");
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("TokenStore", text);
-}
-
 QByteArray readSmall(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -33,13 +29,15 @@ QByteArray readSmall(const QString& path) {
 QString writePrivate(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.path()))
-        return tr("the folder %1 could not be made").arg(info.path());
+        return QCoreApplication::translate("TokenStore", "the folder %1 could not be made")
+            .arg(info.path());
     QFile::setPermissions(info.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner) || file.write(bytes) < 0 ||
         !file.commit())
-        return tr("%1 could not be written: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("TokenStore", "%1 could not be written: %2")
+            .arg(path, file.errorString());
     return {};
 }
 
