@@ -129,6 +129,10 @@ void TestServerCommands::refusals_data() {
     QTest::newRow("a wrong token")
         << "forger"
         << "--create-game" << QString() << QString() << QByteArray("a valid token is needed");
+    QTest::newRow("the server's key changed")
+        << "rekeyed"
+        << "--join"
+        << "ABCD" << QString() << QByteArray("server's key is not the one");
     QTest::newRow("no token") << "nobody"
                               << "--join"
                               << "ABCD" << QString() << QByteArray("register first");
@@ -152,13 +156,18 @@ void TestServerCommands::refusals() {
     QFETCH(QString, value);
     QFETCH(QString, server);
     QFETCH(QByteArray, reason);
-    for (const char* registered : {"carol", "forger"})
+    for (const char* registered : {"carol", "forger", "rekeyed"})
         if (player == QLatin1String(registered) && tokenFile(player).isEmpty())
             QCOMPARE(onServer(player, QStringLiteral("--register"), player).status, 0);
     if (player == QLatin1String("forger")) {
         QFile token(tokenFile(player));
         QVERIFY(token.open(QIODevice::WriteOnly));
         token.write("1.forged\n");
+    }
+    if (player == QLatin1String("rekeyed")) {
+        QFile pinned(tokenFile(player).replace(QStringLiteral(".token"), QStringLiteral(".key")));
+        QVERIFY(pinned.open(QIODevice::WriteOnly));
+        pinned.write(QByteArray(64, '0') + '\n');
     }
     if (server == QLatin1String("down")) {
         // A port that was free a moment ago: nothing listens there.

@@ -6,18 +6,20 @@
 #include "tests/common/serverprocess.h"
 
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
-// The client against the real server on a loopback port: each route once as a game goes,
-// and the server's refusals and silences as the player would read them.
+// The client against the real server on a loopback port, each route once as a game goes;
+// and against a peer that is no Korva server, whose answers are refused, never trusted.
 class TestServerClient : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
     void cleanupTestCase();
     void aTurnThroughTheServer();
-    void silentServerTimesOut();
+    void hostilePeer_data();
+    void hostilePeer();
 
 private:
     QTemporaryDir dir_;
@@ -112,15 +114,39 @@ void TestServerClient::aTurnThroughTheServer() {
     QCOMPARE(games.value->first().turn, 2);
 }
 
-void TestServerClient::silentServerTimesOut() {
-    // Takes the connection and never answers.
-    QTcpServer silent;
-    QVERIFY(silent.listen(QHostAddress::LocalHost));
-    ServerClient client(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()));
-    client.setTimeout(300);
+void TestServerClient::hostilePeer_data() {
+    QTest::addColumn<QByteArray>("answer"); // what the peer sends; empty: nothing at all
+    QTest::addColumn<QString>("error");
+    const QByteArray huge(ServerClient::kMaxAnswerBytes + 1024, 'x');
+    QTest::newRow("silent") << QByteArray() << "did not answer";
+    QTest::newRow("too large") << "HTTP/1.1 200 OK\r\nContent-Length: " +
+                                      QByteArray::number(huge.size()) + "\r\n\r\n" + huge
+                               << "too large";
+    QTest::newRow("no JSON") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nhello")
+                             << "not one Korva can read";
+    QTest::newRow("a reason over lines")
+        << QByteArray("HTTP/1.1 409 Conflict\r\nContent-Length: 31\r\n\r\n"
+                      R"({"error":"not\nyours\u001b[2J"})")
+        << "not yours [2J";
+}
+
+void TestServerClient::hostilePeer() {
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, error);
+    QTcpServer peer;
+    QVERIFY(peer.listen(QHostAddress::LocalHost));
+    connect(&peer, &QTcpServer::newConnection, &peer, [&] {
+        QTcpSocket* socket = peer.nextPendingConnection();
+        connect(socket, &QTcpSocket::readyRead, socket, [socket, answer] {
+            socket->readAll();
+            socket->write(answer);
+        });
+    });
+    ServerClient client(QStringLiteral("127.0.0.1:%1").arg(peer.serverPort()));
+    client.setTimeout(500);
     const auto key = ask<ServerKey>([&](auto done) { client.fetchKey(done); });
     QVERIFY(!key.ok());
-    QVERIFY2(key.error.contains(QStringLiteral("did not answer")), qPrintable(key.error));
+    QVERIFY2(key.error.contains(error), qPrintable(key.error));
 }
 
 QTEST_GUILESS_MAIN(TestServerClient)
