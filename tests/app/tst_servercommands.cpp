@@ -133,6 +133,9 @@ void TestServerCommands::refusals_data() {
         << "rekeyed"
         << "--join"
         << "ABCD" << QString() << QByteArray("server's key is not the one");
+    QTest::newRow("a file of no game yet") << "carol"
+                                           << "--create-game"
+                                           << "bare" << QString() << QByteArray("names no game");
     QTest::newRow("no token") << "nobody"
                               << "--join"
                               << "ABCD" << QString() << QByteArray("register first");
@@ -177,6 +180,13 @@ void TestServerCommands::refusals() {
     }
     if (value.isEmpty())
         value = moveFile_;
+    if (value == QLatin1String("bare")) {
+        // As --new-game writes it: the first save gives the game its id.
+        value = dir_.filePath(QStringLiteral("bare.krv"));
+        QFile bare(value);
+        QVERIFY(bare.open(QIODevice::WriteOnly));
+        bare.write(encodeMoveFile(newGameContents()));
+    }
     const Run run =
         korva(player, {QStringLiteral("--server"), server.isEmpty() ? url_ : server, use, value});
     QVERIFY(run.status != 0);
