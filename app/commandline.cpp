@@ -8,6 +8,7 @@
 #include "app/headlesstext.h"
 #include "app/map/zoom.h"
 #include "app/picturecommands.h"
+#include "app/servercommands.h"
 #include "korvaversion.h"
 
 #include <QCoreApplication>
@@ -160,6 +161,20 @@ int extractPictures(const Arguments& a) {
     return a.takes(2) ? extract(a.at(2), a.at(3)) : a.wrongCount();
 }
 
+// --server URL, then one of --register NAME, --create-game FILE, --join CODE.
+int server(const Arguments& a) {
+    if (!a.takes(3))
+        return a.wrongCount();
+    const std::string_view what = a.argv[3];
+    if (what == "--register")
+        return servercommands::registerPlayer(a.at(2), a.at(4));
+    if (what == "--create-game")
+        return servercommands::createGame(a.at(2), a.at(4));
+    if (what == "--join")
+        return servercommands::join(a.at(2), a.at(4));
+    return a.wrongCount();
+}
+
 // The headless uses, in the order the help lists them.
 struct Use {
     std::string_view name;
@@ -185,6 +200,9 @@ constexpr Use kUses[] = {
                                  "--animate --frames DIR FILE.krv... [--zoom PERCENT]", exports},
     {"--extract-pictures", {},   "--extract-pictures MODULE.dll DIR", extractPictures},
     {"--new-game",         {},   "--new-game OUT.krv", newGame},
+    {"--server",           {},   "--server URL --register NAME\n"
+                                 "--server URL --create-game FILE.krv\n"
+                                 "--server URL --join CODE", server},
     {"--help",             "-h", "--help | --version", help},
     {"--version",          "-v", {}, version},
 };

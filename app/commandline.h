@@ -37,6 +37,10 @@ struct LaunchRequest {
 //                                      (exportcommands.h)
 //   korva --new-game OUT.krv           the starting file of a new game (turn 1, the Allies
 //                                      to move)
+//   korva --server URL --register NAME | --create-game FILE.krv | --join CODE
+//                                      play by server: register (the token on the last
+//                                      line), make a server game of FILE's game (the invite
+//                                      code on the last line), join one (servercommands.h)
 //   korva --extract-pictures DLL DIR   a resource DLL's pictures as DIR/<id>.png
 //   korva --help | --version
 // Qt's own window options (-platform, -style, ...) pass through to the window.

@@ -5,7 +5,8 @@ set -euo pipefail
 build_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
             libzstd-dev libpng-dev libwebp-dev libfontconfig-dev fonts-urw-base35 fontconfig
             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-            qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libsodium-dev pkg-config)
+            qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libsodium-dev pkg-config
+            qtkeychain-qt6-dev)
 test_pkgs=(libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
            binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 cpp clang-format git
            dpkg-dev lintian appstream desktop-file-utils shared-mime-info dbus-daemon

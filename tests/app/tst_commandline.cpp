@@ -778,7 +778,7 @@ void TestCommandLine::helpNamesOnlyUses() {
     for (const auto& match : use.globalMatch(usage))
         uses << match.captured(1);
     uses.removeDuplicates();
-    QCOMPARE(uses.size(), 13);
+    QCOMPARE(uses.size(), 14);
     for (const QString& name : uses) {
         const Run run = korva({name, QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"),
                                QStringLiteral("w"), QStringLiteral("v"), QStringLiteral("u")});

@@ -11,6 +11,7 @@ private slots:
     void includesPointDown_data();
     void includesPointDown();
     void everyLibraryFolderHasARow();
+    void qtModulesBelowTheWindow();
     void gameChangesOnlyThroughTheSession();
 };
 
@@ -33,7 +34,8 @@ const std::vector<Layer>& layers() {
         const QStringList dice =
             files + QStringList{QStringLiteral("dice"), QStringLiteral("turns")};
         const QStringList game =
-            dice + QStringList{QStringLiteral("netplay"), QStringLiteral("history")};
+            dice + QStringList{QStringLiteral("netplay"), QStringLiteral("history"),
+                               QStringLiteral("serverplay")};
         const QStringList model =
             game + QStringList{QStringLiteral("overlay"), QStringLiteral("game"),
                                QStringLiteral("translations")};
@@ -58,6 +60,8 @@ const std::vector<Layer>& layers() {
             {"dice", files},
             {"netplay", files},
             {"turns", files},
+            // Korva's side of play by server: Qt Network besides Core, and no widgets.
+            {"serverplay", files},
             {"history", dice},
             {"overlay", board + QStringList{QStringLiteral("counters")}},
             {"game", game},
@@ -158,6 +162,31 @@ void TestLayers::everyLibraryFolderHasARow() {
         const Layer* layer = layerOf(folder + QStringLiteral("/x"));
         QVERIFY2(layer && QString::fromLatin1(layer->folder) == folder, qPrintable(folder));
     }
+}
+
+// Below app/ no library needs a display: Qt Core and Gui only, and the network where a
+// server is talked to or is one.
+void TestLayers::qtModulesBelowTheWindow() {
+    const QHash<QString, QStringList> more{
+        {QStringLiteral("serverplay"), {QStringLiteral("Network")}},
+        {QStringLiteral("server"),
+         {QStringLiteral("Network"), QStringLiteral("HttpServer"), QStringLiteral("Sql"),
+          QStringLiteral("WebSockets")}}};
+    static const QRegularExpression module(QStringLiteral("Qt6::(\\w+)"));
+    QStringList wrong;
+    for (const Layer& layer : layers()) {
+        const QString folder = QString::fromLatin1(layer.folder);
+        if (folder.startsWith(QStringLiteral("app")))
+            continue;
+        QFile list(sourceRoot() + QLatin1Char('/') + folder + QStringLiteral("/CMakeLists.txt"));
+        QVERIFY2(list.open(QIODevice::ReadOnly), qPrintable(folder));
+        const QStringList allowed =
+            QStringList{QStringLiteral("Core"), QStringLiteral("Gui")} + more.value(folder);
+        for (const auto& match : module.globalMatch(QString::fromUtf8(list.readAll())))
+            if (!allowed.contains(match.captured(1)))
+                wrong << folder + QStringLiteral(" links Qt6::") + match.captured(1);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
 // The views and commands read a const Game; only game/ (the session, its document and past

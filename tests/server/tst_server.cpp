@@ -5,6 +5,7 @@
 #include "movefile/openedmovefile.h"
 #include "netplay/witnesschain.h"
 #include "netplay/witnessverdict.h"
+#include "tests/common/serverprocess.h"
 #include "tests/common/smalltmpfs.h"
 
 #include <QEventLoop>
@@ -88,22 +89,13 @@ QString dataFolder() {
 // Every test's players come from one address: a limit given in `extra` comes after.
 bool startServer(const QStringList& extra = {}, const QString& data = dataFolder()) {
     server = new QProcess;
-    server->setReadChannel(QProcess::StandardError);
-    server->start(QStringLiteral(KORVA_SERVER_PATH),
-                  QStringList{QStringLiteral("--data"), data, QStringLiteral("--listen"),
-                              QStringLiteral("127.0.0.1:0"), QStringLiteral("--limit"),
-                              QStringLiteral("registrations_per_hour=1000")} +
-                      extra);
-    // The port it took is on its first line.
-    QByteArray said;
-    while (!said.contains('\n') && server->waitForReadyRead(5000))
-        said += server->readAllStandardError();
-    serverLog += said;
-    static const QRegularExpression listening(
-        QStringLiteral("127\\.0\\.0\\.1:(\\d+) \\((\\w+)\\)"));
-    const QRegularExpressionMatch found = listening.match(QString::fromLatin1(said));
-    port = quint16(found.captured(1).toUInt());
-    scheme = found.captured(2);
+    const serverprocess::Listening listening = serverprocess::start(
+        *server, QStringLiteral(KORVA_SERVER_PATH), data,
+        QStringList{QStringLiteral("--limit"), QStringLiteral("registrations_per_hour=1000")} +
+            extra);
+    serverLog += listening.said;
+    port = listening.port;
+    scheme = listening.scheme;
     return port != 0;
 }
 

@@ -1,0 +1,141 @@
+#include "app/servercommands.h"
+
+#include "app/commandoutput.h"
+#include "movefile/movefile.h"
+#include "movefile/openedmovefile.h"
+#include "serverplay/serverclient.h"
+#include "serverplay/tokenstore.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+using commandoutput::kRefused;
+using commandoutput::refuse;
+using commandoutput::writeOut;
+using namespace serverreplies;
+
+namespace {
+
+QString sideName(Side side) {
+    return side == Side::First ? QCoreApplication::translate("korva", "the Allies")
+                               : QCoreApplication::translate("korva", "the Axis");
+}
+
+// Fetches the server's key and holds it to the one pinned for this address, pinning it the
+// first time; an empty text when it is the key, else why not.
+QString checkKey(ServerClient& client, const TokenStore& store) {
+    const ServerResult<ServerKey> key =
+        waitFor<ServerKey>([&](auto done) { client.fetchKey(std::move(done)); });
+    if (!key.ok())
+        return key.error;
+    const QString pinned = store.pinnedKey();
+    if (pinned.isEmpty())
+        return store.pinKey(key.value->fingerprint);
+    if (pinned != key.value->fingerprint)
+        return QCoreApplication::translate(
+                   "korva", "the server's key is not the one it had when you first used it (its "
+                            "fingerprint was %1, now %2); if its host changed the key, ask them")
+            .arg(pinned, key.value->fingerprint);
+    return {};
+}
+
+// A client for the server with the player's kept token; none (after saying why) when the
+// player has not registered there.
+std::optional<QByteArray> keptToken(const QString& server, const TokenStore& store) {
+    std::optional<QByteArray> token = store.token();
+    if (!token)
+        refuse(server, QCoreApplication::translate(
+                           "korva", "you have no token for this server: register first with "
+                                    "korva --server %1 --register NAME")
+                           .arg(server));
+    return token;
+}
+
+} // namespace
+
+namespace servercommands {
+
+int registerPlayer(const QString& server, const QString& name) {
+    ServerClient client(server);
+    const TokenStore store(client.server());
+    if (client.server().isValid() && store.token())
+        return refuse(server, QCoreApplication::translate(
+                                  "korva", "you are registered on this server already"));
+    if (const QString wrongKey = checkKey(client, store); !wrongKey.isEmpty())
+        return refuse(server, wrongKey);
+    const ServerResult<Registered> made = waitFor<Registered>(
+        [&](auto done) { client.registerPlayer(name.trimmed(), std::move(done)); });
+    if (!made.ok())
+        return refuse(server, made.error);
+    if (const QString notKept = store.keep(made.value->token); !notKept.isEmpty())
+        return refuse(server,
+                      QCoreApplication::translate(
+                          "korva", "the token could not be kept (%1); it is shown once here: %2")
+                          .arg(notKept, QString::fromLatin1(made.value->token)));
+    return writeOut(
+        commandoutput::terminalLine(
+            QCoreApplication::translate(
+                "korva", "registered as %1; keep this token to play from another computer:")
+                .arg(name.trimmed())) +
+        made.value->token + '\n');
+}
+
+int createGame(const QString& server, const QString& moveFile) {
+    OpenedMoveFile opened;
+    try {
+        opened = readOpenedMoveFile(moveFile);
+    } catch (const std::exception& error) {
+        return refuse(moveFile, QString::fromUtf8(error.what()));
+    }
+    const KorvaExtension& block = opened.extension;
+    if (!block.gameId || !block.turn)
+        return refuse(
+            moveFile,
+            QCoreApplication::translate(
+                "korva", "the file names no game or turn of Korva's; save it in Korva first"));
+    ServerClient client(server);
+    const TokenStore store(client.server());
+    const std::optional<QByteArray> token = keptToken(server, store);
+    if (!token)
+        return kRefused;
+    client.setToken(*token);
+    const QString name = block.gameName.isEmpty()
+                             ? QFileInfo(moveFile).completeBaseName().left(PlayerNames::kMaxLength)
+                             : block.gameName;
+    const ServerResult<ServerGame> made = waitFor<ServerGame>([&](auto done) {
+        client.createGame(*block.gameId, name, block.turn->toMove, *block.turn, std::move(done));
+    });
+    if (!made.ok())
+        return refuse(server, made.error);
+    if (made.value->invite.isEmpty())
+        return refuse(server, QCoreApplication::translate(
+                                  "korva", "the server made the game but gave no invite code"));
+    return writeOut(
+        commandoutput::terminalLine(
+            QCoreApplication::translate(
+                "korva", "game %1 made; you play %2. Give your opponent this invite code:")
+                .arg(made.value->name, sideName(made.value->side))) +
+        commandoutput::terminalLine(made.value->invite));
+}
+
+int join(const QString& server, const QString& invite) {
+    ServerClient client(server);
+    const TokenStore store(client.server());
+    const std::optional<QByteArray> token = keptToken(server, store);
+    if (!token)
+        return kRefused;
+    client.setToken(*token);
+    if (const QString wrongKey = checkKey(client, store); !wrongKey.isEmpty())
+        return refuse(server, wrongKey);
+    const ServerResult<ServerGame> joined =
+        waitFor<ServerGame>([&](auto done) { client.join(invite, std::move(done)); });
+    if (!joined.ok())
+        return refuse(server, joined.error);
+    const ServerGame& game = *joined.value;
+    const QString opponent = game.side == Side::First ? game.secondPlayer : game.firstPlayer;
+    return writeOut(commandoutput::terminalLine(
+        QCoreApplication::translate("korva", "joined %1 against %2; you play %3")
+            .arg(game.name, opponent, sideName(game.side))));
+}
+
+} // namespace servercommands

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+// Where Korva keeps a player's token for one server, and the server's key as it was when the
+// player registered or joined. The token goes to the desktop's keyring when one answers, else
+// to a file only the player may read in Korva's data folder; the key's fingerprint, which is
+// no secret, always to a file beside it.
+class TokenStore {
+public:
+    explicit TokenStore(const QUrl& server);
+
+    // The token kept for this server, if any.
+    std::optional<QByteArray> token() const;
+    // Keeps the token; an empty text when it was kept, else why not.
+    QString keep(const QByteArray& token) const;
+
+    // The fingerprint pinned for this server; empty when none is.
+    QString pinnedKey() const;
+    QString pinKey(const QString& fingerprint) const;
+
+    // The file that holds the token when no keyring answers.
+    QString tokenFile() const;
+
+private:
+    QString pinFile() const;
+
+    QString account_; // the server's address, the keyring's name for the token
+    QString base_;    // the files' path without their suffix
+};

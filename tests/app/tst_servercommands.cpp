@@ -1,0 +1,198 @@
+#include "movefile/korvaextension.h"
+#include "movefile/movefilewriter.h"
+#include "movefile/newgamefile.h"
+#include "tests/common/serverprocess.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+// korva --server URL --register, --create-game and --join, run as players run them against
+// the real server over a real database, each player with a data folder of their own and no
+// desktop session, so the token goes to a file.
+class TestServerCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void twoPlayersRegisterCreateAndJoin();
+    void refusals_data();
+    void refusals();
+
+private:
+    struct Run {
+        int status = -1;
+        QList<QByteArray> out; // its lines
+        QByteArray err;
+    };
+    Run korva(const QString& player, const QStringList& arguments) const;
+    Run onServer(const QString& player, const QString& use, const QString& value) const {
+        return korva(player, {QStringLiteral("--server"), url_, use, value});
+    }
+    // The file holding the player's token; empty when there is none.
+    QString tokenFile(const QString& player) const;
+
+    QTemporaryDir dir_;
+    QProcess server_;
+    QString url_;
+    QString moveFile_;
+};
+
+TestServerCommands::Run TestServerCommands::korva(const QString& player,
+                                                  const QStringList& arguments) const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir_.filePath(player));
+    environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KORVA_PROGRAM), arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput().trimmed().split('\n'), process.readAllStandardError()};
+}
+
+QString TestServerCommands::tokenFile(const QString& player) const {
+    QDirIterator files(dir_.filePath(player), {QStringLiteral("*.token")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    return files.hasNext() ? files.next() : QString();
+}
+
+void TestServerCommands::initTestCase() {
+    QVERIFY(dir_.isValid());
+    const QString data = dir_.filePath(QStringLiteral("server"));
+    QVERIFY(!serverprocess::init(QStringLiteral(KORVA_SERVER_PATH), data).isEmpty());
+    const serverprocess::Listening listening =
+        serverprocess::start(server_, QStringLiteral(KORVA_SERVER_PATH), data);
+    QVERIFY2(listening.port != 0, listening.said.constData());
+    url_ = listening.url();
+
+    KorvaExtension block;
+    block.gameId = GameId::generate();
+    block.gameName = QStringLiteral("Salerno");
+    block.turn = TurnRecord{};
+    moveFile_ = dir_.filePath(QStringLiteral("salerno.krv"));
+    QFile file(moveFile_);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(encodeMoveFile(newGameContents()) + encodeKorvaExtension(block));
+}
+
+void TestServerCommands::cleanupTestCase() {
+    server_.terminate();
+    server_.waitForFinished();
+}
+
+void TestServerCommands::twoPlayersRegisterCreateAndJoin() {
+    const Run alice =
+        onServer(QStringLiteral("alice"), QStringLiteral("--register"), QStringLiteral("Alice"));
+    QCOMPARE(alice.status, 0);
+    // Kept where only the player may read it, and the very token printed.
+    const QString kept = tokenFile(QStringLiteral("alice"));
+    QVERIFY(!kept.isEmpty());
+    struct stat status {};
+    QCOMPARE(::stat(QFile::encodeName(kept).constData(), &status), 0);
+    QCOMPARE(status.st_mode & 0777, 0600u);
+    QFile file(kept);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().trimmed(), alice.out.last());
+
+    const Run made = onServer(QStringLiteral("alice"), QStringLiteral("--create-game"), moveFile_);
+    QCOMPARE(made.status, 0);
+    QVERIFY(made.out.first().contains("Salerno"));
+    const QString invite = QString::fromLatin1(made.out.last());
+    QVERIFY(!invite.isEmpty());
+
+    QCOMPARE(
+        onServer(QStringLiteral("bob"), QStringLiteral("--register"), QStringLiteral("Bob")).status,
+        0);
+    const Run joined = onServer(QStringLiteral("bob"), QStringLiteral("--join"), invite);
+    QCOMPARE(joined.status, 0);
+    QVERIFY(joined.out.last().contains("against Alice"));
+    QVERIFY(joined.out.last().contains("the Axis"));
+}
+
+void TestServerCommands::refusals_data() {
+    QTest::addColumn<QString>("player");
+    QTest::addColumn<QString>("use");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("server"); // empty for the running one
+    QTest::addColumn<QByteArray>("reason");
+    QTest::newRow("an unknown code")
+        << "carol"
+        << "--join"
+        << "NO-SUCH-CODE" << QString() << QByteArray("no game waits for this invite code");
+    QTest::newRow("a wrong token")
+        << "forger"
+        << "--create-game" << QString() << QString() << QByteArray("a valid token is needed");
+    QTest::newRow("the server's key changed")
+        << "rekeyed"
+        << "--join"
+        << "ABCD" << QString() << QByteArray("server's key is not the one");
+    QTest::newRow("a file of no game yet") << "carol"
+                                           << "--create-game"
+                                           << "bare" << QString() << QByteArray("names no game");
+    QTest::newRow("no token") << "nobody"
+                              << "--join"
+                              << "ABCD" << QString() << QByteArray("register first");
+    QTest::newRow("registered already")
+        << "carol"
+        << "--register"
+        << "Carol" << QString() << QByteArray("registered on this server already");
+    QTest::newRow("a server that is down") << "dave"
+                                           << "--register"
+                                           << "Dave"
+                                           << "down" << QByteArray("no Korva server answers at");
+    QTest::newRow("no address") << "dave"
+                                << "--register"
+                                << "Dave"
+                                << "ftp://example.org" << QByteArray("http://HOST:PORT");
+}
+
+void TestServerCommands::refusals() {
+    QFETCH(QString, player);
+    QFETCH(QString, use);
+    QFETCH(QString, value);
+    QFETCH(QString, server);
+    QFETCH(QByteArray, reason);
+    for (const char* registered : {"carol", "forger", "rekeyed"})
+        if (player == QLatin1String(registered) && tokenFile(player).isEmpty())
+            QCOMPARE(onServer(player, QStringLiteral("--register"), player).status, 0);
+    if (player == QLatin1String("forger")) {
+        QFile token(tokenFile(player));
+        QVERIFY(token.open(QIODevice::WriteOnly));
+        token.write("1.forged\n");
+    }
+    if (player == QLatin1String("rekeyed")) {
+        QFile pinned(tokenFile(player).replace(QStringLiteral(".token"), QStringLiteral(".key")));
+        QVERIFY(pinned.open(QIODevice::WriteOnly));
+        pinned.write(QByteArray(64, '0') + '\n');
+    }
+    if (server == QLatin1String("down")) {
+        // A port that was free a moment ago: nothing listens there.
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        server = QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
+    }
+    if (value.isEmpty())
+        value = moveFile_;
+    if (value == QLatin1String("bare")) {
+        // As --new-game writes it: the first save gives the game its id.
+        value = dir_.filePath(QStringLiteral("bare.krv"));
+        QFile bare(value);
+        QVERIFY(bare.open(QIODevice::WriteOnly));
+        bare.write(encodeMoveFile(newGameContents()));
+    }
+    const Run run =
+        korva(player, {QStringLiteral("--server"), server.isEmpty() ? url_ : server, use, value});
+    QVERIFY(run.status != 0);
+    QVERIFY2(run.err.contains(reason), run.err.constData());
+    QVERIFY(!run.err.contains('\n') || run.err.indexOf('\n') == run.err.size() - 1);
+}
+
+QTEST_GUILESS_MAIN(TestServerCommands)
+#include "tst_servercommands.moc"
