@@ -2104,6 +2104,45 @@ Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ih
     </message>
 </context>
 <context>
+    <name>ServerClient</name>
+    <message>
+        <source>no Korva server answers at %1</source>
+        <translation>kein Korva-Server antwortet unter %1</translation>
+    </message>
+    <message>
+        <source>no computer named %1 was found</source>
+        <translation>kein Rechner namens %1 wurde gefunden</translation>
+    </message>
+    <message>
+        <source>the server at %1 did not answer within %2 seconds</source>
+        <translation>der Server unter %1 hat nicht innerhalb von %2 Sekunden geantwortet</translation>
+    </message>
+    <message>
+        <source>the server at %1 could not prove who it is: %2</source>
+        <translation>der Server unter %1 konnte nicht nachweisen, wer er ist: %2</translation>
+    </message>
+    <message>
+        <source>the server at %1 could not be reached: %2</source>
+        <translation>der Server unter %1 war nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>a server&apos;s address is http://HOST:PORT or https://HOST:PORT</source>
+        <translation>die Adresse eines Servers lautet http://HOST:PORT oder https://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is too large</source>
+        <translation>die Antwort des Servers ist zu groß</translation>
+    </message>
+    <message>
+        <source>the server refused (HTTP %1)</source>
+        <translation>der Server hat abgelehnt (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not one Korva can read</source>
+        <translation>die Antwort des Servers kann Korva nicht lesen</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>The past is read-only.</source>
@@ -2428,6 +2467,17 @@ Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ih
     <message>
         <source>publisher&apos;s board game, and is not to be sold or traded.</source>
         <translation>Brettspiels des Verlags gedacht und darf nicht verkauft oder getauscht werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TokenStore</name>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2846,6 +2896,69 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
     </message>
 </context>
 <context>
+    <name>WitnessVerdict</name>
+    <message>
+        <source>no rolls were asked of the server</source>
+        <translation>beim Server wurde kein Wurf angefragt</translation>
+    </message>
+    <message>
+        <source>the one roll was witnessed by the server</source>
+        <translation>der eine Wurf wurde vom Server bezeugt</translation>
+    </message>
+    <message>
+        <source>all %1 rolls witnessed by the server</source>
+        <translation>alle %1 Würfe vom Server bezeugt</translation>
+    </message>
+    <message>
+        <source>roll %1 was rolled on the server but is not in this file</source>
+        <translation>Wurf %1 wurde auf dem Server gewürfelt, steht aber nicht in dieser Datei</translation>
+    </message>
+    <message>
+        <source>the rolls do not match the server&apos;s records (%1)</source>
+        <translation>die Würfe stimmen nicht mit den Aufzeichnungen des Servers überein (%1)</translation>
+    </message>
+    <message>
+        <source>roll %1 does not match the server&apos;s record (%2)</source>
+        <translation>Wurf %1 stimmt nicht mit der Aufzeichnung des Servers überein (%2)</translation>
+    </message>
+    <message>
+        <source>not signed by the server&apos;s key</source>
+        <translation>nicht mit dem Schlüssel des Servers signiert</translation>
+    </message>
+    <message>
+        <source>rolled for another game or turn</source>
+        <translation>für eine andere Partie oder einen anderen Zug gewürfelt</translation>
+    </message>
+    <message>
+        <source>listed twice or out of order</source>
+        <translation>doppelt oder nicht in Reihenfolge aufgeführt</translation>
+    </message>
+    <message>
+        <source>it does not follow the roll before</source>
+        <translation>er folgt nicht auf den Wurf davor</translation>
+    </message>
+    <message>
+        <source>the server&apos;s log differs</source>
+        <translation>das Protokoll des Servers weicht ab</translation>
+    </message>
+    <message>
+        <source>the server&apos;s log lacks it</source>
+        <translation>im Protokoll des Servers fehlt er</translation>
+    </message>
+    <message>
+        <source>the combat is not the one the server witnessed</source>
+        <translation>der Kampf ist nicht der, den der Server bezeugt hat</translation>
+    </message>
+    <message>
+        <source>a combat no witnessed roll accounts for</source>
+        <translation>ein Kampf, zu dem kein bezeugter Wurf gehört</translation>
+    </message>
+    <message>
+        <source>no combat of the file shows it</source>
+        <translation>kein Kampf der Datei zeigt ihn</translation>
+    </message>
+</context>
+<context>
     <name>korva</name>
     <message numerus="yes">
         <source>No games but archived ones (%n).</source>
@@ -3023,6 +3136,50 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
     <message>
         <source>usage:</source>
         <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>the Allies</source>
+        <translation>die Alliierten</translation>
+    </message>
+    <message>
+        <source>the Axis</source>
+        <translation>die Achse</translation>
+    </message>
+    <message>
+        <source>the server&apos;s key is not the one it had when you first used it (its fingerprint was %1, now %2); if its host changed the key, ask them</source>
+        <translation>der Schlüssel des Servers ist nicht mehr der, den er bei Ihrer ersten Verbindung hatte (sein Fingerabdruck war %1, jetzt %2); falls sein Betreiber den Schlüssel geändert hat, fragen Sie ihn</translation>
+    </message>
+    <message>
+        <source>you have no token for this server: register first with korva --server %1 --register NAME</source>
+        <translation>Sie haben kein Token für diesen Server: registrieren Sie sich zuerst mit korva --server %1 --register NAME</translation>
+    </message>
+    <message>
+        <source>you are registered on this server already</source>
+        <translation>Sie sind auf diesem Server bereits registriert</translation>
+    </message>
+    <message>
+        <source>the token could not be kept (%1); it is shown once here: %2</source>
+        <translation>das Token konnte nicht aufbewahrt werden (%1); es wird hier einmal gezeigt: %2</translation>
+    </message>
+    <message>
+        <source>registered as %1; keep this token to play from another computer:</source>
+        <translation>registriert als %1; bewahren Sie dieses Token auf, um von einem anderen Rechner aus zu spielen:</translation>
+    </message>
+    <message>
+        <source>the file names no game or turn of Korva&apos;s; save it in Korva first</source>
+        <translation>die Datei nennt keine Partie und keinen Zug von Korva; speichern Sie sie zuerst in Korva</translation>
+    </message>
+    <message>
+        <source>the server made the game but gave no invite code</source>
+        <translation>der Server hat die Partie angelegt, aber keinen Einladungscode gegeben</translation>
+    </message>
+    <message>
+        <source>game %1 made; you play %2. Give your opponent this invite code:</source>
+        <translation>Partie %1 angelegt; Sie spielen %2. Geben Sie Ihrem Gegner diesen Einladungscode:</translation>
+    </message>
+    <message>
+        <source>joined %1 against %2; you play %3</source>
+        <translation>%1 beigetreten gegen %2; Sie spielen %3</translation>
     </message>
 </context>
 </TS>

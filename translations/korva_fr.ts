@@ -2104,6 +2104,45 @@ Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adver
     </message>
 </context>
 <context>
+    <name>ServerClient</name>
+    <message>
+        <source>no Korva server answers at %1</source>
+        <translation>aucun serveur Korva ne répond à %1</translation>
+    </message>
+    <message>
+        <source>no computer named %1 was found</source>
+        <translation>aucun ordinateur nommé %1 n&apos;a été trouvé</translation>
+    </message>
+    <message>
+        <source>the server at %1 did not answer within %2 seconds</source>
+        <translation>le serveur à %1 n&apos;a pas répondu en %2 secondes</translation>
+    </message>
+    <message>
+        <source>the server at %1 could not prove who it is: %2</source>
+        <translation>le serveur à %1 n&apos;a pas pu prouver qui il est : %2</translation>
+    </message>
+    <message>
+        <source>the server at %1 could not be reached: %2</source>
+        <translation>le serveur à %1 est injoignable : %2</translation>
+    </message>
+    <message>
+        <source>a server&apos;s address is http://HOST:PORT or https://HOST:PORT</source>
+        <translation>l&apos;adresse d&apos;un serveur est http://HOST:PORT ou https://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is too large</source>
+        <translation>la réponse du serveur est trop grande</translation>
+    </message>
+    <message>
+        <source>the server refused (HTTP %1)</source>
+        <translation>le serveur a refusé (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not one Korva can read</source>
+        <translation>Korva ne sait pas lire la réponse du serveur</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>The past is read-only.</source>
@@ -2428,6 +2467,17 @@ Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adver
     <message>
         <source>publisher&apos;s board game, and is not to be sold or traded.</source>
         <translation>jeu de plateau de l&apos;éditeur&#xa0;; il ne doit être ni vendu ni échangé.</translation>
+    </message>
+</context>
+<context>
+    <name>TokenStore</name>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>le dossier %1 n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>
@@ -2846,6 +2896,69 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
     </message>
 </context>
 <context>
+    <name>WitnessVerdict</name>
+    <message>
+        <source>no rolls were asked of the server</source>
+        <translation>aucun jet n&apos;a été demandé au serveur</translation>
+    </message>
+    <message>
+        <source>the one roll was witnessed by the server</source>
+        <translation>le seul jet a été attesté par le serveur</translation>
+    </message>
+    <message>
+        <source>all %1 rolls witnessed by the server</source>
+        <translation>les %1 jets attestés par le serveur</translation>
+    </message>
+    <message>
+        <source>roll %1 was rolled on the server but is not in this file</source>
+        <translation>le jet %1 a été fait sur le serveur mais n&apos;est pas dans ce fichier</translation>
+    </message>
+    <message>
+        <source>the rolls do not match the server&apos;s records (%1)</source>
+        <translation>les jets ne correspondent pas aux relevés du serveur (%1)</translation>
+    </message>
+    <message>
+        <source>roll %1 does not match the server&apos;s record (%2)</source>
+        <translation>le jet %1 ne correspond pas au relevé du serveur (%2)</translation>
+    </message>
+    <message>
+        <source>not signed by the server&apos;s key</source>
+        <translation>non signé par la clé du serveur</translation>
+    </message>
+    <message>
+        <source>rolled for another game or turn</source>
+        <translation>lancé pour une autre partie ou un autre tour</translation>
+    </message>
+    <message>
+        <source>listed twice or out of order</source>
+        <translation>listé deux fois ou dans le désordre</translation>
+    </message>
+    <message>
+        <source>it does not follow the roll before</source>
+        <translation>il ne suit pas le jet précédent</translation>
+    </message>
+    <message>
+        <source>the server&apos;s log differs</source>
+        <translation>le journal du serveur diffère</translation>
+    </message>
+    <message>
+        <source>the server&apos;s log lacks it</source>
+        <translation>il manque au journal du serveur</translation>
+    </message>
+    <message>
+        <source>the combat is not the one the server witnessed</source>
+        <translation>le combat n&apos;est pas celui que le serveur a attesté</translation>
+    </message>
+    <message>
+        <source>a combat no witnessed roll accounts for</source>
+        <translation>un combat qu&apos;aucun jet attesté n&apos;explique</translation>
+    </message>
+    <message>
+        <source>no combat of the file shows it</source>
+        <translation>aucun combat du fichier ne le montre</translation>
+    </message>
+</context>
+<context>
     <name>korva</name>
     <message numerus="yes">
         <source>No games but archived ones (%n).</source>
@@ -3023,6 +3136,50 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
     <message>
         <source>usage:</source>
         <translation>usage :</translation>
+    </message>
+    <message>
+        <source>the Allies</source>
+        <translation>les Alliés</translation>
+    </message>
+    <message>
+        <source>the Axis</source>
+        <translation>l&apos;Axe</translation>
+    </message>
+    <message>
+        <source>the server&apos;s key is not the one it had when you first used it (its fingerprint was %1, now %2); if its host changed the key, ask them</source>
+        <translation>la clé du serveur n&apos;est plus celle qu&apos;il avait à votre première utilisation (son empreinte était %1, elle est %2) ; si son hébergeur a changé la clé, demandez-lui</translation>
+    </message>
+    <message>
+        <source>you have no token for this server: register first with korva --server %1 --register NAME</source>
+        <translation>vous n&apos;avez pas de jeton pour ce serveur : inscrivez-vous d&apos;abord avec korva --server %1 --register NAME</translation>
+    </message>
+    <message>
+        <source>you are registered on this server already</source>
+        <translation>vous êtes déjà inscrit sur ce serveur</translation>
+    </message>
+    <message>
+        <source>the token could not be kept (%1); it is shown once here: %2</source>
+        <translation>le jeton n&apos;a pas pu être conservé (%1) ; il est montré une fois ici : %2</translation>
+    </message>
+    <message>
+        <source>registered as %1; keep this token to play from another computer:</source>
+        <translation>inscrit comme %1 ; gardez ce jeton pour jouer depuis un autre ordinateur :</translation>
+    </message>
+    <message>
+        <source>the file names no game or turn of Korva&apos;s; save it in Korva first</source>
+        <translation>le fichier ne nomme aucune partie ni aucun tour de Korva ; enregistrez-le d&apos;abord dans Korva</translation>
+    </message>
+    <message>
+        <source>the server made the game but gave no invite code</source>
+        <translation>le serveur a créé la partie mais n&apos;a donné aucun code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>game %1 made; you play %2. Give your opponent this invite code:</source>
+        <translation>partie %1 créée ; vous jouez %2. Donnez à votre adversaire ce code d&apos;invitation :</translation>
+    </message>
+    <message>
+        <source>joined %1 against %2; you play %3</source>
+        <translation>vous avez rejoint %1 contre %2 ; vous jouez %3</translation>
     </message>
 </context>
 </TS>

@@ -2104,6 +2104,45 @@ Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;av
     </message>
 </context>
 <context>
+    <name>ServerClient</name>
+    <message>
+        <source>no Korva server answers at %1</source>
+        <translation>nessun server Korva risponde a %1</translation>
+    </message>
+    <message>
+        <source>no computer named %1 was found</source>
+        <translation>nessun computer di nome %1 è stato trovato</translation>
+    </message>
+    <message>
+        <source>the server at %1 did not answer within %2 seconds</source>
+        <translation>il server a %1 non ha risposto entro %2 secondi</translation>
+    </message>
+    <message>
+        <source>the server at %1 could not prove who it is: %2</source>
+        <translation>il server a %1 non ha potuto provare chi è: %2</translation>
+    </message>
+    <message>
+        <source>the server at %1 could not be reached: %2</source>
+        <translation>il server a %1 non è raggiungibile: %2</translation>
+    </message>
+    <message>
+        <source>a server&apos;s address is http://HOST:PORT or https://HOST:PORT</source>
+        <translation>l&apos;indirizzo di un server è http://HOST:PORT o https://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is too large</source>
+        <translation>la risposta del server è troppo grande</translation>
+    </message>
+    <message>
+        <source>the server refused (HTTP %1)</source>
+        <translation>il server ha rifiutato (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not one Korva can read</source>
+        <translation>Korva non sa leggere la risposta del server</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>The past is read-only.</source>
@@ -2428,6 +2467,17 @@ Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;av
     <message>
         <source>publisher&apos;s board game, and is not to be sold or traded.</source>
         <translation>gioco dell&apos;editore, e non va venduto né scambiato.</translation>
+    </message>
+</context>
+<context>
+    <name>TokenStore</name>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 non è stato scritto: %2</translation>
     </message>
 </context>
 <context>
@@ -2846,6 +2896,69 @@ Allega a mano %1 e %2; si trovano in
     </message>
 </context>
 <context>
+    <name>WitnessVerdict</name>
+    <message>
+        <source>no rolls were asked of the server</source>
+        <translation>al server non è stato chiesto nessun tiro</translation>
+    </message>
+    <message>
+        <source>the one roll was witnessed by the server</source>
+        <translation>il solo tiro è stato attestato dal server</translation>
+    </message>
+    <message>
+        <source>all %1 rolls witnessed by the server</source>
+        <translation>tutti i %1 tiri attestati dal server</translation>
+    </message>
+    <message>
+        <source>roll %1 was rolled on the server but is not in this file</source>
+        <translation>il tiro %1 è stato fatto sul server ma non è in questo file</translation>
+    </message>
+    <message>
+        <source>the rolls do not match the server&apos;s records (%1)</source>
+        <translation>i tiri non corrispondono ai registri del server (%1)</translation>
+    </message>
+    <message>
+        <source>roll %1 does not match the server&apos;s record (%2)</source>
+        <translation>il tiro %1 non corrisponde al registro del server (%2)</translation>
+    </message>
+    <message>
+        <source>not signed by the server&apos;s key</source>
+        <translation>non firmato con la chiave del server</translation>
+    </message>
+    <message>
+        <source>rolled for another game or turn</source>
+        <translation>tirato per un&apos;altra partita o un altro turno</translation>
+    </message>
+    <message>
+        <source>listed twice or out of order</source>
+        <translation>elencato due volte o fuori ordine</translation>
+    </message>
+    <message>
+        <source>it does not follow the roll before</source>
+        <translation>non segue il tiro precedente</translation>
+    </message>
+    <message>
+        <source>the server&apos;s log differs</source>
+        <translation>il registro del server è diverso</translation>
+    </message>
+    <message>
+        <source>the server&apos;s log lacks it</source>
+        <translation>manca nel registro del server</translation>
+    </message>
+    <message>
+        <source>the combat is not the one the server witnessed</source>
+        <translation>il combattimento non è quello attestato dal server</translation>
+    </message>
+    <message>
+        <source>a combat no witnessed roll accounts for</source>
+        <translation>un combattimento a cui non corrisponde nessun tiro attestato</translation>
+    </message>
+    <message>
+        <source>no combat of the file shows it</source>
+        <translation>nessun combattimento del file lo mostra</translation>
+    </message>
+</context>
+<context>
     <name>korva</name>
     <message numerus="yes">
         <source>No games but archived ones (%n).</source>
@@ -3023,6 +3136,50 @@ Allega a mano %1 e %2; si trovano in
     <message>
         <source>usage:</source>
         <translation>uso:</translation>
+    </message>
+    <message>
+        <source>the Allies</source>
+        <translation>gli Alleati</translation>
+    </message>
+    <message>
+        <source>the Axis</source>
+        <translation>l&apos;Asse</translation>
+    </message>
+    <message>
+        <source>the server&apos;s key is not the one it had when you first used it (its fingerprint was %1, now %2); if its host changed the key, ask them</source>
+        <translation>la chiave del server non è quella che aveva quando l&apos;hai usato la prima volta (la sua impronta era %1, ora %2); se chi lo ospita ha cambiato la chiave, chiedi a lui</translation>
+    </message>
+    <message>
+        <source>you have no token for this server: register first with korva --server %1 --register NAME</source>
+        <translation>non hai un token per questo server: registrati prima con korva --server %1 --register NAME</translation>
+    </message>
+    <message>
+        <source>you are registered on this server already</source>
+        <translation>sei già registrato su questo server</translation>
+    </message>
+    <message>
+        <source>the token could not be kept (%1); it is shown once here: %2</source>
+        <translation>il token non è stato conservato (%1); è mostrato una volta qui: %2</translation>
+    </message>
+    <message>
+        <source>registered as %1; keep this token to play from another computer:</source>
+        <translation>registrato come %1; conserva questo token per giocare da un altro computer:</translation>
+    </message>
+    <message>
+        <source>the file names no game or turn of Korva&apos;s; save it in Korva first</source>
+        <translation>il file non indica nessuna partita né turno di Korva; salvalo prima in Korva</translation>
+    </message>
+    <message>
+        <source>the server made the game but gave no invite code</source>
+        <translation>il server ha creato la partita ma non ha dato nessun codice d&apos;invito</translation>
+    </message>
+    <message>
+        <source>game %1 made; you play %2. Give your opponent this invite code:</source>
+        <translation>partita %1 creata; giochi con %2. Dai al tuo avversario questo codice d&apos;invito:</translation>
+    </message>
+    <message>
+        <source>joined %1 against %2; you play %3</source>
+        <translation>ti sei unito a %1 contro %2; giochi con %3</translation>
     </message>
 </context>
 </TS>
