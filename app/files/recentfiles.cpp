@@ -29,6 +29,8 @@ void RecentFiles::reload() {
 
 void RecentFiles::add(const QString& path) {
     reload();
+    // After the reload: reading first writes out whatever is changed, a second write.
+    settings_.noteFile(path);
     const QString clean = normalised(path);
     files_.removeAll(clean);
     files_.prepend(clean);

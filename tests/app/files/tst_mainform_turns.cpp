@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QToolButton>
 
 #include <sys/stat.h>
@@ -65,7 +66,7 @@ private slots:
     void damagedPictureFallsBackWithOneWarning();
     void saveOpenSaveIsByteIdentical();
     void openRepaintsTheShownMapOnce();
-    void openAtStartAsksForFewRepaints();
+    void openAtStartPaintsFirst();
     void combatsAreNotWrittenBack();
     void closeAsksWhenUnsaved();
     void openAsksWhenUnsaved();
@@ -553,8 +554,9 @@ void TestMainFormTurns::openRepaintsTheShownMapOnce() {
 }
 
 // A double-click on a busy file: the window shows and opens the file at once. The counters,
-// tags and overlays drawn before the first paint need no repaints of their own.
-void TestMainFormTurns::openAtStartAsksForFewRepaints() {
+// tags and overlays drawn before the first paint need no repaints of their own, and the
+// settings are written after it.
+void TestMainFormTurns::openAtStartPaintsFirst() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("busy.krv"));
     QFile file(path);
@@ -563,14 +565,24 @@ void TestMainFormTurns::openAtStartAsksForFewRepaints() {
     file.close();
     MainFormHarness h;
     int atFirstPaint = -1;
+    auto recent = [&] {
+        return QSettings(h.settingsFile, QSettings::IniFormat)
+            .value(QStringLiteral("files/recent"))
+            .toStringList();
+    };
+    QStringList recentAtFirstPaint;
     PaintWatch watch(h.map(), [&] {
-        if (atFirstPaint < 0)
-            atFirstPaint = h.map().updateRequests();
+        if (atFirstPaint >= 0)
+            return;
+        atFirstPaint = h.map().updateRequests();
+        recentAtFirstPaint = recent();
     });
     h.form->show();
     QVERIFY(h.form->files().OpenMove(path));
     QTRY_VERIFY(atFirstPaint >= 0);
     QCOMPARE(atFirstPaint, 1); // the whole view, once
+    QCOMPARE(recentAtFirstPaint, QStringList());
+    QTRY_COMPARE(recent(), QStringList{path});
 }
 
 void TestMainFormTurns::combatsAreNotWrittenBack() {
