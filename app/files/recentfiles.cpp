@@ -29,7 +29,7 @@ void RecentFiles::reload() {
 
 void RecentFiles::add(const QString& path) {
     reload();
-    // After the reload: reading first writes out whatever is changed, a second write.
+    // Noted after the reload, whose sync would otherwise write it out on its own.
     settings_.noteFile(path);
     const QString clean = normalised(path);
     files_.removeAll(clean);
