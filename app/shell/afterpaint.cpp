@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
 class AfterPaint final : public QObject {
@@ -11,14 +13,18 @@ public:
     AfterPaint(QWidget& widget, QObject& context, std::function<void()> action, int latestMs)
         : QObject(&context), action_(std::move(action)) {
         widget.installEventFilter(this);
-        QTimer::singleShot(latestMs, this, &AfterPaint::run);
+        timer_.setSingleShot(true);
+        connect(&timer_, &QTimer::timeout, this, &AfterPaint::run);
+        timer_.start(latestMs);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        // Queued: runs after this paint and the flush of the window it belongs to.
-        if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(this, &AfterPaint::run, Qt::QueuedConnection);
+        // A moment later: the window's flush and whatever else the paint set off come first.
+        if (event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            timer_.start(kSettleMs);
+        }
         return QObject::eventFilter(watched, event);
     }
 
@@ -30,7 +36,10 @@ private:
         deleteLater();
     }
 
+    static constexpr int kSettleMs = 20;
     std::function<void()> action_;
+    QTimer timer_;
+    bool painted_ = false;
 };
 
 } // namespace
