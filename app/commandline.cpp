@@ -46,18 +46,22 @@ LaunchRequest windowRequest(int argc, char** argv) {
         const QString text = QString::fromLocal8Bit(argv[i]);
         if (a.size() > 1 && a[0] == '-') {
             const std::optional<bool> takesValue = qtOptionTakesValue(a);
-            if (!takesValue)
+            if (!takesValue) {
+                headlesstext::begin(); // the refusal in the player's language
                 return {refuseArguments(
                             QCoreApplication::translate("korva", "unknown option %1").arg(text)),
                         {}};
+            }
             if (*takesValue)
                 ++i;
             continue;
         }
-        if (!request.moveFile.isEmpty())
+        if (!request.moveFile.isEmpty()) {
+            headlesstext::begin();
             return {refuseArguments(QCoreApplication::translate(
                         "korva", "only one move file can be opened at a time")),
                     {}};
+        }
         request.moveFile = text;
     }
     return request;
@@ -227,13 +231,15 @@ QString helpText() {
 } // namespace
 
 LaunchRequest runCommandLine(int argc, char** argv) {
-    if (argc > 1)
-        headlesstext::begin();
     // The window makes its own application.
     const auto endText = qScopeGuard([] { headlesstext::end(); });
     const std::string_view first = argc > 1 ? argv[1] : "";
     for (const Use& use : kUses)
-        if (first == use.name || (!use.shortName.empty() && first == use.shortName))
+        if (first == use.name || (!use.shortName.empty() && first == use.shortName)) {
+            headlesstext::begin();
             return {use.run(Arguments{argc, argv}), {}};
+        }
+    // A double-click on a move file goes straight to the window, with no application of
+    // its own made first; the language is loaded here only to refuse the arguments.
     return windowRequest(argc, argv);
 }

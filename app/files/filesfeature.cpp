@@ -9,6 +9,7 @@
 #include "app/pictures/mailglyph.h"
 #include "app/pictures/newgameglyph.h"
 #include "app/play/playfeature.h"
+#include "app/shell/afterpaint.h"
 #include "app/shell/commandtable.h"
 #include "app/shell/korvasettings.h"
 #include "app/shell/noticebar.h"
@@ -144,7 +145,9 @@ FilesFeature::FilesFeature(const FeatureContext& context, MapFeature& mapFeature
     });
 }
 
-FilesFeature::~FilesFeature() = default;
+FilesFeature::~FilesFeature() {
+    writeUsedFiles();
+}
 
 QList<QAction*> FilesFeature::toolBarActions() const {
     return {context_.commands.action(Command::NewGame),
@@ -213,6 +216,7 @@ void FilesFeature::sbOpenClick() {
     play_.CancelDrag();
     if (!maybeSaveChanges())
         return;
+    writeUsedFiles();
     const QString fileName = context_.prompts.chooseOpenFile(context_.settings.lastFolder());
     if (!fileName.isEmpty())
         OpenMove(fileName);
@@ -328,11 +332,19 @@ void FilesFeature::openRecent(const QString& fileName) {
 }
 
 void FilesFeature::noteFileUsed(const QString& fileName) {
-    context_.settings.noteFile(fileName);
-    recentFiles_->add(fileName);
+    usedFiles_ << fileName;
+    // The settings are written with fdatasync: the opened file shows first.
+    if (usedFiles_.size() == 1)
+        runAfterNextPaint(context_.map, *this, [this] { writeUsedFiles(); });
+}
+
+void FilesFeature::writeUsedFiles() {
+    for (const QString& file : std::exchange(usedFiles_, {}))
+        recentFiles_->add(file);
 }
 
 void FilesFeature::fillRecentMenu() {
+    writeUsedFiles();
     recentMenu_->clear();
     const QStringList files = recentFiles_->existingFiles();
     for (qsizetype i = 0; i < files.size(); ++i) {

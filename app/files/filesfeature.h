@@ -65,8 +65,10 @@ public:
 
 private:
     void fillRecentMenu();
-    // A move file was opened or saved: its folder and the recent list remember it.
+    // A move file was opened or saved: its folder and the recent list remember it, once
+    // the map has painted.
     void noteFileUsed(const QString& fileName);
+    void writeUsedFiles();
     // The last save, ready to be sent by e-mail; an empty name forgets it (the game it
     // holds was replaced).
     void noteSavedTurn(const QString& fileName);
@@ -80,6 +82,8 @@ private:
     PlayFeature& play_;
     std::unique_ptr<ProcessLauncher> launcher_;
     std::unique_ptr<RecentFiles> recentFiles_;
+    // Opened or saved, not yet in the settings.
+    QStringList usedFiles_;
     QMenu* recentMenu_ = nullptr;
     // The last save, ready to be sent; null before a save and after an Open.
     std::unique_ptr<TurnMail> savedTurn_;

@@ -29,6 +29,8 @@ void RecentFiles::reload() {
 
 void RecentFiles::add(const QString& path) {
     reload();
+    // Noted after the reload, whose sync would otherwise write it out on its own.
+    settings_.noteFile(path);
     const QString clean = normalised(path);
     files_.removeAll(clean);
     files_.prepend(clean);

@@ -13,7 +13,8 @@ public:
 
     explicit RecentFiles(KorvaSettings& settings);
 
-    // Puts the file first (once, by its absolute path); the oldest beyond the limit go.
+    // Puts the file first (once, by its absolute path); the oldest beyond the limit go. Its
+    // folder is where the file dialogs start next, written out with the list.
     void add(const QString& path);
     void remove(const QString& path);
     void clear();

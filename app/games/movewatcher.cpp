@@ -3,6 +3,7 @@
 #include "history/arrivedmove.h"
 
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 
 MoveWatcher::MoveWatcher(QObject* parent) : QObject(parent) {
     lister_.setMaxThreadCount(1);
@@ -10,7 +11,6 @@ MoveWatcher::MoveWatcher(QObject* parent) : QObject(parent) {
     connect(&scanTimer_, &QTimer::timeout, this, &MoveWatcher::scanDue);
     goneTimer_.setInterval(2000);
     connect(&goneTimer_, &QTimer::timeout, this, &MoveWatcher::lookForGoneFolders);
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &MoveWatcher::folderChanged);
 }
 
 MoveWatcher::~MoveWatcher() {
@@ -23,13 +23,28 @@ void MoveWatcher::setTimings(int settleMs, int lookForGoneMs) {
     goneTimer_.setInterval(lookForGoneMs);
 }
 
+bool MoveWatcher::isWatching(const QString& folder) const {
+    return watchedNow().contains(folder);
+}
+
+QStringList MoveWatcher::watchedNow() const {
+    return watcher_ ? watcher_->directories() : QStringList();
+}
+
 void MoveWatcher::setFolders(const QStringList& folders) {
-    if (const QStringList watched = watcher_.directories(); !watched.isEmpty())
-        watcher_.removePaths(watched);
+    if (const QStringList watched = watchedNow(); !watched.isEmpty())
+        watcher_->removePaths(watched);
     folders_ = folders;
+    // Most players watch no folder: the system's watcher (an inotify instance) only when
+    // there is one.
+    if (!folders_.isEmpty() && !watcher_) {
+        watcher_ = std::make_unique<QFileSystemWatcher>();
+        connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, this,
+                &MoveWatcher::folderChanged);
+    }
     for (const QString& folder : folders_) {
         if (QFileInfo(folder).isDir())
-            watcher_.addPath(folder);
+            watcher_->addPath(folder);
         due_.insert(folder);
     }
     scanTimer_.start(0);
@@ -48,7 +63,7 @@ void MoveWatcher::folderChanged(const QString& folder) {
         scanTimer_.start(std::min(settleMs_, 200));
     // Gone (the watcher lets a removed folder go), or already back: looked for until found.
     if (!QFileInfo(folder).isDir())
-        watcher_.removePath(folder);
+        watcher_->removePath(folder);
     lookForGoneFolders();
 }
 
@@ -95,11 +110,11 @@ void MoveWatcher::listed(const QString& folder, const QList<Listed>& files) {
 
 void MoveWatcher::lookForGoneFolders() {
     bool missing = false;
-    const QStringList watched = watcher_.directories();
+    const QStringList watched = watchedNow();
     for (const QString& folder : std::as_const(folders_)) {
         if (watched.contains(folder))
             continue;
-        if (QFileInfo(folder).isDir() && watcher_.addPath(folder)) {
+        if (QFileInfo(folder).isDir() && watcher_->addPath(folder)) {
             // Back: what came with it is looked at.
             due_.insert(folder);
             scanTimer_.start(0);

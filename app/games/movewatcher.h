@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QDateTime>
-#include <QFileSystemWatcher>
 #include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
 #include <QThreadPool>
 #include <QTimer>
+
+#include <memory>
+
+class QFileSystemWatcher;
 
 // Watches folders where move files arrive. Every file in them that may be a move
 // (watchedMoveFiles: named *.krv, no larger than a move file can be) is reported, newest
@@ -26,7 +29,9 @@ public:
     void setFolders(const QStringList& folders);
     const QStringList& folders() const { return folders_; }
     // The folder is watched now: false while it is gone.
-    bool isWatching(const QString& folder) const { return watcher_.directories().contains(folder); }
+    bool isWatching(const QString& folder) const;
+    // The system's watcher is made once there is a folder to watch.
+    bool hasSystemWatcher() const { return watcher_ != nullptr; }
     // The file as it stands now is known (the player's own save into a watched folder): it is
     // reported again only once it changes.
     void markSeen(const QString& path);
@@ -53,8 +58,9 @@ private:
     // A folder's listing, back from the thread.
     void listed(const QString& folder, const QList<Listed>& files);
     void lookForGoneFolders();
+    QStringList watchedNow() const;
 
-    QFileSystemWatcher watcher_;
+    std::unique_ptr<QFileSystemWatcher> watcher_;
     QStringList folders_;
     QHash<QString, Seen> seen_;
     // Folders to look through at the next scan.

@@ -78,11 +78,18 @@ void MapRepaints::requestAll(const std::vector<QRect>& parts) {
 }
 
 void MapRepaints::request(const QRect& viewRect) {
+    // Setting up a window and opening a file each ask for the whole view several times
+    // before it paints once: one request covers them all.
+    if (viewRect.isEmpty() || unpaintedWhole_.contains(viewRect))
+        return;
+    if (viewRect.contains(view_.rect()))
+        unpaintedWhole_ = viewRect;
     ++updateRequests_;
     view_.update(viewRect);
 }
 
 void MapRepaints::painted(const QRegion& region, quint64 arrivals) {
+    unpaintedWhole_ = {};
     paintedArrivals_ = arrivals;
     for (const QRect& rect : region)
         paintedPixels_ += qint64(rect.width()) * rect.height();

@@ -52,6 +52,8 @@ private:
     MapView& view_;
     std::vector<QRect> changes_;
     bool queued_ = false;
+    // The whole view, asked for and not painted since.
+    QRect unpaintedWhole_;
     int updateRequests_ = 0;
     qint64 paintedPixels_ = 0;
     quint64 paintedArrivals_ = 0;

@@ -5,6 +5,7 @@
 #include "app/shell/commandtable.h"
 #include "app/shell/noticebar.h"
 #include "base/safesave.h"
+#include "bench/common/busymovefile.h"
 #include "board/mappicture.h"
 #include "combat/dierandom.h"
 #include "combat/dietrace.h"
@@ -19,11 +20,32 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QToolButton>
 
 #include <sys/stat.h>
 
 // A turn on file: combats, Show Combat, Save, Open, closing, and the About trace.
+namespace {
+// Calls back at each paint of a widget.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(QWidget& widget, std::function<void()> painted) : painted_(std::move(painted)) {
+        widget.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> painted_;
+};
+} // namespace
+
 class TestMainFormTurns : public QObject {
     Q_OBJECT
 private slots:
@@ -44,6 +66,7 @@ private slots:
     void damagedPictureFallsBackWithOneWarning();
     void saveOpenSaveIsByteIdentical();
     void openRepaintsTheShownMapOnce();
+    void openAtStartPaintsFirst();
     void combatsAreNotWrittenBack();
     void closeAsksWhenUnsaved();
     void openAsksWhenUnsaved();
@@ -528,6 +551,38 @@ void TestMainFormTurns::openRepaintsTheShownMapOnce() {
     };
     QTRY_VERIFY(onScreen() == expected);
     QCOMPARE(h.map().updateRequests() - before, 1);
+}
+
+// A double-click on a busy file: the window shows and opens the file at once. The counters,
+// tags and overlays drawn before the first paint need no repaints of their own, and the
+// settings are written after it.
+void TestMainFormTurns::openAtStartPaintsFirst() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("busy.krv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(busymovefile::busy());
+    file.close();
+    MainFormHarness h;
+    int atFirstPaint = -1;
+    auto recent = [&] {
+        return QSettings(h.settingsFile, QSettings::IniFormat)
+            .value(QStringLiteral("files/recent"))
+            .toStringList();
+    };
+    QStringList recentAtFirstPaint;
+    PaintWatch watch(h.map(), [&] {
+        if (atFirstPaint >= 0)
+            return;
+        atFirstPaint = h.map().updateRequests();
+        recentAtFirstPaint = recent();
+    });
+    h.form->show();
+    QVERIFY(h.form->files().OpenMove(path));
+    QTRY_VERIFY(atFirstPaint >= 0);
+    QCOMPARE(atFirstPaint, 1); // the whole view, once
+    QCOMPARE(recentAtFirstPaint, QStringList());
+    QTRY_COMPARE(recent(), QStringList{path});
 }
 
 void TestMainFormTurns::combatsAreNotWrittenBack() {

@@ -205,7 +205,9 @@ void TestMainFormGames::watchedFolderTellsOfNewMoves() {
     MainFormHarness h(1, {}, {}, history_);
     GamesFeature& games = h.form->games();
     games.watcher().setTimings(0, 20);
+    QVERIFY(!games.watcher().hasSystemWatcher()); // nothing watched yet
     games.setWatchedFolders({downloads});
+    QVERIFY(games.watcher().isWatching(downloads));
     showGames(h);
     QSignalSpy looked(&games.watcher(), &MoveWatcher::fileArrived);
 
