@@ -1,5 +1,6 @@
 #include "app/gameslisting.h"
 
+#include "app/servercommands.h"
 #include "app/shell/korvaapplication.h"
 #include "app/shell/korvasettings.h"
 #include "base/untrustedtext.h"
@@ -40,11 +41,12 @@ QString gamesListing() {
             others << gamelisttext::line(game, now, &untrustedtext::quotedForTerminal);
     }
     const QStringList lines = newMoves + others;
+    const QString onServers = servercommands::gamesListing();
     if (lines.isEmpty())
         return (archivedCount == 0
                     ? QCoreApplication::translate("korva", "No games in the history yet.")
                     : QCoreApplication::translate("korva", "No games but archived ones (%n).",
                                                   nullptr, archivedCount)) +
-               QLatin1Char('\n');
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+               QLatin1Char('\n') + onServers;
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n') + onServers;
 }

@@ -1,13 +1,19 @@
 #include "app/servercommands.h"
 
 #include "app/commandoutput.h"
+#include "app/shell/korvaapplication.h"
+#include "base/untrustedtext.h"
 #include "movefile/movefile.h"
 #include "movefile/openedmovefile.h"
 #include "serverplay/serverclient.h"
 #include "serverplay/tokenstore.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <memory>
 
 using commandoutput::kRefused;
 using commandoutput::refuse;
@@ -51,11 +57,100 @@ std::optional<QByteArray> keptToken(const QString& server, const TokenStore& sto
     return token;
 }
 
+// The games list's words where they are the same, so that their translations apply.
+QString listedSide(Side side) {
+    return side == Side::First ? QCoreApplication::translate("GameList", "Allies")
+                               : QCoreApplication::translate("GameList", "Axis");
+}
+
+// One server game as the games list shows it; every text of the server's quoted, since a
+// server is no more trusted than a move file.
+QString gameLine(const ServerGame& game) {
+    using untrustedtext::quotedForTerminal;
+    const Side theirs = game.side == Side::First ? Side::Second : Side::First;
+    const QString& opponent = game.side == Side::First ? game.secondPlayer : game.firstPlayer;
+    const auto player = [](const QString& name, Side side) {
+        return QCoreApplication::translate("GameList", "%1 (%2)")
+            .arg(quotedForTerminal(name), listedSide(side));
+    };
+    QString against;
+    if (!opponent.isEmpty())
+        against = player(opponent, theirs);
+    else if (!game.invite.isEmpty())
+        against = QCoreApplication::translate("korva", "not joined yet (invite code %1)")
+                      .arg(quotedForTerminal(game.invite));
+    else
+        against = QCoreApplication::translate("korva", "not joined yet");
+    const QString players = QCoreApplication::translate("GameList", "you: %1 · opponent: %2")
+                                .arg(listedSide(game.side), against);
+    const QString turn = QCoreApplication::translate("korva", "Move %1 · %2 to move")
+                             .arg(game.turn)
+                             .arg(listedSide(game.toMove));
+    QString whoseMove;
+    if (game.yourMove)
+        whoseMove = QCoreApplication::translate("GameList", "your move");
+    else if (opponent.isEmpty())
+        whoseMove = QCoreApplication::translate("korva", "waiting for an opponent to join");
+    else
+        whoseMove = QCoreApplication::translate("GameList", "waiting for %1")
+                        .arg(quotedForTerminal(opponent));
+    return QStringList{quotedForTerminal(game.name), players, turn, whoseMove}.join(
+        QStringLiteral(" | "));
+}
+
 } // namespace
 
 namespace servercommands {
 
+QString gamesListing() {
+    KorvaApplication::setIdentity(); // where the tokens live
+    // Every server asked at once, so that servers that are down cost the wait of one.
+    constexpr int kListTimeoutMs = 5000;
+    const QList<QUrl> servers = TokenStore::servers();
+    std::vector<std::unique_ptr<ServerClient>> clients;
+    std::vector<std::optional<ServerResult<QList<ServerGame>>>> answers(servers.size());
+    qsizetype waiting = servers.size();
+    QEventLoop loop;
+    for (qsizetype i = 0; i < servers.size(); ++i) {
+        auto& client = clients.emplace_back(std::make_unique<ServerClient>(servers[i].toString()));
+        client->setToken(TokenStore(servers[i]).token().value_or(QByteArray()));
+        client->setTimeout(kListTimeoutMs);
+        client->fetchGames([&, i](const ServerResult<QList<ServerGame>>& answer) {
+            answers[size_t(i)] = answer;
+            if (--waiting == 0)
+                loop.quit();
+        });
+    }
+    if (waiting > 0)
+        loop.exec();
+
+    QString text;
+    for (qsizetype i = 0; i < servers.size(); ++i) {
+        const QString where = untrustedtext::forTerminal(servers[i].toDisplayString());
+        const ServerResult<QList<ServerGame>>& answer = *answers[size_t(i)];
+        if (!answer.ok()) {
+            text += QCoreApplication::translate("korva", "The games on %1 could not be listed: %2")
+                        .arg(where, untrustedtext::forTerminal(answer.error)) +
+                    QLatin1Char('\n');
+            continue;
+        }
+        text += QCoreApplication::translate("korva", "On the server %1:").arg(where) +
+                QLatin1Char('\n');
+        QList<ServerGame> games = *answer.value;
+        // The player's moves first, as in the games list.
+        std::stable_partition(games.begin(), games.end(),
+                              [](const ServerGame& game) { return game.yourMove; });
+        for (const ServerGame& game : games)
+            text += gameLine(game) + QLatin1Char('\n');
+        if (games.isEmpty())
+            text += QCoreApplication::translate("korva", "No games on this server yet.") +
+                    QLatin1Char('\n');
+    }
+    return text;
+}
+
 int registerPlayer(const QString& server, const QString& name) {
+    KorvaApplication::setIdentity(); // the tokens kept where the window and --games look
     ServerClient client(server);
     const TokenStore store(client.server());
     if (client.server().isValid() && store.token())
@@ -81,6 +176,7 @@ int registerPlayer(const QString& server, const QString& name) {
 }
 
 int createGame(const QString& server, const QString& moveFile) {
+    KorvaApplication::setIdentity(); // the tokens kept where the window and --games look
     OpenedMoveFile opened;
     try {
         opened = readOpenedMoveFile(moveFile);
@@ -119,6 +215,7 @@ int createGame(const QString& server, const QString& moveFile) {
 }
 
 int join(const QString& server, const QString& invite) {
+    KorvaApplication::setIdentity(); // the tokens kept where the window and --games look
     ServerClient client(server);
     const TokenStore store(client.server());
     const std::optional<QByteArray> token = keptToken(server, store);

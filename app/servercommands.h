@@ -15,4 +15,9 @@ int createGame(const QString& server, const QString& moveFile);
 // Joins the game the invite code stands for.
 int join(const QString& server, const QString& invite);
 
+// For `korva --games`: under a heading naming each server the player holds a token for, that
+// server's games, one line each (the columns apart by " | "); one line saying why for a server
+// that does not answer within a few seconds. Empty when the player holds no token.
+QString gamesListing();
+
 } // namespace servercommands

@@ -98,12 +98,16 @@ bool intoKeyring(const QString& account, const QByteArray& token) {
     return false;
 }
 
+QString serversFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/servers");
+}
+
 } // namespace
 
 TokenStore::TokenStore(const QUrl& server)
     : account_(server.toString(QUrl::StripTrailingSlash)),
-      base_(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-            QStringLiteral("/servers/") +
+      base_(serversFolder() + QLatin1Char('/') +
             QString::fromLatin1(
                 QCryptographicHash::hash(account_.toUtf8(), QCryptographicHash::Sha256)
                     .toHex()
@@ -111,6 +115,25 @@ TokenStore::TokenStore(const QUrl& server)
 
 QString TokenStore::tokenFile() const {
     return base_ + QStringLiteral(".token");
+}
+
+QString TokenStore::addressFile() const {
+    return base_ + QStringLiteral(".server");
+}
+
+QList<QUrl> TokenStore::servers() {
+    // The files are named by a hash of the address, so the address is kept beside them.
+    QList<QUrl> found;
+    const QDir folder(serversFolder());
+    for (const QString& name :
+         folder.entryList({QStringLiteral("*.server")}, QDir::Files, QDir::Name)) {
+        const QUrl server(QString::fromUtf8(readSmall(folder.filePath(name))), QUrl::StrictMode);
+        const TokenStore store(server);
+        // A file copied under another's name would list one server twice.
+        if (server.isValid() && store.addressFile() == folder.filePath(name) && store.token())
+            found << server;
+    }
+    return found;
 }
 
 QString TokenStore::pinFile() const {
@@ -127,6 +150,9 @@ std::optional<QByteArray> TokenStore::token() const {
 }
 
 QString TokenStore::keep(const QByteArray& token) const {
+    if (const QString unnamed = writePrivate(addressFile(), account_.toUtf8() + '\n');
+        !unnamed.isEmpty())
+        return unnamed;
     if (intoKeyring(account_, token)) {
         // One place only: a token left in a file would outlive the keyring's.
         QFile::remove(tokenFile());

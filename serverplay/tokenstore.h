@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QUrl>
 
@@ -13,6 +14,9 @@
 class TokenStore {
 public:
     explicit TokenStore(const QUrl& server);
+
+    // Every server the player kept a token for, as its address was given.
+    static QList<QUrl> servers();
 
     // The token kept for this server, if any.
     std::optional<QByteArray> token() const;
@@ -28,6 +32,7 @@ public:
 
 private:
     QString pinFile() const;
+    QString addressFile() const;
 
     QString account_; // the server's address, the keyring's name for the token
     QString base_;    // the files' path without their suffix

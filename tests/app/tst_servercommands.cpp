@@ -23,6 +23,7 @@ private slots:
     void twoPlayersRegisterCreateAndJoin();
     void refusals_data();
     void refusals();
+    void gamesListedFromTheServer(); // stops the server: the last
 
 private:
     struct Run {
@@ -192,6 +193,34 @@ void TestServerCommands::refusals() {
     QVERIFY(run.status != 0);
     QVERIFY2(run.err.contains(reason), run.err.constData());
     QVERIFY(!run.err.contains('\n') || run.err.indexOf('\n') == run.err.size() - 1);
+}
+
+void TestServerCommands::gamesListedFromTheServer() {
+    // The game Alice made and Bob joined, as each of them sees it; every name quoted.
+    const QByteArray heading = "On the server " + url_.toUtf8() + ':';
+    const struct {
+        const char* player;
+        QByteArray row;
+    } seen[] = {
+        {"alice", "\"Salerno\" | you: Allies · opponent: \"Bob\" (Axis) | Move 1 · Allies to "
+                  "move | your move"},
+        {"bob", "\"Salerno\" | you: Axis · opponent: \"Alice\" (Allies) | Move 1 · Allies to "
+                "move | waiting for \"Alice\""},
+    };
+    for (const auto& [player, row] : seen) {
+        const Run games = korva(QString::fromLatin1(player), {QStringLiteral("--games")});
+        QCOMPARE(games.status, 0);
+        QCOMPARE(games.out, (QList<QByteArray>{"No games in the history yet.", heading, row}));
+    }
+
+    server_.terminate();
+    QVERIFY(server_.waitForFinished());
+    const Run down = korva(QStringLiteral("alice"), {QStringLiteral("--games")});
+    QCOMPARE(down.status, 0);
+    QCOMPARE(down.out.size(), 2);
+    QVERIFY2(down.out.last().startsWith("The games on " + url_.toUtf8() +
+                                        " could not be listed: no Korva server answers"),
+             down.out.last().constData());
 }
 
 QTEST_GUILESS_MAIN(TestServerCommands)
