@@ -3181,5 +3181,33 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <source>joined %1 against %2; you play %3</source>
         <translation>%1 beigetreten gegen %2; Sie spielen %3</translation>
     </message>
+    <message>
+        <source>not joined yet (invite code %1)</source>
+        <translation>noch nicht beigetreten (Einladungscode %1)</translation>
+    </message>
+    <message>
+        <source>not joined yet</source>
+        <translation>noch nicht beigetreten</translation>
+    </message>
+    <message>
+        <source>Move %1 · %2 to move</source>
+        <translation>Spielzug %1 · %2 am Zug</translation>
+    </message>
+    <message>
+        <source>waiting for an opponent to join</source>
+        <translation>wartet auf den Beitritt eines Gegners</translation>
+    </message>
+    <message>
+        <source>The games on %1 could not be listed: %2</source>
+        <translation>Die Partien auf %1 konnten nicht aufgelistet werden: %2</translation>
+    </message>
+    <message>
+        <source>On the server %1:</source>
+        <translation>Auf dem Server %1:</translation>
+    </message>
+    <message>
+        <source>No games on this server yet.</source>
+        <translation>Noch keine Partien auf diesem Server.</translation>
+    </message>
 </context>
 </TS>

@@ -3181,5 +3181,33 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <source>joined %1 against %2; you play %3</source>
         <translation>vous avez rejoint %1 contre %2 ; vous jouez %3</translation>
     </message>
+    <message>
+        <source>not joined yet (invite code %1)</source>
+        <translation>pas encore rejoint (code d&apos;invitation %1)</translation>
+    </message>
+    <message>
+        <source>not joined yet</source>
+        <translation>pas encore rejoint</translation>
+    </message>
+    <message>
+        <source>Move %1 · %2 to move</source>
+        <translation>Coup %1 · %2 au trait</translation>
+    </message>
+    <message>
+        <source>waiting for an opponent to join</source>
+        <translation>en attente qu&apos;un adversaire rejoigne</translation>
+    </message>
+    <message>
+        <source>The games on %1 could not be listed: %2</source>
+        <translation>Les parties sur %1 n&apos;ont pas pu être listées : %2</translation>
+    </message>
+    <message>
+        <source>On the server %1:</source>
+        <translation>Sur le serveur %1 :</translation>
+    </message>
+    <message>
+        <source>No games on this server yet.</source>
+        <translation>Aucune partie sur ce serveur pour le moment.</translation>
+    </message>
 </context>
 </TS>

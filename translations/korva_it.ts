@@ -3181,5 +3181,33 @@ Allega a mano %1 e %2; si trovano in
         <source>joined %1 against %2; you play %3</source>
         <translation>ti sei unito a %1 contro %2; giochi con %3</translation>
     </message>
+    <message>
+        <source>not joined yet (invite code %1)</source>
+        <translation>non ancora entrato (codice d&apos;invito %1)</translation>
+    </message>
+    <message>
+        <source>not joined yet</source>
+        <translation>non ancora entrato</translation>
+    </message>
+    <message>
+        <source>Move %1 · %2 to move</source>
+        <translation>Mossa %1 · muove: %2</translation>
+    </message>
+    <message>
+        <source>waiting for an opponent to join</source>
+        <translation>in attesa che un avversario entri</translation>
+    </message>
+    <message>
+        <source>The games on %1 could not be listed: %2</source>
+        <translation>Non è stato possibile elencare le partite su %1: %2</translation>
+    </message>
+    <message>
+        <source>On the server %1:</source>
+        <translation>Sul server %1:</translation>
+    </message>
+    <message>
+        <source>No games on this server yet.</source>
+        <translation>Ancora nessuna partita su questo server.</translation>
+    </message>
 </context>
 </TS>

@@ -60,9 +60,10 @@ void TestServerClient::aTurnThroughTheServer() {
     const auto key = ask<ServerKey>([&](auto done) { alice.fetchKey(done); });
     QVERIFY2(key.ok(), qPrintable(key.error));
     QCOMPARE(key.value->fingerprint, fingerprint_);
-    for (auto [client, name] : {std::pair{&alice, "Alice"}, std::pair{&bob, "Bob"}}) {
-        const auto made = ask<Registered>(
-            [&](auto done) { client->registerPlayer(QString::fromLatin1(name), done); });
+    for (const auto& player : {std::pair{&alice, "Alice"}, std::pair{&bob, "Bob"}}) {
+        ServerClient* client = player.first;
+        const QString name = QString::fromLatin1(player.second);
+        const auto made = ask<Registered>([&](auto done) { client->registerPlayer(name, done); });
         QVERIFY2(made.ok(), qPrintable(made.error));
         client->setToken(made.value->token);
     }
