@@ -45,16 +45,19 @@ QString checkKey(ServerClient& client, const TokenStore& store) {
     return {};
 }
 
-// A client for the server with the player's kept token; none (after saying why) when the
-// player has not registered there.
-std::optional<QByteArray> keptToken(const QString& server, const TokenStore& store) {
-    std::optional<QByteArray> token = store.token();
-    if (!token)
+// Gives the client the player's kept token; false (after saying why) when the player has not
+// registered there.
+bool useKeptToken(const QString& server, ServerClient& client, const TokenStore& store) {
+    const std::optional<QByteArray> token = store.token();
+    if (!token) {
         refuse(server, QCoreApplication::translate(
                            "korva", "you have no token for this server: register first with "
                                     "korva --server %1 --register NAME")
                            .arg(server));
-    return token;
+        return false;
+    }
+    client.setToken(*token);
+    return true;
 }
 
 // The games list's words where they are the same, so that their translations apply.
@@ -191,10 +194,8 @@ int createGame(const QString& server, const QString& moveFile) {
                 "korva", "the file names no game or turn of Korva's; save it in Korva first"));
     ServerClient client(server);
     const TokenStore store(client.server());
-    const std::optional<QByteArray> token = keptToken(server, store);
-    if (!token)
+    if (!useKeptToken(server, client, store))
         return kRefused;
-    client.setToken(*token);
     const QString name = block.gameName.isEmpty()
                              ? QFileInfo(moveFile).completeBaseName().left(PlayerNames::kMaxLength)
                              : block.gameName;
@@ -218,10 +219,8 @@ int join(const QString& server, const QString& invite) {
     KorvaApplication::setIdentity(); // the tokens kept where the window and --games look
     ServerClient client(server);
     const TokenStore store(client.server());
-    const std::optional<QByteArray> token = keptToken(server, store);
-    if (!token)
+    if (!useKeptToken(server, client, store))
         return kRefused;
-    client.setToken(*token);
     if (const QString wrongKey = checkKey(client, store); !wrongKey.isEmpty())
         return refuse(server, wrongKey);
     const ServerResult<ServerGame> joined =

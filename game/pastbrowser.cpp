@@ -38,12 +38,16 @@ std::vector<HistoryEntry> PastBrowser::keptEntries() {
     return entries;
 }
 
-PastBrowser::StepOutcome PastBrowser::stepHistory(HistoryStep step) {
+bool PastBrowser::haveEntries() {
     if (!writer_)
-        return StepOutcome::NothingKept;
+        return false;
     if (!showsPast())
         takeKeptEntries();
-    if (entries_.empty())
+    return !entries_.empty();
+}
+
+PastBrowser::StepOutcome PastBrowser::stepHistory(HistoryStep step) {
+    if (!haveEntries())
         return StepOutcome::NothingKept;
     std::size_t target = index_;
     switch (step) {
@@ -64,11 +68,7 @@ PastBrowser::StepOutcome PastBrowser::stepHistory(HistoryStep step) {
 }
 
 PastBrowser::StepOutcome PastBrowser::showKept(std::size_t index) {
-    if (!writer_)
-        return StepOutcome::NothingKept;
-    if (!showsPast())
-        takeKeptEntries();
-    if (entries_.empty())
+    if (!haveEntries())
         return StepOutcome::NothingKept;
     return index < entries_.size() ? showEntry(index) : StepOutcome::Unchanged;
 }

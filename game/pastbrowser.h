@@ -70,6 +70,9 @@ private:
     // place when that copy is the present, else after it.
     std::size_t presentPlaceAmong(const std::vector<HistoryEntry>& entries) const;
     void takeKeptEntries();
+    // The kept copies to step through, taken afresh while the present shows; false when
+    // there are none.
+    bool haveEntries();
     StepOutcome showEntry(std::size_t index);
 
     Game& game_;
