@@ -196,6 +196,9 @@ int createGame(const QString& server, const QString& moveFile) {
     const TokenStore store(client.server());
     if (!useKeptToken(server, client, store))
         return kRefused;
+    // A game made on a server that is not the one pinned would be played on an impostor's dice.
+    if (const QString wrongKey = checkKey(client, store); !wrongKey.isEmpty())
+        return refuse(server, wrongKey);
     const QString name = block.gameName.isEmpty()
                              ? QFileInfo(moveFile).completeBaseName().left(PlayerNames::kMaxLength)
                              : block.gameName;

@@ -134,6 +134,9 @@ void TestServerCommands::refusals_data() {
         << "rekeyed"
         << "--join"
         << "ABCD" << QString() << QByteArray("server's key is not the one");
+    QTest::newRow("the server's key changed, at create")
+        << "rekeyed"
+        << "--create-game" << QString() << QString() << QByteArray("server's key is not the one");
     QTest::newRow("a file of no game yet") << "carol"
                                            << "--create-game"
                                            << "bare" << QString() << QByteArray("names no game");
