@@ -45,9 +45,9 @@ QString checkKey(ServerClient& client, const TokenStore& store) {
     return {};
 }
 
-// Gives the client the player's kept token; false (after saying why) when the player has not
-// registered there.
-bool useKeptToken(const QString& server, ServerClient& client, const TokenStore& store) {
+// Gives the client the player's kept token and holds the server to the key pinned for it;
+// false (after saying why) when the player has not registered there or the key changed.
+bool readyToPlay(const QString& server, ServerClient& client, const TokenStore& store) {
     const std::optional<QByteArray> token = store.token();
     if (!token) {
         refuse(server, QCoreApplication::translate(
@@ -57,6 +57,12 @@ bool useKeptToken(const QString& server, ServerClient& client, const TokenStore&
         return false;
     }
     client.setToken(*token);
+    // A game made or joined on a server that is not the one pinned would be played on an
+    // impostor's dice.
+    if (const QString wrongKey = checkKey(client, store); !wrongKey.isEmpty()) {
+        refuse(server, wrongKey);
+        return false;
+    }
     return true;
 }
 
@@ -194,11 +200,8 @@ int createGame(const QString& server, const QString& moveFile) {
                 "korva", "the file names no game or turn of Korva's; save it in Korva first"));
     ServerClient client(server);
     const TokenStore store(client.server());
-    if (!useKeptToken(server, client, store))
+    if (!readyToPlay(server, client, store))
         return kRefused;
-    // A game made on a server that is not the one pinned would be played on an impostor's dice.
-    if (const QString wrongKey = checkKey(client, store); !wrongKey.isEmpty())
-        return refuse(server, wrongKey);
     const QString name = block.gameName.isEmpty()
                              ? QFileInfo(moveFile).completeBaseName().left(PlayerNames::kMaxLength)
                              : block.gameName;
@@ -222,10 +225,8 @@ int join(const QString& server, const QString& invite) {
     KorvaApplication::setIdentity(); // the tokens kept where the window and --games look
     ServerClient client(server);
     const TokenStore store(client.server());
-    if (!useKeptToken(server, client, store))
+    if (!readyToPlay(server, client, store))
         return kRefused;
-    if (const QString wrongKey = checkKey(client, store); !wrongKey.isEmpty())
-        return refuse(server, wrongKey);
     const ServerResult<ServerGame> joined =
         waitFor<ServerGame>([&](auto done) { client.join(invite, std::move(done)); });
     if (!joined.ok())

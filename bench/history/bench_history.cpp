@@ -378,6 +378,17 @@ void BM_OpenLongHistory(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenLongHistory)->Iterations(40)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// Fixture's history, file for file, under `root`.
+void copyFixtureTo(const QString& root) {
+    QDirIterator it(fixture().root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString to = root + from.mid(fixture().root.size());
+        QDir().mkpath(QFileInfo(to).path());
+        QFile::copy(from, to);
+    }
+}
+
 // The history of Fixture twice over: as it is, and beside 20,000 entries that are no copies,
 // half under the root and half in the mail folder's game's folder (files and folders, some
 // named almost as the history names its own).
@@ -387,15 +398,8 @@ struct JunkBeside {
     QString junk = dir.filePath(QStringLiteral("junk"));
 
     JunkBeside() {
-        for (const QString& root : {clean, junk}) {
-            QDirIterator it(fixture().root, QDir::Files, QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                const QString from = it.next();
-                const QString to = root + from.mid(fixture().root.size());
-                QDir().mkpath(QFileInfo(to).path());
-                QFile::copy(from, to);
-            }
-        }
+        for (const QString& root : {clean, junk})
+            copyFixtureTo(root);
         const std::optional<GameId> game = GameHistory(junk).gameOfFolder(fixture().turns[0]);
         const QString gameFolder = junk + QLatin1Char('/') + GameHistory::gameKey(game, {});
         const auto touch = [](const QString& path) {
@@ -489,15 +493,8 @@ struct HostileBeside {
     QString hostile = dir.filePath(QStringLiteral("hostile"));
 
     HostileBeside() {
-        for (const QString& root : {clean, hostile}) {
-            QDirIterator it(fixture().root, QDir::Files, QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                const QString from = it.next();
-                const QString to = root + from.mid(fixture().root.size());
-                QDir().mkpath(QFileInfo(to).path());
-                QFile::copy(from, to);
-            }
-        }
+        for (const QString& root : {clean, hostile})
+            copyFixtureTo(root);
         const GameHistory history(hostile, qint64{1} << 40);
         // Room for the block, which claims the game, behind the combats.
         const QByteArray sections = manycombats::make(manycombats::combatsAtSizeLimit() - 20,
