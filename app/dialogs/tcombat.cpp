@@ -5,6 +5,7 @@
 #include "ui_combat.h"
 
 #include <QKeyEvent>
+#include <QPointer>
 
 #include <stdexcept>
 
@@ -17,6 +18,16 @@ void setPixelSize(QWidget* widget, int pixels) {
 }
 
 } // namespace
+
+TCombat::TCombat(ServerDie ask, QWidget* parent)
+    : TCombat(DieRoller([](int offset) { return offset; }), parent) {
+    if (!ask)
+        throw std::invalid_argument("TCombat needs a server to ask");
+    roller_ = nullptr;
+    serverDie_ = std::move(ask);
+    // The server's reasons are its own words, never markup.
+    ui_->combatCommentLabel->setTextFormat(Qt::PlainText);
+}
 
 TCombat::TCombat(DieRoller roller, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TCombat>()), roller_(std::move(roller)) {
@@ -100,7 +111,45 @@ void TCombat::combatCommentChange(const QString& text) {
 void TCombat::combatBoneClick() {
     if (rolled_)
         return;
-    const int value = roller_(dieValue_);
+    if (serverDie_) {
+        askServer();
+        return;
+    }
+    showFace(roller_(dieValue_));
+}
+
+void TCombat::askServer() {
+    // The server's record holds the comment as it was asked: it cannot change after.
+    ui_->combatComment->setReadOnly(true);
+    ui_->combatBone->setEnabled(false);
+    ui_->combatCommentLabel->setText(tr("Asking the server for the die…"));
+    ui_->combatCommentLabel->adjustSize();
+    // An answer that comes after the dialog is gone is dropped.
+    serverDie_([dialog = QPointer<TCombat>(this)](int face, const QString& error) {
+        if (dialog)
+            dialog->serverAnswered(face, error);
+    });
+}
+
+void TCombat::serverAnswered(int face, const QString& error) {
+    if (rolled_)
+        return;
+    if (face >= 1 && face <= 6) {
+        ui_->combatCommentLabel->setText(tr("Comments:"));
+        ui_->combatCommentLabel->adjustSize();
+        showFace(face);
+        return;
+    }
+    // Never a die of Korva's own in a server game: the player waits for the server.
+    ui_->combatCommentLabel->setText(
+        tr("The server gave no die: %1").arg(error.isEmpty() ? tr("no answer") : error));
+    ui_->combatCommentLabel->adjustSize();
+    ui_->combatBone->setText(tr("Retry"));
+    ui_->combatBone->setEnabled(true);
+    ui_->combatBone->setFocus();
+}
+
+void TCombat::showFace(int value) {
     dieValue_ = value;
     rolled_ = true;
 

@@ -20,6 +20,13 @@ public:
     using DieRoller = std::function<int(int offset)>;
 
     explicit TCombat(DieRoller roller, QWidget* parent = nullptr);
+    // A game played through a server: the die is the server's. `ask` sends the request and
+    // calls its answer once with the face, or with why there is none (the face then 0); the
+    // dialog offers Retry and never rolls a die of its own. The comment is fixed once asked,
+    // since the server's record holds it.
+    using Answer = std::function<void(int face, const QString& error)>;
+    using ServerDie = std::function<void(const Answer& answer)>;
+    TCombat(ServerDie ask, QWidget* parent);
     ~TCombat() override;
 
     // Before the roll the offset handed to the roller; after it the face rolled.
@@ -42,9 +49,13 @@ private:
     void combatCommentChange(const QString& text);
     void combatBoneClick();
     void combatCancelClick();
+    void askServer();
+    void serverAnswered(int face, const QString& error);
+    void showFace(int face);
 
     std::unique_ptr<Ui::TCombat> ui_;
     DieRoller roller_;
+    ServerDie serverDie_;
     int dieValue_ = 0;
     bool rolled_ = false;
 };

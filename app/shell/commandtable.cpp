@@ -129,6 +129,8 @@ const std::vector<CommandRow>& CommandTable::rows() {
          QT_TRANSLATE_NOOP("CommandTable", "Every roll of the game, and how fair each die looks")},
         {Command::Games, "actGames", QT_TRANSLATE_NOOP("CommandTable", "Games"), {K(Ctrl | Qt::Key_G)}, KeyContext::Window,
          QT_TRANSLATE_NOOP("CommandTable", "Every game you play, and whose move it is")},
+        {Command::PlayByServer, "actPlayByServer", QT_TRANSLATE_NOOP("CommandTable", "Play by server…"), {K(Ctrl | Shift | Qt::Key_K)}, KeyContext::Window,
+         QT_TRANSLATE_NOOP("CommandTable", "Play through a Korva server that carries the turns and draws every die")},
         {Command::GoToTurn, "actGoToTurn", QT_TRANSLATE_NOOP("CommandTable", "Go to turn…"), {K(Ctrl | Shift | Qt::Key_G)}, KeyContext::Window,
          QT_TRANSLATE_NOOP("CommandTable", "The kept position a chosen turn began from")},
         {Command::ExportPicture, "actExportPicture", QT_TRANSLATE_NOOP("CommandTable", "Export picture…"), {K(Ctrl | Shift | Qt::Key_X)}, KeyContext::Window,

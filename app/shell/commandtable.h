@@ -70,6 +70,7 @@ enum class Command {
     GameSetup,
     GameDice,
     Games,
+    PlayByServer,
     GoToTurn,
     ExportPicture,
     ExportTurnPage,

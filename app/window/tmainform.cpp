@@ -11,6 +11,7 @@
 #include "app/pictures/programart.h"
 #include "app/play/editsdock.h"
 #include "app/play/playfeature.h"
+#include "app/playbyserver/serverfeature.h"
 #include "app/shell/commandtable.h"
 #include "app/shell/dialogfit.h"
 #include "app/shell/featurecontext.h"
@@ -155,6 +156,7 @@ void TMainForm::buildFeatures() {
     connect(features_.games.get(), &GamesFeature::arrivedChanged, features_.files.get(),
             [this] { features_.files->showArrivedMoves(features_.games->arrivedMoves()); });
     features_.exports = std::make_unique<ExportFeature>(context, *features_.turn, *features_.play);
+    features_.server = std::make_unique<ServerFeature>(context);
 
     connect(features_.play.get(), &PlayFeature::idle, this, [this] {
         if (std::exchange(closePending_, false))
@@ -205,6 +207,7 @@ void TMainForm::placeFeatures() {
     bKorvaToolBar_->addActions(features_.files->toolBarActions());
     bKorvaToolBar_->addActions(features_.play->toolBarActions());
     bKorvaToolBar_->addActions(features_.games->toolBarActions());
+    bKorvaToolBar_->addActions(features_.server->toolBarActions());
     bKorvaToolBar_->addActions(features_.exports->toolBarActions());
     bKorvaToolBar_->addAction(features_.turn->whoseTurnAction());
     bKorvaToolBar_->addActions(features_.map->toolBarActions());
@@ -249,6 +252,7 @@ void TMainForm::FormDestroy() {
     // turn's first. Then the modules, the board, the counters and the tags.
     for (MapOverlay* overlay : overlays_)
         mapView_->removeOverlay(overlay);
+    features_.server.reset();
     features_.exports.reset();
     features_.turn.reset();
     features_.find.reset();

@@ -27,6 +27,7 @@ class FilesFeature;
 class FindFeature;
 class Game;
 class GamesFeature;
+class ServerFeature;
 class KorvaSettings;
 class MapFeature;
 class MapOverlay;
@@ -105,6 +106,7 @@ private:
         std::unique_ptr<TurnFeature> turn;
         std::unique_ptr<FilesFeature> files;
         std::unique_ptr<GamesFeature> games;
+        std::unique_ptr<ServerFeature> server;
         std::unique_ptr<ExportFeature> exports;
     };
 

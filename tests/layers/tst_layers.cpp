@@ -47,8 +47,8 @@ const std::vector<Layer>& layers() {
         const QStringList shell = with(model, {"app/pictures", "app/shell"});
         const QStringList map = with(shell, {"app/map"});
         const QStringList play = with(map, {"app/dialogs", "app/play"});
-        const QStringList window =
-            with(play, {"app/find", "app/turn", "app/files", "app/games", "app/export"});
+        const QStringList window = with(play, {"app/find", "app/turn", "app/files", "app/games",
+                                               "app/export", "app/playbyserver"});
         return std::vector<Layer>{
             {"base", {}},
             {"translations", {}},
@@ -78,6 +78,7 @@ const std::vector<Layer>& layers() {
             {"app/files", play},
             {"app/games", play},
             {"app/export", with(play, {"app/turn"})},
+            {"app/playbyserver", with(play, {"app/games"})},
             {"app/window", window},
             {"app", with(window, {"app/window", "app/resourcedll"})},
             // The server beside the program: the layers below app/, none of its widgets.

@@ -46,6 +46,7 @@ private slots:
     void modalLoopKeepsTheRoll();
     void commentAtClosingIsRecorded();
     void needsARoller();
+    void serverDie();
 
 private:
     ScriptedDie die_;
@@ -353,6 +354,40 @@ void TestCombatDialog::commentAtClosingIsRecorded() {
 
 void TestCombatDialog::needsARoller() {
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, TCombat(TCombat::DieRoller{}));
+}
+
+// A server game's die: the dialog waits for the server, shows its refusal with Retry, never
+// rolls one of its own, and drops an answer that comes after it closed.
+void TestCombatDialog::serverDie() {
+    std::vector<TCombat::Answer> asked;
+    auto dialog = std::make_unique<TCombat>(
+        [&asked](const TCombat::Answer& answer) { asked.push_back(answer); }, nullptr);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QPushButton* bone = button(*dialog, "combatBone");
+    QTest::keyClicks(comment(*dialog), QStringLiteral("attack"));
+    QTest::mouseClick(bone, Qt::LeftButton);
+    QCOMPARE(asked.size(), std::size_t(1));
+    QVERIFY(comment(*dialog)->isReadOnly());
+    QVERIFY(!bone->isEnabled());
+
+    asked.back()(0, QStringLiteral("<b>no Korva server answers</b>"));
+    QVERIFY(!dialog->rolled());
+    QCOMPARE(bone->text(), QStringLiteral("Retry"));
+    QVERIFY(label(*dialog, "combatCommentLabel")->text().contains(QStringLiteral("<b>no Korva")));
+    QCOMPARE(label(*dialog, "combatCommentLabel")->textFormat(), Qt::PlainText);
+
+    QTest::mouseClick(bone, Qt::LeftButton);
+    QCOMPARE(asked.size(), std::size_t(2));
+    asked.back()(5, {});
+    QVERIFY(dialog->rolled());
+    QCOMPARE(dialog->dieValue(), 5);
+    QCOMPARE(dialog->commentWin1252(), std::string("attack"));
+
+    asked.front()(2, {}); // a late answer to the first ask changes nothing
+    QCOMPARE(dialog->dieValue(), 5);
+    dialog.reset();
+    asked.back()(3, {}); // nor one after the dialog is gone
 }
 
 QTEST_MAIN(TestCombatDialog)
