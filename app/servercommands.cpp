@@ -7,6 +7,7 @@
 #include "movefile/openedmovefile.h"
 #include "serverplay/serverclient.h"
 #include "serverplay/tokenstore.h"
+#include "serverplay/uploadqueue.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -25,6 +26,20 @@ namespace {
 QString sideName(Side side) {
     return side == Side::First ? QCoreApplication::translate("korva", "the Allies")
                                : QCoreApplication::translate("korva", "the Axis");
+}
+
+// Says so when the client meets the server's certificate for the first time: the player may
+// compare the fingerprint with the one the server's host gave them.
+void tellFirstContact(ServerClient& client) {
+    QObject::connect(
+        &client, &ServerClient::certificatePinned, &client, [&client](const QString& fingerprint) {
+            commandoutput::tell(client.server().toDisplayString(),
+                                QCoreApplication::translate(
+                                    "korva", "first contact; the server's certificate has the "
+                                             "fingerprint %1 and is kept: a different one will be "
+                                             "refused")
+                                    .arg(fingerprint));
+        });
 }
 
 // Fetches the server's key and holds it to the one pinned for this address, pinning it the
@@ -107,6 +122,27 @@ QString gameLine(const ServerGame& game) {
         QStringLiteral(" | "));
 }
 
+// Where the player's queued turn of the game stands, as a last column; empty when none is.
+QString uploadColumn(const std::optional<PendingUpload>& upload) {
+    if (!upload)
+        return {};
+    return QStringLiteral(" | ") +
+           (upload->refused ? QCoreApplication::translate("GameList", "refused by the server: %1")
+                                  .arg(untrustedtext::quotedForTerminal(upload->lastError))
+                            : QCoreApplication::translate("GameList", "not yet delivered"));
+}
+
+// The turns queued for a server that could not be asked for its games.
+QString queuedLines(const UploadQueue& queue, const QUrl& server) {
+    QString text;
+    for (const PendingUpload& upload : queue.pending())
+        if (upload.server == server)
+            text += untrustedtext::quotedForTerminal(upload.gameName) + QStringLiteral(" | ") +
+                    QCoreApplication::translate("korva", "Move %1").arg(upload.move) +
+                    uploadColumn(upload) + QLatin1Char('\n');
+    return text;
+}
+
 } // namespace
 
 namespace servercommands {
@@ -122,6 +158,7 @@ QString gamesListing() {
     QEventLoop loop;
     for (qsizetype i = 0; i < servers.size(); ++i) {
         auto& client = clients.emplace_back(std::make_unique<ServerClient>(servers[i].toString()));
+        tellFirstContact(*client);
         client->setToken(TokenStore(servers[i]).token().value_or(QByteArray()));
         client->setTimeout(kListTimeoutMs);
         client->fetchGames([&, i](const ServerResult<QList<ServerGame>>& answer) {
@@ -133,6 +170,7 @@ QString gamesListing() {
     if (waiting > 0)
         loop.exec();
 
+    const UploadQueue queue; // read only: Korva's window sends what it holds
     QString text;
     for (qsizetype i = 0; i < servers.size(); ++i) {
         const QString where = untrustedtext::forTerminal(servers[i].toDisplayString());
@@ -140,7 +178,7 @@ QString gamesListing() {
         if (!answer.ok()) {
             text += QCoreApplication::translate("korva", "The games on %1 could not be listed: %2")
                         .arg(where, untrustedtext::forTerminal(answer.error)) +
-                    QLatin1Char('\n');
+                    QLatin1Char('\n') + queuedLines(queue, servers[i]);
             continue;
         }
         text += QCoreApplication::translate("korva", "On the server %1:").arg(where) +
@@ -150,7 +188,7 @@ QString gamesListing() {
         std::stable_partition(games.begin(), games.end(),
                               [](const ServerGame& game) { return game.yourMove; });
         for (const ServerGame& game : games)
-            text += gameLine(game) + QLatin1Char('\n');
+            text += gameLine(game) + uploadColumn(queue.pendingFor(game.game)) + QLatin1Char('\n');
         if (games.isEmpty())
             text += QCoreApplication::translate("korva", "No games on this server yet.") +
                     QLatin1Char('\n');
@@ -161,6 +199,7 @@ QString gamesListing() {
 int registerPlayer(const QString& server, const QString& name) {
     KorvaApplication::setIdentity(); // the tokens kept where the window and --games look
     ServerClient client(server);
+    tellFirstContact(client);
     const TokenStore store(client.server());
     if (client.server().isValid() && store.token())
         return refuse(server, QCoreApplication::translate(
@@ -199,6 +238,7 @@ int createGame(const QString& server, const QString& moveFile) {
             QCoreApplication::translate(
                 "korva", "the file names no game or turn of Korva's; save it in Korva first"));
     ServerClient client(server);
+    tellFirstContact(client);
     const TokenStore store(client.server());
     if (!readyToPlay(server, client, store))
         return kRefused;
@@ -224,6 +264,7 @@ int createGame(const QString& server, const QString& moveFile) {
 int join(const QString& server, const QString& invite) {
     KorvaApplication::setIdentity(); // the tokens kept where the window and --games look
     ServerClient client(server);
+    tellFirstContact(client);
     const TokenStore store(client.server());
     if (!readyToPlay(server, client, store))
         return kRefused;

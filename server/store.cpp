@@ -293,12 +293,14 @@ bool Store::addTurn(qint64 game, int turn, qint64 player, const StoredTurn& stor
 }
 
 std::optional<StoredTurn> Store::turn(qint64 game, int turn) {
-    QSqlQuery query =
-        run(db_, QStringLiteral("SELECT file, report FROM turns WHERE game_id = ? AND turn = ?"),
-            {game, turn});
+    QSqlQuery query = run(
+        db_,
+        QStringLiteral("SELECT file, report, player_id FROM turns WHERE game_id = ? AND turn = ?"),
+        {game, turn});
     if (!query.next())
         return std::nullopt;
-    return StoredTurn{query.value(0).toByteArray(), query.value(1).toByteArray()};
+    return StoredTurn{query.value(0).toByteArray(), query.value(1).toByteArray(),
+                      query.value(2).toLongLong()};
 }
 
 void Store::backup(const QString& file) {

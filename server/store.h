@@ -52,6 +52,7 @@ struct StoredGame {
 struct StoredTurn {
     QByteArray file;
     QByteArray report;
+    qint64 player = 0; // who uploaded it
 };
 
 // The server's one SQLite file: players, games, the dice log and the turns. Owns every line

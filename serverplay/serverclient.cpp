@@ -1,31 +1,19 @@
 #include "serverplay/serverclient.h"
 
+#include "serverplay/certificatepin.h"
+#include "serverplay/serveraddress.h"
+#include "serverplay/tokenstore.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QJsonDocument>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslConfiguration>
 
 using namespace serverreplies;
 
 namespace {
-
-QUrl serverUrl(const QString& text) {
-    const QString trimmed = text.trimmed();
-    QUrl url(trimmed.contains(QStringLiteral("://")) ? trimmed
-                                                     : QStringLiteral("http://") + trimmed);
-    const bool sound =
-        url.isValid() && !url.host().isEmpty() &&
-        (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) &&
-        url.query().isEmpty() && url.fragment().isEmpty() && url.userInfo().isEmpty();
-    if (!sound)
-        return {};
-    QString path = url.path();
-    while (path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    url.setPath(path);
-    return url;
-}
 
 // Why no answer came, for a player who can do something about it.
 QString networkError(const QNetworkReply& reply, const QUrl& server, int timeoutMs) {
@@ -57,15 +45,27 @@ QString networkError(const QNetworkReply& reply, const QUrl& server, int timeout
 } // namespace
 
 ServerClient::ServerClient(const QString& server, QObject* parent)
-    : QObject(parent), server_(serverUrl(server)) {}
+    : QObject(parent), server_(serveraddress::parse(server, &addressError_)) {}
+
+void ServerClient::checkCertificate(QNetworkReply* reply, const QList<QSslError>& errors) {
+    const certificatepin::Verdict verdict =
+        certificatepin::judge(TokenStore(server_), server_.toDisplayString(),
+                              reply->sslConfiguration().peerCertificate(), errors);
+    if (!verdict.accept) {
+        reply->setProperty("certificateRefused", verdict.error);
+        reply->abort();
+        return;
+    }
+    if (!errors.isEmpty())
+        reply->ignoreSslErrors(errors);
+    if (!verdict.pinnedNow.isEmpty())
+        emit certificatePinned(verdict.pinnedNow);
+}
 
 void ServerClient::send(const QByteArray& method, const QString& path, const QJsonObject& body,
                         std::function<void(const ServerResult<QJsonObject>&)> done) {
     if (!server_.isValid()) {
-        done({std::nullopt,
-              QCoreApplication::translate(
-                  "ServerClient", "a server's address is http://HOST:PORT or https://HOST:PORT"),
-              0});
+        done({std::nullopt, addressError_, 0});
         return;
     }
     QUrl url = server_;
@@ -80,6 +80,11 @@ void ServerClient::send(const QByteArray& method, const QString& path, const QJs
     QNetworkReply* reply = network_.sendCustomRequest(
         request, method,
         method == "GET" ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact));
+    // A certificate is judged when the handshake meets it: untrusted, then once trusted.
+    connect(reply, &QNetworkReply::sslErrors, reply,
+            [this, reply](const QList<QSslError>& errors) { checkCertificate(reply, errors); });
+    connect(reply, &QNetworkReply::encrypted, reply,
+            [this, reply] { checkCertificate(reply, {}); });
     // An answer past the limit is cut off as it comes, not held whole first.
     connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
         if (received > kMaxAnswerBytes) {
@@ -90,6 +95,11 @@ void ServerClient::send(const QByteArray& method, const QString& path, const QJs
     connect(reply, &QNetworkReply::finished, this, [this, reply, done = std::move(done)] {
         reply->deleteLater();
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (const QString refused = reply->property("certificateRefused").toString();
+            !refused.isEmpty()) {
+            done({std::nullopt, refused, 0});
+            return;
+        }
         const QByteArray bytes = reply->isOpen() ? reply->read(kMaxAnswerBytes + 1) : QByteArray();
         if (bytes.size() > kMaxAnswerBytes || reply->property("tooLarge").toBool()) {
             done({std::nullopt,

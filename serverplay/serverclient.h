@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QObject>
+#include <QSslError>
 #include <QUrl>
 
 #include <functional>
@@ -27,7 +28,8 @@ template <class T> struct ServerResult {
 class ServerClient : public QObject {
     Q_OBJECT
 public:
-    // `server` as the player gave it: "http://host:port", "https://..." or "host:port".
+    // `server` as the player gave it: "http://host:port", "https://..." or "host:port"; plain
+    // HTTP only to this computer.
     explicit ServerClient(const QString& server, QObject* parent = nullptr);
 
     // The address the requests go to; invalid when the player's text is none.
@@ -55,7 +57,13 @@ public:
     static constexpr qint64 kMaxAnswerBytes = 4 * 1024 * 1024;
     static constexpr int kDefaultTimeoutMs = 15000;
 
+signals:
+    // The first contact with a server whose certificate the system does not trust: its
+    // fingerprint is pinned now, and a different certificate will be refused.
+    void certificatePinned(const QString& fingerprint);
+
 private:
+    void checkCertificate(QNetworkReply* reply, const QList<QSslError>& errors);
     // Sends the request; `done` gets the answer's JSON of a 2xx status, or the error.
     void send(const QByteArray& method, const QString& path, const QJsonObject& body,
               std::function<void(const ServerResult<QJsonObject>&)> done);
@@ -63,6 +71,7 @@ private:
     void call(const QByteArray& method, const QString& path, const QJsonObject& body,
               std::optional<T> (*read)(const QJsonObject&), Done<T> done);
 
+    QString addressError_; // why the player's text is no address; set by server_'s making
     QUrl server_;
     QByteArray token_;
     int timeoutMs_ = kDefaultTimeoutMs;

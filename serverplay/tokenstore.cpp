@@ -168,3 +168,15 @@ QString TokenStore::pinnedKey() const {
 QString TokenStore::pinKey(const QString& fingerprint) const {
     return writePrivate(pinFile(), fingerprint.toLatin1() + '\n');
 }
+
+QString TokenStore::certificateFile() const {
+    return base_ + QStringLiteral(".certificate");
+}
+
+QString TokenStore::pinnedCertificate() const {
+    return QString::fromLatin1(readSmall(certificateFile()));
+}
+
+QString TokenStore::pinCertificate(const QString& fingerprint) const {
+    return writePrivate(certificateFile(), fingerprint.toLatin1() + '\n');
+}

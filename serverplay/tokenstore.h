@@ -7,10 +7,10 @@
 
 #include <optional>
 
-// Where Korva keeps a player's token for one server, and the server's key as it was when the
-// player registered or joined. The token goes to the desktop's keyring when one answers, else
-// to a file only the player may read in Korva's data folder; the key's fingerprint, which is
-// no secret, always to a file beside it.
+// Where Korva keeps a player's token for one server, the server's key as it was when the
+// player registered or joined, and its TLS certificate as it was at first contact. The token
+// goes to the desktop's keyring when one answers, else to a file only the player may read in
+// Korva's data folder; the fingerprints, which are no secret, always to files beside it.
 class TokenStore {
 public:
     explicit TokenStore(const QUrl& server);
@@ -26,6 +26,12 @@ public:
     // The fingerprint pinned for this server; empty when none is.
     QString pinnedKey() const;
     QString pinKey(const QString& fingerprint) const;
+
+    // The TLS certificate's fingerprint pinned for this server; empty when none is.
+    QString pinnedCertificate() const;
+    QString pinCertificate(const QString& fingerprint) const;
+    // The file that holds it, for the player who must remove it to accept a new certificate.
+    QString certificateFile() const;
 
     // The file that holds the token when no keyring answers.
     QString tokenFile() const;

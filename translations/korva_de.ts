@@ -1287,6 +1287,14 @@
         <source>%1, opened %2</source>
         <translation>%1, %2 geöffnet</translation>
     </message>
+    <message>
+        <source>refused by the server: %1</source>
+        <translation>vom Server abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>not yet delivered</source>
+        <translation>noch nicht zugestellt</translation>
+    </message>
 </context>
 <context>
     <name>GameSetupDialog</name>
@@ -2141,6 +2149,45 @@ Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ih
         <source>the server&apos;s answer is not one Korva can read</source>
         <translation>die Antwort des Servers kann Korva nicht lesen</translation>
     </message>
+    <message>
+        <source>one this computer trusts</source>
+        <translation>eines, dem dieser Rechner vertraut</translation>
+    </message>
+    <message>
+        <source>fingerprint %1</source>
+        <translation>Fingerabdruck %1</translation>
+    </message>
+    <message>
+        <source>the certificate of the server at %1 is not the one it had when you first used it (%2; now fingerprint %3): someone may stand between you and the server, or its host replaced the certificate. Ask them; if they did, remove %4 to accept the new one</source>
+        <translation>das Zertifikat des Servers unter %1 ist nicht das, das er bei Ihrer ersten Verbindung hatte (%2; jetzt Fingerabdruck %3): jemand könnte zwischen Ihnen und dem Server stehen, oder sein Betreiber hat das Zertifikat ersetzt. Fragen Sie ihn; falls ja, löschen Sie %4, um das neue anzunehmen</translation>
+    </message>
+    <message>
+        <source>the server at %1 showed no certificate</source>
+        <translation>der Server unter %1 hat kein Zertifikat gezeigt</translation>
+    </message>
+    <message>
+        <source>plain HTTP only to this computer; use https://</source>
+        <translation>einfaches HTTP nur zu diesem Rechner; verwenden Sie https://</translation>
+    </message>
+</context>
+<context>
+    <name>ServerWatch</name>
+    <message>
+        <source>the server did not say ready</source>
+        <translation>der Server hat sich nicht bereit gemeldet</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>der Server antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <source>the server refused the token</source>
+        <translation>der Server hat das Token abgelehnt</translation>
+    </message>
+    <message>
+        <source>the connection was closed</source>
+        <translation>die Verbindung wurde geschlossen</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -2843,6 +2890,25 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
     </message>
 </context>
 <context>
+    <name>UploadQueue</name>
+    <message>
+        <source>a queued upload was damaged and is set aside as %1; its turn must be saved again</source>
+        <translation>ein wartender Upload war beschädigt und wurde als %1 beiseitegelegt; sein Zug muss erneut gespeichert werden</translation>
+    </message>
+    <message>
+        <source>a queued upload is damaged and could not be set aside: %1</source>
+        <translation>ein wartender Upload ist beschädigt und konnte nicht beiseitegelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>you have no token for this server; register first</source>
+        <translation>Sie haben kein Token für diesen Server; registrieren Sie sich zuerst</translation>
+    </message>
+</context>
+<context>
     <name>WatchFoldersDialog</name>
     <message>
         <source>Watch folders</source>
@@ -3208,6 +3274,14 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
     <message>
         <source>No games on this server yet.</source>
         <translation>Noch keine Partien auf diesem Server.</translation>
+    </message>
+    <message>
+        <source>first contact; the server&apos;s certificate has the fingerprint %1 and is kept: a different one will be refused</source>
+        <translation>erste Verbindung; das Zertifikat des Servers hat den Fingerabdruck %1 und wird aufbewahrt: ein anderes wird abgelehnt</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Spielzug %1</translation>
     </message>
 </context>
 </TS>

@@ -1287,6 +1287,14 @@
         <source>%1, opened %2</source>
         <translation>%1, ouvert %2</translation>
     </message>
+    <message>
+        <source>refused by the server: %1</source>
+        <translation>refusé par le serveur : %1</translation>
+    </message>
+    <message>
+        <source>not yet delivered</source>
+        <translation>pas encore remis</translation>
+    </message>
 </context>
 <context>
     <name>GameSetupDialog</name>
@@ -2141,6 +2149,45 @@ Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adver
         <source>the server&apos;s answer is not one Korva can read</source>
         <translation>Korva ne sait pas lire la réponse du serveur</translation>
     </message>
+    <message>
+        <source>one this computer trusts</source>
+        <translation>un certificat auquel cet ordinateur fait confiance</translation>
+    </message>
+    <message>
+        <source>fingerprint %1</source>
+        <translation>empreinte %1</translation>
+    </message>
+    <message>
+        <source>the certificate of the server at %1 is not the one it had when you first used it (%2; now fingerprint %3): someone may stand between you and the server, or its host replaced the certificate. Ask them; if they did, remove %4 to accept the new one</source>
+        <translation>le certificat du serveur à %1 n’est pas celui qu’il avait lors de votre première connexion (%2 ; maintenant empreinte %3) : quelqu’un se trouve peut-être entre vous et le serveur, ou son hébergeur a remplacé le certificat. Demandez-lui ; si c’est le cas, supprimez %4 pour accepter le nouveau</translation>
+    </message>
+    <message>
+        <source>the server at %1 showed no certificate</source>
+        <translation>le serveur à %1 n’a présenté aucun certificat</translation>
+    </message>
+    <message>
+        <source>plain HTTP only to this computer; use https://</source>
+        <translation>HTTP simple uniquement vers cet ordinateur ; utilisez https://</translation>
+    </message>
+</context>
+<context>
+    <name>ServerWatch</name>
+    <message>
+        <source>the server did not say ready</source>
+        <translation>le serveur ne s’est pas déclaré prêt</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>le serveur a cessé de répondre</translation>
+    </message>
+    <message>
+        <source>the server refused the token</source>
+        <translation>le serveur a refusé le jeton</translation>
+    </message>
+    <message>
+        <source>the connection was closed</source>
+        <translation>la connexion a été fermée</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -2843,6 +2890,25 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
     </message>
 </context>
 <context>
+    <name>UploadQueue</name>
+    <message>
+        <source>a queued upload was damaged and is set aside as %1; its turn must be saved again</source>
+        <translation>un envoi en attente était endommagé et a été mis de côté sous %1 ; son tour doit être enregistré à nouveau</translation>
+    </message>
+    <message>
+        <source>a queued upload is damaged and could not be set aside: %1</source>
+        <translation>un envoi en attente est endommagé et n’a pas pu être mis de côté : %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>le dossier %1 n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>you have no token for this server; register first</source>
+        <translation>vous n’avez pas de jeton pour ce serveur ; inscrivez-vous d’abord</translation>
+    </message>
+</context>
+<context>
     <name>WatchFoldersDialog</name>
     <message>
         <source>Watch folders</source>
@@ -3208,6 +3274,14 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
     <message>
         <source>No games on this server yet.</source>
         <translation>Aucune partie sur ce serveur pour le moment.</translation>
+    </message>
+    <message>
+        <source>first contact; the server&apos;s certificate has the fingerprint %1 and is kept: a different one will be refused</source>
+        <translation>premier contact ; le certificat du serveur a l&apos;empreinte %1 et est conservé : un autre sera refusé</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Coup %1</translation>
     </message>
 </context>
 </TS>

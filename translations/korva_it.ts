@@ -1287,6 +1287,14 @@
         <source>%1, opened %2</source>
         <translation>%1, aperto %2</translation>
     </message>
+    <message>
+        <source>refused by the server: %1</source>
+        <translation>rifiutato dal server: %1</translation>
+    </message>
+    <message>
+        <source>not yet delivered</source>
+        <translation>non ancora consegnato</translation>
+    </message>
 </context>
 <context>
     <name>GameSetupDialog</name>
@@ -2141,6 +2149,45 @@ Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;av
         <source>the server&apos;s answer is not one Korva can read</source>
         <translation>Korva non sa leggere la risposta del server</translation>
     </message>
+    <message>
+        <source>one this computer trusts</source>
+        <translation>uno di cui questo computer si fida</translation>
+    </message>
+    <message>
+        <source>fingerprint %1</source>
+        <translation>impronta %1</translation>
+    </message>
+    <message>
+        <source>the certificate of the server at %1 is not the one it had when you first used it (%2; now fingerprint %3): someone may stand between you and the server, or its host replaced the certificate. Ask them; if they did, remove %4 to accept the new one</source>
+        <translation>il certificato del server a %1 non è quello che aveva quando lo ha usato la prima volta (%2; ora impronta %3): qualcuno potrebbe trovarsi tra lei e il server, oppure chi lo gestisce ha sostituito il certificato. Lo chieda a loro; se è così, elimini %4 per accettare quello nuovo</translation>
+    </message>
+    <message>
+        <source>the server at %1 showed no certificate</source>
+        <translation>il server a %1 non ha mostrato alcun certificato</translation>
+    </message>
+    <message>
+        <source>plain HTTP only to this computer; use https://</source>
+        <translation>HTTP semplice solo verso questo computer; usi https://</translation>
+    </message>
+</context>
+<context>
+    <name>ServerWatch</name>
+    <message>
+        <source>the server did not say ready</source>
+        <translation>il server non si è dichiarato pronto</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>il server ha smesso di rispondere</translation>
+    </message>
+    <message>
+        <source>the server refused the token</source>
+        <translation>il server ha rifiutato il token</translation>
+    </message>
+    <message>
+        <source>the connection was closed</source>
+        <translation>la connessione è stata chiusa</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -2843,6 +2890,25 @@ Allega a mano %1 e %2; si trovano in
     </message>
 </context>
 <context>
+    <name>UploadQueue</name>
+    <message>
+        <source>a queued upload was damaged and is set aside as %1; its turn must be saved again</source>
+        <translation>un caricamento in coda era danneggiato ed è stato messo da parte come %1; il suo turno va salvato di nuovo</translation>
+    </message>
+    <message>
+        <source>a queued upload is damaged and could not be set aside: %1</source>
+        <translation>un caricamento in coda è danneggiato e non è stato possibile metterlo da parte: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>non è stato possibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>you have no token for this server; register first</source>
+        <translation>non ha un token per questo server; si registri prima</translation>
+    </message>
+</context>
+<context>
     <name>WatchFoldersDialog</name>
     <message>
         <source>Watch folders</source>
@@ -3208,6 +3274,14 @@ Allega a mano %1 e %2; si trovano in
     <message>
         <source>No games on this server yet.</source>
         <translation>Ancora nessuna partita su questo server.</translation>
+    </message>
+    <message>
+        <source>first contact; the server&apos;s certificate has the fingerprint %1 and is kept: a different one will be refused</source>
+        <translation>primo contatto; il certificato del server ha l&apos;impronta %1 ed è conservato: uno diverso sarà rifiutato</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Mossa %1</translation>
     </message>
 </context>
 </TS>

@@ -1,10 +1,12 @@
 #include "movefile/korvaextension.h"
 #include "movefile/movefilewriter.h"
 #include "movefile/newgamefile.h"
+#include "serverplay/uploadqueue.h"
 #include "tests/common/serverprocess.h"
 
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -42,6 +44,7 @@ private:
     QProcess server_;
     QString url_;
     QString moveFile_;
+    GameId gameId_ = GameId::generate();
 };
 
 TestServerCommands::Run TestServerCommands::korva(const QString& player,
@@ -74,7 +77,7 @@ void TestServerCommands::initTestCase() {
     url_ = listening.url();
 
     KorvaExtension block;
-    block.gameId = GameId::generate();
+    block.gameId = gameId_;
     block.gameName = QStringLiteral("Salerno");
     block.turn = TurnRecord{};
     moveFile_ = dir_.filePath(QStringLiteral("salerno.krv"));
@@ -201,12 +204,17 @@ void TestServerCommands::refusals() {
 void TestServerCommands::gamesListedFromTheServer() {
     // The game Alice made and Bob joined, as each of them sees it; every name quoted.
     const QByteArray heading = "On the server " + url_.toUtf8() + ':';
+    // Alice saved her turn; the server has not taken it yet.
+    UploadQueue aliceQueue(QFileInfo(tokenFile(QStringLiteral("alice"))).path() +
+                           QStringLiteral("/outbox"));
+    QVERIFY(aliceQueue.enqueue(QUrl(url_), gameId_, 1, "turn", "report", QStringLiteral("Salerno"))
+                .isEmpty());
     const struct {
         const char* player;
         QByteArray row;
     } seen[] = {
         {"alice", "\"Salerno\" | you: Allies · opponent: \"Bob\" (Axis) | Move 1 · Allies to "
-                  "move | your move"},
+                  "move | your move | not yet delivered"},
         {"bob", "\"Salerno\" | you: Axis · opponent: \"Alice\" (Allies) | Move 1 · Allies to "
                 "move | waiting for \"Alice\""},
     };
@@ -220,10 +228,11 @@ void TestServerCommands::gamesListedFromTheServer() {
     QVERIFY(server_.waitForFinished());
     const Run down = korva(QStringLiteral("alice"), {QStringLiteral("--games")});
     QCOMPARE(down.status, 0);
-    QCOMPARE(down.out.size(), 2);
-    QVERIFY2(down.out.last().startsWith("The games on " + url_.toUtf8() +
-                                        " could not be listed: no Korva server answers"),
-             down.out.last().constData());
+    QCOMPARE(down.out.size(), 3);
+    QCOMPARE(down.out.last(), "\"Salerno\" | Move 1 | not yet delivered");
+    QVERIFY2(down.out[1].startsWith("The games on " + url_.toUtf8() +
+                                    " could not be listed: no Korva server answers"),
+             down.out[1].constData());
 }
 
 QTEST_GUILESS_MAIN(TestServerCommands)

@@ -395,7 +395,11 @@ void TestServer::acceptedTurnIsPushedAndKept() {
         QJsonDocument::fromJson(heard.last().first().toString().toUtf8()).object();
     QCOMPARE(event.value(QStringLiteral("game")).toString(), alice.game.toHex());
     QCOMPARE(event.value(QStringLiteral("turn")).toInt(), 1);
-    QCOMPARE(upload(alice, file).status, 409); // taken once: the move is Bob's now
+    // The same bytes again (an answer lost on the way) are answered as taken, and told no
+    // second time; any other file is refused: the move is Bob's now.
+    QCOMPARE(upload(alice, file).status, 200);
+    QVERIFY(!heard.wait(300));
+    QCOMPARE(upload(alice, moveFile(alice.game, {}, {})).status, 409);
     QCOMPARE(roll(alice, 1, 2).status, 409);
 
     // One line per request, by route and player; never a token.
