@@ -21,10 +21,6 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("ServerDice", text);
-}
-
 // The ledger keeps a server game's rolls apart from any secret's: under a key no commitment
 // can be, made of the game and the move.
 QByteArray ledgerKey(const GameId& game, std::uint32_t move) {
@@ -79,17 +75,22 @@ std::optional<ServerDice::WitnessAsk> ServerDice::nextWitnessAsk(int hex,
 QString ServerDice::refusal(const WitnessedRoll& roll, const WitnessAsk& ask) const {
     const std::optional<ServerGameEntry> entry = serverGame();
     if (!entry || entry->game != ask.game)
-        return translated("this is not the server game the die was asked for");
+        return QCoreApplication::translate("ServerDice",
+                                           "this is not the server game the die was asked for");
     if (!witnesschain::signatureValid(roll, entry->publicKey))
-        return translated("the record is not signed by the server's key pinned for this game");
+        return QCoreApplication::translate(
+            "ServerDice", "the record is not signed by the server's key pinned for this game");
     if (roll.game != ask.game.bytes() || std::int64_t(roll.turn) != ask.turn ||
         std::int64_t(roll.number) != ask.number || roll.hex != ask.hex ||
         roll.commentHash != witnesschain::commentHash(commentOf(ask.comment)))
-        return translated("the record is not of the roll that was asked");
+        return QCoreApplication::translate("ServerDice",
+                                           "the record is not of the roll that was asked");
     if (ask.turn != std::int64_t(currentMove()) || ask.number != std::int64_t(rolls_.size() + 1))
-        return translated("the roll asked is not the next one of this move");
+        return QCoreApplication::translate("ServerDice",
+                                           "the roll asked is not the next one of this move");
     if (!rolls_.empty() && roll.previous != witnesschain::chainHash(rolls_.back().record))
-        return translated("the record does not follow the move's roll before it");
+        return QCoreApplication::translate("ServerDice",
+                                           "the record does not follow the move's roll before it");
     return {};
 }
 
@@ -99,7 +100,8 @@ ServerDice::WitnessTaken ServerDice::takeWitnessedRoll(const WitnessAsk& ask,
     try {
         roll = witnessrecord::decode(record);
     } catch (const std::exception& error) {
-        return {0, translated("the server's record is damaged: %1").arg(QString::fromUtf8(error.what()))};
+        return {0, QCoreApplication::translate("ServerDice", "the server's record is damaged: %1")
+                       .arg(QString::fromUtf8(error.what()))};
     }
     if (const QString why = refusal(roll, ask); !why.isEmpty())
         return {0, why};
@@ -129,7 +131,8 @@ void ServerDice::keepInLedger(const Taken& taken) {
              .recordRoll({key, key, taken.record.number, int(taken.record.die), taken.record.hex,
                           taken.comment},
                          &error))
-        emit warning(translated("The dice ledger could not keep the comment of roll %1: %2")
+        emit warning(QCoreApplication::translate(
+                         "ServerDice", "The dice ledger could not keep the comment of roll %1: %2")
                          .arg(taken.record.number)
                          .arg(error));
 }
@@ -149,9 +152,8 @@ std::vector<std::string> ServerDice::ledgerComments(const GameId& game, std::uin
 
 bool ServerDice::follows(const WitnessedRoll& roll, const ServerGameEntry& entry,
                          std::uint32_t move) const {
-    return witnesschain::signatureValid(roll, entry.publicKey) &&
-           roll.game == entry.game.bytes() && roll.turn == move &&
-           roll.number == rolls_.size() + 1 &&
+    return witnesschain::signatureValid(roll, entry.publicKey) && roll.game == entry.game.bytes() &&
+           roll.turn == move && roll.number == rolls_.size() + 1 &&
            (rolls_.empty() || roll.previous == witnesschain::chainHash(rolls_.back().record));
 }
 
@@ -170,8 +172,10 @@ int ServerDice::recoverWitnessed(const std::vector<WitnessedRoll>& serverLogOfTh
         const std::size_t i = roll.number - 1;
         std::string comment = i < comments.size() ? comments[i] : std::string();
         if (witnesschain::commentHash(comment) != roll.commentHash) {
-            emit warning(translated("The comment of roll %1 was lost with the crash; the server's "
-                                    "record of it will not match its combat.")
+            emit warning(QCoreApplication::translate(
+                             "ServerDice",
+                             "The comment of roll %1 was lost with the crash; the server's "
+                             "record of it will not match its combat.")
                              .arg(roll.number));
             comment.clear();
         }
@@ -197,8 +201,8 @@ std::string ServerDice::commentOfRollAt(int hex, const std::string& wanted) cons
     return wanted;
 }
 
-std::optional<WitnessExpectation> ServerDice::expectationFor(const OpenedMoveFile& file,
-                                                             const std::optional<GameId>& game) const {
+std::optional<WitnessExpectation>
+ServerDice::expectationFor(const OpenedMoveFile& file, const std::optional<GameId>& game) const {
     return witnessExpectation(registry_, game, file.extension);
 }
 
@@ -220,7 +224,8 @@ void ServerDice::opened(const OpenedMoveFile& file,
         if (!follows(rolls[i], *entry, move))
             break;
         rolls_.push_back({rolls[i], openedTags_[i].comment});
-        dice_.addWitnessed(rolls[i].number, rolls[i].hex, int(rolls[i].die), openedTags_[i].comment);
+        dice_.addWitnessed(rolls[i].number, rolls[i].hex, int(rolls[i].die),
+                           openedTags_[i].comment);
     }
 }
 

@@ -106,8 +106,7 @@ private:
     std::uint32_t currentMove() const;
     QString refusal(const WitnessedRoll& roll, const WitnessAsk& ask) const;
     // The roll is the next of `move`, signed by the game's server and chained on the last.
-    bool follows(const WitnessedRoll& roll, const ServerGameEntry& entry,
-                 std::uint32_t move) const;
+    bool follows(const WitnessedRoll& roll, const ServerGameEntry& entry, std::uint32_t move) const;
     void take(const WitnessedRoll& roll, std::string comment, bool combatNow);
     void keepInLedger(const Taken& taken);
     std::vector<std::string> ledgerComments(const GameId& game, std::uint32_t move) const;
