@@ -40,8 +40,8 @@ DiceVerdict localDiceInServerGame(const DiceRolls& local, std::size_t combats) {
     verdict.kind = DiceVerdict::Kind::Mismatch;
     verdict.made = local.made;
     verdict.marks.resize(combats);
-    verdict.why = QCoreApplication::translate("RollsVerdict",
-                                              "its dice were rolled on a player's computer");
+    verdict.why =
+        QCoreApplication::translate("RollsVerdict", "its dice were rolled on a player's computer");
     return verdict;
 }
 
@@ -78,7 +78,8 @@ DiceVerdict rollsVerdict(const OpenedMoveFile& file, const DiceEvidence& evidenc
 
 std::optional<WitnessExpectation>
 witnessExpectation(const ServerGames& games, const std::optional<GameId>& game,
-                   const KorvaExtension& block, std::optional<std::vector<WitnessedRoll>> serverLog) {
+                   const KorvaExtension& block,
+                   std::optional<std::vector<WitnessedRoll>> serverLog) {
     if (!game)
         return std::nullopt;
     const std::optional<ServerGameEntry> entry = games.find(*game);

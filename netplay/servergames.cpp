@@ -73,14 +73,16 @@ ServerGames::Read ServerGames::read() const {
         return result;
     const auto damaged = [&](const QString& why) {
         result.damaged = true;
-        result.warning = QCoreApplication::translate("ServerGames", "The list of your server games %1 was not read: %2")
+        result.warning = QCoreApplication::translate(
+                             "ServerGames", "The list of your server games %1 was not read: %2")
                              .arg(QDir::toNativeSeparators(file_), why);
         return result;
     };
     if (!QFileInfo(file_).isFile() || !in.open(QIODevice::ReadOnly))
         return damaged(in.errorString());
     if (in.size() > kMaxFileBytes)
-        return damaged(QCoreApplication::translate("ServerGames", "it is larger than any such list"));
+        return damaged(
+            QCoreApplication::translate("ServerGames", "it is larger than any such list"));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(in.readAll(), &error);
     const QJsonValue games = document.object().value(QStringLiteral("games"));
@@ -97,8 +99,10 @@ ServerGames::Read ServerGames::read() const {
             result.entries.append(std::move(*entry));
     }
     if (left > 0)
-        result.warning = QCoreApplication::translate("ServerGames", "%1 entries of the list of your server games %2 were damaged and left "
-                            "out")
+        result.warning = QCoreApplication::translate(
+                             "ServerGames",
+                             "%1 entries of the list of your server games %2 were damaged and left "
+                             "out")
                              .arg(left)
                              .arg(QDir::toNativeSeparators(file_));
     return result;
@@ -119,7 +123,8 @@ std::optional<ServerGameEntry> ServerGames::find(const GameId& game) const {
 
 QString ServerGames::add(const ServerGameEntry& entry) {
     if (!entryOf(objectOf(entry)))
-        return QCoreApplication::translate("ServerGames", "the server's address or key is not one a game can be played on");
+        return QCoreApplication::translate(
+            "ServerGames", "the server's address or key is not one a game can be played on");
     const Read kept = read();
     warning_ = kept.warning;
     // Written over, a damaged list would lose the games it may still hold.
@@ -130,13 +135,16 @@ QString ServerGames::add(const ServerGameEntry& entry) {
         if (other.game == entry.game)
             return sameEntry(other, entry)
                        ? QString()
-                       : QCoreApplication::translate("ServerGames", "this game is played on %1 already, with another side or server key")
+                       : QCoreApplication::translate(
+                             "ServerGames",
+                             "this game is played on %1 already, with another side or server key")
                              .arg(other.server.toDisplayString());
         games.append(objectOf(other));
     }
     games.append(objectOf(entry));
     if (!QDir().mkpath(QFileInfo(file_).absolutePath()))
-        return QCoreApplication::translate("ServerGames", "the folder of %1 could not be made").arg(QDir::toNativeSeparators(file_));
+        return QCoreApplication::translate("ServerGames", "the folder of %1 could not be made")
+            .arg(QDir::toNativeSeparators(file_));
     const QByteArray bytes =
         QJsonDocument(QJsonObject{{QStringLiteral("version"), 1}, {QStringLiteral("games"), games}})
             .toJson();

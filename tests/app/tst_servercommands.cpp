@@ -1,6 +1,7 @@
 #include "movefile/korvaextension.h"
 #include "movefile/movefilewriter.h"
 #include "movefile/newgamefile.h"
+#include "netplay/servergames.h"
 #include "tests/common/serverprocess.h"
 
 #include <QDirIterator>
@@ -42,6 +43,7 @@ private:
     QProcess server_;
     QString url_;
     QString moveFile_;
+    QString gameId_;
 };
 
 TestServerCommands::Run TestServerCommands::korva(const QString& player,
@@ -75,6 +77,7 @@ void TestServerCommands::initTestCase() {
 
     KorvaExtension block;
     block.gameId = GameId::generate();
+    gameId_ = block.gameId->toHex();
     block.gameName = QStringLiteral("Salerno");
     block.turn = TurnRecord{};
     moveFile_ = dir_.filePath(QStringLiteral("salerno.krv"));
@@ -115,6 +118,21 @@ void TestServerCommands::twoPlayersRegisterCreateAndJoin() {
     QCOMPARE(joined.status, 0);
     QVERIFY(joined.out.last().contains("against Alice"));
     QVERIFY(joined.out.last().contains("the Axis"));
+    // Both now play it as a server game, each their side, judged by the same pinned key.
+    std::optional<ServerGameEntry> games[2];
+    for (const Side side : {Side::First, Side::Second}) {
+        const QString player =
+            side == Side::First ? QStringLiteral("alice") : QStringLiteral("bob");
+        QDirIterator list(dir_.filePath(player), {QStringLiteral("games.json")}, QDir::Files,
+                          QDirIterator::Subdirectories);
+        QVERIFY(list.hasNext());
+        std::optional<ServerGameEntry>& game = games[side == Side::First ? 0 : 1];
+        game = ServerGames(list.next()).find(*GameId::fromHex(gameId_));
+        QVERIFY(game);
+        QCOMPARE(game->side, side);
+        QCOMPARE(game->publicKey.size(), 32);
+    }
+    QCOMPARE(games[0]->publicKey, games[1]->publicKey);
 }
 
 void TestServerCommands::refusals_data() {

@@ -68,7 +68,8 @@ QByteArray readAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void rewrite(const QString& path, const std::function<void(MoveFileContents&, KorvaExtension&)>& change) {
+void rewrite(const QString& path,
+             const std::function<void(MoveFileContents&, KorvaExtension&)>& change) {
     OpenedMoveFile file = parseOpenedMoveFile(readAll(path));
     change(file.contents, file.extension);
     QFile out(path);
@@ -80,7 +81,8 @@ void rewrite(const QString& path, const std::function<void(MoveFileContents&, Ko
 
 void TestServerGame::init() {
     log_.clear();
-    for (const QString& name : QDir(dir_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+    for (const QString& name :
+         QDir(dir_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
         QVERIFY(QFileInfo(path(name)).isDir() ? QDir(path(name)).removeRecursively()
                                               : QFile::remove(path(name)));
 }
@@ -156,23 +158,31 @@ void TestServerGame::verdicts_data() {
                c.tags.pop_back();
                b.witnessedRolls->pop_back();
            })
-        << true << true << QStringLiteral("roll 3 was rolled on the server but is not in this file");
-    QTest::newRow("a roll left out") << Change([](MoveFileContents& c, KorvaExtension& b) {
-        c.tags.erase(c.tags.begin());
-        b.witnessedRolls->erase(b.witnessedRolls->begin());
-    }) << false << true << QStringLiteral("roll 1 was rolled on the server but is not in this file");
+        << true << true
+        << QStringLiteral("roll 3 was rolled on the server but is not in this file");
+    QTest::newRow("a roll left out")
+        << Change([](MoveFileContents& c, KorvaExtension& b) {
+               c.tags.erase(c.tags.begin());
+               b.witnessedRolls->erase(b.witnessedRolls->begin());
+           })
+        << false << true
+        << QStringLiteral("roll 1 was rolled on the server but is not in this file");
     QTest::newRow("renumbered") << Change([](MoveFileContents& c, KorvaExtension& b) {
         std::swap(c.tags[0], c.tags[2]);
         std::swap((*b.witnessedRolls)[0], (*b.witnessedRolls)[2]);
-    }) << false << true << QStringLiteral("roll 1 was rolled on the server but is not in this file");
+    }) << false << true
+                                << QStringLiteral(
+                                       "roll 1 was rolled on the server but is not in this file");
     QTest::newRow("moved to another hex") << Change([](MoveFileContents& c, KorvaExtension&) {
         c.tags[0].position = c.tags[2].position;
     }) << false << true << differs.arg(1).arg(notShown);
-    QTest::newRow("local dice") << Change([](MoveFileContents&, KorvaExtension& b) {
-        b.diceRolls = DiceRolls{DiceRolls::FirstTurn, {}, {}, 3, {}};
-    }) << false << true
-       << QStringLiteral("the rolls do not match the server's records (its dice were rolled on a "
-                         "player's computer)");
+    QTest::newRow("local dice")
+        << Change([](MoveFileContents&, KorvaExtension& b) {
+               b.diceRolls = DiceRolls{DiceRolls::FirstTurn, {}, {}, 3, {}};
+           })
+        << false << true
+        << QStringLiteral("the rolls do not match the server's records (its dice were rolled on a "
+                          "player's computer)");
     QTest::newRow("not the opponent's server game")
         << none << false << false
         << QStringLiteral("rolls not verifiable (its rolls were witnessed by a Korva server, but "
@@ -199,9 +209,11 @@ void TestServerGame::verdicts() {
     if (withLog)
         b->serverDice().checkWithServerLog(log_);
     QCOMPARE(b->dice().openedVerdict()->text(), verdict);
-    const AFPoint first = parseOpenedMoveFile(readAll(path(QStringLiteral("a1.krv")))).contents.tags[0].position;
+    const AFPoint first =
+        parseOpenedMoveFile(readAll(path(QStringLiteral("a1.krv")))).contents.tags[0].position;
     if (QTest::currentDataTag() == QByteArrayLiteral("clean"))
-        QCOMPARE(TurnDice::markText(b->dice().openedMark(first, 0)), QStringLiteral("roll 1, witnessed"));
+        QCOMPARE(TurnDice::markText(b->dice().openedMark(first, 0)),
+                 QStringLiteral("roll 1, witnessed"));
 }
 
 void TestServerGame::noLocalDieInAServerGame() {
@@ -259,7 +271,8 @@ void TestServerGame::ownSaveGoesOnAndKeepsTheSections() {
     again.reset(); // one game at a time
     auto b = sessionOf(QStringLiteral("b"));
     QVERIFY(b->open(path(QStringLiteral("a1.krv"))).opened);
-    QCOMPARE(b->dice().openedVerdict()->text(), QStringLiteral("all 3 rolls witnessed by the server"));
+    QCOMPARE(b->dice().openedVerdict()->text(),
+             QStringLiteral("all 3 rolls witnessed by the server"));
 }
 
 void TestServerGame::rollsLostInACrashComeBack() {
@@ -276,7 +289,8 @@ void TestServerGame::rollsLostInACrashComeBack() {
     a.reset();
     auto b = sessionOf(QStringLiteral("b"));
     QVERIFY(b->open(path(QStringLiteral("a1.krv"))).opened);
-    QCOMPARE(b->dice().openedVerdict()->text(), QStringLiteral("all 3 rolls witnessed by the server"));
+    QCOMPARE(b->dice().openedVerdict()->text(),
+             QStringLiteral("all 3 rolls witnessed by the server"));
 }
 
 QTEST_GUILESS_MAIN(TestServerGame)

@@ -49,8 +49,8 @@ void TestServerGames::addAndFind_data() {
         << 'g' << QStringLiteral("http://evil.example") << key << false << false << 1;
     QTest::newRow("another side") << 'g' << club << key << true << false << 1;
     QTest::newRow("a key too short") << 'h' << club << QByteArray(31, 'k') << false << false << 1;
-    QTest::newRow("no http") << 'h' << QStringLiteral("file:///etc/passwd") << key << false
-                             << false << 1;
+    QTest::newRow("no http") << 'h' << QStringLiteral("file:///etc/passwd") << key << false << false
+                             << 1;
 }
 
 void TestServerGames::addAndFind() {
@@ -80,9 +80,10 @@ void TestServerGames::damagedFile_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("games");
     QTest::addColumn<bool>("addable");
-    const QByteArray good = R"({"game":"67676767676767676767676767676767","server":"http://a.example",)"
-                            R"("side":0,"key":")" +
-                            QByteArray(64, 'a') + R"("})";
+    const QByteArray good =
+        R"({"game":"67676767676767676767676767676767","server":"http://a.example",)"
+        R"("side":0,"key":")" +
+        QByteArray(64, 'a') + R"("})";
     QTest::newRow("not JSON") << QByteArray("\x00\xff{{{", 6) << 0 << false;
     QTest::newRow("no list") << QByteArray(R"({"games":7})") << 0 << false;
     QTest::newRow("too large") << QByteArray(5 * 1024 * 1024, ' ') << 0 << false;
