@@ -7,6 +7,8 @@
 #include "history/gamedicelog.h"
 #include "history/gamehistory.h"
 #include "movefile/openedmovefile.h"
+#include "netplay/rollsverdict.h"
+#include "netplay/servergames.h"
 
 #include <QCoreApplication>
 
@@ -47,7 +49,7 @@ int verifyRolls(const QString& file, const QString& mine) {
         } else {
             evidence.missing = QCoreApplication::translate("korva", "no history is kept");
         }
-        verdict = verifyDice(opened.extension.diceRolls, opened.contents.tags, evidence);
+        verdict = rollsVerdict(opened, evidence, ServerGames(), game);
     } catch (const std::exception& error) {
         return refuse(reading, QString::fromUtf8(error.what()));
     }

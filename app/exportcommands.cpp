@@ -25,6 +25,8 @@
 #include "history/diceevidence.h"
 #include "history/gamehistory.h"
 #include "movefile/openedmovefile.h"
+#include "netplay/rollsverdict.h"
+#include "netplay/servergames.h"
 #include "translations/language.h"
 
 #include <QCoreApplication>
@@ -113,7 +115,7 @@ OpenedTurn openedTurn(const OpenedMoveFile& file, const QString& path, const QSt
     } else {
         evidence.missing = QCoreApplication::translate("korva", "no history is kept");
     }
-    return {std::move(moves), verifyDice(file.extension.diceRolls, file.contents.tags, evidence)};
+    return {std::move(moves), rollsVerdict(file, evidence, ServerGames(), game)};
 }
 
 int exportTurn(int argc, char** argv, const QString& file, const QString& out,

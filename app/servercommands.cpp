@@ -5,6 +5,8 @@
 #include "base/untrustedtext.h"
 #include "movefile/movefile.h"
 #include "movefile/openedmovefile.h"
+#include "netplay/servergames.h"
+#include "netplay/witnesschain.h"
 #include "serverplay/serverclient.h"
 #include "serverplay/tokenstore.h"
 #include "serverplay/uploadqueue.h"
@@ -79,6 +81,15 @@ bool readyToPlay(const QString& server, ServerClient& client, const TokenStore& 
         return false;
     }
     return true;
+}
+
+// Keeps the game as one played on this server, with the key pinned for it, so that the window
+// asks the server for its dice and judges its rolls by that key; empty when kept, else why not.
+QString keepServerGame(const GameId& game, const QUrl& server, Side side, const TokenStore& store) {
+    const std::optional<QByteArray> key = witnesschain::keyOfFingerprint(store.pinnedKey());
+    if (!key)
+        return QCoreApplication::translate("korva", "no key is pinned for this server");
+    return ServerGames().add({game, server, side, *key});
 }
 
 // The games list's words where they are the same, so that their translations apply.
@@ -253,6 +264,14 @@ int createGame(const QString& server, const QString& moveFile) {
     if (made.value->invite.isEmpty())
         return refuse(server, QCoreApplication::translate(
                                   "korva", "the server made the game but gave no invite code"));
+    if (const QString notKept =
+            keepServerGame(*block.gameId, client.server(), made.value->side, store);
+        !notKept.isEmpty())
+        return refuse(server,
+                      QCoreApplication::translate(
+                          "korva", "the game was made (invite code %1) but Korva could not keep it "
+                                   "as a server game: %2")
+                          .arg(untrustedtext::quotedForTerminal(made.value->invite), notKept));
     return writeOut(
         commandoutput::terminalLine(
             QCoreApplication::translate(
@@ -273,6 +292,12 @@ int join(const QString& server, const QString& invite) {
     if (!joined.ok())
         return refuse(server, joined.error);
     const ServerGame& game = *joined.value;
+    if (const QString notKept = keepServerGame(game.game, client.server(), game.side, store);
+        !notKept.isEmpty())
+        return refuse(server, QCoreApplication::translate(
+                                  "korva", "joined, but Korva could not keep the game as a server "
+                                           "game: %1")
+                                  .arg(notKept));
     const QString opponent = game.side == Side::First ? game.secondPlayer : game.firstPlayer;
     return writeOut(commandoutput::terminalLine(
         QCoreApplication::translate("korva", "joined %1 against %2; you play %3")

@@ -2,6 +2,7 @@
 
 #include "base/untrustedtext.h"
 #include "dice/dicedraw.h"
+#include "dice/witnesstext.h"
 #include "geometry/hexgrid.h"
 
 #include <QCoreApplication>
@@ -72,6 +73,10 @@ QString freeReasonText(std::uint32_t free) {
 }
 
 QString DiceVerdict::text(const Quote& quote) const {
+    if (byServer && kind != Kind::Unverifiable)
+        return kind == Kind::Verified  ? witnesstext::witnessed(made)
+               : kind == Kind::Missing ? witnesstext::missing(roll)
+                                       : witnesstext::mismatch(roll, why);
     switch (kind) {
     case Kind::Verified:
         if (made == 0)

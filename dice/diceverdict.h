@@ -34,6 +34,8 @@ struct RollMark {
     std::uint32_t number = 0;
     bool verified = false;
     bool refuted = false;
+    // Verified by a Korva server's signed record rather than drawn from a secret.
+    bool witnessed = false;
     bool operator==(const RollMark&) const = default;
 };
 
@@ -54,6 +56,10 @@ struct DiceVerdict {
     QString claim;
     // Per combat of the tags section, in its order.
     std::vector<RollMark> marks;
+    // The verdict on a server game's rolls, judged by the server's signed records: its texts
+    // are the server's ("all 4 rolls witnessed by the server"). Verified, Mismatch and Missing
+    // only; `made` is then the rolls the file holds.
+    bool byServer = false;
 
     bool verified() const { return kind == Kind::Verified; }
     // The file's rolls were checked and found wanting: a reason to look twice at the file.

@@ -45,6 +45,7 @@ signals:
 private:
     friend class Document;
     friend class Session;
+    friend class ServerDice; // a server's roll is a line no undo crosses, as a local one
     // Applies the edit; nothing while the past shows.
     bool push(EditCommand* command);
     // Freezes every step so far and pushes the roll, the new line no undo crosses.

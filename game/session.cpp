@@ -22,6 +22,8 @@
 #include <QCryptographicHash>
 #include <QFileInfo>
 
+#include <stdexcept>
+
 #include <algorithm>
 
 namespace {
@@ -48,6 +50,9 @@ Session::Session(std::unique_ptr<PictureModule> mapAndTags, std::unique_ptr<Pict
     if (!historyFolder.isEmpty())
         historyWriter_ = std::make_unique<HistoryWriter>(GameHistory(historyFolder));
     dice_ = std::make_unique<TurnDice>(history(), dieSeed);
+    serverDice_ = std::make_unique<ServerDice>(document_->mutableGame(), document_->edits(), *dice_,
+                                               history(), this);
+    connect(serverDice_.get(), &ServerDice::warning, this, &Session::historyWarning);
     past_ = std::make_unique<PastBrowser>(document_->mutableGame(), historyWriter_.get(),
                                           document_->edits());
     connect(document_.get(), &Document::turnChanged, this, &Session::turnChanged);
@@ -110,13 +115,7 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         // everything back when it fails half-way.
         game.open(file, {context.positionsGame, standing.measureFrom, context.claimsOtherGame,
                          context.savedByPlayer});
-        QString diceNote;
-        dice_->opened(file,
-                      {game.turn().gameId(), context.savedByPlayer, context.claimsOtherGame,
-                       context.followedGame},
-                      &diceNote);
-        if (!diceNote.isEmpty())
-            emit historyWarning(diceNote);
+        openDice(file, context);
         outcome.recoveredRolls = int(dice_->recovered().size());
         if (const std::optional<DiceVerdict>& verdict = dice_->openedVerdict();
             verdict && !verdict->verified())
@@ -125,10 +124,10 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         ownTurnEnded = standing.ownTurnEnded;
         outcome.otherGameUnsaved =
             hadChanges && oldKey != GameHistory::gameKey(game.turn().gameId(), fileName);
-        newGame_ = false;
+        state_.newGame = false;
         setFileName(fileName);
-        fileOpened_ = true;
-        turnFromOwnFile_ = context.savedByPlayer;
+        state_.fileOpened = true;
+        state_.turnFromOwnFile = context.savedByPlayer;
         document_->gameName_ = savename::gameNameOf(fileName);
         keepInHistory(file.bytes, false);
     } catch (const std::exception& error) {
@@ -143,7 +142,7 @@ Session::OpenOutcome Session::open(const QString& fileName) {
         document_->edits().pushFrozen(
             editcommands::roll(game, roll.hex, roll.number, roll.die, false));
     }
-    turnEndedByPlayer_ = ownTurnEnded;
+    state_.turnEndedByPlayer = ownTurnEnded;
     outcome.opened = true;
     emit positionReplaced(Change::Opened);
     return outcome;
@@ -167,7 +166,10 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
         // from before any end of turn.
         bytes = gamefile::savedFile(
             game, endOfTurn, [this, &game, &diceWarning](KorvaExtension& block) {
-                dice_->addToBlock(block, game.tags().ownRecords(), &diceWarning);
+                if (serverDice_->isServerGame())
+                    serverDice_->addToBlock(block, game.tags().ownRecords());
+                else
+                    dice_->addToBlock(block, game.tags().ownRecords(), &diceWarning);
             });
         outcome.saved = saveFileSafely(fileName, bytes, &outcome.error);
     } catch (const MoveFileError& refused) {
@@ -179,17 +181,18 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
         emit historyWarning(diceWarning);
     const std::optional<Side> playerSide = sideOfSave(endOfTurn);
     if (endOfTurn) {
-        turnEndedByPlayer_ = false;
-        turnFromOwnFile_ = true;
+        state_.turnEndedByPlayer = false;
+        state_.turnFromOwnFile = true;
         game.endTurn();
+        serverDice_->turnEnded();
         startAfresh(); // a new turn
     } else {
         // The turn goes on: its edits can still be taken back, down to the last roll.
         document_->edits().setClean();
     }
-    newGame_ = false;
+    state_.newGame = false;
     setFileName(fileName);
-    fileOpened_ = false;
+    state_.fileOpened = false;
     emit saved(fileName);
     emit turnChanged();
     outcome.reportSaved = saveMoveReport(fileName, report, &outcome.reportError);
@@ -204,15 +207,32 @@ void Session::newGame(const NewGameSetup& setup) {
     game.newGame(TurnOrder::newGame(setup.movesFirst, setup.players));
     game.turn().setGameName(setup.gameName);
     dice_->newGame();
+    serverDice_->reset();
     startAfresh();
-    newGame_ = true;
-    turnEndedByPlayer_ = false;
-    turnFromOwnFile_ = false;
+    state_.newGame = true;
+    state_.turnEndedByPlayer = false;
+    state_.turnFromOwnFile = false;
     past_->setKeptHash({});
     setFileName({});
-    fileOpened_ = false;
+    state_.fileOpened = false;
     document_->gameName_ = savename::fileNamePart(setup.gameName);
     emit positionReplaced(Change::NewGame);
+}
+
+void Session::openDice(const OpenedMoveFile& file, const HistoryContext& context) {
+    const std::optional<GameId>& id = game().turn().gameId();
+    // A file kept apart is judged as none of the player's games, server games included.
+    const std::optional<WitnessExpectation> witness =
+        context.claimsOtherGame
+            ? std::nullopt
+            : serverDice_->expectationFor(file, context.followedGame ? context.followedGame : id);
+    QString diceNote;
+    dice_->opened(
+        file, {id, context.savedByPlayer, context.claimsOtherGame, context.followedGame, witness},
+        &diceNote);
+    serverDice_->opened(file, witness, context.savedByPlayer);
+    if (!diceNote.isEmpty())
+        emit historyWarning(diceNote);
 }
 
 const GameHistory* Session::history() const {
@@ -233,8 +253,8 @@ std::optional<Side> Session::sideOfSave(bool endOfTurn) const {
     // its maker plays the side that moves first, unless they send the untouched set-up to
     // the opponent to begin.
     if (endOfTurn)
-        return turnFromOwnFile_ ? std::nullopt : std::optional<Side>(turn->toMove);
-    if (!newGame_)
+        return state_.turnFromOwnFile ? std::nullopt : std::optional<Side>(turn->toMove);
+    if (!state_.newGame)
         return std::nullopt;
     if (document_->edits().positionEdited())
         return turn->toMove;
@@ -256,6 +276,10 @@ void Session::keepInHistory(const QByteArray& bytes, bool saved, std::optional<S
 }
 
 int Session::rollDie(int hex, int offset, const std::string& comment) {
+    // Not a notice the caller may overlook: a local die in a server game is a die the
+    // opponent cannot check, so no such die is ever drawn.
+    if (serverDice_->isServerGame())
+        throw std::logic_error("a server game's dice are rolled only on its server");
     QString warning;
     const TurnDice::Roll roll = dice_->roll(hex, offset, comment, &warning);
     if (!warning.isEmpty())
@@ -271,7 +295,9 @@ void Session::traceDieRolls() {
     dice_->traceRolls();
 }
 
-void Session::addCombat(int hex, int die, const std::string& comment) {
+void Session::addCombat(int hex, int die, const std::string& closed) {
+    const std::string comment =
+        serverDice_->isServerGame() ? serverDice_->commentOfRollAt(hex, closed) : closed;
     document_->addCombat(hex, die, comment, dice_->rollsMade());
     QString warning;
     dice_->combatRecorded(hex, comment, &warning);
@@ -284,5 +310,5 @@ QString Session::proposedSaveName(bool endOfTurn) const {
     // be offered to replace.
     return savename::proposedName(document_->gameName(),
                                   document_->turnOrder().afterSave(endOfTurn),
-                                  fileOpened_ ? QFileInfo(fileName_).fileName() : QString());
+                                  state_.fileOpened ? QFileInfo(fileName_).fileName() : QString());
 }

@@ -3,6 +3,7 @@
 #include "dice/diceverdict.h"
 #include "game/document.h"
 #include "game/pastbrowser.h"
+#include "game/serverdice.h"
 #include "history/historyentry.h"
 #include "turns/turnorder.h"
 
@@ -17,6 +18,8 @@
 
 class Game;
 class GameHistory;
+struct HistoryContext;
+struct OpenedMoveFile;
 class HistoryWriter;
 class PictureModule;
 class TurnDice;
@@ -61,11 +64,11 @@ public:
     // The move file the game came from or went to last; empty for a new game and at start.
     const QString& fileName() const { return fileName_; }
     // New game made the position, and no save has named it yet.
-    bool isNewGame() const { return newGame_; }
+    bool isNewGame() const { return state_.newGame; }
     // The turn in hand is one the player most likely ended already: their own file, opened
     // again, with no counter away from where its turn began (as at every end of turn). An
     // end of turn now would hand the move back to them.
-    bool turnEndedByPlayer() const { return turnEndedByPlayer_; }
+    bool turnEndedByPlayer() const { return state_.turnEndedByPlayer; }
     // The file's name without its folder and without its last four characters (".krv").
     static QString fileTitle(const QString& fileName);
 
@@ -125,13 +128,19 @@ public:
 
     // The dice of the turn and the verdict on the opened file's rolls.
     const TurnDice& dice() const { return *dice_; }
+    // The dice of a game played through a Korva server: what to ask the server, its records
+    // taken, recovered and checked against its log.
+    ServerDice& serverDice() { return *serverDice_; }
+    const ServerDice& serverDice() const { return *serverDice_; }
     // The About box's trace of rolls, on the turn's free die.
     void traceDieRolls();
     // A combat's die at the hex, with the comment written before the roll (Windows-1252;
     // TurnDice::roll); a roll the ledger could not keep is told through historyWarning. The
     // roll is a step of the undo stack that no undo crosses: what was done before it stays.
+    // A server game's dice are the server's alone: this throws std::logic_error there.
     int rollDie(int hex, int offset, const std::string& comment);
-    // The combat of the roll just made at the hex, with its comment as it was closed.
+    // The combat of the roll just made at the hex, with its comment as it was closed; in a
+    // server game the comment its die was asked with, which the server's record holds.
     void addCombat(int hex, int die, const std::string& comment);
 
     // What replaced the whole position.
@@ -157,17 +166,23 @@ private:
                        std::optional<Side> playerSide = std::nullopt);
     // The side a save shows the player plays, for the history; nullopt when it shows none.
     std::optional<Side> sideOfSave(bool endOfTurn) const;
+    // The opened file's rolls judged and the turn's dice (a server game's, or local) taken up.
+    void openDice(const OpenedMoveFile& file, const HistoryContext& context);
 
     std::unique_ptr<Document> document_;
     std::unique_ptr<HistoryWriter> historyWriter_;
     std::unique_ptr<TurnDice> dice_;
     std::unique_ptr<PastBrowser> past_;
     QString fileName_;
-    // The file named above came from an Open (the opponent's), not from a save.
-    bool fileOpened_ = false;
-    // The turn being played began from a file the player saved: ending it tells nothing of
-    // the side they play.
-    bool turnFromOwnFile_ = false;
-    bool newGame_ = false;
-    bool turnEndedByPlayer_ = false;
+    std::unique_ptr<ServerDice> serverDice_;
+    struct State {
+        // The file named above came from an Open (the opponent's), not from a save.
+        bool fileOpened = false;
+        // The turn being played began from a file the player saved: ending it tells nothing
+        // of the side they play.
+        bool turnFromOwnFile = false;
+        bool newGame = false;
+        bool turnEndedByPlayer = false;
+    };
+    State state_;
 };

@@ -8,6 +8,7 @@
 #include "history/dicestore.h"
 #include "movefile/korvaextension.h"
 #include "movefile/openedmovefile.h"
+#include "netplay/rollsverdict.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -90,11 +91,11 @@ void TurnDice::opened(const OpenedMoveFile& file, const OpenedAs& as, QString* w
         evidence = diceEvidenceFor(*history_, file, as.followedGame ? as.followedGame : as.game);
     else
         evidence.missing = QCoreApplication::translate("TurnDice", "no history is kept");
-    verdict_ = verifyDice(file.extension.diceRolls, openedTags_, evidence);
+    verdict_ = rollsVerdict(file, evidence, as.witness);
     if (as.keptApart)
         game_.reset(); // nothing of the game it claims is touched
-    else
-        drawFor(file, warning);
+    else if (!as.witness)
+        drawFor(file, warning); // a server game's dice are the server's alone
 }
 
 void TurnDice::goOnWith(const OpenedMoveFile& file, QString* warning) {
@@ -217,6 +218,11 @@ TurnDice::Roll TurnDice::roll(int hex, int offset, const std::string& comment, Q
     return roll;
 }
 
+void TurnDice::addWitnessed(std::uint32_t number, int hex, int die, const std::string& comment) {
+    next_ = std::max(next_, number + 1);
+    addMade({number, hexgrid::hexPosition(hex), die, comment});
+}
+
 void TurnDice::combatRecorded(int hex, const std::string& comment, QString* warning) {
     const auto found = madeAt_.constFind(keyOf(hexgrid::hexPosition(hex)));
     if (found == madeAt_.cend() || found->empty())
@@ -300,6 +306,8 @@ QString TurnDice::markText(const RollMark& mark) {
         return {};
     if (mark.refuted)
         return QCoreApplication::translate("TurnDice", "roll %1, does not match").arg(mark.number);
+    if (mark.witnessed)
+        return QCoreApplication::translate("TurnDice", "roll %1, witnessed").arg(mark.number);
     return mark.verified
                ? QCoreApplication::translate("TurnDice", "roll %1, verified").arg(mark.number)
                : QCoreApplication::translate("TurnDice", "roll %1").arg(mark.number);

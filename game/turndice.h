@@ -6,6 +6,7 @@
 #include "geometry/afpoint.h"
 #include "movefile/dicerecord.h"
 #include "movefile/gameid.h"
+#include "netplay/witnessverdict.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -49,6 +50,9 @@ public:
         // Its id names a game the history keeps nothing of, yet it follows this game's
         // positions: its rolls are judged as this game's.
         std::optional<GameId> followedGame;
+        // The game is played through a Korva server: its rolls are judged by the server's
+        // records alone and none is drawn here.
+        std::optional<WitnessExpectation> witness;
     };
     // A file was opened: its rolls are checked, and the turn it starts (or, for the player's
     // own file, goes on with) gets its dice. Notes for the player (a damaged dice store set
@@ -85,6 +89,11 @@ public:
     // the commitment out (the next turn then rolls freely) and sets *warning.
     void addToBlock(KorvaExtension& block, const std::vector<TagRecord>& ownTags, QString* warning);
 
+    // A server's roll taken for this turn (game/serverdice.h): it counts and marks as a roll.
+    void addWitnessed(std::uint32_t number, int hex, int die, const std::string& comment);
+    // The opened file judged again (with the server's log of its move).
+    void setOpenedVerdict(DiceVerdict verdict) { verdict_ = std::move(verdict); }
+
     // The About box's trace of 60 and 60,000 rolls, on the free die: it rolls on from there.
     void traceRolls();
 
@@ -96,7 +105,8 @@ public:
     // The k-th (0-based) combat at the position, own in roll order or opened in file order.
     RollMark ownMark(AFPoint position, std::size_t k) const;
     RollMark openedMark(AFPoint position, std::size_t k) const;
-    // "roll 3", "roll 3, verified", "roll 3, does not match"; empty for no number.
+    // "roll 3", "roll 3, verified", "roll 3, witnessed", "roll 3, does not match"; empty for
+    // no number.
     static QString markText(const RollMark& mark);
 
 private:

@@ -3,6 +3,8 @@
 #include "counters/countermgr.h"
 #include "history/diceevidence.h"
 #include "movefile/movefile.h"
+#include "netplay/rollsverdict.h"
+#include "netplay/servergames.h"
 #include "turns/turnorder.h"
 
 #include <QDir>
@@ -80,8 +82,8 @@ std::optional<ArrivedMove> arrivedMove(const GameHistory& history, const QString
             return std::nullopt;
         ArrivedMove move{key, path, *block.turn, std::nullopt};
         if (dice)
-            move.dice = verifyDice(block.diceRolls, file.contents.tags,
-                                   diceEvidenceFor(history, file, block.gameId));
+            move.dice = rollsVerdict(file, diceEvidenceFor(history, file, block.gameId),
+                                     ServerGames(), block.gameId);
         return move;
     }
     return std::nullopt;

@@ -4,6 +4,8 @@
 #include "geometry/hexgrid.h"
 #include "history/diceevidence.h"
 #include "movefile/movefile.h"
+#include "netplay/rollsverdict.h"
+#include "netplay/servergames.h"
 
 #include <QHash>
 
@@ -78,6 +80,7 @@ GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
     // The turn of each copy by its hash: a file's rolls were made in the turn of the file it
     // answered, which was kept before it.
     QHash<QByteArray, std::optional<TurnRecord>> turnOf;
+    const ServerGames servers;
     const auto copies = history.kept(GameHistory::gameKey(game, {}));
     for (const HistoryEntry& entry : *copies) {
         OpenedMoveFile file;
@@ -101,7 +104,7 @@ GameDiceLog gameDiceLog(const GameHistory& history, const GameId& game) {
             log.mySide = turn->toMove;
         std::optional<DiceVerdict> verdict;
         if (!mine) {
-            verdict = verifyDice(record, file.contents.tags, diceEvidenceFor(history, file, game));
+            verdict = rollsVerdict(file, diceEvidenceFor(history, file, game), servers, game);
             verdict->marks.clear(); // each row carries its own copy
         }
         for (const DiceRoll* rolled : rollsThatHappened(record, file.contents.tags, log.leftOut)) {

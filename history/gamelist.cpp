@@ -5,6 +5,8 @@
 #include "history/gameplaces.h"
 #include "history/positionkey.h"
 #include "movefile/movefile.h"
+#include "netplay/rollsverdict.h"
+#include "netplay/servergames.h"
 #include "turns/turnorder.h"
 
 #include <QDir>
@@ -240,8 +242,8 @@ std::optional<GameSummary> summarizeGame(const GameHistory& history, const GameC
     if (dice)
         if (const auto at = copies.newest(HistoryEntry::Kind::Opened))
             if (const OpenedMoveFile* theirs = copies.at(*at))
-                game.theirDice = verifyDice(theirs->extension.diceRolls, theirs->contents.tags,
-                                            diceEvidenceFor(history, *theirs, game.id));
+                game.theirDice = rollsVerdict(*theirs, diceEvidenceFor(history, *theirs, game.id),
+                                              ServerGames(), game.id);
     return game;
 }
 
@@ -250,8 +252,8 @@ std::optional<DiceVerdict> opponentDice(const GameHistory& history, const GameSu
         return std::nullopt;
     try {
         const OpenedMoveFile theirs = GameHistory::read(*game.theirLast);
-        return verifyDice(theirs.extension.diceRolls, theirs.contents.tags,
-                          diceEvidenceFor(history, theirs, game.id));
+        return rollsVerdict(theirs, diceEvidenceFor(history, theirs, game.id), ServerGames(),
+                            game.id);
     } catch (const MoveFileError&) {
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #include "netplay/witnessverdict.h"
 
+#include "dice/witnesstext.h"
 #include "geometry/hexgrid.h"
 #include "netplay/witnesschain.h"
 
@@ -29,31 +30,13 @@ bool sameCombat(const WitnessedRoll& roll, const TagRecord& tag) {
 QString WitnessVerdict::text() const {
     switch (kind) {
     case Kind::Witnessed:
-        if (rolls == 0)
-            return QCoreApplication::translate("WitnessVerdict",
-                                               "no rolls were asked of the server");
-        // Two texts rather than a plural form, so that English reads right without a
-        // translation of its own.
-        if (rolls == 1)
-            return QCoreApplication::translate("WitnessVerdict",
-                                               "the one roll was witnessed by the server");
-        return QCoreApplication::translate("WitnessVerdict", "all %1 rolls witnessed by the server")
-            .arg(rolls);
+        return witnesstext::witnessed(rolls);
     case Kind::Missing:
-        return QCoreApplication::translate(
-                   "WitnessVerdict", "roll %1 was rolled on the server but is not in this file")
-            .arg(roll);
+        return witnesstext::missing(roll);
     case Kind::Mismatch:
         break;
     }
-    if (roll == 0)
-        return QCoreApplication::translate("WitnessVerdict",
-                                           "the rolls do not match the server's records (%1)")
-            .arg(why);
-    return QCoreApplication::translate("WitnessVerdict",
-                                       "roll %1 does not match the server's record (%2)")
-        .arg(roll)
-        .arg(why);
+    return witnesstext::mismatch(roll, why);
 }
 
 WitnessVerdict verifyWitnessed(const std::optional<std::vector<WitnessedRoll>>& fileRolls,

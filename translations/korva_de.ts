@@ -2073,6 +2073,17 @@ Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ih
     </message>
 </context>
 <context>
+    <name>RollsVerdict</name>
+    <message>
+        <source>its dice were rolled on a player&apos;s computer</source>
+        <translation>seine Würfel wurden auf dem Rechner eines Spielers geworfen</translation>
+    </message>
+    <message>
+        <source>its rolls were witnessed by a Korva server, but this is not a game you play through a server, so no key of its server is at hand</source>
+        <translation>seine Würfe wurden von einem Korva-Server bezeugt, aber Sie spielen diese Partie nicht über einen Server, daher liegt kein Schlüssel seines Servers vor</translation>
+    </message>
+</context>
+<context>
     <name>SafeSave</name>
     <message>
         <source>%1 is a folder</source>
@@ -2187,6 +2198,72 @@ Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ih
     <message>
         <source>the connection was closed</source>
         <translation>die Verbindung wurde geschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>ServerDice</name>
+    <message>
+        <source>this is not the server game the die was asked for</source>
+        <translation>dies ist nicht die Server-Partie, für die der Wurf erbeten wurde</translation>
+    </message>
+    <message>
+        <source>the record is not signed by the server&apos;s key pinned for this game</source>
+        <translation>die Aufzeichnung ist nicht mit dem für diese Partie festgehaltenen Schlüssel des Servers signiert</translation>
+    </message>
+    <message>
+        <source>the record is not of the roll that was asked</source>
+        <translation>die Aufzeichnung gehört nicht zu dem erbetenen Wurf</translation>
+    </message>
+    <message>
+        <source>the roll asked is not the next one of this move</source>
+        <translation>der erbetene Wurf ist nicht der nächste dieses Zuges</translation>
+    </message>
+    <message>
+        <source>the record does not follow the move&apos;s roll before it</source>
+        <translation>die Aufzeichnung schließt nicht an den vorigen Wurf des Zuges an</translation>
+    </message>
+    <message>
+        <source>the server&apos;s record is damaged: %1</source>
+        <translation>die Aufzeichnung des Servers ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>The dice ledger could not keep the comment of roll %1: %2</source>
+        <translation>Das Würfelbuch konnte den Kommentar von Wurf %1 nicht festhalten: %2</translation>
+    </message>
+    <message>
+        <source>The comment of roll %1 was lost with the crash; the server&apos;s record of it will not match its combat.</source>
+        <translation>Der Kommentar von Wurf %1 ging beim Absturz verloren; die Aufzeichnung des Servers wird nicht zu seinem Kampf passen.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerGames</name>
+    <message>
+        <source>The list of your server games %1 was not read: %2</source>
+        <translation>Die Liste Ihrer Server-Partien %1 wurde nicht gelesen: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than any such list</source>
+        <translation>sie ist größer als jede solche Liste</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>%1 entries of the list of your server games %2 were damaged and left out</source>
+        <translation>%1 Einträge der Liste Ihrer Server-Partien %2 waren beschädigt und wurden ausgelassen</translation>
+    </message>
+    <message>
+        <source>the server&apos;s address or key is not one a game can be played on</source>
+        <translation>Adresse oder Schlüssel des Servers taugen nicht, um darauf eine Partie zu spielen</translation>
+    </message>
+    <message>
+        <source>this game is played on %1 already, with another side or server key</source>
+        <translation>diese Partie wird bereits auf %1 gespielt, mit einer anderen Seite oder einem anderen Server-Schlüssel</translation>
+    </message>
+    <message>
+        <source>the folder of %1 could not be made</source>
+        <translation>der Ordner von %1 konnte nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -2568,6 +2645,10 @@ Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ih
     <message>
         <source>roll %1, does not match</source>
         <translation>Wurf %1, stimmt nicht überein</translation>
+    </message>
+    <message>
+        <source>roll %1, witnessed</source>
+        <translation>Wurf %1, bezeugt</translation>
     </message>
 </context>
 <context>
@@ -3282,6 +3363,16 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
     <message>
         <source>Move %1</source>
         <translation>Spielzug %1</translation>
+        <source>no key is pinned for this server</source>
+        <translation>für diesen Server ist kein Schlüssel festgehalten</translation>
+    </message>
+    <message>
+        <source>the game was made (invite code %1) but Korva could not keep it as a server game: %2</source>
+        <translation>die Partie wurde angelegt (Einladungscode %1), aber Korva konnte sie nicht als Server-Partie festhalten: %2</translation>
+    </message>
+    <message>
+        <source>joined, but Korva could not keep the game as a server game: %1</source>
+        <translation>beigetreten, aber Korva konnte die Partie nicht als Server-Partie festhalten: %1</translation>
     </message>
 </context>
 </TS>

@@ -2073,6 +2073,17 @@ Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adver
     </message>
 </context>
 <context>
+    <name>RollsVerdict</name>
+    <message>
+        <source>its dice were rolled on a player&apos;s computer</source>
+        <translation>ses dés ont été lancés sur l&apos;ordinateur d&apos;un joueur</translation>
+    </message>
+    <message>
+        <source>its rolls were witnessed by a Korva server, but this is not a game you play through a server, so no key of its server is at hand</source>
+        <translation>ses jets ont été attestés par un serveur Korva, mais vous ne jouez pas cette partie par un serveur, donc aucune clé de son serveur n&apos;est disponible</translation>
+    </message>
+</context>
+<context>
     <name>SafeSave</name>
     <message>
         <source>%1 is a folder</source>
@@ -2187,6 +2198,72 @@ Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adver
     <message>
         <source>the connection was closed</source>
         <translation>la connexion a été fermée</translation>
+    </message>
+</context>
+<context>
+    <name>ServerDice</name>
+    <message>
+        <source>this is not the server game the die was asked for</source>
+        <translation>ce n&apos;est pas la partie sur serveur pour laquelle le dé a été demandé</translation>
+    </message>
+    <message>
+        <source>the record is not signed by the server&apos;s key pinned for this game</source>
+        <translation>le relevé n&apos;est pas signé par la clé du serveur épinglée pour cette partie</translation>
+    </message>
+    <message>
+        <source>the record is not of the roll that was asked</source>
+        <translation>le relevé n&apos;est pas celui du jet demandé</translation>
+    </message>
+    <message>
+        <source>the roll asked is not the next one of this move</source>
+        <translation>le jet demandé n&apos;est pas le suivant de ce coup</translation>
+    </message>
+    <message>
+        <source>the record does not follow the move&apos;s roll before it</source>
+        <translation>le relevé ne suit pas le jet précédent du coup</translation>
+    </message>
+    <message>
+        <source>the server&apos;s record is damaged: %1</source>
+        <translation>le relevé du serveur est endommagé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The dice ledger could not keep the comment of roll %1: %2</source>
+        <translation>Le registre des dés n&apos;a pas pu garder le commentaire du jet %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The comment of roll %1 was lost with the crash; the server&apos;s record of it will not match its combat.</source>
+        <translation>Le commentaire du jet %1 a été perdu lors du plantage&#xa0;; le relevé du serveur ne correspondra pas à son combat.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerGames</name>
+    <message>
+        <source>The list of your server games %1 was not read: %2</source>
+        <translation>La liste de vos parties sur serveur %1 n&apos;a pas été lue&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than any such list</source>
+        <translation>elle est plus grande que toute liste de ce genre</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>elle est endommagée</translation>
+    </message>
+    <message>
+        <source>%1 entries of the list of your server games %2 were damaged and left out</source>
+        <translation>%1 entrées de la liste de vos parties sur serveur %2 étaient endommagées et ont été omises</translation>
+    </message>
+    <message>
+        <source>the server&apos;s address or key is not one a game can be played on</source>
+        <translation>l&apos;adresse ou la clé du serveur ne permet pas d&apos;y jouer une partie</translation>
+    </message>
+    <message>
+        <source>this game is played on %1 already, with another side or server key</source>
+        <translation>cette partie se joue déjà sur %1, avec un autre camp ou une autre clé de serveur</translation>
+    </message>
+    <message>
+        <source>the folder of %1 could not be made</source>
+        <translation>le dossier de %1 n&apos;a pas pu être créé</translation>
     </message>
 </context>
 <context>
@@ -2568,6 +2645,10 @@ Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adver
     <message>
         <source>roll %1, does not match</source>
         <translation>jet %1, ne correspond pas</translation>
+    </message>
+    <message>
+        <source>roll %1, witnessed</source>
+        <translation>jet %1, attesté</translation>
     </message>
 </context>
 <context>
@@ -3282,6 +3363,16 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
     <message>
         <source>Move %1</source>
         <translation>Coup %1</translation>
+        <source>no key is pinned for this server</source>
+        <translation>aucune clé n&apos;est épinglée pour ce serveur</translation>
+    </message>
+    <message>
+        <source>the game was made (invite code %1) but Korva could not keep it as a server game: %2</source>
+        <translation>la partie a été créée (code d&apos;invitation %1), mais Korva n&apos;a pas pu la garder comme partie sur serveur&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>joined, but Korva could not keep the game as a server game: %1</source>
+        <translation>partie rejointe, mais Korva n&apos;a pas pu la garder comme partie sur serveur&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

@@ -2073,6 +2073,17 @@ Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;av
     </message>
 </context>
 <context>
+    <name>RollsVerdict</name>
+    <message>
+        <source>its dice were rolled on a player&apos;s computer</source>
+        <translation>i suoi dadi sono stati tirati sul computer di un giocatore</translation>
+    </message>
+    <message>
+        <source>its rolls were witnessed by a Korva server, but this is not a game you play through a server, so no key of its server is at hand</source>
+        <translation>i suoi tiri sono stati attestati da un server Korva, ma questa non è una partita che giochi tramite un server, quindi non hai la chiave del suo server</translation>
+    </message>
+</context>
+<context>
     <name>SafeSave</name>
     <message>
         <source>%1 is a folder</source>
@@ -2187,6 +2198,72 @@ Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;av
     <message>
         <source>the connection was closed</source>
         <translation>la connessione è stata chiusa</translation>
+    </message>
+</context>
+<context>
+    <name>ServerDice</name>
+    <message>
+        <source>this is not the server game the die was asked for</source>
+        <translation>questa non è la partita su server per cui è stato chiesto il dado</translation>
+    </message>
+    <message>
+        <source>the record is not signed by the server&apos;s key pinned for this game</source>
+        <translation>il registro non è firmato con la chiave del server fissata per questa partita</translation>
+    </message>
+    <message>
+        <source>the record is not of the roll that was asked</source>
+        <translation>il registro non è del tiro che è stato chiesto</translation>
+    </message>
+    <message>
+        <source>the roll asked is not the next one of this move</source>
+        <translation>il tiro chiesto non è il prossimo di questa mossa</translation>
+    </message>
+    <message>
+        <source>the record does not follow the move&apos;s roll before it</source>
+        <translation>il registro non segue il tiro precedente della mossa</translation>
+    </message>
+    <message>
+        <source>the server&apos;s record is damaged: %1</source>
+        <translation>il registro del server è danneggiato: %1</translation>
+    </message>
+    <message>
+        <source>The dice ledger could not keep the comment of roll %1: %2</source>
+        <translation>Il registro dei dadi non ha potuto conservare il commento del tiro %1: %2</translation>
+    </message>
+    <message>
+        <source>The comment of roll %1 was lost with the crash; the server&apos;s record of it will not match its combat.</source>
+        <translation>Il commento del tiro %1 è andato perso con il crash; il registro del server non corrisponderà al suo combattimento.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerGames</name>
+    <message>
+        <source>The list of your server games %1 was not read: %2</source>
+        <translation>L&apos;elenco delle tue partite su server %1 non è stato letto: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than any such list</source>
+        <translation>è più grande di qualsiasi elenco del genere</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>è danneggiato</translation>
+    </message>
+    <message>
+        <source>%1 entries of the list of your server games %2 were damaged and left out</source>
+        <translation>%1 voci dell&apos;elenco delle tue partite su server %2 erano danneggiate e sono state tralasciate</translation>
+    </message>
+    <message>
+        <source>the server&apos;s address or key is not one a game can be played on</source>
+        <translation>l&apos;indirizzo o la chiave del server non permettono di giocarci una partita</translation>
+    </message>
+    <message>
+        <source>this game is played on %1 already, with another side or server key</source>
+        <translation>questa partita si gioca già su %1, con un&apos;altra parte o un&apos;altra chiave del server</translation>
+    </message>
+    <message>
+        <source>the folder of %1 could not be made</source>
+        <translation>non è stato possibile creare la cartella di %1</translation>
     </message>
 </context>
 <context>
@@ -2568,6 +2645,10 @@ Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;av
     <message>
         <source>roll %1, does not match</source>
         <translation>tiro %1, non corrisponde</translation>
+    </message>
+    <message>
+        <source>roll %1, witnessed</source>
+        <translation>tiro %1, attestato</translation>
     </message>
 </context>
 <context>
@@ -3282,6 +3363,16 @@ Allega a mano %1 e %2; si trovano in
     <message>
         <source>Move %1</source>
         <translation>Mossa %1</translation>
+        <source>no key is pinned for this server</source>
+        <translation>per questo server non è fissata nessuna chiave</translation>
+    </message>
+    <message>
+        <source>the game was made (invite code %1) but Korva could not keep it as a server game: %2</source>
+        <translation>la partita è stata creata (codice d&apos;invito %1), ma Korva non ha potuto conservarla come partita su server: %2</translation>
+    </message>
+    <message>
+        <source>joined, but Korva could not keep the game as a server game: %1</source>
+        <translation>ti sei unito, ma Korva non ha potuto conservare la partita come partita su server: %1</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,8 @@
 #include "history/diceevidence.h"
 #include "history/gamehistory.h"
 #include "movefile/movefile.h"
+#include "netplay/rollsverdict.h"
+#include "netplay/servergames.h"
 #include "tests/common/cachedpicturemodule.h"
 
 #include <QApplication>
@@ -243,12 +245,13 @@ void BM_CheckTheOpponentsDice(benchmark::State& state) {
         return parseOpenedMoveFile(encodeMoveFile(contents) + encodeKorvaExtension(block));
     }();
     const GameHistory history(fixture().root);
+    const ServerGames servers;
     double busy = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         const DiceVerdict verdict =
-            verifyDice(theirs.extension.diceRolls, theirs.contents.tags,
-                       diceEvidenceFor(history, theirs, theirs.extension.gameId));
+            rollsVerdict(theirs, diceEvidenceFor(history, theirs, theirs.extension.gameId), servers,
+                         theirs.extension.gameId);
         busy += double(std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count());
         if (!verdict.verified())
             state.SkipWithError(qPrintable(verdict.text()));

@@ -2,6 +2,7 @@
 #include "movefile/movefilewriter.h"
 #include "movefile/newgamefile.h"
 #include "serverplay/uploadqueue.h"
+#include "netplay/servergames.h"
 #include "tests/common/serverprocess.h"
 
 #include <QDirIterator>
@@ -118,6 +119,21 @@ void TestServerCommands::twoPlayersRegisterCreateAndJoin() {
     QCOMPARE(joined.status, 0);
     QVERIFY(joined.out.last().contains("against Alice"));
     QVERIFY(joined.out.last().contains("the Axis"));
+    // Both now play it as a server game, each their side, judged by the same pinned key.
+    std::optional<ServerGameEntry> games[2];
+    for (const Side side : {Side::First, Side::Second}) {
+        const QString player =
+            side == Side::First ? QStringLiteral("alice") : QStringLiteral("bob");
+        QDirIterator list(dir_.filePath(player), {QStringLiteral("games.json")}, QDir::Files,
+                          QDirIterator::Subdirectories);
+        QVERIFY(list.hasNext());
+        std::optional<ServerGameEntry>& game = games[side == Side::First ? 0 : 1];
+        game = ServerGames(list.next()).find(gameId_);
+        QVERIFY(game);
+        QCOMPARE(game->side, side);
+        QCOMPARE(game->publicKey.size(), 32);
+    }
+    QCOMPARE(games[0]->publicKey, games[1]->publicKey);
 }
 
 void TestServerCommands::refusals_data() {

@@ -58,11 +58,11 @@ const std::vector<Layer>& layers() {
             {"combat", board},
             {"movefile", pieces},
             {"dice", files},
-            {"netplay", files},
+            {"netplay", dice},
             {"turns", files},
             // Korva's side of play by server: Qt Network besides Core, and no widgets.
             {"serverplay", files},
-            {"history", dice},
+            {"history", dice + QStringList{QStringLiteral("netplay")}},
             {"overlay", board + QStringList{QStringLiteral("counters")}},
             {"game", game},
             {"app/resourcedll", model},
