@@ -158,6 +158,11 @@ private:
     qint64 keptBytes(const QString& gameFolder,
                      const std::shared_ptr<const std::vector<HistoryEntry>>& copies) const;
     void remember(const HistoryEntry& entry, const QByteArray& hash) const;
+    // A copy's positions read from the copy itself, and kept beside it; nullopt when it
+    // cannot be read.
+    std::optional<positionkey::Turn> readPositions(const HistoryEntry& entry) const;
+    // Keeps the positions of a copy just written of `bytes` beside it.
+    void keepPositions(const QString& copy, const QByteArray& bytes, const QByteArray& hash) const;
     // Whether a copy has exactly these bytes: by its remembered hash, else by its size first.
     bool holds(const HistoryEntry& entry, const QByteArray& bytes, const QByteArray& hash) const;
     // Whether the file follows one of the copies, or is one (its SHA-256 is `hash`), its turn

@@ -12,6 +12,7 @@
 #include "bench/common/manycombats.h"
 #include "bench/common/offscreenmain.h"
 #include "dice/dicedraw.h"
+#include "history/copypositions.h"
 #include "history/diceevidence.h"
 #include "history/gamehistory.h"
 #include "movefile/movefile.h"
@@ -79,8 +80,10 @@ struct Fixture {
     void forgetNewCopies(const QStringList& before) const {
         for (const QString& game : GameHistory(root).gameKeys())
             for (const HistoryEntry& entry : GameHistory(root).entries(game))
-                if (!before.contains(entry.path))
+                if (!before.contains(entry.path)) {
                     QFile::remove(entry.path);
+                    QFile::remove(copypositions::pathFor(entry.path));
+                }
     }
     QStringList copies() const {
         QStringList paths;
@@ -555,8 +558,10 @@ void openAfresh(benchmark::State& state, const QString& root) {
         state.SetIterationTime(ms / 1e3);
         for (const QString& game : GameHistory(root).gameKeys())
             for (const HistoryEntry& entry : GameHistory(root).entries(game))
-                if (!before.contains(entry.path))
+                if (!before.contains(entry.path)) {
                     QFile::remove(entry.path);
+                    QFile::remove(copypositions::pathFor(entry.path));
+                }
         state.ResumeTiming();
     }
     const auto n = double(state.iterations());
