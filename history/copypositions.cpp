@@ -43,7 +43,8 @@ bool copypositions::write(const QString& copy, const QByteArray& hash,
                           const positionkey::Turn& turn) {
     const QFileInfo info(copy);
     const QString path = pathFor(copy);
-    if (!info.isFile() || info.isSymLink() || QFileInfo(path).isSymLink() || hash.size() != kHashBytes)
+    if (!info.isFile() || info.isSymLink() || QFileInfo(path).isSymLink() ||
+        hash.size() != kHashBytes)
         return false;
     const QByteArray text = kMagic + '\n' + stamp(info) + '\n' + hash.toHex() + '\n' +
                             keyText(turn.begin) + '\n' + keyText(turn.end) + '\n';
