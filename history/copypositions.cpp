@@ -1,10 +1,9 @@
 #include "history/copypositions.h"
 
-#include "base/safesave.h"
-
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -48,7 +47,15 @@ bool copypositions::write(const QString& copy, const QByteArray& hash,
         return false;
     const QByteArray text = kMagic + '\n' + stamp(info) + '\n' + hash.toHex() + '\n' +
                             keyText(turn.begin) + '\n' + keyText(turn.end) + '\n';
-    return saveFileSafely(path, text);
+    // Whole or not at all, yet not synced to the disk: one lost in a crash is only read again.
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open() || file.write(text) != text.size() || !file.flush())
+        return false;
+    QFile::remove(path);
+    if (!file.rename(path))
+        return false;
+    file.setAutoRemove(false);
+    return true;
 }
 
 std::optional<positionkey::Turn> copypositions::read(const QString& copy,

@@ -23,6 +23,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
@@ -589,6 +590,35 @@ void BM_OpenAfterHostileFile(benchmark::State& state) {
     openAfresh(state, hostileBeside().hostile);
 }
 BENCHMARK(BM_OpenAfterHostileFile)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// What a fresh run pays for the positions of the hostile copies (what linking a file to its
+// game needs of them): with nothing kept beside them (0) each is read whole, and its positions
+// kept; then (1) they come from what was kept.
+void BM_PositionsOfHostileCopies(benchmark::State& state) {
+    const QString root = hostileBeside().hostile;
+    std::vector<HistoryEntry> copies;
+    for (const QString& game : GameHistory(root).gameKeys())
+        for (const HistoryEntry& entry : GameHistory(root).entries(game))
+            if (QFileInfo(entry.path).size() > 1024 * 1024)
+                copies.push_back(entry);
+    if (copies.empty())
+        state.SkipWithError("no hostile copy in the history");
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (const HistoryEntry& copy : copies)
+            if (state.range(0) == 0)
+                QFile::remove(copypositions::pathFor(copy.path));
+        const GameHistory fresh(root);
+        state.ResumeTiming();
+        for (const HistoryEntry& copy : copies)
+            benchmark::DoNotOptimize(fresh.positionsOf(copy));
+    }
+}
+BENCHMARK(BM_PositionsOfHostileCopies)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
