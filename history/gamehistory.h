@@ -56,7 +56,9 @@ struct HistoryContext {
 // 20260315T101530123Z_saved_3f2a9c0b1d4e5f60_turn5.krv; the folder key is 16 hex digits of
 // the SHA-256 of the canonical path of the folder the file was in. The names carry all there
 // is to know, so there is no index to get out of step; name order is time order; each copy
-// goes through the safe writer, so a half-written one never shows. Under the root the
+// goes through the safe writer, so a half-written one never shows. Beside each copy a small
+// <copy>.positions file keeps the positions its turn began and ended with (copypositions.h),
+// used only while it fits the copy, so that a large copy is read whole once. Under the root the
 // history makes, reads and writes only real folders and files: a symbolic link in their
 // place is neither followed nor replaced.
 //
