@@ -1,5 +1,6 @@
 #include "history/gamehistory.h"
 
+#include "history/copypositions.h"
 #include "history/positionkey.h"
 
 #include "movefile/movefile.h"
@@ -19,6 +20,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 namespace {
@@ -176,6 +178,7 @@ QString GameHistory::record(const QByteArray& bytes, const std::optional<GameId>
             file, QCoreApplication::translate(
                       "GameHistory", "the copy was cut short, most likely by a full disk"));
     }
+    keepPositions(path, bytes, hash);
     if (kind == HistoryEntry::Kind::Opened) {
         // It fitted: when the game fills up again, the player hears of it again.
         const QMutexLocker lock(&memory_->mutex);
@@ -403,30 +406,56 @@ std::optional<EarlierFile> GameHistory::ownLastFile(const GameId& id,
 }
 
 positionkey::Turn GameHistory::positionsOf(const HistoryEntry& entry) const {
+    QByteArray knownHash;
     {
         const QMutexLocker lock(&memory_->mutex);
         if (const auto found = memory_->positions.constFind(entry.path);
             found != memory_->positions.cend())
             return *found;
+        knownHash = memory_->hashes.value(entry.path);
     }
-    positionkey::Turn keys;
-    try {
-        keys = positionkey::turnOf(read(entry));
-    } catch (const MoveFileError&) {
-        try {
-            // A copy cut short still has its counters at the head: where they started and
-            // stand is all the turn it can tell.
-            const std::vector<CounterRecord> counters = readMoveFileCounters(entry.path);
-            keys = {positionkey::start(counters), positionkey::present(counters)};
-        } catch (const MoveFileError&) {
-            return keys; // perhaps only for now: not remembered
-        }
+    std::optional<positionkey::Turn> keys = copypositions::read(entry.path, knownHash);
+    if (!keys) {
+        keys = readPositions(entry);
+        if (!keys)
+            return {}; // perhaps only for now: not remembered
     }
     const QMutexLocker lock(&memory_->mutex);
     if (memory_->positions.size() >= kMaxHashes)
         memory_->positions.clear();
-    memory_->positions.insert(entry.path, keys);
-    return keys;
+    memory_->positions.insert(entry.path, *keys);
+    return *keys;
+}
+
+std::optional<positionkey::Turn> GameHistory::readPositions(const HistoryEntry& entry) const {
+    try {
+        const OpenedMoveFile copy = read(entry);
+        const positionkey::Turn keys = positionkey::turnOf(copy);
+        // Kept beside the copy, so that the next run need not read it again.
+        copypositions::write(entry.path, sha256(copy.bytes), keys);
+        return keys;
+    } catch (const MoveFileError&) {
+    }
+    try {
+        // A copy cut short still has its counters at the head: where they started and
+        // stand is all the turn it can tell.
+        const std::vector<CounterRecord> counters = readMoveFileCounters(entry.path);
+        return positionkey::Turn{positionkey::start(counters), positionkey::present(counters)};
+    } catch (const MoveFileError&) {
+        return std::nullopt;
+    }
+}
+
+void GameHistory::keepPositions(const QString& copy, const QByteArray& bytes,
+                                const QByteArray& hash) const {
+    try {
+        const positionkey::Turn keys = positionkey::turnOf(parseOpenedMoveFile(bytes));
+        copypositions::write(copy, hash, keys);
+    } catch (const MoveFileError&) {
+        // Not a move file Open takes: its positions are read when first asked for.
+    } catch (const std::bad_alloc&) {
+        // Likewise: a copy is kept whole or not at all, its positions are only a help.
+    }
 }
 
 bool GameHistory::fitsGame(const GameId& id, const OpenedMoveFile& file) const {

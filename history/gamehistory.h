@@ -56,7 +56,9 @@ struct HistoryContext {
 // 20260315T101530123Z_saved_3f2a9c0b1d4e5f60_turn5.krv; the folder key is 16 hex digits of
 // the SHA-256 of the canonical path of the folder the file was in. The names carry all there
 // is to know, so there is no index to get out of step; name order is time order; each copy
-// goes through the safe writer, so a half-written one never shows. Under the root the
+// goes through the safe writer, so a half-written one never shows. Beside each copy a small
+// <copy>.positions file keeps the positions its turn began and ended with (copypositions.h),
+// used only while it fits the copy, so that a large copy is read whole once. Under the root the
 // history makes, reads and writes only real folders and files: a symbolic link in their
 // place is neither followed nor replaced.
 //
@@ -158,6 +160,11 @@ private:
     qint64 keptBytes(const QString& gameFolder,
                      const std::shared_ptr<const std::vector<HistoryEntry>>& copies) const;
     void remember(const HistoryEntry& entry, const QByteArray& hash) const;
+    // A copy's positions read from the copy itself, and kept beside it; nullopt when it
+    // cannot be read.
+    std::optional<positionkey::Turn> readPositions(const HistoryEntry& entry) const;
+    // Keeps the positions of a copy just written of `bytes` beside it.
+    void keepPositions(const QString& copy, const QByteArray& bytes, const QByteArray& hash) const;
     // Whether a copy has exactly these bytes: by its remembered hash, else by its size first.
     bool holds(const HistoryEntry& entry, const QByteArray& bytes, const QByteArray& hash) const;
     // Whether the file follows one of the copies, or is one (its SHA-256 is `hash`), its turn

@@ -28,6 +28,15 @@ QImage enlarged(const QImage& pristine, const QRect& pristineRect, const QRect& 
     return tile;
 }
 
+// `part` of `picture`, its pixels shared: the picture stays until the last part goes.
+QImage sharedPart(const QImage& picture, const QRect& part) {
+    auto* owner = new QImage(picture);
+    return QImage(
+        owner->constBits() + part.y() * owner->bytesPerLine() + part.x() * sizeof(QRgb),
+        part.width(), part.height(), owner->bytesPerLine(), owner->format(),
+        [](void* held) { delete static_cast<QImage*>(held); }, owner);
+}
+
 } // namespace
 
 TileMaker::TileMaker(std::function<void()> arrived) : arrived_(std::move(arrived)) {
@@ -51,6 +60,11 @@ void TileMaker::setSource(const PictureModule* drawer, qreal scale, quint64 gene
     generation_ = generation;
     queued_.clear();
     made_.clear();
+}
+
+void TileMaker::setSharesDrawing(bool shares) {
+    const std::lock_guard lock(mutex_);
+    sharesDrawing_ = shares;
 }
 
 void TileMaker::order(Order order) {
@@ -86,6 +100,7 @@ TileMaker::Band TileMaker::takeBand() {
     band.drawer = drawer_;
     band.scale = scale_;
     band.generation = generation_;
+    band.sharesDrawing = sharesDrawing_;
     const auto queuedAt = [this](const QPoint& at) {
         return std::find_if(queued_.begin(), queued_.end(),
                             [&at](const Order& order) { return order.key == at; });
@@ -157,9 +172,12 @@ std::vector<QImage> TileMaker::make(const Band& band) {
             whole |= order.device;
         const QImage drawn = band.drawer->drawnAtScale(kMapId, band.scale, whole);
         if (!drawn.isNull()) {
-            // Copies, as the drawing may hold a larger picture's pixels.
-            for (const Order& order : band.orders)
-                images.push_back(drawn.copy(order.device.translated(-whole.topLeft())));
+            // Copies, as the drawing may hold a larger picture's pixels, unless they go
+            // together: a copy costs fresh memory and a pass over every pixel.
+            for (const Order& order : band.orders) {
+                const QRect part = order.device.translated(-whole.topLeft());
+                images.push_back(band.sharesDrawing ? sharedPart(drawn, part) : drawn.copy(part));
+            }
             return images;
         }
     }

@@ -43,6 +43,10 @@ public:
     // What the next orders are made from; drops the orders not yet started. Tiles under way
     // still arrive, with the generation they were ordered in.
     void setSource(const PictureModule* drawer, qreal scale, quint64 generation);
+    // Whether a band's tiles may share the band's drawing rather than each be a copy: for
+    // tiles that are used once, together, and dropped (a picture rendered band by band).
+    // A tile kept alone would keep the whole drawing.
+    void setSharesDrawing(bool shares);
     void order(Order order);
     // Returns once every order given so far is made.
     void waitForDone();
@@ -55,6 +59,7 @@ private:
         const PictureModule* drawer = nullptr;
         qreal scale = 1.0;
         quint64 generation = 0;
+        bool sharesDrawing = false;
     };
 
     Band takeBand();
@@ -67,6 +72,7 @@ private:
     const PictureModule* drawer_ = nullptr;
     qreal scale_ = 1.0;
     quint64 generation_ = 0;
+    bool sharesDrawing_ = false;
     std::vector<Order> queued_;
     int working_ = 0;
     std::vector<Made> made_;

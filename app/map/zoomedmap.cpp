@@ -9,11 +9,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
-// Tiles kept at most; at least what a ring around the view needs.
-constexpr qint64 kTileBudgetBytes = 96LL * 1024 * 1024;
+// Tiles kept at most: half as much again as the ring around the view holds, for a pan back,
+// and never less than this. Each tile beyond is memory a sweep over the map at a high scale
+// would keep for nothing.
+constexpr qint64 kTileBudgetBytes = 16LL * 1024 * 1024;
 // Map pixels taken beyond a tile's own when its pixels are enlarged, so that the smoothing
 // at its edges sees the same neighbours as the tile next to it.
 constexpr int kEnlargeMargin = 2;
@@ -183,6 +186,9 @@ void ZoomedMap::takeFinished() {
         found->arrival = arrivals_ + 1;
         ready |= tileRect(done.key);
     }
+    // Tiles arriving for a new view push the oldest out, or the cache would hold two rings.
+    if (!ready.isEmpty() && budgetBytes_ > 0)
+        evict(ring_);
     if (!ready.isEmpty()) {
         ++arrivals_;
         emit tilesReady(ready);
@@ -201,7 +207,7 @@ void ZoomedMap::prefetch(const QRect& visibleDeviceRect) {
     for (int ty = ring.top() / kTileSize; ty <= ring.bottom() / kTileSize; ++ty)
         for (int tx = ring.left() / kTileSize; tx <= ring.right() / kTileSize; ++tx)
             request(QPoint(tx, ty), tileRect(QPoint(tx, ty)).intersects(inView) ? 1 : 0);
-    budgetBytes_ = std::max(kTileBudgetBytes, 2 * qint64(ring.width()) * ring.height() * 4);
+    budgetBytes_ = std::max(kTileBudgetBytes, 3 * qint64(ring.width()) * ring.height() * 4 / 2);
     evict(ring);
     ring_ = ring;
     idleRelease_.start();
@@ -271,6 +277,12 @@ bool ZoomedMap::renderBands(const std::function<bool(QImage, int)>& take, const 
     const QRect part = deviceRect.isNull() ? whole : deviceRect.intersected(whole);
     if (part.isEmpty())
         return true;
+    // The bands let go of their own tiles; none may go before its band is painted. A band's
+    // tiles go together, so they share the drawing they were cut from.
+    budgetBytes_ = 0;
+    maker_.setSharesDrawing(true);
+    const std::unique_ptr<TileMaker, void (*)(TileMaker*)> copiesAgain(
+        &maker_, [](TileMaker* maker) { maker->setSharesDrawing(false); });
     if (scale_ == 1.0)
         return take(part == whole ? picture_->image() : picture_->image().copy(part), 0);
     if (scale_ < 1.0) {

@@ -12,6 +12,7 @@
 #include "bench/common/manycombats.h"
 #include "bench/common/offscreenmain.h"
 #include "dice/dicedraw.h"
+#include "history/copypositions.h"
 #include "history/diceevidence.h"
 #include "history/gamehistory.h"
 #include "movefile/movefile.h"
@@ -24,6 +25,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
@@ -81,8 +83,10 @@ struct Fixture {
     void forgetNewCopies(const QStringList& before) const {
         for (const QString& game : GameHistory(root).gameKeys())
             for (const HistoryEntry& entry : GameHistory(root).entries(game))
-                if (!before.contains(entry.path))
+                if (!before.contains(entry.path)) {
                     QFile::remove(entry.path);
+                    QFile::remove(copypositions::pathFor(entry.path));
+                }
     }
     QStringList copies() const {
         QStringList paths;
@@ -558,8 +562,10 @@ void openAfresh(benchmark::State& state, const QString& root) {
         state.SetIterationTime(ms / 1e3);
         for (const QString& game : GameHistory(root).gameKeys())
             for (const HistoryEntry& entry : GameHistory(root).entries(game))
-                if (!before.contains(entry.path))
+                if (!before.contains(entry.path)) {
                     QFile::remove(entry.path);
+                    QFile::remove(copypositions::pathFor(entry.path));
+                }
         state.ResumeTiming();
     }
     const auto n = double(state.iterations());
@@ -587,6 +593,35 @@ void BM_OpenAfterHostileFile(benchmark::State& state) {
     openAfresh(state, hostileBeside().hostile);
 }
 BENCHMARK(BM_OpenAfterHostileFile)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// What a fresh run pays for the positions of the hostile copies (what linking a file to its
+// game needs of them): with nothing kept beside them (0) each is read whole, and its positions
+// kept; then (1) they come from what was kept.
+void BM_PositionsOfHostileCopies(benchmark::State& state) {
+    const QString root = hostileBeside().hostile;
+    std::vector<HistoryEntry> copies;
+    for (const QString& game : GameHistory(root).gameKeys())
+        for (const HistoryEntry& entry : GameHistory(root).entries(game))
+            if (QFileInfo(entry.path).size() > 1024 * 1024)
+                copies.push_back(entry);
+    if (copies.empty())
+        state.SkipWithError("no hostile copy in the history");
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (const HistoryEntry& copy : copies)
+            if (state.range(0) == 0)
+                QFile::remove(copypositions::pathFor(copy.path));
+        const GameHistory fresh(root);
+        state.ResumeTiming();
+        for (const HistoryEntry& copy : copies)
+            benchmark::DoNotOptimize(fresh.positionsOf(copy));
+    }
+}
+BENCHMARK(BM_PositionsOfHostileCopies)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

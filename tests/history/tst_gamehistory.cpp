@@ -1,3 +1,4 @@
+#include "history/copypositions.h"
 #include "history/gamehistory.h"
 #include "movefile/movefile.h"
 
@@ -40,6 +41,8 @@ private slots:
     void copiesByGameInTimeOrder();
     void ownLastFileOfTheGame();
     void positionsComeFromTheHeadAlone();
+    void positionsKeptBesideTheCopy_data();
+    void positionsKeptBesideTheCopy();
     void failuresOnlyWarn();
     void onlyRealFoldersAndNamesItKnows();
     void remembersOnlyWhatStillHolds();
@@ -201,7 +204,7 @@ void TestGameHistory::onlyRealFoldersAndNamesItKnows() {
         QCOMPARE(history_->record(moveFile(hex, id), id, turn, HistoryEntry::Kind::Saved, when),
                  QString());
     QCOMPARE(history_->entries(GameHistory::gameKey(id, {})).size(), std::size_t{4});
-    QCOMPARE(QDir(gameFolder(id)).entryList(QDir::Files).size(), 4);
+    QCOMPARE(QDir(gameFolder(id)).entryList({QStringLiteral("*.krv")}, QDir::Files).size(), 4);
 
     // Files and folders named almost as the history names its own are none of its games,
     // and the game of a folder is found past them.
@@ -219,6 +222,60 @@ void TestGameHistory::onlyRealFoldersAndNamesItKnows() {
              (QStringList{GameHistory::gameKey({}, turn), GameHistory::gameKey(id, {})}));
     QCOMPARE(history_->gameOfFolder(turn), std::optional<GameId>(id));
     QCOMPARE(history_->entries(GameHistory::gameKey(id, {})).size(), std::size_t{4});
+}
+
+void TestGameHistory::positionsKeptBesideTheCopy_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("kept"); // the positions beside the copy are used
+    QTest::newRow("as written") << "" << true;
+    QTest::newRow("hash known to differ") << "hash" << false;
+    QTest::newRow("size differs") << "size" << false;
+    QTest::newRow("missing") << "remove" << false;
+    QTest::newRow("damaged") << "damage" << false;
+    QTest::newRow("a link") << "link" << false;
+}
+
+// The copy is swapped for another turn's bytes of the same size and time: only what is kept
+// beside it can still tell the turn it held, and only while that fits the copy.
+void TestGameHistory::positionsKeptBesideTheCopy() {
+    QFETCH(QString, change);
+    QFETCH(bool, kept);
+    const GameId id = GameId::generate();
+    const QString turn = folder_ + QStringLiteral("/turn.krv");
+    QCOMPARE(history_->record(moveFile(303, id), id, turn, HistoryEntry::Kind::Opened), QString());
+    const HistoryEntry copy = history_->entries(GameHistory::gameKey(id, {})).at(0);
+    const QString side = copypositions::pathFor(copy.path);
+    QVERIFY(QFileInfo(side).isFile());
+    QFile file(copy.path);
+    const QDateTime written = QFileInfo(copy.path).lastModified();
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.write(moveFile(999, id) + (change == QStringLiteral("size") ? "x" : "")) > 0);
+    QVERIFY(file.flush());
+    QVERIFY(file.setFileTime(written, QFileDevice::FileModificationTime));
+    file.close();
+    if (change == QStringLiteral("remove") || change == QStringLiteral("link"))
+        QVERIFY(QFile::remove(side));
+    if (change == QStringLiteral("link"))
+        QVERIFY(QFile::link(games_->filePath(QStringLiteral("elsewhere")), side));
+    if (change == QStringLiteral("damage")) {
+        file.setFileName(side);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(file.size() - 3) && file.write("g") == 1);
+        file.close();
+    }
+    const GameHistory afresh(history_->root());
+    if (change == QStringLiteral("hash"))
+        QVERIFY(!afresh.hashOf(copy).isEmpty());
+    const positionkey::Turn held = afresh.positionsOf(copy);
+    const positionkey::Turn expected =
+        positionkey::turnOf(parseOpenedMoveFile(moveFile(kept ? 303 : 999, id)));
+    QCOMPARE(held.begin, expected.begin);
+    QCOMPARE(held.end, expected.end);
+    // What was read again is kept again, where nothing else stands.
+    QCOMPARE(QFileInfo(side).isSymLink(), change == QStringLiteral("link"));
+    if (change == QStringLiteral("remove") || change == QStringLiteral("damage"))
+        QCOMPARE(copypositions::read(copy.path)->end, expected.end);
+    QVERIFY(!QFileInfo::exists(games_->filePath(QStringLiteral("elsewhere"))));
 }
 
 // What the history remembers of a game's folder is what a fresh look finds, whether the

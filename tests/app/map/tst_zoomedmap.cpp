@@ -29,6 +29,7 @@ private slots:
     void bandsCutIntoTheirTiles();
     void ownScaleIsThePictureItself();
     void enlargedTilesMeetWithoutSeams();
+    void aSweepKeepsTheTilesBounded();
     void aPartIsThatPartOfTheWhole_data();
     void aPartIsThatPartOfTheWhole();
     void piecesDrawnFromTheGame();
@@ -231,6 +232,27 @@ void TestZoomedMap::enlargedTilesMeetWithoutSeams() {
         }
     }
     QVERIFY2(worst <= 3, qPrintable(QString::number(worst)));
+}
+
+// A sweep over the whole map at a high scale keeps the tiles of the view and a few more, not
+// every tile it passed over.
+void TestZoomedMap::aSweepKeepsTheTilesBounded() {
+    MapPicture picture(patternMap(1500, 1000));
+    ZoomedMap zoomed;
+    zoomed.setSources(&picture, nullptr);
+    zoomed.setScale(4.0);
+    const QSize view(1600, 1000);
+    const qint64 viewBytes = qint64(view.width()) * view.height() * 4;
+    for (int y = 0; y < zoomed.deviceSize().height(); y += 2 * view.height()) {
+        for (int x = 0; x < zoomed.deviceSize().width(); x += view.width()) {
+            const QRect shown(QPoint(x, y), view);
+            zoomed.prefetch(shown);
+            zoomed.finishTiles(shown);
+            QVERIFY(zoomed.arrivalOf(shown).has_value());
+            QVERIFY2(zoomed.heldBytes() <= 4 * viewBytes,
+                     qPrintable(QString::number(zoomed.heldBytes() / viewBytes)));
+        }
+    }
 }
 
 void TestZoomedMap::aPartIsThatPartOfTheWhole_data() {
