@@ -99,6 +99,8 @@ void TestMainFormWhoseTurn::startPageUntilAGameShows() {
     const QString settings = dir.filePath(QStringLiteral("korva.conf"));
     {
         MainFormHarness first(1, settings);
+        QCoreApplication::processEvents(); // the events start with no game: the page is built
+        QVERIFY(first.form->findChild<StartPage*>());
         QVERIFY(first.form->files().startPage());
         QVERIFY(first.form->files().OpenMove(theirs));
         QTRY_VERIFY(!first.form->findChild<StartPage*>());
@@ -113,6 +115,12 @@ void TestMainFormWhoseTurn::startPageUntilAGameShows() {
     QCOMPARE(h.form->session().fileName(), theirs);
     // Gone for good: nothing of it stays over the map.
     QTRY_VERIFY(!h.form->findChild<StartPage*>());
+    // A file opened as the program starts: the page is never built.
+    MainFormHarness opened(1, settings);
+    QVERIFY(opened.form->files().OpenMove(theirs));
+    QVERIFY(!opened.form->findChild<StartPage*>());
+    QCoreApplication::processEvents();
+    QVERIFY(!opened.form->findChild<StartPage*>());
 }
 
 void TestMainFormWhoseTurn::findLabelFollowsTheUnit() {
