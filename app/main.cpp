@@ -1,5 +1,4 @@
 #include "app/commandline.h"
-#include "app/dialogs/tsplash.h"
 #include "app/files/filesfeature.h"
 #include "app/firstpaintprobe.h"
 #include "app/map/mapview.h"
@@ -8,6 +7,7 @@
 #include "app/pictures/programart.h"
 #include "app/shell/korvaapplication.h"
 #include "app/shell/korvasettings.h"
+#include "app/window/latesplash.h"
 #include "app/window/tmainform.h"
 #include "history/gamehistory.h"
 #include "translations/language.h"
@@ -26,6 +26,13 @@ int main(int argc, char** argv) {
     if (request.exitStatus)
         return *request.exitStatus;
 
+    // A start that is slow for once (a cold disk, a picture module read from a folder) shows
+    // the splash between the steps that build the window; a quick one goes straight to it.
+    // The clock starts here.
+    LateSplash splash([] {
+        return bakedpictures::programPicture(bakedpictures::kSplash, &programart::splashPicture);
+    });
+
     // The first window's pictures are decompressed and the fonts read (the font
     // configuration at once, the font database once the application exists) on other
     // threads while this one builds the window.
@@ -40,20 +47,16 @@ int main(int argc, char** argv) {
     // The image format plugins, loaded by the first icon Qt reads (a tool bar's), meanwhile.
     std::jthread imagePlugins([] { QImageReader::supportedImageFormats(); });
 
-    // The splash is a picture only: it shows while the font configuration is still read.
-    auto* splash = new TSplash(
-        bakedpictures::programPicture(bakedpictures::kSplash, &programart::splashPicture));
-    Splash = splash;
-    splash->show();
-    QCoreApplication::processEvents();
     fontConfiguration.join();
     std::jthread fonts([] { QFontDatabase::families(); });
+    splash.showIfLate();
 
     try {
         MainFormSetup setup;
         setup.loadModule = &openPictureModule;
         setup.settings = KorvaSettings::userStore();
         setup.historyFolder = GameHistory::defaultRoot();
+        setup.progress = [&splash] { splash.showIfLate(); };
         TMainForm mainForm(std::move(setup));
         FirstPaintProbe::watchIfAsked(&mainForm.mapView()); // start-up benchmark only
         mainForm.show();

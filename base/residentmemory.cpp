@@ -1,6 +1,8 @@
 #include "base/residentmemory.h"
 
+#include <dlfcn.h>
 #include <sys/mman.h>
+#include <unistd.h>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -45,6 +47,25 @@ unsigned char* mapHuge(std::size_t mappedSize) {
 #endif
 
 } // namespace
+
+void releaseProgramPages(const void* data, std::size_t size) {
+#if defined(__linux__) && defined(MADV_DONTNEED)
+    // dladdr finds a loaded file's object for its own mappings only; the data is const, so
+    // the file holds exactly the bytes the pages held.
+    Dl_info object{};
+    if (size == 0 || dladdr(data, &object) == 0 || object.dli_fname == nullptr)
+        return;
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t first = (start + page - 1) & ~(page - 1);
+    const std::uintptr_t end = (start + size) & ~(page - 1);
+    if (end > first)
+        madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+#else
+    (void)data;
+    (void)size;
+#endif
+}
 
 void Release::operator()(unsigned char* memory) const {
     if (mappedSize > 0)

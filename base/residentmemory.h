@@ -32,6 +32,13 @@ QImage adoptAsImage(const std::shared_ptr<Block>& block, std::size_t offset, int
 // A zeroed image of 32-bit pixels in memory from allocate.
 QImage image(int width, int height, QImage::Format format);
 
+// Lets the system take back the resident pages of read-only data in a loaded program file
+// (a compressed picture sheet, read once): touched again, they are read from the file
+// again. Only whole pages inside the data go, and only when the data lies in a loaded
+// program or library: memory anywhere else (a resource registered from a buffer) would lose
+// its contents, and is left alone.
+void releaseProgramPages(const void* data, std::size_t size);
+
 // The allocator's rule for a program that makes and drops many large pictures: every block
 // of 128 KB or more is mapped on its own and goes back to the system as soon as it is freed.
 // (glibc would otherwise raise that bound to the largest block freed so far, up to 32 MB,

@@ -115,20 +115,15 @@ FilesFeature::FilesFeature(const FeatureContext& context, MapFeature& mapFeature
     recentMenu_->setToolTipsVisible(true);
     connect(recentMenu_, &QMenu::aboutToShow, this, &FilesFeature::fillRecentMenu);
 
-    // A first start shows the way; once a game shows, the page goes for good. Once there
-    // are games, they take the place of the bare files.
-    const QList<StartPage::Game> games = startGames(context_);
-    startPage_ = new StartPage(*newGame, *commands.action(Command::Open),
-                               games.isEmpty() ? recentFiles_->existingFiles() : QStringList(),
-                               context_.map.parentWidget());
-    if (!games.isEmpty())
-        startPage_->addGames(*commands.action(Command::Games), games);
-    connect(startPage_, &StartPage::recentFileChosen, this, &FilesFeature::openRecent);
+    // A first start shows the way; a start with a file to open never needs it. Queued, it
+    // comes before the window's first paint, after the file named on the command line.
+    QMetaObject::invokeMethod(this, &FilesFeature::buildStartPage, Qt::QueuedConnection);
 
     Session& session = context_.session;
     // Nothing changes the past: no save.
     connect(&session, &Session::positionReplaced, this, [this] {
         context_.commands.action(Command::Save)->setEnabled(!context_.session.showsPast());
+        gameShown_ = true;
         if (startPage_) {
             // Later: the click that opened the game may still be inside the page.
             startPage_->hide();
@@ -173,6 +168,7 @@ void FilesFeature::sbSaveClick() {
 }
 
 void FilesFeature::showArrivedMoves(const QHash<QString, ArrivedMove>& arrived) {
+    arrived_ = arrived;
     if (!startPage_ || !context_.session.history())
         return;
     const QList<StartPage::Game> games = startGames(context_, arrived);
@@ -180,8 +176,23 @@ void FilesFeature::showArrivedMoves(const QHash<QString, ArrivedMove>& arrived) 
         startPage_->addGames(*context_.commands.action(Command::Games), games);
 }
 
-StartPage* FilesFeature::startPage() const {
+StartPage* FilesFeature::startPage() {
+    buildStartPage();
     return startPage_;
+}
+
+void FilesFeature::buildStartPage() {
+    if (startPage_ || gameShown_)
+        return;
+    // Once there are games, they take the place of the bare files.
+    const CommandTable& commands = context_.commands;
+    const QList<StartPage::Game> games = startGames(context_, arrived_);
+    startPage_ = new StartPage(*commands.action(Command::NewGame), *commands.action(Command::Open),
+                               games.isEmpty() ? recentFiles_->existingFiles() : QStringList(),
+                               context_.map.parentWidget());
+    if (!games.isEmpty())
+        startPage_->addGames(*commands.action(Command::Games), games);
+    connect(startPage_, &StartPage::recentFileChosen, this, &FilesFeature::openRecent);
 }
 
 QString FilesFeature::saveFolder() const {

@@ -56,8 +56,10 @@ public:
     void sendByEmail();
     // The move file a drop brings, or an empty text and the reason it is refused.
     static QString droppedMoveFile(const QMimeData& data, QString* refusal);
-    // Over the empty map until a game is opened or started; null after.
-    StartPage* startPage() const;
+    // Over the empty map until a game is opened or started; null after. Built when first
+    // asked for, or as the window's events start with no game shown (a start with a file
+    // named never builds it, nor reads the history for it).
+    StartPage* startPage();
     // The moves that came into watched folders, shown by the start page's games.
     void showArrivedMoves(const QHash<QString, ArrivedMove>& arrived);
     // The folder Save starts in: the game's file's, else the one used last.
@@ -65,6 +67,7 @@ public:
 
 private:
     void fillRecentMenu();
+    void buildStartPage();
     // A move file was opened or saved: its folder and the recent list remember it, once
     // the map has painted.
     void noteFileUsed(const QString& fileName);
@@ -88,6 +91,10 @@ private:
     // The last save, ready to be sent; null before a save and after an Open.
     std::unique_ptr<TurnMail> savedTurn_;
     QPointer<StartPage> startPage_;
+    // A game was opened or started: no start page any more.
+    bool gameShown_ = false;
+    // The moves that came into watched folders, for a start page built later.
+    QHash<QString, ArrivedMove> arrived_;
     // While a file is opened: where the session's warnings go.
     QStringList* openWarnings_ = nullptr;
 };

@@ -105,7 +105,11 @@ std::map<int, QImage> readSheet(const QString& name) {
     if (size == ZSTD_CONTENTSIZE_ERROR || size == ZSTD_CONTENTSIZE_UNKNOWN || size > kLargestSheet)
         return {};
     auto block = std::make_shared<residentmemory::Block>(residentmemory::allocate(size));
-    if (!*block || ZSTD_decompress(block->get(), size, resource.data(), compressedSize) != size)
+    const bool whole =
+        *block && ZSTD_decompress(block->get(), size, resource.data(), compressedSize) == size;
+    // The compressed bytes are not read again in this run: they need not stay resident.
+    residentmemory::releaseProgramPages(resource.data(), compressedSize);
+    if (!whole)
         return {};
     return adoptSheet(std::move(block), size);
 }

@@ -54,7 +54,9 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent)
     ui_->setupUi(this);
     setUpControls();
     FormCreate();
+    reportProgress();
     buildFeatures();
+    reportProgress();
     placeFeatures();
     addWindowParts();
     // The window where it was closed (its own size and place on the first run); then the
@@ -81,6 +83,11 @@ TMainForm::~TMainForm() {
     for (QDockWidget* dock : findChildren<QDockWidget*>())
         dock->disconnect(this);
     FormDestroy();
+}
+
+void TMainForm::reportProgress() const {
+    if (setup_.progress)
+        setup_.progress();
 }
 
 const Game& TMainForm::game() const {

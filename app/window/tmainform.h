@@ -62,6 +62,9 @@ struct MainFormSetup {
     QString historyFolder;
     // Where desktop notifications go; unset means the session bus.
     std::optional<QDBusConnection> notificationBus;
+    // Called between the slow steps of building the window (a slow start's splash); null
+    // calls nothing.
+    std::function<void()> progress;
 };
 
 // The main window: the speed bar with its banner boxes, the map in its scroll box and the
@@ -111,6 +114,7 @@ private:
     };
 
     void FormCreate();
+    void reportProgress() const;
     void FormDestroy();
     void setUpControls();
     void buildFeatures();

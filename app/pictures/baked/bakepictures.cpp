@@ -27,6 +27,8 @@ Pictures drawAll(const BuiltinPictureModule& module, bool map) {
     return pictures;
 }
 
+// The program's pictures only ever become pixmaps: stored premultiplied, as the screen takes
+// them, a pixmap shares the sheet's pixels instead of converting a copy of its own.
 Pictures drawProgramPictures() {
     Pictures pictures = {{bakedpictures::kSplash, programart::splashPicture()}};
     for (const int size : programart::iconSizes())
@@ -38,6 +40,9 @@ Pictures drawProgramPictures() {
         for (const int size : programart::kViewGlyphSizes)
             pictures.emplace_back(bakedpictures::kViewGlyphBase + 100 * int(glyph) + size,
                                   programart::viewGlyph(glyph, size));
+    for (auto& [id, picture] : pictures)
+        if (picture.hasAlphaChannel())
+            picture.convertTo(QImage::Format_ARGB32_Premultiplied);
     return pictures;
 }
 

@@ -99,20 +99,30 @@ void TestMainFormWhoseTurn::startPageUntilAGameShows() {
     const QString settings = dir.filePath(QStringLiteral("korva.conf"));
     {
         MainFormHarness first(1, settings);
+        QCoreApplication::processEvents(); // the events start with no game: the page is built
+        QVERIFY(first.form->findChild<StartPage*>());
         QVERIFY(first.form->files().startPage());
         QVERIFY(first.form->files().OpenMove(theirs));
         QTRY_VERIFY(!first.form->findChild<StartPage*>());
     }
-    MainFormHarness h(1, settings);
-    StartPage* page = h.form->files().startPage();
-    QVERIFY(page && page->isVisibleTo(h.form.get()));
-    auto* recent = page->findChild<QPushButton*>(QStringLiteral("bStartRecent"));
-    QVERIFY(recent);
-    QCOMPARE(recent->text(), QStringLiteral("th&&eirs.krv"));
-    recent->click();
-    QCOMPARE(h.form->session().fileName(), theirs);
-    // Gone for good: nothing of it stays over the map.
-    QTRY_VERIFY(!h.form->findChild<StartPage*>());
+    {
+        MainFormHarness h(1, settings);
+        StartPage* page = h.form->files().startPage();
+        QVERIFY(page && page->isVisibleTo(h.form.get()));
+        auto* recent = page->findChild<QPushButton*>(QStringLiteral("bStartRecent"));
+        QVERIFY(recent);
+        QCOMPARE(recent->text(), QStringLiteral("th&&eirs.krv"));
+        recent->click();
+        QCOMPARE(h.form->session().fileName(), theirs);
+        // Gone for good: nothing of it stays over the map.
+        QTRY_VERIFY(!h.form->findChild<StartPage*>());
+    }
+    // A file opened as the program starts: the page is never built.
+    MainFormHarness opened(1, settings);
+    QVERIFY(opened.form->files().OpenMove(theirs));
+    QVERIFY(!opened.form->findChild<StartPage*>());
+    QCoreApplication::processEvents();
+    QVERIFY(!opened.form->findChild<StartPage*>());
 }
 
 void TestMainFormWhoseTurn::findLabelFollowsTheUnit() {

@@ -1,4 +1,5 @@
 #include "app/shell/korvaapplication.h"
+#include "app/window/latesplash.h"
 #include "tests/app/mainformharness.h"
 
 #include <QLabel>
@@ -24,6 +25,8 @@ private slots:
     void fileTitle_data();
     void fileTitle();
     void splashGoneWhenShown();
+    void splashOnlyWhenLate_data();
+    void splashOnlyWhenLate();
     void exceptionFromHandlerIsReported();
     void placeComesBack_data();
     void placeComesBack();
@@ -197,6 +200,32 @@ void TestMainForm::splashGoneWhenShown() {
     QVERIFY(!Splash);
     h.form->hide();
     h.form->show(); // a later showing finds nothing to destroy
+    QVERIFY(!Splash);
+}
+
+void TestMainForm::splashOnlyWhenLate_data() {
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("quick start") << 60000 << false;
+    QTest::newRow("slow start") << 0 << true;
+}
+
+void TestMainForm::splashOnlyWhenLate() {
+    QFETCH(int, delayMs);
+    QFETCH(bool, shown);
+    int drawn = 0;
+    LateSplash splash(
+        [&drawn] {
+            ++drawn;
+            return QImage();
+        },
+        delayMs);
+    splash.showIfLate();
+    splash.showIfLate(); // once, however often asked
+    QCOMPARE(bool(Splash), shown);
+    QCOMPARE(drawn, shown ? 1 : 0);
+    MainFormHarness h;
+    h.form->show();
     QVERIFY(!Splash);
 }
 

@@ -1,0 +1,55 @@
+#include "base/residentmemory.h"
+
+#include <QTest>
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kPage = 4096;
+constexpr std::size_t kBytes = 16 * kPage;
+
+constexpr unsigned char patternAt(std::size_t i) {
+    return static_cast<unsigned char>((i * 7 + 3) & 0xFF);
+}
+
+// Read-only data of this program's own file, as a compiled-in resource is.
+alignas(kPage) constexpr std::array<unsigned char, kBytes> kProgramData = [] {
+    std::array<unsigned char, kBytes> bytes{};
+    for (std::size_t i = 0; i < kBytes; ++i)
+        bytes[i] = patternAt(i);
+    return bytes;
+}();
+
+} // namespace
+
+class TestResidentMemory : public QObject {
+    Q_OBJECT
+private slots:
+    void releasedPagesKeepTheirBytes_data();
+    void releasedPagesKeepTheirBytes();
+};
+
+void TestResidentMemory::releasedPagesKeepTheirBytes_data() {
+    QTest::addColumn<bool>("programFile");
+    QTest::newRow("the program's own data") << true;
+    // Dropping pages of ordinary memory would zero them: it must be left alone.
+    QTest::newRow("memory of the heap") << false;
+}
+
+void TestResidentMemory::releasedPagesKeepTheirBytes() {
+    QFETCH(bool, programFile);
+    QByteArray heap(qsizetype(kBytes), Qt::Uninitialized);
+    for (std::size_t i = 0; i < kBytes; ++i)
+        heap[qsizetype(i)] = static_cast<char>(patternAt(i));
+    const unsigned char* data =
+        programFile ? kProgramData.data() : reinterpret_cast<const unsigned char*>(heap.data());
+    residentmemory::releaseProgramPages(data, kBytes);
+    for (std::size_t i = 0; i < kBytes; ++i)
+        if (data[i] != patternAt(i))
+            QFAIL(qPrintable(QStringLiteral("byte %1 changed").arg(i)));
+}
+
+QTEST_GUILESS_MAIN(TestResidentMemory)
+#include "tst_residentmemory.moc"
