@@ -8,6 +8,7 @@
 #include "netplay/servergames.h"
 #include "netplay/witnesschain.h"
 #include "serverplay/serverclient.h"
+#include "serverplay/signup.h"
 #include "serverplay/tokenstore.h"
 #include "serverplay/uploadqueue.h"
 
@@ -44,52 +45,16 @@ void tellFirstContact(ServerClient& client) {
         });
 }
 
-// Fetches the server's key and holds it to the one pinned for this address, pinning it the
-// first time; an empty text when it is the key, else why not.
-QString checkKey(ServerClient& client, const TokenStore& store) {
-    const ServerResult<ServerKey> key =
-        waitFor<ServerKey>([&](auto done) { client.fetchKey(std::move(done)); });
-    if (!key.ok())
-        return key.error;
-    const QString pinned = store.pinnedKey();
-    if (pinned.isEmpty())
-        return store.pinKey(key.value->fingerprint);
-    if (pinned != key.value->fingerprint)
-        return QCoreApplication::translate(
-                   "korva", "the server's key is not the one it had when you first used it (its "
-                            "fingerprint was %1, now %2); if its host changed the key, ask them")
-            .arg(pinned, key.value->fingerprint);
-    return {};
-}
-
-// Gives the client the player's kept token and holds the server to the key pinned for it;
-// false (after saying why) when the player has not registered there or the key changed.
-bool readyToPlay(const QString& server, ServerClient& client, const TokenStore& store) {
-    const std::optional<QByteArray> token = store.token();
-    if (!token) {
-        refuse(server, QCoreApplication::translate(
-                           "korva", "you have no token for this server: register first with "
-                                    "korva --server %1 --register NAME")
-                           .arg(server));
-        return false;
-    }
-    client.setToken(*token);
-    // A game made or joined on a server that is not the one pinned would be played on an
-    // impostor's dice.
-    if (const QString wrongKey = checkKey(client, store); !wrongKey.isEmpty()) {
-        refuse(server, wrongKey);
-        return false;
-    }
-    return true;
-}
-
-// Keeps the game as one played on this server, with the key pinned for it, so that the window
-// asks the server for its dice and judges its rolls by that key; empty when kept, else why not.
-QString keepServerGame(const GameId& game, const QUrl& server, Side side, const TokenStore& store) {
-    const std::optional<QByteArray> key = witnesschain::keyOfFingerprint(store.pinnedKey());
-    if (!key)
-        return QCoreApplication::translate("korva", "no key is pinned for this server");
-    return ServerGames().add({game, server, side, *key});
+// The player must have registered on the server before making or joining a game there;
+// false (after saying so) when no token is kept for it.
+bool hasToken(const QString& server, const TokenStore& store) {
+    if (store.token())
+        return true;
+    refuse(server, QCoreApplication::translate(
+                       "korva", "you have no token for this server: register first with "
+                                "korva --server %1 --register NAME")
+                       .arg(server));
+    return false;
 }
 
 // The games list's words where they are the same, so that their translations apply.
@@ -137,10 +102,7 @@ QString gameLine(const ServerGame& game) {
 QString uploadColumn(const std::optional<PendingUpload>& upload) {
     if (!upload)
         return {};
-    return QStringLiteral(" | ") +
-           (upload->refused ? QCoreApplication::translate("GameList", "refused by the server: %1")
-                                  .arg(untrustedtext::quotedForTerminal(upload->lastError))
-                            : QCoreApplication::translate("GameList", "not yet delivered"));
+    return QStringLiteral(" | ") + deliveryText(*upload, &untrustedtext::quotedForTerminal);
 }
 
 // The turns queued for a server that could not be asked for its games.
@@ -215,13 +177,11 @@ int registerPlayer(const QString& server, const QString& name) {
     if (client.server().isValid() && store.token())
         return refuse(server, QCoreApplication::translate(
                                   "korva", "you are registered on this server already"));
-    if (const QString wrongKey = checkKey(client, store); !wrongKey.isEmpty())
-        return refuse(server, wrongKey);
-    const ServerResult<Registered> made = waitFor<Registered>(
-        [&](auto done) { client.registerPlayer(name.trimmed(), std::move(done)); });
+    QString notKept;
+    const ServerResult<Registered> made = signup::registerPlayer(client, store, name, &notKept);
     if (!made.ok())
         return refuse(server, made.error);
-    if (const QString notKept = store.keep(made.value->token); !notKept.isEmpty())
+    if (!notKept.isEmpty())
         return refuse(server,
                       QCoreApplication::translate(
                           "korva", "the token could not be kept (%1); it is shown once here: %2")
@@ -236,48 +196,28 @@ int registerPlayer(const QString& server, const QString& name) {
 
 int createGame(const QString& server, const QString& moveFile) {
     KorvaApplication::setIdentity(); // the tokens kept where the window and --games look
-    OpenedMoveFile opened;
-    try {
-        opened = readOpenedMoveFile(moveFile);
-    } catch (const std::exception& error) {
-        return refuse(moveFile, QString::fromUtf8(error.what()));
-    }
-    const KorvaExtension& block = opened.extension;
-    if (!block.gameId || !block.turn)
-        return refuse(
-            moveFile,
-            QCoreApplication::translate(
-                "korva", "the file names no game or turn of Korva's; save it in Korva first"));
     ServerClient client(server);
     tellFirstContact(client);
     const TokenStore store(client.server());
-    if (!readyToPlay(server, client, store))
+    if (!hasToken(server, store))
         return kRefused;
-    const QString name = block.gameName.isEmpty()
-                             ? QFileInfo(moveFile).completeBaseName().left(PlayerNames::kMaxLength)
-                             : block.gameName;
-    const ServerResult<ServerGame> made = waitFor<ServerGame>([&](auto done) {
-        client.createGame(*block.gameId, name, block.turn->toMove, *block.turn, std::move(done));
-    });
-    if (!made.ok())
-        return refuse(server, made.error);
-    if (made.value->invite.isEmpty())
-        return refuse(server, QCoreApplication::translate(
-                                  "korva", "the server made the game but gave no invite code"));
-    if (const QString notKept =
-            keepServerGame(*block.gameId, client.server(), made.value->side, store);
-        !notKept.isEmpty())
-        return refuse(server,
-                      QCoreApplication::translate(
-                          "korva", "the game was made (invite code %1) but Korva could not keep it "
-                                   "as a server game: %2")
-                          .arg(untrustedtext::quotedForTerminal(made.value->invite), notKept));
+    ServerGames games;
+    const signup::TakenGame made = signup::createGame(client, store, games, moveFile);
+    if (!made.game.ok())
+        return refuse(made.fileRefused ? moveFile : server, made.game.error);
+    if (!made.notKept.isEmpty())
+        return refuse(
+            server,
+            QCoreApplication::translate(
+                "korva", "the game was made (invite code %1) but Korva could not keep it "
+                         "as a server game: %2")
+                .arg(untrustedtext::quotedForTerminal(made.game.value->invite), made.notKept));
     return writeOut(
         commandoutput::terminalLine(
             QCoreApplication::translate(
                 "korva", "game %1 made; you play %2. Give your opponent this invite code:")
-                .arg(made.value->name, sideName(made.value->side))) +
-        commandoutput::terminalLine(made.value->invite));
+                .arg(made.game.value->name, sideName(made.game.value->side))) +
+        commandoutput::terminalLine(made.game.value->invite));
 }
 
 int join(const QString& server, const QString& invite) {
@@ -285,19 +225,18 @@ int join(const QString& server, const QString& invite) {
     ServerClient client(server);
     tellFirstContact(client);
     const TokenStore store(client.server());
-    if (!readyToPlay(server, client, store))
+    if (!hasToken(server, store))
         return kRefused;
-    const ServerResult<ServerGame> joined =
-        waitFor<ServerGame>([&](auto done) { client.join(invite, std::move(done)); });
-    if (!joined.ok())
-        return refuse(server, joined.error);
-    const ServerGame& game = *joined.value;
-    if (const QString notKept = keepServerGame(game.game, client.server(), game.side, store);
-        !notKept.isEmpty())
+    ServerGames games;
+    const signup::TakenGame joined = signup::join(client, store, games, invite);
+    if (!joined.game.ok())
+        return refuse(server, joined.game.error);
+    const ServerGame& game = *joined.game.value;
+    if (!joined.notKept.isEmpty())
         return refuse(server, QCoreApplication::translate(
                                   "korva", "joined, but Korva could not keep the game as a server "
                                            "game: %1")
-                                  .arg(notKept));
+                                  .arg(joined.notKept));
     const QString opponent = game.side == Side::First ? game.secondPlayer : game.firstPlayer;
     return writeOut(commandoutput::terminalLine(
         QCoreApplication::translate("korva", "joined %1 against %2; you play %3")

@@ -157,15 +157,15 @@ bool ServerDice::follows(const WitnessedRoll& roll, const ServerGameEntry& entry
            (rolls_.empty() || roll.previous == witnesschain::chainHash(rolls_.back().record));
 }
 
-int ServerDice::recoverWitnessed(const std::vector<WitnessedRoll>& serverLogOfThisTurn) {
+int ServerDice::recoverWitnessed(const std::vector<WitnessedRoll>& serverLog) {
     const std::optional<ServerGameEntry> entry = serverGame();
     const std::uint32_t move = currentMove();
     if (!entry || move == 0)
         return 0;
     const std::vector<std::string> comments = ledgerComments(entry->game, move);
     int recovered = 0;
-    for (const WitnessedRoll& roll : serverLogOfThisTurn) {
-        if (roll.number <= rolls_.size())
+    for (const WitnessedRoll& roll : serverLog) {
+        if (roll.turn != move || roll.number <= rolls_.size())
             continue; // the game has it already
         if (!follows(roll, *entry, move))
             break; // the rest cannot be placed; the verdict on the saved file will name it
@@ -185,11 +185,15 @@ int ServerDice::recoverWitnessed(const std::vector<WitnessedRoll>& serverLogOfTh
     return recovered;
 }
 
-void ServerDice::checkWithServerLog(const std::vector<WitnessedRoll>& serverLogOfOpenedMove) {
+void ServerDice::checkWithServerLog(const std::vector<WitnessedRoll>& serverLog) {
     if (!openedWitness_)
         return;
     WitnessExpectation expected = *openedWitness_;
-    expected.serverLog = serverLogOfOpenedMove;
+    std::vector<WitnessedRoll> ofMove;
+    for (const WitnessedRoll& roll : serverLog)
+        if (roll.turn == expected.turn)
+            ofMove.push_back(roll);
+    expected.serverLog = std::move(ofMove);
     dice_.setOpenedVerdict(rollsVerdict(openedBlock_, openedTags_, DiceEvidence{}, expected));
     emit diceVerdictChanged();
 }

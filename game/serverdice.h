@@ -69,11 +69,12 @@ public:
 
     // Rolls of this turn the server drew that the game lacks (after a crash or a restart):
     // each sound one, in order, becomes a combat of the turn, with the comment the ledger kept
-    // for it. How many came back.
-    int recoverWitnessed(const std::vector<WitnessedRoll>& serverLogOfThisTurn);
-    // The server's log of the opened file's move: the opened file is judged again with it, so
-    // that a roll left out at the end shows. Emits diceVerdictChanged().
-    void checkWithServerLog(const std::vector<WitnessedRoll>& serverLogOfOpenedMove);
+    // for it. How many came back. `serverLog` is the game's whole log, or this move's.
+    int recoverWitnessed(const std::vector<WitnessedRoll>& serverLog);
+    // The server's log of the game (or of the opened file's move): the opened file is judged
+    // again with its rolls of that move, so that a roll left out at the end shows. Emits
+    // diceVerdictChanged().
+    void checkWithServerLog(const std::vector<WitnessedRoll>& serverLog);
 
     // The comment a combat at the hex keeps: the one its roll was asked with.
     std::string commentOfRollAt(int hex, const std::string& wanted) const;

@@ -193,9 +193,11 @@ Session::SaveOutcome Session::save(const QString& fileName, bool endOfTurn) {
     state_.newGame = false;
     setFileName(fileName);
     state_.fileOpened = false;
+    // The report is on the disk before anyone hears of the save: a server game's move goes
+    // to its server with it.
+    outcome.reportSaved = saveMoveReport(fileName, report, &outcome.reportError);
     emit saved(fileName);
     emit turnChanged();
-    outcome.reportSaved = saveMoveReport(fileName, report, &outcome.reportError);
     keepInHistory(bytes, true, playerSide);
     return outcome;
 }

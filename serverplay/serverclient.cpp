@@ -207,6 +207,11 @@ void ServerClient::uploadTurn(const GameId& id, const QByteArray& file, const QB
                     std::move(done));
 }
 
+void ServerClient::fetchRolls(const GameId& id, Done<QList<ServerRoll>> done) {
+    call<QList<ServerRoll>>("GET", QStringLiteral("/games/%1/rolls").arg(id.toHex()), {}, rolls,
+                            std::move(done));
+}
+
 void ServerClient::fetchTurn(const GameId& id, int turnNumber, Done<ServerTurn> done) {
     call<ServerTurn>("GET", QStringLiteral("/games/%1/turns/%2").arg(id.toHex()).arg(turnNumber),
                      {}, turn, std::move(done));
@@ -232,6 +237,8 @@ template ServerResult<ServerGame>
 waitFor(const std::function<void(ServerClient::Done<ServerGame>)>&);
 template ServerResult<QList<ServerGame>>
 waitFor(const std::function<void(ServerClient::Done<QList<ServerGame>>)>&);
+template ServerResult<QList<ServerRoll>>
+waitFor(const std::function<void(ServerClient::Done<QList<ServerRoll>>)>&);
 template ServerResult<ServerRoll>
 waitFor(const std::function<void(ServerClient::Done<ServerRoll>)>&);
 template ServerResult<TurnTaken> waitFor(const std::function<void(ServerClient::Done<TurnTaken>)>&);

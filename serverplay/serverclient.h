@@ -36,6 +36,7 @@ public:
     const QUrl& server() const { return server_; }
     // The player's token, sent with every request but the key and registering.
     void setToken(const QByteArray& token) { token_ = token; }
+    const QByteArray& token() const { return token_; }
     void setTimeout(int milliseconds) { timeoutMs_ = milliseconds; }
 
     template <class T> using Done = std::function<void(const ServerResult<T>&)>;
@@ -49,6 +50,8 @@ public:
     // `comment` as the tags section holds it (Windows-1252, at most 80 bytes).
     void askRoll(const GameId& game, int turn, int number, int hex, const QByteArray& comment,
                  Done<serverreplies::ServerRoll> done);
+    // Every roll the server drew in the game, in order.
+    void fetchRolls(const GameId& game, Done<QList<serverreplies::ServerRoll>> done);
     void uploadTurn(const GameId& game, const QByteArray& file, const QByteArray& report,
                     Done<serverreplies::TurnTaken> done);
     void fetchTurn(const GameId& game, int turn, Done<serverreplies::ServerTurn> done);

@@ -136,6 +136,22 @@ std::optional<ServerRoll> roll(const QJsonObject& body) {
     return ServerRoll{*record, *turnNumber, *rollNumber, *hex, *die, qint64(time.toDouble())};
 }
 
+std::optional<QList<ServerRoll>> rolls(const QJsonObject& body) {
+    // Far above a game's rolls, and within the largest answer read.
+    constexpr qsizetype kMaxRolls = 20000;
+    const QJsonValue list = body.value(QLatin1String("rolls"));
+    if (!list.isArray() || list.toArray().size() > kMaxRolls)
+        return std::nullopt;
+    QList<ServerRoll> read;
+    for (const QJsonValue& each : list.toArray()) {
+        const std::optional<ServerRoll> one = roll(each.toObject());
+        if (!one)
+            return std::nullopt;
+        read.append(*one);
+    }
+    return read;
+}
+
 std::optional<TurnTaken> turnTaken(const QJsonObject& body) {
     const std::optional<GameId> id = gameId(body);
     const std::optional<int> turnNumber = number(body, "turn", 1, 1000000);

@@ -61,6 +61,8 @@ std::optional<ServerKey> serverKey(const QJsonObject& body);
 std::optional<ServerGame> game(const QJsonObject& body);
 std::optional<QList<ServerGame>> games(const QJsonObject& body);
 std::optional<ServerRoll> roll(const QJsonObject& body);
+// The server's log of a game: every roll it drew, in order.
+std::optional<QList<ServerRoll>> rolls(const QJsonObject& body);
 std::optional<TurnTaken> turnTaken(const QJsonObject& body);
 std::optional<ServerTurn> turn(const QJsonObject& body);
 

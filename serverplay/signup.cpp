@@ -2,11 +2,37 @@
 
 #include "movefile/movefile.h"
 #include "movefile/openedmovefile.h"
+#include "netplay/servergames.h"
+#include "netplay/witnesschain.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace serverreplies;
+
+namespace {
+
+ServerResult<ServerGame> refused(const QString& why) {
+    return {std::nullopt, why, 0};
+}
+
+// Gives the client the kept token and checks the key; an empty text when ready.
+QString ready(ServerClient& client, const TokenStore& store) {
+    client.setToken(store.token().value_or(QByteArray()));
+    return signup::checkKey(client, store);
+}
+
+// Keeps the game as one played on this server, with the key pinned for it, so that the
+// window asks the server for its dice and judges its rolls by that key.
+QString keep(ServerGames& games, const ServerGame& game, const QUrl& server,
+             const TokenStore& store) {
+    const std::optional<QByteArray> key = witnesschain::keyOfFingerprint(store.pinnedKey());
+    if (!key)
+        return QCoreApplication::translate("korva", "no key is pinned for this server");
+    return games.add({game.game, server, game.side, *key});
+}
+
+} // namespace
 
 namespace signup {
 
@@ -26,19 +52,14 @@ QString checkKey(ServerClient& client, const TokenStore& store) {
     return {};
 }
 
-QString ready(ServerClient& client, const TokenStore& store) {
-    client.setToken(store.token().value_or(QByteArray()));
-    return checkKey(client, store);
-}
-
 ServerResult<Registered> registerPlayer(ServerClient& client, const TokenStore& store,
-                                        const QString& name, QString* keptError) {
+                                        const QString& name, QString* notKept) {
     if (const QString wrongKey = checkKey(client, store); !wrongKey.isEmpty())
         return {std::nullopt, wrongKey, 0};
     ServerResult<Registered> made = waitFor<Registered>(
         [&](auto done) { client.registerPlayer(name.trimmed(), std::move(done)); });
     if (made.ok())
-        *keptError = store.keep(made.value->token);
+        *notKept = store.keep(made.value->token);
     return made;
 }
 
@@ -46,8 +67,7 @@ QString useToken(ServerClient& client, const TokenStore& store, const QByteArray
     if (const QString wrongKey = checkKey(client, store); !wrongKey.isEmpty())
         return wrongKey;
     client.setToken(token.trimmed());
-    // The server names no player for a token it does not know: the list of games is the
-    // cheapest question only a real token is answered.
+    // The list of games is the cheapest question answered only for a real token.
     const ServerResult<QList<ServerGame>> games =
         waitFor<QList<ServerGame>>([&](auto done) { client.fetchGames(std::move(done)); });
     if (!games.ok())
@@ -55,35 +75,48 @@ QString useToken(ServerClient& client, const TokenStore& store, const QByteArray
     return store.keep(token.trimmed());
 }
 
-ServerResult<ServerGame> createGame(ServerClient& client, const TokenStore& store,
-                                    const QString& moveFile) {
+TakenGame createGame(ServerClient& client, const TokenStore& store, ServerGames& games,
+                     const QString& moveFile) {
     OpenedMoveFile opened;
     try {
         opened = readOpenedMoveFile(moveFile);
     } catch (const std::exception& error) {
-        return {std::nullopt, QString::fromUtf8(error.what()), 0};
+        return {refused(QString::fromUtf8(error.what())), {}, true};
     }
     const KorvaExtension& block = opened.extension;
     if (!block.gameId || !block.turn)
-        return {std::nullopt,
-                QCoreApplication::translate(
-                    "korva", "the file names no game or turn of Korva's; save it in Korva first"),
-                0};
+        return {refused(QCoreApplication::translate(
+                    "korva", "the file names no game or turn of Korva's; save it in Korva first")),
+                {},
+                true};
     if (const QString notReady = ready(client, store); !notReady.isEmpty())
-        return {std::nullopt, notReady, 0};
+        return {refused(notReady), {}};
     const QString name = block.gameName.isEmpty()
                              ? QFileInfo(moveFile).completeBaseName().left(PlayerNames::kMaxLength)
                              : block.gameName;
-    return waitFor<ServerGame>([&](auto done) {
-        client.createGame(*block.gameId, name, block.turn->toMove, *block.turn, std::move(done));
-    });
+    TakenGame made{waitFor<ServerGame>([&](auto done) {
+                       client.createGame(*block.gameId, name, block.turn->toMove, *block.turn,
+                                         std::move(done));
+                   }),
+                   {}};
+    if (made.game.ok() && made.game.value->invite.isEmpty())
+        return {refused(QCoreApplication::translate(
+                    "korva", "the server made the game but gave no invite code")),
+                {}};
+    if (made.game.ok())
+        made.notKept = keep(games, *made.game.value, client.server(), store);
+    return made;
 }
 
-ServerResult<ServerGame> join(ServerClient& client, const TokenStore& store,
-                              const QString& invite) {
+TakenGame join(ServerClient& client, const TokenStore& store, ServerGames& games,
+               const QString& invite) {
     if (const QString notReady = ready(client, store); !notReady.isEmpty())
-        return {std::nullopt, notReady, 0};
-    return waitFor<ServerGame>([&](auto done) { client.join(invite, std::move(done)); });
+        return {refused(notReady), {}};
+    TakenGame joined{waitFor<ServerGame>([&](auto done) { client.join(invite, std::move(done)); }),
+                     {}};
+    if (joined.game.ok())
+        joined.notKept = keep(games, *joined.game.value, client.server(), store);
+    return joined;
 }
 
 } // namespace signup

@@ -32,6 +32,13 @@ QString UploadQueue::defaultFolder() {
            QStringLiteral("/servers/outbox");
 }
 
+QString deliveryText(const PendingUpload& upload,
+                     const std::function<QString(const QString&)>& quote) {
+    return upload.refused ? QCoreApplication::translate("GameList", "refused by the server: %1")
+                                .arg(quote(upload.lastError))
+                          : QCoreApplication::translate("GameList", "not yet delivered");
+}
+
 UploadQueue::UploadQueue(const QString& folder, QObject* parent)
     : QObject(parent), folder_(folder) {
     timer_.setSingleShot(true);
@@ -178,7 +185,8 @@ void UploadQueue::sendNext() {
 }
 
 void UploadQueue::send(OutboxEntry& entry) {
-    const std::optional<QByteArray> token = TokenStore(entry.server).token();
+    const std::optional<QByteArray> token =
+        tokenFor_ ? tokenFor_(entry.server) : TokenStore(entry.server).token();
     if (!token) {
         answered(entry, 401, false,
                  QCoreApplication::translate("UploadQueue",

@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -28,6 +29,11 @@ struct PendingUpload {
     QString lastError;    // why the last attempt failed; empty before the first
     bool refused = false; // the server said no with a reason: it is not tried again
 };
+
+// What the games list says of a queued turn: "not yet delivered", or the server's refusal
+// with its reason shown through `quote` (the server's words are untrusted).
+QString deliveryText(const PendingUpload& upload,
+                     const std::function<QString(const QString&)>& quote);
 
 // Save's upload of a server game's turn, kept on disk until the server took it: one file per
 // turn in the outbox, written safely and read back when Korva starts, so that neither a
@@ -49,6 +55,9 @@ public:
     void start();
     // Tries every waiting turn now (the server is back, or the player asked).
     void retryNow();
+    // Where a server's token comes from: the player's kept one (TokenStore) unless set.
+    using TokenFor = std::function<std::optional<QByteArray>(const QUrl& server)>;
+    void setTokenFor(TokenFor tokenFor) { tokenFor_ = std::move(tokenFor); }
 
     // Every queued turn, the refused ones included, oldest first.
     QList<PendingUpload> pending() const;
@@ -100,4 +109,5 @@ private:
     QTimer timer_;
     std::unique_ptr<ServerClient> inFlight_;
     bool started_ = false;
+    TokenFor tokenFor_;
 };

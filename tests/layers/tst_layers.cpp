@@ -48,7 +48,7 @@ const std::vector<Layer>& layers() {
         const QStringList map = with(shell, {"app/map"});
         const QStringList play = with(map, {"app/dialogs", "app/play"});
         const QStringList window = with(play, {"app/find", "app/turn", "app/files", "app/games",
-                                               "app/export", "app/playbyserver"});
+                                               "app/export", "servergame", "app/playbyserver"});
         return std::vector<Layer>{
             {"base", {}},
             {"translations", {}},
@@ -61,10 +61,12 @@ const std::vector<Layer>& layers() {
             {"netplay", dice},
             {"turns", files},
             // Korva's side of play by server: Qt Network besides Core, and no widgets.
-            {"serverplay", files},
+            {"serverplay", dice + QStringList{QStringLiteral("netplay")}},
             {"history", dice + QStringList{QStringLiteral("netplay")}},
             {"overlay", board + QStringList{QStringLiteral("counters")}},
             {"game", game},
+            // The session's side of a server game: its dice asked, its turns sent and fetched.
+            {"servergame", model},
             {"app/resourcedll", model},
             {"app/pictures", model},
             {"app/pictures/baked", with(model, {"app/pictures"})},
@@ -78,7 +80,7 @@ const std::vector<Layer>& layers() {
             {"app/files", play},
             {"app/games", play},
             {"app/export", with(play, {"app/turn"})},
-            {"app/playbyserver", with(play, {"app/games"})},
+            {"app/playbyserver", with(play, {"app/games", "servergame"})},
             {"app/window", window},
             {"app", with(window, {"app/window", "app/resourcedll"})},
             // The server beside the program: the layers below app/, none of its widgets.
@@ -169,7 +171,7 @@ void TestLayers::everyLibraryFolderHasARow() {
 // server is talked to or is one.
 void TestLayers::qtModulesBelowTheWindow() {
     const QHash<QString, QStringList> more{
-        {QStringLiteral("serverplay"), {QStringLiteral("Network")}},
+        {QStringLiteral("serverplay"), {QStringLiteral("Network"), QStringLiteral("WebSockets")}},
         {QStringLiteral("server"),
          {QStringLiteral("Network"), QStringLiteral("HttpServer"), QStringLiteral("Sql"),
           QStringLiteral("WebSockets")}}};
