@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 out=${1:-translations}
 if [ "$out" != translations ]; then cp translations/korva_*.ts "$out"/; fi
-sources=(app base board combat counters dice forms game geometry history movefile netplay overlay serverplay turns)
+sources=(app base board combat counters dice forms game geometry history movefile netplay overlay servergame serverplay turns)
 options=(-silent -I . -no-obsolete -locations none -extensions cpp,h,ui)
 for language in de it fr; do
     "$lupdate" "${options[@]}" "${sources[@]}" -target-language "$language" \

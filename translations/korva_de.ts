@@ -518,6 +518,14 @@
         <source>The language Korva speaks, from its next start</source>
         <translation>Die Sprache, die Korva ab dem nächsten Start spricht</translation>
     </message>
+    <message>
+        <source>Play by server…</source>
+        <translation>Über einen Server spielen…</translation>
+    </message>
+    <message>
+        <source>Play through a Korva server that carries the turns and draws every die</source>
+        <translation>Über einen Korva-Server spielen, der die Züge überbringt und jeden Würfel wirft</translation>
+    </message>
 </context>
 <context>
     <name>CounterSection</name>
@@ -1459,6 +1467,10 @@
         <source>Their dice</source>
         <translation>Würfel des Gegners</translation>
     </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>GoToTurnDialog</name>
@@ -1943,6 +1955,137 @@
     </message>
 </context>
 <context>
+    <name>PlayByServerDialog</name>
+    <message>
+        <source>the Allies</source>
+        <translation>die Alliierten</translation>
+    </message>
+    <message>
+        <source>the Axis</source>
+        <translation>die Achse</translation>
+    </message>
+    <message>
+        <source>Play by server</source>
+        <translation>Über einen Server spielen</translation>
+    </message>
+    <message>
+        <source>https://club.example.org:8080</source>
+        <translation>https://club.example.org:8080</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registrieren</translation>
+    </message>
+    <message>
+        <source>Use this token</source>
+        <translation>Dieses Token verwenden</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Ihr Name:</translation>
+    </message>
+    <message>
+        <source>Or your token:</source>
+        <translation>Oder Ihr Token:</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Make the open game a server game</source>
+        <translation>Die offene Partie zur Server-Partie machen</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Beitreten</translation>
+    </message>
+    <message>
+        <source>Or an invite code:</source>
+        <translation>Oder ein Einladungscode:</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Give the address of the Korva server your club or tournament hosts.</source>
+        <translation>Geben Sie die Adresse des Korva-Servers Ihres Clubs oder Turniers an.</translation>
+    </message>
+    <message>
+        <source>You have a token for this server.</source>
+        <translation>Sie haben ein Token für diesen Server.</translation>
+    </message>
+    <message>
+        <source>Register a name on this server, or give the token you were given when you registered from another computer.</source>
+        <translation>Registrieren Sie einen Namen auf diesem Server, oder geben Sie das Token an, das Sie bei der Registrierung auf einem anderen Computer erhalten haben.</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>Der Server wird gefragt…</translation>
+    </message>
+    <message>
+        <source>Give the name you play under.</source>
+        <translation>Geben Sie den Namen an, unter dem Sie spielen.</translation>
+    </message>
+    <message>
+        <source>Not registered: %1</source>
+        <translation>Nicht registriert: %1</translation>
+    </message>
+    <message>
+        <source>Registered, but the token could not be kept (%1). Keep it yourself, it is shown only here: %2</source>
+        <translation>Registriert, aber das Token konnte nicht aufbewahrt werden (%1). Bewahren Sie es selbst auf, es wird nur hier gezeigt: %2</translation>
+    </message>
+    <message>
+        <source>Registered as %1. To play from another computer you need this token; it is shown only here: %2</source>
+        <translation>Registriert als %1. Um von einem anderen Computer zu spielen, brauchen Sie dieses Token; es wird nur hier gezeigt: %2</translation>
+    </message>
+    <message>
+        <source>Give the token the server gave you.</source>
+        <translation>Geben Sie das Token an, das Ihnen der Server gab.</translation>
+    </message>
+    <message>
+        <source>The token was not taken: %1</source>
+        <translation>Das Token wurde nicht angenommen: %1</translation>
+    </message>
+    <message>
+        <source>The token is kept: your games on this server show in the games list.</source>
+        <translation>Das Token ist aufbewahrt: Ihre Partien auf diesem Server erscheinen in der Partienliste.</translation>
+    </message>
+    <message>
+        <source>The game was not made: %1</source>
+        <translation>Die Partie wurde nicht angelegt: %1</translation>
+    </message>
+    <message>
+        <source>The game was made (invite code %1), but Korva could not keep it as a server game: %2</source>
+        <translation>Die Partie wurde angelegt (Einladungscode %1), aber Korva konnte sie nicht als Server-Partie aufbewahren: %2</translation>
+    </message>
+    <message>
+        <source>Game %1 made; you play %2. Give your opponent this invite code: %3</source>
+        <translation>Partie %1 angelegt; Sie spielen %2. Geben Sie Ihrem Gegner diesen Einladungscode: %3</translation>
+    </message>
+    <message>
+        <source>Give the invite code your opponent sent you.</source>
+        <translation>Geben Sie den Einladungscode an, den Ihnen Ihr Gegner schickte.</translation>
+    </message>
+    <message>
+        <source>The game was not joined: %1</source>
+        <translation>Der Partie wurde nicht beigetreten: %1</translation>
+    </message>
+    <message>
+        <source>Joined, but Korva could not keep the game as a server game: %1</source>
+        <translation>Beigetreten, aber Korva konnte die Partie nicht als Server-Partie aufbewahren: %1</translation>
+    </message>
+    <message>
+        <source>Joined %1 against %2; you play %3.</source>
+        <translation>Partie %1 gegen %2 beigetreten; Sie spielen %3.</translation>
+    </message>
+</context>
+<context>
     <name>PlayFeature</name>
     <message>
         <source>opponent&apos;s roll</source>
@@ -2015,6 +2158,10 @@
     <message>
         <source>%1 ; Partial Step/Loss = %2</source>
         <translation>%1 ; Teilstufe/Verluste = %2</translation>
+    </message>
+    <message>
+        <source>Korva is not connected to this game&apos;s server</source>
+        <translation>Korva ist nicht mit dem Server dieser Partie verbunden</translation>
     </message>
 </context>
 <context>
@@ -2182,25 +2329,6 @@ Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ih
     </message>
 </context>
 <context>
-    <name>ServerWatch</name>
-    <message>
-        <source>the server did not say ready</source>
-        <translation>der Server hat sich nicht bereit gemeldet</translation>
-    </message>
-    <message>
-        <source>the server stopped answering</source>
-        <translation>der Server antwortet nicht mehr</translation>
-    </message>
-    <message>
-        <source>the server refused the token</source>
-        <translation>der Server hat das Token abgelehnt</translation>
-    </message>
-    <message>
-        <source>the connection was closed</source>
-        <translation>die Verbindung wurde geschlossen</translation>
-    </message>
-</context>
-<context>
     <name>ServerDice</name>
     <message>
         <source>this is not the server game the die was asked for</source>
@@ -2236,6 +2364,49 @@ Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ih
     </message>
 </context>
 <context>
+    <name>ServerFeature</name>
+    <message>
+        <source>you have no token for this game&apos;s server</source>
+        <translation>Sie haben kein Token für den Server dieser Partie</translation>
+    </message>
+    <message>
+        <source>The server&apos;s record of the dice does not match this file.</source>
+        <translation>Die Aufzeichnung der Würfel auf dem Server stimmt nicht mit dieser Datei überein.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s record of the dice could not be asked for: %1</source>
+        <translation>Die Aufzeichnung der Würfel konnte nicht vom Server erfragt werden: %1</translation>
+    </message>
+    <message>
+        <source>The move was saved, but it will not be sent to the server: %1</source>
+        <translation>Der Zug wurde gespeichert, wird aber nicht an den Server gesendet: %1</translation>
+    </message>
+    <message>
+        <source>The server refused move %1: %2</source>
+        <translation>Der Server hat Zug %1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>Save the game first: the server game is made from its saved move file.</source>
+        <translation>Speichern Sie die Partie zuerst: Die Server-Partie entsteht aus ihrer gespeicherten Zugdatei.</translation>
+    </message>
+    <message>
+        <source>Save your changes first: the server game is made from the saved move file.</source>
+        <translation>Speichern Sie zuerst Ihre Änderungen: Die Server-Partie entsteht aus der gespeicherten Zugdatei.</translation>
+    </message>
+    <message>
+        <source>A move could not be fetched from the server: %1</source>
+        <translation>Ein Zug konnte nicht vom Server geholt werden: %1</translation>
+    </message>
+    <message>
+        <source>New move</source>
+        <translation>Neuer Zug</translation>
+    </message>
+    <message>
+        <source>Move %1 of a game played through a server</source>
+        <translation>Zug %1 einer Partie über einen Server</translation>
+    </message>
+</context>
+<context>
     <name>ServerGames</name>
     <message>
         <source>The list of your server games %1 was not read: %2</source>
@@ -2264,6 +2435,43 @@ Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ih
     <message>
         <source>the folder of %1 could not be made</source>
         <translation>der Ordner von %1 konnte nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>ServerLogCheck</name>
+    <message>
+        <source>you have no token for this game&apos;s server</source>
+        <translation>Sie haben kein Token für den Server dieser Partie</translation>
+    </message>
+    <message>
+        <source>the server&apos;s log holds a damaged record</source>
+        <translation>das Protokoll des Servers enthält einen beschädigten Eintrag</translation>
+    </message>
+</context>
+<context>
+    <name>ServerRoller</name>
+    <message>
+        <source>this game&apos;s move is not known, so no die can be asked</source>
+        <translation>der Zug dieser Partie ist nicht bekannt, daher kann kein Würfel erfragt werden</translation>
+    </message>
+</context>
+<context>
+    <name>ServerWatch</name>
+    <message>
+        <source>the server did not say ready</source>
+        <translation>der Server hat sich nicht bereit gemeldet</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>der Server antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <source>the server refused the token</source>
+        <translation>der Server hat das Token abgelehnt</translation>
+    </message>
+    <message>
+        <source>the connection was closed</source>
+        <translation>die Verbindung wurde geschlossen</translation>
     </message>
 </context>
 <context>
@@ -2375,6 +2583,22 @@ Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ih
     <message>
         <source>Man, you really really need to use the comments.</source>
         <translation>Mensch, Sie müssen die Kommentare wirklich, wirklich benutzen.</translation>
+    </message>
+    <message>
+        <source>Asking the server for the die…</source>
+        <translation>Der Server wird nach dem Würfel gefragt…</translation>
+    </message>
+    <message>
+        <source>The server gave no die: %1</source>
+        <translation>Der Server gab keinen Würfel: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut</translation>
     </message>
 </context>
 <context>
@@ -2772,6 +2996,17 @@ Beenden Sie den Zug noch einmal, geht der Zug an Sie zurück, und die Antwort Ih
     </message>
 </context>
 <context>
+    <name>TurnFetcher</name>
+    <message>
+        <source>the server sent another move</source>
+        <translation>der Server schickte einen anderen Zug</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>TurnListDock</name>
     <message>
         <source>The turn</source>
@@ -2968,6 +3203,13 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <source>%1: %2</source>
         <comment>a side: its player</comment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TurnSender</name>
+    <message>
+        <source>the saved file could not be read again, or is over 1 MiB</source>
+        <translation>die gespeicherte Datei konnte nicht erneut gelesen werden oder ist größer als 1 MiB</translation>
     </message>
 </context>
 <context>
@@ -3361,8 +3603,6 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
         <translation>erste Verbindung; das Zertifikat des Servers hat den Fingerabdruck %1 und wird aufbewahrt: ein anderes wird abgelehnt</translation>
     </message>
     <message>
-        <source>Move %1</source>
-        <translation>Spielzug %1</translation>
         <source>no key is pinned for this server</source>
         <translation>für diesen Server ist kein Schlüssel festgehalten</translation>
     </message>
@@ -3373,6 +3613,10 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
     <message>
         <source>joined, but Korva could not keep the game as a server game: %1</source>
         <translation>beigetreten, aber Korva konnte die Partie nicht als Server-Partie festhalten: %1</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Zug %1</translation>
     </message>
 </context>
 </TS>

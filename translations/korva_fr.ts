@@ -518,6 +518,14 @@
         <source>The language Korva speaks, from its next start</source>
         <translation>La langue que parle Korva, dès son prochain démarrage</translation>
     </message>
+    <message>
+        <source>Play by server…</source>
+        <translation>Jouer par serveur…</translation>
+    </message>
+    <message>
+        <source>Play through a Korva server that carries the turns and draws every die</source>
+        <translation>Jouer par un serveur Korva qui transmet les tours et lance chaque dé</translation>
+    </message>
 </context>
 <context>
     <name>CounterSection</name>
@@ -1459,6 +1467,10 @@
         <source>Their dice</source>
         <translation>Dés adverses</translation>
     </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>GoToTurnDialog</name>
@@ -1943,6 +1955,137 @@
     </message>
 </context>
 <context>
+    <name>PlayByServerDialog</name>
+    <message>
+        <source>the Allies</source>
+        <translation>les Alliés</translation>
+    </message>
+    <message>
+        <source>the Axis</source>
+        <translation>l&apos;Axe</translation>
+    </message>
+    <message>
+        <source>Play by server</source>
+        <translation>Jouer par serveur</translation>
+    </message>
+    <message>
+        <source>https://club.example.org:8080</source>
+        <translation>https://club.example.org:8080</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>S&apos;inscrire</translation>
+    </message>
+    <message>
+        <source>Use this token</source>
+        <translation>Utiliser ce jeton</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Votre nom :</translation>
+    </message>
+    <message>
+        <source>Or your token:</source>
+        <translation>Ou votre jeton :</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Make the open game a server game</source>
+        <translation>Faire de la partie ouverte une partie sur serveur</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Rejoindre</translation>
+    </message>
+    <message>
+        <source>Or an invite code:</source>
+        <translation>Ou un code d&apos;invitation :</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Serveur :</translation>
+    </message>
+    <message>
+        <source>Give the address of the Korva server your club or tournament hosts.</source>
+        <translation>Indiquez l&apos;adresse du serveur Korva de votre club ou tournoi.</translation>
+    </message>
+    <message>
+        <source>You have a token for this server.</source>
+        <translation>Vous avez un jeton pour ce serveur.</translation>
+    </message>
+    <message>
+        <source>Register a name on this server, or give the token you were given when you registered from another computer.</source>
+        <translation>Inscrivez un nom sur ce serveur, ou donnez le jeton reçu lors de votre inscription depuis un autre ordinateur.</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>Interrogation du serveur…</translation>
+    </message>
+    <message>
+        <source>Give the name you play under.</source>
+        <translation>Indiquez le nom sous lequel vous jouez.</translation>
+    </message>
+    <message>
+        <source>Not registered: %1</source>
+        <translation>Non inscrit : %1</translation>
+    </message>
+    <message>
+        <source>Registered, but the token could not be kept (%1). Keep it yourself, it is shown only here: %2</source>
+        <translation>Inscrit, mais le jeton n&apos;a pas pu être conservé (%1). Conservez-le vous-même, il n&apos;est montré qu&apos;ici : %2</translation>
+    </message>
+    <message>
+        <source>Registered as %1. To play from another computer you need this token; it is shown only here: %2</source>
+        <translation>Inscrit sous le nom %1. Pour jouer depuis un autre ordinateur, il vous faut ce jeton ; il n&apos;est montré qu&apos;ici : %2</translation>
+    </message>
+    <message>
+        <source>Give the token the server gave you.</source>
+        <translation>Donnez le jeton que le serveur vous a donné.</translation>
+    </message>
+    <message>
+        <source>The token was not taken: %1</source>
+        <translation>Le jeton n&apos;a pas été accepté : %1</translation>
+    </message>
+    <message>
+        <source>The token is kept: your games on this server show in the games list.</source>
+        <translation>Le jeton est conservé : vos parties sur ce serveur apparaissent dans la liste des parties.</translation>
+    </message>
+    <message>
+        <source>The game was not made: %1</source>
+        <translation>La partie n&apos;a pas été créée : %1</translation>
+    </message>
+    <message>
+        <source>The game was made (invite code %1), but Korva could not keep it as a server game: %2</source>
+        <translation>La partie a été créée (code d&apos;invitation %1), mais Korva n&apos;a pas pu la conserver comme partie sur serveur : %2</translation>
+    </message>
+    <message>
+        <source>Game %1 made; you play %2. Give your opponent this invite code: %3</source>
+        <translation>Partie %1 créée ; vous jouez %2. Donnez à votre adversaire ce code d&apos;invitation : %3</translation>
+    </message>
+    <message>
+        <source>Give the invite code your opponent sent you.</source>
+        <translation>Donnez le code d&apos;invitation que votre adversaire vous a envoyé.</translation>
+    </message>
+    <message>
+        <source>The game was not joined: %1</source>
+        <translation>La partie n&apos;a pas été rejointe : %1</translation>
+    </message>
+    <message>
+        <source>Joined, but Korva could not keep the game as a server game: %1</source>
+        <translation>Partie rejointe, mais Korva n&apos;a pas pu la conserver comme partie sur serveur : %1</translation>
+    </message>
+    <message>
+        <source>Joined %1 against %2; you play %3.</source>
+        <translation>Partie %1 rejointe contre %2 ; vous jouez %3.</translation>
+    </message>
+</context>
+<context>
     <name>PlayFeature</name>
     <message>
         <source>opponent&apos;s roll</source>
@@ -2015,6 +2158,10 @@
     <message>
         <source>%1 ; Partial Step/Loss = %2</source>
         <translation>%1&#xa0;; Pas partiel/Pertes = %2</translation>
+    </message>
+    <message>
+        <source>Korva is not connected to this game&apos;s server</source>
+        <translation>Korva n&apos;est pas connecté au serveur de cette partie</translation>
     </message>
 </context>
 <context>
@@ -2182,25 +2329,6 @@ Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adver
     </message>
 </context>
 <context>
-    <name>ServerWatch</name>
-    <message>
-        <source>the server did not say ready</source>
-        <translation>le serveur ne s’est pas déclaré prêt</translation>
-    </message>
-    <message>
-        <source>the server stopped answering</source>
-        <translation>le serveur a cessé de répondre</translation>
-    </message>
-    <message>
-        <source>the server refused the token</source>
-        <translation>le serveur a refusé le jeton</translation>
-    </message>
-    <message>
-        <source>the connection was closed</source>
-        <translation>la connexion a été fermée</translation>
-    </message>
-</context>
-<context>
     <name>ServerDice</name>
     <message>
         <source>this is not the server game the die was asked for</source>
@@ -2236,6 +2364,49 @@ Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adver
     </message>
 </context>
 <context>
+    <name>ServerFeature</name>
+    <message>
+        <source>you have no token for this game&apos;s server</source>
+        <translation>vous n&apos;avez pas de jeton pour le serveur de cette partie</translation>
+    </message>
+    <message>
+        <source>The server&apos;s record of the dice does not match this file.</source>
+        <translation>L&apos;enregistrement des dés sur le serveur ne correspond pas à ce fichier.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s record of the dice could not be asked for: %1</source>
+        <translation>L&apos;enregistrement des dés n&apos;a pas pu être demandé au serveur : %1</translation>
+    </message>
+    <message>
+        <source>The move was saved, but it will not be sent to the server: %1</source>
+        <translation>Le coup a été enregistré, mais il ne sera pas envoyé au serveur : %1</translation>
+    </message>
+    <message>
+        <source>The server refused move %1: %2</source>
+        <translation>Le serveur a refusé le coup %1 : %2</translation>
+    </message>
+    <message>
+        <source>Save the game first: the server game is made from its saved move file.</source>
+        <translation>Enregistrez d&apos;abord la partie : la partie sur serveur est créée à partir de son fichier de coup enregistré.</translation>
+    </message>
+    <message>
+        <source>Save your changes first: the server game is made from the saved move file.</source>
+        <translation>Enregistrez d&apos;abord vos modifications : la partie sur serveur est créée à partir du fichier de coup enregistré.</translation>
+    </message>
+    <message>
+        <source>A move could not be fetched from the server: %1</source>
+        <translation>Un coup n&apos;a pas pu être récupéré sur le serveur : %1</translation>
+    </message>
+    <message>
+        <source>New move</source>
+        <translation>Nouveau coup</translation>
+    </message>
+    <message>
+        <source>Move %1 of a game played through a server</source>
+        <translation>Coup %1 d&apos;une partie jouée par serveur</translation>
+    </message>
+</context>
+<context>
     <name>ServerGames</name>
     <message>
         <source>The list of your server games %1 was not read: %2</source>
@@ -2264,6 +2435,43 @@ Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adver
     <message>
         <source>the folder of %1 could not be made</source>
         <translation>le dossier de %1 n&apos;a pas pu être créé</translation>
+    </message>
+</context>
+<context>
+    <name>ServerLogCheck</name>
+    <message>
+        <source>you have no token for this game&apos;s server</source>
+        <translation>vous n&apos;avez pas de jeton pour le serveur de cette partie</translation>
+    </message>
+    <message>
+        <source>the server&apos;s log holds a damaged record</source>
+        <translation>le journal du serveur contient un enregistrement endommagé</translation>
+    </message>
+</context>
+<context>
+    <name>ServerRoller</name>
+    <message>
+        <source>this game&apos;s move is not known, so no die can be asked</source>
+        <translation>le coup de cette partie n&apos;est pas connu, aucun dé ne peut donc être demandé</translation>
+    </message>
+</context>
+<context>
+    <name>ServerWatch</name>
+    <message>
+        <source>the server did not say ready</source>
+        <translation>le serveur ne s’est pas déclaré prêt</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>le serveur a cessé de répondre</translation>
+    </message>
+    <message>
+        <source>the server refused the token</source>
+        <translation>le serveur a refusé le jeton</translation>
+    </message>
+    <message>
+        <source>the connection was closed</source>
+        <translation>la connexion a été fermée</translation>
     </message>
 </context>
 <context>
@@ -2375,6 +2583,22 @@ Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adver
     <message>
         <source>Man, you really really need to use the comments.</source>
         <translation>Franchement, il faut vraiment, vraiment utiliser les commentaires.</translation>
+    </message>
+    <message>
+        <source>Asking the server for the die…</source>
+        <translation>Le dé est demandé au serveur…</translation>
+    </message>
+    <message>
+        <source>The server gave no die: %1</source>
+        <translation>Le serveur n&apos;a donné aucun dé : %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>pas de réponse</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
     </message>
 </context>
 <context>
@@ -2772,6 +2996,17 @@ Finir le tour une nouvelle fois vous rend la main, et la réponse de votre adver
     </message>
 </context>
 <context>
+    <name>TurnFetcher</name>
+    <message>
+        <source>the server sent another move</source>
+        <translation>le serveur a envoyé un autre coup</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>le dossier %1 n&apos;a pas pu être créé</translation>
+    </message>
+</context>
+<context>
     <name>TurnListDock</name>
     <message>
         <source>The turn</source>
@@ -2968,6 +3203,13 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <source>%1: %2</source>
         <comment>a side: its player</comment>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TurnSender</name>
+    <message>
+        <source>the saved file could not be read again, or is over 1 MiB</source>
+        <translation>le fichier enregistré n&apos;a pas pu être relu, ou dépasse 1 Mio</translation>
     </message>
 </context>
 <context>
@@ -3361,8 +3603,6 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
         <translation>premier contact ; le certificat du serveur a l&apos;empreinte %1 et est conservé : un autre sera refusé</translation>
     </message>
     <message>
-        <source>Move %1</source>
-        <translation>Coup %1</translation>
         <source>no key is pinned for this server</source>
         <translation>aucune clé n&apos;est épinglée pour ce serveur</translation>
     </message>
@@ -3373,6 +3613,10 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
     <message>
         <source>joined, but Korva could not keep the game as a server game: %1</source>
         <translation>partie rejointe, mais Korva n&apos;a pas pu la garder comme partie sur serveur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Coup %1</translation>
     </message>
 </context>
 </TS>

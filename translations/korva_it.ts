@@ -518,6 +518,14 @@
         <source>The language Korva speaks, from its next start</source>
         <translation>La lingua di Korva, dal prossimo avvio</translation>
     </message>
+    <message>
+        <source>Play by server…</source>
+        <translation>Gioca tramite server…</translation>
+    </message>
+    <message>
+        <source>Play through a Korva server that carries the turns and draws every die</source>
+        <translation>Gioca tramite un server Korva che trasmette i turni e tira ogni dado</translation>
+    </message>
 </context>
 <context>
     <name>CounterSection</name>
@@ -1459,6 +1467,10 @@
         <source>Their dice</source>
         <translation>Dadi dell&apos;avversario</translation>
     </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>GoToTurnDialog</name>
@@ -1943,6 +1955,137 @@
     </message>
 </context>
 <context>
+    <name>PlayByServerDialog</name>
+    <message>
+        <source>the Allies</source>
+        <translation>gli Alleati</translation>
+    </message>
+    <message>
+        <source>the Axis</source>
+        <translation>l&apos;Asse</translation>
+    </message>
+    <message>
+        <source>Play by server</source>
+        <translation>Gioca tramite server</translation>
+    </message>
+    <message>
+        <source>https://club.example.org:8080</source>
+        <translation>https://club.example.org:8080</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Tu</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registrati</translation>
+    </message>
+    <message>
+        <source>Use this token</source>
+        <translation>Usa questo token</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Il tuo nome:</translation>
+    </message>
+    <message>
+        <source>Or your token:</source>
+        <translation>Oppure il tuo token:</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partita</translation>
+    </message>
+    <message>
+        <source>Make the open game a server game</source>
+        <translation>Rendi la partita aperta una partita su server</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Unisciti</translation>
+    </message>
+    <message>
+        <source>Or an invite code:</source>
+        <translation>Oppure un codice d&apos;invito:</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Give the address of the Korva server your club or tournament hosts.</source>
+        <translation>Indica l&apos;indirizzo del server Korva del tuo club o torneo.</translation>
+    </message>
+    <message>
+        <source>You have a token for this server.</source>
+        <translation>Hai un token per questo server.</translation>
+    </message>
+    <message>
+        <source>Register a name on this server, or give the token you were given when you registered from another computer.</source>
+        <translation>Registra un nome su questo server, oppure indica il token ricevuto quando ti sei registrato da un altro computer.</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>Richiesta al server…</translation>
+    </message>
+    <message>
+        <source>Give the name you play under.</source>
+        <translation>Indica il nome con cui giochi.</translation>
+    </message>
+    <message>
+        <source>Not registered: %1</source>
+        <translation>Non registrato: %1</translation>
+    </message>
+    <message>
+        <source>Registered, but the token could not be kept (%1). Keep it yourself, it is shown only here: %2</source>
+        <translation>Registrato, ma il token non è stato conservato (%1). Conservalo tu, viene mostrato solo qui: %2</translation>
+    </message>
+    <message>
+        <source>Registered as %1. To play from another computer you need this token; it is shown only here: %2</source>
+        <translation>Registrato come %1. Per giocare da un altro computer ti serve questo token; viene mostrato solo qui: %2</translation>
+    </message>
+    <message>
+        <source>Give the token the server gave you.</source>
+        <translation>Indica il token che ti ha dato il server.</translation>
+    </message>
+    <message>
+        <source>The token was not taken: %1</source>
+        <translation>Il token non è stato accettato: %1</translation>
+    </message>
+    <message>
+        <source>The token is kept: your games on this server show in the games list.</source>
+        <translation>Il token è conservato: le tue partite su questo server compaiono nell&apos;elenco delle partite.</translation>
+    </message>
+    <message>
+        <source>The game was not made: %1</source>
+        <translation>La partita non è stata creata: %1</translation>
+    </message>
+    <message>
+        <source>The game was made (invite code %1), but Korva could not keep it as a server game: %2</source>
+        <translation>La partita è stata creata (codice d&apos;invito %1), ma Korva non ha potuto conservarla come partita su server: %2</translation>
+    </message>
+    <message>
+        <source>Game %1 made; you play %2. Give your opponent this invite code: %3</source>
+        <translation>Partita %1 creata; giochi con %2. Dai al tuo avversario questo codice d&apos;invito: %3</translation>
+    </message>
+    <message>
+        <source>Give the invite code your opponent sent you.</source>
+        <translation>Indica il codice d&apos;invito che ti ha inviato il tuo avversario.</translation>
+    </message>
+    <message>
+        <source>The game was not joined: %1</source>
+        <translation>Non ti sei unito alla partita: %1</translation>
+    </message>
+    <message>
+        <source>Joined, but Korva could not keep the game as a server game: %1</source>
+        <translation>Ti sei unito, ma Korva non ha potuto conservare la partita come partita su server: %1</translation>
+    </message>
+    <message>
+        <source>Joined %1 against %2; you play %3.</source>
+        <translation>Ti sei unito a %1 contro %2; giochi con %3.</translation>
+    </message>
+</context>
+<context>
     <name>PlayFeature</name>
     <message>
         <source>opponent&apos;s roll</source>
@@ -2015,6 +2158,10 @@
     <message>
         <source>%1 ; Partial Step/Loss = %2</source>
         <translation>%1 ; Step parziale/Perdite = %2</translation>
+    </message>
+    <message>
+        <source>Korva is not connected to this game&apos;s server</source>
+        <translation>Korva non è collegato al server di questa partita</translation>
     </message>
 </context>
 <context>
@@ -2182,25 +2329,6 @@ Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;av
     </message>
 </context>
 <context>
-    <name>ServerWatch</name>
-    <message>
-        <source>the server did not say ready</source>
-        <translation>il server non si è dichiarato pronto</translation>
-    </message>
-    <message>
-        <source>the server stopped answering</source>
-        <translation>il server ha smesso di rispondere</translation>
-    </message>
-    <message>
-        <source>the server refused the token</source>
-        <translation>il server ha rifiutato il token</translation>
-    </message>
-    <message>
-        <source>the connection was closed</source>
-        <translation>la connessione è stata chiusa</translation>
-    </message>
-</context>
-<context>
     <name>ServerDice</name>
     <message>
         <source>this is not the server game the die was asked for</source>
@@ -2236,6 +2364,49 @@ Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;av
     </message>
 </context>
 <context>
+    <name>ServerFeature</name>
+    <message>
+        <source>you have no token for this game&apos;s server</source>
+        <translation>non hai un token per il server di questa partita</translation>
+    </message>
+    <message>
+        <source>The server&apos;s record of the dice does not match this file.</source>
+        <translation>La registrazione dei dadi sul server non corrisponde a questo file.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s record of the dice could not be asked for: %1</source>
+        <translation>Non è stato possibile chiedere al server la registrazione dei dadi: %1</translation>
+    </message>
+    <message>
+        <source>The move was saved, but it will not be sent to the server: %1</source>
+        <translation>La mossa è stata salvata, ma non sarà inviata al server: %1</translation>
+    </message>
+    <message>
+        <source>The server refused move %1: %2</source>
+        <translation>Il server ha rifiutato la mossa %1: %2</translation>
+    </message>
+    <message>
+        <source>Save the game first: the server game is made from its saved move file.</source>
+        <translation>Salva prima la partita: la partita su server nasce dal suo file di mossa salvato.</translation>
+    </message>
+    <message>
+        <source>Save your changes first: the server game is made from the saved move file.</source>
+        <translation>Salva prima le tue modifiche: la partita su server nasce dal file di mossa salvato.</translation>
+    </message>
+    <message>
+        <source>A move could not be fetched from the server: %1</source>
+        <translation>Non è stato possibile scaricare una mossa dal server: %1</translation>
+    </message>
+    <message>
+        <source>New move</source>
+        <translation>Nuova mossa</translation>
+    </message>
+    <message>
+        <source>Move %1 of a game played through a server</source>
+        <translation>Mossa %1 di una partita giocata tramite server</translation>
+    </message>
+</context>
+<context>
     <name>ServerGames</name>
     <message>
         <source>The list of your server games %1 was not read: %2</source>
@@ -2264,6 +2435,43 @@ Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;av
     <message>
         <source>the folder of %1 could not be made</source>
         <translation>non è stato possibile creare la cartella di %1</translation>
+    </message>
+</context>
+<context>
+    <name>ServerLogCheck</name>
+    <message>
+        <source>you have no token for this game&apos;s server</source>
+        <translation>non hai un token per il server di questa partita</translation>
+    </message>
+    <message>
+        <source>the server&apos;s log holds a damaged record</source>
+        <translation>il registro del server contiene una voce danneggiata</translation>
+    </message>
+</context>
+<context>
+    <name>ServerRoller</name>
+    <message>
+        <source>this game&apos;s move is not known, so no die can be asked</source>
+        <translation>la mossa di questa partita non è nota, quindi non si può chiedere un dado</translation>
+    </message>
+</context>
+<context>
+    <name>ServerWatch</name>
+    <message>
+        <source>the server did not say ready</source>
+        <translation>il server non si è dichiarato pronto</translation>
+    </message>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>il server ha smesso di rispondere</translation>
+    </message>
+    <message>
+        <source>the server refused the token</source>
+        <translation>il server ha rifiutato il token</translation>
+    </message>
+    <message>
+        <source>the connection was closed</source>
+        <translation>la connessione è stata chiusa</translation>
     </message>
 </context>
 <context>
@@ -2375,6 +2583,22 @@ Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;av
     <message>
         <source>Man, you really really need to use the comments.</source>
         <translation>Insomma, il commento devi proprio scriverlo.</translation>
+    </message>
+    <message>
+        <source>Asking the server for the die…</source>
+        <translation>Si chiede il dado al server…</translation>
+    </message>
+    <message>
+        <source>The server gave no die: %1</source>
+        <translation>Il server non ha dato alcun dado: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>nessuna risposta</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
     </message>
 </context>
 <context>
@@ -2772,6 +2996,17 @@ Concludere di nuovo il turno vi restituisce la mossa, e la risposta dell&apos;av
     </message>
 </context>
 <context>
+    <name>TurnFetcher</name>
+    <message>
+        <source>the server sent another move</source>
+        <translation>il server ha inviato un&apos;altra mossa</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>non è stato possibile creare la cartella %1</translation>
+    </message>
+</context>
+<context>
     <name>TurnListDock</name>
     <message>
         <source>The turn</source>
@@ -2968,6 +3203,13 @@ Allega a mano %1 e %2; si trovano in
         <source>%1: %2</source>
         <comment>a side: its player</comment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TurnSender</name>
+    <message>
+        <source>the saved file could not be read again, or is over 1 MiB</source>
+        <translation>non è stato possibile rileggere il file salvato, oppure supera 1 MiB</translation>
     </message>
 </context>
 <context>
@@ -3361,8 +3603,6 @@ Allega a mano %1 e %2; si trovano in
         <translation>primo contatto; il certificato del server ha l&apos;impronta %1 ed è conservato: uno diverso sarà rifiutato</translation>
     </message>
     <message>
-        <source>Move %1</source>
-        <translation>Mossa %1</translation>
         <source>no key is pinned for this server</source>
         <translation>per questo server non è fissata nessuna chiave</translation>
     </message>
@@ -3373,6 +3613,10 @@ Allega a mano %1 e %2; si trovano in
     <message>
         <source>joined, but Korva could not keep the game as a server game: %1</source>
         <translation>ti sei unito, ma Korva non ha potuto conservare la partita come partita su server: %1</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Mossa %1</translation>
     </message>
 </context>
 </TS>

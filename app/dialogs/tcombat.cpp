@@ -83,6 +83,8 @@ std::string TCombat::commentWin1252() const {
 }
 
 void TCombat::done(int /*result*/) {
+    if (asking_)
+        return;
     // A die once rolled stays rolled, however the dialog is closed.
     QDialog::done(rolled_ ? Accepted : Rejected);
 }
@@ -122,6 +124,8 @@ void TCombat::askServer() {
     // The server's record holds the comment as it was asked: it cannot change after.
     ui_->combatComment->setReadOnly(true);
     ui_->combatBone->setEnabled(false);
+    ui_->combatCancel->setEnabled(false);
+    asking_ = true;
     ui_->combatCommentLabel->setText(tr("Asking the server for the die…"));
     ui_->combatCommentLabel->adjustSize();
     // An answer that comes after the dialog is gone is dropped.
@@ -134,6 +138,8 @@ void TCombat::askServer() {
 void TCombat::serverAnswered(int face, const QString& error) {
     if (rolled_)
         return;
+    asking_ = false;
+    ui_->combatCancel->setEnabled(true);
     if (face >= 1 && face <= 6) {
         ui_->combatCommentLabel->setText(tr("Comments:"));
         ui_->combatCommentLabel->adjustSize();

@@ -56,6 +56,9 @@ private:
     std::unique_ptr<Ui::TCombat> ui_;
     DieRoller roller_;
     ServerDie serverDie_;
+    // A server's die is on its way: the dialog stays until it comes or the asking fails, so
+    // that no die the server drew is left without its combat.
+    bool asking_ = false;
     int dieValue_ = 0;
     bool rolled_ = false;
 };

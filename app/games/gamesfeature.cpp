@@ -174,7 +174,7 @@ void GamesFeature::refresh() {
         if (const auto move = arrived_.constFind(game.key);
             move != arrived_.cend() && game.turn && !comesBefore(*game.turn, move->turn))
             arrived_.erase(move);
-        GamesModel::Row row{std::move(game), false, false};
+        GamesModel::Row row{std::move(game), false, false, false, {}};
         row.diceDue = !known_.value(row.game.key).diceChecked;
         // The move that came shows as it is: its turn, and the verdict on its dice.
         if (const auto move = arrived_.constFind(row.game.key); move != arrived_.cend()) {
@@ -182,6 +182,8 @@ void GamesFeature::refresh() {
             row.game = withArrived(std::move(row.game), *move);
             row.diceDue = row.diceDue && !move->dice;
         }
+        if (delivery_ && row.game.id)
+            row.delivery = delivery_(*row.game.id);
         row.archived = archived.contains(row.game.key);
         if (row.archived && !showArchived_)
             continue;
@@ -203,7 +205,7 @@ void GamesFeature::refresh() {
 }
 
 QStringList GamesFeature::knownFolders() const {
-    QStringList folders = context_.settings.watchedFolders();
+    QStringList folders = context_.settings.watchedFolders() + alsoWatched_;
     folders << context_.settings.lastFolder();
     if (!context_.session.fileName().isEmpty())
         folders << QFileInfo(context_.session.fileName()).absolutePath();
@@ -252,7 +254,14 @@ void GamesFeature::chooseWatchedFolders() {
 
 void GamesFeature::setWatchedFolders(const QStringList& folders) {
     context_.settings.setWatchedFolders(folders);
-    watcher_->setFolders(folders);
+    watcher_->setFolders(folders + alsoWatched_);
+}
+
+void GamesFeature::watchAlso(const QString& folder) {
+    if (alsoWatched_.contains(folder))
+        return;
+    alsoWatched_ << folder;
+    watcher_->setFolders(context_.settings.watchedFolders() + alsoWatched_);
 }
 
 void GamesFeature::checkArrived(const QString& path) {

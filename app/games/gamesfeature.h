@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QThreadPool>
 
+#include <functional>
 #include <optional>
 class DesktopNotifier;
 class GamesDialog;
@@ -47,6 +48,11 @@ public:
     // Returns once every file that arrived so far has been looked at, and every game's dice
     // asked for checked; what they found is shown once the window's events run.
     void waitForChecks();
+    // A folder of Korva's own watched besides the player's (where a server's moves arrive).
+    void watchAlso(const QString& folder);
+    // What the list says of a server game's saved move its server has not taken yet.
+    using Delivery = std::function<QString(const GameId& game)>;
+    void setDelivery(Delivery delivery) { delivery_ = std::move(delivery); }
     // The new moves in watched folders not yet opened, by game (GameHistory::gameKey).
     QHash<QString, ArrivedMove> arrivedMoves() const;
 
@@ -96,4 +102,6 @@ private:
     // shows at once, and the dice follow.
     QThreadPool checks_;
     bool refreshDue_ = false;
+    QStringList alsoWatched_;
+    Delivery delivery_;
 };

@@ -37,6 +37,9 @@ QString GamesModel::text(const Row& row, int column) const {
     case Turn:
         return gamelisttext::turn(game);
     case WhoseMove:
+        if (!row.delivery.isEmpty())
+            return tr("%1 · %2").arg(gamelisttext::whoseMove(game, shown, row.newMove),
+                                     row.delivery);
         return gamelisttext::whoseMove(game, shown, row.newMove);
     case LastFile:
         return gamelisttext::lastFile(game, now_, shown);

@@ -22,6 +22,9 @@ public:
         bool archived = false;
         // The opponent's dice are still being checked.
         bool diceDue = false;
+        // A server game's move saved but not yet taken by its server: "not yet delivered",
+        // or the server's refusal; empty otherwise.
+        QString delivery;
     };
 
     explicit GamesModel(QObject* parent = nullptr);

@@ -137,6 +137,10 @@ void CounterCommands::pmCOmbatClick() {
     const int hex = panels_.lastHex();
     if (hex == -1)
         return;
+    if (context_.session.serverDice().isServerGame()) {
+        serverCombat(hex);
+        return;
+    }
     // The session draws the die (from the turn's secret when the dice are fixed) and keeps
     // it with the comment written so far, before it shows.
     const TCombat* rolling = nullptr;
@@ -147,6 +151,23 @@ void CounterCommands::pmCOmbatClick() {
         &context_.window);
     rolling = &dialog;
     dialog.setDieValue(hex % 6);
+    if (context_.prompts.execDialog(dialog) == QDialog::Accepted)
+        context_.session.addCombat(hex, dialog.dieValue(), dialog.commentWin1252());
+}
+
+void CounterCommands::serverCombat(int hex) {
+    // The server draws the die; the session takes it once its signed record checks out.
+    const TCombat* rolling = nullptr;
+    TCombat dialog(
+        [this, hex, &rolling](const TCombat::Answer& answer) {
+            if (!serverDie_) {
+                answer(0, tr("Korva is not connected to this game's server"));
+                return;
+            }
+            serverDie_(hex, rolling->commentWin1252(), answer);
+        },
+        &context_.window);
+    rolling = &dialog;
     if (context_.prompts.execDialog(dialog) == QDialog::Accepted)
         context_.session.addCombat(hex, dialog.dieValue(), dialog.commentWin1252());
 }

@@ -28,6 +28,11 @@ public:
     ~CounterCommands();
 
     EditsDock& editsDock() { return *editsDock_; }
+    // Where a server game's combat asks for its die (the hex, the comment, the answer); a
+    // server game's combat without one says there is no connection.
+    using ServerDie = std::function<void(int hex, const std::string& comment,
+                                         const std::function<void(int, const QString&)>& answer)>;
+    void setServerDie(ServerDie serverDie) { serverDie_ = std::move(serverDie); }
 
     void pmFlipClick();
     void pmNewClick();
@@ -49,6 +54,8 @@ private:
     void connectActions(QObject& owner);
     // Undo and Redo offered as the session's edits allow, their tool tips naming the step.
     void updateUndoCommands();
+    // A combat of a server game: its die is the server's.
+    void serverCombat(int hex);
     // The top counter of the hex last pointed at: what the commands act on.
     ZeKCounter* targetCounter() const;
 
@@ -58,4 +65,5 @@ private:
     std::function<void()> idle_;
     EditsDock* editsDock_ = nullptr;
     std::unique_ptr<TShowCombatDlg> showCombatDlg_;
+    ServerDie serverDie_;
 };

@@ -37,6 +37,9 @@ public:
     QList<QAction*> toolBarActions() const;
     // The turn's edits, a dock for the window to place.
     EditsDock& editsDock() { return commands_.editsDock(); }
+    void setServerDie(CounterCommands::ServerDie serverDie) {
+        commands_.setServerDie(std::move(serverDie));
+    }
     QMenu& popupMenu() { return *bMainPopupMenu_; }
     QLabel& dragImage() { return drag_.image(); }
     // The text of status panel 1, 2 or 3.

@@ -2,6 +2,7 @@
 
 #include "app/shell/plaintext.h"
 #include "base/untrustedtext.h"
+#include "netplay/servergames.h"
 #include "serverplay/signup.h"
 
 #include <QComboBox>
@@ -80,6 +81,12 @@ PlayByServerDialog::PlayByServerDialog(SavedGame savedGame, QWidget* parent)
     layout->addWidget(buttons);
     resize(520, sizeHint().height());
 
+    const std::pair<QWidget*, const char*> names[] = {
+        {address_, "serverAddress"}, {name_, "playerName"},   {register_, "register"},
+        {token_, "token"},           {useToken_, "useToken"}, {create_, "createGame"},
+        {invite_, "invite"},         {join_, "join"},         {outcome_, "outcome"}};
+    for (const auto& [widget, name] : names)
+        widget->setObjectName(QLatin1String(name));
     connect(address_, &QComboBox::currentTextChanged, this, &PlayByServerDialog::addressChanged);
     connect(register_, &QPushButton::clicked, this, &PlayByServerDialog::registerName);
     connect(useToken_, &QPushButton::clicked, this, &PlayByServerDialog::useToken);
@@ -170,12 +177,19 @@ void PlayByServerDialog::createGame() {
     }
     run([&] {
         ServerClient client(address_->currentText().trimmed());
-        const auto made = signup::createGame(client, TokenStore(client.server()), file);
-        if (!made.ok())
-            return tr("The game was not made: %1").arg(made.error);
+        ServerGames games;
+        const signup::TakenGame made =
+            signup::createGame(client, TokenStore(client.server()), games, file);
+        if (!made.game.ok())
+            return tr("The game was not made: %1").arg(made.game.error);
+        const serverreplies::ServerGame& game = *made.game.value;
+        if (!made.notKept.isEmpty())
+            return tr("The game was made (invite code %1), but Korva could not keep it as a "
+                      "server game: %2")
+                .arg(game.invite, made.notKept);
         emit gameTaken(client.server());
         return tr("Game %1 made; you play %2. Give your opponent this invite code: %3")
-            .arg(quoted(made.value->name), sideName(made.value->side), made.value->invite);
+            .arg(quoted(game.name), sideName(game.side), game.invite);
     });
 }
 
@@ -187,10 +201,15 @@ void PlayByServerDialog::joinGame() {
     }
     run([&] {
         ServerClient client(address_->currentText().trimmed());
-        const auto joined = signup::join(client, TokenStore(client.server()), invite);
-        if (!joined.ok())
-            return tr("The game was not joined: %1").arg(joined.error);
-        const serverreplies::ServerGame& game = *joined.value;
+        ServerGames games;
+        const signup::TakenGame joined =
+            signup::join(client, TokenStore(client.server()), games, invite);
+        if (!joined.game.ok())
+            return tr("The game was not joined: %1").arg(joined.game.error);
+        if (!joined.notKept.isEmpty())
+            return tr("Joined, but Korva could not keep the game as a server game: %1")
+                .arg(joined.notKept);
+        const serverreplies::ServerGame& game = *joined.game.value;
         const QString opponent = game.side == Side::First ? game.secondPlayer : game.firstPlayer;
         invite_->clear();
         emit gameTaken(client.server());

@@ -24,10 +24,6 @@ public:
 
     PlayByServerDialog(SavedGame savedGame, QWidget* parent);
 
-    // The address as typed, for tests.
-    QComboBox& address() { return *address_; }
-    const PlainLabel& outcome() const { return *outcome_; }
-
 signals:
     // A game was made or joined on the server (it is then watched for turns).
     void gameTaken(const QUrl& server);

@@ -84,6 +84,9 @@ TurnFeature::TurnFeature(const FeatureContext& context, MapFeature& mapFeature, 
     // The arrows follow the counters they point at.
     connect(&game, &Game::countersChanged, this, [this] { rebuildMoveLayer(); });
     connect(&context_.session, &Session::positionReplaced, this, &TurnFeature::positionReplaced);
+    // A server game's verdict, judged again once the server's log came.
+    connect(&context_.session.serverDice(), &ServerDice::diceVerdictChanged, this,
+            [this] { showOpenedTurn(false); });
     connect(&context_.session, &Session::turnChanged, this, &TurnFeature::showTurn);
     updateTurnCommands();
     showTurn();

@@ -12,6 +12,7 @@
 #include "app/play/editsdock.h"
 #include "app/play/playfeature.h"
 #include "app/playbyserver/serverfeature.h"
+#include "app/shell/afterpaint.h"
 #include "app/shell/commandtable.h"
 #include "app/shell/dialogfit.h"
 #include "app/shell/featurecontext.h"
@@ -163,7 +164,9 @@ void TMainForm::buildFeatures() {
     connect(features_.games.get(), &GamesFeature::arrivedChanged, features_.files.get(),
             [this] { features_.files->showArrivedMoves(features_.games->arrivedMoves()); });
     features_.exports = std::make_unique<ExportFeature>(context, *features_.turn, *features_.play);
-    features_.server = std::make_unique<ServerFeature>(context);
+    features_.server = std::make_unique<ServerFeature>(context, *features_.games, *features_.play);
+    // The servers are not asked before the player sees the window.
+    runAfterNextPaint(*mapView_, *features_.server, [this] { features_.server->start(); });
 
     connect(features_.play.get(), &PlayFeature::idle, this, [this] {
         if (std::exchange(closePending_, false))

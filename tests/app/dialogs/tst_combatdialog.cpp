@@ -370,6 +370,8 @@ void TestCombatDialog::serverDie() {
     QCOMPARE(asked.size(), std::size_t(1));
     QVERIFY(comment(*dialog)->isReadOnly());
     QVERIFY(!bone->isEnabled());
+    dialog->reject(); // no closing while the server's die is on its way
+    QVERIFY(dialog->isVisible());
 
     asked.back()(0, QStringLiteral("<b>no Korva server answers</b>"));
     QVERIFY(!dialog->rolled());
