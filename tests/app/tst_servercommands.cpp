@@ -1,8 +1,8 @@
 #include "movefile/korvaextension.h"
 #include "movefile/movefilewriter.h"
 #include "movefile/newgamefile.h"
-#include "serverplay/uploadqueue.h"
 #include "netplay/servergames.h"
+#include "serverplay/uploadqueue.h"
 #include "tests/common/serverprocess.h"
 
 #include <QDirIterator>
