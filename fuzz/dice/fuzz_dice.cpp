@@ -26,7 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         TurnDice dice(&history);
         QString warning;
         const std::optional<GameId> game = file.extension.gameId;
-        dice.opened(file, {game ? game : dicefixture::game(), own, false, std::nullopt}, &warning);
+        dice.opened(file,
+                    {game ? game : dicefixture::game(), own, false, std::nullopt, std::nullopt},
+                    &warning);
         if (!own && (!dice.openedVerdict() ||
                      dice.openedVerdict()->marks.size() != file.contents.tags.size() ||
                      dice.openedVerdict()->text().isEmpty()))
