@@ -1,6 +1,7 @@
 #include "app/map/zoomedmap.h"
 
 #include "app/map/mapscene.h"
+#include "base/recycledimages.h"
 #include "base/residentmemory.h"
 #include "board/mappicture.h"
 #include "board/picturemodule.h"
@@ -304,12 +305,13 @@ bool ZoomedMap::renderBands(const std::function<bool(QImage, int)>& take, const 
     };
     const int firstTop = part.top() / kBandRows * kBandRows;
     finishTiles(bandAt(firstTop));
+    // The tiles cover every pixel of a band, so a band taken before may be painted over.
+    RecycledImages bands(part.width(), kBandRows, QImage::Format_RGB32);
     for (int top = firstTop; top <= part.bottom(); top += kBandRows) {
         const QRect rows = bandAt(top);
         const QRect next = bandAt(top + kBandRows);
         orderTiles(next);
-        // In huge pages: a band is large and fresh memory costs a page fault every 4 KB.
-        QImage band = residentmemory::image(rows.width(), rows.height(), QImage::Format_RGB32);
+        QImage band = bands.take(rows.height());
         if (band.isNull())
             return false;
         QPainter painter(&band);
