@@ -10,11 +10,53 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <utility>
+#include <vector>
 
 namespace residentmemory {
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
+// Freed blocks kept at most while a KeepFreedBlocks lives: about what a banded render has
+// in flight (a drawing and its grid layer for each worker, the drawings of the band painted).
+constexpr std::size_t kMaxKept = 8;
+
+struct Kept {
+    std::mutex mutex; // guards everything below
+    int keepers = 0;
+    std::vector<std::pair<unsigned char*, std::size_t>> blocks; // memory, mapped size
+};
+
+Kept& kept() {
+    // Never destroyed: a picture may be freed while the program ends.
+    static Kept* const instance = new Kept;
+    return *instance;
+}
+
+// A kept block of exactly that mapped size, or null.
+[[maybe_unused]] unsigned char* takeKept(std::size_t mappedSize) {
+    Kept& pool = kept();
+    const std::lock_guard lock(pool.mutex);
+    for (auto it = pool.blocks.begin(); it != pool.blocks.end(); ++it) {
+        if (it->second == mappedSize) {
+            unsigned char* memory = it->first;
+            pool.blocks.erase(it);
+            return memory;
+        }
+    }
+    return nullptr;
+}
+
+bool keep(unsigned char* memory, std::size_t mappedSize) {
+    Kept& pool = kept();
+    const std::lock_guard lock(pool.mutex);
+    if (pool.keepers == 0 || pool.blocks.size() >= kMaxKept)
+        return false;
+    pool.blocks.emplace_back(memory, mappedSize);
+    return true;
+}
 
 void releaseShared(void* owner) {
     delete static_cast<std::shared_ptr<Block>*>(owner);
@@ -67,17 +109,39 @@ void releaseProgramPages(const void* data, std::size_t size) {
 #endif
 }
 
-void Release::operator()(unsigned char* memory) const {
-    if (mappedSize > 0)
+KeepFreedBlocks::KeepFreedBlocks() {
+    Kept& pool = kept();
+    const std::lock_guard lock(pool.mutex);
+    ++pool.keepers;
+}
+
+KeepFreedBlocks::~KeepFreedBlocks() {
+    std::vector<std::pair<unsigned char*, std::size_t>> blocks;
+    {
+        Kept& pool = kept();
+        const std::lock_guard lock(pool.mutex);
+        if (--pool.keepers == 0)
+            blocks.swap(pool.blocks);
+    }
+    for (const auto& [memory, mappedSize] : blocks)
         munmap(memory, mappedSize);
-    else
+}
+
+void Release::operator()(unsigned char* memory) const {
+    if (mappedSize == 0)
         std::free(memory);
+    else if (!keep(memory, mappedSize))
+        munmap(memory, mappedSize);
 }
 
 Block allocate(std::size_t size) {
 #ifdef MADV_HUGEPAGE
     if (size >= kHugePage) {
         const std::size_t mappedSize = (size + kHugePage - 1) & ~(kHugePage - 1);
+        if (unsigned char* memory = takeKept(mappedSize)) {
+            std::memset(memory, 0, size);
+            return Block(memory, Release{mappedSize});
+        }
         if (unsigned char* memory = mapHuge(mappedSize))
             return Block(memory, Release{mappedSize});
     }

@@ -21,6 +21,19 @@ using Block = std::unique_ptr<unsigned char[], Release>;
 // size zeroed bytes; null only when no memory is left.
 Block allocate(std::size_t size);
 
+// While one lives, large blocks freed (those in huge pages) are kept, a few, and handed out
+// again by allocate() for the same size, zeroed in place: a render that makes and drops one
+// drawing after another then takes fresh pages from the system once, not for each drawing
+// (on a busy virtual machine the system's zeroing of fresh pages can cost more than the
+// drawing). The kept blocks go back to the system when the last one ends. Any thread.
+class KeepFreedBlocks {
+public:
+    KeepFreedBlocks();
+    ~KeepFreedBlocks();
+    KeepFreedBlocks(const KeepFreedBlocks&) = delete;
+    KeepFreedBlocks& operator=(const KeepFreedBlocks&) = delete;
+};
+
 // An image of 32-bit pixels (Format_RGB32, ARGB32 or ARGB32_Premultiplied) whose pixels
 // are the block's bytes from offset on, in rows of width * 4 bytes (the caller makes sure the
 // block holds them); the block is freed when the last image made from it goes. Writing to an

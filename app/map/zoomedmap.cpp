@@ -307,6 +307,8 @@ bool ZoomedMap::renderBands(const std::function<bool(QImage, int)>& take, const 
     finishTiles(bandAt(firstTop));
     // The tiles cover every pixel of a band, so a band taken before may be painted over.
     RecycledImages bands(part.width(), kBandRows, QImage::Format_RGB32);
+    // The drawings the tiles are cut from come and go in a few sizes.
+    const residentmemory::KeepFreedBlocks drawings;
     for (int top = firstTop; top <= part.bottom(); top += kBandRows) {
         const QRect rows = bandAt(top);
         const QRect next = bandAt(top + kBandRows);

@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -29,6 +30,7 @@ class TestResidentMemory : public QObject {
 private slots:
     void releasedPagesKeepTheirBytes_data();
     void releasedPagesKeepTheirBytes();
+    void keptBlockComesBackZeroed();
 };
 
 void TestResidentMemory::releasedPagesKeepTheirBytes_data() {
@@ -49,6 +51,23 @@ void TestResidentMemory::releasedPagesKeepTheirBytes() {
     for (std::size_t i = 0; i < kBytes; ++i)
         if (data[i] != patternAt(i))
             QFAIL(qPrintable(QStringLiteral("byte %1 changed").arg(i)));
+}
+
+void TestResidentMemory::keptBlockComesBackZeroed() {
+    constexpr std::size_t kLarge = (std::size_t{3} << 20) + 123; // past a huge page
+    const residentmemory::KeepFreedBlocks keeper;
+    residentmemory::Block first = residentmemory::allocate(kLarge);
+    QVERIFY(first);
+    std::memset(first.get(), 0xAB, kLarge);
+    [[maybe_unused]] const unsigned char* const memory = first.get();
+    first.reset();
+    const residentmemory::Block second = residentmemory::allocate(kLarge);
+    QVERIFY(second);
+#ifdef __linux__
+    QCOMPARE(static_cast<const unsigned char*>(second.get()), memory); // taken again
+#endif
+    QVERIFY(
+        std::all_of(second.get(), second.get() + kLarge, [](unsigned char b) { return b == 0; }));
 }
 
 QTEST_GUILESS_MAIN(TestResidentMemory)
