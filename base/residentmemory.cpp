@@ -19,9 +19,9 @@ namespace residentmemory {
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
-// Freed blocks kept at most while a KeepFreedBlocks lives: about what a banded render has
-// in flight (a drawing and its grid layer for each worker, the drawings of the band painted).
-constexpr std::size_t kMaxKept = 8;
+// Freed blocks kept at most while a KeepFreedBlocks lives: a drawing and its layer for each of
+// two workers. More would keep the peak higher for little.
+constexpr std::size_t kMaxKept = 4;
 
 struct Kept {
     std::mutex mutex; // guards everything below
