@@ -5,6 +5,10 @@
 #include <array>
 #include <cstring>
 
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+
 namespace {
 
 constexpr std::size_t kPage = 4096;
@@ -29,6 +33,7 @@ class TestResidentMemory : public QObject {
 private slots:
     void releasedPagesKeepTheirBytes_data();
     void releasedPagesKeepTheirBytes();
+    void aLargeBlockIsResidentNoFurtherThanItsBytes();
 };
 
 void TestResidentMemory::releasedPagesKeepTheirBytes_data() {
@@ -49,6 +54,27 @@ void TestResidentMemory::releasedPagesKeepTheirBytes() {
     for (std::size_t i = 0; i < kBytes; ++i)
         if (data[i] != patternAt(i))
             QFAIL(qPrintable(QStringLiteral("byte %1 changed").arg(i)));
+}
+
+void TestResidentMemory::aLargeBlockIsResidentNoFurtherThanItsBytes() {
+#ifdef __linux__
+    // Two huge pages and a little: the little must not make a third one resident.
+    constexpr std::size_t kHuge = std::size_t{2} << 20;
+    constexpr std::size_t kSize = 2 * kHuge + 25 * kPage;
+    const residentmemory::Block block = residentmemory::allocate(kSize);
+    QVERIFY(block);
+    std::memset(block.get(), 1, kSize);
+    std::size_t resident = 0;
+    for (std::size_t at = 0; at < 3 * kHuge; at += kPage) {
+        unsigned char state = 0;
+        // A page beyond the mapping answers ENOMEM: not resident.
+        if (mincore(block.get() + at, kPage, &state) == 0 && (state & 1) != 0)
+            ++resident;
+    }
+    QCOMPARE_LE(resident, kSize / kPage);
+#else
+    QSKIP("resident pages are looked up on Linux only");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestResidentMemory)
