@@ -101,7 +101,7 @@ void OverviewMap::makePicture() {
         makeGround();
     // The same dots on the same ground: the picture stands (an Open often moves few).
     std::vector<MapScene::OccupiedHex> occupied = scene_->occupiedHexes();
-    const bool sizeChanged = picture_.size() != deviceSize;
+    const bool sizeChanged = picture_.size() != deviceSize || picture_.devicePixelRatio() != dpr;
     if (!picture_.isNull() && !sizeChanged && occupied == dots_) {
         pictureDue_ = false;
         return;
