@@ -68,7 +68,7 @@ bool is32Bit(QImage::Format format) {
 }
 
 #ifdef MADV_HUGEPAGE
-// A mapping of whole huge pages, aligned to one, advised to be backed by them.
+// A mapping that begins on a huge page, advised to be backed by them where it holds whole ones.
 unsigned char* mapHuge(std::size_t mappedSize) {
     // Over-allocate by one huge page to find an aligned start, then trim both ends.
     void* raw = mmap(nullptr, mappedSize + kHugePage, PROT_READ | PROT_WRITE,
@@ -137,7 +137,10 @@ void Release::operator()(unsigned char* memory) const {
 Block allocate(std::size_t size) {
 #ifdef MADV_HUGEPAGE
     if (size >= kHugePage) {
-        const std::size_t mappedSize = (size + kHugePage - 1) & ~(kHugePage - 1);
+        // Whole huge pages up to the last one the block fills; the rest in ordinary pages: a
+        // huge page the block only begins would be resident whole.
+        const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+        const std::size_t mappedSize = (size + page - 1) & ~(page - 1);
         if (unsigned char* memory = takeKept(mappedSize)) {
             std::memset(memory, 0, size);
             return Block(memory, Release{mappedSize});

@@ -34,7 +34,6 @@ OverviewMap::OverviewMap(MapView& view, QWidget* parent) : QWidget(parent), view
 void OverviewMap::setScene(const MapScene* scene) {
     scene_ = scene;
     ground_ = QImage();
-    background_ = QImage();
     picture_ = QImage();
     pictureDue_ = true;
     update();
@@ -100,25 +99,26 @@ void OverviewMap::makePicture() {
     const QRectF area = mapArea();
     if (ground_.isNull())
         makeGround();
-    const bool groundChanged = background_.size() != deviceSize;
-    if (groundChanged) {
-        // The ground as large as the widget, kept while its size stays.
-        background_ = QImage(deviceSize, QImage::Format_RGB32);
-        background_.fill(palette().window().color());
-        QPainter painter(&background_);
-        painter.scale(dpr, dpr);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(area, ground_);
-    }
     // The same dots on the same ground: the picture stands (an Open often moves few).
     std::vector<MapScene::OccupiedHex> occupied = scene_->occupiedHexes();
-    if (!picture_.isNull() && !groundChanged && occupied == dots_) {
+    const bool sizeChanged = picture_.size() != deviceSize || picture_.devicePixelRatio() != dpr;
+    if (!picture_.isNull() && !sizeChanged && occupied == dots_) {
         pictureDue_ = false;
         return;
     }
     dots_ = std::move(occupied);
-    picture_ = background_.copy();
+    // The ground is drawn afresh under new dots, a few milliseconds, rather than kept a second
+    // time at the widget's size.
+    if (sizeChanged)
+        picture_ = QImage(deviceSize, QImage::Format_RGB32);
+    picture_.setDevicePixelRatio(1.0);
+    picture_.fill(palette().window().color());
     QPainter painter(&picture_);
+    painter.save();
+    painter.scale(dpr, dpr);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(area, ground_);
+    painter.restore();
 
     const qreal k = area.width() / scene_->picture().width();
     const qreal radius = std::max(3.0, 9.0 * k) * dpr;

@@ -49,9 +49,8 @@ private:
 
     MapView& view_;
     const MapScene* scene_ = nullptr;
-    QImage ground_;     // the bare map, a quarter of its size (half on a high-density screen)
-    QImage background_; // the ground at the widget's size
-    QImage picture_;    // and the dots, kept while the game stands still
+    QImage ground_;  // the bare map, a quarter of its size (half on a high-density screen)
+    QImage picture_; // the ground at the widget's size and the dots, kept while nothing changes
     std::vector<MapScene::OccupiedHex> dots_; // the dots the picture shows
     static constexpr int kStampSteps = 4;     // places per pixel each way
     static constexpr int kStampKinds = 5;     // CounterKind's values

@@ -140,25 +140,36 @@ void paintHoldingArea(QPainter& painter, const QRectF& area) {
 }
 
 // The grid goes into a layer of its own in one opaque colour, then onto the map at part
-// strength: an edge that two neighbouring hexes both draw is no darker than the others.
+// strength: an edge that two neighbouring hexes both draw is no darker than the others. The
+// layer takes a strip of rows at a time: one as large as the part drawn would be as large as
+// the drawing itself, and two workers drawing bands at a high scale would hold both.
+constexpr int kGridStripRows = 128;
+
 void paintGrid(QPainter& painter, const Frame& frame) {
-    // Zeroed memory is transparent, and comes in huge pages when large.
-    QImage layer = residentmemory::image(frame.device.width(), frame.device.height(),
+    const int height = frame.device.height();
+    // Zeroed memory is transparent.
+    QImage layer = residentmemory::image(frame.device.width(), std::min(kGridStripRows, height),
                                          QImage::Format_ARGB32_Premultiplied);
-    {
-        QPainter grid(&layer);
-        grid.translate(-frame.device.topLeft());
-        if (frame.scale != 1.0)
-            grid.scale(frame.scale, frame.scale);
-        forHexesIn(frame.area(), [&grid](int hex) {
-            grid.setPen(isOnBoard(hex) ? kBoardGrid : kHoldingGrid);
-            grid.drawPolyline(hexPolygon(hex));
-        });
-    }
     painter.save();
     painter.resetTransform();
     painter.setOpacity(0.5);
-    painter.drawImage(0, 0, layer);
+    for (int top = 0; top < height; top += layer.height()) {
+        const QRect strip(frame.device.left(), frame.device.top() + top, frame.device.width(),
+                          std::min(layer.height(), height - top));
+        if (top > 0)
+            layer.fill(Qt::transparent);
+        {
+            QPainter grid(&layer);
+            grid.translate(-strip.topLeft());
+            if (frame.scale != 1.0)
+                grid.scale(frame.scale, frame.scale);
+            forHexesIn(Frame{strip, frame.scale}.area(), [&grid](int hex) {
+                grid.setPen(isOnBoard(hex) ? kBoardGrid : kHoldingGrid);
+                grid.drawPolyline(hexPolygon(hex));
+            });
+        }
+        painter.drawImage(QPoint(0, top), layer, QRect(QPoint(), strip.size()));
+    }
     painter.restore();
 }
 

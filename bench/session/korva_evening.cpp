@@ -5,6 +5,9 @@
 // order of battle and the turn list shown. Prints the resident memory after each step:
 //     <step> <VmRSS kB> <VmHWM kB>
 //     korva_evening BUSY.krv STACKS.krv
+// To find what stays resident: KORVA_EVENING_SMAPS=FOLDER keeps each step's mappings there,
+// KORVA_EVENING_STOP=STEP ends the program at once after that step (heaptrack then counts what
+// is held as leaked), KORVA_EVENING_AGAIN=1 adds a second sweep, timed, at the end.
 #include "app/files/filesfeature.h"
 #include "app/find/findfeature.h"
 #include "app/find/orderofbattledock.h"
@@ -20,12 +23,18 @@
 
 #include <QAbstractScrollArea>
 #include <QDockWidget>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
+#include <cstdlib>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -41,9 +50,30 @@ long long statusKilobytes(const QByteArray& field) {
     return -1;
 }
 
+// With KORVA_EVENING_SMAPS=FOLDER, each step's mappings go to FOLDER/<step>.smaps and the
+// allocator's own account to stderr, to find what stays resident.
+void keepMappings(const char* step) {
+    const QByteArray folder = qgetenv("KORVA_EVENING_SMAPS");
+    if (folder.isEmpty())
+        return;
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    QFile copy(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(step) +
+               QLatin1String(".smaps"));
+    if (smaps.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly))
+        copy.write(smaps.readAll());
+#ifdef __GLIBC__
+    const struct mallinfo2 heap = mallinfo2();
+    std::fprintf(stderr, "%s heap: arena %zu kB in use %zu kB free %zu kB mapped %zu kB\n", step,
+                 heap.arena / 1024, heap.uordblks / 1024, heap.fordblks / 1024, heap.hblkhd / 1024);
+#endif
+}
+
 void report(const char* step) {
     std::printf("%s %lld %lld\n", step, statusKilobytes("VmRSS:"), statusKilobytes("VmHWM:"));
     std::fflush(stdout);
+    keepMappings(step);
+    if (qgetenv("KORVA_EVENING_STOP") == step)
+        std::_Exit(0);
 }
 
 int fail(const char* why) {
@@ -84,22 +114,26 @@ int main(int argc, char** argv) {
         return fail("the busy file was not opened");
     report("open");
 
-    view.zoom().setScale(4.0);
-    watch.settle();
     QScrollBar* across = box.horizontalScrollBar();
     QScrollBar* down = box.verticalScrollBar();
-    for (int y = 0;; y += down->pageStep()) {
-        for (int x = 0;; x += across->pageStep()) {
-            across->setValue(x);
-            down->setValue(y);
-            if (!watch.waitUntil([&] { return view.visibleTilesShown(); }))
-                return fail("the map never became sharp at 400%");
-            if (x >= across->maximum())
-                break;
+    const auto sweep = [&] {
+        view.zoom().setScale(4.0);
+        watch.settle();
+        for (int y = 0;; y += down->pageStep()) {
+            for (int x = 0;; x += across->pageStep()) {
+                across->setValue(x);
+                down->setValue(y);
+                if (!watch.waitUntil([&] { return view.visibleTilesShown(); }))
+                    return false;
+                if (x >= across->maximum())
+                    break;
+            }
+            if (y >= down->maximum())
+                return true;
         }
-        if (y >= down->maximum())
-            break;
-    }
+    };
+    if (!sweep())
+        return fail("the map never became sharp at 400%");
     report("sweep-400");
     view.zoom().setScale(1.0);
     watch.waitForFlush();
@@ -120,5 +154,14 @@ int main(int argc, char** argv) {
     watch.waitForFlush();
     watch.settle();
     report("docks");
+    // With KORVA_EVENING_AGAIN set, what going back costs: a second sweep, timed (stderr).
+    if (qEnvironmentVariableIsSet("KORVA_EVENING_AGAIN")) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!sweep())
+            return fail("the map never became sharp at 400% again");
+        std::fprintf(stderr, "second sweep %lld ms\n", timer.elapsed());
+        report("again");
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "base/residentmemory.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <algorithm>
@@ -31,6 +32,7 @@ private slots:
     void releasedPagesKeepTheirBytes_data();
     void releasedPagesKeepTheirBytes();
     void keptBlockComesBackZeroed();
+    void aLargeBlockIsResidentNoFurtherThanItsBytes();
 };
 
 void TestResidentMemory::releasedPagesKeepTheirBytes_data() {
@@ -68,6 +70,42 @@ void TestResidentMemory::keptBlockComesBackZeroed() {
 #endif
     QVERIFY(
         std::all_of(second.get(), second.get() + kLarge, [](unsigned char b) { return b == 0; }));
+}
+
+void TestResidentMemory::aLargeBlockIsResidentNoFurtherThanItsBytes() {
+#ifdef __linux__
+    // Two huge pages and a little: the little must not make a third one resident. The
+    // mapping's own resident size is read, so a neighbouring mapping never counts.
+    constexpr std::size_t kHuge = std::size_t{2} << 20;
+    constexpr std::size_t kSize = 2 * kHuge + 25 * kPage;
+    const residentmemory::Block block = residentmemory::allocate(kSize);
+    QVERIFY(block);
+    std::memset(block.get(), 1, kSize);
+    const auto address = reinterpret_cast<std::uintptr_t>(block.get());
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    QVERIFY(smaps.open(QIODevice::ReadOnly));
+    bool inBlock = false;
+    qlonglong residentKilobytes = -1;
+    // Read whole: a file of /proc has no size, so it is at its end before it is read.
+    const QList<QByteArray> lines = smaps.readAll().split('\n');
+    for (const QByteArray& line : lines) {
+        const qsizetype dash = line.indexOf('-');
+        const qsizetype space = line.indexOf(' ');
+        bool isRange = dash > 0 && space > dash;
+        const auto from = isRange ? line.left(dash).toULongLong(&isRange, 16) : 0;
+        if (isRange) { // a mapping's first line: "from-to perms ..."
+            const auto to = line.mid(dash + 1, space - dash - 1).toULongLong(nullptr, 16);
+            inBlock = from <= address && address < to;
+        } else if (inBlock && line.startsWith("Rss:")) {
+            residentKilobytes = line.mid(4).trimmed().split(' ').value(0).toLongLong();
+            break;
+        }
+    }
+    QVERIFY(residentKilobytes > 0);
+    QCOMPARE_LE(residentKilobytes, qlonglong(kSize / 1024));
+#else
+    QSKIP("resident pages are looked up on Linux only");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestResidentMemory)

@@ -30,6 +30,7 @@ private slots:
     void ownScaleIsThePictureItself();
     void enlargedTilesMeetWithoutSeams();
     void aSweepKeepsTheTilesBounded();
+    void aJumpLetsTheOldViewGoBeforeTheNewIsDrawn();
     void aPartIsThatPartOfTheWhole_data();
     void aPartIsThatPartOfTheWhole();
     void piecesDrawnFromTheGame();
@@ -253,6 +254,21 @@ void TestZoomedMap::aSweepKeepsTheTilesBounded() {
                      qPrintable(QString::number(zoomed.heldBytes() / viewBytes)));
         }
     }
+}
+
+// The tiles under way count against the memory budget: otherwise a jump across the map holds
+// the old view's tiles and the new one's together.
+void TestZoomedMap::aJumpLetsTheOldViewGoBeforeTheNewIsDrawn() {
+    MapPicture picture(patternMap(1500, 1000));
+    ZoomedMap zoomed;
+    zoomed.setSources(&picture, nullptr);
+    zoomed.setScale(4.0);
+    const QRect first(QPoint(0, 0), QSize(1600, 1000));
+    zoomed.prefetch(first);
+    zoomed.finishTiles(first);
+    QVERIFY(zoomed.arrivalOf(first).has_value());
+    zoomed.prefetch(first.translated(4000, 2800));
+    QVERIFY(!zoomed.arrivalOf(first).has_value());
 }
 
 void TestZoomedMap::aPartIsThatPartOfTheWhole_data() {
