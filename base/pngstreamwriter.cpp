@@ -2,8 +2,10 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -17,6 +19,7 @@ struct PngStreamWriter::Encoder {
     png_structp png = nullptr;
     png_infop info = nullptr;
     QByteArray bytes;
+    std::vector<png_byte> row; // one row as the file holds it: red, green, blue
     int rowsWritten = 0;
     bool failed = false;
 
@@ -47,21 +50,25 @@ struct PngStreamWriter::Encoder {
                      PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE,
                      PNG_FILTER_TYPE_BASE);
         png_write_info(png, info);
-        // RGB32 holds 0xffRRGGBB in a 32-bit word: its bytes in memory depend on the machine.
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-        png_set_bgr(png);
-        png_set_filler(png, 0, PNG_FILLER_AFTER);
-#else
-        png_set_filler(png, 0, PNG_FILLER_BEFORE);
-#endif
         return true;
     }
 
+    // Packs each row into `row` here rather than through libpng's byte order and filler
+    // transforms, which go a byte at a time over every row of a large picture.
     bool writeRows(const QImage& rows) {
         if (setjmp(png_jmpbuf(png)))
             return false;
-        for (int y = 0; y < rows.height(); ++y)
-            png_write_row(png, rows.constScanLine(y));
+        const int width = rows.width();
+        for (int y = 0; y < rows.height(); ++y) {
+            const auto* pixels = reinterpret_cast<const QRgb*>(rows.constScanLine(y));
+            png_byte* out = row.data();
+            for (int x = 0; x < width; ++x, out += 3) {
+                out[0] = png_byte(qRed(pixels[x]));
+                out[1] = png_byte(qGreen(pixels[x]));
+                out[2] = png_byte(qBlue(pixels[x]));
+            }
+            png_write_row(png, row.data());
+        }
         rowsWritten += rows.height();
         return true;
     }
@@ -73,13 +80,16 @@ struct PngStreamWriter::Encoder {
         return true;
     }
 
-    ~Encoder() {
-        png_destroy_write_struct(png ? &png : nullptr, info ? &info : nullptr);
-    }
+    ~Encoder() { png_destroy_write_struct(png ? &png : nullptr, info ? &info : nullptr); }
 };
 
 PngStreamWriter::PngStreamWriter(QSize size) : size_(size), encoder_(std::make_unique<Encoder>()) {
-    encoder_->failed = !encoder_->start(size);
+    try {
+        encoder_->row.resize(std::size_t(std::max(size.width(), 0)) * 3);
+        encoder_->failed = !encoder_->start(size);
+    } catch (const std::bad_alloc&) {
+        encoder_->failed = true;
+    }
     thread_ = std::thread([this] { encodeQueued(); });
 }
 
