@@ -14,7 +14,7 @@
 
 namespace {
 
-// Tiles kept at most: half as much again as the ring around the view holds, for a pan back,
+// Tiles kept at most: a quarter as much again as the ring around the view holds, for a pan back,
 // and never less than this. Each tile beyond is memory a sweep over the map at a high scale
 // would keep for nothing.
 constexpr qint64 kTileBudgetBytes = 16LL * 1024 * 1024;
@@ -208,7 +208,7 @@ void ZoomedMap::prefetch(const QRect& visibleDeviceRect) {
     for (int ty = ring.top() / kTileSize; ty <= ring.bottom() / kTileSize; ++ty)
         for (int tx = ring.left() / kTileSize; tx <= ring.right() / kTileSize; ++tx)
             request(QPoint(tx, ty), tileRect(QPoint(tx, ty)).intersects(inView) ? 1 : 0);
-    budgetBytes_ = std::max(kTileBudgetBytes, 3 * qint64(ring.width()) * ring.height() * 4 / 2);
+    budgetBytes_ = std::max(kTileBudgetBytes, 5 * qint64(ring.width()) * ring.height() * 4 / 4);
     evict(ring);
     ring_ = ring;
     idleRelease_.start();
