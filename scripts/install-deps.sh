@@ -10,7 +10,7 @@ build_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev li
 test_pkgs=(libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
            binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 cpp clang-format git
            dpkg-dev lintian appstream desktop-file-utils shared-mime-info dbus-daemon
-           qt6-base-private-dev openssl python3 universal-ctags)
+           qt6-base-private-dev openssl python3 universal-ctags lld)
 want=("${build_pkgs[@]}")
 if [ "${1:-build}" = test ]; then want+=("${test_pkgs[@]}"); fi
 missing=()
