@@ -41,7 +41,8 @@ QImage sharedPart(const QImage& picture, const QRect& part) {
 
 TileMaker::TileMaker(std::function<void()> arrived) : arrived_(std::move(arrived)) {
     pool_.setMaxThreadCount(std::clamp(QThread::idealThreadCount(), 1, 2));
-    // Kept between zooms: a fresh thread would look its fonts up again.
+    // No expiry, as a fresh thread looks its fonts up again. Waiting for all work (an Open, a
+    // render's band) still ends the threads: Qt 6's waitForDone removes them from the pool.
     pool_.setExpiryTimeout(-1);
 }
 
