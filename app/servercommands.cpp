@@ -3,6 +3,7 @@
 #include "app/commandoutput.h"
 #include "app/shell/korvaapplication.h"
 #include "base/untrustedtext.h"
+#include "history/gamelisttext.h"
 #include "movefile/movefile.h"
 #include "movefile/openedmovefile.h"
 #include "netplay/servergames.h"
@@ -25,11 +26,6 @@ using commandoutput::writeOut;
 using namespace serverreplies;
 
 namespace {
-
-QString sideName(Side side) {
-    return side == Side::First ? QCoreApplication::translate("korva", "the Allies")
-                               : QCoreApplication::translate("korva", "the Axis");
-}
 
 // Says so when the client meets the server's certificate for the first time: the player may
 // compare the fingerprint with the one the server's host gave them.
@@ -216,7 +212,7 @@ int createGame(const QString& server, const QString& moveFile) {
         commandoutput::terminalLine(
             QCoreApplication::translate(
                 "korva", "game %1 made; you play %2. Give your opponent this invite code:")
-                .arg(made.game.value->name, sideName(made.game.value->side))) +
+                .arg(made.game.value->name, gamelisttext::sideWithArticle(made.game.value->side))) +
         commandoutput::terminalLine(made.game.value->invite));
 }
 
@@ -240,7 +236,7 @@ int join(const QString& server, const QString& invite) {
     const QString opponent = game.side == Side::First ? game.secondPlayer : game.firstPlayer;
     return writeOut(commandoutput::terminalLine(
         QCoreApplication::translate("korva", "joined %1 against %2; you play %3")
-            .arg(game.name, opponent, sideName(game.side))));
+            .arg(game.name, opponent, gamelisttext::sideWithArticle(game.side))));
 }
 
 } // namespace servercommands

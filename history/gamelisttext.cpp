@@ -54,15 +54,17 @@ QString turn(const GameSummary& game) {
         .arg(sideName(game.turn->toMove));
 }
 
+QString sideWithArticle(Side side) {
+    return side == Side::First ? QCoreApplication::translate("GameList", "the Allies")
+                               : QCoreApplication::translate("GameList", "the Axis");
+}
+
 QString opponent(const GameSummary& game, const Shown& shown) {
     const std::optional<Side> theirs = game.theirSide();
     if (!theirs)
         return QCoreApplication::translate("GameList", "your opponent");
     const QString& name = game.players.of(*theirs);
-    return name.isEmpty()
-               ? (*theirs == Side::First ? QCoreApplication::translate("GameList", "the Allies")
-                                         : QCoreApplication::translate("GameList", "the Axis"))
-               : shown(name);
+    return name.isEmpty() ? sideWithArticle(*theirs) : shown(name);
 }
 
 QString whoseMove(const GameSummary& game, const Shown& shown, bool newMove) {

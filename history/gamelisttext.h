@@ -24,6 +24,8 @@ QString turn(const GameSummary& game);
 // "your move", "waiting for Bob", "your side: not yet known", or with a move that came into a
 // watched folder "new move from Bob".
 QString whoseMove(const GameSummary& game, const Shown& shown, bool newMove = false);
+// A side as a sentence names it: "the Allies", "the Axis".
+QString sideWithArticle(Side side);
 // The opponent as the list names them: their name, else their side ("the Axis").
 QString opponent(const GameSummary& game, const Shown& shown);
 // "salerno_t05_axis.krv, opened 3 hours ago" ("saved" for the player's own).

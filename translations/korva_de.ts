@@ -1957,14 +1957,6 @@
 <context>
     <name>PlayByServerDialog</name>
     <message>
-        <source>the Allies</source>
-        <translation>die Alliierten</translation>
-    </message>
-    <message>
-        <source>the Axis</source>
-        <translation>die Achse</translation>
-    </message>
-    <message>
         <source>Play by server</source>
         <translation>Über einen Server spielen</translation>
     </message>
@@ -3525,14 +3517,6 @@ Hängen Sie %1 und %2 von Hand an; sie liegen in
     <message>
         <source>usage:</source>
         <translation>Aufruf:</translation>
-    </message>
-    <message>
-        <source>the Allies</source>
-        <translation>die Alliierten</translation>
-    </message>
-    <message>
-        <source>the Axis</source>
-        <translation>die Achse</translation>
     </message>
     <message>
         <source>the server&apos;s key is not the one it had when you first used it (its fingerprint was %1, now %2); if its host changed the key, ask them</source>

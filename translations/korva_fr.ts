@@ -1957,14 +1957,6 @@
 <context>
     <name>PlayByServerDialog</name>
     <message>
-        <source>the Allies</source>
-        <translation>les Alliés</translation>
-    </message>
-    <message>
-        <source>the Axis</source>
-        <translation>l&apos;Axe</translation>
-    </message>
-    <message>
         <source>Play by server</source>
         <translation>Jouer par serveur</translation>
     </message>
@@ -3525,14 +3517,6 @@ Joignez %1 et %2 à la main&#xa0;; ils se trouvent dans
     <message>
         <source>usage:</source>
         <translation>usage :</translation>
-    </message>
-    <message>
-        <source>the Allies</source>
-        <translation>les Alliés</translation>
-    </message>
-    <message>
-        <source>the Axis</source>
-        <translation>l&apos;Axe</translation>
     </message>
     <message>
         <source>the server&apos;s key is not the one it had when you first used it (its fingerprint was %1, now %2); if its host changed the key, ask them</source>

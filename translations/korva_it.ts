@@ -1957,14 +1957,6 @@
 <context>
     <name>PlayByServerDialog</name>
     <message>
-        <source>the Allies</source>
-        <translation>gli Alleati</translation>
-    </message>
-    <message>
-        <source>the Axis</source>
-        <translation>l&apos;Asse</translation>
-    </message>
-    <message>
         <source>Play by server</source>
         <translation>Gioca tramite server</translation>
     </message>
@@ -3525,14 +3517,6 @@ Allega a mano %1 e %2; si trovano in
     <message>
         <source>usage:</source>
         <translation>uso:</translation>
-    </message>
-    <message>
-        <source>the Allies</source>
-        <translation>gli Alleati</translation>
-    </message>
-    <message>
-        <source>the Axis</source>
-        <translation>l&apos;Asse</translation>
     </message>
     <message>
         <source>the server&apos;s key is not the one it had when you first used it (its fingerprint was %1, now %2); if its host changed the key, ask them</source>

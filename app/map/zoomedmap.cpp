@@ -227,9 +227,12 @@ void ZoomedMap::evict(const QRect& keep) {
     // Tiles under way count as kept: their pixels arrive while the oldest would still be here,
     // and a sweep at a high scale would hold the budget and a band of tiles besides.
     qint64 bytes = heldBytes();
-    for (auto it = tiles_.cbegin(); it != tiles_.cend(); ++it)
-        if (it->image.isNull())
-            bytes += qint64(tileRect(it.key()).width()) * tileRect(it.key()).height() * 4;
+    for (auto it = tiles_.cbegin(); it != tiles_.cend(); ++it) {
+        if (it->image.isNull()) {
+            const QRect under = tileRect(it.key());
+            bytes += qint64(under.width()) * under.height() * 4;
+        }
+    }
     while (bytes > budgetBytes_) {
         auto oldest = tiles_.end();
         for (auto it = tiles_.begin(); it != tiles_.end(); ++it)

@@ -2,6 +2,7 @@
 
 #include "app/shell/plaintext.h"
 #include "base/untrustedtext.h"
+#include "history/gamelisttext.h"
 #include "netplay/servergames.h"
 #include "serverplay/signup.h"
 
@@ -19,11 +20,6 @@
 using untrustedtext::quoted;
 
 namespace {
-
-QString sideName(Side side) {
-    return side == Side::First ? PlayByServerDialog::tr("the Allies")
-                               : PlayByServerDialog::tr("the Axis");
-}
 
 QHBoxLayout* row(QWidget* field, QPushButton* button) {
     auto* layout = new QHBoxLayout;
@@ -189,7 +185,7 @@ void PlayByServerDialog::createGame() {
                 .arg(game.invite, made.notKept);
         emit gameTaken(client.server());
         return tr("Game %1 made; you play %2. Give your opponent this invite code: %3")
-            .arg(quoted(game.name), sideName(game.side), game.invite);
+            .arg(quoted(game.name), gamelisttext::sideWithArticle(game.side), game.invite);
     });
 }
 
@@ -214,6 +210,6 @@ void PlayByServerDialog::joinGame() {
         invite_->clear();
         emit gameTaken(client.server());
         return tr("Joined %1 against %2; you play %3.")
-            .arg(quoted(game.name), quoted(opponent), sideName(game.side));
+            .arg(quoted(game.name), quoted(opponent), gamelisttext::sideWithArticle(game.side));
     });
 }
