@@ -70,10 +70,8 @@ QString TestServerCommands::tokenFile(const QString& player) const {
 
 void TestServerCommands::initTestCase() {
     QVERIFY(dir_.isValid());
-    const QString data = dir_.filePath(QStringLiteral("server"));
-    QVERIFY(!serverprocess::init(QStringLiteral(KORVA_SERVER_PATH), data).isEmpty());
-    const serverprocess::Listening listening =
-        serverprocess::start(server_, QStringLiteral(KORVA_SERVER_PATH), data);
+    const serverprocess::Listening listening = serverprocess::initAndStart(
+        server_, QStringLiteral(KORVA_SERVER_PATH), dir_.filePath(QStringLiteral("server")));
     QVERIFY2(listening.port != 0, listening.said.constData());
     url_ = listening.url();
 

@@ -45,4 +45,11 @@ inline Listening start(QProcess& process, const QString& program, const QString&
     return listening;
 }
 
+// A fresh data folder made by --init, then the server started on it; `said` tells why not.
+inline Listening initAndStart(QProcess& process, const QString& program, const QString& data) {
+    if (init(program, data).isEmpty())
+        return Listening{0, {}, QByteArrayLiteral("korva-server --init refused the data folder")};
+    return start(process, program, data);
+}
+
 } // namespace serverprocess

@@ -87,10 +87,8 @@ QString TestServerPlaythrough::openedVerdict(Player& player, Session& session, c
 
 void TestServerPlaythrough::initTestCase() {
     QVERIFY(dir_.isValid());
-    const QString data = dir_.filePath(QStringLiteral("server"));
-    QVERIFY(!serverprocess::init(QStringLiteral(KORVA_SERVER_PATH), data).isEmpty());
-    const serverprocess::Listening listening =
-        serverprocess::start(server_, QStringLiteral(KORVA_SERVER_PATH), data);
+    const serverprocess::Listening listening = serverprocess::initAndStart(
+        server_, QStringLiteral(KORVA_SERVER_PATH), dir_.filePath(QStringLiteral("server")));
     QVERIFY2(listening.port != 0, listening.said.constData());
     url_ = listening.url();
 }

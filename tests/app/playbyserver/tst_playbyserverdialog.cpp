@@ -50,10 +50,8 @@ void TestPlayByServerDialog::initTestCase() {
     qputenv("XDG_DATA_HOME", dir_.filePath(QStringLiteral("data")).toLocal8Bit());
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     qunsetenv("XDG_RUNTIME_DIR");
-    const QString data = dir_.filePath(QStringLiteral("server"));
-    QVERIFY(!serverprocess::init(QStringLiteral(KORVA_SERVER_PATH), data).isEmpty());
-    const serverprocess::Listening listening =
-        serverprocess::start(server_, QStringLiteral(KORVA_SERVER_PATH), data);
+    const serverprocess::Listening listening = serverprocess::initAndStart(
+        server_, QStringLiteral(KORVA_SERVER_PATH), dir_.filePath(QStringLiteral("server")));
     QVERIFY2(listening.port != 0, listening.said.constData());
     url_ = listening.url();
 }
