@@ -90,25 +90,48 @@ check "dpkg's triggers registered the desktop entry" \
 $as_root dpkg -r korva >/dev/null
 echo "package: $packaged passed, 0 failed"
 
-phase "fuzz: a short run of each target (built with the sanitizer build)"
+phase "fuzz: a short run of each target (built with the sanitizer build), two at a time"
 corpus=build/asan/corpus
 mkdir -p "$corpus"
-fuzzed=0
-while read -r target; do
+# fuzz_one TARGET: one target's run, its last line on success, its log's tail on failure.
+fuzz_one() {
+    local target=$1 name
     name=$(basename "$target")
     mkdir -p "$corpus/$name"
-    seeds=()
+    local seeds=()
     [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
-    echo "--- $name"
     # Memory bars too: no input may make one allocation beyond 256 MB or the process
     # beyond 1 GB (a picture far beyond its kind must be refused, not decoded).
-    "$target" -max_total_time="${KORVA_FUZZ_SECONDS:-30}" -rss_limit_mb=1024 \
+    if "$target" -max_total_time="${KORVA_FUZZ_SECONDS:-30}" -rss_limit_mb=1024 \
         -malloc_limit_mb=256 \
-        "$corpus/$name" "${seeds[@]}" > "build/asan/$name.log" 2>&1 ||
-        { tail -n 40 "build/asan/$name.log"; echo "fuzz: $fuzzed passed, 1 failed"; exit 1; }
-    tail -n 1 "build/asan/$name.log"
-    fuzzed=$((fuzzed + 1))
-done < <(find build/asan/fuzz -type f -executable -name 'fuzz_*' | sort)
+        "$corpus/$name" "${seeds[@]}" > "build/asan/$name.log" 2>&1; then
+        echo "--- $name: $(tail -n 1 "build/asan/$name.log")"
+    else
+        # One write, so the other target's line cannot land inside it.
+        printf '%s\n' "--- $name failed:" "$(tail -n 40 "build/asan/$name.log")"
+        return 1
+    fi
+}
+# Each fuzzer uses one core: two side by side take half the time and fuzz as long.
+mapfile -t targets < <(find build/asan/fuzz -type f -executable -name 'fuzz_*' | sort)
+fuzzed=0
+failed=0
+running=0
+for target in "${targets[@]}"; do
+    if [ "$running" -ge 2 ]; then
+        if wait -n; then fuzzed=$((fuzzed + 1)); else failed=$((failed + 1)); fi
+        running=$((running - 1))
+    fi
+    fuzz_one "$target" &
+    running=$((running + 1))
+done
+for ((; running > 0; running--)); do
+    if wait -n; then fuzzed=$((fuzzed + 1)); else failed=$((failed + 1)); fi
+done
+if [ "$failed" -gt 0 ]; then
+    echo "fuzz: $fuzzed passed, $failed failed"
+    exit 1
+fi
 echo "fuzz: $fuzzed passed, 0 failed"
 phase "done"
 echo "all: $((passed + packaged + fuzzed)) passed, 0 failed"

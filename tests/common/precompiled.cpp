@@ -1,0 +1,1 @@
+// Compiles the precompiled header every test program shares (cmake/KorvaTesting.cmake).
