@@ -30,8 +30,11 @@ const QColor kSeaCaption(24, 56, 92);
 const QColor kBoardEdge(58, 50, 36);
 
 constexpr int kFirstHoldingColumn = kBoardColumns;
-// How far a caption's middle may lie from a pixel of its box, with room to spare.
-constexpr int kCaptionMargin = 16;
+// How far a caption's middle may lie from a pixel of its box, with room to spare: half a box
+// across (28 wide), and up and down half a box (10 high) and the letters standing above it.
+// The rows matter most: a zoomed map is drawn in bands two tiles high.
+constexpr int kCaptionMarginAcross = 16;
+constexpr int kCaptionMarginUpDown = 8;
 
 QPolygonF hexPolygon(int hexIndex) {
     QPolygonF polygon;
@@ -246,8 +249,9 @@ QImage drawScaledMapArea(const QRect& deviceArea, qreal scale) {
         return drawMapArea(deviceArea);
     // A margin around the part asked for, so that every caption reaching into it finds
     // the ground under its middle, as in the whole picture.
-    const int margin = static_cast<int>(std::ceil(kCaptionMargin * scale));
-    const QRect device = deviceArea.adjusted(-margin, -margin, margin, margin);
+    const int across = static_cast<int>(std::ceil(kCaptionMarginAcross * scale));
+    const int upDown = static_cast<int>(std::ceil(kCaptionMarginUpDown * scale));
+    const QRect device = deviceArea.adjusted(-across, -upDown, across, upDown);
     auto drawn = std::make_unique<QImage>(
         residentmemory::image(device.width(), device.height(), QImage::Format_RGB32));
     if (drawn->isNull())
@@ -256,7 +260,7 @@ QImage drawScaledMapArea(const QRect& deviceArea, qreal scale) {
     // The part asked for in the drawing's own pixels, not a copy of them: fresh memory costs
     // a page fault for every 4 KB (the drawing is in huge pages), and the caller cuts tiles
     // out of it anyway.
-    const uchar* part = drawn->constScanLine(margin) + margin * sizeof(QRgb);
+    const uchar* part = drawn->constScanLine(upDown) + across * sizeof(QRgb);
     const qsizetype stride = drawn->bytesPerLine();
     QImage* owner = drawn.release();
     return QImage(
