@@ -21,7 +21,7 @@ using Block = std::unique_ptr<unsigned char[], Release>;
 // size zeroed bytes; null only when no memory is left.
 Block allocate(std::size_t size);
 
-// While one lives, large blocks freed (those in huge pages) are kept, a few, and handed out
+// While one lives, large blocks freed (of 1 MB and more) are kept, a few, and handed out
 // again by allocate() for the same size, zeroed in place: a render that makes and drops one
 // drawing after another then takes fresh pages from the system once, not for each drawing
 // (on a busy virtual machine the system's zeroing of fresh pages can cost more than the

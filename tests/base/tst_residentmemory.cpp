@@ -31,6 +31,7 @@ class TestResidentMemory : public QObject {
 private slots:
     void releasedPagesKeepTheirBytes_data();
     void releasedPagesKeepTheirBytes();
+    void keptBlockComesBackZeroed_data();
     void keptBlockComesBackZeroed();
     void aLargeBlockIsResidentNoFurtherThanItsBytes();
 };
@@ -55,8 +56,15 @@ void TestResidentMemory::releasedPagesKeepTheirBytes() {
             QFAIL(qPrintable(QStringLiteral("byte %1 changed").arg(i)));
 }
 
+void TestResidentMemory::keptBlockComesBackZeroed_data() {
+    QTest::addColumn<qulonglong>("size");
+    QTest::newRow("past a huge page") << qulonglong((std::size_t{3} << 20) + 123);
+    QTest::newRow("a grid strip at 400%") << qulonglong(3200 * 128 * 4);
+}
+
 void TestResidentMemory::keptBlockComesBackZeroed() {
-    constexpr std::size_t kLarge = (std::size_t{3} << 20) + 123; // past a huge page
+    QFETCH(qulonglong, size);
+    const std::size_t kLarge = size;
     const residentmemory::KeepFreedBlocks keeper;
     residentmemory::Block first = residentmemory::allocate(kLarge);
     QVERIFY(first);
