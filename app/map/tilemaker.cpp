@@ -41,8 +41,9 @@ QImage sharedPart(const QImage& picture, const QRect& part) {
 
 TileMaker::TileMaker(std::function<void()> arrived) : arrived_(std::move(arrived)) {
     pool_.setMaxThreadCount(std::clamp(QThread::idealThreadCount(), 1, 2));
-    // No expiry, as a fresh thread looks its fonts up again. Waiting for all work (an Open, a
-    // render's band) still ends the threads: Qt 6's waitForDone removes them from the pool.
+    // No expiry, as a fresh thread looks its fonts up again. Waiting for all work with
+    // waitForDone (an Open) still ends the threads: Qt 6's waitForDone removes them from the
+    // pool.
     pool_.setExpiryTimeout(-1);
 }
 
@@ -68,17 +69,24 @@ void TileMaker::setSharesDrawing(bool shares) {
     sharesDrawing_ = shares;
 }
 
-void TileMaker::order(Order order) {
+void TileMaker::order(std::vector<Order> orders) {
     const std::lock_guard lock(mutex_);
-    queued_.push_back(std::move(order));
-    if (working_ < pool_.maxThreadCount()) {
-        ++working_;
-        pool_.start([this] { work(); });
+    for (std::size_t i = 0; i < orders.size(); ++i) {
+        queued_.push_back(std::move(orders[i]));
+        if (working_ < pool_.maxThreadCount()) {
+            ++working_;
+            pool_.start([this] { work(); });
+        }
     }
 }
 
 void TileMaker::waitForDone() {
     pool_.waitForDone();
+}
+
+void TileMaker::waitForOrders() {
+    std::unique_lock lock(mutex_);
+    allMade_.wait(lock, [this] { return working_ == 0; });
 }
 
 std::vector<TileMaker::Made> TileMaker::takeMade() {
@@ -151,7 +159,8 @@ void TileMaker::work() {
             const std::lock_guard lock(mutex_);
             band = takeBand();
             if (band.orders.empty()) {
-                --working_;
+                if (--working_ == 0)
+                    allMade_.notify_all();
                 return;
             }
         }

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QThreadPool>
 
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <vector>
@@ -47,9 +48,15 @@ public:
     // tiles that are used once, together, and dropped (a picture rendered band by band).
     // A tile kept alone would keep the whole drawing.
     void setSharesDrawing(bool shares);
-    void order(Order order);
-    // Returns once every order given so far is made.
+    // Queued together before a worker looks, so that a worker takes a row's neighbours as one
+    // band.
+    void order(std::vector<Order> orders);
+    // Returns once every order given so far is made, and ends the threads (their fonts go
+    // with them).
     void waitForDone();
+    // Returns once every order given so far is made; the threads stay for the next orders, so
+    // they need not look their fonts up again (a render waits like this for every band).
+    void waitForOrders();
     std::vector<Made> takeMade();
 
 private:
@@ -75,5 +82,6 @@ private:
     bool sharesDrawing_ = false;
     std::vector<Order> queued_;
     int working_ = 0;
+    std::condition_variable allMade_; // working_ went down to 0
     std::vector<Made> made_;
 };

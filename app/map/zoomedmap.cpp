@@ -124,13 +124,14 @@ void ZoomedMap::paintTiles(QPainter& painter, const QRect& deviceRect) {
     const int lastX = deviceRect.right() / kTileSize;
     const int firstY = deviceRect.top() / kTileSize;
     const int lastY = deviceRect.bottom() / kTileSize;
+    std::vector<TileMaker::Order> orders;
     for (int ty = firstY; ty <= lastY; ++ty) {
         for (int tx = firstX; tx <= lastX; ++tx) {
             const QPoint key(tx, ty);
             const QRect part = tileRect(key).intersected(deviceRect);
             auto found = tiles_.find(key);
             if (found == tiles_.end()) {
-                request(key, 1);
+                request(key, 1, orders);
                 found = tiles_.find(key);
             }
             found->lastUsed = ++useClock_;
@@ -141,6 +142,7 @@ void ZoomedMap::paintTiles(QPainter& painter, const QRect& deviceRect) {
                                   part.translated(-tileRect(key).topLeft()));
         }
     }
+    maker_.order(std::move(orders));
     if (scene_)
         scene_->paintPieces(painter, deviceRect, scale_);
 }
@@ -157,7 +159,7 @@ void ZoomedMap::paintEnlargedPicture(QPainter& painter, const QRect& deviceRect)
     painter.restore();
 }
 
-void ZoomedMap::request(const QPoint& key, int priority) {
+void ZoomedMap::request(const QPoint& key, int priority, std::vector<TileMaker::Order>& orders) {
     const QRect device = tileRect(key);
     if (device.isEmpty() || tiles_.contains(key))
         return;
@@ -172,7 +174,7 @@ void ZoomedMap::request(const QPoint& key, int priority) {
                 .adjusted(-kEnlargeMargin, -kEnlargeMargin, kEnlargeMargin, kEnlargeMargin);
         order.pristine = picture_->pristineCopy(order.pristineRect);
     }
-    maker_.order(std::move(order));
+    orders.push_back(std::move(order));
 }
 
 void ZoomedMap::takeFinished() {
@@ -205,9 +207,11 @@ void ZoomedMap::prefetch(const QRect& visibleDeviceRect) {
         return;
     const QRect ring = inView.adjusted(-kTileSize, -kTileSize, kTileSize, kTileSize)
                            .intersected(QRect(QPoint(), deviceSize()));
+    std::vector<TileMaker::Order> orders;
     for (int ty = ring.top() / kTileSize; ty <= ring.bottom() / kTileSize; ++ty)
         for (int tx = ring.left() / kTileSize; tx <= ring.right() / kTileSize; ++tx)
-            request(QPoint(tx, ty), tileRect(QPoint(tx, ty)).intersects(inView) ? 1 : 0);
+            request(QPoint(tx, ty), tileRect(QPoint(tx, ty)).intersects(inView) ? 1 : 0, orders);
+    maker_.order(std::move(orders));
     budgetBytes_ = std::max(kTileBudgetBytes, 5 * qint64(ring.width()) * ring.height() * 4 / 4);
     evict(ring);
     ring_ = ring;
@@ -268,16 +272,18 @@ void ZoomedMap::orderTiles(const QRect& deviceRect) {
     const QRect part = deviceRect.intersected(QRect(QPoint(), deviceSize()));
     if (part.isEmpty())
         return;
+    std::vector<TileMaker::Order> orders;
     for (int ty = part.top() / kTileSize; ty <= part.bottom() / kTileSize; ++ty)
         for (int tx = part.left() / kTileSize; tx <= part.right() / kTileSize; ++tx)
-            request(QPoint(tx, ty), 1);
+            request(QPoint(tx, ty), 1, orders);
+    maker_.order(std::move(orders));
 }
 
 void ZoomedMap::finishTiles(const QRect& deviceRect) {
     if (scale_ <= 1.0 || !picture_)
         return;
     orderTiles(deviceRect);
-    maker_.waitForDone();
+    maker_.waitForOrders();
     takeFinished();
 }
 

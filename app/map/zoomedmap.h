@@ -84,7 +84,9 @@ private:
     };
 
     QRect tileRect(const QPoint& key) const;
-    void request(const QPoint& key, int priority);
+    // Adds the tile's order to `orders` unless it is ready or under way; given to the maker
+    // together, so that a worker takes a whole band at once.
+    void request(const QPoint& key, int priority, std::vector<TileMaker::Order>& orders);
     // Orders the tiles of the part that are neither ready nor under way.
     void orderTiles(const QRect& deviceRect);
     void takeFinished();
