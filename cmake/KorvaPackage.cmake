@@ -26,8 +26,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://korva.example.org")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# xdg-email sends a saved turn; the program runs without it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# xdg-email sends a saved turn; the window's font (Bookman Old Style, which URW Bookman stands
+# for) and the map's (DejaVu Sans, Sans Condensed and Serif) are drawn in another face without
+# their packages. The program runs without any of them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-urw-base35, fonts-dejavu-core, fonts-dejavu-extra")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # Two packages from one run: korva (everything installed without a component) and

@@ -3,7 +3,8 @@
 # Usage: scripts/install-deps.sh [build|test]
 set -euo pipefail
 build_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-            libzstd-dev libpng-dev libwebp-dev libfontconfig-dev fonts-urw-base35 fontconfig
+            libzstd-dev libpng-dev libwebp-dev libfontconfig-dev fonts-urw-base35 fonts-dejavu-core
+            fonts-dejavu-extra fontconfig
             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
             qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libsodium-dev pkg-config
             qtkeychain-qt6-dev)

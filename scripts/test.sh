@@ -75,6 +75,8 @@ if [ -n "$server_deb" ]; then
     check "the server package holds its program, unit and manual page" bash -c \
         "dpkg-deb -c '$server_deb' | grep -c -E 'usr/bin/korva-server|korva-server.service|man1/korva-server.1.gz' | grep -qx 3"
 fi
+check "the package recommends the fonts the window and the map are drawn with" bash -c \
+    "dpkg-deb -f '$deb' Recommends | grep -q 'fonts-urw-base35.*fonts-dejavu-core.*fonts-dejavu-extra'"
 check "the package carries no generated cache" \
     bash -c "! dpkg-deb -c '$deb' | grep -E 'share/mime/[^p]|\\.cache\$'"
 echo "--- lintian $(basename "$deb")"
