@@ -38,24 +38,22 @@ Kept& kept() {
     return *instance;
 }
 
-// A kept block of exactly that mapped size, or null.
-[[maybe_unused]] unsigned char* takeKept(std::size_t mappedSize) {
+struct Taken {
+    unsigned char* memory; // a kept block of exactly the mapped size asked for, or null
+    bool keeping;          // whether freed blocks are being kept now
+};
+
+[[maybe_unused]] Taken takeKept(std::size_t mappedSize) {
     Kept& pool = kept();
     const std::lock_guard lock(pool.mutex);
     for (auto it = pool.blocks.begin(); it != pool.blocks.end(); ++it) {
         if (it->second == mappedSize) {
             unsigned char* memory = it->first;
             pool.blocks.erase(it);
-            return memory;
+            return {memory, true};
         }
     }
-    return nullptr;
-}
-
-[[maybe_unused]] bool keeping() {
-    Kept& pool = kept();
-    const std::lock_guard lock(pool.mutex);
-    return pool.keepers > 0;
+    return {nullptr, pool.keepers > 0};
 }
 
 bool keep(unsigned char* memory, std::size_t mappedSize) {
@@ -150,14 +148,15 @@ Block allocate(std::size_t size) {
         // huge page the block only begins would be resident whole.
         const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
         const std::size_t mappedSize = (size + page - 1) & ~(page - 1);
-        if (unsigned char* memory = takeKept(mappedSize)) {
-            std::memset(memory, 0, size);
-            return Block(memory, Release{mappedSize});
+        const Taken taken = takeKept(mappedSize);
+        if (taken.memory) {
+            std::memset(taken.memory, 0, size);
+            return Block(taken.memory, Release{mappedSize});
         }
         if (size >= kHugePage) {
             if (unsigned char* memory = mapHuge(mappedSize))
                 return Block(memory, Release{mappedSize});
-        } else if (keeping()) {
+        } else if (taken.keeping) {
             // Mapped on its own, so that it can be kept when freed.
             void* memory = mmap(nullptr, mappedSize, PROT_READ | PROT_WRITE,
                                 MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);

@@ -119,17 +119,17 @@ mapfile -t targets < <(find build/asan/fuzz -type f -executable -name 'fuzz_*' |
 fuzzed=0
 failed=0
 running=0
+# reap: waits for the next run to end and counts it.
+reap() {
+    if wait -n; then fuzzed=$((fuzzed + 1)); else failed=$((failed + 1)); fi
+    running=$((running - 1))
+}
 for target in "${targets[@]}"; do
-    if [ "$running" -ge 2 ]; then
-        if wait -n; then fuzzed=$((fuzzed + 1)); else failed=$((failed + 1)); fi
-        running=$((running - 1))
-    fi
+    [ "$running" -ge 2 ] && reap
     fuzz_one "$target" &
     running=$((running + 1))
 done
-for ((; running > 0; running--)); do
-    if wait -n; then fuzzed=$((fuzzed + 1)); else failed=$((failed + 1)); fi
-done
+while [ "$running" -gt 0 ]; do reap; done
 if [ "$failed" -gt 0 ]; then
     echo "fuzz: $fuzzed passed, $failed failed"
     exit 1

@@ -71,8 +71,8 @@ void TileMaker::setSharesDrawing(bool shares) {
 
 void TileMaker::order(std::vector<Order> orders) {
     const std::lock_guard lock(mutex_);
-    for (std::size_t i = 0; i < orders.size(); ++i) {
-        queued_.push_back(std::move(orders[i]));
+    for (Order& order : orders) {
+        queued_.push_back(std::move(order));
         if (working_ < pool_.maxThreadCount()) {
             ++working_;
             pool_.start([this] { work(); });
